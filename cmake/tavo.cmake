@@ -1,0 +1,41 @@
+# Helpers that keep the per-folder CMakeLists to one line each.
+
+# tavo_library(<name> [DEPS targets...]): static library tavo_<name> from every .cpp/.h in the calling folder.
+function(tavo_library name)
+  cmake_parse_arguments(A "" "" "DEPS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+                                   ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc ${CMAKE_CURRENT_SOURCE_DIR}/*.ui)
+  if(NOT srcs)
+    # A folder whose code has not arrived yet still gives a target others can link.
+    set(srcs ${CMAKE_CURRENT_BINARY_DIR}/empty_${name}.cpp)
+    file(WRITE ${srcs} "")
+  endif()
+  add_library(tavo_${name} STATIC ${srcs})
+  target_include_directories(tavo_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(tavo_${name} PUBLIC ${A_DEPS})
+endfunction()
+
+# tavo_tests(<name> LIBS targets...): one gtest program test_<name> from every test_*.cpp in the folder,
+# plus one fuzzer per fuzz_*.cpp when fuzzing is on.
+function(tavo_tests name)
+  cmake_parse_arguments(A "" "" "LIBS" ${ARGN})
+  file(GLOB fuzzers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_*.cpp)
+  if(TAVO_FUZZ)
+    foreach(f ${fuzzers})
+      get_filename_component(fname ${f} NAME_WE)
+      add_executable(${fname} ${f})
+      target_link_libraries(${fname} PRIVATE ${A_LIBS})
+      target_link_options(${fname} PRIVATE -fsanitize=fuzzer)
+    endforeach()
+    return()
+  endif()
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/test_*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  if(NOT srcs)
+    return()
+  endif()
+  add_executable(test_${name} ${srcs})
+  target_link_libraries(test_${name} PRIVATE tavo_test_main ${A_LIBS})
+  target_compile_definitions(test_${name} PRIVATE TAVO_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
+  gtest_discover_tests(test_${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+endfunction()

@@ -1,0 +1,23 @@
+// Small helpers shared by the test programs: scratch folders and whole-file reads.
+#pragma once
+#include <string>
+
+namespace testutil {
+
+// A fresh empty folder below the system's temp folder, removed when the object dies.
+class ScratchDir {
+public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+private:
+    std::string path_;
+};
+
+std::string read_file(const std::string& path);                       // empty when missing
+bool write_file(const std::string& path, const std::string& bytes);
+
+} // namespace testutil
