@@ -5,11 +5,19 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-fuzz}
 secs=${2:-10}
-CC=clang CXX=clang++ "$root/scripts/setup.sh" "$build" -DTAVO_FUZZ=ON -DTAVO_BENCH=OFF
+CC=clang CXX=clang++ SETUP_CONFIGURE_ONLY=1 "$root/scripts/setup.sh" "$build" -DTAVO_FUZZ=ON -DTAVO_BENCH=OFF
+targets=$(ninja -C "$build" -t targets all | sed -n 's/^\(fuzz_[A-Za-z0-9_]*\): phony$/\1/p' | grep -v "_autogen" | sort -u || true)
+if [ -z "$targets" ]; then
+  echo "no fuzz harness built"
+  exit 0
+fi
+cmake --build "$build" -j"$(nproc)" --target $targets
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0
 found=0
-for f in $(find "$build" -type f -name 'fuzz_*' -perm -u+x | sort); do
+for name in $targets; do
+  f=$(find "$build" -type f -name "$name" -perm -u+x | head -n 1)
+  [ -n "$f" ] || { echo "harness $name was not built"; exit 1; }
   found=1
   t=$secs
   # The position file reader is the front door of every position: it gets longer.

@@ -22,4 +22,6 @@ if [ -n "$missing" ]; then
 fi
 
 cmake -S "$root" -B "$build" -G Ninja "$@" >/dev/null
+# SETUP_CONFIGURE_ONLY=1 leaves the build to the caller (the fuzz script builds only its harnesses).
+[ "${SETUP_CONFIGURE_ONLY:-0}" = 1 ] && exit 0
 cmake --build "$build" -j"$(nproc)"
