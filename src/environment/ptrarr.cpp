@@ -1,0 +1,1 @@
+#include "environment/ptrarr.h"

@@ -1,0 +1,1 @@
+#include "helpers/text_tools.h"
