@@ -1,0 +1,21 @@
+// Accessors of the current national-annex set. The first call of any of them scans the
+// application registry, builds the list of sets and activates "Deutschland".
+#pragma once
+#include "national_annex/nad_set.h"
+
+const char* nad_active_name();
+const char* nad_active_display_name();
+int nad_active_flag();
+NadEc0Block* nad_part_ec0();
+NadStdParams* nad_part_std();
+NadEc2Block* nad_part_ec2();
+NadEc3Block* nad_part_ec3();
+NadEc5Block* nad_part_ec5();
+NadEc6Block* nad_part_ec6();
+NadEc9Block* nad_part_ec9();
+int nad_country_index();
+
+// Points cur_ec5_params, cur_ec3_params and cur_ec9_params at the current set's blocks.
+void nad_take_current_blocks();
+
+int nad_export_active_set(const char* path);

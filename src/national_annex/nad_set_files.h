@@ -1,0 +1,18 @@
+// Set files ("NAD/Version 1"): writer, reader, loader by number or stem, user-set store,
+// and the one-time migration of the old single file of user sets.
+#pragma once
+#include <cstdio>
+#include "national_annex/nad_set.h"
+
+void nad_write_set(FILE* file, const NadSet* set);
+int nad_read_set(FILE* file, NadSet* set);                 // 1 when the first line is "NAD/Version %d"
+// number > 0: user set DRAM/NADS/<number>.NAD; 0: built-in DATA/NAD/<stem>.NAD. 1 when read.
+int nad_load_set(int number, const char* stem, NadSet* set);
+// Writes `set` as user set file `number` (through a temporary file); a null set deletes it.
+void nad_store_user_set(int number, const NadSet* set);
+void nad_ec2_load_deutschland(NadEc2Block* block);
+void nad_migrate_old_sets();
+
+// Writes a file through a temporary file in the same folder renamed over `path`.
+// Returns 1 on success; on failure the old file stays as it was and 0 is returned.
+int nad_write_file_atomic(const char* path, void (*writer)(FILE* file, const void* context), const void* context);
