@@ -1,0 +1,66 @@
+#include "platform/env/vyk_help.h"
+#include "platform/os/calllog.h"
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <fstream>
+#include <string>
+
+namespace {
+std::string& help_file() { static std::string f; return f; }
+std::string& topic_text() { static std::string t; return t; }
+QPointer<QPlainTextEdit>& help_window() { static QPointer<QPlainTextEdit> w; return w; }
+
+std::string trim_cr(std::string s)
+{
+    if (!s.empty() && s.back() == '\r') s.pop_back();
+    return s;
+}
+} // namespace
+
+void Init_Helpview(const char* folder, const char* file)
+{
+    std::string f = file ? file : "";
+    std::string d = folder ? folder : "";
+    help_file() = d.empty() ? f : d + "/" + f;
+    calllog::add("Init_Helpview: " + help_file());
+}
+
+const char* Helpview_file(void) { return help_file().c_str(); }
+
+const char* Helpview_topic_text(const char* topic)
+{
+    topic_text().clear();
+    std::ifstream in(help_file(), std::ios::binary);
+    std::string want = topic ? topic : "", line;
+    bool inside = false;
+    while (std::getline(in, line)) {
+        line = trim_cr(line);
+        if (line.rfind("#TOPIC ", 0) == 0) {
+            if (inside) break;
+            inside = line.substr(7) == want;
+            continue;
+        }
+        if (inside) topic_text() += line + "\n";
+    }
+    return topic_text().c_str();
+}
+
+void Helpview(const char* topic)
+{
+    std::string t = topic ? topic : "";
+    calllog::add("Helpview: " + t);
+    if (!calllog::interactive() || !qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    QString text = QString::fromUtf8(Helpview_topic_text(t.c_str()));
+    if (text.isEmpty()) text = QString::fromUtf8("Zu \"%1\" gibt es keinen Hilfetext.").arg(QString::fromStdString(t));
+    if (!help_window()) {
+        help_window() = new QPlainTextEdit;
+        help_window()->setAttribute(Qt::WA_DeleteOnClose);
+        help_window()->setReadOnly(true);
+        help_window()->resize(520, 360);
+    }
+    help_window()->setWindowTitle(QString::fromUtf8("Hilfe – ") + QString::fromStdString(t));
+    help_window()->setPlainText(text);
+    help_window()->show();
+    help_window()->raise();
+}
