@@ -1,1 +1,44 @@
-int main() { return 1; }
+// tavo52: one design position of an opening in a timber beam, started by the environment.
+#include "core/position_files.h"
+#include "core/startup.h"
+#include "gui/main_window.h"
+#include <QApplication>
+#include <QLocale>
+#include <QTranslator>
+#include <clocale>
+
+int main(int argc, char** argv)
+{
+    const QString qt_plugin_path = QString::fromLocal8Bit(qgetenv("QT_PLUGIN_PATH"));
+
+    const StartupResult start = startup_prepare(argc, argv);
+    if (!start.run) return start.exit_code;
+
+    auto* app = new QApplication(argc, argv);
+    // Qt took the user's locale for everything; numbers in files keep the decimal point.
+    std::setlocale(LC_NUMERIC, "C");
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(german);
+
+    const QString folder = translations_folder(qt_plugin_path);
+    auto* qt_translator = new QTranslator;
+    if (qt_translator->load(QLocale::system(), QStringLiteral("qt"), QStringLiteral("_"), folder))
+        app->installTranslator(qt_translator);
+    auto* qtbase_translator = new QTranslator;
+    if (qtbase_translator->load(QStringLiteral("qtbase_") + QLocale::system().name(), folder))
+        app->installTranslator(qtbase_translator);
+
+    auto* window = new MainWindow;
+    window->setLocale(german);
+    main_window = window;
+    window->show();
+    app->exec();
+
+    delete window;
+    main_window = nullptr;
+    delete qt_translator;
+    delete qtbase_translator;
+    delete app;
+    // The environment takes 1 as the normal end of a position program.
+    return 1;
+}

@@ -15,6 +15,3 @@ StartupResult startup_prepare(int argc, char** argv);
 
 // The folder of the Qt translations: QT_PLUGIN_PATH + "/translations" when set, else Qt's own.
 QString translations_folder(const QString& qt_plugin_path);
-
-// Whole run of the program (what main does); returns the exit code.
-int tavo52_main(int argc, char** argv);
