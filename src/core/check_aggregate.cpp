@@ -1,0 +1,80 @@
+// The calculation of a position: screw data from the screw tables, the opening check, bending and
+// shear at the opening, and the result list with the largest utilisation.
+#include "core/check_opening.h"
+#include "core/tavo52_data.h"
+
+#if __has_include("fasteners/fastener_tables.h")
+#include "fasteners/fastener_tables.h"
+#define TAVO_WIP_TABLES 1
+#endif
+#include "fasteners/partial_factors.h"
+
+#include <limits>
+
+namespace {
+
+#ifdef TAVO_WIP_TABLES
+// Table of the fully threaded screw product (13, 14, 15), or null.
+const FastenerTable* screw_table(int typ_schraube)
+{
+    switch (typ_schraube) {
+    case 13: return &ec5_spax_s_vg;
+    case 14: return &ec5_assy_plus_vg_z;
+    case 15: return &ec5_assy_plus_vg_s;
+    default: return nullptr;
+    }
+}
+
+void take_screw_data(TAVO52_DATA& d)
+{
+    const FastenerTable* table = screw_table(d.typ_schraube);
+    if (!table) return;
+    // Indices outside the loaded table leave the screw data as they are.
+    if (d.d_schraube < 0 || d.d_schraube >= table->row_count || d.d_schraube >= 30) return;
+    const FastenerRow& row = table->rows[d.d_schraube];
+    d.sc_d = row.d;
+    d.sc_d1 = row.d1;
+    d.sc_dk = row.dk;
+    if (d.l_schraube >= 0 && d.l_schraube < 30) {
+        d.sc_l = row.lengths[d.l_schraube];
+        d.sc_lef = row.effective_lengths[d.l_schraube];
+    }
+    const int series = d.typ_schraube == 13 ? 3 : d.typ_schraube == 14 ? 0 : d.unterleg_art;
+    d.d_unterleg = washer_outer_diameter(d.sc_d, series);
+}
+#else
+void take_screw_data(TAVO52_DATA&) {}
+#endif
+
+void add_result(TAVO52_DATA& d, const char* name, double eta, int kind)
+{
+    CheckResult r;
+    r.name = QString::fromLatin1(name);
+    r.eta = eta;
+    r.kind = kind;
+    d.nachweise.append(r);
+    if (eta > d.eta_max) d.eta_max = eta;
+}
+
+}  // namespace
+
+int TAVO52_DATA::cal_nachweise(int* err_vm)
+{
+    eta_max = 0.0;
+    n_nachweise = 0;
+    if (verstaerkt == 1 && verst_typ == 2) take_screw_data(*this);
+    nachweise.clear();
+
+    const int r = cal_Durchbruch();
+    if (err_vm) *err_vm = r;
+    if (r == 0) add_result(*this, "Querzug am Durchbruch", eta_durchbruch, 0);
+    ++n_nachweise;
+    if (biegung == 1 && check_bending_at_opening() == 0)
+        add_result(*this, "Biegung am Durchbruch", eta_biegung, 2);
+    ++n_nachweise;
+    if (schub == 1 && check_shear_reduced_section() == 0)
+        add_result(*this, "Schub am reduzierten Querschnitt", eta_schub, 3);
+    // A check that could not be performed (no loads) leaves nothing that may show as fulfilled.
+    if (r != 0) eta_max = std::numeric_limits<double>::infinity();
+    return r;
+}

@@ -1,0 +1,240 @@
+// Reinforcement of an opening: glued-on plates, glued-in steel rods or fully threaded screws
+// carry the tension force perpendicular to the grain (DIN EN 1995-1-1/NA, NCI NA.6.8.4).
+#include "core/check_opening.h"
+#include "core/tavo52_data.h"
+
+#include "fasteners/connection_records.h"
+#include "fasteners/opening_formulas.h"
+#include "fasteners/partial_factors.h"
+#if __has_include("materials/steel_grades.h")
+#include "materials/steel_grades.h"
+#define TAVO_WIP_STEEL 1
+#endif
+#if __has_include("fasteners/fastener_capacity.h")
+#include "fasteners/fastener_capacity.h"
+#define TAVO_WIP_CAPACITY 1
+#endif
+#include "national_annex/nad_ec3_block.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+// Reinforcing bar ("B500A/B"): full section, f = 500 N/mm².
+const int kReinforcingBarGrade = 1044;
+
+// γ_M2 of the rod and screw steel from the current EC3 block; the block's defaults when no
+// set is current (only outside a calculation).
+double steel_gamma_m2(int accidental)
+{
+    if (!cur_ec3_params) return 1.25;
+    return accidental ? cur_ec3_params->ec3_1.gamma_m2_accidental : cur_ec3_params->ec3_1.gamma_m2;
+}
+
+void prepare_rods(TAVO52_DATA& d)
+{
+    embedded_lengths(d.typ_durchbruch, d.h, d.h_ro, d.h_ru, d.l_e, d.unten_gs, &d.l_ad_o, &d.l_ad_u);
+    d.l_ad = d.l_ad_u > d.l_ad_o ? d.l_ad_o : d.l_ad_u;
+    d.l_ad_min = std::max(0.5 * d.d_r * d.d_r, 10.0 * d.d_r);
+    d.fk1k = glued_rod_fk1k(d.l_ad);
+    if (d.l_ad_min > d.l_ad) {
+        // The check goes on; the loads can only raise the utilisation above 2.0.
+        d.eta_durchbruch = 2.0;
+        d.lad_zu_kurz = 1;
+    }
+    // Rod steel: strength, stress area, effective diameter and tensile capacity of one rod (N).
+    if (d.fest_gs == kReinforcingBarGrade) {
+        d.fuk_gs = 500.0;
+    } else {
+#ifdef TAVO_WIP_STEEL
+        const SteelGradeRecord* rec = steel_grade_record(d.fest_gs);
+        d.fuk_gs = rec ? rec->f_u : 0.0;
+#else
+        d.fuk_gs = 0.0;
+#endif
+    }
+    d.as_gs = rod_stress_area(d.d_r, d.fest_gs);
+    d.d_ef = std::sqrt(1.2732395447350788 * d.as_gs);
+    d.ft_gs = d.as_gs * d.fuk_gs;
+}
+
+int prepare_screws(TAVO52_DATA& d)
+{
+    const double gamma_m2 = steel_gamma_m2(0);
+    const double gamma_m = material_gamma_m(d.holzart, d.holzguete, 0);
+    embedded_lengths(d.typ_durchbruch, d.h, d.h_ro, d.h_ru, d.sc_l, d.unten_sc, &d.l_ad_o, &d.l_ad_u);
+    d.l_ad = 4.0 * d.sc_d;
+    if (d.l_ad_o >= 4.0 * d.sc_d && d.l_ad_u >= 4.0 * d.sc_d) {
+        ConnectionDescription cd;
+        std::memset(&cd, 0, sizeof cd);
+        cd.fastener_type = d.typ_schraube;
+        cd.table_row = d.d_schraube;
+        cd.predrilled = d.vorgebohrt;
+        cd.fastener_count = d.n_sc;
+        cd.spruce_fir_pine = 1;
+        cd.steel_grade = d.fest_gs;
+        cd.service_class_1 = d.nkl;
+        cd.service_class_2 = d.nkl;
+        cd.d = d.sc_d;
+        cd.d_core = d.sc_d1;
+        cd.d_ef = d.sc_d;
+        cd.d_head = d.sc_dk;
+        cd.length = d.sc_l;
+        cd.thread_length = d.sc_lef;
+        cd.bolt_d = 0.0;
+        cd.shear_planes = 1;
+        cd.method = 1;
+        cd.rope_effect = 1;
+        cd.material_1 = d.holzart;
+        cd.material_2 = d.holzart;
+        cd.grade_1 = d.holzguete;
+        cd.grade_2 = d.holzguete;
+        cd.stainless = d.rostfrei;
+        const double t1 = d.unten_sc ? d.h_ru : d.h_ro;
+        cd.t1 = t1;
+        cd.t2 = d.h - t1;
+        cd.axis_angle = 90.0;
+        cd.gamma_m_1 = gamma_m;
+        cd.gamma_m_2 = gamma_m;
+        cd.gamma_m_steel = gamma_m2;
+        cd.washer_d = (d.mit_unterleg && d.typ_schraube != 12) ? d.d_unterleg : -1.0;
+        cd.f_u = 600.0;
+        cd.kmod_given = -1.0;
+        cd.compute_kmod = 1;
+
+        FastenerResult res;
+        std::memset(&res, 0, sizeof res);
+#ifdef TAVO_WIP_CAPACITY
+        const int rc = fastener_capacity_from_record(cd, &res);
+#else
+        const int rc = 0;
+#endif
+        if (rc != 0) return rc;
+        d.rax1k = 0.001 * res.r_ax_head_thread;
+        d.rax2k = 0.001 * res.r_ax_point;
+        d.raxheadk = 0.001 * res.r_ax_head;
+        d.sc_status = res.axial_mode;
+        d.raxk = std::min(d.rax2k, std::max(d.rax1k, d.raxheadk));
+    } else {
+        // Embedded less than 4 d on a side: no capacity, every edge fails with 2.0.
+        d.rax1k = d.rax2k = d.raxheadk = d.sc_status = d.raxk = 0.0;
+    }
+    return 0;
+}
+
+}  // namespace
+
+double check_not_verifiable() { return std::numeric_limits<double>::infinity(); }
+
+double check_eta_or_fail(double eta)
+{
+    if (!std::isfinite(eta) || eta < 0.0) return check_not_verifiable();
+    return eta;
+}
+
+double rod_stress_area(double d_r, int fest_gs)
+{
+    const double full = 0.7853981633975 * d_r * d_r;
+    if (fest_gs == kReinforcingBarGrade) return full;
+    // ISO 898-1 stress areas of the metric threads M6 to M30.
+    if (d_r <= 6.001) return 20.1;
+    if (d_r <= 8.001) return 36.6;
+    if (d_r <= 10.001) return 58.0;
+    if (d_r <= 12.001) return 84.3;
+    if (d_r <= 14.001) return 115.0;
+    if (d_r <= 16.001) return 157.0;
+    if (d_r <= 20.001) return 245.0;
+    if (d_r <= 24.001) return 353.0;
+    if (d_r <= 30.001) return 561.0;
+    return full;
+}
+
+void embedded_lengths(int typ_durchbruch, double h, double h_ro, double h_ru, double l,
+                      int from_bottom, double* l_ad_o, double* l_ad_u)
+{
+    const double h_d = h - h_ro - h_ru;
+    if (typ_durchbruch == 1) {
+        // The crack lines of a circular opening lie 0.15 h_d inside its outline.
+        if (from_bottom) {
+            *l_ad_o = l - h_ru - 0.85 * h_d;
+            *l_ad_u = h_ru + 0.15 * h_d;
+        } else {
+            *l_ad_o = h_ro + 0.15 * h_d;
+            *l_ad_u = l - h_ro - 0.85 * h_d;
+        }
+    } else {
+        if (from_bottom) {
+            *l_ad_o = l - h_ru - h_d;
+            *l_ad_u = h_ru;
+        } else {
+            *l_ad_o = h_ro;
+            *l_ad_u = l - h_ro - h_d;
+        }
+    }
+}
+
+int reinforcement_prepare(TAVO52_DATA& d)
+{
+    if (d.verst_typ == 1) prepare_rods(d);
+    else if (d.verst_typ == 2) return prepare_screws(d);
+    return 0;
+}
+
+double reinforcement_edge_eta(TAVO52_DATA& d, double F, double kmod, double gamma_m, int kled,
+                              OpeningCheckRow& row, bool left)
+{
+    switch (d.verst_typ) {
+    case 0: {  // glued-on plates, one on each face: 500 = 1000 N/kN / 2 plates
+        const double ftd = d.ftk_laschen * kmod / gamma_m;
+        const double fk2d = d.fk2k * kmod / gamma_m;
+        const double tau = 500.0 * F / (d.a_r * d.h_1);
+        const double sigma = 500.0 * F / (d.a_r * d.t_r);
+        double eta_tau = tau / fk2d;
+        double eta_sigma = 2.0 * sigma / ftd;
+        if (!(ftd > 0.0) || !(fk2d > 0.0) || !(d.a_r * d.h_1 > 0.0) || !(d.a_r * d.t_r > 0.0)) {
+            eta_tau = eta_sigma = check_not_verifiable();
+        }
+        eta_tau = check_eta_or_fail(eta_tau);
+        eta_sigma = check_eta_or_fail(eta_sigma);
+        row.ftd = ftd;
+        row.fk2d = fk2d;
+        if (left) {
+            row.tau_ef_l = tau; row.sigma_t_l = sigma;
+            row.eta_tau_l = eta_tau; row.eta_sigma_l = eta_sigma;
+        } else {
+            row.tau_ef_r = tau; row.sigma_t_r = sigma;
+            row.eta_tau_r = eta_tau; row.eta_sigma_r = eta_sigma;
+        }
+        return std::max(eta_tau, eta_sigma);
+    }
+    case 1: {  // glued-in rods
+        if (left) {
+            row.fk1d = d.fk1k * kmod / gamma_m;
+            row.rax_d_rod = 0.00314159265359 * row.fk1d * d.l_ad * d.d_r;  // π d l_ad f_k1,d, kN
+            row.gamma_m2 = steel_gamma_m2(kled_is_accidental(kled));
+            row.rt_d_rod = d.ft_gs / (1000.0 * row.gamma_m2);
+        }
+        const double n = d.n_gs;
+        double eta_bond = F / (n * row.rax_d_rod);
+        double eta_steel = F / (n * row.rt_d_rod);
+        if (!(n * row.rax_d_rod > 0.0)) eta_bond = check_not_verifiable();
+        if (!(n * row.rt_d_rod > 0.0)) eta_steel = check_not_verifiable();
+        eta_bond = check_eta_or_fail(eta_bond);
+        eta_steel = check_eta_or_fail(eta_steel);
+        if (left) { row.eta_bond_l = eta_bond; row.eta_steel_l = eta_steel; }
+        else { row.eta_bond_r = eta_bond; row.eta_steel_r = eta_steel; }
+        return std::max(eta_bond, eta_steel);
+    }
+    case 2: {  // fully threaded screws
+        row.rax_d_screw = d.raxk * kmod / gamma_m;
+        if (!(row.rax_d_screw > 1e-10)) return 2.0;  // no capacity: failed, as the rule prints it
+        const double n = d.n_sc;
+        if (!(n > 0.0)) return check_not_verifiable();
+        return check_eta_or_fail(F / (n * row.rax_d_screw));
+    }
+    default:
+        return 0.0;
+    }
+}
