@@ -1,0 +1,209 @@
+#include "fasteners/embedding_strength.h"
+
+#include "fasteners/fastener_types.h"
+#include "national_annex/nad_ec5_block.h"
+
+#include <cmath>
+
+// DIN EN 1995-1-1, (8.33): k90
+double embedding_factor_k90(double d, int material)
+{
+    if (!cur_ec5_params && d <= 8.0) return 1.0;
+    switch (material) {
+    case 0: case 2: case 3: case -10: return 1.35 + 0.015 * d;
+    case 1: case 17: return 0.9 + 0.015 * d;
+    case 10: case 11: case 13: case 18: case 19: case -11: case -12: case -13: return 1.3 + 0.015 * d;
+    default: return 0.0;
+    }
+}
+
+// DIN EN 1995-1-1, (8.22)/(8.36): particleboard and OSB
+double board_embedding_strength(double d, double t, int flag)
+{
+    return flag ? 50.0 * std::pow(d, -0.6) * std::pow(t, 0.2) : 65.0 * std::pow(d, -0.7) * std::pow(t, 0.1);
+}
+
+double fibreboard_embedding_strength(double d, double t) { return 30.0 * std::pow(d, -0.3) * std::pow(t, 0.6); }
+double plasterboard_embedding_strength(double d, double t) { return 3.9 * std::pow(d, -0.6) * std::pow(t, 0.7); }
+double lvl_embedding_strength(double d) { return 37.0 * (1.0 - 0.01 * d); }
+double dowel_embedding_strength(double d, double rho_k) { return 0.082 * (1.0 - 0.01 * d) * rho_k; }
+
+double embedding_strength_three_angles(double d, double rho_k, double a1, double a2, double a3)
+{
+    auto s2 = [](double a) { double s = std::sin(a); return s * s; };
+    auto c2 = [](double a) { double c = std::cos(a); return c * c; };
+    return 0.082 * rho_k * std::pow(d, -0.15) /
+           (((0.5 + 0.024 * d) * s2(a1) + c2(a1)) * (1.2 * c2(a2) + s2(a2)) * (2.5 * c2(a3) + s2(a3)));
+}
+
+namespace {
+
+struct Member { double angle, t, rho; int material, sub; };
+
+double sin2(double a) { double s = std::sin(a); return s * s; }
+double cos2(double a) { double c = std::cos(a); return c * c; }
+
+bool uses_dowel_rule(int type, double d, int predrilled)
+{
+    if (type >= 2 && type <= 10 && d >= 8.0) predrilled = 1;
+    bool screw = (type >= 2 && type <= 15) || type == 43 || type == 44;
+    if (d > 8.01 && predrilled && screw) return true;
+    if (d > 6.01 && cur_ec5_params && type >= 2 && type <= 10) return true;
+    if (type >= 25 && type <= 33) return true;
+    return !((type >= 0 && type <= 24) || (type >= 34 && type <= 46));
+}
+
+// Dowel rule of one member; the plate case is handled by the caller. k90_limit is 8 mm for the
+// first and 8.00001 mm for the second member.
+double dowel_rule(double d, const Member& m, double k90_limit, bool* replaced)
+{
+    auto k90_of = [&](int material) {
+        if (!cur_ec5_params && d <= k90_limit) { *replaced = true; return 1.0; }
+        return embedding_factor_k90(d, material);
+    };
+    switch (m.material) {
+    case 0: case 1: case 2: case 3: case 17: case 18: case 19: case -11: case -12: case -13: {
+        double k90 = k90_of(m.material);
+        return 0.082 * (1.0 - 0.01 * d) * m.rho / (k90 * sin2(m.angle) + cos2(m.angle));
+    }
+    case 4: case 7: return 50.0 * std::pow(d, -0.6) * std::pow(m.t, 0.2);
+    case 6: return 0.11 * (1.0 - 0.01 * d) * m.rho;
+    case 9: return 7.0 * std::pow(d, -0.7) * std::pow(m.t, 0.9);
+    case 10: case 11: {
+        double k90 = k90_of(m.material);
+        return 37.0 * (1.0 - 0.01 * d) / (k90 * sin2(m.angle) + cos2(m.angle));
+    }
+    default: return 0.0;
+    }
+}
+
+double g_rule(double d, double rho, int pre) { return pre ? 0.082 * rho * (1.0 - 0.01 * d) : 0.082 * rho * std::pow(d, -0.3); }
+
+// Nail rule of one member by its own row (different materials); rho1 is the first member's density.
+double nail_rule(double d, int pre, const Member& m, double rho1, bool first, bool* replaced)
+{
+    switch (m.material) {
+    case 0: case 1: case 2: case 3: case 17: {
+        double f = g_rule(d, m.rho, pre);
+        if (m.material == 17 && m.sub == 1 && d > 7.9) f *= 0.8;
+        return f;
+    }
+    case 4: case 7: return board_embedding_strength(d, m.t, pre);
+    case 5: return 3.9 * std::pow(d, -0.6) * std::pow(m.t, 0.7);
+    case 6: return pre ? 0.11 * m.rho * (1.0 - 0.01 * d) : 0.11 * m.rho * std::pow(d, -0.3);
+    case 8: return 30.0 * std::pow(d, -0.3) * std::pow(m.t, 0.6);
+    case 9: return 7.0 * std::pow(d, -0.7) * std::pow(m.t, 0.9);
+    case 10: case 11: {
+        double k90 = (!cur_ec5_params && d <= 8.0) ? (*replaced = true, 1.0) : embedding_factor_k90(d, m.material);
+        return 37.0 * (1.0 - 0.01 * d) / (k90 * sin2(m.angle) + cos2(m.angle));
+    }
+    case 18: return g_rule(d, rho1, pre);
+    case 19: case -11: case -12: case -13: {
+        double f = g_rule(d, rho1, pre);
+        if ((m.material == -12 || m.material == -13) && m.sub != 0 && m.t < 3.1) f /= 3.0;
+        if (pre) f *= 0.8;
+        (void)first;
+        return f;
+    }
+    default: return 0.0;
+    }
+}
+
+double user_law(const UserEmbeddingLaw* law, double d, double t, double rho)
+{
+    return law->c0 * std::pow(d, law->exp_d) * std::pow(t, law->exp_t) * std::pow(rho, law->exp_rho);
+}
+
+} // namespace
+
+int embedding_strength(double* out1, double* out2, int type, double d, int predrilled,
+                       double angle1, double angle2, double t1, double t2, double rho1, double rho2,
+                       int material1, int material2, int sub1, int sub2,
+                       const UserEmbeddingLaw* law1, const UserEmbeddingLaw* law2)
+{
+    if (type >= 2 && type <= 10 && d >= 8.0) predrilled = 1;
+    const Member m1{angle1, t1, rho1, material1, sub1};
+    const Member m2{angle2, t2, rho2, material2, sub2};
+    bool replaced = false;
+    double f1 = 0.0, f2 = 0.0;
+    const bool plate1 = is_metal_plate_material(material1), plate2 = is_metal_plate_material(material2);
+
+    if (uses_dowel_rule(type, d, predrilled)) {
+        double v1 = plate1 ? 0.0 : dowel_rule(d, m1, 8.0, &replaced);
+        double v2 = plate2 ? 0.0 : dowel_rule(d, m2, 8.00001, &replaced);
+        f1 = plate1 ? v2 : v1;
+        f2 = plate2 ? v1 : v2;
+    } else {
+        const int pre = predrilled;
+        auto solid = [](int m) { return m == 0 || m == 1 || m == -10; };
+        if (solid(material1) && solid(material2)) {
+            f1 = f2 = g_rule(d, std::min(rho1, rho2), pre);
+        } else if (material1 == material2) {
+            switch (material1) {
+            case 2: case 3: case 18: f1 = f2 = g_rule(d, rho1, pre); break;
+            case 4: case 7: f1 = board_embedding_strength(d, t1, pre); f2 = board_embedding_strength(d, t2, pre); break;
+            case 5: f1 = 3.9 * std::pow(d, -0.6) * std::pow(t1, 0.7); f2 = 3.9 * std::pow(d, -0.6) * std::pow(t2, 0.7); break;
+            case 6: f1 = f2 = pre ? 0.11 * rho2 * (1.0 - 0.01 * d) : 0.11 * rho2 * std::pow(d, -0.3); break;
+            case 8: f1 = 30.0 * std::pow(d, -0.3) * std::pow(t1, 0.6); f2 = 30.0 * std::pow(d, -0.3) * std::pow(t2, 0.6); break;
+            case 9: f1 = 7.0 * std::pow(d, -0.7) * std::pow(t1, 0.9); f2 = 7.0 * std::pow(d, -0.7) * std::pow(t2, 0.9); break;
+            case 10: case 11: {
+                double k90 = (!cur_ec5_params && d <= 8.0) ? (replaced = true, 1.0) : embedding_factor_k90(d, material1);
+                f1 = 37.0 * (1.0 - 0.01 * d) / (cos2(angle1) + k90 * sin2(angle1));
+                f2 = 37.0 * (1.0 - 0.01 * d) / (k90 * sin2(angle2) + cos2(angle2));
+                break;
+            }
+            case 17: f1 = f2 = g_rule(d, rho1, pre) * ((sub1 == 1 && d > 7.9) ? 0.8 : 1.0); break;
+            case 19: case -11: case -12: case -13: {
+                f1 = g_rule(d, rho1, pre);
+                f2 = f1;
+                if ((material1 == -12 || material1 == -13) && sub1 != 0 && t1 < 3.1) f1 /= 3.0;
+                if (pre) f1 *= 0.8;
+                if ((material1 == -12 || material1 == -13) && sub2 != 0 && t2 < 3.1) f2 /= 3.0;
+                break;
+            }
+            default: f1 = f2 = 0.0; break;
+            }
+        } else {
+            f2 = plate2 ? 0.0 : nail_rule(d, pre, m2, rho1, false, &replaced);
+            f1 = plate1 ? f2 : nail_rule(d, pre, m1, rho1, true, &replaced);
+        }
+    }
+
+    if (material1 == -999 && law1 && law1->valid) f1 = user_law(law1, d, t1, rho1);
+    // The second member's law takes its own density.
+    if (material2 == -999 && law2 && law2->valid) f2 = user_law(law2, d, t2, rho2);
+
+    int code = 0;
+    if (f2 <= 0.001 && !plate2) code = 159;
+    else if (f1 <= 0.001 && !plate1) code = 158;
+    else if (replaced) code = 1008;
+    if (out1) *out1 = f1;
+    if (out2) *out2 = f2;
+    return code;
+}
+
+int embedding_strength_single(double* out, double d, int type, int predrilled, double angle, double t,
+                              double rho, int material, int sub, const UserEmbeddingLaw* law)
+{
+    if (type >= 2 && type <= 10 && d >= 8.0) predrilled = 1;
+    const Member m{angle, t, rho, material, sub};
+    bool replaced = false;
+    double f = 0.0;
+    const bool plate = is_metal_plate_material(material);
+    if (plate) {
+        f = 0.0;
+    } else if (uses_dowel_rule(type, d, predrilled)) {
+        f = dowel_rule(d, m, 8.0, &replaced);
+    } else if (material >= 0 && material <= 3) {
+        f = g_rule(d, rho, predrilled);
+    } else if (material == -10) {
+        f = g_rule(d, rho, predrilled);
+    } else {
+        f = nail_rule(d, predrilled, m, rho, true, &replaced);
+    }
+    if (material == -999 && law && law->valid) f = user_law(law, d, t, rho);
+    if (out) *out = f;
+    if (plate) return 0;
+    if (f <= 0.001) return 158;
+    return replaced ? 1008 : 0;
+}
