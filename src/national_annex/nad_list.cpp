@@ -1,0 +1,168 @@
+#include "national_annex/nad_list.h"
+
+#include "environment/param_list.h"
+#include "environment/text_block.h"
+#include "national_annex/nad_paths.h"
+#include "national_annex/nad_set.h"
+#include "national_annex/nad_set_files.h"
+#include "national_annex/nad_switches.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+NadList nad_list = {};
+
+namespace {
+
+const char* const kDeutschland = "Deutschland";
+int load_failed = 0;
+
+char* dup_text(const char* s)
+{
+    size_t n = strlen(s);
+    char* d = static_cast<char*>(malloc(n + 1));
+    if (d) memcpy(d, s, n + 1);
+    return d;
+}
+
+} // namespace
+
+void nad_set_active_name(const char* name)
+{
+    free(nad_list.active_name);
+    nad_list.active_name = name ? dup_text(name) : nullptr;
+}
+
+void nad_read_list()
+{
+    nad_migrate_old_sets();
+    NadList& l = nad_list;
+    if (l.count == 0) {
+        l.names[0] = dup_text("EC-Standardparameter");
+        l.flag_indexes[0] = 19;
+        l.file_numbers[0] = 0;
+        l.names[1] = dup_text(kDeutschland);
+        l.flag_indexes[1] = 18;
+        l.file_numbers[1] = 0;
+        l.count = 2;
+    }
+    for (int i = 2; i < l.count; ++i) {
+        free(l.names[i]);
+        l.names[i] = nullptr;
+    }
+    l.count = 2;
+    std::string dram = nadpath::folder("DRAM");
+    if (!dram.empty()) {
+        for (int n = 1;; ++n) {
+            std::string path = nadpath::join(dram, "NADS/" + std::to_string(n) + ".NAD");
+            FILE* f = fopen(path.c_str(), "r");
+            if (!f) break;
+            if (l.count >= NAD_LIST_CAPACITY) {
+                fclose(f);
+                printf("nad_read_list: more than %d user sets, the rest is not listed\n", NAD_LIST_CAPACITY - 2);
+                break;
+            }
+            char line[200];
+            if (fgets(line, sizeof line, f) && !strchr(line, '\n')) {
+                int c;
+                while ((c = fgetc(f)) != EOF && c != '\n') {}
+            }
+            l.flag_indexes[l.count] = 0;
+            (void)fscanf(f, " %d", &l.flag_indexes[l.count]);
+            l.file_numbers[l.count] = n;
+            char name[GUILLEMET_BUFFER_SIZE];
+            read_guillemet_string(f, name);
+            l.names[l.count] = dup_text(name);
+            ++l.count;
+            fclose(f);
+        }
+    }
+    if (!l.active_name) l.active_name = dup_text(kDeutschland);
+}
+
+int nad_activate()
+{
+    NadList& l = nad_list;
+    if (l.count == 0) nad_read_list();
+    if (!l.active_name) l.active_name = dup_text(kDeutschland);
+    int found = -1;
+    for (int i = 0; i < l.count; ++i)
+        if (l.names[i] && strcmp(l.names[i], l.active_name) == 0) {
+            found = i;
+            break;
+        }
+    int number = 0;
+    const char* stem = kDeutschland;
+    if (found >= 0) {
+        l.active_flag_index = l.flag_indexes[found];
+        number = l.file_numbers[found];
+        if (number == 0) stem = found == 0 ? "Standard" : kDeutschland;
+    } else {
+        if (nad_verbose) printf("Can't find %s, taking Deutschland instead\n", l.active_name);
+        nad_set_active_name(kDeutschland);
+        l.active_flag_index = l.flag_indexes[1];
+        number = l.file_numbers[1];
+    }
+    nad_reset_current_set();
+    int result = nad_load_set(number, stem, &nad_current_set);
+    load_failed = result ? 0 : 1;
+    if (!result)
+        printf("nad_activate: the set file of \"%s\" could not be loaded, the EC standard values apply\n",
+               l.active_name);
+    return result;
+}
+
+int nad_active_set_load_failed() { return load_failed; }
+
+void nad_ensure_active()
+{
+    if (nad_list.active_name) return;
+    nad_read_list();
+    nad_set_active_name(kDeutschland);
+    if (nad_verbose) printf("\nSET: Preparing %s ...\n", nad_list.active_name);
+    nad_activate();
+}
+
+void nad_write_active_name(FILE* file)
+{
+    nad_ensure_active();
+    if (!file) return;
+    fprintf(file, "\n\nACTIV_NADNAME\n");
+    fprintf(file, "\xAE%s\xAF\n", nad_list.active_name);
+}
+
+int nad_set_active(const char* name)
+{
+    nad_read_list();
+    if (!name) {
+        nad_set_active_name(kDeutschland);
+        if (nad_verbose) printf("\nSET: Preparing %s ...\n", nad_list.active_name);
+        return nad_activate();
+    }
+    const bool local = strcmp(name, "lokale Definitionen") == 0;
+    // The list's own strings may be what `name` points at: copy it before the list changes.
+    std::string wanted(name);
+    nad_set_active_name(local ? kDeutschland : wanted.c_str());
+    if (nad_verbose) printf("\nSET: Preparing %s ...\n", nad_list.active_name);
+    int r = nad_activate();
+    if (local) return r;
+    if (strcmp(nad_list.active_name, wanted.c_str()) == 0) return r ? 0 : -1;
+    // The warning sheet of the older toolkit is not built: the fallback is only logged.
+    printf("nad_set_active: the set \"%s\" cannot be found, \"%s\" is active instead\n", wanted.c_str(),
+           nad_list.active_name);
+    return 0;
+}
+
+void nad_read_active_name(FILE* file)
+{
+    char name[GUILLEMET_BUFFER_SIZE];
+    if (file && find_keyword_line("ACTIV_NADNAME", file, nullptr) && read_guillemet_string(file, name) >= 1) {
+        nad_set_active(name);
+        return;
+    }
+    nad_read_list();
+    nad_set_active_name(kDeutschland);
+    if (nad_verbose) printf("\nSET: Preparing %s ...\n", nad_list.active_name);
+    nad_activate();
+}

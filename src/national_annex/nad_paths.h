@@ -1,0 +1,12 @@
+// Paths of the national-annex files below the environment's folders.
+#pragma once
+#include <string>
+
+namespace nadpath {
+
+// Folder of an environment entry ("DATA", "DRAM", "EXEC"), empty when unset.
+std::string folder(const char* key);
+// Joins folder and parts with '/'.
+std::string join(const std::string& a, const std::string& b);
+
+} // namespace nadpath

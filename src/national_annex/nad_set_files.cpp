@@ -1,0 +1,215 @@
+#include "national_annex/nad_set_files.h"
+
+#include "environment/param_list.h"
+#include "environment/text_block.h"
+#include "national_annex/nad_paths.h"
+#include "national_annex/nad_switches.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+int nad_write_file_atomic(const char* path, void (*writer)(FILE*, const void*), const void* context)
+{
+    if (!path || !writer) return 0;
+    std::string tmpl = std::string(path) + ".tmpXXXXXX";
+    int fd = mkstemp(&tmpl[0]);
+    if (fd < 0) return 0;
+    FILE* f = fdopen(fd, "w");
+    if (!f) {
+        close(fd);
+        unlink(tmpl.c_str());
+        return 0;
+    }
+    writer(f, context);
+    bool ok = fflush(f) == 0 && !ferror(f);
+    ok = fclose(f) == 0 && ok;
+    // mkstemp creates the file 0600; a set file is as readable as any other file the user saves.
+    mode_t mask = umask(0);
+    umask(mask);
+    chmod(tmpl.c_str(), 0666 & ~mask);
+    if (!ok || rename(tmpl.c_str(), path) != 0) {
+        unlink(tmpl.c_str());
+        return 0;
+    }
+    return 1;
+}
+
+void nad_write_set(FILE* file, const NadSet* set)
+{
+    if (!file || !set) return;
+    fprintf(file, "NAD/Version 1\n\n");
+    fprintf(file, " %d \xAE%s\xAF %d\n", set->flag_index, set->set_name, set->country);
+    fprintf(file, "\n\n#EC0\n");
+    nad_ec0_write(file, &set->ec0);
+    fprintf(file, "\n\n#EC2\n");
+    nad_ec2_write(file, &set->ec2);
+    fprintf(file, "\n\n#EC3\n");
+    nad_ec3_write(file, &set->ec3);
+    fprintf(file, "\n\n#EC5\n");
+    nad_ec5_write(file, &set->ec5);
+    fprintf(file, "\n\n#EC6\n");
+    nad_ec6_write(file, &set->ec6);
+    fprintf(file, "\n\n#EC9\n");
+    nad_ec9_write(file, &set->ec9);
+}
+
+namespace {
+
+// set_name holds 27 characters; a longer name is cut there.
+void copy_set_name(char (&dst)[28], const char* src)
+{
+    size_t n = strnlen(src, sizeof dst - 1);
+    memcpy(dst, src, n);
+    dst[n] = '\0';
+}
+
+// Reads the header and the blocks; the set's full name (up to 99 characters) goes to `name`,
+// set_name keeps its first 27.
+int read_set(FILE* file, NadSet* set, char* name)
+{
+    name[0] = '\0';
+    int version = 0;
+    if (!file || !set || fscanf(file, "NAD/Version %d", &version) != 1) return 0;
+    (void)fscanf(file, " %d", &set->flag_index);
+    read_guillemet_string(file, name);
+    copy_set_name(set->set_name, name);
+    (void)fscanf(file, " %d", &set->country);
+    if (find_keyword_line("#EC0", file, nullptr)) nad_ec0_read(file, &set->ec0, 1);
+    if (find_keyword_line("#EC2", file, nullptr)) nad_ec2_read(file, &set->ec2);
+    if (find_keyword_line("#EC3", file, nullptr)) nad_ec3_read(file, &set->ec3, 1);
+    if (find_keyword_line("#EC5", file, nullptr)) nad_ec5_read(file, &set->ec5, 1);
+    if (find_keyword_line("#EC6", file, nullptr)) nad_ec6_read(file, &set->ec6);
+    if (find_keyword_line("#EC9", file, nullptr)) nad_ec9_read(file, &set->ec9);
+    return 1;
+}
+
+std::string user_set_path(const std::string& dram, int number)
+{
+    return nadpath::join(dram, "NADS/" + std::to_string(number) + ".NAD");
+}
+
+void write_set_cb(FILE* f, const void* set) { nad_write_set(f, static_cast<const NadSet*>(set)); }
+
+bool is_directory(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+} // namespace
+
+int nad_read_set(FILE* file, NadSet* set)
+{
+    char name[GUILLEMET_BUFFER_SIZE];
+    return read_set(file, set, name);
+}
+
+int nad_load_set(int number, const char* stem, NadSet* set)
+{
+    if (!set) return 0;
+    std::string path;
+    if (number != 0) {
+        std::string dram = nadpath::folder("DRAM");
+        if (dram.empty()) return 0;
+        path = user_set_path(dram, number);
+    } else {
+        std::string data = nadpath::folder("DATA");
+        if (data.empty() || !stem) return 0;
+        path = nadpath::join(data, std::string("NAD/") + stem + ".NAD");
+    }
+    FILE* f = fopen(path.c_str(), "r");
+    if (!f) return 0;
+    char name[GUILLEMET_BUFFER_SIZE];
+    int result = read_set(f, set, name);
+    if (result == 1) {
+        set->user_set = number > 0 ? 1 : 0;
+        nad_wusl_load_set(number, name, &set->std_params);
+        nad_wusl_reset_set(&set->std_params, set->country);
+        nad_ec2_set_country(&set->ec2, set->country);
+        nad_ec3_set_country(&set->ec3, set->country);
+        nad_ec5_set_country(&set->ec5, set->country);
+        nad_ec6_set_country(&set->ec6, set->country);
+        nad_ec9_set_country(&set->ec9, set->country);
+    }
+    fclose(f);
+    return result;
+}
+
+void nad_store_user_set(int number, const NadSet* set)
+{
+    std::string dram = nadpath::folder("DRAM");
+    if (dram.empty()) return;
+    std::string path = user_set_path(dram, number);
+    if (set)
+        nad_write_file_atomic(path.c_str(), write_set_cb, set);
+    else
+        remove(path.c_str());
+}
+
+void nad_ec2_load_deutschland(NadEc2Block* block)
+{
+    if (!block) return;
+    static bool loaded = false;
+    static NadSet deutschland;
+    if (!loaded) {
+        loaded = true;
+        nad_ec2_set_defaults(block);
+        nad_ec0_set_defaults(&deutschland.ec0);
+        nad_ec2_set_defaults(&deutschland.ec2);
+        nad_ec3_set_defaults(&deutschland.ec3);
+        nad_ec5_set_defaults(&deutschland.ec5);
+        nad_ec6_set_defaults(&deutschland.ec6);
+        nad_ec9_set_defaults(&deutschland.ec9);
+        nad_load_set(0, "Deutschland", &deutschland);
+    }
+    nad_ec2_copy(block, &deutschland.ec2);
+}
+
+void nad_migrate_old_sets()
+{
+    std::string dram = nadpath::folder("DRAM");
+    if (dram.empty()) {
+        printf("Safeguard_Proper_Version: ERROR %d\n", 1);
+        return;
+    }
+    std::string nads = nadpath::join(dram, "NADS");
+    if (is_directory(nads)) return;
+    if (mkdir(nads.c_str(), 0777) != 0 && errno != EEXIST) {
+        printf("Safeguard_Proper_Version: ERROR %d\n", 2);
+        return;
+    }
+    if (!is_directory(nads)) {
+        printf("Safeguard_Proper_Version: ERROR %d\n", 3);
+        return;
+    }
+    FILE* old = fopen(nadpath::join(dram, "NADs-EC2.DEF").c_str(), "r");
+    if (!old) return;
+    static NadSet record;   // large; one is enough for the whole run
+    int k = 1;
+    char line[300];
+    while (fgets(line, sizeof line, old)) {
+        if (strncmp(line, "#NAD", 4) != 0) continue;
+        int flag = 0;
+        (void)fscanf(old, " %d", &flag);
+        char name[GUILLEMET_BUFFER_SIZE];
+        read_guillemet_string(old, name);
+        memset(&record, 0, sizeof record);
+        nad_ec0_set_defaults(&record.ec0);
+        nad_ec6_set_defaults(&record.ec6);
+        nad_ec9_set_defaults(&record.ec9);
+        nad_ec2_read(old, &record.ec2);
+        nad_ec3_read(old, &record.ec3, 0);
+        nad_ec5_read(old, &record.ec5, 0);
+        nad_ec0_read(old, &record.ec0, 0);
+        record.flag_index = flag;
+        record.country = 0;
+        copy_set_name(record.set_name, name);
+        nad_write_file_atomic(user_set_path(dram, k).c_str(), write_set_cb, &record);
+        ++k;
+    }
+    fclose(old);
+}
