@@ -9,6 +9,7 @@
 #endif
 #include "fasteners/partial_factors.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {

@@ -4,18 +4,13 @@
 #include "core/tavo52_data.h"
 
 #include "fasteners/connection_records.h"
+#include "fasteners/fastener_capacity.h"
 #include "fasteners/opening_formulas.h"
 #include "fasteners/partial_factors.h"
-#if __has_include("materials/steel_grades.h")
 #include "materials/steel_grades.h"
-#define TAVO_WIP_STEEL 1
-#endif
-#if __has_include("fasteners/fastener_capacity.h")
-#include "fasteners/fastener_capacity.h"
-#define TAVO_WIP_CAPACITY 1
-#endif
 #include "national_annex/nad_ec3_block.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -48,12 +43,8 @@ void prepare_rods(TAVO52_DATA& d)
     if (d.fest_gs == kReinforcingBarGrade) {
         d.fuk_gs = 500.0;
     } else {
-#ifdef TAVO_WIP_STEEL
         const SteelGradeRecord* rec = steel_grade_record(d.fest_gs);
         d.fuk_gs = rec ? rec->f_u : 0.0;
-#else
-        d.fuk_gs = 0.0;
-#endif
     }
     d.as_gs = rod_stress_area(d.d_r, d.fest_gs);
     d.d_ef = std::sqrt(1.2732395447350788 * d.as_gs);
@@ -106,11 +97,7 @@ int prepare_screws(TAVO52_DATA& d)
 
         FastenerResult res;
         std::memset(&res, 0, sizeof res);
-#ifdef TAVO_WIP_CAPACITY
         const int rc = fastener_capacity_from_record(cd, &res);
-#else
-        const int rc = 0;
-#endif
         if (rc != 0) return rc;
         d.rax1k = 0.001 * res.r_ax_head_thread;
         d.rax2k = 0.001 * res.r_ax_point;
