@@ -1,34 +1,1085 @@
 #include "gui/main_window.h"
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGraphicsScene>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QStandardItemModel>
+#include <QTimer>
+#include <cmath>
 #include "core/position_files.h"
 #include "core/tavo52_data.h"
-#include <QLabel>
-#include <QLocale>
+#include "gui/exit_dialog.h"
+#include "gui/gui_message.h"
+#include "gui/gui_resources.h"
+#include "gui/gui_services.h"
+#include "gui/hierarchical_header.h"
+#include "gui/loads_delegates.h"
+#include "national_annex/nad_current.h"
+#include "national_annex/nad_ec5_block.h"
+#include "platform/env/vyk_help.h"
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+extern NadEc5Block* cur_ec5_params;
+
+namespace {
+
+const char* const kTrash = ":/button/images/trash.png";
+
+bool annex_has_country()
 {
-    data_object.read_data();
+    return cur_ec5_params && cur_ec5_params->country != 0;
+}
+
+QString fixed(double v, int decimals)
+{
+    return QLocale::c().toString(v, 'f', decimals);
+}
+
+// User value of the current item of a combo box; 0 when it has none.
+QVariant current_data(const QComboBox* box)
+{
+    return box->currentIndex() >= 0 ? box->currentData(Qt::UserRole) : QVariant(0);
+}
+
+} // namespace
+
+MainWindow::MainWindow() : QMainWindow(nullptr)
+{
+    gui_init_resources();
+    // Screw tables once for the whole run; a table that cannot be read stays empty.
+    window_load_screw_tables();
+
+    style_regel_ok = QStringLiteral(
+        "border: 1px solid DimGrey; background-color: LightGreen ; qproperty-alignment: AlignCenter;");
+    style_regel_verletzt = QStringLiteral(
+        "border: 1px solid DimGrey; background-color: Salmon ; qproperty-alignment: AlignCenter;");
+
+    setupUi(this);
+    loadSettings();
+    centralwidget->setStyleSheet(QStringLiteral("{background-color: #D0D0D0;}"));
+    plot_scene = new QGraphicsScene(this);
+    gv_plot->setScene(plot_scene);
     setWindowTitle(QStringLiteral("K7-KIRN, ") + position_title);
-    summary_ = new QLabel(this);
-    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    summary_->setMargin(12);
-    setCentralWidget(summary_);
-    show_position();
-    resize(720, 480);
+
+    style_balken_ok = QStringLiteral(
+        "QProgressBar {border: 2px solid grey; border-radius: 3px; text-align: center; background-color: #FFFFFF;} "
+        "QProgressBar::chunk {background-color: #006400; width: 10px; margin: 0.5px; }");
+    style_balken_fehler = QStringLiteral(
+        "QProgressBar {border: 2px solid grey; border-radius: 3px; text-align: center; background-color: #FFFFFF;} "
+        "QProgressBar::chunk {background-color: #cc0000; width: 10px; margin: 0.5px; }");
+
+    erg_layout = new QGridLayout(gb_ergebnisse);
+    erg_layout->setObjectName(QStringLiteral("erg_layout"));
+    const int line = QFontMetrics(font()).height();
+    for (int r = 0; r < 3; ++r) {
+        erg_name[r] = new QLabel(QStringLiteral(" "), gb_ergebnisse);
+        erg_name[r]->setObjectName(QStringLiteral("erg_name_%1").arg(r));
+        erg_layout->addWidget(erg_name[r], 2 * r + 1, 0);
+        erg_balken[r] = new QProgressBar(gb_ergebnisse);
+        erg_balken[r]->setObjectName(QStringLiteral("erg_balken_%1").arg(r));
+        erg_balken[r]->setRange(0, 120);
+        erg_balken[r]->setValue(0);
+        erg_balken[r]->setTextVisible(false);
+        erg_balken[r]->setStyleSheet(style_balken_ok);
+        erg_balken[r]->setMaximumHeight(line);
+        erg_layout->addWidget(erg_balken[r], 2 * r + 2, 0);
+        erg_prozent[r] = new QLabel(fixed(0.0, 2) + QStringLiteral(" %"), gb_ergebnisse);
+        erg_prozent[r]->setObjectName(QStringLiteral("erg_prozent_%1").arg(r));
+        erg_layout->addWidget(erg_prozent[r], 2 * r + 2, 1);
+        erg_name[r]->setFont(font());
+        erg_prozent[r]->setFont(font());
+    }
+
+    data_object.read_data();
+
+    cob_mat_laschen->addItem(QStringLiteral("Nadelholz"), 0);
+    cob_mat_laschen->addItem(QStringLiteral("Laubholz"), 1);
+    cob_mat_laschen->addItem(QStringLiteral("Brettschichtholz DIN"), 3);
+    cob_mat_laschen->addItem(QStringLiteral("Brettschichtholz EC"), 2);
+    cob_mat_laschen->addItem(QStringLiteral("Sperrholz"), 6);
+    cob_mat_laschen->addItem(QStringLiteral("freies Material"), 14);
+    static const char* const rods[] = {" 6", " 8", "10", "12", "14", "16", "20"};
+    static const double rod_d[] = {6, 8, 10, 12, 14, 16, 20};
+    for (int i = 0; i < 7; ++i)
+        cob_dr_GS->addItem(QString::fromLatin1(rods[i]), rod_d[i]);
+    static const char* const steels[] = {"FK  3.6", "FK  4.6", "FK  4.8", "FK  5.6", "FK  5.8", "FK  8.8", "B500A/B"};
+    static const int steel_codes[] = {22, 23, 24, 25, 26, 27, 1044};
+    for (int i = 0; i < 7; ++i)
+        cob_fest_GS->addItem(QString::fromLatin1(steels[i]), steel_codes[i]);
+    cob_typ_schraube->addItem(QStringLiteral("SPAX Senkkopf"), 13);
+    cob_typ_schraube->addItem(QStringLiteral("ASSY-plus Zylinderkopf"), 14);
+    cob_typ_schraube->addItem(QStringLiteral("ASSY-plus Senkfräskopf"), 15);
+    cob_d_schraube->adjustSize();
+
+    connect(pb_last_new, &QPushButton::clicked, this, &MainWindow::newLast_click);
+
+    for (int c = 0; c < 6; ++c) {
+        delegates_sni[c] = new SpinBoxDelegate(this, data_object.nk_sni, -9999, 9999, 1);
+        tv_lasten->setItemDelegateForColumn(c + 1, delegates_sni[c]);
+    }
+    tv_lasten->setItemDelegateForColumn(7, new tv_ComboBoxDelegate(this, annex_has_country() ? 2 : 1));
+    tv_lasten->setItemDelegateForColumn(8, new SpinBoxDelegate(this, 3, 0.1, 2.0, 1));
+    tv_lasten->setItemDelegateForColumn(9, new tv_ButtonDelegate(this));
+
+    for (int k = 0; k <= 8; ++k)
+        kled_texte << TAVO52_DATA::kled_text_from_index(k, 1);
+
+    lasten_model = new QStandardItemModel(0, 10, this);
+    lasten_model->setObjectName(QStringLiteral("lasten_model"));
+    auto* header_model = new QStandardItemModel(this);
+    init_loads_header_model(header_model);
+
+    data2maske();
+
+    wd_Schub_kappa_kreis->setEnabled(rb_typ_durchbruch_kreis->isChecked() && cb_Schub->isChecked());
+
+    auto* proxy = new ProxyModelWithHeaderModels(this);
+    proxy->setSourceModel(lasten_model);
+    proxy->setHorizontalHeaderModel(header_model);
+    proxy->setVerticalHeaderModel(header_model);
+    tv_lasten->setModel(proxy);
+
+    header_view = new HierarchicalHeaderView(Qt::Horizontal, tv_lasten);
+    tv_lasten->setHorizontalHeader(header_view);
+    header_view->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int c = 1; c <= 9; ++c)
+        header_view->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+
+    verstaerkungs_typ_click();
+    verstaerkungs_click(true);
+
+    connect(cob_mat_laschen, SIGNAL(currentIndexChanged(int)), this, SLOT(fill_cb_Holzguete_laschen(int)));
+    connect(cob_guete_laschen, SIGNAL(currentIndexChanged(int)), this, SLOT(fill_ftk_laschen(int)));
+    connect(rb_typ_durchbruch_recht, &QRadioButton::clicked, this, &MainWindow::typ_click);
+    connect(rb_typ_durchbruch_kreis, &QRadioButton::clicked, this, &MainWindow::typ_click);
+    for (QRadioButton* rb : {rb_holzart_NH, rb_holzart_LH, rb_holzart_BSH_DIN, rb_holzart_BSH_EC})
+        connect(rb, SIGNAL(toggled(bool)), this, SLOT(fill_cb_Holzguete_balken()));
+    connect(ed_Balken_b, QOverload<int>::of(&QSpinBox::valueChanged), this, &MainWindow::b_check_click);
+    for (QRadioButton* rb : {rb_holzart_NH, rb_holzart_LH, rb_holzart_BSH_DIN, rb_holzart_BSH_EC})
+        connect(rb, &QRadioButton::clicked, this, &MainWindow::b_check_click);
+    connect(cb_holzguete, SIGNAL(currentIndexChanged(int)), this, SLOT(b_check_click()));
+    connect(cob_dr_GS, SIGNAL(currentIndexChanged(int)), this, SLOT(b_check_click()));
+    connect(cob_typ_schraube, SIGNAL(currentIndexChanged(int)), this, SLOT(fill_d_schraube(int)));
+    connect(cob_d_schraube, SIGNAL(currentIndexChanged(int)), this, SLOT(fill_l_schraube(int)));
+    connect(cob_d_schraube, SIGNAL(currentIndexChanged(int)), this, SLOT(h_check_click()));
+    connect(cob_d_schraube, SIGNAL(currentIndexChanged(int)), this, SLOT(b_check_click()));
+    connect(cob_l_schraube, SIGNAL(currentIndexChanged(int)), this, SLOT(b_check_click()));
+    connect(cob_l_schraube, SIGNAL(currentIndexChanged(int)), this, SLOT(h_check_click()));
+    for (QAbstractButton* rb : std::initializer_list<QAbstractButton*>{
+             rb_verst_laschen, rb_verst_gewindestangen, rb_verst_schrauben, rb_oben_gs, rb_oben_sc, rb_unten_gs,
+             rb_unten_sc, cb_vorgebohrt})
+        connect(rb, &QAbstractButton::clicked, this, &MainWindow::verstaerkungs_typ_click);
+    connect(gb_Verstaerkung, SIGNAL(toggled(bool)), this, SLOT(verstaerkungs_click(bool)));
+    connect(actionSchnittgr_import, SIGNAL(triggered()), this, SLOT(schnittgroessen_import()));
+    connect(actionDaten_sichern, SIGNAL(triggered()), this, SLOT(saveSettings()));
+    connect(actionDaten_sichern, SIGNAL(triggered()), this, SLOT(saveSettings_fonts_colors()));
+    connect(actionDaten_sichern, SIGNAL(triggered()), this, SLOT(maske2data()));
+    // A failed save is reported, never passed over in silence.
+    connect(actionDaten_sichern, &QAction::triggered, this, [] {
+        if (data_object.write_data() != 0)
+            gui_message_box(QMessageBox::Critical, QStringLiteral("Fehler"),
+                            QStringLiteral("Die Positionsdaten konnten nicht gespeichert werden!"));
+    });
+    connect(actionHilfe, SIGNAL(triggered()), this, SLOT(show_helpview()));
+    connect(actionDruckvorschau, SIGNAL(triggered()), this, SLOT(maske2data()));
+    connect(actionDrucken, SIGNAL(triggered()), this, SLOT(maske2data()));
+    connect(actionDruckvorschau, SIGNAL(triggered()), this, SLOT(display_nachweise()));
+    connect(actionDrucken, SIGNAL(triggered()), this, SLOT(display_nachweise()));
+    connect(actionDruckvorschau, SIGNAL(triggered()), &data_object, SLOT(Print_OliView()));
+    connect(actionDrucken, SIGNAL(triggered()), &data_object, SLOT(Print_OliPrint()));
+    connect(actionCalculation, SIGNAL(triggered()), this, SLOT(display_nachweise()));
+    connect(action_cal_auto, &QAction::toggled, this, &MainWindow::h_check_click);
+    connect(cb_Biegung, &QCheckBox::toggled, this, [this](bool on) { display_nachweise_checkauto(on); });
+    connect(cb_Schub, &QCheckBox::toggled, this, [this](bool on) { display_nachweise_checkauto(on); });
+    connect(cb_Schub, &QCheckBox::toggled, this, &MainWindow::set_schub_kappa_kreis);
+    connect(tabWidget, &QTabWidget::currentChanged, this, &MainWindow::tab_changed);
+
+    exit_dialog = new ExitDialog();
+    exit_dialog->setWindowFlags(Qt::Window);
+    connect(actionEnde, SIGNAL(triggered()), this, SLOT(saveSettings()));
+    connect(actionEnde, SIGNAL(triggered()), this, SLOT(maske2data()));
+    connect(actionEnde, SIGNAL(triggered()), exit_dialog, SLOT(show()));
+
+    loadSettings_fonts_colors();
+    display_nachweise(action_cal_auto->isChecked() ? 1 : 0);
+
+    for (QSpinBox* sb : {ed_Balken_h, ed_Balken_b, ed_Balken_hro, ed_Balken_hru, ed_Balken_a, ed_Balken_h_2,
+                         ed_Balken_b_2, ed_Balken_hro_2, ed_Balken_hru_2, ed_Balken_a_2, ed_Verst_ar, ed_Verst_h1})
+        connect(sb, QOverload<int>::of(&QSpinBox::valueChanged), this, &MainWindow::h_check_click);
+    connect(ed_GS_le, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, &MainWindow::h_check_click);
+    connect(cob_dr_GS, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MainWindow::h_check_click);
+    connect(ed_GS_le, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, &MainWindow::GS_le_scheck);
+    connect(cob_dr_GS, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MainWindow::GS_le_scheck);
+    connect(tv_lasten, &QTableView::clicked, this, &MainWindow::last_click);
+    connect(lasten_model, &QStandardItemModel::itemChanged, this, &MainWindow::update_last_kmod);
+
+    resize(0, 0);
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::show_position()
+// ---------------------------------------------------------------------------------------------
+// Settings, fonts and colours: the window keeps its defaults; stored settings come later.
+
+void MainWindow::set_application_font() {}
+void MainWindow::set_application_default_font() {}
+void MainWindow::set_tabellen_font() {}
+
+void MainWindow::set_application_default_color()
 {
-    const TAVO52_DATA& d = data_object;
-    QLocale de(QLocale::German, QLocale::Germany);
-    QString text = position_title + QStringLiteral("\n\n");
-    text += QString::fromUtf8("Balken b/h = %1/%2 mm, Durchbruch a = %3 mm, h_ro = %4 mm, h_ru = %5 mm\n\n")
-                .arg(de.toString(d.b), de.toString(d.h), de.toString(d.a), de.toString(d.h_ro), de.toString(d.h_ru));
-    text += QString::fromUtf8("Lasten:\n");
-    for (const LoadRow& r : d.lasten)
-        text += QString::fromUtf8("  %1: V_d = %2 / %3 kN, M_d = %4 / %5 kNm, k_mod = %6, %7\n")
-                    .arg(r.name, de.toString(r.v_l), de.toString(r.v_r), de.toString(r.m_l), de.toString(r.m_r),
-                         de.toString(r.kmod), TAVO52_DATA::kled_text_from_index(r.kled, 1));
-    summary_->setText(text);
+    color_background = QColor(225, 225, 225);
+    color_ergwin_ok = QColor(188, 255, 207);
+    color_ergwin_fehler = QColor(255, 153, 153);
+    color_buttonleiste = QColor(208, 208, 208);
+    color_tabheader = QColor(255, 255, 255);
+    setStyleSheet(styleSheet() + QStringLiteral("\nQMainWindow {background-color:") + color_background.name() +
+                  QStringLiteral("; }"));
+    if (exit_dialog)
+        exit_dialog->setStyleSheet(QStringLiteral("QDialog {background-color:") + color_background.name() +
+                                   QStringLiteral("; }"));
+    // Same verdict limit as the results panel (1.009), so both colours agree.
+    const QColor frame = data_object.eta_max > 1.009 ? color_ergwin_fehler : color_ergwin_ok;
+    gb_ergebnisse->setStyleSheet(QStringLiteral("background-color:") + frame.name() + QStringLiteral(";"));
+    toolBar->setStyleSheet(QStringLiteral("QToolBar {background-color:") + color_buttonleiste.name() +
+                           QStringLiteral("; }"));
+    tv_lasten->setStyleSheet(QStringLiteral("QHeaderView::section {background-color:") + color_tabheader.name() +
+                             QStringLiteral(";}") + QStringLiteral("QTableCornerButton::section {background-color:") +
+                             color_tabheader.name() + QStringLiteral(";}"));
+}
+
+void MainWindow::loadSettings_fonts_colors()
+{
+    set_application_default_color();
+}
+
+void MainWindow::saveSettings_fonts_colors() {}
+void MainWindow::set_application_color_background() {}
+void MainWindow::set_application_color_buttonleiste() {}
+void MainWindow::set_application_color_tabheader() {}
+void MainWindow::set_application_color_ergwin_ok() {}
+void MainWindow::set_application_color_ergwin_fehler() {}
+
+void MainWindow::set_tabelle_nachkomma()
+{
+    for (SpinBoxDelegate* d : delegates_sni)
+        if (d)
+            d->setDecimals(data_object.nk_sni);
+    tv_lasten->viewport()->update();
+}
+
+void MainWindow::loadSettings() {}
+void MainWindow::saveSettings() {}
+void MainWindow::updateAllWidgets(QFont) {}
+
+void MainWindow::show_helpview()
+{
+    Helpview("haupt");
+}
+
+int MainWindow::holzart_index() const
+{
+    if (rb_holzart_NH->isChecked()) return 0;
+    if (rb_holzart_LH->isChecked()) return 1;
+    if (rb_holzart_BSH_DIN->isChecked()) return 3;
+    if (rb_holzart_BSH_EC->isChecked()) return 2;
+    return -1;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Grade lists and tab copying
+
+namespace {
+
+QStringList softwood_grades()
+{
+    return {QStringLiteral("C14"), QStringLiteral("C16 (S7)"), QStringLiteral("C18"), QStringLiteral("C20"),
+            QStringLiteral("C22"), QStringLiteral("C24 (S10)"), QStringLiteral("C27"), QStringLiteral("C30 (S13)"),
+            QStringLiteral("C35"), QStringLiteral("C40"), QStringLiteral("C45"), QStringLiteral("C50")};
+}
+QStringList hardwood_grades()
+{
+    return {QStringLiteral("D18"), QStringLiteral("D24"), QStringLiteral("D30"), QStringLiteral("D35"),
+            QStringLiteral("D40"), QStringLiteral("D50"), QStringLiteral("D60"), QStringLiteral("D70")};
+}
+QStringList glulam_din_grades()
+{
+    return {QStringLiteral("GL24h (BS11)"), QStringLiteral("GL24c (BS11)"), QStringLiteral("GL28h (BS14)"),
+            QStringLiteral("GL28c (BS14)"), QStringLiteral("GL32h (BS16)"), QStringLiteral("GL32c (BS16)"),
+            QStringLiteral("GL36h (BS18)"), QStringLiteral("GL36c (BS18)")};
+}
+QStringList glulam_ec_grades()
+{
+    return {QStringLiteral("GL20h"), QStringLiteral("GL22h"), QStringLiteral("GL24h"), QStringLiteral("GL26h"),
+            QStringLiteral("GL28h"), QStringLiteral("GL30h"), QStringLiteral("GL32h"), QStringLiteral("GL20c"),
+            QStringLiteral("GL22c"), QStringLiteral("GL24c"), QStringLiteral("GL26c"), QStringLiteral("GL28c"),
+            QStringLiteral("GL30c"), QStringLiteral("GL32c")};
+}
+QStringList plywood_grades()
+{
+    return {QStringLiteral("F20/10"), QStringLiteral("F20/15"), QStringLiteral("F25/10"),
+            QStringLiteral("F40/30"), QStringLiteral("F50/25"), QStringLiteral("F60/10")};
+}
+
+} // namespace
+
+void MainWindow::fill_cb_Holzguete_balken(int check)
+{
+    QStringList list;
+    const int kind = holzart_index();
+    switch (kind) {
+    case 0: list = softwood_grades(); break;
+    case 1: list = hardwood_grades(); break;
+    case 3: list = glulam_din_grades(); break;
+    case 2: list = glulam_ec_grades(); break;
+    default: list << QStringLiteral("---"); break;
+    }
+    cb_holzguete->clear();
+    cb_holzguete->addItems(list);
+    if (kind == 0)
+        cb_holzguete->setCurrentIndex(5);
+    if (check)
+        h_check_click();
+}
+
+void MainWindow::fill_cb_Holzguete_balken()
+{
+    fill_cb_Holzguete_balken(1);
+}
+
+void MainWindow::fill_cb_Holzguete_laschen(int check)
+{
+    const int material = current_data(cob_mat_laschen).toInt();
+    QStringList list;
+    switch (material) {
+    case 0: list = softwood_grades(); break;
+    // All eight hardwood grades, so that the position in the list is the row of the grade table.
+    case 1: list = hardwood_grades(); break;
+    case 3: list = glulam_din_grades(); break;
+    case 2: list = glulam_ec_grades(); break;
+    case 6: list = plywood_grades(); break;
+    default: list << QStringLiteral("---"); break;
+    }
+    cob_guete_laschen->clear();
+    cob_guete_laschen->addItems(list);
+    if (material == 0)
+        cob_guete_laschen->setCurrentIndex(5);
+    sb_laschen_ftk->setEnabled(material == 14);
+    if (check)
+        h_check_click();
+}
+
+void MainWindow::fill_cb_Holzguete_laschen()
+{
+    fill_cb_Holzguete_laschen(1);
+}
+
+void MainWindow::fill_ftk_laschen(int)
+{
+    const int material = current_data(cob_mat_laschen).toInt();
+    if (material != 14) {
+        double ft0k = 0.0;
+        // Unknown material or grade: the field keeps what it shows.
+        if (window_plate_ft0k(material, cob_guete_laschen->currentIndex(), ed_Verst_ar->value(),
+                              ed_Verst_tr->value(), &ft0k))
+            sb_laschen_ftk->setValue(ft0k * 0.001);
+    }
+    h_check_click();
+}
+
+void MainWindow::copy_abmessungen_sys2verst()
+{
+    ed_Balken_b_2->setValue(ed_Balken_b->value());
+    ed_Balken_h_2->setValue(ed_Balken_h->value());
+    ed_Balken_hro_2->setValue(ed_Balken_hro->value());
+    ed_Balken_hru_2->setValue(ed_Balken_hru->value());
+    ed_Balken_a_2->setValue(ed_Balken_a->value());
+    const QLabel* from[] = {lb_kommentar_a, lb_kommentar_hru, lb_kommentar_hro, lb_kommentar_d, lb_kommentar_hd};
+    QLabel* to[] = {lb_kommentar_a_2, lb_kommentar_hru_2, lb_kommentar_hro_2, lb_kommentar_d_2, lb_kommentar_hd_2};
+    for (int i = 0; i < 5; ++i)
+        to[i]->setText(from[i]->text());
+    for (int i = 0; i < 5; ++i)
+        to[i]->setStyleSheet(from[i]->styleSheet());
+}
+
+void MainWindow::copy_abmessungen_verst2sys()
+{
+    ed_Balken_b->setValue(ed_Balken_b_2->value());
+    ed_Balken_h->setValue(ed_Balken_h_2->value());
+    ed_Balken_hro->setValue(ed_Balken_hro_2->value());
+    ed_Balken_hru->setValue(ed_Balken_hru_2->value());
+    ed_Balken_a->setValue(ed_Balken_a_2->value());
+    const QLabel* from[] = {lb_kommentar_a_2, lb_kommentar_hru_2, lb_kommentar_hro_2, lb_kommentar_d_2,
+                            lb_kommentar_hd_2};
+    QLabel* to[] = {lb_kommentar_a, lb_kommentar_hru, lb_kommentar_hro, lb_kommentar_d, lb_kommentar_hd};
+    for (int i = 0; i < 5; ++i)
+        to[i]->setText(from[i]->text());
+    for (int i = 0; i < 5; ++i)
+        to[i]->setStyleSheet(from[i]->styleSheet());
+}
+
+void MainWindow::tab_changed(int index)
+{
+    if (index == 0)
+        copy_abmessungen_verst2sys();
+    else if (index == 1)
+        copy_abmessungen_sys2verst();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reinforcement arrangement checks
+
+void MainWindow::read_screw_selection(int d_index, int l_index)
+{
+    const int product = current_data(cob_typ_schraube).toInt();
+    if (d_index < 0)
+        d_index = cob_d_schraube->currentIndex();
+    if (l_index < 0)
+        l_index = cob_l_schraube->currentIndex();
+    data_object.n_sc = ed_Verst_n_SC->value();
+    data_object.vorgebohrt = cb_vorgebohrt->isChecked() ? 1 : 0;
+    if (rb_oben_sc->isChecked())
+        data_object.unten_sc = 0;
+    else if (rb_unten_sc->isChecked())
+        data_object.unten_sc = 1;
+    data_object.rostfrei = cb_rostfrei->isChecked() ? 1 : 0;
+    data_object.mit_unterleg = cb_mit_unterleg->isChecked() ? 1 : 0;
+    if (rb_gedreht->isChecked())
+        data_object.unterleg_art = 2;
+    else if (rb_gepresst->isChecked())
+        data_object.unterleg_art = 1;
+    if (product < 13 || product > 15)
+        return;
+    // Only an index inside the table is read: an empty table or a stale index leaves d and l.
+    const std::vector<ScrewRow> rows = window_screw_rows(product);
+    if (d_index < 0 || d_index >= static_cast<int>(rows.size()))
+        return;
+    const ScrewRow& row = rows[static_cast<size_t>(d_index)];
+    data_object.sc_d = row.d;
+    if (l_index >= 0 && l_index < static_cast<int>(row.lengths.size()))
+        data_object.sc_l = row.lengths[static_cast<size_t>(l_index)];
+}
+
+// Minimum spacings into the data object and the number of fasteners that fit across b.
+bool MainWindow::screw_spacings(int type, int predrilled, double d, int* n)
+{
+    window_min_spacings(type, predrilled, holzart_index(), data_object.rho_k, d, ed_Balken_h->value(),
+                        &data_object.a_2, &data_object.a_3c, &data_object.a_4c);
+    const double b = ed_Balken_b->value();
+    if (!(data_object.a_2 > 0.0)) {
+        *n = 0;
+        return false;
+    }
+    *n = static_cast<int>((b - 2.0 * data_object.a_4c) / data_object.a_2 + 1.0);
+    return true;
+}
+
+void MainWindow::b_check_click()
+{
+    if (!gb_Verstaerkung->isChecked() || !(rb_verst_gewindestangen->isChecked() || rb_verst_schrauben->isChecked()))
+        return;
+    const int kind = holzart_index();
+    const int grade = cb_holzguete->currentIndex();
+    const double d_r = current_data(cob_dr_GS).toDouble();
+    double rho = data_object.rho_k;
+    if (window_rho_k(kind, grade, ed_Balken_h->value(), &rho))
+        data_object.rho_k = rho;
+    schraube_passt = 1;
+    if (rb_verst_gewindestangen->isChecked()) {
+        int n = 0;
+        screw_spacings(30, 1, d_r, &n);
+        // Fewer than one rod across the width is no arrangement: keep the field at 1, block calculating.
+        const QSignalBlocker block(ed_Verst_n_GS);
+        if (n <= 0) {
+            schraube_passt = 0;
+            ed_Verst_n_GS->setMaximum(1);
+        } else {
+            ed_Verst_n_GS->setMaximum(n);
+        }
+    } else {
+        d_schraube_check_click();
+        read_screw_selection(-1, -1);
+        int n = 0;
+        if (cob_d_schraube->currentIndex() < 0) {
+            schraube_passt = 0;
+        } else {
+            screw_spacings(current_data(cob_typ_schraube).toInt(), cb_vorgebohrt->isChecked() ? 1 : 0,
+                           current_data(cob_d_schraube).toDouble(), &n);
+            if (n <= 0) {
+                schraube_passt = 0;
+            } else {
+                const QSignalBlocker block(ed_Verst_n_SC);
+                ed_Verst_n_SC->setMaximum(n);
+            }
+        }
+    }
+}
+
+void MainWindow::d_schraube_check_click()
+{
+    if (!gb_Verstaerkung->isChecked() || !rb_verst_schrauben->isChecked())
+        return;
+    read_screw_selection(-1, -1);
+    const int product = current_data(cob_typ_schraube).toInt();
+    const int predrilled = cb_vorgebohrt->isChecked() ? 1 : 0;
+    int n = 0;
+    bool fits = cob_d_schraube->currentIndex() >= 0 &&
+                screw_spacings(product, predrilled, current_data(cob_d_schraube).toDouble(), &n) && n > 0;
+    {
+        const QSignalBlocker block(cob_d_schraube);
+        auto* model = qobject_cast<QStandardItemModel*>(cob_d_schraube->model());
+        for (int i = 0; i < cob_d_schraube->count(); ++i) {
+            read_screw_selection(i, 0);
+            int ni = 0;
+            screw_spacings(product, predrilled, cob_d_schraube->itemData(i).toDouble(), &ni);
+            if (model && model->item(i))
+                model->item(i)->setEnabled(ni > 0);
+            if (!fits && ni > 0) {
+                cob_d_schraube->setCurrentIndex(i);
+                fits = true;
+            }
+        }
+        // The data object keeps the values of the chosen diameter, not of the last one tried.
+        read_screw_selection(-1, -1);
+        if (cob_d_schraube->currentIndex() >= 0)
+            screw_spacings(product, predrilled, current_data(cob_d_schraube).toDouble(), &n);
+        schraube_passt = fits ? 1 : 0;
+    }
+}
+
+void MainWindow::l_schraube_check_click()
+{
+    if (!gb_Verstaerkung->isChecked() || !rb_verst_schrauben->isChecked())
+        return;
+    read_screw_selection(-1, -1);
+    const double h = ed_Balken_h->value();
+    const double d = data_object.sc_d;
+    const double l_min = rb_oben_sc->isChecked() ? h - ed_Balken_hru->value() + 4.0 * d
+                                                 : h - ed_Balken_hro->value() + 4.0 * d;
+    auto admissible = [&](double l) { return l_min <= l && l <= h; };
+    bool fits = cob_l_schraube->currentIndex() >= 0 && cob_d_schraube->currentIndex() >= 0 &&
+                admissible(current_data(cob_l_schraube).toDouble());
+    const QSignalBlocker block(cob_l_schraube);
+    auto* model = qobject_cast<QStandardItemModel*>(cob_l_schraube->model());
+    for (int i = 0; i < cob_l_schraube->count(); ++i) {
+        const bool ok = admissible(cob_l_schraube->itemData(i).toDouble());
+        if (model && model->item(i))
+            model->item(i)->setEnabled(ok);
+        if (!fits && ok) {
+            cob_l_schraube->setCurrentIndex(i);
+            fits = true;
+        }
+    }
+    schraube_passt = fits ? 1 : 0;
+}
+
+void MainWindow::fill_d_schraube(int)
+{
+    fill_d_schraube();
+}
+
+void MainWindow::fill_d_schraube()
+{
+    const QSignalBlocker block(cob_d_schraube);
+    cob_d_schraube->clear();
+    const int product = current_data(cob_typ_schraube).toInt();
+    if (product >= 13 && product <= 15)
+        for (const ScrewRow& row : window_screw_rows(product))
+            cob_d_schraube->addItem(QString::number(row.d, 'g', 6), row.d);
+    d_schraube_check_click();
+    fill_l_schraube();
+    rb_gedreht->setEnabled(product == 15);
+    rb_gepresst->setEnabled(product == 15);
+}
+
+void MainWindow::fill_l_schraube(int)
+{
+    fill_l_schraube();
+}
+
+void MainWindow::fill_l_schraube()
+{
+    {
+        const QSignalBlocker block(cob_l_schraube);
+        cob_l_schraube->clear();
+        const int product = current_data(cob_typ_schraube).toInt();
+        const int row_index = cob_d_schraube->currentIndex();
+        if (product >= 13 && product <= 15) {
+            const std::vector<ScrewRow> rows = window_screw_rows(product);
+            // No current diameter (an empty table) leaves the length list empty.
+            if (row_index >= 0 && row_index < static_cast<int>(rows.size()))
+                for (double l : rows[static_cast<size_t>(row_index)].lengths)
+                    cob_l_schraube->addItem(QString::number(l, 'g', 6), l);
+        }
+    }
+    l_schraube_check_click();
+}
+
+void MainWindow::GS_le_scheck()
+{
+    if (!gb_Verstaerkung->isChecked() || !rb_verst_gewindestangen->isChecked())
+        return;
+    const double d_r = current_data(cob_dr_GS).toDouble();
+    const double h = ed_Balken_h->value();
+    const double h_ro = ed_Balken_hro->value();
+    const double h_ru = ed_Balken_hru->value();
+    const double h_d = h - h_ro - h_ru;
+    const double l_ad = std::max(10.0 * d_r, 0.5 * d_r * d_r);
+    double r = 0.0, l_min = 0.0;
+    const bool circle = rb_typ_durchbruch_kreis->isChecked();
+    const bool rect = rb_typ_durchbruch_recht->isChecked();
+    if (circle && rb_oben_gs->isChecked()) {
+        r = h_ro + 0.15 * h_d;
+        l_min = h_ro + 0.85 * h_d + l_ad;
+    } else if (circle && rb_unten_gs->isChecked()) {
+        r = h_ru + 0.15 * h_d;
+        l_min = h_ru + 0.85 * h_d + l_ad;
+    } else if (rect && rb_oben_gs->isChecked()) {
+        r = h_ro;
+        l_min = h_ro + h_d + l_ad;
+    } else if (rect && rb_unten_gs->isChecked()) {
+        r = h_ru;
+        l_min = h_ru + h_d + l_ad;
+    }
+    if (l_ad > r) {
+        gui_message_box(QMessageBox::Information, QStringLiteral("Info"),
+                        QStringLiteral("Der gewählte Gewindestahlmesser ist zu groß\n"
+                                       "oder die Querschnittshöhe ist zu klein\n"));
+        return;
+    }
+    const QSignalBlocker block(ed_GS_le);
+    ed_GS_le->setMinimum(l_min);
+    ed_GS_le->setMaximum(h);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Opening type, reinforcement switch and the enabling of the actions
+
+void MainWindow::h_check_click()
+{
+    if (tabWidget->currentIndex() == 0)
+        copy_abmessungen_sys2verst();
+    else if (tabWidget->currentIndex() == 1)
+        copy_abmessungen_verst2sys();
+    const int h = ed_Balken_h->value();
+    const int h_d = h - ed_Balken_hro->value() - ed_Balken_hru->value();
+    if (rb_typ_durchbruch_kreis->isChecked())
+        ed_Balken_a->setValue(h_d);
+    // The geometry rules of the opening are checked elsewhere; here only the arrangement blocks.
+    bool enabled = true;
+    if (gb_Verstaerkung->isChecked() && (rb_verst_schrauben->isChecked() || rb_verst_gewindestangen->isChecked()))
+        enabled = schraube_passt != 0;
+    actionCalculation->setEnabled(enabled);
+    actionDruckvorschau->setEnabled(enabled);
+    actionDrucken->setEnabled(enabled);
+    plot_ansicht_gs();
+    plot_ansicht_fit(true);
+    if (action_cal_auto->isChecked())
+        display_nachweise(1);
+}
+
+void MainWindow::typ_click()
+{
+    rb_Balken_NKL3->setText(annex_has_country() ? QStringLiteral("NKL 3 (nur bei verstärkten Querschnitten)")
+                                                : QStringLiteral("NKL 3"));
+    const bool rect = rb_typ_durchbruch_recht->isChecked();
+    const bool circle = rb_typ_durchbruch_kreis->isChecked();
+    ed_Balken_a->setEnabled(rect);
+    QString suffix;
+    bool known = true;
+    if (!gb_Verstaerkung->isChecked())
+        suffix = QString();
+    else if (rb_verst_laschen->isChecked())
+        suffix = QStringLiteral("vl");
+    else if (rb_verst_gewindestangen->isChecked() && rb_oben_gs->isChecked())
+        suffix = QStringLiteral("vgo");
+    else if (rb_verst_gewindestangen->isChecked() && rb_unten_gs->isChecked())
+        suffix = QStringLiteral("vgu");
+    else if (rb_verst_schrauben->isChecked() && rb_oben_sc->isChecked())
+        suffix = QStringLiteral("vso");
+    else if (rb_verst_schrauben->isChecked() && rb_unten_sc->isChecked())
+        suffix = QStringLiteral("vsu");
+    else
+        known = false;
+    if (known && (rect || circle)) {
+        const QPixmap pic(QStringLiteral(":/button/images/htbr_%1%2.png").arg(rect ? "r" : "k", suffix));
+        lb_skizze->setPixmap(pic);
+        lb_skizze_2->setPixmap(pic);
+    }
+    h_check_click();
+    wd_Schub_kappa_kreis->setEnabled(circle && cb_Schub->isChecked());
+    QTimer::singleShot(0, this, &MainWindow::shrink);
+}
+
+void MainWindow::set_schub_kappa_kreis()
+{
+    wd_Schub_kappa_kreis->setEnabled(rb_typ_durchbruch_kreis->isChecked() && cb_Schub->isChecked());
+}
+
+void MainWindow::verstaerkungs_typ_click()
+{
+    gb_laschen->setEnabled(rb_verst_laschen->isChecked());
+    gb_stahlstab->setEnabled(rb_verst_gewindestangen->isChecked());
+    gb_schraube->setEnabled(rb_verst_schrauben->isChecked());
+    GS_le_scheck();
+    l_schraube_check_click();
+    b_check_click();
+    typ_click();
+    gb_Verstaerkung->setMinimumSize(0, 0);
+    if (rb_verst_laschen->isChecked())
+        fill_cb_Holzguete_laschen(1);
+}
+
+void MainWindow::verstaerkungs_click(bool)
+{
+    if (gb_Verstaerkung->isChecked()) {
+        verstaerkungs_typ_click();
+        gb_querschnitt_2->setStyleSheet(QStringLiteral("QGroupBox::title{ color: black }"));
+        typ_click();
+    } else {
+        gb_querschnitt_2->setStyleSheet(QStringLiteral("QGroupBox::title{ color: gray }"));
+        gb_laschen->setEnabled(false);
+        gb_stahlstab->setEnabled(false);
+        gb_schraube->setEnabled(false);
+        typ_click();
+    }
+}
+
+void MainWindow::verstaerkungs_ar_click() {}
+
+void MainWindow::na_select_click()
+{
+    cur_ec5_params = nad_part_ec5();
+}
+
+void MainWindow::schnittgroessen_import() {}
+
+// Side view: drawn by the view code; the window only keeps the scene.
+void MainWindow::plot_ansicht_gs() {}
+void MainWindow::plot_ansicht_fit(bool) {}
+
+void MainWindow::shrink()
+{
+    resize(minimumSizeHint());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Loads table
+
+void MainWindow::init_loads_header_model(QStandardItemModel* model)
+{
+    QList<QStandardItem*> top;
+    const char* const names[] = {"Name", "linker Rand ", "rechter Rand", "Lasteinwir-\nkungsdauer", "kmod", ""};
+    for (const char* n : names)
+        top << new QStandardItem(QObject::tr(n));
+    for (int parent : {1, 2}) {
+        QList<QStandardItem*> kids;
+        for (const char* n : {" Nd", "Vd", "Md"})
+            kids << new QStandardItem(QObject::tr(n));
+        top[parent]->appendColumn(QList<QStandardItem*>() << kids[0]);
+        top[parent]->appendColumn(QList<QStandardItem*>() << kids[1]);
+        top[parent]->appendColumn(QList<QStandardItem*>() << kids[2]);
+    }
+    model->appendRow(top);
+}
+
+void MainWindow::newLast(QString name, double N_l, double V_l, double M_l, double N_r, double V_r, double M_r,
+                         int klasse, double kmod)
+{
+    // A class from a damaged file is taken as "ständig", as an unknown class text is.
+    if (klasse < 0 || klasse > 8)
+        klasse = 0;
+    QList<QStandardItem*> row;
+    row << new QStandardItem(name);
+    for (double v : {N_l, V_l, M_l, N_r, V_r, M_r})
+        row << new QStandardItem(fixed(v, 3));
+    row << new QStandardItem(kled_texte.value(klasse));
+    row << new QStandardItem(fixed(kmod, 2));
+    auto* trash = new QStandardItem();
+    trash->setData(QIcon(QString::fromLatin1(kTrash)), Qt::DecorationRole);
+    row << trash;
+    lasten_model->appendRow(row);
+    const int r = lasten_model->rowCount() - 1;
+    lasten_model->item(r, 8)->setEnabled(lasten_model->item(r, 7)->text().contains(QStringLiteral("frei")));
+    tv_lasten->resizeRowsToContents();
+}
+
+void MainWindow::newLast_click()
+{
+    LoadRow row;
+    data_object.lasten.append(row);
+    newLast(row.name, row.n_l, row.v_l, row.m_l, row.n_r, row.v_r, row.m_r, row.kled, row.kmod);
+}
+
+void MainWindow::last_click(QModelIndex index)
+{
+    if (index.column() == 9)
+        lasten_model->removeRow(index.row());
+}
+
+double MainWindow::kmod_for(int klasse) const
+{
+    int nkl = 1;
+    if (rb_Balken_NKL1->isChecked()) nkl = 1;
+    else if (rb_Balken_NKL2->isChecked()) nkl = 2;
+    else if (rb_Balken_NKL3->isChecked()) nkl = 3;
+    const int kind = std::max(0, holzart_index());
+    double kmod = 0.0;
+    // Without a table value the calculation takes the default 0.9; the cell shows that value.
+    if (!window_kmod(kind, cb_holzguete->currentIndex(), nkl, klasse, &kmod))
+        kmod = LoadRow().kmod;
+    return kmod;
+}
+
+void MainWindow::update_last_kmod(QStandardItem* item)
+{
+    const int mode = action_cal_auto->isChecked() ? 1 : 0;
+    if (item->column() != 7) {
+        display_nachweise(mode);
+        return;
+    }
+    const int r = item->row();
+    const bool free = item->text().contains(QStringLiteral("frei"));
+    QStandardItem* kmod_item = lasten_model->item(r, 8);
+    if (kmod_item) {
+        kmod_item->setEnabled(free);
+        if (!free)
+            kmod_item->setData(fixed(kmod_for(TAVO52_DATA::kled_index_from_text(item->text())), 2),
+                               Qt::DisplayRole);
+    }
+    display_nachweise(mode);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Transfer between the form and the data object
+
+void MainWindow::maske2data()
+{
+    TAVO52_DATA& d = data_object;
+    d.cal_auto = action_cal_auto->isChecked() ? 1 : 0;
+    if (rb_typ_durchbruch_recht->isChecked()) d.typ_durchbruch = 0;
+    else if (rb_typ_durchbruch_kreis->isChecked()) d.typ_durchbruch = 1;
+    if (rb_Balken_NKL1->isChecked()) d.nkl = 1;
+    else if (rb_Balken_NKL2->isChecked()) d.nkl = 2;
+    else if (rb_Balken_NKL3->isChecked()) d.nkl = 3;
+    if (rb_holzart_NH->isChecked()) d.holzart = 0;
+    else if (rb_holzart_LH->isChecked()) d.holzart = 1;
+    else if (rb_holzart_BSH_DIN->isChecked()) d.holzart = 3;
+    else if (rb_holzart_BSH_EC->isChecked()) d.holzart = 2;
+    if (cb_holzguete->currentIndex() >= 0)
+        d.holzguete = cb_holzguete->currentIndex();
+    d.mit_kh = cb_kh->isChecked() ? 1 : 0;
+    d.b = ed_Balken_b->value();
+    d.h = ed_Balken_h->value();
+    d.h_ro = ed_Balken_hro->value();
+    d.h_ru = ed_Balken_hru->value();
+    d.a = ed_Balken_a->value();
+    d.biegung = cb_Biegung->isChecked() ? 1 : 0;
+    d.schub = cb_Schub->isChecked() ? 1 : 0;
+    d.schub_kappa_kreis = cb_Schub_kappa_kreis->isChecked() ? 1 : 0;
+    d.verstaerkt = gb_Verstaerkung->isChecked() ? 1 : 0;
+    d.mat_laschen = current_data(cob_mat_laschen).toInt();
+    d.guete_laschen = cob_guete_laschen->currentIndex();
+    d.ftk_laschen = sb_laschen_ftk->value();
+    d.a_r = ed_Verst_ar->value();
+    d.h_1 = ed_Verst_h1->value();
+    d.t_r = ed_Verst_tr->value();
+    if (rb_verst_laschen->isChecked()) d.verst_typ = 0;
+    if (rb_verst_gewindestangen->isChecked()) d.verst_typ = 1;
+    if (rb_verst_schrauben->isChecked()) d.verst_typ = 2;
+    d.l_e = ed_GS_le->value();
+    d.d_r = current_data(cob_dr_GS).toDouble();
+    d.fest_gs = current_data(cob_fest_GS).toInt();
+    d.n_gs = ed_Verst_n_GS->value();
+    if (rb_oben_gs->isChecked()) d.unten_gs = 0;
+    else if (rb_unten_gs->isChecked()) d.unten_gs = 1;
+    d.typ_schraube = current_data(cob_typ_schraube).toInt();
+    d.d_schraube = cob_d_schraube->currentIndex();
+    d.l_schraube = cob_l_schraube->currentIndex();
+    d.sc_l = current_data(cob_l_schraube).toDouble();
+    d.sc_d = current_data(cob_d_schraube).toDouble();
+    d.n_sc = ed_Verst_n_SC->value();
+    d.vorgebohrt = cb_vorgebohrt->isChecked() ? 1 : 0;
+    if (rb_oben_sc->isChecked()) d.unten_sc = 0;
+    else if (rb_unten_sc->isChecked()) d.unten_sc = 1;
+    d.rostfrei = cb_rostfrei->isChecked() ? 1 : 0;
+    d.mit_unterleg = cb_mit_unterleg->isChecked() ? 1 : 0;
+    if (rb_gedreht->isChecked()) d.unterleg_art = 2;
+    else if (rb_gepresst->isChecked()) d.unterleg_art = 1;
+    d.import_sni = cb_import_sni->isChecked() ? 1 : 0;
+    d.import_mat = cb_import_mat->isChecked() ? 1 : 0;
+    d.import_geo = cb_import_geo->isChecked() ? 1 : 0;
+
+    d.lasten.clear();
+    for (int r = 0; r < lasten_model->rowCount(); ++r) {
+        LoadRow row;
+        row.name = lasten_model->item(r, 0)->text();
+        double* forces[] = {&row.n_l, &row.v_l, &row.m_l, &row.n_r, &row.v_r, &row.m_r};
+        for (int c = 0; c < 6; ++c)
+            *forces[c] = lasten_model->item(r, c + 1)->data(Qt::EditRole).toDouble();
+        row.kled = TAVO52_DATA::kled_index_from_text(lasten_model->item(r, 7)->text());
+        if (row.kled == 8) {
+            row.kmod = lasten_model->item(r, 8)->data(Qt::EditRole).toDouble();
+        } else {
+            double k = row.kmod;
+            if (window_kmod(d.holzart, d.holzguete, d.nkl, row.kled, &k))
+                row.kmod = k;
+        }
+        d.lasten.append(row);
+    }
+}
+
+void MainWindow::data2maske()
+{
+    TAVO52_DATA& d = data_object;
+    action_cal_auto->setChecked(d.cal_auto != 0);
+    rb_typ_durchbruch_recht->setChecked(d.typ_durchbruch == 0);
+    rb_typ_durchbruch_kreis->setChecked(d.typ_durchbruch == 1);
+    rb_Balken_NKL1->setChecked(d.nkl == 1);
+    rb_Balken_NKL2->setChecked(d.nkl == 2);
+    rb_Balken_NKL3->setChecked(d.nkl == 3);
+    rb_holzart_NH->setChecked(d.holzart == 0);
+    rb_holzart_LH->setChecked(d.holzart == 1);
+    rb_holzart_BSH_DIN->setChecked(d.holzart == 3);
+    rb_holzart_BSH_EC->setChecked(d.holzart == 2);
+    fill_cb_Holzguete_balken(0);
+    cb_holzguete->setCurrentIndex(d.holzguete);
+    cb_kh->setChecked(d.mit_kh != 0);
+    const int dims[] = {static_cast<int>(d.b), static_cast<int>(d.h), static_cast<int>(d.h_ro),
+                        static_cast<int>(d.h_ru), static_cast<int>(d.a)};
+    QSpinBox* sys[] = {ed_Balken_b, ed_Balken_h, ed_Balken_hro, ed_Balken_hru, ed_Balken_a};
+    QSpinBox* copy[] = {ed_Balken_b_2, ed_Balken_h_2, ed_Balken_hro_2, ed_Balken_hru_2, ed_Balken_a_2};
+    for (int i = 0; i < 5; ++i)
+        sys[i]->setValue(dims[i]);
+    for (int i = 0; i < 5; ++i)
+        copy[i]->setValue(dims[i]);
+    cb_Biegung->setChecked(d.biegung != 0);
+    cb_Schub->setChecked(d.schub != 0);
+    cb_Schub_kappa_kreis->setChecked(d.schub_kappa_kreis != 0);
+    for (const LoadRow& row : d.lasten)
+        newLast(row.name, row.n_l, row.v_l, row.m_l, row.n_r, row.v_r, row.m_r, row.kled, row.kmod);
+    gb_Verstaerkung->setChecked(d.verstaerkt != 0);
+    rb_verst_laschen->setChecked(d.verst_typ == 0);
+    rb_verst_gewindestangen->setChecked(d.verst_typ == 1);
+    rb_verst_schrauben->setChecked(d.verst_typ == 2);
+    cob_mat_laschen->setCurrentIndex(cob_mat_laschen->findData(d.mat_laschen));
+    fill_cb_Holzguete_laschen(0);
+    cob_guete_laschen->setCurrentIndex(d.guete_laschen);
+    sb_laschen_ftk->setValue(d.ftk_laschen);
+    ed_Verst_ar->setValue(static_cast<int>(d.a_r));
+    ed_Verst_h1->setValue(static_cast<int>(d.h_1));
+    ed_Verst_tr->setValue(d.t_r);
+    rb_oben_gs->setChecked(d.unten_gs == 0);
+    rb_unten_gs->setChecked(d.unten_gs == 1);
+    ed_GS_le->setValue(d.l_e);
+    cob_dr_GS->setCurrentIndex(cob_dr_GS->findData(d.d_r));
+    cob_fest_GS->setCurrentIndex(cob_fest_GS->findData(d.fest_gs));
+    ed_Verst_n_GS->setValue(d.n_gs);
+    rb_oben_sc->setChecked(d.unten_sc == 0);
+    rb_unten_sc->setChecked(d.unten_sc == 1);
+    const int typ_pos = cob_typ_schraube->findData(d.typ_schraube);
+    ed_Verst_n_SC->setValue(d.n_sc);
+    cb_vorgebohrt->setChecked(d.vorgebohrt != 0);
+    cb_rostfrei->setChecked(d.rostfrei == 1);
+    cb_mit_unterleg->setChecked(d.mit_unterleg != 0);
+    rb_gedreht->setChecked(d.unterleg_art == 2);
+    rb_gepresst->setChecked(d.unterleg_art == 1);
+    cob_typ_schraube->setCurrentIndex(typ_pos);
+    fill_d_schraube(0);
+    if (d.d_schraube < 0)
+        d.d_schraube = 0;
+    cob_d_schraube->setCurrentIndex(d.d_schraube < cob_d_schraube->count() ? d.d_schraube : -1);
+    fill_l_schraube(0);
+    if (d.l_schraube < 0)
+        d.l_schraube = 0;
+    cob_l_schraube->setCurrentIndex(d.l_schraube < cob_l_schraube->count() ? d.l_schraube : -1);
+    cb_import_sni->setChecked(d.import_sni != 0);
+    cb_import_mat->setChecked(d.import_mat != 0);
+    cb_import_geo->setChecked(d.import_geo != 0);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Calculate and the results panel
+
+void MainWindow::apply_result_frame(bool failed)
+{
+    const QColor& c = failed ? color_ergwin_fehler : color_ergwin_ok;
+    const QString ink = failed ? QStringLiteral("red") : QStringLiteral("green");
+    gb_ergebnisse->setStyleSheet(QStringLiteral("QGroupBox { background-color: ") + c.name() +
+                                 QStringLiteral("; color : ") + ink + QStringLiteral(";  border-width: 1px; border-color: ") +
+                                 ink + QStringLiteral("; border-style: solid; border-radius: 4px;}"));
+}
+
+void MainWindow::display_nachweise(int mode)
+{
+    if ((rb_holzart_NH->isChecked() || rb_holzart_LH->isChecked()) && !gb_Verstaerkung->isChecked())
+        gui_message_box(QMessageBox::Information, QStringLiteral("Info"),
+                        QStringLiteral("Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig!"));
+    if (gb_Verstaerkung->isChecked() && rb_verst_schrauben->isChecked() &&
+        (schraube_passt == 0 || ed_Verst_n_SC->value() <= 0))
+        return;
+    // Rods that do not fit across the width are no arrangement either.
+    if (gb_Verstaerkung->isChecked() && rb_verst_gewindestangen->isChecked() && schraube_passt == 0)
+        return;
+    const int line = QFontMetrics(font()).height();
+    gb_ergebnisse->repaint();
+    maske2data();
+    int err = 0;
+    if (mode == 1 && actionCalculation->isEnabled()) {
+        err = data_object.cal_nachweise();
+        ++calc_count;
+    }
+    const int n = std::min(data_object.nachweise.size(), 3);
+    if (n == 0) {
+        erg_name[1]->setText(QString());
+        erg_name[2]->setText(QString());
+        erg_name[0]->setText(QStringLiteral("Querzug am Durchbruch"));
+        int next = 1;
+        if (cb_Biegung->isChecked())
+            erg_name[next++]->setText(QStringLiteral("Biegung am Durchbruch"));
+        if (cb_Schub->isChecked())
+            erg_name[next]->setText(QStringLiteral("Schub am reduzierten Querschnitt"));
+    }
+    for (int i = 0; i < n; ++i) {
+        const CheckResult& res = data_object.nachweise.at(i);
+        const double p = 100.0 * res.eta;
+        // A utilisation that is not a number shows as a full red bar, never as a pass.
+        const bool bad = !(p <= 100.1);
+        const double shown = std::isfinite(p) ? std::min(p, 120.0) : 120.0;
+        erg_balken[i]->setValue(static_cast<int>(shown));
+        erg_balken[i]->setStyleSheet(bad ? style_balken_fehler : style_balken_ok);
+        erg_name[i]->setFont(font());
+        erg_prozent[i]->setFont(font());
+        erg_name[i]->setText(res.name);
+        erg_prozent[i]->setText(fixed(p, 2) + QStringLiteral(" %"));
+        erg_balken[i]->setMaximumHeight(line);
+    }
+    for (int i = n; i < std::min(data_object.n_nachweise, 3); ++i) {
+        erg_balken[i]->setValue(0);
+        erg_name[i]->setFont(font());
+        erg_prozent[i]->setFont(font());
+        erg_name[i]->setText(QString());
+        erg_prozent[i]->setText(QString());
+        erg_balken[i]->setMaximumHeight(line);
+    }
+    erg_layout->setRowStretch(0, 2);
+    if (err != 0)
+        return;
+    apply_result_frame(!(data_object.eta_max <= 1.009));
+}
+
+void MainWindow::display_nachweise()
+{
+    display_nachweise(1);
+}
+
+void MainWindow::display_nachweise_checkauto(int)
+{
+    display_nachweise(action_cal_auto->isChecked() ? 1 : 0);
+}
+
+void MainWindow::display_nachweise_checkauto()
+{
+    display_nachweise_checkauto(1);
 }

@@ -1,16 +1,119 @@
-// The main window of a position (plain form until the full window arrives).
+// The main window: the form of a design position, its loads table, the arrangement checks of the
+// reinforcement, the transfer to and from the data object, and the results panel.
 #pragma once
+#include <QColor>
 #include <QMainWindow>
+#include <QModelIndex>
+#include <QStringList>
+#include "gui/main_window_form.h"
 
+class QGraphicsScene;
+class QGridLayout;
 class QLabel;
+class QProgressBar;
+class QStandardItem;
+class QStandardItemModel;
+class ExitDialog;
+class OptionsDialog;
+class HierarchicalHeaderView;
+class SpinBoxDelegate;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public Ui::MainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    MainWindow();
     ~MainWindow() override;
 
+    void read_screw_selection(int d_index, int l_index);
+    int holzart_index() const;
+    // Number of aggregate checks this window has run (each call of cal_nachweise).
+    int calculations_run() const { return calc_count; }
+    int screw_fits() const { return schraube_passt; }
+    QStandardItemModel* loads_model() const { return lasten_model; }
+    ExitDialog* exitDialog() const { return exit_dialog; }
+
+public slots:
+    void set_application_font();
+    void set_application_default_font();
+    void set_tabellen_font();
+    void set_application_default_color();
+    void loadSettings_fonts_colors();
+    void saveSettings_fonts_colors();
+    void set_application_color_background();
+    void set_application_color_buttonleiste();
+    void set_application_color_tabheader();
+    void set_application_color_ergwin_ok();
+    void set_application_color_ergwin_fehler();
+    void set_tabelle_nachkomma();
+    void loadSettings();
+    void saveSettings();
+    void updateAllWidgets(QFont font);
+    void show_helpview();
+    void fill_cb_Holzguete_balken(int check);
+    void fill_cb_Holzguete_balken();
+    void fill_cb_Holzguete_laschen(int check);
+    void fill_cb_Holzguete_laschen();
+    void fill_ftk_laschen(int);
+    void fill_d_schraube(int);
+    void fill_d_schraube();
+    void fill_l_schraube(int);
+    void fill_l_schraube();
+    void maske2data();
+    void data2maske();
+    void newLast(QString name, double N_l, double V_l, double M_l, double N_r, double V_r, double M_r, int klasse,
+                 double kmod);
+    void newLast_click();
+    void last_click(QModelIndex index);
+    void update_last_kmod(QStandardItem* item);
+    void typ_click();
+    void h_check_click();
+    void b_check_click();
+    void set_schub_kappa_kreis();
+    void d_schraube_check_click();
+    void l_schraube_check_click();
+    void GS_le_scheck();
+    void verstaerkungs_click(bool);
+    void verstaerkungs_typ_click();
+    void verstaerkungs_ar_click();
+    void na_select_click();
+    void schnittgroessen_import();
+    void display_nachweise(int mode);
+    void display_nachweise();
+    void display_nachweise_checkauto(int);
+    void display_nachweise_checkauto();
+    void plot_ansicht_gs();
+    void plot_ansicht_fit(bool);
+    void shrink();
+    void copy_abmessungen_sys2verst();
+    void copy_abmessungen_verst2sys();
+    void tab_changed(int index);
+
 private:
-    void show_position();
-    QLabel* summary_ = nullptr;
+    OptionsDialog* options_dialog = nullptr;
+    ExitDialog* exit_dialog = nullptr;
+    QStandardItemModel* lasten_model = nullptr;
+    QStringList kled_texte;
+    QColor color_background;
+    QColor color_ergwin_ok;
+    QColor color_ergwin_fehler;
+    QColor color_tabheader;
+    QColor color_buttonleiste;
+    QGridLayout* erg_layout = nullptr;
+    QLabel* erg_name[5] = {};
+    QLabel* erg_prozent[5] = {};
+    QProgressBar* erg_balken[5] = {};
+    QString style_balken_ok;
+    QString style_balken_fehler;
+    QGraphicsScene* plot_scene = nullptr;
+    QString style_regel_ok;
+    QString style_regel_verletzt;
+    int schraube_passt = 0;
+    HierarchicalHeaderView* header_view = nullptr;
+    SpinBoxDelegate* delegates_sni[6] = {};
+    int calc_count = 0;
+
+    void init_loads_header_model(QStandardItemModel* model);
+    void apply_result_frame(bool failed);
+    bool screw_spacings(int type, int predrilled, double d, int* n);
+    double kmod_for(int klasse) const;
 };

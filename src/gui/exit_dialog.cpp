@@ -1,0 +1,70 @@
+#include "gui/exit_dialog.h"
+#include <QCoreApplication>
+#include <QIcon>
+#include <QVBoxLayout>
+#include "core/tavo52_data.h"
+#include "gui/gui_message.h"
+#include "gui/gui_resources.h"
+
+namespace {
+
+QPushButton* exit_button(QDialog* dialog, const char* name, const char* icon, int icon_size, int min_w)
+{
+    auto* b = new QPushButton(dialog);
+    b->setObjectName(QString::fromLatin1(name));
+    QFont f(QStringLiteral("Arial"), 10);
+    f.setBold(false);
+    b->setFont(f);
+    b->setIcon(QIcon(QString::fromLatin1(icon)));
+    b->setIconSize(QSize(icon_size, icon_size));
+    b->setMinimumSize(min_w, 41);
+    return b;
+}
+
+} // namespace
+
+void Ui_ExitDialog::setupUi(QDialog* dialog)
+{
+    gui_init_resources();
+    if (dialog->objectName().isEmpty())
+        dialog->setObjectName(QStringLiteral("ExitDialog"));
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->resize(207, 160);
+    auto* layout = new QVBoxLayout(dialog);
+    butAbbruch = exit_button(dialog, "butAbbruch", ":/button/images/Undo.ico", 20, 151);
+    butExitNoSave = exit_button(dialog, "butExitNoSave", ":/button/images/Turn off.ico", 24, 181);
+    butExitSave = exit_button(dialog, "butExitSave", ":/button/images/Save.ico", 24, 181);
+    butExitSave->setAutoDefault(false);
+    butExitSave->setFlat(false);
+    layout->addWidget(butAbbruch);
+    layout->addWidget(butExitNoSave);
+    layout->addWidget(butExitSave);
+    retranslateUi(dialog);
+    QObject::connect(butAbbruch, SIGNAL(clicked()), dialog, SLOT(reject()));
+}
+
+void Ui_ExitDialog::retranslateUi(QDialog* dialog)
+{
+    dialog->setWindowTitle(QCoreApplication::translate("ExitDialog", "Beenden"));
+    butAbbruch->setText(QCoreApplication::translate("ExitDialog", "&abbrechen"));
+    butAbbruch->setToolTip(QCoreApplication::translate("ExitDialog", "abbrechen"));
+    butExitNoSave->setText(QCoreApplication::translate("ExitDialog", "Ende &ohne zu speichern"));
+    butExitSave->setText(QCoreApplication::translate("ExitDialog", "Ende mit &Speichern"));
+}
+
+ExitDialog::ExitDialog() : QDialog(nullptr)
+{
+    setupUi(this);
+    connect(butExitNoSave, &QPushButton::clicked, qApp, &QCoreApplication::quit);
+    // Ending with saving ends only when the position was written; a failed save keeps the dialog open.
+    connect(butExitSave, &QPushButton::clicked, this, [] {
+        if (data_object.write_data() != 0) {
+            gui_message_box(QMessageBox::Critical, QStringLiteral("Fehler"),
+                            QStringLiteral("Die Positionsdaten konnten nicht gespeichert werden!"));
+            return;
+        }
+        QCoreApplication::quit();
+    });
+}
+
+ExitDialog::~ExitDialog() = default;

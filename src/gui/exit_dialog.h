@@ -1,0 +1,25 @@
+// The dialog that asks how the program ends: with saving, without saving, or not at all.
+#pragma once
+#include <QDialog>
+#include <QPushButton>
+
+class Ui_ExitDialog {
+public:
+    QPushButton* butAbbruch;
+    QPushButton* butExitNoSave;
+    QPushButton* butExitSave;
+
+    void setupUi(QDialog* dialog);
+    void retranslateUi(QDialog* dialog);
+};
+
+namespace Ui {
+class ExitDialog : public Ui_ExitDialog {};
+}
+
+class ExitDialog : public QDialog, public Ui::ExitDialog {
+    Q_OBJECT
+public:
+    ExitDialog();
+    ~ExitDialog() override;
+};
