@@ -1,0 +1,101 @@
+#include "helpers/print_helpers.h"
+#include "platform/os/calllog.h"
+#include "common/test_util.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+void routine_a() {}
+void routine_b() {}
+
+std::string address(CallSometimesFn f)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%p", (void*)f);
+    return text;
+}
+
+std::vector<std::string> registrations()
+{
+    std::vector<std::string> out;
+    for (const std::string& e : calllog::entries())
+        if (e.rfind("Set_CallSometimesFunc_to_PS: ", 0) == 0) out.push_back(e.substr(29));
+    return out;
+}
+} // namespace
+
+TEST(PrintHelpers, OptionalStreamAndConsole)
+{
+    EXPECT_EQ(fprintf_if_open(nullptr, "%d", 5), 0);
+    testutil::ScratchDir dir;
+    FILE* f = std::fopen(dir.file("out.txt").c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(fprintf_if_open(f, " %d %s\n", 12, "ab"), 7);
+    std::fclose(f);
+    EXPECT_EQ(testutil::read_file(dir.file("out.txt")), " 12 ab\n");
+
+    testing::internal::CaptureStdout();
+    console_enable(0);
+    EXPECT_EQ(console_printf("hidden"), 0);
+    runtime_measure_switch(1);   // prints through the console: nothing
+    runtime_measure_switch(0);
+    console_enable(1);
+    EXPECT_EQ(console_printf("shown %d", 1), 7);
+    runtime_measure_switch(1);
+    runtime_measure_switch(1);
+    runtime_measure_switch(0);
+    runtime_measure_switch(0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "shown 1\n>> Rechenzeitmessung aktiviert\n\n>> Rechenzeitmessung aktiviert\n"
+              "\n>> Rechenzeitmessung deaktiviert\n");
+}
+
+TEST(PrintHelpers, Stopwatches)
+{
+    testing::internal::CaptureStdout();
+    runtime_start(3);   // measurement off: ignored
+    runtime_stop(3, "x");
+    runtime_measure_switch(1);
+    runtime_start(7);
+    runtime_stop(7, "Rechnung");
+    runtime_start(100);   // outside 0..99: ignored
+    runtime_stop(100, nullptr);
+    runtime_stop(-1, nullptr);
+    runtime_measure_switch(0);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(std::regex_search(out, std::regex(">> Rechenzeit  7:       0\\.0[0-9] sec \\(Rechnung\\)\n")))
+        << out;
+    EXPECT_EQ(out.find("Rechenzeit  3"), std::string::npos);
+    EXPECT_EQ(out.find("Rechenzeit 100"), std::string::npos);
+}
+
+TEST(PrintHelpers, CallbackStack)
+{
+    calllog::clear();
+    call_sometimes_push(routine_a);
+    call_sometimes_push(routine_b);
+    call_sometimes_pop();
+    call_sometimes_pop();
+    call_sometimes_pop();   // empty: null again
+    EXPECT_EQ(registrations(), (std::vector<std::string>{address(routine_a), address(routine_b),
+                                                         address(routine_a), "null", "null"}));
+    calllog::clear();
+    for (int i = 0; i < 11; ++i) call_sometimes_push(i % 2 ? routine_a : routine_b);   // grows past 10
+    call_sometimes_suspend();
+    call_sometimes_resume();
+    call_sometimes_pop();
+    call_sometimes_clear();
+    call_sometimes_resume();
+    std::vector<std::string> r = registrations();
+    ASSERT_EQ(r.size(), 16u);
+    EXPECT_EQ(r[11], "null");
+    EXPECT_EQ(r[12], address(routine_b));   // the eleventh push (i = 10) is on top
+    EXPECT_EQ(r[13], address(routine_a));
+    EXPECT_EQ(r[14], "null");
+    EXPECT_EQ(r[15], "null");
+}
