@@ -1,0 +1,293 @@
+#include "materials/alu_grades.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kUnknown = "?????";
+
+// Display names of the 97 built-in grades, code page 437 (0xF3 is the sign "less or equal").
+const char* const kNames[ALU_BUILTIN_COUNT] = {
+    "3004 H14", "3004 H24/H34", "3004 H16", "3004 H26/H36", "3005 H14", "3005 H24", "3005 H16",
+    "3005 H26", "3103 H14", "3103 H24", "3103 H16", "3103 H26", "5005 O/H111", "5005 H12",
+    "5005 H22/H32", "5005 H14", "5005 H24/H34", "5052 H12", "5052 H22/H32", "5052 H14",
+    "5052 H24/H34", "5049 O/H111", "5049 H14", "5049 H24/H34", "5454 O/H111", "5454 H14",
+    "5454 H24/H34", "5754 O/H111", "5754 H14", "5754 H24/H34", "5083 O/H111 \xF3 50",
+    "5083 O/H111 > 50", "5083 H12", "5083 H22/H32", "5083 H14", "5083 H24/H34", "6061 T4/T451",
+    "6061 T6/T651", "6061 T651", "6082 T4/T451", "6082 T61/T6151", "6082 T6151", "6082 T6/T651",
+    "6082 T6/T651", "6082 T651", "7020 T6", "7020 T651", "8011A H14", "8011A H24", "8011A H16",
+    "8011A H26", "5083 O/H111/F/H112", "5083 H12/22/32", "5083 H14/24/34", "5454 O/H111/F/H112",
+    "5754 O/H111/F/H112", "5754 H14/24/H34", "6060 T5 \xF3 5", "6060 T5 > 5", "6060 T6 \xF3 15",
+    "6060 T6 \xF3 20", "6060 T64", "6060 T66 \xF3 3", "6060 T66 > 3", "6061 T4 < 25",
+    "6061 T4 \xF3 20", "6061 T6 < 25", "6061 T6 \xF3 20", "6063 T5 \xF3 3", "6063 T5 > 3",
+    "6063 T6 \xF3 25", "6063 T6 \xF3 20", "6063 T66 \xF3 10", "6063 T66 > 10", "6063 T66 \xF3 20",
+    "6005A T6 \xF3 5", "6005A T6 \xF3 10", "6005A T6 > 10", "6005A T6 \xF3 5", "6005A T6 > 5",
+    "6106 T6", "6082 T4", "6082 T5", "6082 T6 \xF3 5 (EP,ET)", "6082 T6 > 5", "6082 T6 \xF3 20",
+    "6082 T6 > 20", "6082 T6 \xF3 5 (DT)", "6082 T6 > 5 (DT)", "7020 T6 \xF3 15", "7020 T6 \xF3 40",
+    "7020 T6 \xF3 20", "5754 H112 (L)", "5083 H112 (L)", "5083 H112 (T)", "6082 T6 (L)",
+    "6082 T6 (T)",
+};
+
+struct Values {
+    int id;
+    const char* alloy;
+    const char* temper;
+    double t_min, t_max, f_o, f_u, a, f_o_haz, f_u_haz, rho_o_haz, rho_u_haz;
+    const char* cls;
+    double n_p;
+};
+
+// Characteristic values after EN 1999-1-1:2007+A1, Table 3.2a (sheet, strip and plate):
+// f_o, f_u, A50, f_o,haz, f_u,haz, rho_o,haz, rho_u,haz, buckling class, n_p. A thickness
+// range starting at 0.2 or 0.4 mm is held from 0; a range continuing another one starts
+// 0.001 mm above it. Id 60 (EN 1999-1-1, Table 3.2b, drawn tube) and id 96 (Table 3.2c,
+// forging, transversal; no HAZ values) are the values the program has always carried.
+// Grades whose values are not held here answer as an unlisted id.
+const Values kValues[] = {
+    {0, "3004", "H14", 0, 6, 180, 220, 1, 75, 155, 0.42, 0.70, "B", 23},
+    {1, "3004", "H24/H34", 0, 3, 170, 220, 3, 75, 155, 0.44, 0.70, "B", 18},
+    {2, "3004", "H16", 0, 4, 200, 240, 1, 75, 155, 0.38, 0.65, "B", 25},
+    {3, "3004", "H26/H36", 0, 3, 190, 240, 3, 75, 155, 0.39, 0.65, "B", 20},
+    {4, "3005", "H14", 0, 6, 150, 170, 1, 56, 115, 0.37, 0.68, "B", 38},
+    {5, "3005", "H24", 0, 3, 130, 170, 4, 56, 115, 0.43, 0.68, "B", 18},
+    {6, "3005", "H16", 0, 4, 175, 195, 1, 56, 115, 0.32, 0.59, "B", 33},
+    {7, "3005", "H26", 0, 3, 160, 195, 3, 56, 115, 0.35, 0.59, "B", 24},
+    {8, "3103", "H14", 0, 25, 120, 140, 2, 44, 90, 0.37, 0.64, "B", 31},
+    {9, "3103", "H24", 0, 12.5, 110, 140, 4, 44, 90, 0.40, 0.64, "B", 20},
+    {10, "3103", "H16", 0, 4, 145, 160, 1, 44, 90, 0.30, 0.56, "B", 48},
+    {11, "3103", "H26", 0, 4, 135, 160, 3, 44, 90, 0.33, 0.56, "B", 28},
+    {12, "5005", "O/H111", 0, 50, 35, 100, 15, 35, 100, 1, 1, "B", 5},
+    {13, "5005", "H12", 0, 12.5, 95, 125, 2, 44, 100, 0.46, 0.80, "B", 18},
+    {14, "5005", "H22/H32", 0, 12.5, 80, 125, 4, 44, 100, 0.55, 0.80, "B", 11},
+    {15, "5005", "H14", 0, 12.5, 120, 145, 2, 44, 100, 0.37, 0.69, "B", 25},
+    {16, "5005", "H24/H34", 0, 12.5, 110, 145, 3, 44, 100, 0.40, 0.69, "B", 17},
+    {17, "5052", "H12", 0, 40, 160, 210, 4, 80, 170, 0.50, 0.81, "B", 17},
+    {18, "5052", "H22/H32", 0, 40, 130, 210, 5, 80, 170, 0.62, 0.81, "B", 10},
+    {19, "5052", "H14", 0, 25, 180, 230, 3, 80, 170, 0.44, 0.74, "B", 19},
+    {20, "5052", "H24/H34", 0, 25, 150, 230, 4, 80, 170, 0.53, 0.74, "B", 11},
+    {21, "5049", "O/H111", 0, 100, 80, 190, 12, 80, 190, 1, 1, "B", 6},
+    {22, "5049", "H14", 0, 25, 190, 240, 3, 100, 190, 0.53, 0.79, "B", 20},
+    {23, "5049", "H24/H34", 0, 25, 160, 240, 6, 100, 190, 0.63, 0.79, "B", 12},
+    {24, "5454", "O/H111", 0, 80, 85, 215, 12, 85, 215, 1, 1, "B", 5},
+    {25, "5454", "H14", 0, 25, 220, 270, 2, 105, 215, 0.48, 0.80, "B", 22},
+    {26, "5454", "H24/H34", 0, 25, 200, 270, 4, 105, 215, 0.53, 0.80, "B", 15},
+    {27, "5754", "O/H111", 0, 100, 80, 190, 12, 80, 190, 1, 1, "B", 6},
+    {28, "5754", "H14", 0, 25, 190, 240, 3, 100, 190, 0.53, 0.79, "B", 20},
+    {29, "5754", "H24/H34", 0, 25, 160, 240, 6, 100, 190, 0.63, 0.79, "B", 12},
+    {30, "5083", "O/H111, t \xF3 50 mm", 0, 50, 125, 275, 11, 125, 275, 1, 1, "B", 6},
+    {36, "6061", "T4/T451", 0, 12.5, 110, 205, 12, 95, 150, 0.86, 0.73, "B", 8},
+    {37, "6061", "T6/T651", 0, 12.5, 240, 290, 6, 115, 175, 0.48, 0.60, "A", 23},
+    {38, "6061", "T651", 12.501, 80, 240, 290, 6, 115, 175, 0.48, 0.60, "A", 23},
+    {39, "6082", "T4/T451", 0, 12.5, 110, 205, 12, 100, 160, 0.91, 0.78, "B", 8},
+    {40, "6082", "T61/T6151", 0, 12.5, 205, 280, 10, 125, 185, 0.61, 0.66, "A", 15},
+    {41, "6082", "T6151", 12.501, 100, 200, 275, 12, 125, 185, 0.63, 0.67, "A", 14},
+    {42, "6082", "T6/T651", 0, 6, 260, 310, 6, 125, 185, 0.48, 0.60, "A", 25},
+    {43, "6082", "T6/T651", 6.001, 12.5, 255, 300, 9, 125, 185, 0.49, 0.62, "A", 27},
+    {44, "6082", "T651", 12.501, 100, 240, 295, 7, 125, 185, 0.52, 0.63, "A", 21},
+    {45, "7020", "T6", 0, 12.5, 280, 350, 7, 205, 280, 0.73, 0.80, "A", 19},
+    {46, "7020", "T651", 12.501, 40, 280, 350, 9, 205, 280, 0.73, 0.80, "A", 19},
+    {60, "6060", "T6, t \xF3 20 mm", 0, 20, 160, 215, 12, 60, 100, 0.38, 0.47, "A", 16},
+    {96, "6082", "T6, transversal", 0, 100, 250, 290, 5, 125, 185, 0, 0, "A", 0},
+};
+
+AluGradeRecord make(const Values& v)
+{
+    return AluGradeRecord{v.id, kNames[v.id], v.alloy, v.temper, v.t_min, v.t_max, 70000, 27000, 0.3,
+                          2.3e-05, v.f_o, v.f_u, v.a, v.f_o_haz, v.f_u_haz, v.rho_o_haz, v.rho_u_haz,
+                          v.cls, v.n_p};
+}
+
+const AluGradeRecord kDefault{97, kUnknown, kUnknown, kUnknown, 0, 10, 70000, 27000, 0.3, 2.3e-05,
+                              180, 220, 1, 75, 155, 0.42, 0.7, "B", 23};
+
+struct Table {
+    const AluGradeRecord* rows[ALU_BUILTIN_COUNT] = {};
+    AluGradeRecord store[sizeof kValues / sizeof kValues[0]];
+    // Alloy and temper texts of every built-in name: the name up to its first blank, and the rest.
+    std::string alloy[ALU_BUILTIN_COUNT];
+    std::string temper[ALU_BUILTIN_COUNT];
+    Table()
+    {
+        size_t n = sizeof kValues / sizeof kValues[0];
+        for (size_t i = 0; i < n; ++i) {
+            store[i] = make(kValues[i]);
+            rows[kValues[i].id] = &store[i];
+        }
+        for (int id = 0; id < ALU_BUILTIN_COUNT; ++id) {
+            std::string s = kNames[id];
+            size_t sp = s.find(' ');
+            alloy[id] = rows[id] ? rows[id]->alloy : s.substr(0, sp);
+            temper[id] = rows[id] ? rows[id]->temper : (sp == std::string::npos ? "" : s.substr(sp + 1));
+        }
+    }
+};
+
+const Table& table()
+{
+    static const Table t;
+    return t;
+}
+
+std::vector<AluGradeRecord> user_grades;
+int last_match = -1;
+
+int user_key(int id) { return (id & 0x7fff) | 0x8000; }
+
+int find_user(int id)
+{
+    int key = user_key(id);
+    for (size_t i = 0; i < user_grades.size(); ++i) {
+        if (user_grades[i].id == key) {
+            last_match = static_cast<int>(i);
+            return last_match;
+        }
+    }
+    return -1;
+}
+
+void free_alloy(AluGradeRecord& r)
+{
+    if (r.alloy && r.alloy != kUnknown)
+        std::free(const_cast<char*>(r.alloy));
+    r.alloy = kUnknown;
+}
+
+bool builtin_index(int id, int* index)
+{
+    if (id & 0x8000)
+        return false;
+    int i = id & 0xffff;
+    if (i >= ALU_BUILTIN_COUNT)
+        return false;
+    *index = i;
+    return true;
+}
+
+} // namespace
+
+const AluGradeRecord* alu_grade_default() { return &kDefault; }
+
+const AluGradeRecord* alu_grade_record(int id)
+{
+    if (id & 0x8000) {
+        int i = find_user(id);
+        return i >= 0 ? &user_grades[i] : &kDefault;
+    }
+    int index;
+    if (!builtin_index(id, &index) || !table().rows[index])
+        return &kDefault;
+    return table().rows[index];
+}
+
+const char* alu_grade_name(int id)
+{
+    int index;
+    if (builtin_index(id, &index))
+        return kNames[index];
+    const AluGradeRecord* r = alu_grade_record(id);
+    return r->name ? r->name : kUnknown;
+}
+
+const char* alu_grade_alloy(int id)
+{
+    int index;
+    if (builtin_index(id, &index))
+        return table().alloy[index].c_str();
+    const AluGradeRecord* r = alu_grade_record(id);
+    return r->alloy ? r->alloy : kUnknown;
+}
+
+const char* alu_grade_temper(int id)
+{
+    int index;
+    if (builtin_index(id, &index))
+        return table().temper[index].c_str();
+    const AluGradeRecord* r = alu_grade_record(id);
+    return r->temper ? r->temper : kUnknown;
+}
+
+double alu_grade_t_min(int id) { return alu_grade_record(id)->t_min; }
+double alu_grade_t_max(int id) { return alu_grade_record(id)->t_max; }
+double alu_grade_f_o(int id) { return alu_grade_record(id)->f_o; }
+double alu_grade_f_u(int id) { return alu_grade_record(id)->f_u; }
+
+int alu_grade_add(const AluGradeRecord* record)
+{
+    if (!record)
+        return 0;
+    AluGradeRecord r = *record;
+    r.id = user_key(record->id);
+    char* alloy = nullptr;
+    if (record->alloy) {
+        size_t n = std::strlen(record->alloy) + 1;
+        alloy = static_cast<char*>(std::malloc(n));
+        if (alloy)
+            std::memcpy(alloy, record->alloy, n);
+    }
+    r.alloy = alloy ? alloy : kUnknown;
+    int i = find_user(r.id);
+    if (i >= 0) {
+        free_alloy(user_grades[i]);
+        user_grades[i] = r;
+    } else {
+        if (user_grades.size() == user_grades.capacity())
+            user_grades.reserve(user_grades.size() + 10);
+        user_grades.push_back(r);
+    }
+    return r.id;
+}
+
+int alu_grade_remove(int id)
+{
+    int i = find_user(id);
+    if (i < 0)
+        return 0;
+    free_alloy(user_grades[i]);
+    user_grades.erase(user_grades.begin() + i);
+    last_match = -1;
+    return 1;
+}
+
+void alu_grade_clear_user()
+{
+    for (AluGradeRecord& r : user_grades)
+        free_alloy(r);
+    user_grades.clear();
+    last_match = -1;
+}
+
+int alu_grade_user_count() { return static_cast<int>(user_grades.size()); }
+
+const AluGradeRecord* alu_grade_user_at(int i)
+{
+    if (i < 0 || i >= alu_grade_user_count())
+        return &kDefault;
+    return &user_grades[i];
+}
+
+int alu_grade_id_at(int i, const int* ids, int n)
+{
+    if (!ids || i < 0 || i >= n)
+        return 0;
+    return ids[i];
+}
+
+int alu_grade_fill_name_list(void* list, AluListAppend append, const int* ids, int n, int key)
+{
+    if (!ids || n < 1)
+        return 0;
+    int pos = 0;
+    bool found = false;
+    for (int i = 0; i < n; ++i) {
+        if (append)
+            append(list, alu_grade_alloy(ids[i]));
+        if (!found && ids[i] == key) {
+            pos = i;
+            found = true;
+        }
+    }
+    return pos;
+}

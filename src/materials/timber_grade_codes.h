@@ -1,0 +1,35 @@
+#pragma once
+// Timber grade codes of the data exchanged with the environment's other
+// programs: one integer carries the material class in its thousands.
+
+struct TimberGradeCodeRecord {
+    int code;
+    const char* name;
+    double e0_mean;
+    double e90_mean;
+    double g_mean;
+    double rho_k;
+    double f_m_k;
+    double f_t0_k;
+    double f_t90_k;
+    double f_c0_k;
+    double f_c90_k;
+    double f_v_k;
+};
+
+// Class 0-9 of a grade code, -1 for any other code.
+int timber_material_of_grade(int code);
+// Grade code of class and index (class 3: the index itself); -1 for another class.
+int timber_grade_code(int material_class, int index);
+// Record of a code; the first record of class 0 (1000, "C14") for a code outside all ranges.
+const TimberGradeCodeRecord* timber_grade_record(int code);
+const char* timber_grade_name(int code);
+// Always 0: there are no user-defined grade codes.
+int timber_grade_user_count();
+// codes[i] for 0 <= i < n, else 1001.
+int timber_grade_code_at(int i, const int* codes, int n);
+// Appends the names of the n codes through the callback; position of key (0 when absent or n < 1).
+typedef void (*GradeListAppend)(void* list, const char* text);
+int timber_grade_fill_list(void* list, GradeListAppend append, const int* codes, int n, int key);
+// "Nadelholz", "Laubholz", "Brettschichtholz", "", ...; "nicht definiertes Material" outside 0-9.
+const char* timber_material_class_name(int material_class);
