@@ -1,0 +1,74 @@
+// The environment's output-list viewer and printer, standing in on this machine: a closed
+// output list is parsed and rendered to "<list>.pdf" beside it (A4). View opens the PDF with
+// the desktop's viewer when a display is there; print hands it to the print queue when one is
+// configured. Nothing in a list can crash the viewer: unknown or damaged blocks are skipped.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+void Quick_OLI_View(const char* prefix, const char* path);
+void Quick_OLI_Print(const char* prefix, const char* path);
+
+namespace oliview {
+
+// One drawing element of a graphic block, page centimetres relative to the block's extents.
+struct GraphicItem {
+    enum Kind { Line, Text, Polygon, Rect, Picture, State } kind = Line;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    std::vector<double> points;    // polygon x, y pairs
+    std::string text;              // UTF-8
+    int align = 0;                 // record 9/10 alignment code, 0 for a point text
+    double angle = 0;              // degrees
+    double height = 0.3;           // text height cm
+    double width = 0.02;           // line width cm
+    int pattern = 0;               // fill pattern
+    int line_rgb[3] = {0, 0, 0};
+    int fill_rgb[3] = {0, 0, 0};
+    int dash = 0;                  // number of dash lengths
+    int state_op = 0;              // 30 push, 31 pop (State items)
+};
+
+struct Block {
+    enum Kind { Command, Table, Para, Graphic, Title, NewPage } kind = Command;
+    // Command: the words after "#OLI"
+    std::string command;
+    std::vector<double> args;
+    // Table, Para, Title: lines in UTF-8 with inline codes kept as '\x01' + letter
+    std::vector<std::string> captions;    // Table
+    int counts[3] = {0, 0, 0};
+    std::vector<double> boundaries;       // Table column boundaries (characters)
+    int header_lines = 0;                 // Table: title/short/unit lines at the start of lines
+    std::vector<std::string> lines;
+    int mode = 7;                         // Para
+    double space_after = 0;               // Para
+    std::vector<double> tabs;             // Para tab stops (cm)
+    // Graphic
+    std::string gcaptions[6];
+    double extents[4] = {0, 17, 0, 5};
+    std::vector<GraphicItem> items;
+    bool complete = true;                 // false when the block ran off the end of the file
+};
+
+struct Document {
+    std::vector<Block> blocks;
+    int skipped = 0;                      // unknown or damaged pieces passed over
+};
+
+// Parses the bytes of an output list (code page 437, LF or CRLF). Never fails.
+Document parse(const char* data, std::size_t size);
+Document parse_file(const std::string& path);
+
+// Decodes one list text: code page 437 plus the list font's symbols; inline codes 0xCE+letter
+// become '\x01'+letter, inline graphics are dropped.
+std::string decode_text(const std::string& bytes);
+// Plain text of a decoded line (codes removed).
+std::string plain(const std::string& decoded);
+
+// Renders the document to a PDF file; returns true when the file was written.
+bool render_pdf(const Document& doc, const std::string& pdf_path, const std::string& title);
+
+// The PDF path of a list: "<list>.pdf" beside it.
+std::string pdf_path_for(const std::string& list_path);
+
+} // namespace oliview
