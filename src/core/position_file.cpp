@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -32,11 +33,13 @@ std::string name_bytes(const QString& name)
 struct LineReader {
     const std::string& bytes;
     size_t pos = 0;
+    bool past_end = false;   // the last line asked for lay past the end of the file
     bool at_end() const { return pos >= bytes.size(); }
     // The next line without its line end (LF or CRLF); empty past the end of the file.
     std::string next()
     {
-        if (at_end()) return std::string();
+        past_end = at_end();
+        if (past_end) return std::string();
         size_t nl = bytes.find('\n', pos);
         std::string line = bytes.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos);
         pos = nl == std::string::npos ? bytes.size() : nl + 1;
@@ -135,9 +138,10 @@ int parse_position_data(TAVO52_DATA& d, const std::string& bytes)
 {
     LineReader in{bytes};
     const int version = to_int(in.next());
+    // A line past the end of the file is never applied, not even where one field is expected.
     auto fields = [&in](size_t count, std::vector<std::string>& f) {
         f = split_fields(in.next());
-        return f.size() == count;
+        return !in.past_end && f.size() == count;
     };
     std::vector<std::string> f;
     if (fields(4, f)) {
@@ -167,7 +171,7 @@ int parse_position_data(TAVO52_DATA& d, const std::string& bytes)
         d.ausfuehrlich = to_int(f[0]); d.grafik_drucken = to_int(f[1]);
     }
     f = split_fields(in.next());
-    if (f.size() == 4 || f.size() == 3) {
+    if (!in.past_end && (f.size() == 4 || f.size() == 3)) {
         d.biegung = to_int(f[0]); d.schub = to_int(f[1]); d.cal_auto = to_int(f[2]);
         d.schub_kappa_kreis = f.size() == 4 ? to_int(f[3]) : 0;
     }
@@ -238,6 +242,8 @@ int TAVO52_DATA::read_data()
 {
     cur_ec3_params = nad_part_ec3();
     cur_ec5_params = nad_part_ec5();
+    std::error_code ec;
+    if (std::filesystem::is_directory(inp_path, ec)) return 1;
     std::ifstream in(inp_path, std::ios::binary);
     if (!in) return 1;
     std::ostringstream ss;

@@ -1,0 +1,277 @@
+// Position data file: exact bytes, round trips, damaged files and failed saves.
+#include "core/position_file.h"
+#include "core/position_files.h"
+#include "core/tavo52_data.h"
+#include "national_annex/nad_ec3_block.h"
+#include "national_annex/nad_ec5_block.h"
+#include "common/test_util.h"
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+namespace {
+
+const std::string kDefaultFile =
+    "3\n0 5 1 0\n120 240 100 100 100\n1\nA st\xe4ndig\n0 0 0 0 0 0 0 0.6\n17 12 1\n1 1\n1 1 0 0\n"
+    "1 0 0\n0 0 0 5\n50 50 4 10 23 0 1\n100 8 1 1 13 2 4\n0 1 20 1\n1 1 1\n2\n";
+
+struct PositionFiles {
+    testutil::ScratchDir dir;
+    PositionFiles()
+    {
+        inp_path = dir.file("T1_07.inp");
+        nad_path = dir.file("T1_07.nad");
+    }
+};
+
+LoadRow load(const char* utf8_name, double nl, double vl, double ml, double nr, double vr, double mr, int kled,
+             double kmod)
+{
+    LoadRow r;
+    r.name = QString::fromUtf8(utf8_name);
+    r.n_l = nl; r.v_l = vl; r.m_l = ml; r.n_r = nr; r.v_r = vr; r.m_r = mr;
+    r.kled = kled; r.kmod = kmod;
+    return r;
+}
+
+// A position far from the defaults, with values that six digits would not keep.
+void fill_position(TAVO52_DATA& d)
+{
+    d.holzart = 2; d.holzguete = 7; d.nkl = 2; d.typ_durchbruch = 1;
+    d.b = 160; d.h = 1234.5678; d.h_ro = 0.1; d.h_ru = 250.25; d.a = 300;
+    d.lasten.clear();
+    d.lasten.append(load("Grundlast ständig", -1.5, 12.25, 8.125, 0, 13, -9.75, 0, 0.6));
+    d.lasten.append(load("Schnee Höhe über 1000 m", 0, 1e-7, 123456789, 2.5, -3.25e-3, 1, 3, 0.9));
+    d.lasten.append(load("Straße Äußeres Übermaß", 7, 8, 9, 10, 11, 12, 8, 1.1));
+    d.graf_breite = 15.5; d.graf_hoehe = 9.25; d.masstab_optimal = 0;
+    d.ausfuehrlich = 0; d.grafik_drucken = 0;
+    d.biegung = 0; d.schub = 1; d.cal_auto = 1; d.schub_kappa_kreis = 1;
+    d.mit_kh = 0; d.unten_gs = 1; d.unten_sc = 1;
+    d.verstaerkt = 1; d.verst_typ = 2; d.mat_laschen = 6; d.guete_laschen = 3;
+    d.a_r = 60; d.h_1 = 70; d.t_r = 21; d.ftk_laschen = 12.5; d.fest_gs = 1044; d.rostfrei = 1; d.vorgebohrt = 0;
+    d.l_e = 350; d.d_r = 12; d.n_gs = 3; d.n_sc = 4; d.typ_schraube = 15; d.d_schraube = 1; d.l_schraube = 9;
+    d.mit_unterleg = 1; d.unterleg_reserve = 0; d.d_unterleg = 25; d.unterleg_art = 2;
+    d.import_sni = 0; d.import_mat = 0; d.import_geo = 0; d.nk_sni = 4;
+}
+
+void expect_same_position(const TAVO52_DATA& a, const TAVO52_DATA& b)
+{
+    EXPECT_EQ(position_data_text(a), position_data_text(b));
+    ASSERT_EQ(a.lasten.size(), b.lasten.size());
+    for (int i = 0; i < a.lasten.size(); ++i) {
+        EXPECT_EQ(a.lasten[i].name, b.lasten[i].name);
+        EXPECT_EQ(a.lasten[i].m_l, b.lasten[i].m_l);
+        EXPECT_EQ(a.lasten[i].v_r, b.lasten[i].v_r);
+        EXPECT_EQ(a.lasten[i].kmod, b.lasten[i].kmod);
+        EXPECT_EQ(a.lasten[i].kled, b.lasten[i].kled);
+    }
+    EXPECT_EQ(a.h, b.h);
+    EXPECT_EQ(a.h_ro, b.h_ro);
+    EXPECT_EQ(a.nk_sni, b.nk_sni);
+    EXPECT_EQ(a.schub_kappa_kreis, b.schub_kappa_kreis);
+    EXPECT_EQ(a.unterleg_art, b.unterleg_art);
+}
+
+} // namespace
+
+TEST(PositionFile, DefaultPositionIsWrittenByteForByte)
+{
+    PositionFiles files;
+    TAVO52_DATA d;
+    ASSERT_EQ(d.write_data(), 0);
+    EXPECT_EQ(testutil::read_file(inp_path), kDefaultFile);
+    EXPECT_EQ(testutil::read_file(nad_path), "\n\nACTIV_NADNAME\n\xae" "Deutschland\xaf\n0\n");
+}
+
+TEST(PositionFile, DoublesAreShortestRoundTripAndPercentGUpToSixDigits)
+{
+    struct Case { double v; const char* text; };
+    const Case cases[] = {{120, "120"}, {0.6, "0.6"}, {0, "0"}, {-3.25, "-3.25"}, {1e-05, "1e-05"},
+                          {123456, "123456"}, {1234567, "1234567"}, {1234.5678, "1234.5678"},
+                          {0.1 + 0.2, "0.30000000000000004"}, {2.5e10, "2.5e+10"}};
+    for (const Case& c : cases) EXPECT_EQ(format_file_double(c.v), c.text) << c.v;
+}
+
+TEST(PositionFile, WriteAndReadBackKeepsEveryInputAndGermanNames)
+{
+    PositionFiles files;
+    TAVO52_DATA written;
+    fill_position(written);
+    ASSERT_EQ(written.write_data(), 0);
+    // Names are stored in Windows-1252: "ständig" with the byte 0xE4.
+    EXPECT_NE(testutil::read_file(inp_path).find("Grundlast st\xe4ndig\n"), std::string::npos);
+
+    TAVO52_DATA read;
+    ASSERT_EQ(read.read_data(), 0);
+    expect_same_position(written, read);
+    EXPECT_NE(cur_ec5_params, nullptr);
+    EXPECT_NE(cur_ec3_params, nullptr);
+}
+
+// Switches LC_NUMERIC to German; builds the locale into a scratch folder when none is installed.
+bool german_numeric_locale(const testutil::ScratchDir& scratch)
+{
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "de_DE@euro"})
+        if (std::setlocale(LC_NUMERIC, name) && std::localeconv()->decimal_point[0] == ',') return true;
+    if (!std::filesystem::exists("/usr/share/i18n/locales/de_DE")) return false;
+    const std::string cmd = "localedef -i de_DE -f UTF-8 '" + scratch.file("de_DE.UTF-8") + "' >/dev/null 2>&1";
+    if (std::system(cmd.c_str()) != 0) return false;
+    setenv("LOCPATH", scratch.path().c_str(), 1);
+    return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && std::localeconv()->decimal_point[0] == ',';
+}
+
+TEST(PositionFile, RoundTripUnderGermanNumericLocale)
+{
+    testutil::ScratchDir locales;
+    if (!german_numeric_locale(locales)) {
+        std::setlocale(LC_NUMERIC, "C");
+        unsetenv("LOCPATH");
+        GTEST_SKIP() << "no German locale available";
+    }
+    PositionFiles files;
+    TAVO52_DATA written;
+    fill_position(written);
+    const int wrote = written.write_data();
+    const std::string bytes = testutil::read_file(inp_path);
+    TAVO52_DATA read;
+    const int rd = read.read_data();
+    char printed[32];
+    std::snprintf(printed, sizeof printed, "%g", 0.5);
+    std::setlocale(LC_NUMERIC, "C");
+    unsetenv("LOCPATH");
+
+    EXPECT_STREQ(printed, "0,5") << "the German locale was in force";
+    ASSERT_EQ(wrote, 0);
+    ASSERT_EQ(rd, 0);
+    EXPECT_NE(bytes.find("\n160 1234.5678 0.1 250.25 300\n"), std::string::npos);
+    expect_same_position(written, read);
+}
+
+TEST(PositionFile, NamesWithLineBreaksAreWrittenOnOneLine)
+{
+    TAVO52_DATA d;
+    d.lasten[0].name = QStringLiteral("Wind\r\nSog");
+    const std::string text = position_data_text(d);
+    EXPECT_NE(text.find("\n1\nWindSog\n0 0 0 0 0 0 0 0.6\n"), std::string::npos);
+    TAVO52_DATA back;
+    parse_position_data(back, text);
+    EXPECT_EQ(back.lasten.size(), 1);
+    EXPECT_EQ(back.nk_sni, 2);
+}
+
+// Each damaged file opens; the lines that fit are applied, the others keep the object's values.
+TEST(PositionFile, DamagedFilesOpenAndKeepDefaultsWhereLinesDoNotFit)
+{
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::string expect;   // the file the object writes afterwards
+    };
+    auto with = [](std::string s, const std::string& from, const std::string& to) {
+        size_t p = s.find(from);
+        EXPECT_NE(p, std::string::npos) << from;
+        return p == std::string::npos ? s : s.replace(p, from.size(), to);
+    };
+    const std::string d = kDefaultFile;
+    const std::string no_loads = with(d, "1\nA st\xe4ndig\n0 0 0 0 0 0 0 0.6\n", "0\n");
+    std::string crlf;
+    for (char c : with(d, "120 240", "130 250")) {
+        if (c == '\n') crlf += '\r';
+        crlf += c;
+    }
+    const Case cases[] = {
+        {"empty file: no loads, all else default", "", no_loads},
+        {"short line 2 is skipped", with(d, "0 5 1 0\n", "2 7 3\n"), d},
+        {"line 3 with a missing field is skipped", with(d, "120 240 100 100 100", "130 250 100 100"), d},
+        {"two blanks in a row give another count", with(d, "0 5 1 0\n", "2  7 3 1\n"), d},
+        {"a trailing blank gives another count", with(d, "\n1 0 0\n", "\n0 1 1 \n"), d},
+        {"a tab is no separator", with(d, "1 1 1\n", "0\t0 0\n"), d},
+        {"a decimal comma converts that field to 0", with(d, "120 240", "120,5 240"),
+         with(d, "120 240", "0 240")},
+        {"CRLF reads like LF", crlf, with(d, "120 240", "130 250")},
+        {"line 7 with three fields", with(d, "1 1 0 0\n", "0 1 1\n"), with(d, "1 1 0 0\n", "0 1 1 0\n")},
+        {"a huge count stops at the end of the file; the lines after the load are taken as loads",
+         with(with(d, "\n1\nA st", "\n2000000000\nA st"), "17 12 1\n", "20 10 0\n"), d},
+        {"a negative count gives no loads", with(d, "1\nA st\xe4ndig\n0 0 0 0 0 0 0 0.6\n", "-4\n"), no_loads},
+        {"a load with a short values line is left out, the next is read",
+         with(d, "1\nA st\xe4ndig\n0 0 0 0 0 0 0 0.6\n", "2\nkaputt\n1 2 3\nB lang\n1 2 3 4 5 6 1 0.7\n"),
+         with(d, "1\nA st\xe4ndig\n0 0 0 0 0 0 0 0.6\n", "1\nB lang\n1 2 3 4 5 6 1 0.7\n")},
+        {"version 1 ignores line 14", with(with(d, "3\n", "1\n"), "1 1 1\n2\n", "1 1 1\n4\n"), d},
+        {"version 2 reads line 14", with(with(d, "3\n", "2\n"), "1 1 1\n2\n", "1 1 1\n4\n"),
+         with(d, "1 1 1\n2\n", "1 1 1\n4\n")},
+        {"a file that ends after the loads keeps the options", "3\n1 2 2 1\n100 200 50 60 70\n0\n",
+         with(with(no_loads, "0 5 1 0\n", "1 2 2 1\n"), "120 240 100 100 100", "100 200 50 60 70")},
+        {"letters where numbers belong store 0", with(d, "50 50 4 10 23 0 1", "x 50 4 10 23 0 y"),
+         with(d, "50 50 4 10 23 0 1", "0 50 4 10 23 0 0")},
+    };
+    for (const Case& c : cases) {
+        TAVO52_DATA obj;
+        parse_position_data(obj, c.bytes);
+        EXPECT_EQ(position_data_text(obj), c.expect) << c.what;
+    }
+}
+
+TEST(PositionFile, LineSevenWithThreeFieldsClearsTheCircularShearOption)
+{
+    TAVO52_DATA d;
+    d.schub_kappa_kreis = 1;
+    std::string bytes = kDefaultFile;
+    bytes.replace(bytes.find("1 1 0 0\n"), 8, "0 0 1\n");
+    parse_position_data(d, bytes);
+    EXPECT_EQ(d.biegung, 0);
+    EXPECT_EQ(d.schub, 0);
+    EXPECT_EQ(d.cal_auto, 1);
+    EXPECT_EQ(d.schub_kappa_kreis, 0);
+}
+
+TEST(PositionFile, ReadingAMissingFileKeepsTheDefaultLoad)
+{
+    PositionFiles files;
+    TAVO52_DATA d;
+    EXPECT_EQ(d.read_data(), 1);
+    EXPECT_EQ(position_data_text(d), kDefaultFile);
+    EXPECT_NE(cur_ec5_params, nullptr);
+}
+
+TEST(PositionFile, FailedSaveReturnsOneAndKeepsTheOldFile)
+{
+    PositionFiles files;
+    TAVO52_DATA d;
+    d.b = 99;
+
+    // The target is a folder: the rename over it fails, the folder stays as it was.
+    std::filesystem::create_directory(inp_path);
+    EXPECT_EQ(d.write_data(), 1);
+    EXPECT_TRUE(std::filesystem::is_directory(inp_path));
+    std::filesystem::remove(inp_path);
+
+    // The folder does not exist.
+    const std::string saved = inp_path;
+    inp_path = files.dir.file("fehlt/T1_07.inp");
+    EXPECT_EQ(d.write_data(), 1);
+    inp_path = saved;
+
+    // The disk fills up while writing (a file size limit): the old file keeps its bytes.
+    ASSERT_TRUE(testutil::write_file(inp_path, "alter Inhalt\n"));
+    struct rlimit old_limit;
+    getrlimit(RLIMIT_FSIZE, &old_limit);
+    struct rlimit small = old_limit;
+    small.rlim_cur = 64;
+    auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const int result = d.write_data();
+    setrlimit(RLIMIT_FSIZE, &old_limit);
+    std::signal(SIGXFSZ, old_handler);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(testutil::read_file(inp_path), "alter Inhalt\n");
+    int files_left = 0;
+    for (const auto& e : std::filesystem::directory_iterator(files.dir.path())) {
+        (void)e;
+        ++files_left;
+    }
+    EXPECT_EQ(files_left, 1) << "no temporary file stays behind";
+}

@@ -1,0 +1,150 @@
+// Start-up: command line, file names, private data folder and the position title.
+#include "core/position_files.h"
+#include "core/startup.h"
+#include "platform/env/vyk_env.h"
+#include "platform/env/vyk_help.h"
+#include "common/test_util.h"
+#include <QDir>
+#include <QLibraryInfo>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Runs the start-up with a working folder and environment of its own, and goes back afterwards.
+struct StartupRun {
+    testutil::ScratchDir env;
+    std::string old_cwd = std::filesystem::current_path().string();
+    StartupRun()
+    {
+        std::filesystem::create_directories(env.file("work"));
+        std::filesystem::create_directories(env.file("DATA/PRIVATE"));
+        setenv("_VYK_CWD_", env.file("work").c_str(), 1);
+        setenv("DATA", env.file("DATA").c_str(), 1);
+        setenv("DRAM", env.file("DRAM").c_str(), 1);
+        vyk_env_reset();
+    }
+    ~StartupRun()
+    {
+        std::filesystem::current_path(old_cwd);
+        unsetenv("_VYK_CWD_");
+        unsetenv("DATA");
+        unsetenv("DRAM");
+        vyk_env_reset();
+    }
+    StartupResult run(std::vector<std::string> args)
+    {
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        return startup_prepare(int(args.size()), argv.data());
+    }
+};
+
+} // namespace
+
+TEST(Startup, CommandLineCases)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        bool run;
+        int exit_code;
+        const char* inp;   // expected position data file when run
+        const char* out;   // expected start of standard output
+        const char* err;   // expected part of standard error
+    };
+    const Case cases[] = {
+        {"three arguments", {"tavo52", "T1", "0", "7"}, false, 2, "",
+         "usage: tavo52 Bauteilkennung Icon-Id File-Id Pos-Id\n", ""},
+        {"file id 7", {"tavo52", "T1", "0", "7", "0"}, true, 0, "T1_07.inp", "", ""},
+        {"file id 123", {"tavo52", "T1", "0", "123", "0"}, true, 0, "T1_123.inp", "", ""},
+        {"extra arguments are ignored", {"tavo52", "T1", "0", "7", "0", "x", "y"}, true, 0, "T1_07.inp", "", ""},
+        {"non-numeric file id", {"tavo52", "T1", "0", "abc", "0"}, true, 0, "T1_00.inp", "", ""},
+        {"15 characters", {"tavo52", "ABCDEFGHIJKLMNO", "0", "1", "0"}, true, 0, "ABCDEFGHIJKLMNO_01.inp", "", ""},
+        {"16 characters", {"tavo52", "ABCDEFGHIJKLMNOP", "0", "1", "0"}, false, 2, "", "", "15 Zeichen"},
+        {"slash", {"tavo52", "../T1", "0", "1", "0"}, false, 2, "", "", "Pfadtrenner"},
+        {"backslash", {"tavo52", "a\\b", "0", "1", "0"}, false, 2, "", "", "Pfadtrenner"},
+        {"dot dot", {"tavo52", "x..y", "0", "1", "0"}, false, 2, "", "", "\"..\""},
+    };
+    for (const Case& c : cases) {
+        StartupRun s;
+        inp_path.clear();
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        StartupResult r = s.run(c.args);
+        const std::string out = testing::internal::GetCapturedStdout();
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(r.run, c.run) << c.what;
+        if (!c.run) {
+            EXPECT_EQ(r.exit_code, c.exit_code) << c.what;
+            EXPECT_TRUE(inp_path.empty()) << c.what;
+        } else {
+            EXPECT_EQ(inp_path, c.inp) << c.what;
+        }
+        EXPECT_EQ(out.substr(0, std::string(c.out).size()), c.out) << c.what;
+        EXPECT_NE(err.find(c.err), std::string::npos) << c.what << ": " << err;
+        // The working folder was entered and nothing was written into it.
+        EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(s.env.file("work"))) << c.what;
+        EXPECT_TRUE(std::filesystem::is_empty(s.env.file("work"))) << c.what;
+    }
+}
+
+TEST(Startup, FileNamesFoldersAndHelp)
+{
+    StartupRun s;
+    ASSERT_TRUE(s.run({"tavo52", "T1", "0", "7", "0"}).run);
+    EXPECT_EQ(component_id, "T1");
+    EXPECT_EQ(file_id, 7);
+    EXPECT_EQ(oli_path, "T1_07.oli");
+    EXPECT_EQ(ini_path, "T1_07.ini");
+    EXPECT_EQ(nad_path, "T1_07.nad");
+    EXPECT_EQ(fonts_path, s.env.file("DRAM") + "/tavo52_fonts");
+    EXPECT_STREQ(CurOb_Privat_Datapath(), s.env.file("DATA/PRIVATE").c_str());
+    EXPECT_STREQ(VYK_Data_Path(), s.env.file("DATA/PRIVATE").c_str());
+    EXPECT_EQ(std::string(Helpview_file()), s.env.file("DATA/PRIVATE") + "/K7_TAVO52.HLP");
+
+    // Without DRAM the shared fonts file stays in the working folder.
+    unsetenv("DRAM");
+    ASSERT_TRUE(s.run({"tavo52", "T1", "0", "7", "0"}).run);
+    EXPECT_EQ(fonts_path, "tavo52_fonts");
+}
+
+TEST(Startup, PositionTitleFromHeaderFile)
+{
+    struct Case { const char* what; const char* bytes; const char* title; };
+    const Case cases[] = {
+        {"Windows-1252 letters", "Kopf\n12\nTr\xe4ger \xfc" "ber T\xfcr\n", "Position 12: Träger über Tür"},
+        {"DOS letters", "Kopf\n12\nTr\x84ger \x81" "ber T\x81r\n", "Position 12: Träger über Tür"},
+        {"CRLF line ends", "Kopf\r\n12\r\nTr\xe4ger\r\nmehr\r\n", "Position 12: Träger"},
+        {"no line end at the end", "Kopf\n12\nDach", "Position 12: Dach"},
+        {"title missing", "Kopf\n12\n", "Position 12: "},
+        {"number and title missing", "Kopf\n", "Position : "},
+        {"empty file", "", "Position : "},
+    };
+    testutil::ScratchDir dir;
+    for (const Case& c : cases) {
+        ASSERT_TRUE(testutil::write_file(dir.file("T1_07.txt"), c.bytes));
+        EXPECT_EQ(read_position_title(dir.file("T1_07.txt")), QString::fromUtf8(c.title)) << c.what;
+    }
+    EXPECT_TRUE(read_position_title(dir.file("fehlt.txt")).isEmpty());
+
+    StartupRun s;
+    ASSERT_TRUE(testutil::write_file(s.env.file("work/T1_07.txt"), "Kopf\n3\nSt\x81tze\n"));
+    ASSERT_TRUE(s.run({"tavo52", "T1", "0", "7", "0"}).run);
+    EXPECT_EQ(position_title, QString::fromUtf8("Position 3: Stütze"));
+}
+
+TEST(Startup, TranslationsFolder)
+{
+    testutil::ScratchDir plugins;
+    std::filesystem::create_directory(plugins.file("translations"));
+    EXPECT_EQ(translations_folder(QString::fromStdString(plugins.path())),
+              QString::fromStdString(plugins.file("translations")));
+    const QString qt_own = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    EXPECT_EQ(translations_folder(QString()), qt_own);
+    EXPECT_EQ(translations_folder(QStringLiteral("/nicht/da")), qt_own);
+}
