@@ -4,6 +4,7 @@
 #include "national_annex/nad_registry.h"
 #include "national_annex/nad_set_files.h"
 
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -95,4 +96,29 @@ int nad_export_active_set(const char* path)
     std::string target = std::string(path) + "_EC2.NAD";
     // Written through a temporary file: 0 on success as the close result would be.
     return nad_write_file_atomic(target.c_str(), write_current, nullptr) ? 0 : -1;
+}
+
+void nad_forget_state()
+{
+    for (int i = 0; i < nad_list.count; ++i) {
+        free(nad_list.names[i]);
+        nad_list.names[i] = nullptr;
+    }
+    nad_list.count = 0;
+    nad_set_active_name(nullptr);
+    nad_list.active_flag_index = 0;
+    AppRegistry& r = nad_registry;
+    for (int i = 0; i < r.app_count; ++i) {
+        free(r.rows[i].app_name);
+        free(r.rows[i].service);
+        for (char*& s : r.rows[i].rules) {
+            free(s);
+            s = nullptr;
+        }
+    }
+    r = AppRegistry{{}, 0, 0, -1, 0, 0, 623, 1};
+    nad_clear_current_set();
+    cur_ec5_params = nullptr;
+    cur_ec3_params = nullptr;
+    cur_ec9_params = nullptr;
 }

@@ -19,3 +19,7 @@ int nad_country_index();
 void nad_take_current_blocks();
 
 int nad_export_active_set(const char* path);
+
+// Test seam: forgets the list, the active name, the registry and the current set, as at the
+// start of the process, so that the next accessor runs the first access again.
+void nad_forget_state();

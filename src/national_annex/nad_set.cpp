@@ -23,3 +23,10 @@ void nad_reset_current_set()
     nad_ec9_set_defaults(&s.ec9);
     wusl_defs_pending = 0;
 }
+
+void nad_clear_current_set()
+{
+    nad_wusl_free_tables(&nad_current_set.std_params);
+    nad_current_set = NadSet{-1, -1, -1, {0}, {}, {}, {}, {}, {}, {}, {}};
+    wusl_defs_pending = 1;
+}

@@ -25,3 +25,6 @@ extern NadSet nad_current_set;
 
 // Standard values of every block under the header of "EC-Standard" (flag 19, country 0).
 void nad_reset_current_set();
+
+// Test seam: the current set back to its initial state (header -1, blocks zero).
+void nad_clear_current_set();
