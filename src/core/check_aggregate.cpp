@@ -3,10 +3,7 @@
 #include "core/check_opening.h"
 #include "core/tavo52_data.h"
 
-#if __has_include("fasteners/fastener_tables.h")
 #include "fasteners/fastener_tables.h"
-#define TAVO_WIP_TABLES 1
-#endif
 #include "fasteners/partial_factors.h"
 
 #include <algorithm>
@@ -14,14 +11,13 @@
 
 namespace {
 
-#ifdef TAVO_WIP_TABLES
 // Table of the fully threaded screw product (13, 14, 15), or null.
 const FastenerTable* screw_table(int typ_schraube)
 {
     switch (typ_schraube) {
-    case 13: return &ec5_spax_s_vg;
-    case 14: return &ec5_assy_plus_vg_z;
-    case 15: return &ec5_assy_plus_vg_s;
+    case 13: return &fastener_table_spax_s_vg;
+    case 14: return &fastener_table_assy_plus_vg_z;
+    case 15: return &fastener_table_assy_plus_vg_s;
     default: return nullptr;
     }
 }
@@ -31,21 +27,18 @@ void take_screw_data(TAVO52_DATA& d)
     const FastenerTable* table = screw_table(d.typ_schraube);
     if (!table) return;
     // Indices outside the loaded table leave the screw data as they are.
-    if (d.d_schraube < 0 || d.d_schraube >= table->row_count || d.d_schraube >= 30) return;
+    if (d.d_schraube < 0 || d.d_schraube >= table->row_count || d.d_schraube >= FASTENER_TABLE_ROWS) return;
     const FastenerRow& row = table->rows[d.d_schraube];
     d.sc_d = row.d;
     d.sc_d1 = row.d1;
     d.sc_dk = row.dk;
-    if (d.l_schraube >= 0 && d.l_schraube < 30) {
+    if (d.l_schraube >= 0 && d.l_schraube < row.n_l && d.l_schraube < FASTENER_TABLE_LENGTHS) {
         d.sc_l = row.lengths[d.l_schraube];
         d.sc_lef = row.effective_lengths[d.l_schraube];
     }
     const int series = d.typ_schraube == 13 ? 3 : d.typ_schraube == 14 ? 0 : d.unterleg_art;
     d.d_unterleg = washer_outer_diameter(d.sc_d, series);
 }
-#else
-void take_screw_data(TAVO52_DATA&) {}
-#endif
 
 void add_result(TAVO52_DATA& d, const char* name, double eta, int kind)
 {

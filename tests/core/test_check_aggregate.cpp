@@ -1,6 +1,8 @@
 // The calculation of a position: result list, largest utilisation and check counter.
 #include "check_fixture.h"
 
+#include "fasteners/fastener_tables.h"
+
 #include <cmath>
 
 TEST_F(CheckTest, AggregateListsEveryCheckInOrder)
@@ -58,4 +60,52 @@ TEST_F(CheckTest, AggregateDegenerateLoadIsNeverFulfilled)
     ASSERT_EQ(d.nachweise.size(), 3);
     for (const CheckResult& r : d.nachweise) EXPECT_TRUE(std::isinf(r.eta)) << r.name.toStdString();
     EXPECT_TRUE(std::isinf(d.eta_max));
+}
+
+// The chosen screw's dimensions come from its product's table, the washer from the product's series.
+TEST_F(CheckTest, AggregateTakesScrewDataAndWasherSeries)
+{
+    FastenerTable* tables[] = {&fastener_table_spax_s_vg, &fastener_table_assy_plus_vg_z,
+                               &fastener_table_assy_plus_vg_s};
+    FastenerTable saved[3];
+    for (int i = 0; i < 3; ++i) {
+        saved[i] = *tables[i];
+        FastenerTable& t = *tables[i];
+        t = FastenerTable();
+        t.row_count = 2;
+        t.rows[1].d = 8;
+        t.rows[1].d1 = 5.3;
+        t.rows[1].dk = 10 + i;
+        t.rows[1].n_l = 2;
+        t.rows[1].lengths[0] = 280;
+        t.rows[1].lengths[1] = 300;
+        t.rows[1].effective_lengths[0] = 270;
+        t.rows[1].effective_lengths[1] = 290;
+    }
+    struct Case {
+        int product, washer_kind;
+        double dk, d_unterleg;
+    };
+    // d = 8: series 3 [7, 9) -> 25; series 0 [7, 9) -> 28; series 1 -> 28; series 2 -> 25
+    const Case cases[] = {{13, 1, 10, 25}, {14, 2, 11, 28}, {15, 1, 12, 28}, {15, 2, 12, 25}};
+    for (const Case& c : cases) {
+        d.verstaerkt = 1;
+        d.verst_typ = 2;
+        d.typ_schraube = c.product;
+        d.unterleg_art = c.washer_kind;
+        d.d_schraube = 1;
+        d.l_schraube = 1;
+        d.cal_nachweise();
+        EXPECT_DOUBLE_EQ(d.sc_d, 8) << c.product;
+        EXPECT_DOUBLE_EQ(d.sc_d1, 5.3) << c.product;
+        EXPECT_DOUBLE_EQ(d.sc_dk, c.dk) << c.product;
+        EXPECT_DOUBLE_EQ(d.sc_l, 300) << c.product;
+        EXPECT_DOUBLE_EQ(d.sc_lef, 290) << c.product;
+        EXPECT_DOUBLE_EQ(d.d_unterleg, c.d_unterleg) << c.product << "/" << c.washer_kind;
+    }
+    // A length index beyond the row's lengths keeps the length taken before.
+    d.l_schraube = 5;
+    d.cal_nachweise();
+    EXPECT_DOUBLE_EQ(d.sc_l, 300);
+    for (int i = 0; i < 3; ++i) *tables[i] = saved[i];
 }
