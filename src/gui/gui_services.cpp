@@ -1,4 +1,6 @@
 #include "gui/gui_services.h"
+#include "fasteners/fastener_tables.h"
+#include "fasteners/minimum_spacings.h"
 #include "materials/timber_factors.h"
 #include "materials/timber_strengths.h"
 
@@ -25,16 +27,48 @@ bool window_plate_ft0k(int material, int grade, double a_r, double t_r, double* 
     return true;
 }
 
-std::vector<ScrewRow> window_screw_rows(int /*product*/)
+namespace {
+
+const FastenerTable* screw_table(int product)
 {
-    return {};
+    switch (product) {
+    case 13: return &fastener_table_spax_s_vg;
+    case 14: return &fastener_table_assy_plus_vg_z;
+    case 15: return &fastener_table_assy_plus_vg_s;
+    default: return nullptr;
+    }
 }
 
-void window_load_screw_tables() {}
+} // namespace
 
-void window_min_spacings(int, int, int, double, double, double, double* a2, double* a3c, double* a4c)
+std::vector<ScrewRow> window_screw_rows(int product)
 {
-    *a2 = 0;
-    *a3c = 0;
-    *a4c = 0;
+    std::vector<ScrewRow> out;
+    const FastenerTable* t = screw_table(product);
+    if (!t)
+        return out;
+    const int rows = t->row_count < 0 ? 0 : (t->row_count > FASTENER_TABLE_ROWS ? FASTENER_TABLE_ROWS : t->row_count);
+    for (int i = 0; i < rows; ++i) {
+        const FastenerRow& r = t->rows[i];
+        ScrewRow row;
+        row.d = r.d;
+        const int n = r.n_l < 0 ? 0 : (r.n_l > FASTENER_TABLE_LENGTHS ? FASTENER_TABLE_LENGTHS : r.n_l);
+        row.lengths.assign(r.lengths, r.lengths + n);
+        out.push_back(row);
+    }
+    return out;
+}
+
+void window_load_screw_tables()
+{
+    read_ec5_assy_plus_vg_z();
+    read_ec5_assy_plus_vg_s();
+    read_ec5_spax_s_vg();
+}
+
+void window_min_spacings(int type, int predrilled, int holzart, double rho_k, double d, double h, double* a2,
+                         double* a3c, double* a4c)
+{
+    fastener_minimum_spacings(type, predrilled, 1, 0, 0, holzart, rho_k, d, d, 0.0, 0.0, h, h, nullptr, a2, nullptr,
+                              a3c, nullptr, a4c);
 }
