@@ -1,0 +1,9 @@
+// File names as the environment writes them (backslashes) turned into paths of this system.
+#pragma once
+#include <string>
+
+// Backslashes become slashes; nothing else changes.
+std::string native_path(const std::string& path);
+
+// folder + "/" + name, without doubling a separator at the seam; the name alone when folder is empty.
+std::string path_join(const std::string& folder, const std::string& name);

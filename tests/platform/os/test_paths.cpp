@@ -1,0 +1,15 @@
+#include "platform/os/paths.h"
+#include <gtest/gtest.h>
+
+TEST(Paths, JoinAndNativeSeparators)
+{
+    struct Case { const char* folder; const char* name; const char* path; };
+    const Case cases[] = {{"/srv/DATA", "NAD\\Deutschland.NAD", "/srv/DATA/NAD/Deutschland.NAD"},
+                          {"/srv/DRAM/", "\\tavo52_fonts", "/srv/DRAM/tavo52_fonts"},
+                          {"C:\\VYK\\EXEC", "Trobavex.exe", "C:/VYK/EXEC/Trobavex.exe"},
+                          {"", "\\tavo52_fonts", "/tavo52_fonts"},
+                          {"", "T1_07.inp", "T1_07.inp"},
+                          {"/", "tmp", "/tmp"}};
+    for (const Case& c : cases) EXPECT_EQ(path_join(c.folder, c.name), c.path) << c.folder << " + " << c.name;
+    EXPECT_EQ(native_path("a\\b\\c.txt"), "a/b/c.txt");
+}
