@@ -40,10 +40,10 @@ void take_screw_data(TAVO52_DATA& d)
     d.d_unterleg = washer_outer_diameter(d.sc_d, series);
 }
 
-void add_result(TAVO52_DATA& d, const char* name, double eta, int kind)
+void add_result(TAVO52_DATA& d, const QString& name, double eta, int kind)
 {
     CheckResult r;
-    r.name = QString::fromLatin1(name);
+    r.name = name;
     r.eta = eta;
     r.kind = kind;
     d.nachweise.append(r);
@@ -61,13 +61,13 @@ int TAVO52_DATA::cal_nachweise(int* err_vm)
 
     const int r = cal_Durchbruch();
     if (err_vm) *err_vm = r;
-    if (r == 0) add_result(*this, "Querzug am Durchbruch", eta_durchbruch, 0);
+    if (r == 0) add_result(*this, QStringLiteral("Querzug am Durchbruch"), eta_durchbruch, 0);
     ++n_nachweise;
     if (biegung == 1 && check_bending_at_opening() == 0)
-        add_result(*this, "Biegung am Durchbruch", eta_biegung, 2);
+        add_result(*this, QStringLiteral("Biegung am Durchbruch"), eta_biegung, 2);
     ++n_nachweise;
     if (schub == 1 && check_shear_reduced_section() == 0)
-        add_result(*this, "Schub am reduzierten Querschnitt", eta_schub, 3);
+        add_result(*this, QStringLiteral("Schub am reduzierten Querschnitt"), eta_schub, 3);
     // A check that could not be performed (no loads) leaves nothing that may show as fulfilled.
     if (r != 0) eta_max = std::numeric_limits<double>::infinity();
     return r;

@@ -33,7 +33,6 @@ int TAVO52_DATA::cal_Schub()
 
 int TAVO52_DATA::check_bending_at_opening()
 {
-    zeilen_biegung.clear();
 
     // Strengths for service class 1 along the grain (kN/m²), f_m and f_t,0 with the size factor.
     double f_m = 0, f_t = 0, f_c = 0, f_v = 0, f_c90 = 0;
@@ -68,42 +67,48 @@ int TAVO52_DATA::check_bending_at_opening()
     const double gamma_normal = material_gamma_m(holzart, holzguete, 0);
     const double gamma_accidental = material_gamma_m(holzart, holzguete, 1);
 
-    zeilen_biegung.reserve(lasten.size());
-    for (const LoadRow& load : lasten) {
-        BendingCheckRow row;
+    // Per load only k_mod / gamma_M changes the strengths; the section enters through its inverses.
+    const double inv_area = 1.0 / area, inv_w_no = 1.0 / w_no, inv_w_nu = 1.0 / w_nu;
+    const double inv_w_o = rectangular ? 1.0 / w_o : 0.0, inv_w_u = rectangular ? 1.0 / w_u : 0.0;
+    const double chord_o = rectangular ? 0.0005 * a * h_ro / (h_ro + h_ru) : 0.0;
+    const double chord_u = rectangular ? 0.0005 * a * h_ru / (h_ro + h_ru) : 0.0;
+
+    const int n = lasten.size();
+    zeilen_biegung.resize(n);
+    BendingCheckRow* rows = zeilen_biegung.data();
+    const LoadRow* loads = lasten.constData();
+    for (int i = 0; i < n; ++i) {
+        const LoadRow& load = loads[i];
+        BendingCheckRow& row = rows[i];
+        row = BendingCheckRow();  // every run starts the load's row from zero
         const double kmod = load.kmod;
         row.gamma_m = kled_is_accidental(load.kled) ? gamma_accidental : gamma_normal;
-        row.ft0d = kmod * f_t / row.gamma_m;
-        row.fc0d = kmod * f_c / row.gamma_m;
-        row.fmd = kmod * f_m / row.gamma_m;
+        const double factor = kmod / row.gamma_m;
+        row.ft0d = factor * f_t;
+        row.fc0d = factor * f_c;
+        row.fmd = factor * f_m;
         row.m = (load.m_l + load.m_r) / 2.0;
         row.v = std::fabs(load.v_l + load.v_r) / 2.0;
         row.n = (load.n_l + load.n_r) / 2.0;
-        if (rectangular) {
-            // Each chord carries V over half the opening length, shared by the chord heights;
-            // the local moments take the sign of the global one.
-            row.m_o = 0.0005 * a * row.v * h_ro / (h_ro + h_ru);
-            row.m_u = 0.0005 * a * row.v * h_ru / (h_ro + h_ru);
-            if (row.m < 0.0) {
-                row.m_o = -row.m_o;
-                row.m_u = -row.m_u;
-            }
+        // Rectangular: each chord carries V over half the opening length, shared by the chord
+        // heights; the local moments take the sign of the global one. Circular: none.
+        row.m_o = chord_o * row.v;
+        row.m_u = chord_u * row.v;
+        if (row.m < 0.0) {
+            row.m_o = -row.m_o;
+            row.m_u = -row.m_u;
         }
-        row.sigma_n = 1000.0 * row.n / area;
-        row.sigma_m_o = -1e6 * row.m / w_no;
-        row.sigma_m_u = 1e6 * row.m / w_nu;
-        if (rectangular) {
-            row.delta_sigma_o = -1e6 * row.m_o / w_o;
-            row.delta_sigma_u = 1e6 * row.m_u / w_u;
-        }
+        row.sigma_n = 1000.0 * row.n * inv_area;
+        row.sigma_m_o = -1e6 * row.m * inv_w_no;
+        row.sigma_m_u = 1e6 * row.m * inv_w_nu;
+        row.delta_sigma_o = -1e6 * row.m_o * inv_w_o;
+        row.delta_sigma_u = 1e6 * row.m_u * inv_w_u;
         row.sigma_o = row.sigma_n + row.sigma_m_o + row.delta_sigma_o;
         row.sigma_u = row.sigma_n + row.sigma_m_u + row.delta_sigma_u;
-        row.eta_o = std::fabs(row.sigma_m_o + row.delta_sigma_o) / row.fmd +
-                    (row.sigma_o < 0.0 ? (row.sigma_n / row.fc0d) * (row.sigma_n / row.fc0d)
-                                       : row.sigma_n / row.ft0d);
-        row.eta_u = std::fabs(row.sigma_m_u + row.delta_sigma_u) / row.fmd +
-                    (row.sigma_u < 0.0 ? (row.sigma_n / row.fc0d) * (row.sigma_n / row.fc0d)
-                                       : row.sigma_n / row.ft0d);
+        const double axial_c = (row.sigma_n / row.fc0d) * (row.sigma_n / row.fc0d);
+        const double axial_t = row.sigma_n / row.ft0d;
+        row.eta_o = std::fabs(row.sigma_m_o + row.delta_sigma_o) / row.fmd + (row.sigma_o < 0.0 ? axial_c : axial_t);
+        row.eta_u = std::fabs(row.sigma_m_u + row.delta_sigma_u) / row.fmd + (row.sigma_u < 0.0 ? axial_c : axial_t);
         // A degenerate section or a strength that is not positive cannot be verified.
         const bool strengths_ok = positive_finite(row.fmd) && positive_finite(row.ft0d) &&
                                   positive_finite(row.fc0d);
@@ -114,14 +119,12 @@ int TAVO52_DATA::check_bending_at_opening()
         row.eta_u = check_eta_or_fail(row.eta_u);
         row.eta = std::max(row.eta_o, row.eta_u);
         eta_biegung = std::max(eta_biegung, row.eta);
-        zeilen_biegung.append(row);
     }
     return 0;
 }
 
 int TAVO52_DATA::check_shear_reduced_section()
 {
-    zeilen_schub.clear();
 
     double f_m = 0, f_t = 0, f_c = 0, f_v = 0, f_c90 = 0, kh_local = 1.0;
     get_strengths(holzart, holzguete, 1, 6, b, h, &f_m, &f_t, &f_c, &f_v, &f_c90, &kh_local);
@@ -141,29 +144,35 @@ int TAVO52_DATA::check_shear_reduced_section()
     const double gamma_normal = material_gamma_m(holzart, holzguete, 0);
     const double gamma_accidental = material_gamma_m(holzart, holzguete, 1);
 
-    zeilen_schub.reserve(lasten.size());
-    for (const LoadRow& load : lasten) {
-        ShearCheckRow row;
+    const double tau_factor = 1500.0 * kappa_max / a_ef;  // 1.5 V/A, kN -> N, raised by kappa_max
+    const double tau_factor_circle = 1500.0 * (schub_kappa_kreis == 1 ? kappa_max : 1.0) / a_ef;
+
+    const int n = lasten.size();
+    zeilen_schub.resize(n);
+    ShearCheckRow* rows = zeilen_schub.data();
+    const LoadRow* loads = lasten.constData();
+    for (int i = 0; i < n; ++i) {
+        const LoadRow& load = loads[i];
+        ShearCheckRow& row = rows[i];
+        row = ShearCheckRow();  // every run starts the load's row from zero
         row.gamma_m = kled_is_accidental(load.kled) ? gamma_accidental : gamma_normal;
         row.fvd = load.kmod * fvk / row.gamma_m;
         const bool ok = section_ok && positive_finite(row.fvd);
         if (!circular) {
             row.v_l = std::fabs(load.v_l);
             row.v_r = std::fabs(load.v_r);
-            row.tau_l = 1500.0 * kappa_max * row.v_l / a_ef;  // 1.5 V/A, kN -> N
-            row.tau_r = 1500.0 * kappa_max * row.v_r / a_ef;
+            row.tau_l = tau_factor * row.v_l;
+            row.tau_r = tau_factor * row.v_r;
             row.eta_l = ok ? check_eta_or_fail(row.tau_l / row.fvd) : check_not_verifiable();
             row.eta_r = ok ? check_eta_or_fail(row.tau_r / row.fvd) : check_not_verifiable();
             row.eta = std::max(row.eta_l, row.eta_r);
         } else {
-            // At the centre of the circle; κ_max only when the switch asks for it.
+            // At the centre of the circle; kappa_max only when the switch asks for it.
             row.v_l = row.v_r = std::fabs(load.v_l + load.v_r) / 2.0;
-            const double k = schub_kappa_kreis == 1 ? kappa_max : 1.0;
-            row.tau_l = row.tau_r = 1500.0 * k * row.v_l / a_ef;
+            row.tau_l = row.tau_r = tau_factor_circle * row.v_l;
             row.eta = row.eta_r = ok ? check_eta_or_fail(row.tau_l / row.fvd) : check_not_verifiable();
         }
         eta_schub = std::max(eta_schub, row.eta);
-        zeilen_schub.append(row);
     }
     return 0;
 }

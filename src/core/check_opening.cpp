@@ -29,7 +29,7 @@ double edge_tension(double V, double M, double h_d_eff, double h, double h_r, do
 int TAVO52_DATA::cal_Durchbruch()
 {
     ++n_nachweise;
-    zeilen_durchbruch.clear();
+    // The rows are replaced in place (one per load) further down.
 
     const double h_d = h - h_ro - h_ru;
     lad_zu_kurz = 0;
@@ -51,9 +51,15 @@ int TAVO52_DATA::cal_Durchbruch()
     const double gamma_accidental = material_gamma_m(holzart, holzguete, 1);
     const double h_d_eff = h_d * fak_hd;
 
-    zeilen_durchbruch.reserve(lasten.size());
-    for (const LoadRow& load : lasten) {
-        OpeningCheckRow row;
+    // One row per load in the order of the loads; the vector keeps its storage between runs.
+    const int n = lasten.size();
+    zeilen_durchbruch.resize(n);
+    OpeningCheckRow* rows = zeilen_durchbruch.data();
+    const LoadRow* loads = lasten.constData();
+    for (int i = 0; i < n; ++i) {
+        const LoadRow& load = loads[i];
+        OpeningCheckRow& row = rows[i];
+        row = OpeningCheckRow();  // every run starts the load's row from zero
         const double kmod = load.kmod;
         row.gamma_m = kled_is_accidental(load.kled) ? gamma_accidental : gamma_normal;
         row.ft90d = ft90k * kmod / row.gamma_m;
@@ -85,9 +91,8 @@ int TAVO52_DATA::cal_Durchbruch()
 
         row.eta = std::max(row.eta_l, row.eta_r);
         eta_durchbruch = std::max(eta_durchbruch, row.eta);
-        zeilen_durchbruch.append(row);
     }
     // Without loads nothing was checked: the error word says so instead of an empty pass.
-    if (lasten.isEmpty()) return CHECK_ERR_NO_LOADS;
+    if (n == 0) return CHECK_ERR_NO_LOADS;
     return 0;
 }

@@ -3,6 +3,9 @@
 // utilisation.
 #pragma once
 
+#include <cmath>
+#include <limits>
+
 class TAVO52_DATA;
 struct OpeningCheckRow;
 
@@ -11,9 +14,12 @@ enum { CHECK_ERR_NO_LOADS = 1 };
 
 // A utilisation that cannot be verified: a formula helper's -1, a non-positive resistance or a
 // non-finite value. Such a load fails its check, it never passes.
-double check_not_verifiable();
+inline double check_not_verifiable() { return std::numeric_limits<double>::infinity(); }
 // The utilisation as it stands when it is a finite number >= 0, otherwise check_not_verifiable().
-double check_eta_or_fail(double eta);
+inline double check_eta_or_fail(double eta)
+{
+    return (std::isfinite(eta) && eta >= 0.0) ? eta : check_not_verifiable();
+}
 
 // Stress area A_s (mm²) of one glued-in rod of diameter d_r and steel grade code `fest_gs`
 // (1044: reinforcing bar, full section; otherwise the thread's stress area, ISO 898-1).

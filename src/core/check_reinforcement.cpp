@@ -113,14 +113,6 @@ int prepare_screws(TAVO52_DATA& d)
 
 }  // namespace
 
-double check_not_verifiable() { return std::numeric_limits<double>::infinity(); }
-
-double check_eta_or_fail(double eta)
-{
-    if (!std::isfinite(eta) || eta < 0.0) return check_not_verifiable();
-    return eta;
-}
-
 double rod_stress_area(double d_r, int fest_gs)
 {
     const double full = 0.7853981633975 * d_r * d_r;
