@@ -134,15 +134,15 @@ void nad_write_active_name(FILE* file)
 
 int nad_set_active(const char* name)
 {
+    // `name` may be one of the list's own strings, which the rebuild below releases.
+    const std::string wanted(name ? name : "");
     nad_read_list();
     if (!name) {
         nad_set_active_name(kDeutschland);
         if (nad_verbose) printf("\nSET: Preparing %s ...\n", nad_list.active_name);
         return nad_activate();
     }
-    const bool local = strcmp(name, "lokale Definitionen") == 0;
-    // The list's own strings may be what `name` points at: copy it before the list changes.
-    std::string wanted(name);
+    const bool local = wanted == "lokale Definitionen";
     nad_set_active_name(local ? kDeutschland : wanted.c_str());
     if (nad_verbose) printf("\nSET: Preparing %s ...\n", nad_list.active_name);
     int r = nad_activate();

@@ -185,17 +185,15 @@ const char* read_application_version(const char* folder)
         if (n > 0 && version[n - 1] == '\n') version[--n] = '\0';
         if (n > 0 && version[n - 1] == '\r') version[--n] = '\0';
     }
+    // Each "<xy" writes its two characters from the version text's last character on, so that
+    // "3.10.2" with "<a7" reads "3.10.a7" and the last "<" of the file wins.
+    const size_t at = strlen(version) > 0 ? strlen(version) - 1 : 0;
     char line[256];
     while (fgets(line, sizeof line, f)) {
         for (const char* p = strchr(line, '<'); p; p = strchr(p + 1, '<')) {
-            // Two characters after '<' replace the last two of the version text; a text
-            // shorter than two characters takes them as a whole.
-            char two[3] = {0};
-            for (int i = 0; i < 2 && p[1 + i] && p[1 + i] != '\n' && p[1 + i] != '\r'; ++i) two[i] = p[1 + i];
-            size_t n = strlen(version);
-            size_t keep = n >= 2 ? n - 2 : 0;
-            version[keep] = '\0';
-            strncat(version, two, sizeof version - keep - 1);
+            size_t n = at;
+            for (int i = 1; i <= 2 && p[i] && p[i] != '\n' && p[i] != '\r'; ++i) version[n++] = p[i];
+            version[n] = '\0';
         }
     }
     fclose(f);

@@ -1,0 +1,275 @@
+// Set files, the list of sets, activation, the position's choice block, migration of the old
+// single file and the application registry, over fixture DATA, DRAM and EXEC folders.
+#include "national_annex/nad_current.h"
+#include "national_annex/nad_list.h"
+#include "national_annex/nad_registry.h"
+#include "national_annex/nad_set_files.h"
+#include "nad_test_util.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+
+#include "common/test_util.h"
+
+namespace {
+
+const std::string kShipped = std::string(TAVO_SOURCE_DATA_DIR) + "/DATA/NAD/";
+
+class NadSets : public ::testing::Test {
+protected:
+    testutil::ScratchDir root;
+    std::string data = root.file("DATA"), dram = root.file("DRAM"), exec = root.file("EXEC");
+
+    void SetUp() override
+    {
+        for (const std::string& d : {data, data + "/NAD", dram, exec}) mkdir(d.c_str(), 0777);
+        setenv("DATA", data.c_str(), 1);
+        setenv("DRAM", dram.c_str(), 1);
+        setenv("EXEC", exec.c_str(), 1);
+        unsetenv("VYK_CUROB_APPLICATION");
+        nad_forget_state();
+    }
+    void TearDown() override { nad_forget_state(); }
+
+    void ship(const char* name, const std::string& bytes)
+    {
+        ASSERT_TRUE(testutil::write_file(data + "/NAD/" + name, bytes));
+    }
+    void ship_both()
+    {
+        ship("Standard.NAD", testutil::read_file(kShipped + "Standard.NAD"));
+        ship("Deutschland.NAD", testutil::read_file(kShipped + "Deutschland.NAD"));
+    }
+    // A user set: the standard values under its own header.
+    void user_set(int n, const char* name, int country)
+    {
+        static NadSet s;
+        mkdir((dram + "/NADS").c_str(), 0777);
+        nad_reset_current_set();
+        s = nad_current_set;
+        snprintf(s.set_name, sizeof s.set_name, "%s", name);
+        s.flag_index = n;
+        s.country = country;
+        nad_store_user_set(n, &s);
+    }
+};
+
+} // namespace
+
+// The first access loads "Deutschland" from the DATA folder; the values the checks read.
+TEST_F(NadSets, FirstAccessLoadsDeutschland)
+{
+    ship_both();
+    nad_take_current_blocks();
+    ASSERT_EQ(cur_ec5_params, &nad_current_set.ec5);
+    EXPECT_EQ(nad_active_set_load_failed(), 0);
+    EXPECT_STREQ(nad_active_name(), "Deutschland");
+    EXPECT_STREQ(nad_current_set.set_name, "Deutschland");
+    EXPECT_EQ(nad_active_flag(), 18);
+    EXPECT_EQ(nad_country_index(), 1);
+    EXPECT_EQ(cur_ec5_params->country, 1);
+    EXPECT_EQ(cur_ec5_params->kcr_mode, 2);
+    EXPECT_DOUBLE_EQ(cur_ec5_params->kcr_solid_glulam, 0.67);
+    EXPECT_EQ(cur_ec5_params->kmod_na1_note_b, 1);
+    EXPECT_DOUBLE_EQ(cur_ec5_params->gamma_m_solid, 1.3);
+    EXPECT_DOUBLE_EQ(cur_ec5_params->gamma_m_glulam, 1.3);
+    EXPECT_DOUBLE_EQ(cur_ec5_params->gamma_m_lvl_plywood_osb, 1.3);
+    EXPECT_DOUBLE_EQ(cur_ec5_params->gamma_m_accidental, 1.0);
+    EXPECT_EQ(cur_ec3_params->country, 1);
+    EXPECT_DOUBLE_EQ(cur_ec3_params->ec3_1.gamma_m1, 1.1);
+    EXPECT_DOUBLE_EQ(cur_ec3_params->ec3_1.gamma_m2, 1.25);
+    EXPECT_DOUBLE_EQ(cur_ec3_params->ec3_1.gamma_m2_accidental, 1.15);
+    ASSERT_EQ(cur_ec9_params, &nad_current_set.ec9);
+    EXPECT_DOUBLE_EQ(cur_ec9_params->gamma_m1, 1.1);
+    EXPECT_DOUBLE_EQ(nad_part_ec2()->gamma_c[0], 1.5);
+    EXPECT_DOUBLE_EQ(nad_part_ec2()->gamma_c[3], 1.3);
+    EXPECT_DOUBLE_EQ(nad_part_ec2()->gamma_s[3], 1.0);
+
+    // The built-in standard set comes from "Standard.NAD": EC values, no country.
+    EXPECT_EQ(nad_set_active("EC-Standardparameter"), 0);
+    EXPECT_EQ(nad_active_flag(), 19);
+    EXPECT_EQ(cur_ec5_params->country, 0);
+    EXPECT_EQ(cur_ec5_params->kcr_mode, 1);
+    EXPECT_DOUBLE_EQ(cur_ec5_params->gamma_m_lvl_plywood_osb, 1.2);
+    EXPECT_DOUBLE_EQ(cur_ec3_params->ec3_1.gamma_m1, 1.0);
+    EXPECT_STREQ(nad_active_display_name(), "EC-Standardparameter");
+}
+
+// A missing or damaged "Deutschland.NAD": the standard values stay, and the failure is logged
+// on every activation and reported to the caller.
+TEST_F(NadSets, UnloadableDeutschlandFallsBackToStandardValuesAndSaysSo)
+{
+    for (const char* content : {static_cast<const char*>(nullptr), "NAD-Version 1\n garbage\n"}) {
+        SCOPED_TRACE(content ? "damaged" : "missing");
+        nad_forget_state();
+        remove((data + "/NAD/Deutschland.NAD").c_str());
+        if (content) ship("Deutschland.NAD", content);
+        testing::internal::CaptureStdout();
+        NadEc5Block* ec5 = nad_part_ec5();
+        const int again = nad_set_active("Deutschland");
+        const std::string console = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(again, -1);
+        EXPECT_EQ(nad_active_set_load_failed(), 1);
+        EXPECT_STREQ(nad_active_name(), "Deutschland");
+        EXPECT_STREQ(nad_current_set.set_name, "EC-Standard");
+        EXPECT_EQ(ec5->country, 0);
+        EXPECT_EQ(ec5->kcr_mode, 1);
+        EXPECT_DOUBLE_EQ(ec5->gamma_m_lvl_plywood_osb, 1.2);
+        const std::string line = "the set file of \"Deutschland\" could not be loaded";
+        const size_t first = console.find(line);
+        ASSERT_NE(first, std::string::npos);
+        EXPECT_NE(console.find(line, first + 1), std::string::npos);   // logged each time
+    }
+}
+
+TEST_F(NadSets, ListStopsAtTheFirstMissingUserSet)
+{
+    ship_both();
+    user_set(1, "Eins", 0);
+    user_set(2, "Lang", 1);
+    const std::string two = dram + "/NADS/2.NAD";
+    std::string bytes = testutil::read_file(two);
+    bytes.replace(bytes.find("Lang"), 4, "A set name far longer than twenty-seven characters");
+    ASSERT_TRUE(testutil::write_file(two, bytes));
+    user_set(4, "Vier", 0);
+    for (int build = 0; build < 2; ++build) {
+        nad_read_list();
+        ASSERT_EQ(nad_list.count, 4);
+        EXPECT_STREQ(nad_list.names[0], "EC-Standardparameter");
+        EXPECT_STREQ(nad_list.names[1], "Deutschland");
+        EXPECT_STREQ(nad_list.names[2], "Eins");
+        EXPECT_EQ(nad_list.file_numbers[3], 2);
+        EXPECT_EQ(nad_list.flag_indexes[3], 2);
+        EXPECT_STREQ(nad_list.active_name, "Deutschland");
+    }
+    // The list keeps the full name; the set record keeps its first 27 characters.
+    EXPECT_STREQ(nad_list.names[3], "A set name far longer than twenty-seven characters");
+    EXPECT_EQ(nad_set_active(nad_list.names[3]), 0);
+    EXPECT_STREQ(nad_current_set.set_name, "A set name far longer than ");
+    EXPECT_EQ(nad_current_set.user_set, 1);
+    EXPECT_EQ(nad_part_ec5()->country, 1);
+    EXPECT_STREQ(nad_active_display_name(), "A set name far longer than twenty-seven characters (benutzerdefiniert)");
+
+    nad_store_user_set(2, nullptr);
+    nad_read_list();
+    EXPECT_EQ(nad_list.count, 3);   // 4.NAD stands beyond the gap
+}
+
+TEST_F(NadSets, OldSingleFileMigratesOnce)
+{
+    std::string old = "; user sets of an older release\n";
+    const char* names[3] = {"Alt Eins", "Alt Zwei", "Alt Drei"};
+    for (int k = 0; k < 3; ++k) {
+        NadEc2Block ec2;
+        nad_ec2_set_defaults(&ec2);
+        NadEc3Block ec3;
+        nad_ec3_set_annex_defaults(&ec3);
+        NadEc5Block ec5;
+        nad_ec5_set_defaults(&ec5);
+        ec5.gamma_m_lvl_plywood_osb = 1.2 + 0.01 * k;
+        NadEc0Block ec0;
+        nad_ec0_set_defaults(&ec0);
+        old += "#NAD\n " + std::to_string(5 + k) + " \xAE" + names[k] + "\xAF\n";
+        old += nadtest::text_of([&](FILE* f) { nad_ec2_write(f, &ec2); });
+        old += " EC3 Parameter\n 1\n" + nadtest::text_of([&](FILE* f) { nad_ec3_write(f, &ec3); });
+        old += " EC5 Parameter\n" + nadtest::text_of([&](FILE* f) { nad_ec5_write(f, &ec5); });
+        old += " Lastfaktoren\n" + nadtest::text_of([&](FILE* f) { nad_ec0_write(f, &ec0); }) + "\n";
+    }
+    ASSERT_TRUE(testutil::write_file(dram + "/NADs-EC2.DEF", old));
+
+    nad_read_list();
+    ASSERT_EQ(nad_list.count, 5);
+    for (int k = 0; k < 3; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_STREQ(nad_list.names[2 + k], names[k]);
+        EXPECT_EQ(nad_list.flag_indexes[2 + k], 5 + k);
+        static NadSet s;
+        nad_reset_current_set();
+        s = nad_current_set;
+        ASSERT_EQ(nad_load_set(k + 1, nullptr, &s), 1);
+        EXPECT_EQ(s.country, 0);
+        EXPECT_DOUBLE_EQ(s.ec5.gamma_m_lvl_plywood_osb, 1.2 + 0.01 * k);
+        EXPECT_DOUBLE_EQ(s.ec3.ec3_1.gamma_m1, 1.1);
+        EXPECT_DOUBLE_EQ(s.ec6.gamma_m_persistent, 1.5);
+        EXPECT_DOUBLE_EQ(s.ec9.c_constant, 1.2);
+    }
+    // The folder NADS is the sign that the migration ran: a second build changes nothing.
+    remove((dram + "/NADS/3.NAD").c_str());
+    nad_read_list();
+    EXPECT_EQ(nad_list.count, 4);
+    EXPECT_EQ(testutil::read_file(dram + "/NADs-EC2.DEF"), old);
+}
+
+TEST_F(NadSets, ChoiceBlockWrittenAndReadBack)
+{
+    ship_both();
+    user_set(1, "Eins", 0);
+    const std::string block = nadtest::text_of(nad_write_active_name);
+    EXPECT_EQ(block, "\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n");
+
+    struct Case { const char* what; std::string file; const char* active; int country; bool warns; };
+    const Case cases[] = {
+        {"user set", "0\n\nACTIV_NADNAME\n\xAE" "Eins\xAF\n0\n", "Eins", 0, false},
+        {"Deutschland", block + "0\n", "Deutschland", 1, false},
+        {"unknown name", "\n\nACTIV_NADNAME\n\xAE" "Nirgendwo\xAF\n0\n", "Deutschland", 1, true},
+        {"local definitions", "\n\nACTIV_NADNAME\n\xAE" "lokale Definitionen\xAF\n", "Deutschland", 1, false},
+        {"no block", "0\n", "Deutschland", 1, false},
+        {"empty name", "\n\nACTIV_NADNAME\n\xAE\xAF\n", "Deutschland", 1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        nad_set_active("EC-Standardparameter");
+        FILE* f = nadtest::stream_of(c.file);
+        testing::internal::CaptureStdout();
+        nad_read_active_name(f);
+        const std::string console = testing::internal::GetCapturedStdout();
+        fclose(f);
+        EXPECT_STREQ(nad_active_name(), c.active);
+        EXPECT_EQ(nad_part_ec5()->country, c.country);
+        EXPECT_EQ(console.find("cannot be found") != std::string::npos, c.warns);
+    }
+}
+
+TEST_F(NadSets, RegistryAndVersionFile)
+{
+    mkdir((exec + "/Traeger").c_str(), 0777);
+    mkdir((exec + "/Stuetze").c_str(), 0777);
+    ASSERT_TRUE(testutil::write_file(exec + "/Traeger/app0042.def",
+                                     "#NAME\n\xAETr\x84ger\xAF\n#NADS -1\n0 1 11101 0 0 1101 0 0 0 1\n"));
+    ASSERT_TRUE(testutil::write_file(exec + "/Stuetze/APP0043.DEF", "#NADS 96\n#GROUP\nx\n\xAEStab\xAF\n"));
+    ASSERT_TRUE(testutil::write_file(exec + "/Stuetze/APP0044.DEF", "#NADS 0\n"));
+    ASSERT_TRUE(testutil::write_file(exec + "/Traeger/VERSION", "3.10.2\nneu <a7\n"));
+    ASSERT_TRUE(testutil::write_file(exec + "/Stuetze/VERSION", "1\r\n<b2\n"));
+    setenv("VYK_CUROB_APPLICATION", "42", 1);
+    nad_scan_applications();
+    ASSERT_EQ(nad_registry.app_count, 2);
+    const AppRegistryRow* traeger = nad_registry.rows[0].app_number == 42 ? &nad_registry.rows[0] : &nad_registry.rows[1];
+    const AppRegistryRow* stuetze = traeger == &nad_registry.rows[0] ? &nad_registry.rows[1] : &nad_registry.rows[0];
+    EXPECT_EQ(traeger->eurocode_mask, 550);   // bits 1, 2, 5, 9
+    EXPECT_STREQ(traeger->app_name, "TR\x84GER");
+    EXPECT_STREQ(traeger->service, "Bauteil");
+    EXPECT_EQ(stuetze->eurocode_mask, 96);
+    EXPECT_STREQ(stuetze->app_name, "STUETZE");
+    EXPECT_STREQ(stuetze->service, "Stab");
+    EXPECT_EQ(nad_current_application(), 42);
+    EXPECT_EQ(nad_rules_defined(), 1);
+    EXPECT_EQ(nad_rule_is_relevant(2, 3), 0);
+    for (int p : {0, 1, 2, 4}) EXPECT_EQ(nad_rule_is_relevant(2, p), 1);
+    EXPECT_EQ(nad_rule_is_relevant(2, 5), 0);
+    EXPECT_EQ(nad_rule_is_relevant(3, 7), 1);   // no rule string for Eurocode 3
+
+    EXPECT_STREQ(read_application_version("Traeger"), "3.10.a7");
+    EXPECT_STREQ(read_application_version("Stuetze"), "b2");   // a first line shorter than two characters
+    EXPECT_EQ(read_application_version("Fehlt"), nullptr);
+
+    // An application number no row carries: every rule is relevant, the mask is 623.
+    nad_forget_state();
+    setenv("VYK_CUROB_APPLICATION", "7", 1);
+    nad_scan_applications();
+    EXPECT_EQ(nad_registry.current_eurocode_mask, 623);
+    EXPECT_EQ(nad_rule_is_relevant(2, 3), 1);
+    unsetenv("VYK_CUROB_APPLICATION");
+}
