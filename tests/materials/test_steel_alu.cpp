@@ -1,0 +1,139 @@
+// Steel and aluminium grades: rows, thickness limits, unknown codes, user grades.
+// Expected values are the grade tables' (DIN EN 10025 yield strengths by thickness;
+// EN 1999-1-1 Table 3.2 for aluminium).
+#include "materials/alu_grades.h"
+#include "materials/steel_grades.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SteelGrades, RowsOfBothTables)
+{
+    const SteelGradeRecord* r = steel_grade_record(7);
+    EXPECT_STREQ(r->name, "S355 (St52)");
+    EXPECT_DOUBLE_EQ(r->f_y1, 360);
+    EXPECT_DOUBLE_EQ(r->f_u, 490);
+    EXPECT_DOUBLE_EQ(r->factor, 0.8);
+    r = steel_grade_record(0x10007);
+    EXPECT_STREQ(r->name, "S355");
+    EXPECT_DOUBLE_EQ(r->f_y1, 355);
+    EXPECT_STREQ(steel_grade_name(0), "S235JR (St37-2)");
+    EXPECT_STREQ(steel_grade_name(43), "S550GD");
+    EXPECT_DOUBLE_EQ(steel_grade_record(43)->f_u, 560);
+    EXPECT_DOUBLE_EQ(steel_grade_record(0x10000)->f_y1, 235);
+    double g = 0;
+    EXPECT_DOUBLE_EQ(steel_grade_e(7, &g), 210000);
+    EXPECT_DOUBLE_EQ(g, 81000);
+}
+
+TEST(SteelGrades, YieldStrengthAtThicknessLimits)
+{
+    struct Case { int code; double t, fy; };
+    const Case cases[] = {
+        {4, 40.0, 360}, {4, 40.5, 335}, {0x10004, 40.0, 355}, {0, 41, 215},
+        {22, 80.0, 180}, {27, 80.5, 640}, {44, 40, 240}, {44, 41, 215}, {0x1002C, 40, 235},
+    };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(steel_grade_fy(c.code, c.t), c.fy) << "code " << c.code << " t " << c.t;
+}
+
+TEST(SteelGrades, UnknownCodesGiveTheDefaultRecord)
+{
+    EXPECT_STREQ(steel_grade_name(44), "?????");
+    EXPECT_STREQ(steel_grade_name(0x8003), "?????");
+    EXPECT_EQ(steel_grade_record(44)->code, 44);
+    EXPECT_DOUBLE_EQ(steel_grade_record(0x1002C)->f_y1, 235);
+    EXPECT_DOUBLE_EQ(steel_grade_record(-1 & 0x7fff)->f_u, 360);
+}
+
+TEST(SteelGrades, DesignStrengths)
+{
+    double out[4] = {0, 0, 0, 0};
+    // f_d = 240 / 1.1 = 218.1818; shear f_d / sqrt(3) = 125.967
+    EXPECT_TRUE(steel_design_strengths(5, 10, 1.1, out));
+    EXPECT_NEAR(out[0], 218.1818, 1e-4);
+    EXPECT_NEAR(out[1], 218.1818, 1e-4);
+    EXPECT_NEAR(out[2], 125.9673, 1e-4);
+    EXPECT_NEAR(out[3], 218.1818, 1e-4);
+    EXPECT_FALSE(steel_design_strengths(44, 10, 1.0, out));
+    EXPECT_DOUBLE_EQ(out[0], 240);  // the default record's values are still written
+    EXPECT_TRUE(steel_design_strengths(5, 10, 0.0, out));
+    EXPECT_DOUBLE_EQ(out[2], 0.0);
+    EXPECT_FALSE(steel_design_strengths(5, 10, 1.1, nullptr));
+}
+
+TEST(SteelGrades, UserGrades)
+{
+    steel_grade_clear_user();
+    SteelGradeRecord rec = *steel_grade_record(7);
+    rec.code = 3;
+    rec.name = "Eigene 1";
+    EXPECT_EQ(steel_grade_add(&rec), 0x8003);
+    rec.name = "Eigene 2";
+    rec.f_y1 = 300;
+    EXPECT_EQ(steel_grade_add(&rec), 0x8003);
+    EXPECT_EQ(steel_grade_user_count(), 1);
+    EXPECT_STREQ(steel_grade_name(0x8003), "Eigene 2");
+    EXPECT_DOUBLE_EQ(steel_grade_fy(0x8003, 10), 300);
+    EXPECT_EQ(steel_grade_add(nullptr), 0);
+    EXPECT_EQ(steel_grade_remove(0x8003), 1);
+    EXPECT_EQ(steel_grade_remove(0x8003), 0);
+    EXPECT_EQ(steel_grade_user_count(), 0);
+    EXPECT_STREQ(steel_grade_user_at(0)->name, "?????");
+    EXPECT_EQ(steel_grade_code_at(3, nullptr, 0), 5);
+}
+
+TEST(AluGrades, RowsAndNames)
+{
+    EXPECT_STREQ(alu_grade_name(0), "3004 H14");
+    EXPECT_DOUBLE_EQ(alu_grade_f_o(0), 180);
+    EXPECT_DOUBLE_EQ(alu_grade_f_u(0), 220);
+    EXPECT_STREQ(alu_grade_alloy(0), "3004");
+    EXPECT_STREQ(alu_grade_temper(0), "H14");
+    EXPECT_STREQ(alu_grade_name(43), "6082 T6/T651");
+    EXPECT_DOUBLE_EQ(alu_grade_t_min(43), 6.001);
+    EXPECT_DOUBLE_EQ(alu_grade_t_max(43), 12.5);
+    EXPECT_STREQ(alu_grade_name(42), "6082 T6/T651");
+    EXPECT_DOUBLE_EQ(alu_grade_t_min(42), 0);
+    EXPECT_DOUBLE_EQ(alu_grade_t_max(42), 6);
+    EXPECT_STREQ(alu_grade_name(30), "5083 O/H111 \xF3 50");
+    const AluGradeRecord* r = alu_grade_record(60);
+    EXPECT_STREQ(r->temper, "T6, t \xF3 20 mm");
+    EXPECT_DOUBLE_EQ(r->f_o, 160);
+    EXPECT_DOUBLE_EQ(r->n_p, 16);
+    EXPECT_STREQ(r->buckling_class, "A");
+    r = alu_grade_record(96);
+    EXPECT_STREQ(alu_grade_name(96), "6082 T6 (T)");
+    EXPECT_DOUBLE_EQ(r->f_u, 290);
+    EXPECT_DOUBLE_EQ(r->rho_o_haz, 0);
+    EXPECT_DOUBLE_EQ(r->e, 70000);
+    EXPECT_DOUBLE_EQ(r->alpha_t, 2.3e-05);
+    // every built-in grade has its name, also where the values are not held
+    for (int id = 0; id < ALU_BUILTIN_COUNT; ++id)
+        EXPECT_STRNE(alu_grade_name(id), "?????") << id;
+}
+
+TEST(AluGrades, UnknownIdsAndUserGrades)
+{
+    alu_grade_clear_user();
+    EXPECT_DOUBLE_EQ(alu_grade_f_u(97), 220);
+    EXPECT_STREQ(alu_grade_name(97), "?????");
+    EXPECT_DOUBLE_EQ(alu_grade_t_max(97), 10);
+    EXPECT_STREQ(alu_grade_name(0x8005), "?????");
+    AluGradeRecord rec = *alu_grade_record(42);
+    rec.id = 5;
+    rec.f_u = 333;
+    EXPECT_EQ(alu_grade_add(&rec), 0x8005);
+    EXPECT_DOUBLE_EQ(alu_grade_f_u(0x8005), 333);
+    EXPECT_STREQ(alu_grade_alloy(0x8005), "6082");
+    rec.f_u = 334;
+    EXPECT_EQ(alu_grade_add(&rec), 0x8005);
+    EXPECT_EQ(alu_grade_user_count(), 1);
+    EXPECT_DOUBLE_EQ(alu_grade_f_u(0x8005), 334);
+    EXPECT_EQ(alu_grade_remove(0x8005), 1);
+    EXPECT_DOUBLE_EQ(alu_grade_f_u(0x8005), 220);
+    EXPECT_EQ(alu_grade_id_at(2, nullptr, 0), 0);
+}
+
+} // namespace
