@@ -1,0 +1,240 @@
+// Grade lists, tab copying and the arrangement checks of rods and screws.
+#include "window_fixture.h"
+#include "fasteners/minimum_spacings.h"
+#include "materials/timber_strengths.h"
+#include "national_annex/nad_ec5_block.h"
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <cmath>
+
+namespace {
+
+QStringList items(QComboBox* box)
+{
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i)
+        out << box->itemText(i);
+    return out;
+}
+
+bool item_enabled(QComboBox* box, int i)
+{
+    auto* m = qobject_cast<QStandardItemModel*>(box->model());
+    return m->item(i)->isEnabled();
+}
+
+} // namespace
+
+TEST_F(WindowTest, BeamGradeListPerWoodKind)
+{
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    open(*d);
+    struct Case { const char* button; int count; const char* first; const char* current; };
+    const Case cases[] = {
+        {"rb_holzart_LH", 8, "D18", "D18"},
+        {"rb_holzart_NH", 12, "C14", "C24 (S10)"},
+        {"rb_holzart_BSH_DIN", 8, "GL24h (BS11)", "GL24h (BS11)"},
+        {"rb_holzart_BSH_EC", 14, "GL20h", "GL20h"},
+    };
+    auto* grade = find<QComboBox>("cb_holzguete");
+    for (const Case& c : cases) {
+        click(find<QRadioButton>(c.button));
+        EXPECT_EQ(grade->count(), c.count) << c.button;
+        EXPECT_EQ(grade->itemText(0).toStdString(), c.first) << c.button;
+        EXPECT_EQ(grade->currentText().toStdString(), c.current) << c.button;
+    }
+    EXPECT_EQ(items(grade).last().toStdString(), "GL32c");
+}
+
+TEST_F(WindowTest, PlateGradeListsAndTensileStrength)
+{
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    d->verstaerkt = 1;
+    d->verst_typ = 0;
+    open(*d);
+    find<QTabWidget>("tabWidget")->setCurrentIndex(1);
+    auto* material = find<QComboBox>("cob_mat_laschen");
+    auto* grade = find<QComboBox>("cob_guete_laschen");
+    auto* ftk = find<QUORSpinBox>("sb_laschen_ftk");
+    struct Case { int material; int count; const char* first; int current; };
+    // Hardwood plates offer all eight grades, so that the list position is the grade table row.
+    const Case cases[] = {{1, 8, "D18", 0}, {3, 8, "GL24h (BS11)", 0}, {2, 14, "GL20h", 0},
+                          {6, 6, "F20/10", 0}, {0, 12, "C14", 5}};
+    for (const Case& c : cases) {
+        material->setCurrentIndex(material->findData(c.material));
+        EXPECT_EQ(grade->count(), c.count) << c.material;
+        EXPECT_EQ(grade->itemText(0).toStdString(), c.first) << c.material;
+        EXPECT_EQ(grade->currentIndex(), c.current) << c.material;
+        EXPECT_FALSE(ftk->isEnabled()) << c.material;
+    }
+    // Softwood C24 plate: f_t,0,k from the strength getter, kN/m² x 0.001 = N/mm².
+    double f_t = 0;
+    ASSERT_TRUE(get_strengths(0, 5, 1, 6, find<QSpinBox>("ed_Verst_ar")->value(),
+                              find<QUORSpinBox>("ed_Verst_tr")->value(), nullptr, &f_t, nullptr, nullptr, nullptr,
+                              nullptr));
+    EXPECT_NEAR(ftk->value(), std::round(f_t * 0.001 * 100) / 100, 1e-9);
+    // Hardwood D30 (row 2): the strength of D30, not of the row two places above.
+    material->setCurrentIndex(material->findData(1));
+    grade->setCurrentIndex(2);
+    double f_t_d30 = 0;
+    get_strengths(1, 2, 1, 6, find<QSpinBox>("ed_Verst_ar")->value(), find<QUORSpinBox>("ed_Verst_tr")->value(),
+                  nullptr, &f_t_d30, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_NEAR(ftk->value(), std::round(f_t_d30 * 0.001 * 100) / 100, 1e-9);
+
+    // "freies Material": only "---", the field is the user's and keeps what was typed.
+    ftk->setValue(7.5);
+    material->setCurrentIndex(material->findData(14));
+    EXPECT_EQ(items(grade), QStringList{QStringLiteral("---")});
+    EXPECT_TRUE(ftk->isEnabled());
+    EXPECT_DOUBLE_EQ(ftk->value(), 7.5);
+}
+
+TEST_F(WindowTest, DimensionsFollowAcrossTheTabs)
+{
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    d->verstaerkt = 1;
+    open(*d);
+    auto* tabs = find<QTabWidget>("tabWidget");
+    tabs->setCurrentIndex(1);
+    type_into(find<QSpinBox>("ed_Balken_h_2"), QStringLiteral("300"));
+    tabs->setCurrentIndex(0);
+    EXPECT_EQ(find<QSpinBox>("ed_Balken_h")->value(), 300);
+    type_into(find<QSpinBox>("ed_Balken_b"), QStringLiteral("140"));
+    tabs->setCurrentIndex(2);
+    EXPECT_EQ(find<QSpinBox>("ed_Balken_b_2")->value(), 140) << "copied while the system tab was shown";
+    EXPECT_EQ(find<QLabel>("lb_kommentar_hd_2")->text(), find<QLabel>("lb_kommentar_hd")->text());
+}
+
+// Screws from the top, h = 400, h_ru = 100, d = 8: lengths from h - h_ru + 4 d = 332 mm up to h = 400 mm.
+TEST_F(WindowTest, ScrewLengthsFitTheDepth)
+{
+    set_screw_table(fastener_table_spax_s_vg, {{8, {300, 330, 332, 340, 400, 420}}});
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    d->b = 200;
+    d->h = 400;
+    d->h_ro = 100;
+    d->h_ru = 100;
+    d->verstaerkt = 1;
+    d->verst_typ = 2;
+    d->typ_schraube = 13;
+    d->unten_sc = 0;
+    d->d_schraube = 0;
+    d->l_schraube = 0;
+    d->n_sc = 1;
+    open(*d);
+    auto* lengths = find<QComboBox>("cob_l_schraube");
+    ASSERT_EQ(lengths->count(), 6);
+    const bool expected[] = {false, false, true, true, true, false};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(item_enabled(lengths, i), expected[i]) << lengths->itemText(i).toStdString();
+    EXPECT_EQ(lengths->currentText().toStdString(), "332") << "the first admissible length is chosen";
+    EXPECT_EQ(w->screw_fits(), 1);
+    EXPECT_TRUE(find<QAction>("actionCalculation")->isEnabled());
+    // Washer kinds only for the countersunk product 15.
+    EXPECT_FALSE(find<QRadioButton>("rb_gedreht")->isEnabled());
+    EXPECT_FALSE(find<QRadioButton>("rb_gepresst")->isEnabled());
+}
+
+// n = (b - 2 a4,c) / a2 + 1: b = 2 a4,c gives one screw; a narrower beam gives none and blocks calculating.
+TEST_F(WindowTest, ScrewsAcrossTheWidth)
+{
+    set_screw_table(fastener_table_spax_s_vg, {{8, {360, 380, 400}}});
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    d->b = 200;
+    d->h = 400;
+    d->h_ro = 100;
+    d->h_ru = 100;
+    d->verstaerkt = 1;
+    d->verst_typ = 2;
+    d->typ_schraube = 13;
+    d->vorgebohrt = 1;
+    d->n_sc = 1;
+    open(*d);
+    const double rho = data_object.rho_k;
+    ASSERT_GT(rho, 0.0);
+    double a2 = 0, a4c = 0;
+    fastener_minimum_spacings(13, 1, 1, 0, 0, 2, rho, 8, 8, 0, 0, 400, 400, nullptr, &a2, nullptr, nullptr, nullptr,
+                              &a4c);
+    ASSERT_GT(a2, 0.0);
+    const int b_one = static_cast<int>(std::ceil(2 * a4c));
+    ASSERT_GE(b_one, 41);
+    auto* b = find<QSpinBox>("ed_Balken_b");
+    type_into(b, QString::number(b_one));
+    EXPECT_EQ(w->screw_fits(), 1);
+    EXPECT_EQ(find<QSpinBox>("ed_Verst_n_SC")->maximum(), static_cast<int>((b_one - 2 * a4c) / a2 + 1));
+    EXPECT_TRUE(find<QAction>("actionCalculation")->isEnabled());
+    type_into(b, QString::number(b_one - 2));
+    EXPECT_EQ(w->screw_fits(), 0);
+    EXPECT_FALSE(find<QAction>("actionCalculation")->isEnabled());
+    EXPECT_FALSE(find<QAction>("actionDrucken")->isEnabled());
+    EXPECT_FALSE(item_enabled(find<QComboBox>("cob_d_schraube"), 0));
+}
+
+TEST_F(WindowTest, EmptyScrewTablesOfferNothingAndBlockCalculating)
+{
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    d->verstaerkt = 1;
+    d->verst_typ = 2;
+    d->d_schraube = 3;   // stale indexes from an older file
+    d->l_schraube = 7;
+    open(*d);
+    EXPECT_EQ(find<QComboBox>("cob_d_schraube")->count(), 0);
+    EXPECT_EQ(find<QComboBox>("cob_l_schraube")->count(), 0);
+    EXPECT_EQ(w->screw_fits(), 0);
+    EXPECT_FALSE(find<QAction>("actionCalculation")->isEnabled());
+    const int before = w->calculations_run();
+    find<QAction>("actionCalculation")->trigger();
+    w->display_nachweise(1);
+    EXPECT_EQ(w->calculations_run(), before);
+}
+
+TEST_F(WindowTest, RodsAcrossTheWidthAndTheirLength)
+{
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    d->b = 200;
+    d->h = 400;
+    d->h_ro = 150;
+    d->h_ru = 150;
+    d->a = 100;
+    d->typ_durchbruch = 0;
+    d->verstaerkt = 1;
+    d->verst_typ = 1;
+    d->unten_gs = 0;
+    d->d_r = 12;
+    d->n_gs = 1;
+    open(*d);
+    // Rectangular opening, rods from the top, d_r = 12: l_ad = max(10 d, d²/2) = 120 <= h_ro = 150,
+    // so l_e runs from h_ro + h_d + l_ad = 150 + 100 + 120 = 370 to h = 400.
+    auto* le = find<QDoubleSpinBox>("ed_GS_le");
+    EXPECT_DOUBLE_EQ(le->minimum(), 370.0);
+    EXPECT_DOUBLE_EQ(le->maximum(), 400.0);
+    EXPECT_EQ(w->screw_fits(), 1);
+    EXPECT_TRUE(find<QAction>("actionCalculation")->isEnabled());
+
+    // d_r = 20: l_ad = max(200, 200) = 200 > 150: the notice, the range stays.
+    calllog::clear();
+    auto* dr = find<QComboBox>("cob_dr_GS");
+    dr->setCurrentIndex(dr->findData(20.0));
+    EXPECT_TRUE(calllog::contains("Info: Der gewählte Gewindestahlmesser ist zu groß\noder die Querschnittshöhe ist zu klein"));
+    EXPECT_DOUBLE_EQ(le->minimum(), 370.0);
+
+    // A beam too narrow for one rod: (40 - 2 a4,c) / a2 + 1 < 1 for a bolt of 20 mm; the count keeps at
+    // least 1 and calculating is blocked.
+    double a2 = 0, a4c = 0;
+    fastener_minimum_spacings(30, 1, 1, 0, 0, 2, data_object.rho_k, 20, 20, 0, 0, 400, 400, nullptr, &a2, nullptr,
+                              nullptr, nullptr, &a4c);
+    ASSERT_LT(static_cast<int>((40 - 2 * a4c) / a2 + 1), 1);
+    type_into(find<QSpinBox>("ed_Balken_b"), QStringLiteral("40"));
+    auto* n = find<QSpinBox>("ed_Verst_n_GS");
+    EXPECT_EQ(w->screw_fits(), 0);
+    EXPECT_EQ(n->minimum(), 1);
+    EXPECT_EQ(n->maximum(), 1);
+    EXPECT_FALSE(find<QAction>("actionCalculation")->isEnabled());
+    const int before = w->calculations_run();
+    w->display_nachweise(1);
+    EXPECT_EQ(w->calculations_run(), before);
+}
