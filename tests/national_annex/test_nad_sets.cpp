@@ -63,7 +63,9 @@ protected:
 TEST_F(NadSets, FirstAccessLoadsDeutschland)
 {
     ship_both();
-    nad_take_current_blocks();
+    // As the position reader does it; the EC9 pointer comes with the other two.
+    cur_ec3_params = nad_part_ec3();
+    cur_ec5_params = nad_part_ec5();
     ASSERT_EQ(cur_ec5_params, &nad_current_set.ec5);
     EXPECT_EQ(nad_active_set_load_failed(), 0);
     EXPECT_STREQ(nad_active_name(), "Deutschland");
