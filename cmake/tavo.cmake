@@ -8,7 +8,7 @@ function(tavo_library name)
   if(NOT srcs)
     # A folder whose code has not arrived yet still gives a target others can link.
     set(srcs ${CMAKE_CURRENT_BINARY_DIR}/empty_${name}.cpp)
-    file(WRITE ${srcs} "")
+    file(WRITE ${srcs} "// no sources yet\n")
   endif()
   add_library(tavo_${name} STATIC ${srcs})
   target_include_directories(tavo_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
