@@ -4,6 +4,13 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" "$root/build"
 
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != "offscreen" ]; then
+  echo "No display is available. Run the demo inside a virtual X server:"
+  echo "  xvfb-run -a -s '-screen 0 1280x1024x24' scripts/demo.sh"
+  exit 0
+fi
+
+# The demo position in the repository stays as it is: the program works on a copy.
 scratch=$(mktemp -d /tmp/tavo52-demo.XXXXXX)
 cp -r "$root/demo/." "$scratch/"
 "$root/scripts/install-data.sh" "$scratch"
@@ -11,11 +18,6 @@ export EXEC="$scratch/EXEC" DATA="$scratch/DATA" DRAM="$scratch/DRAM" TEMP="$scr
 export _VYK_CWD_="$scratch/work"
 echo "demo environment: $scratch"
 
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != "offscreen" ]; then
-  echo "No display is available. Run the demo inside a virtual X server:"
-  echo "  xvfb-run -a -s '-screen 0 1280x1024x24' scripts/demo.sh"
-  exit 0
-fi
 set +e
 "$root/build/src/app/tavo52" DEMO 0 1 0
 rc=$?
