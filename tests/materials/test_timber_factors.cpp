@@ -14,7 +14,8 @@ namespace {
 
 const double kUntouched = -3.0;
 
-enum Annex { NO_ANNEX, SWITCH_SET, SWITCH_CLEAR };
+// STANDARD_SET: the EC standard set without a country, whose class-5 switch is clear
+enum Annex { NO_ANNEX, SWITCH_SET, SWITCH_CLEAR, STANDARD_SET };
 
 struct KmodCase {
     const char* what;
@@ -35,6 +36,7 @@ const KmodCase kKmod[] = {
     {"class 5, switch set", SWITCH_SET, 0, 5, 1, 5, 1, 1.0},
     {"class 5, switch clear", SWITCH_CLEAR, 0, 5, 1, 5, 1, 0.9},
     {"class 5, switch clear, SC3", SWITCH_CLEAR, 1, 0, 3, 5, 1, 0.7},
+    {"class 5, standard set without country", STANDARD_SET, 2, 3, 2, 5, 1, 0.9},
     {"beech board SC3: 0 written", NO_ANNEX, 18, 0, 3, 2, 0, 0.0},
     {"LVL SC3: 0 written", SWITCH_SET, -11, 1, 3, 0, 0, 0.0},
     {"steel plate", NO_ANNEX, 12, 0, 1, 2, 0, kUntouched},
@@ -65,7 +67,7 @@ TEST(TimberFactors, Kmod)
         SCOPED_TRACE(c.what);
         std::unique_ptr<AnnexScope> annex;
         if (c.annex != NO_ANNEX)
-            annex.reset(new AnnexScope(1, c.annex == SWITCH_SET ? 1 : 0));
+            annex.reset(new AnnexScope(1, c.annex == SWITCH_SET ? 1 : 0, c.annex == STANDARD_SET ? 0 : 1));
         double k = kUntouched;
         EXPECT_EQ(get_kmod(c.code, c.grade, c.sc, c.cls, &k, nullptr), c.ret);
         EXPECT_DOUBLE_EQ(k, c.kmod);
