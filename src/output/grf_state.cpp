@@ -70,7 +70,7 @@ void font_lines(FILE* f, bool grey)
         double h = height[i / 2];
         double slant = (i % 2) ? 15.0 : 0.0;
         if (grey)
-            fprintf_if_open(f, "%3d \xAE%s\xAF 0 %d %s%f 0.700000 3.000000 %f 1\n", i, name,
+            fprintf_if_open(f, "%3d \xAE%s\xAF 0 %d%s%f 0.700000 3.000000 %f 1\n", i, name,
                             second[i / 2], h < 10 ? "  " : " ", h, slant);
         else
             fprintf_if_open(f, " %d \xAE%s\xAF 0 %d %f 0.700000 3.000000 %f 1\n", i, name,

@@ -1,0 +1,507 @@
+// Reader of the output list for the viewer stand-in: turns the stream into blocks.
+#include "platform/viewer/oli_viewer.h"
+#include "platform/os/codepage.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace oliview {
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+bool starts(const std::string& s, const char* p) { return s.compare(0, std::strlen(p), p) == 0; }
+
+std::string trim(const std::string& s)
+{
+    size_t a = 0, b = s.size();
+    while (a < b && (s[a] == ' ' || s[a] == '\t')) ++a;
+    while (b > a && (s[b - 1] == ' ' || s[b - 1] == '\t')) --b;
+    return s.substr(a, b - a);
+}
+
+// Numbers of a line (decimal or 0x hexadecimal); stops at the first word that is no number.
+std::vector<double> numbers(const std::string& s, size_t max = 4096)
+{
+    std::vector<double> out;
+    const char* p = s.c_str();
+    while (*p && out.size() < max) {
+        while (*p == ' ' || *p == '\t') ++p;
+        if (!*p) break;
+        char* end = nullptr;
+        double v;
+        if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) v = double(std::strtoul(p, &end, 16));
+        else v = std::strtod(p, &end);
+        if (end == p || !std::isfinite(v)) break;
+        out.push_back(v);
+        p = end;
+    }
+    return out;
+}
+
+bool is_keyword(const std::string& s) { return !s.empty() && s[0] == '#'; }
+
+// A delimited string between 0xAE and 0xAF (the rest of the line when the end mark is missing).
+std::string delimited(const std::string& s, size_t* after = nullptr)
+{
+    size_t a = s.find('\xAE');
+    if (a == std::string::npos) {
+        if (after) *after = s.size();
+        return std::string();
+    }
+    size_t b = s.find('\xAF', a + 1);
+    if (after) *after = b == std::string::npos ? s.size() : b + 1;
+    return s.substr(a + 1, b == std::string::npos ? std::string::npos : b - a - 1);
+}
+
+struct Reader {
+    const Lines& lines;
+    size_t i = 0;
+    Document& doc;
+    bool eof() const { return i >= lines.size(); }
+    const std::string& peek() const { return lines[i]; }
+    std::string next() { return eof() ? std::string() : lines[i++]; }
+};
+
+std::string body_line(const std::string& raw)
+{
+    return decode_text(!raw.empty() && raw[0] == ' ' ? raw.substr(1) : raw);
+}
+
+void read_command(Reader& r, const std::string& line)
+{
+    Block b;
+    b.kind = Block::Command;
+    std::string rest = line.size() > 5 ? line.substr(5) : std::string();
+    size_t sp = rest.find(' ');
+    b.command = rest.substr(0, sp);
+    if (sp != std::string::npos) {
+        std::string args = rest.substr(sp + 1);
+        b.args = numbers(args, 8);
+        if (b.command == "bookmark") b.lines.push_back(decode_text(delimited(args)));
+    }
+    if (b.command.empty()) {
+        ++r.doc.skipped;
+        return;
+    }
+    r.doc.blocks.push_back(b);
+}
+
+// Body lines up to "#END_OF_TEXT"; a keyword line ends a damaged block without being taken.
+void read_body(Reader& r, Block& b)
+{
+    while (!r.eof()) {
+        const std::string& l = r.peek();
+        if (starts(l, "#END_OF_TEXT")) {
+            ++r.i;
+            return;
+        }
+        if (is_keyword(l)) {
+            b.complete = false;
+            return;
+        }
+        b.lines.push_back(body_line(r.next()));
+    }
+    b.complete = false;
+}
+
+void read_table(Reader& r)
+{
+    Block b;
+    b.kind = Block::Table;
+    if (r.eof()) return;
+    std::vector<double> c = numbers(r.peek(), 8);
+    if (c.size() < 3) {
+        ++r.doc.skipped;
+        return;
+    }
+    ++r.i;
+    int total = 0;
+    for (int k = 0; k < 3; ++k) {
+        b.counts[k] = int(std::max(0.0, std::min(c[size_t(k)], 1000.0)));
+        total += b.counts[k];
+    }
+    for (int k = 0; k < total && !r.eof() && !is_keyword(r.peek()); ++k) b.captions.push_back(body_line(r.next()));
+    if (r.eof() || is_keyword(r.peek())) {
+        b.complete = !r.eof();
+        r.doc.blocks.push_back(b);
+        return;
+    }
+    std::vector<double> f = numbers(r.peek(), 16);
+    if (f.size() >= 4 && f[2] == -1 && f[3] == -1) {
+        ++r.i;
+        b.header_lines = int(std::max(0.0, std::min(f[0], 5.0))) + (f[1] != 0 ? 1 : 0);
+        int k = f.size() >= 5 ? int(std::max(0.0, std::min(f[4], 500.0))) : 0;
+        if (k > 0 && !r.eof() && !is_keyword(r.peek())) {
+            std::vector<double> bounds = numbers(r.peek(), size_t(k));
+            if (!bounds.empty()) {
+                b.boundaries = bounds;
+                ++r.i;
+            }
+        }
+        read_body(r, b);
+    } else if (f.size() >= 4 && f.size() <= 5) {
+        // " 0 0 0 0" (or the five zeros of the reports) closes a caption-only block
+        bool zeros = true;
+        for (double v : f) zeros = zeros && v == 0;
+        if (zeros) ++r.i;
+        else ++r.doc.skipped;
+    } else {
+        ++r.doc.skipped;
+    }
+    r.doc.blocks.push_back(b);
+}
+
+// One "#SHOWPARA" block: paragraph records, their text, closing words.
+void read_para(Reader& r)
+{
+    bool more = true;
+    while (more && !r.eof()) {
+        more = false;
+        Block b;
+        b.kind = Block::Para;
+        std::string fl = trim(r.peek());
+        if (!starts(fl, "0x")) {
+            ++r.doc.skipped;
+            return;
+        }
+        ++r.i;
+        unsigned flags = unsigned(std::strtoul(fl.c_str(), nullptr, 16));
+        if (flags & 0x3) {
+            // extra records of unknown form: pass over up to the record's end
+            while (!r.eof() && trim(r.peek()) != "-1" && !is_keyword(r.peek())) ++r.i;
+            if (!r.eof() && trim(r.peek()) == "-1") ++r.i;
+            ++r.doc.skipped;
+        } else {
+            std::vector<double> m = numbers(r.next(), 2);
+            if (m.empty()) {
+                ++r.doc.skipped;
+                return;
+            }
+            b.mode = int(m[0]);
+            if (flags & 0x10) r.next();
+            if (flags & 0x20) r.next();
+            if (flags & 0x40) {
+                std::string t = trim(r.next());
+                std::vector<double> h = numbers(t, 2);
+                if (t == "0x2") {
+                    std::vector<double> v = numbers(r.next(), 2);
+                    if (v.size() == 2) b.tabs.push_back(v[1]);
+                } else if (h.size() == 2) {
+                    int n = int(std::max(0.0, std::min(h[1], 100.0)));
+                    for (int k = 0; k < n && !r.eof(); ++k) {
+                        std::vector<double> v = numbers(r.next(), 2);
+                        if (v.size() == 2) b.tabs.push_back(v[1]);
+                    }
+                }
+            }
+            if (flags & 0x400) r.next();
+            if (flags & 0x800) r.next();
+            if (flags & 0x200) r.next();
+            if (r.eof()) return;
+            if (trim(r.peek()) != "-1") {
+                ++r.doc.skipped;
+                return;
+            }
+            ++r.i;
+        }
+        read_body(r, b);
+        if (!r.eof() && b.complete) {
+            std::string w = trim(r.peek());
+            if (starts(w, "0x")) {
+                ++r.i;
+                unsigned word = unsigned(std::strtoul(w.c_str(), nullptr, 16));
+                if (word & 0x1000) {
+                    std::vector<double> v = numbers(r.next(), 2);
+                    if (v.size() == 2) b.space_after = v[1];
+                }
+                if (word & 0x4) more = true;
+                else if (!r.eof() && trim(r.peek()) == "-1") ++r.i;
+            }
+        }
+        r.doc.blocks.push_back(b);
+    }
+}
+
+void state_item(Block& b, int op)
+{
+    GraphicItem it;
+    it.kind = GraphicItem::State;
+    it.state_op = op;
+    b.items.push_back(it);
+}
+
+void read_graphic(Reader& r)
+{
+    Block b;
+    b.kind = Block::Graphic;
+    // captions: two groups of flags and present lines
+    for (int g = 0; g < 2 && !r.eof(); ++g) {
+        std::vector<double> f = numbers(r.peek(), 4);
+        if (f.size() != 3) {
+            ++r.doc.skipped;
+            return;
+        }
+        ++r.i;
+        for (int k = 0; k < 3; ++k)
+            if (f[size_t(k)] != 0 && !r.eof() && !is_keyword(r.peek())) b.gcaptions[g * 3 + k] = body_line(r.next());
+    }
+    if (r.eof()) return;
+    std::vector<double> h = numbers(r.peek(), 4);
+    bool library_form = false;
+    if (h.size() == 1 && h[0] == -1) {
+        ++r.i;
+    } else if (!h.empty()) {
+        // header of the text-block layer: [-999 flags] kind, boxes
+        ++r.i;
+        library_form = true;
+        int flags = (h.size() >= 3 && h[0] == -999) ? int(h[1]) : 0;
+        int kind = (h.size() >= 3 && h[0] == -999) ? int(h[2]) : int(h[0]);
+        if (flags & 0x10000) r.next();
+        h = numbers(r.peek(), 4);
+        if (h.size() == 4) {
+            b.extents[0] = h[0]; b.extents[1] = h[1]; b.extents[2] = h[2]; b.extents[3] = h[3];
+            ++r.i;
+        }
+        if (kind == 3) r.next();
+    } else {
+        ++r.doc.skipped;
+        return;
+    }
+    if (!library_form) {
+        if (r.eof()) return;
+        h = numbers(r.peek(), 4);
+        if (h.size() != 4) {
+            ++r.doc.skipped;
+            return;
+        }
+        ++r.i;
+        b.extents[0] = h[0]; b.extents[1] = h[1]; b.extents[2] = h[2]; b.extents[3] = h[3];
+    }
+    double angle = 0;
+    b.complete = false;
+    while (!r.eof()) {
+        const std::string& raw = r.peek();
+        if (is_keyword(raw)) break;
+        std::string t = trim(raw);
+        ++r.i;
+        if (t == "-1" || (library_form && t == "0")) {
+            b.complete = true;
+            break;
+        }
+        if (t.empty()) continue;
+        std::vector<double> v = numbers(t, 2 * 2000 + 2);
+        if (v.empty()) {
+            ++r.doc.skipped;
+            continue;
+        }
+        int rec = int(v[0]);
+        GraphicItem it;
+        switch (rec) {
+        case 1:
+            if (v.size() < 5) { ++r.doc.skipped; break; }
+            it.kind = GraphicItem::Line;
+            it.x1 = v[1]; it.y1 = v[2]; it.x2 = v[3]; it.y2 = v[4];
+            b.items.push_back(it);
+            break;
+        case 2:
+        case 3:
+            if (v.size() < 3) { ++r.doc.skipped; break; }
+            it.kind = GraphicItem::Text;
+            it.x1 = v[1]; it.y1 = v[2];
+            it.text = decode_text(delimited(raw));
+            it.angle = rec == 3 ? angle : 0;
+            b.items.push_back(it);
+            break;
+        case 9:
+        case 10:
+            if (v.size() < 6) { ++r.doc.skipped; break; }
+            it.kind = GraphicItem::Text;
+            it.x1 = v[1]; it.y1 = v[2];
+            it.align = int(v[5]);
+            it.text = decode_text(delimited(raw));
+            it.angle = rec == 10 ? angle : ((it.align & 256) ? 90 : 0);
+            b.items.push_back(it);
+            break;
+        case 4: case 6: case 13: case 20: case 38: case 50: case 51:
+            it.kind = GraphicItem::State;
+            it.state_op = rec;
+            it.width = v.size() > 1 ? v[1] : 0;
+            if (rec == 50 || rec == 51)
+                for (int k = 0; k < 3; ++k) it.line_rgb[k] = v.size() > size_t(k + 1) ? int(v[size_t(k + 1)]) : 0;
+            b.items.push_back(it);
+            break;
+        case 14:
+            angle = v.size() > 1 ? v[1] : 0;
+            break;
+        case 18: {
+            if (v.size() < 2) { ++r.doc.skipped; break; }
+            int n = int(v[1]);
+            if (n < 0 || size_t(2 + 2 * n) > v.size()) { ++r.doc.skipped; break; }
+            it.kind = GraphicItem::Polygon;
+            it.points.assign(v.begin() + 2, v.begin() + 2 + 2 * n);
+            b.items.push_back(it);
+            break;
+        }
+        case 24:
+            if (v.size() < 5) { ++r.doc.skipped; break; }
+            it.kind = GraphicItem::Rect;
+            it.x1 = v[1]; it.y1 = v[2]; it.x2 = v[3]; it.y2 = v[4];
+            b.items.push_back(it);
+            break;
+        case 27: {
+            if (v.size() < 3) { ++r.doc.skipped; break; }
+            it.kind = GraphicItem::Picture;
+            it.x1 = v[1]; it.y1 = v[2];
+            size_t p = raw.find("%FONT%");
+            it.text = p == std::string::npos ? std::string() : decode_text(raw.substr(p + 7));
+            b.items.push_back(it);
+            break;
+        }
+        case 30: state_item(b, 30); break;
+        case 31: state_item(b, 31); break;
+        case 7: case 8: case 16: case 23: case 52: case 53: case 59: case 60: case 61: case 62:
+            break;
+        default:
+            ++r.doc.skipped;
+            break;
+        }
+    }
+    r.doc.blocks.push_back(b);
+}
+
+} // namespace
+
+std::string decode_text(const std::string& bytes)
+{
+    std::string out;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(bytes[i]);
+        if (c == 0xCE) {
+            if (i + 1 >= bytes.size()) break;
+            char code = bytes[i + 1];
+            if (code == '{') {
+                size_t end = bytes.find('}', i + 2);
+                std::string inner = bytes.substr(i + 2, end == std::string::npos ? std::string::npos : end - i - 2);
+                std::string clean;
+                for (char ch : inner)
+                    if (static_cast<unsigned char>(ch) >= 0x20 && static_cast<unsigned char>(ch) < 0x7F) clean += ch;
+                out += '\x02';
+                out += clean;
+                out += '\x03';
+                i = end == std::string::npos ? bytes.size() : end;
+                continue;
+            }
+            out += '\x01';
+            out += (static_cast<unsigned char>(code) < 0x80 && code >= 0x20) ? code : '?';
+            ++i;
+            continue;
+        }
+        char32_t u;
+        switch (c) {
+        case 0xCB: u = 0x03C1; break;  // rho
+        case 0xCC: u = 0x03C3; break;  // sigma
+        case 0xD6: u = 0x03C4; break;  // tau
+        case 0xD5: u = 0x03BA; break;  // kappa
+        case 0xA3: u = 0x0394; break;  // Delta
+        case 0xC0: u = 0x03B3; break;  // gamma
+        case 0x88: u = 0x2192; break;  // arrow
+        case 0xBC: u = 0x03C7; break;  // chi
+        case 0xC5: u = 0x019B; break;  // lambda with bar
+        case 0xBB: u = 0x03B2; break;  // beta
+        case 0xC1: u = 0x03B7; break;  // eta
+        case 0x8C: u = 0x00D8; break;  // diameter
+        case 0xB2: u = 0x03A3; break;  // sum mark
+        case 0x09: u = ' '; break;
+        default:
+            if (c < 0x20) u = ' ';
+            else u = codepage::cp437_char(c);
+            break;
+        }
+        codepage::append_utf8(out, u);
+    }
+    return out;
+}
+
+std::string plain(const std::string& decoded)
+{
+    std::string out;
+    for (size_t i = 0; i < decoded.size(); ++i) {
+        char c = decoded[i];
+        if (c == '\x01') {
+            if (i + 1 < decoded.size() && decoded[i + 1] == 't') out += ' ';
+            ++i;
+            continue;
+        }
+        if (c == '\x02') {
+            size_t e = decoded.find('\x03', i);
+            i = e == std::string::npos ? decoded.size() : e;
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
+Document parse(const char* data, std::size_t size)
+{
+    Document doc;
+    Lines lines;
+    if (data) {
+        std::string cur;
+        for (std::size_t k = 0; k < size; ++k) {
+            char c = data[k];
+            if (c == '\n') {
+                if (!cur.empty() && cur.back() == '\r') cur.pop_back();
+                lines.push_back(cur);
+                cur.clear();
+            } else if (c != 0) {
+                cur += c;
+            }
+        }
+        if (!cur.empty()) {
+            if (cur.back() == '\r') cur.pop_back();
+            lines.push_back(cur);
+        }
+    }
+    Reader r{lines, 0, doc};
+    while (!r.eof()) {
+        std::string l = r.next();
+        if (starts(l, "#OLI ")) read_command(r, l);
+        else if (starts(l, "#SHOWTABLE")) read_table(r);
+        else if (starts(l, "#SHOWPARA")) read_para(r);
+        else if (starts(l, "#SHOWGRAFIC")) read_graphic(r);
+        else if (starts(l, "#NEWPAGE")) {
+            Block b;
+            b.kind = Block::NewPage;
+            doc.blocks.push_back(b);
+        } else if (starts(l, "#CONTENTS") || trim(l).empty()) {
+            continue;
+        } else if (l[0] == ' ') {
+            Block b;
+            b.kind = Block::Title;
+            b.lines.push_back(body_line(l));
+            doc.blocks.push_back(b);
+        } else {
+            ++doc.skipped;
+        }
+    }
+    return doc;
+}
+
+Document parse_file(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return parse(bytes.data(), bytes.size());
+}
+
+std::string pdf_path_for(const std::string& list_path) { return list_path + ".pdf"; }
+
+} // namespace oliview
