@@ -444,3 +444,60 @@ TEST(NadBlockUpgrade, Ec0OlderLayouts)
     y.psi_road_bridges[3][1] += 0.01;
     EXPECT_EQ(nad_ec0_compare(&x, &y), 1);
 }
+
+TEST(NadBlockCompare, ToleranceAndIgnoredFields)
+{
+    NadEc5Block a = ec5_defaults(), b = ec5_defaults();
+    b.gamma_m_fire = 1.1;
+    b.v10_switch = 0;
+    EXPECT_EQ(nad_ec5_compare(&a, &b), 0);   // fire factor and its switch are not compared
+    b.kmod[4][2] = 0.95;
+    EXPECT_EQ(nad_ec5_compare(&a, &b), 1);
+    b.version = 9;
+    EXPECT_EQ(nad_ec5_compare(&a, &b), 0);   // blocks older than version 10 never differ
+
+    NadEc3Block x = ec3_defaults(), y = ec3_defaults();
+    y.ec3_1.gamma_m1 += 0.00005;
+    EXPECT_EQ(nad_ec3_1_compare(&x.ec3_1, &y.ec3_1), 0);
+    y.ec3_1.gamma_m1 += 0.001;
+    EXPECT_EQ(nad_ec3_1_compare(&x.ec3_1, &y.ec3_1), 1);
+    EXPECT_EQ(nad_ec3_8_compare(&x.ec3_8, nullptr), 1);
+
+    NadEc2Block c, d;
+    nad_ec2_set_defaults(&c);
+    nad_ec2_set_defaults(&d);
+    d.theta0_divisor += 0.00005;
+    d.situation_names[0][0] = 'X';
+    EXPECT_EQ(nad_ec2_compare(&c, &d), 0);
+    d.r_inf_post += 0.01;   // the last double of the compared run
+    EXPECT_EQ(nad_ec2_compare(&c, &d), 1);
+
+    NadEc6Block e, g;
+    nad_ec6_set_defaults(&e);
+    nad_ec6_set_defaults(&g);
+    g.gamma_m_seismic += 0.00005;
+    EXPECT_EQ(nad_ec6_equal(&e, &g), 1);
+    g.country = 1;
+    EXPECT_EQ(nad_ec6_equal(&e, &g), 0);
+}
+
+TEST(NadSectionSearch, StopsAtTheNextSetAndReadsTheNumber)
+{
+    FILE* f = stream_of("first\n EC5 Parameter\n#NAD\n Lastfaktoren 3\nnext line\n");
+    char line[64];
+    fgets(line, sizeof line, f);
+    const long start = ftell(f);
+    int value = -1;
+    EXPECT_EQ(nad_find_section(f, " Lastfaktoren", "#NAD", &value), 2);
+    EXPECT_EQ(ftell(f), start);
+    EXPECT_EQ(value, -1);
+    EXPECT_EQ(nad_find_section(f, " EC5 Parameter", "#NAD", &value), 1);
+    fgets(line, sizeof line, f);
+    EXPECT_STREQ(line, "#NAD\n");
+    EXPECT_EQ(nad_find_section(f, " Lastfaktoren", "#XYZ", &value), 1);
+    EXPECT_EQ(value, 3);
+    fgets(line, sizeof line, f);
+    EXPECT_STREQ(line, "next line\n");
+    EXPECT_EQ(nad_find_section(f, " Fehlt", "#NAD", nullptr), 0);
+    fclose(f);
+}

@@ -275,3 +275,98 @@ TEST_F(NadSets, RegistryAndVersionFile)
     EXPECT_EQ(nad_rule_is_relevant(2, 3), 1);
     unsetenv("VYK_CUROB_APPLICATION");
 }
+
+// Another version number on the first line reads alike; a file without EC6 and EC9 keeps
+// their standard values (with the set's country); a first line of another form is refused.
+TEST_F(NadSets, SetFileVariants)
+{
+    std::string bytes = testutil::read_file(kShipped + "Deutschland.NAD");
+    bytes.replace(0, 13, "NAD/Version 7");
+    bytes.erase(bytes.find("\n\n#EC6"));
+    ship("Deutschland.NAD", bytes);
+    static NadSet s;
+    nad_reset_current_set();
+    s = nad_current_set;
+    s.ec6.gamma_m_accidental = 9;
+    nad_ec6_set_defaults(&s.ec6);
+    ASSERT_EQ(nad_load_set(0, "Deutschland", &s), 1);
+    EXPECT_EQ(s.country, 1);
+    EXPECT_EQ(s.ec5.kcr_mode, 2);
+    EXPECT_DOUBLE_EQ(s.ec6.gamma_m_accidental, 1.5);
+    EXPECT_EQ(s.ec6.country, 1);
+    EXPECT_DOUBLE_EQ(s.ec9.gamma_ma, 3.0);
+
+    s.ec5.kcr_mode = 7;
+    ship("Deutschland.NAD", "NAD-Version 1\n" + bytes.substr(14));
+    EXPECT_EQ(nad_load_set(0, "Deutschland", &s), 0);
+    EXPECT_EQ(s.ec5.kcr_mode, 7);   // nothing read
+    unsetenv("DATA");
+    EXPECT_EQ(nad_load_set(0, "Deutschland", &s), 0);
+}
+
+// An active name set directly on a never-filled record: the standard values, no file.
+TEST_F(NadSets, ActiveNameWithoutActivationGivesStandardValues)
+{
+    ship_both();
+    nad_set_active_name("Deutschland");
+    NadEc3Block* ec3 = nad_part_ec3();
+    EXPECT_EQ(nad_current_set.flag_index, 19);
+    EXPECT_EQ(ec3->country, 0);
+    EXPECT_DOUBLE_EQ(ec3->ec3_1.gamma_m1, 1.0);
+    nad_ensure_active();   // a name exists: nothing happens
+    EXPECT_EQ(nad_country_index(), 0);
+}
+
+TEST_F(NadSets, WindAndSnowTables)
+{
+    ship_both();
+    ship("WUSL-Tabs.def",
+         "#TAB3\nSchneelast\nkN/m2\n1 2 3 4\n15 26 7 8\n2 2 %6.3f\n"
+         "#TAB12\nzu gross\nx\n1 2 3 4\n5 6 7 8\n1 1 %f\n"
+         "#TAB8\nNur EC\n-\n0 0 0 0\n0 0 0 0\n1 1 %f\n"
+         "#TAB9\nNur Land\n-\n0 0 0 0\n0 0 0 0\n1 1 %f\n");
+    ship("WUSL-Tabs.val",
+         "#NAD\nEC-Standardparameter\n1\n~DATA\n1 5 6\n~TAB3\nEC Schnee\n1 2\n3 4\n~TAB8\nEC\n8\n"
+         "~TAB99\n15 0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15\n"
+         "#NAD\nDeutschland und mehr\n2\n~TAB3\nSchnee DE\n0.85 1.1\n2.5 3\n~TAB9\nDE\n9\n");
+    NadStdParams* p = nad_part_std();
+    ASSERT_NE(p->tables[2], nullptr);
+    int defined = 0;
+    for (const WuslTable* t : p->tables) defined += t != nullptr;
+    EXPECT_EQ(defined, 3);                               // "#TAB12" is out of range
+    EXPECT_EQ(p->tables[2]->layout[4], 14);              // stored as the difference to the first
+    EXPECT_EQ(p->tables[2]->layout[5], 24);
+    EXPECT_STREQ(p->tables[2]->title, "Schneelast");
+    // "Deutschland" matches the record "Deutschland und mehr" by its beginning.
+    EXPECT_DOUBLE_EQ(p->tables[2]->values[3], 3.0);
+    EXPECT_STREQ(p->tables[2]->set_title, "Schnee DE");
+    EXPECT_EQ(p->mode, 2);
+    EXPECT_EQ(p->tables[8]->set_loaded, 0);              // a country set drops table 9
+    EXPECT_EQ(p->tables[7]->set_loaded, 1);
+    EXPECT_EQ(p->data_values[0], 5);
+    EXPECT_EQ(p->tab99_values[9], 10);                   // a count of 15 reads ten values
+
+    nad_set_active("EC-Standardparameter");
+    EXPECT_EQ(p->mode, 1);
+    EXPECT_EQ(p->tables[7]->set_loaded, 0);              // the standard set drops table 8
+    EXPECT_DOUBLE_EQ(p->tables[2]->values[3], 4.0);
+
+    const std::string body = nadtest::text_of([&](FILE* f) { nad_wusl_write_tables(f, p); });
+    EXPECT_NE(body.find("~TAB3\nEC Schnee\n  1.000  2.000\n  3.000  4.000\n\n"), std::string::npos);
+    static NadStdParams back;
+    back = NadStdParams{};
+    for (int i = 0; i < 10; ++i)
+        if (p->tables[i]) {
+            back.tables[i] = static_cast<WuslTable*>(calloc(1, sizeof(WuslTable)));
+            *back.tables[i] = *p->tables[i];
+            back.tables[i]->values = static_cast<double*>(calloc(4, sizeof(double)));
+            back.tables[i]->set_loaded = 0;
+            back.tables[i]->set_title = nullptr;
+            back.tables[i]->title = back.tables[i]->unit = back.tables[i]->format = nullptr;
+        }
+    FILE* f = nadtest::stream_of(body);
+    nad_wusl_read_tables(f, &back);
+    fclose(f);
+    EXPECT_EQ(nad_wusl_compare(p, &back), 0);
+    nad_wusl_free_tables(&back);
+}
