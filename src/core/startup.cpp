@@ -6,6 +6,8 @@
 #include "platform/os/codepage.h"
 #include <QDir>
 #include <QLibraryInfo>
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -20,6 +22,17 @@ const char* component_id_problem(const std::string& id)
         return "enthält einen Pfadtrenner";
     if (id.find("..") != std::string::npos) return "enthält \"..\"";
     return nullptr;
+}
+
+// The file id as "%d" reads it: leading blanks, a sign, digits; no number (or one beyond int) gives 0.
+int file_number_of(const char* text)
+{
+    if (!text) return 0;
+    char* end = nullptr;
+    errno = 0;
+    const long long v = std::strtoll(text, &end, 10);
+    if (end == text || errno == ERANGE || v < INT_MIN || v > INT_MAX) return 0;
+    return int(v);
 }
 
 } // namespace
@@ -39,8 +52,7 @@ StartupResult startup_prepare(int argc, char** argv)
         return {false, 2};
     }
     component_id = id;
-    file_id = 0;
-    if (std::sscanf(argv[3], "%d", &file_id) != 1) file_id = 0;
+    file_id = file_number_of(argv[3]);
 
     const char* privat = CurOb_Privat_Datapath();
     const std::string privat_latin1 = codepage::utf8_to_latin1(privat ? privat : "");

@@ -64,6 +64,8 @@ TEST(Startup, CommandLineCases)
         {"file id 123", {"tavo52", "T1", "0", "123", "0"}, true, 0, "T1_123.inp", "", ""},
         {"extra arguments are ignored", {"tavo52", "T1", "0", "7", "0", "x", "y"}, true, 0, "T1_07.inp", "", ""},
         {"non-numeric file id", {"tavo52", "T1", "0", "abc", "0"}, true, 0, "T1_00.inp", "", ""},
+        {"number followed by letters", {"tavo52", "T1", "0", " 12b", "0"}, true, 0, "T1_12.inp", "", ""},
+        {"file id beyond int", {"tavo52", "T1", "0", "99999999999", "0"}, true, 0, "T1_00.inp", "", ""},
         {"15 characters", {"tavo52", "ABCDEFGHIJKLMNO", "0", "1", "0"}, true, 0, "ABCDEFGHIJKLMNO_01.inp", "", ""},
         {"16 characters", {"tavo52", "ABCDEFGHIJKLMNOP", "0", "1", "0"}, false, 2, "", "", "15 Zeichen"},
         {"slash", {"tavo52", "../T1", "0", "1", "0"}, false, 2, "", "", "Pfadtrenner"},
