@@ -64,6 +64,10 @@ protected:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         calllog::clear();
         calllog::clear_answers();
+        // Results of an earlier window in this process are not this position's.
+        data_object.nachweise.clear();
+        data_object.n_nachweise = 0;
+        data_object.eta_max = 0;
         set_screw_table(fastener_table_spax_s_vg, {});
         set_screw_table(fastener_table_assy_plus_vg_z, {});
         set_screw_table(fastener_table_assy_plus_vg_s, {});
