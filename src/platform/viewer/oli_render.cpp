@@ -343,7 +343,8 @@ private:
         }
         draw_verticals(top, y);
         if (grid) hline(y, 0.02);
-        advance(0.15);
+        // the writers move up 0.4 cm after a table: leave that and a little air below the grid
+        advance(0.6);
     }
 
     void graphic(const Block& b)
