@@ -281,9 +281,6 @@ double axial_capacity_annex(ConnectionDescription c, double p, double f_c90, Fas
             F_head = 3.0 * f_c90 * kQuarterPi * (Dp * Dp - (d + 1.0) * (d + 1.0));
         }
     } else if (spax) {
-        if (type == 44) {
-            c.d = d;  // already copied by the caller
-        }
         f_ax = screw_withdrawal_parameter(type, 0, 0.0, rho2, d);
         const double A = sin_a * sin_a + 1.2 * cos_a * cos_a;
         if (std::fabs(A) < 1e-5) return 0.0;

@@ -236,3 +236,75 @@ double side_thickness_equal_members(double d, int type, int predrilled, int vari
     return 3.926345596729059 *
            equal_members_root(d, type, predrilled, variant, thread, core, angle, f_uk, t, rho, material, sub, law1, law2);
 }
+
+// DIN 1052, 12.5.2 / NA.8.2.4: F_v,Rk = factor * sqrt(2 M_y f_h,1 d) of a smooth nail
+double nail_shear_plane_capacity(int n, double d, double length, double f_uk, int predrilled, int /*reserved*/,
+                                 double t1, double t2, double rho1, double rho2, double alpha1, double alpha2,
+                                 int material1, int material2, int sub1, int sub2, const UserEmbeddingLaw* law1,
+                                 const UserEmbeddingLaw* law2, FastenerResult* r)
+{
+    const double My = 0.3 * f_uk * std::pow(d, 2.6);
+    double fh1 = 0.0, fh2 = 0.0, f1_90 = 0.0, f2_90 = 0.0;
+    r->message_code = embedding_strength(&fh1, &fh2, 0, d, predrilled, alpha1, alpha2, t1, t2, rho1, rho2, material1,
+                                         material2, sub1, sub2, law1, law2);
+    embedding_strength(&f1_90, &f2_90, 0, d, predrilled, kHalfPi, kHalfPi, t1, t2, rho1, rho2, material1, material2,
+                       sub1, sub2, law1, law2);
+    const bool plate1 = is_metal_plate_material(material1);
+    const double beta = f2_90 / f1_90;
+    double t1_req = plate1 ? 0.1 : 2.3 * (std::sqrt(beta / (1.0 + beta)) + 1.0) * std::sqrt(My / (f1_90 * d));
+    double u = 0.0;
+    const int pos = penetration_length_check(n, d, length, 90.0, t1, t2, &u, nullptr);
+    double t2_req;
+    if (plate1) {
+        const bool alu = material1 == 16;
+        const double dd = alu ? d * 1.4422495703074083 : d;
+        double k;
+        if (t1 + 0.0005 >= dd) k = 10.0;
+        else if (t1 - 0.0005 <= dd / 2.0) k = 9.0;
+        else k = 9.0 + (2.0 * t1 / dd - 1.0);
+        t2_req = k * d;
+    } else {
+        const double M = std::sqrt(beta + 1.0);
+        const double root = std::sqrt(My / (d * f2_90));
+        t2_req = (pos == 1 || pos == 2) ? 1.15 * (2.0 / M + 2.0) * root : 4.6 / M * root;
+    }
+    double z = 1.0;
+    if (!plate1) {
+        if (material1 >= 4 && material1 <= 8) {
+            double minimum = 7.0 * d;
+            if (material1 == 6 && !(sub1 == 0 || sub1 == 1 || sub1 == 2 || sub1 == 14 || sub1 == -999)) minimum = 6.0 * d;
+            else if (material1 == 8) minimum = 6.0 * d;
+            else if (material1 == 5) minimum = 10.0 * d;
+            t1_req = std::isnan(t1_req) ? minimum : std::max(minimum, t1_req);
+        } else if (material1 == 9) {
+            t1_req = 7.0 * d;
+        }
+        z = t1 < t1_req ? t1 / t1_req : 1.0;
+    }
+    double factor;
+    switch (pos) {
+    case 1: case 2:
+        if (u >= 4.0 * d) factor = t2_req > u ? std::min(z, u / t2_req) : std::min(z, 1.0);
+        else factor = 0.0;
+        break;
+    case 3: {
+        if (u < 4.0 * d) u = t2;
+        else if (u < t1_req) z = u / t1_req;
+        const double a = t2_req > t2 ? t2 / t2_req : 1.0;
+        factor = std::min(z, a);
+        break;
+    }
+    case 4: r->message_code = 11; factor = 1.0; break;
+    default: r->message_code = 6; factor = 0.0; break;
+    }
+    const double capacity = factor * std::sqrt(2.0 * My * fh1 * d);
+    r->m_y_k = My;
+    r->f_u_used = f_uk;
+    r->f_h_1 = fh1;
+    r->f_h_2 = fh2;
+    r->reduction_factor = factor;
+    r->t1_req = t1_req;
+    r->t2_req = t2_req;
+    r->f_v_k = capacity;
+    return capacity;
+}

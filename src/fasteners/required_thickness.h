@@ -33,3 +33,9 @@ double middle_thickness_equal_members(double d, int type, int predrilled, int va
 double side_thickness_equal_members(double d, int type, int predrilled, int variant, int thread, int core,
                                     double angle, double x, double f_uk, double t, double rho, int material, int sub,
                                     const UserEmbeddingLaw* law1, const UserEmbeddingLaw* law2);
+// Characteristic capacity per shear plane of a smooth nail by the simplified method, with its
+// reduction for thin members; writes M_y, f_u, the embedding strengths, the factor and the capacity.
+double nail_shear_plane_capacity(int n, double d, double length, double f_uk, int predrilled, int reserved, double t1,
+                                 double t2, double rho1, double rho2, double alpha1, double alpha2, int material1,
+                                 int material2, int sub1, int sub2, const UserEmbeddingLaw* law1,
+                                 const UserEmbeddingLaw* law2, FastenerResult* result);

@@ -154,3 +154,27 @@ TEST(RequiredThickness, SimplifiedCheckOfANail)
                                              &untouched), 0);
     EXPECT_EQ(untouched, -5);
 }
+
+TEST(RequiredThickness, NailShearPlaneCapacity)
+{
+    CurrentAnnex none(-1);
+    FastenerResult r{};
+    // the nail of the simplified check above: factor 24/36.70; M_y 6616.5, f_h 18.935:
+    // F = 0.654 * sqrt(2 * 6616.5 * 18.935 * 4) = 0.654 * 1001.1 = 654.7 N
+    const double My = 0.3 * 600 * std::pow(4.0, 2.6);
+    const double fh = 0.082 * 350 * std::pow(4.0, -0.3);
+    const double t1req = 2.3 * (std::sqrt(0.5) + 1) * std::sqrt(My / (fh * 4));
+    const double F = nail_shear_plane_capacity(1, 4, 60, 600, 0, 0, 24, 60, 350, 350, 0, 0, 0, 0, 0, 0, nullptr,
+                                               nullptr, &r);
+    EXPECT_NEAR(F, 24 / t1req * std::sqrt(2 * My * fh * 4), 1e-9);
+    EXPECT_NEAR(F, 654.7, 0.1);
+    EXPECT_DOUBLE_EQ(r.f_v_k, F);
+    EXPECT_DOUBLE_EQ(r.m_y_k, My);
+    // the point leaves member 2 (t2 20 < p 36): factor 1, message 11
+    EXPECT_NEAR(nail_shear_plane_capacity(1, 4, 60, 600, 0, 0, 24, 20, 350, 350, 0, 0, 0, 0, 0, 0, nullptr, nullptr, &r),
+                std::sqrt(2 * My * fh * 4), 1e-9);
+    EXPECT_EQ(r.message_code, 11);
+    // the nail stays in member 1: factor 0, message 6
+    EXPECT_EQ(nail_shear_plane_capacity(1, 4, 20, 600, 0, 0, 24, 60, 350, 350, 0, 0, 0, 0, 0, 0, nullptr, nullptr, &r), 0.0);
+    EXPECT_EQ(r.message_code, 6);
+}
