@@ -29,7 +29,6 @@ double edge_tension(double V, double M, double h_d_eff, double h, double h_r, do
 int TAVO52_DATA::cal_Durchbruch()
 {
     ++n_nachweise;
-    // The rows are replaced in place (one per load) further down.
 
     const double h_d = h - h_ro - h_ru;
     lad_zu_kurz = 0;
