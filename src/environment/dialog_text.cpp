@@ -2,6 +2,7 @@
 
 #include "platform/env/font_metrics.h"
 #include "platform/env/vyk_message.h"
+#include "platform/os/codepage.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,9 +12,26 @@ namespace {
 
 constexpr int kBuf = 512;
 
-// The seven German letters: code page 1252 and code page 850.
-const unsigned char kLatin1[7] = {0xC4, 0xD6, 0xDC, 0xDF, 0xE4, 0xF6, 0xFC};
-const unsigned char kDos[7] = {0x8E, 0x99, 0x9A, 0xE1, 0x84, 0x94, 0x81};
+// The seven German letters Ä Ö Ü ß ä ö ü in code page 1252 and in the DOS code page
+// (850 and 437 agree on them).
+const char32_t kLetters[7] = {0xC4, 0xD6, 0xDC, 0xDF, 0xE4, 0xF6, 0xFC};
+
+struct LetterTables {
+    unsigned char latin1[7];
+    unsigned char dos[7];
+    LetterTables()
+    {
+        for (int k = 0; k < 7; ++k) {
+            latin1[k] = (unsigned char)codepage::cp1252_byte(kLetters[k]);
+            dos[k] = (unsigned char)codepage::cp437_byte(kLetters[k]);
+        }
+    }
+};
+const LetterTables& letters()
+{
+    static const LetterTables t;
+    return t;
+}
 
 const char* map_letters(char* out, const char* text, const unsigned char* from, const unsigned char* to)
 {
@@ -119,13 +137,13 @@ int sign_of(double x) { return x >= 0 ? 1 : -1; }
 const char* umlauts_latin1_to_dos(const char* text)
 {
     static char buf[kBuf];
-    return map_letters(buf, text, kLatin1, kDos);
+    return map_letters(buf, text, letters().latin1, letters().dos);
 }
 
 const char* umlauts_dos_to_latin1(const char* text)
 {
     static char buf[kBuf];
-    return map_letters(buf, text, kDos, kLatin1);
+    return map_letters(buf, text, letters().dos, letters().latin1);
 }
 
 const char* umlauts_to_html(const char* text)
@@ -137,7 +155,7 @@ const char* umlauts_to_html(const char* text)
         unsigned char c = (unsigned char)*p;
         const char* entity = nullptr;
         for (int k = 0; k < 7; ++k)
-            if (c == kDos[k]) entity = entities[k];
+            if (c == letters().dos[k]) entity = entities[k];
         if (entity) {
             size_t l = std::strlen(entity);
             std::memcpy(buf + n, entity, l);
