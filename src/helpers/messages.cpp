@@ -75,7 +75,7 @@ int sheet_label_emphasised(int x, int y, const char* text)
     calllog::add("form_label_emphasised: " + std::to_string(x) + "," + std::to_string(y) + " colour=" +
                  std::to_string(g.text_colour) + " " + text);
     if (!*text) return 2;
-    return sheet_text_width(text, g.font | 0x20000) ;
+    return text_pixel_width_in_font(text, g.font & 0xFFFF) + 5;
 }
 
 void vformat(char* block, const char* format, va_list ap)

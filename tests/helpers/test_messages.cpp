@@ -176,6 +176,13 @@ TEST_F(Messages, SheetModeDrawsLinesWithPrefixAndInlineCodes)
     drawn = log_with("form_text");
     ASSERT_EQ(drawn.size(), 1u);
     EXPECT_EQ(drawn[0], "form_text: 0,0 font=4096 colour=12 12 blau");
+
+    // An emphasised segment: 'fett' is 4 * 8 + 5 wide, so ' danach' starts at 37.
+    calllog::clear();
+    char bold[] = "\xCE" "Bfett\xCEr danach";
+    msg_draw_coded_text(0, 0, bold);
+    EXPECT_TRUE(calllog::contains("form_label_emphasised: 0,0 colour=0 fett"));
+    EXPECT_TRUE(calllog::contains("form_text: 37,0 font=4096 colour=0  danach"));
 }
 
 TEST_F(Messages, AskShowsTheListWithItsTickBox)
