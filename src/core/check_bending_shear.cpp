@@ -72,6 +72,7 @@ int TAVO52_DATA::check_bending_at_opening()
     const double inv_w_o = rectangular ? 1.0 / w_o : 0.0, inv_w_u = rectangular ? 1.0 / w_u : 0.0;
     const double chord_o = rectangular ? 0.0005 * a * h_ro / (h_ro + h_ru) : 0.0;
     const double chord_u = rectangular ? 0.0005 * a * h_ru / (h_ro + h_ru) : 0.0;
+    const double inv_fm = 1.0 / f_m, inv_ft = 1.0 / f_t, inv_fc = 1.0 / f_c;
 
     const int n = lasten.size();
     zeilen_biegung.resize(n);
@@ -105,10 +106,14 @@ int TAVO52_DATA::check_bending_at_opening()
         row.delta_sigma_u = 1e6 * row.m_u * inv_w_u;
         row.sigma_o = row.sigma_n + row.sigma_m_o + row.delta_sigma_o;
         row.sigma_u = row.sigma_n + row.sigma_m_u + row.delta_sigma_u;
-        const double axial_c = (row.sigma_n / row.fc0d) * (row.sigma_n / row.fc0d);
-        const double axial_t = row.sigma_n / row.ft0d;
-        row.eta_o = std::fabs(row.sigma_m_o + row.delta_sigma_o) / row.fmd + (row.sigma_o < 0.0 ? axial_c : axial_t);
-        row.eta_u = std::fabs(row.sigma_m_u + row.delta_sigma_u) / row.fmd + (row.sigma_u < 0.0 ? axial_c : axial_t);
+        // 1 / f_x,d = (gamma_M / k_mod) / f_x,k: one division per load.
+        const double inv_factor = row.gamma_m / kmod;
+        const double axial_c = row.sigma_n * inv_factor * inv_fc;
+        const double compression = axial_c * axial_c;
+        const double tension = row.sigma_n * inv_factor * inv_ft;
+        const double inv_fmd = inv_factor * inv_fm;
+        row.eta_o = std::fabs(row.sigma_m_o + row.delta_sigma_o) * inv_fmd + (row.sigma_o < 0.0 ? compression : tension);
+        row.eta_u = std::fabs(row.sigma_m_u + row.delta_sigma_u) * inv_fmd + (row.sigma_u < 0.0 ? compression : tension);
         // A degenerate section or a strength that is not positive cannot be verified.
         const bool strengths_ok = positive_finite(row.fmd) && positive_finite(row.ft0d) &&
                                   positive_finite(row.fc0d);
@@ -163,8 +168,9 @@ int TAVO52_DATA::check_shear_reduced_section()
             row.v_r = std::fabs(load.v_r);
             row.tau_l = tau_factor * row.v_l;
             row.tau_r = tau_factor * row.v_r;
-            row.eta_l = ok ? check_eta_or_fail(row.tau_l / row.fvd) : check_not_verifiable();
-            row.eta_r = ok ? check_eta_or_fail(row.tau_r / row.fvd) : check_not_verifiable();
+            const double inv_fvd = 1.0 / row.fvd;
+            row.eta_l = ok ? check_eta_or_fail(row.tau_l * inv_fvd) : check_not_verifiable();
+            row.eta_r = ok ? check_eta_or_fail(row.tau_r * inv_fvd) : check_not_verifiable();
             row.eta = std::max(row.eta_l, row.eta_r);
         } else {
             // At the centre of the circle; kappa_max only when the switch asks for it.

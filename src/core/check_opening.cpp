@@ -75,8 +75,9 @@ int TAVO52_DATA::cal_Durchbruch()
         if (!verstaerkt) {
             // A resistance of -1 (helper sentinel) or 0 is not verifiable, never a pass.
             const bool resist_ok = row.rt90d > 0.0 && std::isfinite(row.rt90d);
-            row.eta_l = resist_ok ? check_eta_or_fail(row.ft90_l / row.rt90d) : check_not_verifiable();
-            row.eta_r = resist_ok ? check_eta_or_fail(row.ft90_r / row.rt90d) : check_not_verifiable();
+            const double inv_r = 1.0 / row.rt90d;
+            row.eta_l = resist_ok ? check_eta_or_fail(row.ft90_l * inv_r) : check_not_verifiable();
+            row.eta_r = resist_ok ? check_eta_or_fail(row.ft90_r * inv_r) : check_not_verifiable();
         } else if (verst_typ >= 0 && verst_typ <= 2) {
             row.eta_l = reinforcement_edge_eta(*this, row.ft90_l, kmod, row.gamma_m, load.kled, row, true);
             row.eta_r = reinforcement_edge_eta(*this, row.ft90_r, kmod, row.gamma_m, load.kled, row, false);
