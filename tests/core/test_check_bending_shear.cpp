@@ -61,6 +61,19 @@ TEST_F(CheckTest, BendingSignOfMomentAndAxialForce)
     EXPECT_NEAR(d.eta_biegung, 0.477031, 1e-6);
 }
 
+// Compression on the tension edge may give that edge a negative sum; it is a result, not a fault.
+//   M 5, V 0, N -60: sigma_N = -60000 / 16800 = -3.571429, sigma_m = 5e6 / 1068666.7 = 4.678728
+//   top: sigma_o = -8.250157 < 0: 4.678728 / 16.615385 + (3.571429 / 14.538462)² = 0.281590 + 0.060345 = 0.341935
+//   bottom: sigma_u = 1.107299 >= 0: 0.281590 - 3.571429 / 10.038462 = 0.281590 - 0.355774 = -0.074184
+TEST_F(CheckTest, BendingCompressionOnTensionEdgeIsNoFault)
+{
+    d.lasten[0] = load(0, 5, 0.9, 3, -60);
+    d.check_bending_at_opening();
+    EXPECT_NEAR(d.zeilen_biegung[0].eta_o, 0.341935, 1e-6);
+    EXPECT_NEAR(d.zeilen_biegung[0].eta_u, -0.074184, 1e-6);
+    EXPECT_NEAR(d.eta_biegung, 0.341935, 1e-6);
+}
+
 TEST_F(CheckTest, ShearCheckpoint)
 {
     ASSERT_EQ(run(d, "cal_Schub"), 0);
