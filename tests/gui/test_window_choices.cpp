@@ -238,3 +238,45 @@ TEST_F(WindowTest, RodsAcrossTheWidthAndTheirLength)
     w->display_nachweise(1);
     EXPECT_EQ(w->calculations_run(), before);
 }
+
+// After the diameter check has tried every diameter, the data object holds the chosen one's values.
+TEST_F(WindowTest, ScrewValuesBelongToTheChosenDiameter)
+{
+    set_screw_table(fastener_table_spax_s_vg, {{8, {360, 380, 400}}, {10, {360, 380, 400}}});
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    d->b = 240;
+    d->h = 400;
+    d->h_ro = 100;
+    d->h_ru = 100;
+    d->verstaerkt = 1;
+    d->verst_typ = 2;
+    d->typ_schraube = 13;
+    d->vorgebohrt = 0;
+    d->d_schraube = 0;
+    d->n_sc = 1;
+    open(*d);
+    ASSERT_EQ(find<QComboBox>("cob_d_schraube")->currentIndex(), 0);
+    ASSERT_TRUE(item_enabled(find<QComboBox>("cob_d_schraube"), 1)) << "both diameters fit";
+    click(find<QRadioButton>("rb_unten_sc"));   // runs the checks again
+    double a2 = 0, a3c = 0, a4c = 0;
+    fastener_minimum_spacings(13, 0, 1, 0, 0, 2, data_object.rho_k, 8, 8, 0, 0, 400, 400, nullptr, &a2, nullptr,
+                              &a3c, nullptr, &a4c);
+    EXPECT_DOUBLE_EQ(data_object.sc_d, 8.0);
+    EXPECT_DOUBLE_EQ(data_object.a_2, a2);
+    EXPECT_DOUBLE_EQ(data_object.a_3c, a3c);
+    EXPECT_DOUBLE_EQ(data_object.a_4c, a4c);
+}
+
+// The reset colours judge the results frame by the same limit as the panel: 1.005 passes.
+TEST_F(WindowTest, ResetColoursUseThePanelLimit)
+{
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    open(*d);
+    auto* frame = find<QGroupBox>("gb_ergebnisse");
+    for (double eta : {1.005, 1.009, 1.0091}) {
+        data_object.eta_max = eta;
+        w->set_application_default_color();
+        EXPECT_EQ(frame->styleSheet().contains("#ff9999"), eta > 1.009) << eta;
+        EXPECT_EQ(frame->styleSheet().contains("#bcffcf"), eta <= 1.009) << eta;
+    }
+}
