@@ -78,13 +78,6 @@ int nad_country_index()
     return nad_current_set.country;
 }
 
-void nad_take_current_blocks()
-{
-    cur_ec5_params = nad_part_ec5();
-    cur_ec3_params = nad_part_ec3();
-    cur_ec9_params = nad_part_ec9();
-}
-
 namespace {
 void write_current(FILE* f, const void*) { nad_write_set(f, &nad_current_set); }
 } // namespace

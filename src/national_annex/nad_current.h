@@ -15,8 +15,8 @@ NadEc6Block* nad_part_ec6();
 NadEc9Block* nad_part_ec9();
 int nad_country_index();
 
-// Points cur_ec5_params, cur_ec3_params and cur_ec9_params at the current set's blocks.
-void nad_take_current_blocks();
+// nad_part_ec5 and nad_part_ec3 also point cur_ec9_params at the current set's EC9 block, so
+// that it is set whenever the EC5 and EC3 pointers are taken.
 
 int nad_export_active_set(const char* path);
 
