@@ -8,7 +8,7 @@ shift || true
 
 pkgs="cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
   qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n libqt5svg5-dev fonts-dejavu-core
-  p7zip-full xvfb xauth imagemagick poppler-utils clang libclang-rt-14-dev"
+  p7zip-full xvfb xauth imagemagick poppler-utils clang libclang-rt-14-dev locales"
 missing=""
 for p in $pkgs; do
   dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"
