@@ -65,7 +65,12 @@ struct Reader {
     size_t i = 0;
     Document& doc;
     bool eof() const { return i >= lines.size(); }
-    const std::string& peek() const { return lines[i]; }
+    // Past the end every look-ahead sees an empty line, so no reader can step outside the list.
+    const std::string& peek() const
+    {
+        static const std::string none;
+        return eof() ? none : lines[i];
+    }
     std::string next() { return eof() ? std::string() : lines[i++]; }
 };
 

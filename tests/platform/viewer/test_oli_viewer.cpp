@@ -105,6 +105,12 @@ TEST(OliViewer, DamagedAndTruncatedListsRenderWhatTheyHave)
                                " 18 5 1 2\n 1  x\n -1\n#SHOWPARA\n0x3\n7\n-1\n";
     oliview::Document d = oliview::parse(broken.data(), broken.size());
     EXPECT_GE(d.skipped, 4);
+    // a header that runs off the end of the list (found by the fuzzer)
+    const std::string cut_header = "#SHOWTABLEO\n \xdc\xba\xb1)\xbd_OF_TEXT\n#SHOWGRAFIC\n 0 0 0\n 0 0 0EN\x98" "D_2 2\n 1  0 0 -1\n";
+    oliview::Document c = oliview::parse(cut_header.data(), cut_header.size());
+    testutil::ScratchDir scratch;
+    EXPECT_TRUE(oliview::render_pdf(d, scratch.file("d.pdf"), "d"));
+    EXPECT_TRUE(oliview::render_pdf(c, scratch.file("c.pdf"), "c"));
     for (size_t cut = 0; cut <= kSample.size(); cut += 7) {
         oliview::Document t = oliview::parse(kSample.data(), cut);
         (void)t;
