@@ -296,6 +296,21 @@ TEST_F(NadSets, SetFileVariants)
     EXPECT_EQ(s.ec6.country, 1);
     EXPECT_DOUBLE_EQ(s.ec9.gamma_ma, 3.0);
 
+    // Written on Windows: CRLF line ends read the same.
+    std::string crlf;
+    for (char ch : testutil::read_file(kShipped + "Deutschland.NAD")) {
+        if (ch == '\n') crlf += '\r';
+        crlf += ch;
+    }
+    ship("Deutschland.NAD", crlf);
+    ASSERT_EQ(nad_load_set(0, "Deutschland", &s), 1);
+    EXPECT_STREQ(s.set_name, "Deutschland");
+    EXPECT_DOUBLE_EQ(s.ec6.gamma_m_accidental, 1.3);
+    EXPECT_DOUBLE_EQ(s.ec3.ec3_1.gamma_m2_accidental, 1.15);
+    EXPECT_DOUBLE_EQ(s.ec5.kshape_factor, 0.05);
+    EXPECT_EQ(s.ec2.version, 18);
+    EXPECT_DOUBLE_EQ(s.ec2.r_inf_pre, 0.95);
+
     s.ec5.kcr_mode = 7;
     ship("Deutschland.NAD", "NAD-Version 1\n" + bytes.substr(14));
     EXPECT_EQ(nad_load_set(0, "Deutschland", &s), 0);
