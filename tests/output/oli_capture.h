@@ -53,3 +53,17 @@ inline int count_of(const std::string& text, const std::string& what)
     for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
     return n;
 }
+
+// The stream without the layout-command lines (those are checked through the call log).
+inline std::string blocks_only(const std::string& s)
+{
+    std::string out;
+    size_t p = 0;
+    while (p < s.size()) {
+        size_t e = s.find('\n', p);
+        size_t end = e == std::string::npos ? s.size() : e + 1;
+        if (s.compare(p, 5, "#OLI ") != 0) out += s.substr(p, end - p);
+        p = end;
+    }
+    return out;
+}

@@ -190,3 +190,21 @@ TEST_F(TextStream, StripCodesToAnsi)
     strip_codes_to_ansi(t, 1, 1);
     EXPECT_STREQ(t, "fm,k  \xE4-\xA6");
 }
+
+TEST_F(TextStream, FirstGenerationForms)
+{
+    oli_set_layout_version(334);
+    oli_writer_init(3, 2, 1);
+    oli_heading(out.f, 1, "Eingabedaten");
+    oli_text(out.f, "a\xCE_b");
+    oli_remark(out.f, "klein");
+    EXPECT_EQ(blocks_only(out.text()), "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n 0.000000 17.000000 0.000000 0.800000\n 7 5\n"
+                          " 2 0.000000 0.200000 \xAE" "1. Eingabedaten\xAF\n -1\n"
+                          "#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n a\xCE_b\n \n#END_OF_TEXT\n"
+                          "#SHOWTABLE\n 0 0 1\n klein\n 0 0 0 0\n");
+    std::vector<std::string> moves = {"OLI_setYPositionCM: 1 -0.600", "OLI_setYPositionCM: 1 -0.190",
+                                      "OLI_setYPositionCM: 1 -0.380", "OLI_setYPositionCM: 1 -0.601",
+                                      "OLI_setYPositionCM: 1 -0.850"};
+    EXPECT_EQ(log_of("OLI_setYPositionCM"), moves);
+    EXPECT_EQ(log_of("OLI_setBookmark"), std::vector<std::string>{"OLI_setBookmark: 16 \xCE@1. Eingabedaten"});
+}
