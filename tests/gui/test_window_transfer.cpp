@@ -338,3 +338,16 @@ TEST_F(WindowTest, ClosingByTheFrameSavesNothing)
     w->close();
     EXPECT_EQ(testutil::read_file(inp_path), original);
 }
+
+TEST_F(WindowTest, SaveActionWritesTheFormAndReportsAFailure)
+{
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    open(*d);
+    type_into(find<QSpinBox>("ed_Balken_b"), QStringLiteral("160"));
+    find<QAction>("actionDaten_sichern")->trigger();
+    EXPECT_NE(testutil::read_file(inp_path).find("\n160 240 70 70 100\n"), std::string::npos);
+    EXPECT_FALSE(calllog::contains("QMessageBox: Fehler:"));
+    inp_path = dir.file("missing/folder/T1_01.inp");
+    find<QAction>("actionDaten_sichern")->trigger();
+    EXPECT_TRUE(calllog::contains("QMessageBox: Fehler:"));
+}
