@@ -314,3 +314,24 @@ TEST(FastenerProperties, StepTablesAtTheirBounds)
     EXPECT_NEAR(nail_yield_moment(4), 90 * std::pow(4.0, 2.6), 1e-9);   // 3308.25
     EXPECT_DOUBLE_EQ(screw_axial_value_by_d_b(5.59), 9900);
 }
+
+TEST(AxialCapacityAnnex, RopeEffectApplicability)
+{
+    struct Case { int country; int type, resin, pre, m1, m2; int expect; };
+    const Case cases[] = {
+        {1, 30, 0, 0, 10, 12, 0}, {1, 30, 0, 0, 12, 11, 0},   // LVL with a steel plate
+        {1, 0, 0, 0, 5, 0, 0},                                // plasterboard as member 1
+        {1, 1, 1, 0, 0, 0, 1}, {1, 1, 0, 0, 0, 0, 0},         // staples: resin-coated only
+        {1, 25, 0, 0, 0, 0, 0}, {1, 29, 0, 0, 0, 0, 0}, {1, 31, 0, 0, 0, 0, 0},
+        {1, 5, 0, 0, 0, 0, 1}, {1, 14, 0, 0, 0, 0, 1}, {1, 26, 0, 0, 0, 0, 1}, {1, 30, 0, 0, 0, 0, 1},
+        {1, 0, 0, 1, 0, 0, 0},                                // pre-drilled nails
+        {0, 0, 0, 0, 0, 0, 1}, {-1, 0, 0, 0, 0, 0, 0},        // nails: any EC5 block / none
+        {-1, 16, 0, 0, 9, 0, 1},                              // gypsum fibreboard, DIN
+        {-1, 22, 0, 0, 4, 0, 1}, {-1, 22, 0, 0, 12, 0, 1}, {-1, 22, 0, 0, 0, 0, 0}, {-1, 19, 0, 0, 4, 0, 0},
+    };
+    for (const Case& c : cases) {
+        CurrentAnnex annex(c.country);
+        EXPECT_EQ(rope_effect_applies(c.type, c.resin, c.pre, 0, c.m1, c.m2, 1, 0), c.expect)
+            << c.type << " " << c.m1 << " " << c.country;
+    }
+}
