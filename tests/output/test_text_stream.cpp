@@ -140,7 +140,7 @@ TEST_F(TextStream, ParagraphTextReplacementsAndTrimming)
     EXPECT_STREQ(oli_text_last(), "a = 2.5 m, b = 3 m, c = 4 m, d = 10.05");
     oli_set_trim_zeros(0);
     Capture empty;
-    oli_text(empty.f, "");
+    oli_text(empty.f, "%s", "");
     oli_text(empty.f, "zwei\n");
     EXPECT_EQ(empty.text(), "\n#SHOWPARA\n0x0\n7\n-1\n \n#END_OF_TEXT\n0x0\n-1\n"
                             "\n#SHOWPARA\n0x0\n7\n-1\n zwei\n#END_OF_TEXT\n0x0\n-1\n");

@@ -72,7 +72,9 @@ TEST(OliViewer, ParsesEveryBlockForm)
             EXPECT_EQ(b.gcaptions[0], "Ansicht");
             EXPECT_EQ(b.extents[1], 10.0);
         }
-        if (b.kind == oliview::Block::Para && b.mode == 4) EXPECT_EQ(b.tabs, std::vector<double>{1.14});
+        if (b.kind == oliview::Block::Para && b.mode == 4) {
+            EXPECT_EQ(b.tabs, std::vector<double>{1.14});
+        }
     }
     // the list font's symbols and code page 437
     EXPECT_EQ(oliview::plain(oliview::decode_text("\xCB\xCE\\k\xCEr \xF3 \x94\xE1 \xC0 \xFD")), "\xCF\x81k \xE2\x89\xA4 \xC3\xB6\xC3\x9F \xCE\xB3 \xC2\xB2");
@@ -122,7 +124,9 @@ TEST(OliViewer, DamagedAndTruncatedListsRenderWhatTheyHave)
     testutil::ScratchDir dir;
     std::string pdf = dir.file("t.pdf");
     ASSERT_TRUE(oliview::render_pdf(t, pdf, "t"));
-    if (!QStandardPaths::findExecutable("pdftotext").isEmpty()) EXPECT_NE(pdf_text(pdf).find("Eingabedaten"), std::string::npos);
+    if (!QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+        EXPECT_NE(pdf_text(pdf).find("Eingabedaten"), std::string::npos);
+    }
 }
 
 TEST(OliViewer, ViewWritesPdfWithHeadingsAndCells)
