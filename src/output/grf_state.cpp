@@ -3,6 +3,7 @@
 #include "helpers/print_helpers.h"
 #include "helpers/rounding.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 #include <cstring>

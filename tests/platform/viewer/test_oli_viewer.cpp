@@ -159,3 +159,32 @@ TEST(OliViewer, PrintWithoutQueueSaysSo)
     Quick_OLI_View("K7-TEST", dir.file("fehlt.oli").c_str());
     EXPECT_TRUE(calllog::contains("(no PDF)"));
 }
+
+TEST(OliViewer, CrLfListsAndPageBreaks)
+{
+    std::string crlf;
+    for (char c : kSample) {
+        if (c == '\n') crlf += '\r';
+        crlf += c;
+    }
+    oliview::Document a = oliview::parse(kSample.data(), kSample.size());
+    oliview::Document b = oliview::parse(crlf.data(), crlf.size());
+    EXPECT_EQ(a.blocks.size(), b.blocks.size());
+    EXPECT_EQ(b.skipped, 0);
+
+    // a long table runs over the page; reserved space that does not fit starts a new page
+    std::string list = "#OLI flags 640\n#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 5.000000\n \xCEr Nr \xCEr Wert\n \xCEr    \xCEr   kN\n";
+    for (int i = 1; i <= 150; ++i) list += "   " + std::to_string(i) + "   Zeile" + std::to_string(i) + "\n";
+    list += "#END_OF_TEXT\n#OLI reserve 25.000\n\n#SHOWPARA\n0x0\n7\n-1\n Nach der Tabelle\n#END_OF_TEXT\n0x0\n-1\n";
+    testutil::ScratchDir dir;
+    std::string pdf = dir.file("long.pdf");
+    ASSERT_TRUE(oliview::render_pdf(oliview::parse(list.data(), list.size()), pdf, "long"));
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext not installed";
+    std::string text = pdf_text(pdf);
+    EXPECT_NE(text.find("Seite 2"), std::string::npos);
+    EXPECT_NE(text.find("Zeile150"), std::string::npos);
+    EXPECT_NE(text.find("Seite 4"), std::string::npos);   // 150 rows fill three pages; the reserve opens the fourth
+    size_t last = text.find("Nach der Tabelle");
+    ASSERT_NE(last, std::string::npos);
+    EXPECT_GT(last, text.find("Seite 3"));
+}
