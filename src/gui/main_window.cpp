@@ -761,7 +761,9 @@ void MainWindow::plot_ansicht_fit(bool) {}
 
 void MainWindow::shrink()
 {
-    resize(minimumSizeHint());
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    plot_ansicht_fit(true);
+    resize(0, 0);
 }
 
 // ---------------------------------------------------------------------------------------------
