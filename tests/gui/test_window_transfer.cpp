@@ -304,11 +304,19 @@ TEST_F(WindowTest, ExitDialogAnswers)
     leave();
     EXPECT_FALSE(quits_after([&] { QTest::keyClick(dlg, Qt::Key_Escape); }));
     EXPECT_FALSE(dlg->isVisible());
+    leave();
+    QApplication::setActiveWindow(dlg);
+    EXPECT_FALSE(quits_after([&] { QTest::keyClick(dlg, Qt::Key_A, Qt::AltModifier); }));
+    EXPECT_FALSE(dlg->isVisible());
     EXPECT_EQ(testutil::read_file(inp_path), original);
 
     // End without saving: quits, the file as the last save wrote it.
     leave();
     EXPECT_TRUE(quits_after([&] { QTest::mouseClick(dlg->butExitNoSave, Qt::LeftButton); }));
+    EXPECT_EQ(testutil::read_file(inp_path), original);
+    leave();
+    QApplication::setActiveWindow(dlg);
+    EXPECT_TRUE(quits_after([&] { QTest::keyClick(dlg, Qt::Key_O, Qt::AltModifier); }));
     EXPECT_EQ(testutil::read_file(inp_path), original);
 
     // End with saving: the file holds the new height, then quits.
