@@ -269,3 +269,21 @@ TEST_F(Graphic, ScaleChoice)
     // 1 x 1 cm for 100 x 100 m: q = 1e-4, below 1/1500
     EXPECT_EQ(grf_choose_scale(1, 1, 100, 100), -1);
 }
+
+TEST_F(Graphic, WindowHolesAndTextAngles)
+{
+    plot_open_grey(plot.f, 0, 0, 10, 10, 1, 0, "t");
+    grf_begin_block_plain(out.f, 0, 0, 10, 10, 1, 1);
+    long start = std::ftell(plot.f);
+    grf_rectangle_with_window(0, 0, 10, 10, 0, 2, 5, 8);   // touches the outer border: no hole
+    grf_rectangle_with_window(0, 0, 10, 10, 2, 2, 5, 8);
+    std::string p = plot.text().substr(size_t(start));
+    EXPECT_EQ(count_of(p, "-area / 0 0\n"), 1);
+    EXPECT_EQ(count_of(p, "-area / 1 0\n"), 1);
+    std::string s = out.text();
+    EXPECT_EQ(count_of(s, " 24  "), 3);   // two outer rectangles and one window
+    grf_set_text_angle(M_PI / 2);
+    grf_text(1, 1, "abc");
+    EXPECT_NE(out.text().find(" 14 90.000000 0\n 3 1.000000 1.000000 \xAE" "abc\xAF\n"), std::string::npos);
+    EXPECT_NE(plot.text().find("-text / 1 4 0 2 1 7 1.000000 1.000000 90.000000 1.2 0. 0.\n"), std::string::npos);
+}
