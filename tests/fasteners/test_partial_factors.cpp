@@ -89,3 +89,29 @@ TEST(PartialFactors, SmallFactors)
     EXPECT_DOUBLE_EQ(z, 15.0);
     EXPECT_NEAR(I, 2250.0, 1e-9);
 }
+
+#include "national_annex/nad_set.h"
+#include "national_annex/nad_set_files.h"
+
+#include <cstdio>
+#include <memory>
+
+TEST(PartialFactors, GammaMOfTheShippedGermanSet)
+{
+    // The shipped "Deutschland" set: gamma_M 1.3 for solid and glued-laminated timber and the
+    // wood-based panels (DIN EN 1995-1-1/NA, Table NA.2), 1.0 for accidental situations.
+    std::unique_ptr<NadSet> set(new NadSet());
+    FILE* f = std::fopen(TAVO_SOURCE_DATA_DIR "/DATA/NAD/Deutschland.NAD", "r");
+    ASSERT_NE(f, nullptr);
+    ASSERT_EQ(nad_read_set(f, set.get()), 1);
+    std::fclose(f);
+    NadEc5Block* saved = cur_ec5_params;
+    cur_ec5_params = &set->ec5;
+    EXPECT_NE(set->ec5.country, 0);
+    EXPECT_DOUBLE_EQ(material_gamma_m(0, 0, 0), 1.3);
+    EXPECT_DOUBLE_EQ(material_gamma_m(2, 4, 0), 1.3);
+    EXPECT_DOUBLE_EQ(material_gamma_m(4, 0, 0), 1.3);
+    EXPECT_DOUBLE_EQ(material_gamma_m(2, 4, 1), 1.0);
+    EXPECT_DOUBLE_EQ(material_gamma_m(13, 0, 0), 0.0);
+    cur_ec5_params = saved;
+}
