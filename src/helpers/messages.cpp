@@ -2,6 +2,7 @@
 
 #include "environment/dialog_text.h"
 #include "helpers/mem_counted.h"
+#include "helpers/messages_internal.h"
 #include "platform/env/font_metrics.h"
 #include "platform/env/vyk_message.h"
 #include "platform/os/calllog.h"
@@ -459,7 +460,9 @@ int font_text_width(const char* text, int font)
     return w + (emphasis ? 5 : 3);
 }
 
-void msg_list_to_hints(FILE* stream)
+const char* msg_current_list_line(int n)
 {
-    (void)stream;
+    const MessageList& l = g.lists[g.current];
+    if (!g.on || l.closed || n < 0 || n >= l.count) return nullptr;
+    return l.lines + (size_t)n * kSlot;
 }
