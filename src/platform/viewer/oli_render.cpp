@@ -337,8 +337,12 @@ private:
             auto runs = runs_of(b.lines[k]);
             bool rule = false;
             for (const Run& r : runs) rule = rule || r.rule;
-            if (!(runs.size() == 1 && runs[0].rule))
-                draw_runs(runs, left + cw, y + size, size, int(k) < header, {}, true, 1e9);
+            if (runs.size() == 1 && runs[0].rule) {
+                // a line that holds only a rule graphic belongs to the row above it
+                hline(y - 0.05 * pitch, 0.015);
+                continue;
+            }
+            draw_runs(runs, left + cw, y + size, size, int(k) < header, {}, true, 1e9);
             advance(pitch);
             if (rule || (grid && int(k) + 1 == header)) hline(y - 0.05 * pitch, 0.015);
         }
