@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 
@@ -375,6 +376,10 @@ double axial_capacity_annex(ConnectionDescription c, double p, double f_c90, Fas
         r->r_ax_head = F_head;
     }
 
+    // Degenerate input (an axis along the grain, a zero length) must not end as a number that passes.
+    if (!std::isfinite(R)) R = 0.0;
+    for (double* v : {&r->r_ax_point, &r->r_ax_head, &F_ax1})
+        if (!std::isfinite(*v)) *v = 0.0;
     r->f_head_used = f_head;
     r->f_head_used_2 = f_head;
     r->r_ax_head_thread = F_ax1;
@@ -526,7 +531,7 @@ double axial_capacity_din(ConnectionDescription c, double p, double f_c90, Faste
             R *= 0.7;
         }
     }
-    R = std::max(0.0, R);
+    R = std::isfinite(R) ? std::max(0.0, R) : 0.0;
     (void)m2;
     r->f_head_used_2 = f_head;
     r->r_ax = R;
