@@ -36,12 +36,22 @@ GrfState& S()
     return s;
 }
 
+// Formats without a length limit of its own (records of long polygons); `limit` cuts texts.
 std::string vformat(const char* format, va_list ap, size_t limit)
 {
-    char buf[4096];
+    char buf[1024];
+    va_list again;
+    va_copy(again, ap);
     int n = std::vsnprintf(buf, sizeof buf, format, ap);
-    if (n < 0) return std::string();
-    std::string s(buf);
+    std::string s;
+    if (n >= 0 && size_t(n) < sizeof buf) {
+        s = buf;
+    } else if (n >= 0) {
+        s.resize(size_t(n) + 1);
+        std::vsnprintf(&s[0], s.size(), format, again);
+        s.resize(size_t(n));
+    }
+    va_end(again);
     if (s.size() > limit) s.resize(limit);
     return s;
 }
@@ -249,7 +259,7 @@ int grf_out(const char* format, ...)
     if (!s.stream) return 0;
     va_list ap;
     va_start(ap, format);
-    std::string t = vformat(format, ap, 4000);
+    std::string t = vformat(format, ap, std::string::npos);
     va_end(ap);
     return fprintf_if_open(s.stream, "%s", t.c_str());
 }
@@ -260,7 +270,7 @@ int grf_plot(const char* format, ...)
     if (!s.plot) return 0;
     va_list ap;
     va_start(ap, format);
-    std::string t = vformat(format, ap, 4000);
+    std::string t = vformat(format, ap, std::string::npos);
     va_end(ap);
     return fprintf_if_open(s.plot, "%s", t.c_str());
 }

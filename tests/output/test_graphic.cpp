@@ -287,3 +287,20 @@ TEST_F(Graphic, WindowHolesAndTextAngles)
     EXPECT_NE(out.text().find(" 14 90.000000 0\n 3 1.000000 1.000000 \xAE" "abc\xAF\n"), std::string::npos);
     EXPECT_NE(plot.text().find("-text / 1 4 0 2 1 7 1.000000 1.000000 90.000000 1.2 0. 0.\n"), std::string::npos);
 }
+
+TEST_F(Graphic, LongPolygonRecordStaysWhole)
+{
+    grf_begin_block_plain(out.f, 0, 0, 10, 10, 1, 1);
+    std::vector<double> xs(300), ys(300);
+    for (int i = 0; i < 300; ++i) {
+        xs[size_t(i)] = i * 0.01;
+        ys[size_t(i)] = 1;
+    }
+    grf_polygon(300, xs.data(), ys.data());
+    std::string s = out.text();
+    size_t p = s.find(" 18 300 ");
+    ASSERT_NE(p, std::string::npos);
+    std::string rec = s.substr(p, s.find('\n', p) - p);
+    EXPECT_EQ(count_of(rec, " "), 2 + 600 + 1);   // record number, count, 600 values and the closing blank
+    EXPECT_NE(rec.find(" 2.990000 1.000000 "), std::string::npos);
+}
