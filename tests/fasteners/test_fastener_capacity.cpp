@@ -133,3 +133,20 @@ TEST(FastenerCapacity, DinRulesWithoutASetAndKnOutput)
     const double expect = std::min(150 * 8 * 80e-6 * rho * rho, 22000.0) / 1000.0;
     EXPECT_NEAR(r.r_ax, expect, 1e-9);
 }
+
+TEST(FastenerCapacity, DegenerateAxisNeverGivesANonFiniteCapacity)
+{
+    CurrentAnnex annex(1);
+    // a wood screw in double shear with its axis along the grain: no axial capacity can be formed
+    ConnectionDescription c = reinforcement_screw(5, 4, 2.6, 8, 100, 60, 70, 30, -1);
+    c.shear_planes = 2;
+    c.axis_angle = 0.0;
+    c.material_1 = c.material_2 = 0;
+    c.grade_1 = c.grade_2 = 2;
+    FastenerResult r;
+    fastener_capacity_from_record(c, &r);
+    for (double v : {r.r_ax, r.r_ax_d, r.r_ax_point, r.r_ax_head, r.r_ax_head_thread}) {
+        EXPECT_TRUE(std::isfinite(v));
+        EXPECT_GE(v, 0.0);
+    }
+}
