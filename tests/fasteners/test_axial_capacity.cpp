@@ -335,3 +335,18 @@ TEST(AxialCapacityAnnex, RopeEffectApplicability)
             << c.type << " " << c.m1 << " " << c.country;
     }
 }
+
+TEST(AxialCapacityAnnex, HeadSideThreadIsTheThreadInsideMember1)
+{
+    CurrentAnnex annex(1);
+    // l 400, l_g 360, t1 100, t2 300, p 300: the thread (360 from the point) reaches 360 - 300 = 60 mm into
+    // member 1, below the cap t1 - 10 = 90: F_ax,1 = 11*8*60*k = 6167.2 (not 90 mm as with p in place of t1)
+    ConnectionDescription c = base(14);
+    c.length = 400; c.thread_length = 360; c.t1 = 100; c.t2 = 300;
+    FastenerResult r = fresh();
+    axial_capacity_annex(c, 300, 2.5, &r);
+    EXPECT_NEAR(r.l_ef_head, 60.0, 1e-9);
+    EXPECT_NEAR(r.r_ax_head_thread, 11 * 8 * 60 * kRho, 1e-6);
+    // point side 11*8*300*k = 30836 -> F_t 22000; R = min(22000, max(6167.2, 1518.45))
+    EXPECT_NEAR(r.r_ax, 11 * 8 * 60 * kRho, 1e-6);
+}
