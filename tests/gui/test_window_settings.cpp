@@ -1,0 +1,180 @@
+// Window geometry per position and the shared fonts and colours file: keys round trip, missing
+// keys, damaged and unwritable files, the style templates and the scripted choosers.
+#include "gui/window_settings.h"
+#include "common/test_util.h"
+#include "platform/os/calllog.h"
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QHeaderView>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString qpath(const std::string& p) { return QString::fromStdString(p); }
+
+} // namespace
+
+TEST(FontsColorsFile, KeysRoundTrip)
+{
+    testutil::ScratchDir dir;
+    const QString path = qpath(dir.file("tavo52_fonts"));
+    FontsColors fc;
+    fc.font = QFont(QStringLiteral("DejaVu Sans"), 13);
+    fc.font_table = QFont(QStringLiteral("DejaVu Serif"), 9);
+    fc.background = QColor(1, 2, 3);
+    fc.ergwin_ok = QColor(4, 5, 6);
+    fc.ergwin_fehler = QColor(7, 8, 9);
+    fc.toolbar = QColor(10, 11, 12);
+    fc.tabheader = QColor(13, 14, 15);
+    ASSERT_TRUE(write_fonts_colors(path, fc));
+
+    {   // the file carries the shared keys
+        QSettings s(path, QSettings::IniFormat);
+        for (const char* key : {"Font", "FontTable", "MainWindowBackground", "ErgWindowBackground_ok",
+                                "ErgWindowBackground_fehler", "ToolBarBackground", "TableHeaderBackground"})
+            EXPECT_TRUE(s.contains(QString::fromLatin1(key))) << key;
+    }
+    const FontsColors back = read_fonts_colors(path);
+    EXPECT_TRUE(back.has_font);
+    EXPECT_EQ(back.font.family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(back.font.pointSize(), 13);
+    EXPECT_EQ(back.font_table.family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(back.font_table.pointSize(), 9);
+    EXPECT_EQ(back.background, fc.background);
+    EXPECT_EQ(back.ergwin_ok, fc.ergwin_ok);
+    EXPECT_EQ(back.ergwin_fehler, fc.ergwin_fehler);
+    EXPECT_EQ(back.toolbar, fc.toolbar);
+    EXPECT_EQ(back.tabheader, fc.tabheader);
+}
+
+TEST(FontsColorsFile, MissingDamagedAndPartialFiles)
+{
+    testutil::ScratchDir dir;
+    const FontsColors reset = reset_fonts_colors();
+    EXPECT_EQ(reset.background.name(), QStringLiteral("#e1e1e1"));
+    EXPECT_EQ(reset.ergwin_ok.name(), QStringLiteral("#bcffcf"));
+    EXPECT_EQ(reset.ergwin_fehler.name(), QStringLiteral("#ff9999"));
+    EXPECT_EQ(reset.toolbar.name(), QStringLiteral("#d0d0d0"));
+    EXPECT_EQ(reset.tabheader.name(), QStringLiteral("#ffffff"));
+
+    // No file: no font, the reset colours.
+    FontsColors fc = read_fonts_colors(qpath(dir.file("none")));
+    EXPECT_FALSE(fc.has_font);
+    EXPECT_EQ(fc.background, reset.background);
+
+    // Damaged bytes read as a file without "Font".
+    ASSERT_TRUE(testutil::write_file(dir.file("damaged"), std::string("\x00\xff[[=\n\x01Font\x00=\xfe", 14)));
+    fc = read_fonts_colors(qpath(dir.file("damaged")));
+    EXPECT_FALSE(fc.has_font);
+    EXPECT_EQ(fc.toolbar, reset.toolbar);
+
+    // "Font" without colours: never black; the results box takes RGB 102, 255, 102 and 255, 153, 153.
+    {
+        QSettings s(qpath(dir.file("partial")), QSettings::IniFormat);
+        s.setValue(QStringLiteral("Font"), QFont(QStringLiteral("DejaVu Sans"), 11));
+        s.setValue(QStringLiteral("ToolBarBackground"), QColor());   // an invalid colour stored
+    }
+    fc = read_fonts_colors(qpath(dir.file("partial")));
+    EXPECT_TRUE(fc.has_font);
+    EXPECT_EQ(fc.background.name(), QStringLiteral("#e1e1e1"));
+    EXPECT_EQ(fc.toolbar.name(), QStringLiteral("#d0d0d0"));
+    EXPECT_EQ(fc.tabheader.name(), QStringLiteral("#ffffff"));
+    EXPECT_EQ(fc.ergwin_ok, QColor(102, 255, 102));
+    EXPECT_EQ(fc.ergwin_fehler, QColor(255, 153, 153));
+}
+
+TEST(FontsColorsFile, FailedWriteKeepsTheOldFile)
+{
+    testutil::ScratchDir dir;
+    // A folder in place of the file cannot be replaced.
+    ASSERT_TRUE(testutil::write_file(dir.file("blocker"), "x"));
+    EXPECT_FALSE(write_fonts_colors(qpath(dir.file("blocker/tavo52_fonts")), reset_fonts_colors()));
+    EXPECT_EQ(testutil::read_file(dir.file("blocker")), "x");
+}
+
+TEST(StyleTemplates, ColourNames)
+{
+    const QColor c(0x12, 0xab, 0xef);
+    EXPECT_EQ(main_window_style(c), QStringLiteral("QMainWindow {background-color:#12abef; }"));
+    EXPECT_EQ(dialog_style(c), QStringLiteral("QDialog {background-color:#12abef; }"));
+    EXPECT_EQ(tab_widget_style(c), QStringLiteral("QTabWidget {background-color:#12abef; }"));
+    EXPECT_EQ(results_box_style(c), QStringLiteral("background-color:#12abef;"));
+    EXPECT_EQ(tool_bar_style(c), QStringLiteral("QToolBar {background-color:#12abef; }"));
+    EXPECT_EQ(table_header_style(c), QStringLiteral("QHeaderView::section {background-color:#12abef;}"
+                                                    "QTableCornerButton::section {background-color:#12abef;}"));
+}
+
+TEST(WindowSettingsFile, GeometryRoundTripAndCentring)
+{
+    testutil::ScratchDir dir;
+    const QString path = qpath(dir.file("T1_01.ini"));
+    {
+        QMainWindow w;
+        w.setGeometry(40, 50, 300, 200);
+        ASSERT_TRUE(save_window_settings(&w, path));
+    }
+    QSettings s(path, QSettings::IniFormat);
+    EXPECT_TRUE(s.contains(QStringLiteral("mainwindowGeometry")));
+    EXPECT_TRUE(s.contains(QStringLiteral("mainwindowState")));
+    EXPECT_TRUE(s.contains(QStringLiteral("Font")));
+    {
+        QMainWindow w;
+        load_window_settings(&w, path);
+        EXPECT_EQ(w.size(), QSize(300, 200));
+    }
+
+    // Without a file, and with a damaged one, the window is centred:
+    // x = floor((screen width - 1) / 2) - floor((window width - 1) / 2), likewise y.
+    ASSERT_TRUE(testutil::write_file(dir.file("damaged.ini"), "mainwindowGeometry=@ByteArray(\\x1\\x2)\n\x01\x02"));
+    for (const char* name : {"missing.ini", "damaged.ini"}) {
+        QMainWindow w;
+        w.resize(201, 101);
+        load_window_settings(&w, qpath(dir.file(name)));
+        const QRect g = QGuiApplication::primaryScreen()->geometry();
+        EXPECT_EQ(w.pos(), QPoint((g.width() - 1) / 2 - 100, (g.height() - 1) / 2 - 50)) << name;
+    }
+}
+
+TEST(Choosers, ScriptedAndCancelled)
+{
+    calllog::clear();
+    calllog::clear_answers();
+    calllog::push_answer(0x336699);
+    EXPECT_EQ(choose_color(QColor(1, 2, 3), nullptr), QColor(0x33, 0x66, 0x99));
+    EXPECT_TRUE(calllog::contains("QColorDialog: #010203"));
+    // Nobody there to answer: cancelled, an invalid colour.
+    EXPECT_FALSE(choose_color(QColor(1, 2, 3), nullptr).isValid());
+
+    const QFont initial(QStringLiteral("DejaVu Sans"), 10);
+    calllog::push_answer(14);
+    EXPECT_EQ(choose_font(initial, nullptr).pointSize(), 14);
+    EXPECT_EQ(choose_font(initial, nullptr), initial);
+}
+
+TEST(Fonts, AllWidgetsButTableViewsAndTheDefaultButton)
+{
+    QWidget top;
+    auto* lay = new QVBoxLayout(&top);
+    auto* plain = new QPushButton(QStringLiteral("a"));
+    auto* keep = new QPushButton(QStringLiteral("b"));
+    keep->setObjectName(QStringLiteral("pb_font_default"));
+    auto* table = new QTableView;
+    lay->addWidget(plain);
+    lay->addWidget(keep);
+    lay->addWidget(table);
+    // Every widget of the forms carries a font of its own, which a parent's font does not override.
+    keep->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 8));
+    table->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 9));
+    const QFont f(QStringLiteral("DejaVu Serif"), 17);
+    apply_font_to_all_widgets(f);
+    EXPECT_EQ(plain->font().pointSize(), 17);
+    EXPECT_EQ(keep->font().pointSize(), 8);
+    EXPECT_EQ(table->font().pointSize(), 9);
+    // Header views are no table views and take the font.
+    EXPECT_EQ(table->horizontalHeader()->font().pointSize(), 17);
+}
