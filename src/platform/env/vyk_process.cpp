@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <spawn.h>
 #include <string>
 #include <sys/stat.h>
@@ -112,4 +113,39 @@ int FindVYKWindow(const char* title, int n)
 void VYKSleep(int ms)
 {
     if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+int VYKRunToFile(const char* path, const char* const* argv, const char* output)
+{
+    if (!path || !output) return -1;
+    std::string prog = resolve_program(slashes(path));
+    std::vector<std::string> args;
+    std::string line = "VYKRunToFile: " + prog;
+    if (argv) {
+        for (int i = 0; argv[i]; ++i) {
+            args.push_back(i == 0 ? prog : std::string(argv[i]));
+            if (i > 0) line += " " + std::string(argv[i]);
+        }
+    }
+    if (args.empty()) args.push_back(prog);
+    line += " > " + std::string(output);
+    calllog::add(line);
+
+    posix_spawn_file_actions_t actions;
+    if (::posix_spawn_file_actions_init(&actions) != 0) return -1;
+    int ok = ::posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0) == 0 &&
+             ::posix_spawn_file_actions_addopen(&actions, 1, output, O_WRONLY | O_CREAT | O_TRUNC, 0644) == 0 &&
+             ::posix_spawn_file_actions_adddup2(&actions, 1, 2) == 0;
+    std::vector<char*> cargs;
+    for (auto& a : args) cargs.push_back(a.data());
+    cargs.push_back(nullptr);
+    std::fflush(nullptr);
+    pid_t pid = 0;
+    if (ok) ok = ::posix_spawn(&pid, prog.c_str(), &actions, nullptr, cargs.data(), environ) == 0;
+    ::posix_spawn_file_actions_destroy(&actions);
+    if (!ok) return -1;
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
+    // A child that could not open its output or start its program ends with 127.
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

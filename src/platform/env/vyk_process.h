@@ -19,3 +19,8 @@ void ShowVYKProcessWindow(std::intptr_t handle, int how);
 int FindVYKWindow(const char* title, int n);
 
 void VYKSleep(int ms);
+
+// Starts the program `path` with the argument vector `argv` (never through a shell), its standard
+// output and error going to the file `output` (replaced) and its input from /dev/null, and waits
+// for its end. Returns the exit status, -1 when it could not start or `output` cannot be written.
+int VYKRunToFile(const char* path, const char* const* argv, const char* output);
