@@ -1,9 +1,13 @@
-// The demo position of the shipped demo environment calculates.
+// The demo position and the national-annex set shipped with the program calculate.
 #include "check_fixture.h"
 
 #include "core/position_file.h"
+#include "national_annex/nad_set.h"
+#include "national_annex/nad_set_files.h"
 
+#include <cstdio>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 // Demo: GL30h (code 2, grade 5), b 120, h 240, h_ro = h_ru = 70, a 100, unreinforced; two loads:
@@ -35,4 +39,35 @@ TEST_F(CheckTest, DemoPositionCalculates)
     EXPECT_NEAR(d.a_ef, 12000.0, 1e-9);
     EXPECT_NEAR(d.nachweise[2].eta, 1.410899, 1e-6);
     EXPECT_NEAR(d.eta_max, 1.410899, 1e-6);
+}
+
+// The shipped German set carries the factors the checks above assume: gamma_M 1.3, accidental 1.0,
+// the German crack factors and gamma_M2 1.25 / 1.15 for accidental situations.
+TEST_F(CheckTest, ShippedGermanSetGivesTheCheckpoint)
+{
+    FILE* f = std::fopen(TAVO_SOURCE_DATA_DIR "/DATA/NAD/Deutschland.NAD", "rb");
+    ASSERT_NE(f, nullptr);
+    std::unique_ptr<NadSet> set(new NadSet());
+    ASSERT_EQ(nad_read_set(f, set.get()), 1);
+    std::fclose(f);
+    cur_ec5_params = &set->ec5;
+    cur_ec3_params = &set->ec3;
+
+    d.cal_nachweise();
+    ASSERT_EQ(d.nachweise.size(), 3);
+    EXPECT_NEAR(d.nachweise[0].eta, 1.244624, 1e-6);  // as RectangularOpeningCheckpoint
+    EXPECT_NEAR(d.nachweise[1].eta, 0.435124, 1e-6);  // as BendingCheckpoint
+    EXPECT_NEAR(d.nachweise[2].eta, 1.410899, 1e-6);  // as ShearCheckpoint (k_cr 0.5)
+
+    // Rods d_r 6 in an earthquake load: as RodsInAccidentalSituationTakeAccidentalGammaM2
+    d.verstaerkt = 1;
+    d.verst_typ = 1;
+    d.d_r = 6;
+    d.l_e = 240;
+    d.n_gs = 2;
+    d.fest_gs = 23;
+    d.lasten[0] = load(10, 5, 1.1, 7);
+    d.cal_nachweise();
+    EXPECT_DOUBLE_EQ(d.zeilen_durchbruch[0].gamma_m2, 1.15);
+    EXPECT_NEAR(d.zeilen_durchbruch[0].eta_bond_l, 0.302772, 1e-6);
 }
