@@ -1,0 +1,54 @@
+// Import of internal-force sets from the environment: the component, its export file, the
+// internal-force tool "Trobavex" and the table of the combinations it delivers.
+#pragma once
+#include <cstdio>
+
+struct SelectedComponent;
+struct VYKExportObject;
+
+constexpr int IMPORT_MAX_SETS = 10;
+
+struct ImportedCutRow {
+    int accidental;     // non-zero: accidental combination
+    float kmod;
+    float* values;      // 6 values per set
+    char* texts[7];     // text slots 1 to 7 (DOS code page); slots 1 and 2 from the file, null when empty
+};
+
+struct ImportedForces {
+    int valid;          // 1 only after a complete read
+    ImportedCutRow* rows;
+    int row_count;
+    int values_per_row;
+    int set_count;
+    VYKExportObject* headers[16];
+    int rows_per_set[IMPORT_MAX_SETS];
+};
+
+extern ImportedForces imported_forces;
+// The component of the last import of the run, offered again by the next one.
+extern SelectedComponent* last_component;
+
+// Runs the whole exchange and fills the imported table. The question "Gleiches Bauteil ..." takes a
+// scripted answer (QMessageBox::Yes or No) where no person can answer. Returns the number of rows
+// when the table was read completely, else 0.
+int Import_BeamCutMultiResults(SelectedComponent* component, int a, int b, int c, int d, int n,
+                               const char* const* names);
+// Reads the tool's result file for n sets into the imported table; the row count or 0.
+int read_beam_cut_results(FILE* stream, int n);
+
+VYKExportObject* imported_force_header(int set);
+int imported_force_rows_of_set(int set);
+int imported_force_values(int row, float* values);
+int imported_force_accidental(int row);
+double imported_force_kmod(int row);
+const char* imported_force_text1(int row);
+const char* imported_force_text2(int row);
+const char* imported_force_text3(int row);
+const char* imported_force_text4(int row);
+const char* imported_force_text5(int row);
+const char* imported_force_text6(int row);
+const char* imported_force_text7(int row);
+
+void clear_imported_forces(void);
+void free_imported_forces(void);
