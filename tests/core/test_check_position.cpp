@@ -1,4 +1,4 @@
-// The demo position and the national-annex set shipped with the program calculate.
+// An unreinforced glulam position and the national-annex set shipped with the program calculate.
 #include "check_fixture.h"
 
 #include "core/position_file.h"
@@ -10,11 +10,11 @@
 #include <memory>
 #include <sstream>
 
-// Demo: GL30h (code 2, grade 5), b 120, h 240, h_ro = h_ru = 70, a 100, unreinforced; two loads:
+// GL30h (code 2, grade 5), b 120, h 240, h_ro = h_ru = 70, a 100, unreinforced; two loads:
 // V 6.5, M 4.2 / 4.8, k_mod 0.6, class 0, and V 12.5, M 7.9 / 8.6, k_mod 0.9, class 3.
-TEST_F(CheckTest, DemoPositionCalculates)
+TEST_F(CheckTest, UnreinforcedGlulamPositionCalculates)
 {
-    std::ifstream in(TAVO_SOURCE_DATA_DIR "/../demo/work/DEMO_01.inp", std::ios::binary);
+    std::ifstream in(TAVO_TEST_DATA_DIR "/unreinforced_glulam.inp", std::ios::binary);
     ASSERT_TRUE(in.good());
     std::stringstream bytes;
     bytes << in.rdbuf();
