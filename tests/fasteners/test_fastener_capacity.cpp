@@ -150,3 +150,16 @@ TEST(FastenerCapacity, DegenerateAxisNeverGivesANonFiniteCapacity)
         EXPECT_GE(v, 0.0);
     }
 }
+
+TEST(FastenerCapacity, MaterialWithoutPartialFactorGivesNoDesignValue)
+{
+    CurrentAnnex annex(1);
+    // material_gamma_m answers 0 for a code without a factor; the design value must not become infinite
+    ConnectionDescription c = reinforcement_screw(14, 8, 5.3, 10, 300, 290, 300, 150, -1);
+    c.gamma_m_1 = c.gamma_m_2 = material_gamma_m(13, 0, 0);
+    ASSERT_EQ(c.gamma_m_1, 0.0);
+    FastenerResult r;
+    fastener_capacity_from_record(c, &r);
+    EXPECT_NEAR(r.r_ax, 14390.2, 0.05);
+    EXPECT_EQ(r.r_ax_d, 0.0);
+}
