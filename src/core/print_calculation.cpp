@@ -1,0 +1,275 @@
+// Printed calculation of a position: the print slots of the data object, the start of the output
+// list with header and input data, and the forces table.
+#include "core/print_calculation.h"
+#include "core/position_files.h"
+#include "core/print_table.h"
+#include "core/print_text.h"
+#include "core/tavo52_data.h"
+
+#include "fasteners/fastener_types.h"
+#include "fasteners/partial_factors.h"
+#include "materials/material_codes.h"
+#include "materials/material_names.h"
+#include "materials/steel_grades.h"
+#include "materials/timber_factors.h"
+#include "materials/timber_strengths.h"
+#include "national_annex/nad_ec5_block.h"
+#include "output/grf_state.h"
+#include "output/oli_paragraph.h"
+#include "output/oli_writer.h"
+#include "platform/env/vyk_message.h"
+#include "platform/layout/oli_layout.h"
+#include "platform/viewer/oli_viewer.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Cells of the text columns of the forces table: 15 bytes and the terminator.
+constexpr int kCell = 16;
+
+const char* design_situation(int typ_durchbruch, int verstaerkt, int verst_typ)
+{
+    static const char* const rect[4] = {
+        u8"Trägerdurchbruch rechteckig unverstärkt gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7",
+        u8"Trägerdurchbruch rechteckig mit aufgeklebten Verstärkungen gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4",
+        u8"Trägerdurchbruch rechteckig mit eingeklebten Stahlstäben gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4",
+        u8"Trägerdurchbruch rechteckig mit Verstärkungen durch Vollgewindeschrauben gemäß DIN EN 1995-1-1/NA:2013-08, "
+        u8"NCI NA.6.8.4"};
+    static const char* const circ[4] = {
+        u8"Trägerdurchbruch kreisförmig unverstärkt gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7",
+        u8"Trägerdurchbruch kreisförmig mit aufgeklebten Verstärkungen gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4",
+        u8"Trägerdurchbruch kreisförmig mit eingeklebten Stahlstäben gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4",
+        u8"Trägerdurchbruch kreisförmig mit Verstärkungen durch Vollgewindeschrauben gemäß DIN EN 1995-1-1/NA:2013-08, "
+        u8"NCI NA.6.8.4"};
+    int kind = 0;
+    if (verstaerkt && verst_typ >= 0 && verst_typ <= 2) kind = verst_typ + 1;
+    return typ_durchbruch == 1 ? circ[kind] : rect[kind];
+}
+
+// A text of the Qt side in the DOS code page, cut to fit a cell of the forces table.
+void dos_cell(char* cell, const QString& text)
+{
+    char* dos = qstring_to_dos_cstr(text);
+    print_cell_text(cell, kCell, dos);
+    std::free(dos);
+}
+
+void screw_lines(FILE* file, const TAVO52_DATA& d)
+{
+    const bool group1 = is_screw_type_group1(d.typ_schraube);
+    const bool group2 = is_screw_type_group2(d.typ_schraube);
+    if (!group1 && !group2) return;
+    if (group2 || d.typ_schraube == 13)
+        print_text(file,
+                   u8"d╬\\1╬r = %.1lf mm, d╬\\k╬r = %.1lf mm, a╬\\3,c╬r = %.0lf mm, a╬\\2╬r = %.0lf mm, "
+                   u8"a╬\\4,c╬r = %.0lf mm",
+                   d.sc_d1, d.sc_dk, d.a_3c, d.a_2, d.a_4c);
+    print_text(file, "%s, %s", d.rostfrei ? "aus rostfreiem Stahl" : "aus Kohlenstoffstahl",
+               d.vorgebohrt ? "vorgebohrt" : "nicht vorgebohrt");
+    if (!d.mit_unterleg || !(d.d_unterleg > 1.0)) return;
+    if (group1 || d.typ_schraube == 14)
+        print_text(file, "Unterlegscheibe d = %.0lf mm", d.d_unterleg);
+    else if (d.typ_schraube == 15)
+        print_text(file, "%s Unterlegscheibe d = %.0lf mm", d.unterleg_art == 1 ? "gepresste" : "gedrehte",
+                   d.d_unterleg);
+}
+
+void abort_box()
+{
+    Init_Message();
+    Set_Message_Title("ABBRUCH");
+    Set_Message_Symbol(2, 0, 0, 0);
+    Fill_Message("Die Druckliste kann nicht erzeugt werden!");
+    Draw_Message();
+}
+
+// Closes the list; false when any write to it failed, so that a partial list is never shown.
+bool close_list(FILE* file)
+{
+    oli_close_bookmarks(file);
+    bool ok = std::fflush(file) == 0 && !std::ferror(file);
+    if (std::fclose(file) != 0) ok = false;
+    return ok;
+}
+
+// The list after the input data: the error section, or the results and the summary.
+void write_results(TAVO52_DATA& d, FILE* file, int r, int e)
+{
+    if (r != 0 || e != 0) {
+        d.print_error_messages(file, r != 0 ? r : e, 0);
+        return;
+    }
+    d.print_results(file);
+    print_summary(file, d.eta_max);
+}
+
+// Preview and print: calculate, write the list, hand it on. Nothing is handed on when the list
+// could not be written in full.
+void print_position(TAVO52_DATA& d, bool to_printer)
+{
+    if ((d.holzart == 0 || d.holzart == 1) && d.verstaerkt == 0) {
+        Init_Message();
+        Set_Message_Title("Info");
+        Set_Message_Symbol(1, 0, 0, 0);
+        Fill_Message(print_cp437(u8"Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig!").c_str());
+        Draw_Message();
+    }
+    const int r = d.cal_nachweise();
+    FILE* file = std::fopen(oli_path.c_str(), "w");
+    if (!file) {
+        abort_box();
+        return;
+    }
+    d.print_input_section(file);
+    write_results(d, file, r, 0);
+    if (!close_list(file)) {
+        abort_box();
+        return;
+    }
+    if (to_printer)
+        Quick_OLI_Print(component_id.c_str(), oli_path.c_str());
+    else
+        Quick_OLI_View(component_id.c_str(), oli_path.c_str());
+}
+
+}  // namespace
+
+void TAVO52_DATA::Print_OliView() { print_position(*this, false); }
+
+void TAVO52_DATA::Print_OliPrint() { print_position(*this, true); }
+
+// *err_vm receives 1 when the list could not be opened or not be written in full, else 0.
+int TAVO52_DATA::cal_Print(int* err_vm)
+{
+    int e = 0;
+    if (err_vm) *err_vm = 0;
+    const int r = cal_nachweise();
+    FILE* file = std::fopen(oli_path.c_str(), "w");
+    if (!file) {
+        if (err_vm) *err_vm = 1;
+        return r;
+    }
+    print_input_section(file);
+    write_results(*this, file, r, e);
+    if (!close_list(file) && err_vm) *err_vm = 1;
+    return r;
+}
+
+void TAVO52_DATA::print_input_section(FILE* file)
+{
+    grf_set_colour_mode(1);
+    OLI_setFlags(file, 896);
+    OLI_setLayout(file, 4115);
+    oli_writer_init(3, 2, 1);
+
+    char* title = qstring_to_dos_cstr(position_title);
+    std::fprintf(file, "#CONTENTS\n");
+    std::fprintf(file, " %s", title ? title : "");
+    std::fprintf(file, " \n");
+    std::free(title);
+    oli_version_line(file, "k7-tvo52");
+
+    print_heading(file, 1, "Eingabedaten");
+    if (cur_ec5_params) print_heading(file, 2, "%s", print_cp437(design_situation(typ_durchbruch, verstaerkt, verst_typ)).c_str());
+
+    // Beam
+    print_heading(file, 2, "Balken");
+    double rho = 0.0;
+    get_rho_k(holzart, holzguete, 0.0, &rho, nullptr);
+    double fm = 0, ft = 0, fc = 0, fv = 0, fc90 = 0, kh = 1.0;
+    get_strengths(holzart, holzguete, 1, 6, b, h, &fm, &ft, &fc, &fv, &fc90, &kh);
+    if (is_glulam_material(holzart) && mit_kh == 0) fm /= kh;
+    fm *= 0.001;
+    ft *= 0.001;
+    fc *= 0.001;
+    fv *= 0.001;
+    const double ft90 = get_ft90k(holzart, holzguete);
+    const char* nkl_text = nkl == 1 ? "NKL 1" : nkl == 2 ? "NKL 2" : nkl == 3 ? "NKL 3" : "undefiniert";
+    print_text(file, u8"Balken aus %s ╬b%.0f/%.0f mm╬r, ╦╬\\k╬r = %.0lf kg/m╬/3╬r, %s",
+               material_long_name(holzart, holzguete), b, h, rho, nkl_text);
+    print_text(file,
+               u8"h╬\\ro╬r = %.0lf mm, h╬\\ru╬r = %.0lf mm, a = %.0lf mm (Bezeichnungen gemäß NA:2013-08, NCI NA.6.7 "
+               u8"Bild NA.7)",
+               h_ro, h_ru, a);
+    print_text(file,
+               u8"f╬\\m,k╬r = %.2lf N/mm╬/2╬r, f╬\\t,k╬r = %.2lf N/mm╬/2╬r, f╬\\c,k╬r = %.2lf N/mm╬/2╬r, "
+               u8"f╬\\v,k╬r = %.2lf N/mm╬/2╬r, f╬\\t90,k╬r = %.2lf N/mm╬/2╬r",
+               fm, ft, fc, fv, ft90);
+    if (typ_durchbruch != 1) print_text(file, u8"Die Ecken des Durchbruchs sind auszurunden mit r ≥ 15 mm");
+    if (is_glulam_material(holzart) && mit_kh) print_text(file, u8"f╬\\m,k╬r wurde mit k╬\\h╬r = %.3lf erhöht", kh);
+
+    // Reinforcement
+    if (verstaerkt) {
+        if (verst_typ == 0) {
+            print_heading(file, 2, u8"Verstärkung durch aufgeleimte Laschen");
+            print_text(file,
+                       u8"%s a╬\\r╬r = %.0lf mm, h╬\\1╬r = %.0lf mm, t╬\\r╬r = %.0lf mm╬r, f╬\\t,k╬r = %.2lf "
+                       u8"N/mm╬/2╬r╬r",
+                       material_long_name(mat_laschen, guete_laschen), a_r, h_1, t_r, ftk_laschen);
+            if (mat_laschen == 6) print_text(file, "parallel zur Faserrichtung der Deckfurniere");
+        } else if (verst_typ == 1) {
+            const std::string what = print_cp437(n_gs >= 2 ? u8"eingeklebte Stahlstäbe" : "eingeklebten Stahlstab");
+            print_heading(file, 2, u8"Verstärkung durch %d %s", n_gs, what.c_str());
+            if (fest_gs == 1044)
+                print_text(file,
+                           u8"d╬\\r╬r = %.0lf mm, d╬\\ef╬r = %.1lf mm, l╬\\e╬r = %.0lf mm╬r, BST500A/B, "
+                           u8"a╬\\3,c╬r = %.0lf mm, a╬\\2╬r = %.0lf mm, a╬\\4,c╬r = %.0lf mm",
+                           d_r, d_ef, l_e, a_3c, a_2, a_4c);
+            else
+                print_text(file,
+                           u8"d╬\\r╬r = %.0lf mm, d╬\\ef╬r = %.1lf mm, l╬\\e╬r = %.0lf mm╬r, %s, a╬\\3,c╬r = %.0lf mm, "
+                           u8"a╬\\2╬r = %.0lf mm, a╬\\4,c╬r = %.0lf mm",
+                           d_r, d_ef, l_e, steel_grade_name(fest_gs), a_3c, a_2, a_4c);
+        } else if (verst_typ == 2) {
+            print_heading(file, 2, u8"Verstärkung durch %d Vollgewindeschraube(n) %s, %.1lf x %.1lf", n_sc,
+                          fastener_type_name(typ_schraube, 0), sc_d, sc_l);
+            screw_lines(file, *this);
+        }
+    }
+
+    print_text(file, u8"Bitte beachten: Abstand zum Trägerende l╬\\v╬r ≥ h, lichter Abstand zur Auflagermitte "
+                     u8"l╬\\a╬r ≥ 0,5 h");
+    if (verstaerkt)
+        print_text(file, u8"                lichter Abstand benachbarter Durchbrüche l╬\\z╬r ≥ h ≥ 300 mm");
+    else
+        print_text(file, u8"                lichter Abstand benachbarter Durchbrüche l╬\\z╬r ≥ 1,5 h ≥ 300 mm");
+
+    print_text(file, " ");
+    print_view_drawing(file);
+
+    // Forces table
+    print_heading(file, 2, u8"Schnittgrößen");
+    const int n = lasten.size();
+    const int w = nk_sni + 5;
+    PrintTable t(11, n);
+    t.row_numbers("Nr.", 2);
+    char* names = t.texts(" ", "Name", kCell, kCell);
+    double* nl = t.numbers("linker Rand", u8"N╬\\d╬r", "kN", w, nk_sni);
+    double* vl = t.numbers("=", u8"V╬\\d╬r", "kN", w, nk_sni);
+    double* ml = t.numbers("=", u8"M╬\\d╬r", "kNm", w, nk_sni);
+    double* nr = t.numbers("rechter Rand", u8"N╬\\d╬r", "kN", w, nk_sni);
+    double* vr = t.numbers("=", u8"V╬\\d╬r", "kN", w, nk_sni);
+    double* mr = t.numbers("=", u8"M╬\\d╬r", "kNm", w, nk_sni);
+    char* kled = t.texts(" ", "KLED", kCell, kCell);
+    double* kmod = t.numbers(" ", u8"k╬\\mod╬r", "-", 6, 3);
+    double* gamma = t.numbers(" ", u8"└", "-", 6, 2);
+    const int combined_class = cur_ec5_params && cur_ec5_params->country != 0;
+    for (int i = 0; i < n; ++i) {
+        const LoadRow& l = lasten[i];
+        dos_cell(names + i * kCell, l.name);
+        nl[i] = l.n_l;
+        vl[i] = l.v_l;
+        ml[i] = l.m_l;
+        nr[i] = l.n_r;
+        vr[i] = l.v_r;
+        mr[i] = l.m_r;
+        dos_cell(kled + i * kCell, kled_text_from_index(l.kled, combined_class));
+        kmod[i] = l.kmod;
+        // γ_M as the opening check took it for this load.
+        gamma[i] = i < zeilen_durchbruch.size() ? zeilen_durchbruch[i].gamma_m
+                                                 : material_gamma_m(holzart, holzguete, l.kled == 6 || l.kled == 7);
+    }
+    t.write(file);
+}

@@ -1,0 +1,37 @@
+// Printed calculation of a position: the output list with header, input data, view drawing,
+// forces table, the check sections and the summary. The sections live in the data object's
+// print members; this header holds the pieces they share and the tests reach.
+#pragma once
+#include <cstdio>
+#include <string>
+
+// A utilisation up to this value counts as fulfilled in the output list.
+constexpr double PRINT_ETA_LIMIT = 1.009;
+
+// Verdict texts of the output list (code page 437), each in a static buffer that the next call
+// of the same function overwrites.
+const char* print_color_green();
+const char* print_color_red();
+const char* print_color_reset();
+const char* print_ok_text();
+const char* print_not_ok_text();
+const char* print_check_fulfilled_text();
+const char* print_check_failed_text();
+
+// Closing line of a check section: "u_max = ... <= 1 -> ok." up to PRINT_ETA_LIMIT, "> 1" with the
+// red verdict above it, and "not verifiable" with the red verdict for a value that is no number.
+void print_closing_line(FILE* file, double eta);
+// Summary with the overall utilisation of all checks, judged like a closing line.
+void print_summary(FILE* file, double eta_max);
+
+// Drawing scale of the view drawing: the fixed-point search for the paper scale s' (cm of
+// paper per mm of beam) of a drawing of K x h mm on breite x hoehe cm with its margins, then the
+// first denominator N of the candidate list with s' >= 1/N. Returns 0 when no candidate fits
+// (s' below 1/10000, or a drawing size that leaves no positive scale); *s_out receives s'.
+double view_drawing_scale(double K, double h, double breite, double hoehe, double* s_out);
+
+// Output-list bytes (code page 437) of a text written in UTF-8 in the source.
+std::string print_cp437(const char* utf8);
+
+// The plot file of the view drawing: "<id>01.SPF" in the folder of the output list.
+std::string view_plot_path(const std::string& list_path, const std::string& id);

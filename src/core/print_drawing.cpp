@@ -1,0 +1,212 @@
+// View drawing of the printed calculation: the elevation of the beam with its opening and its
+// reinforcement, drawn to scale into the output list with dimension chains in mm, and written at
+// the same time into the plot file of the component.
+#include "core/print_calculation.h"
+#include "core/print_text.h"
+#include "core/position_files.h"
+#include "core/tavo52_data.h"
+
+#include "environment/ptrarr.h"
+#include "helpers/print_helpers.h"
+#include "output/grf_dimension.h"
+#include "output/grf_shapes.h"
+#include "output/grf_state.h"
+#include "platform/layout/oli_layout.h"
+
+#include <cmath>
+
+namespace {
+
+const double kScaleCandidates[34] = {0.1,  0.25, 0.5,  1,    1.25, 1.5,  2,    2.5,  5,    10,   15,   20,
+                                     25,   30,   40,   50,   60,   70,   75,   80,   90,   100,  125,  150,
+                                     175,  200,  250,  500,  750,  1000, 2000, 2500, 5000, 10000};
+
+void line_width(double w) { fprintf_if_open(grf_state().stream, " 6 %lf\n", w); }
+
+// Quarter circle of radius 30 mm replacing one corner of the rectangular opening: 7 points at
+// 0°, 15° ... 90°, from the tangent point on the edge it comes from to the one on the next edge.
+void corner(double cx, double cy, double phi0, double* xs, double* ys, int* n)
+{
+    const double pi = 3.14159265358979323846;
+    for (int k = 0; k <= 6; ++k) {
+        const double phi = (phi0 - 15.0 * k) * pi / 180.0;
+        xs[*n] = cx + 30.0 * std::cos(phi);
+        ys[*n] = cy + 30.0 * std::sin(phi);
+        ++*n;
+    }
+}
+
+}  // namespace
+
+double view_drawing_scale(double K, double h, double breite, double hoehe, double* s_out)
+{
+    double s = 1.0, s1 = 0.0;
+    for (int it = 1; it <= 999; ++it) {
+        const double r = 1.0 / s;
+        s1 = std::min(breite / (K + 2.4 * r), hoehe / (h + 1.8 * r));
+        // A drawing size that leaves no positive scale has none to converge to.
+        if (!(s1 > 0.0) || !std::isfinite(s1)) {
+            s1 = 0.0;
+            break;
+        }
+        if (std::fabs(s1 * r - 1.0) <= 0.0001) break;
+        s = s1;
+    }
+    if (s_out) *s_out = s1;
+    for (double n : kScaleCandidates)
+        if (s1 >= 1.0 / n) return n;
+    return 0.0;   // no candidate fits: no scale, never a division by zero
+}
+
+std::string view_plot_path(const std::string& list_path, const std::string& id)
+{
+    const std::string::size_type slash = list_path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? std::string() : list_path.substr(0, slash + 1);
+    return folder + id + "01.SPF";
+}
+
+void TAVO52_DATA::print_view_drawing(FILE* file)
+{
+    const bool plates = verstaerkt && verst_typ == 0;
+    const bool bars = verstaerkt && (verst_typ == 1 || verst_typ == 2);
+    double K = 3.0 * a;
+    if (plates) K += 2.0 * a_r;
+    if (bars) K += 2.0 * a_3c;
+    const double x_l = (K - a) / 2.0, x_r = x_l + a, y_b = h_ru, y_t = h - h_ro;
+
+    const double N = view_drawing_scale(K, h, graf_breite, graf_hoehe, nullptr);
+    if (N <= 0.0) {
+        print_text(file, u8"Ansicht: kein Maßstab passt zur Zeichnungsgröße %.1lf x %.1lf cm", graf_breite,
+                   graf_hoehe);
+        print_text(file, " ");
+        return;
+    }
+    const double x0 = -1.8 * N, y0 = -1.8 * N, x1 = K + 0.6 * N, y1 = h, scale = 1.0 / N;
+
+    // The plot file lives beside the position's files, one per component.
+    FILE* plot = std::fopen(view_plot_path(oli_path, component_id).c_str(), "w");
+    if (plot) {
+        plot_open_grey(plot, x0, y0, x1, y1, scale, 0.0, "Ansicht M 1:%2.0lf", N);
+        plot_set_font(2);
+        plot_set_linetype(0);
+        plot_set_pen(1);
+        plot_set_filling(5);
+        plot_set_layer(0);
+    }
+    OLI_reserveSpaceCM(file, float((h + 1.8 * N) / N + 1.0));
+    print_text(file, u8"╬bAnsicht Maßstab 1:%2.0lf╬r, Längeneinheit in [mm]", N);
+    print_text(file, " ");
+
+    grf_begin_block(file, x0, y0, x1, y1, scale, 0.0, nullptr);
+    line_width(0.05);
+    grf_set_dimension_style(8);
+
+    PtrArr* p1 = ptrarr_new(10);
+    PtrArr* p2 = ptrarr_new(10);
+    PtrArr* p3 = ptrarr_new(10);
+    PtrArr* p4 = ptrarr_new(10);
+    PtrArr* p5 = ptrarr_new(10);
+
+    // Beam
+    grf_set_line_rgb(255, 255, 255);
+    grf_set_fill_pattern(43);
+    grf_set_fill_rgb(248, 195, 62);
+    {
+        double xs[4] = {0, 0, K, K}, ys[4] = {0, h, h, 0};
+        grf_fill_polygon(4, xs, ys);
+    }
+    grf_point_list_add(p1, 0, 0);
+    grf_point_list_add(p1, 0, h);
+    grf_point_list_add(p2, 0, 0);
+    grf_point_list_add(p2, 0, h);
+
+    if (plates) {
+        const double l = x_l - a_r, r = x_r + a_r, lo = y_b - h_1, hi = y_t + h_1;
+        double xs[4] = {l, l, r, r}, ys[4] = {lo, hi, hi, lo};
+        grf_set_line_rgb(150, 112, 65);
+        grf_set_fill_pattern(43);
+        grf_set_fill_rgb(225, 123, 63);
+        grf_fill_polygon(4, xs, ys);
+        grf_set_line_rgb(0, 0, 0);
+        grf_point_list_add(p5, r, lo);
+        line_width(0.02);
+        grf_polyline(4, xs, ys);
+        grf_point_list_add(p4, l, hi);
+        grf_point_list_add(p4, r, hi);
+        grf_point_list_add(p5, l, hi);
+        grf_point_list_add(p5, r, hi);
+        grf_point_list_add(p1, l, lo);
+        grf_point_list_add(p1, l, hi);
+        grf_point_list_add(p2, l, lo);
+        grf_point_list_add(p2, l, hi);
+    } else if (bars) {
+        const bool rods = verst_typ == 1;
+        const double d = rods ? d_r : sc_d, l = rods ? l_e : sc_l;
+        const int from_bottom = rods ? unten_gs : unten_sc;
+        const double xa = x_l - a_3c, xb = x_r + a_3c;
+        const double ya = from_bottom ? 0.0 : h, yb = from_bottom ? l : h - l;
+        grf_set_fill_rgb(20, 180, 240);
+        grf_set_fill_pattern(0);
+        grf_point_list_add(p3, 0, 0);
+        grf_point_list_add(p3, 0, h);
+        grf_filled_rectangle(xa - d / 2, ya, xa + d / 2, yb);
+        grf_filled_rectangle(xb - d / 2, ya, xb + d / 2, yb);
+        grf_set_line_rgb(0, 0, 0);
+        line_width(0.02);
+        grf_rectangle(xa - d / 2, ya, xa + d / 2, yb);
+        grf_rectangle(xb - d / 2, ya, xb + d / 2, yb);
+        grf_point_list_add(p1, 0, yb);
+        grf_point_list_add(p3, 0, yb);
+        grf_point_list_add(p4, xa, h);
+        grf_point_list_add(p4, xb, h);
+        grf_set_line_rgb(150, 112, 65);
+        grf_set_fill_pattern(43);
+    }
+
+    // Opening
+    grf_set_fill_rgb(255, 255, 255);
+    if (typ_durchbruch == 1) {
+        const double cx = (x_l + x_r) / 2.0, cy = (y_b + y_t) / 2.0;
+        grf_filled_circle(cx, cy, a);
+        grf_arc(cx, cy, a, 0.0, 360.0);
+    } else {
+        double xs[28], ys[28];
+        int n = 0;
+        corner(x_l + 30.0, y_b + 30.0, 270.0, xs, ys, &n);   // lower left, from the bottom edge
+        corner(x_l + 30.0, y_t - 30.0, 180.0, xs, ys, &n);   // upper left, from the left edge
+        corner(x_r - 30.0, y_t - 30.0, 90.0, xs, ys, &n);    // upper right, from the top edge
+        corner(x_r - 30.0, y_b + 30.0, 0.0, xs, ys, &n);     // lower right, from the right edge
+        grf_fill_polygon(n, xs, ys);
+        grf_polyline(n, xs, ys);
+    }
+    grf_point_list_add(p4, x_l, y_b);
+    grf_point_list_add(p4, x_r, y_t);
+    grf_point_list_add(p1, x_l, y_b);
+    grf_point_list_add(p1, x_r, y_t);
+
+    // Top and bottom edge of the beam
+    line_width(0.05);
+    grf_set_line_rgb(0, 0, 0);
+    grf_line(0, h, K, h);
+    grf_line(0, 0, K, 0);
+    grf_set_fill_rgb(0, 0, 0);
+
+    grf_dimension_chain(p4, "mm", 2, -0.9 * N, 0.1, -1.0, 0);
+    grf_dimension_chain(p5, "mm", 2, -1.5 * N, 0.1, -1.0, 0);
+    grf_dimension_chain(p1, "mm", 3, -0.3 * N, 0.1, -1.0, 0);
+    grf_dimension_chain(p2, "mm", 3, -1.2 * N, 0.1, -1.0, 0);
+    grf_dimension_chain(p3, "mm", 3, K + 0.6 * N, 0.1, -1.0, 0);
+    for (PtrArr* p : {p1, p2, p3, p4, p5}) ptrarr_delete(p);
+
+    // The beam's ends, dashed: the drawing shows a piece cut out of a longer beam.
+    grf_set_fill_rgb(248, 195, 62);
+    grf_push_state();
+    line_width(0.03);
+    fprintf_if_open(grf_state().stream, " 38 %d %s %d\n", 2, "0.10 0.10", 0);
+    grf_line(0, 0, 0, h);
+    grf_line(K, h, K, 0);
+    grf_pop_state();
+
+    fprintf_if_open(grf_state().stream, " -1\n");
+    if (plot) plot_close();   // writes the end mark and closes the file
+}

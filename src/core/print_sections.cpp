@@ -1,0 +1,371 @@
+// Check sections of the printed calculation: tension perpendicular to the grain at the opening
+// (DIN EN 1995-1-1/NA, NCI NA.6.7 and NA.6.8.4), bending and shear at the opening, the error
+// section and the summary. Every number comes from the rows and values the checks left in the
+// data object; nothing is computed again here.
+#include "core/print_calculation.h"
+#include "core/print_table.h"
+#include "core/print_text.h"
+#include "core/tavo52_data.h"
+
+#include "fasteners/connection_messages.h"
+#include "helpers/text_tools.h"
+#include "output/grf_state.h"
+#include "output/oli_paragraph.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+const char* colour_code(char* buf, std::size_t size, const char* format, int n)
+{
+    std::snprintf(buf, size, format, n);
+    return buf;
+}
+
+bool fulfilled(double eta) { return eta <= PRINT_ETA_LIMIT; }   // false for NaN and +inf
+
+}  // namespace
+
+const char* print_color_green()
+{
+    static char buf[40];
+    return colour_code(buf, sizeof buf, "\xCE{C %d 0 160 0}", 1);
+}
+
+const char* print_color_red()
+{
+    static char buf[40];
+    return colour_code(buf, sizeof buf, "\xCE{C %d 230 0 0}", 1);
+}
+
+const char* print_color_reset()
+{
+    static char buf[40];
+    return colour_code(buf, sizeof buf, "\xCE{C %d}", 768);
+}
+
+const char* print_ok_text()
+{
+    static char buf[80];
+    std::snprintf(buf, sizeof buf, "%s\xCEHok.%s", print_color_green(), print_color_reset());
+    return buf;
+}
+
+const char* print_not_ok_text()
+{
+    static char buf[80];
+    std::snprintf(buf, sizeof buf, "%s\xCEHnicht ok. !!%s", print_color_red(), print_color_reset());
+    return buf;
+}
+
+const char* print_check_fulfilled_text()
+{
+    static char buf[80];
+    std::snprintf(buf, sizeof buf, "%sNachweis erf\x81llt%s", print_color_green(), print_color_reset());
+    return buf;
+}
+
+const char* print_check_failed_text()
+{
+    static char buf[80];
+    std::snprintf(buf, sizeof buf, "%sNachweis nicht erf\x81llt !!%s", print_color_red(), print_color_reset());
+    return buf;
+}
+
+void print_closing_line(FILE* file, double eta)
+{
+    if (!std::isfinite(eta))
+        print_text(file, u8"u╬\\max╬r nicht nachweisbar ê %s", print_not_ok_text());
+    else if (fulfilled(eta))
+        print_text(file, u8"u╬\\max╬r = %.3lf ≤ 1 ê %s", eta, print_ok_text());
+    else
+        print_text(file, u8"u╬\\max╬r = %.3lf > 1 ê %s", eta, print_not_ok_text());
+}
+
+void print_summary(FILE* file, double eta_max)
+{
+    print_heading(file, 1, "Zusammenfassung");
+    if (!std::isfinite(eta_max))
+        print_text(file, u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b nicht nachweisbar ê %s",
+                   print_not_ok_text());
+    else if (fulfilled(eta_max))
+        print_text(file, u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b = %.3lf ≤ 1 ê %s", eta_max,
+                   print_ok_text());
+    else
+        print_text(file, u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b = %.3lf > 1 ê %s", eta_max,
+                   print_not_ok_text());
+}
+
+namespace {
+
+const char* const kStress = u8"N/mm╬/2╬r";
+
+// The two edge groups of the opening table: F_tV, F_tM, F_t90 and the edge's utilisation.
+void edge_columns(PrintTable& t, const QVector<OpeningCheckRow>& rows, bool left)
+{
+    const int n = rows.size();
+    double* ftv = t.numbers(left ? "linker Rand" : "rechter Rand", u8"F╬\\tV,d╬r", "kN", 6, 2);
+    double* ftm = t.numbers("=", u8"F╬\\tM,d╬r", "kN", 6, 2);
+    double* ft90 = t.numbers("=", u8"F╬\\t90,d╬r", "kN", 6, 2);
+    double* eta = t.numbers("=", left ? u8"u╬\\l╬r" : u8"u╬\\r╬r", "-", 6, 3);
+    for (int i = 0; i < n; ++i) {
+        const OpeningCheckRow& r = rows[i];
+        ftv[i] = left ? r.ftv_l : r.ftv_r;
+        ftm[i] = left ? r.ftm_l : r.ftm_r;
+        ft90[i] = left ? r.ft90_l : r.ft90_r;
+        eta[i] = left ? r.eta_l : r.eta_r;
+    }
+}
+
+// One of the two plate tables: the strengths, then the edge's forces, stresses and utilisations.
+void plate_table(FILE* file, const QVector<OpeningCheckRow>& rows, bool left)
+{
+    const int n = rows.size();
+    PrintTable t(left ? 12 : 13, n);
+    t.row_numbers("Nr", 3);
+    double* ft90d = t.numbers(" ", u8"f╬\\t90,d╬r", kStress, 6, 3);
+    double* fk2d = t.numbers(" ", u8"f╬\\k2,d╬r", kStress, 5, 3);
+    double* ftd = t.numbers(" ", u8"f╬\\t,d╬r", kStress, 6, 2);
+    double* ftv = t.numbers(left ? "linker Rand" : "rechter Rand", u8"F╬\\tV,d╬r", "kN", 6, 2);
+    double* ftm = t.numbers("=", u8"F╬\\tM,d╬r", "kN", 6, 2);
+    double* ft90 = t.numbers("=", u8"F╬\\t90,d╬r", "kN", 6, 2);
+    double* tau = t.numbers("=", u8"╓╬\\ef,d╬r", kStress, 6, 3);
+    double* sigma = t.numbers("=", u8"╠╬\\t,d╬r", kStress, 6, 2);
+    double* eta_tau = t.numbers("=", u8"u╬\\╓ef,d╬r", "-", 5, 3);
+    double* eta_sigma = t.numbers("=", u8"u╬\\╠,d╬r", "-", 5, 3);
+    double* eta_edge = t.numbers("=", left ? u8"u╬\\l╬r" : u8"u╬\\r╬r", "-", 6, 3);
+    double* eta = left ? nullptr : t.numbers(" ", "u", "-", 6, 3);
+    for (int i = 0; i < n; ++i) {
+        const OpeningCheckRow& r = rows[i];
+        ft90d[i] = r.ft90d;
+        fk2d[i] = r.fk2d;
+        ftd[i] = r.ftd;
+        ftv[i] = left ? r.ftv_l : r.ftv_r;
+        ftm[i] = left ? r.ftm_l : r.ftm_r;
+        ft90[i] = left ? r.ft90_l : r.ft90_r;
+        tau[i] = left ? r.tau_ef_l : r.tau_ef_r;
+        sigma[i] = left ? r.sigma_t_l : r.sigma_t_r;
+        eta_tau[i] = left ? r.eta_tau_l : r.eta_tau_r;
+        eta_sigma[i] = left ? r.eta_sigma_l : r.eta_sigma_r;
+        eta_edge[i] = left ? r.eta_l : r.eta_r;
+        if (eta) eta[i] = r.eta;
+    }
+    t.write(file);
+}
+
+}  // namespace
+
+int TAVO52_DATA::print_tension_perp_section(FILE* file)
+{
+    grf_set_colour_mode(1);
+    print_heading(file, 2, "Querzugspannung am Durchbruch");
+    if (verstaerkt && verst_typ == 0) {
+        print_plate_reinforcement_table(file);
+        return 0;
+    }
+    const bool rods = verstaerkt && verst_typ == 1;
+    const bool screws = verstaerkt && verst_typ == 2;
+    if (screws)
+        print_text(file,
+                   u8"R╬\\ax,head,k╬r = %.3lf kN, R╬\\ax1,k╬r = %.3lf kN, R╬\\ax2,k╬r = %.3lf kN ê "
+                   u8"R╬\\ax,k╬r = %.3lf kN",
+                   raxheadk, rax1k, rax2k, raxk);
+    else if (rods)
+        print_text(file,
+                   u8"h╬\\r╬r = %.0lf mm, l╬\\t,90╬r = %.0lf mm, f╬\\t,90k╬r = %.3lf N/mm╬/2╬r, "
+                   u8"f╬\\k1,k╬r = %.3lf N/mm╬/2╬r, l╬\\ad╬r = %.0lf mm, N╬\\R,k╬r = %.2lf kN",
+                   h_r, l_t90, ft90k, fk1k, l_ad, 0.001 * ft_gs);
+    else
+        print_text(file, u8"h╬\\r╬r = %.0lf mm, l╬\\t,90╬r = %.0lf mm, f╬\\t,90k╬r = %.3lf N/mm╬/2╬r", h_r,
+                   l_t90, ft90k);
+
+    const QVector<OpeningCheckRow>& rows = zeilen_durchbruch;
+    const int n = rows.size();
+    PrintTable t(rods ? 14 : 12, n);
+    t.row_numbers("Nr", 3);
+    double* ft90d = t.numbers(" ", u8"f╬\\t90,d╬r", kStress, 6, 3);
+    double *c1 = nullptr, *c2 = nullptr, *c3 = nullptr;
+    if (rods) {
+        c1 = t.numbers(" ", u8"f╬\\k1,d╬r", kStress, 5, 3);
+        c2 = t.numbers(" ", u8"F╬\\t90R,d╬r", "kN", 5, 3);
+        c3 = t.numbers(" ", u8"N╬\\R,d╬r", "kN", 5, 3);
+    } else if (screws) {
+        c1 = t.numbers(" ", u8"R╬\\ax,d╬r", "kN", 6, 3);
+    } else {
+        c1 = t.numbers(" ", u8"zul F╬\\t90,d╬r", "kN", 5, 3);
+    }
+    for (int i = 0; i < n; ++i) {
+        const OpeningCheckRow& r = rows[i];
+        ft90d[i] = r.ft90d;
+        if (rods) {
+            c1[i] = r.fk1d;
+            c2[i] = r.rax_d_rod;
+            c3[i] = r.rt_d_rod;
+        } else {
+            c1[i] = screws ? r.rax_d_screw : r.rt90d;
+        }
+    }
+    edge_columns(t, rows, true);
+    edge_columns(t, rows, false);
+    double* eta = t.numbers(" ", "u", "-", 6, 3);
+    for (int i = 0; i < n; ++i) eta[i] = rows[i].eta;
+    t.write(file);
+
+    if (lad_zu_kurz)
+        print_text(file, u8"l╬\\ad╬r ≥ max{0,5 d╬\\r╬r² ; 10 d╬\\r╬r} nicht eingehalten ê %s", print_not_ok_text());
+    print_closing_line(file, eta_durchbruch);
+    return 0;
+}
+
+int TAVO52_DATA::print_plate_reinforcement_table(FILE* file)
+{
+    print_text(file, u8"f╬\\k2,k╬r = %.2lf N/mm╬/2╬r (Tabelle NA.12)", fk2k);
+    plate_table(file, zeilen_durchbruch, true);
+    plate_table(file, zeilen_durchbruch, false);
+    print_closing_line(file, eta_durchbruch);
+    return 0;
+}
+
+int TAVO52_DATA::print_bending_section(FILE* file)
+{
+    grf_set_colour_mode(1);
+    print_heading(file, 2, "Biegung am Durchbruchquerschnitt");
+    print_text(file,
+               u8"I╬\\nz╬r = %.0lf cm╬/4╬r, z╬\\s╬r = %.0lf mm, W╬\\no╬r = %.0lf cm╬/3╬r, "
+               u8"W╬\\nu╬r = %.0lf cm╬/3╬r, W╬\\o╬r = %.0lf cm╬/3╬r, W╬\\u╬r = %.0lf cm╬/3╬r",
+               0.0001 * i_nz, z_s, 0.001 * w_no, 0.001 * w_nu, 0.001 * w_o, 0.001 * w_u);
+
+    const bool rectangular = typ_durchbruch != 1;
+    const QVector<BendingCheckRow>& rows = zeilen_biegung;
+    const int n = rows.size();
+    PrintTable t(rectangular ? 14 : 12, n);
+    t.row_numbers("Nr", 3);
+    double* fmd = t.numbers(" ", u8"f╬\\m,d╬r", kStress, 6, 2);
+    double* ft0d = t.numbers(" ", u8"f╬\\t,d╬r", kStress, 6, 2);
+    double* fc0d = t.numbers(" ", u8"f╬\\c,d╬r", kStress, 6, 2);
+    double* sn = t.numbers(" ", u8"╠╬\\N,d╬r", kStress, 6, 3);
+    double* smo = t.numbers(" ", u8"╠╬\\M,o,d╬r", kStress, 6, 3);
+    double* smu = t.numbers(" ", u8"╠╬\\M,u,d╬r", kStress, 6, 3);
+    double* dso = rectangular ? t.numbers(" ", u8"ú╠╬\\M,o,d╬r", kStress, 5, 3) : nullptr;
+    double* dsu = rectangular ? t.numbers(" ", u8"ú╠╬\\M,u,d╬r", kStress, 5, 3) : nullptr;
+    double* so = t.numbers(" ", u8"╠╬\\o,d╬r", kStress, 6, 3);
+    double* su = t.numbers(" ", u8"╠╬\\u,d╬r", kStress, 6, 3);
+    double* eo = t.numbers(" ", u8"u╬\\o,d╬r", "-", 6, 3);
+    double* eu = t.numbers(" ", u8"u╬\\u,d╬r", "-", 6, 3);
+    double* eta = t.numbers(" ", "u", "-", 6, 3);
+    for (int i = 0; i < n; ++i) {
+        const BendingCheckRow& r = rows[i];
+        fmd[i] = r.fmd;
+        ft0d[i] = r.ft0d;
+        fc0d[i] = r.fc0d;
+        sn[i] = r.sigma_n;
+        smo[i] = r.sigma_m_o;
+        smu[i] = r.sigma_m_u;
+        if (dso) dso[i] = r.delta_sigma_o;
+        if (dsu) dsu[i] = r.delta_sigma_u;
+        so[i] = r.sigma_o;
+        su[i] = r.sigma_u;
+        eo[i] = r.eta_o;
+        eu[i] = r.eta_u;
+        eta[i] = r.eta;
+    }
+    t.write(file);
+    print_closing_line(file, eta_biegung);
+    return 0;
+}
+
+int TAVO52_DATA::print_shear_section(FILE* file)
+{
+    grf_set_colour_mode(1);
+    const bool circular = typ_durchbruch == 1;
+    print_heading(file, 2, "Schub am reduzierten Querschnitt%s", circular ? " in Kreismitte" : "");
+    print_text(file,
+               u8"Balkenbreite = %.0lf mm, Balkenhöhe = %.0lf mm, k╬\\cr╬r = %.3lf ê A╬\\ef╬r = %.0lf mm╬/2╬r, "
+               u8"╒╬\\max╬r = %.3lf",
+               b, h_ef, k_cr, a_ef, kappa_max);
+    if (circular && schub_kappa_kreis == 0)
+        print_text(file, u8"Die Erhöhung der Schubspannungen durch ╒╬\\max╬r = %.3lf wird nicht berücksichtigt!",
+                   kappa_max);
+
+    const QVector<ShearCheckRow>& rows = zeilen_schub;
+    const int n = rows.size();
+    if (circular) {
+        PrintTable t(5, n);
+        t.row_numbers("Nr", 3);
+        double* fvd = t.numbers(" ", u8"f╬\\v,d╬r", kStress, 6, 2);
+        double* v = t.numbers(" ", u8"V╬\\d╬r", "kN", 7, 2);
+        double* tau = t.numbers(" ", u8"╓╬\\m,d╬r", kStress, 7, 3);
+        double* eta = t.numbers(" ", "u", "-", 7, 3);
+        for (int i = 0; i < n; ++i) {
+            fvd[i] = rows[i].fvd;
+            v[i] = rows[i].v_l;
+            tau[i] = rows[i].tau_l;
+            eta[i] = rows[i].eta;
+        }
+        t.write(file);
+    } else {
+        PrintTable t(9, n);
+        t.row_numbers("Nr", 3);
+        double* fvd = t.numbers(" ", u8"f╬\\v,d╬r", kStress, 6, 2);
+        double* vl = t.numbers("linker Rand", u8"V╬\\d╬r", "kN", 7, 2);
+        double* tl = t.numbers("=", u8"╓╬\\m,d╬r", kStress, 7, 3);
+        double* el = t.numbers("=", "u", "-", 7, 3);
+        double* vr = t.numbers("rechter Rand", u8"V╬\\d╬r", "kN", 7, 2);
+        double* tr = t.numbers("=", u8"╓╬\\m,d╬r", kStress, 7, 3);
+        double* er = t.numbers("=", "u", "-", 7, 3);
+        double* eta = t.numbers(" ", "u", "-", 7, 3);
+        for (int i = 0; i < n; ++i) {
+            const ShearCheckRow& r = rows[i];
+            fvd[i] = r.fvd;
+            vl[i] = r.v_l;
+            tl[i] = r.tau_l;
+            el[i] = r.eta_l;
+            vr[i] = r.v_r;
+            tr[i] = r.tau_r;
+            er[i] = r.eta_r;
+            eta[i] = r.eta;
+        }
+        t.write(file);
+    }
+    print_closing_line(file, eta_schub);
+    return 0;
+}
+
+int TAVO52_DATA::print_error_messages(FILE* file, int word, int code)
+{
+    print_heading(file, 1, "Fehlermeldungen");
+    if (bit_is_set(word, 0)) print_text(file, "Keine Lasten definiert!");
+    if (bit_is_set(word, 1)) print_text(file, "Keine Beplankung definiert!");
+    if (bit_is_set(word, 2)) print_text(file, u8"System instabil, zu wenig Wände in y-Richtung!");
+    if (bit_is_set(word, 3)) print_text(file, u8"System instabil, zu wenig Wände in x-Richtung!");
+    if (bit_is_set(word, 4)) {
+        // Code 0 has no message and prints nothing.
+        if (const char* message = connection_message_text(code)) oli_text(file, "%s", message);
+    }
+    return 0;
+}
+
+int TAVO52_DATA::print_bending_section_if_on(FILE* file)
+{
+    if (biegung == 0) return 1;
+    print_bending_section(file);
+    return 0;
+}
+
+int TAVO52_DATA::print_shear_section_if_on(FILE* file)
+{
+    if (schub == 0) return 1;
+    print_shear_section(file);
+    return 0;
+}
+
+int TAVO52_DATA::print_results(FILE* file)
+{
+    grf_set_colour_mode(1);
+    print_heading(file, 1, "Ergebnisse");
+    print_tension_perp_section(file);
+    print_bending_section_if_on(file);
+    print_shear_section_if_on(file);
+    return 0;
+}

@@ -1,0 +1,297 @@
+// The printed calculation written end to end for three positions, the error section, and lists
+// that cannot be written.
+#include "test_print_fixture.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// Unreinforced rectangular opening in C24 (fixture): b 120, h 240, h_ro = h_ru = 70, a 100;
+// load "L": V_d 10 kN, M_d 5 kNm at both edges, k_mod 0.9, class 3, gamma_M 1.3.
+TEST_F(PrintTest, UnreinforcedRectangularInSolidTimber)
+{
+    const std::string s = print();
+
+    // Header, input data and the corner rule of a rectangular opening.
+    EXPECT_TRUE(has(s, "#CONTENTS\n Position 7: Träger über Flur \n"));
+    EXPECT_TRUE(has(s, "K7-TVO52 Version"));
+    EXPECT_TRUE(has(s, "1. Eingabedaten"));
+    EXPECT_TRUE(has(s, "Trägerdurchbruch rechteckig unverstärkt gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7"));
+    EXPECT_TRUE(has(s, u8"Balken aus Nadelvollholz, C24 (S10) ╬b120/240 mm╬r, ╦╬\\k╬r = 350 kg/m╬/3╬r, NKL 1"));
+    EXPECT_TRUE(has(s, u8"h╬\\ro╬r = 70 mm, h╬\\ru╬r = 70 mm, a = 100 mm"));
+    EXPECT_TRUE(has(s, "Die Ecken des Durchbruchs sind auszurunden mit r ≥ 15 mm"));
+    EXPECT_TRUE(has(s, u8"lichter Abstand benachbarter Durchbrüche l╬\\z╬r ≥ 1,5 h ≥ 300 mm"));
+    EXPECT_FALSE(has(s, "wurde mit k"));   // solid timber: no size-factor line
+    // Drawing: K = 3 a = 300; s' = min(17 / (300 + 2.4 r), 12 / (240 + 1.8 r)) converges to
+    // 12 / (240 + 1.8 / s') -> s' = (12 - 1.8) / 240 = 0.0425; 1/25 = 0.04 <= 0.0425 < 1/20.
+    EXPECT_TRUE(has(s, u8"╬bAnsicht Maßstab 1:25╬r, Längeneinheit in [mm]"));
+    EXPECT_TRUE(has(s, "#SHOWGRAFIC"));
+
+    // Forces table: Nr, name, N/V/M left, N/V/M right, class text, k_mod, gamma_M.
+    const Rows forces = table_rows(s, "Schnittgrößen");
+    ASSERT_EQ(forces.size(), 1u);
+    EXPECT_EQ(forces[0], (std::vector<std::string>{"1", "L", "0.00", "10.00", "5.00", "0.00", "10.00", "5.00",
+                                                   "kurz", "0.900", "1.30"}));
+
+    // Opening: f_t90,d = 0.4 * 0.9 / 1.3 = 0.276923; R = 0.001 * 0.5 * 170 * 120 * 1 * 0.276923 = 2.824615
+    //   F_tV = 10 * 100 / 960 * (3 - 100² / 240²) = 2.944155, F_tM = 0.008 * 5000 / 70 = 0.571429,
+    //   F_t90 = 3.515584, eta = 3.515584 / 2.824615 = 1.244624
+    EXPECT_TRUE(has(s, u8"h╬\\r╬r = 70 mm, l╬\\t,90╬r = 170 mm, f╬\\t,90k╬r = 0.400 N/mm╬/2╬r"));
+    const Rows opening = table_rows(s, "Querzugspannung am Durchbruch");
+    ASSERT_EQ(opening.size(), 1u);
+    EXPECT_EQ(opening[0], (std::vector<std::string>{"1", "0.277", "2.825", "2.94", "0.57", "3.52", "1.245", "2.94",
+                                                    "0.57", "3.52", "1.245", "1.245"}));
+    EXPECT_TRUE(has(s, u8"u╬\\max╬r = 1.245 > 1 ê ╬{C 1 230 0 0}╬Hnicht ok. !!╬{C 768}"));
+
+    // Bending: f_m,d = 24 * 0.9 / 1.3 = 16.615385; sigma_m,o = -5e6 / 1068666.7 = -4.678727,
+    //   delta_o = -0.25e6 / 98000 = -2.551020, sigma_o = -7.229747; eta = 7.229747 / 16.615385 = 0.435124
+    EXPECT_TRUE(has(s, "Biegung am Durchbruchquerschnitt"));
+    EXPECT_TRUE(has(s, u8"I╬\\nz╬r = 12824 cm╬/4╬r, z╬\\s╬r = 120 mm, W╬\\no╬r = 1069 cm╬/3╬r"));
+    const Rows bending = table_rows(s, "Biegung am Durchbruchquerschnitt");
+    ASSERT_EQ(bending.size(), 1u);
+    ASSERT_EQ(bending[0].size(), 14u);
+    EXPECT_EQ(bending[0][1], "16.62");
+    EXPECT_EQ(bending[0][5], "-4.679");
+    EXPECT_EQ(bending[0][7], "-2.551");
+    EXPECT_EQ(bending[0][9], "-7.230");
+    EXPECT_EQ(bending[0][13], "0.435");
+    EXPECT_TRUE(has(s, u8"u╬\\max╬r = 0.435 ≤ 1 ê ╬{C 1 0 160 0}╬Hok.╬{C 768}"));
+
+    // Shear: k_cr = 2.0 / 4.0, A_ef = 0.5 * 140 * 120 = 8400; kappa = 1.84 * (1 + 100/240) * (100/240)^0.2
+    //   = 2.187962; tau = 1500 * 2.187962 * 10 / 8400 = 3.907075; f_v,d = 4 * 0.9 / 1.3 = 2.769231;
+    //   eta = 1.410889
+    EXPECT_TRUE(has(s, u8"Balkenbreite = 120 mm, Balkenhöhe = 140 mm, k╬\\cr╬r = 0.500 ê A╬\\ef╬r = 8400 mm╬/2╬r, "
+                       u8"╒╬\\max╬r = 2.188"));
+    const Rows shear = table_rows(s, "Schub am reduzierten Querschnitt");
+    ASSERT_EQ(shear.size(), 1u);
+    EXPECT_EQ(shear[0], (std::vector<std::string>{"1", "2.77", "10.00", "3.907", "1.411", "10.00", "3.907", "1.411",
+                                                  "1.411"}));
+
+    // Summary: the largest of 1.245, 0.435 and 1.411.
+    EXPECT_TRUE(has(s, "3. Zusammenfassung"));
+    EXPECT_TRUE(has(s, u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b = 1.411 > 1 ê ╬{C 1 230 0 0}"));
+    EXPECT_FALSE(has(s, "Fehlermeldungen"));
+
+    // The plot file beside the list, opened and closed once.
+    const std::string plot = testutil::read_file(dir.file("POS01.SPF"));
+    ASSERT_FALSE(plot.empty());
+    EXPECT_TRUE(has(plot, "Ansicht M 1:25"));
+    EXPECT_EQ(plot.compare(plot.size() - 6, 6, "*EOI\n\n"), 0);
+}
+
+// Circular opening in GL24h (code 2, grade 2) with two glued-in B500 rods d 12 whose anchorage is too
+// short: b 140, h 500, h_ro = h_ru = 150 (h_d 200), a 200, l_e 400 from the top.
+//   l_ad_o = 150 + 0.15 * 200 = 180, l_ad_u = 400 - 150 - 0.85 * 200 = 80 -> l_ad 80 < max(72, 120).
+TEST_F(PrintTest, CircularInGlulamWithRodsTooShort)
+{
+    d.typ_durchbruch = 1;
+    d.holzart = 2;
+    d.holzguete = 2;
+    d.b = 140;
+    d.h = 500;
+    d.h_ro = d.h_ru = 150;
+    d.a = 200;
+    d.verstaerkt = 1;
+    d.verst_typ = 1;
+    d.d_r = 12;
+    d.fest_gs = 1044;
+    d.l_e = 400;
+    d.n_gs = 2;
+    d.a_3c = 60;
+    d.lasten[0] = load(20, 10, 0.9, 3);
+    d.lasten[0].name = "Lastfall Eigengewicht+Schnee";   // 28 bytes, cut to 15 in its cell
+    const std::string s = print();
+
+    EXPECT_TRUE(has(s, "Trägerdurchbruch kreisförmig mit eingeklebten Stahlstäben gemäß DIN EN 1995-1-1/NA:2013-08, "
+                       "NCI NA.6.8.4"));
+    EXPECT_FALSE(has(s, "Die Ecken des Durchbruchs"));
+    // k_h = min((600 / 500)^0.1, 1.1) = 1.018399; f_m,k = 24 * 1.018399 = 24.44
+    EXPECT_TRUE(has(s, u8"f╬\\m,k╬r = 24.44 N/mm╬/2╬r"));
+    EXPECT_TRUE(has(s, u8"f╬\\m,k╬r wurde mit k╬\\h╬r = 1.018 erhöht"));
+    EXPECT_TRUE(has(s, "Verstärkung durch 2 eingeklebte Stahlstäbe"));
+    EXPECT_TRUE(has(s, u8"d╬\\r╬r = 12 mm, d╬\\ef╬r = 12.0 mm, l╬\\e╬r = 400 mm╬r, BST500A/B, a╬\\3,c╬r = 60 mm"));
+    EXPECT_TRUE(has(s, u8"lichter Abstand benachbarter Durchbrüche l╬\\z╬r ≥ h ≥ 300 mm"));
+
+    const Rows forces = table_rows(s, "Schnittgrößen");
+    ASSERT_EQ(forces.size(), 1u);
+    EXPECT_EQ(forces[0][1], "Lastfall");
+    EXPECT_EQ(forces[0][2], "Eigeng");   // "Lastfall Eigeng": 15 bytes
+    EXPECT_EQ(forces[0][3], "0.00");
+
+    // h_r = 150 + 0.15 * 200 = 180; l_t90 = 0.353 * 200 + 250 = 320.6; N_R,k = 0.001 * 113.097 * 500 = 56.55
+    EXPECT_TRUE(has(s, u8"h╬\\r╬r = 180 mm, l╬\\t,90╬r = 321 mm, f╬\\t,90k╬r = 0.500 N/mm╬/2╬r, "
+                       u8"f╬\\k1,k╬r = 4.000 N/mm╬/2╬r, l╬\\ad╬r = 80 mm, N╬\\R,k╬r = 56.55 kN"));
+    // Per edge: h_d' = 0.7 * 200 = 140, F_tV = 20 * 140 / 2000 * (3 - 0.0784) = 4.090240,
+    //   F_tM = 0.008 * 10000 / 180 = 0.444444, F_t90 = 4.534684; f_t90,d = 0.5 * 0.9 / 1.3 = 0.346154;
+    //   f_k1,d = 4 * 0.9 / 1.3 = 2.769231; R_ax,d = 0.00314159 * 2.769231 * 80 * 12 = 8.351774;
+    //   R_t,d = 56548.67 / 1250 = 45.238934; eta = max(4.534684 / 16.703548, 4.534684 / 90.477868) = 0.271484
+    const Rows opening = table_rows(s, "Querzugspannung am Durchbruch");
+    ASSERT_EQ(opening.size(), 1u);
+    EXPECT_EQ(opening[0], (std::vector<std::string>{"1", "0.346", "2.769", "8.352", "45.239", "4.09", "0.44", "4.53",
+                                                    "0.271", "4.09", "0.44", "4.53", "0.271", "0.271"}));
+    // The failed anchorage rule in red before the closing line, which carries the 2.0 it sets (the
+    // writer turns ² into its superscript code).
+    const size_t rule = s.find(u8"l╬\\ad╬r ≥ max{0,5 d╬\\r╬r╬/2╬r ; 10 d╬\\r╬r} nicht eingehalten ê ╬{C 1 230 0 0}");
+    const size_t closing = s.find(u8"u╬\\max╬r = 2.000 > 1 ê");
+    ASSERT_NE(rule, std::string::npos);
+    ASSERT_NE(closing, std::string::npos);
+    EXPECT_LT(rule, closing);
+
+    // Bending of a circular opening: 12 columns, no chord stresses.
+    const Rows bending = table_rows(s, "Biegung am Durchbruchquerschnitt");
+    ASSERT_EQ(bending.size(), 1u);
+    EXPECT_EQ(bending[0].size(), 12u);
+    EXPECT_TRUE(has(s, u8"I╬\\nz╬r = 136500 cm╬/4╬r"));   // 140 * (2 * 150³/12 + 2 * 150 * 175²) = 1.365e9 mm⁴
+
+    // Shear in the circle's centre without kappa: k_cr = 2.5 / 3.5, A_ef = 0.714286 * 300 * 140 = 30000;
+    //   kappa = 1.84 * 1.4 * 0.4^0.2 = 2.144657; tau = 1500 * 20 / 30000 = 1.000;
+    //   f_v,d = 3.5 * 0.9 / 1.3 = 2.423077; eta = 0.412698
+    EXPECT_TRUE(has(s, "Schub am reduzierten Querschnitt in Kreismitte"));
+    EXPECT_TRUE(has(s, u8"Die Erhöhung der Schubspannungen durch ╒╬\\max╬r = 2.145 wird nicht berücksichtigt!"));
+    const Rows shear = table_rows(s, "in Kreismitte");
+    ASSERT_EQ(shear.size(), 1u);
+    EXPECT_EQ(shear[0], (std::vector<std::string>{"1", "2.42", "20.00", "1.000", "0.413"}));
+
+    EXPECT_TRUE(has(s, u8"Gesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b = 2.000 > 1 ê"));
+}
+
+// Two fully threaded screws (type 14, d 8, d1 5.3, dk 10, l 300, thread 290) with washer D 28 in
+// GL28h (code 2, grade 4, rho_k 425): b 160, h 320, h_ro 60, h_ru 100 (h_d 160), from the top.
+//   k_rho = (425/350)^0.8 = 1.168037; R_ax1 = 11 * 8 * min(290 + 240 - 300, 60 - 10) * k_rho = 5.139 kN;
+//   R_ax2 = min(11 * 8 * 240 * k_rho, 22000 N) = 22.000 kN; head with washer 10 * 28² * k_rho = 9.157 kN;
+//   R_ax,k = min(22.000, max(5.139, 9.157)) = 9.157; R_ax,d = 9.157412 * 0.9 / 1.3 = 6.339747.
+//   F_tV = 10 * 160 / 1280 * (3 - 0.25) = 3.4375, F_tM = 0.008 * 5000 / 60 = 0.666667, F_t90 = 4.104167;
+//   eta = 4.104167 / (2 * 6.339747) = 0.323685
+TEST_F(PrintTest, ScrewsWithWasher)
+{
+    d.b = 160;
+    d.h = 320;
+    d.h_ro = 60;
+    d.h_ru = 100;
+    d.holzart = 2;
+    d.holzguete = 4;
+    d.verstaerkt = 1;
+    d.verst_typ = 2;
+    d.typ_schraube = 14;
+    d.d_schraube = -1;   // keep the screw data below, whatever tables are loaded
+    d.sc_d = 8;
+    d.sc_d1 = 5.3;
+    d.sc_dk = 10;
+    d.sc_l = 300;
+    d.sc_lef = 290;
+    d.n_sc = 2;
+    d.mit_unterleg = 1;
+    d.d_unterleg = 28;
+    d.a_3c = 40;
+    d.a_2 = 20;
+    d.a_4c = 24;
+    const std::string s = print();
+
+    EXPECT_TRUE(has(s, "Trägerdurchbruch rechteckig mit Verstärkungen durch Vollgewindeschrauben gemäß"));
+    EXPECT_TRUE(has(s, "Verstärkung durch 2 Vollgewindeschraube(n) "));
+    EXPECT_TRUE(has(s, ", 8.0 x 300.0"));
+    EXPECT_TRUE(has(s, u8"d╬\\1╬r = 5.3 mm, d╬\\k╬r = 10.0 mm, a╬\\3,c╬r = 40 mm, a╬\\2╬r = 20 mm, a╬\\4,c╬r = 24 mm"));
+    EXPECT_TRUE(has(s, "aus Kohlenstoffstahl, vorgebohrt"));
+    EXPECT_TRUE(has(s, "Unterlegscheibe d = 28 mm"));
+    EXPECT_TRUE(has(s, u8"R╬\\ax,head,k╬r = 9.157 kN, R╬\\ax1,k╬r = 5.139 kN, R╬\\ax2,k╬r = 22.000 kN ê "
+                       u8"R╬\\ax,k╬r = 9.157 kN"));
+    const Rows opening = table_rows(s, "Querzugspannung am Durchbruch");
+    ASSERT_EQ(opening.size(), 1u);
+    // f_t90,d = 0.5 * 0.9 / 1.3 = 0.346154
+    EXPECT_EQ(opening[0], (std::vector<std::string>{"1", "0.346", "6.340", "3.44", "0.67", "4.10", "0.324", "3.44",
+                                                    "0.67", "4.10", "0.324", "0.324"}));
+    EXPECT_TRUE(has(s, u8"u╬\\max╬r = 0.324 ≤ 1 ê ╬{C 1 0 160 0}╬Hok.╬{C 768}"));
+    // The drawing: K = 3 * 100 + 2 * 40 = 380 mm, the screws 40 mm beside the opening.
+    EXPECT_TRUE(has(s, "#SHOWGRAFIC"));
+}
+
+// A position without loads is not calculated: the error section stands instead of the results.
+TEST_F(PrintTest, NoLoadsPrintTheErrorSection)
+{
+    d.lasten.clear();
+    const std::string s = print();
+    EXPECT_TRUE(has(s, "Fehlermeldungen"));
+    EXPECT_TRUE(has(s, "Keine Lasten definiert!"));
+    EXPECT_TRUE(has(s, "Schnittgrößen"));
+    EXPECT_TRUE(table_rows(s, "Schnittgrößen").empty());
+    EXPECT_FALSE(has(s, "Ergebnisse"));
+    EXPECT_FALSE(has(s, "Zusammenfassung"));
+    EXPECT_FALSE(has(s, "Hok."));
+}
+
+// A residual height of 0 leaves F_t,M and the chord section undefined: the checks print "n.e." cells
+// and "not verifiable" lines, never a pass.
+TEST_F(PrintTest, CheckThatCannotBeComputedPrintsNotVerifiable)
+{
+    d.h_ro = 0;
+    const std::string s = print();
+    EXPECT_TRUE(has(s, "n.e."));
+    EXPECT_TRUE(has(s, u8"u╬\\max╬r nicht nachweisbar ê ╬{C 1 230 0 0}╬Hnicht ok. !!"));
+    EXPECT_TRUE(has(s, u8"Gesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b nicht nachweisbar ê ╬{C 1 230 0 0}"));
+    EXPECT_FALSE(has(s, "inf"));
+    EXPECT_FALSE(has(s, "nan"));
+}
+
+TEST_F(PrintTest, PreviewShowsTheNoticeThenTheListAndItsPdf)
+{
+    d.Print_OliView();
+    const auto log = calllog::entries();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_TRUE(calllog::contains("Draw_Message: Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig!"));
+    EXPECT_TRUE(calllog::contains("Quick_OLI_View: POS " + oli_path + " -> " + oli_path + ".pdf"));
+    EXPECT_TRUE(has(list(), "3. Zusammenfassung"));
+
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext not installed";
+    QProcess p;
+    p.start("pdftotext", {"-layout", QString::fromStdString(oli_path + ".pdf"), "-"});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    const std::string text = p.readAllStandardOutput().toStdString();
+    for (const char* want : {"Position 7: Träger über Flur", "1. Eingabedaten", "1.2. Balken", "Ansicht Maßstab 1:25",
+                             "1.3. Schnittgrößen", "2.1. Querzugspannung am Durchbruch",
+                             "2.2. Biegung am Durchbruchquerschnitt", "2.3. Schub am reduzierten Querschnitt",
+                             "3. Zusammenfassung", "1.245", "nicht ok. !!", "ok."})
+        EXPECT_TRUE(has(text, want)) << want << "\n" << text;
+}
+
+TEST_F(PrintTest, PrintHandsTheListToThePrinterAndGlulamNeedsNoNotice)
+{
+    d.holzart = 2;
+    d.Print_OliPrint();
+    EXPECT_FALSE(calllog::contains("Unverstärkte"));
+    EXPECT_TRUE(calllog::contains("Quick_OLI_Print: POS " + oli_path));
+    EXPECT_FALSE(calllog::contains("Quick_OLI_View"));
+}
+
+// A list that cannot be opened, or whose writes fail, shows "ABBRUCH" and is handed on to nobody.
+TEST_F(PrintTest, ListThatCannotBeWrittenIsNotHandedOn)
+{
+    const std::string abort_text = "Draw_Message: Die Druckliste kann nicht erzeugt werden!";
+    d.holzart = 2;   // no notice
+    struct Case {
+        const char* what;
+        std::string path;
+        std::string id;
+    };
+    const Case cases[] = {
+        {"folder in place of the list", dir.path(), "POS"},
+        // Every write fails; the plot file's folder does not exist, so nothing else is written.
+        {"device that is always full", "/dev/full", "no_such_folder/POS"},
+    };
+    for (const Case& c : cases) {
+        oli_path = c.path;
+        component_id = c.id;
+        for (bool to_printer : {false, true}) {
+            calllog::clear();
+            if (to_printer)
+                d.Print_OliPrint();
+            else
+                d.Print_OliView();
+            EXPECT_TRUE(calllog::contains(abort_text)) << c.what;
+            EXPECT_FALSE(calllog::contains("Quick_OLI")) << c.what;
+        }
+        int e = 0;
+        EXPECT_EQ(d.cal_Print(&e), 0) << c.what;
+        EXPECT_EQ(e, 1) << c.what;
+    }
+}

@@ -1,0 +1,98 @@
+// Pieces of the printed calculation on their own: verdict lines and the drawing scale.
+#include "test_print_fixture.h"
+#include "core/print_table.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+std::string written(void (*write)(FILE*, double), double eta)
+{
+    FILE* f = std::tmpfile();
+    write(f, eta);
+    std::fflush(f);
+    std::string bytes;
+    std::rewind(f);
+    for (int c; (c = std::fgetc(f)) != EOF;) bytes += char(c);
+    std::fclose(f);
+    return codepage::cp437_to_utf8(bytes);
+}
+
+}  // namespace
+
+TEST_F(PrintTest, VerdictThresholdIs1009)
+{
+    struct Case {
+        double eta;
+        const char* line;
+        const char* summary;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const Case cases[] = {
+        {0.5, u8"u╬\\max╬r = 0.500 ≤ 1 ê ╬{C 1 0 160 0}╬Hok.╬{C 768}", u8"u╬\\max,Ges╬r╬b = 0.500 ≤ 1 ê ╬{C 1 0 160 0}"},
+        {1.009, u8"u╬\\max╬r = 1.009 ≤ 1 ê ╬{C 1 0 160 0}╬Hok.╬{C 768}", u8"= 1.009 ≤ 1 ê ╬{C 1 0 160 0}╬Hok."},
+        {1.0091, u8"u╬\\max╬r = 1.009 > 1 ê ╬{C 1 230 0 0}╬Hnicht ok. !!╬{C 768}", u8"= 1.009 > 1 ê ╬{C 1 230 0 0}"},
+        {-1.0, u8"u╬\\max╬r = -1.000 ≤ 1 ê", u8"= -1.000 ≤ 1 ê"},
+        {inf, u8"u╬\\max╬r nicht nachweisbar ê ╬{C 1 230 0 0}╬Hnicht ok. !!", u8"nicht nachweisbar ê ╬{C 1 230 0 0}"},
+        {std::nan(""), u8"u╬\\max╬r nicht nachweisbar ê ╬{C 1 230 0 0}", u8"nicht nachweisbar ê ╬{C 1 230 0 0}"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(has(written(print_closing_line, c.eta), c.line)) << c.eta;
+        const std::string summary = written(print_summary, c.eta);
+        EXPECT_TRUE(has(summary, "Zusammenfassung")) << c.eta;
+        EXPECT_TRUE(has(summary, std::string(u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b ")))
+            << c.eta;
+        EXPECT_TRUE(has(summary, c.summary)) << c.eta << "\n" << summary;
+    }
+    EXPECT_STREQ(print_check_fulfilled_text(), "\xCE{C 1 0 160 0}Nachweis erf\x81llt\xCE{C 768}");
+    EXPECT_STREQ(print_check_failed_text(), "\xCE{C 1 230 0 0}Nachweis nicht erf\x81llt !!\xCE{C 768}");
+}
+
+TEST(ViewDrawingScale, SearchAndCandidates)
+{
+    struct Case {
+        const char* what;
+        double K, h, breite, hoehe;
+        double s, N;
+    };
+    const Case cases[] = {
+        // s' = 17 / (900 + 2.4 / s') -> s' = (17 - 2.4) / 900 = 0.016222 (1/s' = 61.64); 1/60 > s' >= 1/70
+        {"wide beam, width governs", 900, 400, 17, 12, 0.0162222, 70},
+        // s' = (12 - 1.8) / 240 = 0.0425; 1/20 > s' >= 1/25
+        {"short beam, height governs", 300, 240, 17, 12, 0.0425, 25},
+        // s' = (17 - 2.4) / 2e6 = 7.3e-6 < 1/10000: no candidate
+        {"beam too long for any scale", 2e6, 400, 17, 12, 7.3e-6, 0},
+        {"drawing without width", 900, 400, 0, 12, 0, 0},
+        {"drawing of negative height", 900, 400, 17, -3, 0, 0},
+    };
+    for (const Case& c : cases) {
+        double s = -1;
+        EXPECT_EQ(view_drawing_scale(c.K, c.h, c.breite, c.hoehe, &s), c.N) << c.what;
+        // The search stops once a step changes s' by 1e-4 of itself or less.
+        EXPECT_NEAR(s, c.s, 2e-4 * c.s) << c.what;
+    }
+}
+
+// No fitting scale: the list says so in place of the drawing, and no plot file is written.
+TEST_F(PrintTest, NoFittingScaleSkipsTheDrawing)
+{
+    d.graf_breite = 0;
+    const std::string s = print();
+    EXPECT_TRUE(has(s, "Ansicht: kein Maßstab passt zur Zeichnungsgröße 0.0 x 12.0 cm"));
+    EXPECT_FALSE(has(s, "#SHOWGRAFIC"));
+    EXPECT_TRUE(has(s, "Schnittgrößen"));
+    EXPECT_TRUE(testutil::read_file(dir.file("POS01.SPF")).empty());
+}
+
+// Table cells of 16 bytes: a longer text is cut to 15 bytes and keeps its terminator.
+TEST(PrintCell, LongTextIsCutToTheCell)
+{
+    char cells[2][16];
+    std::memset(cells, 'x', sizeof cells);
+    print_cell_text(cells[0], 16, "Lastfall Eigengewicht+Schnee");
+    print_cell_text(cells[1], 16, "kurz");
+    EXPECT_STREQ(cells[0], "Lastfall Eigeng");
+    EXPECT_STREQ(cells[1], "kurz");
+}
