@@ -1,0 +1,121 @@
+// Cost of the printed calculation of a position: the output list alone (calculation, list and plot
+// file) and the list with its PDF as the viewer renders it, for 1 and 100 loads.
+#include "core/position_files.h"
+#include "core/tavo52_data.h"
+#include "national_annex/nad_ec3_block.h"
+#include "national_annex/nad_ec5_block.h"
+#include "platform/viewer/oli_viewer.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+NadEc5Block g_ec5;
+NadEc3Block g_ec3;
+
+void set_current_blocks()
+{
+    nad_ec5_set_defaults(&g_ec5);
+    g_ec5.country = 1;
+    g_ec5.gamma_m_solid = g_ec5.gamma_m_glulam = 1.3;
+    g_ec5.gamma_m_accidental = 1.0;
+    g_ec5.kcr_mode = 2;
+    nad_ec3_set_defaults(&g_ec3);
+    cur_ec5_params = &g_ec5;
+    cur_ec3_params = &g_ec3;
+}
+
+// Glulam beam 160 x 600 with an opening of 300 and glued-in rods, the loads varying.
+void set_position(TAVO52_DATA& d, int n)
+{
+    d.b = 160;
+    d.h = 600;
+    d.h_ro = 200;
+    d.h_ru = 200;
+    d.a = 300;
+    d.holzart = 2;
+    d.holzguete = 4;
+    d.verstaerkt = 1;
+    d.verst_typ = 1;
+    d.d_r = 12;
+    d.l_e = 600;
+    d.n_gs = 2;
+    d.a_3c = 60;
+    d.lasten.clear();
+    unsigned s = 12345u;
+    auto next = [&s]() { s = s * 1103515245u + 12345u; return (s >> 8) % 1000 / 1000.0; };
+    for (int i = 0; i < n; ++i) {
+        LoadRow r;
+        r.name = QString::fromUtf8("Lastfall %1 ständig+Schnee").arg(i + 1);
+        r.v_l = 40.0 * next() - 20.0;
+        r.v_r = 40.0 * next() - 20.0;
+        r.m_l = 20.0 * next() - 10.0;
+        r.m_r = 20.0 * next() - 10.0;
+        r.n_l = r.n_r = 10.0 * next() - 5.0;
+        r.kled = i % 9;
+        r.kmod = r.kled == 0 ? 0.6 : 0.9;
+        d.lasten.append(r);
+    }
+}
+
+void BM_OutputList(benchmark::State& state)
+{
+    TAVO52_DATA d;
+    set_position(d, int(state.range(0)));
+    int e = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(d.cal_Print(&e));
+    if (e != 0) state.SkipWithError("the list could not be written");
+    state.counters["loads"] = double(state.range(0));
+}
+
+void BM_OutputListAndPdf(benchmark::State& state)
+{
+    TAVO52_DATA d;
+    set_position(d, int(state.range(0)));
+    const std::string pdf = oliview::pdf_path_for(oli_path);
+    int e = 0;
+    for (auto _ : state) {
+        d.cal_Print(&e);
+        const oliview::Document doc = oliview::parse_file(oli_path);
+        benchmark::DoNotOptimize(oliview::render_pdf(doc, pdf, component_id));
+    }
+    if (e != 0) state.SkipWithError("the list could not be written");
+    state.counters["loads"] = double(state.range(0));
+}
+
+BENCHMARK(BM_OutputList)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_OutputListAndPdf)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    set_current_blocks();
+
+    // The position's files go to a folder of their own below the temp folder.
+    char folder[] = "/tmp/bench_print_XXXXXX";
+    if (!mkdtemp(folder)) return 1;
+    component_id = "BENCH";
+    oli_path = std::string(folder) + "/BENCH_01.oli";
+    position_title = QStringLiteral("Position 1: Benchmark");
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    for (const char* name : {"/BENCH_01.oli", "/BENCH_01.oli.pdf", "/BENCH01.SPF"})
+        std::remove((std::string(folder) + name).c_str());
+    rmdir(folder);
+    return 0;
+}
