@@ -295,3 +295,32 @@ TEST_F(PrintTest, ListThatCannotBeWrittenIsNotHandedOn)
         EXPECT_EQ(e, 1) << c.what;
     }
 }
+
+// Glued-on plates (defaults a_r 50, h_1 50, t_r 4, f_t,k 10) on the fixture's C24 beam: two edge tables.
+//   F_t90 = 3.515584 (see above); f_t,d = 10 * 0.9 / 1.3 = 6.923077; f_k2,d = 0.75 * 0.9 / 1.3 = 0.519231;
+//   tau_ef = 500 * 3.515584 / (50 * 50) = 0.703117; sigma_t = 500 * 3.515584 / (50 * 4) = 8.788960;
+//   eta_tau = 0.703117 / 0.519231 = 1.354151; eta_sigma = 2 * 8.788960 / 6.923077 = 2.539033
+TEST_F(PrintTest, GluedOnPlates)
+{
+    d.verstaerkt = 1;
+    d.verst_typ = 0;
+    const std::string s = print();
+    EXPECT_TRUE(has(s, "Trägerdurchbruch rechteckig mit aufgeklebten Verstärkungen gemäß"));
+    EXPECT_TRUE(has(s, "Verstärkung durch aufgeleimte Laschen"));
+    EXPECT_TRUE(has(s, u8"Nadelvollholz, C24 (S10) a╬\\r╬r = 50 mm, h╬\\1╬r = 50 mm, t╬\\r╬r = 4 mm╬r, "
+                       u8"f╬\\t,k╬r = 10.00 N/mm╬/2╬r╬r"));
+    EXPECT_TRUE(has(s, u8"f╬\\k2,k╬r = 0.75 N/mm╬/2╬r (Tabelle NA.12)"));
+    const size_t section = s.find("Querzugspannung am Durchbruch");
+    ASSERT_NE(section, std::string::npos);
+    const Rows left = table_rows(s, "Tabelle NA.12");
+    const Rows right = table_rows(s.substr(s.find("#END_OF_TEXT", s.find("#SHOWTABLE", section))), "#SHOWTABLE");
+    const std::vector<std::string> common = {"1", "0.277", "0.519", "6.92", "2.94", "0.57", "3.52", "0.703",
+                                             "8.79", "1.354", "2.539", "2.539"};
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left[0], common);
+    ASSERT_EQ(right.size(), 1u);
+    std::vector<std::string> with_eta = common;
+    with_eta.push_back("2.539");
+    EXPECT_EQ(right[0], with_eta);
+    EXPECT_TRUE(has(s, u8"u╬\\max╬r = 2.539 > 1 ê"));
+}
