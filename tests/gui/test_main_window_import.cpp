@@ -1,0 +1,152 @@
+// Internal-force import into the loads table, end to end with the stand-in component selection
+// and internal-force tool: rows, classes and k_mod, the count check, material and dimension takeover.
+#include "../core/import_fixture.h"
+#include "../environment/tool_fixture.h"
+#include "core/import_forces.h"
+#include "gui/main_window_import.h"
+#include "window_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QSpinBox>
+
+using importfix::row;
+
+namespace {
+
+class WindowImport : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        open(*std::unique_ptr<TAVO52_DATA>(base_position()));
+        env = std::make_unique<toolfix::ScratchEnvironment>();
+        last_component = nullptr;
+        calllog::clear();
+        w->loads_model()->removeRows(0, w->loads_model()->rowCount());
+    }
+    void TearDown() override
+    {
+        env.reset();
+        last_component = nullptr;
+        WindowTest::TearDown();
+    }
+    void component(int grade, double b_cm, double h_cm, const std::vector<int>& counts,
+                   const std::vector<importfix::Row>& rows)
+    {
+        testutil::write_file(env->components() + "/BALKEN.EX2",
+                             importfix::component_export(importfix::two_cuts(grade, b_cm, h_cm), counts, rows));
+    }
+    void switches(bool sni, bool mat, bool geo)
+    {
+        w->cb_import_sni->setChecked(sni);
+        w->cb_import_mat->setChecked(mat);
+        w->cb_import_geo->setChecked(geo);
+    }
+    QString cell(int r, int c) const { return w->loads_model()->item(r, c)->text(); }
+    std::unique_ptr<toolfix::ScratchEnvironment> env;
+};
+
+} // namespace
+
+// Both cuts lie on one beam along x: the common system is (x, -y, -z), so every V (force along z)
+// and M (moment about y) changes its sign and N stays (hand-derived in the geometry tests).
+TEST_F(WindowImport, PairsLeftAndRightRowsIntoLoadsWithClassAndKmod)
+{
+    component(2006, 12.5, 30.0, {2, 2},
+              {row(6.5, 4.2, 0, 0, 0, 0.9, "LK 1"), row(9.1, 5.9, 0, 0, 1, 1.1, "LK 2: Schnee \x84"),
+               row(0, 0, 6.4, 4.8, 1, 0.5, "rechts"), row(0, 0, 9.0, 6.7, 0, 0.6, "rechts")});
+    switches(true, true, true);
+    ASSERT_TRUE(run_force_import(*w));
+    ASSERT_EQ(w->loads_model()->rowCount(), 2);
+    // Left names, markers and k_mod; right N, V, M.
+    EXPECT_EQ(cell(0, 0), QStringLiteral("LK 1"));
+    EXPECT_EQ(cell(1, 0), QString::fromUtf8("LK 2: Schnee ä"));
+    const char* want[2][6] = {{"0.000", "-6.500", "-4.200", "0.000", "-6.400", "-4.800"},
+                              {"0.000", "-9.100", "-5.900", "0.000", "-9.000", "-6.700"}};
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 6; ++c) EXPECT_EQ(cell(r, c + 1), QString::fromLatin1(want[r][c])) << r << " " << c;
+    EXPECT_EQ(cell(0, 7), QStringLiteral("frei"));
+    EXPECT_EQ(cell(0, 8), QStringLiteral("0.90"));
+    EXPECT_EQ(cell(1, 7), QString::fromUtf8("außergewöhnlich"));
+    EXPECT_EQ(cell(1, 8), QStringLiteral("1.10"));
+
+    // Grade code 2006 (D18, hardwood by the old standard): hardwood, grade index (6 + 2) mod 8 = 0.
+    EXPECT_TRUE(w->rb_holzart_LH->isChecked());
+    EXPECT_EQ(w->cb_holzguete->currentIndex(), 0);
+    // 12.5 cm and 30.0 cm: 125 mm and 300 mm.
+    EXPECT_EQ(w->ed_Balken_b->value(), 125);
+    EXPECT_EQ(w->ed_Balken_h->value(), 300);
+    EXPECT_TRUE(calllog::contains("QMessageBox: Info: Materialdaten importiert\nQuerschnittsabmessungen importiert\n"
+                                  "2 Schnittgrößenkombinationen importiert\n"));
+    // The imported table is cleared once taken over.
+    EXPECT_EQ(imported_force_rows_of_set(0), 0);
+    EXPECT_EQ(imported_force_header(0), nullptr);
+
+    // The rows reach the data object as loads entered by hand do.
+    w->maske2data();
+    ASSERT_EQ(data_object.lasten.size(), 2);
+    EXPECT_DOUBLE_EQ(data_object.lasten[0].v_l, -6.5);
+    EXPECT_EQ(data_object.lasten[0].kled, 8);
+    EXPECT_DOUBLE_EQ(data_object.lasten[0].kmod, 0.9);
+    EXPECT_EQ(data_object.lasten[1].kled, 6);
+}
+
+TEST_F(WindowImport, DifferentRowCountsOfTheEdgesAppendNothing)
+{
+    component(4005, 14.0, 28.0, {3, 2},
+              {row(1, 1, 0, 0, 0, 0.9, "a"), row(2, 2, 0, 0, 0, 0.9, "b"), row(3, 3, 0, 0, 0, 0.9, "c"),
+               row(0, 0, 1, 1, 0, 0.9, "x"), row(0, 0, 2, 2, 0, 0.9, "y")});
+    switches(true, false, true);
+    EXPECT_FALSE(run_force_import(*w));
+    EXPECT_EQ(w->loads_model()->rowCount(), 0);
+    EXPECT_TRUE(calllog::contains(
+        "QMessageBox: Fehler: Fehler! 3 Zeilen am linken Rand, 2 Zeilen am rechten Rand!\n Import abgebrochen\n"));
+    // The dimensions taken over before the count check stay.
+    EXPECT_EQ(w->ed_Balken_b->value(), 140);
+    EXPECT_EQ(w->ed_Balken_h->value(), 280);
+}
+
+TEST_F(WindowImport, SwitchesChooseWhatIsTakenOver)
+{
+    const std::vector<importfix::Row> rows = {row(1, 1, 0, 0, 0, 0.9, "a"), row(0, 0, 1, 1, 0, 0.9, "b")};
+    // Loads unticked, material ticked: grade code 8003 keeps the wood kind and selects index 5.
+    component(8003, 20.0, 40.0, {1, 1}, rows);
+    w->rb_holzart_BSH_EC->setChecked(true);
+    switches(false, true, false);
+    const int b_before = w->ed_Balken_b->value();
+    EXPECT_TRUE(run_force_import(*w));
+    EXPECT_EQ(w->loads_model()->rowCount(), 0);
+    EXPECT_TRUE(w->rb_holzart_BSH_EC->isChecked());
+    EXPECT_EQ(w->cb_holzguete->currentIndex(), 5);
+    EXPECT_EQ(w->ed_Balken_b->value(), b_before);
+    EXPECT_TRUE(calllog::contains("QMessageBox: Info: Materialdaten importiert\n0 Schnittgrößenkombinationen importiert\n"));
+
+    // Loads only: neither material nor dimensions change.
+    calllog::clear();
+    calllog::push_answer(QMessageBox::Yes);   // same component as before
+    component(1007, 20.0, 40.0, {1, 1}, rows);
+    switches(true, false, false);
+    EXPECT_TRUE(run_force_import(*w));
+    EXPECT_EQ(w->loads_model()->rowCount(), 1);
+    EXPECT_TRUE(w->rb_holzart_BSH_EC->isChecked());
+    EXPECT_EQ(w->ed_Balken_b->value(), b_before);
+    EXPECT_TRUE(calllog::contains("QMessageBox: Info: 1 Schnittgrößenkombinationen importiert\n"));
+}
+
+TEST_F(WindowImport, NothingImportedShowsTheCountZero)
+{
+    switches(true, true, true);
+    EXPECT_TRUE(run_force_import(*w));
+    EXPECT_EQ(w->loads_model()->rowCount(), 0);
+    EXPECT_TRUE(calllog::contains("QMessageBox: Info: 0 Schnittgrößenkombinationen importiert\n"));
+}
+
+TEST(GradeIndex, CodesMapToTheWindowsGradeLists)
+{
+    const int cases[][2] = {{0, 0},    {1000, 0}, {1011, 11}, {1012, 5}, {2000, 2}, {2005, 7}, {2006, 0},
+                            {2007, 1}, {3007, 7}, {4005, 5},  {5006, 0}, {6003, 3}, {7013, 13}, {8003, 5}};
+    for (const auto& c : cases) EXPECT_EQ(grade_index_of_code(c[0]), c[1]) << c[0];
+}
