@@ -150,3 +150,37 @@ TEST(GradeIndex, CodesMapToTheWindowsGradeLists)
                             {2007, 1}, {3007, 7}, {4005, 5},  {5006, 0}, {6003, 3}, {7013, 13}, {8003, 5}};
     for (const auto& c : cases) EXPECT_EQ(grade_index_of_code(c[0]), c[1]) << c[0];
 }
+
+TEST_F(WindowImport, DemoComponentGivesTheDemoLoads)
+{
+    std::filesystem::copy_file(std::string(TAVO_SOURCE_DATA_DIR) + "/../demo/DATA/BAUTEILE/DECKENBALKEN.EX2",
+                               env->components() + "/DECKENBALKEN.EX2");
+    switches(true, true, true);
+    ASSERT_TRUE(run_force_import(*w));
+    ASSERT_EQ(w->loads_model()->rowCount(), 2);
+    EXPECT_EQ(cell(0, 0), QStringLiteral("LK 1: g + s"));
+    EXPECT_EQ(cell(0, 2), QStringLiteral("6.500"));
+    EXPECT_EQ(cell(0, 3), QStringLiteral("4.200"));
+    EXPECT_EQ(cell(0, 6), QStringLiteral("4.800"));
+    EXPECT_EQ(cell(1, 0), QString::fromUtf8("LK 2: außergewöhnlich"));
+    EXPECT_EQ(cell(1, 7), QString::fromUtf8("außergewöhnlich"));
+    // C24 by the Eurocode (grade code 4005): softwood, grade index 5; 12 x 24 cm.
+    EXPECT_TRUE(w->rb_holzart_NH->isChecked());
+    EXPECT_EQ(w->cb_holzguete->currentIndex(), 5);
+    EXPECT_EQ(w->ed_Balken_b->value(), 120);
+    EXPECT_EQ(w->ed_Balken_h->value(), 240);
+}
+
+TEST_F(WindowImport, MoreRowsThanTheOldFixedBufferHeld)
+{
+    // 420 rows per edge, 840 in all: 12 values each would have needed 10080 slots of 10000.
+    std::vector<importfix::Row> rows;
+    for (int i = 0; i < 420; ++i) rows.push_back(row(i, 0, 0, 0, 0, 0.9, "L"));
+    for (int i = 0; i < 420; ++i) rows.push_back(row(0, 0, i, 0, 0, 0.9, "R"));
+    component(4005, 12.0, 24.0, {420, 420}, rows);
+    switches(true, false, false);
+    ASSERT_TRUE(run_force_import(*w));
+    ASSERT_EQ(w->loads_model()->rowCount(), 420);
+    EXPECT_EQ(cell(419, 2), QStringLiteral("-419.000"));
+    EXPECT_EQ(cell(419, 5), QStringLiteral("-419.000"));
+}
