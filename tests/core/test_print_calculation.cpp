@@ -2,8 +2,14 @@
 // that cannot be written.
 #include "test_print_fixture.h"
 
+#include "core/position_file.h"
+
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 
 using Rows = std::vector<std::vector<std::string>>;
 
@@ -252,6 +258,37 @@ TEST_F(PrintTest, PreviewShowsTheNoticeThenTheListAndItsPdf)
                              "2.2. Biegung am Durchbruchquerschnitt", "2.3. Schub am reduzierten Querschnitt",
                              "3. Zusammenfassung", "1.245", "nicht ok. !!", "ok."})
         EXPECT_TRUE(has(text, want)) << want << "\n" << text;
+}
+
+// The demo position previewed: every part of the calculation on the PDF's pages, and the PDF's
+// utilisations are those of the calculation's result list.
+TEST_F(PrintTest, DemoPositionPreview)
+{
+    std::ifstream in(TAVO_SOURCE_DATA_DIR "/../demo/work/DEMO_01.inp", std::ios::binary);
+    ASSERT_TRUE(in.good());
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    parse_position_data(d, bytes.str());
+    d.Print_OliView();
+    ASSERT_TRUE(calllog::contains("Quick_OLI_View: POS " + oli_path + " -> "));
+    ASSERT_EQ(d.nachweise.size(), 3);
+    // A copy of the PDF to look at: TAVO_SAMPLE_OUT=<file>.
+    if (const char* keep = std::getenv("TAVO_SAMPLE_OUT"))
+        QFile::copy(QString::fromStdString(oli_path + ".pdf"), QString::fromLocal8Bit(keep));
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext not installed";
+    QProcess p;
+    p.start("pdftotext", {"-layout", QString::fromStdString(oli_path + ".pdf"), "-"});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    const std::string text = p.readAllStandardOutput().toStdString();
+    std::vector<std::string> wants = {"1. Eingabedaten", "1.2. Balken", "Ansicht Maßstab", "Schnittgrößen",
+                                      "A ständig", "Querzugspannung am Durchbruch", "Biegung am Durchbruchquerschnitt",
+                                      "Schub am reduzierten Querschnitt", "3. Zusammenfassung"};
+    for (const CheckResult& r : d.nachweise) {
+        char eta[32];
+        std::snprintf(eta, sizeof eta, "umax = %.3f", r.eta);
+        wants.push_back(eta);
+    }
+    for (const std::string& want : wants) EXPECT_TRUE(has(text, want)) << want << "\n" << text;
 }
 
 TEST_F(PrintTest, PrintHandsTheListToThePrinterAndGlulamNeedsNoNotice)
