@@ -96,3 +96,23 @@ TEST(PrintCell, LongTextIsCutToTheCell)
     EXPECT_STREQ(cells[0], "Lastfall Eigeng");
     EXPECT_STREQ(cells[1], "kurz");
 }
+
+// The six force columns take `nk_sni` decimals in a width of nk_sni + 5 characters.
+TEST_F(PrintTest, ForceColumnsFollowTheChosenDecimals)
+{
+    struct Case {
+        int nk_sni;
+        const char *v, *m;
+    };
+    const Case cases[] = {{0, "10", "5"}, {2, "10.00", "5.00"}, {4, "10.0000", "5.0000"}};
+    for (const Case& c : cases) {
+        d.nk_sni = c.nk_sni;
+        const std::string s = print();
+        const auto rows = table_rows(s, "Schnittgrößen");
+        ASSERT_EQ(rows.size(), 1u) << c.nk_sni;
+        ASSERT_EQ(rows[0].size(), 11u) << c.nk_sni;
+        EXPECT_EQ(rows[0][3], c.v) << c.nk_sni;
+        EXPECT_EQ(rows[0][4], c.m) << c.nk_sni;
+        EXPECT_EQ(rows[0][9], "0.900") << c.nk_sni;   // k_mod keeps its 3 decimals
+    }
+}
