@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -378,4 +380,179 @@ double* vyk_negate_end_forces(double* values)
     if (values)
         for (int i = 6; i < 12; ++i) values[i] = -values[i];
     return values;
+}
+
+namespace {
+
+struct BeamEnds {
+    V3 start, end, e1, e2;
+    double length, q;
+};
+
+BeamEnds ends_of(const VYKExportObject* o, int mode)
+{
+    BeamLocalSystem s;
+    vyk_beam_local_system(o, &s, mode, 1);
+    BeamEnds b;
+    b.e1 = v3(s.r1);
+    b.e2 = v3(s.r2);
+    b.q = pd(o, 14);
+    b.length = pd(o, 15);
+    b.start = sub(v3(s.origin), mul(b.e1, b.q * b.length));
+    b.end = add(b.start, mul(b.e1, b.length));
+    return b;
+}
+
+double dist(V3 a, V3 b)
+{
+    const V3 d = sub(a, b);
+    return std::sqrt(dot(d, d));
+}
+
+void put_system(BeamLocalSystem* s, V3 o, V3 a, V3 b, V3 c)
+{
+    put(s->origin, o);
+    put(s->r1, a);
+    put(s->r2, b);
+    put(s->r3, c);
+}
+
+} // namespace
+
+int vyk_beam_systems_transforms(const BeamLocalSystem* common, VYKExportObject* const* objects, const int* selectors,
+                                int n, int mode, CutTransformList** holder, BeamLocalSystem* local_out,
+                                BeamLocalSystem* system_out)
+{
+    if (!holder || !vyk_transform_list_resize(holder, n)) return 0;
+    CutTransformList* l = *holder;
+    BeamLocalSystem def;
+    default_system(&def);
+    const BeamLocalSystem* s = common ? common : &def;
+    const V3 s_origin = v3(s->origin), s1 = v3(s->r1), s2 = v3(s->r2);
+    for (int k = 0; k < l->count; ++k) {
+        default_transform(&l->entries[k]);
+        if (!objects || !is_beam(objects[k])) continue;
+        BeamLocalSystem local;
+        vyk_beam_local_system(objects[k], &local, mode, 1);
+        if (local_out) local_out[k] = local;
+        const BeamEnds b = ends_of(objects[k], mode);
+        V3 first = sub(b.e1, mul(s2, dot(b.e1, s2)));
+        if (dot(first, first) == 0.0) {
+            first = s1;
+        } else {
+            first = unit(first);
+            if (dist(b.end, s_origin) > dist(b.start, s_origin)) first = neg(first);
+        }
+        if (!selectors || selectors[k] == 0) first = neg(first);
+        BeamLocalSystem target;
+        put_system(&target, v3(local.origin), first, s2, cross(first, s2));
+        vyk_beam_transform(&target, objects[k], &l->entries[k]);
+        if (system_out) system_out[k] = target;
+    }
+    return 1;
+}
+
+int vyk_beam_systems_transforms_all(const BeamLocalSystem* common, VYKExportObject* const* objects, int n, int mode,
+                                    CutTransformList** holder, BeamLocalSystem* local_out,
+                                    BeamLocalSystem* system_out)
+{
+    return vyk_beam_systems_transforms(common, objects, nullptr, n, mode, holder, local_out, system_out);
+}
+
+int vyk_common_system(VYKExportObject* const* objects, int n, int mode, BeamLocalSystem* system,
+                      double* largest_distance)
+{
+    if (largest_distance) *largest_distance = 0.0;
+    if (!system) return 0;
+    default_system(system);
+    std::vector<BeamEnds> beams;
+    for (int k = 0; objects && k < n; ++k)
+        if (is_beam(objects[k])) beams.push_back(ends_of(objects[k], mode));
+    if (beams.empty()) return 1;
+
+    const BeamEnds& f = beams[0];
+    V3 ref;
+    if (beams.size() == 1) {
+        ref = f.q > 0.5 ? f.end : f.start;
+    } else {
+        // Judged against the object at index 1 when it is a beam, else against the second beam.
+        const BeamEnds other = is_beam(objects[1]) ? ends_of(objects[1], mode) : beams[1];
+        const double to_start = std::min(dist(other.start, f.start), dist(other.end, f.start));
+        const double to_end = std::min(dist(other.start, f.end), dist(other.end, f.end));
+        ref = to_start > to_end ? f.end : f.start;
+    }
+    std::vector<V3> near_ends, far_ends;
+    V3 origin = {0, 0, 0};
+    double lengths = 0.0;
+    for (const BeamEnds& b : beams) {
+        const bool start_near = dist(b.start, ref) <= dist(b.end, ref);
+        near_ends.push_back(start_near ? b.start : b.end);
+        far_ends.push_back(start_near ? b.end : b.start);
+        origin = add(origin, near_ends.back());
+        lengths += b.length * b.length;
+    }
+    origin = mul(origin, 1.0 / double(beams.size()));
+
+    // Newell's normal of the polygon: the far ends in list order, then the origin.
+    std::vector<V3> poly = far_ends;
+    poly.push_back(origin);
+    V3 nrm = {0, 0, 0};
+    for (size_t i = 0; i < poly.size(); ++i) {
+        const V3 a = poly[i], b = poly[(i + 1) % poly.size()];
+        nrm.x += (a.y - b.y) * (a.z + b.z);
+        nrm.y += (a.z - b.z) * (a.x + b.x);
+        nrm.z += (a.x - b.x) * (a.y + b.y);
+    }
+    const bool first_near_is_start = dist(f.start, ref) <= dist(f.end, ref);
+    const V3 g = first_near_is_start ? neg(f.e1) : f.e1;
+    V3 first, second;
+    if (dot(nrm, nrm) > 1e-6 * lengths) {
+        second = unit(nrm);
+        first = sub(g, mul(second, dot(g, second)));
+        if (dot(first, first) > 0.0) first = unit(first);
+        else if (second.x != 0.0) first = unit(V3{second.y, -second.x, 0.0});
+        else first = unit(V3{0.0, second.z, -second.y});
+    } else {
+        first = g;
+        second = first_near_is_start ? neg(f.e2) : f.e2;
+    }
+    V3 third = cross(first, second);
+    if (third.z < 0.0) {
+        second = neg(second);
+        third = neg(third);
+    }
+    put_system(system, origin, first, second, third);
+    if (largest_distance) {
+        double d = 0.0;
+        for (const BeamEnds& b : beams)
+            for (V3 p : {b.start, b.end}) d = std::max(d, std::fabs(dot(sub(p, origin), second)));
+        *largest_distance = d;
+    }
+    return 1;
+}
+
+int vyk_plan_projection(const BeamLocalSystem* system, const double* placement, const double* points, int n,
+                        double* out_points, BeamLocalSystem* out_system)
+{
+    BeamLocalSystem def;
+    default_system(&def);
+    const BeamLocalSystem* s = system ? system : &def;
+    const double x0 = placement ? placement[0] : 0.0, y0 = placement ? placement[1] : 0.0;
+    const double psi = placement ? placement[2] : 0.0;
+    const V3 r1 = v3(s->r1), r3 = v3(s->r3), o = v3(s->origin);
+    const V3 a1 = sub(mul(r1, std::cos(psi)), mul(r3, std::sin(psi)));
+    const V3 a3 = add(mul(r1, std::sin(psi)), mul(r3, std::cos(psi)));
+    if (!points) return 0;
+    if (out_system) {
+        if (n <= 0) *out_system = def;
+        else put_system(out_system, o, a1, v3(s->r2), a3);
+    }
+    for (int i = 0; i < n && out_points; ++i) {
+        const V3 p = v3(points + 6 * i), u = v3(points + 6 * i + 3);
+        out_points[3 * i] = dot(sub(p, o), a1) + x0;
+        out_points[3 * i + 1] = dot(sub(p, o), a3) + y0;
+        const double y = -dot(u, a3), x = dot(u, a1);
+        out_points[3 * i + 2] = (x == 0.0 && y == 0.0) ? 0.0 : std::atan2(y, x);
+    }
+    return 1;
 }

@@ -73,3 +73,22 @@ int vyk_export_relative_axes_rev(const VYKExportObject* first, const VYKExportOb
 double vyk_vector_angle(const double* a, const double* b);
 double vyk_plan_angle(const BeamLocalSystem* system, const double* vector);
 double* vyk_negate_end_forces(double* values);
+
+// Per-beam systems in the plane of a common system S: for each beam-cut object k, the transform into
+// a system whose first vector is the beam's axis made orthogonal to S's second vector, reversed when
+// the beam ends farther from S's origin than it starts and again unless selector k is 1 (always
+// without selectors). The beams' own systems and the new ones are copied out when arrays are given.
+int vyk_beam_systems_transforms(const BeamLocalSystem* common, VYKExportObject* const* objects, const int* selectors,
+                                int n, int mode, CutTransformList** holder, BeamLocalSystem* local_out,
+                                BeamLocalSystem* system_out);
+int vyk_beam_systems_transforms_all(const BeamLocalSystem* common, VYKExportObject* const* objects, int n, int mode,
+                                    CutTransformList** holder, BeamLocalSystem* local_out,
+                                    BeamLocalSystem* system_out);
+// A common system fitted to the beam-cut objects among n objects: origin at the mean of the beams'
+// near ends, second vector the normal of their far ends. 0 for a null system, else 1.
+int vyk_common_system(VYKExportObject* const* objects, int n, int mode, BeamLocalSystem* system,
+                      double* largest_distance);
+// Plan projection of n point records (position and direction, six doubles each) into x, y and the
+// direction angle (three doubles each). placement = x0, y0, angle psi (zeros when null).
+int vyk_plan_projection(const BeamLocalSystem* system, const double* placement, const double* points, int n,
+                        double* out_points, BeamLocalSystem* out_system);

@@ -159,3 +159,21 @@ TEST(ToolPresence, InternalForceToolIsFoundInExec)
     ::unsetenv("EXEC");
     EXPECT_EQ(trobavex_available(), 0);
 }
+
+TEST(OtherTools, PlanEditorAndPhotoViewerReportWhatIsMissing)
+{
+    toolfix::ScratchEnvironment env;
+    env.open_window("VYK - Planbearbeitung");
+    calllog::clear();
+    EXPECT_EQ(run_plan_editor_1("plan.dat"), 0);
+    EXPECT_TRUE(calllog::contains("Draw_Message: Das VYK-Werkzeug zur Planbearbeitung\nist bereits aktiv."));
+    EXPECT_FALSE(calllog::contains("VYKSpawnv"));
+
+    start_photo_viewer("bild.jpg");
+    EXPECT_TRUE(calllog::contains("Draw_Message: Das VYK-Werkzeug\n- LUMBRIX -\nist nicht installiert!"));
+    ::unsetenv("EXEC");
+    calllog::clear();
+    start_photo_viewer("bild.jpg");
+    EXPECT_TRUE(calllog::contains("Draw_Message: Das EXEC-Verzeichnis\nist nicht ermittelbar!"));
+    EXPECT_EQ(run_plan_editor("a", "b"), 0);
+}

@@ -158,3 +158,95 @@ TEST(BeamGeometry, CutInfoOfBeamAndOtherObjects)
     vyk_export_object_free(plain);
     vyk_export_object_free(b);
 }
+
+namespace {
+
+// Two rafters in the x-z plane meeting at the ridge (4, 0, 3), each 5 long, cut at their start.
+// Rafter 1 from (0, 0, 0): e1 = (0.8, 0, 0.6), e2 = y, e3 = e1 x e2 = (-0.6, 0, 0.8).
+// Rafter 2 from (8, 0, 0): e1 = (-0.8, 0, 0.6), e2 = y, e3 = (-0.6, 0, -0.8).
+const double kRafter1[9] = {0.8, 0, -0.6, 0, 1, 0, 0.6, 0, 0.8};
+const double kRafter2[9] = {-0.8, 0, -0.6, 0, 1, 0, 0.6, 0, -0.8};
+
+} // namespace
+
+// Reference point: rafter 2's ends lie 5 and 8 from rafter 1's start, 5 and 0 from its end, so the
+// reference is rafter 1's end (4, 0, 3), which is the near end of both. Origin = (4, 0, 3).
+// Newell over the far ends (0,0,0), (8,0,0) and the origin: n = (0, -36 + 12, 0) = (0, -24, 0),
+// second = (0, -1, 0); g = e1 (near end is the end); first = g; third = first x second = (0.6, 0, -0.8)
+// has z < 0, so second = (0, 1, 0) and third = (-0.6, 0, 0.8).
+// One rafter alone: q = 0 gives the start as reference; the two-point polygon has no normal, so
+// first = -e1 = (-0.8, 0, -0.6), second = -e2 = (0, -1, 0), third = (-0.6, 0, 0.8).
+TEST(BeamGeometry, CommonSystemOfTwoRaftersAndOfOne)
+{
+    const double p1[3] = {0, 0, 0}, p2[3] = {8, 0, 0};
+    VYKExportObject* objs[2] = {beam(1, p1, kRafter1, 0, 0, 5), beam(2, p2, kRafter2, 0, 0, 5)};
+    BeamLocalSystem s;
+    double d = -1;
+    ASSERT_EQ(vyk_common_system(objs, 2, 0, &s, &d), 1);
+    expect_vec(s.origin, 4, 0, 3);
+    expect_vec(s.r1, 0.8, 0, 0.6);
+    expect_vec(s.r2, 0, 1, 0);
+    expect_vec(s.r3, -0.6, 0, 0.8);
+    EXPECT_NEAR(d, 0.0, 1e-12);
+
+    ASSERT_EQ(vyk_common_system(objs, 1, 0, &s, &d), 1);
+    expect_vec(s.origin, 0, 0, 0);
+    expect_vec(s.r1, -0.8, 0, -0.6);
+    expect_vec(s.r2, 0, -1, 0);
+    expect_vec(s.r3, -0.6, 0, 0.8);
+    EXPECT_EQ(vyk_common_system(objs, 2, 0, nullptr, &d), 0);
+    for (auto* o : objs) vyk_export_object_free(o);
+}
+
+// Rafter 1 against the default system: e1 minus its y part is e1 itself; the end (4, 0, 3) lies farther
+// from the origin than the start, so the first vector is -e1 = (-0.8, 0, -0.6), third = (0.6, 0, -0.8).
+// With selector 1 it stays: h = -1 and F = -[e_i . n_j] = diag(1, -1, 1). Without selectors it is
+// reversed again to e1, and F is the unit matrix.
+TEST(BeamGeometry, PerBeamSystemsInTheCommonPlane)
+{
+    const double p1[3] = {0, 0, 0};
+    VYKExportObject* objs[1] = {beam(1, p1, kRafter1, 0, 0, 5)};
+    CutTransformList* list = nullptr;
+    BeamLocalSystem local[1], made[1];
+    const int sel[1] = {1};
+    ASSERT_EQ(vyk_beam_systems_transforms(nullptr, objs, sel, 1, 0, &list, local, made), 1);
+    expect_vec(local[0].r1, 0.8, 0, 0.6);
+    expect_vec(made[0].r1, -0.8, 0, -0.6);
+    expect_vec(made[0].r3, 0.6, 0, -0.8);
+    const double diag[9] = {1, 0, 0, 0, -1, 0, 0, 0, 1};
+    for (int i = 0; i < 9; ++i) EXPECT_NEAR(list->entries[0].F[i], diag[i], 1e-12) << i;
+
+    ASSERT_EQ(vyk_beam_systems_transforms_all(nullptr, objs, 1, 0, &list, nullptr, made), 1);
+    expect_vec(made[0].r1, 0.8, 0, 0.6);
+    const double unit[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+    for (int i = 0; i < 9; ++i) EXPECT_NEAR(list->entries[0].F[i], unit[i], 1e-12) << i;
+    vyk_transform_list_free(&list);
+    vyk_export_object_free(objs[0]);
+}
+
+// psi = 90 degrees on the default system: a1' = cos r1 - sin r3 = -z, a3' = sin r1 + cos r3 = x.
+// p = (3, 5, 7): x = -7 + 1 = -6, y = 3 + 2 = 5; u = x: angle = atan2(-(u.a3'), u.a1') = atan2(-1, 0).
+TEST(BeamGeometry, PlanProjectionAndAngles)
+{
+    const double placement[3] = {1, 2, kPi / 2};
+    const double pts[6] = {3, 5, 7, 1, 0, 0};
+    double out[3];
+    BeamLocalSystem os;
+    ASSERT_EQ(vyk_plan_projection(nullptr, placement, pts, 1, out, &os), 1);
+    EXPECT_NEAR(out[0], -6, 1e-12);
+    EXPECT_NEAR(out[1], 5, 1e-12);
+    EXPECT_NEAR(out[2], -kPi / 2, 1e-12);
+    expect_vec(os.r1, 0, 0, -1);
+    EXPECT_EQ(vyk_plan_projection(nullptr, placement, nullptr, 1, out, &os), 0);
+
+    const double a[3] = {0, 1, 0}, b[3] = {1, 1, 0};
+    EXPECT_NEAR(vyk_vector_angle(a, b), kPi / 4, 1e-12);
+    EXPECT_NEAR(vyk_vector_angle(nullptr, a), kPi / 2, 1e-12);
+    const double v[3] = {0, 0, 1};
+    EXPECT_NEAR(vyk_plan_angle(nullptr, v), -kPi / 2, 1e-12);   // atan2(-(v.z), v.x)
+    double forces[12] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    vyk_negate_end_forces(forces);
+    EXPECT_EQ(forces[5], 6);
+    EXPECT_EQ(forces[6], -7);
+    EXPECT_EQ(forces[11], -12);
+}
