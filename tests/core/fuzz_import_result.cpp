@@ -1,0 +1,28 @@
+// Feeds raw bytes to the reader of the internal-force tool's result file for one to three sets,
+// then walks the imported table through its accessors.
+#include "core/import_forces.h"
+
+#include <cstdint>
+#include <cstdio>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    for (int n = 1; n <= 3; ++n) {
+        FILE* f = fmemopen(const_cast<uint8_t*>(data), size, "rb");
+        if (!f) return 0;
+        const int rows = read_beam_cut_results(f, n);
+        std::fclose(f);
+        float values[18];
+        for (int r = 0; r < rows; ++r) {
+            imported_force_values(r, values);
+            imported_force_kmod(r);
+            imported_force_text2(r);
+        }
+        for (int s = 0; s < n; ++s) {
+            imported_force_header(s);
+            imported_force_rows_of_set(s);
+        }
+        clear_imported_forces();
+    }
+    return 0;
+}
