@@ -4,9 +4,9 @@
 
 namespace {
 
-const double NW = -1.0;          // "not written": the caller's value stays
-const double LO = -1e300;
-const double HI = 1e300;
+constexpr double NW = -1.0;         // "not written": the caller's value stays
+constexpr double LO = -1e300;
+constexpr double HI = 1e300;
 
 struct Band {
     double lo;
