@@ -94,11 +94,12 @@ bool close_list(FILE* file)
     return ok;
 }
 
-// The list after the input data: the error section, or the results and the summary.
+// The list after the input data: the error section for a calculation that was not performed
+// (error word r, connection message code e), or the results and the summary.
 void write_results(TAVO52_DATA& d, FILE* file, int r, int e)
 {
     if (r != 0 || e != 0) {
-        d.print_error_messages(file, r != 0 ? r : e, 0);
+        d.print_error_messages(file, r, e);
         return;
     }
     d.print_results(file);
