@@ -12,11 +12,14 @@
 #include "core/position_files.h"
 #include "core/tavo52_data.h"
 #include "gui/exit_dialog.h"
+#include "gui/geometry_rules.h"
 #include "gui/gui_message.h"
 #include "gui/gui_resources.h"
 #include "gui/gui_services.h"
 #include "gui/hierarchical_header.h"
 #include "gui/loads_delegates.h"
+#include "gui/na_select_dialog.h"
+#include "gui/options_dialog.h"
 #include "national_annex/nad_current.h"
 #include "national_annex/nad_ec5_block.h"
 #include "platform/env/vyk_help.h"
@@ -93,6 +96,10 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     }
 
     data_object.read_data();
+
+    auto* na_dialog = new NA_SelectDialog();
+    na_dialog->setWindowFlags(Qt::Window);
+    connect(na_dialog, &NA_SelectDialog::naChanged, this, &MainWindow::na_select_click);
 
     cob_mat_laschen->addItem(QStringLiteral("Nadelholz"), 0);
     cob_mat_laschen->addItem(QStringLiteral("Laubholz"), 1);
@@ -196,6 +203,12 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     connect(cb_Schub, &QCheckBox::toggled, this, &MainWindow::set_schub_kappa_kreis);
     connect(tabWidget, &QTabWidget::currentChanged, this, &MainWindow::tab_changed);
 
+    connect(actionNationalerAnhang, SIGNAL(triggered()), na_dialog, SLOT(show()));
+
+    options_dialog = new OptionsDialog();
+    options_dialog->setWindowFlags(Qt::Window);
+    connect(actionEinstellungen, SIGNAL(triggered()), options_dialog, SLOT(show_options()));
+
     exit_dialog = new ExitDialog();
     exit_dialog->setWindowFlags(Qt::Window);
     connect(actionEnde, SIGNAL(triggered()), this, SLOT(saveSettings()));
@@ -221,45 +234,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
 MainWindow::~MainWindow() = default;
 
 // ---------------------------------------------------------------------------------------------
-// Settings, fonts and colours: the window keeps its defaults; stored settings come later.
-
-void MainWindow::set_application_font() {}
-void MainWindow::set_application_default_font() {}
-void MainWindow::set_tabellen_font() {}
-
-void MainWindow::set_application_default_color()
-{
-    color_background = QColor(225, 225, 225);
-    color_ergwin_ok = QColor(188, 255, 207);
-    color_ergwin_fehler = QColor(255, 153, 153);
-    color_buttonleiste = QColor(208, 208, 208);
-    color_tabheader = QColor(255, 255, 255);
-    setStyleSheet(styleSheet() + QStringLiteral("\nQMainWindow {background-color:") + color_background.name() +
-                  QStringLiteral("; }"));
-    if (exit_dialog)
-        exit_dialog->setStyleSheet(QStringLiteral("QDialog {background-color:") + color_background.name() +
-                                   QStringLiteral("; }"));
-    // Same verdict limit as the results panel (1.009), so both colours agree.
-    const QColor frame = data_object.eta_max > 1.009 ? color_ergwin_fehler : color_ergwin_ok;
-    gb_ergebnisse->setStyleSheet(QStringLiteral("background-color:") + frame.name() + QStringLiteral(";"));
-    toolBar->setStyleSheet(QStringLiteral("QToolBar {background-color:") + color_buttonleiste.name() +
-                           QStringLiteral("; }"));
-    tv_lasten->setStyleSheet(QStringLiteral("QHeaderView::section {background-color:") + color_tabheader.name() +
-                             QStringLiteral(";}") + QStringLiteral("QTableCornerButton::section {background-color:") +
-                             color_tabheader.name() + QStringLiteral(";}"));
-}
-
-void MainWindow::loadSettings_fonts_colors()
-{
-    set_application_default_color();
-}
-
-void MainWindow::saveSettings_fonts_colors() {}
-void MainWindow::set_application_color_background() {}
-void MainWindow::set_application_color_buttonleiste() {}
-void MainWindow::set_application_color_tabheader() {}
-void MainWindow::set_application_color_ergwin_ok() {}
-void MainWindow::set_application_color_ergwin_fehler() {}
+// Decimals of the force columns and the help; settings, fonts and colours are in main_window_settings.cpp.
 
 void MainWindow::set_tabelle_nachkomma()
 {
@@ -268,10 +243,6 @@ void MainWindow::set_tabelle_nachkomma()
             d->setDecimals(data_object.nk_sni);
     tv_lasten->viewport()->update();
 }
-
-void MainWindow::loadSettings() {}
-void MainWindow::saveSettings() {}
-void MainWindow::updateAllWidgets(QFont) {}
 
 void MainWindow::show_helpview()
 {
@@ -666,13 +637,12 @@ void MainWindow::h_check_click()
     const int h_d = h - ed_Balken_hro->value() - ed_Balken_hru->value();
     if (rb_typ_durchbruch_kreis->isChecked())
         ed_Balken_a->setValue(h_d);
-    // The geometry rules of the opening are checked elsewhere; here only the arrangement blocks.
-    bool enabled = true;
+    show_geometry_rules(*this, evaluate_geometry_rules(geometry_rule_input(*this)), style_regel_ok,
+                        style_regel_verletzt);
+    bool enabled = !geometry_rule_shown_violated(*this, style_regel_verletzt);
     if (gb_Verstaerkung->isChecked() && (rb_verst_schrauben->isChecked() || rb_verst_gewindestangen->isChecked()))
-        enabled = schraube_passt != 0;
-    actionCalculation->setEnabled(enabled);
-    actionDruckvorschau->setEnabled(enabled);
-    actionDrucken->setEnabled(enabled);
+        enabled = enabled && schraube_passt != 0;
+    enable_design_actions(*this, enabled);
     plot_ansicht_gs();
     plot_ansicht_fit(true);
     if (action_cal_auto->isChecked())
@@ -754,10 +724,6 @@ void MainWindow::na_select_click()
 }
 
 void MainWindow::schnittgroessen_import() {}
-
-// Side view: drawn by the view code; the window only keeps the scene.
-void MainWindow::plot_ansicht_gs() {}
-void MainWindow::plot_ansicht_fit(bool) {}
 
 void MainWindow::shrink()
 {

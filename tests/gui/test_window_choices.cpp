@@ -116,7 +116,7 @@ TEST_F(WindowTest, ScrewLengthsFitTheDepth)
     std::unique_ptr<TAVO52_DATA> d(base_position());
     d->b = 200;
     d->h = 400;
-    d->h_ro = 100;
+    d->h_ro = 180;   // h_d = 120 = 0.3 h, the limit with screws
     d->h_ru = 100;
     d->verstaerkt = 1;
     d->verst_typ = 2;
@@ -146,7 +146,7 @@ TEST_F(WindowTest, ScrewsAcrossTheWidth)
     std::unique_ptr<TAVO52_DATA> d(base_position());
     d->b = 200;
     d->h = 400;
-    d->h_ro = 100;
+    d->h_ro = 180;   // h_d = 120 = 0.3 h, the limit with screws
     d->h_ru = 100;
     d->verstaerkt = 1;
     d->verst_typ = 2;

@@ -154,6 +154,11 @@ TEST_F(WindowTest, UnknownPlateMaterialAndNegativeScrewIndexes)
 TEST_F(WindowTest, CalculationsPerKindOfChange)
 {
     std::unique_ptr<TAVO52_DATA> d(base_position());
+    // Inside the limits of NCI NA.6.7 (h_d = 36 <= 0.15 h, h_ro = h_ru = 102 >= 0.35 h, a <= 0.4 h),
+    // which also hold for the lower heights typed below; a violated rule would block calculating.
+    d->h_ro = 102;
+    d->h_ru = 102;
+    d->a = 90;
     open(*d);
     QAction* calc = find<QAction>("actionCalculation");
     QAction* autoCalc = find<QAction>("action_cal_auto");
@@ -168,7 +173,7 @@ TEST_F(WindowTest, CalculationsPerKindOfChange)
         return w->calculations_run() - before;
     };
     // Without automatic calculation only the action calculates.
-    EXPECT_EQ(count([&] { type_into(find<QSpinBox>("ed_Balken_h"), QStringLiteral("250")); }), 0);
+    EXPECT_EQ(count([&] { type_into(find<QSpinBox>("ed_Balken_h"), QStringLiteral("239")); }), 0);
     EXPECT_EQ(count([&] { calc->trigger(); }), 1);
     EXPECT_GT(data_object.nachweise.size(), 0);
 
@@ -177,7 +182,7 @@ TEST_F(WindowTest, CalculationsPerKindOfChange)
     ASSERT_TRUE(calc->isEnabled());
     struct Change { const char* what; std::function<void()> act; bool calculates; };
     const std::vector<Change> changes = {
-        {"beam height", [&] { type_into(find<QSpinBox>("ed_Balken_h"), QStringLiteral("260")); }, true},
+        {"beam height", [&] { type_into(find<QSpinBox>("ed_Balken_h"), QStringLiteral("238")); }, true},
         {"bending switch", [&] { click(find<QCheckBox>("cb_Biegung")); }, true},
         {"shear switch", [&] { click(find<QCheckBox>("cb_Schub")); }, true},
         {"wood kind", [&] { click(find<QRadioButton>("rb_holzart_BSH_DIN")); }, true},
@@ -204,6 +209,9 @@ TEST_F(WindowTest, SoftwoodWithoutReinforcementShowsTheNoticeAndCalculates)
 {
     std::unique_ptr<TAVO52_DATA> d(base_position());
     d->holzart = 0;
+    d->h_ro = 102;   // inside the geometry limits, so that calculating is enabled
+    d->h_ru = 102;
+    d->a = 90;
     open(*d);
     calllog::clear();
     find<QAction>("actionCalculation")->trigger();
