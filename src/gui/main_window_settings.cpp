@@ -37,7 +37,7 @@ void MainWindow::loadSettings_fonts_colors()
     updateAllWidgets(fc.font);
 
     color_background = fc.background;
-    setStyleSheet(main_window_style(color_background));
+    setStyleSheet(with_window_background(styleSheet(), color_background));
     if (options_dialog) options_dialog->setStyleSheet(dialog_style(color_background));
     if (exit_dialog) exit_dialog->setStyleSheet(dialog_style(color_background));
 
@@ -73,7 +73,7 @@ void MainWindow::set_application_default_color()
     color_ergwin_fehler = reset.ergwin_fehler;
     color_buttonleiste = reset.toolbar;
     color_tabheader = reset.tabheader;
-    setStyleSheet(main_window_style(color_background));
+    setStyleSheet(with_window_background(styleSheet(), color_background));
     if (options_dialog) options_dialog->setStyleSheet(dialog_style(color_background));
     if (exit_dialog) exit_dialog->setStyleSheet(dialog_style(color_background));
     // Same verdict limit as the results panel (1.009), so both colours agree.
@@ -89,7 +89,7 @@ void MainWindow::set_application_color_background()
     const QColor c = choose_color(color_background, this);
     if (!c.isValid()) return;
     color_background = c;
-    setStyleSheet(main_window_style(c));
+    setStyleSheet(with_window_background(styleSheet(), c));
     tabWidget->setStyleSheet(tab_widget_style(c));
     if (options_dialog) options_dialog->setStyleSheet(dialog_style(c));
     if (exit_dialog) exit_dialog->setStyleSheet(dialog_style(c));

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QScreen>
 #include <QSettings>
+#include <QStringList>
 #include <QTableView>
 
 void load_window_settings(QMainWindow* window, const QString& path)
@@ -90,6 +91,16 @@ bool write_fonts_colors(const QString& path, const FontsColors& fc)
 QString main_window_style(const QColor& c)
 {
     return QStringLiteral("QMainWindow {background-color:") + c.name() + QStringLiteral("; }");
+}
+
+QString with_window_background(const QString& sheet, const QColor& c)
+{
+    QStringList kept;
+    for (const QString& line : sheet.split(QLatin1Char('\n')))
+        if (!line.startsWith(QLatin1String("QMainWindow {background-color:")) && !line.isEmpty())
+            kept << line;
+    kept << main_window_style(c);
+    return kept.join(QLatin1Char('\n'));
 }
 
 QString dialog_style(const QColor& c)

@@ -30,6 +30,9 @@ FontsColors read_fonts_colors(const QString& path);
 bool write_fonts_colors(const QString& path, const FontsColors& fc);
 
 QString main_window_style(const QColor& c);   // "QMainWindow {background-color:#rrggbb; }"
+// The window's style sheet with the background template in place of an earlier one; the form's
+// other rules (hover look of the buttons, scroll areas) stay.
+QString with_window_background(const QString& sheet, const QColor& c);
 QString dialog_style(const QColor& c);        // "QDialog {background-color:#rrggbb; }"
 QString tab_widget_style(const QColor& c);    // "QTabWidget {background-color:#rrggbb; }"
 QString results_box_style(const QColor& c);   // "background-color:#rrggbb;"

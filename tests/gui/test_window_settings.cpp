@@ -109,6 +109,15 @@ TEST(StyleTemplates, ColourNames)
                                                     "QTableCornerButton::section {background-color:#12abef;}"));
 }
 
+TEST(StyleTemplates, WindowBackgroundReplacesTheEarlierOne)
+{
+    const QString form = QStringLiteral("QScrollArea { background-color: #F1F4dF; }\n"
+                                        "QPushButton:hover { background-color: #D8D8D8; }");
+    const QString once = with_window_background(form, QColor(0xe1, 0xe1, 0xe1));
+    const QString twice = with_window_background(once, QColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(twice, form + QStringLiteral("\nQMainWindow {background-color:#123456; }"));
+}
+
 TEST(WindowSettingsFile, GeometryRoundTripAndCentring)
 {
     testutil::ScratchDir dir;
