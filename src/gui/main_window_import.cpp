@@ -41,9 +41,10 @@ void take_over_material(MainWindow& w, const BeamCutInfo& info, QString& text)
 
 void take_over_dimensions(MainWindow& w, const BeamCutInfo& info)
 {
-    // The environment gives cm; the spin boxes hold whole mm.
-    w.ed_Balken_b->setValue(int(std::lround(10.0 * info.doubles[0])));
-    w.ed_Balken_h->setValue(int(std::lround(10.0 * info.doubles[1])));
+    // The environment gives cm; the spin boxes hold whole mm. A cut without cross-section data
+    // (zero width or height) leaves the beam as it is.
+    if (info.doubles[0] > 0.0) w.ed_Balken_b->setValue(int(std::lround(10.0 * info.doubles[0])));
+    if (info.doubles[1] > 0.0) w.ed_Balken_h->setValue(int(std::lround(10.0 * info.doubles[1])));
 }
 
 // Runs the importer, builds the transformations, takes over material and dimensions and turns the

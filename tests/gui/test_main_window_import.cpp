@@ -184,3 +184,14 @@ TEST_F(WindowImport, MoreRowsThanTheOldFixedBufferHeld)
     EXPECT_EQ(cell(419, 2), QStringLiteral("-419.000"));
     EXPECT_EQ(cell(419, 5), QStringLiteral("-419.000"));
 }
+
+TEST_F(WindowImport, CutWithoutCrossSectionKeepsTheBeamSize)
+{
+    component(4005, 0.0, 0.0, {1, 1}, {row(1, 1, 0, 0, 0, 0.9, "a"), row(0, 0, 1, 1, 0, 0.9, "b")});
+    switches(true, false, true);
+    const int b = w->ed_Balken_b->value(), h = w->ed_Balken_h->value();
+    EXPECT_TRUE(run_force_import(*w));
+    EXPECT_EQ(w->ed_Balken_b->value(), b);
+    EXPECT_EQ(w->ed_Balken_h->value(), h);
+    EXPECT_EQ(w->loads_model()->rowCount(), 1);
+}
