@@ -128,6 +128,11 @@ void watch_tool_window(const char* title, int title_length, const char* text, in
     std::string shown(text ? text : "", text ? strnlen(text, size_t(text_length > 0 ? text_length : 0)) : 0);
     std::string t(title ? title : "", title ? strnlen(title, size_t(title_length > 0 ? title_length : 0)) : 0);
     calllog::add("watch_tool_window: " + codepage::cp1252_to_utf8(t) + ": " + codepage::cp437_to_utf8(shown));
+    // The wait box: the environment's raster screen is not here, so the box is the library's
+    // message box without buttons, shown until the tool's window has closed.
+    Init_Message();
+    Fill_Message(shown.c_str());
+    Show_Message();
     const int previous = setMouseCursor(6);
     bool open = false;
     for (int i = 0; i < 30 && !open; ++i) {
@@ -142,6 +147,7 @@ void watch_tool_window(const char* title, int title_length, const char* text, in
     }
     (void)square;
     setMouseCursor(previous == 6 ? 0 : previous);
+    Quit_Message();
 }
 
 SelectedComponent* select_component(int component_type)
