@@ -1,0 +1,116 @@
+#include "fasteners/connector_capacity.h"
+
+#include "fasteners/timber_formulas.h"
+#include "national_annex/nad_ec5_block.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+double ring_k3(double rho_k) { return std::min(1.75, rho_k * 0.002857142857142857); }
+
+double toothed_k3(double rho_k)
+{
+    const double k3 = rho_k / 350.0;
+    return cur_ec5_params ? std::min(1.5, k3) : k3;
+}
+
+void raise(double* field, double v) { if (v > *field) *field = v; }
+
+// Minimum loaded end distance a3,t and the end-distance factor k2 (8.10(4)); reported, not applied.
+void toothed_end_distance(int type, double dc, double d, double* a3t, double* k2)
+{
+    if (!cur_ec5_params) { *a3t = 0.0; *k2 = 1.0; return; }
+    if (type == 28 || type == 33) {
+        *a3t = std::max({7.0 * d, 80.0, 1.5 * dc});
+        *k2 = std::min(1.0, *a3t / (2.0 * dc));
+    } else {
+        *a3t = std::max({7.0 * d, 80.0, 1.1 * dc});
+        *k2 = std::min(1.0, *a3t / (1.5 * dc));
+    }
+}
+
+double toothed_basic(int type, double dc)
+{
+    if (type == 28 || type == 33) return 25.0 * std::pow(dc, 1.5);
+    if (type == 26 || type == 27 || type == 32) return 18.0 * std::pow(dc, 1.5);
+    return 0.0;
+}
+} // namespace
+
+double ring_connector_capacity(double dc, double he, double alpha, double t1, double t2, double rho_k,
+                               FastenerResult* r)
+{
+    const double t1_req = std::max(3.0 * he, 24.0), t2_req = std::max(5.0 * he, 24.0);
+    const double k1 = std::min({1.0, t1 / t1_req, t2 / t2_req});
+    const double k_alpha = connector_angle_factor(dc, alpha);
+    const double k3 = ring_k3(rho_k);
+    if (r) {
+        r->reduction_factor = 1.0;
+        r->k_alpha = k_alpha;
+        r->k3 = k3;
+        r->k1 = k1;
+        raise(&r->t1_req, t1_req);
+        raise(&r->t2_req, t2_req);
+    }
+    return k_alpha * k1 * k3 * std::min(35.0 * std::pow(dc, 1.5), 31.5 * dc * he);
+}
+
+// The required timber thickness is max(5 he, 24) as for the ring connector (8.9(2)); a factor
+// 0.1 in front of it would make k1 = 1 for any timber.
+double shear_plate_connector_capacity(double dc, double he, double alpha, double, double t2, double rho_k,
+                                      FastenerResult* r)
+{
+    const double t2_req = std::max(5.0 * he, 24.0);
+    const double k1 = std::min(1.0, t2 / t2_req);
+    double f0 = 35.0 * std::pow(dc, 1.5);
+    if (cur_ec5_params) f0 *= 1.1;
+    const double fhe = 31.5 * dc * he;
+    const double k_alpha = connector_angle_factor(dc, alpha);
+    const double k3 = ring_k3(rho_k);
+    if (r) {
+        r->reduction_factor = 1.0;
+        r->k_alpha = k_alpha;
+        r->k3 = k3;
+        r->k1 = k1;
+        r->t2_req = t2_req;
+    }
+    return k3 * k_alpha * std::min(f0, fhe) * k1;
+}
+
+double toothed_plate_connector_capacity(int type, double dc, double d, double he, double t1, double t2, double rho_k,
+                                        FastenerResult* r)
+{
+    const double t1_req = std::max(3.0 * he, 24.0), t2_req = std::max(5.0 * he, 24.0);
+    const double k1 = (t1 >= t1_req && t2 >= t2_req) ? 1.0 : std::min({1.0, t1 / t1_req, t2 / t2_req});
+    double a3t, k2;
+    toothed_end_distance(type, dc, d, &a3t, &k2);
+    const double k3 = toothed_k3(rho_k);
+    if (r) {
+        r->k3 = k3;
+        r->k1 = k1;
+        r->k2 = k2;
+        r->a3t_used = a3t;
+        raise(&r->t1_req, t1_req);
+        raise(&r->t2_req, t2_req);
+    }
+    return k1 * k3 * toothed_basic(type, dc);
+}
+
+double toothed_plate_connector_capacity_steel(int type, double dc, double d, double he, double t2, double rho_k,
+                                              FastenerResult* r)
+{
+    const double t2_req = std::max(5.0 * he, 24.0);
+    const double k1 = std::min(1.0, t2 / t2_req);
+    double a3t, k2;
+    toothed_end_distance(type, dc, d, &a3t, &k2);
+    const double k3 = toothed_k3(rho_k);
+    if (r) {
+        r->k3 = k3;
+        r->k1 = k1;
+        r->k2 = k2;
+        r->a3t_used = a3t;
+        if (t2_req < r->t2_req) r->t2_req = t2_req;
+    }
+    return k1 * k3 * toothed_basic(type, dc);
+}
