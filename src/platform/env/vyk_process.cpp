@@ -75,6 +75,12 @@ std::intptr_t VYKSpawnv(int mode, const char* path, const char* const* argv)
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     if (mode == 2) return pid;
+    // Nobody asks for the end of a tool started with mode 1: reap it when it ends, so that no
+    // finished tool stays behind as a zombie for the rest of the run.
+    std::thread([pid] {
+        int st = 0;
+        while (::waitpid(pid, &st, 0) < 0 && errno == EINTR) {}
+    }).detach();
     return 0;
 }
 
@@ -146,6 +152,5 @@ int VYKRunToFile(const char* path, const char* const* argv, const char* output)
     if (!ok) return -1;
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
-    // A child that could not open its output or start its program ends with 127.
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
