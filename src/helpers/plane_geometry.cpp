@@ -44,6 +44,14 @@ long double line_angle(double x1, double y1, double x2, double y2)
     return t;
 }
 
+void line_direction_cos_sin(double x1, double y1, double x2, double y2, long double* c,
+                            long double* s)
+{
+    Direction r = line_direction(x1, y1, x2, y2);
+    *c = r.c;
+    *s = r.s;
+}
+
 long double vector_angle(double x1, double y1, double x2, double y2)
 {
     long double dx = (long double)x2 - x1;

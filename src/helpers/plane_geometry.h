@@ -3,6 +3,9 @@
 #pragma once
 
 long double line_angle(double x1, double y1, double x2, double y2);
+// cos and sin of line_angle, with the exact double values for a vertical line.
+void line_direction_cos_sin(double x1, double y1, double x2, double y2, long double* c,
+                            long double* s);
 long double vector_angle(double x1, double y1, double x2, double y2);
 long double angle_between_vectors(double x1, double y1, double x2, double y2,
                                   double x3, double y3, double x4, double y4);

@@ -53,6 +53,18 @@ long double round_to_decimals(double x, int n)
     return std::atof(text);
 }
 
+bool zero_at_decimals(double v, int n) { return round_to_decimals(v, n) == 0.0L; }
+
+bool not_positive_at_decimals(double v, int n) { return round_to_decimals(v, n) <= 0.0L; }
+
+bool coincide_at_decimals(double a, double b, int n) { return coincide(a, b, n); }
+
+bool between_at_decimals(double v, double a, double b, int n)
+{
+    return (not_positive_at_decimals(a - v, n) && not_positive_at_decimals(v - b, n)) ||
+           (not_positive_at_decimals(b - v, n) && not_positive_at_decimals(v - a, n));
+}
+
 int count_integer_digits(int a)
 {
     long double x = a;

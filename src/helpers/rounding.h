@@ -7,6 +7,11 @@ constexpr double NUM_TOLERANCE = 1e-5;
 constexpr double NUM_INFINITE = 1e100;
 
 long double round_to_decimals(double x, int n);
+// Tolerant tests through round_to_decimals at n decimals (v between a and b in either order).
+bool zero_at_decimals(double v, int n);
+bool not_positive_at_decimals(double v, int n);
+bool coincide_at_decimals(double a, double b, int n);
+bool between_at_decimals(double v, double a, double b, int n);
 int count_integer_digits(int a);
 double power_of_positive(double x, double e);
 
