@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QPolygonF>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -202,50 +203,168 @@ private:
         return f;
     }
 
-    // Draws one line of runs at x (cm) on the baseline y (cm); returns the end x (cm).
-    double draw_runs(const std::vector<Run>& runs, double x0, double base, double size, bool bold_all,
-                     const std::vector<double>& tabs, bool mono, double x_limit)
+    QFont run_font(const Run& r, double size, bool bold_all, bool mono = false) const
     {
-        double x = x0;
+        QFont f = font((r.sub || r.sup) ? size * 0.7 : size, r.bold || bold_all, mono);
+        f.setUnderline(r.underline);
+        return f;
+    }
+
+    // One piece of text placed on a line, x in cm.
+    struct Placed {
+        Run run;
+        double x = 0;
+    };
+    using PlacedLine = std::vector<Placed>;
+
+    // Breaks a line of runs at blanks so that no piece passes the limit (cm). Continuation lines
+    // start below the text after the first tab, or after a leading heading number ("1.1. "), so
+    // that a wrapped heading keeps its number standing out. A word wider than the whole line is
+    // broken between characters.
+    std::vector<PlacedLine> flow(const std::vector<Run>& runs, double x0, double limit, double size,
+                                 bool bold_all, const std::vector<double>& tabs) const
+    {
+        std::vector<PlacedLine> lines(1);
+        double x = x0, indent = x0;
+        bool indent_set = false;
+        {
+            QString all;
+            for (const Run& r : runs) {
+                if (r.tab) break;
+                all += r.text;
+            }
+            static const QRegularExpression number(QStringLiteral("^\\s*\\d+(\\.\\d+)*\\.?\\s+"));
+            QRegularExpressionMatch m = number.match(all);
+            if (m.hasMatch() && m.capturedLength() < all.size() && !runs.empty()) {
+                QFontMetricsF fm(run_font(runs.front(), size, bold_all));
+                indent = x0 + fm.horizontalAdvance(m.captured()) / px_per_cm;
+                indent_set = true;
+            }
+        }
         size_t tab_i = 0;
+        auto put = [&](const Run& style, const QString& text) {
+            PlacedLine& line = lines.back();
+            if (!line.empty() && !line.back().run.tab && line.back().run.bold == style.bold &&
+                line.back().run.underline == style.underline && line.back().run.sub == style.sub &&
+                line.back().run.sup == style.sup && line.back().run.colour == style.colour) {
+                line.back().run.text += text;
+            } else {
+                Placed pl;
+                pl.run = style;
+                pl.run.text = text;
+                pl.x = x;
+                line.push_back(pl);
+            }
+        };
+        auto break_line = [&]() {
+            lines.emplace_back();
+            x = indent;
+        };
         for (const Run& r : runs) {
+            if (r.rule) continue;
             if (r.tab) {
                 double t = tab_i < tabs.size() ? x0 + tabs[tab_i] : x + 1.0;
                 ++tab_i;
                 x = std::max(x + 0.2, t);
+                if (!indent_set && lines.size() == 1 && x < limit - 2.0) {
+                    indent = x;
+                    indent_set = true;
+                }
                 continue;
             }
-            if (r.rule) continue;
-            double s = (r.sub || r.sup) ? size * 0.7 : size;
-            QFont f = font(s, r.bold || bold_all, mono);
-            f.setUnderline(r.underline);
-            p.setFont(f);
+            QFontMetricsF fm(run_font(r, size, bold_all));
+            auto width = [&](const QString& t) { return fm.horizontalAdvance(t) / px_per_cm; };
+            const QString& text = r.text;
+            int i = 0, n = text.size();
+            while (i < n) {
+                int j = i;
+                while (j < n && text[j] != QLatin1Char(' ')) ++j;
+                int word_end = j;
+                while (j < n && text[j] == QLatin1Char(' ')) ++j;
+                QString word = text.mid(i, word_end - i);
+                QString piece = text.mid(i, j - i);
+                bool at_start = lines.back().empty();
+                if (word.isEmpty()) {
+                    // blanks only: kept inside a line, dropped at the start of a continuation line
+                    if (!(at_start && lines.size() > 1)) {
+                        put(r, piece);
+                        x += width(piece);
+                    }
+                    i = j;
+                    continue;
+                }
+                double ww = width(word);
+                if (x + ww > limit && !at_start) {
+                    break_line();
+                    at_start = true;
+                }
+                if (x + ww > limit) {
+                    // one word wider than the line: as many characters as fit, the rest below
+                    int k = 1;
+                    while (k < word.size() && x + width(word.left(k + 1)) <= limit) ++k;
+                    put(r, word.left(k));
+                    x += width(word.left(k));
+                    i += k;
+                    if (i < n) break_line();
+                    continue;
+                }
+                put(r, piece);
+                x += width(piece);
+                i = j;
+            }
+        }
+        return lines;
+    }
+
+    // Width (cm) of a placed line from its start to the end of its last piece.
+    double line_width(const PlacedLine& line, double size, bool bold_all) const
+    {
+        if (line.empty()) return 0;
+        QFontMetricsF fm(run_font(line.back().run, size, bold_all));
+        return line.back().x + fm.horizontalAdvance(line.back().run.text) / px_per_cm - line.front().x;
+    }
+
+    void draw_placed(const PlacedLine& line, double base, double size, bool bold_all, double shift = 0)
+    {
+        for (const Placed& pl : line) {
+            const Run& r = pl.run;
+            p.setFont(run_font(r, size, bold_all));
             p.setPen(r.colour);
             double dy = r.sub ? size * 0.25 : (r.sup ? -size * 0.4 : 0);
-            QString text = r.text;
-            QFontMetricsF fm(f);
-            double w = fm.horizontalAdvance(text) / px_per_cm;
-            if (x + w > x_limit && !mono) {
-                // cut what does not fit: the page edge is the hard limit
-                while (!text.isEmpty() && x + fm.horizontalAdvance(text) / px_per_cm > PAGE_W - LEFT - 0.3)
-                    text.chop(1);
-                w = fm.horizontalAdvance(text) / px_per_cm;
-            }
-            p.drawText(QPointF(X(x), Y(base + dy)), text);
-            x += w;
+            p.drawText(QPointF(X(pl.x + shift), Y(base + dy)), r.text);
         }
         p.setPen(Qt::black);
-        return x;
+    }
+
+    // The right end for running text starting at x0: the text area's right margin; a narrow column
+    // at the right edge (the version note) may use the page's right margin as well.
+    double limit_for(double x0) const
+    {
+        double r = text_right();
+        return r - x0 < 4.0 ? PAGE_W - LEFT - 0.5 : r;
+    }
+
+    // Draws one list line of running text, wrapped, one pitch per printed line; centred lines are
+    // centred line by line. Returns the number of printed lines.
+    int text_line(const std::string& decoded, double size, double pitch, bool bold, bool centred,
+                  const std::vector<double>& tabs)
+    {
+        auto lines = flow(runs_of(decoded), left, limit_for(left), size, bold, tabs);
+        for (const PlacedLine& line : lines) {
+            need(pitch);
+            double shift = 0;
+            if (centred) shift = std::max(0.0, (text_right() - left - line_width(line, size, bold)) / 2);
+            draw_placed(line, y + size, size, bold, shift);
+            advance(pitch);
+        }
+        return int(lines.size());
     }
 
     void title(const Block& b)
     {
         double size = 0.42;
         need(size * 1.6);
-        for (const std::string& l : b.lines) {
-            draw_runs(runs_of(l), left, y + size, size, true, {}, false, text_right());
-            advance(size * 1.5);
-        }
+        for (const std::string& l : b.lines) text_line(l, size, size * 1.5, true, false, {});
     }
 
     void para(const Block& b)
@@ -258,19 +377,65 @@ private:
         default: break;
         }
         bool centred = b.mode == 5 && !b.lines.empty() && b.lines[0].find("\x01@") == std::string::npos;
-        for (const std::string& l : b.lines) {
-            need(pitch);
-            auto runs = runs_of(l);
-            double x = left;
-            if (centred) {
-                QFontMetricsF fm(font(size, true));
-                double w = fm.horizontalAdvance(QString::fromStdString(plain(l))) / px_per_cm;
-                x = left + std::max(0.0, (text_right() - left - w) / 2);
-            }
-            draw_runs(runs, x, y + size, size, bold, b.tabs, false, text_right());
-            advance(pitch);
-        }
+        for (const std::string& l : b.lines) text_line(l, size, pitch, bold, centred, b.tabs);
         advance(b.space_after);
+    }
+
+    // A character of a table line with its style; every character takes one cell of the grid.
+    struct Cell {
+        std::vector<std::pair<QChar, Run>> chars;
+        int len() const { return int(chars.size()); }
+        int content() const   // length without trailing blanks
+        {
+            int n = len();
+            while (n > 0 && chars[size_t(n - 1)].first == QLatin1Char(' ')) --n;
+            return n;
+        }
+    };
+
+    static std::vector<std::pair<QChar, Run>> grid_chars(const std::vector<Run>& runs)
+    {
+        std::vector<std::pair<QChar, Run>> out;
+        for (const Run& r : runs) {
+            if (r.rule) continue;
+            Run style = r;
+            style.text.clear();
+            if (r.tab) {
+                out.emplace_back(QLatin1Char(' '), style);
+                continue;
+            }
+            for (QChar c : r.text) out.emplace_back(c, style);
+        }
+        return out;
+    }
+
+    // Splits a table line into its columns. The boundaries are character positions; a cell ends
+    // in its separating blank. Where a cell is wider than its column (a value that needs more
+    // digits, a header with subscripts) it runs on to the next blank and the following columns
+    // move along with it.
+    static std::vector<Cell> split_cells(const std::vector<std::pair<QChar, Run>>& chars,
+                                         const std::vector<double>& boundaries)
+    {
+        std::vector<Cell> cells(boundaries.size() + 1);
+        int n = int(chars.size()), at = 0, shift = 0;
+        for (size_t c = 0; c < cells.size(); ++c) {
+            int end = n;
+            if (c < boundaries.size()) {
+                double bd = std::clamp(boundaries[c], 0.0, 100000.0);
+                end = std::max(at, int(std::lround(bd)) + shift);
+                if (end > n) end = n;
+                if (end > at && end < n && chars[size_t(end - 1)].first != QLatin1Char(' ')) {
+                    int e = end;
+                    while (e < n && chars[size_t(e)].first != QLatin1Char(' ')) ++e;
+                    if (e < n) ++e;   // take the separating blank
+                    shift += e - end;
+                    end = e;
+                }
+            }
+            for (int i = at; i < end; ++i) cells[c].chars.push_back(chars[size_t(i)]);
+            at = end;
+        }
+        return cells;
     }
 
     void table(const Block& b)
@@ -281,52 +446,112 @@ private:
             bool small = int(k) >= b.counts[0] + b.counts[1];
             double size = small ? 0.23 : cap;
             need(size * 1.4);
-            double x = left;
-            if (centred) {
-                QFontMetricsF fm(font(size, true));
-                double w = fm.horizontalAdvance(QString::fromStdString(plain(b.captions[k]))) / px_per_cm;
-                x = left + std::max(0.0, (text_right() - left - w) / 2);
-            }
-            draw_runs(runs_of(b.captions[k]), x, y + size, size, !small, {}, false, text_right());
-            advance(size * 1.3);
+            text_line(b.captions[k], size, size * 1.3, !small, centred, {});
         }
         if (b.lines.empty()) return;
         bool grid = !b.boundaries.empty() || b.header_lines > 0;
-        size_t longest = 1;
-        for (const std::string& l : b.lines) longest = std::max(longest, size_t(QString::fromStdString(plain(l)).size()));
-        if (!b.boundaries.empty()) longest = std::max(longest, size_t(b.boundaries.back() + 12));
-        double width = text_right() - left;
-        // character cell of the monospaced grid: 0.6 of the font size
-        double size = std::clamp(width / (double(longest) * 0.6), 0.15, 0.3);
-        double cw = size * 0.6;
-        QFontMetricsF fm(font(size, false, true));
-        cw = fm.horizontalAdvance(QLatin1Char('0')) / px_per_cm;
+        int header = std::min<int>(b.header_lines, int(b.lines.size()));
+
+        // cells of every line; a line that holds only a rule graphic belongs to the row above it
+        struct Row {
+            std::vector<Cell> cells;
+            bool rule_only = false, rule = false;
+        };
+        std::vector<Row> rows;
+        size_t ncols = b.boundaries.size() + 1;
+        for (const std::string& l : b.lines) {
+            Row row;
+            auto runs = runs_of(l);
+            for (const Run& r : runs) row.rule = row.rule || r.rule;
+            row.rule_only = runs.size() == 1 && runs[0].rule;
+            if (!row.rule_only) row.cells = split_cells(grid_chars(runs), b.boundaries);
+            rows.push_back(std::move(row));
+        }
+        // column widths in characters: the list's widths, widened to the widest cell
+        std::vector<int> width(ncols, 0);
+        double prev = 0;
+        for (size_t c = 0; c < b.boundaries.size(); ++c) {
+            double bd = std::clamp(b.boundaries[c], prev, 100000.0);
+            width[c] = int(std::lround(bd - prev));
+            prev = bd;
+        }
+        for (const Row& row : rows)
+            for (size_t c = 0; c < row.cells.size(); ++c) {
+                int need_w = row.cells[c].content();
+                if (need_w > 0) ++need_w;   // and its separating blank
+                width[c] = std::max(width[c], need_w);
+            }
+        std::vector<int> start(ncols + 1, 0);
+        for (size_t c = 0; c < ncols; ++c) start[c + 1] = start[c] + width[c];
+        const int total = std::max(1, start[ncols]);
+
+        // the largest monospaced font, up to the text size, whose grid fits between the margins
+        const double avail = text_right() - left;
+        int px = std::max(1, int(0.3 * px_per_cm));
+        double cw = 0;
+        for (;; --px) {
+            QFont f("DejaVu Sans Mono");
+            f.setPixelSize(px);
+            cw = QFontMetricsF(f).horizontalAdvance(QLatin1Char('0')) / px_per_cm;
+            if (px <= 4 || cw * (total + 1) <= avail) break;
+        }
+        double size = px / px_per_cm;
         double pitch = size * 1.35;
         double top = y;
-        int header = std::min<int>(b.header_lines, int(b.lines.size()));
+        auto col_x = [&](int pos) { return left + (pos + 0.5) * cw; };
         auto draw_verticals = [&](double from, double to) {
             if (!grid) return;
             QPen pen(Qt::gray);
             pen.setWidthF(0.01 * px_per_cm);
             p.setPen(pen);
-            double x0 = left + 0.5 * cw, x1 = left + (double(longest) + 0.5) * cw;
-            p.drawLine(QPointF(X(x0), Y(from)), QPointF(X(x0), Y(to)));
-            for (double bd : b.boundaries) {
-                double x = left + (bd + 0.5) * cw;
-                if (x < x1) p.drawLine(QPointF(X(x), Y(from)), QPointF(X(x), Y(to)));
+            for (size_t c = 0; c <= ncols; ++c) {
+                if (c > 0 && c < ncols && width[c - 1] == 0) continue;   // inside a merged group
+                p.drawLine(QPointF(X(col_x(start[c])), Y(from)), QPointF(X(col_x(start[c])), Y(to)));
             }
-            p.drawLine(QPointF(X(x1), Y(from)), QPointF(X(x1), Y(to)));
             p.setPen(Qt::black);
         };
         auto hline = [&](double at, double w) {
             QPen pen(Qt::gray);
             pen.setWidthF(w * px_per_cm);
             p.setPen(pen);
-            p.drawLine(QPointF(X(left + 0.5 * cw), Y(at)), QPointF(X(left + (double(longest) + 0.5) * cw), Y(at)));
+            p.drawLine(QPointF(X(col_x(0)), Y(at)), QPointF(X(col_x(total)), Y(at)));
+            p.setPen(Qt::black);
+        };
+        auto draw_cell = [&](const Cell& cell, size_t c, double base, bool bold) {
+            int len = cell.len(), content = cell.content();
+            if (content == 0) return;
+            // in a widened column a value that filled its cell stays right-aligned, a header centred
+            int offset = 0;
+            if (!b.boundaries.empty() && len - content <= 1) offset = std::max(0, width[c] - (content + 1));
+            else if (!b.boundaries.empty() && bold) offset = std::max(0, (width[c] - len) / 2);
+            int i = 0;
+            while (i < content) {
+                const Run& style = cell.chars[size_t(i)].second;
+                int j = i;
+                QString text;
+                while (j < content && cell.chars[size_t(j)].second.bold == style.bold &&
+                       cell.chars[size_t(j)].second.sub == style.sub && cell.chars[size_t(j)].second.sup == style.sup &&
+                       cell.chars[size_t(j)].second.underline == style.underline &&
+                       cell.chars[size_t(j)].second.colour == style.colour)
+                    text += cell.chars[size_t(j++)].first;
+                QFont f = run_font(style, size, bold, true);
+                p.setFont(f);
+                p.setPen(style.colour);
+                double dy = style.sub ? size * 0.25 : (style.sup ? -size * 0.4 : 0);
+                double x0 = left + (start[c] + offset + i + 1) * cw;
+                QFontMetricsF fm(f);
+                if (!style.sub && !style.sup && std::fabs(fm.horizontalAdvance(text) / px_per_cm - text.size() * cw) > 0.01 * cw) {
+                    // a glyph from a fallback font: keep every character on its cell
+                    for (int k = 0; k < text.size(); ++k) p.drawText(QPointF(X(x0 + k * cw), Y(base + dy)), QString(text[k]));
+                } else {
+                    p.drawText(QPointF(X(x0), Y(base + dy)), text);
+                }
+                i = j;
+            }
             p.setPen(Qt::black);
         };
         if (grid) hline(y, 0.02);
-        for (size_t k = 0; k < b.lines.size(); ++k) {
+        for (size_t k = 0; k < rows.size(); ++k) {
             if (y + pitch > area_h()) {
                 draw_verticals(top, y);
                 if (grid) hline(y, 0.02);
@@ -334,17 +559,14 @@ private:
                 top = y;
                 if (grid) hline(y, 0.02);
             }
-            auto runs = runs_of(b.lines[k]);
-            bool rule = false;
-            for (const Run& r : runs) rule = rule || r.rule;
-            if (runs.size() == 1 && runs[0].rule) {
-                // a line that holds only a rule graphic belongs to the row above it
+            const Row& row = rows[k];
+            if (row.rule_only) {
                 hline(y - 0.05 * pitch, 0.015);
                 continue;
             }
-            draw_runs(runs, left + cw, y + size, size, int(k) < header, {}, true, 1e9);
+            for (size_t c = 0; c < row.cells.size(); ++c) draw_cell(row.cells[c], c, y + size, int(k) < header);
             advance(pitch);
-            if (rule || (grid && int(k) + 1 == header)) hline(y - 0.05 * pitch, 0.015);
+            if (row.rule || (grid && int(k) + 1 == header)) hline(y - 0.05 * pitch, 0.015);
         }
         draw_verticals(top, y);
         if (grid) hline(y, 0.02);
@@ -366,8 +588,7 @@ private:
         need(h * k + cap + 0.2);
         for (int i = 0; i < 3; ++i)
             if (!b.gcaptions[i].empty()) {
-                draw_runs(runs_of(b.gcaptions[i]), left, y + 0.3, 0.3, true, {}, false, text_right());
-                advance(0.4);
+                text_line(b.gcaptions[i], 0.3, 0.4, true, false, {});
             }
         double ox = left, oy = y;
         auto PX = [&](double x) { return X(ox + (x - x1) * sxd * k); };
@@ -382,21 +603,31 @@ private:
         std::vector<St> stack;
         p.save();
         p.setClipRect(QRectF(QPointF(X(0), Y(oy - 0.5)), QPointF(X(TEXT_W + 1), Y(oy + h * k + 0.5))));
+        auto whole = [](double v) { return std::isfinite(v) ? int(std::clamp(v, -1e6, 1e6)) : 0; };
         auto pen = [&]() {
             QPen q(st.line);
             q.setWidthF(std::max(0.005, st.width) * px_per_cm * std::max(k, 0.3));
             if (st.dash > 0) q.setStyle(Qt::DashLine);
             return q;
         };
+        // With a fill colour from the extended records every area takes that colour: pattern 0,
+        // the blank fill, is then painted in it (the print pages set white to clear an opening and
+        // a colour for the rods). Without one, pattern 0 clears to the paper's white. Areas are
+        // opaque: a hatch first clears what lies below it.
         auto brush = [&]() -> QBrush {
             QColor c = st.fill_set ? st.fill : QColor(120, 120, 120);
-            if (st.pattern == 0) return QBrush(Qt::white);
+            if (st.pattern == 0) return QBrush(st.fill_set ? st.fill : QColor(Qt::white));
             if (st.pattern == 43) return QBrush(c, Qt::BDiagPattern);
             if (st.pattern == 55 || st.pattern == 64 || st.fill_set) return QBrush(c);
             static const Qt::BrushStyle styles[] = {Qt::Dense6Pattern, Qt::Dense5Pattern, Qt::Dense4Pattern,
                                                     Qt::Dense3Pattern, Qt::HorPattern, Qt::VerPattern,
                                                     Qt::CrossPattern, Qt::FDiagPattern, Qt::DiagCrossPattern};
-            return QBrush(c, styles[st.pattern % 9]);
+            return QBrush(c, styles[std::abs(st.pattern) % 9]);
+        };
+        auto fill = [&](const QPainterPath& area) {
+            QBrush br = brush();
+            if (br.style() != Qt::SolidPattern) p.fillPath(area, Qt::white);
+            p.fillPath(area, br);
         };
         for (const GraphicItem& it : b.items) {
             switch (it.kind) {
@@ -407,8 +638,8 @@ private:
                 case 4: st.width = std::clamp(0.015 * it.width, 0.01, 0.08); break;
                 case 6: if (std::isfinite(it.width)) st.width = std::clamp(it.width, 0.0, 0.5); break;
                 case 13: if (std::isfinite(it.width)) st.height = std::clamp(it.width, 0.05, 3.0); break;
-                case 20: st.pattern = int(it.width); break;
-                case 38: st.dash = int(it.width); break;
+                case 20: st.pattern = whole(it.width); break;
+                case 38: st.dash = whole(it.width); break;
                 case 50: st.line = QColor(std::clamp(it.line_rgb[0], 0, 255), std::clamp(it.line_rgb[1], 0, 255),
                                           std::clamp(it.line_rgb[2], 0, 255)); break;
                 case 51: st.fill = QColor(std::clamp(it.line_rgb[0], 0, 255), std::clamp(it.line_rgb[1], 0, 255),
@@ -422,18 +653,19 @@ private:
                 p.drawLine(QPointF(PX(it.x1), PY(it.y1)), QPointF(PX(it.x2), PY(it.y2)));
                 break;
             case GraphicItem::Rect:
-                p.setPen(Qt::NoPen);
-                p.setBrush(brush());
-                p.drawRect(QRectF(QPointF(PX(it.x1), PY(it.y1)), QPointF(PX(it.x2), PY(it.y2))).normalized());
-                p.setBrush(Qt::NoBrush);
+            {
+                QPainterPath area;
+                area.addRect(QRectF(QPointF(PX(it.x1), PY(it.y1)), QPointF(PX(it.x2), PY(it.y2))).normalized());
+                fill(area);
                 break;
+            }
             case GraphicItem::Polygon: {
                 QPolygonF poly;
                 for (size_t i = 0; i + 1 < it.points.size(); i += 2) poly << QPointF(PX(it.points[i]), PY(it.points[i + 1]));
-                p.setPen(Qt::NoPen);
-                p.setBrush(brush());
-                p.drawPolygon(poly);
-                p.setBrush(Qt::NoBrush);
+                QPainterPath area;
+                area.addPolygon(poly);
+                area.closeSubpath();
+                fill(area);
                 break;
             }
             case GraphicItem::Picture:
@@ -470,8 +702,7 @@ private:
         advance(h * k + 0.2);
         for (int i = 3; i < 6; ++i)
             if (!b.gcaptions[i].empty()) {
-                draw_runs(runs_of(b.gcaptions[i]), left, y + 0.3, 0.3, false, {}, false, text_right());
-                advance(0.4);
+                text_line(b.gcaptions[i], 0.3, 0.4, false, false, {});
             }
     }
 };

@@ -4,9 +4,14 @@
 #include "platform/os/calllog.h"
 #include "common/test_util.h"
 
+#include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -41,6 +46,53 @@ std::string pdf_text(const std::string& pdf)
     p.start("pdftotext", {"-layout", QString::fromStdString(pdf), "-"});
     if (!p.waitForFinished(20000)) return std::string();
     return p.readAllStandardOutput().toStdString();
+}
+
+bool have_poppler()
+{
+    return !QStandardPaths::findExecutable("pdftotext").isEmpty() &&
+           !QStandardPaths::findExecutable("pdftoppm").isEmpty();
+}
+
+// The words of page 1 with their boxes in points, as pdftotext finds them.
+struct Word {
+    std::string text;
+    double x0, y0, x1, y1;
+};
+
+std::vector<Word> pdf_words(const std::string& pdf)
+{
+    QProcess p;
+    p.start("pdftotext", {"-bbox", "-f", "1", "-l", "1", QString::fromStdString(pdf), "-"});
+    if (!p.waitForFinished(20000)) return {};
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression re(
+        "<word xMin=\"([-0-9.]+)\" yMin=\"([-0-9.]+)\" xMax=\"([-0-9.]+)\" yMax=\"([-0-9.]+)\">([^<]*)</word>");
+    std::vector<Word> out;
+    for (auto it = re.globalMatch(html); it.hasNext();) {
+        auto m = it.next();
+        out.push_back({m.captured(5).replace("&amp;", "&").toStdString(), m.captured(1).toDouble(),
+                       m.captured(2).toDouble(), m.captured(3).toDouble(), m.captured(4).toDouble()});
+    }
+    return out;
+}
+
+// Page 1 rasterised at the given resolution; hairlines come out one pixel wide.
+QImage pdf_page(const std::string& pdf, int dpi)
+{
+    QString png = QString::fromStdString(pdf) + ".page";
+    QProcess::execute("pdftoppm", {"-png", "-singlefile", "-thinlinemode", "solid", "-r", QString::number(dpi), "-f", "1", "-l", "1",
+                                   QString::fromStdString(pdf), png});
+    return QImage(png + ".png");
+}
+
+std::string render(const std::string& list, const testutil::ScratchDir& dir, const char* name)
+{
+    std::string pdf = dir.file(name);
+    oliview::Document d = oliview::parse(list.data(), list.size());
+    EXPECT_EQ(d.skipped, 0);
+    EXPECT_TRUE(oliview::render_pdf(d, pdf, name));
+    return pdf;
 }
 
 int count_kind(const oliview::Document& d, oliview::Block::Kind k)
@@ -187,4 +239,158 @@ TEST(OliViewer, CrLfListsAndPageBreaks)
     size_t last = text.find("Nach der Tabelle");
     ASSERT_NE(last, std::string::npos);
     EXPECT_GT(last, text.find("Seite 3"));
+}
+
+// A heading longer than the line goes on below, indented under its text, and nothing of it is
+// lost; a word longer than a whole line is broken; a note set in a narrow column at the right
+// margin stays on one line.
+TEST(OliViewer, LongLinesWrapInsteadOfBeingCut)
+{
+    const std::string heading =
+        "1.1. Tr\x84gerdurchbruch rechteckig mit eingeklebten Stahlst\x84" "ben gem\x84\xE1 DIN EN 1995-1-1/NA:2013-08, "
+        "NCI NA.6.8.4";
+    const std::string longword(150, 'x');
+    const std::string list = "#OLI margins 1 15.200 0.000\n\n#SHOWPARA\n0x0\n3\n-1\n K7-TVO52 Version: ???\n#END_OF_TEXT\n0x0\n-1\n"
+                             "#OLI margins 1 0.000 0.000\n"
+                             "\n#SHOWPARA\n0x0\n4\n-1\n \xCEH\xCE@" + heading + "\xCEr\n#END_OF_TEXT\n0x0\n-1\n"
+                             "\n#SHOWPARA\n0x0\n7\n-1\n " + longword + "\n#END_OF_TEXT\n0x0\n-1\n";
+    testutil::ScratchDir dir;
+    std::string pdf = render(list, dir, "wrap.pdf");
+    if (!have_poppler()) GTEST_SKIP() << "poppler tools not installed";
+    std::vector<Word> words = pdf_words(pdf);
+    std::string joined, xs;
+    for (const Word& w : words) {
+        if (w.text.find_first_not_of('x') == std::string::npos) xs += w.text;
+        else joined += (joined.empty() ? "" : " ") + w.text;
+    }
+    EXPECT_NE(joined.find("K7-TVO52 Version: ??? 1.1. Tr\xC3\xA4gerdurchbruch rechteckig mit eingeklebten Stahlst\xC3\xA4" "ben "
+                          "gem\xC3\xA4\xC3\x9F DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4"),
+              std::string::npos)
+        << joined;
+    EXPECT_EQ(xs, longword);
+    const double right = (2.0 + 17.0) / 2.54 * 72 + 0.5, page = 21.0 / 2.54 * 72;
+    const Word* number = nullptr;
+    const Word* first = nullptr;
+    const Word* last = nullptr;
+    for (const Word& w : words) {
+        if (w.text == "1.1.") number = &w;
+        if (w.text == "Tr\xC3\xA4gerdurchbruch") first = &w;
+        if (w.text == "NA.6.8.4") last = &w;
+        if (w.text != "???" && w.text.find("Version") == std::string::npos && w.text != "K7-TVO52") EXPECT_LE(w.x1, right) << w.text;
+        EXPECT_LE(w.x1, page) << w.text;
+    }
+    ASSERT_TRUE(number && first && last);
+    EXPECT_GT(last->y0, first->y0 + 5);                 // on a line of its own below
+    double start = last->x0;
+    for (const Word& w : words)
+        if (std::fabs(w.y0 - last->y0) < 1) start = std::min(start, w.x0);
+    EXPECT_NEAR(start, first->x0, 2.0) << "hanging indent under the heading's text";
+    // the version note: one line
+    const Word* version = nullptr;
+    for (const Word& w : words)
+        if (w.text == "???") version = &w;
+    ASSERT_TRUE(version);
+    EXPECT_LT(version->y1, number->y0);
+}
+
+// Table cells wider than the widths the list gives (a value with more digits, headers with
+// subscripts) and a table wider than the page: no text runs into its neighbour or across a
+// column line, and every column stays on the page.
+TEST(OliViewer, TableCellsKeepToTheirColumns)
+{
+    // Nr (3), f_t90,d (7), F_t90R,d (5: its values need 6), N_R,d (7), u
+    std::string list =
+        "#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 4\n 4.000000 12.000000 18.000000 26.000000\n"
+        " \xCEr Nr \xCEr f\xCE\\t90,d\xCEr \xCEr F\xCE\\t90R,d\xCEr \xCEr N\xCE\\R,d\xCEr  \xCEr  u  \n"
+        " \xCEr    \xCEr N/mm\xCE/2\xCEr \xCEr  kN  \xCEr   kN   \xCEr  -  \n"
+        "   1   0.231 12.528  26.976 0.185\n"
+        "   2   0.346 112.528 126.976 0.243\n#END_OF_TEXT\n#OLI ypos 1 -0.400\n";
+    // thirty columns of ten characters: 300 characters to a row
+    list += "#SHOWTABLE\n 0 0 0\n 1 0 -1 -1 29\n";
+    for (int c = 1; c < 30; ++c) list += " " + std::to_string(c * 10) + ".000000";
+    list += "\n";
+    std::string head = " ", row = " ";
+    for (int c = 0; c < 30; ++c) {
+        char cell[32];
+        std::snprintf(cell, sizeof cell, "\xCEr   S%02d    ", c);
+        head += cell;
+        std::snprintf(cell, sizeof cell, " %9.3f", 1000.0 + c + 0.125);
+        row += cell;
+    }
+    list += head + "\n" + row + "\n#END_OF_TEXT\n";
+    testutil::ScratchDir dir;
+    std::string pdf = render(list, dir, "table.pdf");
+    if (!have_poppler()) GTEST_SKIP() << "poppler tools not installed";
+    std::vector<Word> words = pdf_words(pdf);
+    std::string all;
+    for (const Word& w : words) all += w.text + " ";
+    for (const char* want : {"12.528", "112.528", "126.976", "0.243", "S00", "S29", "1000.125", "1029.125"})
+        EXPECT_NE(all.find(want), std::string::npos) << want << "\n" << all;
+    const double right = (2.0 + 17.0) / 2.54 * 72 + 0.5;
+    for (size_t i = 0; i < words.size(); ++i) {
+        EXPECT_LE(words[i].x1, right) << words[i].text;
+        for (size_t j = i + 1; j < words.size(); ++j) {
+            const Word &a = words[i], &b = words[j];
+            bool same_row = std::min(a.y1, b.y1) - std::max(a.y0, b.y0) > 0.5 * std::min(a.y1 - a.y0, b.y1 - b.y0);
+            EXPECT_FALSE(same_row && a.x0 < b.x1 - 0.3 && b.x0 < a.x1 - 0.3) << a.text << " overlaps " << b.text;
+        }
+    }
+    // the column lines: pixel columns that are drawn through the whole of the first table
+    const int dpi = 200;
+    QImage page = pdf_page(pdf, dpi);
+    ASSERT_FALSE(page.isNull());
+    double top = 1e9, bottom = 0;
+    for (const Word& w : words)
+        if (w.text == "Nr" || w.text == "126.976") {
+            top = std::min(top, w.y0);
+            bottom = std::max(bottom, w.y1);
+        }
+    const int ya = int(top * dpi / 72), yb = int(bottom * dpi / 72);
+    ASSERT_LT(ya, yb);
+    std::vector<int> lines;
+    for (int x = 0; x < page.width(); ++x) {
+        int dark = 0;
+        for (int yy = ya; yy <= yb; ++yy) dark += qGray(page.pixel(x, yy)) < 235;
+        if (dark == yb - ya + 1) lines.push_back(x);
+    }
+    EXPECT_GE(lines.size(), 6u);   // both edges and four column lines
+    for (const Word& w : words) {
+        if (w.y1 < top || w.y0 > bottom) continue;
+        for (int x : lines) EXPECT_FALSE(x > w.x0 * dpi / 72 + 1 && x < w.x1 * dpi / 72 - 1) << w.text << " crosses a column line";
+    }
+}
+
+// Areas of the extended colour records: the blank fill pattern is painted in the fill colour set
+// before it (rods in the view drawing), a white area clears a hatch below it (the opening), and
+// without a fill colour the blank fill is the paper's white.
+TEST(OliViewer, AreasTakeTheirFillColour)
+{
+    // extents 10 x 4 cm at scale 1: user point (x, y) lies at (2 + x, 1.5 + 4 - y) cm on the page
+    const std::string list =
+        "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0.000000 10.000000 0.000000 4.000000\n"
+        "51 248 195 62\n 20  43\n 18 4 0.000000 0.000000 0.000000 4.000000 10.000000 4.000000 10.000000 0.000000 \n"
+        "51 20 180 240\n 20  0\n 24  1.000000 3.000000 2.000000 1.000000\n"
+        "51 255 255 255\n 20  43\n 24  4.000000 3.000000 6.000000 1.000000\n"
+        " -1\n"
+        "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0.000000 10.000000 0.000000 4.000000\n"
+        " 20  55\n 24  0.000000 4.000000 10.000000 0.000000\n 20  0\n 24  1.000000 3.000000 2.000000 1.000000\n -1\n";
+    testutil::ScratchDir dir;
+    std::string pdf = render(list, dir, "fill.pdf");
+    if (!have_poppler()) GTEST_SKIP() << "poppler tools not installed";
+    const int dpi = 50;
+    QImage page = pdf_page(pdf, dpi);
+    ASSERT_FALSE(page.isNull());
+    auto at = [&](double x, double y, double block_top) {
+        return page.pixelColor(int((2.0 + x) / 2.54 * dpi), int((1.5 + block_top + 4.0 - y) / 2.54 * dpi));
+    };
+    auto near = [](QColor c, int r, int g, int b) {
+        return std::abs(c.red() - r) <= 3 && std::abs(c.green() - g) <= 3 && std::abs(c.blue() - b) <= 3;
+    };
+    QColor rod = at(1.5, 2.0, 0), opening = at(5.0, 2.0, 0);
+    EXPECT_TRUE(near(rod, 20, 180, 240)) << rod.name().toStdString();
+    EXPECT_TRUE(near(opening, 255, 255, 255)) << opening.name().toStdString();
+    // the second block starts below the first (4 cm and 0.2 cm of air)
+    QColor blank = at(1.5, 2.0, 4.2), solid = at(5.0, 2.0, 4.2);
+    EXPECT_TRUE(near(blank, 255, 255, 255)) << blank.name().toStdString();
+    EXPECT_LT(solid.lightness(), 200) << solid.name().toStdString();
 }
