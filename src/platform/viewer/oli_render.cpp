@@ -233,18 +233,21 @@ private:
                 if (r.tab) break;
                 all += r.text;
             }
-            static const QRegularExpression number(QStringLiteral("^\\s*\\d+(\\.\\d+)*\\.?\\s+"));
+            static const QRegularExpression number(QStringLiteral("^\\s*\\d+(\\.\\d+)*\\.\\s+"));
             QRegularExpressionMatch m = number.match(all);
             if (m.hasMatch() && m.capturedLength() < all.size() && !runs.empty()) {
                 QFontMetricsF fm(run_font(runs.front(), size, bold_all));
                 indent = x0 + fm.horizontalAdvance(m.captured()) / px_per_cm;
                 indent_set = true;
+                if (indent > limit - 2.0) indent = x0;
             }
         }
         size_t tab_i = 0;
+        bool after_tab = false;
         auto put = [&](const Run& style, const QString& text) {
+            if (text.isEmpty()) return;
             PlacedLine& line = lines.back();
-            if (!line.empty() && !line.back().run.tab && line.back().run.bold == style.bold &&
+            if (!line.empty() && !after_tab && line.back().run.bold == style.bold &&
                 line.back().run.underline == style.underline && line.back().run.sub == style.sub &&
                 line.back().run.sup == style.sup && line.back().run.colour == style.colour) {
                 line.back().run.text += text;
@@ -255,6 +258,7 @@ private:
                 pl.x = x;
                 line.push_back(pl);
             }
+            after_tab = false;
         };
         auto break_line = [&]() {
             lines.emplace_back();
@@ -266,6 +270,7 @@ private:
                 double t = tab_i < tabs.size() ? x0 + tabs[tab_i] : x + 1.0;
                 ++tab_i;
                 x = std::max(x + 0.2, t);
+                after_tab = true;
                 if (!indent_set && lines.size() == 1 && x < limit - 2.0) {
                     indent = x;
                     indent_set = true;
@@ -300,12 +305,25 @@ private:
                 }
                 if (x + ww > limit) {
                     // one word wider than the line: as many characters as fit, the rest below
-                    int k = 1;
-                    while (k < word.size() && x + width(word.left(k + 1)) <= limit) ++k;
-                    put(r, word.left(k));
-                    x += width(word.left(k));
-                    i += k;
-                    if (i < n) break_line();
+                    QString part;
+                    double pw = 0;
+                    for (int k = i; k < word_end; ++k) {
+                        double w = width(QString(text[k]));
+                        if (x + pw + w > limit && !part.isEmpty()) {
+                            put(r, part);
+                            break_line();
+                            part.clear();
+                            pw = 0;
+                        }
+                        part += text[k];
+                        pw += w;
+                    }
+                    put(r, part);
+                    x += pw;
+                    QString blanks = text.mid(word_end, j - word_end);
+                    put(r, blanks);
+                    x += width(blanks);
+                    i = j;
                     continue;
                 }
                 put(r, piece);

@@ -165,6 +165,15 @@ TEST(OliViewer, DamagedAndTruncatedListsRenderWhatTheyHave)
     testutil::ScratchDir scratch;
     EXPECT_TRUE(oliview::render_pdf(d, scratch.file("d.pdf"), "d"));
     EXPECT_TRUE(oliview::render_pdf(c, scratch.file("c.pdf"), "c"));
+    // out-of-range numbers and one enormous line: rendered, in reasonable time
+    const std::string hostile =
+        "#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 3\n 99999999 -5 12\n a\n b\n 1 2 3\n#END_OF_TEXT\n"
+        "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 10 0 4\n 20  -2147483648\n 24  1 3 2 1\n 20  1e300\n 24  1 3 2 1\n"
+        " 38 1e300 0\n 1  0 0 1 1\n -1\n"
+        "\n#SHOWPARA\n0x0\n4\n-1\n 1." + std::string(3000, '1') + ". " + std::string(200000, 'w') +
+        "\n#END_OF_TEXT\n0x0\n-1\n";
+    oliview::Document h = oliview::parse(hostile.data(), hostile.size());
+    EXPECT_TRUE(oliview::render_pdf(h, scratch.file("h.pdf"), "h"));
     for (size_t cut = 0; cut <= kSample.size(); cut += 7) {
         oliview::Document t = oliview::parse(kSample.data(), cut);
         (void)t;
@@ -196,6 +205,8 @@ TEST(OliViewer, ViewWritesPdfWithHeadingsAndCells)
     for (const char* want : {"1. Eingabedaten", "Schnittgr\xC3\xB6\xC3\x9F" "en", "Last A", "12.50", "n.e.", "L = 4000 mm",
                              "Position 1", "ok."})
         EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
+    // the tab after the heading number leaves its gap
+    EXPECT_TRUE(QString::fromStdString(text).contains(QRegularExpression("1\\.1\\. +Schnittgr"))) << text;
 }
 
 TEST(OliViewer, PrintWithoutQueueSaysSo)
