@@ -1,5 +1,7 @@
 // The position data file (text, version 3) and the position's national-annex choice file.
 #pragma once
+#include "platform/os/atomic_file.h"
+
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -17,6 +19,3 @@ int parse_position_data(TAVO52_DATA& d, const std::string& bytes);
 // locale; equal to "%g" for values of up to six significant digits.
 std::string format_file_double(double v);
 
-// Writes a file through a temporary file in the same folder, renamed over the old one only when
-// every write succeeded. Returns false (old file untouched) otherwise.
-bool save_file_atomically(const std::string& path, const std::function<bool(FILE*)>& write);

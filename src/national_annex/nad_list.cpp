@@ -3,6 +3,7 @@
 #include "environment/param_list.h"
 #include "environment/text_block.h"
 #include "national_annex/nad_paths.h"
+#include "platform/os/paths.h"
 #include "national_annex/nad_set.h"
 #include "national_annex/nad_set_files.h"
 #include "national_annex/nad_switches.h"
@@ -55,7 +56,7 @@ void nad_read_list()
     std::string dram = nadpath::folder("DRAM");
     if (!dram.empty()) {
         for (int n = 1;; ++n) {
-            std::string path = nadpath::join(dram, "NADS/" + std::to_string(n) + ".NAD");
+            std::string path = path_join(dram, "NADS/" + std::to_string(n) + ".NAD");
             FILE* f = fopen(path.c_str(), "r");
             if (!f) break;
             if (l.count >= NAD_LIST_CAPACITY) {

@@ -10,11 +10,5 @@ std::string folder(const char* key)
     return v ? std::string(v) : std::string();
 }
 
-std::string join(const std::string& a, const std::string& b)
-{
-    if (a.empty()) return b;
-    if (a.back() == '/') return a + b;
-    return a + "/" + b;
-}
 
 } // namespace nadpath

@@ -6,7 +6,5 @@ namespace nadpath {
 
 // Folder of an environment entry ("DATA", "DRAM", "EXEC"), empty when unset.
 std::string folder(const char* key);
-// Joins folder and parts with '/'.
-std::string join(const std::string& a, const std::string& b);
 
 } // namespace nadpath

@@ -3,6 +3,7 @@
 #include "environment/param_list.h"
 #include "environment/text_block.h"
 #include "national_annex/nad_paths.h"
+#include "platform/os/paths.h"
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_files.h"
 
@@ -119,15 +120,15 @@ void nad_scan_applications()
     if (exec.empty()) return;
     std::vector<std::string> dirs;
     DOSFindRecord rec{};
-    if (DOSFindFirstDirectory(nadpath::join(exec, "*.*").c_str(), &rec) != 0) return;
+    if (DOSFindFirstDirectory(path_join(exec, "*.*").c_str(), &rec) != 0) return;
     do dirs.push_back(rec.name);
     while (DOSFindNext(&rec) == 0);
     DOSFindClose(&rec);
     for (const std::string& dir : dirs) {
-        std::string folder = nadpath::join(exec, dir);
+        std::string folder = path_join(exec, dir);
         std::vector<std::string> files;
         DOSFindRecord frec{};
-        if (DOSFindFirstFile(nadpath::join(folder, "APP*.DEF").c_str(), &frec) == 0) {
+        if (DOSFindFirstFile(path_join(folder, "APP*.DEF").c_str(), &frec) == 0) {
             do files.push_back(frec.name);
             while (DOSFindNext(&frec) == 0);
         }
@@ -137,7 +138,7 @@ void nad_scan_applications()
             if (file.size() > 3) strncpy(digits, file.c_str() + 3, 4);
             int number = 0;
             if (sscanf(digits, "%4d", &number) != 1 || number <= 0) continue;
-            FILE* f = fopen(nadpath::join(folder, file).c_str(), "r");
+            FILE* f = fopen(path_join(folder, file).c_str(), "r");
             if (!f) continue;
             read_definition(f, dir.c_str(), number);
             fclose(f);
@@ -177,7 +178,7 @@ const char* read_application_version(const char* folder)
     static char version[256];
     const char* exec = getenv("EXEC");
     if (!exec || !folder) return nullptr;
-    FILE* f = fopen(nadpath::join(nadpath::join(exec, folder), "VERSION").c_str(), "r");
+    FILE* f = fopen(path_join(path_join(exec, folder), "VERSION").c_str(), "r");
     if (!f) return nullptr;
     version[0] = '\0';
     if (fgets(version, sizeof version, f)) {

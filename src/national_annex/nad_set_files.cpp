@@ -3,7 +3,9 @@
 #include "environment/param_list.h"
 #include "environment/text_block.h"
 #include "national_annex/nad_paths.h"
+#include "platform/os/paths.h"
 #include "national_annex/nad_switches.h"
+#include "platform/os/atomic_file.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -15,27 +17,10 @@
 int nad_write_file_atomic(const char* path, void (*writer)(FILE*, const void*), const void* context)
 {
     if (!path || !writer) return 0;
-    std::string tmpl = std::string(path) + ".tmpXXXXXX";
-    int fd = mkstemp(&tmpl[0]);
-    if (fd < 0) return 0;
-    FILE* f = fdopen(fd, "w");
-    if (!f) {
-        close(fd);
-        unlink(tmpl.c_str());
-        return 0;
-    }
-    writer(f, context);
-    bool ok = fflush(f) == 0 && !ferror(f);
-    ok = fclose(f) == 0 && ok;
-    // mkstemp creates the file 0600; a set file is as readable as any other file the user saves.
-    mode_t mask = umask(0);
-    umask(mask);
-    chmod(tmpl.c_str(), 0666 & ~mask);
-    if (!ok || rename(tmpl.c_str(), path) != 0) {
-        unlink(tmpl.c_str());
-        return 0;
-    }
-    return 1;
+    return save_file_atomically(path, [writer, context](FILE* f) {
+        writer(f, context);
+        return true;
+    }) ? 1 : 0;
 }
 
 void nad_write_set(FILE* file, const NadSet* set)
@@ -89,7 +74,7 @@ int read_set(FILE* file, NadSet* set, char* name)
 
 std::string user_set_path(const std::string& dram, int number)
 {
-    return nadpath::join(dram, "NADS/" + std::to_string(number) + ".NAD");
+    return path_join(dram, "NADS/" + std::to_string(number) + ".NAD");
 }
 
 void write_set_cb(FILE* f, const void* set) { nad_write_set(f, static_cast<const NadSet*>(set)); }
@@ -119,7 +104,7 @@ int nad_load_set(int number, const char* stem, NadSet* set)
     } else {
         std::string data = nadpath::folder("DATA");
         if (data.empty() || !stem) return 0;
-        path = nadpath::join(data, std::string("NAD/") + stem + ".NAD");
+        path = path_join(data, std::string("NAD/") + stem + ".NAD");
     }
     FILE* f = fopen(path.c_str(), "r");
     if (!f) return 0;
@@ -176,7 +161,7 @@ void nad_migrate_old_sets()
         printf("Safeguard_Proper_Version: ERROR %d\n", 1);
         return;
     }
-    std::string nads = nadpath::join(dram, "NADS");
+    std::string nads = path_join(dram, "NADS");
     if (is_directory(nads)) return;
     if (mkdir(nads.c_str(), 0777) != 0 && errno != EEXIST) {
         printf("Safeguard_Proper_Version: ERROR %d\n", 2);
@@ -186,7 +171,7 @@ void nad_migrate_old_sets()
         printf("Safeguard_Proper_Version: ERROR %d\n", 3);
         return;
     }
-    FILE* old = fopen(nadpath::join(dram, "NADs-EC2.DEF").c_str(), "r");
+    FILE* old = fopen(path_join(dram, "NADs-EC2.DEF").c_str(), "r");
     if (!old) return;
     static NadSet record;   // large; one is enough for the whole run
     int k = 1;

@@ -1,6 +1,7 @@
 #include "national_annex/nad_wusl_tables.h"
 
 #include "national_annex/nad_paths.h"
+#include "platform/os/paths.h"
 #include "national_annex/nad_set.h"
 #include "national_annex/nad_set_files.h"
 #include "national_annex/nad_switches.h"
@@ -48,7 +49,7 @@ bool starts_with(const char* line, const char* key) { return strncmp(line, key, 
 int nad_wusl_read_defs(NadStdParams* params)
 {
     if (!params) return 0;
-    std::string path = nadpath::join(nadpath::folder("DATA"), "NAD/WUSL-Tabs.def");
+    std::string path = path_join(nadpath::folder("DATA"), "NAD/WUSL-Tabs.def");
     if (nadpath::folder("DATA").empty()) return 0;
     FILE* f = fopen(path.c_str(), "r");
     if (!f) return 0;
@@ -156,7 +157,7 @@ void nad_wusl_load_standard(NadStdParams* params)
     params->data_values[1] = 2;
     std::string data = nadpath::folder("DATA");
     if (data.empty()) return;
-    nad_wusl_find_set(nadpath::join(data, "NAD/WUSL-Tabs.val").c_str(), "EC-Standardparameter", params);
+    nad_wusl_find_set(path_join(data, "NAD/WUSL-Tabs.val").c_str(), "EC-Standardparameter", params);
 }
 
 void nad_wusl_load_set(int number, const char* name, NadStdParams* params)
@@ -164,7 +165,7 @@ void nad_wusl_load_set(int number, const char* name, NadStdParams* params)
     if (!params || !name) return;
     std::string path = number != 0 ? nadpath::folder("DRAM") : nadpath::folder("DATA");
     if (path.empty()) return;
-    path = nadpath::join(path, number != 0 ? "WUSL-NADs.def" : "NAD/WUSL-Tabs.val");
+    path = path_join(path, number != 0 ? "WUSL-NADs.def" : "NAD/WUSL-Tabs.val");
     nad_wusl_find_set(path.c_str(), name, params);
 }
 
@@ -220,7 +221,7 @@ int nad_wusl_store_user_set(int append, const char* name, const NadStdParams* pa
 {
     std::string dram = nadpath::folder("DRAM");
     if (dram.empty() || !name || !params) return 0;
-    std::string path = nadpath::join(dram, "WUSL-NADs.def");
+    std::string path = path_join(dram, "WUSL-NADs.def");
     StoreContext c{"", name, params};
     if (append) {
         if (FILE* f = fopen(path.c_str(), "rb")) {
