@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 
 TEST(Intersections, TwoLinesAndSegments)
 {
@@ -209,6 +210,38 @@ TEST(Intersections, PointInPolygon)
     const double LX[] = {0, 4, 4, 2, 2, 0}, LY[] = {0, 0, 2, 2, 4, 4};
     EXPECT_EQ(point_in_polygon(6, LX, LY, 3, 3), 0);
     EXPECT_EQ(point_in_polygon(6, LX, LY, 1, 3), 1);
+}
+
+// Star-shaped polygons with vertices on integer grid points, so that the line towards the far
+// point often runs through vertices: the answer must still agree with a plain even-odd count
+// for points well away from the boundary.
+TEST(Intersections, PointInPolygonAgreesWithEvenOddCount)
+{
+    std::srand(7);
+    for (int poly = 0; poly < 40; ++poly) {
+        const int n = 12;
+        double X[n], Y[n];
+        for (int i = 0; i < n; ++i) {
+            double a = 2 * 3.14159265358979 * i / n;
+            double r = 2 + std::rand() % 8;
+            X[i] = std::round(10 + r * std::cos(a));
+            Y[i] = std::round(10 + r * std::sin(a));
+        }
+        for (int k = 0; k < 200; ++k) {
+            double px = (std::rand() % 2000) / 100.0, py = (std::rand() % 2000) / 100.0;
+            bool inside = false, near_edge = false;
+            for (int i = 0; i < n; ++i) {
+                int j = (i + 1) % n;
+                double dx = X[j] - X[i], dy = Y[j] - Y[i], len2 = dx * dx + dy * dy;
+                double t = len2 > 0 ? ((px - X[i]) * dx + (py - Y[i]) * dy) / len2 : 0;
+                t = std::fmax(0, std::fmin(1, t));
+                if (std::hypot(X[i] + t * dx - px, Y[i] + t * dy - py) < 1e-3) near_edge = true;
+                if ((Y[i] > py) != (Y[j] > py) && px < X[i] + (py - Y[i]) * dx / dy) inside = !inside;
+            }
+            if (near_edge) continue;
+            EXPECT_EQ(point_in_polygon(n, X, Y, px, py), inside ? 1 : 0) << poly << ": " << px << "," << py;
+        }
+    }
 }
 
 TEST(Intersections, LengthInsideAndOverlap)
