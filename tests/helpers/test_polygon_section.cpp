@@ -110,4 +110,16 @@ TEST(PolygonSection, SquareGivesSquareRectangle)
     EXPECT_EQ(phi, 0.0);
     EXPECT_NEAR(b, 3.0, 1e-12);
     EXPECT_NEAR(h, 3.0, 1e-12);
+
+    // A regular hexagon with the area of the unit circle: equal principal moments up to
+    // rounding noise, so b = h = sqrt(pi) whatever angle the noise picks.
+    double hx[6], hy[6];
+    const double R = std::sqrt(2 * PI / (6 * std::sin(PI / 3)));   // 6/2 R^2 sin 60 = pi
+    for (int i = 0; i < 6; ++i) {
+        hx[i] = 5 + R * std::cos(i * PI / 3);
+        hy[i] = 1 + R * std::sin(i * PI / 3);
+    }
+    polygon_equivalent_rectangle(6, hx, hy, &b, &h, &phi);
+    EXPECT_NEAR(b, std::sqrt(PI), 1e-6);
+    EXPECT_NEAR(h, std::sqrt(PI), 1e-6);
 }
