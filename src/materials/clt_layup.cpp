@@ -43,6 +43,8 @@ double clt_rolling_shear_modulus_of(const CltLayup* layup, const CltLayer* layer
 
 double clt_plate_shear_sum(const CltLayup* layup)
 {
+    if (!layup)
+        return 0.0;
     const int n = clt_valid_layer_count(layup);
     double s = 0.0;
     for (int i = 0; i < n; ++i)
@@ -63,6 +65,8 @@ double clt_thickness_sum(const CltLayup* layup, int direction)
 
 void clt_compute_section(CltLayup* layup, int from_y)
 {
+    if (!layup)
+        return;
     const int n = clt_valid_layer_count(layup);
     if (std::fabs(layup->total_thickness) < 1.0) {
         double t = 0.0;
@@ -174,6 +178,8 @@ double clt_shear_corr_y(const CltLayup* layup)
 
 void clt_layup_evaluate(CltLayup* layup)
 {
+    if (!layup)
+        return;
     layup->plate_shear_sum = clt_plate_shear_sum(layup);
     layup->thickness_x = clt_thickness_sum(layup, 0);
     layup->thickness_y = clt_thickness_sum(layup, 1);
