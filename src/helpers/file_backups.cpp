@@ -1,11 +1,10 @@
 #include "helpers/file_backups.h"
 
 #include "helpers/prefixed_files.h"
+#include "platform/os/atomic_file.h"
 
 #include <cstdlib>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -15,46 +14,6 @@ std::string g_backup, g_second_backup, g_compare, g_data, g_companion;
 std::string g_copy_destination, g_copy_source;   // names last resolved by dfile_copy_prefixed
 
 std::string text_of(const char* s) { return s ? std::string(s) : std::string(); }
-
-// A temporary file beside the target; renamed over it only once everything is written, so a
-// failed save never leaves a half-written file in place of the previous one.
-struct PendingFile {
-    std::string target, temp;
-    FILE* stream = nullptr;
-
-    bool open(const std::string& path)
-    {
-        target = path;
-        temp = path + ".XXXXXX";
-        int fd = mkstemp(&temp[0]);
-        if (fd < 0) return false;
-        mode_t mask = umask(0);   // the permissions a plain fopen would have given
-        umask(mask);
-        fchmod(fd, 0666 & ~mask);
-        stream = fdopen(fd, "w");
-        if (!stream) {
-            close(fd);
-            std::remove(temp.c_str());
-            return false;
-        }
-        return true;
-    }
-    bool commit()
-    {
-        bool ok = std::fflush(stream) == 0 && !std::ferror(stream);
-        ok = std::fclose(stream) == 0 && ok;
-        stream = nullptr;
-        if (ok && std::rename(temp.c_str(), target.c_str()) == 0) return true;
-        std::remove(temp.c_str());
-        return false;
-    }
-    void discard()
-    {
-        if (stream) std::fclose(stream);
-        stream = nullptr;
-        std::remove(temp.c_str());
-    }
-};
 
 void remove_if_enabled(const std::string& path)
 {
@@ -90,14 +49,13 @@ void dfile_backup_disable() { g_enabled = false; }
 int dfile_save_to(const char* path)
 {
     if (!g_enabled || !g_save || !path) return 1;
-    PendingFile file;
-    if (!file.open(path)) return 1;
-    int r = g_save(file.stream);
-    if (r != 0) {
-        file.discard();
-        return r;
-    }
-    return file.commit() ? 0 : 1;
+    int r = 0;
+    bool saved = save_file_atomically(path, [&r](FILE* f) {
+        r = g_save(f);
+        return r == 0;
+    });
+    if (r != 0) return r;
+    return saved ? 0 : 1;
 }
 
 int dfile_save_backup() { return dfile_save_to(g_backup.c_str()); }
@@ -214,26 +172,15 @@ int dfile_copy(const char* destination, const char* source)
     if (!destination || !source) return 1;
     FILE* in = std::fopen(source, "rb");
     if (!in) return 1;
-    PendingFile out;
-    if (!out.open(destination)) {
-        std::fclose(in);
-        return 1;
-    }
-    char buffer[8192];
-    size_t n;
-    bool ok = true;
-    while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0)
-        if (std::fwrite(buffer, 1, n, out.stream) != n) {
-            ok = false;
-            break;
-        }
-    if (std::ferror(in)) ok = false;
+    bool ok = save_file_atomically(destination, [in](FILE* out) {
+        char buffer[8192];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0)
+            if (std::fwrite(buffer, 1, n, out) != n) return false;
+        return !std::ferror(in);
+    });
     std::fclose(in);
-    if (!ok) {
-        out.discard();
-        return 1;
-    }
-    return out.commit() ? 0 : 1;
+    return ok ? 0 : 1;
 }
 
 int dfile_copy_prefixed(const char* destination_name, const char* source_name)
