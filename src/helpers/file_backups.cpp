@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
