@@ -265,7 +265,9 @@ double char_depth(const CltLayup* layup, int side, double t, double t_f, double 
         d = char_unprotected(c, t);
     } else if (t_ch < t_f - 0.001) {
         const double t_a = capped_spread_value(0, t_f, t_ch, 25.0, beta, k_2, k_3);
-        d = layered ? char_protected_later(c, t, t_f, t_ch, k_2, k_3, t_a)
+        // When more than 25 mm char behind the protection, t_a falls before t_f: the fast
+        // phase then has no length instead of taking char back.
+        d = layered ? char_protected_later(c, t, t_f, t_ch, k_2, k_3, t_a > t_f ? t_a : t_f)
                     : (k_2 * (t_f - t_ch) + k_3 * (t_a - t_f)) * beta;
     } else if (!variant) {
         const double t_a1 = t_ch + 25.0 / (2.0 * beta);

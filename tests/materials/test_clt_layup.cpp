@@ -354,6 +354,11 @@ TEST(CltFire, ProtectedCharDepth)
     EXPECT_NEAR(clt_char_depth(&l, 0, 40, 20, 10, 1, 2), 32.5 + 7, 1e-9);
     // the fire ends before the protection fails: 5 min at 0.65; k_0 = 15/20
     EXPECT_NEAR(clt_char_depth(&l, 0, 15, 20, 10, 1, 2), 3.25 + 7 * 0.75, 1e-9);
+    // more than 25 mm behind the protection (k_2 1.2: 0.78 mm/min from 25 to 60 min): the
+    // fast phase has no length and charring goes on at 1.3 mm/min, never backwards:
+    // 20 mm + 0.78*(60 - 50.641) = 27.3 at t_f, + 1.3*0.25 = 27.625 at 60.25 min
+    EXPECT_NEAR(clt_char_depth(&l, 0, 60, 60, 25, 1.2, 2.5), 27.3 + 7, 1e-9);
+    EXPECT_NEAR(clt_char_depth(&l, 0, 60.25, 60, 25, 1.2, 2.5), 27.625 + 7, 1e-9);
     // layerless face: (1*10 + 2*14.2308)*0.65 = 25
     EXPECT_NEAR(clt_char_depth(&l, 2, 60, 20, 10, 1, 2), 25.0 + 7, 1e-9);
 
