@@ -131,16 +131,21 @@ double clt_shear_correction(const CltLayup* layup, int d)
     const int n = clt_valid_layer_count(layup);
     if (n == 0)
         return kNaN;
+    // Distances from the centroid of the layers that carry the bending: only about that
+    // axis do the upper and the lower pass meet with equal static moments (also for an
+    // unsymmetric layup, and whichever centroid the stored offsets were measured from).
+    const double axis = d == 1 ? layup->centroid_y : layup->centroid_x;
     double EI = 0.0, GA = 0.0;
     double E[CLT_MAX_LAYERS], G[CLT_MAX_LAYERS], top[CLT_MAX_LAYERS], bot[CLT_MAX_LAYERS];
     for (int i = 0; i < n; ++i) {
         const CltLayer& L = layup->layers[i];
         const double t = L.thickness;
+        const double z = axis - centre_depth(layup, i);
         E[i] = L.direction == d ? L.e_mean : 0.0;
         G[i] = L.direction == d ? L.g_mean : clt_rolling_shear_modulus_of(layup, &L);
-        top[i] = L.offset + 0.5 * t;
-        bot[i] = L.offset - 0.5 * t;
-        EI += E[i] * (t * t * t / 12.0 + t * L.offset * L.offset);
+        top[i] = z + 0.5 * t;
+        bot[i] = z - 0.5 * t;
+        EI += E[i] * (t * t * t / 12.0 + t * z * z);
         GA += G[i] * t;
     }
     // Upper pass: from the upper face down to the axis z = 0; S(z) = S_a + E (a^2 - z^2) / 2.

@@ -120,6 +120,15 @@ TEST(CltLayup, ShearCorrection)
     EXPECT_NEAR(split.shear_correction_x, whole.shear_correction_x, 1e-12);
     EXPECT_GT(split.shear_correction_x, 0.0);
 
+    // unsymmetric 20x-30y, bending across: the 30 mm layer alone carries it about its own
+    // centre (5/6), the cross layer above only adds shear area:
+    // 5/6 * 690000*30 / (690000*30 + 50000*20) = 5/6 * 0.953917 = 0.794931
+    CltLayup uns = make_layup({{20, 0}, {30, 1}});
+    clt_layup_evaluate(&uns);
+    EXPECT_NEAR(uns.shear_correction_y, 0.794931, 1e-6);
+    clt_compute_section(&uns, 1);  // offsets from the other centroid: same factor
+    EXPECT_NEAR(clt_shear_corr_y(&uns), 0.794931, 1e-6);
+
     // rolling shear modulus 0: one tenth of G (69000)
     CltLayup zero = make_layup({{20, 0}, {20, 1}, {20, 0}}, 11000000.0, 690000.0, 0.0);
     CltLayup tenth = make_layup({{20, 0}, {20, 1}, {20, 0}}, 11000000.0, 690000.0, 69000.0);
