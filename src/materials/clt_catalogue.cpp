@@ -13,11 +13,12 @@ namespace {
 // One type of the catalogue: its name and its layers from the upper face down, written
 // "<thickness><x|y>[:<material>]" (softwood C24 unless a material code follows).
 //
-// Only the layups that the manufacturers' documentation available to us states are
-// given. The published layer tables of the other types are not at hand, so their
-// layups are left out (empty text, no layers: their derived values are NaN) rather
-// than guessed from the names; the names stay so that the type indices and the
-// selection lists remain as the manufacturers number them.
+// Layups are given only where the layer build-up is documented for this library. The
+// manufacturers' published layer tables for the other types were not at hand, and a name
+// gives the layer count and total thickness but not the single layers, so those layups are
+// left out (empty text, no layers: their derived values are NaN) rather than invented. The
+// names stay, so that the type indices and the selection lists remain as the manufacturers
+// number them.
 struct TypeRow {
     const char* name;
     const char* layers;
