@@ -10,7 +10,9 @@ const double kPi = 3.14159265358979323846;
 
 void span_coefficients(double L, double s, double* end_e, double* end_g, double* in_e, double* in_g)
 {
-    const int r = static_cast<int>(static_cast<double>(static_cast<long long>(L)) / s);
+    // Both truncations toward zero; a span count that is not a finite number of spans takes the last row.
+    const double q = std::trunc(std::trunc(L) / s);
+    const int r = (std::isfinite(q) && std::fabs(q) < 1e6) ? static_cast<int>(q) : 0;
     switch (r) {
     case 1: *end_e = 0.5; *end_g = 1.0 / 3.0; *in_e = 0.0; *in_g = 0.0; break;
     case 2: *end_e = 0.375; *end_g = 0.354166; *in_e = 1.25; *in_g = 0.625; break;

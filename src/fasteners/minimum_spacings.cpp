@@ -21,7 +21,8 @@ Angles angles_of(double alpha)
     a.deg = alpha * 57.29577951307855;
     a.sin_s = std::sin(alpha);
     const double pi = 3.14159265359;
-    double x = alpha;
+    // fmod first: a huge or infinite angle would never leave the loops below.
+    double x = std::isfinite(alpha) ? std::fmod(alpha, pi) : 0.0;
     while (x < 0.0) x += pi;
     while (x > pi) x -= pi;
     const double ar = std::asin(std::fabs(std::sin(x)));
