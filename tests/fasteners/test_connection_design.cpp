@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace {
 const int kC24 = 5;   // softwood grade C24, rho_k 350
@@ -358,4 +359,28 @@ TEST(ConnectionDesign, StapleAngleAndFailedCheck)
     const double marker = untouched.f_v_k;
     EXPECT_EQ(connection_design_main(c, &untouched), 15);
     EXPECT_EQ(std::memcmp(&untouched.f_v_k, &marker, sizeof marker), 0);
+}
+
+TEST(ConnectionDesign, AluminiumPlateBearingWithoutAluminiumBlock)
+{
+    CurrentAnnex annex(1);   // no EN 1999 block current: gamma_M2 takes the recommended 1.25
+    ConnectionDescription c = timber_joint(0, 4, 3, 100);
+    c.material_1 = 16; c.grade_1 = 0; c.f_u = 600; c.method = 0; c.length = 80;
+    FastenerResult r;
+    ASSERT_EQ(connection_design_main(c, &r), 0);
+    EXPECT_DOUBLE_EQ(r.alu_gamma_m, 1.25);
+    // k1 1.66, alpha_b 0.4 at the minimum distances: 4 * 3 * 1.66 * 0.4 * f_u
+    EXPECT_NEAR(r.alu_bearing_k, 4 * 3 * 1.66 * 0.4 * r.alu_f_u, 1e-9);
+    EXPECT_NEAR(r.alu_bearing_d, r.alu_bearing_k / 1.25, 1e-9);
+    EXPECT_GT(r.alu_f_u, 0.0);
+}
+
+TEST(ConnectionDesign, HugeAnglesDoNotHang)
+{
+    CurrentAnnex annex(1);
+    ConnectionDescription c = timber_joint(29, 12, 60, 60);
+    c.load_angle_1 = 1e300;
+    c.load_angle_2 = std::numeric_limits<double>::infinity();
+    FastenerResult r;
+    EXPECT_EQ(connection_design_main(c, &r), 0);
 }
