@@ -384,3 +384,36 @@ TEST(ConnectionDesign, HugeAnglesDoNotHang)
     FastenerResult r;
     EXPECT_EQ(connection_design_main(c, &r), 0);
 }
+
+TEST(SimplifiedMethod, GypsumFibreboardThinBoardFactors)
+{
+    CurrentAnnex annex(1);
+    FastenerResult r{};
+    // Point beyond member 2 (position 4): A = 1, then t1 / (7 d) = 12.5 / 19.6 and 2.5 / d = 2.5 / 2.8
+    const double v = gypsum_fibreboard_nail_capacity(2.8, 100, 600, 0, 0, 12.5, 40, 1150, 350, 9, 0, 0, kC24, &r);
+    const double a = (12.5 / 19.6) * (2.5 / 2.8);
+    EXPECT_NEAR(r.reduction_factor, a, 1e-12);
+    EXPECT_NEAR(r.m_y_k, 0.3 * 600 * std::pow(2.8, 2.6), 1e-9);
+    EXPECT_NEAR(v, 0.7 * a * std::sqrt(2 * r.m_y_k * r.f_h_1 * 2.8), 1e-9);
+}
+
+TEST(SimplifiedMethod, IntermediatePlateMixesThinAndThick)
+{
+    CurrentAnnex none(-1);
+    // d 12 in steel: 7.5 mm gives e = 2 * 7.5 / 12 - 1 = 0.25
+    FastenerResult thin{}, thick{}, mid{};
+    const double r_thin = plate_member1_dowel_capacity(29, 1, 12, 12, 80, 0, 0, 1, 0, 5, 0, 360, 12, 0, 0, kC24, 350,
+                                                       &thin);
+    const double r_thick = plate_member1_dowel_capacity(29, 1, 12, 12, 80, 0, 0, 1, 0, 12, 0, 360, 12, 0, 0, kC24,
+                                                        350, &thick);
+    const double r_mid = plate_member1_dowel_capacity(29, 1, 12, 12, 80, 0, 0, 1, 0, 7.5, 0, 360, 12, 0, 0, kC24, 350,
+                                                      &mid);
+    EXPECT_EQ(thin.plate_class, 0);
+    EXPECT_EQ(thick.plate_class, 2);
+    EXPECT_EQ(mid.plate_class, 1);
+    EXPECT_DOUBLE_EQ(mid.plate_interpolation, 0.25);
+    EXPECT_NEAR(r_mid, 0.75 * r_thin + 0.25 * r_thick, 1e-9);
+    // The thick plate raises the timber-to-timber form by sqrt(2): for d <= 8 under DIN 1052 k90 = 1;
+    // here d 12: f_h,0 = 0.082 * 0.88 * 350 at 0 degrees, both members thick enough
+    EXPECT_NEAR(r_thick, std::sqrt(2.0) * std::sqrt(2 * kMy * kFh * 12), 1e-6);
+}
