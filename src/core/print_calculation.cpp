@@ -35,14 +35,12 @@ const char* design_situation(int typ_durchbruch, int verstaerkt, int verst_typ)
         u8"Trägerdurchbruch rechteckig unverstärkt gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7",
         u8"Trägerdurchbruch rechteckig mit aufgeklebten Verstärkungen gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4",
         u8"Trägerdurchbruch rechteckig mit eingeklebten Stahlstäben gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4",
-        u8"Trägerdurchbruch rechteckig mit Verstärkungen durch Vollgewindeschrauben gemäß DIN EN 1995-1-1/NA:2013-08, "
-        u8"NCI NA.6.8.4"};
+        u8"Trägerdurchbruch rechteckig mit Verstärkungen durch Vollgewindeschrauben gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4"};
     static const char* const circ[4] = {
         u8"Trägerdurchbruch kreisförmig unverstärkt gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7",
         u8"Trägerdurchbruch kreisförmig mit aufgeklebten Verstärkungen gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4",
         u8"Trägerdurchbruch kreisförmig mit eingeklebten Stahlstäben gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4",
-        u8"Trägerdurchbruch kreisförmig mit Verstärkungen durch Vollgewindeschrauben gemäß DIN EN 1995-1-1/NA:2013-08, "
-        u8"NCI NA.6.8.4"};
+        u8"Trägerdurchbruch kreisförmig mit Verstärkungen durch Vollgewindeschrauben gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4"};
     int kind = 0;
     if (verstaerkt && verst_typ >= 0 && verst_typ <= 2) kind = verst_typ + 1;
     return typ_durchbruch == 1 ? circ[kind] : rect[kind];

@@ -43,8 +43,6 @@ Strengths strengths(double de, int type, int predrilled, double a_side, double a
     return s;
 }
 
-double deg2rad(double a) { return a * 0.017453292519944444; }
-
 } // namespace
 
 // DIN 1052, (220) / DIN EN 1995-1-1/NA, (NA.113): t_req of the side member

@@ -236,8 +236,8 @@ int present_sheet(int index)
     }
     g.content_width = width;
     g.shown_list = index;
-    char title[100];
-    std::snprintf(title, sizeof title, "%s", l.title);
+    // The sheet title holds 99 characters; longer list titles are cut as the sheet would cut them.
+    const std::string title = std::string(l.title).substr(0, 99);
     calllog::add(std::string("form_run_register: ") + title + " width=" + std::to_string(width) +
                  " height=" + std::to_string(height) + (horizontal_slider ? " hslider" : ""));
     list_sheet_draw();

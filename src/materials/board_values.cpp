@@ -36,7 +36,6 @@ constexpr unsigned M(int a, int b) { return bit(a) | bit(b); }
 constexpr unsigned M(int a, int b, int c) { return bit(a) | bit(b) | bit(c); }
 constexpr unsigned M(int a, int b, int c, int d) { return M(a, b, c) | bit(d); }
 constexpr unsigned M(int a, int b, int c, int d, int e) { return M(a, b, c, d) | bit(e); }
-constexpr unsigned M(int a, int b, int c, int d, int e, int f) { return M(a, b, c, d, e) | bit(f); }
 
 // Service-class selector of the beech board tables.
 enum { SC_ANY = 0, SC_1 = 1, SC_OTHER = 2 };

@@ -117,7 +117,9 @@ TEST(PtrArr, NullLastSortFindAndBinarySearch)
         void* item = ptrarr_bsearch(&a, c.key, slot_by_name, &index);
         EXPECT_EQ(item != nullptr, c.hit) << c.key;
         EXPECT_EQ(index, c.index) << c.key;
-        if (c.hit) EXPECT_STREQ((const char*)item, c.key);
+        if (c.hit) {
+            EXPECT_STREQ((const char*)item, c.key);
+        }
     }
     ptrarr_clear(&a);
     EXPECT_EQ(ptrarr_bsearch(&a, "x", slot_by_name, &index), nullptr);

@@ -287,7 +287,9 @@ TEST(OliViewer, LongLinesWrapInsteadOfBeingCut)
         if (w.text == "1.1.") number = &w;
         if (w.text == "Tr\xC3\xA4gerdurchbruch") first = &w;
         if (w.text == "NA.6.8.4") last = &w;
-        if (w.text != "???" && w.text.find("Version") == std::string::npos && w.text != "K7-TVO52") EXPECT_LE(w.x1, right) << w.text;
+        if (w.text != "???" && w.text.find("Version") == std::string::npos && w.text != "K7-TVO52") {
+            EXPECT_LE(w.x1, right) << w.text;
+        }
         EXPECT_LE(w.x1, page) << w.text;
     }
     ASSERT_TRUE(number && first && last);
