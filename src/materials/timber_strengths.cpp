@@ -18,6 +18,33 @@ void put(double* out, double v)
 bool along_grain(int kind) { return kind == 6 || kind == 8; }
 bool across_grain(int kind) { return kind == 7 || kind == 9; }
 
+// Tension and compression (kN/m²) of a row along or across the grain; false,
+// with nothing written, for any other loading kind.
+bool put_grain_strengths(const TimberGradeRow& row, int loading_kind, double* f_t, double* f_c)
+{
+    if (along_grain(loading_kind)) {
+        put(f_t, row.f_t0_k * 1000.0);
+        put(f_c, row.f_c0_k * 1000.0);
+        return true;
+    }
+    if (across_grain(loading_kind)) {
+        put(f_t, row.f_t90_k * 1000.0);
+        put(f_c, row.f_c90_k * 1000.0);
+        return true;
+    }
+    return false;
+}
+
+// Stores the depth factor and scales bending, and tension when it was written.
+void apply_depth_factor(double kh, double* k_h, double* f_m, double* f_t, bool wrote_ft)
+{
+    *k_h = kh;
+    if (f_m)
+        *f_m *= kh;
+    if (f_t && wrote_ft)
+        *f_t *= kh;
+}
+
 // Beech LVL girder (code 17): compressive strength for service class 1 or others.
 double gl75_fc0(int service_class) { return service_class == 1 ? 59400.0 : 49500.0; }
 double gl75_fc90(int service_class) { return service_class == 1 ? 14800.0 : 12300.0; }
@@ -31,26 +58,13 @@ int solid_strengths(int code, int grade, int loading_kind, double b, double h, d
     put(f_m, row->f_m_k * 1000.0);
     put(f_v, row->f_v_k * 1000.0);
     put(f_c90, row->f_c90_k * 1000.0);
-    bool wrote_ft = false;
-    if (along_grain(loading_kind)) {
-        put(f_t, row->f_t0_k * 1000.0);
-        put(f_c, row->f_c0_k * 1000.0);
-        wrote_ft = true;
-    } else if (across_grain(loading_kind)) {
-        put(f_t, row->f_t90_k * 1000.0);
-        put(f_c, row->f_c90_k * 1000.0);
-        wrote_ft = true;
-    }
+    const bool wrote_ft = put_grain_strengths(*row, loading_kind, f_t, f_c);
     // DIN EN 1995-1-1, 3.2(3): k_h for solid timber of depth below 150 mm
     if (ec5_current() && k_h) {
         double d = std::max(b, h);
         if (d > 0.0 && d <= 150.0) {
             double kh = std::min(std::pow(150.0 / d, 0.2), 1.3);
-            *k_h = kh;
-            if (f_m)
-                *f_m *= kh;
-            if (f_t && wrote_ft)
-                *f_t *= kh;
+            apply_depth_factor(kh, k_h, f_m, f_t, wrote_ft);
         }
     }
     return 1;
@@ -70,27 +84,14 @@ int glulam_strengths(int code, int grade, int loading_kind, double b, double h, 
     put(f_m, row->f_m_k * 1000.0);
     put(f_v, fv * 1000.0);
     put(f_c90, row->f_c90_k * 1000.0);
-    bool wrote_ft = false;
-    if (along_grain(loading_kind)) {
-        put(f_t, row->f_t0_k * 1000.0);
-        put(f_c, row->f_c0_k * 1000.0);
-        wrote_ft = true;
-    } else if (across_grain(loading_kind)) {
-        put(f_t, row->f_t90_k * 1000.0);
-        put(f_c, row->f_c90_k * 1000.0);
-        wrote_ft = true;
-    }
+    const bool wrote_ft = put_grain_strengths(*row, loading_kind, f_t, f_c);
     // DIN EN 1995-1-1, 3.3(3): k_h for glulam of depth below 600 mm (DIN 1052: exponent 0.14)
     if (k_h) {
         double d = std::max(b, h);
         if (d > 0.0 && d < 600.0) {
             double e = ec5_current() ? 0.1 : 0.14;
             double kh = std::min(std::pow(600.0 / d, e), 1.1);
-            *k_h = kh;
-            if (f_m)
-                *f_m *= kh;
-            if (f_t && wrote_ft)
-                *f_t *= kh;
+            apply_depth_factor(kh, k_h, f_m, f_t, wrote_ft);
         }
     }
     return 1;
