@@ -36,6 +36,21 @@ double toothed_basic(int type, double dc)
     if (type == 26 || type == 27 || type == 32) return 18.0 * std::pow(dc, 1.5);
     return 0.0;
 }
+
+// k1 k3 times the basic capacity of a toothed-plate connector; reports k1, k2, k3 and a3,t.
+double toothed_capacity(int type, double dc, double d, double rho_k, double k1, FastenerResult* r)
+{
+    double a3t, k2;
+    toothed_end_distance(type, dc, d, &a3t, &k2);
+    const double k3 = toothed_k3(rho_k);
+    if (r) {
+        r->k3 = k3;
+        r->k1 = k1;
+        r->k2 = k2;
+        r->a3t_used = a3t;
+    }
+    return k1 * k3 * toothed_basic(type, dc);
+}
 } // namespace
 
 double ring_connector_capacity(double dc, double he, double alpha, double t1, double t2, double rho_k,
@@ -83,18 +98,11 @@ double toothed_plate_connector_capacity(int type, double dc, double d, double he
 {
     const double t1_req = std::max(3.0 * he, 24.0), t2_req = std::max(5.0 * he, 24.0);
     const double k1 = (t1 >= t1_req && t2 >= t2_req) ? 1.0 : std::min({1.0, t1 / t1_req, t2 / t2_req});
-    double a3t, k2;
-    toothed_end_distance(type, dc, d, &a3t, &k2);
-    const double k3 = toothed_k3(rho_k);
     if (r) {
-        r->k3 = k3;
-        r->k1 = k1;
-        r->k2 = k2;
-        r->a3t_used = a3t;
         raise(&r->t1_req, t1_req);
         raise(&r->t2_req, t2_req);
     }
-    return k1 * k3 * toothed_basic(type, dc);
+    return toothed_capacity(type, dc, d, rho_k, k1, r);
 }
 
 double toothed_plate_connector_capacity_steel(int type, double dc, double d, double he, double t2, double rho_k,
@@ -102,15 +110,6 @@ double toothed_plate_connector_capacity_steel(int type, double dc, double d, dou
 {
     const double t2_req = std::max(5.0 * he, 24.0);
     const double k1 = std::min(1.0, t2 / t2_req);
-    double a3t, k2;
-    toothed_end_distance(type, dc, d, &a3t, &k2);
-    const double k3 = toothed_k3(rho_k);
-    if (r) {
-        r->k3 = k3;
-        r->k1 = k1;
-        r->k2 = k2;
-        r->a3t_used = a3t;
-        if (t2_req < r->t2_req) r->t2_req = t2_req;
-    }
-    return k1 * k3 * toothed_basic(type, dc);
+    if (r && t2_req < r->t2_req) r->t2_req = t2_req;
+    return toothed_capacity(type, dc, d, rho_k, k1, r);
 }
