@@ -43,6 +43,22 @@ Strengths strengths(double de, int type, int predrilled, double a_side, double a
     return s;
 }
 
+
+// t_req = 2.3 (sqrt(beta / (1 + beta)) + 1) sqrt(M_y / (f_h d)) with f_h of the side member
+// (side) or of the other member; connectors (25-28): max(3 x, 24).
+double johansen_thickness(bool side, int type, int predrilled, int variant, double d, int thread, int core, double x,
+                          double f_uk, double a_side, double a_middle, double t_side, double t_middle,
+                          double rho_side, double rho_middle, int mat_side, int mat_middle, int sub_side,
+                          int sub_middle, const UserEmbeddingLaw* law_side, const UserEmbeddingLaw* law_middle)
+{
+    if (type >= 25 && type <= 28) return std::max(3.0 * x, 24.0);
+    const double My = yield_moment(type, variant, d, f_uk, thread, core, side);
+    const double de = (type == 30 && !thread) ? d + 1.0 : d;
+    Strengths s = strengths(de, type, predrilled, a_side, a_middle, t_side, t_middle, rho_side, rho_middle, mat_side,
+                            mat_middle, sub_side, sub_middle, law_side, law_middle);
+    const double beta = s.middle / s.side;
+    return 2.3 * (std::sqrt(beta / (1.0 + beta)) + 1.0) * std::sqrt(My / ((side ? s.side : s.middle) * d));
+}
 } // namespace
 
 // DIN 1052, (220) / DIN EN 1995-1-1/NA, (NA.113): t_req of the side member
@@ -51,13 +67,9 @@ double required_side_thickness(int type, int predrilled, int variant, double d, 
                                double rho_side, double rho_middle, int mat_side, int mat_middle, int sub_side,
                                int sub_middle, const UserEmbeddingLaw* law_side, const UserEmbeddingLaw* law_middle)
 {
-    if (type >= 25 && type <= 28) return std::max(3.0 * x, 24.0);
-    const double My = yield_moment(type, variant, d, f_uk, thread, core, true);
-    const double de = (type == 30 && !thread) ? d + 1.0 : d;
-    Strengths s = strengths(de, type, predrilled, a_side, a_middle, t_side, t_middle, rho_side, rho_middle, mat_side,
-                            mat_middle, sub_side, sub_middle, law_side, law_middle);
-    const double beta = s.middle / s.side;
-    double t = 2.3 * (std::sqrt(beta / (1.0 + beta)) + 1.0) * std::sqrt(My / (s.side * d));
+    double t = johansen_thickness(true, type, predrilled, variant, d, thread, core, x, f_uk, a_side, a_middle, t_side,
+                                  t_middle, rho_side, rho_middle, mat_side, mat_middle, sub_side, sub_middle, law_side,
+                                  law_middle);
     if (board_list(mat_side) && proprietary_screw(type)) t = std::max(t, 1.2 * d);
     return t;
 }
@@ -192,13 +204,9 @@ double required_second_thickness(double d, int type, int predrilled, int variant
                                  double rho_side, double rho_middle, int mat_side, int mat_middle, int sub_side,
                                  int sub_middle, const UserEmbeddingLaw* law_side, const UserEmbeddingLaw* law_middle)
 {
-    if (type >= 25 && type <= 28) return std::max(3.0 * x, 24.0);
-    const double My = yield_moment(type, variant, d, f_uk, thread, core, false);
-    const double de = (type == 30 && !thread) ? d + 1.0 : d;
-    Strengths s = strengths(de, type, predrilled, a_side, a_middle, t_side, t_middle, rho_side, rho_middle, mat_side,
-                            mat_middle, sub_side, sub_middle, law_side, law_middle);
-    const double beta = s.middle / s.side;
-    double t = 2.3 * (std::sqrt(beta / (1.0 + beta)) + 1.0) * std::sqrt(My / (s.middle * d));
+    double t = johansen_thickness(false, type, predrilled, variant, d, thread, core, x, f_uk, a_side, a_middle, t_side,
+                                  t_middle, rho_side, rho_middle, mat_side, mat_middle, sub_side, sub_middle, law_side,
+                                  law_middle);
     if (proprietary_screw(type) && (board_list(mat_side) || board_list(mat_middle))) t = std::max(t, 1.2 * d);
     return t;
 }
