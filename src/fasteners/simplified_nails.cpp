@@ -141,6 +141,19 @@ void store(FastenerResult* r, const SchemeOut& o, double A, double f_u)
     r->f_h_1 = o.fh1;
     r->f_h_2 = o.fh2;
 }
+
+// A sqrt(2 beta / (1 + beta)) sqrt(2 M_y f_h,1 d) with beta = f_h,2 / f_h,1; reports beta and F_v,k.
+double capacity_with_beta(const SchemeOut& o, double d, double f_u, FastenerResult* r)
+{
+    const double beta = o.fh2 / o.fh1;
+    const double capacity = o.A * std::sqrt(2.0 * beta / (1.0 + beta)) * std::sqrt(2.0 * o.my * o.fh1 * d);
+    store(r, o, o.A, f_u);
+    if (r) {
+        r->beta = beta;
+        r->f_v_k = capacity;
+    }
+    return capacity;
+}
 } // namespace
 
 double gypsum_fibreboard_nail_capacity(double d, double l, double f_u, int predrilled, int, double t1, double t2,
@@ -222,15 +235,7 @@ double nail_capacity_simplified(int shear_planes, double d, double l, double f_u
 {
     const Scheme s = nail_scheme(shear_planes, d, l, f_u, t1, t2, rho1, rho2, 0.0, 0.0, predrilled, mat1, mat2, grade1, grade2, 0,
                    0, Req2::Position, user1, user2);
-    const SchemeOut o = run_scheme(s);
-    const double beta = o.fh2 / o.fh1;
-    const double capacity = o.A * std::sqrt(2.0 * beta / (1.0 + beta)) * std::sqrt(2.0 * o.my * o.fh1 * d);
-    store(r, o, o.A, f_u);
-    if (r) {
-        r->beta = beta;
-        r->f_v_k = capacity;
-    }
-    return capacity;
+    return capacity_with_beta(run_scheme(s), d, f_u, r);
 }
 
 double wood_screw_capacity_simplified(int shear_planes, double d, double l, double f_u, int predrilled, int, int,
@@ -243,13 +248,5 @@ double wood_screw_capacity_simplified(int shear_planes, double d, double l, doub
     const Scheme s{shear_planes, d, l, f_u, t1, t2, rho1, rho2, alpha1, alpha2, predrilled, mat1, mat2, grade1,
                    grade2, 2, 2, predrilled, Req2::Staple, user1, user2, 0.15 * f_u * d26, 60.0 * d26,
                    0.3 * f_u * d26};
-    const SchemeOut o = run_scheme(s);
-    const double beta = o.fh2 / o.fh1;
-    const double capacity = o.A * std::sqrt(2.0 * beta / (1.0 + beta)) * std::sqrt(2.0 * o.my * o.fh1 * d);
-    store(r, o, o.A, f_u);
-    if (r) {
-        r->beta = beta;
-        r->f_v_k = capacity;
-    }
-    return capacity;
+    return capacity_with_beta(run_scheme(s), d, f_u, r);
 }
