@@ -1,4 +1,5 @@
 #include "output/oli_paragraph.h"
+#include "output/oli_format.h"
 #include "output/grf_state.h"
 #include "output/oli_text_block.h"
 #include "output/oli_writer.h"
@@ -33,17 +34,6 @@ Para& P()
 {
     static Para p;
     return p;
-}
-
-std::string vformat(const char* format, va_list ap, size_t limit)
-{
-    if (!format) return std::string();
-    char buf[2048];
-    int n = std::vsnprintf(buf, sizeof buf, format, ap);
-    if (n < 0) return std::string();
-    std::string s(buf);
-    if (s.size() > limit) s.resize(limit);
-    return s;
 }
 
 bool new_layout() { return oli_get_layout_version() > 334; }
@@ -141,7 +131,7 @@ int oli_text(FILE* stream, const char* format, ...)
 {
     va_list ap;
     va_start(ap, format);
-    std::string t = vformat(format, ap, 255);
+    std::string t = oli_vformat(format, ap, 255);
     va_end(ap);
     if (P().trim) t = trim_zeros(t);
     int size = int(t.size()) + 20;
@@ -187,7 +177,7 @@ void oli_text_at_tab_printf(FILE* stream, double position, const char* format, .
 {
     va_list ap;
     va_start(ap, format);
-    std::string t = vformat(format, ap, 255);
+    std::string t = oli_vformat(format, ap, 255);
     va_end(ap);
     oli_text_at_tab(stream, position, t.c_str());
 }
@@ -196,7 +186,7 @@ void oli_remark(FILE* stream, const char* format, ...)
 {
     va_list ap;
     va_start(ap, format);
-    std::string t = vformat(format, ap, 255);
+    std::string t = oli_vformat(format, ap, 255);
     va_end(ap);
     remark(stream, t);
 }
@@ -205,7 +195,7 @@ void oli_remark_forced(FILE* stream, const char* format, ...)
 {
     va_list ap;
     va_start(ap, format);
-    std::string t = vformat(format, ap, 255);
+    std::string t = oli_vformat(format, ap, 255);
     va_end(ap);
     remark(stream, t);
 }
@@ -214,7 +204,7 @@ void oli_centred_line(FILE* stream, const char* format, ...)
 {
     va_list ap;
     va_start(ap, format);
-    std::string t = vformat(format, ap, 255);
+    std::string t = oli_vformat(format, ap, 255);
     va_end(ap);
     if (!stream) return;
     if (new_layout()) text_in_mode(stream, 5, t);
@@ -439,7 +429,7 @@ void oli_columns_cell(FILE* stream, const char* format, ...)
     }
     va_list ap;
     va_start(ap, format);
-    std::string t = vformat(format, ap, 255);
+    std::string t = oli_vformat(format, ap, 255);
     va_end(ap);
     oli_text_set_mode(p.col_mode);
     if (p.col_index == p.col_count - 1) t += "\n";

@@ -1,4 +1,5 @@
 #include "output/oli_writer.h"
+#include "output/oli_format.h"
 #include "output/grf_state.h"
 #include "output/oli_paragraph.h"
 #include "output/oli_text_block.h"
@@ -37,17 +38,6 @@ Writer& W()
 }
 
 int clamp_level(int level) { return level < 1 ? 1 : (level > 6 ? 6 : level); }
-
-std::string vformat(const char* format, va_list ap, size_t limit)
-{
-    if (!format) return std::string();
-    char buf[2048];
-    int n = std::vsnprintf(buf, sizeof buf, format, ap);
-    if (n < 0) return std::string();
-    std::string s(buf);
-    if (s.size() > limit) s.resize(limit);
-    return s;
-}
 
 double width_of(int code) { return code == 1 ? 0.28 : 0.48; }
 
@@ -263,7 +253,7 @@ void oli_heading(FILE* stream, int level, const char* format, ...)
 {
     va_list ap;
     va_start(ap, format);
-    std::string t = vformat(format, ap, 255);
+    std::string t = oli_vformat(format, ap, 255);
     va_end(ap);
     heading(stream, level, FULL, 0, t);
 }
@@ -272,7 +262,7 @@ void oli_heading_no_bookmark(FILE* stream, int level, const char* format, ...)
 {
     va_list ap;
     va_start(ap, format);
-    std::string t = vformat(format, ap, 255);
+    std::string t = oli_vformat(format, ap, 255);
     va_end(ap);
     heading(stream, level, NO_BOOKMARK, 0, t);
 }
@@ -281,7 +271,7 @@ void oli_heading_bookmark_kind(FILE* stream, int level, int kind, const char* fo
 {
     va_list ap;
     va_start(ap, format);
-    std::string t = vformat(format, ap, 255);
+    std::string t = oli_vformat(format, ap, 255);
     va_end(ap);
     heading(stream, level, GIVEN_KIND, kind, t);
 }
@@ -290,7 +280,7 @@ void oli_heading_silent(FILE* stream, int level, const char* format, ...)
 {
     va_list ap;
     va_start(ap, format);
-    std::string t = vformat(format, ap, 255);
+    std::string t = oli_vformat(format, ap, 255);
     va_end(ap);
     heading(stream, level, SILENT, 0, t);
 }
