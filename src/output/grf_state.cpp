@@ -609,20 +609,22 @@ int rgb_lighten_to_index(int packed, double percent)
 
 int rgb_darken_to_index(int packed, double percent) { return rgb_lighten_to_index(packed, -percent); }
 
-static void emit_line_colour()
+// Writes the lightened colour as record 50 (line) or 51 (fill) in colour mode.
+static void emit_colour(int record, const int rgb[3], double percent)
 {
-    GrfState& s = S();
-    int r = s.line_rgb[0], g = s.line_rgb[1], b = s.line_rgb[2];
-    rgb_lighten(&r, &g, &b, s.line_percent);
-    if (s.colour_mode) grf_out("50 %d %d %d\n", r, g, b);
+    int r = rgb[0], g = rgb[1], b = rgb[2];
+    rgb_lighten(&r, &g, &b, percent);
+    if (S().colour_mode) grf_out("%d %d %d %d\n", record, r, g, b);
 }
 
-static void emit_fill_colour()
+static void emit_line_colour() { emit_colour(50, S().line_rgb, S().line_percent); }
+static void emit_fill_colour() { emit_colour(51, S().fill_rgb, S().fill_percent); }
+
+static void store_rgb(int rgb[3], int r, int g, int b)
 {
-    GrfState& s = S();
-    int r = s.fill_rgb[0], g = s.fill_rgb[1], b = s.fill_rgb[2];
-    rgb_lighten(&r, &g, &b, s.fill_percent);
-    if (s.colour_mode) grf_out("51 %d %d %d\n", r, g, b);
+    rgb[0] = r;
+    rgb[1] = g;
+    rgb[2] = b;
 }
 
 void grf_set_line_colour(int packed)
@@ -633,9 +635,7 @@ void grf_set_line_colour(int packed)
 
 void grf_set_line_rgb(int r, int g, int b)
 {
-    S().line_rgb[0] = r;
-    S().line_rgb[1] = g;
-    S().line_rgb[2] = b;
+    store_rgb(S().line_rgb, r, g, b);
     emit_line_colour();
 }
 
@@ -653,9 +653,7 @@ void grf_set_fill_colour(int packed)
 
 void grf_set_fill_rgb(int r, int g, int b)
 {
-    S().fill_rgb[0] = r;
-    S().fill_rgb[1] = g;
-    S().fill_rgb[2] = b;
+    store_rgb(S().fill_rgb, r, g, b);
     emit_fill_colour();
 }
 
