@@ -266,6 +266,18 @@ void grf_fastener_symbol(int n, int type, double s, double x, double y, double e
     grf_pop_state();
 }
 
+// Saves the state and sets the solid thin line, pen, filling and font of a leader's text.
+static void push_leader_text_state()
+{
+    grf_push_state();
+    grf_out(" 4 %d\n", 1);
+    grf_set_dash(0);
+    plot_set_linetype(0);
+    plot_set_pen(0);
+    plot_set_filling(5);
+    plot_set_font(4);
+}
+
 void grf_leader_text(double x1, double y1, double x2, double y2, double th, const char* format, ...)
 {
     GrfState& g = G();
@@ -275,13 +287,7 @@ void grf_leader_text(double x1, double y1, double x2, double y2, double th, cons
     va_end(ap);
     double d = double(text.size());
     double xe = x2 + (th + d * th) / g.sy;
-    grf_push_state();
-    grf_out(" 4 %d\n", 1);
-    grf_set_dash(0);
-    plot_set_linetype(0);
-    plot_set_pen(0);
-    plot_set_filling(5);
-    plot_set_font(4);
+    push_leader_text_state();
     bool to_end = leader(x1, y1, x2, y2, xe);
     double ty = g.downward ? y2 - 0.2 * th / g.sy : y2 + 0.2 * th / g.sy;
     if (to_end) grf_text_aligned(xe - 0.6 * th / g.sy, ty, 2, 1, "%s", text.c_str());
@@ -299,13 +305,7 @@ void grf_leader_level_mark(double x1, double y1, double x2, double y2, int no_tr
     va_end(ap);
     double d = double(text.size());
     double xe = (d + 2) * 0.82 * th / g.sy + x2;
-    grf_push_state();
-    grf_out(" 4 %d\n", 1);
-    grf_set_dash(0);
-    plot_set_linetype(0);
-    plot_set_pen(0);
-    plot_set_filling(5);
-    plot_set_font(4);
+    push_leader_text_state();
     grf_out(" 13 %lf\n", th);
     leader(x1, y1, x2, y2, xe);
     double ty = g.downward ? y2 - 0.2 * th / g.sy : y2 + 0.2 * th / g.sy;
