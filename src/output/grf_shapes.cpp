@@ -329,25 +329,28 @@ void grf_band(double x1, double y1, double x2, double y2, double w, int outline)
     if (outline) grf_polyline(4, xs, ys);
 }
 
-void grf_arc(double xc, double yc, double d, double start, double sweep)
+// An arc of diameter d drawn segment by segment (steps of pi/32 up to a half circle, else pi/16),
+// grouped in the plot file.
+template <class Draw>
+static void arc_in_group(double xc, double yc, double d, double start, double sweep, Draw draw)
 {
     double a, e;
     normalise_angles(start, sweep, &a, &e);
     double r = d / 2;
     if (G().plot) grf_plot("-opengroup\n");
     double step = sweep <= 180 ? STEP32 : STEP16;
-    arc_walk(xc, yc, r, a, e, step, [](double x1, double y1, double x2, double y2) { grf_line(x1, y1, x2, y2); });
+    arc_walk(xc, yc, r, a, e, step, draw);
     if (G().plot) grf_plot("-closegroup\n");
+}
+
+void grf_arc(double xc, double yc, double d, double start, double sweep)
+{
+    arc_in_group(xc, yc, d, start, sweep, [](double x1, double y1, double x2, double y2) { grf_line(x1, y1, x2, y2); });
 }
 
 void grf_arc_direct(double xc, double yc, double d, double start, double sweep)
 {
-    double a, e;
-    normalise_angles(start, sweep, &a, &e);
-    double r = d / 2;
-    if (G().plot) grf_plot("-opengroup\n");
-    double step = sweep <= 180 ? STEP32 : STEP16;
-    arc_walk(xc, yc, r, a, e, step, [](double x1, double y1, double x2, double y2) {
+    arc_in_group(xc, yc, d, start, sweep, [](double x1, double y1, double x2, double y2) {
         GrfState& s = G();
         grf_bbox_add(std::min(x1, x2), std::min(y1, y2));
         grf_bbox_add(std::max(x1, x2), std::max(y1, y2));
@@ -355,7 +358,6 @@ void grf_arc_direct(double xc, double yc, double d, double start, double sweep)
         grf_turn(&x2, &y2);
         grf_out(" 1  %lf %lf %lf %lf\n", x1 * s.sx, y1 * s.sy, x2 * s.sx, y2 * s.sy);
     });
-    if (G().plot) grf_plot("-closegroup\n");
 }
 
 void grf_filled_sector(double xc, double yc, double d, double start, double sweep)
