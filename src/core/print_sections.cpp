@@ -45,32 +45,35 @@ const char* print_color_reset()
     return colour_code(buf, sizeof buf, "\xCE{C %d}", 768);
 }
 
+// Text between a colour code and the colour reset, in buf.
+static const char* coloured(char (&buf)[80], const char* colour, const char* text)
+{
+    std::snprintf(buf, sizeof buf, "%s%s%s", colour, text, print_color_reset());
+    return buf;
+}
+
 const char* print_ok_text()
 {
     static char buf[80];
-    std::snprintf(buf, sizeof buf, "%s\xCEHok.%s", print_color_green(), print_color_reset());
-    return buf;
+    return coloured(buf, print_color_green(), "\xCEHok.");
 }
 
 const char* print_not_ok_text()
 {
     static char buf[80];
-    std::snprintf(buf, sizeof buf, "%s\xCEHnicht ok. !!%s", print_color_red(), print_color_reset());
-    return buf;
+    return coloured(buf, print_color_red(), "\xCEHnicht ok. !!");
 }
 
 const char* print_check_fulfilled_text()
 {
     static char buf[80];
-    std::snprintf(buf, sizeof buf, "%sNachweis erf\x81llt%s", print_color_green(), print_color_reset());
-    return buf;
+    return coloured(buf, print_color_green(), "Nachweis erf\x81llt");
 }
 
 const char* print_check_failed_text()
 {
     static char buf[80];
-    std::snprintf(buf, sizeof buf, "%sNachweis nicht erf\x81llt !!%s", print_color_red(), print_color_reset());
-    return buf;
+    return coloured(buf, print_color_red(), "Nachweis nicht erf\x81llt !!");
 }
 
 void print_closing_line(FILE* file, double eta)
