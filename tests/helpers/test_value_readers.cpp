@@ -3,29 +3,16 @@
 #include "helpers/value_readers.h"
 #include "platform/os/calllog.h"
 
+#include "environment/stream_util.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-namespace {
-FILE* stream_of(const std::string& bytes)
-{
-    FILE* f = std::tmpfile();
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::rewind(f);
-    return f;
-}
-std::string contents(FILE* f)
-{
-    std::fflush(f);
-    std::rewind(f);
-    std::string out;
-    for (int c; (c = std::fgetc(f)) != EOF;) out.push_back((char)c);
-    return out;
-}
-} // namespace
+using streamtest::contents;
+using streamtest::stream_of;
 
 TEST(ValueReaders, NumbersOnALineAndAcrossLines)
 {

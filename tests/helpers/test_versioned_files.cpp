@@ -4,6 +4,8 @@
 #include "helpers/messages.h"
 #include "platform/os/calllog.h"
 
+#include "environment/stream_util.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -12,24 +14,8 @@
 
 namespace {
 
-// A stream holding the given bytes, positioned at the start.
-FILE* stream_of(const std::string& bytes)
-{
-    FILE* f = std::tmpfile();
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::rewind(f);
-    return f;
-}
-
-std::string contents(FILE* f)
-{
-    std::fflush(f);
-    std::rewind(f);
-    std::string out;
-    int ch;
-    while ((ch = std::fgetc(f)) != EOF) out += (char)ch;
-    return out;
-}
+using streamtest::contents;
+using streamtest::stream_of;
 
 class VersionedFiles : public ::testing::Test {
 protected:
