@@ -1,5 +1,7 @@
 #include "helpers/value_readers.h"
 
+#include "platform/os/atomic_file.h"
+
 #include <cctype>
 #include <charconv>
 #include <cstdlib>
@@ -111,49 +113,38 @@ int file_replace_text(const char* path, const char* pattern, const char* replace
     if (!path || !pattern || !*pattern || !replacement) return 0;
     FILE* in = std::fopen(path, "r");
     if (!in) return 0;
-    // The copy lies beside the file: "_" before its name.
-    std::string p = path;
-    size_t slash = p.find_last_of("\\/");
-    std::string copy = slash == std::string::npos ? "_" + p : p.substr(0, slash + 1) + "_" + p.substr(slash + 1);
-    FILE* out = std::fopen(copy.c_str(), "w");
-    if (!out) {
-        std::fclose(in);
-        return 0;
-    }
     const std::string pat = pattern, rep = replacement;
     // A replacement that holds the pattern would be found again from the line's start without end:
     // then the search goes on after the text just put in.
     const bool after_insert = rep.find(pat) != std::string::npos;
     int count = 0;
-    std::string line;
-    bool more = true;
-    while (more) {
-        line.clear();
-        int c;
-        while ((c = std::fgetc(in)) != EOF) {
-            line.push_back((char)c);
-            if (c == '\n') break;
+    const bool saved = save_file_atomically(path, [&](FILE* out) {
+        std::string line;
+        bool more = true;
+        while (more) {
+            line.clear();
+            int c;
+            while ((c = std::fgetc(in)) != EOF) {
+                line.push_back((char)c);
+                if (c == '\n') break;
+            }
+            if (c == EOF) more = false;
+            if (line.empty()) break;
+            size_t from = 0;
+            size_t at;
+            int in_line = 0;
+            while ((at = line.find(pat, from)) != std::string::npos) {
+                line.replace(at, pat.size(), rep);
+                ++count;
+                // Searching the changed line from its start again, with a bound for any other chain.
+                from = (after_insert || ++in_line > 100000) ? at + rep.size() : 0;
+            }
+            std::fputs(line.c_str(), out);
         }
-        if (c == EOF) more = false;
-        if (line.empty()) break;
-        size_t from = 0;
-        size_t at;
-        int in_line = 0;
-        while ((at = line.find(pat, from)) != std::string::npos) {
-            line.replace(at, pat.size(), rep);
-            ++count;
-            // Searching the changed line from its start again, with a bound for any other chain.
-            from = (after_insert || ++in_line > 100000) ? at + rep.size() : 0;
-        }
-        std::fputs(line.c_str(), out);
-    }
+        return true;
+    });
     std::fclose(in);
-    bool ok = std::fclose(out) == 0;
-    if (!ok || std::rename(copy.c_str(), path) != 0) {
-        std::remove(copy.c_str());
-        return 0;
-    }
-    return count;
+    return saved ? count : 0;
 }
 
 int sibling_program_present()
