@@ -2,6 +2,7 @@
 
 #include "helpers/text_tools.h"
 #include "platform/env/vyk_env.h"
+#include "platform/os/paths.h"
 
 #include <cerrno>
 #include <cmath>
@@ -277,7 +278,7 @@ std::string data_file_path(const char* file)
 {
     const char* folder = CurOb_Privat_Datapath();
     if (!folder) return std::string();
-    return std::string(folder) + "/" + file;
+    return path_join(folder, file);
 }
 
 int load_family(FastenerFamily family)

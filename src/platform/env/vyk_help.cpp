@@ -1,5 +1,6 @@
 #include "platform/env/vyk_help.h"
 #include "platform/os/calllog.h"
+#include "platform/os/paths.h"
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -22,7 +23,7 @@ void Init_Helpview(const char* folder, const char* file)
 {
     std::string f = file ? file : "";
     std::string d = folder ? folder : "";
-    help_file() = d.empty() ? f : d + "/" + f;
+    help_file() = path_join(d, f);
     calllog::add("Init_Helpview: " + help_file());
 }
 
