@@ -60,6 +60,29 @@ protected:
         return r;
     }
 
+    // Glulam GL28h (code 2, grade 4, rho_k 425), b 160, h 320, h_ro 60, h_ru 100 (h_d 160), reinforced
+    // by two fully threaded screws (type 14) d 8, d1 5.3, dk 10, l 300, thread 290; washers, when
+    // chosen, of D 28.
+    void use_screw_position()
+    {
+        d.b = 160;
+        d.h = 320;
+        d.h_ro = 60;
+        d.h_ru = 100;
+        d.holzart = 2;
+        d.holzguete = 4;
+        d.verstaerkt = 1;
+        d.verst_typ = 2;
+        d.typ_schraube = 14;
+        d.sc_d = 8;
+        d.sc_d1 = 5.3;
+        d.sc_dk = 10;
+        d.sc_l = 300;
+        d.sc_lef = 290;
+        d.n_sc = 2;
+        d.d_unterleg = 28;
+    }
+
     // The opening check through its slot, as the window's meta-object calls reach it.
     int run_opening()
     {

@@ -123,25 +123,10 @@ TEST_F(CheckTest, ScrewsWithAndWithoutWasher)
     };
     for (const Case& c : cases) {
         SetUp();
-        d.b = 160;
-        d.h = 320;
-        d.h_ro = 60;
-        d.h_ru = 100;
-        d.holzart = 2;
-        d.holzguete = 4;
-        d.verstaerkt = 1;
-        d.verst_typ = 2;
-        d.typ_schraube = 14;
-        d.sc_d = 8;
-        d.sc_d1 = 5.3;
-        d.sc_dk = 10;
-        d.sc_l = 300;
-        d.sc_lef = 290;
-        d.n_sc = 2;
+        use_screw_position();
         d.unten_sc = 0;
         d.unten_gs = 1;  // the rods' side must not matter
         d.mit_unterleg = c.washer;
-        d.d_unterleg = 28;
         ASSERT_EQ(run_opening(), 0) << c.what;
         EXPECT_DOUBLE_EQ(d.l_ad_o, 60) << c.what;
         EXPECT_DOUBLE_EQ(d.l_ad_u, 80) << c.what;

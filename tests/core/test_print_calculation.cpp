@@ -171,24 +171,9 @@ TEST_F(PrintTest, CircularInGlulamWithRodsTooShort)
 //   eta = 4.104167 / (2 * 6.339747) = 0.323685
 TEST_F(PrintTest, ScrewsWithWasher)
 {
-    d.b = 160;
-    d.h = 320;
-    d.h_ro = 60;
-    d.h_ru = 100;
-    d.holzart = 2;
-    d.holzguete = 4;
-    d.verstaerkt = 1;
-    d.verst_typ = 2;
-    d.typ_schraube = 14;
+    use_screw_position();
     d.d_schraube = -1;   // keep the screw data below, whatever tables are loaded
-    d.sc_d = 8;
-    d.sc_d1 = 5.3;
-    d.sc_dk = 10;
-    d.sc_l = 300;
-    d.sc_lef = 290;
-    d.n_sc = 2;
     d.mit_unterleg = 1;
-    d.d_unterleg = 28;
     d.a_3c = 40;
     d.a_2 = 20;
     d.a_4c = 24;
