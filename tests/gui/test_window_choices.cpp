@@ -27,6 +27,18 @@ bool item_enabled(QComboBox* box, int i)
     return m->item(i)->isEnabled();
 }
 
+// A beam b x 400 with h_ro above and h_ru 100 below the opening, reinforced by screws of product 13.
+void use_screws(TAVO52_DATA& d, double b, double h_ro)
+{
+    d.b = b;
+    d.h = 400;
+    d.h_ro = h_ro;
+    d.h_ru = 100;
+    d.verstaerkt = 1;
+    d.verst_typ = 2;
+    d.typ_schraube = 13;
+}
+
 } // namespace
 
 TEST_F(WindowTest, BeamGradeListPerWoodKind)
@@ -114,13 +126,7 @@ TEST_F(WindowTest, ScrewLengthsFitTheDepth)
 {
     set_screw_table(fastener_table_spax_s_vg, {{8, {300, 330, 332, 340, 400, 420}}});
     std::unique_ptr<TAVO52_DATA> d(base_position());
-    d->b = 200;
-    d->h = 400;
-    d->h_ro = 180;   // h_d = 120 = 0.3 h, the limit with screws
-    d->h_ru = 100;
-    d->verstaerkt = 1;
-    d->verst_typ = 2;
-    d->typ_schraube = 13;
+    use_screws(*d, 200, 180);   // h_d = 120 = 0.3 h, the limit with screws
     d->unten_sc = 0;
     d->d_schraube = 0;
     d->l_schraube = 0;
@@ -144,13 +150,7 @@ TEST_F(WindowTest, ScrewsAcrossTheWidth)
 {
     set_screw_table(fastener_table_spax_s_vg, {{8, {360, 380, 400}}});
     std::unique_ptr<TAVO52_DATA> d(base_position());
-    d->b = 200;
-    d->h = 400;
-    d->h_ro = 180;   // h_d = 120 = 0.3 h, the limit with screws
-    d->h_ru = 100;
-    d->verstaerkt = 1;
-    d->verst_typ = 2;
-    d->typ_schraube = 13;
+    use_screws(*d, 200, 180);   // h_d = 120 = 0.3 h, the limit with screws
     d->vorgebohrt = 1;
     d->n_sc = 1;
     open(*d);
@@ -244,13 +244,7 @@ TEST_F(WindowTest, ScrewValuesBelongToTheChosenDiameter)
 {
     set_screw_table(fastener_table_spax_s_vg, {{8, {360, 380, 400}}, {10, {360, 380, 400}}});
     std::unique_ptr<TAVO52_DATA> d(base_position());
-    d->b = 240;
-    d->h = 400;
-    d->h_ro = 100;
-    d->h_ru = 100;
-    d->verstaerkt = 1;
-    d->verst_typ = 2;
-    d->typ_schraube = 13;
+    use_screws(*d, 240, 100);
     d->vorgebohrt = 0;
     d->d_schraube = 0;
     d->n_sc = 1;
