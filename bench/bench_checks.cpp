@@ -1,6 +1,7 @@
 // Cost of the calculation of a position against a bare loop of the NCI NA.6.7 formulas over the
 // same loads. After the runs one line per case gives the ratio aggregate / bare loop and the
 // cost per load, so that the factor and the growth with the number of loads show in one run.
+#include "bench_setup.h"
 #include "core/tavo52_data.h"
 #include "fasteners/opening_formulas.h"
 #include "fasteners/partial_factors.h"
@@ -25,37 +26,12 @@ const char* const kKindNames[] = {"unreinforced", "rods", "screws"};
 NadEc5Block g_ec5;
 NadEc3Block g_ec3;
 
-void set_current_blocks()
-{
-    nad_ec5_set_defaults(&g_ec5);
-    g_ec5.gamma_m_solid = g_ec5.gamma_m_glulam = 1.3;
-    g_ec5.gamma_m_accidental = 1.0;
-    g_ec5.kcr_mode = 2;
-    nad_ec3_set_defaults(&g_ec3);
-    cur_ec5_params = &g_ec5;
-    cur_ec3_params = &g_ec3;
-}
+void set_current_blocks() { make_blocks_current(g_ec5, g_ec3, 0); }
 
 // Loads with varying forces and classes, the same for every case of a given count.
 QVector<LoadRow> make_loads(int n)
 {
-    QVector<LoadRow> loads;
-    loads.reserve(n);
-    unsigned s = 12345u;
-    auto next = [&s]() { s = s * 1103515245u + 12345u; return (s >> 8) % 1000 / 1000.0; };
-    for (int i = 0; i < n; ++i) {
-        LoadRow r;
-        r.name = "L";
-        r.v_l = 40.0 * next() - 20.0;
-        r.v_r = 40.0 * next() - 20.0;
-        r.m_l = 20.0 * next() - 10.0;
-        r.m_r = 20.0 * next() - 10.0;
-        r.n_l = r.n_r = 10.0 * next() - 5.0;
-        r.kled = i % 9;
-        r.kmod = r.kled == 0 ? 0.6 : 0.9;
-        loads.append(r);
-    }
-    return loads;
+    return bench_loads(n, [](int) { return QStringLiteral("L"); });
 }
 
 // Glulam beam 160 x 600 with an opening of 200, as in a typical floor beam.

@@ -1,5 +1,6 @@
 // Cost of the printed calculation of a position: the output list alone (calculation, list and plot
 // file) and the list with its PDF as the viewer renders it, for 1 and 100 loads.
+#include "bench_setup.h"
 #include "core/position_files.h"
 #include "core/tavo52_data.h"
 #include "national_annex/nad_ec3_block.h"
@@ -20,17 +21,7 @@ namespace {
 NadEc5Block g_ec5;
 NadEc3Block g_ec3;
 
-void set_current_blocks()
-{
-    nad_ec5_set_defaults(&g_ec5);
-    g_ec5.country = 1;
-    g_ec5.gamma_m_solid = g_ec5.gamma_m_glulam = 1.3;
-    g_ec5.gamma_m_accidental = 1.0;
-    g_ec5.kcr_mode = 2;
-    nad_ec3_set_defaults(&g_ec3);
-    cur_ec5_params = &g_ec5;
-    cur_ec3_params = &g_ec3;
-}
+void set_current_blocks() { make_blocks_current(g_ec5, g_ec3, 1); }
 
 // Glulam beam 160 x 600 with an opening of 300 and glued-in rods, the loads varying.
 void set_position(TAVO52_DATA& d, int n)
@@ -48,21 +39,7 @@ void set_position(TAVO52_DATA& d, int n)
     d.l_e = 600;
     d.n_gs = 2;
     d.a_3c = 60;
-    d.lasten.clear();
-    unsigned s = 12345u;
-    auto next = [&s]() { s = s * 1103515245u + 12345u; return (s >> 8) % 1000 / 1000.0; };
-    for (int i = 0; i < n; ++i) {
-        LoadRow r;
-        r.name = QString::fromUtf8("Lastfall %1 ständig+Schnee").arg(i + 1);
-        r.v_l = 40.0 * next() - 20.0;
-        r.v_r = 40.0 * next() - 20.0;
-        r.m_l = 20.0 * next() - 10.0;
-        r.m_r = 20.0 * next() - 10.0;
-        r.n_l = r.n_r = 10.0 * next() - 5.0;
-        r.kled = i % 9;
-        r.kmod = r.kled == 0 ? 0.6 : 0.9;
-        d.lasten.append(r);
-    }
+    d.lasten = bench_loads(n, [](int i) { return QString::fromUtf8("Lastfall %1 ständig+Schnee").arg(i + 1); });
 }
 
 void BM_OutputList(benchmark::State& state)
