@@ -51,6 +51,33 @@ double char_unprotected(const Charring& c, double t)
     return d;
 }
 
+// A layer of thickness L charred by e at t_a: charring goes on at r_fast (beta once e reaches
+// 25 mm) up to 25 mm in all, then at beta. Adds the layer's depth to d and moves tau to when the
+// layer is through; true when the fire ends inside the layer.
+bool char_after_fast_phase(double L, double e, double t, double t_a, double beta, double r_fast,
+                           double* tau, double* d)
+{
+    const double r = e >= 25.0 ? beta : r_fast;
+    double x = r * (t - t_a);
+    const double room = 25.0 - e > 0.0 ? 25.0 - e : 0.0;
+    if (x > room)
+        x = room;
+    if (x > L - e) {
+        *tau = t_a + (L - e) / r;
+        *d += L;
+        return false;
+    }
+    *tau = t_a + x / r;
+    const double y = beta * (t - *tau);
+    if (y <= L - e - x) {
+        *d += e + x + y;
+        return true;
+    }
+    *tau += (L - e - x) / beta;
+    *d += L;
+    return false;
+}
+
 // Protection that fails when charring starts: a fast phase at q*beta up to t_a or
 // 25 mm, then beta (q = 2 for the code's rule, k_3 for the variant).
 double char_protected_at_start(const Charring& c, double t, double start, double t_a, double q)
@@ -96,24 +123,8 @@ double char_protected_at_start(const Charring& c, double t, double start, double
             continue;
         }
         if (e <= L) {
-            const double r = e >= 25.0 ? beta : fast;
-            double x = r * (t - t_a);
-            const double room = 25.0 - e > 0.0 ? 25.0 - e : 0.0;
-            if (x > room)
-                x = room;
-            if (L - e < x) {
-                tau = t_a + (L - e) / r;
-                d += L;
-            } else {
-                tau = t_a + x / r;
-                const double y = beta * (t - tau);
-                if (y <= L - e - x) {
-                    d += e + x + y;
-                    break;
-                }
-                tau += (L - e - x) / beta;
-                d += L;
-            }
+            if (char_after_fast_phase(L, e, t, t_a, beta, fast, &tau, &d))
+                break;
         } else {
             tau += L / fast;
             d += L;
@@ -210,24 +221,8 @@ double char_protected_later(const Charring& c, double t, double t_f, double t_ch
                 d += L;
                 continue;
             }
-            const double r = e >= 25.0 ? beta : 2.0 * beta;
-            double x = r * (t - t_a);
-            const double room = 25.0 - e > 0.0 ? 25.0 - e : 0.0;
-            if (x > room)
-                x = room;
-            if (x > L - e) {
-                tau = t_a + (L - e) / r;
-                d += L;
-            } else {
-                tau = t_a + x / r;
-                const double y = beta * (t - tau);
-                if (y <= L - e - x) {
-                    d += e + x + y;
-                    break;
-                }
-                tau += (L - e - x) / beta;
-                d += L;
-            }
+            if (char_after_fast_phase(L, e, t, t_a, beta, 2.0 * beta, &tau, &d))
+                break;
         } else {
             double x = 2.0 * beta * (t - tau);
             if (x > 25.0)
