@@ -16,6 +16,31 @@ inline long double edge_term(const double* x, const double* y, int i, int j)
     return (long double)x[i] * y[j] - (long double)x[j] * y[i];
 }
 
+// Sum over the edges of edge_term * (v_i + v_(i+1)) / 6, v the coordinates v (x or y): the first
+// moment about the other axis.
+double first_moment_sum(int n, const double* x, const double* y, const double* v)
+{
+    long double s = 0;
+    for (int i = 0; i < n; ++i) {
+        int j = (i + 1) % n;
+        s += edge_term(x, y, i, j) * ((long double)v[i] + v[j]);
+    }
+    return (double)(s * kSixth);
+}
+
+// Sum over the edges of edge_term * (a² + a b + b²) / 12, a and b the coordinates v of its ends:
+// the second moment about the other axis.
+double second_moment_sum(int n, const double* x, const double* y, const double* v)
+{
+    long double s = 0;
+    for (int i = 0; i < n; ++i) {
+        int j = (i + 1) % n;
+        long double a = v[i], b = v[j];
+        s += edge_term(x, y, i, j) * (a * a + a * b + b * b);
+    }
+    return (double)(s * kTwelfth);
+}
+
 } // namespace
 
 double polygon_no_value()
@@ -72,44 +97,22 @@ double polygon_perimeter(int n, const double* x, const double* y)
 
 double polygon_first_moment_x(int n, const double* x, const double* y)
 {
-    long double s = 0;
-    for (int i = 0; i < n; ++i) {
-        int j = (i + 1) % n;
-        s += edge_term(x, y, i, j) * ((long double)y[i] + y[j]);
-    }
-    return (double)(s * kSixth);
+    return first_moment_sum(n, x, y, y);
 }
 
 double polygon_first_moment_y(int n, const double* x, const double* y)
 {
-    long double s = 0;
-    for (int i = 0; i < n; ++i) {
-        int j = (i + 1) % n;
-        s += edge_term(x, y, i, j) * ((long double)x[i] + x[j]);
-    }
-    return (double)(s * kSixth);
+    return first_moment_sum(n, x, y, x);
 }
 
 double polygon_second_moment_x(int n, const double* x, const double* y)
 {
-    long double s = 0;
-    for (int i = 0; i < n; ++i) {
-        int j = (i + 1) % n;
-        long double a = y[i], b = y[j];
-        s += edge_term(x, y, i, j) * (a * a + a * b + b * b);
-    }
-    return (double)(s * kTwelfth);
+    return second_moment_sum(n, x, y, y);
 }
 
 double polygon_second_moment_y(int n, const double* x, const double* y)
 {
-    long double s = 0;
-    for (int i = 0; i < n; ++i) {
-        int j = (i + 1) % n;
-        long double a = x[i], b = x[j];
-        s += edge_term(x, y, i, j) * (a * a + a * b + b * b);
-    }
-    return (double)(s * kTwelfth);
+    return second_moment_sum(n, x, y, x);
 }
 
 double polygon_product_moment(int n, const double* x, const double* y)
