@@ -7,6 +7,7 @@
 #include "national_annex/nad_list.h"
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_process.h"
+#include "platform/os/paths.h"
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -162,7 +163,7 @@ void NA_SelectDialog::start_nad_editor()
                         QStringLiteral("Das EXEC-Verzeichnis ist nicht ermittelbar!"));
         return;
     }
-    const std::string path = std::string(exec) + "/Orvik";
+    const std::string path = path_join(exec, "Orvik");
     const std::string name = nad_list.active_name ? nad_list.active_name : "";
     const char* const argv[] = {path.c_str(), name.c_str(), nullptr};
     // Mode 0 returns when the editor has ended; an editor that cannot start ends at once.

@@ -4,6 +4,7 @@
 #include "platform/env/vyk_files.h"
 #include "platform/env/vyk_message.h"
 #include "platform/layout/oli_layout.h"
+#include "platform/os/paths.h"
 
 #include <algorithm>
 #include <climits>
@@ -41,7 +42,7 @@ std::string temp_folder()
 // Creates a new empty file "VYK......" in TEMP; -1 when that fails.
 int make_temp(std::string& name)
 {
-    std::string pattern = temp_folder() + "/VYKXXXXXX";
+    std::string pattern = path_join(temp_folder(), "VYKXXXXXX");
     std::vector<char> buf(pattern.begin(), pattern.end());
     buf.push_back('\0');
     int fd = mkstemp(buf.data());

@@ -1,6 +1,7 @@
 #include "platform/env/vyk_env.h"
 #include "platform/os/calllog.h"
 #include "platform/os/codepage.h"
+#include "platform/os/paths.h"
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -69,7 +70,7 @@ const char* CurOb_Privat_Datapath(void)
     if (f.privat_set) return f.privat.c_str();
     const char* data = VYKGetEnv("DATA");
     if (!data) return nullptr;
-    return pooled(std::string(data) + "/PRIVATE");
+    return pooled(path_join(data, "PRIVATE"));
 }
 
 void Set_CurOb_Privat_Datapath(const char* folder)
