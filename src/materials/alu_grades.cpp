@@ -1,5 +1,7 @@
 #include "materials/alu_grades.h"
 
+#include "materials/name_list.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -277,17 +279,5 @@ int alu_grade_id_at(int i, const int* ids, int n)
 
 int alu_grade_fill_name_list(void* list, AluListAppend append, const int* ids, int n, int key)
 {
-    if (!ids || n < 1)
-        return 0;
-    int pos = 0;
-    bool found = false;
-    for (int i = 0; i < n; ++i) {
-        if (append)
-            append(list, alu_grade_alloy(ids[i]));
-        if (!found && ids[i] == key) {
-            pos = i;
-            found = true;
-        }
-    }
-    return pos;
+    return fill_name_list(list, append, ids, n, key, alu_grade_alloy);
 }

@@ -1,5 +1,7 @@
 #include "materials/steel_grades.h"
 
+#include "materials/name_list.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -234,17 +236,5 @@ int steel_grade_code_at(int i, const int* codes, int n)
 
 int steel_grade_fill_list(void* list, StringListAppend append, const int* codes, int n, int key)
 {
-    int pos = 0;
-    if (!codes || n < 1)
-        return 0;
-    bool found = false;
-    for (int i = 0; i < n; ++i) {
-        if (append)
-            append(list, steel_grade_name(codes[i]));
-        if (!found && codes[i] == key) {
-            pos = i;
-            found = true;
-        }
-    }
-    return pos;
+    return fill_name_list(list, append, codes, n, key, steel_grade_name);
 }

@@ -1,5 +1,7 @@
 #include "materials/timber_grade_codes.h"
 
+#include "materials/name_list.h"
+
 namespace {
 
 // Columns: code, name, E0,mean, E90,mean, G_mean, rho_k, f_m,k, f_t,0,k, f_t,90,k, f_c,0,k,
@@ -175,19 +177,7 @@ int timber_grade_code_at(int i, const int* codes, int n)
 
 int timber_grade_fill_list(void* list, GradeListAppend append, const int* codes, int n, int key)
 {
-    if (!codes || n < 1)
-        return 0;
-    int pos = 0;
-    bool found = false;
-    for (int i = 0; i < n; ++i) {
-        if (append)
-            append(list, timber_grade_name(codes[i]));
-        if (!found && codes[i] == key) {
-            pos = i;
-            found = true;
-        }
-    }
-    return pos;
+    return fill_name_list(list, append, codes, n, key, timber_grade_name);
 }
 
 const char* timber_material_class_name(int material_class)
