@@ -49,6 +49,17 @@ const char* qualifier(int kind)
     return kind == 1 ? "(Biegebewehrung) " : (kind == 2 ? "(Schubbewehrung) " : "");
 }
 
+// One line for the steel of both reinforcements, else one for each.
+void rebar_lines(FILE* f, bool same, const char* bending, const char* shear)
+{
+    if (same) {
+        std::fprintf(f, " Betonstahlsorte \xCE" "b%s\n", bending);
+    } else {
+        std::fprintf(f, " Betonstahlsorte (Biegebewehrung) \xCE" "b%s\n", bending);
+        std::fprintf(f, " Betonstahlsorte (Schubbewehrung) \xCE" "b%s\n", shear);
+    }
+}
+
 }  // namespace
 
 void concrete_grade_output(FILE* f, const ConcreteGradeRecord* c)
@@ -141,12 +152,7 @@ void concrete_material_set_output(FILE* f, const ConcreteMaterialSet* set, int e
     if (edition == 0) {
         block_start(f, 0, same ? 2 : 3, 0);
         std::fprintf(f, " Betonfestigkeitsklasse \xCE" "b%s\xCEr\n", set->old_concrete.name);
-        if (same) {
-            std::fprintf(f, " Betonstahlsorte \xCE" "b%s\n", set->old_bending.name);
-        } else {
-            std::fprintf(f, " Betonstahlsorte (Biegebewehrung) \xCE" "b%s\n", set->old_bending.name);
-            std::fprintf(f, " Betonstahlsorte (Schubbewehrung) \xCE" "b%s\n", set->old_shear.name);
-        }
+        rebar_lines(f, same, set->old_bending.name, set->old_shear.name);
         block_end(f);
         return;
     }
@@ -165,12 +171,7 @@ void concrete_material_set_output(FILE* f, const ConcreteMaterialSet* set, int e
     }
     block_start(f, 0, same ? 2 : 3, 0);
     concrete_line(f, &set->concrete);
-    if (same) {
-        std::fprintf(f, " Betonstahlsorte \xCE" "b%s\n", set->bending.name);
-    } else {
-        std::fprintf(f, " Betonstahlsorte (Biegebewehrung) \xCE" "b%s\n", set->bending.name);
-        std::fprintf(f, " Betonstahlsorte (Schubbewehrung) \xCE" "b%s\n", set->shear.name);
-    }
+    rebar_lines(f, same, set->bending.name, set->shear.name);
     block_end(f);
 }
 
