@@ -2,11 +2,7 @@
 // choice of layout, the side-by-side layout calls and the marks of the factor table.
 #include "materials/concrete_output.h"
 
-#include "output/grf_state.h"
-#include "output/oli_paragraph.h"
-#include "output/oli_text_block.h"
-#include "output/oli_writer.h"
-#include "platform/os/calllog.h"
+#include "output/oli_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -15,39 +11,9 @@
 
 namespace {
 
-struct Capture {
-    FILE* f = std::tmpfile();
-    ~Capture() { std::fclose(f); }
-    std::string text()
-    {
-        std::fflush(f);
-        std::string s;
-        std::rewind(f);
-        int ch;
-        while ((ch = std::fgetc(f)) != EOF)
-            s += static_cast<char>(ch);
-        return s;
-    }
-};
-
-int count_of(const std::string& text, const std::string& what)
-{
-    int n = 0;
-    for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1))
-        ++n;
-    return n;
-}
-
 class ConcreteOutput : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        oli_text_layer_reset();
-        oli_writer_state_reset();
-        oli_paragraph_state_reset();
-        grf_state_reset();
-        calllog::clear();
-    }
+    void SetUp() override { reset_writers(); }
     Capture out;
 };
 
