@@ -7,6 +7,8 @@
 #include "helpers/versioned_files.h"
 #include "platform/os/calllog.h"
 
+#include "environment/stream_util.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,16 +18,6 @@
 #include <vector>
 
 namespace {
-
-std::string file_text(FILE* f)
-{
-    std::string out;
-    std::rewind(f);
-    int ch;
-    while ((ch = std::fgetc(f)) != EOF)
-        out += static_cast<char>(ch);
-    return out;
-}
 
 std::vector<std::string> tokens_of_line(const std::string& text, int line)
 {
@@ -49,7 +41,7 @@ int round_trip(const ConcreteMaterialSet& in, int write_edition, int read_editio
     EXPECT_EQ(concrete_material_set_write(&in, write_edition), 0);
     std::fflush(f);
     if (text)
-        *text = file_text(f);
+        *text = streamtest::contents(f);
     std::rewind(f);
     EXPECT_EQ(dfile_read_data_version(f, 1.0), 0);
     const int r = concrete_material_set_read(out, read_edition);
@@ -60,9 +52,7 @@ int round_trip(const ConcreteMaterialSet& in, int write_edition, int read_editio
 // Reads a set from hand-written file text.
 int read_text(const std::string& text, int edition, ConcreteMaterialSet* out)
 {
-    FILE* f = std::tmpfile();
-    std::fputs(text.c_str(), f);
-    std::rewind(f);
+    FILE* f = streamtest::stream_of(text);
     EXPECT_EQ(dfile_read_data_version(f, 1.0), 0);
     const int r = concrete_material_set_read(out, edition);
     std::fclose(f);
