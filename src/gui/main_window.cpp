@@ -723,8 +723,6 @@ void MainWindow::na_select_click()
     cur_ec5_params = nad_part_ec5();
 }
 
-void MainWindow::schnittgroessen_import() {}
-
 void MainWindow::shrink()
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

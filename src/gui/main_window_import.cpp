@@ -174,3 +174,9 @@ bool run_force_import(MainWindow& w)
     clear_imported_forces();
     return ok;
 }
+
+// The tool-bar action's slot: the whole import, its message box and the cleared table.
+void MainWindow::schnittgroessen_import()
+{
+    run_force_import(*this);
+}

@@ -195,3 +195,13 @@ TEST_F(WindowImport, CutWithoutCrossSectionKeepsTheBeamSize)
     EXPECT_EQ(w->ed_Balken_h->value(), h);
     EXPECT_EQ(w->loads_model()->rowCount(), 1);
 }
+
+TEST_F(WindowImport, ToolBarActionRunsTheImport)
+{
+    std::filesystem::copy_file(std::string(TAVO_SOURCE_DATA_DIR) + "/../demo/DATA/BAUTEILE/DECKENBALKEN.EX2",
+                               env->components() + "/DECKENBALKEN.EX2");
+    switches(true, false, false);
+    w->actionSchnittgr_import->trigger();
+    EXPECT_EQ(w->loads_model()->rowCount(), 2);
+    EXPECT_TRUE(calllog::contains("QMessageBox: Info: 2 Schnittgrößenkombinationen importiert\n"));
+}
