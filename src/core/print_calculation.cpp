@@ -17,7 +17,7 @@
 #include "output/grf_state.h"
 #include "output/oli_paragraph.h"
 #include "output/oli_writer.h"
-#include "platform/env/vyk_message.h"
+#include "platform/env/qt_message_box.h"
 #include "platform/layout/oli_layout.h"
 #include "platform/viewer/oli_viewer.h"
 
@@ -76,11 +76,8 @@ void screw_lines(FILE* file, const TAVO52_DATA& d)
 
 void abort_box()
 {
-    Init_Message();
-    Set_Message_Title("ABBRUCH");
-    Set_Message_Symbol(2, 0, 0, 0);
-    Fill_Message("Die Druckliste kann nicht erzeugt werden!");
-    Draw_Message();
+    qt_message_box(QMessageBox::Warning, QStringLiteral("ABBRUCH"),
+                   QStringLiteral("Die Druckliste kann nicht erzeugt werden!"), QMessageBox::Yes);
 }
 
 // Closes the list; false when any write to it failed, so that a partial list is never shown.
@@ -109,11 +106,8 @@ void write_results(TAVO52_DATA& d, FILE* file, int r, int e)
 void print_position(TAVO52_DATA& d, bool to_printer)
 {
     if ((d.holzart == 0 || d.holzart == 1) && d.verstaerkt == 0) {
-        Init_Message();
-        Set_Message_Title("Info");
-        Set_Message_Symbol(1, 0, 0, 0);
-        Fill_Message(print_cp437(u8"Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig!").c_str());
-        Draw_Message();
+        qt_message_box(QMessageBox::Information, QStringLiteral("Info"),
+                       QString::fromUtf8(u8"Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig!"));
     }
     const int r = d.cal_nachweise();
     FILE* file = std::fopen(oli_path.c_str(), "w");

@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QVBoxLayout>
 #include "core/tavo52_data.h"
-#include "gui/gui_message.h"
+#include "platform/env/qt_message_box.h"
 #include "gui/gui_resources.h"
 
 namespace {
@@ -59,7 +59,7 @@ ExitDialog::ExitDialog() : QDialog(nullptr)
     // Ending with saving ends only when the position was written; a failed save keeps the dialog open.
     connect(butExitSave, &QPushButton::clicked, this, [] {
         if (data_object.write_data() != 0) {
-            gui_message_box(QMessageBox::Critical, QStringLiteral("Fehler"),
+            qt_message_box(QMessageBox::Critical, QStringLiteral("Fehler"),
                             QStringLiteral("Die Positionsdaten konnten nicht gespeichert werden!"));
             return;
         }

@@ -13,7 +13,7 @@
 #include "core/tavo52_data.h"
 #include "gui/exit_dialog.h"
 #include "gui/geometry_rules.h"
-#include "gui/gui_message.h"
+#include "platform/env/qt_message_box.h"
 #include "gui/gui_resources.h"
 #include "gui/gui_services.h"
 #include "gui/hierarchical_header.h"
@@ -186,7 +186,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     // A failed save is reported, never passed over in silence.
     connect(actionDaten_sichern, &QAction::triggered, this, [] {
         if (data_object.write_data() != 0)
-            gui_message_box(QMessageBox::Critical, QStringLiteral("Fehler"),
+            qt_message_box(QMessageBox::Critical, QStringLiteral("Fehler"),
                             QStringLiteral("Die Positionsdaten konnten nicht gespeichert werden!"));
     });
     connect(actionHilfe, SIGNAL(triggered()), this, SLOT(show_helpview()));
@@ -614,7 +614,7 @@ void MainWindow::GS_le_scheck()
         l_min = h_ru + h_d + l_ad;
     }
     if (l_ad > r) {
-        gui_message_box(QMessageBox::Information, QStringLiteral("Info"),
+        qt_message_box(QMessageBox::Information, QStringLiteral("Info"),
                         QStringLiteral("Der gewählte Gewindestahlmesser ist zu groß\n"
                                        "oder die Querschnittshöhe ist zu klein\n"));
         return;
@@ -980,7 +980,7 @@ void MainWindow::apply_result_frame(bool failed)
 void MainWindow::display_nachweise(int mode)
 {
     if ((rb_holzart_NH->isChecked() || rb_holzart_LH->isChecked()) && !gb_Verstaerkung->isChecked())
-        gui_message_box(QMessageBox::Information, QStringLiteral("Info"),
+        qt_message_box(QMessageBox::Information, QStringLiteral("Info"),
                         QStringLiteral("Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig!"));
     if (gb_Verstaerkung->isChecked() && rb_verst_schrauben->isChecked() &&
         (schraube_passt == 0 || ed_Verst_n_SC->value() <= 0))

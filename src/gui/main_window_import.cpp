@@ -3,7 +3,7 @@
 #include "core/import_forces.h"
 #include "core/tavo52_data.h"
 #include "environment/vykexputil.h"
-#include "gui/gui_message.h"
+#include "platform/env/qt_message_box.h"
 #include "gui/main_window.h"
 #include "materials/timber_grade_codes.h"
 
@@ -169,8 +169,8 @@ bool run_force_import(MainWindow& w)
     }
     if (ok) info += QString::number(appended) + QString::fromUtf8(" Schnittgrößenkombinationen importiert\n");
 
-    if (!error.isEmpty()) gui_message_box(QMessageBox::Information, QStringLiteral("Fehler"), error);
-    else gui_message_box(QMessageBox::Information, QStringLiteral("Info"), info);
+    if (!error.isEmpty()) qt_message_box(QMessageBox::Information, QStringLiteral("Fehler"), error);
+    else qt_message_box(QMessageBox::Information, QStringLiteral("Info"), info);
     clear_imported_forces();
     return ok;
 }

@@ -2,7 +2,7 @@
 #include "core/position_file.h"
 #include "core/position_files.h"
 #include "core/tavo52_data.h"
-#include "gui/gui_message.h"
+#include "platform/env/qt_message_box.h"
 #include "gui/panel_resources.h"
 #include "national_annex/nad_list.h"
 #include "platform/env/vyk_env.h"
@@ -143,7 +143,7 @@ void NA_SelectDialog::storedata()
     if (!written) {
         // The position keeps the set it had: nothing is activated, nobody is told of a change.
         if (!previous.empty()) nad_set_active_name(previous.c_str());
-        gui_message_box(QMessageBox::Warning, QStringLiteral("Fehler"),
+        qt_message_box(QMessageBox::Warning, QStringLiteral("Fehler"),
                         QStringLiteral("Die Auswahl des Nationalen Anhangs konnte nicht gespeichert werden!\n") +
                             QString::fromStdString(nad_path));
         return;
@@ -159,7 +159,7 @@ void NA_SelectDialog::start_nad_editor()
 {
     const char* exec = VYKGetEnv("EXEC");
     if (!exec || !*exec) {
-        gui_message_box(QMessageBox::Warning, QStringLiteral("Fehler"),
+        qt_message_box(QMessageBox::Warning, QStringLiteral("Fehler"),
                         QStringLiteral("Das EXEC-Verzeichnis ist nicht ermittelbar!"));
         return;
     }

@@ -229,7 +229,7 @@ TEST_F(PrintTest, PreviewShowsTheNoticeThenTheListAndItsPdf)
     d.Print_OliView();
     const auto log = calllog::entries();
     ASSERT_GE(log.size(), 2u);
-    EXPECT_TRUE(calllog::contains("Draw_Message: Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig!"));
+    EXPECT_TRUE(calllog::contains("QMessageBox: Info: Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig!"));
     EXPECT_TRUE(calllog::contains("Quick_OLI_View: POS " + oli_path + " -> " + oli_path + ".pdf"));
     EXPECT_TRUE(has(list(), "3. Zusammenfassung"));
 
@@ -288,7 +288,7 @@ TEST_F(PrintTest, PrintHandsTheListToThePrinterAndGlulamNeedsNoNotice)
 // A list that cannot be opened, or whose writes fail, shows "ABBRUCH" and is handed on to nobody.
 TEST_F(PrintTest, ListThatCannotBeWrittenIsNotHandedOn)
 {
-    const std::string abort_text = "Draw_Message: Die Druckliste kann nicht erzeugt werden!";
+    const std::string abort_text = "QMessageBox: ABBRUCH: Die Druckliste kann nicht erzeugt werden!";
     d.holzart = 2;   // no notice
     struct Case {
         const char* what;
