@@ -5,6 +5,7 @@
 #include "national_annex/nad_ec3_block.h"
 #include "national_annex/nad_ec5_block.h"
 #include "national_annex/nad_list.h"
+#include "platform/os/atomic_file.h"
 #include "platform/os/codepage.h"
 #include <charconv>
 #include <cstdlib>

@@ -1,9 +1,5 @@
 // The position data file (text, version 3) and the position's national-annex choice file.
 #pragma once
-#include "platform/os/atomic_file.h"
-
-#include <cstdio>
-#include <functional>
 #include <string>
 
 class TAVO52_DATA;

@@ -1,5 +1,5 @@
 #include "gui/na_select_dialog.h"
-#include "core/position_file.h"
+#include "platform/os/atomic_file.h"
 #include "core/position_files.h"
 #include "core/tavo52_data.h"
 #include "platform/env/qt_message_box.h"
