@@ -1,6 +1,6 @@
 #include "environment/dialog_text.h"
 
-#include "platform/env/font_metrics.h"
+#include "platform/screen/fonts.h"
 #include "platform/env/vyk_message.h"
 #include "platform/os/codepage.h"
 

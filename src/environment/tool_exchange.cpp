@@ -1,7 +1,7 @@
 #include "environment/tool_exchange.h"
 
 #include "environment/param_list.h"
-#include "platform/env/vyk_cursor.h"
+#include "platform/screen/cursor.h"
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_message.h"
 #include "platform/env/vyk_process.h"

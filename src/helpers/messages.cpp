@@ -3,7 +3,7 @@
 #include "environment/dialog_text.h"
 #include "helpers/mem_counted.h"
 #include "helpers/messages_internal.h"
-#include "platform/env/font_metrics.h"
+#include "platform/screen/fonts.h"
 #include "platform/env/vyk_message.h"
 #include "platform/os/calllog.h"
 

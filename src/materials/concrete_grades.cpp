@@ -60,13 +60,13 @@ const ConcreteRow kConcrete[15] = {
 
 const char* const kNotStandard = "%s (nicht mehr genormt!)";
 
-// Colours of the lists (RGB).
+// Colours of the lists as the screen's colour values: r | g << 8 | b << 16.
 enum : int {
-    COLOUR_GREEN = 0x00A400,
-    COLOUR_ORANGE = 0xEAA400,
+    COLOUR_GREEN = 0x00A400,    // (0, 164, 0)
+    COLOUR_ORANGE = 0x00A4EA,   // (234, 164, 0)
     COLOUR_BLACK = 0x000000,
-    COLOUR_BROWN = 0x9B7E42,
-    COLOUR_BLUE = 0x0000FF
+    COLOUR_BROWN = 0x427E9B,    // (155, 126, 66)
+    COLOUR_BLUE = 0xFF0000      // (0, 0, 255)
 };
 
 // alpha_i = 0.8 + f_cm/440, at most 1.0 (DIN 1045-1, 9.1.3)

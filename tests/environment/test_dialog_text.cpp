@@ -1,5 +1,5 @@
 #include "environment/dialog_text.h"
-#include "platform/env/font_metrics.h"
+#include "platform/screen/fonts.h"
 #include "platform/os/calllog.h"
 #include "stream_util.h"
 
