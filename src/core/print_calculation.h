@@ -5,9 +5,6 @@
 #include <cstdio>
 #include <string>
 
-// A utilisation up to this value counts as fulfilled in the output list.
-constexpr double PRINT_ETA_LIMIT = 1.009;
-
 // Verdict texts of the output list (code page 437), each in a static buffer that the next call
 // of the same function overwrites.
 const char* print_color_green();
@@ -18,8 +15,8 @@ const char* print_not_ok_text();
 const char* print_check_fulfilled_text();
 const char* print_check_failed_text();
 
-// Closing line of a check section: "u_max = ... <= 1 -> ok." up to PRINT_ETA_LIMIT, "> 1" with the
-// red verdict above it, and "not verifiable" with the red verdict for a value that is no number.
+// Closing line of a check section: the utilisation as printed with its relation and verdict by the
+// verdict rule (core/verdict.h), and "not verifiable" with the red verdict for a value that is no number.
 void print_closing_line(FILE* file, double eta);
 // Summary with the overall utilisation of all checks, judged like a closing line.
 void print_summary(FILE* file, double eta_max);

@@ -6,6 +6,7 @@
 #include "core/print_table.h"
 #include "core/print_text.h"
 #include "core/tavo52_data.h"
+#include "core/verdict.h"
 
 #include "fasteners/connection_messages.h"
 #include "helpers/text_tools.h"
@@ -22,8 +23,6 @@ const char* colour_code(char* buf, std::size_t size, const char* format, int n)
     std::snprintf(buf, size, format, n);
     return buf;
 }
-
-bool fulfilled(double eta) { return eta <= PRINT_ETA_LIMIT; }   // false for NaN and +inf
 
 }  // namespace
 
@@ -76,14 +75,23 @@ const char* print_check_failed_text()
     return coloured(buf, print_color_red(), "Nachweis nicht erf\x81llt !!");
 }
 
+namespace {
+
+// "<value> <relation> ê <verdict>": the number as printed, and a relation and verdict judged on it.
+std::string judged(double eta)
+{
+    const char* verdict = verdict_passes(eta) ? print_ok_text() : print_not_ok_text();
+    return print_cp437((" = " + verdict_printed(eta) + " " + verdict_relation(eta) + u8" ê ").c_str()) + verdict;
+}
+
+}  // namespace
+
 void print_closing_line(FILE* file, double eta)
 {
     if (!std::isfinite(eta))
         print_text(file, u8"u╬\\max╬r nicht nachweisbar ê %s", print_not_ok_text());
-    else if (fulfilled(eta))
-        print_text(file, u8"u╬\\max╬r = %.3lf ≤ 1 ê %s", eta, print_ok_text());
     else
-        print_text(file, u8"u╬\\max╬r = %.3lf > 1 ê %s", eta, print_not_ok_text());
+        print_text(file, u8"u╬\\max╬r%s", judged(eta).c_str());
 }
 
 void print_summary(FILE* file, double eta_max)
@@ -92,12 +100,8 @@ void print_summary(FILE* file, double eta_max)
     if (!std::isfinite(eta_max))
         print_text(file, u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b nicht nachweisbar ê %s",
                    print_not_ok_text());
-    else if (fulfilled(eta_max))
-        print_text(file, u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b = %.3lf ≤ 1 ê %s", eta_max,
-                   print_ok_text());
     else
-        print_text(file, u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b = %.3lf > 1 ê %s", eta_max,
-                   print_not_ok_text());
+        print_text(file, u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b%s", judged(eta_max).c_str());
 }
 
 namespace {
@@ -284,7 +288,8 @@ int TAVO52_DATA::print_shear_section(FILE* file)
     const bool circular = typ_durchbruch == 1;
     print_heading(file, 2, "Schub am reduzierten Querschnitt%s", circular ? " in Kreismitte" : "");
     print_text(file,
-               u8"Balkenbreite = %.0lf mm, Balkenhöhe = %.0lf mm, k╬\\cr╬r = %.3lf ê A╬\\ef╬r = %.0lf mm╬/2╬r, "
+               u8"Balkenbreite = %.0lf mm, Höhe des reduzierten Querschnitts h╬\\ef╬r = %.0lf mm, "
+               u8"k╬\\cr╬r = %.3lf ê A╬\\ef╬r = %.0lf mm╬/2╬r, "
                u8"╒╬\\max╬r = %.3lf",
                b, h_ef, k_cr, a_ef, kappa_max);
     if (circular && schub_kappa_kreis == 0)

@@ -11,6 +11,7 @@
 #include <cmath>
 #include "core/position_files.h"
 #include "core/tavo52_data.h"
+#include "core/verdict.h"
 #include "gui/exit_dialog.h"
 #include "gui/geometry_rules.h"
 #include "platform/env/qt_message_box.h"
@@ -1011,7 +1012,7 @@ void MainWindow::display_nachweise(int mode)
         const CheckResult& res = data_object.nachweise.at(i);
         const double p = 100.0 * res.eta;
         // A utilisation that is not a number shows as a full red bar, never as a pass.
-        const bool bad = !(p <= 100.1);
+        const bool bad = !verdict_passes(res.eta);
         const double shown = std::isfinite(p) ? std::min(p, 120.0) : 120.0;
         erg_balken[i]->setValue(static_cast<int>(shown));
         erg_balken[i]->setStyleSheet(bad ? style_balken_fehler : style_balken_ok);
@@ -1032,7 +1033,7 @@ void MainWindow::display_nachweise(int mode)
     erg_layout->setRowStretch(0, 2);
     if (err != 0)
         return;
-    apply_result_frame(!(data_object.eta_max <= 1.009));
+    apply_result_frame(!verdict_passes(data_object.eta_max));
 }
 
 void MainWindow::display_nachweise()

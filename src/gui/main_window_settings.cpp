@@ -3,6 +3,7 @@
 #include "gui/main_window.h"
 #include "core/position_files.h"
 #include "core/tavo52_data.h"
+#include "core/verdict.h"
 #include "gui/exit_dialog.h"
 #include "gui/hierarchical_header.h"
 #include "gui/options_dialog.h"
@@ -76,9 +77,8 @@ void MainWindow::set_application_default_color()
     setStyleSheet(with_window_background(styleSheet(), color_background));
     if (options_dialog) options_dialog->setStyleSheet(dialog_style(color_background));
     if (exit_dialog) exit_dialog->setStyleSheet(dialog_style(color_background));
-    // Same verdict limit as the results panel (1.009), so both colours agree.
     gb_ergebnisse->setStyleSheet(
-        results_box_style(data_object.eta_max > 1.009 ? color_ergwin_fehler : color_ergwin_ok));
+        results_box_style(verdict_passes(data_object.eta_max) ? color_ergwin_ok : color_ergwin_fehler));
     toolBar->setStyleSheet(tool_bar_style(color_buttonleiste));
     tv_lasten->setStyleSheet(table_header_style(color_tabheader));
 }

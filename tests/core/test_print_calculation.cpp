@@ -67,7 +67,8 @@ TEST_F(PrintTest, UnreinforcedRectangularInSolidTimber)
     // Shear: k_cr = 2.0 / 4.0, A_ef = 0.5 * 140 * 120 = 8400; kappa = 1.84 * (1 + 100/240) * (100/240)^0.2
     //   = 2.187962; tau = 1500 * 2.187962 * 10 / 8400 = 3.907075; f_v,d = 4 * 0.9 / 1.3 = 2.769231;
     //   eta = 1.410889
-    EXPECT_TRUE(has(s, u8"Balkenbreite = 120 mm, Balkenhöhe = 140 mm, k╬\\cr╬r = 0.500 ê A╬\\ef╬r = 8400 mm╬/2╬r, "
+    EXPECT_TRUE(has(s, u8"Balkenbreite = 120 mm, Höhe des reduzierten Querschnitts h╬\\ef╬r = 140 mm, "
+                       u8"k╬\\cr╬r = 0.500 ê A╬\\ef╬r = 8400 mm╬/2╬r, "
                        u8"╒╬\\max╬r = 2.188"));
     const Rows shear = table_rows(s, "Schub am reduzierten Querschnitt");
     ASSERT_EQ(shear.size(), 1u);
