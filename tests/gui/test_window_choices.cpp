@@ -267,10 +267,12 @@ TEST_F(WindowTest, ResetColoursUseThePanelLimit)
     std::unique_ptr<TAVO52_DATA> d(base_position());
     open(*d);
     auto* frame = find<QGroupBox>("gb_ergebnisse");
-    for (double eta : {1.005, 1.009, 1.0091}) {
-        data_object.eta_max = eta;
+    // 1.0093 is printed as 1.009 and passes; 1.0095 is printed as 1.010 and fails.
+    const struct { double eta; bool failed; } cases[] = {{1.005, false}, {1.009, false}, {1.0093, false}, {1.0095, true}};
+    for (const auto& c : cases) {
+        data_object.eta_max = c.eta;
         w->set_application_default_color();
-        EXPECT_EQ(frame->styleSheet().contains("#ff9999"), eta > 1.009) << eta;
-        EXPECT_EQ(frame->styleSheet().contains("#bcffcf"), eta <= 1.009) << eta;
+        EXPECT_EQ(frame->styleSheet().contains("#ff9999"), c.failed) << c.eta;
+        EXPECT_EQ(frame->styleSheet().contains("#bcffcf"), !c.failed) << c.eta;
     }
 }
