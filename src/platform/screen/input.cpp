@@ -129,6 +129,8 @@ void input_post(const InputEvent& event)
     if (in().loop) in().loop->quit();
 }
 
+void input_unget(const InputEvent& event) { in().queue.push_front(event); }
+
 // ---- the script ----
 
 void input_script_click(int x, int y)

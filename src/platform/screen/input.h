@@ -105,3 +105,5 @@ struct InputEvent {
 InputEvent input_next(const char* where, int timeout_ms);
 // Puts a real event (from the view) into the queue; wakes a waiting loop.
 void input_post(const InputEvent& event);
+// Gives an event back to the front of the queue, for the next wait to take.
+void input_unget(const InputEvent& event);

@@ -683,6 +683,13 @@ void screen_unlock(void) { state().mutex.unlock(); }
 
 QImage& screen_image() { return state().fb; }
 
+void screen_paste(const QImage& image, int x, int y)
+{
+    Guard l;
+    paste_rect(QRect(x, y, image.width(), image.height()), image.convertToFormat(QImage::Format_RGB32));
+    screen::changed();
+}
+
 void screen_blit(const QImage& image, int x, int y, int tint)
 {
     Guard l;
