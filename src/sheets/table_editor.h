@@ -55,6 +55,8 @@ struct EditTable {
     TableRow* first_row;
     TableRow* last_row;
     TableRow* walk;
+    // Targets of the icons' click areas: 1-based row and column numbers, 0 for none.
+    int clicked_delete, clicked_duplicate, clicked_column_number;
 };
 
 enum TableOption { TABLE_DELETE_ICON = 1, TABLE_DUPLICATE_ICON = 2, TABLE_APPEND_ROW = 3, TABLE_ROW_NUMBERS = 4 };

@@ -96,7 +96,7 @@ int shadow_colour(int background, int colour, double share)
 void draw_text_item(const SvaItem* it, const Mapping& m, int background)
 {
     int x = m.X(it->x1), y = m.Y(it->y1);
-    if (y < m.y1 || y > m.y2 + 12 || x > m.x2 || !it->text) return;
+    if (!sva_text_visible(x, y, m.x1, m.y1, m.x2, m.y2) || !it->text) return;
     Pop_RFont(it->font);
     int n = (int)std::strlen(it->text);
     if (it->x2 == 2 || it->x2 == 3) {
@@ -313,6 +313,11 @@ void draw_item(SvaItem* it, const Mapping& m, int background)
 }
 
 } // namespace
+
+int sva_text_visible(int x, int y, int, int y1, int x2, int y2)
+{
+    return y >= y1 && y <= y2 + 12 && x <= x2;
+}
 
 int sva_float_text(const SvaItem* it, char* buffer, int size)
 {

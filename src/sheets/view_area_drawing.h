@@ -27,5 +27,9 @@ void sva_hover(int area);
 // The key that ended the last hover loop (0 none); taking it clears it.
 int sva_hover_take_key(void);
 
+// Whether a text whose baseline starts at the screen point (x, y) is drawn into the pane;
+// the viewport clips what reaches outside it.
+int sva_text_visible(int x, int y, int x1, int y1, int x2, int y2);
+
 // The shown value of a number field: printed with its format, cut after the field width.
 int sva_float_text(const SvaItem* item, char* buffer, int size);

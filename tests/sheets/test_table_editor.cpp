@@ -1,0 +1,168 @@
+#include "sheets_fixture.h"
+
+#include <vector>
+
+namespace {
+
+struct Row {
+    double a;
+    double b;
+};
+
+void no_items(int, int, int, int, void*) {}
+
+std::vector<double> column_a(int table)
+{
+    std::vector<double> v;
+    for (void* d = table_first_row(table); d; d = table_next_row(table)) v.push_back(static_cast<Row*>(d)->a);
+    return v;
+}
+
+int make_table(std::initializer_list<double> values, int* area_out = nullptr)
+{
+    int area = sva_create(100, 100, 600, 500, 0, 0);
+    int t = table_create(area, 40, 10, 400, 20, sizeof(Row), no_items);
+    for (double v : values) {
+        Row r{v, -v};
+        table_append_row(t, &r);
+    }
+    if (area_out) *area_out = area;
+    return t;
+}
+
+// Items of an area that store a click into the int.
+int clicks_into(int area, const int* target)
+{
+    int n = 0;
+    for (SvaItem* it = sva_slot(area)->first_item; it; it = it->next)
+        if (it->type == SVA_ICON_BUTTON && it->link3 == target) ++n;
+    return n;
+}
+
+} // namespace
+
+TEST_F(SheetsTest, DeletingTheOnlyRowLeavesAnEmptyList)
+{
+    int t = make_table({5});
+    EditTable* e = table_slot(t);
+    EXPECT_EQ(table_delete_row(e, e->first_row), 2);
+    EXPECT_EQ(e->first_row, nullptr);
+    EXPECT_EQ(e->last_row, nullptr);
+    EXPECT_EQ(table_row_count(t), 0);
+    EXPECT_EQ(table_first_row(t), nullptr);
+}
+
+TEST_F(SheetsTest, ClickOnADeleteOrDuplicateIconChangesThoseRows)
+{
+    int area;
+    int t = make_table({1, 2, 3}, &area);
+    table_set_option(t, TABLE_DELETE_ICON, 5, 2);
+    table_set_option(t, TABLE_DUPLICATE_ICON, 25, 2);
+    table_draw(t);
+    sva_update(area);
+    // Second row's delete icon: rows start at content y 40, 20 high; the pane at (100, 100).
+    input_script_click(100 + 10 + 5 + 7, 100 + 60 + 2 + 8);
+    EXPECT_EQ(table_edit(t), 2);
+    EXPECT_EQ(column_a(t), (std::vector<double>{1, 3}));
+
+    sva_clear(area);
+    table_draw(t);
+    input_script_click(100 + 10 + 25 + 9, 100 + 40 + 2 + 8);   // first row's duplicate icon
+    EXPECT_EQ(table_edit(t), 2);
+    EXPECT_EQ(column_a(t), (std::vector<double>{1, 1, 3}));
+
+    input_script_click(590, 490);   // beside the table
+    EXPECT_EQ(table_edit(t), 0);
+}
+
+TEST_F(SheetsTest, RowLimitHidesTheAppendRowAndTheDuplicateClicks)
+{
+    int area;
+    int t = make_table({1, 2, 3, 4}, &area);
+    Row blank{0, 0};
+    table_set_template_row(t, &blank);
+    table_set_option(t, TABLE_DUPLICATE_ICON, 25, 2);
+    table_set_option(t, TABLE_APPEND_ROW, 5, 2);
+    table_set_row_limit(t, 5);
+    EditTable* e = table_slot(t);
+    table_draw(t);
+    EXPECT_EQ(clicks_into(area, &e->append_requested), 1);
+    EXPECT_EQ(clicks_into(area, &e->clicked_duplicate), 4);
+
+    table_append_row(t, &blank);
+    sva_clear(area);
+    table_draw(t);
+    EXPECT_EQ(clicks_into(area, &e->append_requested), 0);
+    EXPECT_EQ(clicks_into(area, &e->clicked_duplicate), 0);
+}
+
+TEST_F(SheetsTest, AppendWithoutATemplateIsIgnored)
+{
+    int t = make_table({1});
+    EditTable* e = table_slot(t);
+    e->append_requested = 1;
+    EXPECT_EQ(table_append_template(e), 1);
+    EXPECT_EQ(table_row_count(t), 1);
+    EXPECT_EQ(e->append_requested, 0);
+
+    Row r{9, 9};
+    table_set_template_row(t, &r);
+    EXPECT_EQ(table_append_template(e), 2);
+    EXPECT_EQ(column_a(t), (std::vector<double>{1, 9}));
+}
+
+TEST_F(SheetsTest, SortingMovesTheRowsData)
+{
+    int t = make_table({3, 1, 2});
+    table_add_column(t, 50, 30, 0, 3, nullptr, 0);
+    EditTable* e = table_slot(t);
+    EXPECT_STREQ(e->first_column->format, "%14.8f");
+    table_set_current(e, e->first_column);
+    table_sort_column_asc();
+    EXPECT_EQ(column_a(t), (std::vector<double>{1, 2, 3}));
+    EXPECT_EQ(static_cast<Row*>(table_first_row(t))->b, -1);   // whole rows move
+    table_sort_column_desc();
+    EXPECT_EQ(column_a(t), (std::vector<double>{3, 2, 1}));
+    table_set_current(nullptr, nullptr);
+}
+
+TEST_F(SheetsTest, FillingAColumnOrARangeOfRows)
+{
+    // Raising the first row number above the last raises the last, and the other way round.
+    double first = 3, last = 1;
+    table_fill_order_range(4, &first, &last);
+    EXPECT_EQ(last, 3);
+    first = 3, last = 1;
+    table_fill_order_range(5, &first, &last);
+    EXPECT_EQ(first, 1);
+
+    int t = make_table({0, 0, 0, 0});
+    table_add_column(t, 50, 30, 0, 2, "%5.1f", 0);
+    EditTable* e = table_slot(t);
+    table_fill_column(e, e->first_column, 1, 0, 0, 1.0, 0.5);
+    EXPECT_EQ(column_a(t), (std::vector<double>{1.0, 1.5, 2.0, 2.5}));
+    table_fill_column(e, e->first_column, 0, 2, 3, 10.0, 1.0);
+    EXPECT_EQ(column_a(t), (std::vector<double>{1.0, 10.0, 11.0, 2.5}));
+    table_fill_column(e, e->first_column, 0, 5, 9, 7.0, 1.0);   // fewer rows than the first number
+    EXPECT_EQ(column_a(t), (std::vector<double>{1.0, 10.0, 11.0, 2.5}));
+}
+
+TEST_F(SheetsTest, FiftyFiveTablesAtMost)
+{
+    int area = sva_create(0, 0, 100, 100, 0, 0);
+    for (int i = 0; i < TABLE_MAX_SLOTS; ++i) ASSERT_EQ(table_create(area, 0, 0, 10, 20, 8, no_items), i);
+    EXPECT_EQ(table_create(area, 0, 0, 10, 20, 8, no_items), -1);
+    table_free_owner(area);
+    EXPECT_EQ(table_create(area, 0, 0, 10, 20, 8, no_items), 0);
+}
+
+TEST_F(SheetsTest, MovingATableMovesItsColumnButtons)
+{
+    int t = make_table({});
+    table_add_column(t, 50, 30, 0, 1, nullptr, 8);
+    table_move(t, 60, 30);
+    EditTable* e = table_slot(t);
+    EXPECT_EQ(e->right, 420);
+    EXPECT_EQ(e->first_column->x, 70);
+    EXPECT_EQ(e->first_column->y, 50);
+}
