@@ -27,6 +27,14 @@ struct AluGradeRecord {
 
 enum { ALU_BUILTIN_COUNT = 97 };
 
+// Where the values of a built-in grade come from; a grade without values answers NONE.
+enum AluValueSource {
+    ALU_SOURCE_NONE, ALU_SOURCE_TABLE_3_2A, ALU_SOURCE_TABLE_3_2B, ALU_SOURCE_TABLE_3_2C, ALU_SOURCE_SECONDARY
+};
+AluValueSource alu_grade_source(int id);
+// The source as a short text ("not available" for a grade without values).
+const char* alu_grade_source_text(int id);
+
 // The record of an id; the default record (id 97, "?????") when not listed.
 const AluGradeRecord* alu_grade_record(int id);
 const char* alu_grade_name(int id);

@@ -139,3 +139,19 @@ TEST_F(CheckTest, DegenerateSectionsFailBendingAndShear)
     d.check_shear_reduced_section();
     EXPECT_EQ(d.eta_schub, inf);
 }
+
+// GL22h compresses at f_c,0,k = 22 N/mm² (EN 14080:2013), not 22.5.
+//   f_c,0,d = 22 * 0.9 / 1.3 = 15.230769
+//   N = -50 kN: sigma_N = -50000 / 16800 = -2.976190; (2.976190 / 15.230769)² = 0.038183
+TEST_F(CheckTest, BendingGl22hCompressionStrength)
+{
+    d.holzart = 2;
+    d.holzguete = 1;
+    d.lasten[0] = load(10, 5, 0.9, 3, -50);
+    run(d, "cal_Biegung");
+    const BendingCheckRow& r = d.zeilen_biegung[0];
+    EXPECT_DOUBLE_EQ(d.fc0k, 22.0);
+    EXPECT_NEAR(r.fc0d, 15.230769, 1e-6);
+    // the compressed edge carries the bending term plus (sigma_N / f_c,0,d)²
+    EXPECT_NEAR(r.eta_o - std::fabs(r.sigma_m_o + r.delta_sigma_o) / r.fmd, 0.038183, 1e-6);
+}

@@ -2,6 +2,8 @@
 // Expected values are the grade tables' (DIN EN 10025 yield strengths by thickness;
 // EN 1999-1-1 Table 3.2 for aluminium).
 #include "materials/alu_grades.h"
+
+#include <string>
 #include "materials/steel_grades.h"
 
 #include <gtest/gtest.h>
@@ -112,6 +114,46 @@ TEST(AluGrades, RowsAndNames)
     // every built-in grade has its name, also where the values are not held
     for (int id = 0; id < ALU_BUILTIN_COUNT; ++id)
         EXPECT_STRNE(alu_grade_name(id), "?????") << id;
+}
+
+// Extrusion grades filled from EN 1999-1-1 Table 3.2b, a secondary-source grade and one that
+// still has no values. Each filled row must sit at the id whose name carries its alloy and temper.
+TEST(AluGrades, ExtrusionRowsAndTheirSources)
+{
+    struct Case { int id; const char* name; double t_max, f_o, f_u, rho_o_haz; const char* cls; double n_p; };
+    const Case cases[] = {
+        {57, "6060 T5 \xF3 5", 5, 120, 160, 0.42, "B", 17},            // 50 / 120 = 0.417
+        {73, "6063 T66 > 10", 25, 180, 225, 0.42, "A", 21},            // 75 / 180 = 0.417
+        {80, "6106 T6", 10, 200, 250, 0.48, "A", 20},                  // 95 / 200 = 0.475
+        {52, "5083 H12/22/32", 10, 200, 280, 0.68, "B", 14},           // 135 / 200 = 0.675
+    };
+    for (const Case& c : cases) {
+        const AluGradeRecord* r = alu_grade_record(c.id);
+        EXPECT_STREQ(alu_grade_name(c.id), c.name) << c.id;
+        EXPECT_DOUBLE_EQ(r->t_max, c.t_max) << c.id;
+        EXPECT_DOUBLE_EQ(alu_grade_f_o(c.id), c.f_o) << c.id;
+        EXPECT_DOUBLE_EQ(alu_grade_f_u(c.id), c.f_u) << c.id;
+        EXPECT_DOUBLE_EQ(r->rho_o_haz, c.rho_o_haz) << c.id;
+        EXPECT_NEAR(r->f_o_haz / r->f_o, c.rho_o_haz, 0.0051) << c.id;   // rounded to two places
+        EXPECT_STREQ(r->buckling_class, c.cls) << c.id;
+        EXPECT_DOUBLE_EQ(r->n_p, c.n_p) << c.id;
+        EXPECT_EQ(alu_grade_source(c.id), ALU_SOURCE_TABLE_3_2B) << c.id;
+    }
+    // every row with values: the alloy starts the name, so no row slipped to a neighbour's id
+    for (int id = 0; id < ALU_BUILTIN_COUNT; ++id) {
+        if (alu_grade_source(id) == ALU_SOURCE_NONE) continue;
+        const std::string name = alu_grade_name(id), alloy = alu_grade_record(id)->alloy;
+        EXPECT_EQ(name.compare(0, alloy.size() + 1, alloy + " "), 0) << id << " " << name;
+    }
+    EXPECT_EQ(alu_grade_source(32), ALU_SOURCE_SECONDARY);
+    EXPECT_DOUBLE_EQ(alu_grade_f_u(32), 305);
+    EXPECT_STREQ(alu_grade_source_text(32), "secondary source, not checked against the standard");
+    EXPECT_EQ(alu_grade_source(0), ALU_SOURCE_TABLE_3_2A);
+    // 8011A has no source: its name stays, its values are the unlisted default
+    EXPECT_EQ(alu_grade_source(47), ALU_SOURCE_NONE);
+    EXPECT_STREQ(alu_grade_name(47), "8011A H14");
+    EXPECT_DOUBLE_EQ(alu_grade_f_u(47), 220);
+    EXPECT_STREQ(alu_grade_source_text(47), "not available");
 }
 
 TEST(AluGrades, UnknownIdsAndUserGrades)
