@@ -1,6 +1,7 @@
 // Printed calculation of a position: the print slots of the data object, the start of the output
 // list with header and input data, and the forces table.
 #include "core/print_calculation.h"
+#include "core/unconfirmed_values.h"
 #include "core/position_files.h"
 #include "core/print_table.h"
 #include "core/print_text.h"
@@ -221,6 +222,9 @@ void TAVO52_DATA::print_input_section(FILE* file)
             screw_lines(file, *this);
         }
     }
+
+    const std::string unconfirmed = unconfirmed_values_print_line(*this);
+    if (!unconfirmed.empty()) print_text(file, "%s", print_cp437(unconfirmed.c_str()).c_str());
 
     print_text(file, u8"Bitte beachten: Abstand zum Trägerende l╬\\v╬r ≥ h, lichter Abstand zur Auflagermitte "
                      u8"l╬\\a╬r ≥ 0,5 h");

@@ -895,6 +895,7 @@ void MainWindow::maske2data()
         }
         d.lasten.append(row);
     }
+    update_unconfirmed_hint();
 }
 
 void MainWindow::data2maske()

@@ -59,6 +59,8 @@ public slots:
     void fill_l_schraube(int);
     void fill_l_schraube();
     void maske2data();
+    // The reinforcement tab's tool tip names the unconfirmed values the inputs on screen use.
+    void update_unconfirmed_hint();
     void data2maske();
     void newLast(QString name, double N_l, double V_l, double M_l, double N_r, double V_r, double M_r, int klasse,
                  double kmod);

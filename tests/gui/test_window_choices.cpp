@@ -3,6 +3,8 @@
 #include "fasteners/minimum_spacings.h"
 #include "materials/timber_strengths.h"
 #include "national_annex/nad_ec5_block.h"
+#include "platform/env/vyk_env.h"
+#include <filesystem>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
@@ -275,4 +277,27 @@ TEST_F(WindowTest, ResetColoursUseThePanelLimit)
         EXPECT_EQ(frame->styleSheet().contains("#ff9999"), c.failed) << c.eta;
         EXPECT_EQ(frame->styleSheet().contains("#bcffcf"), !c.failed) << c.eta;
     }
+}
+
+// The reinforcement tab's tool tip names unconfirmed product values while screws are chosen, and
+// says nothing for rods.
+TEST_F(WindowTest, UnconfirmedScrewValuesShowOnTheReinforcementTab)
+{
+    std::filesystem::copy_file(TAVO_SOURCE_DATA_DIR "/PRIVATE/ec5_spax_s_vg.dat", dir.file("DATA/PRIVATE/ec5_spax_s_vg.dat"));
+    const char* p = CurOb_Privat_Datapath();
+    const std::string saved = p ? p : "";
+    Set_CurOb_Privat_Datapath(dir.file("DATA/PRIVATE").c_str());
+    set_screw_table(fastener_table_spax_s_vg, {{8, {360, 380, 400}}});
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    use_screws(*d, 200, 180);
+    open(*d);
+    auto* tabs = find<QTabWidget>("tabWidget");
+    const int tab = tabs->indexOf(tabs->findChild<QWidget*>("tab_verstaerkung"));
+    ASSERT_GE(tab, 0);
+    EXPECT_TRUE(tabs->tabToolTip(tab).contains(QStringLiteral("Produktwerte der Vollgewindeschraube")))
+        << tabs->tabToolTip(tab).toStdString();
+    click(find<QRadioButton>("rb_verst_gewindestangen"));
+    w->maske2data();
+    EXPECT_EQ(tabs->tabToolTip(tab), QString());
+    Set_CurOb_Privat_Datapath(saved.c_str());
 }
