@@ -60,6 +60,17 @@ protected:
         return r;
     }
 
+    // Two glued-in rods of steel grade 23, d_r 6, l_e 240.
+    void use_rods()
+    {
+        d.verstaerkt = 1;
+        d.verst_typ = 1;
+        d.d_r = 6;
+        d.l_e = 240;
+        d.n_gs = 2;
+        d.fest_gs = 23;
+    }
+
     // Glulam GL28h (code 2, grade 4, rho_k 425), b 160, h 320, h_ro 60, h_ru 100 (h_d 160), reinforced
     // by two fully threaded screws (type 14) d 8, d1 5.3, dk 10, l 300, thread 290; washers, when
     // chosen, of D 28.

@@ -60,12 +60,7 @@ TEST_F(CheckTest, ShippedGermanSetGivesTheCheckpoint)
     EXPECT_NEAR(d.nachweise[2].eta, 1.410899, 1e-6);  // as ShearCheckpoint (k_cr 0.5)
 
     // Rods d_r 6 in an earthquake load: as RodsInAccidentalSituationTakeAccidentalGammaM2
-    d.verstaerkt = 1;
-    d.verst_typ = 1;
-    d.d_r = 6;
-    d.l_e = 240;
-    d.n_gs = 2;
-    d.fest_gs = 23;
+    use_rods();
     d.lasten[0] = load(10, 5, 1.1, 7);
     d.cal_nachweise();
     EXPECT_DOUBLE_EQ(d.zeilen_durchbruch[0].gamma_m2, 1.15);

@@ -82,12 +82,7 @@ TEST_F(CheckTest, RodSteelValues)
 
 TEST_F(CheckTest, RodsInAccidentalSituationTakeAccidentalGammaM2)
 {
-    d.verstaerkt = 1;
-    d.verst_typ = 1;
-    d.d_r = 6;
-    d.l_e = 240;
-    d.n_gs = 2;
-    d.fest_gs = 23;
+    use_rods();
     d.lasten[0] = load(10, 5, 1.1, 7);
     ASSERT_EQ(run_opening(), 0);
     const OpeningCheckRow& r = d.zeilen_durchbruch[0];

@@ -32,17 +32,6 @@ protected:
         PrintTest::TearDown();
     }
 
-    // Glued-in rods of the check fixture's beam: d_r 6, l_e 240, two rods of steel grade 23.
-    void use_rods()
-    {
-        d.verstaerkt = 1;
-        d.verst_typ = 1;
-        d.d_r = 6;
-        d.l_e = 240;
-        d.n_gs = 2;
-        d.fest_gs = 23;
-    }
-
     std::string saved_private_, saved_data_;
     bool had_data_ = false;
 };
@@ -61,7 +50,6 @@ TEST_F(UnconfirmedTest, ScrewPrintCarriesTheStatusAndRodsDoNot)
     EXPECT_NE(unconfirmed_values_note(d).find("Produktwerte"), std::string::npos);
 
     reset_writers();
-    d.verst_typ = 1;
     use_rods();
     d.schub = 0;   // the fixture's solid softwood reads no k_cr of the set under the German rule anyway
     s = print();
