@@ -318,7 +318,8 @@ void design_connector(ConnectionDescription& c, FastenerResult* r, int* held)
         r->gamma_conn = c.gamma_m_1;
         const double k1 = connector_angle_factor(c.d, c.load_angle_1), k2 = connector_angle_factor(c.d, c.load_angle_2);
         const double angle = k1 < k2 ? c.load_angle_1 : c.load_angle_2;
-        r->f_conn_k = ring_connector_capacity(c.d, he, angle, c.t1, c.t2, std::min(r->rho_k_1, r->rho_k_2), r);
+        r->f_conn_k = ring_connector_capacity(c.d, he, angle, c.t1, c.t2, std::min(r->rho_k_1, r->rho_k_2), r,
+                                          c.end_distance);
         return;
     }
     if (type == 31) {
@@ -331,8 +332,8 @@ void design_connector(ConnectionDescription& c, FastenerResult* r, int* held)
     const bool p1 = plate(c.material_1);
     const double rho = p1 ? r->rho_k_2 : std::min(r->rho_k_1, r->rho_k_2);
     design_dowel_or_bolt(c, 30, c.bolt_d, r, held, true);
-    r->f_conn_k = p1 ? toothed_plate_connector_capacity_steel(type, dc, c.bolt_d, he, c.t2, rho, r)
-                     : toothed_plate_connector_capacity(type, dc, c.bolt_d, he, c.t1, c.t2, rho, r);
+    r->f_conn_k = p1 ? toothed_plate_connector_capacity_steel(type, dc, c.bolt_d, he, c.t2, rho, r, c.end_distance)
+                     : toothed_plate_connector_capacity(type, dc, c.bolt_d, he, c.t1, c.t2, rho, r, c.end_distance);
 }
 } // namespace
 

@@ -96,6 +96,7 @@ struct ConnectionDescription {
     UserScrew spax_user;
     UserMaterial user_material;
     UserEmbeddingLaw embedding_law_1;
+    double end_distance;        // loaded end distance a3,t of a connector; 0: not given (the minimum)
 };
 
 // Buckling and withdrawal of one fully threaded screw.

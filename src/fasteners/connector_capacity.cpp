@@ -17,17 +17,24 @@ double toothed_k3(double rho_k)
 
 void raise(double* field, double v) { if (v > *field) *field = v; }
 
-// Minimum loaded end distance a3,t and the end-distance factor k2 (8.10(4)); reported, not applied.
-void toothed_end_distance(int type, double dc, double d, double* a3t, double* k2)
+// Minimum loaded end distance a3,t and the end-distance factor k2 (8.10(4)) at the end distance
+// the caller gives, or at that minimum when it gives none (end_distance <= 0).
+void toothed_end_distance(int type, double dc, double d, double end_distance, double* a3t, double* k2)
 {
     if (!cur_ec5_params) { *a3t = 0.0; *k2 = 1.0; return; }
-    if (type == 28 || type == 33) {
-        *a3t = std::max({7.0 * d, 80.0, 1.5 * dc});
-        *k2 = std::min(1.0, *a3t / (2.0 * dc));
-    } else {
-        *a3t = std::max({7.0 * d, 80.0, 1.1 * dc});
-        *k2 = std::min(1.0, *a3t / (1.5 * dc));
-    }
+    const bool c10 = type == 28 || type == 33;
+    *a3t = std::max({7.0 * d, 80.0, (c10 ? 1.5 : 1.1) * dc});
+    const double a = end_distance > 0.0 ? end_distance : *a3t;
+    *k2 = std::min(1.0, a / ((c10 ? 2.0 : 1.5) * dc));
+}
+
+// Ring connector: minimum loaded end distance 1.5 dc, k2 = min(1, a3,t / (2 dc)) (8.9(4)).
+void ring_end_distance(double dc, double end_distance, double* a3t, double* k2)
+{
+    if (!cur_ec5_params) { *a3t = 0.0; *k2 = 1.0; return; }
+    *a3t = 1.5 * dc;
+    const double a = end_distance > 0.0 ? end_distance : *a3t;
+    *k2 = std::min(1.0, a / (2.0 * dc));
 }
 
 double toothed_basic(int type, double dc)
@@ -37,11 +44,12 @@ double toothed_basic(int type, double dc)
     return 0.0;
 }
 
-// k1 k3 times the basic capacity of a toothed-plate connector; reports k1, k2, k3 and a3,t.
-double toothed_capacity(int type, double dc, double d, double rho_k, double k1, FastenerResult* r)
+// k1 k2 k3 times the basic capacity of a toothed-plate connector (8.72); reports k1, k2, k3 and a3,t.
+double toothed_capacity(int type, double dc, double d, double rho_k, double k1, double end_distance,
+                        FastenerResult* r)
 {
     double a3t, k2;
-    toothed_end_distance(type, dc, d, &a3t, &k2);
+    toothed_end_distance(type, dc, d, end_distance, &a3t, &k2);
     const double k3 = toothed_k3(rho_k);
     if (r) {
         r->k3 = k3;
@@ -49,26 +57,31 @@ double toothed_capacity(int type, double dc, double d, double rho_k, double k1, 
         r->k2 = k2;
         r->a3t_used = a3t;
     }
-    return k1 * k3 * toothed_basic(type, dc);
+    return k1 * k2 * k3 * toothed_basic(type, dc);
 }
 } // namespace
 
 double ring_connector_capacity(double dc, double he, double alpha, double t1, double t2, double rho_k,
-                               FastenerResult* r)
+                               FastenerResult* r, double end_distance)
 {
     const double t1_req = std::max(3.0 * he, 24.0), t2_req = std::max(5.0 * he, 24.0);
     const double k1 = std::min({1.0, t1 / t1_req, t2 / t2_req});
     const double k_alpha = connector_angle_factor(dc, alpha);
     const double k3 = ring_k3(rho_k);
+    double a3t, k2;
+    ring_end_distance(dc, end_distance, &a3t, &k2);
     if (r) {
         r->reduction_factor = 1.0;
         r->k_alpha = k_alpha;
         r->k3 = k3;
         r->k1 = k1;
+        r->k2 = k2;
+        r->a3t_used = a3t;
         raise(&r->t1_req, t1_req);
         raise(&r->t2_req, t2_req);
     }
-    return k_alpha * k1 * k3 * std::min(35.0 * std::pow(dc, 1.5), 31.5 * dc * he);
+    // k2 limits the connector's own resistance, not the embedding of its depth (8.61).
+    return k_alpha * k1 * k3 * std::min(k2 * 35.0 * std::pow(dc, 1.5), 31.5 * dc * he);
 }
 
 // The required timber thickness is max(5 he, 24) as for the ring connector (8.9(2)); a factor
@@ -94,7 +107,7 @@ double shear_plate_connector_capacity(double dc, double he, double alpha, double
 }
 
 double toothed_plate_connector_capacity(int type, double dc, double d, double he, double t1, double t2, double rho_k,
-                                        FastenerResult* r)
+                                        FastenerResult* r, double end_distance)
 {
     const double t1_req = std::max(3.0 * he, 24.0), t2_req = std::max(5.0 * he, 24.0);
     const double k1 = (t1 >= t1_req && t2 >= t2_req) ? 1.0 : std::min({1.0, t1 / t1_req, t2 / t2_req});
@@ -102,14 +115,14 @@ double toothed_plate_connector_capacity(int type, double dc, double d, double he
         raise(&r->t1_req, t1_req);
         raise(&r->t2_req, t2_req);
     }
-    return toothed_capacity(type, dc, d, rho_k, k1, r);
+    return toothed_capacity(type, dc, d, rho_k, k1, end_distance, r);
 }
 
 double toothed_plate_connector_capacity_steel(int type, double dc, double d, double he, double t2, double rho_k,
-                                              FastenerResult* r)
+                                              FastenerResult* r, double end_distance)
 {
     const double t2_req = std::max(5.0 * he, 24.0);
     const double k1 = std::min(1.0, t2 / t2_req);
     if (r && t2_req < r->t2_req) r->t2_req = t2_req;
-    return toothed_capacity(type, dc, d, rho_k, k1, r);
+    return toothed_capacity(type, dc, d, rho_k, k1, end_distance, r);
 }

@@ -2,6 +2,7 @@
 // metal-plate member and the load angle a ring connector is designed with.
 #include "annex_fixture.h"
 #include "fasteners/connection_design.h"
+#include "fasteners/fastener_tables.h"
 
 #include <gtest/gtest.h>
 
@@ -65,4 +66,73 @@ TEST(ConnectionMain, EdgeFactorOnPinFastenersOnly)
     FastenerResult dowel;
     ASSERT_EQ(connection_design_main(c, &dowel), 0);
     EXPECT_NEAR(dowel.f_v_k, 7441.03, 0.01);
+}
+
+TEST(ConnectionMain, MetalPlateMemberTakesTheTimberKmod)
+{
+    CurrentAnnex annex(1);
+    // Dowel 12 through a 12 mm steel plate (thick) into C24 80, simplified method, f_u 360:
+    // M_y = 0.3 * 360 * 12^2.6 = 69070.9; f_h = 0.082 * 0.88 * 350 = 25.256;
+    // t_req = 4.6 sqrt(69070.9 / (12 * 25.256)) = 69.44 < 80: eta = 1;
+    // R = sqrt(2) sqrt(2 * 69070.9 * 25.256 * 12) = 9150.62; the plate takes k_mod 0.8 of the timber:
+    // design 9150.62 * sqrt(0.8 * 0.8) / 1.1 = 6654.99 (a plate without k_mod would give 0)
+    const struct { int plate_member; } cases[] = {{1}, {2}};
+    for (const auto& k : cases) {
+        ConnectionDescription c = joint(29, 12, 12, 80);
+        c.f_u = 360;
+        c.method = 0;
+        if (k.plate_member == 1) {
+            c.material_1 = 12; c.grade_1 = 0;
+        } else {
+            c.t1 = 80; c.t2 = 12;
+            c.material_2 = 12; c.grade_2 = 0;
+        }
+        FastenerResult r;
+        ASSERT_EQ(connection_design_main(c, &r), 0) << k.plate_member;
+        EXPECT_DOUBLE_EQ(r.kmod_1, 0.8) << k.plate_member;
+        EXPECT_DOUBLE_EQ(r.kmod_2, 0.8) << k.plate_member;
+        EXPECT_NEAR(r.f_v_k, 9150.62, 0.01) << k.plate_member;
+        EXPECT_NEAR(r.f_v_d, 6654.99, 0.01) << k.plate_member;
+    }
+}
+
+namespace {
+struct RingRow {
+    ConnectorTable saved;
+    RingRow()
+    {
+        saved = connector_table_ringduebel_a1;
+        std::memset(&connector_table_ringduebel_a1, 0, sizeof connector_table_ringduebel_a1);
+        connector_table_ringduebel_a1.row_count = 1;
+        connector_table_ringduebel_a1.rows[0].dc = 65;
+        connector_table_ringduebel_a1.rows[0].he = 15;
+    }
+    ~RingRow() { connector_table_ringduebel_a1 = saved; }
+};
+} // namespace
+
+TEST(ConnectionMain, RingConnectorTakesTheAngleOfTheWeakerMember)
+{
+    CurrentAnnex annex(1);
+    RingRow row;
+    // Ring connector 65 / he 15 with bolt 12 between C24 45 and C30 75: the smaller rho_k 350 gives k3 = 1;
+    // the angle whose k_alpha is smaller governs: 90 degrees, k_alpha = 1 / (1.3 + 0.065) = 1 / 1.365.
+    // No end distance: k2 = 0.75: min(0.75 * 35 * 65^1.5, 31.5 * 65 * 15) / 1.365 = 13756.23 / 1.365 = 10077.82
+    // design: 10077.82 * sqrt(0.8 * 0.8) / 1.3 (gamma_M of member 1) = 6201.74
+    // End distance 130 = 2 dc given: k2 = 1: 18341.64 / 1.365 = 13437.10
+    const struct { double angle1, angle2, end, f_k; } cases[] = {
+        {0, 90, 0, 10077.82}, {90, 0, 0, 10077.82}, {0, 90, 130, 13437.10}};
+    for (const auto& k : cases) {
+        ConnectionDescription c = joint(25, 65, 45, 75);
+        c.grade_2 = 7;   // C30, rho_k 380
+        c.bolt_d = 12;
+        c.f_u = 400;
+        c.load_angle_1 = k.angle1;
+        c.load_angle_2 = k.angle2;
+        c.end_distance = k.end;
+        FastenerResult r;
+        ASSERT_EQ(connection_design_main(c, &r), 0) << k.angle1;
+        EXPECT_NEAR(r.f_conn_k, k.f_k, 0.01) << k.angle1 << " " << k.end;
+        EXPECT_NEAR(r.f_conn_d, k.f_k * 0.8 / 1.3, 0.01) << k.angle1;
+    }
 }

@@ -42,12 +42,20 @@ TEST(ConnectorCapacity, RingConnector)
 {
     CurrentAnnex annex(1);
     FastenerResult r{};
-    // t1,req = max(45, 24) = 45, t2,req = 75: k1 = 1; k3 = 1;
-    // F = min(35 * 65^1.5, 31.5 * 65 * 15) = min(35 * 524.05, 30712.5) = 18341.6
+    // t1,req = max(45, 24) = 45, t2,req = 75: k1 = 1; k3 = 1; no end distance given: the minimum
+    // a3,t = 1.5 * 65 = 97.5 gives k2 = 97.5 / 130 = 0.75 on the connector's own resistance:
+    // F = min(0.75 * 35 * 65^1.5, 31.5 * 65 * 15) = min(0.75 * 18341.64, 30712.5) = 13756.23
     const double f0 = ring_connector_capacity(65, 15, 0, 45, 75, 350, &r);
-    EXPECT_NEAR(f0, 18341.6, 0.1);
+    EXPECT_NEAR(f0, 13756.23, 0.01);
     EXPECT_DOUBLE_EQ(r.k1, 1.0);
+    EXPECT_DOUBLE_EQ(r.k2, 0.75);
+    EXPECT_DOUBLE_EQ(r.a3t_used, 97.5);
     EXPECT_DOUBLE_EQ(r.t2_req, 75.0);
+    // given end distances: 117 -> k2 = 117 / 130 = 0.9: 16507.47; 130 and more -> k2 = 1: 18341.64
+    EXPECT_NEAR(ring_connector_capacity(65, 15, 0, 45, 75, 350, &r, 117), 16507.47, 0.01);
+    EXPECT_NEAR(ring_connector_capacity(65, 15, 0, 45, 75, 350, &r, 200), 18341.64, 0.01);
+    // k2 does not touch the embedding term: he 5 gives 31.5 * 65 * 5 = 10237.5 below 13756.23
+    EXPECT_NEAR(ring_connector_capacity(65, 5, 0, 45, 75, 350, &r), 10237.5, 1e-9);
     // 90 degrees: k_alpha = 1 / (1.3 + 0.065) = 1 / 1.365
     EXPECT_NEAR(ring_connector_capacity(65, 15, 90, 45, 75, 350, &r), f0 / 1.365, 1e-6);
     // rho 700: k3 = min(2, 1.75)
@@ -56,6 +64,9 @@ TEST(ConnectorCapacity, RingConnector)
     ring_connector_capacity(50, 4, 0, 45, 75, 350, &r);
     EXPECT_DOUBLE_EQ(r.t2_req, 75.0);
     EXPECT_DOUBLE_EQ(r.t1_req, 45.0);
+    // DIN 1052 rules (no set): no end-distance factor
+    CurrentAnnex none(-1);
+    EXPECT_NEAR(ring_connector_capacity(65, 15, 0, 45, 75, 350, &r), 18341.64, 0.01);
 }
 
 TEST(ConnectorCapacity, ShearPlateConnectorRequiresFullTimberThickness)
@@ -80,18 +91,40 @@ TEST(ConnectorCapacity, ToothedPlates)
     FastenerResult r{};
     {
         CurrentAnnex annex(1);
-        // C10 (28): 25 k1 k3 dc^1.5 = 25 * 1000 = 25000 for dc 100; rho 700: k3 = 1.5
-        EXPECT_NEAR(toothed_plate_connector_capacity(28, 100, 12, 15, 50, 80, 700, &r), 1.5 * 25000, 1e-6);
-        // a3,t = max(84, 80, 150) = 150; k2 = min(1, 150 / 200) = 0.75
-        EXPECT_DOUBLE_EQ(r.a3t_used, 150.0);
-        EXPECT_DOUBLE_EQ(r.k2, 0.75);
+        // F = k1 k2 k3 25 dc^1.5 (C10, C11) or 18 dc^1.5 (C1, C5, C2); k2 = min(1, a3,t / (2 dc)) for C10, C11
+        // and min(1, a3,t / (1.5 dc)) for the others, at the minimum a3,t when no end distance is given.
+        const struct { int type; double dc, d, t1, rho, end; double a3t_min, k2, F; } cases[] = {
+            // C10 95, bolt 16, rho 450: a3,t = max(112, 80, 142.5) = 142.5; k2 = 142.5 / 190 = 0.75;
+            // k3 = 450 / 350 = 1.285714; 25 * 95^1.5 = 23148.64: 0.75 * 1.285714 * 23148.64 = 22321.90
+            {28, 95, 16, 50, 450, 0, 142.5, 0.75, 22321.90},
+            // the same at a3,t = 171 given: k2 = 0.9: 26786.28; at 190: k2 = 1: 29762.53
+            {28, 95, 16, 50, 450, 171, 142.5, 0.9, 26786.28},
+            {33, 95, 16, 50, 450, 190, 142.5, 1.0, 29762.53},
+            // C10 100, bolt 12, rho 700: k3 = 1.5, a3,t = max(84, 80, 150) = 150, k2 = 0.75: 0.75 * 1.5 * 25000
+            {28, 100, 12, 50, 700, 0, 150, 0.75, 28125.0},
+            // C1 100, bolt 12: a3,t = max(84, 80, 110) = 110, k2 = 110 / 150; t1 22.5: k1 = 22.5 / 45 = 0.5;
+            // 0.5 * 0.733333 * 18000 = 6600
+            {26, 100, 12, 22.5, 350, 0, 110, 110.0 / 150, 6600.0},
+            // C2 62, bolt 12: a3,t = max(84, 80, 68.2) = 84, k2 = 84 / 93 = 0.903226; 18 * 62^1.5 = 8787.393:
+            // 7936.999
+            {32, 62, 12, 50, 350, 0, 84, 84.0 / 93, 7936.999},
+            // a given end distance above 1.5 dc leaves k2 = 1: 8787.393
+            {27, 62, 12, 50, 350, 100, 84, 1.0, 8787.393},
+        };
+        for (const auto& k : cases) {
+            EXPECT_NEAR(toothed_plate_connector_capacity(k.type, k.dc, k.d, 15, k.t1, 80, k.rho, &r, k.end), k.F, 0.01)
+                << k.type << " " << k.end;
+            EXPECT_DOUBLE_EQ(r.a3t_used, k.a3t_min) << k.type;
+            EXPECT_NEAR(r.k2, k.k2, 1e-12) << k.type;
+        }
+        // through a steel plate the same factor applies: k1 = 1 (t2 80 >= 75)
+        EXPECT_NEAR(toothed_plate_connector_capacity_steel(28, 95, 16, 15, 80, 450, &r), 22321.90, 0.01);
         EXPECT_DOUBLE_EQ(toothed_plate_connector_capacity(29, 100, 12, 15, 50, 80, 350, &r), 0.0);
-        // C1 (26): 18 * 1000; t1 = 22.5: k1 = min(1, 22.5 / 45, 80 / 75) = 0.5
-        EXPECT_NEAR(toothed_plate_connector_capacity(26, 100, 12, 15, 22.5, 80, 350, &r), 9000.0, 1e-9);
     }
     CurrentAnnex none(-1);
     EXPECT_NEAR(toothed_plate_connector_capacity(28, 100, 12, 15, 50, 80, 700, &r), 2.0 * 25000, 1e-6);
     EXPECT_DOUBLE_EQ(r.a3t_used, 0.0);
+    EXPECT_DOUBLE_EQ(r.k2, 1.0);
     FastenerResult s{};
     toothed_plate_connector_capacity_steel(28, 100, 12, 15, 80, 350, &s);
     EXPECT_DOUBLE_EQ(s.t2_req, 0.0);
