@@ -153,7 +153,7 @@ int edit_field_chain(int area, Scrollable_View_Area* s, SvaItem* first)
     }
     redraw_if_active(area, s);
     for (SvaItem* it = first->next; it && code != 0; it = it->next) {
-        if (!is_field(it->type) || !it->active || *it->active == 0) continue;
+        if (!is_field(it->type) || !item_active(it)) continue;
         p = pane_of(s);
         int sx = p.sx, sy = p.sy;
         sva_field_scroll_target(it->x1, it->y1, chain_width(it), p.x1, p.y1, p.x2, p.y2, &sx, &sy);
@@ -270,7 +270,7 @@ int short_key(Scrollable_View_Area* s, int key)
         return 1;
     }
     InputEvent e{INPUT_KEY, M_XPOS, M_YPOS, key, 0};
-    input_post(e);
+    input_unget(e);
     return 0;
 }
 

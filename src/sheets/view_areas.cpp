@@ -164,12 +164,12 @@ void fresh_slot(Scrollable_View_Area* s)
 void attach_sheet_area(int area, Scrollable_View_Area* s, int x1, int y1, int x2, int y2, int hslider,
                        int vslider)
 {
-    if (vslider) x2 -= SVA_SLIDER_WIDTH;
-    if (hslider) y2 -= SVA_SLIDER_WIDTH;
     s->x1 = x1;
     s->y1 = y1;
-    s->x2 = x2;
-    s->y2 = y2;
+    s->x2 = vslider ? x2 - SVA_SLIDER_WIDTH : x2;
+    s->y2 = hslider ? y2 - SVA_SLIDER_WIDTH : y2;
+    // The sheet places the sliders inside the rectangle it is given: in the 17 pixels the slot
+    // leaves free beside and below the pane.
     s->handle = Add_Scrollable_Area_to_PS(x1, y1, x2, y2, 1, 0, 10, 10, sva_draw_callback, s, 1);
     if (s->handle < 0) s->handle = SVA_HANDLE_RESERVED + 1 + area;   // keeps the slot in use
     s->vslider = 0;
@@ -356,7 +356,8 @@ void sva_reshape(int area, int x1, int y1, int x2, int y2)
     if (!s || s->handle == SVA_HANDLE_RESERVED) return;
     int dx = 0, dy = 0;
     Inquire_Prop_Sheet_Displacement(&dx, &dy);
-    Reshape_Scrollable_Area_PS(s->handle, x1, y1, x2, y2, 5, 10, 5, 10);
+    Reshape_Scrollable_Area_PS(s->handle, x1, y1, x2 + (s->vslider ? SVA_SLIDER_WIDTH : 0),
+                               y2 + (s->hslider ? SVA_SLIDER_WIDTH : 0), 5, 10, 5, 10);
     s->x1 = x1 - dx;
     s->y1 = y1 - dy;
     s->x2 = x2 - dx;
