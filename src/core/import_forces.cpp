@@ -8,6 +8,7 @@
 #include "platform/env/vyk_process.h"
 #include "platform/os/calllog.h"
 #include "platform/os/paths.h"
+#include "platform/os/c_numeric.h"
 
 #include <QMessageBox>
 #include <cstdlib>
@@ -61,6 +62,7 @@ void free_row(ImportedCutRow& r)
 
 bool read_row(FILE* f, int n_values, ImportedCutRow& row)
 {
+    const CNumericScope c_numbers;
     row.values = static_cast<float*>(std::calloc(size_t(n_values), sizeof(float)));
     if (!row.values) return false;
     for (int k = 0; k < n_values; ++k)
@@ -109,6 +111,7 @@ void clear_imported_forces(void)
 
 int read_beam_cut_results(FILE* f, int n)
 {
+    const CNumericScope c_numbers;
     free_imported_forces();
     for (VYKExportObject*& h : imported_forces.headers) {
         vyk_export_object_free(h);

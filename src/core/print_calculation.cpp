@@ -21,6 +21,7 @@
 #include "platform/env/qt_message_box.h"
 #include "platform/layout/oli_layout.h"
 #include "platform/viewer/oli_viewer.h"
+#include "platform/os/c_numeric.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -110,6 +111,7 @@ void print_position(TAVO52_DATA& d, bool to_printer)
         qt_message_box(QMessageBox::Information, QStringLiteral("Info"),
                        QString::fromUtf8(u8"Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig!"));
     }
+    const CNumericScope c_numbers;
     const int r = d.cal_nachweise();
     FILE* file = std::fopen(oli_path.c_str(), "w");
     if (!file) {
@@ -137,6 +139,7 @@ void TAVO52_DATA::Print_OliPrint() { print_position(*this, true); }
 // *err_vm receives 1 when the list could not be opened or not be written in full, else 0.
 int TAVO52_DATA::cal_Print(int* err_vm)
 {
+    const CNumericScope c_numbers;
     int e = 0;
     if (err_vm) *err_vm = 0;
     const int r = cal_nachweise();
@@ -153,6 +156,7 @@ int TAVO52_DATA::cal_Print(int* err_vm)
 
 void TAVO52_DATA::print_input_section(FILE* file)
 {
+    const CNumericScope c_numbers;
     grf_set_colour_mode(1);
     OLI_setFlags(file, 896);
     OLI_setLayout(file, 4115);

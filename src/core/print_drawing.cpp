@@ -12,6 +12,7 @@
 #include "output/grf_shapes.h"
 #include "output/grf_state.h"
 #include "platform/layout/oli_layout.h"
+#include "platform/os/c_numeric.h"
 
 #include <cmath>
 
@@ -67,6 +68,7 @@ std::string view_plot_path(const std::string& list_path, const std::string& id)
 
 void TAVO52_DATA::print_view_drawing(FILE* file)
 {
+    const CNumericScope c_numbers;
     const bool plates = verstaerkt && verst_typ == 0;
     const bool bars = verstaerkt && (verst_typ == 1 || verst_typ == 2);
     double K = 3.0 * a;

@@ -12,6 +12,7 @@
 #include "helpers/text_tools.h"
 #include "output/grf_state.h"
 #include "output/oli_paragraph.h"
+#include "platform/os/c_numeric.h"
 
 #include <cmath>
 #include <cstdio>
@@ -88,6 +89,7 @@ std::string judged(double eta)
 
 void print_closing_line(FILE* file, double eta)
 {
+    const CNumericScope c_numbers;
     if (!std::isfinite(eta))
         print_text(file, u8"u╬\\max╬r nicht nachweisbar ê %s", print_not_ok_text());
     else
@@ -96,6 +98,7 @@ void print_closing_line(FILE* file, double eta)
 
 void print_summary(FILE* file, double eta_max)
 {
+    const CNumericScope c_numbers;
     print_heading(file, 1, "Zusammenfassung");
     if (!std::isfinite(eta_max))
         print_text(file, u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b nicht nachweisbar ê %s",
@@ -165,6 +168,7 @@ void plate_table(FILE* file, const QVector<OpeningCheckRow>& rows, bool left)
 
 int TAVO52_DATA::print_tension_perp_section(FILE* file)
 {
+    const CNumericScope c_numbers;
     grf_set_colour_mode(1);
     print_heading(file, 2, "Querzugspannung am Durchbruch");
     if (verstaerkt && verst_typ == 0) {
@@ -227,6 +231,7 @@ int TAVO52_DATA::print_tension_perp_section(FILE* file)
 
 int TAVO52_DATA::print_plate_reinforcement_table(FILE* file)
 {
+    const CNumericScope c_numbers;
     print_text(file, u8"f╬\\k2,k╬r = %.2lf N/mm╬/2╬r (Tabelle NA.12)", fk2k);
     plate_table(file, zeilen_durchbruch, true);
     plate_table(file, zeilen_durchbruch, false);
@@ -236,6 +241,7 @@ int TAVO52_DATA::print_plate_reinforcement_table(FILE* file)
 
 int TAVO52_DATA::print_bending_section(FILE* file)
 {
+    const CNumericScope c_numbers;
     grf_set_colour_mode(1);
     print_heading(file, 2, "Biegung am Durchbruchquerschnitt");
     print_text(file,
@@ -284,6 +290,7 @@ int TAVO52_DATA::print_bending_section(FILE* file)
 
 int TAVO52_DATA::print_shear_section(FILE* file)
 {
+    const CNumericScope c_numbers;
     grf_set_colour_mode(1);
     const bool circular = typ_durchbruch == 1;
     print_heading(file, 2, "Schub am reduzierten Querschnitt%s", circular ? " in Kreismitte" : "");
@@ -342,6 +349,7 @@ int TAVO52_DATA::print_shear_section(FILE* file)
 
 int TAVO52_DATA::print_error_messages(FILE* file, int word, int code)
 {
+    const CNumericScope c_numbers;
     print_heading(file, 1, "Fehlermeldungen");
     if (bit_is_set(word, 0)) print_text(file, "Keine Lasten definiert!");
     if (bit_is_set(word, 1)) print_text(file, "Keine Beplankung definiert!");

@@ -2,6 +2,7 @@
 
 #include "environment/text_block.h"
 #include "environment/vyk_startup.h"
+#include "platform/os/c_numeric.h"
 
 #include <cctype>
 #include <charconv>
@@ -54,6 +55,7 @@ bool read_double(FILE* stream, double* value)
 
 bool write_double(FILE* stream, double v)
 {
+    const CNumericScope c_numbers;
     char text[64];
     std::snprintf(text, sizeof text, " %.6e", v);
     for (char* p = text; *p; ++p)
@@ -209,6 +211,7 @@ int param_list_zero(ParamList* list)
 
 int param_list_read(FILE* stream, int ints, int doubles, int strings, ParamList* list, int flags)
 {
+    const CNumericScope c_numbers;
     if (!list) return 0;
     param_list_init(list);
     if (!stream) return 0;
@@ -259,6 +262,7 @@ int param_list_read(FILE* stream, int ints, int doubles, int strings, ParamList*
 
 int param_list_write(FILE* stream, const ParamList* list)
 {
+    const CNumericScope c_numbers;
     if (!stream || !list) return 0;
     int ni = list->ints ? list->int_count : 0;
     int nd = list->doubles ? list->double_count : 0;

@@ -2,6 +2,7 @@
 
 #include "fasteners/fastener_tables.h"
 #include "national_annex/nad_ec5_block.h"
+#include "platform/os/c_numeric.h"
 
 #include <cmath>
 #include <cstdio>
@@ -71,6 +72,7 @@ ChoiceEntry lists[2][50];
 
 ChoiceEntry* fill_list(int which, int type, int value, int* count_out)
 {
+    const CNumericScope c_numbers;
     ChoiceEntry* list = lists[which];
     for (int i = 0; i < 50; ++i) list[i].text = list_texts[which][i];
     const int count = fastener_table_row_count(type);

@@ -3,6 +3,7 @@
 #include "helpers/text_tools.h"
 #include "platform/env/vyk_env.h"
 #include "platform/os/paths.h"
+#include "platform/os/c_numeric.h"
 
 #include <cerrno>
 #include <cmath>
@@ -143,6 +144,7 @@ bool leading_int(const std::string& line, int* out)
 // The longest number at the start of a word; false when the word does not begin with one.
 bool word_number(const char* word, double* out)
 {
+    const CNumericScope c_numbers;
     char* end = nullptr;
     double v = std::strtod(word, &end);
     if (end == word || !std::isfinite(v)) return false;

@@ -1,6 +1,7 @@
 #include "helpers/rounding.h"
 
 #include "helpers/mem_counted.h"
+#include "platform/os/c_numeric.h"
 
 #include <cmath>
 #include <cstdio>
@@ -38,6 +39,7 @@ bool coincide(double a, double b, int decimals)
 
 long double round_to_decimals(double x, int n)
 {
+    const CNumericScope c_numbers;
     if (n < 0) n = 0;   // negative decimals would read before the powers table
     if (n <= 13) {
         long double p = kPowersOfTen[n];

@@ -3,6 +3,7 @@
 #include "helpers/mem_counted.h"
 #include "helpers/messages.h"
 #include "helpers/rounding.h"
+#include "platform/os/c_numeric.h"
 
 #include <algorithm>
 #include <cstring>
@@ -69,6 +70,7 @@ int read_text_field(char* destination)
 
 int read_present_field(void* destination, char type)
 {
+    const CNumericScope c_numbers;
     dfile_skip_comments();
     if (!g_read) return 1;
     switch (type) {
@@ -120,6 +122,7 @@ void dfile_skip_comments()
 
 int dfile_read_data_version(FILE* stream, double program_version)
 {
+    const CNumericScope c_numbers;
     g_read = stream;
     g_depth = 0;
     g_versions[0] = 0.0;
@@ -137,6 +140,7 @@ int dfile_read_data_version(FILE* stream, double program_version)
 
 int dfile_read_struct_version(double program_version)
 {
+    const CNumericScope c_numbers;
     if (g_depth >= DFILE_MAX_NESTING) return 1;
     dfile_skip_comments();
     double v;
@@ -265,6 +269,7 @@ FILE* dfile_write_file() { return g_write; }
 
 int dfile_write_data_version(FILE* stream, double version)
 {
+    const CNumericScope c_numbers;
     g_write = stream;
     if (!g_write) return 1;
     return std::fprintf(g_write, " %lf  # Datenversionsnummer\n", version) < 0 ? 1 : 0;
@@ -272,6 +277,7 @@ int dfile_write_data_version(FILE* stream, double version)
 
 int dfile_write_struct_version(double version)
 {
+    const CNumericScope c_numbers;
     if (!g_write) return 1;
     return std::fprintf(g_write, " %lf # Strukturversionsnummer\n", version) < 0 ? 1 : 0;
 }
@@ -280,6 +286,7 @@ void dfile_end_struct_write() {}
 
 int dfile_write_field(const void* source, char type)
 {
+    const CNumericScope c_numbers;
     if (!g_write) return 1;
     int r;
     switch (type) {

@@ -7,6 +7,7 @@
 #include "materials/clt_values.h"
 #include "materials/material_names.h"
 #include "materials/timber_strengths.h"
+#include "platform/os/c_numeric.h"
 
 namespace {
 
@@ -131,6 +132,7 @@ void copy_text(char* dst, const char* src)
 // Parses "23.3x 31.2y:13 ..." into the layers; returns the layer count.
 int parse_layers(const char* text, CltLayer* layers)
 {
+    const CNumericScope c_numbers;
     int n = 0;
     const char* p = text;
     while (*p && n < CLT_MAX_LAYERS) {
@@ -394,6 +396,7 @@ int clt_same_material(const CltLayup* layup)
 
 const char* clt_layup_label(const CltLayup* layup, int key_direction, int with_material)
 {
+    const CNumericScope c_numbers;
     static char buffer[2048];
     if (!layup) {
         copy_text(buffer, kNoType);
@@ -433,6 +436,7 @@ const char* clt_layup_label(const CltLayup* layup, int key_direction, int with_m
 
 const char* clt_layer_text(const CltLayup* layup, int key_direction, int layer_index)
 {
+    const CNumericScope c_numbers;
     static char buffer[512];
     if (!layup || layer_index < 0 || layer_index >= clt_valid_layer_count(layup)) {
         copy_text(buffer, kNoType);

@@ -7,6 +7,7 @@
 #include "helpers/rounding.h"
 #include "output/oli_table.h"
 #include "output/oli_writer.h"
+#include "platform/os/c_numeric.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ void block_end(FILE* f)
 
 void factor_line(FILE* f, double gamma_c, double gamma_s)
 {
+    const CNumericScope c_numbers;
     std::fprintf(f,
                  " Materialsicherheitsbeiwerte %s\xCE\\c\xCEr = %.2f, %s\xCE\\s\xCEr = %.2f\n",
                  kGamma, gamma_c, kGamma, gamma_s);
@@ -37,6 +39,7 @@ void factor_line(FILE* f, double gamma_c, double gamma_s)
 // The concrete line of the summaries, with the density of lightweight concrete.
 void concrete_line(FILE* f, const ConcreteGradeRecord* c)
 {
+    const CNumericScope c_numbers;
     std::fprintf(f, " Betonfestigkeitsklasse \xCE" "b%s\xCEr", c->name);
     if (c->lightweight)
         std::fprintf(f, " mit %s\xCE\\c\xCEr = %.f kg/m\xCE/3\xCEr\n", kRho, c->density);
@@ -64,6 +67,7 @@ void rebar_lines(FILE* f, bool same, const char* bending, const char* shear)
 
 void concrete_grade_output(FILE* f, const ConcreteGradeRecord* c)
 {
+    const CNumericScope c_numbers;
     if (!f || !c)
         return;
     block_start(f, 0, 1, 7);
@@ -89,6 +93,7 @@ void concrete_grade_output(FILE* f, const ConcreteGradeRecord* c)
 
 void rebar_grade_output(FILE* f, const RebarGradeRecord* s, int kind)
 {
+    const CNumericScope c_numbers;
     if (!f || !s)
         return;
     block_start(f, 0, 1, 4);
@@ -109,6 +114,7 @@ void rebar_grade_output(FILE* f, const RebarGradeRecord* s, int kind)
 void concrete_rebar_output(FILE* f, const ConcreteGradeRecord* c, const RebarGradeRecord* s,
                            double gamma_c, double gamma_s)
 {
+    const CNumericScope c_numbers;
     if (!f || !c || !s)
         return;
     const int slot = oli_store_position(f);
@@ -127,6 +133,7 @@ void concrete_rebar_output(FILE* f, const ConcreteGradeRecord* c, const RebarGra
 void concrete_material_summary(FILE* f, const ConcreteGradeRecord* c, const RebarGradeRecord* s,
                                double gamma_c, double gamma_s)
 {
+    const CNumericScope c_numbers;
     if (!f || !c || !s)
         return;
     block_start(f, 0, 3, 0);
@@ -139,6 +146,7 @@ void concrete_material_summary(FILE* f, const ConcreteGradeRecord* c, const Reba
 void concrete_material_set_output(FILE* f, const ConcreteMaterialSet* set, int edition,
                                   const char* title)
 {
+    const CNumericScope c_numbers;
     if (!f || !set)
         return;
     if (title && *title) {
@@ -178,6 +186,7 @@ void concrete_material_set_output(FILE* f, const ConcreteMaterialSet* set, int e
 void concrete_safety_factor_sheet(FILE* f, int level, const ConcreteSafetyFactors* factors,
                                   int mode, int second, const int* selection)
 {
+    const CNumericScope c_numbers;
     if (!f || !factors)
         return;
     oli_heading(f, level, "%s", "Materialsicherheitsbeiwerte");

@@ -1,4 +1,5 @@
 #include "materials/ijoist_catalogue.h"
+#include "platform/os/c_numeric.h"
 
 #include <cmath>
 #include <cstdio>
@@ -71,6 +72,7 @@ IJoistSize joist_sizes[18];
 
 void build(IJoistSeries& s, const HeaderData& d, IJoistSize* rows, int unit_factor)
 {
+    const CNumericScope c_numbers;
     std::memset(&s, 0, sizeof s);
     s.unit_factor = unit_factor;
     std::snprintf(s.name, sizeof s.name, "%s", d.name);

@@ -8,6 +8,7 @@
 #include "materials/ijoist_catalogue.h"
 #include "materials/steel_grades.h"
 #include "materials/timber_grades.h"
+#include "platform/os/c_numeric.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -444,6 +445,7 @@ MaterialListEntry3* board_class_list(int* width_out, int* count_out, int colour)
 
 MaterialListEntry* fastener_length_list(int fastener_kind, int row, int colour, int* count_out)
 {
+    const CNumericScope c_numbers;
     material_lists_init();
     int n = 0;
     const FastenerTable* t = table_of_kind(fastener_kind);

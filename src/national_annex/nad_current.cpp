@@ -3,6 +3,7 @@
 #include "national_annex/nad_list.h"
 #include "national_annex/nad_registry.h"
 #include "national_annex/nad_set_files.h"
+#include "platform/os/c_numeric.h"
 
 #include <cstdlib>
 #include <string>
@@ -84,6 +85,7 @@ void write_current(FILE* f, const void*) { nad_write_set(f, &nad_current_set); }
 
 int nad_export_active_set(const char* path)
 {
+    const CNumericScope c_numbers;
     if (!path) return 0;
     nad_ensure_active();
     std::string target = std::string(path) + "_EC2.NAD";

@@ -2,6 +2,7 @@
 
 #include "national_annex/nad_numio.h"
 #include "national_annex/nad_switches.h"
+#include "platform/os/c_numeric.h"
 
 #include <cmath>
 #include <cstring>
@@ -74,6 +75,7 @@ void nad_ec0_set_defaults(NadEc0Block* b)
 
 void nad_ec0_write(FILE* file, const NadEc0Block* b)
 {
+    const CNumericScope c_numbers;
     if (!file || !b) return;
     nadio::Writer w(file);
     for (int s = 0; s < 4; ++s)
@@ -92,6 +94,7 @@ void nad_ec0_write(FILE* file, const NadEc0Block* b)
 
 void nad_ec0_read(FILE* file, NadEc0Block* b, int at_block)
 {
+    const CNumericScope c_numbers;
     if (!file || !b) return;
     int section_version = 1;
     if (!at_block && nad_find_section(file, " Lastfaktoren", "#NAD", &section_version) != 1) {

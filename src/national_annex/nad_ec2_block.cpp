@@ -2,6 +2,7 @@
 
 #include "national_annex/nad_numio.h"
 #include "national_annex/nad_switches.h"
+#include "platform/os/c_numeric.h"
 
 #include <cmath>
 #include <cstddef>
@@ -230,6 +231,7 @@ void nad_ec2_set_alt_defaults(int norm, NadEc2Block* b)
 
 void nad_ec2_write(FILE* file, const NadEc2Block* b)
 {
+    const CNumericScope c_numbers;
     if (!file || !b) return;
     nadio::Writer w(file);
     w(" %d %d", b->k2_mode, b->k4_mode);
@@ -313,6 +315,7 @@ struct Reader {
 
 void nad_ec2_read(FILE* file, NadEc2Block* b)
 {
+    const CNumericScope c_numbers;
     if (!file || !b) return;
     nad_ec2_set_defaults(b);
     b->version = 0;

@@ -2,6 +2,7 @@
 
 #include "national_annex/nad_numio.h"
 #include "national_annex/nad_switches.h"
+#include "platform/os/c_numeric.h"
 
 #include <cmath>
 
@@ -83,6 +84,7 @@ NadEc3Block* nad_ec3_set_country(NadEc3Block* b, int country)
 
 void nad_ec3_1_write(FILE* file, const NadEc31Block* s)
 {
+    const CNumericScope c_numbers;
     if (!file || !s) return;
     nadio::Writer w(file);
     w(" %d", 4);
@@ -97,6 +99,7 @@ void nad_ec3_1_write(FILE* file, const NadEc31Block* s)
 
 void nad_ec3_8_write(FILE* file, const NadEc38Block* s)
 {
+    const CNumericScope c_numbers;
     if (!file || !s) return;
     nadio::Writer w(file);
     w(" %d", 4);
@@ -112,6 +115,7 @@ void nad_ec3_8_write(FILE* file, const NadEc38Block* s)
 
 void nad_ec3_write(FILE* file, const NadEc3Block* b)
 {
+    const CNumericScope c_numbers;
     if (!file || !b) return;
     fputs(" EC3-1 Parameter\n", file);
     nad_ec3_1_write(file, &b->ec3_1);
@@ -162,6 +166,7 @@ bool read_ec3_8(FILE* f, NadEc38Block* s)
 
 int nad_ec3_1_read(FILE* file, NadEc31Block* s)
 {
+    const CNumericScope c_numbers;
     if (!s) return 1;
     nad_ec3_1_set_defaults(s);
     s->version = 0;
@@ -175,6 +180,7 @@ int nad_ec3_1_read(FILE* file, NadEc31Block* s)
 
 int nad_ec3_8_read(FILE* file, NadEc38Block* s)
 {
+    const CNumericScope c_numbers;
     if (!s) return 1;
     nad_ec3_8_set_defaults(s);
     s->version = 0;
@@ -188,6 +194,7 @@ int nad_ec3_8_read(FILE* file, NadEc38Block* s)
 
 int nad_ec3_read(FILE* file, NadEc3Block* b, int at_block)
 {
+    const CNumericScope c_numbers;
     if (!file || !b) return 1;
     b->country = 0;
     nad_ec3_1_set_defaults(&b->ec3_1);

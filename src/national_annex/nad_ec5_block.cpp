@@ -2,6 +2,7 @@
 
 #include "national_annex/nad_numio.h"
 #include "national_annex/nad_switches.h"
+#include "platform/os/c_numeric.h"
 
 #include <cstring>
 
@@ -60,6 +61,7 @@ NadEc5Block* nad_ec5_set_defaults(NadEc5Block* b)
 
 void nad_ec5_write(FILE* file, const NadEc5Block* b)
 {
+    const CNumericScope c_numbers;
     if (!file || !b) return;
     nadio::Writer w(file);
     w(" %d\n", 17);
@@ -150,6 +152,7 @@ bool read_fields(FILE* f, NadEc5Block* b, int v)
 
 void nad_ec5_read(FILE* file, NadEc5Block* b, int at_block)
 {
+    const CNumericScope c_numbers;
     if (!b) return;
     b->version = 0;
     if (!file) return;

@@ -1,6 +1,7 @@
 #include "national_annex/nad_ec6_ec9_blocks.h"
 
 #include "national_annex/nad_numio.h"
+#include "platform/os/c_numeric.h"
 
 #include <cmath>
 
@@ -68,6 +69,7 @@ NadEc9Block* nad_ec9_set_country(NadEc9Block* b, int country)
 
 void nad_ec6_write(FILE* file, const NadEc6Block* b)
 {
+    const CNumericScope c_numbers;
     if (!file || !b) return;
     nadio::Writer w(file);
     w(" %d\n", 1);
@@ -80,6 +82,7 @@ void nad_ec6_write(FILE* file, const NadEc6Block* b)
 
 void nad_ec9_write(FILE* file, const NadEc9Block* b)
 {
+    const CNumericScope c_numbers;
     if (!file || !b) return;
     nadio::Writer w(file);
     w(" %d\n", 3);
@@ -93,6 +96,7 @@ void nad_ec9_write(FILE* file, const NadEc9Block* b)
 
 void nad_ec6_read(FILE* file, NadEc6Block* b)
 {
+    const CNumericScope c_numbers;
     if (!file || !b) return;
     // A cut-off block keeps the standard factors rather than zeros.
     nad_ec6_set_defaults(b);
@@ -105,6 +109,7 @@ void nad_ec6_read(FILE* file, NadEc6Block* b)
 
 void nad_ec9_read(FILE* file, NadEc9Block* b)
 {
+    const CNumericScope c_numbers;
     if (!file || !b) return;
     nad_ec9_set_defaults(b);
     int v = 0;

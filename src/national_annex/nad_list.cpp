@@ -7,6 +7,7 @@
 #include "national_annex/nad_set.h"
 #include "national_annex/nad_set_files.h"
 #include "national_annex/nad_switches.h"
+#include "platform/os/c_numeric.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -37,6 +38,7 @@ void nad_set_active_name(const char* name)
 
 void nad_read_list()
 {
+    const CNumericScope c_numbers;
     nad_migrate_old_sets();
     NadList& l = nad_list;
     if (l.count == 0) {
@@ -84,6 +86,7 @@ void nad_read_list()
 
 int nad_activate()
 {
+    const CNumericScope c_numbers;
     NadList& l = nad_list;
     if (l.count == 0) nad_read_list();
     if (!l.active_name) l.active_name = dup_text(kDeutschland);
@@ -127,6 +130,7 @@ void nad_ensure_active()
 
 void nad_write_active_name(FILE* file)
 {
+    const CNumericScope c_numbers;
     nad_ensure_active();
     if (!file) return;
     fprintf(file, "\n\nACTIV_NADNAME\n");
@@ -135,6 +139,7 @@ void nad_write_active_name(FILE* file)
 
 int nad_set_active(const char* name)
 {
+    const CNumericScope c_numbers;
     // `name` may be one of the list's own strings, which the rebuild below releases.
     const std::string wanted(name ? name : "");
     nad_read_list();
@@ -157,6 +162,7 @@ int nad_set_active(const char* name)
 
 void nad_read_active_name(FILE* file)
 {
+    const CNumericScope c_numbers;
     char name[GUILLEMET_BUFFER_SIZE];
     if (file && find_keyword_line("ACTIV_NADNAME", file, nullptr) && read_guillemet_string(file, name) >= 1) {
         nad_set_active(name);

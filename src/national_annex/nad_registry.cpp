@@ -6,6 +6,7 @@
 #include "platform/os/paths.h"
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_files.h"
+#include "platform/os/c_numeric.h"
 
 #include <cctype>
 #include <cstdio>
@@ -114,6 +115,7 @@ void read_definition(FILE* f, const char* dir_name, int number)
 
 void nad_scan_applications()
 {
+    const CNumericScope c_numbers;
     AppRegistry& r = nad_registry;
     if (r.registry_scanned) return;
     std::string exec = nadpath::folder("EXEC");
@@ -175,6 +177,7 @@ int nad_rules_defined()
 
 const char* read_application_version(const char* folder)
 {
+    const CNumericScope c_numbers;
     static char version[256];
     const char* exec = getenv("EXEC");
     if (!exec || !folder) return nullptr;

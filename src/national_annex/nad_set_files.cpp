@@ -6,6 +6,7 @@
 #include "platform/os/paths.h"
 #include "national_annex/nad_switches.h"
 #include "platform/os/atomic_file.h"
+#include "platform/os/c_numeric.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -25,6 +26,7 @@ int nad_write_file_atomic(const char* path, void (*writer)(FILE*, const void*), 
 
 void nad_write_set(FILE* file, const NadSet* set)
 {
+    const CNumericScope c_numbers;
     if (!file || !set) return;
     fprintf(file, "NAD/Version 1\n\n");
     fprintf(file, " %d \xAE%s\xAF %d\n", set->flag_index, set->set_name, set->country);
@@ -89,12 +91,14 @@ bool is_directory(const std::string& path)
 
 int nad_read_set(FILE* file, NadSet* set)
 {
+    const CNumericScope c_numbers;
     char name[GUILLEMET_BUFFER_SIZE];
     return read_set(file, set, name);
 }
 
 int nad_load_set(int number, const char* stem, NadSet* set)
 {
+    const CNumericScope c_numbers;
     if (!set) return 0;
     std::string path;
     if (number != 0) {
@@ -126,6 +130,7 @@ int nad_load_set(int number, const char* stem, NadSet* set)
 
 void nad_store_user_set(int number, const NadSet* set)
 {
+    const CNumericScope c_numbers;
     std::string dram = nadpath::folder("DRAM");
     if (dram.empty()) return;
     std::string path = user_set_path(dram, number);
@@ -137,6 +142,7 @@ void nad_store_user_set(int number, const NadSet* set)
 
 void nad_ec2_load_deutschland(NadEc2Block* block)
 {
+    const CNumericScope c_numbers;
     if (!block) return;
     static bool loaded = false;
     static NadSet deutschland;
@@ -156,6 +162,7 @@ void nad_ec2_load_deutschland(NadEc2Block* block)
 
 void nad_migrate_old_sets()
 {
+    const CNumericScope c_numbers;
     std::string dram = nadpath::folder("DRAM");
     if (dram.empty()) {
         printf("Safeguard_Proper_Version: ERROR %d\n", 1);

@@ -1,4 +1,5 @@
 #include "national_annex/nad_switches.h"
+#include "platform/os/c_numeric.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +18,7 @@ int nad_standards_option() { return standards_option; }
 
 int nad_find_section(FILE* file, const char* title, const char* stop, int* value)
 {
+    const CNumericScope c_numbers;
     if (!file || !title) return 0;
     long start = ftell(file);
     size_t title_len = strlen(title);

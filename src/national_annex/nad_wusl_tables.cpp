@@ -5,6 +5,7 @@
 #include "national_annex/nad_set.h"
 #include "national_annex/nad_set_files.h"
 #include "national_annex/nad_switches.h"
+#include "platform/os/c_numeric.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -48,6 +49,7 @@ bool starts_with(const char* line, const char* key) { return strncmp(line, key, 
 
 int nad_wusl_read_defs(NadStdParams* params)
 {
+    const CNumericScope c_numbers;
     if (!params) return 0;
     std::string path = path_join(nadpath::folder("DATA"), "NAD/WUSL-Tabs.def");
     if (nadpath::folder("DATA").empty()) return 0;
@@ -93,6 +95,7 @@ int nad_wusl_read_defs(NadStdParams* params)
 
 void nad_wusl_read_tables(FILE* file, NadStdParams* params)
 {
+    const CNumericScope c_numbers;
     if (!file || !params) return;
     if (nad_verbose) printf(" EC1: reading ... ");
     char line[299];
@@ -133,6 +136,7 @@ void nad_wusl_read_tables(FILE* file, NadStdParams* params)
 
 int nad_wusl_find_set(const char* path, const char* name, NadStdParams* params)
 {
+    const CNumericScope c_numbers;
     if (!path || !name || !params) return 0;
     FILE* f = fopen(path, "r");
     if (!f) return 0;
@@ -152,6 +156,7 @@ int nad_wusl_find_set(const char* path, const char* name, NadStdParams* params)
 
 void nad_wusl_load_standard(NadStdParams* params)
 {
+    const CNumericScope c_numbers;
     if (!params) return;
     params->data_values[0] = 2;
     params->data_values[1] = 2;
@@ -162,6 +167,7 @@ void nad_wusl_load_standard(NadStdParams* params)
 
 void nad_wusl_load_set(int number, const char* name, NadStdParams* params)
 {
+    const CNumericScope c_numbers;
     if (!params || !name) return;
     std::string path = number != 0 ? nadpath::folder("DRAM") : nadpath::folder("DATA");
     if (path.empty()) return;
@@ -184,6 +190,7 @@ void nad_wusl_reset_set(NadStdParams* params, int country)
 
 void nad_wusl_write_tables(FILE* file, const NadStdParams* params)
 {
+    const CNumericScope c_numbers;
     if (!file || !params) return;
     fprintf(file, "~DATA\n");
     fprintf(file, "%d %d %d\n\n", 1, params->data_values[0], params->data_values[1]);
@@ -219,6 +226,7 @@ void write_store(FILE* f, const void* p)
 
 int nad_wusl_store_user_set(int append, const char* name, const NadStdParams* params)
 {
+    const CNumericScope c_numbers;
     std::string dram = nadpath::folder("DRAM");
     if (dram.empty() || !name || !params) return 0;
     std::string path = path_join(dram, "WUSL-NADs.def");

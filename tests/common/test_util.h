@@ -17,6 +17,21 @@ private:
     std::string path_;
 };
 
+// Switches LC_NUMERIC of the process to German (decimal comma), as Qt does from the user's
+// environment; builds the locale into a folder of its own when the system has none installed.
+// The numeric locale goes back to "C" when the object dies.
+class GermanNumericLocale {
+public:
+    GermanNumericLocale();
+    ~GermanNumericLocale();
+    GermanNumericLocale(const GermanNumericLocale&) = delete;
+    GermanNumericLocale& operator=(const GermanNumericLocale&) = delete;
+    bool active() const { return active_; }
+    void end();   // back to "C" before the object dies
+private:
+    bool active_ = false;
+};
+
 std::string read_file(const std::string& path);                       // empty when missing
 bool write_file(const std::string& path, const std::string& bytes);
 

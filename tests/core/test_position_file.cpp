@@ -112,26 +112,10 @@ TEST(PositionFile, WriteAndReadBackKeepsEveryInputAndGermanNames)
     EXPECT_NE(cur_ec3_params, nullptr);
 }
 
-// Switches LC_NUMERIC to German; builds the locale into a scratch folder when none is installed.
-bool german_numeric_locale(const testutil::ScratchDir& scratch)
-{
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "de_DE@euro"})
-        if (std::setlocale(LC_NUMERIC, name) && std::localeconv()->decimal_point[0] == ',') return true;
-    if (!std::filesystem::exists("/usr/share/i18n/locales/de_DE")) return false;
-    const std::string cmd = "localedef -i de_DE -f UTF-8 '" + scratch.file("de_DE.UTF-8") + "' >/dev/null 2>&1";
-    if (std::system(cmd.c_str()) != 0) return false;
-    setenv("LOCPATH", scratch.path().c_str(), 1);
-    return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && std::localeconv()->decimal_point[0] == ',';
-}
-
 TEST(PositionFile, RoundTripUnderGermanNumericLocale)
 {
-    testutil::ScratchDir locales;
-    if (!german_numeric_locale(locales)) {
-        std::setlocale(LC_NUMERIC, "C");
-        unsetenv("LOCPATH");
-        GTEST_SKIP() << "no German locale available";
-    }
+    testutil::GermanNumericLocale german;
+    ASSERT_TRUE(german.active());
     PositionFiles files;
     TAVO52_DATA written;
     fill_position(written);
@@ -141,8 +125,7 @@ TEST(PositionFile, RoundTripUnderGermanNumericLocale)
     const int rd = read.read_data();
     char printed[32];
     std::snprintf(printed, sizeof printed, "%g", 0.5);
-    std::setlocale(LC_NUMERIC, "C");
-    unsetenv("LOCPATH");
+    german.end();
 
     EXPECT_STREQ(printed, "0,5") << "the German locale was in force";
     ASSERT_EQ(wrote, 0);

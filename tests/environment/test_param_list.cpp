@@ -1,6 +1,7 @@
 #include "environment/param_list.h"
 #include "environment/text_block.h"
 #include "stream_util.h"
+#include "common/test_util.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +58,9 @@ TEST(ParamList, WrittenAndReadBackByteForByte)
     EXPECT_EQ(again, expected);
 
     // Under a German numeric locale the numbers keep their decimal point both ways.
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {
+    {
+        testutil::GermanNumericLocale german;
+        ASSERT_TRUE(german.active());
         EXPECT_EQ(written(back), expected);
         FILE* g = stream_of(expected);
         ParamList de;
@@ -65,7 +68,6 @@ TEST(ParamList, WrittenAndReadBackByteForByte)
         EXPECT_EQ(de.doubles[0], 1.5);
         param_list_free(&de);
         std::fclose(g);
-        std::setlocale(LC_NUMERIC, "C");
     }
     param_list_free(&back);
     param_list_free(&l);

@@ -1,9 +1,11 @@
 #include "platform/env/vyk_format.h"
+#include "platform/os/c_numeric.h"
 #include <cstdio>
 #include <cstring>
 
 char* formatNumber(double value, int flags, int width, int mode, int decimals, char* buf)
 {
+    const CNumericScope c_numbers;
     (void)mode;
     if (!buf) return buf;
     if (width < 0) width = 0;

@@ -1,5 +1,6 @@
 #include "platform/layout/oli_layout.h"
 #include "platform/os/calllog.h"
+#include "platform/os/c_numeric.h"
 
 #include <cstdarg>
 #include <string>
@@ -8,6 +9,7 @@ namespace {
 
 std::string fmt(const char* format, ...)
 {
+    const CNumericScope c_numbers;
     char buf[512];
     va_list ap;
     va_start(ap, format);

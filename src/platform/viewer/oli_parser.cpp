@@ -1,6 +1,7 @@
 // Reader of the output list for the viewer stand-in: turns the stream into blocks.
 #include "platform/viewer/oli_viewer.h"
 #include "platform/os/codepage.h"
+#include "platform/os/c_numeric.h"
 
 #include <cctype>
 #include <cmath>
@@ -456,6 +457,7 @@ std::string plain(const std::string& decoded)
 
 Document parse(const char* data, std::size_t size)
 {
+    const CNumericScope c_numbers;
     Document doc;
     Lines lines;
     if (data) {
@@ -502,6 +504,7 @@ Document parse(const char* data, std::size_t size)
 
 Document parse_file(const std::string& path)
 {
+    const CNumericScope c_numbers;
     std::ifstream in(path, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return parse(bytes.data(), bytes.size());

@@ -1,5 +1,6 @@
 // Renders a parsed output list to an A4 PDF with QPdfWriter: text width 17 cm, 2 cm left margin.
 #include "platform/viewer/oli_viewer.h"
+#include "platform/os/c_numeric.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -729,6 +730,7 @@ private:
 
 bool render_pdf(const Document& doc, const std::string& pdf_path, const std::string& title)
 {
+    const CNumericScope c_numbers;
     if (!QGuiApplication::instance()) return false;
     QPdfWriter writer(QString::fromLocal8Bit(pdf_path.c_str()));
     writer.setPageSize(QPageSize(QPageSize::A4));

@@ -1,6 +1,7 @@
 #include "platform/viewer/oli_viewer.h"
 #include "platform/env/vyk_message.h"
 #include "platform/os/calllog.h"
+#include "platform/os/c_numeric.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -40,6 +41,7 @@ bool print_queue_configured()
 
 void Quick_OLI_View(const char* prefix, const char* path)
 {
+    const CNumericScope c_numbers;
     std::string pdf = make_pdf(prefix, path);
     calllog::add("Quick_OLI_View: " + str(prefix) + " " + str(path) + (pdf.empty() ? " (no PDF)" : " -> " + pdf));
     if (pdf.empty() || !calllog::interactive()) return;
@@ -48,6 +50,7 @@ void Quick_OLI_View(const char* prefix, const char* path)
 
 void Quick_OLI_Print(const char* prefix, const char* path)
 {
+    const CNumericScope c_numbers;
     std::string pdf = make_pdf(prefix, path);
     if (pdf.empty()) {
         calllog::add("Quick_OLI_Print: " + str(prefix) + " " + str(path) + " (no PDF)");
