@@ -2,6 +2,7 @@
 // The input record of every fastener calculation (ConnectionDescription) and its output
 // record (FastenerResult), plus the two process-wide message-code lists. Both records are
 // plain values without owned memory; a new description is all zeros.
+#include "materials/fastener_records.h"
 
 // User-defined embedding law of one member: f_h = c0 d^e_d t^e_t rho^e_rho.
 struct UserEmbeddingLaw {
@@ -30,13 +31,6 @@ struct UserScrew {
     double thread_length;
     double washer_d;
     double axis_angle;
-};
-
-// A user-defined material; the material getters read it for material or grade -999 or 14.
-struct UserMaterial {
-    double rho_k;               // kg/m3
-    double f_c90_k;             // N/mm2
-    double kmod_table[4][5];    // [service class 0..3][load-duration class 0..4]
 };
 
 struct ConnectionDescription {

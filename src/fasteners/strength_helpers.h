@@ -1,7 +1,7 @@
 #pragma once
 // Design strengths from the characteristic strengths of a material (N/mm2), the crack factor,
 // section and layer helpers, the bearing of bolts in aluminium plates (EN 1999-1-1, 8.5.5)
-// and the minimum spacings of user-defined screws. ratio_factor_min20 is in formula_helpers.h.
+// and the minimum spacings of user-defined screws. ratio_factor_min20 is in materials/formula_helpers.h.
 #include "fasteners/connection_records.h"
 
 double section_reduction_factor(int mode, double x, double b, double h);

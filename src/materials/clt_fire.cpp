@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "fasteners/formula_helpers.h"
+#include "materials/formula_helpers.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "materials/material_names.h"
 
-#include "fasteners/fastener_tables.h"
-#include "fasteners/fastener_types.h"
 #include "materials/alu_grades.h"
 #include "materials/annex_link.h"
 #include "materials/board_values.h"
+#include "materials/fastener_records.h"
+#include "materials/fastener_type_names.h"
 #include "materials/ijoist_catalogue.h"
 #include "materials/steel_grades.h"
 #include "materials/timber_grades.h"

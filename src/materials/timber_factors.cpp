@@ -1,7 +1,7 @@
 #include "materials/timber_factors.h"
 
-#include "fasteners/connection_records.h"
 #include "materials/annex_link.h"
+#include "materials/fastener_records.h"
 #include "materials/ijoist_catalogue.h"
 #include "materials/material_codes.h"
 #include "materials/timber_grades.h"

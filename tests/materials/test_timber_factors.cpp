@@ -2,7 +2,7 @@
 // Expected values: DIN EN 1995-1-1 Tables 3.1 and 3.2 as the library tables hold
 // them, with Table NA.1 (b) deciding class 5; weights worked out by hand.
 #include "annex_scope.h"
-#include "fasteners/connection_records.h"
+#include "materials/fastener_records.h"
 #include "materials/ijoist_catalogue.h"
 #include "materials/timber_factors.h"
 

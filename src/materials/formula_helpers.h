@@ -1,5 +1,5 @@
 #pragma once
-// Small timber formula helpers shared with the fire design of the materials.
+// Small timber formula helpers shared by the fire design of the materials and the fastener design.
 
 // k_0-type ratio: flag set and b >= 20: a/b when a < b, else 1; otherwise a/20 when a < 20, else 1.
 double ratio_factor_min20(int flag, double a, double b);

@@ -1,4 +1,4 @@
-#include "fasteners/formula_helpers.h"
+#include "materials/formula_helpers.h"
 
 #include <algorithm>
 

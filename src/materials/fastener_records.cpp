@@ -1,0 +1,24 @@
+#include "materials/fastener_records.h"
+
+FastenerTable fastener_table_nagel;
+FastenerTable fastener_table_klammer;
+FastenerTable fastener_table_schraube;
+FastenerTable fastener_table_spax_s_tg;
+FastenerTable fastener_table_spax_t_tg;
+FastenerTable fastener_table_spax_s_vg;
+FastenerTable fastener_table_assy_plus_vg_z;
+FastenerTable fastener_table_assy_plus_vg_s;
+FastenerTable fastener_table_sondernagel;
+FastenerTable fastener_table_simpson_cna;
+FastenerTable fastener_table_simpson_csa;
+
+ConnectorTable connector_table_ringduebel_a1;
+ConnectorTable connector_table_schduebel_c1;
+ConnectorTable connector_table_schduebel_c5;
+ConnectorTable connector_table_schduebel_c10;
+ConnectorTable connector_table_schduebel_B1;
+ConnectorTable connector_table_schduebel_c2;
+ConnectorTable connector_table_schduebel_c11;
+
+DiameterTable diameter_table_dowel;
+DiameterTable diameter_table_bolt;
