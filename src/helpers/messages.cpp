@@ -2,7 +2,6 @@
 
 #include "environment/dialog_text.h"
 #include "helpers/mem_counted.h"
-#include "helpers/messages_internal.h"
 #include "platform/screen/fonts.h"
 #include "platform/env/vyk_message.h"
 #include "platform/os/calllog.h"
@@ -465,4 +464,15 @@ const char* msg_current_list_line(int n)
     const MessageList& l = g.lists[g.current];
     if (!g.on || l.closed || n < 0 || n >= l.count) return nullptr;
     return l.lines + (size_t)n * kSlot;
+}
+
+namespace {
+MsgHintWriter g_hint_writer = nullptr;
+}
+
+void msg_set_hint_writer(MsgHintWriter writer) { g_hint_writer = writer; }
+
+void msg_list_to_hints(FILE* stream)
+{
+    if (g_hint_writer) g_hint_writer(stream);
 }

@@ -43,7 +43,14 @@ int msg_list_ask();
 int msg_list_ask_with_toggle(const char* toggle_text);
 int msg_list_confirm();
 int msg_list_confirm_default_no();
+// Writes the current message list as hint list 4 of an output list through the writer the
+// output library registers when an output list is begun; nothing without one.
 void msg_list_to_hints(FILE* stream);
+typedef void (*MsgHintWriter)(FILE* stream);
+void msg_set_hint_writer(MsgHintWriter writer);
+// Line n (0-based, with its newline) of the current message list; null beyond its count
+// or when messages are off or the list is closed.
+const char* msg_current_list_line(int n);
 
 // Draws a text with inline 0xCE codes on the current sheet; the text is changed in place.
 void msg_draw_coded_text(int x, int y, char* text);

@@ -1,5 +1,6 @@
 #include "output/oli_writer.h"
 #include "output/oli_format.h"
+#include "output/oli_message_hints.h"
 #include "output/grf_state.h"
 #include "output/oli_paragraph.h"
 #include "output/oli_text_block.h"
@@ -220,6 +221,7 @@ void oli_writer_init(int levels, int size_code, int options)
     w.open_level = -1;
     w.number_blank = (options & 1) != 0;
     w.no_numbers = (options & 2) != 0;
+    oli_message_hints_register();
 }
 
 void oli_set_heading_sizes(const int* codes)

@@ -1,5 +1,6 @@
 #include "helpers/messages.h"
 #include "output/oli_hints.h"
+#include "output/oli_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,10 @@ TEST(MessageHints, CurrentListBecomesHintListFour)
     msg_to_list("Wert 100%% erreicht");
     msg_to_list("zweite Zeile");
     FILE* f = std::tmpfile();
+    msg_set_hint_writer(nullptr);
+    msg_list_to_hints(f);   // no output list begun: nothing to write it
+    EXPECT_EQ(std::ftell(f), 0L);
+    oli_writer_init(3, 2, 1);
     msg_list_to_hints(f);
     EXPECT_EQ(oli_hint_count(4), 2);
     std::rewind(f);

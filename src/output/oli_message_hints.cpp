@@ -1,12 +1,11 @@
-// The current message list as hint list 4 of the output list, in a frame as wide as its
-// longest line. A program that calls this links the output writers.
+#include "output/oli_message_hints.h"
+
 #include "helpers/messages.h"
-#include "helpers/messages_internal.h"
 #include "output/oli_hints.h"
 
 #include <string>
 
-void msg_list_to_hints(FILE* stream)
+void oli_message_list_to_hints(FILE* stream)
 {
     oli_hint_list_open(4);
     for (int n = 0;; ++n) {
@@ -18,3 +17,5 @@ void msg_list_to_hints(FILE* stream)
     }
     oli_hint_list_print(stream, 4, -1);
 }
+
+void oli_message_hints_register() { msg_set_hint_writer(oli_message_list_to_hints); }
