@@ -4,13 +4,12 @@
 #include "environment/text_block.h"
 #include "environment/tool_exchange.h"
 #include "environment/vykexport.h"
+#include "platform/env/qt_message_box.h"
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_process.h"
-#include "platform/os/calllog.h"
 #include "platform/os/paths.h"
 #include "platform/os/c_numeric.h"
 
-#include <QMessageBox>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -25,26 +24,6 @@ namespace {
 const char kToolTitle[] = "VYK - Schnittgr\xF6\xDF" "enauswahl";
 // "Bitte wählen Sie Schnittgrößen aus" in code page 850: 34 bytes.
 const char kWaitText[] = "Bitte w\x84hlen Sie Schnittgr\x94\xE1" "en aus";
-
-void info_box(const QString& title, const QString& text)
-{
-    calllog::add("QMessageBox: " + title.toStdString() + ": " + text.toStdString());
-    if (calllog::has_answer() || !calllog::interactive()) {
-        calllog::pop_answer(QMessageBox::Ok);
-        return;
-    }
-    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok);
-    box.exec();
-}
-
-bool ask_yes(const QString& title, const QString& text)
-{
-    calllog::add("QMessageBox: " + title.toStdString() + ": " + text.toStdString());
-    if (calllog::has_answer() || !calllog::interactive())
-        return calllog::pop_answer(QMessageBox::No) == QMessageBox::Yes;
-    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Yes | QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
-}
 
 bool valid_row(int row) { return imported_forces.valid == 1 && row >= 0 && row < imported_forces.row_count; }
 
@@ -184,7 +163,7 @@ int Import_BeamCutMultiResults(SelectedComponent* component, int a, int b, int c
         if (last_component) {
             const QString text = QStringLiteral("Gleiches Bauteil ") + "(" + dos_to_latin1_qstring(last_component->name) +
                                  ")" + " wie zuvor?";
-            same = ask_yes(QStringLiteral("Bauteil"), text);
+            same = qt_question_box(QMessageBox::Information, QStringLiteral("Bauteil"), text) == QMessageBox::Yes;
         }
         if (!same) {
             SelectedComponent* chosen = select_component(3);
@@ -205,9 +184,10 @@ int Import_BeamCutMultiResults(SelectedComponent* component, int a, int b, int c
     }
 
     if (FindVYKWindow(kToolTitle, 26)) {
-        info_box(QStringLiteral("Info"), QString::fromUtf8("Das VYK-Werkzeug zur Auswahl von Schnittgrößen-\n"
-                                                           "sätzen ist bereits aktiv. Bitte schließen Sie\n"
-                                                           "das Fenster und versuchen es erneut."));
+        qt_message_box(QMessageBox::Information, QStringLiteral("Info"),
+                       QString::fromUtf8("Das VYK-Werkzeug zur Auswahl von Schnittgrößen-\n"
+                                         "sätzen ist bereits aktiv. Bitte schließen Sie\n"
+                                         "das Fenster und versuchen es erneut."));
         delete_file(delete_after);
         return 0;
     }

@@ -7,3 +7,5 @@
 
 QMessageBox::StandardButton qt_message_box(QMessageBox::Icon icon, const QString& title, const QString& text,
                                            QMessageBox::StandardButton button = QMessageBox::Ok);
+// A question with the buttons Yes and No; where no person can answer, the scripted answer, else No.
+QMessageBox::StandardButton qt_question_box(QMessageBox::Icon icon, const QString& title, const QString& text);
