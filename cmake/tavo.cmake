@@ -1,5 +1,29 @@
 # Helpers that keep the per-folder CMakeLists to one line each.
 
+# tavo_floor_links(<name>): the include root of a library, ${CMAKE_BINARY_DIR}/floors/<name>, holds
+# links to the folders of the library itself and of every library before it in TAVO_LIBS only, so
+# that an include of a header from a higher floor does not compile.
+function(tavo_floor_links name)
+  file(RELATIVE_PATH dir ${CMAKE_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+  list(FIND TAVO_LIBS ${dir} floor)
+  if(floor LESS 0)
+    message(FATAL_ERROR "src/${dir} has no floor: add it to TAVO_LIBS")
+  endif()
+  set(root ${CMAKE_BINARY_DIR}/floors/${name})
+  list(LENGTH TAVO_LIBS count)
+  math(EXPR last "${count} - 1")
+  foreach(i RANGE ${last})
+    list(GET TAVO_LIBS ${i} lib)
+    if(i GREATER floor)
+      file(REMOVE ${root}/${lib})   # a link left from an earlier order
+    else()
+      get_filename_component(parent ${root}/${lib} DIRECTORY)
+      file(MAKE_DIRECTORY ${parent})
+      file(CREATE_LINK ${CMAKE_SOURCE_DIR}/src/${lib} ${root}/${lib} SYMBOLIC)
+    endif()
+  endforeach()
+endfunction()
+
 # tavo_library(<name> [DEPS targets...]): static library tavo_<name> from every .cpp/.h in the calling folder.
 function(tavo_library name)
   cmake_parse_arguments(A "" "" "DEPS" ${ARGN})
@@ -11,7 +35,8 @@ function(tavo_library name)
     file(WRITE ${srcs} "// no sources yet\n")
   endif()
   add_library(tavo_${name} STATIC ${srcs})
-  target_include_directories(tavo_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_include_directories(tavo_${name} PUBLIC ${CMAKE_BINARY_DIR}/floors/${name})
+  tavo_floor_links(${name})
   target_link_libraries(tavo_${name} PUBLIC ${A_DEPS})
 endfunction()
 
