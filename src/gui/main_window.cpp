@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QGraphicsScene>
 #include <QGridLayout>
+#include <QAbstractProxyModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
@@ -30,6 +31,13 @@ extern NadEc5Block* cur_ec5_params;
 namespace {
 
 const char* const kTrash = ":/button/images/trash.png";
+
+// Loaded once: every row of the loads table shows the same icon.
+const QIcon& trash_icon()
+{
+    static const QIcon icon(QString::fromLatin1(kTrash));
+    return icon;
+}
 
 bool annex_has_country()
 {
@@ -136,6 +144,18 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
 
     lasten_model = new QStandardItemModel(0, 10, this);
     lasten_model->setObjectName(QStringLiteral("lasten_model"));
+    // The parsed loads follow the table row by row; an edited cell re-reads only its row.
+    connect(lasten_model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { read_table_rows(first, last); });
+    connect(lasten_model, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
+        table_loads.remove(first, last - first + 1);
+    });
+    connect(lasten_model, &QAbstractItemModel::modelReset, this, [this] {
+        table_loads.clear();
+        read_table_rows(0, lasten_model->rowCount() - 1);
+    });
+    connect(lasten_model, &QStandardItemModel::itemChanged, this,
+            [this](QStandardItem* item) { read_table_rows(item->row(), item->row()); });
     auto* header_model = new QStandardItemModel(this);
     init_loads_header_model(header_model);
 
@@ -151,10 +171,10 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
 
     header_view = new HierarchicalHeaderView(Qt::Horizontal, tv_lasten);
     tv_lasten->setHorizontalHeader(header_view);
-    header_view->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int c = 1; c <= 9; ++c)
-        header_view->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    set_loads_section_modes();
 
+    // Everything from here to the first display shows its results once, at the end of the batch.
+    CalcBatch opening(*this);
     verstaerkungs_typ_click();
     verstaerkungs_click(true);
 
@@ -162,8 +182,9 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     connect(cob_guete_laschen, SIGNAL(currentIndexChanged(int)), this, SLOT(fill_ftk_laschen(int)));
     connect(rb_typ_durchbruch_recht, &QRadioButton::clicked, this, &MainWindow::typ_click);
     connect(rb_typ_durchbruch_kreis, &QRadioButton::clicked, this, &MainWindow::typ_click);
+    // The button switched off and the one switched on both toggle; the list is refilled once.
     for (QRadioButton* rb : {rb_holzart_NH, rb_holzart_LH, rb_holzart_BSH_DIN, rb_holzart_BSH_EC})
-        connect(rb, SIGNAL(toggled(bool)), this, SLOT(fill_cb_Holzguete_balken()));
+        connect(rb, &QRadioButton::toggled, this, [this](bool on) { if (on) fill_cb_Holzguete_balken(); });
     connect(ed_Balken_b, QOverload<int>::of(&QSpinBox::valueChanged), this, &MainWindow::b_check_click);
     for (QRadioButton* rb : {rb_holzart_NH, rb_holzart_LH, rb_holzart_BSH_DIN, rb_holzart_BSH_EC})
         connect(rb, &QRadioButton::clicked, this, &MainWindow::b_check_click);
@@ -228,6 +249,22 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     connect(cob_dr_GS, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MainWindow::GS_le_scheck);
     connect(tv_lasten, &QTableView::clicked, this, &MainWindow::last_click);
     connect(lasten_model, &QStandardItemModel::itemChanged, this, &MainWindow::update_last_kmod);
+
+    // Inputs that change a result without passing through the geometry rules.
+    const auto recalc = [this] { recalculate_if_auto(); };
+    connect(cb_holzguete, QOverload<int>::of(&QComboBox::currentIndexChanged), this, recalc);
+    for (QRadioButton* rb : {rb_Balken_NKL1, rb_Balken_NKL2, rb_Balken_NKL3})
+        connect(rb, &QRadioButton::toggled, this, [this](bool on) { if (on) recalculate_if_auto(); });
+    for (QAbstractButton* cb : std::initializer_list<QAbstractButton*>{cb_kh, cb_Schub_kappa_kreis, cb_rostfrei,
+                                                                        cb_mit_unterleg, rb_gedreht, rb_gepresst})
+        connect(cb, &QAbstractButton::toggled, this, recalc);
+    for (QComboBox* cob : {cob_fest_GS, cob_typ_schraube})
+        connect(cob, QOverload<int>::of(&QComboBox::currentIndexChanged), this, recalc);
+    for (QSpinBox* sb : {ed_Verst_n_GS, ed_Verst_n_SC})
+        connect(sb, QOverload<int>::of(&QSpinBox::valueChanged), this, recalc);
+    for (QDoubleSpinBox* sb : {ed_Verst_tr, sb_laschen_ftk})
+        connect(sb, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, recalc);
+    connect(lasten_model, &QAbstractItemModel::rowsRemoved, this, recalc);
 
     resize(0, 0);
 }
@@ -307,12 +344,19 @@ void MainWindow::fill_cb_Holzguete_balken(int check)
     case 2: list = glulam_ec_grades(); break;
     default: list << QStringLiteral("---"); break;
     }
-    cb_holzguete->clear();
-    cb_holzguete->addItems(list);
-    if (kind == 0)
-        cb_holzguete->setCurrentIndex(5);
-    if (check)
+    CalcBatch batch(*this);
+    {
+        // Refilling passes through empty and first items; the grade counts once, when it is set.
+        const QSignalBlocker block(cb_holzguete);
+        cb_holzguete->clear();
+        cb_holzguete->addItems(list);
+        if (kind == 0)
+            cb_holzguete->setCurrentIndex(5);
+    }
+    if (check) {
+        b_check_click();
         h_check_click();
+    }
 }
 
 void MainWindow::fill_cb_Holzguete_balken()
@@ -630,6 +674,12 @@ void MainWindow::GS_le_scheck()
 
 void MainWindow::h_check_click()
 {
+    // Copying the dimensions to the other tab changes its fields, which lands here again; the
+    // outer run checks and calculates after the copy anyway.
+    if (in_h_check)
+        return;
+    in_h_check = true;
+    CalcBatch batch(*this);
     if (tabWidget->currentIndex() == 0)
         copy_abmessungen_sys2verst();
     else if (tabWidget->currentIndex() == 1)
@@ -646,12 +696,37 @@ void MainWindow::h_check_click()
     enable_design_actions(*this, enabled);
     plot_ansicht_gs();
     plot_ansicht_fit(true);
+    in_h_check = false;
     if (action_cal_auto->isChecked())
         display_nachweise(1);
 }
 
+void MainWindow::recalculate_if_auto()
+{
+    if (action_cal_auto->isChecked())
+        display_nachweise(1);
+}
+
+void MainWindow::end_calc_batch()
+{
+    if (--calc_batch > 0 || calc_pending < 0)
+        return;
+    const int mode = calc_pending;
+    calc_pending = -1;
+    display_nachweise(mode);
+}
+
+void MainWindow::queue_shrink()
+{
+    if (shrink_queued)
+        return;
+    shrink_queued = true;
+    QTimer::singleShot(0, this, &MainWindow::shrink);
+}
+
 void MainWindow::typ_click()
 {
+    CalcBatch batch(*this);
     rb_Balken_NKL3->setText(annex_has_country() ? QStringLiteral("NKL 3 (nur bei verstärkten Querschnitten)")
                                                 : QStringLiteral("NKL 3"));
     const bool rect = rb_typ_durchbruch_recht->isChecked();
@@ -680,7 +755,7 @@ void MainWindow::typ_click()
     }
     h_check_click();
     wd_Schub_kappa_kreis->setEnabled(circle && cb_Schub->isChecked());
-    QTimer::singleShot(0, this, &MainWindow::shrink);
+    queue_shrink();
 }
 
 void MainWindow::set_schub_kappa_kreis()
@@ -690,6 +765,7 @@ void MainWindow::set_schub_kappa_kreis()
 
 void MainWindow::verstaerkungs_typ_click()
 {
+    CalcBatch batch(*this);
     gb_laschen->setEnabled(rb_verst_laschen->isChecked());
     gb_stahlstab->setEnabled(rb_verst_gewindestangen->isChecked());
     gb_schraube->setEnabled(rb_verst_schrauben->isChecked());
@@ -704,6 +780,7 @@ void MainWindow::verstaerkungs_typ_click()
 
 void MainWindow::verstaerkungs_click(bool)
 {
+    CalcBatch batch(*this);
     if (gb_Verstaerkung->isChecked()) {
         verstaerkungs_typ_click();
         gb_querschnitt_2->setStyleSheet(QStringLiteral("QGroupBox::title{ color: black }"));
@@ -726,6 +803,7 @@ void MainWindow::na_select_click()
 
 void MainWindow::shrink()
 {
+    shrink_queued = false;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     plot_ansicht_fit(true);
     resize(0, 0);
@@ -764,12 +842,59 @@ void MainWindow::newLast(QString name, double N_l, double V_l, double M_l, doubl
     row << new QStandardItem(kled_texte.value(klasse));
     row << new QStandardItem(fixed(kmod, 2));
     auto* trash = new QStandardItem();
-    trash->setData(QIcon(QString::fromLatin1(kTrash)), Qt::DecorationRole);
+    trash->setData(trash_icon(), Qt::DecorationRole);
     row << trash;
+    // Set before the row enters the model, so that it arrives complete and changes nothing after.
+    row[8]->setEnabled(row[7]->text().contains(QStringLiteral("frei")));
     lasten_model->appendRow(row);
-    const int r = lasten_model->rowCount() - 1;
-    lasten_model->item(r, 8)->setEnabled(lasten_model->item(r, 7)->text().contains(QStringLiteral("frei")));
-    tv_lasten->resizeRowsToContents();
+    if (!loads_batch)
+        tv_lasten->resizeRowsToContents();
+}
+
+MainWindow::LoadsBatch::LoadsBatch(MainWindow& w) : w_(w), calc_(w)
+{
+    w_.loads_batch = true;
+    // Detached from the view, the model takes rows without the view and its proxy following each one.
+    if (auto* proxy = qobject_cast<QAbstractProxyModel*>(w_.tv_lasten->model()))
+        proxy->setSourceModel(nullptr);
+}
+
+MainWindow::LoadsBatch::~LoadsBatch()
+{
+    w_.loads_batch = false;
+    if (auto* proxy = qobject_cast<QAbstractProxyModel*>(w_.tv_lasten->model()))
+        proxy->setSourceModel(w_.lasten_model);
+    // The header's sections were rebuilt with the model: their sizing modes go on again.
+    w_.set_loads_section_modes();
+    w_.tv_lasten->resizeRowsToContents();
+    // New loads are shown as rows entered by hand are: once, when the batch's calculation scope ends.
+    w_.display_nachweise_checkauto();
+}
+
+void MainWindow::set_loads_section_modes()
+{
+    header_view->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int c = 1; c <= 9; ++c)
+        header_view->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+}
+
+void MainWindow::read_table_rows(int first, int last)
+{
+    if (last >= table_loads.size())
+        table_loads.resize(lasten_model->rowCount());
+    for (int r = first; r <= last; ++r) {
+        LoadRow& row = table_loads[r];
+        const QStandardItem* name = lasten_model->item(r, 0);
+        // A row is read once all its cells are there.
+        if (!name || !lasten_model->item(r, 8))
+            continue;
+        row.name = name->text();
+        double* forces[] = {&row.n_l, &row.v_l, &row.m_l, &row.n_r, &row.v_r, &row.m_r};
+        for (int c = 0; c < 6; ++c)
+            *forces[c] = lasten_model->item(r, c + 1)->data(Qt::EditRole).toDouble();
+        row.kled = TAVO52_DATA::kled_index_from_text(lasten_model->item(r, 7)->text());
+        row.kmod = lasten_model->item(r, 8)->data(Qt::EditRole).toDouble();
+    }
 }
 
 void MainWindow::newLast_click()
@@ -777,6 +902,7 @@ void MainWindow::newLast_click()
     LoadRow row;
     data_object.lasten.append(row);
     newLast(row.name, row.n_l, row.v_l, row.m_l, row.n_r, row.v_r, row.m_r, row.kled, row.kmod);
+    display_nachweise_checkauto();
 }
 
 void MainWindow::last_click(QModelIndex index)
@@ -878,22 +1004,18 @@ void MainWindow::maske2data()
     d.import_mat = cb_import_mat->isChecked() ? 1 : 0;
     d.import_geo = cb_import_geo->isChecked() ? 1 : 0;
 
-    d.lasten.clear();
-    for (int r = 0; r < lasten_model->rowCount(); ++r) {
-        LoadRow row;
-        row.name = lasten_model->item(r, 0)->text();
-        double* forces[] = {&row.n_l, &row.v_l, &row.m_l, &row.n_r, &row.v_r, &row.m_r};
-        for (int c = 0; c < 6; ++c)
-            *forces[c] = lasten_model->item(r, c + 1)->data(Qt::EditRole).toDouble();
-        row.kled = TAVO52_DATA::kled_index_from_text(lasten_model->item(r, 7)->text());
-        if (row.kled == 8) {
-            row.kmod = lasten_model->item(r, 8)->data(Qt::EditRole).toDouble();
-        } else {
-            double k = row.kmod;
-            if (window_kmod(d.holzart, d.holzguete, d.nkl, row.kled, &k))
-                row.kmod = k;
-        }
-        d.lasten.append(row);
+    // k_mod of every class but "frei" follows the beam's material and service class.
+    double class_kmod[9];
+    bool class_has_kmod[9];
+    for (int k = 0; k < 9; ++k)
+        class_has_kmod[k] = k != 8 && window_kmod(d.holzart, d.holzguete, d.nkl, k, &class_kmod[k]);
+    d.lasten = table_loads;
+    for (LoadRow& row : d.lasten) {
+        if (row.kled == 8)
+            continue;
+        row.kmod = LoadRow().kmod;
+        if (row.kled >= 0 && row.kled < 9 && class_has_kmod[row.kled])
+            row.kmod = class_kmod[row.kled];
     }
     update_unconfirmed_hint();
 }
@@ -981,6 +1103,10 @@ void MainWindow::apply_result_frame(bool failed)
 
 void MainWindow::display_nachweise(int mode)
 {
+    if (calc_batch > 0) {
+        calc_pending = std::max(calc_pending, mode);
+        return;
+    }
     if ((rb_holzart_NH->isChecked() || rb_holzart_LH->isChecked()) && !gb_Verstaerkung->isChecked())
         qt_message_box(QMessageBox::Information, QStringLiteral("Info"),
                         QStringLiteral("Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig!"));
@@ -991,7 +1117,7 @@ void MainWindow::display_nachweise(int mode)
     if (gb_Verstaerkung->isChecked() && rb_verst_gewindestangen->isChecked() && schraube_passt == 0)
         return;
     const int line = QFontMetrics(font()).height();
-    gb_ergebnisse->repaint();
+    gb_ergebnisse->update();
     maske2data();
     int err = 0;
     if (mode == 1 && actionCalculation->isEnabled()) {

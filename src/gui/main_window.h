@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QModelIndex>
 #include <QStringList>
+#include <QVector>
+#include "core/tavo52_data.h"
 #include "gui/main_window_form.h"
 
 class QGraphicsScene;
@@ -31,6 +33,32 @@ public:
     int screw_fits() const { return schraube_passt; }
     QStandardItemModel* loads_model() const { return lasten_model; }
     ExitDialog* exitDialog() const { return exit_dialog; }
+
+    // While one lives, requests to show results are collected and served once when the last one
+    // ends: a change that fans out over several slots calculates once.
+    class CalcBatch {
+    public:
+        explicit CalcBatch(MainWindow& w) : w_(w) { ++w_.calc_batch; }
+        ~CalcBatch() { w_.end_calc_batch(); }
+        CalcBatch(const CalcBatch&) = delete;
+        CalcBatch& operator=(const CalcBatch&) = delete;
+
+    private:
+        MainWindow& w_;
+    };
+    // Appends many load rows at once: the table view sees one reset and one row sizing at the end,
+    // and the results are shown once.
+    class LoadsBatch {
+    public:
+        explicit LoadsBatch(MainWindow& w);
+        ~LoadsBatch();
+        LoadsBatch(const LoadsBatch&) = delete;
+        LoadsBatch& operator=(const LoadsBatch&) = delete;
+
+    private:
+        MainWindow& w_;
+        CalcBatch calc_;
+    };
 
 public slots:
     void set_application_font();
@@ -113,9 +141,22 @@ private:
     HierarchicalHeaderView* header_view = nullptr;
     SpinBoxDelegate* delegates_sni[6] = {};
     int calc_count = 0;
+    int calc_batch = 0;          // open CalcBatch scopes
+    int calc_pending = -1;       // largest display mode asked for inside them, -1 for none
+    bool in_h_check = false;     // h_check_click is running
+    bool shrink_queued = false;  // a shrink() waits in the event queue
+    bool loads_batch = false;    // a LoadsBatch is appending rows
+    // The loads of the table with their numbers as read from the cells, kept in step with the
+    // table's model so that a calculation reads no cell text.
+    QVector<LoadRow> table_loads;
 
     void init_loads_header_model(QStandardItemModel* model);
     void apply_result_frame(bool failed);
     bool screw_spacings(int type, int predrilled, double d, int* n);
     double kmod_for(int klasse) const;
+    void end_calc_batch();
+    void recalculate_if_auto();
+    void queue_shrink();
+    void read_table_rows(int first, int last);
+    void set_loads_section_modes();
 };

@@ -127,6 +127,8 @@ int grade_index_of_code(int code)
 
 bool run_force_import(MainWindow& w)
 {
+    // Material, dimensions and rows change many inputs; the results follow once, at the end.
+    MainWindow::CalcBatch batch(w);
     QString info;
     QString error;
     std::vector<EdgeForces> left_forces, right_forces;
@@ -158,6 +160,7 @@ bool run_force_import(MainWindow& w)
                      QStringLiteral(" Zeilen am rechten Rand!\n Import abgebrochen\n");
             ok = false;
         } else {
+            const MainWindow::LoadsBatch rows_batch(w);
             for (size_t k = 0; k < left.size(); ++k) {
                 const LeftRecord& l = left[k];
                 const double* r = right[k].v;

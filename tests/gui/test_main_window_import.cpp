@@ -8,6 +8,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QTableView>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -204,4 +206,55 @@ TEST_F(WindowImport, ToolBarActionRunsTheImport)
     w->actionSchnittgr_import->trigger();
     EXPECT_EQ(w->loads_model()->rowCount(), 2);
     EXPECT_TRUE(calllog::contains("QMessageBox: Info: 2 Schnittgrößenkombinationen importiert\n"));
+}
+
+// A large import lands as a whole: every row in order with its numbers, the loads of the data object
+// in step with the table, and with automatic calculation on a single calculation for all of it.
+TEST_F(WindowImport, TwoThousandRowsLandInOrderWithOneCalculation)
+{
+    const int n = 2000;
+    std::vector<importfix::Row> rows;
+    for (int k = 0; k < n; ++k) rows.push_back(row(0.001 * k, 0.5 + 0.002 * k, 0, 0, k % 3 == 0, 0.8, "L" + std::to_string(k)));
+    for (int k = 0; k < n; ++k) rows.push_back(row(0, 0, 1.0 + 0.001 * k, 0.003 * k, 0, 0.9, "r"));
+    component(4005, 12.0, 24.0, {n, n}, rows);
+    switches(true, false, false);
+    // Inside the geometry limits (as in the window tests), so that calculating is enabled.
+    w->ed_Balken_hro->setValue(102);
+    w->ed_Balken_hru->setValue(102);
+    w->ed_Balken_a->setValue(90);
+    w->action_cal_auto->setChecked(true);
+    ASSERT_TRUE(w->actionCalculation->isEnabled());
+    const int before = w->calculations_run();
+    ASSERT_TRUE(run_force_import(*w));
+    EXPECT_EQ(w->calculations_run() - before, 1);
+    ASSERT_EQ(w->loads_model()->rowCount(), n);
+    // As in the two-row case: N stays, V and M change sign; the left rows give name, class and k_mod.
+    w->maske2data();
+    ASSERT_EQ(data_object.lasten.size(), n);
+    for (int k = 0; k < n; k += 199) {
+        EXPECT_EQ(cell(k, 0), QString::fromStdString("L" + std::to_string(k)));
+        EXPECT_EQ(cell(k, 2), QString::number(-0.001 * k, 'f', 3)) << k;
+        EXPECT_EQ(cell(k, 6), QString::number(-0.003 * k, 'f', 3)) << k;
+        EXPECT_EQ(cell(k, 7), k % 3 == 0 ? QString::fromUtf8("außergewöhnlich") : QStringLiteral("frei"));
+        const LoadRow& l = data_object.lasten[k];
+        EXPECT_DOUBLE_EQ(l.v_l, cell(k, 2).toDouble());
+        EXPECT_DOUBLE_EQ(l.m_l, cell(k, 3).toDouble());
+        EXPECT_DOUBLE_EQ(l.v_r, cell(k, 5).toDouble());
+        EXPECT_DOUBLE_EQ(l.m_r, cell(k, 6).toDouble());
+        EXPECT_EQ(l.kled, k % 3 == 0 ? 6 : 8);
+        if (l.kled == 8) EXPECT_DOUBLE_EQ(l.kmod, 0.8);
+    }
+    // Every row is sized and shown: the view knows all rows after the batch.
+    EXPECT_EQ(w->tv_lasten->model()->rowCount(), n);
+    EXPECT_EQ(w->tv_lasten->rowHeight(n - 1), w->tv_lasten->rowHeight(0));
+    EXPECT_EQ(w->tv_lasten->horizontalHeader()->sectionResizeMode(0), QHeaderView::Stretch);
+    EXPECT_EQ(w->tv_lasten->horizontalHeader()->sectionResizeMode(9), QHeaderView::ResizeToContents);
+
+    // A cell edited afterwards reaches the next calculation; deleting a row drops exactly that load.
+    w->loads_model()->item(5, 2)->setData(QStringLiteral("-7.250"), Qt::EditRole);
+    w->loads_model()->removeRow(0);
+    w->maske2data();
+    ASSERT_EQ(data_object.lasten.size(), n - 1);
+    EXPECT_DOUBLE_EQ(data_object.lasten[4].v_l, -7.25);
+    EXPECT_EQ(data_object.lasten[0].name, QStringLiteral("L1"));
 }
