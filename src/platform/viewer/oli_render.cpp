@@ -25,6 +25,8 @@ constexpr double LEFT = 2.0, TOP = 1.5, BOTTOM = 1.8;
 constexpr double TEXT_W = 17.0;
 constexpr int DPI = 300;
 
+RenderStats g_stats;
+
 struct Run {
     QString text;
     bool bold = false, underline = false, sub = false, sup = false, tab = false;
@@ -146,7 +148,8 @@ private:
         f.setPixelSize(int(0.25 * px_per_cm));
         p.setFont(f);
         p.setPen(Qt::gray);
-        p.drawText(QPointF(X(TEXT_W - 1.5), Y(area_h() + 1.0)), QString("Seite %1").arg(page));
+        draw_text(QPointF(X(TEXT_W - 1.5), Y(area_h() + 1.0)), QString("Seite %1").arg(page));
+        ++g_stats.pages;
         p.setPen(Qt::black);
     }
 
@@ -198,9 +201,30 @@ private:
 
     QFont font(double size_cm, bool bold, bool mono = false) const
     {
+        return font_px(int(size_cm * px_per_cm), bold, mono);
+    }
+
+    static QFont font_px(int px, bool bold, bool mono)
+    {
         QFont f(mono ? "DejaVu Sans Mono" : "DejaVu Sans");
-        f.setPixelSize(std::max(1, int(size_cm * px_per_cm)));
+        f.setPixelSize(std::max(1, px));
         f.setBold(bold);
+        return f;
+    }
+
+    // A table cell's font at the grid's whole pixel size. Taken back from centimetres the size may
+    // come out one pixel short, and the cell would then no longer fit its grid.
+    void draw_text(const QPointF& at, const QString& text)
+    {
+        ++g_stats.text_draws;
+        p.drawText(at, text);
+    }
+
+    QFont cell_font(const Run& r, int px, double size, bool bold_all) const
+    {
+        if (r.sub || r.sup) return run_font(r, size, bold_all, true);
+        QFont f = font_px(px, r.bold || bold_all, true);
+        f.setUnderline(r.underline);
         return f;
     }
 
@@ -350,7 +374,7 @@ private:
             p.setFont(run_font(r, size, bold_all));
             p.setPen(r.colour);
             double dy = r.sub ? size * 0.25 : (r.sup ? -size * 0.4 : 0);
-            p.drawText(QPointF(X(pl.x + shift), Y(base + dy)), r.text);
+            draw_text(QPointF(X(pl.x + shift), Y(base + dy)), r.text);
         }
         p.setPen(Qt::black);
     }
@@ -515,6 +539,7 @@ private:
             if (px <= 4 || cw * (total + 1) <= avail) break;
         }
         double size = px / px_per_cm;
+        g_stats.table_px.push_back(px);
         double pitch = size * 1.35;
         double top = y;
         auto col_x = [&](int pos) { return left + (pos + 0.5) * cw; };
@@ -553,7 +578,7 @@ private:
                        cell.chars[size_t(j)].second.underline == style.underline &&
                        cell.chars[size_t(j)].second.colour == style.colour)
                     text += cell.chars[size_t(j++)].first;
-                QFont f = run_font(style, size, bold, true);
+                QFont f = cell_font(style, px, size, bold);
                 p.setFont(f);
                 p.setPen(style.colour);
                 double dy = style.sub ? size * 0.25 : (style.sup ? -size * 0.4 : 0);
@@ -561,9 +586,9 @@ private:
                 QFontMetricsF fm(f);
                 if (!style.sub && !style.sup && std::fabs(fm.horizontalAdvance(text) / px_per_cm - text.size() * cw) > 0.01 * cw) {
                     // a glyph from a fallback font: keep every character on its cell
-                    for (int k = 0; k < text.size(); ++k) p.drawText(QPointF(X(x0 + k * cw), Y(base + dy)), QString(text[k]));
+                    for (int k = 0; k < text.size(); ++k) draw_text(QPointF(X(x0 + k * cw), Y(base + dy)), QString(text[k]));
                 } else {
-                    p.drawText(QPointF(X(x0), Y(base + dy)), text);
+                    draw_text(QPointF(X(x0), Y(base + dy)), text);
                 }
                 i = j;
             }
@@ -710,7 +735,7 @@ private:
                 p.translate(PX(it.x1), PY(it.y1));
                 double ang = std::isfinite(it.angle) ? it.angle : 0;
                 p.rotate(-ang * syd);
-                p.drawText(QPointF(dx, dy), t);
+                draw_text(QPointF(dx, dy), t);
                 p.restore();
                 break;
             }
@@ -732,6 +757,7 @@ bool render_pdf(const Document& doc, const std::string& pdf_path, const std::str
 {
     const CNumericScope c_numbers;
     if (!QGuiApplication::instance()) return false;
+    g_stats = RenderStats();
     QPdfWriter writer(QString::fromLocal8Bit(pdf_path.c_str()));
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -741,6 +767,11 @@ bool render_pdf(const Document& doc, const std::string& pdf_path, const std::str
     Renderer r(writer);
     r.run(doc);
     return true;
+}
+
+const RenderStats& last_render_stats()
+{
+    return g_stats;
 }
 
 } // namespace oliview

@@ -68,6 +68,14 @@ std::string plain(const std::string& decoded);
 // Renders the document to a PDF file; returns true when the file was written.
 bool render_pdf(const Document& doc, const std::string& pdf_path, const std::string& title);
 
+// What the last render_pdf drew: text draw calls, pages, and the pixel size of each table's font.
+struct RenderStats {
+    long text_draws = 0;
+    int pages = 0;
+    std::vector<int> table_px;
+};
+const RenderStats& last_render_stats();
+
 // The PDF path of a list: "<list>.pdf" beside it.
 std::string pdf_path_for(const std::string& list_path);
 

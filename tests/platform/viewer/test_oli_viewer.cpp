@@ -407,3 +407,33 @@ TEST(OliViewer, AreasTakeTheirFillColour)
     EXPECT_TRUE(near(blank, 255, 255, 255)) << blank.name().toStdString();
     EXPECT_LT(solid.lightness(), 200) << solid.name().toStdString();
 }
+
+// Tables from one to ninety columns of ten characters take every font size from the text size down
+// to the smallest; at each size a cell of one style is one piece of text, never one per character.
+TEST(OliViewer, TableCellsAreDrawnWholeAtEveryFontSize)
+{
+    std::string list;
+    int cells = 0;
+    for (int cols = 1; cols <= 90; ++cols) {
+        list += "#SHOWTABLE\n 0 0 0\n 1 0 -1 -1 " + std::to_string(cols - 1) + "\n";
+        for (int c = 1; c < cols; ++c) list += " " + std::to_string(c * 10) + ".000000";
+        list += "\n ";
+        for (int c = 0; c < cols; ++c) {
+            char cell[16];
+            std::snprintf(cell, sizeof cell, " %9.3f", 100.0 + c + 0.125);
+            list += cell;
+        }
+        list += "\n#END_OF_TEXT\n#OLI ypos 1 -0.400\n";
+        cells += cols;
+    }
+    testutil::ScratchDir dir;
+    render(list, dir, "sizes.pdf");
+    const oliview::RenderStats& stats = oliview::last_render_stats();
+    ASSERT_EQ(stats.table_px.size(), 90u);
+    // 0.3 cm at 300 dpi is 35 px; the sizes whose round trip through centimetres fell short are among them.
+    EXPECT_EQ(stats.table_px.front(), 35);
+    for (int px : {32, 16, 8, 4})
+        EXPECT_NE(std::find(stats.table_px.begin(), stats.table_px.end(), px), stats.table_px.end()) << px;
+    // One draw per cell and one page number per page.
+    EXPECT_EQ(stats.text_draws, cells + stats.pages);
+}
