@@ -1,6 +1,7 @@
 #include "environment/busy_animation.h"
 
 #include "platform/env/vyk_process.h"
+#include "platform/screen/screen.h"
 
 #include <algorithm>
 #include <atomic>
@@ -12,8 +13,11 @@
 namespace {
 
 constexpr int kFrames = 12;
-constexpr int kScreenWidth = 1280;   // the environment's screen of the stand-in
-constexpr int kScreenHeight = 1024;
+constexpr int kFrameSize = 84;     // each frame of the strip is 84 x 84 pixels,
+constexpr int kFrameStride = 85;   // one pixel apart, from x = 1 and y = 1
+constexpr int kFramePause = 100;   // ms
+constexpr int kPauseSlice = 10;
+const char kStrip[] = "Anima2.bmp";
 
 // Shared between the caller's thread and the animation thread.
 std::atomic<int> g_running{0};
@@ -21,15 +25,34 @@ std::atomic<int> g_x{0}, g_y{0};
 std::thread g_thread;
 std::mutex g_thread_mutex;
 
+// One frame over the saved screen: drawn as one piece under the framebuffer lock, so that no
+// drawing of the caller's thread falls between restoring the background and the frame.
+void draw_frame(int x, int y, int frame)
+{
+    screen_lock();
+    int buffered = pxBuff(-1);
+    Restore_Screen_Rectangle(x, y, x + kFrameSize - 1, y + kFrameSize - 1);
+    Save_Screen_Rectangle(x, y, x + kFrameSize - 1, y + kFrameSize - 1);
+    pxDrawPartialTransparentDIB(kStrip, 1 + kFrameStride * frame, 1, kFrameSize, kFrameSize, x, y,
+                                x + kFrameSize - 1, y + kFrameSize - 1, 0, 0, 255, 255, 0);
+    pxBuff(buffered);
+    pxFlsh();   // from this thread the view is asked for a queued update
+    screen_unlock();
+}
+
 void busy_animation_thread()
 {
-    // Without the environment's screen there is no bitmap to show: the thread only keeps
-    // the pace of its twelve frames until it is told to stop.
-    int frame = 0;
-    while (g_running.load()) {
-        frame = (frame + 1) % kFrames;
-        VYKSleep(100);
+    const int x = g_x.load(), y = g_y.load();
+    Save_Screen_Rectangle(x, y, x + kFrameSize - 1, y + kFrameSize - 1);
+    for (int frame = 0; g_running.load(); frame = (frame + 1) % kFrames) {
+        draw_frame(x, y, frame);
+        // The pause in slices, so that a stop is seen within one slice.
+        for (int waited = 0; waited < kFramePause && g_running.load(); waited += kPauseSlice) VYKSleep(kPauseSlice);
     }
+    screen_lock();
+    Restore_Screen_Rectangle(x, y, x + kFrameSize - 1, y + kFrameSize - 1);
+    pxFlsh();
+    screen_unlock();
 }
 
 double clock_seconds()
@@ -52,8 +75,8 @@ int busy_animation_start(int x, int y)
     if (g_running.load()) return 1;
     if (g_thread.joinable()) g_thread.join();
     if (x < 0 || y < 0) {
-        x = kScreenWidth / 2 - 41;
-        y = kScreenHeight / 2 - 41;
+        x = NPIXEL_X / 2 - 41;
+        y = NPIXEL_Y / 2 - 41;
     }
     g_x = x;
     g_y = y;

@@ -2,6 +2,8 @@
 
 #include "environment/param_list.h"
 #include "platform/screen/cursor.h"
+#include "platform/screen/fonts.h"
+#include "platform/screen/screen.h"
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_message.h"
 #include "platform/env/vyk_process.h"
@@ -17,6 +19,25 @@
 #include <unistd.h>
 
 namespace {
+
+constexpr int kWaitSquares = 10;
+constexpr int kSquareStride = 23;   // squares of 15 x 15 pixels, 8 apart
+
+// Square k of the wait box: from (cx - 110 + 23 k, cy) to 15 pixels further on.
+void square_outline(const WaitBox& b, int k)
+{
+    const int x = b.cx - 110 + kSquareStride * k, y = b.cy;
+    pxLine(x, y, x + 15, y);
+    pxLine(x + 15, y, x + 15, y + 15);
+    pxLine(x + 15, y + 15, x, y + 15);
+    pxLine(x, y + 15, x, y);
+}
+
+void square_fill(const WaitBox& b, int k)
+{
+    const int x = b.cx - 110 + kSquareStride * k, y = b.cy;
+    pxRect(x, y, x + 15, y + 15);
+}
 
 // Window titles are Windows-1252 (ö 0xF6, ß 0xDF); box texts code page 850 (ä 0x84, ß 0xE1).
 const char kSelectionTitle[] = "VYK - Bauteilauswahl";
@@ -122,17 +143,68 @@ int read_component_answer(FILE* f, SelectedComponent* out)
     return 1;
 }
 
+void wait_box_open(WaitBox* box, const char* text, int text_length, int text_offset)
+{
+    box->black = Nearest_RGB_Color(0, 0, 0);
+    box->white = Nearest_RGB_Color(255, 255, 255);
+    box->blue = Nearest_RGB_Color(0, 128, 255);
+    box->cx = NPIXEL_X / 2;
+    box->cy = NPIXEL_Y / 2;
+    box->square = 0;
+    const int x1 = box->cx - 130, y1 = box->cy - 30, x2 = box->cx + 130, y2 = box->cy + 30;
+    screen_show();
+    Save_Screen_Rectangle(x1, y1, x2, y2);
+    // Everything is drawn inside the saved rectangle, so that restoring it leaves no trace even
+    // of a text wider than the box.
+    int vx1, vy1, vx2, vy2;
+    pxQVwp(&vx1, &vy1, &vx2, &vy2);
+    pxView(x1, y1, x2, y2);
+    pxFgc(box->white);
+    pxRect(x1, y1, x2, y2);
+    pxFgc(box->black);
+    pxLine(x1, y1, x2, y1);
+    pxLine(x2, y1, x2, y2);
+    pxLine(x2, y2, x1, y2);
+    pxLine(x1, y2, x1, y1);
+    int n = text ? (int)strnlen(text, size_t(text_length > 0 ? text_length : 0)) : 0;
+    Pop_RFont(4096);
+    pxText(box->cx + text_offset, box->cy - 10, text, n);
+    pxText(box->cx + text_offset + 1, box->cy - 10, text, n);
+    Push_RFont();
+    pxFgc(box->blue);
+    for (int k = 0; k < kWaitSquares; ++k) square_outline(*box, k);
+    pxView(vx1, vy1, vx2, vy2);
+    pxFlsh();
+}
+
+void wait_box_step(WaitBox* box)
+{
+    pxFgc(box->white);
+    square_fill(*box, box->square);
+    pxFgc(box->blue);
+    square_outline(*box, box->square);
+    box->square = (box->square + 1) % kWaitSquares;
+    pxFgc(box->blue);
+    square_fill(*box, box->square);
+    pxFgc(box->black);
+    square_outline(*box, box->square);
+    pxFlsh();
+}
+
+void wait_box_close(const WaitBox* box)
+{
+    Restore_Screen_Rectangle(box->cx - 130, box->cy - 30, box->cx + 130, box->cy + 30);
+    pxFlsh();
+    screen_hide();
+}
+
 void watch_tool_window(const char* title, int title_length, const char* text, int text_length, int text_offset)
 {
-    (void)text_offset;
     std::string shown(text ? text : "", text ? strnlen(text, size_t(text_length > 0 ? text_length : 0)) : 0);
     std::string t(title ? title : "", title ? strnlen(title, size_t(title_length > 0 ? title_length : 0)) : 0);
     calllog::add("watch_tool_window: " + codepage::cp1252_to_utf8(t) + ": " + codepage::cp437_to_utf8(shown));
-    // The wait box: the environment's raster screen is not here, so the box is the library's
-    // message box without buttons, shown until the tool's window has closed.
-    Init_Message();
-    Fill_Message(shown.c_str());
-    Show_Message();
+    WaitBox box;
+    wait_box_open(&box, text, text_length, text_offset);
     const int previous = setMouseCursor(6);
     bool open = false;
     for (int i = 0; i < 30 && !open; ++i) {
@@ -140,14 +212,12 @@ void watch_tool_window(const char* title, int title_length, const char* text, in
         if (!open) VYKSleep(100);
     }
     // The running square steps once every 120 ms for as long as the tool's window is open.
-    int square = 0;
     while (open && FindVYKWindow(title, title_length)) {
-        square = (square + 1) % 10;
+        wait_box_step(&box);
         VYKSleep(120);
     }
-    (void)square;
     setMouseCursor(previous == 6 ? 0 : previous);
-    Quit_Message();
+    wait_box_close(&box);
 }
 
 SelectedComponent* select_component(int component_type)

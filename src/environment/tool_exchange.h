@@ -36,6 +36,18 @@ void start_photo_viewer(const char* argument);
 int run_plan_editor(const char* first, const char* second);
 int run_plan_editor_1(const char* argument);
 
+// The wait box of the tool watch: 260 x 60 pixels at the screen's centre with the text and ten
+// squares, one of which runs; the screen beneath is saved on opening and restored on closing.
+struct WaitBox {
+    int cx, cy;     // the screen's centre
+    int square;     // the square filled last
+    int black, white, blue;
+};
+void wait_box_open(WaitBox* box, const char* text, int text_length, int text_offset);
+// One step: the current square back to white, the next one filled blue; after 9 comes 0.
+void wait_box_step(WaitBox* box);
+void wait_box_close(const WaitBox* box);
+
 // Shows the wait box, waits up to 30 x 100 ms for the window `title` (Windows-1252, the first
 // `title_length` bytes compared) to open and then until it is closed. Blocks the calling thread.
 void watch_tool_window(const char* title, int title_length, const char* text, int text_length, int text_offset);

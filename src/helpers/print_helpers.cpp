@@ -1,7 +1,7 @@
 #include "helpers/print_helpers.h"
 
 #include "helpers/mem_counted.h"
-#include "platform/os/calllog.h"
+#include "platform/screen/prop_sheet.h"
 
 #include <chrono>
 #include <cstdarg>
@@ -27,15 +27,8 @@ int clock_ticks()
     return (int)duration_cast<milliseconds>(steady_clock::now() - origin).count();
 }
 
-// The property-sheet library of the environment calls the registered routine now and then
-// while a sheet runs; without it the registration is recorded.
-void register_with_sheets(CallSometimesFn routine)
-{
-    char text[64];
-    if (routine) std::snprintf(text, sizeof text, "%p", (void*)routine);
-    else std::snprintf(text, sizeof text, "null");
-    calllog::add(std::string("Set_CallSometimesFunc_to_PS: ") + text);
-}
+// The sheet manager calls the registered routine between events while a sheet waits.
+void register_with_sheets(CallSometimesFn routine) { Set_CallSometimesFunc_to_PS(routine); }
 
 CallSometimesFn top() { return g_stack_count > 0 ? g_stack[g_stack_count - 1] : nullptr; }
 

@@ -1,4 +1,6 @@
 #include "environment/busy_animation.h"
+#include "platform/screen/screen.h"
+#include "platform/screen/screen_qt.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +13,24 @@ TEST(BusyAnimation, StartsAndStopsItsThread)
     busy_animation_stop();   // nothing runs: returns at once
     EXPECT_LT(clock::now() - t0, std::chrono::milliseconds(50));
 
-    for (int round = 0; round < 2; ++round) {
+    screen_reset();
+    pxFgc(Nearest_RGB_Color(20, 140, 70));
+    pxRect(560, 450, 720, 580);
+    const QImage before = screen_image().copy();
+    // A hundred rounds: the thread draws under the framebuffer lock while this thread draws too,
+    // and each stop leaves the screen beneath the animation as it was.
+    for (int round = 0; round < 100; ++round) {
         EXPECT_EQ(busy_animation_start(-1, 10), 1);
         EXPECT_EQ(busy_animation_running(), 1);
         EXPECT_EQ(busy_animation_start(5, 5), 1);   // already running: no second thread
+        pxFgc(Nearest_RGB_Color(20, 140, 70));
+        pxRect(0, 0, 20, 20);
         busy_animation_stop();
         EXPECT_EQ(busy_animation_running(), 0);
     }
+    pxFgc(WHITE_CI);
+    pxRect(0, 0, 20, 20);
+    EXPECT_TRUE(screen_image() == before);
 }
 
 TEST(BusyAnimation, TimerZoomAndPickTolerance)

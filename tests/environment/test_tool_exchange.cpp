@@ -1,5 +1,7 @@
 // Component selection with the stand-in tool, its answer file, 7-Zip extraction and the tool watch.
 #include "environment/tool_exchange.h"
+#include "platform/screen/screen.h"
+#include "platform/screen/screen_qt.h"
 #include "platform/os/calllog.h"
 #include "stream_util.h"
 #include "tool_fixture.h"
@@ -176,4 +178,29 @@ TEST(OtherTools, PlanEditorAndPhotoViewerReportWhatIsMissing)
     start_photo_viewer("bild.jpg");
     EXPECT_TRUE(calllog::contains("Draw_Message: Das EXEC-Verzeichnis\nist nicht ermittelbar!"));
     EXPECT_EQ(run_plan_editor("a", "b"), 0);
+}
+
+TEST(ToolWatch, WaitBoxRunsItsSquareAndLeavesNoTrace)
+{
+    screen_reset();
+    pxFgc(Nearest_RGB_Color(40, 90, 20));
+    pxRect(500, 400, 800, 600);   // something beneath the box
+    const QImage before = screen_image().copy();
+
+    WaitBox box;
+    // The plan editor's text is wider than the box in cell metrics (40 x 8 pixels from cx - 130).
+    wait_box_open(&box, "Warte auf Ende des Planerstellungsmoduls", 40, -130);
+    const int cx = 640, cy = 512;
+    auto inside = [&](int k) { return screen_pixel(cx - 110 + 23 * k + 7, cy + 7); };
+    EXPECT_EQ(screen_pixel(cx - 129, cy - 29), 0xFFFFFFu);   // white box
+    EXPECT_EQ(screen_pixel(cx - 110, cy), 0x0080FFu);        // square 0 outlined in blue
+    EXPECT_EQ(inside(0), 0xFFFFFFu);
+    wait_box_step(&box);
+    EXPECT_EQ(inside(1), 0x0080FFu);                         // the first step fills square 1
+    EXPECT_EQ(screen_pixel(cx - 110 + 23, cy), 0x000000u);   // outlined in black
+    for (int i = 0; i < 9; ++i) wait_box_step(&box);
+    EXPECT_EQ(inside(0), 0x0080FFu);                         // after square 9 comes square 0
+    EXPECT_EQ(inside(1), 0xFFFFFFu);
+    wait_box_close(&box);
+    EXPECT_TRUE(screen_image() == before);
 }

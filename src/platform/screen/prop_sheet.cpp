@@ -364,6 +364,7 @@ int Define_Prop_Sheet(int x1, int y1, int x2, int y2, int framed, int flag2, con
     screen_unlock();
     stack().push_back(std::move(s));
     draw_sheet_face(stack().back());
+    screen_show();
     return (int)stack().size();
 }
 
@@ -375,6 +376,7 @@ void Undefine_Prop_Sheet(void)
     screen_paste(s->beneath, r.left(), r.top());
     stack().pop_back();
     pxFlsh();
+    screen_hide();
 }
 
 void Activate_Prop_Sheet(void)

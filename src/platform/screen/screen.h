@@ -108,6 +108,11 @@ unsigned screen_pixel(int x, int y);   // 0xRRGGBB at a pixel, 0 outside
 typedef void (*ScreenFlushFn)(void);
 void screen_set_flush_hook(ScreenFlushFn fn);
 
+// Where a display is there, shows the window with the screen (and lets it paint once) or hides
+// it again when no sheet is open; without a display they do nothing.
+void screen_show(void);
+void screen_hide(void);
+
 // The framebuffer lock. Every px call takes it; a thread that draws a sequence that must not
 // be interleaved (the busy animation) holds it around the sequence. Recursive.
 void screen_lock(void);

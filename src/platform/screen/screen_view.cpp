@@ -3,6 +3,7 @@
 #include "platform/os/calllog.h"
 #include "platform/os/codepage.h"
 #include "platform/screen/input.h"
+#include "platform/screen/prop_sheet.h"
 #include "platform/screen/screen.h"
 #include "platform/screen/screen_qt.h"
 
@@ -12,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QThread>
 #include <QWheelEvent>
 
 #include <atomic>
@@ -45,10 +47,32 @@ ScreenView* ScreenView::instance()
     return v;
 }
 
+// On the view's own thread the picture is painted at once, since a caller such as the tool
+// watch blocks without an event loop; other threads (the busy animation) queue an update.
 void ScreenView::request_update()
 {
     ScreenView* v = g_view.load();
-    if (v) QMetaObject::invokeMethod(v, "update", Qt::QueuedConnection);
+    if (!v) return;
+    if (QThread::currentThread() == v->thread()) {
+        if (v->isVisible()) v->repaint();
+    } else {
+        QMetaObject::invokeMethod(v, "update", Qt::QueuedConnection);
+    }
+}
+
+void screen_show(void)
+{
+    ScreenView* v = ScreenView::instance();
+    if (!v) return;
+    v->show();
+    v->raise();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void screen_hide(void)
+{
+    ScreenView* v = g_view.load();
+    if (v && prop_sheet_depth() == 0) v->hide();
 }
 
 void ScreenView::paintEvent(QPaintEvent*)
