@@ -47,14 +47,51 @@ bool starts_with(const char* line, const char* key) { return strncmp(line, key, 
 
 } // namespace
 
-int nad_wusl_read_defs(NadStdParams* params)
+namespace {
+
+// Layout coordinates of a table: far beyond any screen, so that a damaged file cannot
+// overflow the differences taken below.
+const int kMaxLayout = 1000000;
+
+// One table header after its "#TAB" line: title, unit, eight layout numbers, column and row
+// counts and the format word. Null when any part is missing or out of range, so a damaged
+// header never leaves a table with counts but no values.
+WuslTable* read_table_header(FILE* f)
 {
+    char title[199], unit[199], fmt[64];
+    if (!fgets(title, sizeof title, f) || !fgets(unit, sizeof unit, f)) return nullptr;
+    chop_line_end(title);
+    chop_line_end(unit);
+    int layout[8], columns = 0, rows = 0;
+    for (int& v : layout)
+        if (fscanf(f, "%d", &v) != 1 || v < -kMaxLayout || v > kMaxLayout) return nullptr;
+    if (fscanf(f, "%d%d%63s", &columns, &rows, fmt) != 3) return nullptr;
+    if (columns < 0 || rows < 0 || (columns > 0 && rows > kMaxCells / columns)) return nullptr;
+    WuslTable* t = static_cast<WuslTable*>(calloc(1, sizeof(WuslTable)));
+    if (!t) return nullptr;
+    memcpy(t->layout, layout, sizeof layout);
+    t->layout[4] -= t->layout[0];
+    t->layout[5] -= t->layout[1];
+    t->column_count = columns;
+    t->row_count = rows;
+    t->title = dup_text(title);
+    t->unit = dup_text(unit);
+    t->format = dup_text(fmt);
+    const size_t cells = static_cast<size_t>(columns) * static_cast<size_t>(rows);
+    t->values = static_cast<double*>(calloc(cells ? cells : 1, sizeof(double)));
+    if (!t->title || !t->unit || !t->format || !t->values) {
+        free_table(t);
+        return nullptr;
+    }
+    return t;
+}
+
+} // namespace
+
+int nad_wusl_read_defs_stream(FILE* f, NadStdParams* params)
+{
+    if (!f || !params) return 0;
     const CNumericScope c_numbers;
-    if (!params) return 0;
-    std::string path = path_join(nadpath::folder("DATA"), "NAD/WUSL-Tabs.def");
-    if (nadpath::folder("DATA").empty()) return 0;
-    FILE* f = fopen(path.c_str(), "r");
-    if (!f) return 0;
     memset(params->tab99_values, 0, sizeof params->tab99_values);
     nad_wusl_free_tables(params);
     int count = 0;
@@ -64,31 +101,21 @@ int nad_wusl_read_defs(NadStdParams* params)
         int n = 0;
         if (sscanf(line + 4, "%d", &n) != 1 || n < 1 || n > 10) continue;
         free_table(params->tables[n - 1]);
-        WuslTable* t = static_cast<WuslTable*>(calloc(1, sizeof(WuslTable)));
-        params->tables[n - 1] = t;
-        if (!t) break;
-        char title[199], unit[199], fmt[64];
-        if (!fgets(title, sizeof title, f) || !fgets(unit, sizeof unit, f)) break;
-        chop_line_end(title);
-        chop_line_end(unit);
-        t->title = dup_text(title);
-        t->unit = dup_text(unit);
-        bool ok = true;
-        for (int& v : t->layout) ok = ok && fscanf(f, "%d", &v) == 1;
-        if (!ok || fscanf(f, "%d%d%63s", &t->column_count, &t->row_count, fmt) != 3) break;
-        t->layout[4] -= t->layout[0];
-        t->layout[5] -= t->layout[1];
-        t->format = dup_text(fmt);
-        if (t->column_count < 0 || t->row_count < 0 ||
-            (t->column_count > 0 && t->row_count > kMaxCells / t->column_count)) {
-            t->column_count = t->row_count = 0;
-            break;
-        }
-        size_t cells = static_cast<size_t>(t->column_count) * static_cast<size_t>(t->row_count);
-        t->values = static_cast<double*>(calloc(cells ? cells : 1, sizeof(double)));
-        if (!t->values) break;
+        params->tables[n - 1] = read_table_header(f);
+        if (!params->tables[n - 1]) break;
         ++count;
     }
+    return count;
+}
+
+int nad_wusl_read_defs(NadStdParams* params)
+{
+    if (!params) return 0;
+    if (nadpath::folder("DATA").empty()) return 0;
+    std::string path = path_join(nadpath::folder("DATA"), "NAD/WUSL-Tabs.def");
+    FILE* f = fopen(path.c_str(), "r");
+    if (!f) return 0;
+    const int count = nad_wusl_read_defs_stream(f, params);
     fclose(f);
     return count;
 }
@@ -119,7 +146,7 @@ void nad_wusl_read_tables(FILE* file, NadStdParams* params)
             if (nad_verbose) printf("99");
             continue;
         }
-        if (n < 1 || n > 10 || !params->tables[n - 1]) continue;
+        if (n < 1 || n > 10 || !params->tables[n - 1] || !params->tables[n - 1]->values) continue;
         WuslTable* t = params->tables[n - 1];
         char title[299];
         if (!fgets(title, sizeof title, file)) break;

@@ -23,6 +23,9 @@ struct NadStdParams {
 };
 
 int nad_wusl_read_defs(NadStdParams* params);
+// Reads the table shapes of a definitions stream; a table whose header is incomplete or out of
+// range is left out and ends the reading. Returns the number of tables read.
+int nad_wusl_read_defs_stream(FILE* file, NadStdParams* params);
 void nad_wusl_read_tables(FILE* file, NadStdParams* params);
 int nad_wusl_find_set(const char* path, const char* name, NadStdParams* params);
 void nad_wusl_load_standard(NadStdParams* params);

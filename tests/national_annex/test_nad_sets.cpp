@@ -332,6 +332,18 @@ TEST_F(NadSets, ActiveNameWithoutActivationGivesStandardValues)
     EXPECT_EQ(nad_country_index(), 0);
 }
 
+// A table header without its format word once left counts without values, and the value
+// reader wrote through the null array at start-up.
+TEST_F(NadSets, WindAndSnowTableWithDamagedHeaderIsLeftOut)
+{
+    ship_both();
+    ship("WUSL-Tabs.def", testutil::read_file(TAVO_TEST_DATA_DIR "/wusl_header_without_format.def"));
+    ship("WUSL-Tabs.val", "#NAD\nDeutschland\n2\n~TAB3\nSchnee DE\n0.85 1.1\n2.5 3\n");
+    NadStdParams* p = nad_part_std();
+    EXPECT_EQ(p->tables[2], nullptr);
+    EXPECT_EQ(p->mode, 2);
+}
+
 TEST_F(NadSets, WindAndSnowTables)
 {
     ship_both();

@@ -3,6 +3,7 @@
 #include "platform/os/codepage.h"
 #include "platform/os/c_numeric.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -44,6 +45,28 @@ std::vector<double> numbers(const std::string& s, size_t max = 4096)
         p = end;
     }
     return out;
+}
+
+// A number of the list as an int within [lo, hi]; the list is outside data, so a value beyond
+// the range (or not a number) never reaches the conversion.
+int clamped(double v, int lo, int hi)
+{
+    if (!(v >= lo)) return lo;
+    if (v > hi) return hi;
+    return int(v);
+}
+
+// Record codes and flag words are small; anything larger is an unknown code.
+const int kMaxCode = 1 << 30;
+
+// Coordinates, sizes and command arguments: a page is some tens of centimetres, so a million
+// keeps every real value and every later product or conversion in range.
+const double kMaxMagnitude = 1e6;
+
+std::vector<double> bounded(std::vector<double> v)
+{
+    for (double& x : v) x = std::clamp(x, -kMaxMagnitude, kMaxMagnitude);
+    return v;
 }
 
 bool is_keyword(const std::string& s) { return !s.empty() && s[0] == '#'; }
@@ -89,7 +112,7 @@ void read_command(Reader& r, const std::string& line)
     b.command = rest.substr(0, sp);
     if (sp != std::string::npos) {
         std::string args = rest.substr(sp + 1);
-        b.args = numbers(args, 8);
+        b.args = bounded(numbers(args, 8));
         if (b.command == "bookmark") b.lines.push_back(decode_text(delimited(args)));
     }
     if (b.command.empty()) {
@@ -130,7 +153,7 @@ void read_table(Reader& r)
     ++r.i;
     int total = 0;
     for (int k = 0; k < 3; ++k) {
-        b.counts[k] = int(std::max(0.0, std::min(c[size_t(k)], 1000.0)));
+        b.counts[k] = clamped(c[size_t(k)], 0, 1000);
         total += b.counts[k];
     }
     for (int k = 0; k < total && !r.eof() && !is_keyword(r.peek()); ++k) b.captions.push_back(body_line(r.next()));
@@ -142,10 +165,10 @@ void read_table(Reader& r)
     std::vector<double> f = numbers(r.peek(), 16);
     if (f.size() >= 4 && f[2] == -1 && f[3] == -1) {
         ++r.i;
-        b.header_lines = int(std::max(0.0, std::min(f[0], 5.0))) + (f[1] != 0 ? 1 : 0);
-        int k = f.size() >= 5 ? int(std::max(0.0, std::min(f[4], 500.0))) : 0;
+        b.header_lines = clamped(f[0], 0, 5) + (f[1] != 0 ? 1 : 0);
+        int k = f.size() >= 5 ? clamped(f[4], 0, 500) : 0;
         if (k > 0 && !r.eof() && !is_keyword(r.peek())) {
-            std::vector<double> bounds = numbers(r.peek(), size_t(k));
+            std::vector<double> bounds = bounded(numbers(r.peek(), size_t(k)));
             if (!bounds.empty()) {
                 b.boundaries = bounds;
                 ++r.i;
@@ -190,19 +213,19 @@ void read_para(Reader& r)
                 ++r.doc.skipped;
                 return;
             }
-            b.mode = int(m[0]);
+            b.mode = clamped(m[0], -kMaxCode, kMaxCode);
             if (flags & 0x10) r.next();
             if (flags & 0x20) r.next();
             if (flags & 0x40) {
                 std::string t = trim(r.next());
                 std::vector<double> h = numbers(t, 2);
                 if (t == "0x2") {
-                    std::vector<double> v = numbers(r.next(), 2);
+                    std::vector<double> v = bounded(numbers(r.next(), 2));
                     if (v.size() == 2) b.tabs.push_back(v[1]);
                 } else if (h.size() == 2) {
-                    int n = int(std::max(0.0, std::min(h[1], 100.0)));
+                    int n = clamped(h[1], 0, 100);
                     for (int k = 0; k < n && !r.eof(); ++k) {
-                        std::vector<double> v = numbers(r.next(), 2);
+                        std::vector<double> v = bounded(numbers(r.next(), 2));
                         if (v.size() == 2) b.tabs.push_back(v[1]);
                     }
                 }
@@ -224,7 +247,7 @@ void read_para(Reader& r)
                 ++r.i;
                 unsigned word = unsigned(std::strtoul(w.c_str(), nullptr, 16));
                 if (word & 0x1000) {
-                    std::vector<double> v = numbers(r.next(), 2);
+                    std::vector<double> v = bounded(numbers(r.next(), 2));
                     if (v.size() == 2) b.space_after = v[1];
                 }
                 if (word & 0x4) more = true;
@@ -267,10 +290,10 @@ void read_graphic(Reader& r)
         // header of the text-block layer: [-999 flags] kind, boxes
         ++r.i;
         library_form = true;
-        int flags = (h.size() >= 3 && h[0] == -999) ? int(h[1]) : 0;
-        int kind = (h.size() >= 3 && h[0] == -999) ? int(h[2]) : int(h[0]);
+        int flags = (h.size() >= 3 && h[0] == -999) ? clamped(h[1], -kMaxCode, kMaxCode) : 0;
+        int kind = clamped((h.size() >= 3 && h[0] == -999) ? h[2] : h[0], -kMaxCode, kMaxCode);
         if (flags & 0x10000) r.next();
-        h = numbers(r.peek(), 4);
+        h = bounded(numbers(r.peek(), 4));
         if (h.size() == 4) {
             b.extents[0] = h[0]; b.extents[1] = h[1]; b.extents[2] = h[2]; b.extents[3] = h[3];
             ++r.i;
@@ -282,7 +305,7 @@ void read_graphic(Reader& r)
     }
     if (!library_form) {
         if (r.eof()) return;
-        h = numbers(r.peek(), 4);
+        h = bounded(numbers(r.peek(), 4));
         if (h.size() != 4) {
             ++r.doc.skipped;
             return;
@@ -302,12 +325,12 @@ void read_graphic(Reader& r)
             break;
         }
         if (t.empty()) continue;
-        std::vector<double> v = numbers(t, 2 * 2000 + 2);
+        std::vector<double> v = bounded(numbers(t, 2 * 2000 + 2));
         if (v.empty()) {
             ++r.doc.skipped;
             continue;
         }
-        int rec = int(v[0]);
+        int rec = clamped(v[0], -kMaxCode, kMaxCode);
         GraphicItem it;
         switch (rec) {
         case 1:
@@ -330,7 +353,7 @@ void read_graphic(Reader& r)
             if (v.size() < 6) { ++r.doc.skipped; break; }
             it.kind = GraphicItem::Text;
             it.x1 = v[1]; it.y1 = v[2];
-            it.align = int(v[5]);
+            it.align = clamped(v[5], -kMaxCode, kMaxCode);
             it.text = decode_text(delimited(raw));
             it.angle = rec == 10 ? angle : ((it.align & 256) ? 90 : 0);
             b.items.push_back(it);
@@ -340,7 +363,7 @@ void read_graphic(Reader& r)
             it.state_op = rec;
             it.width = v.size() > 1 ? v[1] : 0;
             if (rec == 50 || rec == 51)
-                for (int k = 0; k < 3; ++k) it.line_rgb[k] = v.size() > size_t(k + 1) ? int(v[size_t(k + 1)]) : 0;
+                for (int k = 0; k < 3; ++k) it.line_rgb[k] = v.size() > size_t(k + 1) ? clamped(v[size_t(k + 1)], 0, 255) : 0;
             b.items.push_back(it);
             break;
         case 14:
@@ -348,7 +371,7 @@ void read_graphic(Reader& r)
             break;
         case 18: {
             if (v.size() < 2) { ++r.doc.skipped; break; }
-            int n = int(v[1]);
+            int n = clamped(v[1], -1, kMaxCode);
             if (n < 0 || size_t(2 + 2 * n) > v.size()) { ++r.doc.skipped; break; }
             it.kind = GraphicItem::Polygon;
             it.points.assign(v.begin() + 2, v.begin() + 2 + 2 * n);
@@ -365,8 +388,9 @@ void read_graphic(Reader& r)
             if (v.size() < 3) { ++r.doc.skipped; break; }
             it.kind = GraphicItem::Picture;
             it.x1 = v[1]; it.y1 = v[2];
+            // The picture's name follows "%FONT%" and one separator, which may be missing at the line's end.
             size_t p = raw.find("%FONT%");
-            it.text = p == std::string::npos ? std::string() : decode_text(raw.substr(p + 7));
+            it.text = p == std::string::npos ? std::string() : decode_text(raw.substr(std::min(raw.size(), p + 7)));
             b.items.push_back(it);
             break;
         }

@@ -190,6 +190,43 @@ TEST(OliViewer, DamagedAndTruncatedListsRenderWhatTheyHave)
     }
 }
 
+// "%FONT%" at the very end of a picture record once threw out of the parser and ended the
+// program; numbers beyond int (codes, colours, counts, command arguments) are limited where read.
+TEST(OliViewer, HostileRecordsAreReadWithinRange)
+{
+    const std::string font_at_end = testutil::read_file(TAVO_TEST_DATA_DIR "/picture_font_at_line_end.oli");
+    ASSERT_FALSE(font_at_end.empty());
+    oliview::Document f = oliview::parse(font_at_end.data(), font_at_end.size());
+    ASSERT_EQ(f.blocks.size(), 1u);
+    ASSERT_EQ(f.blocks[0].items.size(), 1u);
+    EXPECT_EQ(f.blocks[0].items[0].kind, oliview::GraphicItem::Picture);
+    EXPECT_EQ(f.blocks[0].items[0].text, "");
+
+    const std::string huge =
+        "#OLI store 1e300\n#OLI ypos -1e300 5e299\n"
+        "#SHOWTABLE\n -1e300 2 0\n a\n b\n 1e300 0 -1 -1 1e300\n 1e300\n x\n#END_OF_TEXT\n"
+        "#SHOWPARA\n0x40\n1e300\n0 1\n0 1e300\n-1\n x\n#END_OF_TEXT\n0x0\n-1\n"
+        "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-999 1e300 -1e300\n-1e300 1e300 0 4\n"
+        " 1e300 1 2\n 50 1e300 -1e300 7\n 18 1e300 1 2\n 9 1 1 1 1 -1e300 \xAEx\xAF\n 0\n";
+    oliview::Document h = oliview::parse(huge.data(), huge.size());
+    ASSERT_EQ(h.blocks.size(), 5u);
+    EXPECT_EQ(h.blocks[0].args[0], 1e6);
+    EXPECT_EQ(h.blocks[2].counts[0], 0);
+    EXPECT_EQ(h.blocks[2].header_lines, 5);
+    ASSERT_EQ(h.blocks[2].boundaries.size(), 1u);
+    EXPECT_EQ(h.blocks[2].boundaries[0], 1e6);
+    ASSERT_EQ(h.blocks[3].tabs.size(), 1u);
+    EXPECT_EQ(h.blocks[3].tabs[0], 1e6);
+    const oliview::Block& g = h.blocks[4];
+    EXPECT_EQ(g.extents[0], -1e6);
+    ASSERT_EQ(g.items.size(), 2u);
+    EXPECT_EQ(g.items[0].line_rgb[0], 255);
+    EXPECT_EQ(g.items[0].line_rgb[1], 0);
+    EXPECT_EQ(g.items[0].line_rgb[2], 7);
+    testutil::ScratchDir scratch;
+    EXPECT_TRUE(oliview::render_pdf(h, scratch.file("h.pdf"), "h"));
+}
+
 TEST(OliViewer, ViewWritesPdfWithHeadingsAndCells)
 {
     testutil::ScratchDir dir;
