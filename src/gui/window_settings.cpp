@@ -10,15 +10,47 @@
 #include <QStringList>
 #include <QTableView>
 
+namespace {
+
+// A window's side beyond this is no real screen's, and less of it than this on a screen cannot
+// be grabbed with the mouse.
+const int kMaxWindowSide = 16384;
+const int kMinVisibleSide = 48;
+
+bool on_some_screen(const QRect& frame)
+{
+    if (frame.width() <= 0 || frame.height() <= 0 || frame.width() > kMaxWindowSide || frame.height() > kMaxWindowSide)
+        return false;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect seen = frame.intersected(screen->availableGeometry());
+        if (seen.width() >= kMinVisibleSide && seen.height() >= kMinVisibleSide) return true;
+    }
+    return false;
+}
+
+void centre_on_primary_screen(QMainWindow* window)
+{
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect g = screen->geometry();
+        window->move((g.width() - 1) / 2 - (window->width() - 1) / 2,
+                     (g.height() - 1) / 2 - (window->height() - 1) / 2);
+    }
+}
+
+} // namespace
+
 void load_window_settings(QMainWindow* window, const QString& path)
 {
     QSettings s(path, QSettings::IniFormat);
-    if (!window->restoreGeometry(s.value(QStringLiteral("mainwindowGeometry")).toByteArray())) {
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect g = screen->geometry();
-            window->move((g.width() - 1) / 2 - (window->width() - 1) / 2,
-                         (g.height() - 1) / 2 - (window->height() - 1) / 2);
+    const QSize before = window->size();
+    const bool restored = window->restoreGeometry(s.value(QStringLiteral("mainwindowGeometry")).toByteArray());
+    // A geometry off every screen (another monitor gone, a damaged file) is no geometry at all.
+    if (!restored || !on_some_screen(window->frameGeometry())) {
+        if (restored) {
+            window->setWindowState(Qt::WindowNoState);
+            window->resize(before);
         }
+        centre_on_primary_screen(window);
     }
     window->restoreState(s.value(QStringLiteral("mainwindowState")).toByteArray(), 0);
 }
@@ -47,14 +79,58 @@ FontsColors reset_fonts_colors()
 
 namespace {
 
+// Fonts are read back as Qt wrote them; a readable size lies between these.
+const double kMinPointSize = 4;
+const double kMaxPointSize = 72;
+const int kMaxFamilyLength = 100;
+
+// A stored colour is used only when it is a valid, opaque colour.
 QColor stored_color(const QSettings& s, const char* key, const QColor& fallback)
 {
     const QVariant v = s.value(QString::fromLatin1(key));
+    if (!v.canConvert<QColor>()) return fallback;
     QColor c = v.value<QColor>();
-    return c.isValid() ? c : fallback;
+    return c.isValid() && c.alpha() == 255 ? c : fallback;
+}
+
+bool family_is_sane(const QString& family)
+{
+    if (family.isEmpty() || family.size() > kMaxFamilyLength) return false;
+    // A serialised value that did not read back as a font arrives as its text.
+    if (family.startsWith(QLatin1String("@"))) return false;
+    for (const QChar c : family)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_NotAssigned) return false;
+    return true;
+}
+
+// The font of a key when it is usable, otherwise the application's default font.
+QFont stored_font(const QSettings& s, const char* key)
+{
+    const QVariant v = s.value(QString::fromLatin1(key));
+    if (v.userType() != QMetaType::QFont && v.userType() != QMetaType::QString) return QFont();
+    QFont f = v.value<QFont>();
+    return font_is_sane(f) ? f : QFont();
 }
 
 } // namespace
+
+bool font_is_sane(const QFont& f)
+{
+    if (!family_is_sane(f.family())) return false;
+    const double points = f.pointSizeF();
+    if (points > 0) return points >= kMinPointSize && points <= kMaxPointSize;
+    const int pixels = f.pixelSize();
+    return pixels >= kMinPointSize && pixels <= 2 * kMaxPointSize;
+}
+
+bool fonts_colors_sane(const FontsColors& fc)
+{
+    auto usable = [](const QFont& f) { return f == QFont() || font_is_sane(f); };
+    if (fc.has_font && (!usable(fc.font) || !usable(fc.font_table))) return false;
+    for (const QColor& c : {fc.background, fc.ergwin_ok, fc.ergwin_fehler, fc.toolbar, fc.tabheader})
+        if (!c.isValid() || c.alpha() != 255) return false;
+    return true;
+}
 
 FontsColors read_fonts_colors(const QString& path)
 {
@@ -63,8 +139,8 @@ FontsColors read_fonts_colors(const QString& path)
     if (!s.contains(QStringLiteral("Font")))
         return fc;
     fc.has_font = true;
-    fc.font = s.value(QStringLiteral("Font")).value<QFont>();
-    fc.font_table = s.value(QStringLiteral("FontTable")).value<QFont>();
+    fc.font = stored_font(s, "Font");
+    fc.font_table = stored_font(s, "FontTable");
     fc.background = stored_color(s, "MainWindowBackground", fc.background);
     fc.ergwin_ok = stored_color(s, "ErgWindowBackground_ok", QColor(102, 255, 102));
     fc.ergwin_fehler = stored_color(s, "ErgWindowBackground_fehler", QColor(255, 153, 153));

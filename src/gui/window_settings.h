@@ -9,7 +9,8 @@ class QMainWindow;
 class QWidget;
 
 // Restores geometry ("mainwindowGeometry") and state ("mainwindowState", version 0) of the window;
-// without a usable geometry the window is centred on the primary screen.
+// without a usable geometry, or with one off every screen, the window keeps its size and is
+// centred on the primary screen.
 void load_window_settings(QMainWindow* window, const QString& path);
 // Writes geometry, state and font ("Font"); false when the file could not be written.
 bool save_window_settings(QMainWindow* window, const QString& path);
@@ -23,9 +24,14 @@ struct FontsColors {
 
 // The reset colours: #e1e1e1, #bcffcf, #ff9999, #d0d0d0, #ffffff.
 FontsColors reset_fonts_colors();
-// Reads the shared file. A colour key that is missing or holds no valid colour takes the reset
-// colour (the results-box colours: RGB 102, 255, 102 and 255, 153, 153), never black.
+// Reads the shared file. A colour key that is missing or holds no valid, opaque colour takes the
+// reset colour (the results-box colours: RGB 102, 255, 102 and 255, 153, 153), never black. A
+// font that is no font (a family that is empty, over-long, a serialised value or control
+// characters; a size outside 4..72 pt) takes the application's default font.
 FontsColors read_fonts_colors(const QString& path);
+bool font_is_sane(const QFont& font);
+// Every font and colour of `fc` is one read_fonts_colors can hand back.
+bool fonts_colors_sane(const FontsColors& fc);
 // Writes all seven keys through a temporary file; false (old file kept) on failure.
 bool write_fonts_colors(const QString& path, const FontsColors& fc);
 

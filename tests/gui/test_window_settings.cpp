@@ -88,6 +88,99 @@ TEST(FontsColorsFile, MissingDamagedAndPartialFiles)
     EXPECT_EQ(fc.ergwin_fehler, QColor(255, 153, 153));
 }
 
+// Hand-edited or damaged values: each unusable font or colour takes its default, the others stay.
+TEST(FontsColorsFile, GarbageValuesFallBackToDefaults)
+{
+    struct Case {
+        const char* name;
+        std::string ini;
+        bool font_kept;
+    };
+    const std::string colours = "MainWindowBackground=#010203\nToolBarBackground=@Variant(\\0\\0\\0\\x43\\x1)\n"
+                                "ErgWindowBackground_ok=#zzzzzz\nErgWindowBackground_fehler=1e8\n";
+    const Case cases[] = {
+        {"good", "[General]\nFont=\"DejaVu Sans,13,-1,5,50,0,0,0,0,0\"\n" + colours, true},
+        {"variant text", "[General]\nFont=@Variant(\n" + colours, false},
+        {"huge size", "[General]\nFont=\"DejaVu Sans,100000000,-1,5,50,0,0,0,0,0\"\n" + colours, false},
+        {"tiny size", "[General]\nFont=\"DejaVu Sans,0.01,-1,5,50,0,0,0,0,0\"\n" + colours, false},
+        {"control characters", "[General]\nFont=\"Dej\\x1aVu,12,-1,5,50,0,0,0,0,0\"\n" + colours, false},
+        {"long family", "[General]\nFont=\"" + std::string(300, 'x') + ",12,-1,5,50,0,0,0,0,0\"\n" + colours, false},
+        {"list", "[General]\nFont=a, b, c\n" + colours, false},
+    };
+    testutil::ScratchDir dir;
+    for (const Case& c : cases) {
+        const std::string file = dir.file(c.name);
+        ASSERT_TRUE(testutil::write_file(file, c.ini));
+        const FontsColors fc = read_fonts_colors(qpath(file));
+        EXPECT_TRUE(fc.has_font) << c.name;
+        if (c.font_kept) {
+            EXPECT_EQ(fc.font.family(), QStringLiteral("DejaVu Sans")) << c.name;
+            EXPECT_EQ(fc.font.pointSize(), 13) << c.name;
+        } else {
+            EXPECT_EQ(fc.font, QFont()) << c.name;
+        }
+        EXPECT_EQ(fc.font_table, QFont()) << c.name;   // no key
+        EXPECT_EQ(fc.background, QColor(1, 2, 3)) << c.name;
+        EXPECT_EQ(fc.toolbar.name(), QStringLiteral("#d0d0d0")) << c.name;
+        EXPECT_EQ(fc.ergwin_ok, QColor(102, 255, 102)) << c.name;
+        EXPECT_EQ(fc.ergwin_fehler, QColor(255, 153, 153)) << c.name;
+        EXPECT_TRUE(fonts_colors_sane(fc)) << c.name;
+    }
+    // A transparent colour as Qt writes it is no background either.
+    {
+        QSettings s(qpath(dir.file("transparent")), QSettings::IniFormat);
+        s.setValue(QStringLiteral("Font"), QFont(QStringLiteral("DejaVu Sans"), 11));
+        s.setValue(QStringLiteral("MainWindowBackground"), QColor(1, 2, 3, 0));
+    }
+    EXPECT_EQ(read_fonts_colors(qpath(dir.file("transparent"))).background.name(), QStringLiteral("#e1e1e1"));
+}
+
+// A geometry off every screen lands on the primary screen; one of absurd size or of damaged bytes
+// leaves the window its own size.
+TEST(WindowSettingsFile, GeometryOffEveryScreenIsCentred)
+{
+    testutil::ScratchDir dir;
+    QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    const QRect area = screen->geometry();
+    QMainWindow source;
+    source.resize(300, 200);
+    const QPoint placements[] = {{area.right() + 5000, 10}, {-100000, -100000}, {10, area.bottom() + 3000}};
+    std::vector<QByteArray> geometries;
+    for (const QPoint& at : placements) {
+        source.move(at);
+        geometries.push_back(source.saveGeometry());
+    }
+    source.move(10, 10);
+    source.resize(100000, 100000);
+    geometries.push_back(source.saveGeometry());
+    geometries.push_back(QByteArray("\x01\xd9\xd0\xcb\x00\x03\x00\x00garbage", 16));
+    for (size_t i = 0; i < geometries.size(); ++i) {
+        const QString file = qpath(dir.file("pos" + std::to_string(i) + ".ini"));
+        {
+            QSettings s(file, QSettings::IniFormat);
+            s.setValue(QStringLiteral("mainwindowGeometry"), geometries[i]);
+        }
+        QMainWindow w;
+        w.resize(640, 480);
+        load_window_settings(&w, file);
+        EXPECT_EQ(w.size(), i < 3 ? QSize(300, 200) : QSize(640, 480)) << i;
+        const QRect seen = area.intersected(w.frameGeometry());
+        EXPECT_EQ(seen.size(), w.frameGeometry().size()) << i;
+    }
+    // A geometry on the screen is taken as it is.
+    source.resize(300, 200);
+    source.move(area.x() + 20, area.y() + 30);
+    {
+        QSettings s(qpath(dir.file("on.ini")), QSettings::IniFormat);
+        s.setValue(QStringLiteral("mainwindowGeometry"), source.saveGeometry());
+    }
+    QMainWindow w;
+    load_window_settings(&w, qpath(dir.file("on.ini")));
+    EXPECT_EQ(w.size(), QSize(300, 200));
+    EXPECT_EQ(w.pos(), QPoint(area.x() + 20, area.y() + 30));
+}
+
 TEST(FontsColorsFile, FailedWriteKeepsTheOldFile)
 {
     testutil::ScratchDir dir;

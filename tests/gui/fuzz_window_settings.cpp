@@ -1,0 +1,32 @@
+// Any bytes as the window settings of a position and as the shared fonts and colours file: read
+// and applied to a window. Must return, never crash or hang, and hand back only sane values.
+#include "common/fuzz_util.h"
+#include "gui/window_settings.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <cstdlib>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static QApplication* app = [] {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        static int argc = 1;
+        static char name[] = "fuzz_window_settings";
+        static char* argv[] = {name, nullptr};
+        return new QApplication(argc, argv);
+    }();
+    static QMainWindow window;
+    (void)app;
+    // A fresh name each time: the settings reader caches files by name.
+    static unsigned long n = 0;
+    const std::string path = fuzzutil::path("settings" + std::to_string(n++ % 1000) + ".ini");
+    fuzzutil::write(path, data, size);
+    const QString qpath = QString::fromStdString(path);
+    const FontsColors fc = read_fonts_colors(qpath);
+    if (!fonts_colors_sane(fc)) std::abort();
+    load_window_settings(&window, qpath);
+    std::remove(path.c_str());
+    return 0;
+}
