@@ -3,6 +3,9 @@
 #include <QIcon>
 #include <QVBoxLayout>
 #include "core/tavo52_data.h"
+#include "core/position_files.h"
+#include "platform/os/atomic_file.h"
+#include <QFileInfo>
 #include "platform/env/qt_message_box.h"
 #include "gui/gui_resources.h"
 
@@ -52,6 +55,15 @@ void Ui_ExitDialog::retranslateUi(QDialog* dialog)
     butExitSave->setText(QCoreApplication::translate("ExitDialog", "Ende mit &Speichern"));
 }
 
+QString position_save_failure_text()
+{
+    QString text = QStringLiteral("Die Positionsdaten konnten nicht gespeichert werden!");
+    if (file_is_write_protected(inp_path))
+        text += QStringLiteral("\nDie Datei %1 ist schreibgeschützt und wurde nicht überschrieben.")
+                    .arg(QFileInfo(QString::fromLocal8Bit(inp_path.c_str())).absoluteFilePath());
+    return text;
+}
+
 ExitDialog::ExitDialog() : QDialog(nullptr)
 {
     setupUi(this);
@@ -59,8 +71,7 @@ ExitDialog::ExitDialog() : QDialog(nullptr)
     // Ending with saving ends only when the position was written; a failed save keeps the dialog open.
     connect(butExitSave, &QPushButton::clicked, this, [] {
         if (data_object.write_data() != 0) {
-            qt_message_box(QMessageBox::Critical, QStringLiteral("Fehler"),
-                            QStringLiteral("Die Positionsdaten konnten nicht gespeichert werden!"));
+            qt_message_box(QMessageBox::Critical, QStringLiteral("Fehler"), position_save_failure_text());
             return;
         }
         QCoreApplication::quit();

@@ -2,6 +2,11 @@
 #pragma once
 #include <QDialog>
 #include <QPushButton>
+#include <QString>
+
+// The text of the "Fehler" box after the position data could not be saved; a write-protected
+// position file is named as such (it is refused, never replaced).
+QString position_save_failure_text();
 
 class Ui_ExitDialog {
 public:

@@ -208,8 +208,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     // A failed save is reported, never passed over in silence.
     connect(actionDaten_sichern, &QAction::triggered, this, [] {
         if (data_object.write_data() != 0)
-            qt_message_box(QMessageBox::Critical, QStringLiteral("Fehler"),
-                            QStringLiteral("Die Positionsdaten konnten nicht gespeichert werden!"));
+            qt_message_box(QMessageBox::Critical, QStringLiteral("Fehler"), position_save_failure_text());
     });
     connect(actionHilfe, SIGNAL(triggered()), this, SLOT(show_helpview()));
     connect(actionDruckvorschau, SIGNAL(triggered()), this, SLOT(maske2data()));

@@ -396,3 +396,50 @@ TEST_F(WindowTest, SaveActionWritesTheFormAndReportsAFailure)
     find<QAction>("actionDaten_sichern")->trigger();
     EXPECT_TRUE(calllog::contains("QMessageBox: Fehler:"));
 }
+
+// A write-protected position file, directly or behind a link, is refused and named; its bytes
+// and permissions stay. A writable file behind a link is saved and the link kept.
+TEST_F(WindowTest, SaveRefusesAWriteProtectedFileAndKeepsLinks)
+{
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    open(*d);
+    type_into(find<QSpinBox>("ed_Balken_b"), QStringLiteral("160"));
+    const std::string real = dir.file("real_01.inp");
+    struct Case {
+        const char* name;
+        mode_t mode;
+        bool link;
+        bool saved;
+    };
+    const Case cases[] = {
+        {"write-protected", 0444, false, false},
+        {"write-protected behind a link", 0400, true, false},
+        {"writable behind a link", 0640, true, true},
+    };
+    for (const Case& c : cases) {
+        std::remove(real.c_str());
+        std::remove(dir.file("link_01.inp").c_str());
+        ASSERT_TRUE(testutil::write_file(real, "old\n"));
+        ASSERT_EQ(::chmod(real.c_str(), c.mode), 0);
+        inp_path = real;
+        if (c.link) {
+            inp_path = dir.file("link_01.inp");
+            ASSERT_EQ(::symlink("real_01.inp", inp_path.c_str()), 0);
+        }
+        calllog::clear();
+        find<QAction>("actionDaten_sichern")->trigger();
+        const std::string named = "QMessageBox: Fehler: Die Positionsdaten konnten nicht gespeichert werden!\n"
+                                  "Die Datei " + inp_path + " ist schreibgesch\xc3\xbctzt und wurde nicht "
+                                  "\xc3\xbc" "berschrieben.";
+        EXPECT_EQ(calllog::contains(named), !c.saved) << c.name;
+        EXPECT_EQ(testutil::read_file(real) == "old\n", !c.saved) << c.name;
+        struct stat st;
+        ASSERT_EQ(::stat(real.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.mode) << c.name;
+        struct stat lst;
+        if (c.link) {
+            ASSERT_EQ(::lstat(inp_path.c_str(), &lst), 0);
+            EXPECT_TRUE(S_ISLNK(lst.st_mode)) << c.name;
+        }
+    }
+}

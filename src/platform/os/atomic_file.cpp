@@ -1,18 +1,125 @@
 #include "platform/os/atomic_file.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-bool save_file_atomically(const std::string& path, const std::function<bool(FILE*)>& write)
+namespace {
+
+// Links may point at links; past this many the path is taken as it stands.
+const int kMaxLinkDepth = 40;
+
+std::string folder_of(const std::string& path)
 {
-    std::string temp = path + ".XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    // mkstemp creates the file 0600; a saved file is as readable as any other file the user saves.
-    mode_t mask = ::umask(0);
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string name_of(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a save of path replaces: the end of its chain of links (which need not exist yet).
+std::string save_target(const std::string& path)
+{
+    std::string target = path;
+    for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
+        struct stat st;
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+        std::string link(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+        if (n <= 0 || size_t(n) >= link.size()) break;
+        link.resize(size_t(n));
+        target = link[0] == '/' ? link : folder_of(target) + "/" + link;
+    }
+    return target;
+}
+
+bool write_protected(const struct stat& st, const std::string& target)
+{
+    // The permission bits count even for a user whom the system lets write anyway.
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0;
+}
+
+// Temporary files of a save are "<name>.save-<pid>-XXXXXX".
+std::string temp_prefix(const std::string& target) { return name_of(target) + ".save-"; }
+
+// Removes the temporary files of target whose saving process no longer runs.
+void remove_stale_temporaries(const std::string& target)
+{
+    const std::string folder = folder_of(target);
+    const std::string prefix = temp_prefix(target);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* e = ::readdir(dir)) {
+        const char* name = e->d_name;
+        if (std::strncmp(name, prefix.c_str(), prefix.size()) != 0) continue;
+        char* end = nullptr;
+        const long pid = std::strtol(name + prefix.size(), &end, 10);
+        if (end == name + prefix.size() || *end != '-' || std::strlen(end + 1) != 6 || pid <= 0 || pid > INT_MAX)
+            continue;
+        if (pid == ::getpid() || ::kill(pid_t(pid), 0) == 0 || errno != ESRCH) continue;
+        ::unlink((folder + "/" + name).c_str());
+    }
+    ::closedir(dir);
+}
+
+// The permission bits (and owner) of the file being replaced, or the user's default for a new one.
+void take_permissions(int fd, const std::string& target)
+{
+    struct stat st;
+    if (::stat(target.c_str(), &st) == 0) {
+        if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
+            // Only the owner's own files can be given away; the group and mode still follow.
+        }
+        ::fchmod(fd, st.st_mode & 07777);
+        return;
+    }
+    // mkstemp creates the file 0600; a new file is as readable as any other file the user saves.
+    const mode_t mask = ::umask(0);
     ::umask(mask);
     ::fchmod(fd, 0666 & ~mask);
+}
+
+void sync_folder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);   // some file systems cannot sync a folder; the rename itself has happened
+    ::close(fd);
+}
+
+} // namespace
+
+bool file_is_write_protected(const std::string& path)
+{
+    const std::string target = save_target(path);
+    struct stat st;
+    return ::stat(target.c_str(), &st) == 0 && write_protected(st, target);
+}
+
+bool save_file_atomically(const std::string& path, const std::function<bool(FILE*)>& write)
+{
+    const std::string target = save_target(path);
+    struct stat st;
+    if (::stat(target.c_str(), &st) == 0 && write_protected(st, target)) {
+        errno = EACCES;
+        return false;
+    }
+    remove_stale_temporaries(target);
+    std::string temp = folder_of(target) + "/" + temp_prefix(target) + std::to_string(::getpid()) + "-XXXXXX";
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0) return false;
+    take_permissions(fd, target);
     FILE* f = ::fdopen(fd, "w");
     if (!f) {
         ::close(fd);
@@ -23,7 +130,10 @@ bool save_file_atomically(const std::string& path, const std::function<bool(FILE
     ok = std::fflush(f) == 0 && ok && !std::ferror(f);
     ok = ::fsync(::fileno(f)) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
-    if (ok && std::rename(temp.c_str(), path.c_str()) == 0) return true;
+    if (ok && std::rename(temp.c_str(), target.c_str()) == 0) {
+        sync_folder(folder_of(target));
+        return true;
+    }
     std::remove(temp.c_str());
     return false;
 }

@@ -6,5 +6,15 @@
 #include <string>
 
 // Calls write() on a temporary stream beside path and renames it over path when every write,
-// flush and close succeeded. On failure the old file stays as it was and false is returned.
+// flush and close succeeded; the folder is synced after the rename. On failure the old file
+// stays as it was and false is returned.
+// - A write-protected file is refused (false, nothing written).
+// - A symbolic link stays a link: the file it points to is saved.
+// - An existing file keeps its permission bits (and owner where allowed); a new one gets the
+//   user's default.
+// - Temporary files that a killed save of the same file left behind are removed.
 bool save_file_atomically(const std::string& path, const std::function<bool(FILE*)>& write);
+
+// True when the file at path (or the file a link there points to) exists and is write-protected,
+// so that a save refuses it.
+bool file_is_write_protected(const std::string& path);

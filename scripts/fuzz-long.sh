@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The long fuzz run (not part of CI): every harness for MINUTES minutes from its seeds, at most
+# PARALLEL at a time at the lowest priority, then one line per harness with its executions and
+# result. Findings stay in OUT/<harness>/ (crash-*, timeout-*, oom-* and the log).
+# usage: scripts/fuzz-long.sh [minutes] [parallel] [out-dir] [build-dir]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+minutes=${1:-10}
+parallel=${2:-3}
+out=${3:-$root/build-fuzz-long}
+build=${4:-$root/build-fuzz}
+harnesses=$(JOBS=${JOBS:-$parallel} FUZZ_BUILD_ONLY=1 "$root/scripts/fuzz.sh" "$build")
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+mkdir -p "$out"
+
+run_one() {
+  local f=$1 name dir
+  name=$(basename "$f")
+  dir="$out/$name"
+  rm -rf "$dir"
+  mkdir -p "$dir/corpus" "$dir/seeds"
+  "$root/scripts/fuzz-seeds.sh" "$name" "$dir/seeds"
+  local rc=0
+  (cd "$dir" && nice -n 19 "$f" -max_total_time=$((minutes * 60)) -timeout=20 -rss_limit_mb=4096 \
+     -print_final_stats=1 corpus seeds >log 2>&1) || rc=$?
+  echo "$rc" > "$dir/rc"
+}
+
+running=0
+for f in $harnesses; do
+  run_one "$f" &
+  running=$((running + 1))
+  if [ "$running" -ge "$parallel" ]; then
+    wait -n || true
+    running=$((running - 1))
+  fi
+done
+wait || true
+
+failed=0
+printf '%-26s %14s  %s\n' harness executions result
+for f in $harnesses; do
+  name=$(basename "$f")
+  dir="$out/$name"
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$dir/log" | tail -n 1)
+  rc=$(cat "$dir/rc")
+  result="clean"
+  if [ "$rc" != 0 ]; then
+    result="FAILED (exit $rc, see $dir/log)"
+    failed=1
+  fi
+  printf '%-26s %14s  %s\n' "$name" "${runs:-?}" "$result"
+done
+exit $failed

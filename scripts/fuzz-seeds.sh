@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Fills a folder with the seed inputs of one fuzz harness: the real files of the demo environment
+# and the data folder that the harness's reader takes, the test fixtures of that reader, and, for
+# files the repository holds no copy of, one sample in the form the program itself writes.
+# usage: scripts/fuzz-seeds.sh HARNESS DIR
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+name=$1
+dir=$2
+mkdir -p "$dir"
+o=$'\xae' c=$'\xaf'
+copy() { for f in "$@"; do [ -f "$f" ] && cp "$f" "$dir/" || true; done; }
+sample() { printf '%s' "$2" > "$dir/$1"; }
+nad="$root/data/DATA/NAD"
+case "$name" in
+  fuzz_position_file) copy "$root"/demo/work/*.inp "$root"/tests/core/data/*.inp ;;
+  fuzz_position_header) copy "$root"/demo/work/*.txt
+    sample oneline.txt "12a:Tr${o}ger"$'\n' ;;
+  fuzz_choice_file) copy "$nad"/*.NAD
+    sample DEMO_01.nad $'\n\nACTIV_NADNAME\n'"${o}Deutschland${c}"$'\n0\n' ;;
+  fuzz_set_file|fuzz_user_set_list) copy "$nad"/*.NAD ;;
+  fuzz_set_migration) copy "$nad"/*.NAD
+    { printf '#NAD\n 3 %sAlt%s\n' "$o" "$c"; tail -n +3 "$nad/Deutschland.NAD"; } > "$dir/NADs-EC2.DEF" ;;
+  fuzz_wusl_tables) copy "$root"/tests/national_annex/data/*.def
+    sample WUSL-Tabs.def $'#TAB3\nSchneelast\nkN/m2\n1 2 3 4\n15 26 7 8\n2 2 %6.3f\n'
+    sample WUSL-Tabs.val $'#NAD\nDeutschland\n2\n~DATA\n1 5 6\n~TAB3\nSchnee DE\n0.85 1.1\n2.5 3\n~TAB99\n 10 0 1 2 3 4 5 6 7 8 9 10\n' ;;
+  fuzz_app_registry) copy "$root"/data/EXEC/*/VERSION
+    sample APP0001.DEF "#NAME"$'\n'"${o}Tr${o}ger${c}"$'\n#NADS -1\n0 1 11101 0 0 1101 0 0 0 1\n#SERVICE\n'"${o}Bauteil${c}"$'\n#GROUP\nx\n'"${o}Stab${c}"$'\n' ;;
+  fuzz_component_answer) copy "$root"/data/EXEC/VYOSelct
+    sample VYOSelct.tmp $'3 0\n'"${o}DECKENBALKEN${c}"$'\n'"${o}${c}"$'\n'"${o}${c}"$'\n'"${o}/DATA/BAUTEILE/DECKENBALKEN${c}"$'\n'"${o}${c}"$'\n'"${o}${c}"$'\n1\n'"${o}/DATA/BAUTEILE/B.7z${c}"$'\n' ;;
+  fuzz_help_file) copy "$root"/data/PRIVATE/*.HLP ;;
+  fuzz_picture_info) sample answer.tmp "OLI_GRAPHIC_Picture_Info"$'\n'"${o}foto.png${c}"$'\n640 480\n300\n5.4187 4.0640\n' ;;
+  fuzz_file_replace) { printf 'GL24h\nGL28h\n'; cat "$root"/demo/work/DEMO_01.inp; } > "$dir/replace.inp" ;;
+  fuzz_window_settings)
+    sample fonts.ini $'[General]\nFont="DejaVu Sans,10,-1,5,50,0,0,0,0,0"\nFontTable="DejaVu Sans,9,-1,5,50,0,0,0,0,0"\nMainWindowBackground=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xe1\\xe1\\xe1\\xe1\\xe1\\xe1\\0\\0)\nToolBarBackground=#d0d0d0\n'
+    sample position.ini $'[General]\nmainwindowGeometry=@ByteArray(\\x1\\xd9\\xd0\\xcb\\0\\x3\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\x4\\xff\\0\\0\\x3\\x1f\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\x4\\xff\\0\\0\\x3\\x1f\\0\\0\\0\\0\\0\\0\\0\\0\\x5\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\x4\\xff\\0\\0\\x3\\x1f)\nmainwindowState=@ByteArray(\\0\\0\\0\\xff\\0\\0\\0\\0\\xfd\\0\\0\\0\\0\\0\\0\\x5\\0\\0\\0\\x3\\x10\\0\\0\\0\\x4\\0\\0\\0\\x4\\0\\0\\0\\b\\0\\0\\0\\b\\xfc\\0\\0\\0\\0)\n' ;;
+  fuzz_oli_viewer) copy "$root"/tests/platform/viewer/data/*.oli ;;
+  fuzz_screw_table) copy "$root"/data/PRIVATE/*.dat "$root"/tests/fasteners/data/*.dat ;;
+  fuzz_export_block) copy "$root"/demo/DATA/BAUTEILE/*.EX2 ;;
+  *) ;;
+esac
