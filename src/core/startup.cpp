@@ -21,6 +21,8 @@ const char* component_id_problem(const std::string& id)
     if (id.find('/') != std::string::npos || id.find('\\') != std::string::npos)
         return "enthält einen Pfadtrenner";
     if (id.find("..") != std::string::npos) return "enthält \"..\"";
+    // The id starts the names handed to other programs, which would take it for an option.
+    if (!id.empty() && id[0] == '-') return "beginnt mit \"-\"";
     return nullptr;
 }
 

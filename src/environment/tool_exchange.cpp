@@ -269,7 +269,8 @@ int extract_from_archive(const char* archive, const char* member, const char* ta
     const std::string arch = native_path(archive);
     const std::string out = "-o" + native_path(target_folder);
     const std::string mem = member ? member : "";
-    const char* argv[] = {sevenza.c_str(), "e", arch.c_str(), mem.c_str(), out.c_str(), "-y", nullptr};
+    // Switches first, then "--": an archive or member name that begins with "-" stays a name.
+    const char* argv[] = {sevenza.c_str(), "e", "-y", out.c_str(), "--", arch.c_str(), mem.c_str(), nullptr};
     const int previous = setMouseCursor(6);
     const int status = VYKRunToFile(sevenza.c_str(), argv, path_join(temp, "7zprot.txt").c_str());
     setMouseCursor(previous);

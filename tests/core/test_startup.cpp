@@ -71,6 +71,10 @@ TEST(Startup, CommandLineCases)
         {"slash", {"tavo52", "../T1", "0", "1", "0"}, false, 2, "", "", "Pfadtrenner"},
         {"backslash", {"tavo52", "a\\b", "0", "1", "0"}, false, 2, "", "", "Pfadtrenner"},
         {"dot dot", {"tavo52", "x..y", "0", "1", "0"}, false, 2, "", "", "\"..\""},
+        {"option of the print queue", {"tavo52", "-dfoo", "0", "1", "0"}, false, 2, "", "", "beginnt mit \"-\""},
+        {"a lone dash", {"tavo52", "-", "0", "1", "0"}, false, 2, "", "", "beginnt mit \"-\""},
+        {"end of options", {"tavo52", "--", "0", "1", "0"}, false, 2, "", "", "beginnt mit \"-\""},
+        {"dash inside", {"tavo52", "T-1", "0", "1", "0"}, true, 0, "T-1_01.inp", "", ""},
     };
     for (const Case& c : cases) {
         StartupRun s;

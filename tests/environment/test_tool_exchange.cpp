@@ -139,6 +139,15 @@ TEST(ArchiveExtraction, RealSevenZipUnpacksOneMemberWithoutShell)
     EXPECT_FALSE(std::filesystem::exists(env.temp() + "/other.txt"));
     EXPECT_NE(testutil::read_file(env.temp() + "/7zprot.txt").find("Everything is Ok"), std::string::npos);
 
+    // An archive whose name begins with "-", given relative to the working folder: a name, no switch.
+    std::filesystem::copy_file(archive, src + "/-t7z.7z");
+    const std::filesystem::path was = std::filesystem::current_path();
+    std::filesystem::current_path(src);
+    std::filesystem::remove(env.temp() + "/AAAA.EX2");
+    EXPECT_EQ(extract_from_archive("-t7z.7z", "AAAA.EX2", env.temp().c_str()), 0);
+    std::filesystem::current_path(was);
+    EXPECT_EQ(testutil::read_file(env.temp() + "/AAAA.EX2"), "export data\n");
+
     // A damaged archive: the archiver's failure, its output kept for inspection.
     testutil::write_file(env.root() + "/bad.7z", "no archive");
     EXPECT_EQ(extract_from_archive((env.root() + "/bad.7z").c_str(), "AAAA.EX2", env.temp().c_str()), 5);

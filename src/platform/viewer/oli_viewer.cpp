@@ -57,7 +57,9 @@ void Quick_OLI_Print(const char* prefix, const char* path)
         return;
     }
     if (print_queue_configured()) {
-        int rc = QProcess::execute("lp", {QString::fromLocal8Bit(pdf.c_str())});
+        // An absolute path after "--": no file name can pass for one of the queue's options.
+        const QString file = QFileInfo(QString::fromLocal8Bit(pdf.c_str())).absoluteFilePath();
+        int rc = QProcess::execute("lp", {QStringLiteral("--"), file});
         calllog::add("Quick_OLI_Print: " + str(prefix) + " " + str(path) + " -> lp " + pdf +
                      (rc == 0 ? "" : " (lp failed)"));
         return;

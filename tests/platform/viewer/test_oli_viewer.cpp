@@ -12,6 +12,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <filesystem>
 
 namespace {
 
@@ -258,6 +261,29 @@ TEST(OliViewer, PrintWithoutQueueSaysSo)
     calllog::clear();
     Quick_OLI_View("K7-TEST", dir.file("fehlt.oli").c_str());
     EXPECT_TRUE(calllog::contains("(no PDF)"));
+}
+
+// With a print queue the PDF goes to "lp" as an absolute path after "--", so that a list named
+// like an option ("-dfoo.oli" in the working folder) is printed, never taken for a queue's name.
+TEST(OliViewer, PrintHandsThePdfToTheQueueAfterTheEndOfOptions)
+{
+    testutil::ScratchDir dir;
+    const std::string bin = dir.file("bin");
+    ASSERT_EQ(::mkdir(bin.c_str(), 0777), 0);
+    ASSERT_TRUE(testutil::write_file(bin + "/lpstat", "#!/bin/sh\necho 'queue accepting requests'\n"));
+    ASSERT_TRUE(testutil::write_file(bin + "/lp", "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > \"" +
+                                                      dir.file("lp.args") + "\"\n"));
+    ::chmod((bin + "/lpstat").c_str(), 0755);
+    ::chmod((bin + "/lp").c_str(), 0755);
+    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    ::setenv("PATH", (bin + ":" + path).c_str(), 1);
+    const std::filesystem::path was = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    ASSERT_TRUE(testutil::write_file("-dfoo.oli", kSample));
+    Quick_OLI_Print("K7-TEST", "-dfoo.oli");
+    std::filesystem::current_path(was);
+    ::setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(testutil::read_file(dir.file("lp.args")), "--\n" + dir.file("-dfoo.oli.pdf") + "\n");
 }
 
 TEST(OliViewer, CrLfListsAndPageBreaks)
