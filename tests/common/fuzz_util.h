@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -14,14 +15,17 @@ namespace fuzzutil {
 // exit. Readers that save through fsync run far faster in memory.
 inline const std::string& scratch()
 {
+    // The exit handler takes its own copy: it runs after the string below is gone.
+    static char removed_at_exit[4096];
     static const std::string dir = [] {
         const char* base = std::getenv("TMPDIR");
         std::string root = base && *base ? base : std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
         std::string t = root + "/tavo-fuzz.XXXXXX";
-        if (!mkdtemp(t.data())) std::abort();
+        if (t.size() >= sizeof removed_at_exit || !mkdtemp(t.data())) std::abort();
+        std::memcpy(removed_at_exit, t.c_str(), t.size() + 1);
         std::atexit([] {
             std::error_code ec;
-            std::filesystem::remove_all(scratch(), ec);
+            std::filesystem::remove_all(removed_at_exit, ec);
         });
         return t;
     }();
