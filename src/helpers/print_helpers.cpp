@@ -19,7 +19,7 @@ CallSometimesFn* g_stack = nullptr;
 int g_stack_count = 0;
 int g_stack_capacity = 0;
 
-// The runtime clock of the original counts 1000 ticks a second.
+// The run-time clock: milliseconds since its first reading, 1000 ticks a second.
 int clock_ticks()
 {
     using namespace std::chrono;

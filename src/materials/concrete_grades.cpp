@@ -6,6 +6,7 @@
 
 #include "helpers/mem_counted.h"
 #include "helpers/rounding.h"
+#include "platform/os/codepage.h"
 
 namespace {
 
@@ -139,18 +140,29 @@ void old_rebar_grade(OldRebarGradeRecord* r, int index)
     r->e_s = 210000000.0;
 }
 
+namespace {
+
+// The refusal of a free definition on the console, whose bytes are UTF-8 where ours are code page 437.
+void print_no_free_definition(const char* what, const char* fallback)
+{
+    char line[160];
+    std::snprintf(line, sizeof line, "Freie %s f\x81r %s nicht m\x94glich!\nIntialiesierung mit %s.\n", what,
+                  "DIN 1045 (7.88)", fallback);
+    std::fputs(codepage::cp437_to_utf8(line).c_str(), stdout);
+}
+
+} // namespace
+
 int old_concrete_free_definition(OldConcreteGradeRecord* r)
 {
-    std::printf("Freie Betondef. f\x81r %s nicht m\x94glich!\nIntialiesierung mit %s.\n",
-                "DIN 1045 (7.88)", "B25");
+    print_no_free_definition("Betondef.", "B25");
     old_concrete_grade(r, 1);
     return 1;
 }
 
 int old_rebar_free_definition(OldRebarGradeRecord* r)
 {
-    std::printf("Freie Stahldef. f\x81r %s nicht m\x94glich!\nIntialiesierung mit %s.\n",
-                "DIN 1045 (7.88)", "BSt 500 S");
+    print_no_free_definition("Stahldef.", "BSt 500 S");
     old_rebar_grade(r, 2);
     return 1;
 }

@@ -173,9 +173,9 @@ TEST_F(WindowImport, DemoComponentGivesTheDemoLoads)
     EXPECT_EQ(w->ed_Balken_h->value(), 240);
 }
 
-TEST_F(WindowImport, MoreRowsThanTheOldFixedBufferHeld)
+TEST_F(WindowImport, MoreThanTenThousandValuesAreAllRead)
 {
-    // 420 rows per edge, 840 in all: 12 values each would have needed 10080 slots of 10000.
+    // 420 rows per edge, 840 in all, 12 values each: 10080 values, past a buffer of 10000 slots.
     std::vector<importfix::Row> rows;
     for (int i = 0; i < 420; ++i) rows.push_back(row(i, 0, 0, 0, 0, 0.9, "L"));
     for (int i = 0; i < 420; ++i) rows.push_back(row(0, 0, i, 0, 0, 0.9, "R"));

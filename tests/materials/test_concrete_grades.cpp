@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -76,8 +77,14 @@ TEST(ConcreteGrades, SteelRecords)
     old_concrete_grade(&oc, 9);
     EXPECT_STREQ(oc.name, "B55");
     EXPECT_DOUBLE_EQ(oc.tau_02, 3000.0);
+    testing::internal::CaptureStdout();
     EXPECT_EQ(old_concrete_free_definition(&oc), 1);
+    EXPECT_EQ(old_rebar_free_definition(&o), 1);
+    const std::string console = testing::internal::GetCapturedStdout();
     EXPECT_STREQ(oc.name, "B25");
+    // The umlauts reach the console as UTF-8, not as code-page bytes.
+    EXPECT_EQ(console, "Freie Betondef. für DIN 1045 (7.88) nicht möglich!\nIntialiesierung mit B25.\n"
+                       "Freie Stahldef. für DIN 1045 (7.88) nicht möglich!\nIntialiesierung mit BSt 500 S.\n");
 }
 
 TEST(ConcreteGrades, Formulas)

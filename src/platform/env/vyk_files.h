@@ -7,7 +7,7 @@ int VYKCopyFile(const char* src, const char* dst, int flag);
 int VYKRemoveFile(const char* path, int flag);
 
 // Directory search over a pattern "folder\name" or "folder/name" with * and ? in the name part
-// ("*.*" matches every name), case-insensitive like the original. The first call returns 0 when an
+// ("*.*" matches every name), without regard to case. The first call returns 0 when an
 // entry matches and fills `name`; DOSFindNext returns 0 while a further entry follows; DOSFindClose
 // ends the search. DOSFindFirstFile finds files, DOSFindFirstDirectory folders (not "." and "..").
 struct DOSFindRecord {
