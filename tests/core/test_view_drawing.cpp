@@ -1,0 +1,215 @@
+// The view drawing of the printed calculation read back from its graphic block: the shapes of the
+// beam, the opening and its reinforcement, and the dimension chains, in mm of the position.
+#include "test_print_fixture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
+namespace {
+
+struct Box {
+    double x1, y1, x2, y2;
+};
+
+struct Polygon {
+    std::vector<double> xs, ys;
+    Box box() const
+    {
+        return {*std::min_element(xs.begin(), xs.end()), *std::min_element(ys.begin(), ys.end()),
+                *std::max_element(xs.begin(), xs.end()), *std::max_element(ys.begin(), ys.end())};
+    }
+};
+
+struct Dimension {
+    int angle;       // 0: along x, 90: along y
+    double across;   // place of the text across its chain, paper units
+    double along;    // middle of the text along its chain, paper units
+    std::string text;
+};
+
+// The graphic block as shapes and dimension texts, in paper units.
+struct Drawing {
+    std::vector<Polygon> polygons;      // filled polygons (" 18")
+    std::vector<Box> rectangles;        // filled rectangles (" 24")
+    std::vector<Dimension> dimensions;
+
+    // (middle along the chain in mm, text) of every dimension in one direction, in order.
+    std::vector<std::pair<long, std::string>> spans(int angle, double n) const
+    {
+        std::vector<std::pair<long, std::string>> out;
+        for (const Dimension& m : dimensions)
+            if (m.angle == angle) out.push_back({std::lround(m.along * n), m.text});
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+    // Place across its chain of the dimension with this text and middle (mm).
+    double across(int angle, const std::string& text, long along_mm, double n) const
+    {
+        for (const Dimension& m : dimensions)
+            if (m.angle == angle && m.text == text && std::lround(m.along * n) == along_mm) return m.across;
+        return NAN;
+    }
+};
+
+Drawing read_drawing(const std::string& bytes)
+{
+    Drawing g;
+    const size_t start = bytes.find("#SHOWGRAFIC");
+    if (start == std::string::npos) return g;
+    std::istringstream in(bytes.substr(start));
+    std::string line;
+    int angle = 0;
+    while (std::getline(in, line)) {
+        std::istringstream f(line);
+        int code;
+        if (!(f >> code)) continue;
+        if (code == 18) {
+            int n;
+            f >> n;
+            Polygon p;
+            for (double x, y; n-- > 0 && f >> x >> y;) {
+                p.xs.push_back(x);
+                p.ys.push_back(y);
+            }
+            g.polygons.push_back(p);
+        } else if (code == 24) {
+            Box b;
+            f >> b.x1 >> b.y1 >> b.x2 >> b.y2;
+            g.rectangles.push_back({std::min(b.x1, b.x2), std::min(b.y1, b.y2), std::max(b.x1, b.x2),
+                                    std::max(b.y1, b.y2)});
+        } else if (code == 14) {
+            double a;
+            f >> a;
+            angle = int(std::lround(a));
+        } else if (code == 10) {
+            double x, y;
+            f >> x >> y;
+            const size_t open = line.find('\xAE'), close = line.find('\xAF');
+            const std::string text = line.substr(open + 1, close - open - 1);
+            g.dimensions.push_back({angle, angle == 0 ? y : x, angle == 0 ? x : y, text});
+        }
+    }
+    return g;
+}
+
+// Millimetres of the position from paper units at scale 1:n.
+Box mm(const Box& b, double n) { return {b.x1 * n, b.y1 * n, b.x2 * n, b.y2 * n}; }
+
+#define EXPECT_BOX(actual, X1, Y1, X2, Y2)          \
+    do {                                            \
+        const Box b_ = (actual);                    \
+        EXPECT_NEAR(b_.x1, X1, 0.01);               \
+        EXPECT_NEAR(b_.y1, Y1, 0.01);               \
+        EXPECT_NEAR(b_.x2, X2, 0.01);               \
+        EXPECT_NEAR(b_.y2, Y2, 0.01);               \
+    } while (0)
+
+bool has_vertex(const Polygon& p, double n, double x, double y)
+{
+    for (size_t i = 0; i < p.xs.size(); ++i)
+        if (std::fabs(p.xs[i] * n - x) < 0.01 && std::fabs(p.ys[i] * n - y) < 0.01) return true;
+    return false;
+}
+
+}  // namespace
+
+class ViewDrawingTest : public PrintTest {
+protected:
+    // The drawing and its scale 1:n, taken from the beam, the first filled polygon, h high.
+    Drawing draw(double* n)
+    {
+        FILE* f = std::tmpfile();
+        d.print_view_drawing(f);
+        std::rewind(f);
+        std::string bytes;
+        for (int c; (c = std::fgetc(f)) != EOF;) bytes.push_back(char(c));
+        std::fclose(f);
+        Drawing g = read_drawing(bytes);
+        *n = g.polygons.empty() ? 0.0 : d.h / g.polygons[0].box().y2;
+        return g;
+    }
+    // Polygons of the shapes, without the dots of the dimension lines (a few mm across).
+    static std::vector<Polygon> shapes(const Drawing& g, double n)
+    {
+        std::vector<Polygon> out;
+        for (const Polygon& p : g.polygons)
+            if ((p.box().x2 - p.box().x1) * n > 10.0) out.push_back(p);
+        return out;
+    }
+};
+
+using Spans = std::vector<std::pair<long, std::string>>;
+
+// Rectangular opening a 100 in the fixture's beam (h 240, h_ru = h_ro = 70), two rods d 6, l_e 160,
+// a_3c 40, glued in from the top edge. K = 3 a + 2 a_3c = 380; opening x 140..240, y 70..170.
+TEST_F(ViewDrawingTest, RectangularOpeningWithRodsFromTheTop)
+{
+    use_rods();
+    d.a_3c = 40;
+    d.l_e = 160;
+    double n = 0;
+    const Drawing g = draw(&n);
+    ASSERT_GT(n, 0.0);
+
+    const std::vector<Polygon> s = shapes(g, n);
+    ASSERT_EQ(s.size(), 2u);   // the beam and the opening
+    EXPECT_BOX(mm(s[0].box(), n), 0, 0, 380, 240);
+    // Rods 40 mm beside the opening, x 100 and 280, from the top edge 160 mm down.
+    ASSERT_EQ(g.rectangles.size(), 2u);
+    EXPECT_BOX(mm(g.rectangles[0], n), 97, 80, 103, 240);
+    EXPECT_BOX(mm(g.rectangles[1], n), 277, 80, 283, 240);
+    // The opening with its corners rounded at r = 30: 4 quarter circles of 7 points, tangent to the
+    // edges 30 mm from each corner; the middle of the lower left arc at 45 degrees:
+    // (140 + 30 - 30 cos 45, 70 + 30 - 30 sin 45) = (148.787, 78.787).
+    const Polygon& hole = s[1];
+    EXPECT_EQ(hole.xs.size(), 28u);
+    EXPECT_BOX(mm(hole.box(), n), 140, 70, 240, 170);
+    for (auto v : {std::make_pair(170.0, 70.0), {140.0, 100.0}, {140.0, 140.0}, {170.0, 170.0}, {210.0, 170.0},
+                   {240.0, 140.0}, {240.0, 100.0}, {210.0, 70.0}, {148.787, 78.787}})
+        EXPECT_TRUE(has_vertex(hole, n, v.first, v.second)) << v.first << "," << v.second;
+
+    // Below the beam: rod, opening, rod at 100, 140, 240, 280.
+    EXPECT_EQ(g.spans(0, n), (Spans{{120, "40"}, {190, "100"}, {260, "40"}}));
+    // Left inner chain: 0, 70 (opening), 80 (rod ends), 170, 240; outer chain: the height 240;
+    // right of the beam: the rods' length from the top, 0, 80, 240.
+    EXPECT_EQ(g.spans(90, n), (Spans{{35, "70"}, {40, "80"}, {75, "10"}, {120, "240"}, {125, "90"},
+                                     {160, "160"}, {205, "70"}}));
+    const double outer = g.across(90, "240", 120, n), inner = g.across(90, "90", 125, n);
+    const double right = g.across(90, "160", 160, n);
+    EXPECT_LT(outer, inner);
+    EXPECT_LT(inner, 0.0);
+    EXPECT_GT(right, 380.0 / n);
+}
+
+// Circular opening a 100 with glued-on plates a_r 50, h_1 50: K = 3 a + 2 a_r = 400, the opening
+// about (200, 120) with radius 50, the plates x 100..300, y 20..220.
+TEST_F(ViewDrawingTest, CircularOpeningWithPlates)
+{
+    d.typ_durchbruch = 1;
+    d.verstaerkt = 1;
+    d.verst_typ = 0;
+    d.a_r = 50;
+    d.h_1 = 50;
+    double n = 0;
+    const Drawing g = draw(&n);
+    ASSERT_GT(n, 0.0);
+
+    const std::vector<Polygon> s = shapes(g, n);
+    ASSERT_EQ(s.size(), 3u);   // beam, plates, opening
+    EXPECT_BOX(mm(s[0].box(), n), 0, 0, 400, 240);
+    EXPECT_BOX(mm(s[1].box(), n), 100, 20, 300, 220);
+    EXPECT_BOX(mm(s[2].box(), n), 150, 70, 250, 170);
+    for (size_t i = 0; i < s[2].xs.size(); ++i)
+        EXPECT_NEAR(std::hypot(s[2].xs[i] * n - 200.0, s[2].ys[i] * n - 120.0), 50.0, 0.01);
+    EXPECT_TRUE(g.rectangles.empty());
+
+    // Below the beam: plate, opening, plate (100, 150, 250, 300); further out the plates' width.
+    EXPECT_EQ(g.spans(0, n), (Spans{{125, "50"}, {200, "100"}, {200, "200"}, {275, "50"}}));
+    EXPECT_LT(g.across(0, "200", 200, n), g.across(0, "100", 200, n));
+    // Left: 0, 20 (plate), 70, 170 (opening), 220, 240; further out 0, 20, 220, 240.
+    EXPECT_EQ(g.spans(90, n), (Spans{{10, "20"}, {10, "20"}, {45, "50"}, {120, "100"}, {120, "200"}, {195, "50"},
+                                     {230, "20"}, {230, "20"}}));
+    EXPECT_LT(g.across(90, "200", 120, n), g.across(90, "100", 120, n));
+}
