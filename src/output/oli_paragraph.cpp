@@ -424,7 +424,9 @@ void oli_columns_cell(FILE* stream, const char* format, ...)
     Para& p = P();
     if (!p.col_open || p.col_index < 0) return;
     if (p.col_restart) {
+        // Ending the earlier columns' block drops the pending stops: the new columns set theirs again.
         oli_text_end_block(stream);
+        oli_text_set_tabs(2, nullptr, p.col_stops.data(), int(p.col_stops.size()));
         p.col_restart = false;
     }
     va_list ap;
