@@ -311,3 +311,29 @@ TEST_F(SheetsTest, ChoiceFieldClickOpensItsList)
     EXPECT_EQ(sva_edit(area), 1);
     EXPECT_EQ(selection, 1);
 }
+
+TEST_F(SheetsTest, ImageListPicksByKeysAndAChoiceOutOfRangeShowsUnknown)
+{
+    int image = 0;
+    int area = sva_create(100, 100, 500, 400, 0, 0);
+    sva_add_list_field(area, 20, 30, "muster.bmp", 40, 20, 4, 0, &image, nullptr);
+    SvaItem* item = sva_slot(area)->last_item;
+    input_script_key(KEY_DOWN);
+    input_script_key(KEY_DOWN);
+    input_script_key(KEY_ENTER);
+    EXPECT_EQ(run_image_list_popup(100, 400, 120, 130, item), 1);
+    EXPECT_EQ(image, 2);
+
+    // A selection the caller moved beyond the entries shows "???" in black: three cells of
+    // 5 x 7 pixels at the baseline (120, 200).
+    SvaChoiceEntry entries[2] = {{Nearest_RGB_Color(0, 0, 255), "A"}, {Nearest_RGB_Color(0, 0, 255), "B"}};
+    int selection = 0;
+    sva_add_choice_field(area, 20, 100, entries, 4096, 4, 2, &selection, nullptr);
+    selection = 9;
+    sva_update(area);
+    sva_redraw(area);
+    EXPECT_EQ(count_pixels(120, 190, 143, 199, 0x000000u), 3 * 35);
+    selection = 1;
+    sva_redraw(area);
+    EXPECT_EQ(count_pixels(120, 190, 143, 199, 0x0000FFu), 35);
+}
