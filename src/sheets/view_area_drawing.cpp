@@ -337,6 +337,16 @@ void sva_draw_image_button(const SvaItem* it, int picture, int x, int y)
                                 x + w - 1, y + h - 1, 201, -1, r, g, b);
 }
 
+void sva_draw_image_button_clipped(const SvaItem* item, int picture, int x, int y, int x1, int y1, int x2, int y2)
+{
+    int vx1, vy1, vx2, vy2;
+    pxQVwp(&vx1, &vy1, &vx2, &vy2);
+    pxView(x1, y1, x2, y2);
+    sva_draw_image_button(item, picture, x, y);
+    pxView(vx1, vy1, vx2, vy2);
+    pxFlsh();
+}
+
 void sva_draw_callback(int, int scroll_x, int scroll_y, int x1, int y1, int x2, int y2, void* slot)
 {
     auto* s = static_cast<Scrollable_View_Area*>(slot);
@@ -508,14 +518,7 @@ bool hover_item(const Scrollable_View_Area* s, SvaItem* it, const Mapping& m, in
     bool button = it->type == SVA_IMAGE_BUTTON;
     const char* comment = button ? it->text2 : it->text;
     int shape = button ? it->colour : it->number;
-    int vx1, vy1, vx2, vy2;
-    if (button) {
-        pxQVwp(&vx1, &vy1, &vx2, &vy2);
-        pxView(m.x1, m.y1, m.x2, m.y2);
-        sva_draw_image_button(it, 2, x1, y1);
-        pxView(vx1, vy1, vx2, vy2);
-        pxFlsh();
-    }
+    if (button) sva_draw_image_button_clipped(it, 2, x1, y1, m.x1, m.y1, m.x2, m.y2);
     if (shape) setMouseCursor(shape);
     if (comment) sva_show_tooltip(comment);
     bool end_all = false;
@@ -529,13 +532,7 @@ bool hover_item(const Scrollable_View_Area* s, SvaItem* it, const Mapping& m, in
         if (!inside(M_XPOS, M_YPOS, x1, y1, x2, y2) || !inside(M_XPOS, M_YPOS, bx1, by1, bx2, by2)) break;
     }
     sva_hide_tooltip();
-    if (button) {
-        pxQVwp(&vx1, &vy1, &vx2, &vy2);
-        pxView(m.x1, m.y1, m.x2, m.y2);
-        sva_draw_image_button(it, 1, x1, y1);
-        pxView(vx1, vy1, vx2, vy2);
-        pxFlsh();
-    }
+    if (button) sva_draw_image_button_clipped(it, 1, x1, y1, m.x1, m.y1, m.x2, m.y2);
     if (shape) setMouseCursor(0);
     return end_all;
 }

@@ -14,6 +14,8 @@ void sva_pane_on_screen(const Scrollable_View_Area* slot, int* x1, int* y1, int*
 // Draws picture k of an image button's strip (0 inactive, 1 normal, 2 under the mouse,
 // 3 pressed) with its top-left corner at the screen point (x, y).
 void sva_draw_image_button(const SvaItem* item, int picture, int x, int y);
+// The same, clipped to the pane (x1, y1)-(x2, y2).
+void sva_draw_image_button_clipped(const SvaItem* item, int picture, int x, int y, int x1, int y1, int x2, int y2);
 
 // Comment box of one or more lines (split at newlines) below the mouse, kept on the screen
 // until the hover loop takes it away again.

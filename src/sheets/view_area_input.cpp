@@ -39,15 +39,6 @@ bool item_active(const SvaItem* it) { return !it->active || *it->active != 0; }
 
 bool inside(int x, int y, int x1, int y1, int x2, int y2) { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
 
-int width_in_font(const char* text, int font)
-{
-    if (!text) return 0;
-    Pop_RFont(font);
-    int w = text_width(text);
-    Push_RFont();
-    return w;
-}
-
 void wait_for_release()
 {
     while (M_LEFT)
@@ -66,14 +57,14 @@ bool is_field(int type)
 
 int text_field_width(const SvaItem* it)
 {
-    return it->y2 * (width_in_font("X", it->font) + 1);
+    return it->y2 * (text_pixel_width_in_font("X", it->font) + 1);
 }
 
 int float_field_width(const SvaItem* it)
 {
     char shown[512];
     sva_float_text(it, shown, (int)sizeof shown);
-    return width_in_font(shown, it->font);
+    return text_pixel_width_in_font(shown, it->font);
 }
 
 // Width a field takes when the chain brings it into view.
@@ -170,7 +161,7 @@ int edit_field_chain(int area, Scrollable_View_Area* s, SvaItem* first)
 
 int label_width(const SvaItem* it)
 {
-    return width_in_font(it->text, it->font);
+    return text_pixel_width_in_font(it->text, it->font);
 }
 
 bool hit_mark(const SvaItem* it, const Pane& p, int mx, int my)
@@ -197,14 +188,9 @@ bool hit_rect(const SvaItem* it, const Pane& p, int mx, int my)
 
 int press_image_button(int area, Scrollable_View_Area* s, const Pane& p, SvaItem* it)
 {
-    int vx1, vy1, vx2, vy2;
-    pxQVwp(&vx1, &vy1, &vx2, &vy2);
-    pxView(p.x1, p.y1, p.x2, p.y2);
-    sva_draw_image_button(it, 3, p.X(it->x1), p.Y(it->y1));
-    pxFlsh();
+    sva_draw_image_button_clipped(it, 3, p.X(it->x1), p.Y(it->y1), p.x1, p.y1, p.x2, p.y2);
     wait_for_release();
-    sva_draw_image_button(it, 1, p.X(it->x1), p.Y(it->y1));
-    pxView(vx1, vy1, vx2, vy2);
+    sva_draw_image_button_clipped(it, 1, p.X(it->x1), p.Y(it->y1), p.x1, p.y1, p.x2, p.y2);
     if (it->state) *it->state = it->font;
     redraw_if_active(area, s);
     return 1;

@@ -64,15 +64,6 @@ char* copy_text(const char* text)
     return copy;
 }
 
-int measured_width(const char* text, int font)
-{
-    if (!text) return 0;
-    Pop_RFont(font);
-    int w = text_width(text);
-    Push_RFont();
-    return w;
-}
-
 // Grows the extent; returns whether the height was raised.
 bool grow(Scrollable_View_Area* s, int width, int height)
 {
@@ -405,6 +396,18 @@ bool grow_span(Scrollable_View_Area* s, int x1, int y1, int x2, int y2)
     return grow(s, x2 + kMargin, y2 + kMargin);
 }
 
+// A new item of the type at the end of the list, with its rectangle (or point and style).
+SvaItem* new_item_at(int area, int type, int x1, int y1, int x2, int y2)
+{
+    SvaItem* it = sva_new_item(area);
+    it->type = type;
+    it->x1 = x1;
+    it->y1 = y1;
+    it->x2 = x2;
+    it->y2 = y2;
+    return it;
+}
+
 } // namespace
 
 int sva_add_text(int area, int x, int y, const char* text, int font, int colour, int alignment)
@@ -417,7 +420,7 @@ int sva_add_text(int area, int x, int y, const char* text, int font, int colour,
     it->font = font & ~(SVA_FONT_BOLD | SVA_FONT_SHADOW | SVA_FONT_LIGHT_SHADOW);
     it->colour = colour;
     it->text = copy_text(text);
-    int w = measured_width(text, it->font);
+    int w = text_pixel_width_in_font(text, it->font);
     it->x1 = alignment == 1 ? x - w : x;
     it->y1 = y;
     return add_labelled(s, it->x1, y, w);
@@ -427,12 +430,7 @@ int sva_add_line(int area, int x1, int y1, int x2, int y2, int colour)
 {
     Scrollable_View_Area* s = sva_slot(area);
     if (!s) return 0;
-    SvaItem* it = sva_new_item(area);
-    it->type = SVA_LINE;
-    it->x1 = x1;
-    it->y1 = y1;
-    it->x2 = x2;
-    it->y2 = y2;
+    SvaItem* it = new_item_at(area, SVA_LINE, x1, y1, x2, y2);
     it->colour = colour;
     return grow_span(s, x1, y1, x2, y2) ? y2 + kMargin : y2 + kMargin - 1;
 }
@@ -441,13 +439,8 @@ int sva_add_bitmap(int area, const char* file, int x1, int y1, int x2, int y2, i
 {
     Scrollable_View_Area* s = sva_slot(area);
     if (!s) return 0;
-    SvaItem* it = sva_new_item(area);
-    it->type = SVA_BITMAP;
+    SvaItem* it = new_item_at(area, SVA_BITMAP, x1, y1, x2, y2);
     it->text = copy_text(file);
-    it->x1 = x1;
-    it->y1 = y1;
-    it->x2 = x2;
-    it->y2 = y2;
     it->colour = colour;
     return grow_span(s, x1, y1, x2, y2) ? y2 + kMargin : y2 + kMargin - 1;
 }
@@ -456,12 +449,7 @@ void sva_add_graphics(int area, int x1, int y1, int x2, int y2, void* data, SvaD
 {
     Scrollable_View_Area* s = sva_slot(area);
     if (!s) return;
-    SvaItem* it = sva_new_item(area);
-    it->type = SVA_GRAPHICS;
-    it->x1 = x1;
-    it->y1 = y1;
-    it->x2 = x2;
-    it->y2 = y2;
+    SvaItem* it = new_item_at(area, SVA_GRAPHICS, x1, y1, x2, y2);
     it->link1 = data;
     it->draw_callback = draw;
     grow_span(s, x1, y1, x2, y2);
@@ -471,12 +459,7 @@ void sva_add_picture(int area, int x, int y, const SvaPicture* picture, int colo
 {
     Scrollable_View_Area* s = sva_slot(area);
     if (!s || !picture) return;
-    SvaItem* it = sva_new_item(area);
-    it->type = SVA_PICTURE;
-    it->x1 = x;
-    it->y1 = y;
-    it->x2 = x + picture->width - 1;
-    it->y2 = y + picture->height - 1;
+    SvaItem* it = new_item_at(area, SVA_PICTURE, x, y, x + picture->width - 1, y + picture->height - 1);
     it->colour = colour;
     it->link1 = const_cast<SvaPicture*>(picture);
     grow(s, x + kMargin, y + kMargin);
@@ -487,16 +470,12 @@ void sva_add_rotated_text(int area, int x, int y, const char* text, int font, in
 {
     Scrollable_View_Area* s = sva_slot(area);
     if (!s) return;
-    SvaItem* it = sva_new_item(area);
-    it->type = SVA_ROTATED_TEXT;
-    it->x1 = x;
-    it->y1 = y;
-    it->x2 = (font & SVA_FONT_BOLD) ? 1 : 0;
+    SvaItem* it = new_item_at(area, SVA_ROTATED_TEXT, x, y, (font & SVA_FONT_BOLD) ? 1 : 0, 0);
     it->font = font & ~SVA_FONT_BOLD;
     it->y2 = angle == 90 ? 256 : angle == 180 ? 512 : angle == 270 ? 1024 : 0;
     it->colour = colour;
     it->text = copy_text(text);
-    int w = measured_width(text, it->font);
+    int w = text_pixel_width_in_font(text, it->font);
     if (angle == 270) grow(s, x + kMargin, y + w + kMargin);
     else if (angle == 90 || angle == 180) grow(s, x + kMargin, y + kMargin);
     else grow(s, x + w + kMargin, y + kMargin);
@@ -527,7 +506,7 @@ int sva_add_toggle(int area, int x, int y, const char* label, int font, int colo
     Scrollable_View_Area* s = sva_slot(area);
     if (!s) return 0;
     SvaItem* it = add_mark(area, SVA_TOGGLE, x, y, label, font, colour, state, active);
-    return add_labelled(s, x, y, measured_width(label, it->font));
+    return add_labelled(s, x, y, text_pixel_width_in_font(label, it->font));
 }
 
 int sva_add_radio(int area, int x, int y, const char* label, int font, int colour, int value, int* state,
@@ -537,7 +516,7 @@ int sva_add_radio(int area, int x, int y, const char* label, int font, int colou
     if (!s) return 0;
     SvaItem* it = add_mark(area, SVA_RADIO, x, y, label, font, colour, state, active);
     it->number = value;
-    return add_labelled(s, x, y, measured_width(label, it->font));
+    return add_labelled(s, x, y, text_pixel_width_in_font(label, it->font));
 }
 
 void sva_add_labelled_value(int area, int x, int y, const char* text, int font, int colour, int alignment,
@@ -551,7 +530,7 @@ void sva_add_labelled_value(int area, int x, int y, const char* text, int font, 
     it->font = font & ~SVA_FONT_BOLD;
     it->colour = colour;
     it->text = copy_text(text);
-    int w = measured_width(text, it->font);
+    int w = text_pixel_width_in_font(text, it->font);
     it->x1 = alignment == 1 ? x - w : x;
     it->y1 = y;
     it->number2 = highlight_colour;
@@ -565,11 +544,7 @@ int sva_add_float_field(int area, int x, int y, double* value, const char* forma
 {
     Scrollable_View_Area* s = sva_slot(area);
     if (!s) return 0;
-    SvaItem* it = sva_new_item(area);
-    it->type = SVA_FLOAT_FIELD;
-    it->x1 = x;
-    it->y1 = y;
-    it->x2 = (font & SVA_FONT_BOLD) ? 1 : 0;
+    SvaItem* it = new_item_at(area, SVA_FLOAT_FIELD, x, y, (font & SVA_FONT_BOLD) ? 1 : 0, 0);
     it->font = font & ~kFieldFontBits;
     it->colour = colour;
     it->value = value;
@@ -579,19 +554,14 @@ int sva_add_float_field(int area, int x, int y, double* value, const char* forma
     it->number = std::snprintf(shown, sizeof shown, it->text, 0.0);
     if (it->number < 0) it->number = 0;
     sva_float_text(it, shown, (int)sizeof shown);
-    return add_labelled(s, x, y, measured_width(shown, it->font));
+    return add_labelled(s, x, y, text_pixel_width_in_font(shown, it->font));
 }
 
 int sva_add_box(int area, int x1, int y1, int x2, int y2, int colour)
 {
     Scrollable_View_Area* s = sva_slot(area);
     if (!s) return 0;
-    SvaItem* it = sva_new_item(area);
-    it->type = SVA_BOX;
-    it->x1 = x1;
-    it->y1 = y1;
-    it->x2 = x2;
-    it->y2 = y2;
+    SvaItem* it = new_item_at(area, SVA_BOX, x1, y1, x2, y2);
     it->colour = colour;
     grow(s, std::max(x1, x2), std::max(y1, y2));
     return y2;
@@ -601,12 +571,7 @@ void sva_add_icon_button(int area, int x1, int y1, int x2, int y2, int value, in
 {
     Scrollable_View_Area* s = sva_slot(area);
     if (!s) return;
-    SvaItem* it = sva_new_item(area);
-    it->type = SVA_ICON_BUTTON;
-    it->x1 = x1;
-    it->y1 = y1;
-    it->x2 = x2;
-    it->y2 = y2;
+    SvaItem* it = new_item_at(area, SVA_ICON_BUTTON, x1, y1, x2, y2);
     it->link2 = reinterpret_cast<void*>(static_cast<intptr_t>(value));
     it->link3 = target;
     grow(s, x2 + kMargin, y1 + kMargin);
@@ -624,13 +589,8 @@ void sva_add_icon(int area, const void* image, int x1, int y1, int x2, int y2, i
 {
     Scrollable_View_Area* s = sva_slot(area);
     if (!s) return;
-    SvaItem* it = sva_new_item(area);
-    it->type = SVA_ICON;
+    SvaItem* it = new_item_at(area, SVA_ICON, x1, y1, x2, y2);
     it->link2 = const_cast<void*>(image);
-    it->x1 = x1;
-    it->y1 = y1;
-    it->x2 = x2;
-    it->y2 = y2;
     it->colour = colour;
     grow_span(s, x1, y1, x2, y2);
 }
@@ -639,18 +599,14 @@ void sva_add_text_field(int area, int x, int y, char* buffer, int font, int colo
 {
     Scrollable_View_Area* s = sva_slot(area);
     if (!s || !buffer) return;
-    SvaItem* it = sva_new_item(area);
-    it->type = SVA_TEXT_FIELD;
-    it->x1 = x;
-    it->y1 = y;
-    it->x2 = (font & SVA_FONT_BOLD) ? 1 : 0;
+    SvaItem* it = new_item_at(area, SVA_TEXT_FIELD, x, y, (font & SVA_FONT_BOLD) ? 1 : 0, 0);
     it->font = font & ~kFieldFontBits;
     it->colour = colour;
     it->text = buffer;
     it->number = (int)std::strlen(buffer);
     it->y2 = it->number;
     it->active = active;
-    grow(s, x + measured_width(buffer, it->font) + kMargin, y + kMargin);
+    grow(s, x + text_pixel_width_in_font(buffer, it->font) + kMargin, y + kMargin);
 }
 
 void sva_add_choice_field(int area, int x, int y, const SvaChoiceEntry* entries, int font, int visible_width,
@@ -658,11 +614,7 @@ void sva_add_choice_field(int area, int x, int y, const SvaChoiceEntry* entries,
 {
     Scrollable_View_Area* s = sva_slot(area);
     if (!s) return;
-    SvaItem* it = sva_new_item(area);
-    it->type = SVA_CHOICE_FIELD;
-    it->x1 = x;
-    it->y1 = y;
-    it->x2 = (font & SVA_FONT_BOLD) ? 1 : 0;
+    SvaItem* it = new_item_at(area, SVA_CHOICE_FIELD, x, y, (font & SVA_FONT_BOLD) ? 1 : 0, 0);
     it->font = font & ~SVA_FONT_BOLD;
     it->colour = visible_width;
     it->number = visible_width * (RFONT_SPACE + RFONT_WIDTH);
@@ -679,10 +631,7 @@ void sva_add_list_field(int area, int x, int y, const char* file, int image_widt
 {
     Scrollable_View_Area* s = sva_slot(area);
     if (!s) return;
-    SvaItem* it = sva_new_item(area);
-    it->type = SVA_LIST_FIELD;
-    it->x1 = x;
-    it->y1 = y;
+    SvaItem* it = new_item_at(area, SVA_LIST_FIELD, x, y, 0, 0);
     it->text = copy_text(file);
     it->x2 = image_width;
     it->y2 = image_height;
@@ -700,12 +649,7 @@ void sva_add_image_button(int area, int x, int y, int width, int height, const c
 {
     Scrollable_View_Area* s = sva_slot(area);
     if (!s) return;
-    SvaItem* it = sva_new_item(area);
-    it->type = SVA_IMAGE_BUTTON;
-    it->x1 = x;
-    it->y1 = y;
-    it->x2 = x + width;
-    it->y2 = y + height;
+    SvaItem* it = new_item_at(area, SVA_IMAGE_BUTTON, x, y, x + width, y + height);
     it->text = copy_text(file);
     it->number = source_y;
     it->number2 = transparent_colour;
@@ -722,12 +666,7 @@ int sva_add_text_editor(int area, int x1, int y1, int x2, int y2, char* buffer, 
 {
     Scrollable_View_Area* s = sva_slot(area);
     if (!s || !buffer) return 0;
-    SvaItem* it = sva_new_item(area);
-    it->type = SVA_TEXT_EDITOR;
-    it->x1 = x1;
-    it->y1 = y1;
-    it->x2 = x2;
-    it->y2 = y2;
+    SvaItem* it = new_item_at(area, SVA_TEXT_EDITOR, x1, y1, x2, y2);
     it->text = buffer;
     it->colour = text_colour;
     it->number2 = background;

@@ -2,31 +2,18 @@
 // test of the toolkit; one sheet covers the screen so that areas have a sheet to live on.
 #pragma once
 
-#include "platform/os/calllog.h"
-#include "platform/screen/fonts.h"
-#include "platform/screen/input.h"
-#include "platform/screen/prop_sheet.h"
-#include "platform/screen/screen.h"
+#include "platform/screen/screen_fixture.h"
 #include "sheets/table_editor.h"
 #include "sheets/text_editor.h"
 #include "sheets/view_area_drawing.h"
 #include "sheets/view_area_input.h"
 #include "sheets/view_areas.h"
 
-#include <gtest/gtest.h>
-
-#include <set>
-#include <utility>
-
-class SheetsTest : public ::testing::Test {
+class SheetsTest : public ScreenTest {
 public:
     void SetUp() override
     {
-        prop_sheet_reset();
-        screen_reset();
-        screen_set_metrics(SCREEN_METRICS_CELL);
-        input_script_clear();
-        calllog::clear();
+        ScreenTest::SetUp();
         sva_delete_all();
         for (int t = 0; t < TABLE_MAX_SLOTS; ++t) table_free(t);
         M_LEFT = M_RIGHT = M_SCROLL = 0;
@@ -36,8 +23,7 @@ public:
     {
         sva_delete_all();
         for (int t = 0; t < TABLE_MAX_SLOTS; ++t) table_free(t);
-        prop_sheet_reset();
-        input_script_clear();
+        ScreenTest::TearDown();
     }
 
     // Pixels of the colour inside the rectangle.

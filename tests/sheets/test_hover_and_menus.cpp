@@ -1,43 +1,7 @@
 #include "sheets/screen_widgets.h"
-#include "platform/screen/screen_qt.h"
 #include "sheets_fixture.h"
 
 #include <QImage>
-
-#include <vector>
-
-namespace {
-
-struct Row {
-    double a;
-};
-
-void no_items(int, int, int, int, void*) {}
-
-std::vector<double> values(int table)
-{
-    std::vector<double> v;
-    for (void* d = table_first_row(table); d; d = table_next_row(table)) v.push_back(static_cast<Row*>(d)->a);
-    return v;
-}
-
-// A table of three rows with one sortable and fillable column whose button is at content
-// (120, 30), on the screen at (220, 130).
-int column_table()
-{
-    int area = sva_create(100, 100, 600, 500, 0, 0);
-    int t = table_create(area, 40, 10, 400, 20, sizeof(Row), no_items);
-    for (double v : {3.0, 1.0, 2.0}) {
-        Row r{v};
-        table_append_row(t, &r);
-    }
-    table_add_column(t, 120, 30, 0, 3, "%6.2f", 0);
-    table_draw(t);
-    sva_update(area);
-    return t;
-}
-
-} // namespace
 
 TEST_F(SheetsTest, CommentBoxStaysOnTheScreenAndLeavesNoTrace)
 {
@@ -76,39 +40,6 @@ TEST_F(SheetsTest, HoveringAClickAreaSetsThePointerAndShowsItsComment)
     EXPECT_EQ(sva_tooltip_shown(), 0);
     EXPECT_TRUE(screen_image() == before);
     EXPECT_EQ(target, 0);
-}
-
-TEST_F(SheetsTest, ColumnMenuSortsTheColumn)
-{
-    int t = column_table();
-    input_script_click(220, 130);
-    input_script_key(KEY_ENTER);   // "Spalte sortieren"
-    input_script_key(KEY_ENTER);   // "aufsteigend"
-    EXPECT_EQ(table_edit(t), 1);
-    EXPECT_EQ(values(t), (std::vector<double>{1, 2, 3}));
-    EXPECT_EQ(table_current(), nullptr);
-    EXPECT_EQ(table_slot(t)->clicked_column, nullptr);
-}
-
-TEST_F(SheetsTest, FillSheetConfirmedFillsTheWholeColumn)
-{
-    int t = column_table();
-    input_script_click(220, 130);
-    input_script_key(KEY_DOWN);
-    input_script_key(KEY_ENTER);   // "Spalte belegen"
-    input_script_key(KEY_ENTER);   // the fill sheet's OK: start 1, increment 0, whole column
-    EXPECT_EQ(table_edit(t), 1);
-    EXPECT_EQ(values(t), (std::vector<double>{1, 1, 1}));
-
-    input_script_click(220, 130);
-    input_script_key(KEY_DOWN);
-    input_script_key(KEY_ENTER);
-    input_script_key(KEY_ESC);     // cancelled: nothing changes
-    Row* first = static_cast<Row*>(table_first_row(t));
-    first->a = 5;
-    EXPECT_EQ(table_edit(t), 1);
-    EXPECT_EQ(values(t), (std::vector<double>{5, 1, 1}));
-    EXPECT_EQ(prop_sheet_depth(), 1);
 }
 
 TEST_F(SheetsTest, SymbolButtonPopUpReturnsTheButtonOr99Outside)

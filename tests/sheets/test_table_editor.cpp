@@ -39,6 +39,18 @@ int clicks_into(int area, const int* target)
     return n;
 }
 
+// Rows 3, 1, 2 with one sortable and fillable column whose button is at content (120, 30), on
+// the screen at (220, 130).
+int column_table()
+{
+    int area;
+    int t = make_table({3, 1, 2}, &area);
+    table_add_column(t, 120, 30, 0, 3, "%6.2f", 0);
+    table_draw(t);
+    sva_update(area);
+    return t;
+}
+
 } // namespace
 
 TEST_F(SheetsTest, DeletingTheOnlyRowLeavesAnEmptyList)
@@ -165,4 +177,37 @@ TEST_F(SheetsTest, MovingATableMovesItsColumnButtons)
     EXPECT_EQ(e->right, 420);
     EXPECT_EQ(e->first_column->x, 70);
     EXPECT_EQ(e->first_column->y, 50);
+}
+
+TEST_F(SheetsTest, ColumnMenuSortsTheColumn)
+{
+    int t = column_table();
+    input_script_click(220, 130);
+    input_script_key(KEY_ENTER);   // "Spalte sortieren"
+    input_script_key(KEY_ENTER);   // "aufsteigend"
+    EXPECT_EQ(table_edit(t), 1);
+    EXPECT_EQ(column_a(t), (std::vector<double>{1, 2, 3}));
+    EXPECT_EQ(table_current(), nullptr);
+    EXPECT_EQ(table_slot(t)->clicked_column, nullptr);
+}
+
+TEST_F(SheetsTest, FillSheetConfirmedFillsTheWholeColumn)
+{
+    int t = column_table();
+    input_script_click(220, 130);
+    input_script_key(KEY_DOWN);
+    input_script_key(KEY_ENTER);   // "Spalte belegen"
+    input_script_key(KEY_ENTER);   // the fill sheet's OK: start 1, increment 0, whole column
+    EXPECT_EQ(table_edit(t), 1);
+    EXPECT_EQ(column_a(t), (std::vector<double>{1, 1, 1}));
+
+    input_script_click(220, 130);
+    input_script_key(KEY_DOWN);
+    input_script_key(KEY_ENTER);
+    input_script_key(KEY_ESC);     // cancelled: nothing changes
+    Row* first = static_cast<Row*>(table_first_row(t));
+    first->a = 5;
+    EXPECT_EQ(table_edit(t), 1);
+    EXPECT_EQ(column_a(t), (std::vector<double>{5, 1, 1}));
+    EXPECT_EQ(prop_sheet_depth(), 1);
 }
