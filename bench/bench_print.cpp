@@ -1,5 +1,6 @@
 // Cost of the printed calculation of a position: the output list alone (calculation, list and plot
-// file) and the list with its PDF as the viewer renders it, for 1 and 100 loads.
+// file) and the list with its PDF as the viewer renders it, for 1 to 10,000 loads. After the runs
+// one line per count gives the cost against that of 100 loads, so that the growth shows in one run.
 #include "bench_setup.h"
 #include "core/position_files.h"
 #include "core/tavo52_data.h"
@@ -67,8 +68,31 @@ void BM_OutputListAndPdf(benchmark::State& state)
     state.counters["loads"] = double(state.range(0));
 }
 
-BENCHMARK(BM_OutputList)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_OutputListAndPdf)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
+const int kCounts[] = {1, 100, 1000, 10000};
+
+void register_benchmarks()
+{
+    for (int n : kCounts) {
+        // The largest lists take seconds a run: three runs of those are enough.
+        auto* list = benchmark::RegisterBenchmark("BM_OutputList", BM_OutputList)->Arg(n);
+        auto* pdf = benchmark::RegisterBenchmark("BM_OutputListAndPdf", BM_OutputListAndPdf)->Arg(n);
+        for (auto* b : {list, pdf}) {
+            b->Unit(benchmark::kMillisecond)->UseRealTime();
+            if (n >= 1000) b->Iterations(3);
+        }
+    }
+}
+
+void print_growth(const TimesReporter& t)
+{
+    std::printf("\nList and PDF against 100 loads (wall time per run):\n");
+    std::printf("%8s %12s %12s %10s\n", "loads", "list ms", "list+pdf ms", "/100 loads");
+    const double base = t.median("BM_OutputListAndPdf", 100);
+    for (int n : kCounts) {
+        const double list = t.median("BM_OutputList", n), pdf = t.median("BM_OutputListAndPdf", n);
+        if (list > 0 && pdf > 0 && base > 0) std::printf("%8d %12.2f %12.2f %10.2f\n", n, list, pdf, pdf / base);
+    }
+}
 
 }  // namespace
 
@@ -86,9 +110,12 @@ int main(int argc, char** argv)
     oli_path = std::string(folder) + "/BENCH_01.oli";
     position_title = QStringLiteral("Position 1: Benchmark");
 
+    register_benchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    TimesReporter reporter("loads");
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    print_growth(reporter);
     benchmark::Shutdown();
 
     for (const char* name : {"/BENCH_01.oli", "/BENCH_01.oli.pdf", "/BENCH01.SPF"})

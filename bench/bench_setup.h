@@ -6,6 +6,13 @@
 
 #include <QString>
 #include <QVector>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
 // Default blocks made current with gamma_M 1.3 (1.0 accidental) and the German crack factors.
 inline void make_blocks_current(NadEc5Block& ec5, NadEc3Block& ec3, int country)
@@ -42,3 +49,33 @@ QVector<LoadRow> bench_loads(int n, Name name)
     }
     return loads;
 }
+
+// Console output as usual; the time per iteration of every repetition is kept by the run's name and
+// the value of its size counter (CPU time, or wall time for runs that use real time).
+class TimesReporter : public benchmark::ConsoleReporter {
+public:
+    explicit TimesReporter(const char* size_counter) : counter_(size_counter) {}
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs) {
+            const auto size = r.counters.find(counter_);
+            if (r.run_type != Run::RT_Iteration || r.error_occurred || size == r.counters.end()) continue;
+            times_[{r.run_name.function_name, int(size->second.value)}].push_back(
+                r.run_name.time_type.empty() ? r.GetAdjustedCPUTime() : r.GetAdjustedRealTime());
+        }
+    }
+    // Median over the repetitions, in the run's time unit; -1 when the run did not take place.
+    double median(const std::string& name, int size) const
+    {
+        const auto it = times_.find({name, size});
+        if (it == times_.end() || it->second.empty()) return -1.0;
+        std::vector<double> t = it->second;
+        std::sort(t.begin(), t.end());
+        return t.size() % 2 ? t[t.size() / 2] : (t[t.size() / 2 - 1] + t[t.size() / 2]) / 2;
+    }
+
+private:
+    std::string counter_;
+    std::map<std::pair<std::string, int>, std::vector<double>> times_;
+};

@@ -79,6 +79,12 @@ GeometryRuleInput geometry_rule_input(const Ui_MainWindow& ui)
     return in;
 }
 
+void set_style_sheet(QWidget* w, const QString& style)
+{
+    if (w->styleSheet() != style)
+        w->setStyleSheet(style);
+}
+
 void show_geometry_rules(Ui_MainWindow& ui, const GeometryRuleResult& r, const QString& style_ok,
                          const QString& style_violated)
 {
@@ -88,11 +94,11 @@ void show_geometry_rules(Ui_MainWindow& ui, const GeometryRuleResult& r, const Q
                                        ui.lb_kommentar_hd_2, ui.lb_kommentar_d_2};
     for (int i = 0; i < RULE_COUNT; ++i) {
         sys[i]->setText(r.text[i]);
-        sys[i]->setStyleSheet(r.violated[i] ? style_violated : style_ok);
+        set_style_sheet(sys[i], r.violated[i] ? style_violated : style_ok);
     }
     for (int i = 0; i < RULE_COUNT; ++i) {
         verst[i]->setText(sys[i]->text());
-        verst[i]->setStyleSheet(sys[i]->styleSheet());
+        set_style_sheet(verst[i], sys[i]->styleSheet());
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 #include <QString>
 
+class QWidget;
 class Ui_MainWindow;
 
 enum GeometryRule { RULE_HRO, RULE_HRU, RULE_A, RULE_HD, RULE_D, RULE_COUNT };
@@ -37,3 +38,7 @@ bool geometry_rule_shown_violated(const Ui_MainWindow& ui, const QString& style_
 
 // Calculate, preview and print are enabled and disabled together.
 void enable_design_actions(Ui_MainWindow& ui, bool enabled);
+
+// Gives a widget a style sheet unless it has that one already: applying a sheet re-polishes the
+// widget and its children, which costs more than the rest of a redisplay.
+void set_style_sheet(QWidget* w, const QString& style);

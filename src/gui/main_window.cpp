@@ -415,7 +415,7 @@ void MainWindow::copy_abmessungen_sys2verst()
     for (int i = 0; i < 5; ++i)
         to[i]->setText(from[i]->text());
     for (int i = 0; i < 5; ++i)
-        to[i]->setStyleSheet(from[i]->styleSheet());
+        set_style_sheet(to[i], from[i]->styleSheet());
 }
 
 void MainWindow::copy_abmessungen_verst2sys()
@@ -431,7 +431,7 @@ void MainWindow::copy_abmessungen_verst2sys()
     for (int i = 0; i < 5; ++i)
         to[i]->setText(from[i]->text());
     for (int i = 0; i < 5; ++i)
-        to[i]->setStyleSheet(from[i]->styleSheet());
+        set_style_sheet(to[i], from[i]->styleSheet());
 }
 
 void MainWindow::tab_changed(int index)
@@ -1095,7 +1095,7 @@ void MainWindow::apply_result_frame(bool failed)
 {
     const QColor& c = failed ? color_ergwin_fehler : color_ergwin_ok;
     const QString ink = failed ? QStringLiteral("red") : QStringLiteral("green");
-    gb_ergebnisse->setStyleSheet(QStringLiteral("QGroupBox { background-color: ") + c.name() +
+    set_style_sheet(gb_ergebnisse, QStringLiteral("QGroupBox { background-color: ") + c.name() +
                                  QStringLiteral("; color : ") + ink + QStringLiteral(";  border-width: 1px; border-color: ") +
                                  ink + QStringLiteral("; border-style: solid; border-radius: 4px;}"));
 }
@@ -1141,7 +1141,7 @@ void MainWindow::display_nachweise(int mode)
         const bool bad = !verdict_passes(res.eta);
         const double shown = std::isfinite(p) ? std::min(p, 120.0) : 120.0;
         erg_balken[i]->setValue(static_cast<int>(shown));
-        erg_balken[i]->setStyleSheet(bad ? style_balken_fehler : style_balken_ok);
+        set_style_sheet(erg_balken[i], bad ? style_balken_fehler : style_balken_ok);
         erg_name[i]->setFont(font());
         erg_prozent[i]->setFont(font());
         erg_name[i]->setText(res.name);
