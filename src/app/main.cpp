@@ -2,6 +2,8 @@
 #include "core/position_files.h"
 #include "core/startup.h"
 #include "gui/main_window.h"
+#include "platform/os/calllog.h"
+#include "platform/screen/fonts.h"
 #include <QApplication>
 #include <QLocale>
 #include <QTimer>
@@ -20,6 +22,8 @@ int main(int argc, char** argv)
     std::setlocale(LC_NUMERIC, "C");
     const QLocale german(QLocale::German, QLocale::Germany);
     QLocale::setDefault(german);
+    // With a display the environment's screen draws real fonts; headless, the fixed cells.
+    if (calllog::interactive()) screen_set_metrics(SCREEN_METRICS_QT);
 
     const QString folder = translations_folder(qt_plugin_path);
     auto* qt_translator = new QTranslator;

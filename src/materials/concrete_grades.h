@@ -68,7 +68,7 @@ struct GradeList {
     int count;
     int width;       // characters per name: 9 concrete, 13 steel
     char* names;     // count x width
-    int* colours;    // RGB of each entry
+    int* colours;    // colour value of each entry (r | g << 8 | b << 16)
     int* flags;
     int* codes;      // -1 for a separator
 };

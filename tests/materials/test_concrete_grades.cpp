@@ -2,6 +2,8 @@
 // DIN 1045-1 and the grade selection lists. Expected values by hand from the formulas.
 #include "materials/concrete_grades.h"
 
+#include "platform/screen/screen.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -137,6 +139,12 @@ TEST(ConcreteGrades, SelectionLists)
     EXPECT_STREQ(all->names + 5 * 9, "-------");
     EXPECT_STREQ(all->names + 20 * 9, "C100/115");
     EXPECT_STREQ(all->names + 34 * 9, "frei");
+    // Colours are the screen's values: green (0, 164, 0), orange separator (234, 164, 0), brown
+    // lightweight (155, 126, 66), blue "frei" (0, 0, 255).
+    EXPECT_EQ(all->colours[0], Nearest_RGB_Color(0, 164, 0));
+    EXPECT_EQ(all->colours[5], Nearest_RGB_Color(234, 164, 0));
+    EXPECT_EQ(all->colours[23], Nearest_RGB_Color(155, 126, 66));
+    EXPECT_EQ(all->colours[34], Nearest_RGB_Color(0, 0, 255));
     EXPECT_EQ(grade_list_index_of(all, 7, 0), 8);                        // C20/25
     EXPECT_EQ(grade_list_index_of(all, 7, GRADE_FLAG_LIGHTWEIGHT), 24);  // LC20/22
     EXPECT_EQ(grade_list_index_of(all, 99, 0), 0);
