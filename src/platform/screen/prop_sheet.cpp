@@ -58,6 +58,41 @@ QRect place(const Sheet& s, const Element& e) { return e.rect.translated(s.dx, s
 
 QRect sheet_rect(const Sheet& s) { return s.rect.translated(s.dx, s.dy); }
 
+// Sliders of PS_SLIDER_WIDTH pixels lie inside the area's rectangle, at its right and bottom.
+QRect slider_rect(const Sheet& s, const Element& area, bool vertical)
+{
+    QRect r = place(s, area);
+    if (vertical)
+        return QRect(QPoint(r.right() - PS_SLIDER_WIDTH + 1, r.top()),
+                     QPoint(r.right(), area.hslider ? r.bottom() - PS_SLIDER_WIDTH : r.bottom()));
+    return QRect(QPoint(r.left(), r.bottom() - PS_SLIDER_WIDTH + 1),
+                 QPoint(area.vslider ? r.right() - PS_SLIDER_WIDTH : r.right(), r.bottom()));
+}
+
+QRect view_rect(const Sheet& s, const Element& area)
+{
+    QRect r = place(s, area);
+    if (area.vslider) r.setRight(r.right() - PS_SLIDER_WIDTH);
+    if (area.hslider) r.setBottom(r.bottom() - PS_SLIDER_WIDTH);
+    return r;
+}
+
+// The thumb is as long as the part of the content in view (at least 10 pixels) and lies as far
+// along the track as the scroll position along its range.
+Slider slider_of(const Sheet& s, const Element& a, bool vertical)
+{
+    Slider g;
+    g.track = slider_rect(s, a, vertical);
+    QRect v = view_rect(s, a);
+    g.len = vertical ? g.track.height() : g.track.width();
+    int view = vertical ? v.height() : v.width();
+    int content = std::max(vertical ? a.content_h : a.content_w, view);
+    g.thumb = std::min(g.len, std::max(10, g.len * view / std::max(1, content)));
+    g.range = std::max(0, content - view);
+    g.pos = g.range > 0 ? (g.len - g.thumb) * (vertical ? a.sy : a.sx) / g.range : 0;
+    return g;
+}
+
 namespace {
 
 Element& add(Sheet& s, Kind kind, const QRect& r)
@@ -194,24 +229,6 @@ void draw_register(Sheet& s, Element& reg)
     }
 }
 
-QRect slider_rect(const Sheet& s, const Element& area, bool vertical)
-{
-    QRect r = place(s, area);
-    if (vertical)
-        return QRect(QPoint(r.right() - PS_SLIDER_WIDTH + 1, r.top()),
-                     QPoint(r.right(), area.hslider ? r.bottom() - PS_SLIDER_WIDTH : r.bottom()));
-    return QRect(QPoint(r.left(), r.bottom() - PS_SLIDER_WIDTH + 1),
-                 QPoint(area.vslider ? r.right() - PS_SLIDER_WIDTH : r.right(), r.bottom()));
-}
-
-QRect view_rect(const Sheet& s, const Element& area)
-{
-    QRect r = place(s, area);
-    if (area.vslider) r.setRight(r.right() - PS_SLIDER_WIDTH);
-    if (area.hslider) r.setBottom(r.bottom() - PS_SLIDER_WIDTH);
-    return r;
-}
-
 int max_scroll(int content, int view) { return std::max(0, content - view); }
 
 void clamp_scroll(const Sheet& s, Element& a)
@@ -221,20 +238,11 @@ void clamp_scroll(const Sheet& s, Element& a)
     a.sy = std::max(0, std::min(a.sy, max_scroll(a.content_h, v.height())));
 }
 
-// The thumb of a slider: proportional to the part of the content in view, at least 10 pixels.
 QRect thumb_rect(const Sheet& s, const Element& a, bool vertical)
 {
-    QRect track = slider_rect(s, a, vertical);
-    QRect v = view_rect(s, a);
-    int len = vertical ? track.height() : track.width();
-    int view = vertical ? v.height() : v.width();
-    int content = std::max(vertical ? a.content_h : a.content_w, view);
-    int thumb = std::max(10, len * view / std::max(1, content));
-    thumb = std::min(thumb, len);
-    int range = max_scroll(content, view);
-    int pos = range > 0 ? (len - thumb) * (vertical ? a.sy : a.sx) / range : 0;
-    if (vertical) return QRect(track.left(), track.top() + pos, track.width(), thumb);
-    return QRect(track.left() + pos, track.top(), thumb, track.height());
+    Slider g = slider_of(s, a, vertical);
+    if (vertical) return QRect(g.track.left(), g.track.top() + g.pos, g.track.width(), g.thumb);
+    return QRect(g.track.left() + g.pos, g.track.top(), g.thumb, g.track.height());
 }
 
 void draw_slider(const Sheet& s, const Element& a, bool vertical)

@@ -272,55 +272,29 @@ void scroll_by(Sheet& s, Element& area, int dx, int dy)
     (void)s;
 }
 
-QRect track_of(const Sheet& s, const Element& area, bool vertical)
-{
-    QRect r = place(s, area);
-    if (vertical)
-        return QRect(QPoint(r.right() - PS_SLIDER_WIDTH + 1, r.top()),
-                     QPoint(r.right(), area.hslider ? r.bottom() - PS_SLIDER_WIDTH : r.bottom()));
-    return QRect(QPoint(r.left(), r.bottom() - PS_SLIDER_WIDTH + 1),
-                 QPoint(area.vslider ? r.right() - PS_SLIDER_WIDTH : r.right(), r.bottom()));
-}
-
-int view_extent(const Sheet& s, const Element& a, bool vertical)
-{
-    QRect r = place(s, a);
-    return vertical ? r.height() - (a.hslider ? PS_SLIDER_WIDTH : 0) : r.width() - (a.vslider ? PS_SLIDER_WIDTH : 0);
-}
-
 // A press on a slider: on the thumb it takes hold of it, beside it the pane moves by a page.
 void press_slider(Sheet& s, Element& area, bool vertical, int x, int y, Wait& w)
 {
-    QRect track = track_of(s, area, vertical);
-    int view = view_extent(s, area, vertical);
-    int content = std::max(vertical ? area.content_h : area.content_w, view);
-    int len = vertical ? track.height() : track.width();
-    int thumb = std::min(len, std::max(10, len * view / std::max(1, content)));
-    int range = std::max(0, content - view);
-    int pos = range > 0 ? (len - thumb) * (vertical ? area.sy : area.sx) / range : 0;
-    int at = vertical ? y - track.top() : x - track.left();
-    if (at >= pos && at < pos + thumb) {
+    Slider g = slider_of(s, area, vertical);
+    int at = vertical ? y - g.track.top() : x - g.track.left();
+    if (at >= g.pos && at < g.pos + g.thumb) {
         w.thumb_area = area.handle;
         w.thumb_vertical = vertical;
         w.thumb_from = vertical ? y : x;
         w.scroll_from = vertical ? area.sy : area.sx;
         return;
     }
-    int page = at < pos ? -view : view;
+    QRect v = view_rect(s, area);
+    int page = (at < g.pos ? -1 : 1) * (vertical ? v.height() : v.width());
     scroll_by(s, area, vertical ? 0 : page, vertical ? page : 0);
 }
 
 void drag_thumb(Sheet& s, Element& area, int x, int y, const Wait& w)
 {
     bool v = w.thumb_vertical;
-    QRect track = track_of(s, area, v);
-    int view = view_extent(s, area, v);
-    int content = std::max(v ? area.content_h : area.content_w, view);
-    int len = v ? track.height() : track.width();
-    int thumb = std::min(len, std::max(10, len * view / std::max(1, content)));
-    int range = std::max(0, content - view);
-    if (len - thumb <= 0) return;
-    int moved = ((v ? y : x) - w.thumb_from) * range / (len - thumb);
+    Slider g = slider_of(s, area, v);
+    if (g.len - g.thumb <= 0) return;
+    int moved = ((v ? y : x) - w.thumb_from) * g.range / (g.len - g.thumb);
     if (v) Set_Scrollable_Area_PS(area.handle, area.sx, w.scroll_from + moved);
     else Set_Scrollable_Area_PS(area.handle, w.scroll_from + moved, area.sy);
 }
@@ -360,7 +334,7 @@ int press(Sheet& s, const InputEvent& ev, Wait& w)
         if (e.activity <= 0) continue;
         if (e.kind == VSLIDER || e.kind == HSLIDER) {
             Element* area = by_handle(s, e.owner);
-            if (area && track_of(s, *area, e.kind == VSLIDER).contains(ev.x, ev.y)) {
+            if (area && slider_rect(s, *area, e.kind == VSLIDER).contains(ev.x, ev.y)) {
                 press_slider(s, *area, e.kind == VSLIDER, ev.x, ev.y, w);
                 return GO_ON;
             }

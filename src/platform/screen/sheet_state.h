@@ -66,6 +66,14 @@ Element* find(int handle);
 // An element's rectangle where the sheet is now.
 QRect place(const Sheet& s, const Element& e);
 void draw_element(Sheet& s, Element& e);
+// A scrollable area's slider track, its pane without the sliders, and the thumb on the track.
+struct Slider {
+    QRect track;
+    int len = 0, thumb = 0, range = 0, pos = 0;
+};
+QRect slider_rect(const Sheet& s, const Element& area, bool vertical);
+QRect view_rect(const Sheet& s, const Element& area);
+Slider slider_of(const Sheet& s, const Element& area, bool vertical);
 void draw_field(const QRect& r, const std::string& text, int cursor, bool active);
 QRect float_field_rect(int x, int y, int width_chars);
 std::string format_value(const char* format, double value);
