@@ -196,13 +196,8 @@ void Set_Short_Edit_Text_Scrollmode(int max_length) { text_scroll_max = max_leng
 
 namespace {
 
-int ok_code(const Sheet& s)
-{
-    if (s.ok_code >= 0) return s.ok_code;
-    for (const Element& e : s.elements)
-        if (e.kind == BUTTON && e.symbol && e.symbol->symbol == PS_SYMBOL_OK && e.activity > 0) return e.code;
-    return 0;
-}
+// The OK key's code; GO_ON when the sheet has no active OK button and no code was set.
+int ok_code(const Sheet& s);
 
 int break_code(const Sheet& s)
 {
@@ -325,6 +320,75 @@ void draw_pressed(Sheet& s, Element& e, bool down)
 
 enum { GO_ON = -1000000 };
 
+int ok_code(const Sheet& s)
+{
+    if (s.ok_code >= 0) return s.ok_code;
+    for (const Element& e : s.elements)
+        if (e.kind == BUTTON && e.symbol && e.symbol->symbol == PS_SYMBOL_OK && e.activity > 0) return e.code;
+    return GO_ON;
+}
+
+// F1 shows the sheet's help topic, as its help button does.
+void key_help(const Sheet& s)
+{
+    for (const Element& e : s.elements)
+        if (e.kind == HELP && e.activity > 0) {
+            Helpview(e.text.c_str());
+            return;
+        }
+}
+
+// A tool tip: the comment of the element under the pointer in a small box below it, lifted
+// again when the pointer leaves the element, on any press and before the wait ends.
+struct Tip {
+    int handle = 0;
+    QRect rect;
+    QImage beneath;
+};
+
+void tip_hide(Tip& t)
+{
+    if (!t.handle) return;
+    screen_paste(t.beneath, t.rect.left(), t.rect.top());
+    pxFlsh();
+    t = Tip{};
+}
+
+void tip_show(Sheet& s, Tip& t, int x, int y)
+{
+    const Element* under = nullptr;
+    for (size_t i = s.elements.size(); i-- > 0 && !under;) {
+        const Element& e = s.elements[i];
+        if (!e.comment.empty() && e.activity != 0 && place(s, e).contains(x, y)) under = &e;
+    }
+    if (under && under->handle == t.handle) return;
+    tip_hide(t);
+    if (!under) return;
+    Pop_RFont(4098);
+    int w = font_text_pixels(under->comment.c_str(), (int)under->comment.size()) + 8;
+    int h = font_height() + 4;
+    QRect r = place(s, *under);
+    int c[4] = {x, r.bottom() + 4, x + w - 1, r.bottom() + 3 + h};
+    Check_Prop_Sheet_Frames(c);
+    t.handle = under->handle;
+    t.rect = QRect(QPoint(c[0], c[1]), QPoint(c[2], c[3]));
+    screen_lock();
+    t.beneath = screen_image().copy(t.rect);
+    screen_unlock();
+    int keep = pxQFgc();
+    pxFgc(Nearest_RGB_Color(255, 255, 225));
+    pxRect(c[0], c[1], c[2], c[3]);
+    pxFgc(BLACK_CI);
+    pxLine(c[0], c[1], c[2], c[1]);
+    pxLine(c[2], c[1], c[2], c[3]);
+    pxLine(c[2], c[3], c[0], c[3]);
+    pxLine(c[0], c[3], c[0], c[1]);
+    pxText(c[0] + 4, c[1] + 2 + font_ascent(), under->comment.c_str(), (int)under->comment.size());
+    pxFgc(keep);
+    Push_RFont();
+    pxFlsh();
+}
+
 // A press: the topmost element under it that takes it. Returns a code to end the wait with,
 // or GO_ON.
 int press(Sheet& s, const InputEvent& ev, Wait& w)
@@ -440,25 +504,34 @@ int Edit_Prop_Sheet(void)
 {
     if (!top()) return 0;
     Wait w;
+    Tip tip;
     for (;;) {
         if (PSCallSometimesFn f = prop_sheet_call_sometimes()) f();
         InputEvent ev = input_next("Edit_Prop_Sheet", 0);
         Sheet* s = top();
         if (!s) return 0;
+        if (ev.kind != INPUT_MOVE) tip_hide(tip);
         int code = GO_ON;
         switch (ev.kind) {
         case INPUT_NONE: return break_code(*s);
         case INPUT_KEY:
-            if (ev.key == KEY_ENTER) return ok_code(*s);
-            if (ev.key == KEY_ESC) return break_code(*s);
+            if (ev.key == KEY_ENTER) code = ok_code(*s);
+            if (ev.key == KEY_ESC) code = break_code(*s);
+            if (ev.key == KEY_F1) key_help(*s);
             break;
         case INPUT_PRESS: code = press(*s, ev, w); break;
         case INPUT_RELEASE: code = release(*s, ev, w); break;
-        case INPUT_MOVE: code = move(*s, ev, w); break;
+        case INPUT_MOVE:
+            code = move(*s, ev, w);
+            if (code == GO_ON && !w.dragging && !w.thumb_area) tip_show(*s, tip, ev.x, ev.y);
+            break;
         case INPUT_WHEEL: wheel(*s, ev); break;
         default: break;
         }
-        if (code != GO_ON) return code;
+        if (code != GO_ON) {
+            tip_hide(tip);
+            return code;
+        }
     }
 }
 

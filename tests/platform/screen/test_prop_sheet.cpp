@@ -380,3 +380,34 @@ TEST_F(ScreenTest, SheetRectanglesAreMovedOntoTheScreen)
         EXPECT_EQ(std::vector<int>(r, r + 4), std::vector<int>(c.out, c.out + 4));
     }
 }
+
+namespace {
+// The idle function samples the screen between events: is a tool tip under the OK button?
+int g_tip_x = 0, g_tip_y = 0;
+std::vector<bool> g_tip_seen;
+void sample_tip() { g_tip_seen.push_back(screen_pixel(g_tip_x, g_tip_y) == 0xFFFFE1u); }
+} // namespace
+
+TEST_F(ScreenTest, ToolTipsShowOverTheirButtonAndLeaveNoTrace)
+{
+    StandardSheet s;
+    Set_Comment_to_Button_PS(s.ok, "best\x84tigen");
+    EXPECT_STREQ(Comment_of_Button_PS(s.ok), "best\x84tigen");
+    const QImage sheet = grab();
+    int x, y, x1, y1, x2, y2;
+    centre_of(s.ok, &x, &y);
+    prop_sheet_element_rect(s.ok, &x1, &y1, &x2, &y2);
+    g_tip_x = x + 3;       // inside the tip, which starts at the pointer 4 pixels below the button;
+    g_tip_y = y2 + 6;      // it is moved left to stay on the screen, but not this far
+    g_tip_seen.clear();
+    Define_Call_Allways_Function(sample_tip);
+    input_script_move(x, y);
+    input_script_move(x + 1, y);   // still over the button
+    input_script_move(200, 200);   // away: lifted
+    input_script_move(x, y);
+    input_script_key(KEY_ENTER);
+    EXPECT_EQ(Edit_Prop_Sheet(), 2);
+    Define_Call_Allways_Function(nullptr);
+    EXPECT_EQ(g_tip_seen, (std::vector<bool>{false, true, true, false, true}));
+    EXPECT_TRUE(grab() == sheet);   // lifted before the wait ends
+}
