@@ -4,6 +4,7 @@
 #include "fasteners/fastener_properties.h"
 #include "fasteners/fastener_types.h"
 #include "fasteners/material_access.h"
+#include "materials/material_codes.h"
 #include "national_annex/nad_ec3_block.h"
 #include "national_annex/nad_ec5_block.h"
 
@@ -13,8 +14,18 @@
 
 namespace {
 
-const double kDeg = 0.017453292519944444;
-const double kQuarterPi = 0.7853981633974483;
+const double kDeg = 0.017453292519944444;      // pi / 180 with pi = 3.14159265359, as the tables were made
+const double kQuarterPi = 0.7853981633974483;  // pi / 4: area of a circle per d^2
+const double kSteelE = 210000.0;               // modulus of elasticity of the screw steel (N/mm2)
+// f_y pi / 4 of the core (N/mm2, times d1^2 gives N_pl,k): f_y 1000 of carbon steel, 500 of stainless.
+const double kCarbonPlasticForce = 785.3981633975001;
+const double kStainlessPlasticForce = 392.69908169875004;
+const double kSecondMomentFactor = 0.04908738521234375;   // pi / 64: I = pi d1^4 / 64
+// Buckling curve of the screws (EN 1993-1-1, 6.3.1.2, curve c): imperfection 0.49 above lambda 0.2.
+const double kImperfection = 0.49;
+const double kPlateauSlenderness = 0.2;
+const double kAssyHardwoodCap = 590.0;   // rho_k of hardwood, Kerto and LVL on the head side, at most
+const double kBeechCap = 730.0;          // rho_k of beech LVL on the head side, at most
 
 double k_rho(double rho) { return std::pow(rho / 350.0, 0.8); }
 bool timber(int m) { return (m >= 0 && m <= 3) || m == 17 || m == -10; }
@@ -23,9 +34,9 @@ bool board(int m) { return is_board_or_engineered_material(m); }
 
 double head_side_density_assy(int m, double rho1)
 {
-    if (m == 17 || m == 18) return std::min(rho1, 730.0);
-    if (m == 1 || m == 10 || m == 11 || m == 19) return std::min(rho1, 590.0);
-    if (board(m)) return std::min(rho1, 380.0);
+    if (m == MAT_GL75 || m == MAT_BEECH_BOARD) return std::min(rho1, kBeechCap);
+    if (m == MAT_HARDWOOD || m == MAT_KERTO_S || m == MAT_KERTO_Q || m == MAT_LVL) return std::min(rho1, kAssyHardwoodCap);
+    if (board(m)) return std::min(rho1, 380.0);   // the board density cap of the annex rules
     return rho1;
 }
 
@@ -70,8 +81,8 @@ void buckling_block(const ConnectionDescription& c, double p, FastenerResult* r,
 {
     ScrewBucklingBlock& b = r->buckling;
     const double a = c.axis_angle, ar = a * kDeg;
-    double f_y = 1000.0, A_f = 785.3981633975001;
-    if (c.stainless) { f_y = 500.0; A_f = 392.69908169875004; }
+    double f_y = 1000.0, A_f = kCarbonPlasticForce;
+    if (c.stainless) { f_y = 500.0; A_f = kStainlessPlasticForce; }
     const double g_m1 = cur_ec3_params ? cur_ec3_params->ec3_1.gamma_m1 : 1.1;
     const double l_ef = std::min(c.thread_length, p / std::sin(ar));
     double rho = 0.0;
@@ -96,13 +107,13 @@ void buckling_block(const ConnectionDescription& c, double p, FastenerResult* r,
     const double N_pl_d = N_pl_k / g_m1;
     // Elastic foundation modulus c_h = rho/180 (alpha + 90)(0.19 + 0.012 d) for both families.
     const double c_h = rho / 180.0 * (a + 90.0) * (0.19 + 0.012 * d);
-    const double I_s = d1 * d1 * d1 * d1 * 0.04908738521234375;
-    const double N_ki = std::sqrt(c_h * 210000.0 * I_s);
+    const double I_s = d1 * d1 * d1 * d1 * kSecondMomentFactor;
+    const double N_ki = std::sqrt(c_h * kSteelE * I_s);
     const double lam2 = N_pl_k / N_ki;
     const double lam = std::sqrt(lam2);
-    const double k = 0.5 * (1.0 + 0.49 * (lam - 0.2) + lam2);
+    const double k = 0.5 * (1.0 + kImperfection * (lam - kPlateauSlenderness) + lam2);
     double kappa = 1.0, Nb_k = N_pl_k, Nb_d = N_pl_d;
-    if (lam2 > 0.04) {
+    if (lam2 > 0.04) {   // lambda above the plateau 0.2
         kappa = 1.0 / (k + std::sqrt(k * k - lam2));
         Nb_k = kappa * N_pl_k;
         Nb_d = kappa * N_pl_d;
@@ -115,7 +126,7 @@ void buckling_block(const ConnectionDescription& c, double p, FastenerResult* r,
     b.n_pl_d = N_pl_d;
     b.f_y = f_y;
     b.c_h = c_h;
-    b.e_s = 210000.0;
+    b.e_s = kSteelE;
     b.i_s = I_s;
     b.gamma_m1_used = g_m1;
     b.n_b_k = Nb_k;
@@ -144,251 +155,373 @@ double screw_buckling_and_withdrawal(ConnectionDescription description, double p
     return 0.0;
 }
 
+namespace {
+
+// Special nails of the load-bearing classes (16-24 and 34-42).
+bool special_nail_classes(int type) { return (type >= 16 && type <= 24) || (type >= 34 && type <= 42); }
+// Special nails of the second series (34-42), whose head parameter on boards is fixed.
+bool special_nail_second_series(int type) { return type >= 34 && type <= 42; }
+bool simpson_nail(int type) { return type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA; }
+// A bolt, or one of the shear-plate connectors that are held by a bolt with a washer.
+bool bolt_with_washer(int type) { return type == FT_BOLT || type == 26 || type == 27 || type == 28 || type == 32 || type == 33; }
+
+// Boards under a nail head whose pull-through follows the board rules: fixed 400 N when thin.
+bool nail_head_board(int m)
+{
+    return m == MAT_OSB || m == MAT_PLYWOOD || m == MAT_PARTICLEBOARD || m == MAT_KERTO_S || m == MAT_KERTO_Q;
+}
+
+// Boards too thin for a staple below 6 mm (8 mm for OSB).
+bool staple_board_too_thin(int m, double t)
+{
+    if (m == MAT_PLYWOOD || m == MAT_FIBREBOARD || m == MAT_KERTO_S || m == MAT_KERTO_Q) return t < 6.0;
+    return m == MAT_OSB && t < 8.0;
+}
+
+const double kBoardDensityCap = 380.0;     // rho_k of a board member on the head side, at most (kg/m3)
+const double kThinBoardHeadCapacity = 400.0; // F_head of a nail or screw head in a board thinner than 12 mm (N)
+const double kMediumBoardHeadParameter = 8.0; // f_head,k of a nail head in a board 12 to 20 mm thick (N/mm2)
+// f_head,k = 100e-6 rho_k^2 of the load-bearing class C at the board density 380: 14.44 N/mm2;
+// two thirds of it for the reduced head.
+const double kSpecialNailBoardHead = 14.44;
+const double kSpecialNailBoardHeadReduced = 9.626666666666667;
+const double kHeadDiameterCap = 32.0;      // head or washer diameter counted at most (mm)
+// k_beta of the ASSY approval below 45 degrees: 0.3 + 0.7 alpha / 45 deg, alpha in radians:
+// 0.7 / (pi / 4) = 0.891267681314555.
+const double kAssyAngleSlope = 0.891267681314555;
+
+// The values every rule of the annex reads.
+struct AnnexInput {
+    const ConnectionDescription& c;
+    double p, f_c90;
+    int type, m1, m2;
+    bool annex_rules;
+    double rho1, rho2;
+    double ar, sin_a, cos_a;
+    double d, d1, dk, l, lg, D, t1, t2;
+    bool wood, spax, assy, special, simpson;
+};
+
+// The parts of the capacity as the families compute them.
+struct AxialParts {
+    double F_ax = 0.0, F_head = 0.0, F_t = 0.0, F_ax1 = 0.0;
+    double f_ax = 0.0, f_head = 0.0, l_ef1 = 0.0, l_ef2 = 0.0;
+    double R = 0.0;
+    bool combined = false;   // capacity = min(point, max(head thread, head))
+    bool pin = true;
+};
+
+// The rules that refuse the fastener before any value: a message code, or -1 to go on.
+int annex_stop_code(const AnnexInput& in)
+{
+    const int type = in.type, m1 = in.m1, m2 = in.m2;
+    const double d = in.d, t1 = in.t1, t2 = in.t2, p = in.p, angle = in.c.axis_angle;
+    if (type == FT_NAIL && in.annex_rules && in.c.predrilled) return 148;
+    if (in.wood && p < 6.0 * d) return 152;
+    if (in.spax) {
+        if ((m1 == MAT_PLYWOOD && t1 < 6.0) || (m2 == MAT_PLYWOOD && t2 < 6.0)) return 144;
+        if ((board(m1) && t1 < 8.0) || (board(m2) && t2 < 8.0)) return 145;
+        if (!plate(m1) && t1 < 1.2 * d) return 146;
+        if (t2 < 1.2 * d) return 147;
+        if (angle < 15.0 && (timber(m1) || timber(m2))) return 1014;
+        if (angle < 30.0) return 1013;
+    }
+    if (in.assy) {
+        if ((m1 == MAT_PLYWOOD || m2 == MAT_PLYWOOD) && (t1 < 6.0 || t2 < 6.0)) return 142;
+        if ((board(m1) || board(m2)) && (t1 < 8.0 || t2 < 8.0)) return 143;
+        if (!plate(m1) && t1 < 1.2 * d) return 146;
+        if (t2 < 1.2 * d) return 147;
+        if (angle < 30.0) return 1015;
+    }
+    if (type == FT_STAPLE && in.annex_rules) {
+        if (p < 12.0 * d) return 151;
+        if (staple_board_too_thin(m1, t1)) return 0;
+    }
+    if (type == FT_NAIL && p < 8.0 * d) return 149;
+    return -1;
+}
+
+// Smooth nail (DIN EN 1995-1-1, 8.3.2): f_ax,k = 20e-6 rho_k^2 (18e-6 without an annex set),
+// reduced linearly below a penetration of 12 d.
+void annex_nail(const AnnexInput& in, FastenerResult* r, AxialParts& a)
+{
+    const double d = in.d, p = in.p;
+    a.f_ax = std::pow(std::min(in.rho2, 500.0), 2) * (cur_ec5_params ? 20e-6 : 18e-6);
+    a.f_head = nail_head_pullthrough_parameter(0, in.c.head_reduction_flag, in.rho1);
+    a.F_ax = a.f_ax * d * p;
+    a.F_head = a.f_head * in.dk * in.dk;
+    if (p < 12.0 * d) {
+        const double k = p / (4.0 * d) - 2.0;
+        a.F_ax *= k;
+        a.F_head *= k;
+    }
+    r->f_nail_withdrawal = nail_withdrawal_parameter(0, in.c.staple_limit, in.c.predrilled, in.c.small_hole_flag, in.rho2);
+    a.l_ef2 = p;
+}
+
+// Head parameter of a special nail in a board on the head side; *fixed set when the head carries
+// the fixed capacity of a thin board instead.
+double special_nail_board_head(const AnnexInput& in, bool* fixed)
+{
+    if (in.t1 <= 11.99) {
+        *fixed = true;
+        return 0.0;
+    }
+    if (in.t1 <= 19.99) return kMediumBoardHeadParameter;
+    if (!special_nail_second_series(in.type))
+        return nail_head_pullthrough_parameter(in.type, in.c.head_reduction_flag, kBoardDensityCap);
+    if (cur_ec5_params && cur_ec5_params->country == 0) return 0.0;
+    if (!cur_ec5_params || in.c.head_reduction_flag == 0) return kSpecialNailBoardHead;
+    return kSpecialNailBoardHeadReduced;
+}
+
+// Profiled special nail: the class parameters, reduced linearly below a penetration of 8 d.
+void annex_special_nail(const AnnexInput& in, FastenerResult* r, AxialParts& a)
+{
+    const double d = in.d, lef = std::min(a.l_ef2, in.p);
+    a.f_ax = nail_withdrawal_parameter(in.type, in.c.staple_limit, in.c.predrilled, in.c.small_hole_flag, in.rho2);
+    bool fixed = false;
+    if (nail_head_board(in.m1)) a.f_head = special_nail_board_head(in, &fixed);
+    else a.f_head = nail_head_pullthrough_parameter(in.type, in.c.head_reduction_flag, in.rho1);
+    a.F_head = fixed ? kThinBoardHeadCapacity : a.f_head * in.dk * in.dk;
+    a.F_ax = a.f_ax * lef * d;
+    if (lef < 8.0 * d) a.F_ax = std::max(0.0, a.F_ax * (lef / (2.0 * d) - 3.0));
+    r->f_nail_withdrawal = a.f_ax;
+    a.l_ef2 = lef;
+}
+
+// Staple (DIN EN 1995-1-1, 8.4 with the annex): two legs; resin-coated legs at 30 degrees or more
+// take 40e-6 rho_k^2, others the nail parameter and 0.7 of it below 30 degrees.
+void annex_staple(const AnnexInput& in, FastenerResult* r, AxialParts& a)
+{
+    const ConnectionDescription& c = in.c;
+    const double d = in.d, p = in.p;
+    if (in.annex_rules) {
+        a.f_head = nail_head_pullthrough_parameter(1, c.head_reduction_flag, in.rho1);
+        a.F_head = a.f_head * d * in.dk;
+        if (c.resin_coated && c.fastener_angle_1 > 29.9 && c.fastener_angle_2 > 29.9) {
+            a.f_ax = std::pow(std::min(in.rho2, 500.0), 2) * 40e-6;
+            const double lef = std::min(in.lg, std::min(p, 20.0 * d));
+            a.F_ax = 2.0 * a.f_ax * lef * d;
+            if (lef < 8.0 * d) a.F_ax = std::max(0.0, a.F_ax * (lef / (2.0 * d) - 3.0));
+        } else {
+            a.f_ax = nail_withdrawal_parameter(1, c.staple_limit, c.predrilled, c.small_hole_flag, in.rho2);
+            a.F_ax = 2.0 * a.f_ax * std::min(20.0 * d, p) * d;
+            if (c.fastener_angle_1 < 30.0 || c.fastener_angle_2 < 30.0) {
+                a.F_ax *= 0.7;
+                a.F_head *= 0.7;
+            }
+        }
+        r->f_nail_withdrawal = nail_withdrawal_parameter(1, c.staple_limit, c.predrilled, c.small_hole_flag, in.rho2);
+    }
+    if (c.staple_limit > 20.0) r->message_code = 1009;
+}
+
+// Nails of the Simpson approval: CNA f_ax = min((rho_k/320)^2 (10.92 - 0.0158 d - 0.0968 l),
+// 0.0175 rho_k (1 + 1.5 d / l)) (1 / 320^2 = 9.765625e-6); CSA 15 N/mm2 from d 4.1, else 13.8.
+void annex_simpson(const AnnexInput& in, AxialParts& a)
+{
+    const double d = in.d, ll = std::min(in.lg, in.p), rho = in.rho2;
+    if (in.type == FT_SIMPSON_CNA)
+        a.f_ax = std::min(rho * rho * (10.92 - 0.0158 * d - 0.0968 * ll) * 9.765625e-6, 0.0175 * rho * (1.0 + 1.5 * d / ll));
+    else
+        a.f_ax = d >= 4.1 ? 15.0 : 13.8;
+    a.F_ax = a.f_ax * ll * d;
+    a.F_head = 0.0;
+    a.l_ef2 = ll;
+}
+
+// Wood screw (DIN EN 1995-1-1, 8.7.2): f_ax,k = 0.52 d^-0.5 l_ef^-0.1 rho_k^0.8 over
+// 1.2 cos^2 + sin^2 of the axis angle; the head, or a washer bearing 3 f_c,90 on its ring.
+// false when the angle term vanishes.
+bool annex_wood_screw(const AnnexInput& in, FastenerResult* r, AxialParts& a)
+{
+    const double d = in.d, d1 = in.d1, dk = in.dk, D = in.D, t1 = in.t1;
+    a.f_ax = 0.52 * std::pow(d, -0.5) * std::pow(a.l_ef2, -0.1) * std::pow(in.rho2, 0.8);
+    const double A = 1.2 * in.cos_a * in.cos_a + in.sin_a * in.sin_a;
+    if (std::fabs(A) < 1e-5) return false;
+    const double ratio = d1 / d;
+    if (ratio >= 0.6 && ratio <= 0.751 && d > 5.9 && d < 12.1) {
+        const double kd = std::min(d / 8.0, 1.0);
+        a.F_ax = a.f_ax * d * a.l_ef2 * kd / A;
+        r->k_d = kd;
+    } else {
+        a.F_ax = a.f_ax * d * a.l_ef2 / A;
+    }
+    if (D <= dk) {
+        a.f_head = screw_head_pullthrough_parameter(in.type, in.m1, in.rho1, t1, dk, 0);
+        a.F_head = dk * dk * a.f_head;
+    } else {
+        const double Dp = plate(in.m1) ? std::min(12.0 * t1, 4.0 * d) : D;
+        a.F_head = 3.0 * in.f_c90 * kQuarterPi * (Dp * Dp - (d + 1.0) * (d + 1.0));
+    }
+    return true;
+}
+
+// SPAX screws of their approval: withdrawal with the density factor (rho_k/350)^0.8 over the angle
+// term, steel tension, the head (1.3 times where t1 >= 3 head diameters); the fully threaded screw
+// also carries by its head-side thread and has its buckling block. false when the angle term vanishes.
+bool annex_spax(const AnnexInput& in, FastenerResult* r, AxialParts& a)
+{
+    const ConnectionDescription& c = in.c;
+    const int type = in.type, m1 = in.m1;
+    const double d = in.d, d1 = in.d1, dk = in.dk, D = in.D, t1 = in.t1;
+    a.f_ax = screw_withdrawal_parameter(type, 0, 0.0, in.rho2, d);
+    const double A = in.sin_a * in.sin_a + 1.2 * in.cos_a * in.cos_a;
+    if (std::fabs(A) < 1e-5) return false;
+    double lp = a.l_ef2, lh = 0.0;
+    if (type == FT_SPAX_USER) user_thread_lengths(c.spax_user, in.p, t1, in.sin_a, &lp, &lh);
+    a.l_ef2 = lp;
+    a.F_ax = a.f_ax * d * a.l_ef2 * k_rho(in.rho2) / A;
+    a.F_t = c.stainless ? screw_axial_value_by_d_a(d) : screw_axial_value_by_d_b(d);
+    const double dkp = type == FT_SPAX_T_TG ? std::min(dk, kHeadDiameterCap) : std::min(std::max(dk, D), kHeadDiameterCap);
+    const double rho_h = board(m1) ? std::min(in.rho1, kBoardDensityCap) : in.rho1;
+    if (type == FT_SPAX_USER) a.f_head = screw_head_parameter_b(type, c.spax_user.head_kind, dkp, d1, D, t1, m1);
+    else a.f_head = screw_head_pullthrough_parameter(type, m1, rho_h, t1, dkp, dk < D ? 1 : 0);
+    const double thick_factor = (t1 / dkp >= 3.0) ? 1.3 : 1.0;
+    a.F_head = a.f_head * dkp * dkp * k_rho(rho_h) * thick_factor;
+    if (board(m1) && t1 < 12.0) a.F_head = std::min(a.F_head, kThinBoardHeadCapacity);
+    if (dk < 1.8 * d1) a.F_head = 0.0;
+    if (type == FT_SPAX_S_VG || type == FT_SPAX_USER) {
+        a.l_ef1 = type == FT_SPAX_S_VG ? in.lg - a.l_ef2 : lh;
+        a.F_ax1 = a.f_ax * d * a.l_ef1 * k_rho(in.rho1) / A;
+        a.combined = true;
+    }
+    if (type == FT_SPAX_S_VG) buckling_block(c, in.p, r, false);
+    return true;
+}
+
+// ASSY screws of their approval: withdrawal with k_beta and the density factor on both threads,
+// steel tension, the head; always with the buckling block.
+void annex_assy(const AnnexInput& in, FastenerResult* r, AxialParts& a)
+{
+    const ConnectionDescription& c = in.c;
+    const int type = in.type, m1 = in.m1;
+    const double d = in.d, dk = in.dk, D = in.D, t1 = in.t1;
+    a.f_ax = screw_withdrawal_parameter(type, 0, 0.0, in.rho2, d);
+    const double kb = c.axis_angle >= 45.0 ? 1.0 : 0.3 + kAssyAngleSlope * in.ar;
+    if (type == FT_ASSY_USER) {
+        double lp, lh = 0.0;
+        user_thread_lengths(c.assy_user, in.p, t1, in.sin_a, &lp, &lh);
+        a.l_ef2 = lp;
+        a.l_ef1 = lh;
+    } else {
+        // Head-side thread: the part of the thread (length l_g from the point) that lies in member 1.
+        a.l_ef1 = std::min(in.lg + t1 - in.l, t1 - 10.0) / in.sin_a;
+    }
+    a.F_ax = a.f_ax * d * kb * a.l_ef2 * k_rho(in.rho2);
+    const int flag = (type == FT_ASSY_VG_Z || type == FT_ASSY_VG_S || (type == FT_ASSY_USER && c.assy_user.thread_mode == 2)) ? 1 : 0;
+    a.F_t = c.stainless ? screw_value_by_d_f(d) : screw_tensile_capacity_by_d(d, flag);
+    a.F_ax1 = a.f_ax * d * kb * a.l_ef1 * k_rho(in.rho1);
+    const double dkp = std::min(std::max(dk, D), kHeadDiameterCap);
+    const double rho_h = head_side_density_assy(m1, in.rho1);
+    a.f_head = screw_head_parameter(dk, D, in.d1, t1, m1);
+    a.F_head = a.f_head * dkp * dkp * k_rho(rho_h);
+    if (board(m1) && t1 < 12.0) a.F_head = std::min(a.F_head, kThinBoardHeadCapacity);
+    buckling_block(c, in.p, r, true);
+    a.combined = true;
+}
+
+// Bolt, or the bolt of a shear-plate connector: the washer bearing 3 f_c,90 on its ring (beside a
+// plate the ring of min(12 t1, 4 d)), and for the bolt the steel tension 0.8 f_u on its shank.
+void annex_washer(const AnnexInput& in, FastenerResult* r, AxialParts& a)
+{
+    const ConnectionDescription& c = in.c;
+    const int type = in.type;
+    const double d = in.d, D = in.D;
+    a.pin = false;
+    const double dh = type == FT_BOLT ? d : c.bolt_d;
+    const double area_washer = kQuarterPi * (D * D - (dh + 1.0) * (dh + 1.0));
+    double area = area_washer;
+    if (type == FT_BOLT && (plate(in.m1) || plate(in.m2))) {
+        const double Dp = std::min(12.0 * in.t1, 4.0 * d);
+        const double area_plate = kQuarterPi * (Dp * Dp - (dh + 1.0) * (dh + 1.0));
+        area = c.shear_planes == 1 ? std::min(area_washer, area_plate) : area_plate;
+    }
+    const double F_w = 3.0 * in.f_c90 * area;
+    double R = F_w;
+    if (type == FT_BOLT) {
+        const double f = c.steel_grade >= 0 ? 0.8 * fastener_steel_f_u(c.steel_grade) : c.f_u;
+        a.F_t = d * d * kQuarterPi * f;
+        R = std::min(F_w, a.F_t);
+    }
+    a.R = std::max(0.0, R);
+    r->r_ax_head = F_w;
+    r->r_ax_point = a.R;
+}
+
+// A pin's capacity from its parts: the point (steel tension at most), the head or on a plate the
+// point again, the head-side thread where it counts, times the group factor n^-0.1.
+void annex_pin_capacity(const AnnexInput& in, FastenerResult* r, AxialParts& a, double* group)
+{
+    const ConnectionDescription& c = in.c;
+    double point = a.F_ax;
+    if ((in.spax || in.assy) && a.F_t > 0.0) point = std::min(a.F_ax, a.F_t);
+    if (plate(in.m1)) {
+        a.R = point;
+        a.F_head = point;
+    } else if (a.combined) {
+        a.R = std::min(point, std::max(a.F_ax1, a.F_head));
+    } else {
+        a.R = std::min(point, a.F_head);
+    }
+    if ((in.wood || in.spax || in.assy) && c.group_factor && c.fastener_count > 0)
+        *group = std::pow(static_cast<double>(c.fastener_count), -0.1);
+    a.R = std::max(0.0, a.R * *group);
+    r->r_ax_point = point;
+    r->r_ax_head = a.F_head;
+}
+
+} // namespace
+
 double axial_capacity_annex(ConnectionDescription c, double p, double f_c90, FastenerResult* r)
 {
     const int type = c.fastener_type;
-    const bool annex_rules = cur_ec5_params && cur_ec5_params->country != 0;
     double rho1 = 0.0, rho2 = 0.0;
     fastener_get_rho_k(c.material_1, c.grade_1, c.t1, &rho1, &c.user_material);
     fastener_get_rho_k(c.material_2, c.grade_2, c.t2, &rho2, &c.user_material);
-
     const double ar = c.axis_angle * kDeg;
-    const double sin_a = std::sin(ar), cos_a = std::cos(ar);
-    const double d = c.d, d1 = c.d_core, dk = c.d_head, l = c.length, lg = c.thread_length, D = c.washer_d;
-    const double t1 = c.t1, t2 = c.t2;
-    const int m1 = c.material_1, m2 = c.material_2;
+    const AnnexInput in{c, p, f_c90, type, c.material_1, c.material_2,
+                        cur_ec5_params && cur_ec5_params->country != 0, rho1, rho2,
+                        ar, std::sin(ar), std::cos(ar),
+                        c.d, c.d_core, c.d_head, c.length, c.thread_length, c.washer_d, c.t1, c.t2,
+                        is_wood_screw_type(type) != 0, is_screw_type_group1(type) != 0, is_screw_type_group2(type) != 0,
+                        special_nail_classes(type), simpson_nail(type)};
 
-    const bool wood = is_wood_screw_type(type);
-    const bool spax = is_screw_type_group1(type);
-    const bool assy = is_screw_type_group2(type);
-    const bool special = (type >= 16 && type <= 24) || (type >= 34 && type <= 42);
-    const bool simpson = type == 45 || type == 46;
-    double l_ef2 = (wood || spax || assy || special || simpson) ? std::min(lg, p / sin_a) : lg;
+    AxialParts a;
+    const bool threaded = in.wood || in.spax || in.assy || in.special || in.simpson;
+    a.l_ef2 = threaded ? std::min(in.lg, p / in.sin_a) : in.lg;
+    const int stop_code = annex_stop_code(in);
+    if (stop_code >= 0) return stop(r, stop_code);
+    if (in.special && p < 6.0 * in.d) r->message_code = 150;
+    if (type == FT_STAPLE && in.annex_rules) a.l_ef2 = std::min(in.lg, std::min(p, 20.0 * in.d));
 
-    // Early stops.
-    if (type == 0 && annex_rules && c.predrilled) return stop(r, 148);
-    if (wood && p < 6.0 * d) return stop(r, 152);
-    if (spax) {
-        if ((m1 == 6 && t1 < 6.0) || (m2 == 6 && t2 < 6.0)) return stop(r, 144);
-        if ((board(m1) && t1 < 8.0) || (board(m2) && t2 < 8.0)) return stop(r, 145);
-        if (!plate(m1) && t1 < 1.2 * d) return stop(r, 146);
-        if (t2 < 1.2 * d) return stop(r, 147);
-        if (c.axis_angle < 15.0 && (timber(m1) || timber(m2))) return stop(r, 1014);
-        if (c.axis_angle < 30.0) return stop(r, 1013);
-    }
-    if (assy) {
-        if ((m1 == 6 || m2 == 6) && (t1 < 6.0 || t2 < 6.0)) return stop(r, 142);
-        if ((board(m1) || board(m2)) && (t1 < 8.0 || t2 < 8.0)) return stop(r, 143);
-        if (!plate(m1) && t1 < 1.2 * d) return stop(r, 146);
-        if (t2 < 1.2 * d) return stop(r, 147);
-        if (c.axis_angle < 30.0) return stop(r, 1015);
-    }
-    if (type == 1 && annex_rules) {
-        if (p < 12.0 * d) return stop(r, 151);
-        if (((m1 == 6 || m1 == 8 || m1 == 10 || m1 == 11) && t1 < 6.0) || (m1 == 4 && t1 < 8.0)) return stop(r, 0);
-    }
-    if (type == 0 && p < 8.0 * d) return stop(r, 149);
-    if (special && p < 6.0 * d) r->message_code = 150;
-    if (type == 1 && annex_rules) l_ef2 = std::min(lg, std::min(p, 20.0 * d));
+    if (type == FT_NAIL) annex_nail(in, r, a);
+    else if (in.special) annex_special_nail(in, r, a);
+    else if (type == FT_STAPLE) annex_staple(in, r, a);
+    else if (in.simpson) annex_simpson(in, a);
+    else if (in.wood) { if (!annex_wood_screw(in, r, a)) return 0.0; }
+    else if (in.spax) { if (!annex_spax(in, r, a)) return 0.0; }
+    else if (in.assy) annex_assy(in, r, a);
+    else if (bolt_with_washer(type)) annex_washer(in, r, a);
+    else a.pin = false;   // ring connector, dowel, shear-plate connector: no axial capacity
 
-    double F_ax = 0.0, F_head = 0.0, F_t = 0.0, F_ax1 = 0.0;
-    double f_ax = 0.0, f_head = 0.0, l_ef1 = 0.0, group = 1.0;
-    double R = 0.0;
-    bool combined = false;     // capacity = min(point, max(head thread, head))
-    bool pin = true;
-
-    if (type == 0) {
-        f_ax = std::pow(std::min(rho2, 500.0), 2) * (cur_ec5_params ? 20e-6 : 18e-6);
-        f_head = nail_head_pullthrough_parameter(0, c.head_reduction_flag, rho1);
-        F_ax = f_ax * d * p;
-        F_head = f_head * dk * dk;
-        if (p < 12.0 * d) {
-            const double k = p / (4.0 * d) - 2.0;
-            F_ax *= k;
-            F_head *= k;
-        }
-        r->f_nail_withdrawal = nail_withdrawal_parameter(0, c.staple_limit, c.predrilled, c.small_hole_flag, rho2);
-        l_ef2 = p;
-    } else if (special) {
-        const double lef = std::min(l_ef2, p);
-        f_ax = nail_withdrawal_parameter(type, c.staple_limit, c.predrilled, c.small_hole_flag, rho2);
-        bool fixed = false;
-        if (m1 == 4 || m1 == 6 || m1 == 7 || m1 == 10 || m1 == 11) {
-            if (t1 <= 11.99) { F_head = 400.0; fixed = true; }
-            else if (t1 <= 19.99) f_head = 8.0;
-            else if (type >= 34 && type <= 42) {
-                if (!cur_ec5_params || c.head_reduction_flag == 0) f_head = 14.44;
-                else f_head = 9.626666666666667;
-                if (cur_ec5_params && cur_ec5_params->country == 0) f_head = 0.0;
-            } else {
-                f_head = nail_head_pullthrough_parameter(type, c.head_reduction_flag, 380.0);
-            }
-        } else {
-            f_head = nail_head_pullthrough_parameter(type, c.head_reduction_flag, rho1);
-        }
-        if (!fixed) F_head = f_head * dk * dk;
-        F_ax = f_ax * lef * d;
-        if (lef < 8.0 * d) F_ax = std::max(0.0, F_ax * (lef / (2.0 * d) - 3.0));
-        r->f_nail_withdrawal = f_ax;
-        l_ef2 = lef;
-    } else if (type == 1) {
-        if (annex_rules) {
-            f_head = nail_head_pullthrough_parameter(1, c.head_reduction_flag, rho1);
-            F_head = f_head * d * dk;
-            if (c.resin_coated && c.fastener_angle_1 > 29.9 && c.fastener_angle_2 > 29.9) {
-                f_ax = std::pow(std::min(rho2, 500.0), 2) * 40e-6;
-                const double lef = std::min(lg, std::min(p, 20.0 * d));
-                F_ax = 2.0 * f_ax * lef * d;
-                if (lef < 8.0 * d) F_ax = std::max(0.0, F_ax * (lef / (2.0 * d) - 3.0));
-            } else {
-                f_ax = nail_withdrawal_parameter(1, c.staple_limit, c.predrilled, c.small_hole_flag, rho2);
-                const double ll = std::min(20.0 * d, p);
-                F_ax = 2.0 * f_ax * ll * d;
-                if (c.fastener_angle_1 < 30.0 || c.fastener_angle_2 < 30.0) {
-                    F_ax *= 0.7;
-                    F_head *= 0.7;
-                }
-            }
-            r->f_nail_withdrawal = nail_withdrawal_parameter(1, c.staple_limit, c.predrilled, c.small_hole_flag, rho2);
-        }
-        if (c.staple_limit > 20.0) r->message_code = 1009;
-    } else if (simpson) {
-        const double ll = std::min(lg, p);
-        if (type == 45)
-            f_ax = std::min(rho2 * rho2 * (10.92 - 0.0158 * d - 0.0968 * ll) * 9.765625e-6,
-                            0.0175 * rho2 * (1.0 + 1.5 * d / ll));
-        else
-            f_ax = d >= 4.1 ? 15.0 : 13.8;
-        F_ax = f_ax * ll * d;
-        F_head = 0.0;
-        l_ef2 = ll;
-    } else if (wood) {
-        f_ax = 0.52 * std::pow(d, -0.5) * std::pow(l_ef2, -0.1) * std::pow(rho2, 0.8);
-        const double A = 1.2 * cos_a * cos_a + sin_a * sin_a;
-        if (std::fabs(A) < 1e-5) return 0.0;
-        const double ratio = d1 / d;
-        if (ratio >= 0.6 && ratio <= 0.751 && d > 5.9 && d < 12.1) {
-            const double kd = std::min(d / 8.0, 1.0);
-            F_ax = f_ax * d * l_ef2 * kd / A;
-            r->k_d = kd;
-        } else {
-            F_ax = f_ax * d * l_ef2 / A;
-        }
-        if (D <= dk) {
-            f_head = screw_head_pullthrough_parameter(type, m1, rho1, t1, dk, 0);
-            F_head = dk * dk * f_head;
-        } else {
-            const double Dp = plate(m1) ? std::min(12.0 * t1, 4.0 * d) : D;
-            F_head = 3.0 * f_c90 * kQuarterPi * (Dp * Dp - (d + 1.0) * (d + 1.0));
-        }
-    } else if (spax) {
-        f_ax = screw_withdrawal_parameter(type, 0, 0.0, rho2, d);
-        const double A = sin_a * sin_a + 1.2 * cos_a * cos_a;
-        if (std::fabs(A) < 1e-5) return 0.0;
-        double lp = l_ef2, lh = 0.0;
-        if (type == 44) user_thread_lengths(c.spax_user, p, t1, sin_a, &lp, &lh);
-        l_ef2 = lp;
-        F_ax = f_ax * d * l_ef2 * k_rho(rho2) / A;
-        F_t = c.stainless ? screw_axial_value_by_d_a(d) : screw_axial_value_by_d_b(d);
-        double dkp = type == 12 ? std::min(dk, 32.0) : std::min(std::max(dk, D), 32.0);
-        const double rho_h = board(m1) ? std::min(rho1, 380.0) : rho1;
-        if (type == 44) f_head = screw_head_parameter_b(type, c.spax_user.head_kind, dkp, d1, D, t1, m1);
-        else f_head = screw_head_pullthrough_parameter(type, m1, rho_h, t1, dkp, dk < D ? 1 : 0);
-        const double cfac = (t1 / dkp >= 3.0) ? 1.3 : 1.0;
-        F_head = f_head * dkp * dkp * k_rho(rho_h) * cfac;
-        if (board(m1) && t1 < 12.0) F_head = std::min(F_head, 400.0);
-        if (dk < 1.8 * d1) F_head = 0.0;
-        if (type == 13) {
-            l_ef1 = lg - l_ef2;
-            F_ax1 = f_ax * d * l_ef1 * k_rho(rho1) / A;
-            combined = true;
-        } else if (type == 44) {
-            l_ef1 = lh;
-            F_ax1 = f_ax * d * l_ef1 * k_rho(rho1) / A;
-            combined = true;
-        }
-        if (type == 13) buckling_block(c, p, r, false);
-    } else if (assy) {
-        f_ax = screw_withdrawal_parameter(type, 0, 0.0, rho2, d);
-        const double kb = c.axis_angle >= 45.0 ? 1.0 : 0.3 + 0.891267681314555 * ar;
-        double lh = 0.0;
-        if (type == 43) {
-            double lp;
-            user_thread_lengths(c.assy_user, p, t1, sin_a, &lp, &lh);
-            l_ef2 = lp;
-            l_ef1 = lh;
-        } else {
-            // Head-side thread: the part of the thread (length l_g from the point) that lies in member 1.
-            l_ef1 = std::min(lg + t1 - l, t1 - 10.0) / sin_a;
-        }
-        F_ax = f_ax * d * kb * l_ef2 * k_rho(rho2);
-        const int flag = (type == 14 || type == 15 || (type == 43 && c.assy_user.thread_mode == 2)) ? 1 : 0;
-        F_t = c.stainless ? screw_value_by_d_f(d) : screw_tensile_capacity_by_d(d, flag);
-        F_ax1 = f_ax * d * kb * l_ef1 * k_rho(rho1);
-        const double dkp = std::min(std::max(dk, D), 32.0);
-        const double rho_h = head_side_density_assy(m1, rho1);
-        f_head = screw_head_parameter(dk, D, d1, t1, m1);
-        F_head = f_head * dkp * dkp * k_rho(rho_h);
-        if (board(m1) && t1 < 12.0) F_head = std::min(F_head, 400.0);
-        buckling_block(c, p, r, true);
-        combined = true;
-    } else if (type == 30 || type == 26 || type == 27 || type == 28 || type == 32 || type == 33) {
-        pin = false;
-        const double dh = type == 30 ? d : c.bolt_d;
-        const double area_washer = kQuarterPi * (D * D - (dh + 1.0) * (dh + 1.0));
-        double area = area_washer;
-        if (type == 30 && (plate(m1) || plate(m2))) {
-            const double Dp = std::min(12.0 * t1, 4.0 * d);
-            const double area_plate = kQuarterPi * (Dp * Dp - (dh + 1.0) * (dh + 1.0));
-            area = c.shear_planes == 1 ? std::min(area_washer, area_plate) : area_plate;
-        }
-        const double F_w = 3.0 * f_c90 * area;
-        if (type == 30) {
-            const double f = c.steel_grade >= 0 ? 0.8 * fastener_steel_f_u(c.steel_grade) : c.f_u;
-            F_t = d * d * kQuarterPi * f;
-            R = std::min(F_w, F_t);
-        } else {
-            R = F_w;
-        }
-        R = std::max(0.0, R);
-        r->r_ax_head = F_w;
-        r->r_ax_point = R;
-    } else {
-        pin = false;   // ring connector, dowel, shear-plate connector: no axial capacity
-        R = 0.0;
-    }
-
-    double point = F_ax;
-    if (pin) {
-        if ((spax || assy) && F_t > 0.0) point = std::min(F_ax, F_t);
-        if (plate(m1)) {
-            R = point;
-            F_head = point;
-        } else if (combined) {
-            R = std::min(point, std::max(F_ax1, F_head));
-        } else {
-            R = std::min(point, F_head);
-        }
-        if ((wood || spax || assy) && c.group_factor && c.fastener_count > 0)
-            group = std::pow(static_cast<double>(c.fastener_count), -0.1);
-        R = std::max(0.0, R * group);
-        r->r_ax_point = point;
-        r->r_ax_head = F_head;
-    }
+    double group = 1.0;
+    if (a.pin) annex_pin_capacity(in, r, a, &group);
 
     // Degenerate input (an axis along the grain, a zero length) must not end as a number that passes.
-    if (!std::isfinite(R)) R = 0.0;
-    for (double* v : {&r->r_ax_point, &r->r_ax_head, &F_ax1})
+    if (!std::isfinite(a.R)) a.R = 0.0;
+    for (double* v : {&r->r_ax_point, &r->r_ax_head, &a.F_ax1})
         if (!std::isfinite(*v)) *v = 0.0;
-    r->f_head_used = f_head;
-    r->f_head_used_2 = f_head;
-    r->r_ax_head_thread = F_ax1;
-    r->l_ef_head = l_ef1;
-    r->l_ef_point = l_ef2;
-    r->f_ax_used = f_ax;
+    r->f_head_used = a.f_head;
+    r->f_head_used_2 = a.f_head;
+    r->r_ax_head_thread = a.F_ax1;
+    r->l_ef_head = a.l_ef1;
+    r->l_ef_point = a.l_ef2;
+    r->f_ax_used = a.f_ax;
     r->group_factor_used = group;
-    store_common(r, rho1, rho2, R, design_value(c, r, R));
-    return R;
+    store_common(r, rho1, rho2, a.R, design_value(c, r, a.R));
+    return a.R;
 }
 
 double axial_capacity_din(ConnectionDescription c, double p, double f_c90, FastenerResult* r)
