@@ -524,151 +524,232 @@ double axial_capacity_annex(ConnectionDescription c, double p, double f_c90, Fas
     return a.R;
 }
 
+namespace {
+
+// The values every rule of DIN 1052 reads.
+struct DinInput {
+    const ConnectionDescription& c;
+    double f_c90;
+    int type, m1;
+    double sin_a, B;   // B = sin^2 + 4/3 cos^2 of the axis angle
+    double d, dk, lg, D, t1, t2;
+    bool wood, special;
+    double l_ef;
+};
+
+struct DinParts {
+    double R = 0.0, f_head = 0.0;
+    bool steel = false;   // steel tension governs: design value 0.8 R
+};
+
+// The rules before any value: a message code to stop with, or -1 to go on; nails and staples deeper
+// than 20 d count with 20 d (code 156).
+int din_stop_code(const DinInput& in, double* p, FastenerResult* r)
+{
+    const int type = in.type;
+    const double d = in.d;
+    const bool nail_or_staple = type == FT_NAIL || type == FT_STAPLE;
+    if (!cur_ec5_params) {
+        if ((type == FT_NAIL || in.special) && in.c.predrilled) return 1007;
+        if (type == FT_STAPLE && in.c.resin_coated == 0) return 153;
+        if ((nail_or_staple || type == 16 || type == 17 || type == 18) && *p < 12.0 * d) return 154;
+        if (type >= 19 && type <= 24 && *p < 8.0 * d) return 155;
+        if (nail_or_staple && *p > 20.0 * d) {
+            r->message_code = 156;
+            *p = 20.0 * d;
+        }
+    } else if (in.wood) {
+        if (*p < 6.0 * d) return 152;
+        if (!plate(in.m1) && in.t1 < 12.0 * d) return 140;
+        if (!plate(in.c.material_2) && in.t2 < 12.0 * d) return 141;
+    }
+    return -1;
+}
+
+// Nail, staple (two legs) or special nail: withdrawal against the head, whose parameter on boards
+// depends on their thickness (board density 380 from 20 mm, 8 N/mm2 from 12 mm, else 400 N).
+void din_nail(const DinInput& in, double p, double rho1, double rho2, FastenerResult* r, DinParts& out)
+{
+    const ConnectionDescription& c = in.c;
+    const int type = in.type, m1 = in.m1;
+    const double d = in.d, dk = in.dk, t1 = in.t1;
+    const double ll = std::min(p, in.l_ef);
+    const double f_ax = nail_withdrawal_parameter(type, c.staple_limit, c.predrilled, c.small_hole_flag, rho2);
+    const double F_ax = f_ax * d * ll * (type == FT_STAPLE ? 2.0 : 1.0);
+    const double A_h = type == FT_STAPLE ? d * dk : dk * dk;
+    double F_head;
+    if (m1 == MAT_PLYWOOD || m1 == MAT_PARTICLEBOARD || m1 == MAT_OSB) {
+        if (t1 >= 20.0) {
+            rho1 = 380.0;
+            r->rho_k_1 = 380.0;
+            out.f_head = nail_head_pullthrough_parameter(type, c.head_reduction_flag, rho1);
+            F_head = out.f_head * A_h;
+        } else if (t1 >= 12.0) {
+            out.f_head = 8.0;
+            F_head = out.f_head * A_h;
+        } else {
+            F_head = 400.0;
+        }
+    } else if (m1 == MAT_GYPSUM_FIBREBOARD) {
+        out.f_head = 15.0;
+        F_head = out.f_head * A_h;
+    } else {
+        out.f_head = nail_head_pullthrough_parameter(type, c.head_reduction_flag, rho1);
+        F_head = out.f_head * A_h;
+    }
+    out.R = std::min(F_ax, F_head);
+    r->f_nail_withdrawal = simpson_nail(type) ? out.f_head : f_ax;
+}
+
+// Wood screw: withdrawal over B against the head (none on a plate).
+void din_wood_screw(const DinInput& in, double p, double rho1, double rho2, DinParts& out)
+{
+    const double d = in.d, dk = in.dk;
+    const double f_ax = screw_withdrawal_parameter(in.type, in.c.predrilled, rho2, rho2, d);
+    const double F_ax = d * std::min(p, in.l_ef) * f_ax / in.B;
+    if (!plate(in.m1)) {
+        out.f_head = screw_head_pullthrough_parameter(in.type, in.m1, rho1, in.t1, dk, d < in.D ? 1 : 0);
+        out.R = std::min(F_ax, dk * dk * out.f_head);
+    } else {
+        out.R = F_ax;
+    }
+}
+
+// Steel tension governs where it is lower; a member thinner than 1.2 d carries nothing.
+void din_steel_and_thickness(const DinInput& in, double F_t, bool thickness_counts, DinParts& out)
+{
+    if (F_t < out.R) {
+        out.R = F_t;
+        out.steel = true;
+    }
+    if (thickness_counts && in.t1 < 1.2 * in.d) {
+        out.R = 0.0;
+        out.steel = false;
+    }
+}
+
+// ASSY screws 14 and 15: point thread against the head-side thread or the head (8e-5 rho^2 dk^2,
+// 8 dk^2 at most in a board 12 to 20 mm), steel tension.
+void din_assy(const DinInput& in, double p, double rho1, double rho2, FastenerResult* r, DinParts& out)
+{
+    const ConnectionDescription& c = in.c;
+    const int type = in.type, m1 = in.m1;
+    const double d = in.d, t1 = in.t1, B = in.B;
+    const double F_t = c.stainless ? screw_value_by_d_f(d) : screw_tensile_capacity_by_d(d, 1);
+    double dkp = type == FT_ASSY_VG_S ? in.dk : (in.D > 0.0 ? in.D : 0.0);
+    dkp = std::min(dkp, cur_ec5_params ? 32.0 : 35.0);
+    double rho_h = rho1;
+    if (board(m1)) {
+        rho_h = 380.0;
+        r->rho_k_1 = 380.0;
+    }
+    const double F_ax2 = (p / in.sin_a) * d * screw_withdrawal_parameter(type, c.predrilled, 0.0, rho2, d) / B;
+    if (!plate(m1)) {
+        double F_ax1 = (std::min(in.lg, t1) / in.sin_a) * d * screw_withdrawal_parameter(type, c.predrilled, 0.0, rho_h, d) / B;
+        F_ax1 = std::max(F_ax1, rho_h * rho_h * dkp * dkp * 8e-5);
+        if (board(m1) && t1 >= 12.0 && t1 <= 20.0) F_ax1 = std::min(F_ax1, 8.0 * dkp * dkp);
+        out.R = std::min(F_ax2, F_ax1);
+    } else {
+        out.R = F_ax2;
+    }
+    din_steel_and_thickness(in, F_t, !plate(m1), out);
+}
+
+// SPAX screws 11, 12 and 13: withdrawal over B against the head (10 N/mm2, 8 in a board 12 to 20 mm,
+// head diameter at most 35 mm); the fully threaded 13 also by its head-side thread.
+void din_spax(const DinInput& in, double p, double rho2, DinParts& out)
+{
+    const ConnectionDescription& c = in.c;
+    const int type = in.type, m1 = in.m1;
+    const double d = in.d, t1 = in.t1, B = in.B;
+    const double F_t = c.stainless ? screw_axial_value_by_d_a(d) : screw_axial_value_by_d_b(d);
+    double f_ax = screw_withdrawal_parameter(type, 0, 0.0, rho2, d);
+    if (type == FT_SPAX_S_VG && cur_ec5_params && cur_ec5_params->country == 0) f_ax = 0.0;
+    const bool board_head = board(m1) && t1 >= 12.0 && t1 <= 20.0 && (type != FT_SPAX_S_VG || !cur_ec5_params);
+    out.f_head = board_head ? 8.0 : 10.0;
+    const double F_head = std::pow(std::min(in.dk, 35.0), 2) * out.f_head;
+    if (type == FT_SPAX_S_VG) {
+        const double F_ax2 = (p / in.sin_a) * d * f_ax / B;
+        if (!plate(m1)) {
+            const double F_ax1 = f_ax * (std::min(in.lg, t1) / in.sin_a) * d / B;
+            out.R = std::min(F_ax2, std::max(F_ax1, F_head));
+            din_steel_and_thickness(in, F_t, true, out);
+        } else {
+            out.R = std::min(F_ax2, F_t);
+            out.steel = F_t < F_ax2;
+        }
+    } else {
+        const double F_ax2 = in.l_ef * d * f_ax / B;
+        out.R = plate(m1) ? F_ax2 : std::min(F_ax2, F_head);
+        din_steel_and_thickness(in, F_t, !plate(m1), out);
+    }
+}
+
+// Bolt, or the bolt of a shear-plate connector: washer bearing f_c,90 A_w and for the bolt the
+// steel tension 0.8 f_u on the shank, which also governs beside a plate without a washer.
+void din_washer(const DinInput& in, DinParts& out)
+{
+    const ConnectionDescription& c = in.c;
+    const double d = in.d, D = in.D;
+    const double dh = in.type == FT_BOLT ? d : c.bolt_d;
+    double A_w = washer_bearing_area(dh, D);
+    if (A_w <= 0.0) A_w = D * std::min(D + 60.0 - dh, 4.0 * dh);
+    const double F_w = in.f_c90 * A_w;
+    out.R = F_w;
+    if (in.type == FT_BOLT) {
+        const double f = c.steel_grade >= 0 ? 0.8 * fastener_steel_f_u(c.steel_grade) : c.f_u;
+        const double F_t = d * d * kQuarterPi * f;
+        if (F_t < F_w || (plate(in.m1) && c.bolt_washer_flag == 0)) out.R = F_t;
+    }
+}
+
+// Screws of both approvals flatter than 30 degrees carry nothing; staples below 30 degrees 0.7.
+void din_angle_rules(const DinInput& in, FastenerResult* r, DinParts& out)
+{
+    const ConnectionDescription& c = in.c;
+    if (c.axis_angle < 30.0) {
+        if (is_screw_type_group1(in.type)) { r->message_code = 1013; out.R = 0.0; }
+        else if (is_screw_type_group2(in.type)) { r->message_code = 1015; out.R = 0.0; }
+    } else if (in.type == FT_STAPLE) {
+        if (c.staple_limit > 20.0) r->message_code = 1009;
+        if (std::min(c.fastener_angle_1, c.fastener_angle_2) < 30.0) {
+            r->message_code = 1010;
+            out.R *= 0.7;
+        }
+    }
+}
+
+} // namespace
+
 double axial_capacity_din(ConnectionDescription c, double p, double f_c90, FastenerResult* r)
 {
     const int type = c.fastener_type;
     const double ar = c.axis_angle * kDeg;
     const double sin_a = std::sin(ar), cos_a = std::cos(ar);
-    const double B = sin_a * sin_a + 1.3333333333333333 * cos_a * cos_a;
+    const double B = sin_a * sin_a + 1.3333333333333333 * cos_a * cos_a;   // 4/3 cos^2
     if (std::fabs(B) < 1e-5) return 0.0;
-    const double d = c.d, dk = c.d_head, lg = c.thread_length, D = c.washer_d, t1 = c.t1, t2 = c.t2;
-    const int m1 = c.material_1, m2 = c.material_2;
-    double rho1 = r->rho_k_1, rho2 = r->rho_k_2;
+    const bool wood = is_wood_screw_type(type) != 0, special = is_special_nail_type(type) != 0;
+    const double lg = c.thread_length;
+    const double l_ef = (wood || type == FT_SPAX_S_TG || type == FT_SPAX_T_TG || special) ? std::min(lg, p / sin_a) : lg;
+    const DinInput in{c, f_c90, type, c.material_1, sin_a, B, c.d, c.d_head, lg, c.washer_d, c.t1, c.t2,
+                      wood, special, l_ef};
+    const double rho1 = r->rho_k_1, rho2 = r->rho_k_2;
 
-    const bool wood = is_wood_screw_type(type);
-    const bool special = is_special_nail_type(type);
-    double l_ef = (wood || type == 11 || type == 12 || special) ? std::min(lg, p / sin_a) : lg;
+    const int stop_code = din_stop_code(in, &p, r);
+    if (stop_code >= 0) return stop(r, stop_code);
 
-    if (!cur_ec5_params) {
-        if ((type == 0 || special) && c.predrilled) return stop(r, 1007);
-        if (type == 1 && c.resin_coated == 0) return stop(r, 153);
-        if ((type == 0 || type == 1 || type == 16 || type == 17 || type == 18) && p < 12.0 * d) return stop(r, 154);
-        if (type >= 19 && type <= 24 && p < 8.0 * d) return stop(r, 155);
-        if ((type == 0 || type == 1) && p > 20.0 * d) {
-            r->message_code = 156;
-            p = 20.0 * d;
-        }
-    } else if (wood) {
-        if (p < 6.0 * d) return stop(r, 152);
-        if (!plate(m1) && t1 < 12.0 * d) return stop(r, 140);
-        if (!plate(m2) && t2 < 12.0 * d) return stop(r, 141);
-    }
+    DinParts out;
+    if (type == FT_NAIL || type == FT_STAPLE || special) din_nail(in, p, rho1, rho2, r, out);
+    else if (wood) din_wood_screw(in, p, rho1, rho2, out);
+    else if (type == FT_ASSY_VG_Z || type == FT_ASSY_VG_S) din_assy(in, p, rho1, rho2, r, out);
+    else if (type == FT_SPAX_S_TG || type == FT_SPAX_T_TG || type == FT_SPAX_S_VG) din_spax(in, p, rho2, out);
+    else if (bolt_with_washer(type)) din_washer(in, out);
 
-    double R = 0.0, f_head = 0.0;
-    bool steel = false;
-    if (type == 0 || type == 1 || special) {
-        const double ll = std::min(p, l_ef);
-        const double f_ax = nail_withdrawal_parameter(type, c.staple_limit, c.predrilled, c.small_hole_flag, rho2);
-        double F_ax = f_ax * d * ll * (type == 1 ? 2.0 : 1.0);
-        const double A_h = type == 1 ? d * dk : dk * dk;
-        double F_head;
-        if (m1 == 6 || m1 == 7 || m1 == 4) {
-            if (t1 >= 20.0) {
-                rho1 = 380.0;
-                r->rho_k_1 = 380.0;
-                f_head = nail_head_pullthrough_parameter(type, c.head_reduction_flag, rho1);
-                F_head = f_head * A_h;
-            } else if (t1 >= 12.0) {
-                f_head = 8.0;
-                F_head = f_head * A_h;
-            } else {
-                F_head = 400.0;
-            }
-        } else if (m1 == 9) {
-            f_head = 15.0;
-            F_head = f_head * A_h;
-        } else {
-            f_head = nail_head_pullthrough_parameter(type, c.head_reduction_flag, rho1);
-            F_head = f_head * A_h;
-        }
-        R = std::min(F_ax, F_head);
-        r->f_nail_withdrawal = (type == 45 || type == 46) ? f_head : f_ax;
-    } else if (wood) {
-        const double f_ax = screw_withdrawal_parameter(type, c.predrilled, rho2, rho2, d);
-        const double ll = std::min(p, l_ef);
-        const double F_ax = d * ll * f_ax / B;
-        if (!plate(m1)) {
-            f_head = screw_head_pullthrough_parameter(type, m1, rho1, t1, dk, d < D ? 1 : 0);
-            R = std::min(F_ax, dk * dk * f_head);
-        } else {
-            R = F_ax;
-        }
-    } else if (type == 14 || type == 15) {
-        const double F_t = c.stainless ? screw_value_by_d_f(d) : screw_tensile_capacity_by_d(d, 1);
-        double dkp = type == 15 ? dk : (D > 0.0 ? D : 0.0);
-        dkp = std::min(dkp, cur_ec5_params ? 32.0 : 35.0);
-        double rho_h = rho1;
-        if (board(m1)) {
-            rho_h = 380.0;
-            r->rho_k_1 = 380.0;
-        }
-        const double F_ax2 = (p / sin_a) * d * screw_withdrawal_parameter(type, c.predrilled, 0.0, rho2, d) / B;
-        if (!plate(m1)) {
-            double F_ax1 = (std::min(lg, t1) / sin_a) * d * screw_withdrawal_parameter(type, c.predrilled, 0.0, rho_h, d) / B;
-            F_ax1 = std::max(F_ax1, rho_h * rho_h * dkp * dkp * 8e-5);
-            if (board(m1) && t1 >= 12.0 && t1 <= 20.0) F_ax1 = std::min(F_ax1, 8.0 * dkp * dkp);
-            R = std::min(F_ax2, F_ax1);
-        } else {
-            R = F_ax2;
-        }
-        if (F_t < R) { R = F_t; steel = true; }
-        if (!plate(m1) && t1 < 1.2 * d) { R = 0.0; steel = false; }
-    } else if (type == 11 || type == 12 || type == 13) {
-        const double F_t = c.stainless ? screw_axial_value_by_d_a(d) : screw_axial_value_by_d_b(d);
-        double f_ax = screw_withdrawal_parameter(type, 0, 0.0, rho2, d);
-        if (type == 13 && cur_ec5_params && cur_ec5_params->country == 0) f_ax = 0.0;
-        const double head_board = (board(m1) && t1 >= 12.0 && t1 <= 20.0 && (type != 13 || !cur_ec5_params)) ? 8.0 : 10.0;
-        f_head = head_board;
-        if (type == 13) {
-            const double F_ax2 = (p / sin_a) * d * f_ax / B;
-            if (!plate(m1)) {
-                const double F_ax1 = f_ax * (std::min(lg, t1) / sin_a) * d / B;
-                const double head = std::max(F_ax1, std::pow(std::min(dk, 35.0), 2) * f_head);
-                R = std::min(F_ax2, head);
-                if (F_t < R) { R = F_t; steel = true; }
-                if (t1 < 1.2 * d) { R = 0.0; steel = false; }
-            } else {
-                R = std::min(F_ax2, F_t);
-                steel = F_t < F_ax2;
-            }
-        } else {
-            const double F_ax2 = l_ef * d * f_ax / B;
-            if (!plate(m1)) R = std::min(F_ax2, std::pow(std::min(dk, 35.0), 2) * f_head);
-            else R = F_ax2;
-            if (F_t < R) { R = F_t; steel = true; }
-            if (!plate(m1) && t1 < 1.2 * d) { R = 0.0; steel = false; }
-        }
-    } else if (type == 30 || type == 26 || type == 27 || type == 28 || type == 32 || type == 33) {
-        const double dh = type == 30 ? d : c.bolt_d;
-        double A_w = washer_bearing_area(dh, D);
-        if (A_w <= 0.0) A_w = D * std::min(D + 60.0 - dh, 4.0 * dh);
-        const double F_w = f_c90 * A_w;
-        if (type == 30) {
-            const double f = c.steel_grade >= 0 ? 0.8 * fastener_steel_f_u(c.steel_grade) : c.f_u;
-            const double F_t = d * d * kQuarterPi * f;
-            if (F_t < F_w) R = F_t;
-            else if (plate(m1) && c.bolt_washer_flag == 0) R = F_t;
-            else R = F_w;
-        } else {
-            R = F_w;
-        }
-    }
-
-    if (c.axis_angle < 30.0) {
-        if (is_screw_type_group1(type)) { r->message_code = 1013; R = 0.0; }
-        else if (is_screw_type_group2(type)) { r->message_code = 1015; R = 0.0; }
-    } else if (type == 1) {
-        if (c.staple_limit > 20.0) r->message_code = 1009;
-        if (std::min(c.fastener_angle_1, c.fastener_angle_2) < 30.0) {
-            r->message_code = 1010;
-            R *= 0.7;
-        }
-    }
-    R = std::isfinite(R) ? std::max(0.0, R) : 0.0;
-    (void)m2;
-    r->f_head_used_2 = f_head;
+    din_angle_rules(in, r, out);
+    const double R = std::isfinite(out.R) ? std::max(0.0, out.R) : 0.0;
+    r->f_head_used_2 = out.f_head;
     r->r_ax = R;
-    r->r_ax_d = steel ? 0.8 * R : design_value(c, r, R);
+    r->r_ax_d = out.steel ? 0.8 * R : design_value(c, r, R);
     return R;
 }
 
