@@ -10,6 +10,7 @@
 
 #include "fasteners/connection_messages.h"
 #include "helpers/text_tools.h"
+#include "output/oli_glyphs.h"
 #include "output/grf_state.h"
 #include "output/oli_paragraph.h"
 #include "platform/os/c_numeric.h"
@@ -78,11 +79,12 @@ const char* print_check_failed_text()
 
 namespace {
 
-// "<value> <relation> ê <verdict>": the number as printed, and a relation and verdict judged on it.
+// "<value> <relation> → <verdict>": the number as printed, and a relation and verdict judged on it.
 std::string judged(double eta)
 {
     const char* verdict = verdict_passes(eta) ? print_ok_text() : print_not_ok_text();
-    return print_cp437((" = " + verdict_printed(eta) + " " + verdict_relation(eta) + u8" ê ").c_str()) + verdict;
+    const std::string relation = " = " + verdict_printed(eta) + " " + verdict_relation(eta) + u8" " OLI_ARROW_U8 u8" ";
+    return print_cp437(relation.c_str()) + verdict;
 }
 
 }  // namespace
@@ -91,7 +93,7 @@ void print_closing_line(FILE* file, double eta)
 {
     const CNumericScope c_numbers;
     if (!std::isfinite(eta))
-        print_text(file, u8"u╬\\max╬r nicht nachweisbar ê %s", print_not_ok_text());
+        print_text(file, u8"u╬\\max╬r nicht nachweisbar " OLI_ARROW_U8 u8" %s", print_not_ok_text());
     else
         print_text(file, u8"u╬\\max╬r%s", judged(eta).c_str());
 }
@@ -101,7 +103,7 @@ void print_summary(FILE* file, double eta_max)
     const CNumericScope c_numbers;
     print_heading(file, 1, "Zusammenfassung");
     if (!std::isfinite(eta_max))
-        print_text(file, u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b nicht nachweisbar ê %s",
+        print_text(file, u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b nicht nachweisbar " OLI_ARROW_U8 u8" %s",
                    print_not_ok_text());
     else
         print_text(file, u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b%s", judged(eta_max).c_str());
@@ -140,10 +142,10 @@ void plate_table(FILE* file, const QVector<OpeningCheckRow>& rows, bool left)
     double* ftv = t.numbers(left ? "linker Rand" : "rechter Rand", u8"F╬\\tV,d╬r", "kN", 6, 2);
     double* ftm = t.numbers("=", u8"F╬\\tM,d╬r", "kN", 6, 2);
     double* ft90 = t.numbers("=", u8"F╬\\t90,d╬r", "kN", 6, 2);
-    double* tau = t.numbers("=", u8"╓╬\\ef,d╬r", kStress, 6, 3);
-    double* sigma = t.numbers("=", u8"╠╬\\t,d╬r", kStress, 6, 2);
-    double* eta_tau = t.numbers("=", u8"u╬\\╓ef,d╬r", "-", 5, 3);
-    double* eta_sigma = t.numbers("=", u8"u╬\\╠,d╬r", "-", 5, 3);
+    double* tau = t.numbers("=", OLI_TAU_U8 u8"╬\\ef,d╬r", kStress, 6, 3);
+    double* sigma = t.numbers("=", OLI_SIGMA_U8 u8"╬\\t,d╬r", kStress, 6, 2);
+    double* eta_tau = t.numbers("=", u8"u╬\\" OLI_TAU_U8 u8"ef,d╬r", "-", 5, 3);
+    double* eta_sigma = t.numbers("=", u8"u╬\\" OLI_SIGMA_U8 u8",d╬r", "-", 5, 3);
     double* eta_edge = t.numbers("=", left ? u8"u╬\\l╬r" : u8"u╬\\r╬r", "-", 6, 3);
     double* eta = left ? nullptr : t.numbers(" ", "u", "-", 6, 3);
     for (int i = 0; i < n; ++i) {
@@ -179,7 +181,7 @@ int TAVO52_DATA::print_tension_perp_section(FILE* file)
     const bool screws = verstaerkt && verst_typ == 2;
     if (screws)
         print_text(file,
-                   u8"R╬\\ax,head,k╬r = %.3lf kN, R╬\\ax1,k╬r = %.3lf kN, R╬\\ax2,k╬r = %.3lf kN ê "
+                   u8"R╬\\ax,head,k╬r = %.3lf kN, R╬\\ax1,k╬r = %.3lf kN, R╬\\ax2,k╬r = %.3lf kN " OLI_ARROW_U8 u8" "
                    u8"R╬\\ax,k╬r = %.3lf kN",
                    raxheadk, rax1k, rax2k, raxk);
     else if (rods)
@@ -224,7 +226,8 @@ int TAVO52_DATA::print_tension_perp_section(FILE* file)
     t.write(file);
 
     if (lad_zu_kurz)
-        print_text(file, u8"l╬\\ad╬r ≥ max{0,5 d╬\\r╬r² ; 10 d╬\\r╬r} nicht eingehalten ê %s", print_not_ok_text());
+        print_text(file, u8"l╬\\ad╬r ≥ max{0,5 d╬\\r╬r² ; 10 d╬\\r╬r} nicht eingehalten " OLI_ARROW_U8 u8" %s",
+                   print_not_ok_text());
     print_closing_line(file, eta_durchbruch);
     return 0;
 }
@@ -257,13 +260,13 @@ int TAVO52_DATA::print_bending_section(FILE* file)
     double* fmd = t.numbers(" ", u8"f╬\\m,d╬r", kStress, 6, 2);
     double* ft0d = t.numbers(" ", u8"f╬\\t,d╬r", kStress, 6, 2);
     double* fc0d = t.numbers(" ", u8"f╬\\c,d╬r", kStress, 6, 2);
-    double* sn = t.numbers(" ", u8"╠╬\\N,d╬r", kStress, 6, 3);
-    double* smo = t.numbers(" ", u8"╠╬\\M,o,d╬r", kStress, 6, 3);
-    double* smu = t.numbers(" ", u8"╠╬\\M,u,d╬r", kStress, 6, 3);
-    double* dso = rectangular ? t.numbers(" ", u8"ú╠╬\\M,o,d╬r", kStress, 5, 3) : nullptr;
-    double* dsu = rectangular ? t.numbers(" ", u8"ú╠╬\\M,u,d╬r", kStress, 5, 3) : nullptr;
-    double* so = t.numbers(" ", u8"╠╬\\o,d╬r", kStress, 6, 3);
-    double* su = t.numbers(" ", u8"╠╬\\u,d╬r", kStress, 6, 3);
+    double* sn = t.numbers(" ", OLI_SIGMA_U8 u8"╬\\N,d╬r", kStress, 6, 3);
+    double* smo = t.numbers(" ", OLI_SIGMA_U8 u8"╬\\M,o,d╬r", kStress, 6, 3);
+    double* smu = t.numbers(" ", OLI_SIGMA_U8 u8"╬\\M,u,d╬r", kStress, 6, 3);
+    double* dso = rectangular ? t.numbers(" ", OLI_DELTA_U8 OLI_SIGMA_U8 u8"╬\\M,o,d╬r", kStress, 5, 3) : nullptr;
+    double* dsu = rectangular ? t.numbers(" ", OLI_DELTA_U8 OLI_SIGMA_U8 u8"╬\\M,u,d╬r", kStress, 5, 3) : nullptr;
+    double* so = t.numbers(" ", OLI_SIGMA_U8 u8"╬\\o,d╬r", kStress, 6, 3);
+    double* su = t.numbers(" ", OLI_SIGMA_U8 u8"╬\\u,d╬r", kStress, 6, 3);
     double* eo = t.numbers(" ", u8"u╬\\o,d╬r", "-", 6, 3);
     double* eu = t.numbers(" ", u8"u╬\\u,d╬r", "-", 6, 3);
     double* eta = t.numbers(" ", "u", "-", 6, 3);
@@ -296,7 +299,7 @@ int TAVO52_DATA::print_shear_section(FILE* file)
     print_heading(file, 2, "Schub am reduzierten Querschnitt%s", circular ? " in Kreismitte" : "");
     print_text(file,
                u8"Balkenbreite = %.0lf mm, Höhe des reduzierten Querschnitts h╬\\ef╬r = %.0lf mm, "
-               u8"k╬\\cr╬r = %.3lf ê A╬\\ef╬r = %.0lf mm╬/2╬r, "
+               u8"k╬\\cr╬r = %.3lf " OLI_ARROW_U8 u8" A╬\\ef╬r = %.0lf mm╬/2╬r, "
                u8"╒╬\\max╬r = %.3lf",
                b, h_ef, k_cr, a_ef, kappa_max);
     if (circular && schub_kappa_kreis == 0)
@@ -310,7 +313,7 @@ int TAVO52_DATA::print_shear_section(FILE* file)
         t.row_numbers("Nr", 3);
         double* fvd = t.numbers(" ", u8"f╬\\v,d╬r", kStress, 6, 2);
         double* v = t.numbers(" ", u8"V╬\\d╬r", "kN", 7, 2);
-        double* tau = t.numbers(" ", u8"╓╬\\m,d╬r", kStress, 7, 3);
+        double* tau = t.numbers(" ", OLI_TAU_U8 u8"╬\\m,d╬r", kStress, 7, 3);
         double* eta = t.numbers(" ", "u", "-", 7, 3);
         for (int i = 0; i < n; ++i) {
             fvd[i] = rows[i].fvd;
@@ -324,10 +327,10 @@ int TAVO52_DATA::print_shear_section(FILE* file)
         t.row_numbers("Nr", 3);
         double* fvd = t.numbers(" ", u8"f╬\\v,d╬r", kStress, 6, 2);
         double* vl = t.numbers("linker Rand", u8"V╬\\d╬r", "kN", 7, 2);
-        double* tl = t.numbers("=", u8"╓╬\\m,d╬r", kStress, 7, 3);
+        double* tl = t.numbers("=", OLI_TAU_U8 u8"╬\\m,d╬r", kStress, 7, 3);
         double* el = t.numbers("=", "u", "-", 7, 3);
         double* vr = t.numbers("rechter Rand", u8"V╬\\d╬r", "kN", 7, 2);
-        double* tr = t.numbers("=", u8"╓╬\\m,d╬r", kStress, 7, 3);
+        double* tr = t.numbers("=", OLI_TAU_U8 u8"╬\\m,d╬r", kStress, 7, 3);
         double* er = t.numbers("=", "u", "-", 7, 3);
         double* eta = t.numbers(" ", "u", "-", 7, 3);
         for (int i = 0; i < n; ++i) {

@@ -35,7 +35,8 @@ bool board(int m) { return is_board_or_engineered_material(m); }
 double head_side_density_assy(int m, double rho1)
 {
     if (m == MAT_GL75 || m == MAT_BEECH_BOARD) return std::min(rho1, kBeechCap);
-    if (m == MAT_HARDWOOD || m == MAT_KERTO_S || m == MAT_KERTO_Q || m == MAT_LVL) return std::min(rho1, kAssyHardwoodCap);
+    if (m == MAT_HARDWOOD || m == MAT_KERTO_S || m == MAT_KERTO_Q || m == MAT_LVL)
+        return std::min(rho1, kAssyHardwoodCap);
     if (board(m)) return std::min(rho1, 380.0);   // the board density cap of the annex rules
     return rho1;
 }
@@ -163,7 +164,10 @@ bool special_nail_classes(int type) { return (type >= 16 && type <= 24) || (type
 bool special_nail_second_series(int type) { return type >= 34 && type <= 42; }
 bool simpson_nail(int type) { return type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA; }
 // A bolt, or one of the shear-plate connectors that are held by a bolt with a washer.
-bool bolt_with_washer(int type) { return type == FT_BOLT || type == 26 || type == 27 || type == 28 || type == 32 || type == 33; }
+bool bolt_with_washer(int type)
+{
+    return type == FT_BOLT || type == 26 || type == 27 || type == 28 || type == 32 || type == 33;
+}
 
 // Boards under a nail head whose pull-through follows the board rules: fixed 400 N when thin.
 bool nail_head_board(int m)
@@ -255,7 +259,8 @@ void annex_nail(const AnnexInput& in, FastenerResult* r, AxialParts& a)
         a.F_ax *= k;
         a.F_head *= k;
     }
-    r->f_nail_withdrawal = nail_withdrawal_parameter(0, in.c.staple_limit, in.c.predrilled, in.c.small_hole_flag, in.rho2);
+    r->f_nail_withdrawal =
+        nail_withdrawal_parameter(0, in.c.staple_limit, in.c.predrilled, in.c.small_hole_flag, in.rho2);
     a.l_ef2 = p;
 }
 
@@ -323,7 +328,8 @@ void annex_simpson(const AnnexInput& in, AxialParts& a)
 {
     const double d = in.d, ll = std::min(in.lg, in.p), rho = in.rho2;
     if (in.type == FT_SIMPSON_CNA)
-        a.f_ax = std::min(rho * rho * (10.92 - 0.0158 * d - 0.0968 * ll) * 9.765625e-6, 0.0175 * rho * (1.0 + 1.5 * d / ll));
+        a.f_ax = std::min(rho * rho * (10.92 - 0.0158 * d - 0.0968 * ll) * 9.765625e-6,
+                          0.0175 * rho * (1.0 + 1.5 * d / ll));
     else
         a.f_ax = d >= 4.1 ? 15.0 : 13.8;
     a.F_ax = a.f_ax * ll * d;
@@ -374,7 +380,8 @@ bool annex_spax(const AnnexInput& in, FastenerResult* r, AxialParts& a)
     a.l_ef2 = lp;
     a.F_ax = a.f_ax * d * a.l_ef2 * k_rho(in.rho2) / A;
     a.F_t = c.stainless ? screw_axial_value_by_d_a(d) : screw_axial_value_by_d_b(d);
-    const double dkp = type == FT_SPAX_T_TG ? std::min(dk, kHeadDiameterCap) : std::min(std::max(dk, D), kHeadDiameterCap);
+    const double dkp =
+        type == FT_SPAX_T_TG ? std::min(dk, kHeadDiameterCap) : std::min(std::max(dk, D), kHeadDiameterCap);
     const double rho_h = board(m1) ? std::min(in.rho1, kBoardDensityCap) : in.rho1;
     if (type == FT_SPAX_USER) a.f_head = screw_head_parameter_b(type, c.spax_user.head_kind, dkp, d1, D, t1, m1);
     else a.f_head = screw_head_pullthrough_parameter(type, m1, rho_h, t1, dkp, dk < D ? 1 : 0);
@@ -410,7 +417,9 @@ void annex_assy(const AnnexInput& in, FastenerResult* r, AxialParts& a)
         a.l_ef1 = std::min(in.lg + t1 - in.l, t1 - 10.0) / in.sin_a;
     }
     a.F_ax = a.f_ax * d * kb * a.l_ef2 * k_rho(in.rho2);
-    const int flag = (type == FT_ASSY_VG_Z || type == FT_ASSY_VG_S || (type == FT_ASSY_USER && c.assy_user.thread_mode == 2)) ? 1 : 0;
+    const bool fully_threaded = type == FT_ASSY_VG_Z || type == FT_ASSY_VG_S ||
+                                (type == FT_ASSY_USER && c.assy_user.thread_mode == 2);
+    const int flag = fully_threaded ? 1 : 0;
     a.F_t = c.stainless ? screw_value_by_d_f(d) : screw_tensile_capacity_by_d(d, flag);
     a.F_ax1 = a.f_ax * d * kb * a.l_ef1 * k_rho(in.rho1);
     const double dkp = std::min(std::max(dk, D), kHeadDiameterCap);
@@ -645,7 +654,8 @@ void din_assy(const DinInput& in, double p, double rho1, double rho2, FastenerRe
     }
     const double F_ax2 = (p / in.sin_a) * d * screw_withdrawal_parameter(type, c.predrilled, 0.0, rho2, d) / B;
     if (!plate(m1)) {
-        double F_ax1 = (std::min(in.lg, t1) / in.sin_a) * d * screw_withdrawal_parameter(type, c.predrilled, 0.0, rho_h, d) / B;
+        double F_ax1 =
+            (std::min(in.lg, t1) / in.sin_a) * d * screw_withdrawal_parameter(type, c.predrilled, 0.0, rho_h, d) / B;
         F_ax1 = std::max(F_ax1, rho_h * rho_h * dkp * dkp * 8e-5);
         if (board(m1) && t1 >= 12.0 && t1 <= 20.0) F_ax1 = std::min(F_ax1, 8.0 * dkp * dkp);
         out.R = std::min(F_ax2, F_ax1);
@@ -730,7 +740,8 @@ double axial_capacity_din(ConnectionDescription c, double p, double f_c90, Faste
     if (std::fabs(B) < 1e-5) return 0.0;
     const bool wood = is_wood_screw_type(type) != 0, special = is_special_nail_type(type) != 0;
     const double lg = c.thread_length;
-    const double l_ef = (wood || type == FT_SPAX_S_TG || type == FT_SPAX_T_TG || special) ? std::min(lg, p / sin_a) : lg;
+    const bool threaded = wood || type == FT_SPAX_S_TG || type == FT_SPAX_T_TG || special;
+    const double l_ef = threaded ? std::min(lg, p / sin_a) : lg;
     const DinInput in{c, f_c90, type, c.material_1, sin_a, B, c.d, c.d_head, lg, c.washer_d, c.t1, c.t2,
                       wood, special, l_ef};
     const double rho1 = r->rho_k_1, rho2 = r->rho_k_2;

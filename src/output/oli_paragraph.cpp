@@ -1,4 +1,5 @@
 #include "output/oli_paragraph.h"
+#include "output/oli_glyphs.h"
 #include "output/oli_format.h"
 #include "output/grf_state.h"
 #include "output/oli_text_block.h"
@@ -267,7 +268,7 @@ const char* oli_check_line_text(double a, double b, int decimals, double toleran
         else if (d < 0) shown = &a;
         if (shown) {
             size_t n = std::strlen(buf);
-            std::snprintf(buf + n, sizeof buf - n, "  \x88%s = %.*f%s", name, decimals, *shown, u.c_str());
+            std::snprintf(buf + n, sizeof buf - n, "  " OLI_ARROW "%s = %.*f%s", name, decimals, *shown, u.c_str());
         }
     }
     return buf;
@@ -281,7 +282,7 @@ char* oli_check_relation_text(const char* name, double a, const char* relation, 
     std::snprintf(tmp, sizeof tmp, "%.*f %s %.*f", decimals, a, relation_sign_plain(a, b, decimals), decimals, b);
     if (!relation_holds(a, relation, b, decimals)) {
         size_t n = std::strlen(tmp);
-        std::snprintf(tmp + n, sizeof tmp - n, "  \x88  %s = %.*f", name ? name : "", decimals, b);
+        std::snprintf(tmp + n, sizeof tmp - n, "  " OLI_ARROW "  %s = %.*f", name ? name : "", decimals, b);
     }
     std::strcpy(buffer, tmp);
     return buffer;
