@@ -1,6 +1,8 @@
 #include "sheets/screen_widgets.h"
 #include "sheets_fixture.h"
 
+#include <algorithm>
+
 // Lightening through HSL: lightness times (1 + percent / 100), components rounded.
 TEST_F(SheetsTest, LightenTable)
 {
@@ -46,4 +48,22 @@ TEST_F(SheetsTest, FramedTextBoxKeepsTheBackgroundWithoutFill)
     EXPECT_EQ(count_pixels(100, 100, 200, 120, 0xFFFFFFu), 101 * 21);
     draw_framed_text_box(100, 100, 200, 120, nullptr, 201, 0, -1, SCREEN_NO_COLOUR, Nearest_RGB_Color(0, 0, 255));
     EXPECT_EQ(count_pixels(100, 100, 200, 120, 0x0000FFu), 101 * 21);
+
+    // Relief 3 has a two-pixel frame: the text starts 2 + 3 pixels in (its first cell column is
+    // blank in cell metrics).
+    screen_reset();
+    draw_framed_text_box(100, 100, 200, 120, "X", 201, 3, 4096, Nearest_RGB_Color(0, 0, 255), SCREEN_NO_COLOUR);
+    int left = 1000;
+    for (int y = 100; y <= 120; ++y)
+        for (int x = 100; x <= 200; ++x)
+            if (screen_pixel(x, y) == 0x0000FFu) left = std::min(left, x);
+    EXPECT_EQ(left, 100 + 5 + 1);
+}
+
+TEST_F(SheetsTest, VisualCheckButtonCarriesItsComment)
+{
+    int button = add_visual_check_button(50, 50, 17);
+    EXPECT_STREQ(Comment_of_Button_PS(button), "optische Kontrolle");
+    input_script_click(55, 55);
+    EXPECT_EQ(Edit_Prop_Sheet(), 17);
 }
