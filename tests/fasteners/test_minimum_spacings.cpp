@@ -77,3 +77,31 @@ TEST(MinimumSpacings, NullOutputsAreSkippedAndScrewsAcrossTheWidth)
     EXPECT_DOUBLE_EQ(a3c, 36);
     EXPECT_DOUBLE_EQ(a4c, 36);
 }
+
+TEST(MinimumSpacings, ToothedPlateConnectors)
+{
+    // d_c 100 with a bolt of 12; each distance is the larger of the connector's and the bolt's
+    // (bolt: a1 (4 + cos) 12 = 60 or 48, a2 48, a3,t max(84, 80) = 84, a3,c 48 or 84, a4,t 36 or 48, a4,c 36).
+    struct Case { const char* what; int country, type; double alpha; int code; double a[6]; };
+    const Case cases[] = {
+        // C1, C2: (1.2 + 0.3) 100 = 150, 1.2 * 100, a3,t 1.5 d_c = 150, 1.2 d_c, 0.6 d_c, 0.6 d_c
+        {"C1 EC5", 1, 26, 0, 8, {150, 120, 150, 120, 60, 60}},
+        {"C2 EC5", 1, 32, 0, 8, {150, 120, 150, 120, 60, 60}},
+        {"C1 DIN", -1, 26, 0, 20, {150, 120, 150, 120, 60, 60}},
+        // C5: a3,t 2.0 d_c with a set, 1.5 d_c without
+        {"C5 EC5", 1, 27, 0, 8, {150, 120, 200, 120, 60, 60}},
+        {"C5 DIN", -1, 27, 0, 20, {150, 120, 150, 120, 60, 60}},
+        // C10: (1.2 + 0.8) d_c, a3,t 2.0 d_c
+        {"C10 EC5", 1, 28, 0, 9, {200, 120, 200, 120, 60, 60}},
+        // 90 degrees: a1 1.2 d_c; a3,c (0.9 + 0.6) d_c = 150 over the bolt's (1 + 6) 12 = 84;
+        // a4,t (0.6 + 0.2) d_c = 80 over the bolt's max(2 * 12 * 2, 36) = 48
+        {"C1 EC5 90", 1, 26, 90, 8, {120, 120, 150, 150, 80, 60}},
+        {"C2 EC5 90", 1, 32, 90, 8, {120, 120, 150, 150, 80, 60}},
+    };
+    for (const Case& c : cases) {
+        CurrentAnnex annex(c.country);
+        Six s{{-1, -1, -1, -1, -1, -1}};
+        EXPECT_EQ(spacings(c.type, 0, 0, 0, 0, 380, 100, 12, c.alpha, &s), c.code) << c.what;
+        for (int i = 0; i < 6; ++i) EXPECT_NEAR(s.v[i], c.a[i], 1e-9) << c.what << " a" << i;
+    }
+}
