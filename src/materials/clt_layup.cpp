@@ -131,7 +131,8 @@ double clt_shear_correction(const CltLayup* layup, int d)
     const int n = clt_valid_layer_count(layup);
     if (n == 0)
         return kNaN;
-    // Distances from the centroid of the layers that carry the bending: only about that
+    // Distances from the centroid of the layers that carry the bending, so for d = 1 from
+    // centroid_y and not from centroid_x, to which the stored offsets refer: only about that
     // axis do the upper and the lower pass meet with equal static moments (also for an
     // unsymmetric layup, and whichever centroid the stored offsets were measured from).
     const double axis = d == 1 ? layup->centroid_y : layup->centroid_x;

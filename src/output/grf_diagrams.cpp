@@ -379,6 +379,8 @@ void grf_curve_block(FILE* stream, int n, const double* xs, const double* ys, in
     double ymin = std::min(0.0, *std::min_element(ys, ys + n)), ymax = std::max(0.0, *std::max_element(ys, ys + n));
     if (xmax - xmin <= 0 || ymax - ymin <= 0) return;   // no scale for a curve without extent
     double sx = w / (xmax - xmin), sy = h / (ymax - ymin);
+    // Block extents are user coordinates: the 1 cm margin round the curve is 1/sx and 1/sy of them.
+    // (xmin * sx - 1 would mix page centimetres into user units and miss the curve at other scales.)
     double x1 = xmin - 1 / sx, x2 = xmax + 1 / sx, y1 = ymin - 1 / sy, y2 = ymax + 1 / sy;
     if (fx != 1) std::swap(x1, x2);
     if (fy) std::swap(y1, y2);

@@ -185,3 +185,17 @@ TEST(ConcreteGrades, SelectionLists)
 }
 
 }  // namespace
+
+TEST(ConcreteGrades, AgeFactorByCementClass)
+{
+    // exp(s (1 - sqrt(28 / t))): at 7 days sqrt(4) = 2, so exp(-s); at 14 days 1 - sqrt(2) = -0.414214
+    const struct { int cement_class; double t, factor; const char* arithmetic; } cases[] = {
+        {1, 7, 0.683861, "exp(-0.38)"},
+        {3, 7, 0.818731, "exp(-0.20)"},
+        {0, 7, 0.810584, "exp(-0.21)"},
+        {1, 14, 0.854361, "exp(0.38 * -0.414214) = exp(-0.157401)"},
+        {3, 14, 0.920496, "exp(0.20 * -0.414214) = exp(-0.082843)"},
+    };
+    for (const auto& k : cases)
+        EXPECT_NEAR(concrete_age_factor(k.t, k.cement_class), k.factor, 1e-6) << k.arithmetic;
+}
