@@ -1,5 +1,6 @@
 #include "screen_fixture.h"
 
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -178,4 +179,34 @@ TEST_F(ScreenTest, PictureWithTransparentColourAndSourcePart)
     EXPECT_EQ(screen_pixel(53, 53), 0xFF0000u);
     EXPECT_EQ(screen_pixel(53, 50), 0xFFFFFFu);
     EXPECT_EQ(inked(40, 40, 60, 60).size(), 8u);
+}
+
+// Graphic text in cell metrics: a character is 0.6 of the height wide times the width factor,
+// with the spacing (a part of the height) between characters.
+TEST_F(ScreenTest, GraphicTextWidthAndOrientation)
+{
+    pxChH(10);
+    pxExpF(1);
+    pxSpac(0.1);
+    EXPECT_DOUBLE_EQ(pxQGTX("ABC", 3), 3 * 6.0 + 2 * 1.0);
+    pxExpF(0.5);
+    EXPECT_DOUBLE_EQ(pxQGTX("ABC", 3), 3 * 3.0 + 2 * 1.0);
+
+    pxExpF(1);
+    pxOrnt(0, 0);
+    pxGBTt(200, 200, "ABCDE", 5, 201);   // left, top: runs to the right of the anchor
+    Box flat = bounds(150, 150, 260, 260);
+    EXPECT_GT(flat.x2 - flat.x1, 3 * (flat.y2 - flat.y1));
+    EXPECT_GE(flat.x1, 200);
+    EXPECT_GE(flat.y1, 200);
+
+    screen_reset();
+    pxChH(10);
+    pxSpac(0.1);
+    pxOrnt(M_PI / 2, 0);                 // a quarter turn counter-clockwise: runs upwards
+    pxGBTt(200, 200, "ABCDE", 5, 201);
+    Box up = bounds(150, 130, 260, 260);
+    EXPECT_GT(up.y2 - up.y1, 3 * (up.x2 - up.x1));
+    EXPECT_LE(up.y2, 200);
+    pxOrnt(0, 0);
 }
