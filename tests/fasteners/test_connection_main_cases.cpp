@@ -1,6 +1,7 @@
 // Hand-computed cases of the connection design main routine: the edge factor, the k_mod of a
 // metal-plate member and the load angle a ring connector is designed with.
 #include "annex_fixture.h"
+#include "joint_fixture.h"
 #include "fasteners/connection_design.h"
 #include "fasteners/fastener_tables.h"
 
@@ -8,31 +9,6 @@
 
 #include <cmath>
 #include <cstring>
-
-namespace {
-const int kC24 = 5;   // softwood C24, rho_k 350
-
-ConnectionDescription joint(int type, double d, double t1, double t2)
-{
-    ConnectionDescription c;
-    std::memset(&c, 0, sizeof c);
-    c.fastener_type = type;
-    c.d = d; c.d_head = 2 * d; c.length = t1 + t2; c.thread_length = c.length;
-    c.grade_1 = c.grade_2 = kC24;
-    c.t1 = t1; c.t2 = t2;
-    c.shear_planes = 1;
-    c.method = 1;
-    c.service_class_1 = c.service_class_2 = 1;
-    c.load_duration = 2;   // medium term: k_mod 0.8 for solid timber in service class 1
-    c.steel_grade = -1;
-    c.f_u = 600;
-    c.axis_angle = 90;
-    c.gamma_m_1 = c.gamma_m_2 = 1.3;
-    c.gamma_m_steel = 1.1;
-    c.washer_d = -1;
-    return c;
-}
-} // namespace
 
 TEST(ConnectionMain, EdgeFactorOnPinFastenersOnly)
 {
@@ -43,7 +19,8 @@ TEST(ConnectionMain, EdgeFactorOnPinFastenersOnly)
     // F1 = 27.552 * 40 * 4 = 4408.3; F4 = 1.05 * 4408.3 / 3 * (sqrt(4 + 12 M_y / (f_h d 40^2)) - 1) = 1712.0
     // F6 = 1.15 sqrt(2 * 6616.50 * 27.552 * 4) = 1388.78 governs (F3 = 2360.0, F5 larger still)
     // edge factor: 1.2 * 1388.78 = 1666.54; design 1666.54 * sqrt(0.8 * 0.8) / 1.3 = 1025.56
-    ConnectionDescription c = joint(0, 4, 40, 60);
+    ConnectionDescription c = timber_joint(0, 4, 40, 60);
+    c.f_u = 600;
     c.predrilled = 1;
     FastenerResult plain, edge1, edge2;
     ASSERT_EQ(connection_design_main(c, &plain), 0);
@@ -60,7 +37,7 @@ TEST(ConnectionMain, EdgeFactorOnPinFastenersOnly)
 
     // A dowel is no pin fastener: the flag leaves 1.15 sqrt(2 M_y f_h d) of the 12 mm dowel unchanged,
     // f_h = 0.082 * 0.88 * 350 = 25.256, M_y = 0.3 * 360 * 12^2.6 = 69070.9: 1.15 * 6470.46 = 7441.03
-    c = joint(29, 12, 60, 60);
+    c = timber_joint(29, 12, 60, 60);
     c.f_u = 360;
     c.edge_flag_1 = c.edge_flag_2 = 1;
     FastenerResult dowel;
@@ -78,7 +55,7 @@ TEST(ConnectionMain, MetalPlateMemberTakesTheTimberKmod)
     // design 9150.62 * sqrt(0.8 * 0.8) / 1.1 = 6654.99 (a plate without k_mod would give 0)
     const struct { int plate_member; } cases[] = {{1}, {2}};
     for (const auto& k : cases) {
-        ConnectionDescription c = joint(29, 12, 12, 80);
+        ConnectionDescription c = timber_joint(29, 12, 12, 80);
         c.f_u = 360;
         c.method = 0;
         if (k.plate_member == 1) {
@@ -123,7 +100,7 @@ TEST(ConnectionMain, RingConnectorTakesTheAngleOfTheWeakerMember)
     const struct { double angle1, angle2, end, f_k; } cases[] = {
         {0, 90, 0, 10077.82}, {90, 0, 0, 10077.82}, {0, 90, 130, 13437.10}};
     for (const auto& k : cases) {
-        ConnectionDescription c = joint(25, 65, 45, 75);
+        ConnectionDescription c = timber_joint(25, 65, 45, 75);
         c.grade_2 = 7;   // C30, rho_k 380
         c.bolt_d = 12;
         c.f_u = 400;
