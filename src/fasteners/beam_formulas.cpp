@@ -191,6 +191,7 @@ double lateral_buckling_k_crit(int glulam, double b, double h, double f_mk, doub
     }
     const double i_tor = alpha * L * s * s * s;
     const double lam2 = W * f_mk * l_ef / (kPi * std::sqrt(E_005 * i_z * G_005 * i_tor));
+    // DIN EN 1995-1-1, (6.34), on lambda_rel,m^2: 1 up to 0.75^2, 1.56 - 0.75 lambda up to 1.4^2.
     if (lam2 <= 0.5625) return 1.0;
     if (lam2 <= 1.9599999999999997) return 1.56 - 0.75 * std::sqrt(lam2);
     return 1.0 / lam2;

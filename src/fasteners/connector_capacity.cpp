@@ -7,6 +7,7 @@
 #include <cmath>
 
 namespace {
+// DIN EN 1995-1-1, (8.66): k_3 = min(1.75, rho_k / 350), 1/350 = 0.002857142857142857.
 double ring_k3(double rho_k) { return std::min(1.75, rho_k * 0.002857142857142857); }
 
 double toothed_k3(double rho_k)

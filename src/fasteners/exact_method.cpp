@@ -6,6 +6,7 @@
 #include "fasteners/material_access.h"
 #include "fasteners/penetration.h"
 #include "fasteners/rope_effect.h"
+#include "fasteners/formula_constants.h"
 #include "national_annex/nad_ec5_block.h"
 
 #include <algorithm>
@@ -193,7 +194,7 @@ namespace {
 // Plate class of a plate as member 1: 0 thin, 1 between (weight r), 2 thick.
 int plate_class_member1(int type, double d_p, double t_plate, int plate_material, double* r)
 {
-    const double kp = plate_material == 16 ? 1.4422495703074083 : 1.0;
+    const double kp = plate_material == 16 ? kAluPlateFactor : 1.0;
     *r = 1.0;
     if (type >= 22 && type <= 24 && t_plate >= 2.0 * kp) return 2;
     if (type == 45 || type == 46) return 2;

@@ -18,7 +18,7 @@ struct Angles {
 Angles angles_of(double alpha)
 {
     Angles a;
-    a.deg = alpha * 57.29577951307855;
+    a.deg = alpha * 57.29577951307855;   // 180 / pi
     a.sin_s = std::sin(alpha);
     const double pi = 3.14159265359;
     // fmod first: a huge or infinite angle would never leave the loops below.

@@ -4,6 +4,7 @@
 #include "fasteners/fastener_properties.h"
 #include "fasteners/fastener_types.h"
 #include "fasteners/penetration.h"
+#include "fasteners/formula_constants.h"
 #include "national_annex/nad_ec5_block.h"
 
 #include <algorithm>
@@ -141,8 +142,8 @@ int simplified_thickness_check(int type, double f_uk, int n, double d, double le
         z = 1.0;
         if (is_nail_type(type)) {
             const bool alu = material1 == 16;
-            const double plate_min = alu ? 2.8844991406148166 : 2.0;
-            const double dd = alu ? d * 1.4422495703074083 : d;
+            const double plate_min = alu ? kAluThinPlateLimit : 2.0;
+            const double dd = alu ? d * kAluPlateFactor : d;
             if (type >= 22 && type <= 24 && t1 >= plate_min) t2_req = 10.0 * d;
             else if (type == 45 || type == 46) t2_req = 8.0 * d;
             else {
@@ -230,7 +231,7 @@ double middle_thickness_equal_members(double d, int type, int predrilled, int va
                                       const UserEmbeddingLaw* law1, const UserEmbeddingLaw* law2)
 {
     if (type >= 25 && type <= 28) return std::max(5.0 * x, 24.0);
-    return 3.2526911934581184 *
+    return kMiddleMemberThicknessFactor *
            equal_members_root(d, type, predrilled, variant, thread, core, angle, f_uk, t, rho, material, sub, law1, law2);
 }
 
@@ -239,7 +240,7 @@ double side_thickness_equal_members(double d, int type, int predrilled, int vari
                                     const UserEmbeddingLaw* law1, const UserEmbeddingLaw* law2)
 {
     if (type >= 25 && type <= 28) return std::max(5.0 * x, 24.0);
-    return 3.926345596729059 *
+    return kSideMemberThicknessFactor *
            equal_members_root(d, type, predrilled, variant, thread, core, angle, f_uk, t, rho, material, sub, law1, law2);
 }
 
@@ -263,7 +264,7 @@ double nail_shear_plane_capacity(int n, double d, double length, double f_uk, in
     double t2_req;
     if (plate1) {
         const bool alu = material1 == 16;
-        const double dd = alu ? d * 1.4422495703074083 : d;
+        const double dd = alu ? d * kAluPlateFactor : d;
         double k;
         if (t1 + 0.0005 >= dd) k = 10.0;
         else if (t1 - 0.0005 <= dd / 2.0) k = 9.0;

@@ -5,6 +5,7 @@
 #include "fasteners/fastener_properties.h"
 #include "fasteners/fastener_types.h"
 #include "fasteners/required_thickness.h"
+#include "fasteners/formula_constants.h"
 #include "national_annex/nad_ec5_block.h"
 
 #include <algorithm>
@@ -33,12 +34,10 @@ double simplified_k90(int type, double d, int material)
     }
 }
 
-const double kAluFactor = 1.4422495703074083;
-
 int classify(int type, int plate_material, double d, double t_s, double* e)
 {
     const bool alu = plate_material == 16;
-    const double U = alu ? kAluFactor : 1.0, V = alu ? 2.8844991406148166 : 2.0;
+    const double U = alu ? kAluPlateFactor : 1.0, V = alu ? kAluThinPlateLimit : 2.0;
     if (type >= 22 && type <= 24 && t_s >= V) { *e = 1.0; return 2; }
     if (type == 45 || type == 46) { *e = -1.0; return 2; }
     const double E = U * d;
@@ -183,7 +182,7 @@ double thin_plate_dowel(int type, int shear_planes, double d, double t, int pred
         t_req = middle_thickness_equal_members(d, type, predrilled, stainless, fitted, thread_flag, alpha, 0.0, f_u, t,
                                                rho_k, material, grade, nullptr, nullptr);
     else if (type >= 25 && type <= 28) t_req = 24.0;
-    else t_req = 3.926345596729059 * std::sqrt(p.my_req / (d * p.fh));
+    else t_req = kSideMemberThicknessFactor * std::sqrt(p.my_req / (d * p.fh));
     const double eta = std::min(1.0, t / t_req);
     store_plate(r, p, f_u, eta, t_req, false);
     return eta * std::sqrt(2.0 * p.my_cap * p.fh_alpha * d);

@@ -3,6 +3,7 @@
 #include "fasteners/embedding_strength.h"
 #include "fasteners/fastener_types.h"
 #include "fasteners/penetration.h"
+#include "fasteners/formula_constants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -75,7 +76,7 @@ SchemeOut run_scheme(const Scheme& s)
     if (s.req2 == Req2::Staple) {
         t_req2 = plate1 ? 4.6 * root2 : 1.15 * (4.0 / std::sqrt(1.0 + b90)) * root2;
     } else if (plate1) {
-        const double D = s.mat1 == 16 ? d * 1.4422495703074083 : d;
+        const double D = s.mat1 == 16 ? d * kAluPlateFactor : d;
         if (s.t1 + 0.0005 >= D) t_req2 = 10.0 * d;
         else if (0.5 * D >= s.t1 - 0.0005) t_req2 = 9.0 * d;
         else {
