@@ -346,36 +346,20 @@ char* oli_table_cell(const OliColumn* column, const void* values, int row, int w
     return buffer;
 }
 
-void OliTabelle(FILE* stream, int ncols, int nrows, const OliColumn* columns, const int* shown_rows,
-                const int* separator_rows, int extreme_selector, int flags, const int* caption_counts,
-                const char* const* caption_lines, int n_extra, const char* const* extra_lines)
-{
-    if (!stream || ncols <= 0 || nrows <= 0 || !columns) {
-        if (flags & 0x40) OLI_setFlags(stream, 896);
-        return;
-    }
-    TableState& ts = T();
-    if (ts.allocated < ncols) {
-        msg_set_mode(0);
-        msg_print("Fehler in Funktion 'OliTabelle': zu wenig Spalten allociert! -> Programmabbruch");
-        std::exit(0);
-    }
-    std::vector<OliColumn> col(columns, columns + ncols);
-    if (flags & 0x400) {
-        OLI_setFlags(stream, 896);
-    } else {
-        if (flags & 0x40) OLI_setFlags(stream, 640);
-        if (nrows >= ts.row_limit) OLI_setFlags(stream, 640);
-    }
+namespace {
 
-    // 4. shown rows
+// Rows the table shows: all, or by flag 0x100 each numeric column's lowest and highest and by flag
+// 0x10 the first, the last and the turning points, sign changes and steps beside an unchanged key
+// column; rows switched off by the caller stay hidden.
+std::vector<int> table_rows_shown(const std::vector<OliColumn>& col, int nrows, int flags, const int* shown_rows)
+{
+    const TableState& ts = T();
+    const int ncols = int(col.size());
     std::vector<char> show(size_t(nrows), 0);
     if (!(flags & 0x10) && !(flags & 0x100)) {
         std::fill(show.begin(), show.end(), 1);
     } else {
         if (flags & 0x100) {
-            std::vector<int> all(static_cast<size_t>(nrows));
-            for (int r = 0; r < nrows; ++r) all[size_t(r)] = r;
             for (const OliColumn& c : col) {
                 if (kind_of(c) != K_NUM || !c.values) continue;
                 int lo = -1, hi = -1;
@@ -417,33 +401,42 @@ void OliTabelle(FILE* stream, int ncols, int nrows, const OliColumn* columns, co
     std::vector<int> rows;
     for (int r = 0; r < nrows; ++r)
         if (show[size_t(r)]) rows.push_back(r);
+    return rows;
+}
 
-    // 5. marks, widening, sums
-    std::vector<int> under_a(size_t(ncols), -1), under_b(size_t(ncols), -1), bold_a(size_t(ncols), -1),
-        bold_b(size_t(ncols), -1), wide(size_t(ncols), 0);
-    std::vector<double> sums(size_t(ncols), 0);
+// Per column: the rows underlined and set bold by its marks, the width its largest shown value
+// needs (flag 0x20) and its sum.
+struct ColumnMarks {
+    std::vector<int> under_a, under_b, bold_a, bold_b, wide;
+    std::vector<double> sums;
     bool any_sum = false;
-    for (int i = 0; i < ncols; ++i) {
-        const OliColumn& c = col[size_t(i)];
+};
+
+ColumnMarks table_column_marks(const std::vector<OliColumn>& col, const std::vector<int>& rows, int nrows, int flags)
+{
+    const size_t ncols = col.size();
+    ColumnMarks m{std::vector<int>(ncols, -1), std::vector<int>(ncols, -1), std::vector<int>(ncols, -1),
+                  std::vector<int>(ncols, -1), std::vector<int>(ncols, 0), std::vector<double>(ncols, 0), false};
+    for (size_t i = 0; i < ncols; ++i) {
+        const OliColumn& c = col[i];
         if (kind_of(c) != K_NUM || !c.values) continue;
-        mark_rows(c, rows, c.mark1, &under_a[size_t(i)], &under_b[size_t(i)]);
-        mark_rows(c, rows, c.mark2, &bold_a[size_t(i)], &bold_b[size_t(i)]);
+        mark_rows(c, rows, c.mark1, &m.under_a[i], &m.under_b[i]);
+        mark_rows(c, rows, c.mark2, &m.bold_a[i], &m.bold_b[i]);
         if (flags & 0x20) {
-            double m = 0;
+            double largest = 0;
             bool found = false;
             for (int r : rows) {
                 double v = value_at(c, r);
                 if (skipped_for_marks(v)) continue;
-                if (!found || std::fabs(v * c.factor) > m) m = std::fabs(v * c.factor);
+                if (!found || std::fabs(v * c.factor) > largest) largest = std::fabs(v * c.factor);
                 found = true;
             }
             if (found) {
-                std::string t = number_text(m, c.decimals, 0);
-                wide[size_t(i)] = oli_visible_length(t.c_str()) + 1;
+                std::string t = number_text(largest, c.decimals, 0);
+                m.wide[i] = oli_visible_length(t.c_str()) + 1;
             }
         }
         if (c.sum) {
-            any_sum = true;
             double s = 0;
             bool ne = false;
             for (int r = 0; r < nrows; ++r) {
@@ -452,41 +445,58 @@ void OliTabelle(FILE* stream, int ncols, int nrows, const OliColumn* columns, co
                 if (near(v, 2e100)) ne = true;
                 else s += v * c.factor;
             }
-            sums[size_t(i)] = ne ? 2e100 : s;
+            m.sums[i] = ne ? 2e100 : s;
         }
     }
-    for (int i = 0; i < ncols; ++i)
-        if (col[size_t(i)].sum) any_sum = true;
+    for (const OliColumn& c : col)
+        if (c.sum) m.any_sum = true;
+    return m;
+}
 
-    // table-wide extreme selector
-    int ext_row = -1, ext_col = -1, ext_row2 = -1, ext_col2 = -1;
-    bool ext_bold = false;
-    if (extreme_selector != 0 && std::abs(extreme_selector) > ncols) {
-        bool want_max = extreme_selector > 0 && extreme_selector != -999;
-        bool both = extreme_selector == 9999 || extreme_selector == 999999;
-        ext_bold = std::abs(extreme_selector) == 999 || both;
-        double best = 0, worst = 0;
-        for (int i = 0; i < ncols; ++i) {
-            const OliColumn& c = col[size_t(i)];
-            if (kind_of(c) != K_NUM || !c.values) continue;
-            for (int r : rows) {
-                double v = value_at(c, r);
-                if (skipped_for_marks(v)) continue;
-                if (ext_row < 0 || v > best) { best = v; ext_row = r; ext_col = i; }
-                if (ext_row2 < 0 || v < worst) { worst = v; ext_row2 = r; ext_col2 = i; }
-            }
-        }
-        if (!both) {
-            if (!want_max) { ext_row = ext_row2; ext_col = ext_col2; }
-            ext_row2 = ext_col2 = -1;
-        }
-    }
+// The table-wide extreme: the cell of the largest (or smallest) shown value, or both for the
+// selectors 9999 and 999999; marked bold for 999 and -999 and those two, else underlined.
+struct TableExtreme {
+    int row = -1, col = -1, row2 = -1, col2 = -1;
+    bool bold = false;
+    bool at(int r, int i) const { return (r == row && i == col) || (r == row2 && i == col2); }
+};
 
-    // 6. widths
-    std::vector<int> w(static_cast<size_t>(ncols));
-    std::vector<int> marks(size_t(ncols), 0);
+TableExtreme table_extreme(const std::vector<OliColumn>& col, const std::vector<int>& rows, int selector)
+{
+    TableExtreme e;
+    const int ncols = int(col.size());
+    if (selector == 0 || std::abs(selector) <= ncols) return e;
+    bool want_max = selector > 0 && selector != -999;
+    bool both = selector == 9999 || selector == 999999;
+    e.bold = std::abs(selector) == 999 || both;
+    double best = 0, worst = 0;
     for (int i = 0; i < ncols; ++i) {
         const OliColumn& c = col[size_t(i)];
+        if (kind_of(c) != K_NUM || !c.values) continue;
+        for (int r : rows) {
+            double v = value_at(c, r);
+            if (skipped_for_marks(v)) continue;
+            if (e.row < 0 || v > best) { best = v; e.row = r; e.col = i; }
+            if (e.row2 < 0 || v < worst) { worst = v; e.row2 = r; e.col2 = i; }
+        }
+    }
+    if (!both) {
+        if (!want_max) { e.row = e.row2; e.col = e.col2; }
+        e.row2 = e.col2 = -1;
+    }
+    return e;
+}
+
+// Column widths: the given width, widened to the titles and unit (unless flag 0x80), to the
+// largest value and by the footnote marks (*marks gets the mark widths).
+std::vector<int> table_column_widths(const std::vector<OliColumn>& col, int nrows, int flags,
+                                     const std::vector<int>& wide, std::vector<int>* marks)
+{
+    const size_t ncols = col.size();
+    std::vector<int> w(ncols);
+    marks->assign(ncols, 0);
+    for (size_t i = 0; i < ncols; ++i) {
+        const OliColumn& c = col[i];
         int width = c.width;
         if (!(flags & 0x80)) {
             std::string st = c.short_title;
@@ -495,45 +505,59 @@ void OliTabelle(FILE* stream, int ncols, int nrows, const OliColumn* columns, co
             std::string u = unit_text(c);
             width = std::max(width, u.empty() ? 1 : oli_visible_length(u.c_str()) + 1);
         }
-        width = std::max(width, wide[size_t(i)]);
-        marks[size_t(i)] = longest_mark_for(c, nrows);
-        width += marks[size_t(i)];
-        w[size_t(i)] = width;
+        width = std::max(width, wide[i]);
+        (*marks)[i] = longest_mark_for(c, nrows);
+        width += (*marks)[i];
+        w[i] = width;
     }
+    return w;
+}
 
-    // 7. header lines
+// The header lines: group titles (a title "=" widens the group to its left), short titles, units.
+struct TableHeader {
     bool has_title = false;
-    for (const OliColumn& c : col)
-        if (c.title[0]) has_title = true;
     std::string title_line, short_line, unit_line;
+};
+
+TableHeader table_header(const std::vector<OliColumn>& col, const std::vector<int>& w, const std::vector<int>& marks,
+                         int flags)
+{
+    TableHeader h;
+    const size_t ncols = col.size();
+    for (const OliColumn& c : col)
+        if (c.title[0]) h.has_title = true;
     int tp = 0, sp = 0, up = 0;
     bool seen_title = false;
-    for (int i = 0; i < ncols; ++i) {
-        const OliColumn& c = col[size_t(i)];
-        if (has_title) {
+    for (size_t i = 0; i < ncols; ++i) {
+        const OliColumn& c = col[i];
+        if (h.has_title) {
             if (std::strcmp(c.title, "=") == 0) {
                 // covered by the group that started to its left
             } else if (c.title[0]) {
                 seen_title = true;
-                int span = w[size_t(i)] + 1;
-                for (int j = i + 1; j < ncols && std::strcmp(col[size_t(j)].title, "=") == 0; ++j)
-                    span += w[size_t(j)] + 1;
+                int span = w[i] + 1;
+                for (size_t j = i + 1; j < ncols && std::strcmp(col[j].title, "=") == 0; ++j) span += w[j] + 1;
                 int len = oli_visible_length(c.title);
-                place(title_line, tp, c.title, centred_pad(span, len), span);
+                place(h.title_line, tp, c.title, centred_pad(span, len), span);
             } else if (seen_title) {
-                place(title_line, tp, "", 0, w[size_t(i)] + 1);
+                place(h.title_line, tp, "", 0, w[i] + 1);
             }
         }
-        place_in_column(short_line, sp, c.short_title, w[size_t(i)] - marks[size_t(i)], c.decimals, true);
-        if (marks[size_t(i)]) short_line += blanks(marks[size_t(i)]), sp += marks[size_t(i)];
+        place_in_column(h.short_line, sp, c.short_title, w[i] - marks[i], c.decimals, true);
+        if (marks[i]) h.short_line += blanks(marks[i]), sp += marks[i];
         if (!(flags & 0x1)) {
-            place_in_column(unit_line, up, unit_text(c), w[size_t(i)] - marks[size_t(i)],
-                            kind_of(c) == K_NUM ? c.decimals : 0, false);
-            if (marks[size_t(i)]) unit_line += blanks(marks[size_t(i)]), up += marks[size_t(i)];
+            place_in_column(h.unit_line, up, unit_text(c), w[i] - marks[i], kind_of(c) == K_NUM ? c.decimals : 0,
+                            false);
+            if (marks[i]) h.unit_line += blanks(marks[i]), up += marks[i];
         }
     }
+    return h;
+}
 
-    // 8., 9. block head
+// "#SHOWTABLE", the caption lines, the counts, the column boundaries and the header lines.
+void write_table_head(FILE* stream, const std::vector<OliColumn>& col, const std::vector<int>& w, int flags,
+                      const int* caption_counts, const char* const* caption_lines, const TableHeader& h)
+{
     if (!(flags & 0x4)) OLI_setYPositionCM(stream, 1, 0.1f);
     if (caption_counts) {
         fprintf_if_open(stream, "#SHOWTABLE\n %d %d %d\n", caption_counts[0], caption_counts[1], caption_counts[2]);
@@ -543,7 +567,7 @@ void OliTabelle(FILE* stream, int ncols, int nrows, const OliColumn* columns, co
     } else {
         fprintf_if_open(stream, "#SHOWTABLE\n 0 0 0\n");
     }
-    int H = has_title ? 2 : 1, K = ncols - 1;
+    int H = h.has_title ? 2 : 1, K = int(col.size()) - 1;
     fprintf_if_open(stream, (flags & 0x1) ? " %d 0 -1 -1 %d" : " %d 1 -1 -1 %d", H, K);
     if (flags & 0x8) fprintf_if_open(stream, " 0 0 0 0 0 0 0 %d", 2);
     fprintf_if_open(stream, "\n");
@@ -557,11 +581,14 @@ void OliTabelle(FILE* stream, int ncols, int nrows, const OliColumn* columns, co
         }
         fprintf_if_open(stream, "\n");
     }
-    if (has_title) fprintf_if_open(stream, " %s\n", title_line.c_str());
-    fprintf_if_open(stream, " %s\n", short_line.c_str());
-    if (!(flags & 0x1)) fprintf_if_open(stream, " %s\n", unit_line.c_str());
+    if (h.has_title) fprintf_if_open(stream, " %s\n", h.title_line.c_str());
+    fprintf_if_open(stream, " %s\n", h.short_line.c_str());
+    if (!(flags & 0x1)) fprintf_if_open(stream, " %s\n", h.unit_line.c_str());
+}
 
-    // 10. rows
+// The shown rows in print order: reversed by flag 0x200, rows of only zeros left out by flag 0x2.
+std::vector<int> table_row_order(const std::vector<OliColumn>& col, const std::vector<int>& rows, int flags)
+{
     std::vector<int> order = rows;
     if (flags & 0x200) std::reverse(order.begin(), order.end());
     if (flags & 0x2) {
@@ -569,25 +596,31 @@ void OliTabelle(FILE* stream, int ncols, int nrows, const OliColumn* columns, co
         for (int r : order) {
             bool all_zero = true;
             for (const OliColumn& c : col)
-                if (kind_of(c) == K_NUM && c.values &&
-                    round_to_decimals(value_at(c, r) * c.factor, c.decimals) != 0)
+                if (kind_of(c) == K_NUM && c.values && round_to_decimals(value_at(c, r) * c.factor, c.decimals) != 0)
                     all_zero = false;
             if (!all_zero) kept.push_back(r);
         }
         order = kept;
     }
+    return order;
+}
+
+// The data rows with their underlines and bold cells, rules and separators.
+void write_table_rows(FILE* stream, const std::vector<OliColumn>& col, const std::vector<int>& order,
+                      const std::vector<int>& w, const ColumnMarks& m, const TableExtreme& e, const int* separator_rows)
+{
+    const TableState& ts = T();
     std::vector<char> cell(2048);
     for (size_t k = 0; k < order.size(); ++k) {
         int r = order[k];
         std::string line;
-        for (int i = 0; i < ncols; ++i) {
-            const OliColumn& c = col[size_t(i)];
-            bool ul = (r == under_a[size_t(i)] || r == under_b[size_t(i)]) ||
-                      (!ext_bold && ((r == ext_row && i == ext_col) || (r == ext_row2 && i == ext_col2)));
-            bool bd = (r == bold_a[size_t(i)] || r == bold_b[size_t(i)]) || (c.bold_rows && c.bold_rows[r]) ||
-                      (ext_bold && ((r == ext_row && i == ext_col) || (r == ext_row2 && i == ext_col2)));
+        for (size_t i = 0; i < col.size(); ++i) {
+            const OliColumn& c = col[i];
+            bool ul = (r == m.under_a[i] || r == m.under_b[i]) || (!e.bold && e.at(r, int(i)));
+            bool bd = (r == m.bold_a[i] || r == m.bold_b[i]) || (c.bold_rows && c.bold_rows[r]) ||
+                      (e.bold && e.at(r, int(i)));
             int key = c.footnote_keys ? c.footnote_keys[r] : 0;
-            oli_table_cell(&c, c.values, r, w[size_t(i)], c.width, c.decimals, c.factor, ul, bd, cell.data(), key);
+            oli_table_cell(&c, c.values, r, w[i], c.width, c.decimals, c.factor, ul, bd, cell.data(), key);
             line += cell.data();
         }
         fprintf_if_open(stream, "%s", line.c_str());
@@ -597,31 +630,38 @@ void OliTabelle(FILE* stream, int ncols, int nrows, const OliColumn* columns, co
             fprintf_if_open(stream, " \xCE{\xCEL 0 -1 -1 %f %f }", 1.0, 1.0);
         fprintf_if_open(stream, "\n");
     }
+}
 
-    // 11. sum row
-    if (any_sum) {
-        bool marked = false;
-        std::string line;
-        for (int i = 0; i < ncols; ++i) {
-            const OliColumn& c = col[size_t(i)];
-            std::string t;
-            if (c.sum) {
-                if (near(sums[size_t(i)], 2e100)) t = right_align("n.e. ", w[size_t(i)]);
-                else t = number_text(sums[size_t(i)], c.decimals, w[size_t(i)]);
-            } else {
-                t = blanks(w[size_t(i)]);
-                if (!marked && !t.empty()) {
-                    size_t at = kind_of(c) == K_ZZ ? t.size() - 1 : std::min<size_t>(1, t.size() - 1);
-                    t[at] = '\xB2';
-                    marked = true;
-                }
+// The sum row: the sums ("n.e." where a value could not be given), the sum sign in the first
+// column without a sum.
+void write_table_sums(FILE* stream, const std::vector<OliColumn>& col, const std::vector<int>& w,
+                      const std::vector<double>& sums)
+{
+    bool marked = false;
+    std::string line;
+    for (size_t i = 0; i < col.size(); ++i) {
+        const OliColumn& c = col[i];
+        std::string t;
+        if (c.sum) {
+            if (near(sums[i], 2e100)) t = right_align("n.e. ", w[i]);
+            else t = number_text(sums[i], c.decimals, w[i]);
+        } else {
+            t = blanks(w[i]);
+            if (!marked && !t.empty()) {
+                size_t at = kind_of(c) == K_ZZ ? t.size() - 1 : std::min<size_t>(1, t.size() - 1);
+                t[at] = '\xB2';
+                marked = true;
             }
-            line += " " + t;
         }
-        fprintf_if_open(stream, "%s \xCE{\xCEL 0 -1 -1 %f %f }\n", line.c_str(), 0.0, 0.0);
+        line += " " + t;
     }
+    fprintf_if_open(stream, "%s \xCE{\xCEL 0 -1 -1 %f %f }\n", line.c_str(), 0.0, 0.0);
+}
 
-    // 12. - 15.
+// The block end, the used footnotes and the extra lines under the table.
+void write_table_end(FILE* stream, int flags, int n_extra, const char* const* extra_lines)
+{
+    TableState& ts = T();
     fprintf_if_open(stream, "#END_OF_TEXT\n");
     if (!(flags & 0x4)) OLI_setYPositionCM(stream, 1, -0.4f);
     if (!ts.footnotes.empty()) {
@@ -638,6 +678,41 @@ void OliTabelle(FILE* stream, int ncols, int nrows, const OliColumn* columns, co
         for (int i = 0; i < n_extra; ++i) oli_remark(stream, "%s", extra_lines[i] ? extra_lines[i] : "");
         OLI_setYPositionCM(stream, 1, 0.19f);
     }
+}
+
+} // namespace
+
+void OliTabelle(FILE* stream, int ncols, int nrows, const OliColumn* columns, const int* shown_rows,
+                const int* separator_rows, int extreme_selector, int flags, const int* caption_counts,
+                const char* const* caption_lines, int n_extra, const char* const* extra_lines)
+{
+    if (!stream || ncols <= 0 || nrows <= 0 || !columns) {
+        if (flags & 0x40) OLI_setFlags(stream, 896);
+        return;
+    }
+    TableState& ts = T();
+    if (ts.allocated < ncols) {
+        msg_set_mode(0);
+        msg_print("Fehler in Funktion 'OliTabelle': zu wenig Spalten allociert! -> Programmabbruch");
+        std::exit(0);
+    }
+    const std::vector<OliColumn> col(columns, columns + ncols);
+    if (flags & 0x400) {
+        OLI_setFlags(stream, 896);
+    } else {
+        if (flags & 0x40) OLI_setFlags(stream, 640);
+        if (nrows >= ts.row_limit) OLI_setFlags(stream, 640);
+    }
+
+    const std::vector<int> rows = table_rows_shown(col, nrows, flags, shown_rows);
+    const ColumnMarks marks = table_column_marks(col, rows, nrows, flags);
+    const TableExtreme extreme = table_extreme(col, rows, extreme_selector);
+    std::vector<int> mark_widths;
+    const std::vector<int> w = table_column_widths(col, nrows, flags, marks.wide, &mark_widths);
+    write_table_head(stream, col, w, flags, caption_counts, caption_lines, table_header(col, w, mark_widths, flags));
+    write_table_rows(stream, col, table_row_order(col, rows, flags), w, marks, extreme, separator_rows);
+    if (marks.any_sum) write_table_sums(stream, col, w, marks.sums);
+    write_table_end(stream, flags, n_extra, extra_lines);
     if (flags & 0x40) OLI_setFlags(stream, 896);
 }
 
