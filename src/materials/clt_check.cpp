@@ -35,22 +35,11 @@ double clt_rolling_shear_by_limit(double t)
     return t <= 115.01 ? 0.85 : 0.7;
 }
 
-int clt_stress_check(const CltLayup* layup, double b, int d, int service_class, int duration_class,
-                     double c, double kmod_given, double gamma_m, double moment,
-                     double other_force, double shear_force, CltCheckResult* r)
-{
-    if (!layup || !r)
-        return 1;
-    const int n = clt_valid_layer_count(layup);
-    r->moment = moment;
-    r->other_force = other_force;
-    r->shear_force = shear_force;
-    r->gamma_m = gamma_m;
-    r->duration_class = duration_class;
-    r->service_class = service_class;
-    r->direction = d;
-    r->layer_count = layup->layer_count;
+namespace {
 
+// EI of the layers in direction d about the layup's axis (own part and Steiner part), per metre of width.
+double bending_stiffness(const CltLayup* layup, int n, int d)
+{
     double EI = 0.0;
     for (int i = 0; i < n; ++i) {
         const CltLayer& L = layup->layers[i];
@@ -59,47 +48,53 @@ int clt_stress_check(const CltLayup* layup, double b, int d, int service_class, 
         const double t = L.thickness * 0.001, z = L.offset * 0.001;
         EI += L.e_mean * t * (z * z + t * t / 12.0);
     }
-    r->bending_stiffness = b / 1000.0 * EI;
+    return EI;
+}
 
-    double shear_stiffness = 0.0;
-    if (n > 0) {
-        double a = (layup->layers[0].thickness + layup->layers[n - 1].thickness) * 0.0005;
-        for (int i = 1; i < n - 1; ++i)
-            a += layup->layers[i].thickness * 0.001;
-        double s = 0.0;
-        for (int i = 0; i < n; ++i) {
-            const CltLayer& L = layup->layers[i];
-            const double w = (i == 0 || i == n - 1) ? 0.5 : 1.0;
-            const double g = L.direction == d ? L.g_mean : clt_rolling_shear_modulus_of(layup, &L);
-            s += w * L.thickness * 0.001 / g;
-        }
-        shear_stiffness = a * a * b / 1000.0 / s;
+// GA of the layup: the lever arm between the outer layers' middles squared over the layers' shear
+// flexibilities (outer layers by half, cross layers by their rolling shear modulus).
+double shear_stiffness(const CltLayup* layup, int n, int d, double b)
+{
+    if (n <= 0)
+        return 0.0;
+    double a = (layup->layers[0].thickness + layup->layers[n - 1].thickness) * 0.0005;
+    for (int i = 1; i < n - 1; ++i)
+        a += layup->layers[i].thickness * 0.001;
+    double s = 0.0;
+    for (int i = 0; i < n; ++i) {
+        const CltLayer& L = layup->layers[i];
+        const double w = (i == 0 || i == n - 1) ? 0.5 : 1.0;
+        const double g = L.direction == d ? L.g_mean : clt_rolling_shear_modulus_of(layup, &L);
+        s += w * L.thickness * 0.001 / g;
     }
-    r->shear_stiffness = shear_stiffness;
+    return a * a * b / 1000.0 / s;
+}
 
+// Thickness-weighted mean E of the layers in direction d; -1 when none runs that way.
+double mean_modulus(const CltLayup* layup, int n, int d)
+{
     double sum_te = 0.0, sum_t = 0.0;
+    bool any = false;
     for (int i = 0; i < n; ++i) {
         const CltLayer& L = layup->layers[i];
         if (L.direction != d)
             continue;
+        any = true;
         double e = 0.0;
         get_E_G_moduli(L.material, L.grade, 6, L.thickness, &e, nullptr, nullptr, nullptr);
         sum_te += L.thickness * e;
         sum_t += L.thickness;
     }
-    bool any = false;
-    for (int i = 0; i < n; ++i)
-        any = any || layup->layers[i].direction == d;
-    r->e_mean = !any ? -1.0 : (sum_t != 0.0 ? sum_te / sum_t : 0.0);
-    if (!any || r->e_mean < 0.0) {
-        r->eta_max = r->eta_bending = r->eta_shear = 99.9;
-        return 0;
-    }
+    if (!any)
+        return -1.0;
+    return sum_t != 0.0 ? sum_te / sum_t : 0.0;
+}
 
-    r->tau_max = r->eta_max = r->eta_bending = r->eta_shear = 0.0;
-    r->sigma_min = r->sigma_max = 0.0;
-    r->bending_layer = r->shear_layer = -1;
-
+// Design strengths of every layer: k_mod c f_k / gamma_M; cross layers take the rolling shear
+// strength of their product type.
+void layer_strengths(const CltLayup* layup, int n, int d, int service_class, int duration_class, double c,
+                     double kmod_given, double gamma_m, CltCheckResult* r)
+{
     const double h = c * 0.001 / gamma_m;
     for (int i = 0; i < n; ++i) {
         const CltLayer& L = layup->layers[i];
@@ -127,7 +122,12 @@ int clt_stress_check(const CltLayup* layup, double b, int d, int service_class, 
             k.f_v_d = kmod * c / gamma_m * f_r;
         }
     }
+}
 
+// Bending stresses at the bottom, middle and top of the layers in direction d and their
+// utilisations; the governing layer and the extreme stresses.
+void layer_bending(const CltLayup* layup, int n, int d, double moment, CltCheckResult* r)
+{
     for (int i = 0; i < n; ++i) {
         const CltLayer& L = layup->layers[i];
         CltLayerCheck& k = r->layers[i];
@@ -156,7 +156,12 @@ int clt_stress_check(const CltLayup* layup, double b, int d, int service_class, 
                 r->sigma_min = s;
         }
     }
+}
 
+// Shear stresses V S / EI at the bottom, middle and top of every layer and their utilisations
+// (each point taking the larger of bending and shear); the governing layer and the largest stress.
+void layer_shear(const CltLayup* layup, int n, int d, double shear_force, CltCheckResult* r)
+{
     for (int i = 0; i < n; ++i) {
         const CltLayer& L = layup->layers[i];
         CltLayerCheck& k = r->layers[i];
@@ -184,6 +189,39 @@ int clt_stress_check(const CltLayup* layup, double b, int d, int service_class, 
             if (t > r->tau_max)
                 r->tau_max = t;
     }
+}
+
+}  // namespace
+
+int clt_stress_check(const CltLayup* layup, double b, int d, int service_class, int duration_class,
+                     double c, double kmod_given, double gamma_m, double moment,
+                     double other_force, double shear_force, CltCheckResult* r)
+{
+    if (!layup || !r)
+        return 1;
+    const int n = clt_valid_layer_count(layup);
+    r->moment = moment;
+    r->other_force = other_force;
+    r->shear_force = shear_force;
+    r->gamma_m = gamma_m;
+    r->duration_class = duration_class;
+    r->service_class = service_class;
+    r->direction = d;
+    r->layer_count = layup->layer_count;
+    r->bending_stiffness = b / 1000.0 * bending_stiffness(layup, n, d);
+    r->shear_stiffness = shear_stiffness(layup, n, d, b);
+    r->e_mean = mean_modulus(layup, n, d);
+    if (r->e_mean < 0.0) {
+        r->eta_max = r->eta_bending = r->eta_shear = 99.9;
+        return 0;
+    }
+
+    r->tau_max = r->eta_max = r->eta_bending = r->eta_shear = 0.0;
+    r->sigma_min = r->sigma_max = 0.0;
+    r->bending_layer = r->shear_layer = -1;
+    layer_strengths(layup, n, d, service_class, duration_class, c, kmod_given, gamma_m, r);
+    layer_bending(layup, n, d, moment, r);
+    layer_shear(layup, n, d, shear_force, r);
     r->eta_max = std::fmax(r->eta_bending, r->eta_shear);
     return 1;
 }
