@@ -66,15 +66,153 @@ std::string view_plot_path(const std::string& list_path, const std::string& id)
     return folder + id + "01.SPF";
 }
 
+namespace {
+
+// The elevation's places (mm): the drawn length K of the beam, the opening's edges and what
+// reinforces it.
+struct ViewGeometry {
+    bool plates, bars;
+    double K, x_l, x_r, y_b, y_t;
+};
+
+ViewGeometry view_geometry(const TAVO52_DATA& d)
+{
+    ViewGeometry g;
+    g.plates = d.verstaerkt && d.verst_typ == 0;
+    g.bars = d.verstaerkt && (d.verst_typ == 1 || d.verst_typ == 2);
+    g.K = 3.0 * d.a;
+    if (g.plates) g.K += 2.0 * d.a_r;
+    if (g.bars) g.K += 2.0 * d.a_3c;
+    g.x_l = (g.K - d.a) / 2.0;
+    g.x_r = g.x_l + d.a;
+    g.y_b = d.h_ru;
+    g.y_t = d.h - d.h_ro;
+    return g;
+}
+
+// The five dimension chains: p1 and p2 left of the beam (inner and outer), p3 right of it,
+// p4 and p5 below it (inner and outer).
+struct Chains {
+    PtrArr* p[5];
+};
+
+void draw_beam(const ViewGeometry& g, double h, Chains& c)
+{
+    grf_set_line_rgb(255, 255, 255);
+    grf_set_fill_pattern(43);
+    grf_set_fill_rgb(248, 195, 62);
+    double xs[4] = {0, 0, g.K, g.K}, ys[4] = {0, h, h, 0};
+    grf_fill_polygon(4, xs, ys);
+    grf_point_list_add(c.p[0], 0, 0);
+    grf_point_list_add(c.p[0], 0, h);
+    grf_point_list_add(c.p[1], 0, 0);
+    grf_point_list_add(c.p[1], 0, h);
+}
+
+// Glued-on plates a_r beside and h_1 above and below the opening.
+void draw_plates(const TAVO52_DATA& d, const ViewGeometry& g, Chains& c)
+{
+    const double l = g.x_l - d.a_r, r = g.x_r + d.a_r, lo = g.y_b - d.h_1, hi = g.y_t + d.h_1;
+    double xs[4] = {l, l, r, r}, ys[4] = {lo, hi, hi, lo};
+    grf_set_line_rgb(150, 112, 65);
+    grf_set_fill_pattern(43);
+    grf_set_fill_rgb(225, 123, 63);
+    grf_fill_polygon(4, xs, ys);
+    grf_set_line_rgb(0, 0, 0);
+    grf_point_list_add(c.p[4], r, lo);
+    line_width(0.02);
+    grf_polyline(4, xs, ys);
+    grf_point_list_add(c.p[3], l, hi);
+    grf_point_list_add(c.p[3], r, hi);
+    grf_point_list_add(c.p[4], l, hi);
+    grf_point_list_add(c.p[4], r, hi);
+    grf_point_list_add(c.p[0], l, lo);
+    grf_point_list_add(c.p[0], l, hi);
+    grf_point_list_add(c.p[1], l, lo);
+    grf_point_list_add(c.p[1], l, hi);
+}
+
+// Glued-in rods or screws a_3c beside the opening, from the bottom or the top edge.
+void draw_bars(const TAVO52_DATA& d, const ViewGeometry& g, Chains& c)
+{
+    const double h = d.h;
+    const bool rods = d.verst_typ == 1;
+    const double dia = rods ? d.d_r : d.sc_d, l = rods ? d.l_e : d.sc_l;
+    const int from_bottom = rods ? d.unten_gs : d.unten_sc;
+    const double xa = g.x_l - d.a_3c, xb = g.x_r + d.a_3c;
+    const double ya = from_bottom ? 0.0 : h, yb = from_bottom ? l : h - l;
+    grf_set_fill_rgb(20, 180, 240);
+    grf_set_fill_pattern(0);
+    grf_point_list_add(c.p[2], 0, 0);
+    grf_point_list_add(c.p[2], 0, h);
+    grf_filled_rectangle(xa - dia / 2, ya, xa + dia / 2, yb);
+    grf_filled_rectangle(xb - dia / 2, ya, xb + dia / 2, yb);
+    grf_set_line_rgb(0, 0, 0);
+    line_width(0.02);
+    grf_rectangle(xa - dia / 2, ya, xa + dia / 2, yb);
+    grf_rectangle(xb - dia / 2, ya, xb + dia / 2, yb);
+    grf_point_list_add(c.p[0], 0, yb);
+    grf_point_list_add(c.p[2], 0, yb);
+    grf_point_list_add(c.p[3], xa, h);
+    grf_point_list_add(c.p[3], xb, h);
+    grf_set_line_rgb(150, 112, 65);
+    grf_set_fill_pattern(43);
+}
+
+// The opening, white: a circle of diameter a, or a rectangle with its corners rounded.
+void draw_opening(const TAVO52_DATA& d, const ViewGeometry& g, Chains& c)
+{
+    grf_set_fill_rgb(255, 255, 255);
+    if (d.typ_durchbruch == 1) {
+        const double cx = (g.x_l + g.x_r) / 2.0, cy = (g.y_b + g.y_t) / 2.0;
+        grf_filled_circle(cx, cy, d.a);
+        grf_arc(cx, cy, d.a, 0.0, 360.0);
+    } else {
+        double xs[28], ys[28];
+        int n = 0;
+        corner(g.x_l + 30.0, g.y_b + 30.0, 270.0, xs, ys, &n);   // lower left, from the bottom edge
+        corner(g.x_l + 30.0, g.y_t - 30.0, 180.0, xs, ys, &n);   // upper left, from the left edge
+        corner(g.x_r - 30.0, g.y_t - 30.0, 90.0, xs, ys, &n);    // upper right, from the top edge
+        corner(g.x_r - 30.0, g.y_b + 30.0, 0.0, xs, ys, &n);     // lower right, from the right edge
+        grf_fill_polygon(n, xs, ys);
+        grf_polyline(n, xs, ys);
+    }
+    grf_point_list_add(c.p[3], g.x_l, g.y_b);
+    grf_point_list_add(c.p[3], g.x_r, g.y_t);
+    grf_point_list_add(c.p[0], g.x_l, g.y_b);
+    grf_point_list_add(c.p[0], g.x_r, g.y_t);
+}
+
+// The chains at their distances from the beam in units of the scale N; each chain frees its list.
+void draw_dimension_chains(Chains& c, double K, double N)
+{
+    grf_dimension_chain(c.p[3], "mm", 2, -0.9 * N, 0.1, -1.0, 0);
+    grf_dimension_chain(c.p[4], "mm", 2, -1.5 * N, 0.1, -1.0, 0);
+    grf_dimension_chain(c.p[0], "mm", 3, -0.3 * N, 0.1, -1.0, 0);
+    grf_dimension_chain(c.p[1], "mm", 3, -1.2 * N, 0.1, -1.0, 0);
+    grf_dimension_chain(c.p[2], "mm", 3, K + 0.6 * N, 0.1, -1.0, 0);
+    for (PtrArr* p : c.p) ptrarr_delete(p);
+}
+
+// The beam's ends, dashed: the drawing shows a piece cut out of a longer beam.
+void draw_beam_ends(double K, double h)
+{
+    grf_set_fill_rgb(248, 195, 62);
+    grf_push_state();
+    line_width(0.03);
+    fprintf_if_open(grf_state().stream, " 38 %d %s %d\n", 2, "0.10 0.10", 0);
+    grf_line(0, 0, 0, h);
+    grf_line(K, h, K, 0);
+    grf_pop_state();
+}
+
+}  // namespace
+
 void TAVO52_DATA::print_view_drawing(FILE* file)
 {
     const CNumericScope c_numbers;
-    const bool plates = verstaerkt && verst_typ == 0;
-    const bool bars = verstaerkt && (verst_typ == 1 || verst_typ == 2);
-    double K = 3.0 * a;
-    if (plates) K += 2.0 * a_r;
-    if (bars) K += 2.0 * a_3c;
-    const double x_l = (K - a) / 2.0, x_r = x_l + a, y_b = h_ru, y_t = h - h_ro;
+    const ViewGeometry g = view_geometry(*this);
+    const double K = g.K;
 
     const double N = view_drawing_scale(K, h, graf_breite, graf_hoehe, nullptr);
     if (N <= 0.0) {
@@ -103,88 +241,11 @@ void TAVO52_DATA::print_view_drawing(FILE* file)
     line_width(0.05);
     grf_set_dimension_style(8);
 
-    PtrArr* p1 = ptrarr_new(10);
-    PtrArr* p2 = ptrarr_new(10);
-    PtrArr* p3 = ptrarr_new(10);
-    PtrArr* p4 = ptrarr_new(10);
-    PtrArr* p5 = ptrarr_new(10);
-
-    // Beam
-    grf_set_line_rgb(255, 255, 255);
-    grf_set_fill_pattern(43);
-    grf_set_fill_rgb(248, 195, 62);
-    {
-        double xs[4] = {0, 0, K, K}, ys[4] = {0, h, h, 0};
-        grf_fill_polygon(4, xs, ys);
-    }
-    grf_point_list_add(p1, 0, 0);
-    grf_point_list_add(p1, 0, h);
-    grf_point_list_add(p2, 0, 0);
-    grf_point_list_add(p2, 0, h);
-
-    if (plates) {
-        const double l = x_l - a_r, r = x_r + a_r, lo = y_b - h_1, hi = y_t + h_1;
-        double xs[4] = {l, l, r, r}, ys[4] = {lo, hi, hi, lo};
-        grf_set_line_rgb(150, 112, 65);
-        grf_set_fill_pattern(43);
-        grf_set_fill_rgb(225, 123, 63);
-        grf_fill_polygon(4, xs, ys);
-        grf_set_line_rgb(0, 0, 0);
-        grf_point_list_add(p5, r, lo);
-        line_width(0.02);
-        grf_polyline(4, xs, ys);
-        grf_point_list_add(p4, l, hi);
-        grf_point_list_add(p4, r, hi);
-        grf_point_list_add(p5, l, hi);
-        grf_point_list_add(p5, r, hi);
-        grf_point_list_add(p1, l, lo);
-        grf_point_list_add(p1, l, hi);
-        grf_point_list_add(p2, l, lo);
-        grf_point_list_add(p2, l, hi);
-    } else if (bars) {
-        const bool rods = verst_typ == 1;
-        const double d = rods ? d_r : sc_d, l = rods ? l_e : sc_l;
-        const int from_bottom = rods ? unten_gs : unten_sc;
-        const double xa = x_l - a_3c, xb = x_r + a_3c;
-        const double ya = from_bottom ? 0.0 : h, yb = from_bottom ? l : h - l;
-        grf_set_fill_rgb(20, 180, 240);
-        grf_set_fill_pattern(0);
-        grf_point_list_add(p3, 0, 0);
-        grf_point_list_add(p3, 0, h);
-        grf_filled_rectangle(xa - d / 2, ya, xa + d / 2, yb);
-        grf_filled_rectangle(xb - d / 2, ya, xb + d / 2, yb);
-        grf_set_line_rgb(0, 0, 0);
-        line_width(0.02);
-        grf_rectangle(xa - d / 2, ya, xa + d / 2, yb);
-        grf_rectangle(xb - d / 2, ya, xb + d / 2, yb);
-        grf_point_list_add(p1, 0, yb);
-        grf_point_list_add(p3, 0, yb);
-        grf_point_list_add(p4, xa, h);
-        grf_point_list_add(p4, xb, h);
-        grf_set_line_rgb(150, 112, 65);
-        grf_set_fill_pattern(43);
-    }
-
-    // Opening
-    grf_set_fill_rgb(255, 255, 255);
-    if (typ_durchbruch == 1) {
-        const double cx = (x_l + x_r) / 2.0, cy = (y_b + y_t) / 2.0;
-        grf_filled_circle(cx, cy, a);
-        grf_arc(cx, cy, a, 0.0, 360.0);
-    } else {
-        double xs[28], ys[28];
-        int n = 0;
-        corner(x_l + 30.0, y_b + 30.0, 270.0, xs, ys, &n);   // lower left, from the bottom edge
-        corner(x_l + 30.0, y_t - 30.0, 180.0, xs, ys, &n);   // upper left, from the left edge
-        corner(x_r - 30.0, y_t - 30.0, 90.0, xs, ys, &n);    // upper right, from the top edge
-        corner(x_r - 30.0, y_b + 30.0, 0.0, xs, ys, &n);     // lower right, from the right edge
-        grf_fill_polygon(n, xs, ys);
-        grf_polyline(n, xs, ys);
-    }
-    grf_point_list_add(p4, x_l, y_b);
-    grf_point_list_add(p4, x_r, y_t);
-    grf_point_list_add(p1, x_l, y_b);
-    grf_point_list_add(p1, x_r, y_t);
+    Chains chains{{ptrarr_new(10), ptrarr_new(10), ptrarr_new(10), ptrarr_new(10), ptrarr_new(10)}};
+    draw_beam(g, h, chains);
+    if (g.plates) draw_plates(*this, g, chains);
+    else if (g.bars) draw_bars(*this, g, chains);
+    draw_opening(*this, g, chains);
 
     // Top and bottom edge of the beam
     line_width(0.05);
@@ -193,21 +254,8 @@ void TAVO52_DATA::print_view_drawing(FILE* file)
     grf_line(0, 0, K, 0);
     grf_set_fill_rgb(0, 0, 0);
 
-    grf_dimension_chain(p4, "mm", 2, -0.9 * N, 0.1, -1.0, 0);
-    grf_dimension_chain(p5, "mm", 2, -1.5 * N, 0.1, -1.0, 0);
-    grf_dimension_chain(p1, "mm", 3, -0.3 * N, 0.1, -1.0, 0);
-    grf_dimension_chain(p2, "mm", 3, -1.2 * N, 0.1, -1.0, 0);
-    grf_dimension_chain(p3, "mm", 3, K + 0.6 * N, 0.1, -1.0, 0);
-    for (PtrArr* p : {p1, p2, p3, p4, p5}) ptrarr_delete(p);
-
-    // The beam's ends, dashed: the drawing shows a piece cut out of a longer beam.
-    grf_set_fill_rgb(248, 195, 62);
-    grf_push_state();
-    line_width(0.03);
-    fprintf_if_open(grf_state().stream, " 38 %d %s %d\n", 2, "0.10 0.10", 0);
-    grf_line(0, 0, 0, h);
-    grf_line(K, h, K, 0);
-    grf_pop_state();
+    draw_dimension_chains(chains, K, N);
+    draw_beam_ends(K, h);
 
     fprintf_if_open(grf_state().stream, " -1\n");
     if (plot) plot_close();   // writes the end mark and closes the file
