@@ -82,6 +82,49 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
         "QProgressBar {border: 2px solid grey; border-radius: 3px; text-align: center; background-color: #FFFFFF;} "
         "QProgressBar::chunk {background-color: #cc0000; width: 10px; margin: 0.5px; }");
 
+    build_result_bars();
+
+    data_object.read_data();
+
+    auto* na_dialog = new NA_SelectDialog();
+    na_dialog->setWindowFlags(Qt::Window);
+    connect(na_dialog, &NA_SelectDialog::naChanged, this, &MainWindow::na_select_click);
+
+    fill_reinforcement_choices();
+    connect(pb_last_new, &QPushButton::clicked, this, &MainWindow::newLast_click);
+    QStandardItemModel* header_model = build_loads_model();
+    data2maske();
+    wd_Schub_kappa_kreis->setEnabled(rb_typ_durchbruch_kreis->isChecked() && cb_Schub->isChecked());
+    attach_loads_view(header_model);
+
+    // Everything from here to the first display shows its results once, at the end of the batch.
+    CalcBatch opening(*this);
+    verstaerkungs_typ_click();
+    verstaerkungs_click(true);
+    connect_input_fields();
+    connect_actions(na_dialog);
+
+    options_dialog = new OptionsDialog();
+    options_dialog->setWindowFlags(Qt::Window);
+    connect(actionEinstellungen, SIGNAL(triggered()), options_dialog, SLOT(show_options()));
+
+    exit_dialog = new ExitDialog();
+    exit_dialog->setWindowFlags(Qt::Window);
+    connect(actionEnde, SIGNAL(triggered()), this, SLOT(saveSettings()));
+    connect(actionEnde, SIGNAL(triggered()), this, SLOT(maske2data()));
+    connect(actionEnde, SIGNAL(triggered()), exit_dialog, SLOT(show()));
+
+    loadSettings_fonts_colors();
+    display_nachweise(action_cal_auto->isChecked() ? 1 : 0);
+
+    connect_geometry_rules();
+    connect_recalculation();
+    resize(0, 0);
+}
+
+// The three result bars with their names and percentages.
+void MainWindow::build_result_bars()
+{
     erg_layout = new QGridLayout(gb_ergebnisse);
     erg_layout->setObjectName(QStringLiteral("erg_layout"));
     const int line = QFontMetrics(font()).height();
@@ -103,13 +146,11 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
         erg_name[r]->setFont(font());
         erg_prozent[r]->setFont(font());
     }
+}
 
-    data_object.read_data();
-
-    auto* na_dialog = new NA_SelectDialog();
-    na_dialog->setWindowFlags(Qt::Window);
-    connect(na_dialog, &NA_SelectDialog::naChanged, this, &MainWindow::na_select_click);
-
+// The fixed choices of the reinforcement: plate materials, rod diameters and grades, screw types.
+void MainWindow::fill_reinforcement_choices()
+{
     cob_mat_laschen->addItem(QStringLiteral("Nadelholz"), 0);
     cob_mat_laschen->addItem(QStringLiteral("Laubholz"), 1);
     cob_mat_laschen->addItem(QStringLiteral("Brettschichtholz DIN"), 3);
@@ -128,9 +169,11 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     cob_typ_schraube->addItem(QStringLiteral("ASSY-plus Zylinderkopf"), 14);
     cob_typ_schraube->addItem(QStringLiteral("ASSY-plus Senkfräskopf"), 15);
     cob_d_schraube->adjustSize();
+}
 
-    connect(pb_last_new, &QPushButton::clicked, this, &MainWindow::newLast_click);
-
+// The loads' model with its delegates and the header model; the parsed loads follow the model.
+QStandardItemModel* MainWindow::build_loads_model()
+{
     for (int c = 0; c < 6; ++c) {
         delegates_sni[c] = new SpinBoxDelegate(this, data_object.nk_sni, -9999, 9999, 1);
         tv_lasten->setItemDelegateForColumn(c + 1, delegates_sni[c]);
@@ -158,11 +201,12 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
             [this](QStandardItem* item) { read_table_rows(item->row(), item->row()); });
     auto* header_model = new QStandardItemModel(this);
     init_loads_header_model(header_model);
+    return header_model;
+}
 
-    data2maske();
-
-    wd_Schub_kappa_kreis->setEnabled(rb_typ_durchbruch_kreis->isChecked() && cb_Schub->isChecked());
-
+// The loads' view over the model, with the two-level header.
+void MainWindow::attach_loads_view(QStandardItemModel* header_model)
+{
     auto* proxy = new ProxyModelWithHeaderModels(this);
     proxy->setSourceModel(lasten_model);
     proxy->setHorizontalHeaderModel(header_model);
@@ -172,12 +216,11 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     header_view = new HierarchicalHeaderView(Qt::Horizontal, tv_lasten);
     tv_lasten->setHorizontalHeader(header_view);
     set_loads_section_modes();
+}
 
-    // Everything from here to the first display shows its results once, at the end of the batch.
-    CalcBatch opening(*this);
-    verstaerkungs_typ_click();
-    verstaerkungs_click(true);
-
+// The input fields: lists that fill others, the checks of width and height, the reinforcement.
+void MainWindow::connect_input_fields()
+{
     connect(cob_mat_laschen, SIGNAL(currentIndexChanged(int)), this, SLOT(fill_cb_Holzguete_laschen(int)));
     connect(cob_guete_laschen, SIGNAL(currentIndexChanged(int)), this, SLOT(fill_ftk_laschen(int)));
     connect(rb_typ_durchbruch_recht, &QRadioButton::clicked, this, &MainWindow::typ_click);
@@ -201,6 +244,11 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
              rb_unten_sc, cb_vorgebohrt})
         connect(rb, &QAbstractButton::clicked, this, &MainWindow::verstaerkungs_typ_click);
     connect(gb_Verstaerkung, SIGNAL(toggled(bool)), this, SLOT(verstaerkungs_click(bool)));
+}
+
+// The actions of the menus and tool bars, and the switches of the checks.
+void MainWindow::connect_actions(NA_SelectDialog* na_dialog)
+{
     connect(actionSchnittgr_import, SIGNAL(triggered()), this, SLOT(schnittgroessen_import()));
     connect(actionDaten_sichern, SIGNAL(triggered()), this, SLOT(saveSettings()));
     connect(actionDaten_sichern, SIGNAL(triggered()), this, SLOT(saveSettings_fonts_colors()));
@@ -225,20 +273,11 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     connect(tabWidget, &QTabWidget::currentChanged, this, &MainWindow::tab_changed);
 
     connect(actionNationalerAnhang, SIGNAL(triggered()), na_dialog, SLOT(show()));
+}
 
-    options_dialog = new OptionsDialog();
-    options_dialog->setWindowFlags(Qt::Window);
-    connect(actionEinstellungen, SIGNAL(triggered()), options_dialog, SLOT(show_options()));
-
-    exit_dialog = new ExitDialog();
-    exit_dialog->setWindowFlags(Qt::Window);
-    connect(actionEnde, SIGNAL(triggered()), this, SLOT(saveSettings()));
-    connect(actionEnde, SIGNAL(triggered()), this, SLOT(maske2data()));
-    connect(actionEnde, SIGNAL(triggered()), exit_dialog, SLOT(show()));
-
-    loadSettings_fonts_colors();
-    display_nachweise(action_cal_auto->isChecked() ? 1 : 0);
-
+// The dimensions that the geometry rules check, and the loads' table.
+void MainWindow::connect_geometry_rules()
+{
     for (QSpinBox* sb : {ed_Balken_h, ed_Balken_b, ed_Balken_hro, ed_Balken_hru, ed_Balken_a, ed_Balken_h_2,
                          ed_Balken_b_2, ed_Balken_hro_2, ed_Balken_hru_2, ed_Balken_a_2, ed_Verst_ar, ed_Verst_h1})
         connect(sb, QOverload<int>::of(&QSpinBox::valueChanged), this, &MainWindow::h_check_click);
@@ -248,8 +287,11 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     connect(cob_dr_GS, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MainWindow::GS_le_scheck);
     connect(tv_lasten, &QTableView::clicked, this, &MainWindow::last_click);
     connect(lasten_model, &QStandardItemModel::itemChanged, this, &MainWindow::update_last_kmod);
+}
 
-    // Inputs that change a result without passing through the geometry rules.
+// Inputs that change a result without passing through the geometry rules.
+void MainWindow::connect_recalculation()
+{
     const auto recalc = [this] { recalculate_if_auto(); };
     connect(cb_holzguete, QOverload<int>::of(&QComboBox::currentIndexChanged), this, recalc);
     for (QRadioButton* rb : {rb_Balken_NKL1, rb_Balken_NKL2, rb_Balken_NKL3})
@@ -264,8 +306,6 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     for (QDoubleSpinBox* sb : {ed_Verst_tr, sb_laschen_ftk})
         connect(sb, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, recalc);
     connect(lasten_model, &QAbstractItemModel::rowsRemoved, this, recalc);
-
-    resize(0, 0);
 }
 
 MainWindow::~MainWindow() = default;

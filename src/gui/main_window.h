@@ -17,6 +17,7 @@ class QStandardItem;
 class QStandardItemModel;
 class ExitDialog;
 class OptionsDialog;
+class NA_SelectDialog;
 class HierarchicalHeaderView;
 class SpinBoxDelegate;
 
@@ -159,4 +160,13 @@ private:
     void queue_shrink();
     void read_table_rows(int first, int last);
     void set_loads_section_modes();
+    // Steps of the constructor, in the order it takes them.
+    void build_result_bars();
+    void fill_reinforcement_choices();
+    QStandardItemModel* build_loads_model();
+    void attach_loads_view(QStandardItemModel* header_model);
+    void connect_input_fields();
+    void connect_actions(NA_SelectDialog* na_dialog);
+    void connect_geometry_rules();
+    void connect_recalculation();
 };
