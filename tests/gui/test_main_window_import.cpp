@@ -242,7 +242,9 @@ TEST_F(WindowImport, TwoThousandRowsLandInOrderWithOneCalculation)
         EXPECT_DOUBLE_EQ(l.v_r, cell(k, 5).toDouble());
         EXPECT_DOUBLE_EQ(l.m_r, cell(k, 6).toDouble());
         EXPECT_EQ(l.kled, k % 3 == 0 ? 6 : 8);
-        if (l.kled == 8) EXPECT_DOUBLE_EQ(l.kmod, 0.8);
+        if (l.kled == 8) {
+            EXPECT_DOUBLE_EQ(l.kmod, 0.8);
+        }
     }
     // Every row is sized and shown: the view knows all rows after the batch.
     EXPECT_EQ(w->tv_lasten->model()->rowCount(), n);
