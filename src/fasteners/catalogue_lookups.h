@@ -3,11 +3,7 @@
 // dimensions by key, matching rows and lengths, diameter choice lists, approval texts, and the
 // thickness lists and connector pairs of the material selection lists.
 
-// An entry of a choice list of the older dialogs: value (shown as the colour index) and text.
-struct ChoiceEntry {
-    int value;
-    char* text;
-};
+#include "materials/screw_catalogues.h"   // ChoiceEntry
 
 int fastener_table_row_count(int type);
 int fastener_length_count(int type, int n);

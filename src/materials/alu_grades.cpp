@@ -1,6 +1,7 @@
 #include "materials/alu_grades.h"
 
 #include "materials/name_list.h"
+#include "platform/screen/prop_sheet.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -319,6 +320,11 @@ int alu_grade_id_at(int i, const int* ids, int n)
 int alu_grade_fill_name_list(void* list, AluListAppend append, const int* ids, int n, int key)
 {
     return fill_name_list(list, append, ids, n, key, alu_grade_alloy);
+}
+
+int alu_grade_fill_name_list(void* list, const int* ids, int n, int key)
+{
+    return fill_name_list(list, Fill_Stringlist_of_PS, ids, n, key, alu_grade_alloy);
 }
 
 AluValueSource alu_grade_source(int id)

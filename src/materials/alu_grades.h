@@ -58,3 +58,5 @@ int alu_grade_id_at(int i, const int* ids, int n);
 // returns the position of key among them (0 when absent or n < 1).
 typedef void (*AluListAppend)(void* list, const char* text);
 int alu_grade_fill_name_list(void* list, AluListAppend append, const int* ids, int n, int key);
+// The same into a sheet's string list (a PSStringList), in plain black.
+int alu_grade_fill_name_list(void* list, const int* ids, int n, int key);

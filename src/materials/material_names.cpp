@@ -6,6 +6,7 @@
 #include "materials/fastener_records.h"
 #include "materials/fastener_type_names.h"
 #include "materials/ijoist_catalogue.h"
+#include "materials/screw_catalogues.h"
 #include "materials/steel_grades.h"
 #include "materials/timber_grades.h"
 #include "platform/os/c_numeric.h"
@@ -229,6 +230,7 @@ char* board_class_copies[10];
 
 void material_lists_init()
 {
+    screw_catalogue_lists_build();
     ijoist_table_wall(1000);
     ijoist_table_joist(1000);
     if (!lists)

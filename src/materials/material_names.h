@@ -21,7 +21,8 @@ enum : int {
     MATERIAL_LIST_GREY = 0xBEBEBE  // the colour nearest to (190, 190, 190)
 };
 
-// Builds every list once (and both I-joist series with the unit factor 1000).
+// Builds the screw catalogue lists not built yet and has both I-joist series built (unit factor
+// 1000) on every call, then every other list once.
 void material_lists_init();
 
 // The list of a selector (-5 ... 19, -11, -12, -13, -999) with its display width and

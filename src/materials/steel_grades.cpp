@@ -1,6 +1,7 @@
 #include "materials/steel_grades.h"
 
 #include "materials/name_list.h"
+#include "platform/screen/prop_sheet.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -237,4 +238,9 @@ int steel_grade_code_at(int i, const int* codes, int n)
 int steel_grade_fill_list(void* list, StringListAppend append, const int* codes, int n, int key)
 {
     return fill_name_list(list, append, codes, n, key, steel_grade_name);
+}
+
+int steel_grade_fill_list(void* list, const int* codes, int n, int key)
+{
+    return fill_name_list(list, Fill_Stringlist_of_PS, codes, n, key, steel_grade_name);
 }

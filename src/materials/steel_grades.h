@@ -43,3 +43,5 @@ int steel_grade_code_at(int i, const int* codes, int n);
 // callback and returns the position of key among them (0 when absent or n < 1).
 typedef void (*StringListAppend)(void* list, const char* text);
 int steel_grade_fill_list(void* list, StringListAppend append, const int* codes, int n, int key);
+// The same into a sheet's string list (a PSStringList), in plain black.
+int steel_grade_fill_list(void* list, const int* codes, int n, int key);

@@ -1,6 +1,7 @@
 #include "materials/timber_grade_codes.h"
 
 #include "materials/name_list.h"
+#include "platform/screen/prop_sheet.h"
 
 namespace {
 
@@ -178,6 +179,11 @@ int timber_grade_code_at(int i, const int* codes, int n)
 int timber_grade_fill_list(void* list, GradeListAppend append, const int* codes, int n, int key)
 {
     return fill_name_list(list, append, codes, n, key, timber_grade_name);
+}
+
+int timber_grade_fill_list(void* list, const int* codes, int n, int key)
+{
+    return fill_name_list(list, Fill_Stringlist_of_PS, codes, n, key, timber_grade_name);
 }
 
 const char* timber_material_class_name(int material_class)

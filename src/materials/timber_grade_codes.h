@@ -31,5 +31,7 @@ int timber_grade_code_at(int i, const int* codes, int n);
 // Appends the names of the n codes through the callback; position of key (0 when absent or n < 1).
 typedef void (*GradeListAppend)(void* list, const char* text);
 int timber_grade_fill_list(void* list, GradeListAppend append, const int* codes, int n, int key);
+// The same into a sheet's string list (a PSStringList), in plain black.
+int timber_grade_fill_list(void* list, const int* codes, int n, int key);
 // "Nadelholz", "Laubholz", "Brettschichtholz", "", ...; "nicht definiertes Material" outside 0-9.
 const char* timber_material_class_name(int material_class);

@@ -5,6 +5,9 @@
 
 #include <string>
 #include "materials/steel_grades.h"
+#include "materials/timber_grade_codes.h"
+#include "platform/screen/prop_sheet.h"
+#include "platform/screen/screen.h"
 
 #include <gtest/gtest.h>
 
@@ -179,3 +182,22 @@ TEST(AluGrades, UnknownIdsAndUserGrades)
 }
 
 } // namespace
+
+// A sheet fills its string list through the plain-black append routine of the screen layer.
+TEST(GradeLists, FillASheetsStringList)
+{
+    PSStringList* list = Create_Stringlist_of_PS();
+    const int steel[] = {0, 43};
+    EXPECT_EQ(steel_grade_fill_list(list, steel, 2, 43), 1);
+    const int alu[] = {0};
+    EXPECT_EQ(alu_grade_fill_name_list(list, alu, 1, 7), 0);
+    const int timber[] = {123, 8000};
+    EXPECT_EQ(timber_grade_fill_list(list, timber, 2, 8000), 1);
+    ASSERT_EQ(Count_of_Stringlist_of_PS(list), 5);
+    const char* texts[] = {"S235JR (St37-2)", "S550GD", "3004", "C14", "Tr\x84ger GL70"};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_STREQ(Text_of_Stringlist_of_PS(list, i), texts[i]);
+        EXPECT_EQ(Colour_of_Stringlist_of_PS(list, i), BLACK_CI);
+    }
+    Free_Stringlist_of_PS(list);
+}
