@@ -3,6 +3,7 @@
 # PARALLEL at a time at the lowest priority, then one line per harness with its executions and
 # result. Findings stay in OUT/<harness>/ (crash-*, timeout-*, oom-* and the log).
 # usage: scripts/fuzz-long.sh [minutes] [parallel] [out-dir] [build-dir]
+# FUZZ_ONLY="fuzz_a fuzz_b" runs only the harnesses named.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 minutes=${1:-10}
@@ -10,6 +11,13 @@ parallel=${2:-3}
 out=${3:-$root/build-fuzz-long}
 build=${4:-$root/build-fuzz}
 harnesses=$(JOBS=${JOBS:-$parallel} FUZZ_BUILD_ONLY=1 "$root/scripts/fuzz.sh" "$build")
+if [ -n "${FUZZ_ONLY:-}" ]; then
+  chosen=""
+  for f in $harnesses; do
+    case " $FUZZ_ONLY " in *" $(basename "$f") "*) chosen="$chosen $f";; esac
+  done
+  harnesses=$chosen
+fi
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
