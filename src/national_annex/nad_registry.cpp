@@ -196,7 +196,9 @@ const char* read_application_version(const char* folder)
     while (fgets(line, sizeof line, f)) {
         for (const char* p = strchr(line, '<'); p; p = strchr(p + 1, '<')) {
             size_t n = at;
-            for (int i = 1; i <= 2 && p[i] && p[i] != '\n' && p[i] != '\r'; ++i) version[n++] = p[i];
+            // A version line that fills the buffer leaves room for one of the two characters only.
+            for (int i = 1; i <= 2 && p[i] && p[i] != '\n' && p[i] != '\r' && n + 1 < sizeof version; ++i)
+                version[n++] = p[i];
             version[n] = '\0';
         }
     }

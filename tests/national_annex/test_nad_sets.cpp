@@ -266,6 +266,9 @@ TEST_F(NadSets, RegistryAndVersionFile)
     EXPECT_STREQ(read_application_version("Traeger"), "3.10.a7");
     EXPECT_STREQ(read_application_version("Stuetze"), "b2");   // a first line shorter than two characters
     EXPECT_EQ(read_application_version("Fehlt"), nullptr);
+    // A first line longer than the version text's buffer: the marks write no further than its end.
+    ASSERT_TRUE(testutil::write_file(exec + "/Stuetze/VERSION", std::string(300, 'x') + "\n<a7\n"));
+    EXPECT_EQ(std::string(read_application_version("Stuetze")), std::string(254, 'x') + "a");
 
     // An application number no row carries: every rule is relevant, the mask is 623.
     nad_forget_state();
