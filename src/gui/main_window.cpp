@@ -86,8 +86,9 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
 
     data_object.read_data();
 
+    // A window of its own, owned by the main window so that it goes with it.
     auto* na_dialog = new NA_SelectDialog();
-    na_dialog->setWindowFlags(Qt::Window);
+    na_dialog->setParent(this, Qt::Window);
     connect(na_dialog, &NA_SelectDialog::naChanged, this, &MainWindow::na_select_click);
 
     fill_reinforcement_choices();
