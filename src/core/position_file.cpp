@@ -7,12 +7,16 @@
 #include "national_annex/nad_list.h"
 #include "platform/os/atomic_file.h"
 #include "platform/os/codepage.h"
+#include <cerrno>
 #include <charconv>
+#include <cmath>
+#include <cstring>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <type_traits>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -64,24 +68,132 @@ std::vector<std::string> split_fields(const std::string& line)
     }
 }
 
-int to_int(const std::string& s)
+// How a field's text converts: a number, a number too large for its type or not finite, or none.
+enum class Conversion { Number, NotFinite, NoNumber };
+
+template <typename T>
+Conversion convert(const std::string& s, T* v)
 {
     const char* b = s.data();
     const char* e = b + s.size();
     if (b != e && *b == '+') ++b;
-    int v = 0;
-    auto r = std::from_chars(b, e, v);
-    return (r.ec == std::errc() && r.ptr == e && b != e) ? v : 0;
+    T parsed{};
+    auto r = std::from_chars(b, e, parsed);
+    if (b == e || r.ptr != e) return Conversion::NoNumber;
+    if (r.ec == std::errc::result_out_of_range) return Conversion::NotFinite;
+    if (r.ec != std::errc()) return Conversion::NoNumber;
+    if constexpr (std::is_floating_point_v<T>)
+        if (!std::isfinite(parsed)) return Conversion::NotFinite;
+    *v = parsed;
+    return Conversion::Number;
 }
 
-double to_double(const std::string& s)
+// One member that a field of the file fills, with the name the messages give it.
+struct Field {
+    std::string label;
+    int* i = nullptr;
+    double* d = nullptr;
+    Field(std::string l, int& v) : label(std::move(l)), i(&v) {}
+    Field(std::string l, double& v) : label(std::move(l)), d(&v) {}
+    std::string value() const { return i ? std::to_string(*i) : format_file_double(*d); }
+};
+
+std::string joined(const std::vector<Field>& fields, bool values)
 {
-    const char* b = s.data();
-    const char* e = b + s.size();
-    if (b != e && *b == '+') ++b;
-    double v = 0;
-    auto r = std::from_chars(b, e, v);
-    return (r.ec == std::errc() && r.ptr == e && b != e) ? v : 0.0;
+    std::string s;
+    for (const Field& f : fields) {
+        if (!s.empty()) s += values ? " " : ", ";
+        s += values ? f.value() : f.label;
+    }
+    return s;
+}
+
+// A line of the file as a message quotes it: cut short, its bytes in Windows-1252.
+std::string quoted(const std::string& line)
+{
+    const size_t kShown = 40;
+    std::string shown = line.size() > kShown ? line.substr(0, kShown) + "..." : line;
+    return "\"" + codepage::cp1252_to_utf8(shown) + "\"";
+}
+
+// Reads the records of a file one line at a time and notes what it could not take as it stands.
+class PositionParser {
+public:
+    PositionParser(const std::string& bytes, PositionReadReport* report) : in_{bytes}, report_(report) {}
+
+    std::string next_line()
+    {
+        std::string line = in_.next();
+        if (in_.past_end && report_ && report_->ended_after_line == 0) report_->ended_after_line = lines_;
+        if (!in_.past_end) ++lines_;
+        return line;
+    }
+    bool past_end() const { return in_.past_end; }
+    bool at_end() const { return in_.at_end(); }
+
+    void note(const std::string& field, const std::string& found, const std::string& taken)
+    {
+        if (report_) report_->findings.push_back({field, found, taken});
+    }
+
+    // Applies the next line when it holds as many fields as `fields` (or `other_count`); a line
+    // that does not fit leaves every member as it was.
+    // With `skipped_note` false the caller notes a line that does not fit itself.
+    bool apply(const std::vector<Field>& fields, size_t other_count = 0, bool skipped_note = true)
+    {
+        const std::string line = next_line();
+        const std::vector<std::string> f = split_fields(line);
+        if (past_end() || (f.size() != fields.size() && (other_count == 0 || f.size() != other_count))) {
+            if (skipped_note) note(joined(fields, false), past_end() ? "fehlt" : quoted(line), joined(fields, true));
+            return false;
+        }
+        for (size_t k = 0; k < f.size(); ++k) store(fields[k], f[k]);
+        return true;
+    }
+
+    // A field that is no number stores 0; a number that is not finite, or too large for its
+    // member, keeps the member's value.
+    void store(const Field& field, const std::string& text)
+    {
+        const Conversion c = field.i ? convert(text, field.i) : convert(text, field.d);
+        if (c == Conversion::NoNumber) {
+            if (field.i) *field.i = 0;
+            else *field.d = 0.0;
+        }
+        if (c != Conversion::Number) note(field.label, quoted(text), field.value());
+    }
+
+private:
+    LineReader in_;
+    PositionReadReport* report_;
+    int lines_ = 0;
+};
+
+// The loads block: the count, then a name line and a values line per load.
+void read_loads(PositionParser& p, QVector<LoadRow>& lasten)
+{
+    lasten.clear();
+    const std::string count_line = p.next_line();
+    int n = 0;
+    if (p.past_end()) p.note("Anzahl Lasten", "fehlt", "0");
+    else if (convert(count_line, &n) != Conversion::Number) p.note("Anzahl Lasten", quoted(count_line), "0");
+    // The count comes from the file: a damaged one must not read on past its end.
+    int read = 0;
+    for (; read < n && !p.at_end(); ++read) {
+        LoadRow row;
+        const std::string name = p.next_line();
+        row.name = QString::fromStdString(codepage::cp1252_to_utf8(name));
+        const std::string load = "Last " + std::to_string(read + 1) + " ";
+        const std::vector<Field> values = {
+            {load + "N_d links", row.n_l},  {load + "V_d links", row.v_l},  {load + "M_d links", row.m_l},
+            {load + "N_d rechts", row.n_r}, {load + "V_d rechts", row.v_r}, {load + "M_d rechts", row.m_r},
+            {load + "KLED", row.kled},      {load + "k_mod", row.kmod}};
+        if (p.apply(values, 0, false))
+            lasten.append(row);
+        else
+            p.note(load + quoted(name), p.past_end() ? "Werte fehlen" : "Werte unvollständig", "weggelassen");
+    }
+    if (read < n) p.note("Anzahl Lasten", std::to_string(n), std::to_string(read) + " gelesen");
 }
 
 } // namespace
@@ -135,84 +247,105 @@ std::string position_data_text(const TAVO52_DATA& d)
     return o;
 }
 
-int parse_position_data(TAVO52_DATA& d, const std::string& bytes)
+int parse_position_data(TAVO52_DATA& d, const std::string& bytes, PositionReadReport* report)
 {
-    LineReader in{bytes};
-    const int version = to_int(in.next());
+    PositionReadReport ignored;
+    if (!report) report = &ignored;
+    PositionParser p(bytes, report);
+    const std::string first = p.next_line();
+    int version = 0;
+    if (bytes.empty() || convert(first, &version) != Conversion::Number || version < 1 || version > 3) {
+        report->outcome = PositionReadReport::NotPositionData;
+        report->reason = bytes.empty() ? "ist leer" : "ist keine Positionsdatei (erste Zeile " + quoted(first) + ")";
+        report->ended_after_line = 0;
+        return 0;
+    }
+    report->outcome = PositionReadReport::Read;
     // A line past the end of the file is never applied, not even where one field is expected.
-    auto fields = [&in](size_t count, std::vector<std::string>& f) {
-        f = split_fields(in.next());
-        return !in.past_end && f.size() == count;
-    };
-    std::vector<std::string> f;
-    if (fields(4, f)) {
-        d.holzart = to_int(f[0]); d.holzguete = to_int(f[1]); d.nkl = to_int(f[2]); d.typ_durchbruch = to_int(f[3]);
-    }
-    if (fields(5, f)) {
-        d.b = to_double(f[0]); d.h = to_double(f[1]); d.h_ro = to_double(f[2]); d.h_ru = to_double(f[3]);
-        d.a = to_double(f[4]);
-    }
-    d.lasten.clear();
-    const int n = to_int(in.next());
-    // The count comes from the file: a damaged one must not read on past its end.
-    for (int i = 0; i < n && !in.at_end(); ++i) {
-        LoadRow row;
-        row.name = QString::fromStdString(codepage::cp1252_to_utf8(in.next()));
-        if (fields(8, f)) {
-            row.n_l = to_double(f[0]); row.v_l = to_double(f[1]); row.m_l = to_double(f[2]);
-            row.n_r = to_double(f[3]); row.v_r = to_double(f[4]); row.m_r = to_double(f[5]);
-            row.kled = to_int(f[6]); row.kmod = to_double(f[7]);
-            d.lasten.append(row);
-        }
-    }
-    if (fields(3, f)) {
-        d.graf_breite = to_double(f[0]); d.graf_hoehe = to_double(f[1]); d.masstab_optimal = to_int(f[2]);
-    }
-    if (fields(2, f)) {
-        d.ausfuehrlich = to_int(f[0]); d.grafik_drucken = to_int(f[1]);
-    }
-    f = split_fields(in.next());
-    if (!in.past_end && (f.size() == 4 || f.size() == 3)) {
-        d.biegung = to_int(f[0]); d.schub = to_int(f[1]); d.cal_auto = to_int(f[2]);
-        d.schub_kappa_kreis = f.size() == 4 ? to_int(f[3]) : 0;
-    }
-    if (fields(3, f)) {
-        d.mit_kh = to_int(f[0]); d.unten_gs = to_int(f[1]); d.unten_sc = to_int(f[2]);
-    }
-    if (fields(4, f)) {
-        d.verstaerkt = to_int(f[0]); d.verst_typ = to_int(f[1]); d.mat_laschen = to_int(f[2]);
-        d.guete_laschen = to_int(f[3]);
-    }
-    if (fields(7, f)) {
-        d.a_r = to_double(f[0]); d.h_1 = to_double(f[1]); d.t_r = to_double(f[2]); d.ftk_laschen = to_double(f[3]);
-        d.fest_gs = to_int(f[4]); d.rostfrei = to_int(f[5]); d.vorgebohrt = to_int(f[6]);
-    }
-    if (fields(7, f)) {
-        d.l_e = to_double(f[0]); d.d_r = to_double(f[1]); d.n_gs = to_int(f[2]); d.n_sc = to_int(f[3]);
-        d.typ_schraube = to_int(f[4]); d.d_schraube = to_int(f[5]); d.l_schraube = to_int(f[6]);
-    }
-    if (fields(4, f)) {
-        d.mit_unterleg = to_int(f[0]); d.unterleg_reserve = to_int(f[1]); d.d_unterleg = to_double(f[2]);
-        d.unterleg_art = to_int(f[3]);
-    }
-    if (fields(3, f)) {
-        d.import_sni = to_int(f[0]); d.import_mat = to_int(f[1]); d.import_geo = to_int(f[2]);
-    }
-    if (version > 1 && fields(1, f)) d.nk_sni = to_int(f[0]);
+    p.apply({{"Holzart", d.holzart}, {"Holzgüte", d.holzguete}, {"Nutzungsklasse", d.nkl},
+             {"Durchbruchform", d.typ_durchbruch}});
+    p.apply({{"b", d.b}, {"h", d.h}, {"h_ro", d.h_ro}, {"h_ru", d.h_ru}, {"a", d.a}});
+    read_loads(p, d.lasten);
+    p.apply({{"Grafikbreite", d.graf_breite}, {"Grafikhöhe", d.graf_hoehe}, {"Maßstab optimal", d.masstab_optimal}});
+    p.apply({{"ausführlich", d.ausfuehrlich}, {"Grafik drucken", d.grafik_drucken}});
+    // Older files end this line before the circular-opening shear option, which is then off.
+    const int kappa_before = d.schub_kappa_kreis;
+    d.schub_kappa_kreis = 0;
+    if (!p.apply({{"Biegung", d.biegung}, {"Schub", d.schub}, {"automatisch rechnen", d.cal_auto},
+                  {"Schub kappa Kreis", d.schub_kappa_kreis}}, 3))
+        d.schub_kappa_kreis = kappa_before;
+    p.apply({{"k_h", d.mit_kh}, {"Gewindestangen unten", d.unten_gs}, {"Schrauben unten", d.unten_sc}});
+    p.apply({{"verstärkt", d.verstaerkt}, {"Verstärkungsart", d.verst_typ}, {"Material Laschen", d.mat_laschen},
+             {"Güte Laschen", d.guete_laschen}});
+    p.apply({{"a_r", d.a_r}, {"h_1", d.h_1}, {"t_r", d.t_r}, {"f_t,k Laschen", d.ftk_laschen},
+             {"Stahlgüte Gewindestangen", d.fest_gs}, {"rostfrei", d.rostfrei}, {"vorgebohrt", d.vorgebohrt}});
+    p.apply({{"l_e", d.l_e}, {"d_r", d.d_r}, {"Anzahl Gewindestangen", d.n_gs}, {"Anzahl Schrauben", d.n_sc},
+             {"Schraubentyp", d.typ_schraube}, {"Schraubendurchmesser", d.d_schraube},
+             {"Schraubenlänge", d.l_schraube}});
+    p.apply({{"Unterlegscheibe", d.mit_unterleg}, {"Reserve Unterlegscheibe", d.unterleg_reserve},
+             {"d Unterlegscheibe", d.d_unterleg}, {"Art Unterlegscheibe", d.unterleg_art}});
+    p.apply({{"Import Schnittgrößen", d.import_sni}, {"Import Material", d.import_mat},
+             {"Import Geometrie", d.import_geo}});
+    if (version > 1) p.apply({{"Nachkommastellen Schnittgrößen", d.nk_sni}});
     return version;
 }
 
+std::string position_backup_path(const std::string& path)
+{
+    std::error_code ec;
+    std::string candidate = path + ".bak";
+    for (int n = 2; std::filesystem::symlink_status(candidate, ec).type() != std::filesystem::file_type::not_found;
+         ++n)
+        candidate = path + ".bak" + std::to_string(n);
+    return candidate;
+}
+
+namespace {
+
+// Keeps the damaged file under a name of its own before a save replaces it: a second link to the
+// same bytes, which needs no read permission, or a copy where links are not possible.
+bool keep_damaged_original(const std::string& path, std::string* backup)
+{
+    std::error_code ec;
+    if (std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::not_found) return true;
+    *backup = position_backup_path(path);
+    if (::link(path.c_str(), backup->c_str()) == 0) return true;
+    return std::filesystem::copy_file(path, *backup, ec) && !ec;
+}
+
+// Why an existing file cannot be read, for the message that names it.
+std::string unreadable_reason(int error)
+{
+    if (error == EACCES || error == EPERM) return "kann nicht gelesen werden (keine Leseberechtigung)";
+    return std::string("kann nicht gelesen werden (") + std::strerror(error) + ")";
+}
+
+} // namespace
+
 int TAVO52_DATA::write_data()
 {
+    save_failed_path.clear();
+    if (open_report.damaged() && !keep_damaged_original(inp_path, &save_failed_path)) return 1;
+    save_failed_path.clear();
     const std::string text = position_data_text(*this);
     bool ok = save_file_atomically(inp_path, [&text](FILE* f) {
         return std::fwrite(text.data(), 1, text.size(), f) == text.size();
     });
-    if (!ok) return 1;
-    save_file_atomically(nad_path, [](FILE* f) {
+    if (!ok) {
+        save_failed_path = inp_path;
+        return 1;
+    }
+    // The file now holds what the window shows; later saves need no copy of it.
+    open_report = PositionReadReport();
+    open_report.outcome = PositionReadReport::Read;
+    ok = save_file_atomically(nad_path, [](FILE* f) {
         nad_write_active_name(f);
         return std::fputs("0\n", f) >= 0;
     });
+    if (!ok) {
+        save_failed_path = nad_path;
+        return 1;
+    }
     return 0;
 }
 
@@ -220,19 +353,33 @@ int TAVO52_DATA::read_data()
 {
     cur_ec3_params = nad_part_ec3();
     cur_ec5_params = nad_part_ec5();
+    open_report = PositionReadReport();
     std::error_code ec;
-    if (std::filesystem::is_directory(inp_path, ec)) return 1;
+    const auto status = std::filesystem::status(inp_path, ec);
+    if (status.type() == std::filesystem::file_type::not_found) return 1;
+    open_report.outcome = PositionReadReport::Unreadable;
+    if (std::filesystem::is_directory(status)) {
+        open_report.reason = "ist ein Ordner";
+        return 1;
+    }
     std::ifstream in(inp_path, std::ios::binary);
-    if (!in) return 1;
+    if (!in) {
+        open_report.reason = unreadable_reason(errno);
+        return 1;
+    }
     std::ostringstream ss;
     ss << in.rdbuf();
+    if (in.bad()) {
+        open_report.reason = unreadable_reason(EIO);
+        return 1;
+    }
     in.close();
-    parse_position_data(*this, ss.str());
+    parse_position_data(*this, ss.str(), &open_report);
     if (FILE* nad = std::fopen(nad_path.c_str(), "r")) {
         nad_read_active_name(nad);
         std::fclose(nad);
         cur_ec3_params = nad_part_ec3();
         cur_ec5_params = nad_part_ec5();
     }
-    return 0;
+    return open_report.outcome == PositionReadReport::Read ? 0 : 1;
 }

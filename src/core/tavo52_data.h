@@ -2,6 +2,8 @@
 // results of the last calculation. One global instance, `data_object`, lives for the whole run.
 #pragma once
 #include <QObject>
+#include "core/position_file.h"
+#include <string>
 #include <cstdio>
 #include <QString>
 #include <QVector>
@@ -129,6 +131,12 @@ public:
     int masstab_optimal = 1, ausfuehrlich = 1, grafik_drucken = 1;
     int nk_sni = 2;
 
+    // What opening the position data file found; a damaged file is kept as a copy before a
+    // save replaces it (write_data).
+    PositionReadReport open_report;
+    // The file whose writing failed in the last write_data (empty after a good save).
+    std::string save_failed_path;
+
     // The bending and shear checks themselves (the counting slots below wrap them).
     int check_bending_at_opening();
     int check_shear_reduced_section();
@@ -151,6 +159,7 @@ private slots:
     int cal_Schub();
 
 public slots:
+    // 0 saved; 1 a file of the position (save_failed_path) could not be written.
     int write_data();
     int read_data();
     void Print_OliView();

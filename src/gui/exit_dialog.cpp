@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include "platform/env/qt_message_box.h"
 #include "gui/gui_resources.h"
+#include "gui/position_saving.h"
 
 namespace {
 
@@ -61,6 +62,8 @@ QString position_save_failure_text()
     if (file_is_write_protected(inp_path))
         text += QStringLiteral("\nDie Datei %1 ist schreibgeschützt und wurde nicht überschrieben.")
                     .arg(QFileInfo(QString::fromLocal8Bit(inp_path.c_str())).absoluteFilePath());
+    else
+        text += QStringLiteral("\n") + absolute_file_path(inp_path);
     return text;
 }
 
@@ -68,13 +71,10 @@ ExitDialog::ExitDialog() : QDialog(nullptr)
 {
     setupUi(this);
     connect(butExitNoSave, &QPushButton::clicked, qApp, &QCoreApplication::quit);
-    // Ending with saving ends only when the position was written; a failed save keeps the dialog open.
+    // Ending with saving ends only when the position was written; a failed or declined save keeps
+    // the dialog open.
     connect(butExitSave, &QPushButton::clicked, this, [] {
-        if (data_object.write_data() != 0) {
-            qt_message_box(QMessageBox::Critical, QStringLiteral("Fehler"), position_save_failure_text());
-            return;
-        }
-        QCoreApplication::quit();
+        if (save_position()) QCoreApplication::quit();
     });
 }
 

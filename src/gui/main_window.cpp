@@ -22,6 +22,7 @@
 #include "gui/loads_delegates.h"
 #include "gui/na_select_dialog.h"
 #include "gui/options_dialog.h"
+#include "gui/position_saving.h"
 #include "national_annex/nad_current.h"
 #include "national_annex/nad_ec5_block.h"
 #include "platform/env/vyk_help.h"
@@ -94,7 +95,9 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     fill_reinforcement_choices();
     connect(pb_last_new, &QPushButton::clicked, this, &MainWindow::newLast_click);
     QStandardItemModel* header_model = build_loads_model();
+    check_form_ranges();
     data2maske();
+    check_grade_choices();
     wd_Schub_kappa_kreis->setEnabled(rb_typ_durchbruch_kreis->isChecked() && cb_Schub->isChecked());
     attach_loads_view(header_model);
 
@@ -121,6 +124,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     connect_geometry_rules();
     connect_recalculation();
     resize(0, 0);
+    report_position_read(data_object.open_report, inp_path);
 }
 
 // The three result bars with their names and percentages.
@@ -255,10 +259,7 @@ void MainWindow::connect_actions(NA_SelectDialog* na_dialog)
     connect(actionDaten_sichern, SIGNAL(triggered()), this, SLOT(saveSettings_fonts_colors()));
     connect(actionDaten_sichern, SIGNAL(triggered()), this, SLOT(maske2data()));
     // A failed save is reported, never passed over in silence.
-    connect(actionDaten_sichern, &QAction::triggered, this, [] {
-        if (data_object.write_data() != 0)
-            qt_message_box(QMessageBox::Critical, QStringLiteral("Fehler"), position_save_failure_text());
-    });
+    connect(actionDaten_sichern, &QAction::triggered, this, [] { save_position(); });
     connect(actionHilfe, SIGNAL(triggered()), this, SLOT(show_helpview()));
     connect(actionDruckvorschau, SIGNAL(triggered()), this, SLOT(maske2data()));
     connect(actionDrucken, SIGNAL(triggered()), this, SLOT(maske2data()));
@@ -527,7 +528,9 @@ bool MainWindow::screw_spacings(int type, int predrilled, double d, int* n)
         *n = 0;
         return false;
     }
-    *n = static_cast<int>((b - 2.0 * data_object.a_4c) / data_object.a_2 + 1.0);
+    // At most one fastener per millimetre of width: a tiny spacing must not overflow the count.
+    const double fitting = std::min((b - 2.0 * data_object.a_4c) / data_object.a_2 + 1.0, b + 1.0);
+    *n = fitting >= 0.0 ? static_cast<int>(fitting) : 0;
     return true;
 }
 

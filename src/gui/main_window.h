@@ -169,4 +169,7 @@ private:
     void connect_actions(NA_SelectDialog* na_dialog);
     void connect_geometry_rules();
     void connect_recalculation();
+    // Brings values of the opened file into what the form can hold, noting each in the open report.
+    void check_form_ranges();
+    void check_grade_choices();
 };

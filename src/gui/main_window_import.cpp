@@ -39,12 +39,18 @@ void take_over_material(MainWindow& w, const BeamCutInfo& info, QString& text)
     text += QStringLiteral("Materialdaten importiert\n");
 }
 
+// Whole mm of a length in cm, no more than the field holds: the answer file may carry any number.
+int whole_mm(double cm, const QSpinBox* field)
+{
+    return int(std::lround(std::min(10.0 * cm, double(field->maximum()))));
+}
+
 void take_over_dimensions(MainWindow& w, const BeamCutInfo& info)
 {
     // The environment gives cm; the spin boxes hold whole mm. A cut without cross-section data
     // (zero width or height) leaves the beam as it is.
-    if (info.doubles[0] > 0.0) w.ed_Balken_b->setValue(int(std::lround(10.0 * info.doubles[0])));
-    if (info.doubles[1] > 0.0) w.ed_Balken_h->setValue(int(std::lround(10.0 * info.doubles[1])));
+    if (info.doubles[0] > 0.0) w.ed_Balken_b->setValue(whole_mm(info.doubles[0], w.ed_Balken_b));
+    if (info.doubles[1] > 0.0) w.ed_Balken_h->setValue(whole_mm(info.doubles[1], w.ed_Balken_h));
 }
 
 // Runs the importer, builds the transformations, takes over material and dimensions and turns the

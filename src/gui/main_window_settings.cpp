@@ -7,6 +7,7 @@
 #include "gui/exit_dialog.h"
 #include "gui/hierarchical_header.h"
 #include "gui/options_dialog.h"
+#include "gui/position_saving.h"
 #include "gui/window_settings.h"
 #include <QHeaderView>
 
@@ -23,7 +24,7 @@ void MainWindow::loadSettings()
 
 void MainWindow::saveSettings()
 {
-    save_window_settings(this, qpath(ini_path));
+    if (!save_window_settings(this, qpath(ini_path))) report_failed_save(ini_path);
 }
 
 void MainWindow::loadSettings_fonts_colors()
@@ -63,7 +64,7 @@ void MainWindow::saveSettings_fonts_colors()
     fc.ergwin_fehler = color_ergwin_fehler;
     fc.toolbar = color_buttonleiste;
     fc.tabheader = color_tabheader;
-    write_fonts_colors(qpath(fonts_path), fc);
+    if (!write_fonts_colors(qpath(fonts_path), fc)) report_failed_save(fonts_path);
 }
 
 void MainWindow::set_application_default_color()

@@ -6,12 +6,15 @@
 #include "national_annex/nad_ec5_block.h"
 #include "common/test_util.h"
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -167,7 +170,8 @@ TEST(PositionFile, DamagedFilesOpenAndKeepDefaultsWhereLinesDoNotFit)
         crlf += c;
     }
     const Case cases[] = {
-        {"empty file: no loads, all else default", "", no_loads},
+        {"an empty file is no position: nothing is applied", "", d},
+        {"a first line that is no version applies nothing", with(d, "3\n", "PK\x03\x04\n"), d},
         {"short line 2 is skipped", with(d, "0 5 1 0\n", "2 7 3\n"), d},
         {"line 3 with a missing field is skipped", with(d, "120 240 100 100 100", "130 250 100 100"), d},
         {"two blanks in a row give another count", with(d, "0 5 1 0\n", "2  7 3 1\n"), d},
@@ -257,4 +261,127 @@ TEST(PositionFile, FailedSaveReturnsOneAndKeepsTheOldFile)
         ++files_left;
     }
     EXPECT_EQ(files_left, 1) << "no temporary file stays behind";
+}
+
+// Every value not taken as the file holds it is named with the value the position uses instead.
+TEST(PositionFile, ReportNamesEveryValueNotTakenAsItStands)
+{
+    using Finding = PositionReadReport::Finding;
+    struct Case {
+        const char* what;
+        std::string bytes;
+        PositionReadReport::Outcome outcome;
+        int ended_after_line;
+        std::vector<Finding> findings;
+    };
+    auto with = [](std::string s, const std::string& from, const std::string& to) {
+        return s.replace(s.find(from), from.size(), to);
+    };
+    const std::string d = kDefaultFile;
+    const Case cases[] = {
+        {"a whole file", d, PositionReadReport::Read, 0, {}},
+        {"empty", "", PositionReadReport::NotPositionData, 0, {}},
+        {"garbage", "\x7f" "ELF\x02\x01\n\n", PositionReadReport::NotPositionData, 0, {}},
+        {"not finite and too large", with(d, "120 240 100 100 100", "nan inf -infinity 1e400 1e308"),
+         PositionReadReport::Read, 0,
+         {{"b", "\"nan\"", "120"}, {"h", "\"inf\"", "240"}, {"h_ro", "\"-infinity\"", "100"},
+          {"h_ru", "\"1e400\"", "100"}}},
+        {"letters store 0", with(d, "0 5 1 0", "0 x 1 0"), PositionReadReport::Read, 0,
+         {{"Holzgüte", "\"x\"", "0"}}},
+        {"a line with the wrong count keeps its values", with(d, "\n1 1\n", "\n1\n"), PositionReadReport::Read, 0,
+         {{"ausführlich, Grafik drucken", "\"1\"", "1 1"}}},
+        {"a load value that is not finite", with(d, "0 0 0 0 0 0 0 0.6", "0 nan 0 0 0 0 0 0.6"),
+         PositionReadReport::Read, 0, {{"Last 1 V_d links", "\"nan\"", "0"}}},
+        {"ends inside the loads", "3\n0 5 1 0\n120 240 100 100 100\n2\nA st\xe4ndig\n0 0 0 0 0 0 0 0.6\n",
+         PositionReadReport::Read, 6,
+         {{"Anzahl Lasten", "2", "1 gelesen"},
+          {"Grafikbreite, Grafikhöhe, Maßstab optimal", "fehlt", "17 12 1"},
+          {"ausführlich, Grafik drucken", "fehlt", "1 1"},
+          {"Biegung, Schub, automatisch rechnen, Schub kappa Kreis", "fehlt", "1 1 0 0"},
+          {"k_h, Gewindestangen unten, Schrauben unten", "fehlt", "1 0 0"},
+          {"verstärkt, Verstärkungsart, Material Laschen, Güte Laschen", "fehlt", "0 0 0 5"},
+          {"a_r, h_1, t_r, f_t,k Laschen, Stahlgüte Gewindestangen, rostfrei, vorgebohrt", "fehlt",
+           "50 50 4 10 23 0 1"},
+          {"l_e, d_r, Anzahl Gewindestangen, Anzahl Schrauben, Schraubentyp, Schraubendurchmesser, "
+           "Schraubenlänge", "fehlt", "100 8 1 1 13 2 4"},
+          {"Unterlegscheibe, Reserve Unterlegscheibe, d Unterlegscheibe, Art Unterlegscheibe", "fehlt",
+           "0 1 20 1"},
+          {"Import Schnittgrößen, Import Material, Import Geometrie", "fehlt", "1 1 1"},
+          {"Nachkommastellen Schnittgrößen", "fehlt", "2"}}},
+        {"a load line cut short", with(d, "0 0 0 0 0 0 0 0.6\n", "0 0 0\n"), PositionReadReport::Read, 0,
+         {{"Last 1 \"A st\xc3\xa4ndig\"", "Werte unvollständig", "weggelassen"}}},
+        {"version 3 without its last line", d.substr(0, d.size() - 2), PositionReadReport::Read, 15,
+         {{"Nachkommastellen Schnittgrößen", "fehlt", "2"}}},
+    };
+    for (const Case& c : cases) {
+        TAVO52_DATA obj;
+        PositionReadReport report;
+        parse_position_data(obj, c.bytes, &report);
+        EXPECT_EQ(report.outcome, c.outcome) << c.what;
+        EXPECT_EQ(report.ended_after_line, c.ended_after_line) << c.what;
+        ASSERT_EQ(report.findings.size(), c.findings.size()) << c.what;
+        for (size_t i = 0; i < c.findings.size(); ++i) {
+            EXPECT_EQ(report.findings[i].field, c.findings[i].field) << c.what;
+            EXPECT_EQ(report.findings[i].found, c.findings[i].found) << c.what;
+            EXPECT_EQ(report.findings[i].taken, c.findings[i].taken) << c.what;
+        }
+        EXPECT_EQ(report.damaged(), c.outcome != PositionReadReport::Read || !c.findings.empty()) << c.what;
+        EXPECT_TRUE(std::isfinite(obj.b) && std::isfinite(obj.h) && std::isfinite(obj.lasten.value(0).v_l))
+            << c.what;
+    }
+}
+
+TEST(PositionFile, UnreadableFileIsNamedAndKeptBesideTheNewOneOnSave)
+{
+    PositionFiles files;
+    const std::string original = "3\n0 5 1 0\nalter Inhalt\n";
+    ASSERT_TRUE(testutil::write_file(inp_path, original));
+    ::chmod(inp_path.c_str(), 0200);
+    if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    TAVO52_DATA d;
+    EXPECT_EQ(d.read_data(), 1);
+    EXPECT_EQ(d.open_report.outcome, PositionReadReport::Unreadable);
+    EXPECT_EQ(d.open_report.reason, "kann nicht gelesen werden (keine Leseberechtigung)");
+    EXPECT_EQ(d.lasten.size(), 1) << "a new position's default load";
+
+    ASSERT_EQ(d.write_data(), 0);
+    ::chmod((inp_path + ".bak").c_str(), 0600);
+    EXPECT_EQ(testutil::read_file(inp_path + ".bak"), original);
+    EXPECT_EQ(testutil::read_file(inp_path), kDefaultFile);
+    EXPECT_FALSE(d.open_report.damaged());
+
+    // The next save replaces the file the program wrote itself: no second copy.
+    ASSERT_EQ(d.write_data(), 0);
+    EXPECT_FALSE(std::filesystem::exists(inp_path + ".bak2"));
+    EXPECT_EQ(position_backup_path(inp_path), inp_path + ".bak2");
+}
+
+TEST(PositionFile, ReadingAFolderOrDamagedFileIsReported)
+{
+    PositionFiles files;
+    std::filesystem::create_directory(inp_path);
+    TAVO52_DATA d;
+    EXPECT_EQ(d.read_data(), 1);
+    EXPECT_EQ(d.open_report.outcome, PositionReadReport::Unreadable);
+    EXPECT_EQ(d.open_report.reason, "ist ein Ordner");
+    std::filesystem::remove(inp_path);
+
+    ASSERT_TRUE(testutil::write_file(inp_path, "3\n0 5 1 0\n-140 1e300 nan 100 100\n"));
+    EXPECT_EQ(d.read_data(), 0);
+    EXPECT_EQ(d.open_report.ended_after_line, 3);
+    EXPECT_EQ(d.open_report.findings.at(0).field, "h_ro");
+    EXPECT_EQ(d.b, -140) << "the form checks its own ranges";
+}
+
+TEST(PositionFile, FailedWriteOfTheChoiceFileFailsTheSave)
+{
+    PositionFiles files;
+    std::filesystem::create_directory(nad_path);
+    TAVO52_DATA d;
+    EXPECT_EQ(d.write_data(), 1);
+    EXPECT_EQ(d.save_failed_path, nad_path);
+    EXPECT_EQ(testutil::read_file(inp_path), kDefaultFile) << "the position data file itself was written";
+    std::filesystem::remove(nad_path);
+    EXPECT_EQ(d.write_data(), 0);
+    EXPECT_EQ(d.save_failed_path, "");
 }

@@ -9,6 +9,8 @@
 #include "platform/env/vyk_env.h"
 #include "platform/os/calllog.h"
 #include <QAction>
+#include <QApplication>
+#include <QTimer>
 #include <QCoreApplication>
 #include <QLocale>
 #include <QProgressBar>
@@ -16,8 +18,23 @@
 #include <QTest>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+
+// Runs the application's event loop while `act` happens; true when the application was told to quit.
+// The application's own loop is used because a quit would end every later plain event loop at once.
+inline bool quits_after(const std::function<void()>& act)
+{
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    timeout.start(500);
+    QTimer::singleShot(0, [&] { act(); });
+    const int rc = QApplication::exec();
+    timeout.stop();
+    return rc == 0;
+}
 
 // A screw table row: diameter and lengths (mm).
 struct TestScrew {

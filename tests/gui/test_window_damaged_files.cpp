@@ -1,0 +1,137 @@
+// Damaged position files through the window: each is named in one message, and the file keeps its
+// bytes until the user agrees to replace it; every file a save cannot write is named.
+#include "gui/exit_dialog.h"
+#include "window_fixture.h"
+#include <QMessageBox>
+#include <QSpinBox>
+#include <unistd.h>
+
+namespace {
+
+const std::string kGoodFile =
+    "3\n2 5 1 0\n120 240 70 70 100\n1\nA st\xe4ndig\n0 0 0 0 0 0 0 0.6\n17 12 1\n1 1\n1 1 0 0\n"
+    "1 0 0\n0 0 0 5\n50 50 4 10 23 0 1\n100 8 1 1 13 2 4\n0 1 20 1\n1 1 1\n2\n";
+
+std::string with(std::string s, const std::string& from, const std::string& to)
+{
+    return s.replace(s.find(from), from.size(), to);
+}
+
+// The one message about the opened file; empty when none was shown.
+std::string file_message()
+{
+    std::string found;
+    for (const std::string& e : calllog::entries())
+        if (e.rfind("QMessageBox: Positionsdatei:", 0) == 0) {
+            EXPECT_TRUE(found.empty()) << "one message per file\n" << found << "\n" << e;
+            found = e;
+        }
+    return found;
+}
+
+} // namespace
+
+TEST_F(WindowTest, DamagedPositionFilesAreNamedAndKeptUntilTheUserAgrees)
+{
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> named;   // fragments of the message
+    };
+    const Case cases[] = {
+        {"empty", "", {"ist leer.", "mit den Vorgabewerten"}},
+        {"garbage", "\x89PNG\r\n\x1a\n\x00\x00", {"ist keine Positionsdatei (erste Zeile \"\xe2\x80\xb0PNG\")"}},
+        {"truncated after the loads", kGoodFile.substr(0, kGoodFile.find("17 12 1")),
+         {"endet vorzeitig nach Zeile 6.", "Grafikbreite, Grafikhöhe, Maßstab optimal: in der Datei fehlt, "
+                                           "übernommen 17 12 1"}},
+        {"out of the form's ranges", with(kGoodFile, "120 240 70 70 100", "-140 1e300 70 70 100"),
+         {"b: in der Datei -140, übernommen 40", "h: in der Datei 1e+300, übernommen 9999"}},
+        {"not finite and huge", with(kGoodFile, "120 240 70 70 100\n1\nA st\xe4ndig\n0 0 0 0 0 0",
+                                     "nan inf 70 70 1e308\n1\nA st\xe4ndig\n0 -inf 1e308 0 0 0"),
+         {"b: in der Datei \"nan\", übernommen 120", "h: in der Datei \"inf\", übernommen 240",
+          "a: in der Datei 1e+308, übernommen 9999", "Last 1 V_d links: in der Datei \"-inf\", übernommen 0",
+          "Last 1 M_d links: in der Datei 1e+308, übernommen 9999"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // The one data object keeps the last window's values; start each case from the good file.
+        ASSERT_TRUE(testutil::write_file(inp_path, kGoodFile));
+        data_object.read_data();
+        calllog::clear();
+        ASSERT_TRUE(testutil::write_file(inp_path, c.bytes));
+        open_file();
+        const std::string message = file_message();
+        EXPECT_NE(message.find("\n" + inp_path + "\n"), std::string::npos) << message;
+        for (const std::string& part : c.named)
+            EXPECT_NE(message.find(part), std::string::npos) << part << "\n" << message;
+        for (auto* box : w->findChildren<QSpinBox*>())
+            EXPECT_TRUE(box->value() >= box->minimum() && box->value() <= box->maximum());
+
+        // "Ende mit Speichern" asks first; declined, the file keeps its bytes and the program goes on.
+        ExitDialog* dlg = w->exitDialog();
+        find<QAction>("actionEnde")->trigger();
+        EXPECT_FALSE(quits_after([&] { QTest::mouseClick(dlg->butExitSave, Qt::LeftButton); }));
+        EXPECT_TRUE(calllog::contains("QMessageBox: Speichern: Die Positionsdatei"));
+        EXPECT_EQ(testutil::read_file(inp_path), c.bytes);
+        EXPECT_FALSE(std::filesystem::exists(inp_path + ".bak"));
+        dlg->hide();
+        w.reset();
+    }
+}
+
+TEST_F(WindowTest, AgreedSaveOfADamagedFileKeepsTheOldBytesBesideIt)
+{
+    const std::string damaged = kGoodFile.substr(0, kGoodFile.find("17 12 1"));
+    ASSERT_TRUE(testutil::write_file(inp_path, damaged));
+    open_file();
+    calllog::push_answer(QMessageBox::Yes);
+    find<QAction>("actionDaten_sichern")->trigger();
+    EXPECT_EQ(testutil::read_file(inp_path + ".bak"), damaged);
+    EXPECT_NE(testutil::read_file(inp_path).find("\n17 12 1\n"), std::string::npos);
+    EXPECT_FALSE(calllog::contains("QMessageBox: Fehler:"));
+
+    // The file is the program's own now: the next save asks nothing.
+    calllog::clear();
+    find<QAction>("actionDaten_sichern")->trigger();
+    EXPECT_FALSE(calllog::contains("QMessageBox: Speichern:"));
+    EXPECT_FALSE(std::filesystem::exists(inp_path + ".bak2"));
+}
+
+TEST_F(WindowTest, UnreadablePositionFileIsNamedAndNotReplacedWithoutConsent)
+{
+    // A link to itself cannot be opened, even by root, for whom permissions do not count.
+    ASSERT_EQ(::symlink("T1_01.inp", inp_path.c_str()), 0);
+    open_file();
+    const std::string message = file_message();
+    EXPECT_NE(message.find("kann nicht gelesen werden"), std::string::npos) << message;
+    EXPECT_EQ(w->loads_model()->rowCount(), 1) << "a new position with its default load";
+    find<QAction>("actionDaten_sichern")->trigger();
+    EXPECT_TRUE(calllog::contains("QMessageBox: Speichern:"));
+    EXPECT_TRUE(std::filesystem::is_symlink(inp_path));
+    EXPECT_EQ(std::filesystem::read_symlink(inp_path), "T1_01.inp");
+}
+
+TEST_F(WindowTest, GoodAndNewPositionsOpenWithoutAMessage)
+{
+    open_file();
+    EXPECT_EQ(file_message(), "") << "no file yet: a new position";
+    w.reset();
+    ASSERT_TRUE(testutil::write_file(inp_path, kGoodFile));
+    open_file();
+    EXPECT_EQ(file_message(), "");
+    find<QAction>("actionDaten_sichern")->trigger();
+    EXPECT_FALSE(calllog::contains("QMessageBox: Speichern:"));
+}
+
+TEST_F(WindowTest, AFolderInPlaceOfTheChoiceFileFailsTheSave)
+{
+    ASSERT_TRUE(testutil::write_file(inp_path, kGoodFile));
+    open_file();
+    std::filesystem::create_directory(nad_path);
+    find<QAction>("actionDaten_sichern")->trigger();
+    EXPECT_TRUE(calllog::contains("QMessageBox: Fehler: Die Datei\n" + nad_path + "\nkonnte nicht gespeichert werden!"));
+    ExitDialog* dlg = w->exitDialog();
+    find<QAction>("actionEnde")->trigger();
+    EXPECT_FALSE(quits_after([&] { QTest::mouseClick(dlg->butExitSave, Qt::LeftButton); }));
+    dlg->hide();
+}
