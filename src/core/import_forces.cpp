@@ -1,19 +1,16 @@
 #include "core/import_forces.h"
 
 #include "core/tavo52_data.h"
-#include "environment/text_block.h"
 #include "environment/tool_exchange.h"
 #include "environment/vykexport.h"
 #include "platform/env/qt_message_box.h"
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_process.h"
 #include "platform/os/paths.h"
-#include "platform/os/c_numeric.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 
 ImportedForces imported_forces = {};
 SelectedComponent* last_component = nullptr;
@@ -22,42 +19,10 @@ namespace {
 
 // "VYK - Schnittgrößenauswahl" in Windows-1252: 26 bytes.
 const char kToolTitle[] = "VYK - Schnittgr\xF6\xDF" "enauswahl";
-// "Bitte wählen Sie Schnittgrößen aus" in code page 850: 34 bytes.
-const char kWaitText[] = "Bitte w\x84hlen Sie Schnittgr\x94\xE1" "en aus";
 
 bool valid_row(int row) { return imported_forces.valid == 1 && row >= 0 && row < imported_forces.row_count; }
 
 const char* text_slot(int row, int slot) { return valid_row(row) ? imported_forces.rows[row].texts[slot] : nullptr; }
-
-void free_row(ImportedCutRow& r)
-{
-    std::free(r.values);
-    r.values = nullptr;
-    for (char*& t : r.texts) {
-        std::free(t);
-        t = nullptr;
-    }
-}
-
-bool read_row(FILE* f, int n_values, ImportedCutRow& row)
-{
-    const CNumericScope c_numbers;
-    row.values = static_cast<float*>(std::calloc(size_t(n_values), sizeof(float)));
-    if (!row.values) return false;
-    for (int k = 0; k < n_values; ++k)
-        if (std::fscanf(f, " %f", &row.values[k]) != 1) return false;
-    if (std::fscanf(f, "%d%f", &row.accidental, &row.kmod) != 2) return false;
-    for (int t = 0; t < 2; ++t) {
-        char buffer[MARKED_STRING_SIZE];
-        const int len = read_marked_string(f, buffer);
-        if (len < 0) return false;
-        if (len > 0) {
-            row.texts[t] = strdup(buffer);
-            if (!row.texts[t]) return false;
-        }
-    }
-    return true;
-}
 
 void delete_file(const std::string& path)
 {
@@ -66,82 +31,11 @@ void delete_file(const std::string& path)
 
 } // namespace
 
-void free_imported_forces(void)
-{
-    if (imported_forces.rows) {
-        for (int i = 0; i < imported_forces.row_count; ++i) free_row(imported_forces.rows[i]);
-        std::free(imported_forces.rows);
-    }
-    imported_forces.rows = nullptr;
-    imported_forces.row_count = 0;
-}
+void free_imported_forces(void) { beamcut_table_free_rows(&imported_forces); }
 
-void clear_imported_forces(void)
-{
-    free_imported_forces();
-    for (VYKExportObject*& h : imported_forces.headers) {
-        vyk_export_object_free(h);
-        h = nullptr;
-    }
-    imported_forces.values_per_row = 0;
-    imported_forces.valid = 0;
-    imported_forces.set_count = 0;
-}
+void clear_imported_forces(void) { beamcut_table_clear(&imported_forces); }
 
-int read_beam_cut_results(FILE* f, int n)
-{
-    const CNumericScope c_numbers;
-    free_imported_forces();
-    for (VYKExportObject*& h : imported_forces.headers) {
-        vyk_export_object_free(h);
-        h = nullptr;
-    }
-    imported_forces.valid = 0;
-    imported_forces.set_count = 0;
-    imported_forces.values_per_row = 0;
-    if (!f || n < 1 || n > IMPORT_MAX_SETS) return 0;
-
-    if (!find_keyword_line("MULTICUT", f, nullptr)) return 0;
-    int sets = 0;
-    if (std::fscanf(f, " %d", &sets) != 1) return 0;
-    imported_forces.set_count = sets;
-    if (sets != n) return 0;
-    for (int s = 0; s < n; ++s) imported_forces.headers[s] = vyk_export_object_read(f);
-
-    if (!find_keyword_line("RESULTS", f, nullptr)) return 0;
-    long long total = 0;
-    for (int s = 0; s < n; ++s) {
-        int rows = 0;
-        // A negative count would shift the rows of every later set.
-        if (std::fscanf(f, " %d", &rows) != 1 || rows < 0) return 0;
-        imported_forces.rows_per_set[s] = rows;
-        total += rows;
-    }
-    if (total <= 0 || total > 100000000) return 0;
-    const int n_values = 6 * n;
-    imported_forces.values_per_row = n_values;
-
-    // Rows are collected as they are read, so a count the file does not back takes no memory.
-    std::vector<ImportedCutRow> rows;
-    for (long long r = 0; r < total; ++r) {
-        ImportedCutRow row = {};
-        if (!read_row(f, n_values, row)) {
-            free_row(row);
-            for (auto& done : rows) free_row(done);
-            return 0;
-        }
-        rows.push_back(row);
-    }
-    imported_forces.rows = static_cast<ImportedCutRow*>(std::malloc(sizeof(ImportedCutRow) * rows.size()));
-    if (!imported_forces.rows) {
-        for (auto& done : rows) free_row(done);
-        return 0;
-    }
-    std::memcpy(imported_forces.rows, rows.data(), sizeof(ImportedCutRow) * rows.size());
-    imported_forces.row_count = int(total);
-    imported_forces.valid = 1;
-    return imported_forces.row_count;
-}
+int read_beam_cut_results(FILE* f, int n) { return beamcut_table_read(&imported_forces, f, n); }
 
 int Import_BeamCutMultiResults(SelectedComponent* component, int a, int b, int c, int d, int n,
                                const char* const* names)
@@ -191,30 +85,9 @@ int Import_BeamCutMultiResults(SelectedComponent* component, int a, int b, int c
         delete_file(delete_after);
         return 0;
     }
-    const char* exec = VYKGetEnv("EXEC");
-    if (!exec) {
-        delete_file(delete_after);
-        return 0;
-    }
-    const std::string program = path_join(native_path(exec), "Trobavex.exe");
-    std::vector<std::string> args = {program, export_file, std::to_string(a), std::to_string(b),
-                                     std::to_string(c), std::to_string(d)};
-    if (n > 0) {
-        args.push_back(std::to_string(n));
-        for (int i = 0; i < n; ++i) args.push_back(names && names[i] ? names[i] : "");
-    }
-    std::vector<const char*> argv;
-    for (const auto& s : args) argv.push_back(s.c_str());
-    argv.push_back(nullptr);
-
-    // A result file of an earlier run must never pass for the answer of this one.
-    const std::string result = path_join(temp, "Trobavex.res");
-    std::remove(result.c_str());
-    std::fflush(nullptr);
-    VYKSpawnv(1, program.c_str(), argv.data());
-    watch_tool_window(kToolTitle, 26, kWaitText, 34, -110);
+    const std::string result = beamcut_run_tool(temp, export_file, a, b, c, d, n, names);
     delete_file(delete_after);
-
+    if (result.empty()) return 0;
     FILE* f = std::fopen(result.c_str(), "rb");
     if (!f) return 0;
     const int rows = read_beam_cut_results(f, n);

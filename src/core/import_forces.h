@@ -1,29 +1,18 @@
 // Import of internal-force sets from the environment: the component, its export file, the
 // internal-force tool "Trobavex" and the table of the combinations it delivers.
 #pragma once
+#include "environment/beamcut_import.h"
+
 #include <cstdio>
 
 struct SelectedComponent;
 struct VYKExportObject;
 
-constexpr int IMPORT_MAX_SETS = 10;
+constexpr int IMPORT_MAX_SETS = BEAMCUT_MAX_SETS;
 
-struct ImportedCutRow {
-    int accidental;     // non-zero: accidental combination
-    float kmod;
-    float* values;      // 6 values per set
-    char* texts[7];     // text slots 1 to 7 (DOS code page); slots 1 and 2 from the file, null when empty
-};
-
-struct ImportedForces {
-    int valid;          // 1 only after a complete read
-    ImportedCutRow* rows;
-    int row_count;
-    int values_per_row;
-    int set_count;
-    VYKExportObject* headers[16];
-    int rows_per_set[IMPORT_MAX_SETS];
-};
+// The table and its readers are those of the environment's import; this import fills its own.
+using ImportedCutRow = BeamCutRow;
+using ImportedForces = BeamCutTable;
 
 extern ImportedForces imported_forces;
 // The component of the last import of the run, offered again by the next one.

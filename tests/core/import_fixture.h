@@ -84,4 +84,11 @@ inline Row row(double vz_left, double my_left, double vz_right, double my_right,
     return Row{{0, 0, vz_left, 0, my_left, 0, 0, 0, vz_right, 0, my_right, 0}, acc, kmod, "", name};
 }
 
+// Two rows of the left edge and three of the right one.
+inline std::vector<Row> five_rows()
+{
+    return {row(1, 2, 3, 4, 0, 0.9, "L1"), row(5, 6, 7, 8, 1, 1.1, "L2"), row(9, 10, 11, 12, 0, 0.6, "R1"),
+            row(13, 14, 15, 16, 0, 0.7, "R2"), row(17, 18, 19, 20, 0, 0.8, "R3")};
+}
+
 } // namespace importfix

@@ -4,7 +4,7 @@
 #include "../environment/tool_fixture.h"
 #include "environment/tool_exchange.h"
 #include "environment/vykexputil.h"
-#include "import_fixture.h"
+#include "import_env_fixture.h"
 #include "platform/os/calllog.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string>
 
+using importfix::five_rows;
 using importfix::row;
 
 namespace {
@@ -29,12 +30,6 @@ int read_result(const std::string& bytes, int n)
     return r;
 }
 
-std::vector<importfix::Row> five_rows()
-{
-    return {row(1, 2, 3, 4, 0, 0.9, "L1"), row(5, 6, 7, 8, 1, 1.1, "L2"), row(9, 10, 11, 12, 0, 0.6, "R1"),
-            row(13, 14, 15, 16, 0, 0.7, "R2"), row(17, 18, 19, 20, 0, 0.8, "R3")};
-}
-
 class Import : public ::testing::Test {
 protected:
     void SetUp() override
@@ -49,12 +44,8 @@ protected:
         clear_imported_forces();
         last_component = nullptr;
     }
-    void put_component(const std::string& name)
-    {
-        testutil::write_file(env.components() + "/" + name + ".EX2",
-                             importfix::component_export(importfix::two_cuts(), {2, 3}, five_rows()));
-    }
-    bool tool_started() const { return calllog::contains("VYKSpawnv: 1 " + env.exec() + "/Trobavex "); }
+    void put_component(const std::string& name) { importfix::put_component(env, name); }
+    bool tool_started() const { return importfix::tool_started(env); }
     toolfix::ScratchEnvironment env;
 };
 
