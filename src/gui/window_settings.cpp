@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QStringList>
 #include <QTableView>
+#include <cstring>
 
 namespace {
 
@@ -89,6 +90,13 @@ QColor stored_color(const QSettings& s, const char* key, const QColor& fallback)
 {
     const QVariant v = s.value(QString::fromLatin1(key));
     if (!v.canConvert<QColor>()) return fallback;
+    if (v.userType() == QMetaType::QColor) {
+        // A colour streamed from damaged bytes may carry a kind no colour has, and even copying
+        // it would be undefined: its kind (the first member) is looked at as a plain number.
+        int spec = -1;
+        std::memcpy(&spec, v.constData(), sizeof spec);
+        if (spec < QColor::Invalid || spec > QColor::ExtendedRgb) return fallback;
+    }
     QColor c = v.value<QColor>();
     return c.isValid() && c.alpha() == 255 ? c : fallback;
 }

@@ -133,6 +133,10 @@ TEST(FontsColorsFile, GarbageValuesFallBackToDefaults)
         s.setValue(QStringLiteral("MainWindowBackground"), QColor(1, 2, 3, 0));
     }
     EXPECT_EQ(read_fonts_colors(qpath(dir.file("transparent"))).background.name(), QStringLiteral("#e1e1e1"));
+    // A stored colour of a kind no colour has (found by the fuzzer): never even copied.
+    const FontsColors unknown = read_fonts_colors(QStringLiteral(TAVO_TEST_DATA_DIR "/colour_of_unknown_kind.ini"));
+    EXPECT_EQ(unknown.background.name(), QStringLiteral("#e1e1e1"));
+    EXPECT_EQ(unknown.font.pointSize(), 10);
 }
 
 // A geometry off every screen lands on the primary screen; one of absurd size or of damaged bytes
