@@ -133,13 +133,18 @@ void form_level_set_page(int page, FormPageCheck check, int table)
 
 void form_release_level_fields(void)
 {
+    form_commit_fields();
+    drop_innermost(g_ints);
+}
+
+void form_commit_fields(void)
+{
     int level = innermost();
     for (auto& e : g_floats)
         if (e.level == level) *e.value /= e.factor;
     for (auto& e : g_ints)
         if (e.level == level) *e.value = form_round(e.shadow);
     drop_innermost(g_floats);
-    drop_innermost(g_ints);
 }
 
 void form_level_pop(void)

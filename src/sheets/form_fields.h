@@ -46,6 +46,9 @@ void form_level_pop(void);
 int form_level_depth(void);
 void form_level_set_page(int page, FormPageCheck check, int table);
 void form_release_level_fields(void);
+// Applies what was entered without closing: the factors are undone and those entries dropped;
+// the integers take their rounded shadows and stay registered.
+void form_commit_fields(void);
 
 int form_float_field(int x, int y, double* value, double factor, int c, int d, const int* state);
 int form_float_field_plain(int x, int y, double* value, int c, int d, const int* state);

@@ -6,7 +6,9 @@
 #include <cstring>
 
 #include "platform/screen/fonts.h"
+#include "platform/screen/input.h"
 #include "platform/screen/screen.h"
+#include "sheets/form_tooltips.h"
 #include "sheets/view_areas.h"
 
 namespace {
@@ -25,7 +27,6 @@ FormState g_form;
 
 FormArea g_areas[FORM_MAX_AREAS];
 int g_area_count = 0;
-FormSelectHook g_select_hook = nullptr;
 
 constexpr int FORMAT_LIMIT = 255;   // characters of a formatted label
 constexpr int POINTER_HAND = 18;    // pointer shape over a clickable label
@@ -74,11 +75,16 @@ void form_register_area(int escape, int view, int x1, int y1, int x2, int y2, in
 {
     if (g_area_count >= FORM_MAX_AREAS) return;
     g_areas[g_area_count++] = FormArea{escape, view, x1, y1, x2, y2, dx, dy};
+    if (g_area_count == 1) {
+        Define_Call_Allways_Function(form_hover_handler);
+        Activate_Call_Allways_Function(1);
+    }
 }
 
 void form_unregister_area(void)
 {
     if (g_area_count > 0) --g_area_count;
+    if (g_area_count == 0) Activate_Call_Allways_Function(0);
 }
 
 int form_area_count(void) { return g_area_count; }
@@ -90,8 +96,6 @@ const FormArea* form_area_of(int view)
     return nullptr;
 }
 
-void form_set_select_hook(FormSelectHook hook) { g_select_hook = hook; }
-
 void form_select_sheet(int key)
 {
     g_form.current = key;
@@ -99,7 +103,7 @@ void form_select_sheet(int key)
     g_form.text_colour = Nearest_Color_Index(0, 0, 0);
     g_form.background = Nearest_Color_Index(255, 255, 255);
     g_form.origin_x = g_form.origin_y = -1000;
-    if (g_select_hook) g_select_hook();
+    form_tooltips_clear();
     if (const FormArea* a = form_area_of(key)) {
         g_form.escape = a->escape;
         g_form.origin_x = a->x1;

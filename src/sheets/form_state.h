@@ -30,10 +30,6 @@ void form_unregister_area(void);
 int form_area_count(void);
 const FormArea* form_area_of(int view);   // the last registered area of the key, or null
 
-// Called by form_select_sheet so that tips and hover buttons of the old form are dropped.
-using FormSelectHook = void (*)(void);
-void form_set_select_hook(FormSelectHook hook);
-
 void form_select_sheet(int key);
 int form_current_sheet(void);
 void form_set_font_flags(int flags);

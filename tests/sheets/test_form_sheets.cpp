@@ -1,0 +1,142 @@
+// The sheet runners: results of scripted confirmation and cancellation, refused confirmations,
+// the nesting limit, and the register row's tabs.
+#include <cstring>
+#include <string>
+
+#include "sheets/form_fields.h"
+#include "sheets/form_sheets.h"
+#include "sheets/form_state.h"
+#include "sheets_fixture.h"
+
+namespace {
+
+class FormSheetTest : public SheetsTest {
+public:
+    SheetDescriptor d;
+    PageDescriptor pages[3];
+    void SetUp() override
+    {
+        SheetsTest::SetUp();
+        form_register_defaults(&d);
+        form_pages_init(3, pages);
+        std::strcpy(d.title, "Blatt");
+    }
+};
+
+double g_length = 2.5;
+int g_fills = 0;
+void fill_length(int, int)
+{
+    ++g_fills;
+    static int editable = 1;
+    form_float_field(20, 30, &g_length, 1000, 6, 1, &editable);
+}
+
+TEST_F(FormSheetTest, ScriptedConfirmAndCancel)
+{
+    struct Case {
+        int key;   // 0: nothing scripted, which ends the wait as a cancellation
+        int result;
+    } cases[] = {{KEY_ENTER, 1}, {KEY_ESC, 0}, {0, 0}};
+    for (const Case& c : cases) {
+        g_length = 2.5;
+        pages[0].fill = fill_length;
+        if (c.key) input_script_key(c.key);
+        EXPECT_EQ(form_run(&d, pages), c.result) << c.key;
+        EXPECT_EQ(g_length, 2.5) << c.key;   // shown as 2500, back in its own unit either way
+        EXPECT_EQ(d.last_page, 0);
+        EXPECT_EQ(form_sheet_depth(), 0);
+        EXPECT_EQ(form_float_entry_count(), 0);
+        input_script_clear();
+    }
+}
+
+int g_checks = 0;
+int refuse_once(int) { return ++g_checks == 1 ? 1 : 0; }
+
+TEST_F(FormSheetTest, RefusingCheckKeepsTheSheetOpen)
+{
+    g_length = 2.5;
+    g_fills = g_checks = 0;
+    pages[0].fill = fill_length;
+    pages[0].check = refuse_once;
+    input_script_key(KEY_ENTER);
+    input_script_key(KEY_ENTER);
+    EXPECT_EQ(form_run(&d, pages), 1);
+    EXPECT_EQ(g_checks, 2);
+    EXPECT_EQ(g_fills, 2);           // the refused sheet is filled again, the field scaled again
+    EXPECT_EQ(g_length, 2.5);
+}
+
+int g_results[8];
+SheetDescriptor g_nested[8];
+PageDescriptor g_nested_pages[8];
+void open_nested(int, int)
+{
+    int depth = form_sheet_depth();
+    if (g_results[depth] != -7) return;   // once per level
+    g_results[depth] = -6;
+    form_register_defaults(&g_nested[depth]);
+    form_pages_init(1, &g_nested_pages[depth]);
+    g_nested_pages[depth].fill = open_nested;
+    g_results[depth] = form_run(&g_nested[depth], &g_nested_pages[depth]);
+}
+
+TEST_F(FormSheetTest, ASixthNestedSheetIsRefused)
+{
+    for (int& r : g_results) r = -7;
+    testing::internal::CaptureStderr();
+    open_nested(0, 0);
+    std::string console = testing::internal::GetCapturedStderr();
+    // Levels 0 to 4 opened their sheet and were cancelled by the empty script; the fifth
+    // sheet's fill tried a sixth, which was refused at once with a console line.
+    for (int depth = 0; depth <= FORM_MAX_LEVELS; ++depth) EXPECT_EQ(g_results[depth], 0) << depth;
+    EXPECT_NE(console.find("5"), std::string::npos);
+    EXPECT_EQ(form_sheet_depth(), 0);
+    EXPECT_EQ(form_level_depth(), 0);
+}
+
+TEST_F(FormSheetTest, RegisterTabsShareTheRow)
+{
+    // Two pages, content 200: (200 + 2 * 10 - 2 + 1) / 2 = 109, the last tab to the row's end.
+    RegisterLayout two = form_register_layout(&d, 2, pages, 100, 335);
+    EXPECT_EQ(two.tab_width, 109);
+    EXPECT_EQ(two.from[0], 108);
+    EXPECT_EQ(two.to[0], 217);
+    EXPECT_EQ(two.from[1], 218);
+    EXPECT_EQ(two.to[1], 327);
+    // A page in state -2 has no tab and the others close up.
+    pages[1].state = -2;
+    RegisterLayout three = form_register_layout(&d, 3, pages, 100, 335);
+    EXPECT_EQ(three.tab_width, 109);
+    EXPECT_EQ(three.from[1], -1);
+    EXPECT_EQ(three.from[2], 218);
+    // A fixed tab width is used as given.
+    pages[1].state = 1;
+    d.tab_width = 50;
+    EXPECT_EQ(form_register_layout(&d, 2, pages, 100, 335).to[1], 108 + 51 + 50);
+}
+
+int g_shown[3];
+void fill_a(int, int) { ++g_shown[0]; }
+void fill_b(int, int) { ++g_shown[1]; }
+
+TEST_F(FormSheetTest, RegisterSheetSwitchesPagesAndRemembersTheLast)
+{
+    std::strcpy(pages[0].tab_text, "Holz");
+    std::strcpy(pages[1].upper_tab_text, "Seite");
+    std::strcpy(pages[1].tab_text, "Stahl");
+    pages[0].fill = fill_a;
+    pages[1].fill = fill_b;
+    d.last_page = 5;   // beyond the pages: the last page opens
+    g_shown[0] = g_shown[1] = 0;
+    d.preset_code = FORM_CODE_TAB + 0;
+    input_script_key(KEY_ENTER);
+    EXPECT_EQ(form_run_register(&d, 2, pages), 1);
+    EXPECT_EQ(g_shown[1], 1);
+    EXPECT_EQ(g_shown[0], 1);
+    EXPECT_EQ(d.last_page, 0);
+    EXPECT_EQ(form_run_register(&d, 0, pages), 0);
+}
+
+}  // namespace
