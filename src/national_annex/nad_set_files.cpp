@@ -7,6 +7,9 @@
 #include "national_annex/nad_switches.h"
 #include "platform/os/atomic_file.h"
 #include "platform/os/c_numeric.h"
+#include "platform/env/vyk_message.h"
+#include "national_annex/nad_ec5_block.h"
+#include <cstdio>
 
 #include <cerrno>
 #include <cstdlib>
@@ -96,6 +99,65 @@ int nad_read_set(FILE* file, NadSet* set)
     return read_set(file, set, name);
 }
 
+namespace {
+
+// The safety values the timber checks read, with the range a structural engineer would accept:
+// partial factors from 1.0 (accidental, fire) to 2.0, k_mod from 0 to 1.1. A set holding any
+// other value (a mistyped 0.13 for 1.3) is refused, so no check runs on it.
+struct SafetyRange {
+    const char* field;
+    double NadEc5Block::*member;
+};
+const SafetyRange kPartialFactors[] = {
+    {"gamma_M Vollholz", &NadEc5Block::gamma_m_solid},
+    {"gamma_M Brettschichtholz", &NadEc5Block::gamma_m_glulam},
+    {"gamma_M Brettsperrholz", &NadEc5Block::gamma_m_clt},
+    {"gamma_M Furnierschichtholz/Sperrholz/OSB", &NadEc5Block::gamma_m_lvl_plywood_osb},
+    {"gamma_M Verbindungen", &NadEc5Block::gamma_m_connections},
+    {"gamma_M Stahl in Verbindungen", &NadEc5Block::gamma_m_steel_in_connections},
+    {"gamma_M aussergewoehnlich", &NadEc5Block::gamma_m_accidental},
+    {"gamma_M Brand", &NadEc5Block::gamma_m_fire},
+};
+const double kGammaMin = 1.0, kGammaMax = 2.0;
+const double kKmodMin = 0.0, kKmodMax = 1.1;
+
+// The first implausible safety value of a block as a message line; empty when all are plausible.
+std::string implausible_safety_value(const NadEc5Block& b)
+{
+    char line[160];
+    for (const SafetyRange& r : kPartialFactors) {
+        const double v = b.*r.member;
+        if (!(v >= kGammaMin && v <= kGammaMax)) {
+            std::snprintf(line, sizeof line, "%s = %g liegt nicht zwischen %g und %g.", r.field, v, kGammaMin,
+                          kGammaMax);
+            return line;
+        }
+    }
+    for (int kled = 0; kled < 5; ++kled)
+        for (int nkl = 0; nkl < 3; ++nkl) {
+            const double v = b.kmod[kled][nkl];
+            if (!(v >= kKmodMin && v <= kKmodMax)) {
+                std::snprintf(line, sizeof line, "k_mod (KLED %d, NKL %d) = %g liegt nicht zwischen %g und %g.",
+                              kled + 1, nkl + 1, v, kKmodMin, kKmodMax);
+                return line;
+            }
+        }
+    return std::string();
+}
+
+void report_refused_set(const std::string& path, const std::string& why)
+{
+    Init_Message();
+    Set_Message_Title("Nationaler Anhang");
+    Set_Message_Symbol(3, 0, 0, 0);
+    Fill_Message(("Der Parametersatz " + path + " wird nicht verwendet:").c_str());
+    Fill_Message(why.c_str());
+    Fill_Message("Es gelten die EC-Standardparameter.");
+    Draw_Message();
+}
+
+} // namespace
+
 int nad_load_set(int number, const char* stem, NadSet* set)
 {
     const CNumericScope c_numbers;
@@ -114,6 +176,12 @@ int nad_load_set(int number, const char* stem, NadSet* set)
     if (!f) return 0;
     char name[GUILLEMET_BUFFER_SIZE];
     int result = read_set(f, set, name);
+    const std::string implausible = result == 1 ? implausible_safety_value(set->ec5) : std::string();
+    if (!implausible.empty()) {
+        nad_ec5_set_defaults(&set->ec5);
+        report_refused_set(path, implausible);
+        result = 0;
+    }
     if (result == 1) {
         set->user_set = number > 0 ? 1 : 0;
         nad_wusl_load_set(number, name, &set->std_params);
