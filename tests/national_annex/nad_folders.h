@@ -32,11 +32,14 @@ protected:
     }
     void TearDown() override { nad_forget_state(); }
 
+    void ship(const char* name, const std::string& bytes)
+    {
+        ASSERT_TRUE(testutil::write_file(data + "/NAD/" + name, bytes));
+    }
     void ship_both()
     {
         const std::string shipped = std::string(TAVO_SOURCE_DATA_DIR) + "/DATA/NAD/";
-        for (const char* name : {"Standard.NAD", "Deutschland.NAD"})
-            ASSERT_TRUE(testutil::write_file(data + "/NAD/" + name, testutil::read_file(shipped + name)));
+        for (const char* name : {"Standard.NAD", "Deutschland.NAD"}) ship(name, testutil::read_file(shipped + name));
     }
     // A user set numbered n: the standard values under its own header.
     void user_set(int n, const char* name, int country)

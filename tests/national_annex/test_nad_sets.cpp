@@ -4,6 +4,7 @@
 #include "national_annex/nad_list.h"
 #include "national_annex/nad_registry.h"
 #include "national_annex/nad_set_files.h"
+#include "nad_folders.h"
 #include "nad_test_util.h"
 
 #include <gtest/gtest.h>
@@ -20,44 +21,7 @@ namespace {
 
 const std::string kShipped = std::string(TAVO_SOURCE_DATA_DIR) + "/DATA/NAD/";
 
-class NadSets : public ::testing::Test {
-protected:
-    testutil::ScratchDir root;
-    std::string data = root.file("DATA"), dram = root.file("DRAM"), exec = root.file("EXEC");
-
-    void SetUp() override
-    {
-        for (const std::string& d : {data, data + "/NAD", dram, exec}) mkdir(d.c_str(), 0777);
-        setenv("DATA", data.c_str(), 1);
-        setenv("DRAM", dram.c_str(), 1);
-        setenv("EXEC", exec.c_str(), 1);
-        unsetenv("VYK_CUROB_APPLICATION");
-        nad_forget_state();
-    }
-    void TearDown() override { nad_forget_state(); }
-
-    void ship(const char* name, const std::string& bytes)
-    {
-        ASSERT_TRUE(testutil::write_file(data + "/NAD/" + name, bytes));
-    }
-    void ship_both()
-    {
-        ship("Standard.NAD", testutil::read_file(kShipped + "Standard.NAD"));
-        ship("Deutschland.NAD", testutil::read_file(kShipped + "Deutschland.NAD"));
-    }
-    // A user set: the standard values under its own header.
-    void user_set(int n, const char* name, int country)
-    {
-        static NadSet s;
-        mkdir((dram + "/NADS").c_str(), 0777);
-        nad_reset_current_set();
-        s = nad_current_set;
-        snprintf(s.set_name, sizeof s.set_name, "%s", name);
-        s.flag_index = n;
-        s.country = country;
-        nad_store_user_set(n, &s);
-    }
-};
+using NadSets = NadFolders;
 
 } // namespace
 
