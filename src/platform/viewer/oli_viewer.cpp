@@ -69,7 +69,9 @@ void Quick_OLI_Print(const char* prefix, const char* path)
     Set_Message_Title("Drucken");
     Set_Message_Symbol(1, 0, 0, 0);
     Fill_Message("Es ist kein Drucker eingerichtet.");
-    std::string line = "Die Druckliste liegt als PDF unter " + pdf;
+    // The folder the program runs in is no place a person knows: the path is given in full.
+    const std::string full = QFileInfo(QString::fromLocal8Bit(pdf.c_str())).absoluteFilePath().toLocal8Bit().toStdString();
+    std::string line = "Die Druckliste liegt als PDF unter " + full;
     Fill_Message(line.c_str());
     Draw_Message();
 }

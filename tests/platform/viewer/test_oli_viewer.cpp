@@ -255,8 +255,13 @@ TEST(OliViewer, PrintWithoutQueueSaysSo)
     std::string list = dir.file("p.oli");
     ASSERT_TRUE(testutil::write_file(list, kSample));
     calllog::clear();
-    Quick_OLI_Print("K7-TEST", list.c_str());
+    // A list named relative to the working folder: the message names the PDF by its full path.
+    const std::filesystem::path was = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    Quick_OLI_Print("K7-TEST", "p.oli");
+    std::filesystem::current_path(was);
     EXPECT_TRUE(calllog::contains("Quick_OLI_Print: K7-TEST"));
+    EXPECT_TRUE(calllog::contains("Die Druckliste liegt als PDF unter " + list + ".pdf"));
     EXPECT_FALSE(testutil::read_file(list + ".pdf").empty());
     calllog::clear();
     Quick_OLI_View("K7-TEST", dir.file("fehlt.oli").c_str());
