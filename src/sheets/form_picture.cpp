@@ -88,10 +88,8 @@ int form_draw_thin_line(double x1, double y1, double x2, double y2)
 
 void form_draw_rectangle(double x1, double y1, double x2, double y2)
 {
-    form_draw_thin_line(x1, y1, x2, y1);
-    form_draw_thin_line(x2, y1, x2, y2);
-    form_draw_thin_line(x2, y2, x1, y2);
-    form_draw_thin_line(x1, y2, x1, y1);
+    const double xs[4] = {x1, x2, x2, x1}, ys[4] = {y1, y1, y2, y2};
+    polyline(4, xs, ys);
 }
 
 int form_fill_box(double x1, double y1, double x2, double y2)

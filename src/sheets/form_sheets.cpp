@@ -11,6 +11,7 @@
 #include "platform/screen/screen.h"
 #include "sheets/form_fields.h"
 #include "sheets/form_state.h"
+#include "sheets/form_tooltips.h"
 #include "sheets/screen_widgets.h"
 #include "sheets/view_area_input.h"
 #include "sheets/view_areas.h"
@@ -268,6 +269,25 @@ void fill_page(Level& l, int page)
     Change_Activity_PS(r.escape, 1);
 }
 
+// The tabs of disabled pages other than the selected one, in their disabled colour.
+void redraw_disabled_tabs(const Level& l)
+{
+    if (l.n < 2 || l.d->bitmap[0]) return;
+    RegisterLayout r = form_register_layout(l.d, l.n, l.pages, l.x1, l.x2);
+    int bottom = l.y1 + title_row(l.d->type) + l.d->top_margin + row_geometry(l.d, l.n).row;
+    for (int j = 0; j < l.n; ++j) {
+        const PageDescriptor& p = l.pages[j];
+        if (p.state != 0 || j == l.selected || r.from[j] < 0) continue;
+        int colour = GetVYKColor(p.disabled_tab_colour);
+        if (p.upper_tab_text[0]) {
+            draw_text_in_font(r.from[j] + 8, bottom - 18, p.upper_tab_text, FORM_FONT_SMALL, colour);
+            draw_text_in_font(r.from[j] + 8, bottom - 6, p.tab_text, FORM_FONT_NORMAL, colour);
+        } else {
+            draw_text_in_font(r.from[j] + 8, bottom - 10, p.tab_text, FORM_FONT_NORMAL, colour);
+        }
+    }
+}
+
 // Keeps the shown page on a page that can be shown; returns the page to fill.
 int settle_page(Level& l, int current)
 {
@@ -285,6 +305,7 @@ int settle_page(Level& l, int current)
                 break;
             }
     select_member(l, l.selected);
+    redraw_disabled_tabs(l);
     return l.selected;
 }
 
@@ -435,6 +456,7 @@ int form_run(SheetDescriptor* d, PageDescriptor* page) { return form_run_registe
 int form_run_register(SheetDescriptor* d, int n, PageDescriptor* pages)
 {
     if (n < 1 || n > FORM_MAX_TABS) return 0;
+    form_hover_handler();
     if (!g_centre_set) {
         g_cx = NPIXEL_X / 2;
         g_cy = NPIXEL_Y / 2;

@@ -157,10 +157,8 @@ void screen_bar(double x1, double y1, double x2, double y2, double width, const 
 
 void screen_rectangle(double x1, double y1, double x2, double y2)
 {
-    screen_line(x1, y1, x2, y1);
-    screen_line(x2, y1, x2, y2);
-    screen_line(x2, y2, x1, y2);
-    screen_line(x1, y2, x1, y1);
+    const double xs[4] = {x1, x2, x2, x1}, ys[4] = {y1, y1, y2, y2};
+    screen_polygon(4, xs, ys);
 }
 
 void screen_rectangle_centred(double cx, double cy, double w, double h)

@@ -140,3 +140,30 @@ TEST_F(FormSheetTest, RegisterSheetSwitchesPagesAndRemembersTheLast)
 }
 
 }  // namespace
+
+namespace {
+
+int refuse_change(int, int) { return 1; }
+
+TEST_F(FormSheetTest, DisabledPagesAndRefusedChangesKeepThePage)
+{
+    pages[0].fill = fill_a;
+    pages[1].fill = fill_b;
+    std::strcpy(pages[1].tab_text, "Stahl");
+    struct Case {
+        int state;
+        int (*change)(int, int);
+    } cases[] = {{0, nullptr}, {1, refuse_change}};
+    for (const Case& c : cases) {
+        pages[1].state = c.state;
+        d.page_change = c.change;
+        d.last_page = 0;
+        d.preset_code = FORM_CODE_TAB + 1;
+        input_script_key(KEY_ENTER);
+        EXPECT_EQ(form_run_register(&d, 2, pages), 1);
+        EXPECT_EQ(d.last_page, 0) << c.state;
+        input_script_clear();
+    }
+}
+
+}  // namespace
