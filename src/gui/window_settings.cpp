@@ -89,8 +89,14 @@ const int kMaxFamilyLength = 100;
 QColor stored_color(const QSettings& s, const char* key, const QColor& fallback)
 {
     const QVariant v = s.value(QString::fromLatin1(key));
-    if (!v.canConvert<QColor>()) return fallback;
-    if (v.userType() == QMetaType::QColor) {
+    // Only a colour or a colour's name counts; a brush or other value converted to a colour
+    // may bring the same damage as below.
+    if (v.userType() == QMetaType::QString) {
+        const QColor named(v.toString());
+        return named.isValid() && named.alpha() == 255 ? named : fallback;
+    }
+    if (v.userType() != QMetaType::QColor) return fallback;
+    {
         // A colour streamed from damaged bytes may carry a kind no colour has, and even copying
         // it would be undefined: its kind (the first member) is looked at as a plain number.
         int spec = -1;

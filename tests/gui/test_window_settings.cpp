@@ -137,6 +137,8 @@ TEST(FontsColorsFile, GarbageValuesFallBackToDefaults)
     const FontsColors unknown = read_fonts_colors(QStringLiteral(TAVO_TEST_DATA_DIR "/colour_of_unknown_kind.ini"));
     EXPECT_EQ(unknown.background.name(), QStringLiteral("#e1e1e1"));
     EXPECT_EQ(unknown.font.pointSize(), 10);
+    EXPECT_EQ(read_fonts_colors(QStringLiteral(TAVO_TEST_DATA_DIR "/brush_in_place_of_colour.ini")).background.name(),
+              QStringLiteral("#e1e1e1"));
 }
 
 // A geometry off every screen lands on the primary screen; one of absurd size or of damaged bytes
