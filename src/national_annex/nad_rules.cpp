@@ -101,3 +101,17 @@ void nad_ec5_report_select()
         ec5_section[7] = 1;
     }
 }
+
+NadEc6Rows nad_ec6_rows()
+{
+    if (nad_rules_defined()) return {nad_rule_is_relevant(6, 0), nad_rule_is_relevant(6, 1)};
+    const int app = nad_current_application();
+    return {1, app == 100 || app == 94};
+}
+
+NadEc9Rows nad_ec9_rows()
+{
+    if (nad_rules_defined())
+        return {nad_rule_is_relevant(9, 0), nad_rule_is_relevant(9, 1), nad_rule_is_relevant(9, 2)};
+    return {1, 1, 1};
+}

@@ -25,3 +25,9 @@ extern int ec5_section[NAD_EC5_SECTIONS];
 // Sets ec5_section: 0 heading/buckling/two columns, 1 material factors, 2 k_mod, 3 k_def,
 // 4 deflection limits, 5 crack factor, 6 net final deflection, 7 chapter table, 8 torsion.
 void nad_ec5_report_select();
+
+// Rows of the masonry and aluminium parameters the current application uses.
+struct NadEc6Rows { int ultimate, accidental; };
+struct NadEc9Rows { int ultimate, tension, connections; };
+NadEc6Rows nad_ec6_rows();
+NadEc9Rows nad_ec9_rows();
