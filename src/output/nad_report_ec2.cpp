@@ -1,4 +1,5 @@
 #include "output/nad_report_ec2.h"
+#include "output/nad_report_common.h"
 #include "national_annex/nad_current.h"
 #include "national_annex/nad_norms.h"
 #include "national_annex/nad_rules.h"
@@ -8,8 +9,6 @@
 
 namespace {
 
-// Output-list flags of the parameter reports: keep the tables together on a page.
-const int kReportFlags = 896;
 // Norm codes of the three parts.
 const int kNormBuildings = 4, kNormFire = 10, kNormBridges = 21;
 // A lower bound of the column reinforcement below this counts as none.
@@ -387,13 +386,9 @@ void nad_ec2_report_body(FILE* f)
 void nad_ec2_report(FILE* f)
 {
     if (!f) return;
-    OLI_setFlags(f, kReportFlags);
+    OLI_setFlags(f, kNadReportFlags);
     OLI_reserveSpaceCM(f, 6);
-    fprintf(f, "#SHOWTABLE\n1 1 0\n");
-    fprintf(f, " Ausgew\204hlte Bemessungsparameter des nationalen Anhangs\n");
-    fprintf(f, " %s\n", nad_active_name());
-    fprintf(f, "0 0 -1 -1\n#END_OF_TEXT\n");
-    OLI_setYPositionCM(f, 1, -0.5f);
+    nad_report_design_title(f);
     nad_ec2_rule_flags();
     nad_ec2_report_body(f);
     const NadEc2Block* b = nad_part_ec2();

@@ -1,12 +1,11 @@
 #include "output/nad_report_ec5.h"
+#include "output/nad_report_common.h"
 #include "national_annex/nad_current.h"
 #include "national_annex/nad_rules.h"
 #include "platform/layout/oli_layout.h"
 
 namespace {
 
-// Output-list flags of the parameter reports: keep the tables together on a page.
-const int kReportFlags = 896;
 // Slot of the remembered vertical position at the top of the two-column layout.
 const int kColumnTopSlot = 4;
 
@@ -227,7 +226,7 @@ void nad_ec5_report(FILE* f)
     if (!b) return;
     nad_ec5_report_select();
     const int* s = ec5_section;
-    OLI_setFlags(f, kReportFlags);
+    OLI_setFlags(f, kNadReportFlags);
     OLI_setMarginsCM(f, 1, 0, 0);
     OLI_reserveSpaceCM(f, 6);
     bool any = false;

@@ -1,4 +1,5 @@
 #include "output/nad_report_ec6_ec9.h"
+#include "output/nad_report_common.h"
 #include "national_annex/nad_current.h"
 #include "national_annex/nad_norms.h"
 #include "national_annex/nad_rules.h"
@@ -6,8 +7,6 @@
 
 namespace {
 
-// Output-list flags of the parameter reports: keep the tables together on a page.
-const int kReportFlags = 896;
 const int kNormMasonry = 22, kNormAluminium = 29;
 
 void designation_block(FILE* f, int norm)
@@ -39,13 +38,9 @@ void nad_ec6_report(FILE* f)
     const NadEc6Block* b = nad_part_ec6();
     if (!f || !b) return;
     const NadEc6Rows rows = nad_ec6_rows();
-    OLI_setFlags(f, kReportFlags);
+    OLI_setFlags(f, kNadReportFlags);
     OLI_reserveSpaceCM(f, 6);
-    fprintf(f, "#SHOWTABLE\n1 1 0\n");
-    fprintf(f, " Ausgew\204hlte Bemessungsparameter des nationalen Anhangs\n");
-    fprintf(f, " %s\n", nad_active_name());
-    fprintf(f, "0 0 -1 -1\n#END_OF_TEXT\n");
-    OLI_setYPositionCM(f, 1, -0.5f);
+    nad_report_design_title(f);
     designation_block(f, kNormMasonry);
     OLI_setMarginsCM(f, 1, 0, 0);
     table_head(f);
@@ -71,7 +66,7 @@ void nad_ec9_report(FILE* f)
     const NadEc9Block* b = nad_part_ec9();
     if (!f || !b) return;
     const NadEc9Rows rows = nad_ec9_rows();
-    OLI_setFlags(f, kReportFlags);
+    OLI_setFlags(f, kNadReportFlags);
     OLI_reserveSpaceCM(f, 6);
     designation_block(f, kNormAluminium);
     table_head(f);

@@ -1,0 +1,10 @@
+// Pieces the national-annex parameter reports share.
+#pragma once
+#include <cstdio>
+
+// Output-list flags of the parameter reports: keep the tables together on a page.
+const int kNadReportFlags = 896;
+
+// The title table of the design parameters with the active set's name, and the small move
+// up after it.
+void nad_report_design_title(FILE* list);
