@@ -1,5 +1,6 @@
 // Component selection with the stand-in tool, its answer file, 7-Zip extraction and the tool watch.
 #include "environment/tool_exchange.h"
+#include "platform/screen/fonts.h"
 #include "platform/screen/screen.h"
 #include "platform/screen/screen_qt.h"
 #include "platform/os/calllog.h"
@@ -12,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 using streamtest::stream_of;
 
@@ -212,4 +214,36 @@ TEST(ToolWatch, WaitBoxRunsItsSquareAndLeavesNoTrace)
     EXPECT_EQ(inside(1), 0xFFFFFFu);
     wait_box_close(&box);
     EXPECT_TRUE(screen_image() == before);
+}
+
+// Under a display the wait box shows on the screen view while the tool's window is open; the
+// copy taken half-way holds a square further on than the first. TAVO_PICTURE_DIR keeps that copy.
+TEST(ToolWatch, WaitBoxRunsOnTheScreenViewUnderADisplay)
+{
+    if (!calllog::interactive()) GTEST_SKIP() << "needs a display";
+    toolfix::ScratchEnvironment env;
+    screen_reset();
+    screen_set_metrics(SCREEN_METRICS_QT);   // real letters, as the program draws them on a display
+    const QImage before = screen_image().copy();
+    env.open_window("VYK - Planbearbeitung");
+    QImage halfway;
+    std::thread tool([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(900));
+        screen_lock();
+        halfway = screen_image().copy();
+        screen_unlock();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        std::filesystem::remove(env.temp() + "/.windows/VYK - Planbearbeitung");
+    });
+    watch_tool_window("VYK - Planbearbeitung", 21, "Warte auf Ende des Planerstellungsmoduls", 40, -130);
+    tool.join();
+    // Square k lies at (cx - 110 + 23 k, cy); after about seven steps one of squares 2..9 is filled.
+    int filled = -1;
+    for (int k = 0; k < 10; ++k)
+        if (halfway.pixel(640 - 110 + 23 * k + 7, 512 + 7) == qRgb(0, 128, 255)) filled = k;
+    EXPECT_GE(filled, 2);
+    EXPECT_TRUE(screen_image() == before);
+    if (const char* dir = std::getenv("TAVO_PICTURE_DIR"))
+        halfway.copy(640 - 140, 512 - 40, 280, 80).save(QString::fromUtf8(dir) + "/wait_box.png");
+    screen_set_metrics(SCREEN_METRICS_CELL);
 }
