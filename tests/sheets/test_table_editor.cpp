@@ -211,3 +211,38 @@ TEST_F(SheetsTest, FillSheetConfirmedFillsTheWholeColumn)
     EXPECT_EQ(column_a(t), (std::vector<double>{5, 1, 1}));
     EXPECT_EQ(prop_sheet_depth(), 1);
 }
+
+namespace {
+
+void field_of_a(int, int area, int left, int top, void* data)
+{
+    sva_add_float_field(area, left + 80, top + 15, &static_cast<Row*>(data)->a, "%6.2f", 4096, BLACK_CI, nullptr);
+}
+
+} // namespace
+
+// Up in the last row's field ends the area's field chain; the table then handles the click
+// again one row higher, so that the row above is edited next.
+TEST_F(SheetsTest, UpInARowFieldMovesToTheRowAbove)
+{
+    int area = sva_create(100, 100, 600, 500, 0, 0);
+    int t = table_create(area, 40, 10, 400, 20, sizeof(Row), field_of_a);
+    for (double v : {1.0, 2.0, 3.0}) {
+        Row r{v, 0};
+        table_append_row(t, &r);
+    }
+    table_draw(t);
+    sva_update(area);
+    // Row k's field is at content (90, 55 + 20 k), on the screen (190, 155 + 20 k).
+    input_script_click(200, 195);
+    input_script_type("7");
+    input_script_key(KEY_UP);
+    input_script_release(190, 167);   // the editor of the row above waits for the button first
+    input_script_type("5");
+    input_script_key(KEY_ENTER);      // goes on to the next field of the area: the last row's
+    input_script_key(KEY_ESC);
+    EXPECT_EQ(table_edit(t), 1);
+    EXPECT_EQ(column_a(t), (std::vector<double>{1, 5, 7}));
+    EXPECT_EQ(LAST_SHEET_EDIT_KEY, 0);
+    EXPECT_EQ(input_script_pending(), 0);
+}
