@@ -9,27 +9,28 @@ int ec0_buildings_open = 1, ec0_bridges_open = 1;
 
 namespace {
 
-int ec0_editable = 0, toggles_enabled = 1;
+int ec0_sheet_editable = 0, ec0_toggles_enabled = 1;
+int ec0_title_colour = 0;   // taken anew on every build
 constexpr int kRowPitch = 22;
 // Where the bridges section starts below a buildings section shown open, closed, or not at all.
 constexpr int kBuildingsOpenHeight = 1541, kBuildingsClosedHeight = 30;
 
 void pair(int area, int y, double* v)
 {
-    sva_add_float_field(area, 262, y, &v[0], "%5.2f", 0, BLACK_CI, &ec0_editable);
-    sva_add_float_field(area, 321, y, &v[1], "%5.2f", 0, BLACK_CI, &ec0_editable);
+    sva_add_float_field(area, 262, y, &v[0], "%5.2f", 0, BLACK_CI, &ec0_sheet_editable);
+    sva_add_float_field(area, 321, y, &v[1], "%5.2f", 0, BLACK_CI, &ec0_sheet_editable);
 }
 
 void psi(int area, int y, double* v, int count)
 {
     static const int kX[4] = {231, 281, 331, 381};
-    for (int i = 0; i < count; ++i) sva_add_float_field(area, kX[i], y, &v[i], "%4.2f", 0, BLACK_CI, &ec0_editable);
+    for (int i = 0; i < count; ++i) sva_add_float_field(area, kX[i], y, &v[i], "%4.2f", 0, BLACK_CI, &ec0_sheet_editable);
 }
 
 void section_bar(int area, int dy, const char* title, int* open)
 {
-    sva_add_box(area, 10, 14 + dy, 350, 33 + dy, Nearest_RGB_Color(83, 217, 190));
-    sva_add_toggle(area, 35, 28 + dy, "                         ", 0, BLACK_CI, open, &toggles_enabled);
+    sva_add_box(area, 10, 14 + dy, 350, 33 + dy, ec0_title_colour);
+    sva_add_toggle(area, 35, 28 + dy, "                         ", 0, BLACK_CI, open, &ec0_toggles_enabled);
     sva_add_text(area, 35, 29 + dy, title, 69636, BLACK_CI, 0);
 }
 
@@ -78,23 +79,24 @@ void bridges(int area, int dy, NadEc0Block* b)
         const int y = dy + (r <= 8 ? 2314 + kRowPitch * r : 2530 + kRowPitch * (r - 9));
         double* v = b->psi_rail_bridges[r];
         if (r == 0 || r == 1 || r == 8) {   // psi1 of these rows is the factor a
-            sva_add_float_field(area, 231, y, &v[0], "%4.2f", 0, BLACK_CI, &ec0_editable);
-            sva_add_float_field(area, 331, y, &v[2], "%4.2f", 0, BLACK_CI, &ec0_editable);
+            sva_add_float_field(area, 231, y, &v[0], "%4.2f", 0, BLACK_CI, &ec0_sheet_editable);
+            sva_add_float_field(area, 331, y, &v[2], "%4.2f", 0, BLACK_CI, &ec0_sheet_editable);
         } else {
             psi(area, y, v, 3);
         }
     }
     for (int i = 0; i < 3; ++i)
         sva_add_float_field(area, 281, dy + 3044 + kRowPitch * i, &b->rail_factor_a[i], "%4.2f", 0, BLACK_CI,
-                            &ec0_editable);
+                            &ec0_sheet_editable);
 }
 
 } // namespace
 
 void nad_ec0_sheet(int area, NadEc0Block* b, int editable)
 {
-    ec0_editable = editable != 0;
+    ec0_sheet_editable = editable != 0;
     sva_clear(area);
+    ec0_title_colour = Nearest_RGB_Color(83, 217, 190);
     if (b) {
         int dy = 0;
         if (nad_rule_is_relevant(0, 0)) {
