@@ -3,6 +3,7 @@
 #include "environment/param_list.h"
 #include "environment/text_block.h"
 #include "national_annex/nad_paths.h"
+#include "national_annex/nad_select_sheets.h"
 #include "platform/os/paths.h"
 #include "national_annex/nad_set.h"
 #include "national_annex/nad_set_files.h"
@@ -154,9 +155,9 @@ int nad_set_active(const char* name)
     int r = nad_activate();
     if (local) return r;
     if (strcmp(nad_list.active_name, wanted.c_str()) == 0) return r ? 0 : -1;
-    // The warning sheet of the older toolkit is not built: the fallback is only logged.
-    printf("nad_set_active: the set \"%s\" cannot be found, \"%s\" is active instead\n", wanted.c_str(),
-           nad_list.active_name);
+    // The set has vanished and "Deutschland" stands in: the user is told and may pick another.
+    const std::string now_active = nad_list.active_name ? nad_list.active_name : kDeutschland;
+    if (nad_warning_sheet(wanted.c_str(), now_active.c_str())) return nad_selection_sheet();
     return 0;
 }
 

@@ -31,8 +31,9 @@ int nad_active_set_load_failed();
 
 // Activation by name: null means "Deutschland", "lokale Definitionen" counts as "Deutschland".
 // Returns 0 when the named set is active; -1 when it was found but its set file could not be
-// loaded; for an unknown name "Deutschland" is activated, one warning line goes to the
-// console and 0 is returned. A null name returns the result of nad_activate.
+// loaded; for an unknown name "Deutschland" is activated and the warning sheet says so: the
+// result of the selection sheet when the user asks for another set from it, else 0. A null
+// name returns the result of nad_activate.
 int nad_set_active(const char* name);
 // Reads the choice block of an open file and activates its set ("Deutschland" without one).
 void nad_read_active_name(FILE* file);

@@ -115,3 +115,24 @@ NadEc9Rows nad_ec9_rows()
         return {nad_rule_is_relevant(9, 0), nad_rule_is_relevant(9, 1), nad_rule_is_relevant(9, 2)};
     return {1, 1, 1};
 }
+
+int ec3_section[NAD_EC3_SECTIONS];
+
+void nad_ec3_report_select()
+{
+    for (int& s : ec3_section) s = 0;
+    if (nad_rules_defined()) {
+        for (int i = 0; i < NAD_EC3_SECTIONS; ++i) ec3_section[i] = nad_rule_is_relevant(3, i);
+        return;
+    }
+    struct App { int number; int sections[5]; };
+    static const App kApps[] = {{150, {0, 1, 2, 3, -1}}, {151, {0, 1, 4, 5, -1}}, {152, {0, 1, 2, -1}},
+                                {153, {0, 1, 2, -1}},    {154, {0, 1, 2, 6, -1}}, {34, {0, 4, -1}},
+                                {242, {0, 4, -1}}};
+    const int app = nad_current_application();
+    for (const App& a : kApps)
+        if (a.number == app)
+            for (int k = 0; k < 5 && a.sections[k] >= 0; ++k) ec3_section[a.sections[k]] = 1;
+    if (nad_registry.show_all_rules)
+        for (int& s : ec3_section) s = 1;
+}

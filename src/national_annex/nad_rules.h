@@ -3,7 +3,7 @@
 // Eurocode 5, each chosen by the registry's current application (or all rules).
 #pragma once
 
-enum { NAD_EC2_RULES = 33, NAD_EC5_SECTIONS = 9 };
+enum { NAD_EC2_RULES = 33, NAD_EC5_SECTIONS = 9, NAD_EC3_SECTIONS = 10 };
 
 int rule_is_active(int rule);
 int rule_stub_zero_1();
@@ -31,3 +31,9 @@ struct NadEc6Rows { int ultimate, accidental; };
 struct NadEc9Rows { int ultimate, tension, connections; };
 NadEc6Rows nad_ec6_rows();
 NadEc9Rows nad_ec9_rows();
+
+extern int ec3_section[NAD_EC3_SECTIONS];
+// Sets ec3_section: 0 gamma_M0/M1, 1 gamma_M2, 2 wording for bolts, welds and plates, 3 joints of
+// EN 1993-1-8, 4 accidental situation, 5 lateral-torsional buckling, 6 EN 1993-1-5, 7 EN 1993-1-9,
+// 8 EN 1993-6, 9 EN 1993-1-2.
+void nad_ec3_report_select();

@@ -196,16 +196,14 @@ int nad_load_set(int number, const char* stem, NadSet* set)
     return result;
 }
 
-void nad_store_user_set(int number, const NadSet* set)
+int nad_store_user_set(int number, const NadSet* set)
 {
     const CNumericScope c_numbers;
     std::string dram = nadpath::folder("DRAM");
-    if (dram.empty()) return;
+    if (dram.empty()) return 0;
     std::string path = user_set_path(dram, number);
-    if (set)
-        nad_write_file_atomic(path.c_str(), write_set_cb, set);
-    else
-        remove(path.c_str());
+    if (set) return nad_write_file_atomic(path.c_str(), write_set_cb, set);
+    return remove(path.c_str()) == 0;
 }
 
 void nad_ec2_load_deutschland(NadEc2Block* block)

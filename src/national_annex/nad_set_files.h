@@ -9,7 +9,9 @@ int nad_read_set(FILE* file, NadSet* set);                 // 1 when the first l
 // number > 0: user set DRAM/NADS/<number>.NAD; 0: built-in DATA/NAD/<stem>.NAD. 1 when read.
 int nad_load_set(int number, const char* stem, NadSet* set);
 // Writes `set` as user set file `number` (through a temporary file); a null set deletes it.
-void nad_store_user_set(int number, const NadSet* set);
+// 1 when done; 0 when the DRAM folder is unset or the file could not be written (the old file
+// then stays as it was).
+int nad_store_user_set(int number, const NadSet* set);
 void nad_ec2_load_deutschland(NadEc2Block* block);
 void nad_migrate_old_sets();
 

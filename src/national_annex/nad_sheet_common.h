@@ -1,0 +1,25 @@
+// Pieces the national-annex parameter sheets share: the colours, the table rows of clause,
+// parameter and explanation, and the Greek letters of the parameter column.
+#pragma once
+
+// Font codes of the sheets: bold heads, table rows, explanations.
+constexpr int kNadFontHead = 0x11000, kNadFontRow = 4096, kNadFontNote = 4098;
+
+struct NadSheetColours {
+    int shading;   // table cells (234, 255, 251)
+    int title;     // heading bars (205, 254, 244)
+    int rule;      // separator lines (130, 130, 130)
+};
+// Taken on first use.
+const NadSheetColours& nad_sheet_colours();
+
+// One table row: with a non-zero height the clause and explanation cells are shaded from
+// y + shade_from to y + height (a height of 1 counts as 2); then each non-empty text at x 10,
+// 67 and 206. Returns y + height.
+int nad_sheet_table_row(int area, int y, int height, const char* clause, const char* parameter,
+                        const char* explanation, int font, int shade_from);
+// The head row "Kapitel", "Parameter", "Erläuterung" with its line below at y_line.
+void nad_sheet_head_row(int area, int y, int height, int y_line, int shade_from);
+// A Greek letter of the output list's symbol bytes (0xC0 gamma, 0xE0 alpha, ...) at (x, y) on
+// its baseline, with an optional subscript after it.
+void nad_sheet_symbol(int area, int x, int y, unsigned char letter, const char* subscript);
