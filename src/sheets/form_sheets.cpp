@@ -10,6 +10,7 @@
 #include "platform/screen/prop_sheet.h"
 #include "platform/screen/screen.h"
 #include "sheets/form_fields.h"
+#include "sheets/form_helper_services.h"
 #include "sheets/form_state.h"
 #include "sheets/form_tooltips.h"
 #include "sheets/screen_widgets.h"
@@ -478,6 +479,7 @@ int form_run(SheetDescriptor* d, PageDescriptor* page) { return form_run_registe
 int form_run_register(SheetDescriptor* d, int n, PageDescriptor* pages)
 {
     if (n < 1 || n > FORM_MAX_TABS) return 0;
+    sheets_offer_helper_services();
     form_hover_handler();
     if (!g_centre_set) {
         g_cx = NPIXEL_X / 2;
@@ -714,6 +716,7 @@ int form_run_register_classic(int height, int width, const FormTitleRecord* titl
                               void (*status_text)(char* buffer), const char* help_topic)
 {
     if (n < 1 || n > FORM_MAX_TABS) return 0;
+    sheets_offer_helper_services();
     form_hover_handler();
     if (!g_classic_centre_set) {
         g_classic_cx = NPIXEL_X / 2;
