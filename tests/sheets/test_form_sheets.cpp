@@ -276,3 +276,57 @@ TEST_F(FormSheetTest, TwoPageRegisterSheetPicture)
 }
 
 }  // namespace
+
+namespace {
+
+// form_commit from an inner sheet: the inner values are converted first, then an outer page's
+// check refuses.
+int refuse_7(int) { return 7; }
+double g_inner_value = 2.5;
+int g_commit_result = -1;
+double g_after_commit = 0;
+int g_inner_entries = -1;
+SheetDescriptor g_inner;
+PageDescriptor g_inner_page;
+void fill_inner(int, int)
+{
+    static const int editable = 1;
+    form_float_field(20, 30, &g_inner_value, 1000, 6, 1, &editable);
+    g_commit_result = form_commit();
+    g_after_commit = g_inner_value;
+    g_inner_entries = form_float_entry_count();
+}
+void fill_outer(int, int)
+{
+    if (form_sheet_depth() != 1) return;
+    form_register_defaults(&g_inner);
+    form_pages_init(1, &g_inner_page);
+    g_inner_page.fill = fill_inner;
+    form_run(&g_inner, &g_inner_page);
+}
+
+TEST_F(FormSheetTest, CommitConvertsInnerValuesBeforeOuterChecks)
+{
+    pages[0].fill = fill_outer;
+    pages[0].check = refuse_7;
+    EXPECT_EQ(form_run(&d, pages), 0);   // both sheets end with the input
+    EXPECT_EQ(g_commit_result, 7);
+    EXPECT_EQ(g_after_commit, 2.5);      // shown as 2500, converted back by the commit
+    EXPECT_EQ(g_inner_entries, 0);
+    EXPECT_EQ(g_inner_value, 2.5);       // and not divided again when the inner sheet closed
+}
+
+// A content height beyond the screen is cut to the screen less the rows, margins and 30.
+TEST_F(FormSheetTest, TallSheetsAreCutToTheScreen)
+{
+    d.content_height = 5000;
+    int x1, y1, x2, y2;
+    form_sheet_rect(&d, 1, NPIXEL_X / 2, NPIXEL_Y / 2, &x1, &y1, &x2, &y2);
+    EXPECT_EQ(y2 - y1 + 1, NPIXEL_Y - 30);
+    EXPECT_EQ(x2 - x1 + 1, 8 + 200 + 8);
+    d.content_width = 5000;   // and as wide: the screen less the margins and 15
+    form_sheet_rect(&d, 1, NPIXEL_X / 2, NPIXEL_Y / 2, &x1, &y1, &x2, &y2);
+    EXPECT_EQ(x2 - x1 + 1, NPIXEL_X - 15);
+}
+
+}  // namespace
