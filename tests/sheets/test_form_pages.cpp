@@ -153,9 +153,11 @@ TEST_F(FormPageTest, HoverButtonsRollOverAndRestore)
               nullptr);
     EXPECT_EQ(form_hover_button_count(), 1);
     sva_update(area);
+    Activate_Prop_Sheet();   // the sheet draws the pane
 
     // In screen pixels the button lies at 20 + 60 .. 20 + 140, 20 + 32 .. 20 + 50.
     std::vector<unsigned> before = pixels(80, 52, 160, 70);
+    EXPECT_GT(SheetsTest::count_pixels(80, 52, 160, 70, 0x0000A0), 0);   // the frame is drawn
     M_XPOS = 100;
     M_YPOS = 60;
     form_hover_handler();   // the caption is written bold over it
@@ -163,6 +165,23 @@ TEST_F(FormPageTest, HoverButtonsRollOverAndRestore)
     M_XPOS = 300;
     form_hover_handler();   // leaving restores the screen saved under it
     EXPECT_EQ(pixels(80, 52, 160, 70), before);
+
+    // A bitmap button shows its roll-over picture and, when left, its own picture again.
+    EXPECT_STREQ(form_hover_image_button(area, 300, 100, 120, 40, 0, 0, "knopf.bmp", "aus.bmp", "knopf_ro.bmp",
+                                         "aus_ro.bmp", WHITE_CI, 4, &clicked, 1),
+                 "knopf_ro.bmp");
+    ASSERT_EQ(form_hover_button_count(), 2);
+    EXPECT_STREQ(form_hover_button(1)->normal, "knopf.bmp");
+    sva_update(area);
+    Activate_Prop_Sheet();
+    std::vector<unsigned> shown = pixels(320, 120, 440, 160);
+    M_XPOS = 380;
+    M_YPOS = 140;
+    form_hover_handler();
+    EXPECT_NE(pixels(320, 120, 440, 160), shown);
+    M_XPOS = 590;
+    form_hover_handler();
+    EXPECT_EQ(pixels(320, 120, 440, 160), shown);
     form_unregister_area();
 }
 
