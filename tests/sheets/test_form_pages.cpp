@@ -207,3 +207,50 @@ TEST_F(FormPageTest, ImportButtonsWithoutTheTool)
 }
 
 }  // namespace
+
+namespace {
+
+// The toolkit's buttons with the pictures the program ships, for a person to look at.
+TEST_F(FormPageTest, ButtonPicturesShip)
+{
+    const char* kept = std::getenv("DATA");
+    std::string old = kept ? kept : "";
+    std::string source = TAVO_TEST_DATA_DIR;
+    setenv("DATA", (source.substr(0, source.rfind("/tests/")) + "/data/DATA").c_str(), 1);
+    char path[512];
+    for (const char* name : {"textbuttonbg.bmp", "TextButtonBg.bmp", "TextButtonBg_ro.bmp", "TextButtonBgInaktive.bmp",
+                             "TextButtonBgInaktive_ro.bmp", "SniGrImportButton.bmp", "SniK7.bmp", "deskbuts.bmp",
+                             "but_hinweise_reaktivieren.bmp"})
+        EXPECT_EQ(screen_find_picture(name, path, sizeof path), 1) << name;
+
+    const char* dir = std::getenv("TAVO_PICTURE_DIR");
+    if (dir) screen_set_metrics(SCREEN_METRICS_QT);
+    int dx = 0, dy = 0, clicked = 0, on = 1, off = 0;
+    int escape = Add_Escape_Area_to_PS(20, 20, 600, 400, 0, 2000);
+    form_register_area(escape, area, 20, 20, 600, 400, &dx, &dy);
+    form_select_sheet(area);
+    form_text_button(area, 20, 20, 100, 0, 0, "Berechnen", 1, &clicked, 1);
+    form_text_button(area, 140, 20, 100, 0, 0, "Drucken", 2, &clicked, 0);
+    form_hover_framed_button(area, 260, 20, 100, 0, 0, BLACK_CI, Nearest_RGB_Color(0, 0, 160), 0, "Weiter", 3,
+                             &clicked, 1);
+    form_import_buttons(20, 90, nullptr, 4, &clicked, &on);
+    form_ascii_import_button(20, 150, nullptr, 5, &clicked, &on);
+    form_delete_all_button(20, 180, "alle l\x94schen", 6, &clicked, &on);
+    form_file_search_button(400, 170, 7, &clicked, &off);
+    EXPECT_EQ(form_hover_button_count(), 3);
+    HintSwitches hints = {{1, 0, 1, 0}};
+    int page = sva_create(20, 420, 600, 720, 0, 0);
+    hints_page(page, &hints, 500);
+    sva_update(area);
+    sva_update(page);
+    Activate_Prop_Sheet();
+    if (dir) screen_save_png((std::string(dir) + "/form_buttons.png").c_str(), 0, 0, 620, 740);
+    form_unregister_area();
+    screen_set_metrics(SCREEN_METRICS_CELL);
+    if (kept)
+        setenv("DATA", old.c_str(), 1);
+    else
+        unsetenv("DATA");
+}
+
+}  // namespace
