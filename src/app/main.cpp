@@ -4,6 +4,7 @@
 #include "gui/main_window.h"
 #include "platform/os/calllog.h"
 #include "platform/screen/fonts.h"
+#include "sheets/form_helper_services.h"
 #include <QApplication>
 #include <QLocale>
 #include <QTimer>
@@ -16,6 +17,8 @@ int main(int argc, char** argv)
 
     const StartupResult start = startup_prepare(argc, argv);
     if (!start.run) return start.exit_code;
+    // The helpers' message and progress sheets draw through the screen-dialog toolkit.
+    sheets_offer_helper_services();
 
     auto* app = new QApplication(argc, argv);
     // Qt took the user's locale for everything; numbers in files keep the decimal point.

@@ -4,8 +4,11 @@
 #include "helpers/mem_counted.h"
 #include "platform/screen/fonts.h"
 #include "platform/env/vyk_message.h"
-#include "platform/os/calllog.h"
+#include "helpers/sheet_services.h"
+#include "platform/screen/input.h"
+#include "platform/screen/screen.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
@@ -45,9 +48,6 @@ struct State {
     int ask = 0;
     const char* toggle_text = nullptr;
     int answer = 0;
-    // the current sheet of the dialog toolkit as far as the messages draw on it
-    int font = kFontNormal;
-    int text_colour = 0;
 };
 State g;
 
@@ -57,25 +57,28 @@ const char* skip_prefix_codes(const char* text)
     return text;
 }
 
-// Sheet items: without the screen of the environment every drawn item is recorded.
-int sheet_text_width(const char* text, int font)
-{
-    return font_text_width(text, font);
-}
-
+// Items on the current sheet, through the toolkit's services; nothing is drawn without them.
 int sheet_text(int x, int y, const char* text)
 {
-    calllog::add("form_text: " + std::to_string(x) + "," + std::to_string(y) + " font=" +
-                 std::to_string(g.font) + " colour=" + std::to_string(g.text_colour) + " " + text);
-    return sheet_text_width(text, g.font);
+    const HelperSheetServices* s = helper_sheet_services();
+    return s ? s->text(x, y, text) : 0;
 }
 
 int sheet_label_emphasised(int x, int y, const char* text)
 {
-    calllog::add("form_label_emphasised: " + std::to_string(x) + "," + std::to_string(y) + " colour=" +
-                 std::to_string(g.text_colour) + " " + text);
-    if (!*text) return 2;
-    return text_pixel_width_in_font(text, g.font & 0xFFFF) + 5;
+    const HelperSheetServices* s = helper_sheet_services();
+    return s ? s->label_emphasised(x, y, text) : 0;
+}
+
+int sheet_text_colour()
+{
+    const HelperSheetServices* s = helper_sheet_services();
+    return s ? s->get_text_colour() : 0;
+}
+
+void set_sheet_text_colour(int colour)
+{
+    if (const HelperSheetServices* s = helper_sheet_services()) s->set_text_colour(colour);
 }
 
 void vformat(char* block, const char* format, va_list ap)
@@ -99,7 +102,7 @@ void draw_sheet_message(char* text)
         }
         p += 2;
     }
-    g.font = font;   // form_set_font_flags
+    if (const HelperSheetServices* s = helper_sheet_services()) s->set_font_flags(font);
     msg_draw_coded_text(g.draw_x, g.draw_y, p);
     g.draw_y += step;
 }
@@ -184,63 +187,92 @@ void fill_box(const MessageList& l)
     }
 }
 
-void list_sheet_draw()
+constexpr int kDefaultBackground[3] = {255, 245, 220};
+constexpr int kAskGrey = 130;
+constexpr const char* kAskText = "Diesen Hinweis nicht nochmal anzeigen";
+constexpr int kToggleSpan = 245;   // the tick box with its text, centred on the sheet
+constexpr int kToggleMargin = 15;
+constexpr int kToggleIndent = 20;   // the box before the tick box's text
+constexpr int kMaxSheetWidth = 800;
+constexpr int kSheetTitle = 99;
+
+bool asking() { return g.ask || g.toggle_text; }
+const char* toggle_label() { return g.toggle_text ? g.toggle_text : kAskText; }
+
+int toggle_width()
 {
-    // form_select_sheet; background of the list sheet (-1: 255, 245, 220)
-    g.text_colour = 0;
-    g.font = kFontNormal;
-    calllog::add("sva_set_background: " + std::to_string(g.background));
+    const HelperSheetServices* s = helper_sheet_services();
+    const char* label = toggle_label();
+    return s ? s->text_width_in_font(label, kFontNormal) + kToggleIndent : font_text_width(label, kFontNormal) + kToggleIndent;
+}
+
+// The paint routine of the list sheet: the lines as mode-4 messages, then the tick box.
+void list_sheet_draw(int view)
+{
+    const HelperSheetServices* s = helper_sheet_services();
+    if (!s) return;
+    s->select_sheet(view);
+    int background = g.background != -1 ? g.background
+                                         : Nearest_RGB_Color(kDefaultBackground[0], kDefaultBackground[1],
+                                                             kDefaultBackground[2]);
+    s->area_set_background(view, background);
+    int black = Nearest_Color_Index(0, 0, 0);
+    s->set_text_colour(black);
     g.draw_x = 15;
     g.draw_y = 20;
     const MessageList& l = g.lists[g.shown_list];
     for (int i = 0; i < l.count; ++i) msg_print("%s", l.lines + (size_t)i * kSlot);
-    if (g.ask || g.toggle_text) {
+    if (asking()) {
         g.draw_y += 25;
-        double half = (g.content_width - 245) / 2.0;
+        double half = (g.content_width - kToggleSpan) / 2.0;
         int x = (int)(half >= 0 ? half + 0.5 : half - 0.5);
-        const char* label = g.toggle_text ? g.toggle_text : "Diesen Hinweis nicht nochmal anzeigen";
-        calllog::add("form_toggle: " + std::to_string(x) + "," + std::to_string(g.draw_y) + " " + label);
-        // Without a person in front of the sheet the tick box takes the scripted answer.
-        g.answer = calllog::pop_answer(0);
+        // The whole tick box with its text stays inside the sheet, however short the lines.
+        x = std::max(kToggleMargin, std::min(x, g.content_width - kToggleMargin - toggle_width()));
+        s->set_font_flags(kFontNormal);
+        if (!g.toggle_text) s->set_text_colour(Nearest_RGB_Color(kAskGrey, kAskGrey, kAskGrey));
+        s->toggle(x, g.draw_y, toggle_label(), &g.answer);
     }
-    g.text_colour = 0;
+    s->set_text_colour(black);
+}
+
+int widest_line(const MessageList& l)
+{
+    const HelperSheetServices* s = helper_sheet_services();
+    int widest = 0;
+    for (int i = 0; i < l.count; ++i) {
+        std::string line = l.lines + (size_t)i * kSlot;
+        if (!line.empty() && line.back() == '\n') line.pop_back();
+        int w = s ? s->text_width_in_font(line.c_str(), kFontNormal) : font_text_width(line.c_str(), kFontNormal);
+        widest = std::max(widest, w);
+    }
+    return widest;
 }
 
 int present_sheet(int index)
 {
-    static bool page_initialised = false;
+    // The page keeps its horizontal slider once a list needed it.
     static bool horizontal_slider = false;
+    const HelperSheetServices* s = helper_sheet_services();
     MessageList& l = g.lists[index];
     g.draw_x = 15;
     g.draw_y = 20;
-    if (!page_initialised) {
-        page_initialised = true;
-        horizontal_slider = false;
-    }
-    int height = 16 * l.count + ((g.ask || g.toggle_text) ? 70 : 50);
-    int width = 40;
-    if (l.count > 0) {
-        int widest = 0;
-        for (int i = 0; i < l.count; ++i) {
-            std::string line = l.lines + (size_t)i * kSlot;
-            if (!line.empty() && line.back() == '\n') line.pop_back();
-            int w = font_text_width(line.c_str(), kFontNormal);
-            if (w > widest) widest = w;
-        }
-        width = widest + 40;
-    }
-    if (width > 800) {
-        width = 800;
+    int height = 16 * l.count + (asking() ? 70 : 50);
+    int width = l.count > 0 ? widest_line(l) + 40 : 40;
+    if (asking()) width = std::max(width, toggle_width() + 2 * kToggleMargin);
+    if (width > kMaxSheetWidth) {
+        width = kMaxSheetWidth;
         horizontal_slider = true;
     }
     g.content_width = width;
     g.shown_list = index;
-    // The sheet title holds 99 characters; longer list titles are cut as the sheet would cut them.
-    const std::string title = std::string(l.title).substr(0, 99);
-    calllog::add(std::string("form_run_register: ") + title + " width=" + std::to_string(width) +
-                 " height=" + std::to_string(height) + (horizontal_slider ? " hslider" : ""));
-    list_sheet_draw();
-    return 0;
+    if (!s) return 0;
+    char title[kSheetTitle + 1];
+    std::snprintf(title, sizeof title, "%s", l.title);
+    // A press that opened the list must not reach the new sheet.
+    while (M_LEFT && Get_Mouse_Event()) {
+    }
+    HelperSheet sheet{1, title, width, height, horizontal_slider ? 1 : 0, 1, list_sheet_draw};
+    return s->run_sheet(&sheet);
 }
 
 int present(int index, int mode)
@@ -285,6 +317,7 @@ int msg_print(const char* format, ...)
 void msg_set_mode(int mode) { set_mode(mode); }
 void msg_disable() { g.on = 0; }
 void msg_enable() { g.on = 1; }
+int msg_enabled() { return g.on; }
 void msg_set_console_target(const void* target) { g.console_target = target; }
 
 int msg_print_in_mode(int mode, const char* format, ...)
@@ -432,13 +465,13 @@ void msg_draw_coded_text(int x, int y, char* text)
         char* close = std::strchr(seg, (char)0xCE);
         if (close) *close = '\0';
         if (letter == 'C' || letter == 'c') {
-            int remembered = g.text_colour;
+            int remembered = sheet_text_colour();
             char* end = nullptr;
             long colour = std::strtol(seg, &end, 10);
-            if (end != seg) g.text_colour = (int)colour;
+            if (end != seg) set_sheet_text_colour((int)colour);
             char* blank = std::strchr(seg, ' ');
             if (blank && blank[1]) x += sheet_text(x, y, blank + 1);
-            g.text_colour = remembered;
+            set_sheet_text_colour(remembered);
         } else if ((letter == 'B' || letter == 'b') && *seg) {
             x += sheet_label_emphasised(x, y, seg);
         }
@@ -468,7 +501,17 @@ const char* msg_current_list_line(int n)
 
 namespace {
 MsgHintWriter g_hint_writer = nullptr;
+bool g_services_set = false;
+HelperSheetServices g_services;
 }
+
+void helper_sheet_services_set(const HelperSheetServices* services)
+{
+    g_services_set = services != nullptr;
+    if (services) g_services = *services;
+}
+
+const HelperSheetServices* helper_sheet_services(void) { return g_services_set ? &g_services : nullptr; }
 
 void msg_set_hint_writer(MsgHintWriter writer) { g_hint_writer = writer; }
 

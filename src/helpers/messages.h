@@ -17,6 +17,7 @@ int msg_print(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void msg_set_mode(int mode);
 void msg_disable();
 void msg_enable();
+int msg_enabled();   // 1 while messages are on
 void msg_set_console_target(const void* target);
 int msg_print_in_mode(int mode, const char* format, ...) __attribute__((format(printf, 2, 3)));
 int msg_to_list(const char* format, ...) __attribute__((format(printf, 1, 2)));

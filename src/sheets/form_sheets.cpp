@@ -10,6 +10,7 @@
 #include "platform/screen/prop_sheet.h"
 #include "platform/screen/screen.h"
 #include "sheets/form_fields.h"
+#include "sheets/form_helper_services.h"
 #include "sheets/form_state.h"
 #include "sheets/form_tooltips.h"
 #include "sheets/screen_widgets.h"
@@ -98,6 +99,15 @@ void define_sheet(Level& l)
     Define_Prop_Sheet(l.x1, l.y1, l.x2, l.y2, 1, 0, d->title, id, 1);
 }
 
+// Esc, and the end of all input, cancel every sheet, also one without a cancel button, so that
+// no sheet can wait for ever; Enter takes a sheet's only text button.
+void set_key_codes(const SheetDescriptor* d)
+{
+    Set_Windows_Break_Button(FORM_CODE_CANCEL);
+    if (d->type == 1) Set_Windows_OK_Button(FORM_CODE_CANCEL);
+    if (d->type == 3 || d->type == 8) Set_Windows_OK_Button(FORM_CODE_CONFIRM);
+}
+
 // The page box of the sheet, and a page's area inside it.
 void page_box(const Level& l, int* x1, int* y1, int* x2, int* y2)
 {
@@ -119,24 +129,35 @@ void place(int from, int limit, int offset, int size, int* a, int* b)
     }
 }
 
-void create_page_area(Level& l, int page)
+struct Box {
+    int x1, y1, x2, y2;
+};
+
+void create_page_area_in(Level& l, int page, const Box& box, bool hover)
 {
     PageDescriptor& p = l.pages[page];
     PageRun& r = l.runs[page];
-    if (p.state == -2 || p.fill == nullptr) return;
-    int bx1, by1, bx2, by2, x1, y1, x2, y2;
-    page_box(l, &bx1, &by1, &bx2, &by2);
+    int bx1 = box.x1, by1 = box.y1, bx2 = box.x2, by2 = box.y2, x1, y1, x2, y2;
     place(bx1, bx2, p.area_x, p.area_width, &x1, &x2);
     place(by1, by2, p.area_y, p.area_height, &y1, &y2);
     int vs = p.vertical_slider ? SVA_SLIDER_WIDTH : 0, hs = p.horizontal_slider ? SVA_SLIDER_WIDTH : 0;
     r.escape = Add_Escape_Area_to_PS(x1, y1, x2 - vs, y2 - hs, 0, FORM_CODE_PAGE + page);
     Set_Escape_Area_to_MouseMoveEvent(r.escape, 1);
     r.view = sva_create(x1, y1, x2, y2, p.horizontal_slider, p.vertical_slider);
-    if (l.d->type != 1 && l.d->type != 3) form_register_area(r.escape, r.view, x1, y1, x2, y2, &l.dx, &l.dy);
+    if (hover) form_register_area(r.escape, r.view, x1, y1, x2, y2, &l.dx, &l.dy);
     r.table_shown = 1;
     int right = p.table_width >= 1 ? p.table_left + p.table_width : (x2 - x1) - vs - 10;
     r.table = table_create(r.view, p.table_top, p.table_left, right, TABLE_ROW_HEIGHT, p.table_row_size, p.table_row);
     form_level_set_page(page, p.check, r.table);
+}
+
+void create_page_area(Level& l, int page)
+{
+    PageDescriptor& p = l.pages[page];
+    if (p.state == -2 || p.fill == nullptr) return;
+    Box box;
+    page_box(l, &box.x1, &box.y1, &box.x2, &box.y2);
+    create_page_area_in(l, page, box, l.d->type != 1 && l.d->type != 3);
 }
 
 struct Buttons {
@@ -203,8 +224,10 @@ void add_register(Level& l)
     pxRect(r.row_left, top, r.row_right, bottom);
     if (d->bitmap[0])
         pxDrawTransparentDIB(d->bitmap, r.row_left, top, r.row_right, bottom, 201, 0, 192, 192, 192);
-    else
+    else {
+        pxFgc(BLACK_CI);   // the texts in black on the row
         draw_tab_texts(l, r, bottom);
+    }
     l.reg = Add_Register_to_PS(r.row_left, top, r.row_right, l.y2 - d->bottom_margin - bottom_row(d->type), bottom);
     for (int j = 0; j < l.n; ++j) {
         bool tab = r.from[j] >= 0;
@@ -456,6 +479,7 @@ int form_run(SheetDescriptor* d, PageDescriptor* page) { return form_run_registe
 int form_run_register(SheetDescriptor* d, int n, PageDescriptor* pages)
 {
     if (n < 1 || n > FORM_MAX_TABS) return 0;
+    sheets_offer_helper_services();
     form_hover_handler();
     if (!g_centre_set) {
         g_cx = NPIXEL_X / 2;
@@ -473,6 +497,7 @@ int form_run_register(SheetDescriptor* d, int n, PageDescriptor* pages)
     l.runs.resize(n);
     for (int j = 0; j < n; ++j) form_level_set_page(j, pages[j].check, -1);
     define_sheet(l);
+    set_key_codes(d);
     if (n > 1) add_register(l);
     l.selected = first_page(l);
     select_member(l, l.selected);
@@ -550,3 +575,196 @@ void form_cursor_to_default_on(void) { g_move_cursor = 1; }
 void form_cursor_to_default_off(void) { g_move_cursor = 0; }
 void form_no_operation(void) {}
 int form_sheet_depth(void) { return static_cast<int>(g_levels.size()); }
+
+// The older register runner, without a descriptor: its own geometry, codes 1 and 2 for cancel
+// and confirm, and the page a sheet of the same nesting level showed last.
+namespace {
+
+constexpr int CLASSIC_ID = 140;
+constexpr int CLASSIC_CANCEL = 1, CLASSIC_CONFIRM = 2;
+constexpr int CLASSIC_LEVELS = 16;
+int g_classic_last[CLASSIC_LEVELS];
+bool g_classic_centre_set = false;
+int g_classic_cx = 0, g_classic_cy = 0;
+
+struct ClassicGeometry {
+    int width, height;   // of the sheet
+    int border;          // of the buttons
+    Box (*box)(const Level&);
+};
+
+Box classic_box_one(const Level& l) { return {l.x1 + 14, l.y1 + 42, l.x2 - 14, l.y2 - 37}; }
+Box classic_box_several(const Level& l) { return {l.x1 + 20, l.y1 + 80, l.x2 - 20, l.y2 - 45}; }
+
+ClassicGeometry classic_geometry(int height, int width, int n)
+{
+    if (n == 1)
+        return {std::min(width, NPIXEL_X - 44) + 28, std::min(height, NPIXEL_Y - 110) + 79, 7, classic_box_one};
+    return {std::min(width, NPIXEL_X - 50) + 40, std::min(height, NPIXEL_Y - 150) + 125, 10, classic_box_several};
+}
+
+constexpr int CLASSIC_ROW_TOP = 40, CLASSIC_ROW_BOTTOM = 70, CLASSIC_ROW_INSET = 10, CLASSIC_REGISTER_END = 35;
+
+void classic_tab_texts(const Level& l, int tab_width, int skip)
+{
+    int left = l.x1 + CLASSIC_ROW_INSET, bottom = l.y1 + CLASSIC_ROW_BOTTOM;
+    for (int j = 0; j < l.n; ++j) {
+        if (j == skip) continue;
+        const PageDescriptor& p = l.pages[j];
+        int colour = GetVYKColor(p.state == 0 ? p.disabled_tab_colour : p.tab_colour);
+        int x = left + j * (tab_width + 1) + 8;
+        if (p.upper_tab_text[0]) {
+            draw_text_in_font(x, bottom - 18, p.upper_tab_text, FORM_FONT_SMALL, colour);
+            draw_text_in_font(x, bottom - 6, p.tab_text, FORM_FONT_NORMAL, colour);
+        } else {
+            draw_text_in_font(x, bottom - 10, p.tab_text, FORM_FONT_NORMAL, colour);
+        }
+    }
+}
+
+int classic_tab_width(int width, int n) { return (std::min(width, NPIXEL_X - 50) - n + 21) / n; }
+
+void classic_register(Level& l, int tab_width)
+{
+    int left = l.x1 + CLASSIC_ROW_INSET, right = l.x2 - CLASSIC_ROW_INSET;
+    int top = l.y1 + CLASSIC_ROW_TOP, bottom = l.y1 + CLASSIC_ROW_BOTTOM;
+    pxFgc(GetVYKColor(-1));
+    pxRect(left, top, right, bottom);
+    classic_tab_texts(l, tab_width, -1);
+    l.reg = Add_Register_to_PS(left, top, right, l.y2 - CLASSIC_REGISTER_END, bottom);
+    for (int j = 0; j < l.n; ++j) {
+        int from = left + j * (tab_width + 1);
+        l.members.push_back(
+            Add_Member_to_Register(l.reg, from, from + tab_width, l.pages[j].state != 0 ? 1 : -1, FORM_CODE_TAB + j));
+    }
+}
+
+Buttons classic_buttons(const Level& l, int border, int has_status, const char* help_topic)
+{
+    Buttons b;
+    int y = l.y2 - BUTTON_ROW;
+    b.help_x = has_status ? l.x1 + border + 30 : (l.x1 + l.x2) / 2;
+    b.confirm_x = l.x2 - border - 20;
+    b.default_button = Add_Single_Button_to_PS(l.x1 + border - 3, y, 1, CLASSIC_CANCEL, nullptr,
+                                               SYMBOLIC_BREAK_RASTER, 0);
+    Set_Comment_to_Button_PS(b.default_button, "abbrechen");
+    int confirm = Add_Single_Button_to_PS(b.confirm_x, y, 1, CLASSIC_CONFIRM, nullptr, SYMBOLIC_OK_RASTER, 0);
+    Set_Comment_to_Button_PS(confirm, "best\x84tigen");
+    if (help_topic) {
+        int help = Add_Help_to_PS(b.help_x, y, 1, 0, 0, help_topic);
+        Set_Comment_to_Button_PS(help, "Hilfe");
+    }
+    return b;
+}
+
+// Members follow their pages' states; a disabled selected page gives way to its neighbour.
+void classic_settle(Level& l, std::vector<int>& states, int tab_width)
+{
+    if (l.n < 2) return;
+    for (int j = 0; j < l.n; ++j)
+        if (l.pages[j].state != states[j]) {
+            states[j] = l.pages[j].state;
+            Change_Activity_PS(l.members[j], states[j] != 0 ? 1 : -1);
+        }
+    if (l.pages[l.selected].state == 0) l.selected = l.selected == 0 ? 1 : l.selected - 1;
+    Set_Selected_Register_Member(l.selected + 1);
+    classic_tab_texts(l, tab_width, l.selected);
+}
+
+int classic_passes(Level& l, const Buttons& buttons, int tab_width)
+{
+    std::vector<int> states(l.n);
+    for (int j = 0; j < l.n; ++j) states[j] = l.pages[j].state;
+    int current = l.selected;
+    for (;;) {
+        g_cancel = g_confirm = 0;
+        draw_status(l, buttons);
+        int buffered = pxBuff(-1);
+        classic_settle(l, states, tab_width);
+        if (current != l.selected) {
+            PageRun& old = l.runs[current];
+            if (old.view >= 0) sva_set_activity(old.view, 0);
+            if (old.escape >= 0) Change_Activity_PS(old.escape, 0);
+            current = l.selected;
+        }
+        fill_page(l, current);
+        pxBuff(buffered);
+        int code = Edit_Prop_Sheet();
+        bool cancel = code == CLASSIC_CANCEL, confirm = code == CLASSIC_CONFIRM;
+        if (!cancel && !confirm) {
+            handle_element(l, code);
+            cancel = g_cancel != 0;
+            confirm = !cancel && g_confirm != 0;
+        }
+        if (cancel) {
+            g_classic_cx += l.dx;
+            g_classic_cy += l.dy;
+            return 0;
+        }
+        if (confirm) {
+            if (form_transfer_values(form_level_depth()) != 0) continue;
+            g_classic_cx += l.dx;
+            g_classic_cy += l.dy;
+            return 1;
+        }
+    }
+}
+
+}  // namespace
+
+int form_run_register_classic(int height, int width, const FormTitleRecord* title, int n, PageDescriptor* pages,
+                              void (*status_text)(char* buffer), const char* help_topic)
+{
+    if (n < 1 || n > FORM_MAX_TABS) return 0;
+    sheets_offer_helper_services();
+    form_hover_handler();
+    if (!g_classic_centre_set) {
+        g_classic_cx = NPIXEL_X / 2;
+        g_classic_cy = NPIXEL_Y / 2;
+        g_classic_centre_set = true;
+    }
+    int depth = form_level_push(nullptr, 0);
+    if (depth < 0) return 0;
+    // The steering operations find the sheet through a descriptor of their own.
+    SheetDescriptor d;
+    form_register_defaults(&d);
+    d.status_text = status_text;
+    g_levels.emplace_back();
+    Level& l = g_levels.back();
+    l.d = &d;
+    l.pages = pages;
+    l.n = n;
+    l.runs.resize(n);
+    for (int j = 0; j < n; ++j) form_level_set_page(j, pages[j].check, -1);
+    ClassicGeometry g = classic_geometry(height, width, n);
+    int corners[4] = {g_classic_cx - g.width / 2, g_classic_cy - g.height / 2, 0, 0};
+    corners[2] = corners[0] + g.width - 1;
+    corners[3] = corners[1] + g.height - 1;
+    Check_Prop_Sheet_Frames(corners);
+    l.x1 = corners[0];
+    l.y1 = corners[1];
+    l.x2 = corners[2];
+    l.y2 = corners[3];
+    Define_Prop_Sheet(l.x1, l.y1, l.x2, l.y2, 1, 0, title ? title->title : "", CLASSIC_ID, 1);
+    Set_Windows_Break_Button(CLASSIC_CANCEL);
+    int tab_width = classic_tab_width(width, n);
+    if (n > 1) classic_register(l, tab_width);
+    int slot = std::min(depth, CLASSIC_LEVELS - 1);
+    l.selected = std::clamp(g_classic_last[slot], 0, n - 1);
+    Box box = g.box(l);
+    for (int j = 0; j < n; ++j)
+        if (pages[j].fill) create_page_area_in(l, j, box, true);
+    Buttons buttons = classic_buttons(l, g.border, status_text != nullptr, help_topic);
+    for (int j = 0; j < n; ++j)
+        if (pages[j].table_init) pages[j].table_init(l.runs[j].table);
+    if (g_move_cursor) Move_Mouse_Cursor_to_Button_of_PS(buttons.default_button, 0, 0);
+    Activate_Prop_Sheet();
+    Prop_Sheet_Displacement(&l.dx, &l.dy);
+    int result = classic_passes(l, buttons, tab_width);
+    g_classic_last[slot] = l.selected;
+    form_level_pop();
+    end_sheet(l);
+    g_levels.pop_back();
+    g_cancel = g_confirm = 0;
+    return result;
+}

@@ -56,6 +56,15 @@ void form_pages_init(int n, PageDescriptor* pages);
 int form_run(SheetDescriptor* d, PageDescriptor* page);
 int form_run_register(SheetDescriptor* d, int n, PageDescriptor* pages);
 
+// The older register runner: sheet size from the content height and width, the title record's
+// title, status text and help topic; 1 confirmed, 0 cancelled.
+struct FormTitleRecord {
+    char title[200];
+    int a, b;
+};
+int form_run_register_classic(int height, int width, const FormTitleRecord* title, int n, PageDescriptor* pages,
+                              void (*status_text)(char* buffer), const char* help_topic);
+
 // The register row of a sheet: where each page's tab lies (from = to = -1: no tab).
 struct RegisterLayout {
     int tab_width;

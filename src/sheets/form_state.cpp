@@ -330,9 +330,11 @@ int form_label_aligned(int x, int y, const char* text, int vertical, int alignme
 int form_label_centred(int y, const char* text, const int* active)
 {
     if (g_form.current < 0) return 0;
+    // The middle of the area in its own content coordinates, where the text item is placed;
+    // the registered corners are sheet pixels.
     int centre = 0;
     if (const FormArea* a = form_area_of(g_form.current)) {
-        centre = (a->x1 + a->x2) / 2;
+        centre = (a->x2 - a->x1) / 2;
     } else if (const Scrollable_View_Area* v = sva_slot(g_form.current)) {
         centre = (v->x2 - v->x1) / 2;
     }

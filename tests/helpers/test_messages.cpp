@@ -1,5 +1,6 @@
 #include "helpers/mem_counted.h"
 #include "helpers/messages.h"
+#include "helpers/sheet_services.h"
 #include "platform/os/calllog.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,62 @@
 #include <vector>
 
 namespace {
+
+// A recording stand-in for the toolkit's services: items become lines of `drawn`, a sheet is
+// "shown" by calling its paint routine once, and the tick box takes `tick`.
+struct FakeSheet {
+    std::vector<std::string> drawn;
+    int font = 4096, colour = 0, tick = 0;
+};
+FakeSheet fake;
+
+int fake_width(const char* t) { return 8 * (int)std::string(t).size(); }
+int fake_text(int x, int y, const char* t)
+{
+    fake.drawn.push_back("text " + std::to_string(x) + "," + std::to_string(y) + " font=" + std::to_string(fake.font) +
+                         " colour=" + std::to_string(fake.colour) + " " + t);
+    return fake_width(t) + 3;
+}
+int fake_emphasised(int x, int y, const char* t)
+{
+    fake.drawn.push_back("emphasised " + std::to_string(x) + "," + std::to_string(y) + " " + t);
+    return *t ? fake_width(t) + 5 : 2;
+}
+int fake_toggle(int x, int y, const char* label, int* value)
+{
+    fake.drawn.push_back("toggle " + std::to_string(x) + "," + std::to_string(y) + " colour=" +
+                         std::to_string(fake.colour) + " " + label);
+    *value = fake.tick;
+    return fake_width(label) + 20;
+}
+int fake_run(const HelperSheet* h)
+{
+    fake.drawn.push_back(std::string("sheet ") + h->title + " type=" + std::to_string(h->type) + " width=" +
+                         std::to_string(h->content_width) + " height=" + std::to_string(h->content_height));
+    h->fill(7);
+    return 0;
+}
+const HelperSheetServices kFake = {
+    [](int) { fake.font = 4096; fake.colour = 0; },
+    [](int f) { fake.font = f; },
+    [] { return fake.colour; },
+    [](int c) { return fake.colour = c; },
+    [](int) {},
+    fake_text,
+    fake_emphasised,
+    fake_toggle,
+    [](double, double, double, double) { return 0; },
+    [](double, double, double, double) {},
+    [](const char* t, int) { return fake_width(t) + 3; },
+    [](int c, int) { return c; },
+    [](int, int, int, int, int, int) { return 0; },
+    [](int) {},
+    [](int) {},
+    [](int, int) {},
+    [](int, int) {},
+    [](int) {},
+    fake_run,
+};
 
 // Every test starts from messages on, mode 0, no console target and all lists closed.
 class Messages : public testing::Test {
@@ -22,6 +79,8 @@ protected:
         for (int i = 0; i < 10; ++i) msg_list_close(i);
         calllog::clear();
         calllog::clear_answers();
+        fake = FakeSheet{};
+        helper_sheet_services_set(&kFake);
     }
     // The lines of the current list as the console presentation prints them.
     static std::string console_of_current()
@@ -154,35 +213,39 @@ TEST_F(Messages, SheetModeDrawsLinesWithPrefixAndInlineCodes)
     msg_error("Datei fehlt");
     msg_print("^2halb");
     msg_print("normal");
-    std::vector<std::string> drawn = log_with("form_text");
-    ASSERT_EQ(drawn.size(), 3u);
-    EXPECT_EQ(drawn[0], "form_text: 15,20 font=69632 colour=0 FEHLER: Datei fehlt!");
-    EXPECT_EQ(drawn[1], "form_text: 15,36 font=4096 colour=0 halb");   // 20 + 16
-    EXPECT_EQ(drawn[2], "form_text: 15,44 font=4096 colour=0 normal"); // 36 + 8
+    ASSERT_EQ(fake.drawn.size(), 3u);
+    EXPECT_EQ(fake.drawn[0], "text 15,20 font=69632 colour=0 FEHLER: Datei fehlt!");
+    EXPECT_EQ(fake.drawn[1], "text 15,36 font=4096 colour=0 halb");   // 20 + 16
+    EXPECT_EQ(fake.drawn[2], "text 15,44 font=4096 colour=0 normal"); // 36 + 8
 
     // 'Wert ' is 5 characters of 8 pixels: 40 + 3; 'blau' 4 characters: 32 + 3.
-    calllog::clear();
+    fake.drawn.clear();
     char coded[] = "Wert \xCE" "C12 blau\xCEr weiter";
     msg_draw_coded_text(10, 50, coded);
-    drawn = log_with("form_text");
-    ASSERT_EQ(drawn.size(), 3u);
-    EXPECT_EQ(drawn[0], "form_text: 10,50 font=4096 colour=0 Wert ");
-    EXPECT_EQ(drawn[1], "form_text: 53,50 font=4096 colour=12 blau");
-    EXPECT_EQ(drawn[2], "form_text: 88,50 font=4096 colour=0  weiter");
+    ASSERT_EQ(fake.drawn.size(), 3u);
+    EXPECT_EQ(fake.drawn[0], "text 10,50 font=4096 colour=0 Wert ");
+    EXPECT_EQ(fake.drawn[1], "text 53,50 font=4096 colour=12 blau");
+    EXPECT_EQ(fake.drawn[2], "text 88,50 font=4096 colour=0  weiter");
 
-    calllog::clear();
+    fake.drawn.clear();
     char blank_first[] = "\xCE" "C 12 blau\xCEr";
     msg_draw_coded_text(0, 0, blank_first);
-    drawn = log_with("form_text");
-    ASSERT_EQ(drawn.size(), 1u);
-    EXPECT_EQ(drawn[0], "form_text: 0,0 font=4096 colour=12 12 blau");
+    ASSERT_EQ(fake.drawn.size(), 1u);
+    EXPECT_EQ(fake.drawn[0], "text 0,0 font=4096 colour=12 12 blau");
 
     // An emphasised segment: 'fett' is 4 * 8 + 5 wide, so ' danach' starts at 37.
-    calllog::clear();
+    fake.drawn.clear();
     char bold[] = "\xCE" "Bfett\xCEr danach";
     msg_draw_coded_text(0, 0, bold);
-    EXPECT_TRUE(calllog::contains("form_label_emphasised: 0,0 colour=0 fett"));
-    EXPECT_TRUE(calllog::contains("form_text: 37,0 font=4096 colour=0  danach"));
+    ASSERT_EQ(fake.drawn.size(), 2u);
+    EXPECT_EQ(fake.drawn[0], "emphasised 0,0 fett");
+    EXPECT_EQ(fake.drawn[1], "text 37,0 font=4096 colour=0  danach");
+
+    // Without the toolkit's services nothing is drawn.
+    helper_sheet_services_set(nullptr);
+    fake.drawn.clear();
+    msg_print("niemand");
+    EXPECT_TRUE(fake.drawn.empty());
 }
 
 TEST_F(Messages, AskShowsTheListWithItsTickBox)
@@ -190,15 +253,31 @@ TEST_F(Messages, AskShowsTheListWithItsTickBox)
     msg_list_open();
     msg_list_set_title(0, "Hinweise");
     msg_to_list("Zeile eins");
-    calllog::push_answer(1);   // the person ticks "do not show again"
+    fake.tick = 1;   // the person ticks "do not show again"
     EXPECT_EQ(msg_list_ask(), 0);
-    // Widest line: 10 characters * 8 + 3 = 83, + 40 = 123; height 16 * 1 + 70.
-    EXPECT_TRUE(calllog::contains("form_run_register: Hinweise width=123 height=86"));
-    EXPECT_TRUE(calllog::contains("form_text: 15,20 font=4096 colour=0 Zeile eins"));
-    EXPECT_TRUE(calllog::contains("form_toggle: -61,61 Diesen Hinweis nicht nochmal anzeigen"));
-    EXPECT_EQ(msg_list_ask(), 1);   // nothing scripted: left unticked
-    calllog::push_answer(1);
+    // Widest line: 10 characters * 8 + 3 = 83, + 40 = 123; but the tick box with its text,
+    // 37 * 8 + 3 + 20 = 319, needs 15 on either side: 349. Height 16 * 1 + 70. The box at
+    // (349 - 245) / 2 = 52 would end past the sheet, so it starts at 15; 20 + 16 + 25 = 61 below
+    // the top, in grey.
+    const int grey = 130 << 16 | 130 << 8 | 130;
+    std::vector<std::string> expected = {
+        "sheet Hinweise type=1 width=349 height=86", "text 15,20 font=4096 colour=0 Zeile eins",
+        "toggle 15,61 colour=" + std::to_string(grey) + " Diesen Hinweis nicht nochmal anzeigen"};
+    EXPECT_EQ(fake.drawn, expected);
+    fake.tick = 0;
+    EXPECT_EQ(msg_list_ask(), 1);   // left unticked
+    fake.tick = 1;
+    fake.drawn.clear();
     EXPECT_EQ(msg_list_ask_with_toggle("Immer so"), 1);
+    // 'Immer so' is 8 * 8 + 3 + 20 = 87 wide, 117 with its margins, below the line's 123: the
+    // box at (123 - 245) / 2 = -61 is moved to 15.
+    EXPECT_EQ(fake.drawn.front(), "sheet Hinweise type=1 width=123 height=86");
+    EXPECT_EQ(fake.drawn.back(), "toggle 15,61 colour=0 Immer so");   // the caller's text in black
+    // Messages off: nothing is shown and the hint stays on.
+    msg_disable();
+    fake.drawn.clear();
+    EXPECT_EQ(msg_list_ask(), 1);
+    EXPECT_TRUE(fake.drawn.empty());
 }
 
 TEST_F(Messages, FontWidths)

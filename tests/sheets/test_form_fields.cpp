@@ -93,6 +93,21 @@ TEST_F(FormTest, AlignedLabelsShiftByTheirWidth)
     }
 }
 
+// A centred label stands in the middle of its area's content, whether the area is registered
+// for a sheet (corners in sheet pixels) or not.
+TEST_F(FormTest, CentredLabelsStandInTheMiddleOfTheirArea)
+{
+    // "abc" measures 24, so W = 27 and the text starts 14 left of the middle.
+    EXPECT_EQ(form_label_centred(40, "abc", nullptr), 27);
+    EXPECT_EQ(last_item()->x1, 200 - 14);   // the area is 400 wide
+    int dx = 0, dy = 0;
+    form_register_area(-1, area, 100, 100, 500, 400, &dx, &dy);
+    form_select_sheet(area);
+    form_caption_centred(60, "abc", nullptr);
+    EXPECT_EQ(last_item()->x1, 200 - 14);
+    form_unregister_area();
+}
+
 // Ten more fields than the registry once held: every one is shown scaled and scaled back.
 TEST_F(FormTest, ScaledFieldsShowTheirDisplayUnitAndScaleBackOnClose)
 {

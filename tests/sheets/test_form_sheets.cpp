@@ -1,5 +1,6 @@
 // The sheet runners: results of scripted confirmation and cancellation, refused confirmations,
 // the nesting limit, and the register row's tabs.
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -164,6 +165,168 @@ TEST_F(FormSheetTest, DisabledPagesAndRefusedChangesKeepThePage)
         EXPECT_EQ(d.last_page, 0) << c.state;
         input_script_clear();
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The older runner: its own size, codes 1 and 2, and the page a sheet of its level showed last.
+int g_classic_size[2];
+void fill_classic_a(int, int)
+{
+    ++g_shown[0];
+    int x1, y1, x2, y2;
+    prop_sheet_rect(&x1, &y1, &x2, &y2);
+    g_classic_size[0] = x2 - x1 + 1;
+    g_classic_size[1] = y2 - y1 + 1;
+    if (g_shown[0] == 1) form_page_switch(1);
+}
+
+TEST_F(FormSheetTest, ClassicRegisterSheet)
+{
+    FormTitleRecord title{};
+    std::strcpy(title.title, "Alt");
+    std::strcpy(pages[0].tab_text, "Holz");
+    std::strcpy(pages[1].tab_text, "Stahl");
+    pages[0].fill = fill_classic_a;
+    pages[1].fill = fill_b;
+    g_shown[0] = g_shown[1] = 0;
+    // A click into the page lets the page switch of the first fill show page 1; then the input
+    // ends, which cancels. The sheet's corner: 640 - 340 / 2, 512 - 325 / 2.
+    input_script_click(470 + 150, 350 + 200);
+    EXPECT_EQ(form_run_register_classic(200, 300, &title, 2, pages, nullptr, "hilfe"), 0);
+    // Two pages: 300 + 40 wide, 200 + 125 high.
+    EXPECT_EQ(g_classic_size[0], 340);
+    EXPECT_EQ(g_classic_size[1], 325);
+    EXPECT_EQ(g_shown[0], 1);
+    EXPECT_EQ(g_shown[1], 1);
+    // The next sheet at this level opens on page 1; Enter confirms.
+    input_script_key(KEY_ENTER);
+    EXPECT_EQ(form_run_register_classic(200, 300, &title, 2, pages, nullptr, nullptr), 1);
+    EXPECT_EQ(g_shown[1], 2);
+    EXPECT_EQ(g_shown[0], 1);
+    // One page: 300 + 28 wide, 200 + 79 high.
+    g_shown[0] = 1;
+    input_script_key(KEY_ENTER);
+    EXPECT_EQ(form_run_register_classic(200, 300, &title, 1, pages, nullptr, nullptr), 1);
+    EXPECT_EQ(g_classic_size[0], 328);
+    EXPECT_EQ(g_classic_size[1], 279);
+    EXPECT_EQ(form_sheet_depth(), 0);
+}
+
+// A sheet whose only button is "Weiter" ends when the input ends, also with nothing scripted.
+TEST_F(FormSheetTest, TextButtonSheetsEndWithTheInput)
+{
+    pages[0].fill = fill_a;
+    for (int type : {1, 2, 3, 4, 8}) {
+        d.type = type;
+        EXPECT_EQ(form_run(&d, pages), 0) << type;
+    }
+    d.type = 3;
+    input_script_key(KEY_ENTER);   // its button confirms
+    EXPECT_EQ(form_run(&d, pages), 1);
+}
+
+// A two-page register sheet for a person to look at.
+double g_width = 0.24, g_height = 0.6;
+int g_class = 1, g_check = 1;
+void fill_timber(int, int)
+{
+    static const int editable = 1;
+    form_label(20, 30, "Querschnitt", nullptr);
+    form_symbol_float_field(20, 60, "b", "", &g_width, 1000, 6, 0, "mm", &editable);
+    form_symbol_float_field(20, 85, "h", "", &g_height, 1000, 6, 0, "mm", &editable);
+    form_label(20, 120, "Nutzungsklasse", nullptr);
+    form_int_field(150, 120, &g_class, 3, &editable);
+    form_toggle(20, 150, "mit k_h", &g_check, &editable);
+}
+int g_tab_ink = 0;
+void save_register_picture()
+{
+    // Content 400 wide and 220 high with margins 8, a row of 30 and borders of 10: 436 x 346,
+    // centred on (640, 512); the first tab's texts lie in the row from (430, 380) on.
+    g_tab_ink = SheetsTest::count_pixels(432, 382, 530, 409, 0x000000);
+    if (const char* dir = std::getenv("TAVO_PICTURE_DIR")) {
+        std::string path = std::string(dir) + "/register_sheet.png";
+        screen_save_png(path.c_str(), 380, 330, 900, 700);
+    }
+    Set_CallSometimesFunc_to_PS(nullptr);
+}
+
+TEST_F(FormSheetTest, TwoPageRegisterSheetPicture)
+{
+    if (std::getenv("TAVO_PICTURE_DIR")) screen_set_metrics(SCREEN_METRICS_QT);
+    d.content_width = 400;
+    d.content_height = 220;
+    std::strcpy(d.title, "Tr\x84gerdurchbruch");
+    std::strcpy(pages[0].upper_tab_text, "Bauteil");
+    std::strcpy(pages[0].tab_text, "Holz");
+    std::strcpy(pages[1].tab_text, "Verst\x84rkung");
+    pages[0].fill = fill_timber;
+    pages[1].fill = fill_b;
+    d.last_page = 0;
+    Set_CallSometimesFunc_to_PS(save_register_picture);
+    EXPECT_EQ(form_run_register(&d, 2, pages), 0);
+    EXPECT_GT(g_tab_ink, 0);
+    // Shown in millimetres, kept in metres.
+    EXPECT_EQ(g_width, 0.24);
+    Set_CallSometimesFunc_to_PS(nullptr);
+    screen_set_metrics(SCREEN_METRICS_CELL);
+}
+
+}  // namespace
+
+namespace {
+
+// form_commit from an inner sheet: the inner values are converted first, then an outer page's
+// check refuses.
+int refuse_7(int) { return 7; }
+double g_inner_value = 2.5;
+int g_commit_result = -1;
+double g_after_commit = 0;
+int g_inner_entries = -1;
+SheetDescriptor g_inner;
+PageDescriptor g_inner_page;
+void fill_inner(int, int)
+{
+    static const int editable = 1;
+    form_float_field(20, 30, &g_inner_value, 1000, 6, 1, &editable);
+    g_commit_result = form_commit();
+    g_after_commit = g_inner_value;
+    g_inner_entries = form_float_entry_count();
+}
+void fill_outer(int, int)
+{
+    if (form_sheet_depth() != 1) return;
+    form_register_defaults(&g_inner);
+    form_pages_init(1, &g_inner_page);
+    g_inner_page.fill = fill_inner;
+    form_run(&g_inner, &g_inner_page);
+}
+
+TEST_F(FormSheetTest, CommitConvertsInnerValuesBeforeOuterChecks)
+{
+    pages[0].fill = fill_outer;
+    pages[0].check = refuse_7;
+    EXPECT_EQ(form_run(&d, pages), 0);   // both sheets end with the input
+    EXPECT_EQ(g_commit_result, 7);
+    EXPECT_EQ(g_after_commit, 2.5);      // shown as 2500, converted back by the commit
+    EXPECT_EQ(g_inner_entries, 0);
+    EXPECT_EQ(g_inner_value, 2.5);       // and not divided again when the inner sheet closed
+}
+
+// A content height beyond the screen is cut to the screen less the rows, margins and 30.
+TEST_F(FormSheetTest, TallSheetsAreCutToTheScreen)
+{
+    d.content_height = 5000;
+    int x1, y1, x2, y2;
+    form_sheet_rect(&d, 1, NPIXEL_X / 2, NPIXEL_Y / 2, &x1, &y1, &x2, &y2);
+    EXPECT_EQ(y2 - y1 + 1, NPIXEL_Y - 30);
+    EXPECT_EQ(x2 - x1 + 1, 8 + 200 + 8);
+    d.content_width = 5000;   // and as wide: the screen less the margins and 15
+    form_sheet_rect(&d, 1, NPIXEL_X / 2, NPIXEL_Y / 2, &x1, &y1, &x2, &y2);
+    EXPECT_EQ(x2 - x1 + 1, NPIXEL_X - 15);
 }
 
 }  // namespace
