@@ -1,3 +1,4 @@
+#include "helpers/progress_sheet.h"
 #include "sheets/screen_widgets.h"
 
 #include "platform/screen/fonts.h"
@@ -154,6 +155,8 @@ int symbol_button_sheet(SymbolButtonSpec spec)
     int corners[4] = {spec.sheet_x, spec.sheet_y, spec.sheet_x + width, spec.sheet_y + RFONT_HEIGHT + spec.button_height + 20};
     Check_Prop_Sheet_Frames(corners);
     int x = corners[0], y = corners[1];
+    move_marker_animation(spec.anchor_x, spec.anchor_y, spec.anchor_x, spec.anchor_y, corners[0], corners[1],
+                          corners[2], corners[3]);
     Define_Prop_Sheet(corners[0], corners[1], corners[2], corners[3], 0, 0, "", n, 0);
     bold_title(x + title_x, y + RFONT_HEIGHT + 6, spec.title);
     PSRaster face = empty_raster(spec.button_width, spec.button_height);
@@ -184,6 +187,8 @@ int symbol_button_list_sheet(SymbolButtonSpec spec)
                       spec.sheet_y + RFONT_HEIGHT + n * (spec.button_height + kButtonGap) + 15};
     Check_Prop_Sheet_Frames(corners);
     int x = corners[0], y = corners[1];
+    move_marker_animation(spec.anchor_x, spec.anchor_y, spec.anchor_x, spec.anchor_y, corners[0], corners[1],
+                          corners[2], corners[3]);
     Define_Prop_Sheet(corners[0], corners[1], corners[2], corners[3], 0, 0, "", n, 0);
     bold_title(x + 8, y + RFONT_HEIGHT + 6, spec.title);
     PSRaster face = empty_raster(spec.button_width, spec.button_height);
