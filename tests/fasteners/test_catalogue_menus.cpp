@@ -146,6 +146,9 @@ TEST_F(SheetsTest, FastenerPictureAddsTheTypesFile)
         EXPECT_EQ(it->y1, 20);
         EXPECT_EQ(it->x2, 10 + 153);
         EXPECT_EQ(it->y2, 20 + 100);
+        // The shipped picture of the kind is there and fills the place pixel for pixel.
+        const QImage shipped(QString(TAVO_TEST_DATA_DIR "/../../../data/DATA/BITMAPS/") + c.file);
+        EXPECT_EQ(shipped.size(), QSize(154, 101)) << c.file;
     }
 }
 
