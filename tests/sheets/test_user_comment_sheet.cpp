@@ -46,7 +46,11 @@ TEST_F(SheetsTest, HelpThenTypedRemarksAreConfirmed)
     input_script_type("Stoss beachten");
     input_script_click(x1 + 300, y1 + 20);             // beside the editor: the editing ends
     input_script_click(x2 - 40 + 18, y1 + 15 + 18);   // "bestätigen"
+    static QImage shown;
+    Set_CallSometimesFunc_to_PS([] { shown = screen_image().copy(); });
     char* back = user_comment_sheet(nullptr, "Anmerkungen");
+    Set_CallSometimesFunc_to_PS(nullptr);
+    shown.save("user_comment_sheet.png");
     EXPECT_TRUE(calllog::contains("Helpview: USER_COMMENT"));
     ASSERT_NE(back, nullptr);
     EXPECT_STREQ(back, "Stoss beachten");
