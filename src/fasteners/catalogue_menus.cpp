@@ -66,7 +66,8 @@ constexpr int kPictureWidth = 153, kPictureHeight = 100;
 
 int fastener_type_of_menu(int index, int first, int second, const int* values)
 {
-    if (!values || index < 0)
+    // The menu has one entry per list value; an index past it would read outside the caller's list.
+    if (!values || index < 0 || index > MENU_LAST)
         return -1;
     int value = values[index];
     switch (value) {

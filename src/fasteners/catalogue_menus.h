@@ -15,7 +15,8 @@ struct CodedChoice {
 };
 
 // Type code of a menu entry: values[index] is the entry's list value (0 to 19); wood screws and
-// special nails take the two sub-choices. -1 for a value or a pair the menu does not offer.
+// special nails take the two sub-choices. -1 for an index outside the menu's 20 entries, or a
+// value or a pair the menu does not offer.
 int fastener_type_of_menu(int index, int first, int second, const int* values);
 // List value of a type code (-1 for types below -2 or above 42); writes the sub-choices only for
 // wood screws and special nails.

@@ -44,7 +44,7 @@ void place(int* corners)
 
 void fill_area(int area, int view_width, int view_height, char* text, int room, int* code)
 {
-    sva_add_bitmap(area, "UComment.bmp", 14, 5, 14 + 75, 5 + 70, BLACK_CI);
+    sva_add_bitmap(area, "UComment.bmp", 14, 5, 14 + 75 - 1, 5 + 70 - 1, BLACK_CI);   // 75 x 70 pixels
     const char* lines[3] = {"Geben Sie hier ihre Anmerkungen ein.", "Diese werden an geeigneter Stelle",
                             "in der Druckliste ausgegeben."};
     for (int i = 0; i < 3; ++i) sva_add_text(area, 85, 20 + 15 * i, lines[i], kTextFont, BLACK_CI, 0);

@@ -105,6 +105,10 @@ TEST(CatalogueMenus, PairsTheMenuDoesNotOfferGiveMinusOne)
         EXPECT_EQ(fastener_type_of_menu(0, c.first, c.second, values), c.type) << c.value;
     }
     EXPECT_EQ(fastener_type_of_menu(0, 0, 0, nullptr), -1);
+    // The menu has 20 entries: an index past them reads nothing.
+    EXPECT_EQ(fastener_type_of_menu(19, 0, 0, kMenuValues), 33);
+    EXPECT_EQ(fastener_type_of_menu(20, 0, 0, kMenuValues), -1);
+    EXPECT_EQ(fastener_type_of_menu(-1, 0, 0, kMenuValues), -1);
 }
 
 TEST(CatalogueMenus, IndexSkip)
@@ -142,6 +146,9 @@ TEST_F(SheetsTest, FastenerPictureAddsTheTypesFile)
         EXPECT_EQ(it->y1, 20);
         EXPECT_EQ(it->x2, 10 + 153);
         EXPECT_EQ(it->y2, 20 + 100);
+        // The shipped picture of the kind is there and fills the place pixel for pixel.
+        const QImage shipped(QString(TAVO_TEST_DATA_DIR "/../../../data/DATA/BITMAPS/") + c.file);
+        EXPECT_EQ(shipped.size(), QSize(154, 101)) << c.file;
     }
 }
 

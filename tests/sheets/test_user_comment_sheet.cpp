@@ -35,3 +35,24 @@ TEST_F(SheetsTest, ConfirmingTheCommentSheetReturnsACopy)
     EXPECT_STREQ(back, "alt");
     std::free(back);
 }
+
+// "Hilfe" opens the topic and the sheet goes on; text typed into the editor comes back after
+// "bestätigen". The editor starts 60 pixels below the view area's top, 5 in from its left.
+TEST_F(SheetsTest, HelpThenTypedRemarksAreConfirmed)
+{
+    const int x1 = NPIXEL_X / 2 - 300 + 5, y1 = NPIXEL_Y / 2 - 200 + 34, x2 = NPIXEL_X / 2 - 300 + 599 - 5;
+    input_script_click(x2 - 80 + 18, y1 + 15 + 18);   // "Hilfe"
+    input_script_click(x1 + 5 + 20, y1 + 60 + 20);    // into the editor
+    input_script_type("Stoss beachten");
+    input_script_click(x1 + 300, y1 + 20);             // beside the editor: the editing ends
+    input_script_click(x2 - 40 + 18, y1 + 15 + 18);   // "bestätigen"
+    static QImage shown;
+    Set_CallSometimesFunc_to_PS([] { shown = screen_image().copy(); });
+    char* back = user_comment_sheet(nullptr, "Anmerkungen");
+    Set_CallSometimesFunc_to_PS(nullptr);
+    shown.save("user_comment_sheet.png");
+    EXPECT_TRUE(calllog::contains("Helpview: USER_COMMENT"));
+    ASSERT_NE(back, nullptr);
+    EXPECT_STREQ(back, "Stoss beachten");
+    std::free(back);
+}
