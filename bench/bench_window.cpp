@@ -206,8 +206,8 @@ const int kEditLoads[] = {100, 1000, 10000};
 void register_benchmarks()
 {
     for (int n : kImportRows) {
-        // A run waits about a second for the tools: one iteration a repetition, every repetition shown.
-        const int reps = n >= 10000 ? 3 : 5;
+        // A run waits about a second for the tools: one iteration a repetition, five repetitions, all shown.
+        const int reps = 5;
         for (auto* b : {benchmark::RegisterBenchmark("BM_Import", BM_Import), benchmark::RegisterBenchmark("BM_ToolExchange", BM_ToolExchange)})
             b->Arg(n)->Iterations(1)->Repetitions(reps)->Unit(benchmark::kMillisecond)->UseRealTime();
         benchmark::RegisterBenchmark("BM_ReadResultFile", BM_ReadResultFile)->Arg(n)->Unit(benchmark::kMillisecond)->UseRealTime();
