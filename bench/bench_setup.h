@@ -51,7 +51,8 @@ QVector<LoadRow> bench_loads(int n, Name name)
 }
 
 // Console output as usual; the time per iteration of every repetition is kept by the run's name and
-// the value of its size counter (CPU time, or wall time for runs that use real time).
+// the value of its size counter (CPU time, or wall time for runs that use real time), and the CPU
+// time of the running thread beside it.
 class TimesReporter : public benchmark::ConsoleReporter {
 public:
     explicit TimesReporter(const char* size_counter) : counter_(size_counter) {}
@@ -61,21 +62,27 @@ public:
         for (const Run& r : runs) {
             const auto size = r.counters.find(counter_);
             if (r.run_type != Run::RT_Iteration || r.error_occurred || size == r.counters.end()) continue;
-            times_[{r.run_name.function_name, int(size->second.value)}].push_back(
-                r.run_name.time_type.empty() ? r.GetAdjustedCPUTime() : r.GetAdjustedRealTime());
+            const std::pair<std::string, int> key{r.run_name.function_name, int(size->second.value)};
+            times_[key].push_back(r.run_name.time_type.empty() ? r.GetAdjustedCPUTime() : r.GetAdjustedRealTime());
+            cpu_times_[key].push_back(r.GetAdjustedCPUTime());
         }
     }
     // Median over the repetitions, in the run's time unit; -1 when the run did not take place.
-    double median(const std::string& name, int size) const
+    double median(const std::string& name, int size) const { return median_of(times_, name, size); }
+    // The same for the CPU time of the thread that ran the benchmark.
+    double cpu_median(const std::string& name, int size) const { return median_of(cpu_times_, name, size); }
+
+private:
+    using Times = std::map<std::pair<std::string, int>, std::vector<double>>;
+    static double median_of(const Times& times, const std::string& name, int size)
     {
-        const auto it = times_.find({name, size});
-        if (it == times_.end() || it->second.empty()) return -1.0;
+        const auto it = times.find({name, size});
+        if (it == times.end() || it->second.empty()) return -1.0;
         std::vector<double> t = it->second;
         std::sort(t.begin(), t.end());
         return t.size() % 2 ? t[t.size() / 2] : (t[t.size() / 2 - 1] + t[t.size() / 2]) / 2;
     }
 
-private:
     std::string counter_;
-    std::map<std::pair<std::string, int>, std::vector<double>> times_;
+    Times times_, cpu_times_;
 };

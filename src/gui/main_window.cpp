@@ -47,7 +47,8 @@ bool annex_has_country()
 
 QString fixed(double v, int decimals)
 {
-    return QLocale::c().toString(v, 'f', decimals);
+    // QString::number formats as the C locale does, without making a locale object for every number.
+    return QString::number(v, 'f', decimals);
 }
 
 // User value of the current item of a combo box; 0 when it has none.
@@ -879,6 +880,7 @@ void MainWindow::newLast(QString name, double N_l, double V_l, double M_l, doubl
     if (klasse < 0 || klasse > 8)
         klasse = 0;
     QList<QStandardItem*> row;
+    row.reserve(10);
     row << new QStandardItem(name);
     for (double v : {N_l, V_l, M_l, N_r, V_r, M_r})
         row << new QStandardItem(fixed(v, 3));
@@ -890,8 +892,9 @@ void MainWindow::newLast(QString name, double N_l, double V_l, double M_l, doubl
     // Set before the row enters the model, so that it arrives complete and changes nothing after.
     row[8]->setEnabled(row[7]->text().contains(QStringLiteral("frei")));
     lasten_model->appendRow(row);
+    // The rows above keep their height; only the new one is sized.
     if (!loads_batch)
-        tv_lasten->resizeRowsToContents();
+        tv_lasten->resizeRowToContents(lasten_model->rowCount() - 1);
 }
 
 MainWindow::LoadsBatch::LoadsBatch(MainWindow& w) : w_(w), calc_(w)
@@ -909,7 +912,7 @@ MainWindow::LoadsBatch::~LoadsBatch()
         proxy->setSourceModel(w_.lasten_model);
     // The header's sections were rebuilt with the model: their sizing modes go on again.
     w_.set_loads_section_modes();
-    w_.tv_lasten->resizeRowsToContents();
+    w_.size_load_rows();
     // New loads are shown as rows entered by hand are: once, when the batch's calculation scope ends.
     w_.display_nachweise_checkauto();
 }
@@ -919,6 +922,16 @@ void MainWindow::set_loads_section_modes()
     header_view->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int c = 1; c <= 9; ++c)
         header_view->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+}
+
+// Every load row is one line of the table's font beside the same icon, so every row takes the
+// height the first one needs; sizing each row by its contents would lay out the text of every cell.
+void MainWindow::size_load_rows()
+{
+    if (lasten_model->rowCount() == 0)
+        return;
+    tv_lasten->resizeRowToContents(0);
+    tv_lasten->verticalHeader()->setDefaultSectionSize(tv_lasten->rowHeight(0));
 }
 
 void MainWindow::read_table_rows(int first, int last)
@@ -935,7 +948,10 @@ void MainWindow::read_table_rows(int first, int last)
         double* forces[] = {&row.n_l, &row.v_l, &row.m_l, &row.n_r, &row.v_r, &row.m_r};
         for (int c = 0; c < 6; ++c)
             *forces[c] = lasten_model->item(r, c + 1)->data(Qt::EditRole).toDouble();
-        row.kled = TAVO52_DATA::kled_index_from_text(lasten_model->item(r, 7)->text());
+        // The table's own class texts are matched exactly first; any other text as a file may spell it.
+        const QString klasse = lasten_model->item(r, 7)->text();
+        const int k = kled_texte.indexOf(klasse);
+        row.kled = k >= 0 ? k : TAVO52_DATA::kled_index_from_text(klasse);
         row.kmod = lasten_model->item(r, 8)->data(Qt::EditRole).toDouble();
     }
 }

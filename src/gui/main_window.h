@@ -160,6 +160,7 @@ private:
     void queue_shrink();
     void read_table_rows(int first, int last);
     void set_loads_section_modes();
+    void size_load_rows();
     // Steps of the constructor, in the order it takes them.
     void build_result_bars();
     void fill_reinforcement_choices();

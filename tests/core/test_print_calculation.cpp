@@ -3,6 +3,7 @@
 #include "test_print_fixture.h"
 
 #include "core/position_file.h"
+#include "platform/viewer/oli_viewer.h"
 
 #include <QFile>
 #include <QProcess>
@@ -346,4 +347,28 @@ TEST_F(PrintTest, GluedOnPlates)
     with_eta.push_back("2.539");
     EXPECT_EQ(right[0], with_eta);
     EXPECT_TRUE(has(s, u8"u╬\\max╬r = 2.539 > 1 ê"));
+}
+
+// The printed list of a position with 1,000 loads, rendered to PDF: the table cells are drawn as
+// whole texts, never one character at a time. Drawing by characters would take at least one call
+// per character of the tables; whole cells take one per cell (about six characters each) plus the
+// paragraphs and the page numbers.
+TEST_F(PrintTest, ThousandLoadListDrawsWholeCellTexts)
+{
+    d.lasten.clear();
+    for (int i = 0; i < 1000; ++i) d.lasten.append(load(2.0 + 0.01 * i, 1.0 + 0.005 * i, i % 2 ? 0.9 : 0.6, i % 2 ? 3 : 0));
+    print();
+    const oliview::Document doc = oliview::parse_file(oli_path);
+    long table_chars = 0;
+    for (const oliview::Block& b : doc.blocks) {
+        if (b.kind != oliview::Block::Table) continue;
+        for (size_t i = size_t(b.header_lines); i < b.lines.size(); ++i)
+            for (char c : oliview::plain(b.lines[i])) table_chars += c != ' ';
+    }
+    ASSERT_GT(table_chars, 50000);   // 1,000 rows in each of the four load tables
+    ASSERT_TRUE(oliview::render_pdf(doc, dir.file("thousand.pdf"), "POS"));
+    const oliview::RenderStats& stats = oliview::last_render_stats();
+    EXPECT_GT(stats.pages, 10);
+    EXPECT_GE(stats.table_px.size(), 4u);
+    EXPECT_LT(stats.text_draws, table_chars / 3) << "chars " << table_chars << ", pages " << stats.pages;
 }

@@ -252,6 +252,28 @@ TEST_F(WindowImport, TwoThousandRowsLandInOrderWithOneCalculation)
     EXPECT_EQ(w->tv_lasten->horizontalHeader()->sectionResizeMode(0), QHeaderView::Stretch);
     EXPECT_EQ(w->tv_lasten->horizontalHeader()->sectionResizeMode(9), QHeaderView::ResizeToContents);
 
+    // The same rows appended one at a time, as rows entered by hand are, give the same table and the
+    // same results as the batch.
+    std::vector<QStringList> batched(n);
+    for (int k = 0; k < n; ++k)
+        for (int c = 0; c < 9; ++c) batched[size_t(k)] << cell(k, c);
+    const QVector<CheckResult> batch_results = data_object.nachweise;
+    ASSERT_FALSE(batch_results.isEmpty());
+    w->loads_model()->removeRows(0, n);
+    for (const QStringList& r : batched)
+        w->newLast(r[0], r[1].toDouble(), r[2].toDouble(), r[3].toDouble(), r[4].toDouble(), r[5].toDouble(),
+                   r[6].toDouble(), TAVO52_DATA::kled_index_from_text(r[7]), r[8].toDouble());
+    w->display_nachweise(1);
+    ASSERT_EQ(w->loads_model()->rowCount(), n);
+    for (int k = 0; k < n; ++k)
+        for (int c = 0; c < 9; ++c) ASSERT_EQ(cell(k, c), batched[size_t(k)][c]) << k << " " << c;
+    EXPECT_EQ(w->tv_lasten->rowHeight(n - 1), w->tv_lasten->rowHeight(0));
+    ASSERT_EQ(data_object.nachweise.size(), batch_results.size());
+    for (int i = 0; i < batch_results.size(); ++i) {
+        EXPECT_EQ(data_object.nachweise[i].name, batch_results[i].name);
+        EXPECT_EQ(data_object.nachweise[i].eta, batch_results[i].eta) << i;
+    }
+
     // A cell edited afterwards reaches the next calculation; deleting a row drops exactly that load.
     w->loads_model()->item(5, 2)->setData(QStringLiteral("-7.250"), Qt::EditRole);
     w->loads_model()->removeRow(0);
