@@ -152,6 +152,7 @@ TEST_F(WindowPanelsTest, FirstStartTakesTheResetColours)
 {
     open_valid();
     EXPECT_TRUE(find<QToolBar>("toolBar")->styleSheet().contains("#d0d0d0"));
+    find<QAction>("actionCalculation")->trigger();   // the frame's colour is a passing calculation's
     EXPECT_TRUE(find<QGroupBox>("gb_ergebnisse")->styleSheet().contains("#bcffcf"));
     EXPECT_TRUE(w->styleSheet().contains("#e1e1e1"));
 }
@@ -192,6 +193,7 @@ TEST_F(WindowPanelsTest, ColoursAndFontsChosenSavedAndRestored)
     w.reset();
     open_file();
     EXPECT_TRUE(find<QToolBar>("toolBar")->styleSheet().contains("#112233"));
+    find<QAction>("actionCalculation")->trigger();
     EXPECT_TRUE(find<QGroupBox>("gb_ergebnisse")->styleSheet().contains("#bcffcf"));
 }
 
