@@ -823,6 +823,7 @@ void MainWindow::na_select_click()
     cur_ec5_params = nad_part_ec5();
     // Results of the set before are no results of this one.
     note_input_change();
+    recalculate_if_auto();
 }
 
 void MainWindow::shrink()

@@ -243,6 +243,7 @@ TEST_F(WindowPanelsTest, AnnexDialogSwitchesTheSetOfTheNextCalculation)
         if (rb->text() == QStringLiteral("Testland")) click(rb);
     QTest::mouseClick(na->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     EXPECT_EQ(testutil::read_file(nad_path), "\n\nACTIV_NADNAME\n\xAETestland\xAF\n0\n");
+    EXPECT_FALSE(w->results_current()) << "results of the set before";
 
     find<QAction>("actionCalculation")->trigger();
     ASSERT_EQ(data_object.nachweise.size(), 3);

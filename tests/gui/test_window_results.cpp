@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QSpinBox>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <cmath>
 #include <limits>
 
@@ -298,4 +300,65 @@ TEST_F(WindowTest, ExitDialogButtonsShowTheirWholeTexts)
         EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();
     EXPECT_GE(dlg->butExitNoSave->width(), 181);
     dlg->hide();
+}
+
+// Every input a user can change on the system tab and among the plates: with automatic
+// calculation on, each one leaves the panel current; with it off, each one that changes the
+// position greys the results until the calculator is pressed.
+TEST_F(ResultsPanelTest, EveryInputRecalculatesOrGreysTheResults)
+{
+    for (const bool auto_calc : {true, false}) {
+        SCOPED_TRACE(auto_calc ? "automatic" : "by hand");
+        std::unique_ptr<TAVO52_DATA> d(position(4.0, auto_calc));
+        d->verstaerkt = 1;
+        d->verst_typ = 0;   // plates
+        d->a_r = 60;
+        d->h_1 = 60;
+        open(*d);
+        QAction* calc = find<QAction>("actionCalculation");
+        calc->trigger();
+        ASSERT_TRUE(w->results_current());
+        auto* tabs = find<QTabWidget>("tabWidget");
+        int checked = 0;
+        for (int tab = 0; tab < 2; ++tab) {
+            tabs->setCurrentIndex(tab);
+            QCoreApplication::processEvents();
+            std::vector<QWidget*> inputs;
+            for (QWidget* x : tabs->currentWidget()->findChildren<QWidget*>())
+                if (qobject_cast<QAbstractSpinBox*>(x) || qobject_cast<QComboBox*>(x) || qobject_cast<QCheckBox*>(x) ||
+                    qobject_cast<QRadioButton*>(x))
+                    inputs.push_back(x);
+            for (QWidget* x : inputs) {
+                if (!x->isVisible() || !x->isEnabled() || x->objectName().startsWith("cb_import")) continue;
+                SCOPED_TRACE(x->objectName().toStdString());
+                w->maske2data();
+                const std::string before = position_data_text(data_object);
+                if (auto* sb = qobject_cast<QAbstractSpinBox*>(x)) {
+                    sb->setFocus();
+                    QTest::keyClick(sb, Qt::Key_Up);
+                } else if (auto* cob = qobject_cast<QComboBox*>(x)) {
+                    if (cob->count() < 2) continue;
+                    cob->setCurrentIndex((cob->currentIndex() + 1) % cob->count());
+                } else if (auto* b = qobject_cast<QAbstractButton*>(x)) {
+                    click(b);
+                }
+                QCoreApplication::processEvents();
+                w->maske2data();
+                const bool changed = position_data_text(data_object) != before;
+                // A change that breaks a rule cannot be calculated; the panel then says so.
+                if (!calc->isEnabled()) {
+                    EXPECT_FALSE(w->results_current());
+                    EXPECT_NE(status().find("Veraltet"), std::string::npos);
+                } else if (auto_calc) {
+                    EXPECT_TRUE(w->results_current());
+                } else {
+                    EXPECT_EQ(w->results_current(), !changed);
+                }
+                checked += changed;
+                if (calc->isEnabled()) calc->trigger();
+            }
+        }
+        EXPECT_GE(checked, 20);
+        w.reset();
+    }
 }
