@@ -287,19 +287,29 @@ TEST_F(ResultsPanelTest, ResetColoursFollowTheVerdict)
     EXPECT_TRUE(find<QGroupBox>("gb_ergebnisse")->styleSheet().contains("#ff9999"));
 }
 
-// Every button text of the exit dialog fits its button.
-TEST_F(WindowTest, ExitDialogButtonsShowTheirWholeTexts)
+// Every button text of the exit, options and national-annex dialogs fits its button.
+TEST_F(WindowTest, DialogsShowTheirWholeTexts)
 {
     std::unique_ptr<TAVO52_DATA> d(base_position());
     open(*d);
-    find<QAction>("actionEnde")->trigger();
+    for (const char* action : {"actionEnde", "actionEinstellungen", "actionNationalerAnhang"})
+        find<QAction>(action)->trigger();
     QCoreApplication::processEvents();
-    ExitDialog* dlg = w->exitDialog();
-    if (const char* keep = std::getenv("TAVO_KEEP_SHOT")) dlg->grab().save(QString::fromLocal8Bit(keep) + "_exit.png");
-    for (QPushButton* b : {dlg->butAbbruch, dlg->butExitNoSave, dlg->butExitSave})
-        EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();
-    EXPECT_GE(dlg->butExitNoSave->width(), 181);
-    dlg->hide();
+    int dialogs = 0;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible() || top == w.get()) continue;
+        ++dialogs;
+        if (const char* keep = std::getenv("TAVO_KEEP_SHOT"))
+            top->grab().save(QString::fromLocal8Bit(keep) + "_" + top->objectName() + ".png");
+        for (QAbstractButton* b : top->findChildren<QAbstractButton*>()) {
+            if (!b->isVisible()) continue;
+            EXPECT_GE(b->width(), b->sizeHint().width())
+                << top->objectName().toStdString() << ": " << b->text().toStdString();
+        }
+        top->hide();
+    }
+    EXPECT_EQ(dialogs, 3);
+    EXPECT_GE(w->exitDialog()->butExitNoSave->width(), 181);
 }
 
 // Every input a user can change on the system tab and among the plates: with automatic
