@@ -9,7 +9,7 @@
 #include "platform/env/vyk_process.h"
 #include "platform/os/paths.h"
 #include <QCoreApplication>
-#include <algorithm>
+#include <QTimer>
 #include <QScrollBar>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -131,14 +131,11 @@ void NA_SelectDialog::rebuildList()
     }
     gridLayout_na->setRowStretch(nad_list.count, 2);
     // A scroll area does not widen for what it holds: the longest set name must not be cut off.
-    // The rows are counted by hand, since new rows are shown only after this event.
-    int row_width = 0;
-    for (int i = 0; i < radio_buttons.size(); ++i)
-        row_width = std::max(row_width, radio_buttons[i]->sizeHint().width() + std::max(0, gridLayout_na->horizontalSpacing()) +
-                                            flag_labels[i]->width());
-    const QMargins m = verticalLayout->contentsMargins();
-    sc_na_area->setMinimumWidth(row_width + m.left() + m.right() + 2 * sc_na_area->frameWidth() +
-                                sc_na_area->verticalScrollBar()->sizeHint().width());
+    // The new rows are shown and polished only after this event, so the width is taken then.
+    QTimer::singleShot(0, this, [this] {
+        const int frame = 2 * sc_na_area->frameWidth() + sc_na_area->verticalScrollBar()->sizeHint().width();
+        sc_na_area->setMinimumWidth(scrollAreaWidgetContents->sizeHint().width() + frame);
+    });
 }
 
 void NA_SelectDialog::storedata()
