@@ -11,9 +11,11 @@
 #include "output/grf_dimension.h"
 #include "output/grf_shapes.h"
 #include "output/grf_state.h"
+#include "output/oli_writer.h"
 #include "platform/layout/oli_layout.h"
 #include "platform/os/c_numeric.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -23,6 +25,13 @@ const double kScaleCandidates[34] = {0.1,  0.25, 0.5,  1,    1.25, 1.5,  2,    2
                                      175,  200,  250,  500,  750,  1000, 2000, 2500, 5000, 10000};
 
 void line_width(double w) { fprintf_if_open(grf_state().stream, " 6 %lf\n", w); }
+
+// The drawing's units on paper are centimetres and its coordinates millimetres: at the scale 1/N
+// (cm per mm) one centimetre of paper holds N mm of the beam, the scale 1 : N / 10.
+const double kMmPerCm = 10.0;
+// A drawing no larger than the list's line width and most of an A4 page's text height is printed
+// at the size it is drawn, so that its scale holds on paper.
+const double kDrawingHeightMax = 23.0;   // cm
 
 // Quarter circle of radius 30 mm replacing one corner of the rectangular opening: 7 points at
 // 0°, 15° ... 90°, from the tangent point on the edge it comes from to the one on the next edge.
@@ -214,7 +223,9 @@ void TAVO52_DATA::print_view_drawing(FILE* file)
     const ViewGeometry g = view_geometry(*this);
     const double K = g.K;
 
-    const double N = view_drawing_scale(K, h, graf_breite, graf_hoehe, nullptr);
+    const double breite = std::min(graf_breite, oli_get_page_width());
+    const double hoehe = std::min(graf_hoehe, kDrawingHeightMax);
+    const double N = view_drawing_scale(K, h, breite, hoehe, nullptr);
     if (N <= 0.0) {
         print_text(file, u8"Ansicht: kein Maßstab passt zur Zeichnungsgröße %.1lf x %.1lf cm", graf_breite,
                    graf_hoehe);
@@ -234,7 +245,7 @@ void TAVO52_DATA::print_view_drawing(FILE* file)
         plot_set_layer(0);
     }
     OLI_reserveSpaceCM(file, float((h + 1.8 * N) / N + 1.0));
-    print_text(file, u8"╬bAnsicht Maßstab 1:%2.0lf╬r, Längeneinheit in [mm]", N);
+    print_text(file, u8"╬bAnsicht Maßstab 1:%g╬r, Längeneinheit in [mm]", N / kMmPerCm);
     print_text(file, " ");
 
     grf_begin_block(file, x0, y0, x1, y1, scale, 0.0, nullptr);

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QVBoxLayout>
+#include <algorithm>
 #include "core/tavo52_data.h"
 #include "core/position_files.h"
 #include "platform/os/atomic_file.h"
@@ -44,6 +45,9 @@ void Ui_ExitDialog::setupUi(QDialog* dialog)
     layout->addWidget(butExitNoSave);
     layout->addWidget(butExitSave);
     retranslateUi(dialog);
+    // The texts decide the width: a wider font than the one asked for must not cut them off.
+    for (QPushButton* b : {butAbbruch, butExitNoSave, butExitSave})
+        b->setMinimumWidth(std::max(b->minimumWidth(), b->sizeHint().width()));
     QObject::connect(butAbbruch, SIGNAL(clicked()), dialog, SLOT(reject()));
 }
 

@@ -3,6 +3,12 @@
 #include "fasteners/minimum_spacings.h"
 #include "materials/timber_factors.h"
 #include "materials/timber_strengths.h"
+#include "platform/env/qt_message_box.h"
+#include "platform/env/vyk_env.h"
+#include <QFileInfo>
+#include <QStringList>
+#include <set>
+#include <string>
 
 bool window_kmod(int holzart, int grade, int nkl, int kled, double* kmod)
 {
@@ -61,9 +67,27 @@ std::vector<ScrewRow> window_screw_rows(int product)
 
 void window_load_screw_tables()
 {
-    read_ec5_assy_plus_vg_z();
-    read_ec5_assy_plus_vg_s();
-    read_ec5_spax_s_vg();
+    const struct {
+        int (*load)();
+        FastenerFamily family;
+    } tables[] = {{read_ec5_assy_plus_vg_z, FAMILY_ASSY_PLUS_VG_Z},
+                  {read_ec5_assy_plus_vg_s, FAMILY_ASSY_PLUS_VG_S},
+                  {read_ec5_spax_s_vg, FAMILY_SPAX_S_VG}};
+    const char* folder = CurOb_Privat_Datapath();
+    QStringList failed;
+    for (const auto& t : tables)
+        if (!t.load())
+            failed << QFileInfo(QString::fromLocal8Bit(folder ? folder : "") + QLatin1Char('/') +
+                                QString::fromLatin1(fastener_family_file(t.family)))
+                          .absoluteFilePath();
+    // Named once: a table that stays unreadable is no news on the next window.
+    static std::set<std::string> reported;
+    const QString text = failed.join(QLatin1Char('\n'));
+    if (failed.isEmpty() || !reported.insert(text.toStdString()).second) return;
+    qt_message_box(QMessageBox::Warning, QStringLiteral("Schraubentabellen"),
+                   QStringLiteral("Folgende Tabellen der Vollgewindeschrauben können nicht gelesen werden:\n%1\n\n"
+                                  "Ihre Schrauben stehen zur Verstärkung nicht zur Auswahl.")
+                       .arg(text));
 }
 
 void window_min_spacings(int type, int predrilled, int holzart, double rho_k, double d, double h, double* a2,

@@ -15,6 +15,8 @@ struct ScrewRow {
     std::vector<double> lengths;
 };
 std::vector<ScrewRow> window_screw_rows(int product);
+// Loads the three fully threaded screw tables; those that cannot be read are named in one message,
+// once for the same tables.
 void window_load_screw_tables();
 
 // a2, a3,c and a4,c of a fastener across a beam of the given wood kind, by the current rules.

@@ -83,6 +83,10 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     style_balken_fehler = QStringLiteral(
         "QProgressBar {border: 2px solid grey; border-radius: 3px; text-align: center; background-color: #FFFFFF;} "
         "QProgressBar::chunk {background-color: #cc0000; width: 10px; margin: 0.5px; }");
+    // Results of other inputs than those on screen: grey, no verdict.
+    style_balken_veraltet = QStringLiteral(
+        "QProgressBar {border: 2px solid grey; border-radius: 3px; text-align: center; background-color: #FFFFFF;} "
+        "QProgressBar::chunk {background-color: #a0a0a0; width: 10px; margin: 0.5px; }");
 
     build_result_bars();
 
@@ -101,6 +105,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     check_grade_choices();
     wd_Schub_kappa_kreis->setEnabled(rb_typ_durchbruch_kreis->isChecked() && cb_Schub->isChecked());
     attach_loads_view(header_model);
+    connect_result_inputs();
 
     // Everything from here to the first display shows its results once, at the end of the batch.
     CalcBatch opening(*this);
@@ -126,32 +131,6 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     connect_recalculation();
     resize(0, 0);
     report_position_read(data_object.open_report, inp_path);
-}
-
-// The three result bars with their names and percentages.
-void MainWindow::build_result_bars()
-{
-    erg_layout = new QGridLayout(gb_ergebnisse);
-    erg_layout->setObjectName(QStringLiteral("erg_layout"));
-    const int line = QFontMetrics(font()).height();
-    for (int r = 0; r < 3; ++r) {
-        erg_name[r] = new QLabel(QStringLiteral(" "), gb_ergebnisse);
-        erg_name[r]->setObjectName(QStringLiteral("erg_name_%1").arg(r));
-        erg_layout->addWidget(erg_name[r], 2 * r + 1, 0);
-        erg_balken[r] = new QProgressBar(gb_ergebnisse);
-        erg_balken[r]->setObjectName(QStringLiteral("erg_balken_%1").arg(r));
-        erg_balken[r]->setRange(0, 120);
-        erg_balken[r]->setValue(0);
-        erg_balken[r]->setTextVisible(false);
-        erg_balken[r]->setStyleSheet(style_balken_ok);
-        erg_balken[r]->setMaximumHeight(line);
-        erg_layout->addWidget(erg_balken[r], 2 * r + 2, 0);
-        erg_prozent[r] = new QLabel(fixed(0.0, 2) + QStringLiteral(" %"), gb_ergebnisse);
-        erg_prozent[r]->setObjectName(QStringLiteral("erg_prozent_%1").arg(r));
-        erg_layout->addWidget(erg_prozent[r], 2 * r + 2, 1);
-        erg_name[r]->setFont(font());
-        erg_prozent[r]->setFont(font());
-    }
 }
 
 // The fixed choices of the reinforcement: plate materials, rod diameters and grades, screw types.
@@ -843,6 +822,9 @@ void MainWindow::verstaerkungs_ar_click() {}
 void MainWindow::na_select_click()
 {
     cur_ec5_params = nad_part_ec5();
+    // Results of the set before are no results of this one.
+    note_input_change();
+    recalculate_if_auto();
 }
 
 void MainWindow::shrink()
@@ -1151,15 +1133,6 @@ void MainWindow::data2maske()
 // ---------------------------------------------------------------------------------------------
 // Calculate and the results panel
 
-void MainWindow::apply_result_frame(bool failed)
-{
-    const QColor& c = failed ? color_ergwin_fehler : color_ergwin_ok;
-    const QString ink = failed ? QStringLiteral("red") : QStringLiteral("green");
-    set_style_sheet(gb_ergebnisse, QStringLiteral("QGroupBox { background-color: ") + c.name() +
-                                 QStringLiteral("; color : ") + ink + QStringLiteral(";  border-width: 1px; border-color: ") +
-                                 ink + QStringLiteral("; border-style: solid; border-radius: 4px;}"));
-}
-
 void MainWindow::display_nachweise(int mode)
 {
     if (calc_batch > 0) {
@@ -1175,51 +1148,15 @@ void MainWindow::display_nachweise(int mode)
     // Rods that do not fit across the width are no arrangement either.
     if (gb_Verstaerkung->isChecked() && rb_verst_gewindestangen->isChecked() && schraube_passt == 0)
         return;
-    const int line = QFontMetrics(font()).height();
     gb_ergebnisse->update();
     maske2data();
-    int err = 0;
+    // An opening check that could not run leaves its row out of the list; the panel names it.
     if (mode == 1 && actionCalculation->isEnabled()) {
-        err = data_object.cal_nachweise();
+        data_object.cal_nachweise();
         ++calc_count;
+        calc_gen = input_gen;
     }
-    const int n = std::min(data_object.nachweise.size(), 3);
-    if (n == 0) {
-        erg_name[1]->setText(QString());
-        erg_name[2]->setText(QString());
-        erg_name[0]->setText(QStringLiteral("Querzug am Durchbruch"));
-        int next = 1;
-        if (cb_Biegung->isChecked())
-            erg_name[next++]->setText(QStringLiteral("Biegung am Durchbruch"));
-        if (cb_Schub->isChecked())
-            erg_name[next]->setText(QStringLiteral("Schub am reduzierten Querschnitt"));
-    }
-    for (int i = 0; i < n; ++i) {
-        const CheckResult& res = data_object.nachweise.at(i);
-        const double p = 100.0 * res.eta;
-        // A utilisation that is not a number shows as a full red bar, never as a pass.
-        const bool bad = !verdict_passes(res.eta);
-        const double shown = std::isfinite(p) ? std::min(p, 120.0) : 120.0;
-        erg_balken[i]->setValue(static_cast<int>(shown));
-        set_style_sheet(erg_balken[i], bad ? style_balken_fehler : style_balken_ok);
-        erg_name[i]->setFont(font());
-        erg_prozent[i]->setFont(font());
-        erg_name[i]->setText(res.name);
-        erg_prozent[i]->setText(fixed(p, 2) + QStringLiteral(" %"));
-        erg_balken[i]->setMaximumHeight(line);
-    }
-    for (int i = n; i < std::min(data_object.n_nachweise, 3); ++i) {
-        erg_balken[i]->setValue(0);
-        erg_name[i]->setFont(font());
-        erg_prozent[i]->setFont(font());
-        erg_name[i]->setText(QString());
-        erg_prozent[i]->setText(QString());
-        erg_balken[i]->setMaximumHeight(line);
-    }
-    erg_layout->setRowStretch(0, 2);
-    if (err != 0)
-        return;
-    apply_result_frame(!verdict_passes(data_object.eta_max));
+    show_results();
 }
 
 void MainWindow::display_nachweise()

@@ -8,6 +8,7 @@
 #include <QVector>
 #include "core/tavo52_data.h"
 #include "gui/main_window_form.h"
+#include "gui/results_panel.h"
 
 class QGraphicsScene;
 class QGridLayout;
@@ -31,6 +32,8 @@ public:
     int holzart_index() const;
     // Number of aggregate checks this window has run (each call of cal_nachweise).
     int calculations_run() const { return calc_count; }
+    // True while the results on the panel were calculated from the inputs on screen.
+    bool results_current() const;
     int screw_fits() const { return schraube_passt; }
     QStandardItemModel* loads_model() const { return lasten_model; }
     ExitDialog* exitDialog() const { return exit_dialog; }
@@ -133,8 +136,10 @@ private:
     QLabel* erg_name[5] = {};
     QLabel* erg_prozent[5] = {};
     QProgressBar* erg_balken[5] = {};
+    QLabel* erg_status = nullptr;   // why the panel gives no verdict, or what it could not verify
     QString style_balken_ok;
     QString style_balken_fehler;
+    QString style_balken_veraltet;
     QGraphicsScene* plot_scene = nullptr;
     QString style_regel_ok;
     QString style_regel_verletzt;
@@ -147,12 +152,20 @@ private:
     bool in_h_check = false;     // h_check_click is running
     bool shrink_queued = false;  // a shrink() waits in the event queue
     bool loads_batch = false;    // a LoadsBatch is appending rows
+    int input_gen = 0;           // counts changes of the inputs the results depend on
+    int calc_gen = -1;           // input_gen when the last calculation ran; -1 before the first
+    bool panel_refresh_queued = false;
     // The loads of the table with their numbers as read from the cells, kept in step with the
     // table's model so that a calculation reads no cell text.
     QVector<LoadRow> table_loads;
 
     void init_loads_header_model(QStandardItemModel* model);
-    void apply_result_frame(bool failed);
+    void apply_result_frame(PanelVerdict verdict);
+    // The rows, status line and frame for the last results and whether they are still current.
+    void show_results();
+    QString results_status(PanelVerdict verdict) const;
+    void connect_result_inputs();
+    void note_input_change();
     bool screw_spacings(int type, int predrilled, double d, int* n);
     double kmod_for(int klasse) const;
     void end_calc_batch();

@@ -8,6 +8,7 @@
 #include "materials/timber_grade_codes.h"
 
 #include <QString>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -42,7 +43,8 @@ void take_over_material(MainWindow& w, const BeamCutInfo& info, QString& text)
 // Whole mm of a length in cm, no more than the field holds: the answer file may carry any number.
 int whole_mm(double cm, const QSpinBox* field)
 {
-    return int(std::lround(std::min(10.0 * cm, double(field->maximum()))));
+    if (!std::isfinite(cm)) return field->minimum();
+    return int(std::lround(std::clamp(10.0 * cm, double(field->minimum()), double(field->maximum()))));
 }
 
 void take_over_dimensions(MainWindow& w, const BeamCutInfo& info)

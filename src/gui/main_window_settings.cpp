@@ -3,7 +3,6 @@
 #include "gui/main_window.h"
 #include "core/position_files.h"
 #include "core/tavo52_data.h"
-#include "core/verdict.h"
 #include "gui/exit_dialog.h"
 #include "gui/hierarchical_header.h"
 #include "gui/options_dialog.h"
@@ -44,9 +43,8 @@ void MainWindow::loadSettings_fonts_colors()
     if (exit_dialog) exit_dialog->setStyleSheet(dialog_style(color_background));
 
     color_ergwin_fehler = fc.ergwin_fehler;
-    gb_ergebnisse->setStyleSheet(results_box_style(color_ergwin_fehler));
     color_ergwin_ok = fc.ergwin_ok;
-    gb_ergebnisse->setStyleSheet(results_box_style(color_ergwin_ok));
+    show_results();
 
     color_buttonleiste = fc.toolbar;
     toolBar->setStyleSheet(tool_bar_style(color_buttonleiste));
@@ -78,8 +76,7 @@ void MainWindow::set_application_default_color()
     setStyleSheet(with_window_background(styleSheet(), color_background));
     if (options_dialog) options_dialog->setStyleSheet(dialog_style(color_background));
     if (exit_dialog) exit_dialog->setStyleSheet(dialog_style(color_background));
-    gb_ergebnisse->setStyleSheet(
-        results_box_style(verdict_passes(data_object.eta_max) ? color_ergwin_ok : color_ergwin_fehler));
+    show_results();
     toolBar->setStyleSheet(tool_bar_style(color_buttonleiste));
     tv_lasten->setStyleSheet(table_header_style(color_tabheader));
 }

@@ -9,6 +9,8 @@
 #include "platform/env/vyk_process.h"
 #include "platform/os/paths.h"
 #include <QCoreApplication>
+#include <QTimer>
+#include <QScrollBar>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -128,6 +130,12 @@ void NA_SelectDialog::rebuildList()
         gridLayout_na->addWidget(flag, i, 1);
     }
     gridLayout_na->setRowStretch(nad_list.count, 2);
+    // A scroll area does not widen for what it holds: the longest set name must not be cut off.
+    // The new rows are shown and polished only after this event, so the width is taken then.
+    QTimer::singleShot(0, this, [this] {
+        const int frame = 2 * sc_na_area->frameWidth() + sc_na_area->verticalScrollBar()->sizeHint().width();
+        sc_na_area->setMinimumWidth(scrollAreaWidgetContents->sizeHint().width() + frame);
+    });
 }
 
 void NA_SelectDialog::storedata()

@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -145,8 +146,11 @@ std::string implausible_safety_value(const NadEc5Block& b)
     return std::string();
 }
 
+// Each refused set file is named once per reason: activating the same set again says nothing new.
 void report_refused_set(const std::string& path, const std::string& why)
 {
+    static std::set<std::string> reported;
+    if (!reported.insert(path + '\n' + why).second) return;
     Init_Message();
     Set_Message_Title("Nationaler Anhang");
     Set_Message_Symbol(3, 0, 0, 0);
@@ -173,9 +177,13 @@ int nad_load_set(int number, const char* stem, NadSet* set)
         path = path_join(data, std::string("NAD/") + stem + ".NAD");
     }
     FILE* f = fopen(path.c_str(), "r");
-    if (!f) return 0;
+    if (!f) {
+        report_refused_set(path, "Die Datei kann nicht gelesen werden.");
+        return 0;
+    }
     char name[GUILLEMET_BUFFER_SIZE];
     int result = read_set(f, set, name);
+    if (result != 1) report_refused_set(path, "Die Datei ist kein lesbarer Parametersatz.");
     const std::string implausible = result == 1 ? implausible_safety_value(set->ec5) : std::string();
     if (!implausible.empty()) {
         nad_ec5_set_defaults(&set->ec5);

@@ -31,8 +31,9 @@ TEST_F(PrintTest, UnreinforcedRectangularInSolidTimber)
     EXPECT_TRUE(has(s, u8"lichter Abstand benachbarter Durchbrüche l╬\\z╬r ≥ 1,5 h ≥ 300 mm"));
     EXPECT_FALSE(has(s, "wurde mit k"));   // solid timber: no size-factor line
     // Drawing: K = 3 a = 300; s' = min(17 / (300 + 2.4 r), 12 / (240 + 1.8 r)) converges to
-    // 12 / (240 + 1.8 / s') -> s' = (12 - 1.8) / 240 = 0.0425; 1/25 = 0.04 <= 0.0425 < 1/20.
-    EXPECT_TRUE(has(s, u8"╬bAnsicht Maßstab 1:25╬r, Längeneinheit in [mm]"));
+    // 12 / (240 + 1.8 / s') -> s' = (12 - 1.8) / 240 = 0.0425 cm/mm; 1/25 = 0.04 <= 0.0425 < 1/20:
+    // 1 cm of paper holds 25 mm of the beam, the scale 1:2.5.
+    EXPECT_TRUE(has(s, u8"╬bAnsicht Maßstab 1:2.5╬r, Längeneinheit in [mm]"));
     EXPECT_TRUE(has(s, "#SHOWGRAFIC"));
 
     // Forces table: Nr, name, N/V/M left, N/V/M right, class text, k_mod, gamma_M.
@@ -240,7 +241,7 @@ TEST_F(PrintTest, PreviewShowsTheNoticeThenTheListAndItsPdf)
     p.start("pdftotext", {"-layout", QString::fromStdString(oli_path + ".pdf"), "-"});
     ASSERT_TRUE(p.waitForFinished(20000));
     const std::string text = p.readAllStandardOutput().toStdString();
-    for (const char* want : {"Position 7: Träger über Flur", "1. Eingabedaten", "1.2. Balken", "Ansicht Maßstab 1:25",
+    for (const char* want : {"Position 7: Träger über Flur", "1. Eingabedaten", "1.2. Balken", "Ansicht Maßstab 1:2.5",
                              "1.3. Schnittgrößen", "2.1. Querzugspannung am Durchbruch",
                              "2.2. Biegung am Durchbruchquerschnitt", "2.3. Schub am reduzierten Querschnitt",
                              "3. Zusammenfassung", "1.245", "nicht ok. !!", "ok."})

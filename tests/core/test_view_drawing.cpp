@@ -1,10 +1,16 @@
 // The view drawing of the printed calculation read back from its graphic block: the shapes of the
 // beam, the opening and its reinforcement, and the dimension chains, in mm of the position.
 #include "test_print_fixture.h"
+#include "platform/viewer/oli_viewer.h"
+
+#include <QColor>
+#include <QImage>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <sstream>
 
 namespace {
@@ -212,4 +218,59 @@ TEST_F(ViewDrawingTest, CircularOpeningWithPlates)
     EXPECT_EQ(g.spans(90, n), (Spans{{10, "20"}, {10, "20"}, {45, "50"}, {120, "100"}, {120, "200"}, {195, "50"},
                                      {230, "20"}, {230, "20"}}));
     EXPECT_LT(g.across(90, "200", 120, n), g.across(90, "100", 120, n));
+}
+
+// The scale printed above the drawing is the one at which the beam appears on the printed page:
+// the beam's hatching, measured on the rendered sheet, is K / n mm long for "1:n".
+TEST_F(ViewDrawingTest, PrintedScaleIsTheScaleOnThePage)
+{
+    struct Case {
+        const char* what;
+        double a, h, h_ro, breite, hoehe;
+        const char* caption;
+        double K;   // drawn length of the beam, 3 a (mm)
+    };
+    const Case cases[] = {
+        // K = 300; s' = min(17 / (300 + 2.4 r), 12 / (240 + 1.8 r)) converges to 12 / (240 + 1.8 / s'),
+        // s' = (12 - 1.8) / 240 = 0.0425 cm/mm; 1/25 <= s' < 1/20: N = 25, 1 cm of paper = 25 mm, 1:2.5.
+        {"the fixture's beam", 100, 240, 70, 17, 12, "1:2.5", 300},
+        // K = 900, h = 400: s' = 0.016222 (1/s' = 61.64 mm per cm), N = 70: 7 mm of beam per mm, 1:7.
+        {"a = 300 in h = 400", 300, 400, 100, 17, 12, "1:7", 900},
+        // A frame of 40 x 30 cm is wider than the line of 17 cm: the drawing is sized to the line,
+        // s' = (17 - 2.4) / 300 = 0.048667 against (23 - 1.8) / 240 = 0.0883: N = 25 again.
+        {"a frame wider than the page", 100, 240, 70, 40, 30, "1:2.5", 300},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        d.a = c.a;
+        d.h = c.h;
+        d.h_ro = d.h_ru = c.h_ro;
+        d.graf_breite = c.breite;
+        d.graf_hoehe = c.hoehe;
+        const std::string s = print();
+        const std::string caption = std::string(u8"╬bAnsicht Maßstab ") + c.caption + u8"╬r, Längeneinheit in [mm]";
+        ASSERT_TRUE(has(s, caption)) << caption;
+        const double n = std::atof(std::strchr(c.caption, ':') + 1);
+
+        const int dpi = 150;
+        const std::string bytes = testutil::read_file(oli_path);
+        const std::vector<QImage> pages = oliview::render_images(oliview::parse(bytes.data(), bytes.size()), dpi);
+        int left = -1, right = -1;
+        for (const QImage& page : pages) {
+            for (int y = 0; y < page.height(); ++y)
+                for (int x = 0; x < page.width(); ++x) {
+                    const QColor p = page.pixelColor(x, y);
+                    // The beam's hatching in its fill colour (248, 195, 62).
+                    if (std::abs(p.red() - 248) < 12 && std::abs(p.green() - 195) < 12 && std::abs(p.blue() - 62) < 12) {
+                        left = left < 0 ? x : std::min(left, x);
+                        right = std::max(right, x);
+                    }
+                }
+            if (left >= 0) break;
+        }
+        ASSERT_GE(left, 0) << "no beam on the pages";
+        const double on_paper_mm = (right - left + 1) * 25.4 / dpi;
+        // The hatching's lines lie up to 8 pixels (1.4 mm) inside the beam's ends.
+        EXPECT_NEAR(c.K / on_paper_mm, n, n * 0.03) << on_paper_mm << " mm on paper";
+    }
 }

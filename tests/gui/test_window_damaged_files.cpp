@@ -1,6 +1,7 @@
 // Damaged position files through the window: each is named in one message, and the file keeps its
 // bytes until the user agrees to replace it; every file a save cannot write is named.
 #include "gui/exit_dialog.h"
+#include "national_annex/nad_current.h"
 #include "window_fixture.h"
 #include <QMessageBox>
 #include <QSpinBox>
@@ -134,4 +135,40 @@ TEST_F(WindowTest, AFolderInPlaceOfTheChoiceFileFailsTheSave)
     find<QAction>("actionEnde")->trigger();
     EXPECT_FALSE(quits_after([&] { QTest::mouseClick(dlg->butExitSave, Qt::LeftButton); }));
     dlg->hide();
+}
+
+// A national-annex set and screw tables that cannot be read are named in a message box, once: a
+// second window over the same files says nothing new.
+TEST_F(WindowTest, UnreadableSetAndScrewTablesAreNamedOnce)
+{
+    std::filesystem::create_directories(dir.file("DATA/NAD"));
+    ASSERT_TRUE(testutil::write_file(dir.file("DATA/NAD/Deutschland.NAD"), "kaputt\n"));
+    ASSERT_TRUE(testutil::write_file(dir.file("DATA/NAD/Standard.NAD"), "kaputt\n"));
+    ASSERT_TRUE(testutil::write_file(inp_path, kGoodFile));
+    // The tables are looked for in this position's private data folder, which holds none.
+    Set_CurOb_Privat_Datapath(dir.file("DATA/PRIVATE").c_str());
+    const auto count = [](const std::string& part) {
+        int n = 0;
+        for (const std::string& e : calllog::entries()) n += e.find(part) != std::string::npos;
+        return n;
+    };
+    for (int window = 0; window < 2; ++window) {
+        SCOPED_TRACE(window);
+        nad_forget_state();   // the set is activated anew with each window
+        calllog::clear();
+        open_file();
+        const int set_messages = count(dir.file("DATA/NAD/Deutschland.NAD") + " wird nicht verwendet:");
+        const int table_messages = count("QMessageBox: Schraubentabellen: ");
+        EXPECT_EQ(set_messages, window == 0 ? 1 : 0);
+        EXPECT_EQ(table_messages, window == 0 ? 1 : 0);
+        if (window == 0) {
+            EXPECT_TRUE(calllog::contains("Die Datei ist kein lesbarer Parametersatz."));
+            // (A table loaded by an earlier window of this process stays loaded; these never are.)
+            for (const char* table : {"ec5_assy_plus_vg_z.dat", "ec5_assy_plus_vg_s.dat"})
+                EXPECT_TRUE(calllog::contains(dir.file("DATA/PRIVATE/") + table)) << table;
+        }
+        w.reset();
+    }
+    nad_forget_state();
+    Set_CurOb_Privat_Datapath(nullptr);
 }

@@ -152,6 +152,7 @@ TEST_F(WindowPanelsTest, FirstStartTakesTheResetColours)
 {
     open_valid();
     EXPECT_TRUE(find<QToolBar>("toolBar")->styleSheet().contains("#d0d0d0"));
+    find<QAction>("actionCalculation")->trigger();   // the frame's colour is a passing calculation's
     EXPECT_TRUE(find<QGroupBox>("gb_ergebnisse")->styleSheet().contains("#bcffcf"));
     EXPECT_TRUE(w->styleSheet().contains("#e1e1e1"));
 }
@@ -192,6 +193,7 @@ TEST_F(WindowPanelsTest, ColoursAndFontsChosenSavedAndRestored)
     w.reset();
     open_file();
     EXPECT_TRUE(find<QToolBar>("toolBar")->styleSheet().contains("#112233"));
+    find<QAction>("actionCalculation")->trigger();
     EXPECT_TRUE(find<QGroupBox>("gb_ergebnisse")->styleSheet().contains("#bcffcf"));
 }
 
@@ -241,6 +243,7 @@ TEST_F(WindowPanelsTest, AnnexDialogSwitchesTheSetOfTheNextCalculation)
         if (rb->text() == QStringLiteral("Testland")) click(rb);
     QTest::mouseClick(na->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     EXPECT_EQ(testutil::read_file(nad_path), "\n\nACTIV_NADNAME\n\xAETestland\xAF\n0\n");
+    EXPECT_FALSE(w->results_current()) << "results of the set before";
 
     find<QAction>("actionCalculation")->trigger();
     ASSERT_EQ(data_object.nachweise.size(), 3);

@@ -9,10 +9,13 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QPolygonF>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <deque>
+#include <functional>
 #include <cmath>
 #include <cstdio>
 
@@ -98,11 +101,14 @@ std::vector<Run> runs_of(const std::string& decoded)
     return out;
 }
 
+// Draws the pages on an open painter at `dpi`; `next_page` ends the page drawn and gives the
+// painter a fresh one, whatever the device (PDF, printer, preview, picture).
 class Renderer {
 public:
-    Renderer(QPdfWriter& w) : writer(w), p(&w)
+    Renderer(QPainter& painter, double dpi, std::function<void()> next_page)
+        : next_page_(std::move(next_page)), p(painter)
     {
-        px_per_cm = DPI / 2.54;
+        px_per_cm = dpi / 2.54;
         p.setRenderHint(QPainter::Antialiasing, true);
     }
 
@@ -123,8 +129,8 @@ public:
     }
 
 private:
-    QPdfWriter& writer;
-    QPainter p;
+    std::function<void()> next_page_;
+    QPainter& p;
     double px_per_cm;
     double y = 0;              // cm below the top of the text area
     double left = 0, right = 0;
@@ -156,7 +162,8 @@ private:
     void new_page()
     {
         footer();
-        writer.newPage();
+        next_page_();
+        p.setRenderHint(QPainter::Antialiasing, true);
         ++page;
         y = 0;
         max_y = 0;
@@ -764,9 +771,46 @@ bool render_pdf(const Document& doc, const std::string& pdf_path, const std::str
     writer.setResolution(DPI);
     writer.setTitle(QString::fromStdString(title));
     writer.setCreator("tavo52");
-    Renderer r(writer);
+    QPainter painter(&writer);
+    Renderer r(painter, DPI, [&writer] { writer.newPage(); });
     r.run(doc);
     return true;
+}
+
+bool render_to_printer(const Document& doc, QPrinter* printer)
+{
+    const CNumericScope c_numbers;
+    if (!printer || !QGuiApplication::instance()) return false;
+    g_stats = RenderStats();
+    // The pages are laid out on the whole A4 sheet, as in the PDF.
+    printer->setFullPage(true);
+    QPainter painter;
+    if (!painter.begin(printer)) return false;
+    Renderer r(painter, printer->resolution(), [printer] { printer->newPage(); });
+    r.run(doc);
+    return true;
+}
+
+std::vector<QImage> render_images(const Document& doc, int dpi)
+{
+    const CNumericScope c_numbers;
+    std::deque<QImage> pages;
+    if (!QGuiApplication::instance() || dpi < 10 || dpi > 1200) return {};
+    g_stats = RenderStats();
+    const QSize size(int(std::lround(PAGE_W / 2.54 * dpi)), int(std::lround(PAGE_H / 2.54 * dpi)));
+    QPainter painter;
+    const auto start = [&] {
+        pages.emplace_back(size, QImage::Format_RGB32);
+        pages.back().fill(Qt::white);
+        painter.begin(&pages.back());
+    };
+    start();
+    Renderer r(painter, dpi, [&] {
+        painter.end();
+        start();
+    });
+    r.run(doc);
+    return std::vector<QImage>(pages.begin(), pages.end());
 }
 
 const RenderStats& last_render_stats()

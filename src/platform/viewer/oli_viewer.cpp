@@ -3,25 +3,32 @@
 #include "platform/os/calllog.h"
 #include "platform/os/c_numeric.h"
 
-#include <QDesktopServices>
+#include <QApplication>
 #include <QFileInfo>
+#include <QPageSize>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QUrl>
 
 namespace {
 
 std::string str(const char* s) { return s ? s : ""; }
 
-// Parses and renders the list; returns the PDF path, or "" when nothing could be written.
-std::string make_pdf(const char* prefix, const char* path)
+// Parses and renders the list into *doc; returns the PDF path, or "" when nothing could be written.
+std::string make_pdf(const char* prefix, const char* path, oliview::Document* doc)
 {
     if (!path || !*path) return std::string();
     if (!QFileInfo::exists(QString::fromLocal8Bit(path))) return std::string();
-    oliview::Document doc = oliview::parse_file(path);
+    *doc = oliview::parse_file(path);
     std::string pdf = oliview::pdf_path_for(path);
-    if (!oliview::render_pdf(doc, pdf, str(prefix))) return std::string();
+    if (!oliview::render_pdf(*doc, pdf, str(prefix))) return std::string();
     return pdf;
+}
+
+std::string absolute(const std::string& path)
+{
+    return QFileInfo(QString::fromLocal8Bit(path.c_str())).absoluteFilePath().toLocal8Bit().toStdString();
 }
 
 bool print_queue_configured()
@@ -39,19 +46,54 @@ bool print_queue_configured()
 
 } // namespace
 
+namespace oliview {
+
+QPrintPreviewDialog* make_preview_dialog(const Document& doc, const std::string& title)
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return nullptr;
+    auto* dialog = new QPrintPreviewDialog();
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(QStringLiteral("Druckvorschau ") + QString::fromLocal8Bit(title.c_str()));
+    QPrinter* printer = dialog->printer();
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageOrientation(QPageLayout::Portrait);
+    printer->setDocName(QString::fromLocal8Bit(title.c_str()));
+    // The dialog keeps its own copy: the list it came from may be written anew meanwhile.
+    QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
+                     [doc](QPrinter* p) { render_to_printer(doc, p); });
+    dialog->resize(800, 1000);
+    return dialog;
+}
+
+} // namespace oliview
+
 void Quick_OLI_View(const char* prefix, const char* path)
 {
     const CNumericScope c_numbers;
-    std::string pdf = make_pdf(prefix, path);
+    oliview::Document doc;
+    std::string pdf = make_pdf(prefix, path, &doc);
     calllog::add("Quick_OLI_View: " + str(prefix) + " " + str(path) + (pdf.empty() ? " (no PDF)" : " -> " + pdf));
     if (pdf.empty() || !calllog::interactive()) return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromLocal8Bit(pdf.c_str())));
+    // The program's own preview: no desktop viewer needs to be there.
+    if (QPrintPreviewDialog* dialog = oliview::make_preview_dialog(doc, str(prefix))) {
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+        return;
+    }
+    Init_Message();
+    Set_Message_Title("Druckvorschau");
+    Set_Message_Symbol(1, 0, 0, 0);
+    const std::string line = "Die Druckliste liegt als PDF unter " + absolute(pdf);
+    Fill_Message(line.c_str());
+    Draw_Message();
 }
 
 void Quick_OLI_Print(const char* prefix, const char* path)
 {
     const CNumericScope c_numbers;
-    std::string pdf = make_pdf(prefix, path);
+    oliview::Document doc;
+    std::string pdf = make_pdf(prefix, path, &doc);
     if (pdf.empty()) {
         calllog::add("Quick_OLI_Print: " + str(prefix) + " " + str(path) + " (no PDF)");
         return;
@@ -70,8 +112,7 @@ void Quick_OLI_Print(const char* prefix, const char* path)
     Set_Message_Symbol(1, 0, 0, 0);
     Fill_Message("Es ist kein Drucker eingerichtet.");
     // The folder the program runs in is no place a person knows: the path is given in full.
-    const std::string full = QFileInfo(QString::fromLocal8Bit(pdf.c_str())).absoluteFilePath().toLocal8Bit().toStdString();
-    std::string line = "Die Druckliste liegt als PDF unter " + full;
+    std::string line = "Die Druckliste liegt als PDF unter " + absolute(pdf);
     Fill_Message(line.c_str());
     Draw_Message();
 }

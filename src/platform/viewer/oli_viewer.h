@@ -1,11 +1,15 @@
 // The environment's output-list viewer and printer, standing in on this machine: a closed
-// output list is parsed and rendered to "<list>.pdf" beside it (A4). View opens the PDF with
-// the desktop's viewer when a display is there; print hands it to the print queue when one is
-// configured. Nothing in a list can crash the viewer: unknown or damaged blocks are skipped.
+// output list is parsed and rendered to "<list>.pdf" beside it (A4). View also shows the pages in
+// the program's own print preview when a display is there; print hands the PDF to the print queue
+// when one is configured. Nothing in a list can crash the viewer: unknown or damaged blocks are skipped.
 #pragma once
+#include <QImage>
 #include <cstddef>
 #include <string>
 #include <vector>
+
+class QPrinter;
+class QPrintPreviewDialog;
 
 void Quick_OLI_View(const char* prefix, const char* path);
 void Quick_OLI_Print(const char* prefix, const char* path);
@@ -67,6 +71,15 @@ std::string plain(const std::string& decoded);
 
 // Renders the document to a PDF file; returns true when the file was written.
 bool render_pdf(const Document& doc, const std::string& pdf_path, const std::string& title);
+// The same pages on a printer, or on the printer of a print preview; false when it cannot be drawn on.
+bool render_to_printer(const Document& doc, QPrinter* printer);
+// The same pages as pictures of the A4 sheet at `dpi` (10 to 1200), white paper; empty when none.
+// Font sizes are whole pixels: far below the PDF's resolution a page break can move.
+std::vector<QImage> render_images(const Document& doc, int dpi);
+
+// The print preview of a document: the pages as render_to_printer draws them, zoom and page
+// controls, and a print button that goes through the system's print dialog. Deleted when closed.
+QPrintPreviewDialog* make_preview_dialog(const Document& doc, const std::string& title);
 
 // What the last render_pdf drew: text draw calls, pages, and the pixel size of each table's font.
 struct RenderStats {

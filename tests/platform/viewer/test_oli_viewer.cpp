@@ -4,7 +4,12 @@
 #include "platform/os/calllog.h"
 #include "common/test_util.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QImage>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -504,4 +509,32 @@ TEST(OliViewer, TableCellsAreDrawnWholeAtEveryFontSize)
         EXPECT_NE(std::find(stats.table_px.begin(), stats.table_px.end(), px), stats.table_px.end()) << px;
     // One draw per cell and one page number per page.
     EXPECT_EQ(stats.text_draws, cells + stats.pages);
+}
+
+// The preview shows the pages of the PDF: a table of 150 rows runs over three pages and a reserve
+// opens the fourth, in the PDF, in the preview's printer pages and in the pictures of the sheets.
+TEST(OliViewer, PreviewShowsThePagesOfThePdf)
+{
+    std::string list = "#OLI flags 640\n#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 5.000000\n \xCEr Nr \xCEr Wert\n \xCEr    \xCEr   kN\n";
+    for (int i = 1; i <= 150; ++i) list += "   " + std::to_string(i) + "   Zeile" + std::to_string(i) + "\n";
+    list += "#END_OF_TEXT\n#OLI reserve 25.000\n\n#SHOWPARA\n0x0\n7\n-1\n Nach der Tabelle\n#END_OF_TEXT\n0x0\n-1\n";
+    const oliview::Document doc = oliview::parse(list.data(), list.size());
+    testutil::ScratchDir dir;
+    ASSERT_TRUE(oliview::render_pdf(doc, dir.file("long.pdf"), "long"));
+    ASSERT_EQ(oliview::last_render_stats().pages, 4);
+
+    QPrintPreviewDialog* dialog = oliview::make_preview_dialog(doc, "K7-TEST");
+    ASSERT_NE(dialog, nullptr);
+    dialog->show();
+    QCoreApplication::processEvents();
+    auto* pages = dialog->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages->pageCount(), 4);
+    EXPECT_EQ(dialog->printer()->pageLayout().pageSize().id(), QPageSize::A4);
+    dialog->close();   // deletes itself
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    const std::vector<QImage> sheets = oliview::render_images(doc, 150);
+    ASSERT_EQ(sheets.size(), 4u);
+    EXPECT_EQ(sheets[0].width(), std::lround(21.0 / 2.54 * 150));
 }

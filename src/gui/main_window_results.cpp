@@ -1,0 +1,255 @@
+// The results panel: three rows of check name, bar and percentage, a status line and the frame
+// whose colour is the verdict. Results that no longer belong to the inputs on screen are shown in
+// grey and named as outdated; the frame is green only after a passing calculation of those inputs.
+#include "gui/main_window.h"
+#include "gui/results_panel.h"
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QStandardItemModel>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include "core/verdict.h"
+#include "gui/geometry_rules.h"
+
+namespace {
+
+const int kBarMax = 120;   // a bar shows up to 120 %
+
+QString percent_text(double p)
+{
+    return QLocale::c().toString(p, 'f', 2) + QStringLiteral(" %");
+}
+
+const QString kOutdatedText = QStringLiteral("color: grey;");
+
+} // namespace
+
+ResultRowView result_row_view(double eta)
+{
+    ResultRowView v;
+    if (std::isnan(eta) || std::isinf(eta)) {
+        v.text = QStringLiteral("nicht nachweisbar");
+        v.bar = kBarMax;
+        v.failed = true;
+        return v;
+    }
+    if (eta < 0.0)
+        return v;
+    const double p = 100.0 * eta;
+    v.text = percent_text(p);
+    v.bar = static_cast<int>(std::min(p, double(kBarMax)));
+    v.failed = !verdict_passes(eta);
+    return v;
+}
+
+PanelVerdict panel_verdict(bool current, const QVector<CheckResult>& results, bool bending_on, bool shear_on,
+                           double eta_max)
+{
+    if (!current)
+        return PanelVerdict::None;
+    bool computed = false, missing_value = false, failed = false;
+    for (const CheckResult& r : results) {
+        const ResultRowView v = result_row_view(r.eta);
+        if (v.text.isEmpty())
+            missing_value = true;
+        else
+            computed = true;
+        failed = failed || v.failed;
+    }
+    const auto has = [&](int kind) {
+        return std::any_of(results.begin(), results.end(), [kind](const CheckResult& r) { return r.kind == kind; });
+    };
+    const bool check_missing = !has(RESULT_KIND_OPENING) || (bending_on && !has(RESULT_KIND_BENDING)) ||
+                               (shear_on && !has(RESULT_KIND_SHEAR));
+    // Nothing computed (no loads): nothing to judge.
+    if (!computed && !failed)
+        return PanelVerdict::None;
+    if (failed || check_missing || !verdict_passes(eta_max))
+        return PanelVerdict::Failed;
+    if (missing_value)
+        return PanelVerdict::None;
+    return PanelVerdict::Passed;
+}
+
+// The three result rows with their names and percentages, and the status line below them.
+void MainWindow::build_result_bars()
+{
+    erg_layout = new QGridLayout(gb_ergebnisse);
+    erg_layout->setObjectName(QStringLiteral("erg_layout"));
+    const int line = QFontMetrics(font()).height();
+    for (int r = 0; r < 3; ++r) {
+        erg_name[r] = new QLabel(QStringLiteral(" "), gb_ergebnisse);
+        erg_name[r]->setObjectName(QStringLiteral("erg_name_%1").arg(r));
+        erg_layout->addWidget(erg_name[r], 2 * r + 1, 0);
+        erg_balken[r] = new QProgressBar(gb_ergebnisse);
+        erg_balken[r]->setObjectName(QStringLiteral("erg_balken_%1").arg(r));
+        erg_balken[r]->setRange(0, kBarMax);
+        erg_balken[r]->setValue(0);
+        erg_balken[r]->setTextVisible(false);
+        erg_balken[r]->setStyleSheet(style_balken_ok);
+        erg_balken[r]->setMaximumHeight(line);
+        erg_layout->addWidget(erg_balken[r], 2 * r + 2, 0);
+        // Nothing is computed yet: no percentage.
+        erg_prozent[r] = new QLabel(QString(), gb_ergebnisse);
+        erg_prozent[r]->setObjectName(QStringLiteral("erg_prozent_%1").arg(r));
+        erg_prozent[r]->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(percent_text(999.99)));
+        erg_layout->addWidget(erg_prozent[r], 2 * r + 2, 1);
+        erg_name[r]->setFont(font());
+        erg_prozent[r]->setFont(font());
+    }
+    erg_status = new QLabel(gb_ergebnisse);
+    erg_status->setObjectName(QStringLiteral("erg_status"));
+    erg_status->setWordWrap(true);
+    erg_layout->addWidget(erg_status, 7, 0, 1, 2);
+}
+
+void MainWindow::apply_result_frame(PanelVerdict verdict)
+{
+    if (verdict == PanelVerdict::None) {
+        set_style_sheet(gb_ergebnisse, QStringLiteral("QGroupBox { color : black;  border-width: 1px; border-color: grey; "
+                                                      "border-style: solid; border-radius: 4px;}"));
+        return;
+    }
+    const bool failed = verdict == PanelVerdict::Failed;
+    const QColor& c = failed ? color_ergwin_fehler : color_ergwin_ok;
+    const QString ink = failed ? QStringLiteral("red") : QStringLiteral("green");
+    set_style_sheet(gb_ergebnisse, QStringLiteral("QGroupBox { background-color: ") + c.name() +
+                                       QStringLiteral("; color : ") + ink +
+                                       QStringLiteral(";  border-width: 1px; border-color: ") + ink +
+                                       QStringLiteral("; border-style: solid; border-radius: 4px;}"));
+}
+
+bool MainWindow::results_current() const
+{
+    return calc_gen >= 0 && calc_gen == input_gen;
+}
+
+// Every input that a result depends on counts as a change; the panel greys its results at the
+// next turn of the event loop unless a calculation of the new inputs has come first.
+void MainWindow::connect_result_inputs()
+{
+    const auto changed = [this] { note_input_change(); };
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             rb_typ_durchbruch_recht, rb_typ_durchbruch_kreis, rb_Balken_NKL1, rb_Balken_NKL2, rb_Balken_NKL3,
+             rb_holzart_NH, rb_holzart_LH, rb_holzart_BSH_DIN, rb_holzart_BSH_EC, cb_kh, cb_Biegung, cb_Schub,
+             cb_Schub_kappa_kreis, rb_verst_laschen, rb_verst_gewindestangen, rb_verst_schrauben, rb_oben_gs,
+             rb_unten_gs, rb_oben_sc, rb_unten_sc, cb_vorgebohrt, cb_rostfrei, cb_mit_unterleg, rb_gedreht,
+             rb_gepresst})
+        connect(b, &QAbstractButton::toggled, this, changed);
+    connect(gb_Verstaerkung, &QGroupBox::toggled, this, changed);
+    for (QSpinBox* sb : {ed_Balken_b, ed_Balken_h, ed_Balken_hro, ed_Balken_hru, ed_Balken_a, ed_Verst_ar, ed_Verst_h1,
+                         ed_Verst_n_GS, ed_Verst_n_SC})
+        connect(sb, QOverload<int>::of(&QSpinBox::valueChanged), this, changed);
+    for (QDoubleSpinBox* sb : std::initializer_list<QDoubleSpinBox*>{sb_laschen_ftk, ed_Verst_tr, ed_GS_le})
+        connect(sb, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, changed);
+    for (QComboBox* cob : {cb_holzguete, cob_mat_laschen, cob_guete_laschen, cob_dr_GS, cob_fest_GS, cob_typ_schraube,
+                           cob_d_schraube, cob_l_schraube})
+        connect(cob, QOverload<int>::of(&QComboBox::currentIndexChanged), this, changed);
+    connect(lasten_model, &QAbstractItemModel::dataChanged, this, changed);
+    connect(lasten_model, &QAbstractItemModel::rowsInserted, this, changed);
+    connect(lasten_model, &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(lasten_model, &QAbstractItemModel::modelReset, this, changed);
+}
+
+void MainWindow::note_input_change()
+{
+    ++input_gen;
+    if (panel_refresh_queued)
+        return;
+    panel_refresh_queued = true;
+    QTimer::singleShot(0, this, [this] {
+        panel_refresh_queued = false;
+        show_results();
+    });
+}
+
+// Why the panel gives no verdict, or what it could not verify; empty when the verdict says it all.
+QString MainWindow::results_status(PanelVerdict verdict) const
+{
+    const bool calculated = calc_gen >= 0;
+    if (!results_current()) {
+        QString why;
+        if (!actionCalculation->isEnabled())
+            why = geometry_rule_shown_violated(*this, style_regel_verletzt)
+                      ? QStringLiteral("eine Geometrieregel ist verletzt.")
+                      : QStringLiteral("die Verstärkung passt nicht in den Querschnitt.");
+        if (!calculated)
+            return why.isEmpty() ? QStringLiteral("Noch nicht berechnet.") : QStringLiteral("Nicht berechnet: ") + why;
+        return QStringLiteral("Veraltet: ") +
+               (why.isEmpty() ? QStringLiteral("die Eingaben wurden seit der letzten Berechnung geändert.") : why);
+    }
+    if (data_object.lasten.isEmpty())
+        return QStringLiteral("Keine Lasten definiert!");
+    QStringList missing;
+    const auto has = [&](int kind) {
+        return std::any_of(data_object.nachweise.begin(), data_object.nachweise.end(),
+                           [kind](const CheckResult& r) { return r.kind == kind; });
+    };
+    if (!has(RESULT_KIND_OPENING))
+        missing << QStringLiteral("Querzug am Durchbruch");
+    if (cb_Biegung->isChecked() && !has(RESULT_KIND_BENDING))
+        missing << QStringLiteral("Biegung am Durchbruch");
+    if (cb_Schub->isChecked() && !has(RESULT_KIND_SHEAR))
+        missing << QStringLiteral("Schub am reduzierten Querschnitt");
+    if (!missing.isEmpty())
+        return QStringLiteral("Nicht nachweisbar: ") + missing.join(QStringLiteral(", "));
+    if (verdict == PanelVerdict::None)
+        return QStringLiteral("Ohne Ergebnis: keine Ausnutzung berechnet.");
+    return QString();
+}
+
+void MainWindow::show_results()
+{
+    const int line = QFontMetrics(font()).height();
+    const bool calculated = calc_gen >= 0;
+    const bool current = results_current();
+    const QVector<CheckResult>& list = data_object.nachweise;
+    const int n = calculated ? std::min(list.size(), 3) : 0;
+    const auto clear_row = [&](int i, bool with_name) {
+        erg_balken[i]->setValue(0);
+        if (with_name)
+            erg_name[i]->setText(QString());
+        erg_prozent[i]->setText(QString());
+        set_style_sheet(erg_balken[i], style_balken_ok);
+    };
+    if (n == 0) {
+        erg_name[1]->setText(QString());
+        erg_name[2]->setText(QString());
+        erg_name[0]->setText(QStringLiteral("Querzug am Durchbruch"));
+        int next = 1;
+        if (cb_Biegung->isChecked())
+            erg_name[next++]->setText(QStringLiteral("Biegung am Durchbruch"));
+        if (cb_Schub->isChecked())
+            erg_name[next]->setText(QStringLiteral("Schub am reduzierten Querschnitt"));
+        for (int i = 0; i < 3; ++i)
+            clear_row(i, false);
+    }
+    for (int i = 0; i < n; ++i) {
+        const CheckResult& res = list.at(i);
+        const ResultRowView v = result_row_view(res.eta);
+        erg_balken[i]->setValue(v.bar);
+        set_style_sheet(erg_balken[i], !current ? style_balken_veraltet : v.failed ? style_balken_fehler : style_balken_ok);
+        erg_name[i]->setText(res.name);
+        erg_prozent[i]->setText(v.text);
+    }
+    for (int i = n; i < 3 && calculated; ++i)
+        clear_row(i, true);
+    for (int i = 0; i < 3; ++i) {
+        erg_name[i]->setFont(font());
+        erg_prozent[i]->setFont(font());
+        set_style_sheet(erg_prozent[i], current ? QString() : kOutdatedText);
+        erg_balken[i]->setMaximumHeight(line);
+    }
+    erg_layout->setRowStretch(0, 2);
+    const PanelVerdict verdict =
+        panel_verdict(current, list, cb_Biegung->isChecked(), cb_Schub->isChecked(), data_object.eta_max);
+    const QString status = results_status(verdict);
+    erg_status->setFont(font());
+    erg_status->setText(status);
+    set_style_sheet(erg_status, current ? QStringLiteral("color: #cc0000;") : kOutdatedText);
+    erg_status->setVisible(!status.isEmpty());
+    apply_result_frame(verdict);
+}
