@@ -8,6 +8,8 @@
 #include "platform/viewer/oli_viewer.h"
 
 #include <gtest/gtest.h>
+
+#include <charconv>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -34,9 +36,8 @@ std::vector<double> numbers(const std::string& line)
     double d;
     std::string w;
     while (in >> w) {
-        char* end = nullptr;
-        d = std::strtod(w.c_str(), &end);
-        if (end && *end == 0) v.push_back(d);
+        const auto r = std::from_chars(w.data(), w.data() + w.size(), d);   // a decimal point whatever the locale
+        if (r.ec == std::errc() && r.ptr == w.data() + w.size()) v.push_back(d);
     }
     return v;
 }
@@ -244,7 +245,9 @@ TEST_F(Symbols, MemberDiagramLabelsAndSignMarks)
         EXPECT_EQ(lines_with(s, " 9 ").size(), 3u) << s;
         EXPECT_EQ(count_of(s, "\xAE+\xAF"), k.marks);
         // side 1 draws positive values below the member: the first ordinate ends at -v
-        EXPECT_TRUE(has_line(s, " 1  0.000000 0.000000 0.000000 " + std::to_string(-k.v[0])));
+        char value[32];   // as %f writes it, with a decimal point whatever the locale
+        *std::to_chars(value, value + sizeof value - 1, -k.v[0], std::chars_format::fixed, 6).ptr = 0;
+        EXPECT_TRUE(has_line(s, std::string(" 1  0.000000 0.000000 0.000000 ") + value));
         grf_diagram_free(&copy);
         EXPECT_EQ(copy.values, nullptr);
     }
