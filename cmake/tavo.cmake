@@ -38,6 +38,22 @@ function(tavo_library name)
   target_include_directories(tavo_${name} PUBLIC ${CMAKE_BINARY_DIR}/floors/${name})
   tavo_floor_links(${name})
   target_link_libraries(tavo_${name} PUBLIC ${A_DEPS})
+  tavo_link_check(${name})
+endfunction()
+
+# tavo_link_check(<name>): a program of every object of tavo_<name>, linked with the libraries it
+# declares in their plain dependency order (no --start-group). A symbol that only an undeclared or a
+# higher library defines, as a cycle needs, leaves it unresolved and fails the build.
+function(tavo_link_check name)
+  if(TAVO_FUZZ)
+    return()
+  endif()
+  set(src ${CMAKE_BINARY_DIR}/link_check/link_check_${name}.cpp)
+  file(CONFIGURE OUTPUT ${src} CONTENT "int main() { return 0; }\n")
+  add_executable(link_check_${name} ${src})
+  set_target_properties(link_check_${name} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/link_check)
+  target_link_libraries(link_check_${name} PRIVATE -Wl,--whole-archive tavo_${name} -Wl,--no-whole-archive)
 endfunction()
 
 # tavo_tests(<name> LIBS targets...): one gtest program test_<name> from every test_*.cpp in the folder,

@@ -3,7 +3,7 @@
 #include "core/tavo52_data.h"
 #include "environment/tool_exchange.h"
 #include "environment/vykexport.h"
-#include "platform/env/qt_message_box.h"
+#include "platform/env/message_box.h"
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_process.h"
 #include "platform/os/paths.h"
@@ -57,7 +57,7 @@ int Import_BeamCutMultiResults(SelectedComponent* component, int a, int b, int c
         if (last_component) {
             const QString text = QStringLiteral("Gleiches Bauteil ") + "(" + dos_to_latin1_qstring(last_component->name) +
                                  ")" + " wie zuvor?";
-            same = qt_question_box(QMessageBox::Information, QStringLiteral("Bauteil"), text) == QMessageBox::Yes;
+            same = question_box(BoxIcon::Information, QStringLiteral("Bauteil"), text) == BoxAnswer::Yes;
         }
         if (!same) {
             SelectedComponent* chosen = select_component(3);
@@ -78,10 +78,10 @@ int Import_BeamCutMultiResults(SelectedComponent* component, int a, int b, int c
     }
 
     if (FindVYKWindow(kToolTitle, 26)) {
-        qt_message_box(QMessageBox::Information, QStringLiteral("Info"),
-                       QString::fromUtf8("Das VYK-Werkzeug zur Auswahl von Schnittgrößen-\n"
-                                         "sätzen ist bereits aktiv. Bitte schließen Sie\n"
-                                         "das Fenster und versuchen es erneut."));
+        message_box(BoxIcon::Information, QStringLiteral("Info"),
+                    QString::fromUtf8("Das VYK-Werkzeug zur Auswahl von Schnittgrößen-\n"
+                                      "sätzen ist bereits aktiv. Bitte schließen Sie\n"
+                                      "das Fenster und versuchen es erneut."));
         delete_file(delete_after);
         return 0;
     }

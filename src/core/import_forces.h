@@ -19,7 +19,7 @@ extern ImportedForces imported_forces;
 extern SelectedComponent* last_component;
 
 // Runs the whole exchange and fills the imported table. The question "Gleiches Bauteil ..." takes a
-// scripted answer (QMessageBox::Yes or No) where no person can answer. Returns the number of rows
+// scripted answer (Yes or No) where no person can answer. Returns the number of rows
 // when the table was read completely, else 0.
 int Import_BeamCutMultiResults(SelectedComponent* component, int a, int b, int c, int d, int n,
                                const char* const* names);

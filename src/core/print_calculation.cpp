@@ -18,7 +18,7 @@
 #include "output/grf_state.h"
 #include "output/oli_paragraph.h"
 #include "output/oli_writer.h"
-#include "platform/env/qt_message_box.h"
+#include "platform/env/message_box.h"
 #include "platform/layout/oli_layout.h"
 #include "platform/viewer/oli_viewer.h"
 #include "platform/os/c_numeric.h"
@@ -78,8 +78,8 @@ void screw_lines(FILE* file, const TAVO52_DATA& d)
 
 void abort_box()
 {
-    qt_message_box(QMessageBox::Warning, QStringLiteral("ABBRUCH"),
-                   QStringLiteral("Die Druckliste kann nicht erzeugt werden!"), QMessageBox::Yes);
+    message_box(BoxIcon::Warning, QStringLiteral("ABBRUCH"), QStringLiteral("Die Druckliste kann nicht erzeugt werden!"),
+                BoxAnswer::Yes);
 }
 
 // Closes the list; false when any write to it failed, so that a partial list is never shown.
@@ -108,8 +108,8 @@ void write_results(TAVO52_DATA& d, FILE* file, int r, int e)
 void print_position(TAVO52_DATA& d, bool to_printer)
 {
     if ((d.holzart == 0 || d.holzart == 1) && d.verstaerkt == 0) {
-        qt_message_box(QMessageBox::Information, QStringLiteral("Info"),
-                       QString::fromUtf8(u8"Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig!"));
+        message_box(BoxIcon::Information, QStringLiteral("Info"),
+                    QString::fromUtf8(u8"Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig!"));
     }
     const CNumericScope c_numbers;
     const int r = d.cal_nachweise();

@@ -33,15 +33,18 @@ const double kMmPerCm = 10.0;
 // at the size it is drawn, so that its scale holds on paper.
 const double kDrawingHeightMax = 23.0;   // cm
 
-// Quarter circle of radius 30 mm replacing one corner of the rectangular opening: 7 points at
-// 0°, 15° ... 90°, from the tangent point on the edge it comes from to the one on the next edge.
+// Radius of the rounded corners of a rectangular opening as drawn, mm.
+constexpr double kCornerRadius = 30.0;
+
+// Quarter circle of radius kCornerRadius replacing one corner of the rectangular opening: 7 points
+// at 0°, 15° ... 90°, from the tangent point on the edge it comes from to the one on the next edge.
 void corner(double cx, double cy, double phi0, double* xs, double* ys, int* n)
 {
     const double pi = 3.14159265358979323846;
     for (int k = 0; k <= 6; ++k) {
         const double phi = (phi0 - 15.0 * k) * pi / 180.0;
-        xs[*n] = cx + 30.0 * std::cos(phi);
-        ys[*n] = cy + 30.0 * std::sin(phi);
+        xs[*n] = cx + kCornerRadius * std::cos(phi);
+        ys[*n] = cy + kCornerRadius * std::sin(phi);
         ++*n;
     }
 }
@@ -179,10 +182,11 @@ void draw_opening(const TAVO52_DATA& d, const ViewGeometry& g, Chains& c)
     } else {
         double xs[28], ys[28];
         int n = 0;
-        corner(g.x_l + 30.0, g.y_b + 30.0, 270.0, xs, ys, &n);   // lower left, from the bottom edge
-        corner(g.x_l + 30.0, g.y_t - 30.0, 180.0, xs, ys, &n);   // upper left, from the left edge
-        corner(g.x_r - 30.0, g.y_t - 30.0, 90.0, xs, ys, &n);    // upper right, from the top edge
-        corner(g.x_r - 30.0, g.y_b + 30.0, 0.0, xs, ys, &n);     // lower right, from the right edge
+        const double r = kCornerRadius;
+        corner(g.x_l + r, g.y_b + r, 270.0, xs, ys, &n);   // lower left, from the bottom edge
+        corner(g.x_l + r, g.y_t - r, 180.0, xs, ys, &n);   // upper left, from the left edge
+        corner(g.x_r - r, g.y_t - r, 90.0, xs, ys, &n);    // upper right, from the top edge
+        corner(g.x_r - r, g.y_b + r, 0.0, xs, ys, &n);     // lower right, from the right edge
         grf_fill_polygon(n, xs, ys);
         grf_polyline(n, xs, ys);
     }

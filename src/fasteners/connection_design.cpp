@@ -26,6 +26,11 @@
 
 namespace {
 const double kRad = 0.017453292519944444;
+// Pin fasteners along the edges of a sheet carry 1.2 times their capacity (DIN EN 1995-1-1, 9.2.4.2).
+const double kSheetEdgeFactor = 1.2;
+// Staples whose crown meets the grain at less than 30 degrees carry 0.7 of it (DIN EN 1995-1-1, 8.4).
+const double kFlatStapleAngle = 30.0;
+const double kFlatStapleFactor = 0.7;
 
 bool plate(int m) { return is_metal_plate_material(m) != 0; }
 bool screw(int type) { return (type >= 2 && type <= 15) || type == 43 || type == 44; }
@@ -393,21 +398,21 @@ int connection_design_main(ConnectionDescription c, FastenerResult* r)
     if (held > 0) return held;
 
     if (pin && (c.edge_flag_1 || c.edge_flag_2) && c.material_1 != 9) {
-        r->f_v_k *= 1.2;
-        r->f_v_d *= 1.2;
+        r->f_v_k *= kSheetEdgeFactor;
+        r->f_v_d *= kSheetEdgeFactor;
     }
 
     // Second pass with the lengths the dispatch adjusted.
     fc90 = axial_fc90(c);
     p = pointside_length(c, r);
-    const bool staple_flat = type == 1 && alpha_min < 30.0;
+    const bool staple_flat = type == 1 && alpha_min < kFlatStapleAngle;
     if (staple_flat) {
-        r->f_v_k *= 0.7;
-        r->f_v_d *= 0.7;
+        r->f_v_k *= kFlatStapleFactor;
+        r->f_v_d *= kFlatStapleFactor;
     }
     r->r_ax = axial(c, p, fc90, r);
     r->rope_share = rope(c, r->f_v_k, p, fc90, r);
-    if (staple_flat) r->rope_share *= 0.7;
+    if (staple_flat) r->rope_share *= kFlatStapleFactor;
 
     r->f_v_k += r->rope_share;
     r->f_total_k = r->f_v_k + r->f_conn_k;

@@ -1,4 +1,5 @@
 #include "helpers/print_helpers.h"
+#include "platform/os/c_numeric.h"
 
 #include "helpers/mem_counted.h"
 #include "platform/screen/prop_sheet.h"
@@ -39,7 +40,7 @@ int fprintf_if_open(FILE* stream, const char* format, ...)
     if (!stream) return 0;
     va_list ap;
     va_start(ap, format);
-    int r = std::vfprintf(stream, format, ap);
+    int r = c_vfprintf(stream, format, ap);
     va_end(ap);
     return r;
 }

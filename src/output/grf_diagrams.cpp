@@ -1,4 +1,5 @@
 #include "output/grf_diagrams.h"
+#include "platform/os/c_numeric.h"
 #include "output/grf_shapes.h"
 #include "output/grf_state.h"
 #include "helpers/mem_counted.h"
@@ -104,7 +105,7 @@ int value_diagram(double x1, double y1, double x2, double y2, const double* pos,
                 ++d;
             }
             u = std::pow(10.0, -d);
-            std::snprintf(fmt, sizeof fmt, "%%.%dlf", d > 15 ? 15 : d);
+            c_snprintf(fmt, sizeof fmt, "%%.%dlf", d > 15 ? 15 : d);
         } else if (h > 10) {
             int k = 0;
             while (h > 10 && k < 10000) {
@@ -118,7 +119,7 @@ int value_diagram(double x1, double y1, double x2, double y2, const double* pos,
     double label_y = ytop + 0.08 + 0.4 * th;
     auto tick = [&](double val) {
         char text[64];
-        std::snprintf(text, sizeof text, fmt, val);
+        c_snprintf(text, sizeof text, fmt, val);
         double x = xv(val);
         grf_text_centred(x, label_y, text);
         grf_line(x, ytop - 0.06, x, ytop + 0.06);
@@ -240,7 +241,7 @@ void grf_member_diagram(const MemberDiagram* d)
     grf_polyline(n + 2, px, py);
 
     char fmt[16];
-    std::snprintf(fmt, sizeof fmt, "%%.%df", d->decimals < 0 ? 0 : (d->decimals > 15 ? 15 : d->decimals));
+    c_snprintf(fmt, sizeof fmt, "%%.%df", d->decimals < 0 ? 0 : (d->decimals > 15 ? 15 : d->decimals));
     bool rising = true;   // the values before the first station count as rising
     for (int i = 0; i < n; ++i) {
         grf_line(bx[i], by[i], px[i], py[i]);
@@ -323,7 +324,7 @@ int grf_axis(FILE* stream, const ChartFrame* c)
     grf_text_aligned(tip + 0.1 / sx, 0, 4, c->y_axis_side == 3 ? 1 : 3, "%s", c->x_title);
     if (c->x_step > 0) {
         char fmt[8];
-        std::snprintf(fmt, sizeof fmt, "%%.%df", tick_decimals(c->x_step));
+        c_snprintf(fmt, sizeof fmt, "%%.%df", tick_decimals(c->x_step));
         grf_out(" 13 %lf\n", 0.2);
         chart_ticks(c->x_min, c->x_max, c->x_step, [&](double t) {
             if (c->x_axis_side) grf_text_aligned(t, 1.5 * 0.1 / sy, 2, 4, fmt, t);
@@ -348,7 +349,7 @@ int grf_axis(FILE* stream, const ChartFrame* c)
     grf_text_aligned(0, tip + 0.05 / sy, c->x_axis_side == 2 ? 0 : 2, 4, "%s", c->y_title);
     if (c->y_step > 0) {
         char fmt[8];
-        std::snprintf(fmt, sizeof fmt, "%%.%df", tick_decimals(c->y_step));
+        c_snprintf(fmt, sizeof fmt, "%%.%df", tick_decimals(c->y_step));
         grf_out(" 13 %lf\n", 0.2);
         chart_ticks(c->y_min, c->y_max, c->y_step, [&](double t) {
             if (c->y_axis_side == 1) grf_text_aligned(-1.5 * 0.1 / sx, t, 4, 1, fmt, t);

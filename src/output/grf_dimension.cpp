@@ -1,4 +1,5 @@
 #include "output/grf_dimension.h"
+#include "platform/os/c_numeric.h"
 #include "output/grf_shapes.h"
 #include "output/grf_state.h"
 #include "helpers/mem_counted.h"
@@ -158,7 +159,7 @@ void grf_dimension_cm_text(double length, double f, char* text, char* sup)
     double r = g - i;
     sup[0] = 0;
     if (f < 0) {
-        std::snprintf(sup, 16, "%.0lf", 10 * r);
+        c_snprintf(sup, 16, "%.0lf", 10 * r);
     } else if (r >= 0.74999) {
         g = std::round(g);
         r = 0;
@@ -166,8 +167,8 @@ void grf_dimension_cm_text(double length, double f, char* text, char* sup)
         std::strcpy(sup, "5");
     }
     g -= r;
-    if (g < 100) std::snprintf(text, 32, "%.0f", g);
-    else std::snprintf(text, 32, "%.2f", g * 0.01);
+    if (g < 100) c_snprintf(text, 32, "%.0f", g);
+    else c_snprintf(text, 32, "%.2f", g * 0.01);
 }
 
 double grf_dimension_cm(int placement, double x1, double y1, double x2, double y2, double s, double f)
@@ -199,14 +200,14 @@ int grf_dimension_value_text(double length, char* text, char* sup)
     double r2 = rd(r, 2);
     bool half = r2 >= 0.25 && r2 < 0.74999;
     if (g < 1) {
-        std::snprintf(text, 32, "%.0f", h);
+        c_snprintf(text, 32, "%.0f", h);
         if (half) {
             std::strcpy(sup, "5");
-            std::snprintf(text, 32, "%d", i);
+            c_snprintf(text, 32, "%d", i);
         }
     } else {
         if (rd(r - 0.75, 2) >= 0) i += 1;
-        std::snprintf(text, 32, "%.2f", 0.01 * i);
+        c_snprintf(text, 32, "%.2f", 0.01 * i);
         if (half) std::strcpy(sup, "5");
     }
     return 1;
@@ -225,8 +226,8 @@ void grf_dimension_mm_text(double length, char* text, char* sup)
     double g = rd(length, 1);
     double i = std::floor(g + 0.0001);
     if (g - i < 0.05) std::strcpy(sup, " ");
-    else std::snprintf(sup, 16, "%.0lf", 10 * (g - i));
-    std::snprintf(text, 32, "%.0f", i);
+    else c_snprintf(sup, 16, "%.0lf", 10 * (g - i));
+    c_snprintf(text, 32, "%.0f", i);
 }
 
 double grf_dimension_mm(double x1, double y1, double x2, double y2, double s, int placement)

@@ -1,4 +1,5 @@
 #include "output/grf_loads.h"
+#include "platform/os/c_numeric.h"
 #include "output/grf_shapes.h"
 #include "output/grf_state.h"
 #include "helpers/plane_geometry.h"
@@ -35,7 +36,7 @@ std::string vtext(const char* format, va_list ap)
 {
     if (!format) return std::string();
     char buf[256];
-    std::vsnprintf(buf, sizeof buf, format, ap);
+    c_vsnprintf(buf, sizeof buf, format, ap);
     return buf;
 }
 

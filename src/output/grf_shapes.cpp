@@ -1,4 +1,5 @@
 #include "output/grf_shapes.h"
+#include "platform/os/c_numeric.h"
 #include "output/grf_state.h"
 #include "output/oli_paragraph.h"
 #include "helpers/plane_geometry.h"
@@ -80,7 +81,7 @@ void circle_points(double xc, double yc, double r, int count, double step, bool 
         double t = k * step;
         double px = (xc + r * std::cos(t)) * s.sx;
         double py = true_round ? yc * s.sy + r * s.sx * std::sin(t) : (yc + r * std::sin(t)) * s.sy;
-        std::snprintf(buf, sizeof buf, " %lf %lf", px, py);
+        c_snprintf(buf, sizeof buf, " %lf %lf", px, py);
         *out += buf;
     }
 }
@@ -228,7 +229,7 @@ static void polygon_record(int n, const double* xs, const double* ys)
     std::string pts;
     char buf[96];
     for (int i = 0; i < n; ++i) {
-        std::snprintf(buf, sizeof buf, " %lf %lf", xs[i] * s.sx, ys[i] * s.sy);
+        c_snprintf(buf, sizeof buf, " %lf %lf", xs[i] * s.sx, ys[i] * s.sy);
         pts += buf;
     }
     grf_out(" 18 %d%s \n", n, pts.c_str());
@@ -382,7 +383,7 @@ void grf_filled_sector(double xc, double yc, double d, double start, double swee
     std::string pts;
     char buf[96];
     auto add = [&](double x, double y) {
-        std::snprintf(buf, sizeof buf, " %lf %lf", x * s.sx, y * s.sy);
+        c_snprintf(buf, sizeof buf, " %lf %lf", x * s.sx, y * s.sy);
         pts += buf;
     };
     add(xc, yc);
@@ -473,7 +474,7 @@ void grf_filled_slot(double xc, double yc, double w, double h)
     std::string pts;
     char buf[96];
     auto add = [&](double x, double y) {
-        std::snprintf(buf, sizeof buf, " %lf %lf", x * s.sx, y * s.sy);
+        c_snprintf(buf, sizeof buf, " %lf %lf", x * s.sx, y * s.sy);
         pts += buf;
     };
     if (w <= h) {
@@ -521,7 +522,7 @@ void grf_framed_text(double x, double y, double th, const char* text)
 void grf_framed_number(double x, double y, double th, int n)
 {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%d", n);
+    c_snprintf(buf, sizeof buf, "%d", n);
     grf_framed_text(x, y, th, buf);
 }
 
@@ -551,7 +552,7 @@ void grf_circled_text(double x, double y, double th, double scale, const char* t
 void grf_circled_number(double x, double y, double th, double scale, int n)
 {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%d", n);
+    c_snprintf(buf, sizeof buf, "%d", n);
     grf_circled_text(x, y, th, scale, buf);
 }
 
@@ -571,7 +572,7 @@ void grf_fill_pattern_sheet(FILE* stream)
         grf_fill_blank();
         grf_filled_rectangle(x0 + 1, y0 + 0.75, x0 + 1.5, y0 + 1.25);
         char num[16];
-        std::snprintf(num, sizeof num, "%d", i);
+        c_snprintf(num, sizeof num, "%d", i);
         grf_label_middle_centre(x0 + 1.25, y0 + 1, num);
         if (x0 >= 12.5 - 1e-9) {
             x0 = 0;
@@ -580,7 +581,7 @@ void grf_fill_pattern_sheet(FILE* stream)
             x0 += 2.5;
         }
     }
-    std::fprintf(stream, " -1\n");
+    c_fprintf(stream, " -1\n");
 }
 
 void grf_test_view()

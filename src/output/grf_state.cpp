@@ -1,4 +1,5 @@
 #include "output/grf_state.h"
+#include "platform/os/c_numeric.h"
 #include "helpers/plane_geometry.h"
 #include "helpers/print_helpers.h"
 #include "helpers/rounding.h"
@@ -42,13 +43,13 @@ std::string vformat(const char* format, va_list ap, size_t limit)
     char buf[1024];
     va_list again;
     va_copy(again, ap);
-    int n = std::vsnprintf(buf, sizeof buf, format, ap);
+    int n = c_vsnprintf(buf, sizeof buf, format, ap);
     std::string s;
     if (n >= 0 && size_t(n) < sizeof buf) {
         s = buf;
     } else if (n >= 0) {
         s.resize(size_t(n) + 1);
-        std::vsnprintf(&s[0], s.size(), format, again);
+        c_vsnprintf(&s[0], s.size(), format, again);
         s.resize(size_t(n));
     }
     va_end(again);

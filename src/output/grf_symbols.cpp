@@ -1,4 +1,5 @@
 #include "output/grf_symbols.h"
+#include "platform/os/c_numeric.h"
 #include "output/grf_shapes.h"
 #include "output/grf_state.h"
 #include "helpers/plane_geometry.h"
@@ -36,7 +37,7 @@ std::string trimmed_text(const char* format, va_list ap)
 {
     char buf[255];
     buf[0] = 0;
-    if (format) std::vsnprintf(buf, sizeof buf, format, ap);
+    if (format) c_vsnprintf(buf, sizeof buf, format, ap);
     std::string t = buf;
     while (!t.empty() && t.back() == ' ') t.pop_back();
     return t;
@@ -431,20 +432,20 @@ int grf_rebar_label(double x1, double y1, double x2, double y2, double s, int gr
     auto at_x = [&](double d) { return mx - d * n; };
     auto at_y = [&](double d) { return my + d * c; };
     char text[128];
-    std::snprintf(text, sizeof text, "%5.2f cm\xFD", area);
+    c_snprintf(text, sizeof text, "%5.2f cm\xFD", area);
     grf_text_centred(at_x(1.6 * s / g.sy), at_y(1.6 * s / g.sy), text);
     // indexes outside the tables give the diameter 0 and the grade "???"
     int dia = diameter >= 0 && diameter < 12 ? diameters[diameter] : 0;
     const char* grade_text = grade >= 0 && grade < 3 ? grades[grade] : "???";
     double X = at_x(4.8 * s / g.sy), Y = at_y(4.8 * s / g.sy);
     grf_out(" 27 %.1f %.1f %%FONT%%\\%s\n", g.sx * X - 8.48 * s, g.sy * Y + 1.3 * s, "DURCHM.OCM");
-    std::snprintf(text, sizeof text, "   %d/%4.1f", dia, spacing);
+    c_snprintf(text, sizeof text, "   %d/%4.1f", dia, spacing);
     grf_text_centred(X, Y, text);
     grf_out(" 13 %lf\n", 1.8 * s);
-    std::snprintf(text, sizeof text, "C=%.0fcm V=%.0f", cover * 100, value);
+    c_snprintf(text, sizeof text, "C=%.0fcm V=%.0f", cover * 100, value);
     grf_text_centred(at_x(-1.6 * s / g.sy), at_y(-1.6 * s / g.sy), text);
-    if (number >= 1) std::snprintf(text, sizeof text, "%s Nr. %i", grade_text, number);
-    else std::snprintf(text, sizeof text, "%s", grade_text);
+    if (number >= 1) c_snprintf(text, sizeof text, "%s Nr. %i", grade_text, number);
+    else c_snprintf(text, sizeof text, "%s", grade_text);
     grf_text_centred(at_x(-4 * s / g.sy), at_y(-4 * s / g.sy), text);
     grf_pop_state();
     return 1;

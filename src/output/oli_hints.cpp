@@ -1,4 +1,5 @@
 #include "output/oli_hints.h"
+#include "platform/os/c_numeric.h"
 #include "output/grf_shapes.h"
 #include "output/grf_state.h"
 #include "output/oli_paragraph.h"
@@ -87,7 +88,7 @@ void framed(FILE* stream, int i, double width, double pitch, bool small)
     int slot = oli_store_position(stream);
     grf_begin_block(stream, 0, 0, width, h, 1, 0, nullptr);
     grf_rectangle(0, 0, width, h);
-    std::fprintf(stream, " -1\n");
+    c_fprintf(stream, " -1\n");
     if (slot >= 0) oli_restore_position(stream, slot);
     OLI_setYPositionCM(stream, 1, 0.19f);
     double left = oli_get_left_margin(), right = oli_get_right_margin();
@@ -134,7 +135,7 @@ void oli_hint_add(int i, const char* format, ...)
     char buf[2048];
     va_list ap;
     va_start(ap, format);
-    int n = std::vsnprintf(buf, sizeof buf, f.c_str(), ap);
+    int n = c_vsnprintf(buf, sizeof buf, f.c_str(), ap);
     va_end(ap);
     std::string line = n < 0 ? std::string() : std::string(buf);
     if (line.size() > MAX_LINE) line.resize(MAX_LINE);   // a slot holds 299 characters

@@ -1,4 +1,5 @@
 #include "output/oli_legend.h"
+#include "platform/os/c_numeric.h"
 #include "output/oli_paragraph.h"
 #include "output/oli_writer.h"
 #include "helpers/print_helpers.h"
@@ -44,7 +45,7 @@ std::string cut(const char* s, size_t limit)
 std::string format_n(const char* format, int n)
 {
     char buf[256];
-    std::snprintf(buf, sizeof buf, format ? format : "", n);
+    c_snprintf(buf, sizeof buf, format ? format : "", n);
     return buf;
 }
 
@@ -82,7 +83,7 @@ int oli_legend_add(const char* key_in, const char* text_in, ...)
     char buf[MAX_ENTRY + 1];
     va_list ap;
     va_start(ap, text_in);
-    int n = std::vsnprintf(buf, sizeof buf, format.c_str(), ap);
+    int n = c_vsnprintf(buf, sizeof buf, format.c_str(), ap);
     va_end(ap);
     if (n < 0) buf[0] = 0;
     L().entries.push_back({key, text, buf});

@@ -1,4 +1,5 @@
 #include "output/oli_paragraph.h"
+#include "platform/os/c_numeric.h"
 #include "output/oli_glyphs.h"
 #include "output/oli_format.h"
 #include "output/grf_state.h"
@@ -257,7 +258,7 @@ const char* oli_check_line_text(double a, double b, int decimals, double toleran
 {
     static char buf[512];
     std::string u = unit ? std::string(" ") + unit : std::string();
-    std::snprintf(buf, sizeof buf, "%.*f%s %s %.*f%s", decimals, a, u.c_str(),
+    c_snprintf(buf, sizeof buf, "%.*f%s %s %.*f%s", decimals, a, u.c_str(),
                   relation_sign(a, b, decimals, tolerance), decimals, b, u.c_str());
     if (name) {
         double d = double(round_to_decimals(a - b, decimals));
@@ -268,7 +269,7 @@ const char* oli_check_line_text(double a, double b, int decimals, double toleran
         else if (d < 0) shown = &a;
         if (shown) {
             size_t n = std::strlen(buf);
-            std::snprintf(buf + n, sizeof buf - n, "  " OLI_ARROW "%s = %.*f%s", name, decimals, *shown, u.c_str());
+            c_snprintf(buf + n, sizeof buf - n, "  " OLI_ARROW "%s = %.*f%s", name, decimals, *shown, u.c_str());
         }
     }
     return buf;
@@ -279,10 +280,10 @@ char* oli_check_relation_text(const char* name, double a, const char* relation, 
 {
     if (!buffer) return buffer;
     char tmp[256];
-    std::snprintf(tmp, sizeof tmp, "%.*f %s %.*f", decimals, a, relation_sign_plain(a, b, decimals), decimals, b);
+    c_snprintf(tmp, sizeof tmp, "%.*f %s %.*f", decimals, a, relation_sign_plain(a, b, decimals), decimals, b);
     if (!relation_holds(a, relation, b, decimals)) {
         size_t n = std::strlen(tmp);
-        std::snprintf(tmp + n, sizeof tmp - n, "  " OLI_ARROW "  %s = %.*f", name ? name : "", decimals, b);
+        c_snprintf(tmp + n, sizeof tmp - n, "  " OLI_ARROW "  %s = %.*f", name ? name : "", decimals, b);
     }
     std::strcpy(buffer, tmp);
     return buffer;
@@ -293,7 +294,7 @@ int oli_limit_check_line(FILE* stream, const char* prefix, double value, const c
 {
     bool ok = relation_holds(value, relation, limit, decimals);
     char rel[256];
-    std::snprintf(rel, sizeof rel, "%.*f %s %.*f", decimals, value, relation_sign_plain(value, limit, decimals),
+    c_snprintf(rel, sizeof rel, "%.*f %s %.*f", decimals, value, relation_sign_plain(value, limit, decimals),
                   decimals, limit);
     const char* bold = ok ? "" : "\xCE" "b";
     oli_text(stream, "%s %s%s\xCEr %s %s%s", prefix ? prefix : "", bold, rel, unit ? unit : "", bold,
@@ -378,7 +379,7 @@ const char* oli_sprintf_static(const char* format, ...)
     static char buf[100];
     va_list ap;
     va_start(ap, format);
-    int n = format ? std::vsnprintf(buf, sizeof buf, format, ap) : -1;
+    int n = format ? c_vsnprintf(buf, sizeof buf, format, ap) : -1;
     va_end(ap);
     if (n < 0) buf[0] = 0;
     return buf;

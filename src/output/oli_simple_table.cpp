@@ -1,4 +1,5 @@
 #include "output/oli_simple_table.h"
+#include "platform/os/c_numeric.h"
 #include "output/oli_table.h"
 #include "helpers/mem_counted.h"
 #include "helpers/print_helpers.h"
@@ -23,7 +24,7 @@ OliColumn column_of(const OliSimpleRow& r)
 {
     OliColumn c;
     std::memset(&c, 0, sizeof c);
-    std::snprintf(c.type, sizeof c.type, "%s", r.type);
+    c_snprintf(c.type, sizeof c.type, "%s", r.type);
     c.decimals = r.decimals;
     c.values = r.values;
     c.factor = r.factor;
@@ -75,8 +76,8 @@ std::string combination_text(const OliCombinationTable& t, const OliCombination&
         for (int m : members) {
             const char* name = t.case_name ? t.case_name(m) : nullptr;
             char buf[128];
-            if (name) std::snprintf(buf, sizeof buf, "%s+", name);
-            else std::snprintf(buf, sizeof buf, "Lf%d+", t.case_ids ? t.case_ids[m] : m + 1);
+            if (name) c_snprintf(buf, sizeof buf, "%s+", name);
+            else c_snprintf(buf, sizeof buf, "Lf%d+", t.case_ids ? t.case_ids[m] : m + 1);
             cases += buf;
         }
         cases.pop_back();
@@ -101,7 +102,7 @@ std::vector<char> txt_block(const std::vector<std::string>& texts, int stride, i
 
 void set_txt_column(OliColumn* c, const char* title, int width, const std::vector<char>& block, int stride)
 {
-    std::snprintf(c->short_title, sizeof c->short_title, "%s", title);
+    c_snprintf(c->short_title, sizeof c->short_title, "%s", title);
     std::strcpy(c->type, "TXT");
     c->width = width;
     c->decimals = stride;
@@ -248,7 +249,7 @@ void oli_load_combination_table(FILE* stream, OliCombinationTable* t)
         OliColumn* cols = nullptr;
         oli_table_columns_alloc(4, &cols);
         int n = 0;
-        std::snprintf(cols[n].short_title, sizeof cols[n].short_title, "LK");
+        c_snprintf(cols[n].short_title, sizeof cols[n].short_title, "LK");
         std::strcpy(cols[n].type, "ZZ");
         cols[n].width = 3;
         cols[n].decimals = 1;

@@ -1,4 +1,5 @@
 #include "output/oli_table.h"
+#include "platform/os/c_numeric.h"
 #include "output/oli_paragraph.h"
 #include "output/oli_writer.h"
 #include "helpers/mem_counted.h"
@@ -288,7 +289,7 @@ char* oli_table_cell(const OliColumn* column, const void* values, int row, int w
         int n = (declared_width < decimals ? decimals : w) - 1;
         if (n < 0) n = 0;
         char buf[1100];
-        std::snprintf(buf, sizeof buf, " %-*.*s", n, n, str.c_str());
+        c_snprintf(buf, sizeof buf, " %-*.*s", n, n, str.c_str());
         cell = buf;
         cell += blanks(int(cell.size()) - MT_String_Length(cell.c_str()));
         if (decimals > declared_width) {
@@ -312,14 +313,14 @@ char* oli_table_cell(const OliColumn* column, const void* values, int row, int w
         if (g.count == 0) {
             buf[0] = 0;
         } else if (g.count < 0) {
-            std::snprintf(buf, sizeof buf, "---  ");
+            c_snprintf(buf, sizeof buf, "---  ");
         } else if (g.diameter_index < 0 || g.diameter_index > 19) {
-            std::snprintf(buf, sizeof buf, " \xCE" "b%s%d \x8C ???\xCEr", u, g.count);
+            c_snprintf(buf, sizeof buf, " \xCE" "b%s%d \x8C ???\xCEr", u, g.count);
         } else if (g.bundle >= 2) {
-            std::snprintf(buf, sizeof buf, " \xCE" "b%s%d \x8C %.0f %der Bnd.\xCEr", u, g.count,
+            c_snprintf(buf, sizeof buf, " \xCE" "b%s%d \x8C %.0f %der Bnd.\xCEr", u, g.count,
                           dia[g.diameter_index] * 1000, g.bundle);
         } else {
-            std::snprintf(buf, sizeof buf, " \xCE" "b%s%d \x8C %.0f\xCEr", u, g.count, dia[g.diameter_index] * 1000);
+            c_snprintf(buf, sizeof buf, " \xCE" "b%s%d \x8C %.0f\xCEr", u, g.count, dia[g.diameter_index] * 1000);
         }
         cell = right_align(buf, w);
         underline = bold = 0;

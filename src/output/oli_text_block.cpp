@@ -1,4 +1,5 @@
 #include "output/oli_text_block.h"
+#include "platform/os/c_numeric.h"
 #include "platform/env/vyk_env.h"
 #include "platform/os/codepage.h"
 
@@ -51,14 +52,14 @@ int put(FILE* f, const char* format, ...)
     char small[1200];
     va_list ap;
     va_start(ap, format);
-    int n = std::vsnprintf(small, sizeof small, format, ap);
+    int n = c_vsnprintf(small, sizeof small, format, ap);
     va_end(ap);
     if (n < 0) return -1;
     std::string text;
     if (n >= int(sizeof small)) {
         text.resize(size_t(n) + 1);
         va_start(ap, format);
-        std::vsnprintf(&text[0], text.size(), format, ap);
+        c_vsnprintf(&text[0], text.size(), format, ap);
         va_end(ap);
         text.resize(size_t(n));
     } else {
@@ -294,7 +295,7 @@ int oli_text_printf(FILE* stream, const char* format, ...)
     char buf[1000];
     va_list ap;
     va_start(ap, format);
-    int n = std::vsnprintf(buf, sizeof buf, format, ap);
+    int n = c_vsnprintf(buf, sizeof buf, format, ap);
     va_end(ap);
     if (n < 0) return -1;
 

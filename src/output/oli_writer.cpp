@@ -1,4 +1,5 @@
 #include "output/oli_writer.h"
+#include "platform/os/c_numeric.h"
 #include "output/oli_format.h"
 #include "output/oli_message_hints.h"
 #include "output/grf_state.h"
@@ -58,7 +59,7 @@ std::string number_heading(int level)
     std::string number;
     char part[16];
     for (int i = 0; i < n; ++i) {
-        std::snprintf(part, sizeof part, "%d.", w.counters[i]);
+        c_snprintf(part, sizeof part, "%d.", w.counters[i]);
         number += part;
     }
     w.last_number = number;

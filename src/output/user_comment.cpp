@@ -1,4 +1,5 @@
 #include "output/user_comment.h"
+#include "platform/os/c_numeric.h"
 
 #include "environment/text_wrap.h"
 #include "output/oli_text_block.h"
@@ -21,7 +22,7 @@ bool has_remarks(const char* remarks)
 void write_logo(FILE* list)
 {
     std::fputs("#SHOWGRAFIC\n0 0 0\n0 0 0\n-1\n0.0 1.2 1.2 0.0\n", list);
-    std::fprintf(list, "27 0.0 0.0 %%FONT%%\\UserCommentLogo.ocm");
+    c_fprintf(list, "27 0.0 0.0 %%FONT%%\\UserCommentLogo.ocm");
     std::fputs("\n-1\n", list);
 }
 

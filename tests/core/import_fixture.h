@@ -2,6 +2,7 @@
 #pragma once
 #include "../environment/beam_fixture.h"
 #include "environment/vykexport.h"
+#include "platform/os/c_numeric.h"
 
 #include <cstdio>
 #include <string>
@@ -44,10 +45,10 @@ inline std::string rows_bytes(const std::vector<int>& counts, const std::vector<
     char buf[64];
     for (const Row& r : rows) {
         for (double v : r.values) {
-            std::snprintf(buf, sizeof buf, " %f", v);
+            c_snprintf(buf, sizeof buf, " %f", v);   // the tool writes a decimal point
             s += buf;
         }
-        std::snprintf(buf, sizeof buf, " %d %f ", r.accidental, r.kmod);
+        c_snprintf(buf, sizeof buf, " %d %f ", r.accidental, r.kmod);
         s += buf;
         s += "\xAE" + r.text1 + "\xAF \xAE" + r.text2 + "\xAF\n";
     }

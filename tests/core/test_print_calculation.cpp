@@ -3,6 +3,7 @@
 #include "test_print_fixture.h"
 
 #include "core/position_file.h"
+#include "platform/os/c_numeric.h"
 #include "platform/viewer/oli_viewer.h"
 
 #include <QFile>
@@ -273,7 +274,7 @@ TEST_F(PrintTest, DemoPositionPreview)
                                       "Schub am reduzierten Querschnitt", "3. Zusammenfassung"};
     for (const CheckResult& r : d.nachweise) {
         char eta[32];
-        std::snprintf(eta, sizeof eta, "umax = %.3f", r.eta);
+        c_snprintf(eta, sizeof eta, "umax = %.3f", r.eta);   // as the list writes it, with a decimal point
         wants.push_back(eta);
     }
     for (const std::string& want : wants) EXPECT_TRUE(has(text, want)) << want << "\n" << text;

@@ -1,6 +1,7 @@
 // Pieces of the printed calculation on their own: verdict lines and the drawing scale.
 #include "test_print_fixture.h"
 #include "core/print_table.h"
+#include "core/verdict.h"
 
 #include <cmath>
 #include <cstring>
@@ -60,6 +61,27 @@ TEST_F(PrintTest, VerdictFollowsThePrintedValue)
     }
     EXPECT_STREQ(print_check_fulfilled_text(), "\xCE{C 1 0 160 0}Nachweis erf\x81llt\xCE{C 768}");
     EXPECT_STREQ(print_check_failed_text(), "\xCE{C 1 230 0 0}Nachweis nicht erf\x81llt !!\xCE{C 768}");
+}
+
+// The rule the panel's bars and frame share with the print, on its own: a value that could not be
+// computed never passes, also where no text shows it.
+TEST(Verdict, PassesOnThePrintedValueAndNeverOnNoNumber)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct { double eta; const char* printed; bool passes, tolerated; } cases[] = {
+        {1.0005, "1.000", true, false}, {1.0015, "1.002", true, true},  {1.005, "1.005", true, true},
+        {1.0089, "1.009", true, true},  {1.0093, "1.009", true, true},   {1.0095, "1.010", false, false},
+        {0.0, "0.000", true, false},    {inf, "", false, false},         {-inf, "", false, false},
+        {std::nan(""), "", false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(verdict_printed(c.eta), c.printed) << c.eta;
+        EXPECT_EQ(verdict_passes(c.eta), c.passes) << c.eta;
+        EXPECT_EQ(verdict_within_tolerance(c.eta), c.tolerated) << c.eta;
+        if (!c.printed[0]) {
+            EXPECT_EQ(verdict_relation(c.eta), "") << c.eta;
+        }
+    }
 }
 
 TEST(ViewDrawingScale, SearchAndCandidates)

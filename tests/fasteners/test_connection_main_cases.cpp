@@ -1,5 +1,5 @@
 // Hand-computed cases of the connection design main routine: the edge factor, the k_mod of a
-// metal-plate member and the load angle a ring connector is designed with.
+// metal-plate member, the load angle a ring connector is designed with and the end distance it gets.
 #include "annex_fixture.h"
 #include "joint_fixture.h"
 #include "fasteners/connection_design.h"
@@ -74,24 +74,25 @@ TEST(ConnectionMain, MetalPlateMemberTakesTheTimberKmod)
 }
 
 namespace {
-struct RingRow {
+// A connector table of one row (d_c, h_e) for the test's while, the shipped table back after it.
+struct OneRow {
+    ConnectorTable& table;
     ConnectorTable saved;
-    RingRow()
+    OneRow(ConnectorTable& t, double dc, double he) : table(t), saved(t)
     {
-        saved = connector_table_ringduebel_a1;
-        std::memset(&connector_table_ringduebel_a1, 0, sizeof connector_table_ringduebel_a1);
-        connector_table_ringduebel_a1.row_count = 1;
-        connector_table_ringduebel_a1.rows[0].dc = 65;
-        connector_table_ringduebel_a1.rows[0].he = 15;
+        std::memset(&table, 0, sizeof table);
+        table.row_count = 1;
+        table.rows[0].dc = dc;
+        table.rows[0].he = he;
     }
-    ~RingRow() { connector_table_ringduebel_a1 = saved; }
+    ~OneRow() { table = saved; }
 };
 } // namespace
 
 TEST(ConnectionMain, RingConnectorTakesTheAngleOfTheWeakerMember)
 {
     CurrentAnnex annex(1);
-    RingRow row;
+    OneRow row(connector_table_ringduebel_a1, 65, 15);
     // Ring connector 65 / he 15 with bolt 12 between C24 45 and C30 75: the smaller rho_k 350 gives k3 = 1;
     // the angle whose k_alpha is smaller governs: 90 degrees, k_alpha = 1 / (1.3 + 0.065) = 1 / 1.365.
     // No end distance: k2 = 0.75: min(0.75 * 35 * 65^1.5, 31.5 * 65 * 15) / 1.365 = 13756.23 / 1.365 = 10077.82
@@ -111,5 +112,26 @@ TEST(ConnectionMain, RingConnectorTakesTheAngleOfTheWeakerMember)
         ASSERT_EQ(connection_design_main(c, &r), 0) << k.angle1;
         EXPECT_NEAR(r.f_conn_k, k.f_k, 0.01) << k.angle1 << " " << k.end;
         EXPECT_NEAR(r.f_conn_d, k.f_k * 0.8 / 1.3, 0.01) << k.angle1;
+    }
+}
+
+TEST(ConnectionMain, ToothedPlateTakesTheCallersEndDistance)
+{
+    CurrentAnnex annex(1);
+    OneRow row(connector_table_schduebel_c10, 95, 15);
+    // C10 d_c 95, h_e 15, bolt 16 between C24 50 and 80: t_req 45 and 75, k1 = 1; k3 = 350 / 350 = 1;
+    // 25 * 95^1.5 = 23148.64. Minimum a3,t = max(7 * 16, 80, 1.5 * 95) = 142.5;
+    // k2 = min(1, a3,t / (2 * 95)): none given 0.75 -> 17361.48; 171 -> 0.9 -> 20833.78; 190 -> 1 -> 23148.64.
+    // Design: sqrt(0.8 * 0.8) / max(gamma_M) 1.3.
+    const struct { double end, f_k; } cases[] = {{0, 17361.48}, {171, 20833.78}, {190, 23148.64}};
+    for (const auto& k : cases) {
+        ConnectionDescription c = timber_joint(28, 95, 50, 80);
+        c.bolt_d = 16;
+        c.f_u = 400;
+        c.end_distance = k.end;
+        FastenerResult r;
+        ASSERT_EQ(connection_design_main(c, &r), 0) << k.end;
+        EXPECT_NEAR(r.f_conn_k, k.f_k, 0.01) << k.end;
+        EXPECT_NEAR(r.f_conn_d, k.f_k * 0.8 / 1.3, 0.01) << k.end;
     }
 }

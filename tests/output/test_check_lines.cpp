@@ -1,6 +1,8 @@
 // Check lines (the two values, their relation and the governing value after the arrow) and texts
 // in tab columns of the output list.
 #include "oli_capture.h"
+#include "common/test_util.h"
+#include "helpers/print_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -89,4 +91,20 @@ TEST_F(CheckLines, TextAtOneTabIsABlockOfItsOwn)
     oli_text_at_tab_printf(out.f, 2.0, "n = %d\n", 3);   // a text ending its line gets no second newline
     EXPECT_EQ(out.text(), "\n#SHOWPARA\n0x40\n7\n0x0 1\n2 4.5\n-1\n t\n#END_OF_TEXT\n0x0\n-1\n"
                           "\n#SHOWPARA\n0x40\n7\n0x0 1\n2 2\n-1\n n = 3\n#END_OF_TEXT\n0x0\n-1\n");
+}
+
+// The writers keep the decimal point under a German numeric locale, without any scope of a caller.
+TEST_F(CheckLines, NumbersKeepTheirPointUnderAGermanNumericLocale)
+{
+    testutil::GermanNumericLocale german;
+    ASSERT_TRUE(german.active());
+    const std::string line = oli_check_line_text(2.0, 3.0, 2, 0.0, 1, "F", "kN");
+    oli_columns_open2(1.5, 4.0);
+    oli_columns_cell(out.f, "x");
+    oli_columns_close(out.f);
+    fprintf_if_open(out.f, " 6 %lf\n", 0.25);
+    german.end();
+    EXPECT_EQ(line, "2.00 kN < 3.00 kN  \x88" "F = 2.00 kN");
+    EXPECT_NE(out.text().find("2 1.5\n2 4\n"), std::string::npos) << out.text();
+    EXPECT_NE(out.text().find(" 6 0.250000\n"), std::string::npos) << out.text();
 }

@@ -8,6 +8,8 @@
 #include "platform/viewer/oli_viewer.h"
 
 #include <gtest/gtest.h>
+
+#include <charconv>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -34,9 +36,8 @@ std::vector<double> numbers(const std::string& line)
     double d;
     std::string w;
     while (in >> w) {
-        char* end = nullptr;
-        d = std::strtod(w.c_str(), &end);
-        if (end && *end == 0) v.push_back(d);
+        const auto r = std::from_chars(w.data(), w.data() + w.size(), d);   // a decimal point whatever the locale
+        if (r.ec == std::errc() && r.ptr == w.data() + w.size()) v.push_back(d);
     }
     return v;
 }
@@ -244,7 +245,9 @@ TEST_F(Symbols, MemberDiagramLabelsAndSignMarks)
         EXPECT_EQ(lines_with(s, " 9 ").size(), 3u) << s;
         EXPECT_EQ(count_of(s, "\xAE+\xAF"), k.marks);
         // side 1 draws positive values below the member: the first ordinate ends at -v
-        EXPECT_TRUE(has_line(s, " 1  0.000000 0.000000 0.000000 " + std::to_string(-k.v[0])));
+        char value[32];   // as %f writes it, with a decimal point whatever the locale
+        *std::to_chars(value, value + sizeof value - 1, -k.v[0], std::chars_format::fixed, 6).ptr = 0;
+        EXPECT_TRUE(has_line(s, std::string(" 1  0.000000 0.000000 0.000000 ") + value));
         grf_diagram_free(&copy);
         EXPECT_EQ(copy.values, nullptr);
     }
@@ -434,23 +437,24 @@ TEST_F(Symbols, ValueDiagramStationsAndPolygon)
     // x(3) = 5, x(2) = 4.052. The polygon runs (base, first station), the ordinate ends, (base, last station).
     double v[4] = {1, -2, 3, 2};
     struct Case {
-        const char* what; bool even; const char* unit; double y[4];
+        const char* what; bool even; const char* unit; double y[4]; double pos[4];
     };
     const Case cases[] = {
         // even stations fill the box whatever p1 is: i * 5 / 3
-        {"even", true, "", {0, 5.0 / 3, 10.0 / 3, 5}},
+        {"even", true, "", {0, 5.0 / 3, 10.0 / 3, 5}, {}},
         // a unit text lifts the bottom by 1.3 th = 0.39: 0.39 + i * 4.61 / 3
-        {"even with unit", true, "kN", {0.39, 0.39 + 4.61 / 3, 0.39 + 2 * 4.61 / 3, 5}},
+        {"even with unit", true, "kN", {0.39, 0.39 + 4.61 / 3, 0.39 + 2 * 4.61 / 3, 5}, {}},
         // positions 0, 1, 3, 4 over their span 4: 5 * pos / 4
-        {"positions", false, "", {0, 1.25, 3.75, 5}},
+        {"positions", false, "", {0, 1.25, 3.75, 5}, {0, 1, 3, 4}},
+        // positions 2, 3, 5, 6 count from the first: the same places, 5 * (pos - 2) / 4
+        {"positions from 2", false, "", {0, 1.25, 3.75, 5}, {2, 3, 5, 6}},
     };
-    const double pos[4] = {0, 1, 3, 4};
     const double x[4] = {3.104, 0.26, 5, 4.052};
     for (const Case& k : cases) {
         Capture one;
         grf_redirect_stream(one.f);
         const int drawn = k.even ? grf_value_diagram_even(0, 0, 5, 5, 4, 10, v, 4, "V", k.unit, 0.3)
-                                 : grf_value_diagram(0, 0, 5, 5, pos, v, 4, "V", k.unit, 0.3);
+                                 : grf_value_diagram(0, 0, 5, 5, k.pos, v, 4, "V", k.unit, 0.3);
         ASSERT_EQ(drawn, 1) << k.what;
         const std::vector<std::string> polys = lines_with(one.text(), " 18 6");
         ASSERT_EQ(polys.size(), 1u) << k.what << one.text();

@@ -19,3 +19,64 @@ CNumericScope::~CNumericScope()
     uselocale(previous_);
     freelocale(own_);
 }
+
+namespace {
+
+// One "C" locale for the whole process, made on first use and kept: switching to it costs a
+// pointer swap, cheap enough for every single write.
+locale_t c_locale()
+{
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return c;
+}
+
+struct CForOneCall {
+    locale_t previous;
+    CForOneCall() : previous(c_locale() ? uselocale(c_locale()) : locale_t(0)) {}
+    ~CForOneCall()
+    {
+        if (previous) uselocale(previous);
+    }
+};
+
+} // namespace
+
+int c_vfprintf(FILE* stream, const char* format, va_list ap)
+{
+    const CForOneCall c;
+    return std::vfprintf(stream, format, ap);
+}
+
+int c_vsnprintf(char* buffer, size_t size, const char* format, va_list ap)
+{
+    const CForOneCall c;
+    return std::vsnprintf(buffer, size, format, ap);
+}
+
+int c_fprintf(FILE* stream, const char* format, ...)
+{
+    va_list ap;
+    va_start(ap, format);
+    const int n = c_vfprintf(stream, format, ap);
+    va_end(ap);
+    return n;
+}
+
+int c_snprintf(char* buffer, size_t size, const char* format, ...)
+{
+    va_list ap;
+    va_start(ap, format);
+    const int n = c_vsnprintf(buffer, size, format, ap);
+    va_end(ap);
+    return n;
+}
+
+int c_fscanf(FILE* stream, const char* format, ...)
+{
+    const CForOneCall c;
+    va_list ap;
+    va_start(ap, format);
+    const int n = std::vfscanf(stream, format, ap);
+    va_end(ap);
+    return n;
+}

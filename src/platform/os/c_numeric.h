@@ -3,6 +3,9 @@
 #pragma once
 #include <locale.h>
 
+#include <cstdarg>
+#include <cstdio>
+
 // While it lives, the calling thread's C number functions (printf and scanf families, strtod)
 // use the "C" numeric conventions; every other category stays as it was. Scopes nest, and the
 // thread's previous locale comes back when the scope ends.
@@ -17,3 +20,11 @@ private:
     locale_t own_ = locale_t(0);
     locale_t previous_ = locale_t(0);
 };
+
+// The C stream functions with the "C" numeric conventions for the one call, whatever the process
+// or thread locale: for writers and readers of numbers that must not depend on any caller's scope.
+int c_fprintf(FILE* stream, const char* format, ...) __attribute__((format(printf, 2, 3)));
+int c_snprintf(char* buffer, size_t size, const char* format, ...) __attribute__((format(printf, 3, 4)));
+int c_vfprintf(FILE* stream, const char* format, va_list ap) __attribute__((format(printf, 2, 0)));
+int c_vsnprintf(char* buffer, size_t size, const char* format, va_list ap) __attribute__((format(printf, 3, 0)));
+int c_fscanf(FILE* stream, const char* format, ...) __attribute__((format(scanf, 2, 3)));
