@@ -282,14 +282,23 @@ void draw_wait_text()
 
 }  // namespace
 
+namespace {
+
+void set_wait_text(const char* format, va_list ap)
+{
+    std::vsnprintf(w.text, sizeof w.text, format, ap);
+    draw_wait_text();
+}
+
+}  // namespace
+
 int wait_window_printf(const char* format, ...)
 {
     if (!msg_enabled()) return 0;
     va_list ap;
     va_start(ap, format);
-    std::vsnprintf(w.text, sizeof w.text, format, ap);
+    set_wait_text(format, ap);
     va_end(ap);
-    draw_wait_text();
     return 0;
 }
 
@@ -298,9 +307,8 @@ int wait_window_update(const char* format, ...)
     if (!msg_enabled() || !w.shown) return 0;
     va_list ap;
     va_start(ap, format);
-    std::vsnprintf(w.text, sizeof w.text, format, ap);
+    set_wait_text(format, ap);
     va_end(ap);
-    draw_wait_text();
     return 0;
 }
 

@@ -6,7 +6,7 @@
 #include "national_annex/nad_param_edit.h"
 #include "national_annex/nad_param_sheets.h"
 #include "national_annex/nad_registry.h"
-#include "nad_folders.h"
+#include "nad_sheet_fixture.h"
 #include "platform/os/calllog.h"
 #include "platform/screen/fonts.h"
 #include "platform/screen/input.h"
@@ -20,27 +20,14 @@
 
 namespace {
 
-class NadParamSheets : public NadFolders {
+class NadParamSheets : public NadSheetFolders {
 protected:
     int area = -1;
     void SetUp() override
     {
-        NadFolders::SetUp();
-        prop_sheet_reset();
-        screen_reset();
-        screen_set_metrics(SCREEN_METRICS_CELL);
-        input_script_clear();
-        sva_delete_all();
-        ship_both();
+        NadSheetFolders::SetUp();
         Define_Prop_Sheet(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1, 0, 0, "", 1, 0);
         area = sva_create(10, 10, 500, 900, 0, 1);
-    }
-    void TearDown() override
-    {
-        input_script_clear();
-        sva_delete_all();
-        prop_sheet_reset();
-        NadFolders::TearDown();
     }
     std::vector<const SvaItem*> items(int type) const
     {

@@ -3,7 +3,7 @@
 #include "national_annex/nad_current.h"
 #include "national_annex/nad_list.h"
 #include "national_annex/nad_select_sheets.h"
-#include "nad_folders.h"
+#include "nad_sheet_fixture.h"
 #include "platform/os/calllog.h"
 #include "platform/screen/fonts.h"
 #include "platform/screen/input.h"
@@ -17,26 +17,8 @@
 
 namespace {
 
-class NadSheets : public NadFolders {
+class NadSheets : public NadSheetFolders {
 protected:
-    void SetUp() override
-    {
-        NadFolders::SetUp();
-        prop_sheet_reset();
-        screen_reset();
-        screen_set_metrics(SCREEN_METRICS_CELL);
-        input_script_clear();
-        sva_delete_all();
-        calllog::clear();
-        ship_both();
-    }
-    void TearDown() override
-    {
-        input_script_clear();
-        sva_delete_all();
-        prop_sheet_reset();
-        NadFolders::TearDown();
-    }
 
     // Both sheets stand centred on the screen (nobody drags them in a test).
     static int sel_x1() { return NPIXEL_X / 2 - 145; }
