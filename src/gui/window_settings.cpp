@@ -1,4 +1,5 @@
 #include "gui/window_settings.h"
+#include "platform/env/ini_screen.h"
 #include "platform/os/calllog.h"
 #include <QApplication>
 #include <QColorDialog>
@@ -42,9 +43,13 @@ void centre_on_primary_screen(QMainWindow* window)
 
 void load_window_settings(QMainWindow* window, const QString& path)
 {
-    QSettings s(path, QSettings::IniFormat);
+    QByteArray geometry, state;
+    read_settings_file(path, [&](QSettings& s) {
+        geometry = s.value(QStringLiteral("mainwindowGeometry")).toByteArray();
+        state = s.value(QStringLiteral("mainwindowState")).toByteArray();
+    });
     const QSize before = window->size();
-    const bool restored = window->restoreGeometry(s.value(QStringLiteral("mainwindowGeometry")).toByteArray());
+    const bool restored = window->restoreGeometry(geometry);
     // A geometry off every screen (another monitor gone, a damaged file) is no geometry at all.
     if (!restored || !on_some_screen(window->frameGeometry())) {
         if (restored) {
@@ -53,18 +58,17 @@ void load_window_settings(QMainWindow* window, const QString& path)
         }
         centre_on_primary_screen(window);
     }
-    window->restoreState(s.value(QStringLiteral("mainwindowState")).toByteArray(), 0);
+    window->restoreState(state, 0);
 }
 
 bool save_window_settings(QMainWindow* window, const QString& path)
 {
-    QSettings s(path, QSettings::IniFormat);
-    s.setAtomicSyncRequired(true);   // written through a temporary file, renamed over the old one
-    s.setValue(QStringLiteral("mainwindowGeometry"), window->saveGeometry());
-    s.setValue(QStringLiteral("mainwindowState"), window->saveState(0));
-    s.setValue(QStringLiteral("Font"), window->font());
-    s.sync();
-    return s.status() == QSettings::NoError;
+    // Fonts are kept as text: a serialised font would pass through the stream reader again.
+    return edit_settings_file(path, [&](QSettings& s) {
+        s.setValue(QStringLiteral("mainwindowGeometry"), window->saveGeometry());
+        s.setValue(QStringLiteral("mainwindowState"), window->saveState(0));
+        s.setValue(QStringLiteral("Font"), window->font().toString());
+    });
 }
 
 FontsColors reset_fonts_colors()
@@ -149,33 +153,32 @@ bool fonts_colors_sane(const FontsColors& fc)
 FontsColors read_fonts_colors(const QString& path)
 {
     FontsColors fc = reset_fonts_colors();
-    QSettings s(path, QSettings::IniFormat);
-    if (!s.contains(QStringLiteral("Font")))
-        return fc;
-    fc.has_font = true;
-    fc.font = stored_font(s, "Font");
-    fc.font_table = stored_font(s, "FontTable");
-    fc.background = stored_color(s, "MainWindowBackground", fc.background);
-    fc.ergwin_ok = stored_color(s, "ErgWindowBackground_ok", QColor(102, 255, 102));
-    fc.ergwin_fehler = stored_color(s, "ErgWindowBackground_fehler", QColor(255, 153, 153));
-    fc.toolbar = stored_color(s, "ToolBarBackground", fc.toolbar);
-    fc.tabheader = stored_color(s, "TableHeaderBackground", fc.tabheader);
+    read_settings_file(path, [&](QSettings& s) {
+        if (!s.contains(QStringLiteral("Font"))) return;
+        fc.has_font = true;
+        fc.font = stored_font(s, "Font");
+        fc.font_table = stored_font(s, "FontTable");
+        fc.background = stored_color(s, "MainWindowBackground", fc.background);
+        fc.ergwin_ok = stored_color(s, "ErgWindowBackground_ok", QColor(102, 255, 102));
+        fc.ergwin_fehler = stored_color(s, "ErgWindowBackground_fehler", QColor(255, 153, 153));
+        fc.toolbar = stored_color(s, "ToolBarBackground", fc.toolbar);
+        fc.tabheader = stored_color(s, "TableHeaderBackground", fc.tabheader);
+    });
     return fc;
 }
 
 bool write_fonts_colors(const QString& path, const FontsColors& fc)
 {
-    QSettings s(path, QSettings::IniFormat);
-    s.setAtomicSyncRequired(true);
-    s.setValue(QStringLiteral("Font"), fc.font);
-    s.setValue(QStringLiteral("FontTable"), fc.font_table);
-    s.setValue(QStringLiteral("MainWindowBackground"), fc.background);
-    s.setValue(QStringLiteral("ErgWindowBackground_ok"), fc.ergwin_ok);
-    s.setValue(QStringLiteral("ErgWindowBackground_fehler"), fc.ergwin_fehler);
-    s.setValue(QStringLiteral("ToolBarBackground"), fc.toolbar);
-    s.setValue(QStringLiteral("TableHeaderBackground"), fc.tabheader);
-    s.sync();
-    return s.status() == QSettings::NoError;
+    // Fonts as text (what the reader also takes from earlier files' serialised fonts).
+    return edit_settings_file(path, [&](QSettings& s) {
+        s.setValue(QStringLiteral("Font"), fc.font.toString());
+        s.setValue(QStringLiteral("FontTable"), fc.font_table.toString());
+        s.setValue(QStringLiteral("MainWindowBackground"), fc.background);
+        s.setValue(QStringLiteral("ErgWindowBackground_ok"), fc.ergwin_ok);
+        s.setValue(QStringLiteral("ErgWindowBackground_fehler"), fc.ergwin_fehler);
+        s.setValue(QStringLiteral("ToolBarBackground"), fc.toolbar);
+        s.setValue(QStringLiteral("TableHeaderBackground"), fc.tabheader);
+    });
 }
 
 QString main_window_style(const QColor& c)

@@ -1,7 +1,9 @@
 // Any bytes as the window settings of a position and as the shared fonts and colours file: read
 // and applied to a window. Must return, never crash or hang, and hand back only sane values.
+// The bytes are screened before QSettings reads them.
 #include "common/fuzz_util.h"
 #include "gui/window_settings.h"
+#include "platform/env/ini_screen.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -23,6 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static unsigned long n = 0;
     const std::string path = fuzzutil::path("settings" + std::to_string(n++ % 1000) + ".ini");
     fuzzutil::write(path, data, size);
+    // The screen keeps what it let through: a second pass leaves nothing more out.
+    const QByteArray screened = screened_ini(QByteArray(reinterpret_cast<const char*>(data), int(size)));
+    if (screened_ini(screened) != screened) std::abort();
     const QString qpath = QString::fromStdString(path);
     const FontsColors fc = read_fonts_colors(qpath);
     if (!fonts_colors_sane(fc)) std::abort();

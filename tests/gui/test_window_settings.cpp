@@ -141,6 +141,49 @@ TEST(FontsColorsFile, GarbageValuesFallBackToDefaults)
               QStringLiteral("#e1e1e1"));
 }
 
+// A colour whose stream bytes name an unknown type makes the stream read a string of a length
+// taken from the bytes (found by the fuzzer: the program ran out of memory). Both files of
+// the kind read as defaults.
+TEST(FontsColorsFile, SerialisedValueOfAnotherTypeReadsAsDefaults)
+{
+    const QString path = QStringLiteral(TAVO_TEST_DATA_DIR "/colour_list_count_crash.ini");
+    const FontsColors fc = read_fonts_colors(path);
+    const FontsColors reset = reset_fonts_colors();
+    EXPECT_TRUE(fc.has_font);
+    EXPECT_EQ(fc.font, QFont());
+    EXPECT_EQ(fc.background, reset.background);
+    EXPECT_EQ(fc.toolbar, reset.toolbar);
+    EXPECT_EQ(fc.tabheader, reset.tabheader);
+    EXPECT_EQ(fc.ergwin_ok, QColor(102, 255, 102));
+    EXPECT_EQ(fc.ergwin_fehler, QColor(255, 153, 153));
+    QMainWindow w;
+    w.resize(320, 240);
+    load_window_settings(&w, path);
+    EXPECT_EQ(w.size(), QSize(320, 240));
+}
+
+// Fonts are written as text; fonts an earlier version wrote as serialised objects still read.
+TEST(FontsColorsFile, FontsAsTextAndEarlierSerialisedFonts)
+{
+    testutil::ScratchDir dir;
+    const QString path = qpath(dir.file("fonts.ini"));
+    FontsColors fc = reset_fonts_colors();
+    fc.font = QFont(QStringLiteral("DejaVu Sans"), 12);
+    fc.font_table = QFont(QStringLiteral("DejaVu Serif"), 8);
+    ASSERT_TRUE(write_fonts_colors(path, fc));
+    const std::string text = testutil::read_file(dir.file("fonts.ini"));
+    EXPECT_NE(text.find("Font=\"DejaVu Sans,12,"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Font=@Variant"), std::string::npos) << text;
+    {
+        QSettings s(path, QSettings::IniFormat);
+        s.setValue(QStringLiteral("FontTable"), QFont(QStringLiteral("DejaVu Sans Mono"), 9));
+    }
+    const FontsColors back = read_fonts_colors(path);
+    EXPECT_EQ(back.font.family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(back.font_table.family(), QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(back.font_table.pointSize(), 9);
+}
+
 // A geometry off every screen lands on the primary screen; one of absurd size or of damaged bytes
 // leaves the window its own size.
 TEST(WindowSettingsFile, GeometryOffEveryScreenIsCentred)
