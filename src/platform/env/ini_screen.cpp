@@ -200,18 +200,25 @@ bool item_is_safe(const QString& item)
     return safe_payload(item.mid(variant.size(), item.size() - variant.size() - 1).toLatin1());
 }
 
-QByteArray file_bytes(const QString& path)
+// The file's bytes; a missing file has none. False when it is there but cannot be read.
+bool file_bytes(const QString& path, QByteArray& bytes)
 {
     QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    bytes.clear();
+    if (!f.exists()) return true;
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    bytes = f.readAll();
+    return f.error() == QFileDevice::NoError;
 }
 
 // Runs use() with QSettings over a private, screened copy of the file in the temporary folder.
 bool with_screened_copy(const QString& path, const std::function<bool(QSettings&, const QString&)>& use)
 {
+    QByteArray original;
+    if (!file_bytes(path, original)) return false;
     QTemporaryFile copy(QDir::tempPath() + QStringLiteral("/tavo-settings-XXXXXX.ini"));
     if (!copy.open()) return false;
-    const QByteArray screened = screened_ini(file_bytes(path));
+    const QByteArray screened = screened_ini(original);
     if (copy.write(screened) != screened.size() || !copy.flush()) return false;
     QSettings settings(copy.fileName(), QSettings::IniFormat);
     return use(settings, copy.fileName());
@@ -260,7 +267,8 @@ bool edit_settings_file(const QString& path, const std::function<void(QSettings&
         edit(s);
         s.sync();
         if (s.status() != QSettings::NoError) return false;
-        const QByteArray bytes = file_bytes(copy);
+        QByteArray bytes;
+        if (!file_bytes(copy, bytes)) return false;
         return save_file_atomically(QFile::encodeName(path).toStdString(), [&](FILE* f) {
             return bytes.isEmpty() || std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
         });

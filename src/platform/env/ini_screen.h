@@ -20,5 +20,6 @@ QByteArray screened_ini(const QByteArray& data, int* left_out = nullptr);
 bool read_settings_file(const QString& path, const std::function<void(QSettings&)>& read);
 
 // Calls edit() with QSettings over a screened copy of the file, then saves the result over the
-// file through a temporary file of its folder. False (file unchanged) when it cannot be saved.
+// file through a temporary file of its folder. False (file unchanged) when it cannot be read
+// or saved.
 bool edit_settings_file(const QString& path, const std::function<void(QSettings&)>& edit);
