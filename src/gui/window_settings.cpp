@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QStringList>
 #include <QTableView>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -39,6 +40,81 @@ void centre_on_primary_screen(QMainWindow* window)
     }
 }
 
+// Reads the big-endian fields of a window state one after the other; any read past the end
+// marks the whole state unusable.
+class StateReader {
+public:
+    explicit StateReader(const QByteArray& bytes) : b_(bytes) {}
+    bool ok() const { return ok_; }
+    bool at_end() const { return ok_ && at_ == b_.size(); }
+    uint32_t u32()
+    {
+        if (!ok_ || b_.size() - at_ < 4) return fail();
+        uint32_t v = 0;
+        for (int i = 0; i < 4; ++i) v = v << 8 | uint8_t(b_[at_++]);
+        return v;
+    }
+    int32_t i32() { return int32_t(u32()); }
+    uint8_t u8()
+    {
+        if (!ok_ || at_ >= b_.size()) return uint8_t(fail());
+        return uint8_t(b_[at_++]);
+    }
+    void skip(uint32_t n)
+    {
+        if (!ok_ || uint32_t(b_.size() - at_) < n) fail();
+        else at_ += int(n);
+    }
+    uint32_t fail()
+    {
+        ok_ = false;
+        return 0;
+    }
+private:
+    const QByteArray& b_;
+    int at_ = 0;
+    bool ok_ = true;
+};
+
+bool in_range(int32_t v, int32_t lo, int32_t hi) { return v >= lo && v <= hi; }
+
+// Only the layout this window writes is restored: the state's marker and version 0, a dock
+// area without dock widgets (the central size and the four corners' areas), and tool bar lines
+// in the four areas with named tool bars. Qt's own reader trusts the areas and counts in the
+// bytes (a damaged state made it write outside its tables), so anything else is no state.
+bool window_state_is_ours(const QByteArray& state)
+{
+    const uint32_t kVersionMarker = 0xff, kDockMarker = 0xfd, kToolBarMarker = 0xfc;
+    const int kMaxLines = 16, kMaxToolBars = 16, kDockAreas = 4, kMaxNameBytes = 2 * 100;
+    StateReader r(state);
+    if (r.u32() != kVersionMarker || r.u32() != 0) return false;
+    if (r.u8() != kDockMarker || r.i32() != 0) return false;
+    const int32_t central_width = r.i32(), central_height = r.i32();
+    if (!in_range(central_width, -1, kMaxWindowSide) || !in_range(central_height, -1, kMaxWindowSide)) return false;
+    for (int corner = 0; corner < 4; ++corner) {
+        const int32_t area = r.i32();
+        if (area != Qt::LeftDockWidgetArea && area != Qt::RightDockWidgetArea && area != Qt::TopDockWidgetArea &&
+            area != Qt::BottomDockWidgetArea)
+            return false;
+    }
+    if (r.u8() != kToolBarMarker) return false;
+    const int32_t lines = r.i32();
+    if (!in_range(lines, 0, kMaxLines)) return false;
+    for (int line = 0; line < lines && r.ok(); ++line) {
+        const int32_t area = r.i32(), toolbars = r.i32();
+        if (!in_range(area, 0, kDockAreas - 1) || !in_range(toolbars, 0, kMaxToolBars)) return false;
+        for (int t = 0; t < toolbars && r.ok(); ++t) {
+            const uint32_t name_bytes = r.u32();   // the object name, UTF-16
+            if (name_bytes == 0xffffffffu || name_bytes % 2 != 0 || name_bytes > uint32_t(kMaxNameBytes)) return false;
+            r.skip(name_bytes);
+            if (r.u8() > 3) return false;   // shown and vertical bits
+            if (!in_range(r.i32(), -1, kMaxWindowSide) || !in_range(r.i32(), -1, kMaxWindowSide)) return false;
+            r.skip(8);   // the packed geometry
+        }
+    }
+    return r.at_end();
+}
+
 } // namespace
 
 void load_window_settings(QMainWindow* window, const QString& path)
@@ -58,7 +134,7 @@ void load_window_settings(QMainWindow* window, const QString& path)
         }
         centre_on_primary_screen(window);
     }
-    window->restoreState(state, 0);
+    if (window_state_is_ours(state)) window->restoreState(state, 0);
 }
 
 bool save_window_settings(QMainWindow* window, const QString& path)

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QSettings>
+#include <QToolBar>
 #include <cstdlib>
 #include <string>
 
@@ -22,7 +23,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         static char* argv[] = {name, nullptr};
         return new QApplication(argc, argv);
     }();
-    static QMainWindow window;
+    // The program's window carries one named tool bar, whose place the state holds.
+    static QMainWindow& window = *[] {
+        auto* w = new QMainWindow;
+        auto* bar = new QToolBar(w);
+        bar->setObjectName(QStringLiteral("toolBar"));
+        w->addToolBar(Qt::TopToolBarArea, bar);
+        return w;
+    }();
     (void)app;
     // A fresh name each time: the settings reader caches files by name.
     static unsigned long n = 0;

@@ -10,6 +10,8 @@
 #include <QSettings>
 #include <QHeaderView>
 #include <QTableView>
+#include <QDockWidget>
+#include <QToolBar>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -288,6 +290,50 @@ TEST(WindowSettingsFile, GeometryRoundTripAndCentring)
         load_window_settings(&w, qpath(dir.file(name)));
         const QRect g = QGuiApplication::primaryScreen()->geometry();
         EXPECT_EQ(w.pos(), QPoint((g.width() - 1) / 2 - 100, (g.height() - 1) / 2 - 50)) << name;
+    }
+}
+
+// The tool bar's place round-trips; a state of another layout (a dock widget's) or damaged
+// areas and counts (found by the fuzzer: Qt wrote outside its tables) leaves the layout alone.
+TEST(WindowSettingsFile, ToolBarStateRoundTripsAndForeignStatesAreIgnored)
+{
+    testutil::ScratchDir dir;
+    auto window_with_tool_bar = [](QMainWindow& w) {
+        auto* bar = new QToolBar(&w);
+        bar->setObjectName(QStringLiteral("toolBar"));
+        w.addToolBar(Qt::TopToolBarArea, bar);
+        return bar;
+    };
+    const QString path = qpath(dir.file("T1_01.ini"));
+    {
+        QMainWindow w;
+        QToolBar* bar = window_with_tool_bar(w);
+        w.addToolBar(Qt::LeftToolBarArea, bar);
+        ASSERT_TRUE(save_window_settings(&w, path));
+    }
+    {
+        QMainWindow w;
+        QToolBar* bar = window_with_tool_bar(w);
+        load_window_settings(&w, path);
+        EXPECT_EQ(w.toolBarArea(bar), Qt::LeftToolBarArea);
+    }
+    {   // a state written by a window with a dock widget
+        QMainWindow w;
+        w.addToolBar(Qt::LeftToolBarArea, window_with_tool_bar(w));
+        auto* dock = new QDockWidget(&w);
+        dock->setObjectName(QStringLiteral("dock"));
+        w.addDockWidget(Qt::RightDockWidgetArea, dock);
+        QSettings s(qpath(dir.file("dock.ini")), QSettings::IniFormat);
+        s.setValue(QStringLiteral("mainwindowState"), w.saveState(0));
+    }
+    for (const char* file : {"dock.ini", "crash"}) {
+        const QString name = std::string(file) == "crash"
+                                 ? QStringLiteral(TAVO_TEST_DATA_DIR "/window_state_dock_area_crash.ini")
+                                 : qpath(dir.file(file));
+        QMainWindow w;
+        QToolBar* bar = window_with_tool_bar(w);
+        load_window_settings(&w, name);
+        EXPECT_EQ(w.toolBarArea(bar), Qt::TopToolBarArea) << file;
     }
 }
 
