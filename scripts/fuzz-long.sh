@@ -3,14 +3,22 @@
 # PARALLEL at a time at the lowest priority, then one line per harness with its executions and
 # result. Findings stay in OUT/<harness>/ (crash-*, timeout-*, oom-* and the log).
 # usage: scripts/fuzz-long.sh [minutes] [parallel] [out-dir] [build-dir]
-# FUZZ_ONLY="fuzz_a fuzz_b" runs only the harnesses named.
+# FUZZ_ONLY="fuzz_a fuzz_b" runs only the harnesses named; FUZZ_NO_BUILD=1 takes the harnesses
+# already built in the build dir as they are. FUZZ_TIMEOUT (seconds, default 300) is the wall
+# time one input may take: at the lowest priority on a busy machine an input can wait many
+# seconds for the processor, and a real hang still shows.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 minutes=${1:-10}
 parallel=${2:-3}
 out=${3:-$root/build-fuzz-long}
 build=${4:-$root/build-fuzz}
-harnesses=$(JOBS=${JOBS:-$parallel} FUZZ_BUILD_ONLY=1 "$root/scripts/fuzz.sh" "$build")
+timeout=${FUZZ_TIMEOUT:-300}
+if [ "${FUZZ_NO_BUILD:-0}" = 1 ]; then
+  harnesses=$(find "$(cd "$build" && pwd)/tests" -type f -name 'fuzz_*' -perm -u+x | sort)
+else
+  harnesses=$(JOBS=${JOBS:-$parallel} FUZZ_BUILD_ONLY=1 "$root/scripts/fuzz.sh" "$build")
+fi
 if [ -n "${FUZZ_ONLY:-}" ]; then
   chosen=""
   for f in $harnesses; do
@@ -31,7 +39,7 @@ run_one() {
   mkdir -p "$dir/corpus" "$dir/seeds"
   "$root/scripts/fuzz-seeds.sh" "$name" "$dir/seeds"
   local rc=0
-  (cd "$dir" && nice -n 19 "$f" -max_total_time=$((minutes * 60)) -timeout=20 -rss_limit_mb=4096 \
+  (cd "$dir" && nice -n 19 "$f" -max_total_time=$((minutes * 60)) -timeout="$timeout" -rss_limit_mb=4096 \
      -print_final_stats=1 corpus seeds >log 2>&1) || rc=$?
   echo "$rc" > "$dir/rc"
 }

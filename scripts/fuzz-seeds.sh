@@ -33,6 +33,8 @@ case "$name" in
   fuzz_file_replace) { printf 'GL24h\nGL28h\n'; cat "$root"/demo/work/DEMO_01.inp; } > "$dir/replace.inp" ;;
   fuzz_window_settings)
     sample fonts.ini $'[General]\nFont="DejaVu Sans,10,-1,5,50,0,0,0,0,0"\nFontTable="DejaVu Sans,9,-1,5,50,0,0,0,0,0"\nMainWindowBackground=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xe1\\xe1\\xe1\\xe1\\xe1\\xe1\\0\\0)\nToolBarBackground=#d0d0d0\n'
+    sample user.ini $'[General]\nNAME=Muster\nLIST=a, "b,c", @Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xe1\\xe1\\xe1\\xe1\\xe1\\xe1\\0\\0)\n[Druck]\nQueue="lp \\"x\\""\nold=@Variant(\\0\\0\\0@\\0\\0\\0\\x2\\0\\x41@&\\0\\0\\0\\0\\0\\0\\xff\\xff\\xff\\xff\\x5\\x1\\0\\x32\\x10)\n'
+    sample toolbar.ini $'[General]\nmainwindowState=@ByteArray(\\0\\0\\0\\xff\\0\\0\\0\\0\\xfd\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\x4\\0\\0\\0\\x4\\0\\0\\0\\b\\0\\0\\0\\b\\xfc\\0\\0\\0\\x1\\0\\0\\0\\x2\\0\\0\\0\\x1\\0\\0\\0\\xe\\0t\\0o\\0o\\0l\\0\\x42\\0\\x61\\0r\\x1\\0\\0\\0\\0\\xff\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0\\0\\0)\n'
     sample position.ini $'[General]\nmainwindowGeometry=@ByteArray(\\x1\\xd9\\xd0\\xcb\\0\\x3\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\x4\\xff\\0\\0\\x3\\x1f\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\x4\\xff\\0\\0\\x3\\x1f\\0\\0\\0\\0\\0\\0\\0\\0\\x5\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\x4\\xff\\0\\0\\x3\\x1f)\nmainwindowState=@ByteArray(\\0\\0\\0\\xff\\0\\0\\0\\0\\xfd\\0\\0\\0\\0\\0\\0\\x5\\0\\0\\0\\x3\\x10\\0\\0\\0\\x4\\0\\0\\0\\x4\\0\\0\\0\\b\\0\\0\\0\\b\\xfc\\0\\0\\0\\0)\n' ;;
   fuzz_oli_viewer) copy "$root"/tests/platform/viewer/data/*.oli ;;
   fuzz_screw_table) copy "$root"/data/PRIVATE/*.dat "$root"/tests/fasteners/data/*.dat ;;

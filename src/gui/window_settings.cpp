@@ -1,4 +1,5 @@
 #include "gui/window_settings.h"
+#include "platform/env/ini_screen.h"
 #include "platform/os/calllog.h"
 #include <QApplication>
 #include <QColorDialog>
@@ -9,6 +10,7 @@
 #include <QSettings>
 #include <QStringList>
 #include <QTableView>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -38,13 +40,92 @@ void centre_on_primary_screen(QMainWindow* window)
     }
 }
 
+// Reads the big-endian fields of a window state one after the other; any read past the end
+// marks the whole state unusable.
+class StateReader {
+public:
+    explicit StateReader(const QByteArray& bytes) : b_(bytes) {}
+    bool ok() const { return ok_; }
+    bool at_end() const { return ok_ && at_ == b_.size(); }
+    uint32_t u32()
+    {
+        if (!ok_ || b_.size() - at_ < 4) return fail();
+        uint32_t v = 0;
+        for (int i = 0; i < 4; ++i) v = v << 8 | uint8_t(b_[at_++]);
+        return v;
+    }
+    int32_t i32() { return int32_t(u32()); }
+    uint8_t u8()
+    {
+        if (!ok_ || at_ >= b_.size()) return uint8_t(fail());
+        return uint8_t(b_[at_++]);
+    }
+    void skip(uint32_t n)
+    {
+        if (!ok_ || uint32_t(b_.size() - at_) < n) fail();
+        else at_ += int(n);
+    }
+    uint32_t fail()
+    {
+        ok_ = false;
+        return 0;
+    }
+private:
+    const QByteArray& b_;
+    int at_ = 0;
+    bool ok_ = true;
+};
+
+bool in_range(int32_t v, int32_t lo, int32_t hi) { return v >= lo && v <= hi; }
+
+// Only the layout this window writes is restored: the state's marker and version 0, a dock
+// area without dock widgets (the central size and the four corners' areas), and tool bar lines
+// in the four areas with named tool bars. Qt's own reader trusts the areas and counts in the
+// bytes (a damaged state made it write outside its tables), so anything else is no state.
+bool window_state_is_ours(const QByteArray& state)
+{
+    const uint32_t kVersionMarker = 0xff, kDockMarker = 0xfd, kToolBarMarker = 0xfc;
+    const int kMaxLines = 16, kMaxToolBars = 16, kDockAreas = 4, kMaxNameBytes = 2 * 100;
+    StateReader r(state);
+    if (r.u32() != kVersionMarker || r.u32() != 0) return false;
+    if (r.u8() != kDockMarker || r.i32() != 0) return false;
+    const int32_t central_width = r.i32(), central_height = r.i32();
+    if (!in_range(central_width, -1, kMaxWindowSide) || !in_range(central_height, -1, kMaxWindowSide)) return false;
+    for (int corner = 0; corner < 4; ++corner) {
+        const int32_t area = r.i32();
+        if (area != Qt::LeftDockWidgetArea && area != Qt::RightDockWidgetArea && area != Qt::TopDockWidgetArea &&
+            area != Qt::BottomDockWidgetArea)
+            return false;
+    }
+    if (r.u8() != kToolBarMarker) return false;
+    const int32_t lines = r.i32();
+    if (!in_range(lines, 0, kMaxLines)) return false;
+    for (int line = 0; line < lines && r.ok(); ++line) {
+        const int32_t area = r.i32(), toolbars = r.i32();
+        if (!in_range(area, 0, kDockAreas - 1) || !in_range(toolbars, 0, kMaxToolBars)) return false;
+        for (int t = 0; t < toolbars && r.ok(); ++t) {
+            const uint32_t name_bytes = r.u32();   // the object name, UTF-16
+            if (name_bytes == 0xffffffffu || name_bytes % 2 != 0 || name_bytes > uint32_t(kMaxNameBytes)) return false;
+            r.skip(name_bytes);
+            if (r.u8() > 3) return false;   // shown and vertical bits
+            if (!in_range(r.i32(), -1, kMaxWindowSide) || !in_range(r.i32(), -1, kMaxWindowSide)) return false;
+            r.skip(8);   // the packed geometry
+        }
+    }
+    return r.at_end();
+}
+
 } // namespace
 
 void load_window_settings(QMainWindow* window, const QString& path)
 {
-    QSettings s(path, QSettings::IniFormat);
+    QByteArray geometry, state;
+    read_settings_file(path, [&](QSettings& s) {
+        geometry = s.value(QStringLiteral("mainwindowGeometry")).toByteArray();
+        state = s.value(QStringLiteral("mainwindowState")).toByteArray();
+    });
     const QSize before = window->size();
-    const bool restored = window->restoreGeometry(s.value(QStringLiteral("mainwindowGeometry")).toByteArray());
+    const bool restored = window->restoreGeometry(geometry);
     // A geometry off every screen (another monitor gone, a damaged file) is no geometry at all.
     if (!restored || !on_some_screen(window->frameGeometry())) {
         if (restored) {
@@ -53,18 +134,17 @@ void load_window_settings(QMainWindow* window, const QString& path)
         }
         centre_on_primary_screen(window);
     }
-    window->restoreState(s.value(QStringLiteral("mainwindowState")).toByteArray(), 0);
+    if (window_state_is_ours(state)) window->restoreState(state, 0);
 }
 
 bool save_window_settings(QMainWindow* window, const QString& path)
 {
-    QSettings s(path, QSettings::IniFormat);
-    s.setAtomicSyncRequired(true);   // written through a temporary file, renamed over the old one
-    s.setValue(QStringLiteral("mainwindowGeometry"), window->saveGeometry());
-    s.setValue(QStringLiteral("mainwindowState"), window->saveState(0));
-    s.setValue(QStringLiteral("Font"), window->font());
-    s.sync();
-    return s.status() == QSettings::NoError;
+    // Fonts are kept as text: a serialised font would pass through the stream reader again.
+    return edit_settings_file(path, [&](QSettings& s) {
+        s.setValue(QStringLiteral("mainwindowGeometry"), window->saveGeometry());
+        s.setValue(QStringLiteral("mainwindowState"), window->saveState(0));
+        s.setValue(QStringLiteral("Font"), window->font().toString());
+    });
 }
 
 FontsColors reset_fonts_colors()
@@ -149,33 +229,32 @@ bool fonts_colors_sane(const FontsColors& fc)
 FontsColors read_fonts_colors(const QString& path)
 {
     FontsColors fc = reset_fonts_colors();
-    QSettings s(path, QSettings::IniFormat);
-    if (!s.contains(QStringLiteral("Font")))
-        return fc;
-    fc.has_font = true;
-    fc.font = stored_font(s, "Font");
-    fc.font_table = stored_font(s, "FontTable");
-    fc.background = stored_color(s, "MainWindowBackground", fc.background);
-    fc.ergwin_ok = stored_color(s, "ErgWindowBackground_ok", QColor(102, 255, 102));
-    fc.ergwin_fehler = stored_color(s, "ErgWindowBackground_fehler", QColor(255, 153, 153));
-    fc.toolbar = stored_color(s, "ToolBarBackground", fc.toolbar);
-    fc.tabheader = stored_color(s, "TableHeaderBackground", fc.tabheader);
+    read_settings_file(path, [&](QSettings& s) {
+        if (!s.contains(QStringLiteral("Font"))) return;
+        fc.has_font = true;
+        fc.font = stored_font(s, "Font");
+        fc.font_table = stored_font(s, "FontTable");
+        fc.background = stored_color(s, "MainWindowBackground", fc.background);
+        fc.ergwin_ok = stored_color(s, "ErgWindowBackground_ok", QColor(102, 255, 102));
+        fc.ergwin_fehler = stored_color(s, "ErgWindowBackground_fehler", QColor(255, 153, 153));
+        fc.toolbar = stored_color(s, "ToolBarBackground", fc.toolbar);
+        fc.tabheader = stored_color(s, "TableHeaderBackground", fc.tabheader);
+    });
     return fc;
 }
 
 bool write_fonts_colors(const QString& path, const FontsColors& fc)
 {
-    QSettings s(path, QSettings::IniFormat);
-    s.setAtomicSyncRequired(true);
-    s.setValue(QStringLiteral("Font"), fc.font);
-    s.setValue(QStringLiteral("FontTable"), fc.font_table);
-    s.setValue(QStringLiteral("MainWindowBackground"), fc.background);
-    s.setValue(QStringLiteral("ErgWindowBackground_ok"), fc.ergwin_ok);
-    s.setValue(QStringLiteral("ErgWindowBackground_fehler"), fc.ergwin_fehler);
-    s.setValue(QStringLiteral("ToolBarBackground"), fc.toolbar);
-    s.setValue(QStringLiteral("TableHeaderBackground"), fc.tabheader);
-    s.sync();
-    return s.status() == QSettings::NoError;
+    // Fonts as text (what the reader also takes from earlier files' serialised fonts).
+    return edit_settings_file(path, [&](QSettings& s) {
+        s.setValue(QStringLiteral("Font"), fc.font.toString());
+        s.setValue(QStringLiteral("FontTable"), fc.font_table.toString());
+        s.setValue(QStringLiteral("MainWindowBackground"), fc.background);
+        s.setValue(QStringLiteral("ErgWindowBackground_ok"), fc.ergwin_ok);
+        s.setValue(QStringLiteral("ErgWindowBackground_fehler"), fc.ergwin_fehler);
+        s.setValue(QStringLiteral("ToolBarBackground"), fc.toolbar);
+        s.setValue(QStringLiteral("TableHeaderBackground"), fc.tabheader);
+    });
 }
 
 QString main_window_style(const QColor& c)

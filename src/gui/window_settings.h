@@ -10,7 +10,8 @@ class QWidget;
 
 // Restores geometry ("mainwindowGeometry") and state ("mainwindowState", version 0) of the window;
 // without a usable geometry, or with one off every screen, the window keeps its size and is
-// centred on the primary screen.
+// centred on the primary screen. A state of another layout than this program's (dock widgets,
+// damaged areas or counts) is not restored.
 void load_window_settings(QMainWindow* window, const QString& path);
 // Writes geometry, state and font ("Font"); false when the file could not be written.
 bool save_window_settings(QMainWindow* window, const QString& path);

@@ -1,5 +1,6 @@
 #include "platform/env/vyk_user.h"
 
+#include "platform/env/ini_screen.h"
 #include "platform/env/vyk_env.h"
 #include "platform/os/codepage.h"
 
@@ -42,8 +43,9 @@ int VYKGetUserString(const char* key, char* buffer, int size)
     }
     const char* dram = VYKGetEnv("DRAM");
     if (!dram) return 0;
-    QSettings settings(QString::fromLocal8Bit(dram) + "/vyk_user.ini", QSettings::IniFormat);
-    QVariant value = settings.value(QString::fromLatin1(key));
+    QVariant value;
+    read_settings_file(QString::fromLocal8Bit(dram) + "/vyk_user.ini",
+                       [&](QSettings& settings) { value = settings.value(QString::fromLatin1(key)); });
     if (!value.isValid()) return 0;
     copy_out(value.toString().toStdString(), buffer, size);
     return 1;
