@@ -14,6 +14,7 @@
 #include "platform/screen/fonts.h"
 #include "platform/screen/prop_sheet.h"
 #include "platform/screen/screen.h"
+#include "platform/os/c_numeric.h"
 
 namespace {
 
@@ -287,7 +288,7 @@ int wait_window_printf(const char* format, ...)
     if (!msg_enabled()) return 0;
     va_list ap;
     va_start(ap, format);
-    std::vsnprintf(w.text, sizeof w.text, format, ap);
+    c_vsnprintf(w.text, sizeof w.text, format, ap);
     va_end(ap);
     draw_wait_text();
     return 0;
@@ -298,7 +299,7 @@ int wait_window_update(const char* format, ...)
     if (!msg_enabled() || !w.shown) return 0;
     va_list ap;
     va_start(ap, format);
-    std::vsnprintf(w.text, sizeof w.text, format, ap);
+    c_vsnprintf(w.text, sizeof w.text, format, ap);
     va_end(ap);
     draw_wait_text();
     return 0;
