@@ -65,8 +65,8 @@ bool read_row(FILE* f, int n_values, BeamCutRow& row)
     row.values = static_cast<float*>(std::calloc(size_t(n_values), sizeof(float)));
     if (!row.values) return false;
     for (int k = 0; k < n_values; ++k)
-        if (std::fscanf(f, " %f", &row.values[k]) != 1) return false;
-    if (std::fscanf(f, "%d%f", &row.accidental, &row.kmod) != 2) return false;
+        if (c_fscanf(f, " %f", &row.values[k]) != 1) return false;
+    if (c_fscanf(f, "%d%f", &row.accidental, &row.kmod) != 2) return false;
     return read_text(f, row.texts[0]) && read_text(f, row.texts[1]);
 }
 
@@ -163,7 +163,7 @@ FILE* run_for_component(SelectedComponent* given, int a, int b, int c, int d, in
 void read_info_block(FILE* f)
 {
     int count = 0;
-    if (std::fscanf(f, " %d Info", &count) != 1 || count != table.row_count) return;
+    if (c_fscanf(f, " %d Info", &count) != 1 || count != table.row_count) return;
     for (int r = 0; r < table.row_count; ++r)
         for (int k = 0; k < kInfoTexts; ++k)
             if (!read_text(f, table.rows[r].texts[2 + k])) return;
@@ -198,7 +198,7 @@ int beamcut_table_read(BeamCutTable* t, FILE* f, int n)
 
     if (!find_keyword_line("MULTICUT", f, nullptr)) return 0;
     int sets = 0;
-    if (std::fscanf(f, " %d", &sets) != 1) return 0;
+    if (c_fscanf(f, " %d", &sets) != 1) return 0;
     t->set_count = sets;
     if (sets != n) return 0;
     for (int s = 0; s < n; ++s) t->headers[s] = vyk_export_object_read(f);
@@ -208,7 +208,7 @@ int beamcut_table_read(BeamCutTable* t, FILE* f, int n)
     for (int s = 0; s < n; ++s) {
         int rows = 0;
         // A negative count would shift the rows of every later set.
-        if (std::fscanf(f, " %d", &rows) != 1 || rows < 0) return 0;
+        if (c_fscanf(f, " %d", &rows) != 1 || rows < 0) return 0;
         t->rows_per_set[s] = rows;
         total += rows;
     }
@@ -279,8 +279,8 @@ int beamcut_read_single(FILE* f)
     beamcut_table_clear(&table);
     if (!f) return 0;
     int version = 0, rows = 0, per_row = 0;
-    if (std::fscanf(f, " V:%d", &version) != 1) return 0;
-    if (std::fscanf(f, "%d%d", &rows, &per_row) != 2 || rows <= 0 || per_row <= 0) return 0;
+    if (c_fscanf(f, " V:%d", &version) != 1) return 0;
+    if (c_fscanf(f, "%d%d", &rows, &per_row) != 2 || rows <= 0 || per_row <= 0) return 0;
     if ((long long)rows * per_row > kMaxRows) return 0;
     if (!read_rows(&table, f, rows, per_row)) return 0;
     read_info_block(f);

@@ -57,7 +57,7 @@ bool write_double(FILE* stream, double v)
 {
     const CNumericScope c_numbers;
     char text[64];
-    std::snprintf(text, sizeof text, " %.6e", v);
+    c_snprintf(text, sizeof text, " %.6e", v);
     for (char* p = text; *p; ++p)
         if (*p == ',') *p = '.';
     return std::fputs(text, stream) >= 0;
@@ -126,7 +126,7 @@ int vyk_param_header_read(FILE* stream, ParamHeader* header)
 {
     if (!stream || !header) return 0;
     vyk_param_header_clear(header);
-    if (std::fscanf(stream, " %i %d", &header->type, &header->id) != 2) return 0;
+    if (c_fscanf(stream, " %i %d", &header->type, &header->id) != 2) return 0;
     char name[HEADER_NAME_SIZE];
     read_delimited_string(stream, name, HEADER_NAME_SIZE, MARK_OPEN, MARK_CLOSE);
     header->name = xstrdup(name);
@@ -144,7 +144,7 @@ int vyk_param_header_read(FILE* stream, ParamHeader* header)
 int vyk_param_header_write(FILE* stream, const ParamHeader* header)
 {
     if (!stream || !header) return 0;
-    std::fprintf(stream, "0x%x %d %c%s%c %d %d\n", (unsigned)header->type, header->id, MARK_OPEN,
+    c_fprintf(stream, "0x%x %d %c%s%c %d %d\n", (unsigned)header->type, header->id, MARK_OPEN,
                  header->name ? header->name : "", MARK_CLOSE, header->link, header->comment ? 1 : 0);
     if (header->comment) {
         txb_write(stream, header->comment);
@@ -219,7 +219,7 @@ int param_list_read(FILE* stream, int ints, int doubles, int strings, ParamList*
     const int wanted[3] = {ints, doubles, strings};
     for (int k = 0; k < 3; ++k) {
         if (wanted[k] < 0) continue;
-        if (std::fscanf(stream, " %d", &stated[k]) != 1) return 0;
+        if (c_fscanf(stream, " %d", &stated[k]) != 1) return 0;
         if (stated[k] < 0) return 0;
     }
     int size[3];
@@ -230,7 +230,7 @@ int param_list_read(FILE* stream, int ints, int doubles, int strings, ParamList*
     std::vector<int> iv;
     for (int i = 0; ok && i < stated[0]; ++i) {
         int v;
-        if (std::fscanf(stream, " %d", &v) != 1) ok = false;
+        if (c_fscanf(stream, " %d", &v) != 1) ok = false;
         else if (i < size[0]) iv.push_back(v);
     }
     std::vector<double> dv;
@@ -267,9 +267,9 @@ int param_list_write(FILE* stream, const ParamList* list)
     int ni = list->ints ? list->int_count : 0;
     int nd = list->doubles ? list->double_count : 0;
     int ns = list->strings ? list->string_count : 0;
-    std::fprintf(stream, "%d %d %d\n", ni, nd, ns);
+    c_fprintf(stream, "%d %d %d\n", ni, nd, ns);
     if (ni > 0) {
-        for (int i = 0; i < ni; ++i) std::fprintf(stream, " %d", list->ints[i]);
+        for (int i = 0; i < ni; ++i) c_fprintf(stream, " %d", list->ints[i]);
         std::fputc('\n', stream);
     }
     if (nd > 0) {
@@ -434,7 +434,7 @@ int read_delimited_string(FILE* stream, char* buffer, int size, int open, int cl
 int write_delimited_string(FILE* stream, const char* text, int open, int close)
 {
     if (!stream) return 1;
-    int r = std::fprintf(stream, "%c%s%c", open, text ? text : "", close);
+    int r = c_fprintf(stream, "%c%s%c", open, text ? text : "", close);
     return r < 0 ? 1 : 0;
 }
 

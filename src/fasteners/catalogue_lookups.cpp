@@ -79,7 +79,7 @@ ChoiceEntry* fill_list(int which, int type, int value, int* count_out)
     if (count_out) *count_out = count;
     for (int n = 0; n < count && n < 50; ++n) {
         list[n].value = value;
-        std::snprintf(list[n].text, 50, "%6.2f mm", fastener_diameter(type, n));
+        c_snprintf(list[n].text, 50, "%6.2f mm", fastener_diameter(type, n));
     }
     return list;
 }
@@ -185,7 +185,7 @@ const char* fastener_approval_text(int type)
     default: break;
     }
     if (!text) return "";
-    std::snprintf(buffer, sizeof buffer, "%s", text);
+    c_snprintf(buffer, sizeof buffer, "%s", text);
     return buffer;
 }
 

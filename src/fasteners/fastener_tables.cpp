@@ -123,7 +123,7 @@ bool word_number(const char* word, double* out)
 {
     const CNumericScope c_numbers;
     char* end = nullptr;
-    double v = std::strtod(word, &end);
+    double v = c_strtod(word, &end);
     if (end == word || !std::isfinite(v)) return false;
     *out = v;
     return true;

@@ -2,6 +2,7 @@
 
 #include "environment/dialog_text.h"
 #include "helpers/mem_counted.h"
+#include "platform/os/c_numeric.h"
 #include "platform/screen/fonts.h"
 #include "platform/env/vyk_message.h"
 #include "helpers/sheet_services.h"
@@ -83,7 +84,7 @@ void set_sheet_text_colour(int colour)
 
 void vformat(char* block, const char* format, va_list ap)
 {
-    std::vsnprintf(block, kTextSize, format, ap);
+    c_vsnprintf(block, kTextSize, format, ap);
 }
 
 void draw_sheet_message(char* text)

@@ -52,7 +52,7 @@ int console_printf(const char* format, ...)
     if (!g_console) return 0;
     va_list ap;
     va_start(ap, format);
-    int r = std::vprintf(format, ap);
+    int r = c_vfprintf(stdout, format, ap);
     va_end(ap);
     std::fflush(stdout);
     return r;

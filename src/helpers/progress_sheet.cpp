@@ -14,6 +14,7 @@
 #include "platform/screen/fonts.h"
 #include "platform/screen/prop_sheet.h"
 #include "platform/screen/screen.h"
+#include "platform/os/c_numeric.h"
 
 namespace {
 
@@ -286,7 +287,7 @@ namespace {
 
 void set_wait_text(const char* format, va_list ap)
 {
-    std::vsnprintf(w.text, sizeof w.text, format, ap);
+    c_vsnprintf(w.text, sizeof w.text, format, ap);
     draw_wait_text();
 }
 

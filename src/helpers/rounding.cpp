@@ -48,11 +48,11 @@ long double round_to_decimals(double x, int n)
     }
     // Beyond 13 decimals the product leaves the exact range: print and read back.
     char format[32];
-    std::snprintf(format, sizeof format, "%%.%dlf", n);
+    c_snprintf(format, sizeof format, "%%.%dlf", n);
     char text[400];
-    int len = std::snprintf(text, sizeof text, format, x + std::pow(10.0, -n - 6));
+    int len = c_snprintf(text, sizeof text, format, x + std::pow(10.0, -n - 6));
     if (len < 0 || len >= (int)sizeof text) return x;   // outside the contract: keep the value
-    return std::atof(text);
+    return c_atof(text);
 }
 
 bool zero_at_decimals(double v, int n) { return round_to_decimals(v, n) == 0.0L; }

@@ -81,9 +81,9 @@ int read_present_field(void* destination, char type)
         return 0;
     }
     case 'd':
-        return std::fscanf(g_read, "%lf", (double*)destination) == 1 ? 0 : 1;
+        return c_fscanf(g_read, "%lf", (double*)destination) == 1 ? 0 : 1;
     case 'i':
-        return std::fscanf(g_read, "%d", (int*)destination) == 1 ? 0 : 1;
+        return c_fscanf(g_read, "%d", (int*)destination) == 1 ? 0 : 1;
     case 's':
         return read_word((char*)destination, DFILE_TEXT_SIZE) ? 0 : 1;
     case 't':
@@ -128,7 +128,7 @@ int dfile_read_data_version(FILE* stream, double program_version)
     g_versions[0] = 0.0;
     dfile_skip_comments();
     double v;
-    if (!g_read || std::fscanf(g_read, "%lf", &v) != 1) return 1;
+    if (!g_read || c_fscanf(g_read, "%lf", &v) != 1) return 1;
     g_versions[0] = v;
     if (v == -1.0) return -1;
     if (v > program_version) {
@@ -144,7 +144,7 @@ int dfile_read_struct_version(double program_version)
     if (g_depth >= DFILE_MAX_NESTING) return 1;
     dfile_skip_comments();
     double v;
-    bool ok = g_read && std::fscanf(g_read, "%lf", &v) == 1;
+    bool ok = g_read && c_fscanf(g_read, "%lf", &v) == 1;
     // The depth is raised even when no number can be read, so that the caller's matching
     // dfile_end_struct stays balanced; the record then keeps the enclosing version.
     g_versions[g_depth + 1] = ok ? v : g_versions[g_depth];
@@ -207,7 +207,7 @@ int dfile_read_counted_text(char** text, double since, const char* default_text)
     }
     dfile_skip_comments();
     int length;
-    if (!g_read || std::fscanf(g_read, "%d", &length) != 1) return 1;
+    if (!g_read || c_fscanf(g_read, "%d", &length) != 1) return 1;
     if (length <= 0) return 0;
     std::fgetc(g_read);   // the blank after the length
     // Read as the bytes arrive, so that a false length cannot claim memory the file lacks.
@@ -231,7 +231,7 @@ int dfile_read_int()
 {
     dfile_skip_comments();
     int v;
-    if (!g_read || std::fscanf(g_read, "%d", &v) != 1) return 1;
+    if (!g_read || c_fscanf(g_read, "%d", &v) != 1) return 1;
     return v;
 }
 
@@ -240,7 +240,7 @@ int dfile_read_int_since(double since, double default_value)
     dfile_skip_comments();
     if (!field_present(since)) return rounded_default(default_value);
     int v;
-    if (!g_read || std::fscanf(g_read, "%d", &v) != 1) return 1;
+    if (!g_read || c_fscanf(g_read, "%d", &v) != 1) return 1;
     return v;
 }
 
@@ -272,14 +272,14 @@ int dfile_write_data_version(FILE* stream, double version)
     const CNumericScope c_numbers;
     g_write = stream;
     if (!g_write) return 1;
-    return std::fprintf(g_write, " %lf  # Datenversionsnummer\n", version) < 0 ? 1 : 0;
+    return c_fprintf(g_write, " %lf  # Datenversionsnummer\n", version) < 0 ? 1 : 0;
 }
 
 int dfile_write_struct_version(double version)
 {
     const CNumericScope c_numbers;
     if (!g_write) return 1;
-    return std::fprintf(g_write, " %lf # Strukturversionsnummer\n", version) < 0 ? 1 : 0;
+    return c_fprintf(g_write, " %lf # Strukturversionsnummer\n", version) < 0 ? 1 : 0;
 }
 
 void dfile_end_struct_write() {}
@@ -290,10 +290,10 @@ int dfile_write_field(const void* source, char type)
     if (!g_write) return 1;
     int r;
     switch (type) {
-    case 'c': r = std::fprintf(g_write, " %c ", *(const char*)source); break;
-    case 'd': r = std::fprintf(g_write, " %e ", *(const double*)source); break;
-    case 'i': r = std::fprintf(g_write, " %d ", *(const int*)source); break;
-    case 's': r = std::fprintf(g_write, " %s ", (const char*)source); break;
+    case 'c': r = c_fprintf(g_write, " %c ", *(const char*)source); break;
+    case 'd': r = c_fprintf(g_write, " %e ", *(const double*)source); break;
+    case 'i': r = c_fprintf(g_write, " %d ", *(const int*)source); break;
+    case 's': r = c_fprintf(g_write, " %s ", (const char*)source); break;
     case 't': {
         char text[DFILE_TEXT_SIZE];
         copy_text(text, (const char*)source);
@@ -301,7 +301,7 @@ int dfile_write_field(const void* source, char type)
             std::strcpy(text, kEmptyMarker);
         else
             dfile_escape_text(text);
-        r = std::fprintf(g_write, " %s ", text);
+        r = c_fprintf(g_write, " %s ", text);
         break;
     }
     default: return 1;
@@ -335,7 +335,7 @@ int dfile_write_counted_text(char* const* text)
     if (!g_write) return 1;
     const char* s = text && *text ? *text : "";
     size_t length = std::strlen(s);
-    if (std::fprintf(g_write, " %d ", (int)length) < 0) return 1;
+    if (c_fprintf(g_write, " %d ", (int)length) < 0) return 1;
     if (length && std::fwrite(s, 1, length, g_write) != length) return 1;
     return std::fputc('\n', g_write) == EOF ? 1 : 0;
 }
@@ -343,7 +343,7 @@ int dfile_write_counted_text(char* const* text)
 int dfile_write_comment(const char* text)
 {
     if (!g_write) return 1;
-    return std::fprintf(g_write, "# %s\n", text ? text : "") < 0 ? 1 : 0;
+    return c_fprintf(g_write, "# %s\n", text ? text : "") < 0 ? 1 : 0;
 }
 
 int dfile_write_newline()

@@ -126,7 +126,7 @@ bool g_built = false;
 
 void copy_text(char* dst, const char* src)
 {
-    std::snprintf(dst, 256, "%s", src);
+    c_snprintf(dst, 256, "%s", src);
 }
 
 // Parses "23.3x 31.2y:13 ..." into the layers; returns the layer count.
@@ -141,7 +141,7 @@ int parse_layers(const char* text, CltLayer* layers)
         if (!*p)
             break;
         char* end = nullptr;
-        const double t = std::strtod(p, &end);
+        const double t = c_strtod(p, &end);
         if (end == p)
             break;
         p = end;
@@ -407,8 +407,8 @@ const char* clt_layup_label(const CltLayup* layup, int key_direction, int with_m
     auto append = [&](const char* format, const char* text, double value, int is_text) {
         if (used >= sizeof buffer)
             return;
-        const int w = is_text ? std::snprintf(buffer + used, sizeof buffer - used, format, text)
-                              : std::snprintf(buffer + used, sizeof buffer - used, format, value);
+        const int w = is_text ? c_snprintf(buffer + used, sizeof buffer - used, format, text)
+                              : c_snprintf(buffer + used, sizeof buffer - used, format, value);
         if (w > 0)
             used += static_cast<size_t>(w);
         if (used >= sizeof buffer)
@@ -445,9 +445,9 @@ const char* clt_layer_text(const CltLayup* layup, int key_direction, int layer_i
     const CltLayer& L = layup->layers[layer_index];
     const char* name = material_long_name(L.material, L.grade);
     if (L.direction == key_direction)
-        std::snprintf(buffer, sizeof buffer, "\xCE" "b%s, %.1lf mm, x-Richtung\xCE" "r", name,
+        c_snprintf(buffer, sizeof buffer, "\xCE" "b%s, %.1lf mm, x-Richtung\xCE" "r", name,
                       L.thickness);
     else
-        std::snprintf(buffer, sizeof buffer, "%s, %.1lf mm, y-Richtung", name, L.thickness);
+        c_snprintf(buffer, sizeof buffer, "%s, %.1lf mm, y-Richtung", name, L.thickness);
     return buffer;
 }

@@ -1,6 +1,7 @@
 #include "materials/concrete_forms.h"
 
 #include "helpers/rebar_arithmetic.h"
+#include "platform/os/c_numeric.h"
 #include "platform/screen/fonts.h"
 #include "platform/screen/input.h"
 #include "platform/screen/prop_sheet.h"
@@ -125,12 +126,12 @@ int run_one_page_form(const char* title, int height, int width, const char* page
 {
     SheetDescriptor d;
     form_register_defaults(&d);
-    std::snprintf(d.title, sizeof d.title, "%s", title);
+    c_snprintf(d.title, sizeof d.title, "%s", title);
     d.content_height = height;
     d.content_width = width;
     PageDescriptor page;
     form_pages_init(1, &page);
-    std::snprintf(page.tab_text, sizeof page.tab_text, "%s", page_name);
+    c_snprintf(page.tab_text, sizeof page.tab_text, "%s", page_name);
     page.fill = fill;
     return form_run(&d, &page);
 }
@@ -321,7 +322,7 @@ void draw_areas(const AreaSheet& s)
 {
     char text[32];
     for (int i = 0; i < REBAR_AREA_ROWS; ++i) {
-        std::snprintf(text, sizeof text, "%6.2f cm\xFD", s.areas[i] * kM2ToCm2);
+        c_snprintf(text, sizeof text, "%6.2f cm\xFD", s.areas[i] * kM2ToCm2);
         face_text(s.x1 + kAreaX, baseline(row_top(s, i)), text, 12);
     }
     std::snprintf(text, sizeof text, "%6.2f cm\xFD", s.total * kM2ToCm2);
@@ -333,7 +334,7 @@ void draw_labels(const AreaSheet& s)
 {
     char text[32];
     for (int i = 0; i < REBAR_AREA_ROWS; ++i) {
-        std::snprintf(text, sizeof text, "\x8C%3d =", kDiameters[i]);
+        c_snprintf(text, sizeof text, "\x8C%3d =", kDiameters[i]);
         face_text(s.x1 + kLabelX, baseline(row_top(s, i)), text, 0);
     }
     const int rule = row_top(s, REBAR_AREA_ROWS) + 1;

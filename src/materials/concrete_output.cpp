@@ -20,7 +20,7 @@ const char* const kPerMille = "\x89";
 
 void block_start(FILE* f, int a, int b, int c)
 {
-    std::fprintf(f, "#SHOWTABLE\n%d %d %d\n", a, b, c);
+    c_fprintf(f, "#SHOWTABLE\n%d %d %d\n", a, b, c);
 }
 
 void block_end(FILE* f)
@@ -31,7 +31,7 @@ void block_end(FILE* f)
 void factor_line(FILE* f, double gamma_c, double gamma_s)
 {
     const CNumericScope c_numbers;
-    std::fprintf(f,
+    c_fprintf(f,
                  " Materialsicherheitsbeiwerte %s\xCE\\c\xCEr = %.2f, %s\xCE\\s\xCEr = %.2f\n",
                  kGamma, gamma_c, kGamma, gamma_s);
 }
@@ -40,9 +40,9 @@ void factor_line(FILE* f, double gamma_c, double gamma_s)
 void concrete_line(FILE* f, const ConcreteGradeRecord* c)
 {
     const CNumericScope c_numbers;
-    std::fprintf(f, " Betonfestigkeitsklasse \xCE" "b%s\xCEr", c->name);
+    c_fprintf(f, " Betonfestigkeitsklasse \xCE" "b%s\xCEr", c->name);
     if (c->lightweight)
-        std::fprintf(f, " mit %s\xCE\\c\xCEr = %.f kg/m\xCE/3\xCEr\n", kRho, c->density);
+        c_fprintf(f, " mit %s\xCE\\c\xCEr = %.f kg/m\xCE/3\xCEr\n", kRho, c->density);
     else
         std::fputc('\n', f);
 }
@@ -56,10 +56,10 @@ const char* qualifier(int kind)
 void rebar_lines(FILE* f, bool same, const char* bending, const char* shear)
 {
     if (same) {
-        std::fprintf(f, " Betonstahlsorte \xCE" "b%s\n", bending);
+        c_fprintf(f, " Betonstahlsorte \xCE" "b%s\n", bending);
     } else {
-        std::fprintf(f, " Betonstahlsorte (Biegebewehrung) \xCE" "b%s\n", bending);
-        std::fprintf(f, " Betonstahlsorte (Schubbewehrung) \xCE" "b%s\n", shear);
+        c_fprintf(f, " Betonstahlsorte (Biegebewehrung) \xCE" "b%s\n", bending);
+        c_fprintf(f, " Betonstahlsorte (Schubbewehrung) \xCE" "b%s\n", shear);
     }
 }
 
@@ -71,21 +71,21 @@ void concrete_grade_output(FILE* f, const ConcreteGradeRecord* c)
     if (!f || !c)
         return;
     block_start(f, 0, 1, 7);
-    std::fprintf(f, " Betonfestigkeitsklasse \xCE" "b%s\n", c->name);
-    std::fprintf(f,
+    c_fprintf(f, " Betonfestigkeitsklasse \xCE" "b%s\n", c->name);
+    c_fprintf(f,
                  "  charakteristische Zylinderdruckfestigkeit f\xCE\\" "ck\xCEr = %.1f MN/m\xCE/2\xCEr\n",
                  c->f_ck * 0.001);
-    std::fprintf(f, "  Abminderungswert zur Ber\x81" "cksichtigung der Langzeitwirkung %s = %.3f\n",
+    c_fprintf(f, "  Abminderungswert zur Ber\x81" "cksichtigung der Langzeitwirkung %s = %.3f\n",
                  kAlpha, c->alpha);
-    std::fprintf(f, "  Dehnung bei Erreichen der Festigkeitsgrenze %s\xCE\\" "c2\xCEr = %.2f %s\n",
+    c_fprintf(f, "  Dehnung bei Erreichen der Festigkeitsgrenze %s\xCE\\" "c2\xCEr = %.2f %s\n",
                  kEpsilon, c->eps_c2 * 1000.0, kPerMille);
-    std::fprintf(f, "  maximale Dehnung %s\xCE\\" "c2u\xCEr = %.2f %s\n", kEpsilon,
+    c_fprintf(f, "  maximale Dehnung %s\xCE\\" "c2u\xCEr = %.2f %s\n", kEpsilon,
                  c->eps_c2u * 1000.0, kPerMille);
-    std::fprintf(f,
+    c_fprintf(f,
                  "  Exponent in Gl.65 (Parabelabschn. des Parabel-Rechteck Diagr.) n = %.2f\n",
                  c->n);
-    std::fprintf(f, "  Dichte %s\xCE\\" "c\xCEr = %.f kg/m\xCE/3\xCEr\n", kRho, c->density);
-    std::fprintf(f, "  mittlerer Elastizit\x84tsmodul E\xCE\\" "cm\xCEr = %.1f MN/m\xCE/2\xCEr\n",
+    c_fprintf(f, "  Dichte %s\xCE\\" "c\xCEr = %.f kg/m\xCE/3\xCEr\n", kRho, c->density);
+    c_fprintf(f, "  mittlerer Elastizit\x84tsmodul E\xCE\\" "cm\xCEr = %.1f MN/m\xCE/2\xCEr\n",
                  c->e_cm * 0.001);
     block_end(f);
     oli_move_cm(f, -0.8);
@@ -97,16 +97,16 @@ void rebar_grade_output(FILE* f, const RebarGradeRecord* s, int kind)
     if (!f || !s)
         return;
     block_start(f, 0, 1, 4);
-    std::fprintf(f, " Betonstahlsorte %s\xCE" "b%s\n", qualifier(kind), s->name);
-    std::fprintf(f,
+    c_fprintf(f, " Betonstahlsorte %s\xCE" "b%s\n", qualifier(kind), s->name);
+    c_fprintf(f,
                  "  charakteristischer Wert der Streckgrenze f\xCE\\" "yk\xCEr = %.1f MN/m\xCE/2\xCEr\n",
                  s->f_yk * 0.001);
-    std::fprintf(f,
+    c_fprintf(f,
                  "  charakteristischer Wert der Zugfestigkeit f\xCE\\" "tk\xCEr = %.1f MN/m\xCE/2\xCEr\n",
                  s->f_tk * 0.001);
-    std::fprintf(f, "  rechnerische Bruchdehnung %s\xCE\\" "su\xCEr = %.2f %s\n", kEpsilon,
+    c_fprintf(f, "  rechnerische Bruchdehnung %s\xCE\\" "su\xCEr = %.2f %s\n", kEpsilon,
                  s->eps_su * 1000.0, kPerMille);
-    std::fprintf(f, "  Elastizit\x84tsmodul E\xCE\\s\xCEr = %.1f MN/m\xCE/2\xCEr\n", s->e_s * 0.001);
+    c_fprintf(f, "  Elastizit\x84tsmodul E\xCE\\s\xCEr = %.1f MN/m\xCE/2\xCEr\n", s->e_s * 0.001);
     block_end(f);
     oli_move_cm(f, -0.8);
 }
@@ -138,7 +138,7 @@ void concrete_material_summary(FILE* f, const ConcreteGradeRecord* c, const Reba
         return;
     block_start(f, 0, 3, 0);
     concrete_line(f, c);
-    std::fprintf(f, " Betonstahlsorte \xCE" "b%s\n", s->name);
+    c_fprintf(f, " Betonstahlsorte \xCE" "b%s\n", s->name);
     factor_line(f, gamma_c, gamma_s);
     block_end(f);
 }
@@ -151,7 +151,7 @@ void concrete_material_set_output(FILE* f, const ConcreteMaterialSet* set, int e
         return;
     if (title && *title) {
         block_start(f, 0, 1, 0);
-        std::fprintf(f, " \xCE_%s:\n", title);
+        c_fprintf(f, " \xCE_%s:\n", title);
         block_end(f);
         oli_move_cm(f, -0.8);
     }
@@ -159,7 +159,7 @@ void concrete_material_set_output(FILE* f, const ConcreteMaterialSet* set, int e
                       zero_at_decimals(set->bending.f_yk - set->shear.f_yk, 5);
     if (edition == 0) {
         block_start(f, 0, same ? 2 : 3, 0);
-        std::fprintf(f, " Betonfestigkeitsklasse \xCE" "b%s\xCEr\n", set->old_concrete.name);
+        c_fprintf(f, " Betonfestigkeitsklasse \xCE" "b%s\xCEr\n", set->old_concrete.name);
         rebar_lines(f, same, set->old_bending.name, set->old_shear.name);
         block_end(f);
         return;
@@ -204,7 +204,7 @@ void concrete_safety_factor_sheet(FILE* f, int level, const ConcreteSafetyFactor
         if (selection && selection[i] == 0)
             continue;
         char* name = names + rows * kEntry;
-        std::snprintf(name, 30, "%.29s", design_situation_name(i));
+        c_snprintf(name, 30, "%.29s", design_situation_name(i));
         const int len = oli_visible_length(name);
         if (len > longest)
             longest = len;
@@ -217,8 +217,8 @@ void concrete_safety_factor_sheet(FILE* f, int level, const ConcreteSafetyFactor
 
     OliColumn* cols = nullptr;
     oli_table_columns_alloc(3, &cols);
-    std::snprintf(cols[0].short_title, sizeof cols[0].short_title, "%s", "Bemessungssit.");
-    std::snprintf(cols[0].type, sizeof cols[0].type, "%s", "TXT");
+    c_snprintf(cols[0].short_title, sizeof cols[0].short_title, "%s", "Bemessungssit.");
+    c_snprintf(cols[0].type, sizeof cols[0].type, "%s", "TXT");
     cols[0].width = rows > 0 ? longest + 1 : 0;
     cols[0].decimals = kEntry;
     cols[0].values = names;
@@ -227,8 +227,8 @@ void concrete_safety_factor_sheet(FILE* f, int level, const ConcreteSafetyFactor
     const char* const titles[2] = {"\xC0\xCE\\c\xCEr", "\xC0\xCE\\s\xCEr"};
     for (int k = 0; k < 2; ++k) {
         OliColumn& c = cols[k + 1];
-        std::snprintf(c.short_title, sizeof c.short_title, "%s", titles[k]);
-        std::snprintf(c.type, sizeof c.type, "%s", "-");
+        c_snprintf(c.short_title, sizeof c.short_title, "%s", titles[k]);
+        c_snprintf(c.type, sizeof c.type, "%s", "-");
         c.width = 6;
         c.decimals = 2;
         c.values = values[k];

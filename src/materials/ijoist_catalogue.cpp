@@ -75,7 +75,7 @@ void build(IJoistSeries& s, const HeaderData& d, IJoistSize* rows, int unit_fact
     const CNumericScope c_numbers;
     std::memset(&s, 0, sizeof s);
     s.unit_factor = unit_factor;
-    std::snprintf(s.name, sizeof s.name, "%s", d.name);
+    c_snprintf(s.name, sizeof s.name, "%s", d.name);
     s.size_count = d.count;
     for (int i = 0; i < 3; ++i)
         s.flange_strengths[i] = d.flange_strengths[i];
@@ -96,7 +96,7 @@ void build(IJoistSeries& s, const HeaderData& d, IJoistSize* rows, int unit_fact
         const RowData& r = d.rows[i];
         IJoistSize& z = rows[i];
         std::memset(&z, 0, sizeof z);
-        std::snprintf(z.name, sizeof z.name, "%s%.0f/%.0f", d.row_prefix, r.b_f, r.h);
+        c_snprintf(z.name, sizeof z.name, "%s%.0f/%.0f", d.row_prefix, r.b_f, r.h);
         z.index = i;
         z.flange_width = r.b_f;
         z.height = r.h;

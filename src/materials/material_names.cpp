@@ -174,13 +174,13 @@ char display_buffer[512];
 
 const char* put_long(const char* prefix, const char* name)
 {
-    std::snprintf(long_buffer, sizeof long_buffer, "%s%s", prefix, name ? name : "");
+    c_snprintf(long_buffer, sizeof long_buffer, "%s%s", prefix, name ? name : "");
     return long_buffer;
 }
 
 const char* put_short(const char* text)
 {
-    std::snprintf(short_buffer, sizeof short_buffer, "%s", text ? text : "");
+    c_snprintf(short_buffer, sizeof short_buffer, "%s", text ? text : "");
     return short_buffer;
 }
 
@@ -304,7 +304,7 @@ const char* material_long_name(int code, int grade)
         const TimberGradeRow* row = timber_grade_row(code, grade);
         if (!row)
             return put_long(p, "");
-        std::snprintf(long_buffer, sizeof long_buffer, "%s, %s", p, row->name);
+        c_snprintf(long_buffer, sizeof long_buffer, "%s, %s", p, row->name);
         return long_buffer;
     }
     case 4: {
@@ -370,7 +370,7 @@ const char* material_display_name(int code, int grade, const char* user_material
         rtrim(name);
         std::string text = name + " (benutzerdefiniert)";
         rtrim(text);
-        std::snprintf(display_buffer, sizeof display_buffer, "%s", text.c_str());
+        c_snprintf(display_buffer, sizeof display_buffer, "%s", text.c_str());
         return display_buffer;
     }
     return material_long_name(code, grade);
@@ -398,7 +398,7 @@ MaterialListEntry* fastener_type_list(int mask, int colour, int* count_out, int*
             continue;
         // The wood screw appears under its long name "Holzschraube".
         const char* text = fastener_type_name(m.type, m.type == 2 ? 1 : 0);
-        std::snprintf(means_texts[n], sizeof means_texts[n], "%s", text ? text : "");
+        c_snprintf(means_texts[n], sizeof means_texts[n], "%s", text ? text : "");
         means_entries[n] = {colour, means_texts[n]};
         if (codes_out)
             codes_out[n] = m.code;
@@ -457,7 +457,7 @@ MaterialListEntry* fastener_length_list(int fastener_kind, int row, int colour, 
         if (nl > FASTENER_TABLE_LENGTHS)
             nl = FASTENER_TABLE_LENGTHS;
         for (int i = 0; i < nl; ++i) {
-            std::snprintf(length_texts[i], sizeof length_texts[i], "%3.0lf mm", r.lengths[i]);
+            c_snprintf(length_texts[i], sizeof length_texts[i], "%3.0lf mm", r.lengths[i]);
             length_entries[i] = {colour, length_texts[i]};
             ++n;
         }

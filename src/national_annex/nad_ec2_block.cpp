@@ -33,9 +33,9 @@ void set_names(NadEc2Block* b)
     // Code page 850: 0x84 a-umlaut, 0x81 u-umlaut, 0x94 o-umlaut, 0xE1 sharp s.
     static const char* const situations[4] = {"st\x84ndig/ver\x84nderlich", "Erm\x81" "dung", "Erdbeben",
                                               "au\xE1" "ergew\x94hnlich"};
-    for (int i = 0; i < 12; ++i) snprintf(b->exposure_class_names[i], 5, "%s", exposure[i]);
-    for (int i = 0; i < 4; ++i) snprintf(b->joint_surface_names[i], 11, "%s", joints[i]);
-    for (int i = 0; i < 4; ++i) snprintf(b->situation_names[i], 21, "%s", situations[i]);
+    for (int i = 0; i < 12; ++i) c_snprintf(b->exposure_class_names[i], 5, "%s", exposure[i]);
+    for (int i = 0; i < 4; ++i) c_snprintf(b->joint_surface_names[i], 11, "%s", joints[i]);
+    for (int i = 0; i < 4; ++i) c_snprintf(b->situation_names[i], 21, "%s", situations[i]);
 }
 
 } // namespace
@@ -345,7 +345,7 @@ void nad_ec2_read(FILE* file, NadEc2Block* b)
     r.ds(b->dc_dur_gamma);
     int v = 0;
     r.i(&v);
-    if (r.ok && v != 12) b->reserved_b = strtod(reserved_b_word, nullptr);
+    if (r.ok && v != 12) b->reserved_b = c_strtod(reserved_b_word, nullptr);
     char skipped[64];
     if (v >= 1) {
         r.i(&b->nu_1l_mode); r.d(&b->nu_1l);

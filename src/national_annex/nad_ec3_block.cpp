@@ -138,7 +138,7 @@ bool read_ec3_1(FILE* f, NadEc31Block* s)
     if (v > 2 && !rd(f, &s->gamma_m_fi)) return false;
     if (v > 3) {
         // One read of six values: only an end of file before the first of them fails it.
-        int first = fscanf(f, "%lf", &s->lambda_lt0);
+        int first = c_fscanf(f, "%lf", &s->lambda_lt0);
         if (first == EOF) return false;
         if (first == 1)
             (void)(rd(f, &s->beta_lt) && rd(f, &s->f_given) && rd(f, &s->f_value) && rd(f, &s->kc_from_table) &&

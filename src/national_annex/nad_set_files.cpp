@@ -32,19 +32,19 @@ void nad_write_set(FILE* file, const NadSet* set)
 {
     const CNumericScope c_numbers;
     if (!file || !set) return;
-    fprintf(file, "NAD/Version 1\n\n");
-    fprintf(file, " %d \xAE%s\xAF %d\n", set->flag_index, set->set_name, set->country);
-    fprintf(file, "\n\n#EC0\n");
+    c_fprintf(file, "NAD/Version 1\n\n");
+    c_fprintf(file, " %d \xAE%s\xAF %d\n", set->flag_index, set->set_name, set->country);
+    c_fprintf(file, "\n\n#EC0\n");
     nad_ec0_write(file, &set->ec0);
-    fprintf(file, "\n\n#EC2\n");
+    c_fprintf(file, "\n\n#EC2\n");
     nad_ec2_write(file, &set->ec2);
-    fprintf(file, "\n\n#EC3\n");
+    c_fprintf(file, "\n\n#EC3\n");
     nad_ec3_write(file, &set->ec3);
-    fprintf(file, "\n\n#EC5\n");
+    c_fprintf(file, "\n\n#EC5\n");
     nad_ec5_write(file, &set->ec5);
-    fprintf(file, "\n\n#EC6\n");
+    c_fprintf(file, "\n\n#EC6\n");
     nad_ec6_write(file, &set->ec6);
-    fprintf(file, "\n\n#EC9\n");
+    c_fprintf(file, "\n\n#EC9\n");
     nad_ec9_write(file, &set->ec9);
 }
 
@@ -64,11 +64,11 @@ int read_set(FILE* file, NadSet* set, char* name)
 {
     name[0] = '\0';
     int version = 0;
-    if (!file || !set || fscanf(file, "NAD/Version %d", &version) != 1) return 0;
-    (void)fscanf(file, " %d", &set->flag_index);
+    if (!file || !set || c_fscanf(file, "NAD/Version %d", &version) != 1) return 0;
+    (void)c_fscanf(file, " %d", &set->flag_index);
     read_guillemet_string(file, name);
     copy_set_name(set->set_name, name);
-    (void)fscanf(file, " %d", &set->country);
+    (void)c_fscanf(file, " %d", &set->country);
     if (find_keyword_line("#EC0", file, nullptr)) nad_ec0_read(file, &set->ec0, 1);
     if (find_keyword_line("#EC2", file, nullptr)) nad_ec2_read(file, &set->ec2);
     if (find_keyword_line("#EC3", file, nullptr)) nad_ec3_read(file, &set->ec3, 1);
@@ -129,7 +129,7 @@ std::string implausible_safety_value(const NadEc5Block& b)
     for (const SafetyRange& r : kPartialFactors) {
         const double v = b.*r.member;
         if (!(v >= kGammaMin && v <= kGammaMax)) {
-            std::snprintf(line, sizeof line, "%s = %g liegt nicht zwischen %g und %g.", r.field, v, kGammaMin,
+            c_snprintf(line, sizeof line, "%s = %g liegt nicht zwischen %g und %g.", r.field, v, kGammaMin,
                           kGammaMax);
             return line;
         }
@@ -138,7 +138,7 @@ std::string implausible_safety_value(const NadEc5Block& b)
         for (int nkl = 0; nkl < 3; ++nkl) {
             const double v = b.kmod[kled][nkl];
             if (!(v >= kKmodMin && v <= kKmodMax)) {
-                std::snprintf(line, sizeof line, "k_mod (KLED %d, NKL %d) = %g liegt nicht zwischen %g und %g.",
+                c_snprintf(line, sizeof line, "k_mod (KLED %d, NKL %d) = %g liegt nicht zwischen %g und %g.",
                               kled + 1, nkl + 1, v, kKmodMin, kKmodMax);
                 return line;
             }
@@ -260,7 +260,7 @@ void nad_migrate_old_sets()
     while (fgets(line, sizeof line, old)) {
         if (strncmp(line, "#NAD", 4) != 0) continue;
         int flag = 0;
-        (void)fscanf(old, " %d", &flag);
+        (void)c_fscanf(old, " %d", &flag);
         char name[GUILLEMET_BUFFER_SIZE];
         read_guillemet_string(old, name);
         memset(&record, 0, sizeof record);

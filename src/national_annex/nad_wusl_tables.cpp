@@ -64,8 +64,8 @@ WuslTable* read_table_header(FILE* f)
     chop_line_end(unit);
     int layout[8], columns = 0, rows = 0;
     for (int& v : layout)
-        if (fscanf(f, "%d", &v) != 1 || v < -kMaxLayout || v > kMaxLayout) return nullptr;
-    if (fscanf(f, "%d%d%63s", &columns, &rows, fmt) != 3) return nullptr;
+        if (c_fscanf(f, "%d", &v) != 1 || v < -kMaxLayout || v > kMaxLayout) return nullptr;
+    if (c_fscanf(f, "%d%d%63s", &columns, &rows, fmt) != 3) return nullptr;
     if (columns < 0 || rows < 0 || (columns > 0 && rows > kMaxCells / columns)) return nullptr;
     WuslTable* t = static_cast<WuslTable*>(calloc(1, sizeof(WuslTable)));
     if (!t) return nullptr;
@@ -99,7 +99,7 @@ int nad_wusl_read_defs_stream(FILE* f, NadStdParams* params)
     while (fgets(line, sizeof line, f)) {
         if (!starts_with(line, "#TAB")) continue;
         int n = 0;
-        if (sscanf(line + 4, "%d", &n) != 1 || n < 1 || n > 10) continue;
+        if (c_sscanf(line + 4, "%d", &n) != 1 || n < 1 || n > 10) continue;
         free_table(params->tables[n - 1]);
         params->tables[n - 1] = read_table_header(f);
         if (!params->tables[n - 1]) break;
@@ -130,19 +130,19 @@ void nad_wusl_read_tables(FILE* file, NadStdParams* params)
         if (starts_with(line, "#NAD")) break;
         if (starts_with(line, "~DATA")) {
             int ignored = 0;
-            if (fscanf(file, "%d", &ignored) == 1 && fscanf(file, "%d", &params->data_values[0]) == 1)
-                (void)fscanf(file, "%d", &params->data_values[1]);
+            if (c_fscanf(file, "%d", &ignored) == 1 && c_fscanf(file, "%d", &params->data_values[0]) == 1)
+                (void)c_fscanf(file, "%d", &params->data_values[1]);
             continue;
         }
         if (!starts_with(line, "~TAB")) continue;
         int n = 0;
-        if (sscanf(line + 4, "%d", &n) != 1) continue;
+        if (c_sscanf(line + 4, "%d", &n) != 1) continue;
         if (n == 99) {
             int k = 0, extra = 0;
-            if (fscanf(file, "%d", &k) != 1 || fscanf(file, "%d", &extra) != 1) continue;
+            if (c_fscanf(file, "%d", &k) != 1 || c_fscanf(file, "%d", &extra) != 1) continue;
             if (k > 10) k = 10;
             for (int i = 0; i < k; ++i)
-                if (fscanf(file, "%d", &params->tab99_values[i]) != 1) break;
+                if (c_fscanf(file, "%d", &params->tab99_values[i]) != 1) break;
             if (nad_verbose) printf("99");
             continue;
         }
@@ -154,7 +154,7 @@ void nad_wusl_read_tables(FILE* file, NadStdParams* params)
         free(t->set_title);
         t->set_title = dup_text(title);
         const int cells = t->column_count * t->row_count;
-        for (int i = 0; i < cells; ++i) (void)fscanf(file, "%lf", &t->values[i]);
+        for (int i = 0; i < cells; ++i) (void)c_fscanf(file, "%lf", &t->values[i]);
         t->set_loaded = 1;
         if (nad_verbose) printf("%d.", n);
     }
@@ -174,7 +174,7 @@ int nad_wusl_find_set(const char* path, const char* name, NadStdParams* params)
         if (!starts_with(line, "#NAD")) continue;
         if (!fgets(line, sizeof line, f)) break;
         if (strncmp(line, name, len) != 0) continue;
-        (void)fscanf(f, "%d", &params->mode);
+        (void)c_fscanf(f, "%d", &params->mode);
         nad_wusl_read_tables(f, params);
     }
     fclose(f);
@@ -219,21 +219,21 @@ void nad_wusl_write_tables(FILE* file, const NadStdParams* params)
 {
     const CNumericScope c_numbers;
     if (!file || !params) return;
-    fprintf(file, "~DATA\n");
-    fprintf(file, "%d %d %d\n\n", 1, params->data_values[0], params->data_values[1]);
+    c_fprintf(file, "~DATA\n");
+    c_fprintf(file, "%d %d %d\n\n", 1, params->data_values[0], params->data_values[1]);
     for (int n = 0; n < 10; ++n) {
         const WuslTable* t = params->tables[n];
         if (!t || !t->set_loaded) continue;
-        fprintf(file, "~TAB%d\n%s\n", n + 1, t->set_title ? t->set_title : "");
+        c_fprintf(file, "~TAB%d\n%s\n", n + 1, t->set_title ? t->set_title : "");
         for (int r = 0; r < t->row_count; ++r) {
-            for (int c = 0; c < t->column_count; ++c) fprintf(file, " %6.3f", t->values[r * t->column_count + c]);
-            fprintf(file, "\n");
+            for (int c = 0; c < t->column_count; ++c) c_fprintf(file, " %6.3f", t->values[r * t->column_count + c]);
+            c_fprintf(file, "\n");
         }
-        fprintf(file, "\n");
+        c_fprintf(file, "\n");
     }
-    fprintf(file, "~TAB99\n %d 0", 10);
-    for (int v : params->tab99_values) fprintf(file, " %d", v);
-    fprintf(file, "\n\n");
+    c_fprintf(file, "~TAB99\n %d 0", 10);
+    for (int v : params->tab99_values) c_fprintf(file, " %d", v);
+    c_fprintf(file, "\n\n");
 }
 
 namespace {
@@ -246,7 +246,7 @@ void write_store(FILE* f, const void* p)
 {
     const StoreContext* c = static_cast<const StoreContext*>(p);
     fwrite(c->old_content.data(), 1, c->old_content.size(), f);
-    fprintf(f, "#NAD\n%s\n%d\n\n", c->name, c->params->mode);
+    c_fprintf(f, "#NAD\n%s\n%d\n\n", c->name, c->params->mode);
     nad_wusl_write_tables(f, c->params);
 }
 } // namespace

@@ -1,4 +1,5 @@
 #include "output/nad_report_ec3.h"
+#include "platform/os/c_numeric.h"
 #include "output/nad_report_common.h"
 #include "national_annex/nad_current.h"
 #include "national_annex/nad_norms.h"
@@ -15,20 +16,20 @@ const char* const kM0 = "\300\316\\M0\316r", *const kM1 = "\300\316\\M1\316r", *
 
 void open_part(FILE* f, int norm)
 {
-    fprintf(f, "#SHOWTABLE\n0 0 1\n");
-    fprintf(f, " %s", nad_norm_designation(norm, 0, 0));
-    fprintf(f, ", NA %s", nad_active_name());
-    fprintf(f, "\n0 0 -1 -1\n#END_OF_TEXT\n");
+    c_fprintf(f, "#SHOWTABLE\n0 0 1\n");
+    c_fprintf(f, " %s", nad_norm_designation(norm, 0, 0));
+    c_fprintf(f, ", NA %s", nad_active_name());
+    c_fprintf(f, "\n0 0 -1 -1\n#END_OF_TEXT\n");
     OLI_setYPositionCM(f, 1, -0.5f);
-    fprintf(f, "#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 12 42\n");
-    fprintf(f, " Kapitel      Wert                          Bedeutung\n");
+    c_fprintf(f, "#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 12 42\n");
+    c_fprintf(f, " Kapitel      Wert                          Bedeutung\n");
 }
 
-void close_part(FILE* f) { fprintf(f, "#END_OF_TEXT\n"); }
+void close_part(FILE* f) { c_fprintf(f, "#END_OF_TEXT\n"); }
 
 void value_line(FILE* f, const char* symbol, double value, const char* meaning)
 {
-    fprintf(f, "              %-11.11s = %-5.2lf               %-40s\n", symbol, value, meaning);
+    c_fprintf(f, "              %-11.11s = %-5.2lf               %-40s\n", symbol, value, meaning);
 }
 
 // A line whose value column holds a text: the text is padded to the 30 visible places of the
@@ -43,26 +44,26 @@ void text_line(FILE* f, const char* chapter, const char* value_text, const char*
         }
         ++visible;
     }
-    fprintf(f, " %-12s %s%*s%s\n", chapter, value_text, visible < 30 ? 30 - visible : 1, "", meaning);
+    c_fprintf(f, " %-12s %s%*s%s\n", chapter, value_text, visible < 30 ? 30 - visible : 1, "", meaning);
 }
 
 void buckling_lines(FILE* f, const NadEc31Block& b)
 {
-    fprintf(f, " 6.3.2.2(2)   Faktor f zur Modifizierung    Biegedrillknicken\n");
+    c_fprintf(f, " 6.3.2.2(2)   Faktor f zur Modifizierung    Biegedrillknicken\n");
     text_line(f, "", b.ltb_f_general ? "von \274\316\\LT\316r ansetzen" : "von \274\316\\LT\316r nicht ansetzen",
               "Allgemeiner Fall");
-    fprintf(f, " 6.3.2.3(1)\n");
+    c_fprintf(f, " 6.3.2.3(1)\n");
     value_line(f, "\305\316\\LT,0\316r", b.lambda_lt0, "Schlankheitsgrad Gl. (6.57)");
     value_line(f, "\273", b.beta_lt, "Korrekturfaktor Gl. (6.57)");
     char value[64];
     if (b.f_given) {
-        snprintf(value, sizeof value, "Faktor f = %-5.2lf", b.f_value);
+        c_snprintf(value, sizeof value, "Faktor f = %-5.2lf", b.f_value);
         text_line(f, "6.3.2.3(2)", value, "Berechnung des Abminderungsfaktors \274\316\\LT\316r");
     } else if (b.kc_from_table) {
         text_line(f, "6.3.2.3(2)", "Beiwert k\316\\c\316r aus Tabelle 6.6",
                   "Berechnung des Abminderungsfaktors \274\316\\LT\316r");
     } else {
-        snprintf(value, sizeof value, "Beiwert k\316\\c\316r = %-5.3lf", b.kc_value);
+        c_snprintf(value, sizeof value, "Beiwert k\316\\c\316r = %-5.3lf", b.kc_value);
         text_line(f, "6.3.2.3(2)", value, "Berechnung des Abminderungsfaktors \274\316\\LT\316r");
     }
 }
@@ -77,19 +78,19 @@ void nad_ec3_1_report(FILE* f)
     open_part(f, kNormGeneral);
     const int* s = ec3_section;
     if (s[0]) {
-        if (s[2]) fprintf(f, " 6.1(1)                                     Teilsicherheitsbeiwerte f\201r Baustahl\n");
-        else fprintf(f, " 6.1(1)       st\204ndige/vor\201berg. Situation  Teilsicherheitsbeiwerte f\201r Baustahl\n");
+        if (s[2]) c_fprintf(f, " 6.1(1)                                     Teilsicherheitsbeiwerte f\201r Baustahl\n");
+        else c_fprintf(f, " 6.1(1)       st\204ndige/vor\201berg. Situation  Teilsicherheitsbeiwerte f\201r Baustahl\n");
         value_line(f, kM0, b.gamma_m0, "Querschnittsversagen");
         value_line(f, kM1, b.gamma_m1, "Stabilit\204tsversagen");
         if (s[1]) {
             value_line(f, kM2, b.gamma_m2, "Bruchversagen infolge Zug");
             if (s[2]) {
-                fprintf(f, "                                            bzw. Beanspruchbarkeit von Schrauben,\n");
-                fprintf(f, "                                            Schwei\341n\204hten, Blechen auf Lochleibung\n");
+                c_fprintf(f, "                                            bzw. Beanspruchbarkeit von Schrauben,\n");
+                c_fprintf(f, "                                            Schwei\341n\204hten, Blechen auf Lochleibung\n");
             }
         }
         if (s[4]) {
-            fprintf(f, "              au\341ergew\224hnliche Situation    Teilsicherheitsbeiwerte f\201r Baustahl\n");
+            c_fprintf(f, "              au\341ergew\224hnliche Situation    Teilsicherheitsbeiwerte f\201r Baustahl\n");
             value_line(f, kM0, b.gamma_m0_accidental, "Querschnittsversagen");
             value_line(f, kM1, b.gamma_m1_accidental, "Stabilit\204tsversagen");
             if (s[1]) value_line(f, kM2, b.gamma_m2_accidental, "Bruchversagen infolge Zug");
@@ -99,7 +100,7 @@ void nad_ec3_1_report(FILE* f)
     close_part(f);
     if (s[9]) {
         open_part(f, kNormFire);
-        fprintf(f, " 2.3(1)       Brandfall                     Teilsicherheitsbeiwert f\201r\n");
+        c_fprintf(f, " 2.3(1)       Brandfall                     Teilsicherheitsbeiwert f\201r\n");
         value_line(f, "\300\316\\M,fi\316r", b.gamma_m_fi, "mechanisches Versagen");
         close_part(f);
     }
@@ -111,7 +112,7 @@ void nad_ec3_8_report_joints(FILE* f)
     if (!f || !c || !ec3_section[0] || !ec3_section[3]) return;
     const NadEc38Block& b = c->ec3_8;
     open_part(f, kNormJoints);
-    fprintf(f, " 2.2(2)                                     Teilsicherheitsbeiwerte f\201r Anschl\201sse\n");
+    c_fprintf(f, " 2.2(2)                                     Teilsicherheitsbeiwerte f\201r Anschl\201sse\n");
     value_line(f, "\300\316\\M3\316r", b.gamma_m3, "Gleitfestigkeit (Kat.C, GZT)");
     value_line(f, "\300\316\\M3,ser\316r", b.gamma_m3_ser, "Gleitfestigkeit (Kat.B, GZG)");
     value_line(f, "\300\316\\M4\316r", b.gamma_m4, "Injektionsschrauben");
@@ -127,9 +128,9 @@ void nad_ec3_8_report_plates(FILE* f)
     if (!f || !c || !ec3_section[6]) return;
     const NadEc38Block& b = c->ec3_8;
     open_part(f, kNormPlates);
-    fprintf(f, " 3.1(1)       Anmerkung %d                   zur Ber\201cksichtigung der Schubverzerrungen\n",
+    c_fprintf(f, " 3.1(1)       Anmerkung %d                   zur Ber\201cksichtigung der Schubverzerrungen\n",
             b.shear_lag_note);
-    fprintf(f, " 5.1(2)\n");
+    c_fprintf(f, " 5.1(2)\n");
     value_line(f, "\301", b.eta_shear, "Beiwert zur Berechnung des Schubbeulens");
     close_part(f);
 }
@@ -140,12 +141,12 @@ void nad_ec3_8_report_fatigue(FILE* f)
     if (!f || !c || !ec3_section[7]) return;
     const NadEc38Block& b = c->ec3_8;
     open_part(f, kNormFatigue);
-    fprintf(f, " 3(7)         Schadensfolgen                Teilsicherheitsbeiwert f\201r Erm\201dung\n");
-    fprintf(f, "              niedrig        hoch           \n");
+    c_fprintf(f, " 3(7)         Schadensfolgen                Teilsicherheitsbeiwert f\201r Erm\201dung\n");
+    c_fprintf(f, "              niedrig        hoch           \n");
     // gamma_mf[consequence: low, high][concept: damage tolerant, safe life]
-    fprintf(f, "              %-5.2lf          %-5.2lf          %s\n", b.gamma_mf[0][0], b.gamma_mf[1][0],
+    c_fprintf(f, "              %-5.2lf          %-5.2lf          %s\n", b.gamma_mf[0][0], b.gamma_mf[1][0],
             "Schadenstoleranz");
-    fprintf(f, "              %-5.2lf          %-5.2lf          %s\n", b.gamma_mf[0][1], b.gamma_mf[1][1],
+    c_fprintf(f, "              %-5.2lf          %-5.2lf          %s\n", b.gamma_mf[0][1], b.gamma_mf[1][1],
             "Versagen ohne Vorank\201ndigung");
     close_part(f);
 }
@@ -155,7 +156,7 @@ void nad_ec3_8_report_crane(FILE* f)
     const NadEc3Block* c = nad_part_ec3();
     if (!f || !c || !ec3_section[8]) return;
     open_part(f, kNormCrane);
-    fprintf(f, " 7.5(1)\n");
+    c_fprintf(f, " 7.5(1)\n");
     value_line(f, "\300\316\\M,ser\316r", c->ec3_8.gamma_m_ser_crane, "Teilsicherheitsbeiwert (GZG)");
     close_part(f);
 }

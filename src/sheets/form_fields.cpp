@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "helpers/messages.h"
+#include "platform/os/c_numeric.h"
 #include "helpers/rounding.h"
 #include "platform/screen/screen.h"
 #include "sheets/form_picture.h"
@@ -104,7 +105,7 @@ int add_number_field(int x, int y, double* value, const char* format, int c, int
 void show_limit_hint(const char* name, const char* verb, double limit, int d)
 {
     char number[64];
-    std::snprintf(number, sizeof number, "%.*f", d, limit);
+    c_snprintf(number, sizeof number, "%.*f", d, limit);
     std::string text = std::string(name) + " darf den Wert " + number + " nicht " + verb;
     msg_hint_in_mode(0, "%s", text.c_str());
 }

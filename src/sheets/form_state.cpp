@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/screen/fonts.h"
+#include "platform/os/c_numeric.h"
 #include "platform/screen/input.h"
 #include "platform/screen/screen.h"
 #include "sheets/form_tooltips.h"
@@ -180,7 +181,7 @@ int vlabel(int x, int y, int extra_flags, const char* format, va_list args)
 {
     if (g_form.current < 0) return 0;
     char buffer[FORMAT_LIMIT + 1];
-    std::vsnprintf(buffer, sizeof buffer, format, args);
+    c_vsnprintf(buffer, sizeof buffer, format, args);
     add_text(x, y, buffer, g_form.flags | extra_flags, g_form.text_colour);
     return text_width_in_font(buffer, g_form.flags | extra_flags);
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "helpers/plane_geometry.h"
+#include "platform/os/c_numeric.h"
 #include "helpers/rounding.h"
 #include "platform/screen/fonts.h"
 #include "platform/screen/screen.h"
@@ -300,10 +301,10 @@ int screen_dimension_text(double length, char* text, int text_size, char* supers
         if (half)
             std::snprintf(text, text_size, "%d", n);
         else
-            std::snprintf(text, text_size, "%.0f", cm);
+            c_snprintf(text, text_size, "%.0f", cm);
     } else {
         if (round_to_decimals(f - 0.75, 2) >= 0) ++n;
-        std::snprintf(text, text_size, "%.2f", n / 100.0);
+        c_snprintf(text, text_size, "%.2f", n / 100.0);
     }
     if (half) std::snprintf(superscript, superscript_size, "5");
     return 1;

@@ -1,6 +1,7 @@
 #include "sheets/table_editor.h"
 
 #include "platform/screen/input.h"
+#include "platform/os/c_numeric.h"
 #include "platform/screen/prop_sheet.h"
 #include "platform/screen/screen.h"
 #include "sheets/sheet_images.h"
@@ -241,7 +242,7 @@ int table_fill_column_sheet(void)
     Add_Aligned_Connected_Text_to_Button_of_PS(whole, x0 + 128, y0 + 61, "gesamte Spalte", 4096, BLACK_CI);
     Add_Aligned_Connected_Text_to_Button_of_PS(part, x0 + 128, y0 + 78, "Zeilenausschnitt", 4096, BLACK_CI);
     char printed[64];
-    int width = std::snprintf(printed, sizeof printed, column->format, 1.0);
+    int width = c_snprintf(printed, sizeof printed, column->format, 1.0);
     Add_Float_to_PS(x0 + 197, y0 + 133, width, column->format, -1, 0, &start);
     Add_Float_to_PS(x0 + 197, y0 + 165, width, column->format, -1, 0, &step);
     Add_Single_Button_to_PS(x0 + 19, y0 + 210, 1, 2, nullptr, SYMBOLIC_BREAK_RASTER, 0);

@@ -1,6 +1,7 @@
 #include "sheets/view_area_drawing.h"
 
 #include "environment/dialog_text.h"
+#include "platform/os/c_numeric.h"
 #include "platform/screen/cursor.h"
 #include "platform/screen/fonts.h"
 #include "platform/screen/input.h"
@@ -323,7 +324,7 @@ int sva_float_text(const SvaItem* it, char* buffer, int size)
 {
     buffer[0] = '\0';
     if (!it->text || size <= 0) return 0;
-    std::snprintf(buffer, (size_t)size, it->text, it->value ? *it->value : 0.0);
+    c_snprintf(buffer, (size_t)size, it->text, it->value ? *it->value : 0.0);
     if (it->number >= 0 && it->number < size) buffer[it->number] = '\0';
     return (int)std::strlen(buffer);
 }

@@ -1,6 +1,7 @@
 #include "sheets/view_areas.h"
 
 #include "environment/dialog_text.h"
+#include "platform/os/c_numeric.h"
 #include "platform/env/vyk_user.h"
 #include "platform/screen/fonts.h"
 #include "platform/screen/screen.h"
@@ -551,7 +552,7 @@ int sva_add_float_field(int area, int x, int y, double* value, const char* forma
     it->active = active;
     it->text = copy_text(format ? format : "%g");
     char shown[512];
-    it->number = std::snprintf(shown, sizeof shown, it->text, 0.0);
+    it->number = c_snprintf(shown, sizeof shown, it->text, 0.0);
     if (it->number < 0) it->number = 0;
     sva_float_text(it, shown, (int)sizeof shown);
     return add_labelled(s, x, y, text_pixel_width_in_font(shown, it->font));

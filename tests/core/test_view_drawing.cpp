@@ -2,6 +2,7 @@
 // beam, the opening and its reinforcement, and the dimension chains, in mm of the position.
 #include "test_print_fixture.h"
 #include "platform/viewer/oli_viewer.h"
+#include "platform/os/c_numeric.h"
 
 #include <QColor>
 #include <QImage>
@@ -250,7 +251,7 @@ TEST_F(ViewDrawingTest, PrintedScaleIsTheScaleOnThePage)
         const std::string s = print();
         const std::string caption = std::string(u8"╬bAnsicht Maßstab ") + c.caption + u8"╬r, Längeneinheit in [mm]";
         ASSERT_TRUE(has(s, caption)) << caption;
-        const double n = std::atof(std::strchr(c.caption, ':') + 1);
+        const double n = c_atof(std::strchr(c.caption, ':') + 1);
 
         const int dpi = 150;
         const std::string bytes = testutil::read_file(oli_path);

@@ -1,4 +1,5 @@
 #include "annex_fixture.h"
+#include "common/test_util.h"
 #include "fasteners/axial_capacity.h"
 #include "fasteners/catalogue_lookups.h"
 #include "fasteners/connector_capacity.h"
@@ -225,6 +226,12 @@ TEST(Catalogue, DiameterListsAndTexts)
     EXPECT_STREQ(list[0].text, "  6.00 mm");
     fastener_diameter_list(47, 0, &count);
     EXPECT_EQ(count, 0);
+    {
+        // The list texts keep their decimal point when Qt set a German numeric locale.
+        testutil::GermanNumericLocale german;
+        ASSERT_TRUE(german.active());
+        EXPECT_STREQ(fastener_diameter_list_2(30, 2, &count)[0].text, "  6.00 mm");
+    }
     {
         CurrentAnnex none(-1);
         EXPECT_STREQ(fastener_approval_text(13), ", ABZ-9.1-519");

@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -75,11 +76,18 @@ TEST_F(OptionsDialogTest, StartsWithTheDataObjectsValues)
 
 TEST_F(OptionsDialogTest, OkStoresTheValues)
 {
+    // The size fields have no locale of their own: they follow the German default the program
+    // sets, not whatever default the environment's LC_NUMERIC would give.
+    struct GermanDefault {
+        QLocale old;
+        GermanDefault() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+        ~GermanDefault() { QLocale::setDefault(old); }
+    } german;
     OptionsDialog d;
     d.show_options();
     ASSERT_TRUE(d.isVisible());
     EXPECT_FALSE(find<QCheckBox>(d, "cb_ausfuehrlich")->isVisible());
-    type_into(find<QDoubleSpinBox>(d, "sb_graf_breite"), QStringLiteral("21.5"));
+    type_into(find<QDoubleSpinBox>(d, "sb_graf_breite"), QStringLiteral("21,5"));
     type_into(find<QDoubleSpinBox>(d, "sb_graf_hoehe"), QStringLiteral("9"));
     QTest::mouseClick(find<QCheckBox>(d, "cb_masstab_optimal"), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     type_into(find<QSpinBox>(d, "sb_nk_sni"), QStringLiteral("3"));

@@ -60,6 +60,16 @@ TEST(PrintHelpers, Stopwatches)
     EXPECT_EQ(out.find("Rechenzeit 100"), std::string::npos);
 }
 
+// The console's lines keep the decimal point when Qt set a German numeric locale.
+TEST(PrintHelpers, ConsoleNumbersKeepTheirPointUnderAGermanNumericLocale)
+{
+    testutil::GermanNumericLocale german;
+    ASSERT_TRUE(german.active());
+    testing::internal::CaptureStdout();
+    console_printf("%10.2f sec\n", 1.5);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "      1.50 sec\n");
+}
+
 TEST(PrintHelpers, CallbackStackRegistersItsTopWithTheSheets)
 {
     auto registered = [] { return (CallSometimesFn)prop_sheet_call_sometimes(); };

@@ -6,6 +6,8 @@
 #include "national_annex/nad_ec6_ec9_blocks.h"
 #include "national_annex/nad_switches.h"
 #include "nad_test_util.h"
+#include "common/test_util.h"
+#include "platform/os/c_numeric.h"
 
 #include <gtest/gtest.h>
 
@@ -386,11 +388,11 @@ TEST(NadBlockUpgrade, Ec0OlderLayouts)
     char num[32];
     for (int s = 0; s < 4; ++s)
         for (const auto& k : src.gamma_buildings[s]) {
-            snprintf(num, sizeof num, " %.2f %.2f\n", k[0], k[1]);
+            c_snprintf(num, sizeof num, " %.2f %.2f\n", k[0], k[1]);
             (s == 0 ? persistent : other_situations) += num;
         }
     for (const auto& r : src.psi_buildings) {
-        snprintf(num, sizeof num, " %.2f %.2f %.2f\n", r[0], r[1], r[2]);
+        c_snprintf(num, sizeof num, " %.2f %.2f %.2f\n", r[0], r[1], r[2]);
         psi += num;
     }
     const std::string buildings = persistent + other_situations + psi;
@@ -399,7 +401,7 @@ TEST(NadBlockUpgrade, Ec0OlderLayouts)
     std::string v3 = buildings + " 3\n";
     for (int s = 0; s < 4; ++s)
         for (int k = 0; k < 15; ++k)
-            if (k != 7) { snprintf(num, sizeof num, " %.2f %.2f\n", 1.0 + k * 0.01 + s * 0.1, 0.0); v3 += num; }
+            if (k != 7) { c_snprintf(num, sizeof num, " %.2f %.2f\n", 1.0 + k * 0.01 + s * 0.1, 0.0); v3 += num; }
     for (int i = 0; i < (14 + 7 + 31) * 3 + 3; ++i) v3 += " 0.5";
     NadEc0Block b;
     nad_ec0_set_defaults(&b);
@@ -443,6 +445,29 @@ TEST(NadBlockUpgrade, Ec0OlderLayouts)
     EXPECT_EQ(nad_ec0_compare(&x, &y), 0);
     y.psi_road_bridges[3][1] += 0.01;
     EXPECT_EQ(nad_ec0_compare(&x, &y), 1);
+}
+
+// Under a German numeric locale the blocks are written with the same bytes as under "C" and
+// read back to the same values: a decimal comma would end every number at its point.
+TEST(NadBlockUpgrade, BlocksKeepTheirPointUnderAGermanNumericLocale)
+{
+    NadEc0Block b;
+    nad_ec0_set_defaults(&b);
+    b.gamma_buildings[0][0][0] = 1.3;
+    const std::string in_c = nadtest::text_of([&](FILE* f) { nad_ec0_write(f, &b); });
+    ASSERT_NE(in_c.find(" 1.30 "), std::string::npos);
+
+    testutil::GermanNumericLocale german;
+    ASSERT_TRUE(german.active());
+    EXPECT_EQ(nadtest::text_of([&](FILE* f) { nad_ec0_write(f, &b); }), in_c);
+    NadEc0Block back;
+    nad_ec0_set_defaults(&back);
+    back.gamma_buildings[0][0][0] = 7;
+    FILE* f = stream_of(in_c);
+    nad_ec0_read(f, &back, 1);
+    fclose(f);
+    EXPECT_DOUBLE_EQ(back.gamma_buildings[0][0][0], 1.3);
+    EXPECT_EQ(nad_ec0_compare(&back, &b), 0);
 }
 
 TEST(NadBlockCompare, ToleranceAndIgnoredFields)

@@ -6,6 +6,7 @@
 #include "national_annex/nad_folders.h"
 #include "national_annex/nad_registry.h"
 #include "national_annex/nad_test_util.h"
+#include "common/test_util.h"
 
 namespace {
 
@@ -49,6 +50,18 @@ TEST_F(NadReportEc3Ec0, SteelReportOfApplication151)
     for (const char* absent : {"EC 3, Anschl\201sse", "EC 3, Plattenbeulen", "EC 3, Erm\201dung", "EC 3, Kranbahnen",
                                "EC 3, Brandfall"})
         EXPECT_FALSE(has(r, absent)) << absent;
+}
+
+// The reports keep their decimal points when Qt set a German numeric locale.
+TEST_F(NadReportEc3Ec0, ReportsKeepTheirPointUnderAGermanNumericLocale)
+{
+    application(151, 0);
+    const std::string steel = report(nad_ec3_report), loads = report(nad_ec0_report);
+    ASSERT_TRUE(has(steel, "= 1.10 "));
+    testutil::GermanNumericLocale german;
+    ASSERT_TRUE(german.active());
+    EXPECT_EQ(report(nad_ec3_report), steel);
+    EXPECT_EQ(report(nad_ec0_report), loads);
 }
 
 // With f given the f line is printed whatever kc_from_table holds; application 150 has the

@@ -3,6 +3,7 @@
 
 #include "sheets/screen_drawing.h"
 #include "sheets_fixture.h"
+#include "common/test_util.h"
 
 namespace {
 
@@ -70,6 +71,16 @@ TEST_F(ScreenDrawingTest, DimensionTextsInCentimetres)
             EXPECT_STREQ(superscript, c.superscript) << c.metres;
         }
     }
+}
+
+// The dimension text in metres keeps its decimal point when Qt set a German numeric locale.
+TEST_F(ScreenDrawingTest, DimensionTextsKeepTheirPointUnderAGermanNumericLocale)
+{
+    testutil::GermanNumericLocale german;
+    ASSERT_TRUE(german.active());
+    char text[32] = "", superscript[4] = "";
+    EXPECT_EQ(screen_dimension_text(1.2375, text, sizeof text, superscript, sizeof superscript), 1);
+    EXPECT_STREQ(text, "1.24");
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ char* formatNumber(double value, int flags, int width, int mode, int decimals, c
     if (decimals < 0) decimals = 0;
     if (decimals > 15) decimals = 15;
     if (flags == 882) {
-        std::snprintf(buf, 64, "%.*f", decimals, value);
+        c_snprintf(buf, 64, "%.*f", decimals, value);
         if (std::strchr(buf, '.')) {
             size_t n = std::strlen(buf);
             while (n > 0 && buf[n - 1] == '0') buf[--n] = '\0';
@@ -23,6 +23,6 @@ char* formatNumber(double value, int flags, int width, int mode, int decimals, c
         return buf;
     }
     if (flags & 16) decimals = 0;
-    std::snprintf(buf, size_t(width) + 32 > 64 ? size_t(width) + 32 : 64, "%*.*f", width, decimals, value);
+    c_snprintf(buf, size_t(width) + 32 > 64 ? size_t(width) + 32 : 64, "%*.*f", width, decimals, value);
     return buf;
 }

@@ -13,7 +13,7 @@ std::string fmt(const char* format, ...)
     char buf[512];
     va_list ap;
     va_start(ap, format);
-    std::vsnprintf(buf, sizeof buf, format, ap);
+    c_vsnprintf(buf, sizeof buf, format, ap);
     va_end(ap);
     return buf;
 }

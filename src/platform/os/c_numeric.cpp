@@ -1,5 +1,7 @@
 #include "platform/os/c_numeric.h"
 
+#include <cstdlib>
+
 CNumericScope::CNumericScope()
 {
     // The thread's locale as it is, with only the numeric category taken from "C".
@@ -79,4 +81,25 @@ int c_fscanf(FILE* stream, const char* format, ...)
     const int n = std::vfscanf(stream, format, ap);
     va_end(ap);
     return n;
+}
+
+int c_sscanf(const char* text, const char* format, ...)
+{
+    const CForOneCall c;
+    va_list ap;
+    va_start(ap, format);
+    const int n = std::vsscanf(text, format, ap);
+    va_end(ap);
+    return n;
+}
+
+double c_strtod(const char* text, char** end)
+{
+    if (c_locale()) return strtod_l(text, end, c_locale());
+    return std::strtod(text, end);
+}
+
+double c_atof(const char* text)
+{
+    return c_strtod(text, nullptr);
 }

@@ -28,3 +28,7 @@ int c_snprintf(char* buffer, size_t size, const char* format, ...) __attribute__
 int c_vfprintf(FILE* stream, const char* format, va_list ap) __attribute__((format(printf, 2, 0)));
 int c_vsnprintf(char* buffer, size_t size, const char* format, va_list ap) __attribute__((format(printf, 3, 0)));
 int c_fscanf(FILE* stream, const char* format, ...) __attribute__((format(scanf, 2, 3)));
+int c_sscanf(const char* text, const char* format, ...) __attribute__((format(scanf, 2, 3)));
+// strtod and atof that take only a decimal point, whatever the locale.
+double c_strtod(const char* text, char** end);
+double c_atof(const char* text);

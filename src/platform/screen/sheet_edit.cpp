@@ -1,6 +1,7 @@
 // The waits of the sheet manager: Edit_Prop_Sheet and its hit tests, the in-place line
 // editors and the number fields.
 #include "platform/env/vyk_help.h"
+#include "platform/os/c_numeric.h"
 #include "platform/screen/fonts.h"
 #include "platform/screen/input.h"
 #include "platform/screen/prop_sheet.h"
@@ -33,10 +34,10 @@ int text_px(const std::string& t, size_t n) { return font_text_pixels(t.c_str(),
 std::string format_value(const char* format, double value)
 {
     if (!format) format = "%g";
-    int n = std::snprintf(nullptr, 0, format, value);
+    int n = c_snprintf(nullptr, 0, format, value);
     if (n <= 0) return std::string();
     std::vector<char> buf((size_t)n + 1);
-    std::snprintf(buf.data(), buf.size(), format, value);
+    c_snprintf(buf.data(), buf.size(), format, value);
     return std::string(buf.data(), (size_t)n);
 }
 
@@ -139,7 +140,7 @@ bool parse_number(std::string t, double* out)
     std::replace(t.begin(), t.end(), ',', '.');
     if (t.empty()) return false;
     char* end = nullptr;
-    double v = std::strtod(t.c_str(), &end);
+    double v = c_strtod(t.c_str(), &end);
     if (!end || *end) return false;
     *out = v;
     return true;

@@ -39,7 +39,7 @@ std::vector<double> numbers(const std::string& s, size_t max = 4096)
         char* end = nullptr;
         double v;
         if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) v = double(std::strtoul(p, &end, 16));
-        else v = std::strtod(p, &end);
+        else v = c_strtod(p, &end);
         if (end == p || !std::isfinite(v)) break;
         out.push_back(v);
         p = end;

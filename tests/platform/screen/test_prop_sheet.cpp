@@ -1,4 +1,6 @@
 #include "screen_fixture.h"
+#include "common/test_util.h"
+#include "platform/screen/sheet_state.h"
 
 #include <QDir>
 
@@ -278,6 +280,22 @@ TEST_F(ScreenTest, LineEditorsEndOnTheirKeys)
     input_script_key(KEY_ESC);
     EXPECT_EQ(Short_Edit_Text(100, 100, buf, 4, 0), 0);
     EXPECT_STREQ(buf, "abdefgh");
+}
+
+// A typed number and the number shown for editing keep the decimal point under a German
+// numeric locale, as Qt may set it from the user's environment.
+TEST_F(ScreenTest, TypedNumbersKeepTheirPointUnderAGermanNumericLocale)
+{
+    testutil::GermanNumericLocale german;
+    ASSERT_TRUE(german.active());
+    EXPECT_EQ(sheets::format_value("%8.2f", 3.25), "    3.25");
+    for (const char* typed : {"12.5", "12,5"}) {
+        double v = 3.25;
+        input_script_type(typed);
+        input_script_key(KEY_ENTER);
+        EXPECT_EQ(Short_Edit_Float(100, 100, "%8.2f", &v), KEY_ENTER) << typed;
+        EXPECT_DOUBLE_EQ(v, 12.5) << typed;
+    }
 }
 
 TEST_F(ScreenTest, NumberFieldsRadioButtonsAndTheAutoChain)

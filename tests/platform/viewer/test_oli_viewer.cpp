@@ -3,6 +3,7 @@
 #include "platform/viewer/oli_viewer.h"
 #include "platform/os/calllog.h"
 #include "common/test_util.h"
+#include "platform/os/c_numeric.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -138,6 +139,28 @@ TEST(OliViewer, ParsesEveryBlockForm)
     }
     // the list font's symbols and code page 437
     EXPECT_EQ(oliview::plain(oliview::decode_text("\xCB\xCE\\k\xCEr \xF3 \x94\xE1 \xC0 \xFD")), "\xCF\x81k \xE2\x89\xA4 \xC3\xB6\xC3\x9F \xCE\xB3 \xC2\xB2");
+}
+
+// The list's numbers (column boundaries, tab stops, picture extents) are read with their
+// decimal point when Qt set a German numeric locale.
+TEST(OliViewer, NumbersAreReadWithTheirPointUnderAGermanNumericLocale)
+{
+    testutil::GermanNumericLocale german;
+    ASSERT_TRUE(german.active());
+    oliview::Document d = oliview::parse(kSample.data(), kSample.size());
+    EXPECT_EQ(d.skipped, 0);
+    int checked = 0;
+    for (const auto& b : d.blocks) {
+        if (b.kind == oliview::Block::Para && b.mode == 4) {
+            EXPECT_EQ(b.tabs, std::vector<double>{1.14});
+            ++checked;
+        }
+        if (b.kind == oliview::Block::Graphic) {
+            EXPECT_EQ(b.extents[1], 10.0);
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 2);
 }
 
 TEST(OliViewer, FormsOfOtherModules)
@@ -400,7 +423,7 @@ TEST(OliViewer, TableCellsKeepToTheirColumns)
         char cell[32];
         std::snprintf(cell, sizeof cell, "\xCEr   S%02d    ", c);
         head += cell;
-        std::snprintf(cell, sizeof cell, " %9.3f", 1000.0 + c + 0.125);
+        c_snprintf(cell, sizeof cell, " %9.3f", 1000.0 + c + 0.125);
         row += cell;
     }
     list += head + "\n" + row + "\n#END_OF_TEXT\n";
@@ -493,7 +516,7 @@ TEST(OliViewer, TableCellsAreDrawnWholeAtEveryFontSize)
         list += "\n ";
         for (int c = 0; c < cols; ++c) {
             char cell[16];
-            std::snprintf(cell, sizeof cell, " %9.3f", 100.0 + c + 0.125);
+            c_snprintf(cell, sizeof cell, " %9.3f", 100.0 + c + 0.125);
             list += cell;
         }
         list += "\n#END_OF_TEXT\n#OLI ypos 1 -0.400\n";
