@@ -27,6 +27,8 @@ constexpr double PAGE_W = 21.0, PAGE_H = 29.7;
 constexpr double LEFT = 2.0, TOP = 1.5, BOTTOM = 1.8;
 constexpr double TEXT_W = 17.0;
 constexpr int DPI = 300;
+// Space below a table (cm): the writers move up 0.4 to 0.5 cm after one; what is left is air.
+constexpr double kAirBelowTable = 0.6;
 
 RenderStats g_stats;
 
@@ -498,7 +500,11 @@ private:
             need(size * 1.4);
             text_line(b.captions[k], size, size * 1.3, !small, centred, {});
         }
-        if (b.lines.empty()) return;
+        // A table of captions alone is a title: the writers move up after it as after any table.
+        if (b.lines.empty()) {
+            advance(kAirBelowTable);
+            return;
+        }
         bool grid = !b.boundaries.empty() || b.header_lines > 0;
         int header = std::min<int>(b.header_lines, int(b.lines.size()));
 
@@ -621,8 +627,7 @@ private:
         }
         draw_verticals(top, y);
         if (grid) hline(y, 0.02);
-        // the writers move up 0.4 cm after a table: leave that and a little air below the grid
-        advance(0.6);
+        advance(kAirBelowTable);
     }
 
     void graphic(const Block& b)

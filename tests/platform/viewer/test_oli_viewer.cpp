@@ -469,6 +469,29 @@ TEST(OliViewer, TableCellsKeepToTheirColumns)
     }
 }
 
+// The reports' title is a table of captions only; they move up half a centimetre after it, as after
+// every table, and the next table must still begin below the title's last line.
+TEST(OliViewer, ATableAfterACaptionOnlyTitleStaysBelowIt)
+{
+    const std::string list =
+        "#SHOWTABLE\n1 3 0\n Ausgew\204hlte Nachweisparameter\n Deutschland\n \n Titelzeile (EC5)\n0 0 0 0 0\n"
+        "#OLI ypos 1 -0.500\n"
+        "#SHOWTABLE\n0 1 0\n Materialsicherheitsbeiwerte\n1 0 -1 -1 2\n 27 45\n"
+        " Bemessungssituation         Holzart            Wert\n"
+        " Brandschutz                 alle Arten         1.00\n#END_OF_TEXT\n";
+    testutil::ScratchDir dir;
+    const std::string pdf = render(list, dir, "title.pdf");
+    if (!have_poppler()) GTEST_SKIP() << "poppler tools not installed";
+    double title_bottom = -1, caption_top = -1;
+    for (const Word& w : pdf_words(pdf)) {
+        if (w.text == "(EC5)") title_bottom = w.y1;
+        if (w.text == "Materialsicherheitsbeiwerte") caption_top = w.y0;
+    }
+    ASSERT_GT(title_bottom, 0);
+    ASSERT_GT(caption_top, 0);
+    EXPECT_GE(caption_top, title_bottom);
+}
+
 // Areas of the extended colour records: the blank fill pattern is painted in the fill colour set
 // before it (rods in the view drawing), a white area clears a hatch below it (the opening), and
 // without a fill colour the blank fill is the paper's white.
