@@ -15,6 +15,30 @@ namespace {
 
 bool positive_finite(double x) { return x > 0.0 && std::isfinite(x); }
 
+// κ_max takes a power in extended precision, several hundred ns, more than a hundred loads' shear
+// checks. It depends on the geometry only, so a position recalculated after an edit of its loads
+// reuses the value of its previous calculation.
+double shear_kappa_max(double a, double h, double h_d)
+{
+    struct Last {
+        bool valid = false;
+        double a = 0, h = 0, h_d = 0, kappa_max = 0;
+    };
+    thread_local Last last;
+    if (!(last.valid && last.a == a && last.h == h && last.h_d == h_d)) {
+        last.kappa_max = durchbruch_kappa_max(a, h, h_d);
+        last.a = a;
+        last.h = h;
+        last.h_d = h_d;
+        last.valid = true;
+    }
+    return last.kappa_max;
+}
+
+// The loops below write every field of a load's row in each run; a new field must be written there.
+static_assert(sizeof(BendingCheckRow) == 19 * sizeof(double), "bending row fields");
+static_assert(sizeof(ShearCheckRow) == 9 * sizeof(double), "shear row fields");
+
 }  // namespace
 
 int TAVO52_DATA::cal_Biegung()
@@ -80,8 +104,7 @@ int TAVO52_DATA::check_bending_at_opening()
     const LoadRow* loads = lasten.constData();
     for (int i = 0; i < n; ++i) {
         const LoadRow& load = loads[i];
-        BendingCheckRow& row = rows[i];
-        row = BendingCheckRow();  // every run starts the load's row from zero
+        BendingCheckRow& row = rows[i];  // the loop writes every field of the row
         const double kmod = load.kmod;
         row.gamma_m = kled_is_accidental(load.kled) ? gamma_accidental : gamma_normal;
         const double factor = kmod / row.gamma_m;
@@ -142,7 +165,7 @@ int TAVO52_DATA::check_shear_reduced_section()
     fvk = f_v;
     a_ef = k_cr * h_ef * b;
     const double h_d = h - h_ro - h_ru;
-    kappa_max = durchbruch_kappa_max(a, h, h_d);
+    kappa_max = shear_kappa_max(a, h, h_d);
 
     // The helper's 1 for h <= 0.001 hides a beam without depth; such a section is not verifiable.
     const bool section_ok = h > 0.001 && positive_finite(a_ef) && positive_finite(kappa_max);
@@ -159,8 +182,7 @@ int TAVO52_DATA::check_shear_reduced_section()
     const LoadRow* loads = lasten.constData();
     for (int i = 0; i < n; ++i) {
         const LoadRow& load = loads[i];
-        ShearCheckRow& row = rows[i];
-        row = ShearCheckRow();  // every run starts the load's row from zero
+        ShearCheckRow& row = rows[i];  // the loop writes every field of the row
         row.gamma_m = kled_is_accidental(load.kled) ? gamma_accidental : gamma_normal;
         row.fvd = load.kmod * fvk / row.gamma_m;
         const bool ok = section_ok && positive_finite(row.fvd);
@@ -178,6 +200,7 @@ int TAVO52_DATA::check_shear_reduced_section()
             row.v_l = row.v_r = std::fabs(load.v_l + load.v_r) / 2.0;
             row.tau_l = row.tau_r = tau_factor_circle * row.v_l;
             row.eta = row.eta_r = ok ? check_eta_or_fail(row.tau_l / row.fvd) : check_not_verifiable();
+            row.eta_l = 0.0;
         }
         eta_schub = std::max(eta_schub, row.eta);
     }
