@@ -12,6 +12,8 @@
 
 namespace {
 
+bool positive_finite(double x) { return x > 0.0 && std::isfinite(x); }
+
 // What every load of the check reads, formed once per run.
 struct OpeningTerms {
     OpeningShearTerms shear;          // F_t,V
@@ -33,35 +35,68 @@ inline double edge_tension(const OpeningTerms& t, double V, double M, double* ft
     return ft90;
 }
 
-// Every run writes each field of a load's row: the fields below stay 0 unless the load's
-// reinforcement writes them, the loop writes all others. Zeroing them one by one is much cheaper
-// per load than clearing the whole row first.
-static_assert(sizeof(OpeningCheckRow) == 35 * sizeof(double), "a new row field must be written by the loop");
-inline void clear_reinforcement_fields(OpeningCheckRow& row)
+// The values of a load class: γ_M, f_t90,d, R_t90,d and its inverse, and the reinforcement's
+// design values (the reinforcement fields that reinforcement_load() writes). Every member is set by
+// opening_class(); none is initialised before, so that a run's cache costs nothing to set up.
+struct OpeningClass {
+    double gamma_m, ft90d, rt90d, inv_rt90d;
+    bool resist_ok, factors_ok;
+    double fk1d, fk2d, rax_d_rod, gamma_m2, rt_d_rod, rax_d_screw, ftd;
+};
+
+OpeningClass opening_class(const OpeningTerms& t, const ReinforcementTerms& r, bool reinforced, double kmod, int kled)
 {
-    row.fk1d = row.fk2d = row.rax_d_rod = row.gamma_m2 = row.rt_d_rod = row.rax_d_screw = 0.0;
-    row.tau_ef_l = row.sigma_t_l = row.tau_ef_r = row.sigma_t_r = row.ftd = 0.0;
+    OpeningClass c;
+    const int accidental = kled_is_accidental(kled);
+    c.gamma_m = t.gamma_m[accidental];
+    c.ft90d = t.ft90k * kmod / c.gamma_m;
+    c.rt90d = 0.001 * durchbruch_Ft90_resist(t.resist, c.ft90d);  // N -> kN
+    // A resistance of -1 (helper sentinel) or 0 is not verifiable, never a pass.
+    c.resist_ok = positive_finite(c.rt90d);
+    c.inv_rt90d = 1.0 / c.rt90d;
+    // A partial factor or k_mod that is not a positive number leaves no resistance to check.
+    c.factors_ok = t.gamma_ok[accidental] && positive_finite(kmod);
+    OpeningCheckRow row;
+    if (reinforced) reinforcement_load(r, kmod, c.gamma_m, kled, row);
+    c.fk1d = row.fk1d;
+    c.fk2d = row.fk2d;
+    c.rax_d_rod = row.rax_d_rod;
+    c.gamma_m2 = row.gamma_m2;
+    c.rt_d_rod = row.rt_d_rod;
+    c.rax_d_screw = row.rax_d_screw;
+    c.ftd = row.ftd;
+    return c;
+}
+
+// Every run writes each field of a load's row: the loop writes the class's values and the edges',
+// the reinforcement writes its own or leaves them 0.
+static_assert(sizeof(OpeningCheckRow) == 35 * sizeof(double), "a new row field must be written by the loop");
+inline void start_row(const OpeningClass& c, OpeningCheckRow& row)
+{
+    row.gamma_m = c.gamma_m;
+    row.ft90d = c.ft90d;
+    row.rt90d = c.rt90d;
+    row.fk1d = c.fk1d; row.fk2d = c.fk2d; row.rax_d_rod = c.rax_d_rod; row.gamma_m2 = c.gamma_m2;
+    row.rt_d_rod = c.rt_d_rod; row.rax_d_screw = c.rax_d_screw; row.ftd = c.ftd;
+    row.tau_ef_l = row.sigma_t_l = row.tau_ef_r = row.sigma_t_r = 0.0;
     row.eta_steel_l = row.eta_bond_l = row.eta_steel_r = row.eta_bond_r = 0.0;
     row.eta_tau_l = row.eta_tau_r = row.eta_sigma_l = row.eta_sigma_r = 0.0;
 }
 
-bool positive_finite(double x) { return x > 0.0 && std::isfinite(x); }
-
-// One row per load in the order of the loads, each started from zero; returns the largest
-// utilisation. `reinforced` selects the reinforcement's utilisation of the edges.
+// One row per load in the order of the loads; returns the largest utilisation. `reinforced`
+// selects the reinforcement's utilisation of the edges.
 template <bool reinforced>
 double opening_rows(const OpeningTerms& t, const ReinforcementTerms& r, const LoadRow* loads,
                     OpeningCheckRow* rows, int n, double eta_max)
 {
+    LoadClassValues<OpeningClass> classes;
     for (int i = 0; i < n; ++i) {
         const LoadRow& load = loads[i];
         OpeningCheckRow& row = rows[i];
-        clear_reinforcement_fields(row);
-        const double kmod = load.kmod;
-        const int accidental = kled_is_accidental(load.kled);
-        row.gamma_m = t.gamma_m[accidental];
-        row.ft90d = t.ft90k * kmod / row.gamma_m;
-        row.rt90d = 0.001 * durchbruch_Ft90_resist(t.resist, row.ft90d);  // N -> kN
+        const OpeningClass& c = classes.get(load.kled, load.kmod, [&](double kmod, int kled) {
+            return opening_class(t, r, reinforced, kmod, kled);
+        });
+        start_row(c, row);
 
         bool def_l = false, def_r = false;
         row.v_l = std::fabs(load.v_l);
@@ -72,20 +107,15 @@ double opening_rows(const OpeningTerms& t, const ReinforcementTerms& r, const Lo
         row.ft90_r = edge_tension(t, row.v_r, row.m_r, &row.ftv_r, &row.ftm_r, &def_r);
 
         if (!reinforced) {
-            // A resistance of -1 (helper sentinel) or 0 is not verifiable, never a pass.
-            const bool resist_ok = positive_finite(row.rt90d);
-            const double inv_r = 1.0 / row.rt90d;
-            row.eta_l = resist_ok ? check_eta_or_fail(row.ft90_l * inv_r) : check_not_verifiable();
-            row.eta_r = resist_ok ? check_eta_or_fail(row.ft90_r * inv_r) : check_not_verifiable();
+            row.eta_l = c.resist_ok ? check_eta_or_fail(row.ft90_l * c.inv_rt90d) : check_not_verifiable();
+            row.eta_r = c.resist_ok ? check_eta_or_fail(row.ft90_r * c.inv_rt90d) : check_not_verifiable();
         } else {
-            reinforcement_load(r, kmod, row.gamma_m, load.kled, row);
             row.eta_l = reinforcement_edge_eta(r, row.ft90_l, row, true);
             row.eta_r = reinforcement_edge_eta(r, row.ft90_r, row, false);
         }
         if (!def_l) row.eta_l = check_not_verifiable();
         if (!def_r) row.eta_r = check_not_verifiable();
-        // A partial factor or k_mod that is not a positive number leaves no resistance to check.
-        if (!t.gamma_ok[accidental] || !positive_finite(kmod)) row.eta_l = row.eta_r = check_not_verifiable();
+        if (!c.factors_ok) row.eta_l = row.eta_r = check_not_verifiable();
 
         row.eta = std::max(row.eta_l, row.eta_r);
         eta_max = std::max(eta_max, row.eta);

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 // Bit 0 of the opening check's error word: the position holds no load.
@@ -36,6 +38,43 @@ int reinforcement_prepare(TAVO52_DATA& d);
 
 // 1 for the load-duration classes of accidental design situations (6, 7).
 inline int kled_is_accidental(int kled) { return kled == 6 || kled == 7; }
+
+// Values of a load that depend on it only through its load-duration class and k_mod: γ_M, the
+// design strengths and resistances. A position's loads fall into a few classes, so a check forms
+// them once per class and run instead of once per load; a load whose k_mod is not its class's
+// last one (a typed k_mod, class 8) forms them anew. One cache serves one run of one check.
+template <class Values>
+class LoadClassValues {
+public:
+    // make(kmod, kled) forms the values; it runs again only for a class or k_mod not seen last.
+    template <class Make>
+    const Values& get(int kled, double kmod, Make&& make)
+    {
+        if (kled < 0 || kled >= kClasses) {
+            other_ = make(kmod, kled);
+            return other_;
+        }
+        Slot& s = slots_[kled];
+        std::uint64_t bits;
+        std::memcpy(&bits, &kmod, sizeof bits);  // the exact k_mod, -0 and NaN included
+        if (!s.valid || s.kmod_bits != bits) {
+            s.values = make(kmod, kled);
+            s.kmod_bits = bits;
+            s.valid = true;
+        }
+        return s.values;
+    }
+
+private:
+    static constexpr int kClasses = 9;  // load-duration classes 0 to 8
+    struct Slot {
+        bool valid = false;
+        std::uint64_t kmod_bits = 0;
+        Values values;
+    };
+    Slot slots_[kClasses];
+    Values other_;
+};
 
 // What the utilisation of the reinforcement reads for every load, formed once per opening check
 // after reinforcement_prepare(): the kind (verst_typ) and its load-independent values.
