@@ -24,17 +24,6 @@ struct OpeningTerms {
     bool gamma_ok[2] = {false, false};
 };
 
-// F_t,V + F_t,M of one edge (kN); a negative or non-finite part (a helper's -1 for a beam or
-// residual depth of 0.001 mm or less, a residual height above the beam) marks it undefined.
-inline double edge_tension(const OpeningTerms& t, double V, double M, double* ftv, double* ftm, bool* defined)
-{
-    *ftv = durchbruch_FtV(t.shear, V);
-    *ftm = durchbruch_FtM(1000.0 * M, t.h_r);  // kNm -> kNmm
-    const double ft90 = *ftv + *ftm;
-    *defined = *ftv >= 0.0 && *ftm >= 0.0 && std::isfinite(ft90);
-    return ft90;
-}
-
 // The values of a load class: γ_M, f_t90,d, R_t90,d and its inverse, and the reinforcement's
 // design values (the reinforcement fields that reinforcement_load() writes). Every member is set by
 // opening_class(); none is initialised before, so that a run's cache costs nothing to set up.
@@ -83,42 +72,70 @@ inline void start_row(const OpeningClass& c, OpeningCheckRow& row)
     row.eta_tau_l = row.eta_tau_r = row.eta_sigma_l = row.eta_sigma_r = 0.0;
 }
 
+// The tension forces of both edges of loads [begin, end): extended-precision chains that do not
+// depend on each other, formed together so that the processor overlaps them.
+inline void edge_tensions(const OpeningTerms& t, const LoadRow* loads, OpeningCheckRow* rows, int begin, int end)
+{
+    for (int i = begin; i < end; ++i) {
+        const LoadRow& load = loads[i];
+        OpeningCheckRow& row = rows[i];
+        row.v_l = std::fabs(load.v_l);
+        row.m_l = std::fabs(load.m_l);
+        row.v_r = std::fabs(load.v_r);
+        row.m_r = std::fabs(load.m_r);
+        row.ftv_l = durchbruch_FtV(t.shear, row.v_l);
+        row.ftv_r = durchbruch_FtV(t.shear, row.v_r);
+        row.ftm_l = durchbruch_FtM(1000.0 * row.m_l, t.h_r);  // kNm -> kNmm
+        row.ftm_r = durchbruch_FtM(1000.0 * row.m_r, t.h_r);
+    }
+}
+
+// F_t90 of one edge from its parts; a negative or non-finite part (a helper's -1 for a beam or
+// residual depth of 0.001 mm or less, a residual height above the beam) marks it undefined.
+inline double edge_sum(double ftv, double ftm, bool* defined)
+{
+    const double ft90 = ftv + ftm;
+    *defined = ftv >= 0.0 && ftm >= 0.0 && std::isfinite(ft90);
+    return ft90;
+}
+
 // One row per load in the order of the loads; returns the largest utilisation. `reinforced`
-// selects the reinforcement's utilisation of the edges.
+// selects the reinforcement's utilisation of the edges. The loads go in blocks that stay in the
+// first-level cache between the tension forces and the rest of the row.
 template <bool reinforced>
 double opening_rows(const OpeningTerms& t, const ReinforcementTerms& r, const LoadRow* loads,
                     OpeningCheckRow* rows, int n, double eta_max)
 {
+    constexpr int kBlock = 32;
     LoadClassValues<OpeningClass> classes;
-    for (int i = 0; i < n; ++i) {
-        const LoadRow& load = loads[i];
-        OpeningCheckRow& row = rows[i];
-        const OpeningClass& c = classes.get(load.kled, load.kmod, [&](double kmod, int kled) {
-            return opening_class(t, r, reinforced, kmod, kled);
-        });
-        start_row(c, row);
+    for (int begin = 0; begin < n; begin += kBlock) {
+        const int end = std::min(n, begin + kBlock);
+        edge_tensions(t, loads, rows, begin, end);
+        for (int i = begin; i < end; ++i) {
+            const LoadRow& load = loads[i];
+            OpeningCheckRow& row = rows[i];
+            const OpeningClass& c = classes.get(load.kled, load.kmod, [&](double kmod, int kled) {
+                return opening_class(t, r, reinforced, kmod, kled);
+            });
+            start_row(c, row);
 
-        bool def_l = false, def_r = false;
-        row.v_l = std::fabs(load.v_l);
-        row.m_l = std::fabs(load.m_l);
-        row.ft90_l = edge_tension(t, row.v_l, row.m_l, &row.ftv_l, &row.ftm_l, &def_l);
-        row.v_r = std::fabs(load.v_r);
-        row.m_r = std::fabs(load.m_r);
-        row.ft90_r = edge_tension(t, row.v_r, row.m_r, &row.ftv_r, &row.ftm_r, &def_r);
+            bool def_l = false, def_r = false;
+            row.ft90_l = edge_sum(row.ftv_l, row.ftm_l, &def_l);
+            row.ft90_r = edge_sum(row.ftv_r, row.ftm_r, &def_r);
+            if (!reinforced) {
+                row.eta_l = c.resist_ok ? check_eta_or_fail(row.ft90_l * c.inv_rt90d) : check_not_verifiable();
+                row.eta_r = c.resist_ok ? check_eta_or_fail(row.ft90_r * c.inv_rt90d) : check_not_verifiable();
+            } else {
+                row.eta_l = reinforcement_edge_eta(r, row.ft90_l, row, true);
+                row.eta_r = reinforcement_edge_eta(r, row.ft90_r, row, false);
+            }
+            if (!def_l) row.eta_l = check_not_verifiable();
+            if (!def_r) row.eta_r = check_not_verifiable();
+            if (!c.factors_ok) row.eta_l = row.eta_r = check_not_verifiable();
 
-        if (!reinforced) {
-            row.eta_l = c.resist_ok ? check_eta_or_fail(row.ft90_l * c.inv_rt90d) : check_not_verifiable();
-            row.eta_r = c.resist_ok ? check_eta_or_fail(row.ft90_r * c.inv_rt90d) : check_not_verifiable();
-        } else {
-            row.eta_l = reinforcement_edge_eta(r, row.ft90_l, row, true);
-            row.eta_r = reinforcement_edge_eta(r, row.ft90_r, row, false);
+            row.eta = std::max(row.eta_l, row.eta_r);
+            eta_max = std::max(eta_max, row.eta);
         }
-        if (!def_l) row.eta_l = check_not_verifiable();
-        if (!def_r) row.eta_r = check_not_verifiable();
-        if (!c.factors_ok) row.eta_l = row.eta_r = check_not_verifiable();
-
-        row.eta = std::max(row.eta_l, row.eta_r);
-        eta_max = std::max(eta_max, row.eta);
     }
     return eta_max;
 }
