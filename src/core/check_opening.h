@@ -92,8 +92,9 @@ struct ReinforcementTerms {
 
 ReinforcementTerms reinforcement_terms(const TAVO52_DATA& d);
 
-// Once per load before its edges: the reinforcement's design strengths and capacities for this
-// load's k_mod and γ_M (plates f_t,d and f_k2,d; rods f_k1,d, R_ax,d, γ_M2 and R_t,d; screws R_ax,d).
+// The reinforcement's design strengths and capacities for a load's k_mod, γ_M and class, written
+// into the row before its edges (plates f_t,d and f_k2,d; rods f_k1,d, R_ax,d, γ_M2 and R_t,d;
+// screws R_ax,d). They are the same for every load of a class.
 inline void reinforcement_load(const ReinforcementTerms& t, double kmod, double gamma_m, int kled,
                                OpeningCheckRow& row)
 {
