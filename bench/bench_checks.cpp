@@ -176,7 +176,7 @@ double reference_loop(const TAVO52_DATA& d, double f_t, double gamma_normal, dou
 }
 
 // Every field of every row of the reference equals the aggregate's, up to the rounding of a
-// different order of operations.
+// different order of operations (relative, or absolute near zero where a sum cancels).
 template <class Row>
 bool same_rows(const QVector<Row>& aggregate, const std::vector<Row>& reference)
 {
@@ -187,7 +187,7 @@ bool same_rows(const QVector<Row>& aggregate, const std::vector<Row>& reference)
         const double* a = reinterpret_cast<const double*>(&aggregate[int(i)]);
         const double* r = reinterpret_cast<const double*>(&reference[i]);
         for (size_t k = 0; k < fields; ++k)
-            if (!(a[k] == r[k] || std::fabs(a[k] - r[k]) <= 1e-9 * std::max(std::fabs(a[k]), std::fabs(r[k]))))
+            if (!(a[k] == r[k] || std::fabs(a[k] - r[k]) <= 1e-9 * std::max({1.0, std::fabs(a[k]), std::fabs(r[k])})))
                 return false;
     }
     return true;
