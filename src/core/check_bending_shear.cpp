@@ -15,6 +15,30 @@ namespace {
 
 bool positive_finite(double x) { return x > 0.0 && std::isfinite(x); }
 
+// κ_max takes a power in extended precision, several hundred ns, more than a hundred loads' shear
+// checks. It depends on the geometry only, so a position recalculated after an edit of its loads
+// reuses the value of its previous calculation.
+double shear_kappa_max(double a, double h, double h_d)
+{
+    struct Last {
+        bool valid = false;
+        double a = 0, h = 0, h_d = 0, kappa_max = 0;
+    };
+    thread_local Last last;
+    if (!(last.valid && last.a == a && last.h == h && last.h_d == h_d)) {
+        last.kappa_max = durchbruch_kappa_max(a, h, h_d);
+        last.a = a;
+        last.h = h;
+        last.h_d = h_d;
+        last.valid = true;
+    }
+    return last.kappa_max;
+}
+
+// The loops below write every field of a load's row in each run; a new field must be written there.
+static_assert(sizeof(BendingCheckRow) == 19 * sizeof(double), "bending row fields");
+static_assert(sizeof(ShearCheckRow) == 9 * sizeof(double), "shear row fields");
+
 }  // namespace
 
 int TAVO52_DATA::cal_Biegung()
@@ -74,20 +98,38 @@ int TAVO52_DATA::check_bending_at_opening()
     const double chord_u = rectangular ? 0.0005 * a * h_ru / (h_ro + h_ru) : 0.0;
     const double inv_fm = 1.0 / f_m, inv_ft = 1.0 / f_t, inv_fc = 1.0 / f_c;
 
+    // The design strengths of a load class, 1 / (k_mod / γ_M) and whether they can be checked.
+    struct Strengths {
+        double gamma_m, ft0d, fc0d, fmd, inv_factor;
+        bool ok;
+    };
+    auto strengths_of = [&](double kmod, int kled) {
+        Strengths s;
+        s.gamma_m = kled_is_accidental(kled) ? gamma_accidental : gamma_normal;
+        const double factor = kmod / s.gamma_m;
+        s.ft0d = factor * f_t;
+        s.fc0d = factor * f_c;
+        s.fmd = factor * f_m;
+        // 1 / f_x,d = (gamma_M / k_mod) / f_x,k
+        s.inv_factor = s.gamma_m / kmod;
+        // A degenerate section or a strength that is not positive cannot be verified.
+        s.ok = section_ok && positive_finite(s.fmd) && positive_finite(s.ft0d) && positive_finite(s.fc0d);
+        return s;
+    };
+    LoadClassValues<Strengths> classes;
+
     const int n = lasten.size();
     zeilen_biegung.resize(n);
     BendingCheckRow* rows = zeilen_biegung.data();
     const LoadRow* loads = lasten.constData();
     for (int i = 0; i < n; ++i) {
         const LoadRow& load = loads[i];
-        BendingCheckRow& row = rows[i];
-        row = BendingCheckRow();  // every run starts the load's row from zero
-        const double kmod = load.kmod;
-        row.gamma_m = kled_is_accidental(load.kled) ? gamma_accidental : gamma_normal;
-        const double factor = kmod / row.gamma_m;
-        row.ft0d = factor * f_t;
-        row.fc0d = factor * f_c;
-        row.fmd = factor * f_m;
+        BendingCheckRow& row = rows[i];  // the loop writes every field of the row
+        const Strengths& s = classes.get(load.kled, load.kmod, strengths_of);
+        row.gamma_m = s.gamma_m;
+        row.ft0d = s.ft0d;
+        row.fc0d = s.fc0d;
+        row.fmd = s.fmd;
         row.m = (load.m_l + load.m_r) / 2.0;
         row.v = std::fabs(load.v_l + load.v_r) / 2.0;
         row.n = (load.n_l + load.n_r) / 2.0;
@@ -106,20 +148,14 @@ int TAVO52_DATA::check_bending_at_opening()
         row.delta_sigma_u = 1e6 * row.m_u * inv_w_u;
         row.sigma_o = row.sigma_n + row.sigma_m_o + row.delta_sigma_o;
         row.sigma_u = row.sigma_n + row.sigma_m_u + row.delta_sigma_u;
-        // 1 / f_x,d = (gamma_M / k_mod) / f_x,k: one division per load.
-        const double inv_factor = row.gamma_m / kmod;
+        const double inv_factor = s.inv_factor;
         const double axial_c = row.sigma_n * inv_factor * inv_fc;
         const double compression = axial_c * axial_c;
         const double tension = row.sigma_n * inv_factor * inv_ft;
         const double inv_fmd = inv_factor * inv_fm;
         row.eta_o = std::fabs(row.sigma_m_o + row.delta_sigma_o) * inv_fmd + (row.sigma_o < 0.0 ? compression : tension);
         row.eta_u = std::fabs(row.sigma_m_u + row.delta_sigma_u) * inv_fmd + (row.sigma_u < 0.0 ? compression : tension);
-        // A degenerate section or a strength that is not positive cannot be verified.
-        const bool strengths_ok = positive_finite(row.fmd) && positive_finite(row.ft0d) &&
-                                  positive_finite(row.fc0d);
-        if (!section_ok || !strengths_ok) {
-            row.eta_o = row.eta_u = check_not_verifiable();
-        }
+        if (!s.ok) row.eta_o = row.eta_u = check_not_verifiable();
         // Axial compression may lower the tension edge's sum below 0; only non-finite values fail.
         if (!std::isfinite(row.eta_o)) row.eta_o = check_not_verifiable();
         if (!std::isfinite(row.eta_u)) row.eta_u = check_not_verifiable();
@@ -142,7 +178,7 @@ int TAVO52_DATA::check_shear_reduced_section()
     fvk = f_v;
     a_ef = k_cr * h_ef * b;
     const double h_d = h - h_ro - h_ru;
-    kappa_max = durchbruch_kappa_max(a, h, h_d);
+    kappa_max = shear_kappa_max(a, h, h_d);
 
     // The helper's 1 for h <= 0.001 hides a beam without depth; such a section is not verifiable.
     const bool section_ok = h > 0.001 && positive_finite(a_ef) && positive_finite(kappa_max);
@@ -153,31 +189,46 @@ int TAVO52_DATA::check_shear_reduced_section()
     const double tau_factor = 1500.0 * kappa_max / a_ef;  // 1.5 V/A, kN -> N, raised by kappa_max
     const double tau_factor_circle = 1500.0 * (schub_kappa_kreis == 1 ? kappa_max : 1.0) / a_ef;
 
+    // f_v,d of a load class, its inverse and whether it can be checked.
+    struct Strength {
+        double gamma_m, fvd, inv_fvd;
+        bool ok;
+    };
+    auto strength_of = [&](double kmod, int kled) {
+        Strength s;
+        s.gamma_m = kled_is_accidental(kled) ? gamma_accidental : gamma_normal;
+        s.fvd = kmod * fvk / s.gamma_m;
+        s.inv_fvd = 1.0 / s.fvd;
+        s.ok = section_ok && positive_finite(s.fvd);
+        return s;
+    };
+    LoadClassValues<Strength> classes;
+
     const int n = lasten.size();
     zeilen_schub.resize(n);
     ShearCheckRow* rows = zeilen_schub.data();
     const LoadRow* loads = lasten.constData();
     for (int i = 0; i < n; ++i) {
         const LoadRow& load = loads[i];
-        ShearCheckRow& row = rows[i];
-        row = ShearCheckRow();  // every run starts the load's row from zero
-        row.gamma_m = kled_is_accidental(load.kled) ? gamma_accidental : gamma_normal;
-        row.fvd = load.kmod * fvk / row.gamma_m;
-        const bool ok = section_ok && positive_finite(row.fvd);
+        ShearCheckRow& row = rows[i];  // the loop writes every field of the row
+        const Strength& s = classes.get(load.kled, load.kmod, strength_of);
+        row.gamma_m = s.gamma_m;
+        row.fvd = s.fvd;
+        const bool ok = s.ok;
         if (!circular) {
             row.v_l = std::fabs(load.v_l);
             row.v_r = std::fabs(load.v_r);
             row.tau_l = tau_factor * row.v_l;
             row.tau_r = tau_factor * row.v_r;
-            const double inv_fvd = 1.0 / row.fvd;
-            row.eta_l = ok ? check_eta_or_fail(row.tau_l * inv_fvd) : check_not_verifiable();
-            row.eta_r = ok ? check_eta_or_fail(row.tau_r * inv_fvd) : check_not_verifiable();
+            row.eta_l = ok ? check_eta_or_fail(row.tau_l * s.inv_fvd) : check_not_verifiable();
+            row.eta_r = ok ? check_eta_or_fail(row.tau_r * s.inv_fvd) : check_not_verifiable();
             row.eta = std::max(row.eta_l, row.eta_r);
         } else {
             // At the centre of the circle; kappa_max only when the switch asks for it.
             row.v_l = row.v_r = std::fabs(load.v_l + load.v_r) / 2.0;
             row.tau_l = row.tau_r = tau_factor_circle * row.v_l;
             row.eta = row.eta_r = ok ? check_eta_or_fail(row.tau_l / row.fvd) : check_not_verifiable();
+            row.eta_l = 0.0;
         }
         eta_schub = std::max(eta_schub, row.eta);
     }

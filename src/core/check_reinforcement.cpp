@@ -161,59 +161,23 @@ int reinforcement_prepare(TAVO52_DATA& d)
     return 0;
 }
 
-double reinforcement_edge_eta(TAVO52_DATA& d, double F, double kmod, double gamma_m, int kled,
-                              OpeningCheckRow& row, bool left)
+ReinforcementTerms reinforcement_terms(const TAVO52_DATA& d)
 {
-    switch (d.verst_typ) {
-    case 0: {  // glued-on plates, one on each face: 500 = 1000 N/kN / 2 plates
-        const double ftd = d.ftk_laschen * kmod / gamma_m;
-        const double fk2d = d.fk2k * kmod / gamma_m;
-        const double tau = 500.0 * F / (d.a_r * d.h_1);
-        const double sigma = 500.0 * F / (d.a_r * d.t_r);
-        double eta_tau = tau / fk2d;
-        double eta_sigma = 2.0 * sigma / ftd;
-        if (!(ftd > 0.0) || !(fk2d > 0.0) || !(d.a_r * d.h_1 > 0.0) || !(d.a_r * d.t_r > 0.0)) {
-            eta_tau = eta_sigma = check_not_verifiable();
-        }
-        eta_tau = check_eta_or_fail(eta_tau);
-        eta_sigma = check_eta_or_fail(eta_sigma);
-        row.ftd = ftd;
-        row.fk2d = fk2d;
-        if (left) {
-            row.tau_ef_l = tau; row.sigma_t_l = sigma;
-            row.eta_tau_l = eta_tau; row.eta_sigma_l = eta_sigma;
-        } else {
-            row.tau_ef_r = tau; row.sigma_t_r = sigma;
-            row.eta_tau_r = eta_tau; row.eta_sigma_r = eta_sigma;
-        }
-        return std::max(eta_tau, eta_sigma);
+    ReinforcementTerms t;
+    t.kind = d.verst_typ;
+    t.ftk = d.ftk_laschen;
+    t.fk2k = d.fk2k;
+    t.glue_area = d.a_r * d.h_1;
+    t.plate_area = d.a_r * d.t_r;
+    t.fk1k = d.fk1k;
+    t.l_ad = d.l_ad;
+    t.d_r = d.d_r;
+    t.rods = d.n_gs;
+    for (int accidental = 0; accidental < 2; ++accidental) {
+        t.gamma_m2[accidental] = steel_gamma_m2(accidental);
+        t.rt_d_rod[accidental] = d.ft_gs / (1000.0 * t.gamma_m2[accidental]);
     }
-    case 1: {  // glued-in rods
-        if (left) {
-            row.fk1d = d.fk1k * kmod / gamma_m;
-            row.rax_d_rod = 0.00314159265359 * row.fk1d * d.l_ad * d.d_r;  // π d l_ad f_k1,d, kN
-            row.gamma_m2 = steel_gamma_m2(kled_is_accidental(kled));
-            row.rt_d_rod = d.ft_gs / (1000.0 * row.gamma_m2);
-        }
-        const double n = d.n_gs;
-        double eta_bond = F / (n * row.rax_d_rod);
-        double eta_steel = F / (n * row.rt_d_rod);
-        if (!(n * row.rax_d_rod > 0.0)) eta_bond = check_not_verifiable();
-        if (!(n * row.rt_d_rod > 0.0)) eta_steel = check_not_verifiable();
-        eta_bond = check_eta_or_fail(eta_bond);
-        eta_steel = check_eta_or_fail(eta_steel);
-        if (left) { row.eta_bond_l = eta_bond; row.eta_steel_l = eta_steel; }
-        else { row.eta_bond_r = eta_bond; row.eta_steel_r = eta_steel; }
-        return std::max(eta_bond, eta_steel);
-    }
-    case 2: {  // fully threaded screws
-        row.rax_d_screw = d.raxk * kmod / gamma_m;
-        if (!(row.rax_d_screw > 1e-10)) return 2.0;  // no capacity: failed, as the rule prints it
-        const double n = d.n_sc;
-        if (!(n > 0.0)) return check_not_verifiable();
-        return check_eta_or_fail(F / (n * row.rax_d_screw));
-    }
-    default:
-        return 0.0;
-    }
+    t.raxk = d.raxk;
+    t.screws = d.n_sc;
+    return t;
 }

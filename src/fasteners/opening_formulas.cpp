@@ -4,8 +4,7 @@
 #include <cmath>
 
 namespace {
-// Lengths of 0.001 mm or less count as "no length"; the bound itself is too small.
-bool too_small(double x) { return x <= 0.001; }
+bool too_small(double x) { return opening_length_too_small(x); }
 }
 
 // DIN EN 1995-1-1/NA, NCI NA.11.2: characteristic bond strength f_k1,k of glued-in rods
@@ -43,28 +42,6 @@ double durchbruch_kt90(double h)
     long double q = 450.0L / static_cast<long double>(h);
     if (q <= 1.0L) return static_cast<double>(std::sqrt(q));
     return 1.0;
-}
-
-// NA.6.7 (NA.89): tension force from shear, F_t,V = V h_d/(4h) (3 - h_d^2/h^2)
-double durchbruch_FtV(double V, double h_d, double h)
-{
-    if (too_small(h)) return -1.0;
-    long double v = V, hd = h_d, hh = h;
-    return static_cast<double>(v * hd / (4.0L * hh) * (3.0L - hd * hd / (hh * hh)));
-}
-
-// NA.6.7 (NA.90): tension force from bending, F_t,M = 0.008 M / h_r
-double durchbruch_FtM(double M, double h_r)
-{
-    if (too_small(h_r)) return -1.0;
-    return static_cast<double>(0.008L * static_cast<long double>(M) / static_cast<long double>(h_r));
-}
-
-// NA.6.7 (NA.88): resistance 0.5 l_t,90 b k_t,90 f_t,90,d
-double durchbruch_Ft90_resist(double l_t90, double b, double k_t90, double f_t90d)
-{
-    if (too_small(l_t90) || too_small(b) || too_small(k_t90) || too_small(f_t90d)) return -1.0;
-    return static_cast<double>(0.5L * l_t90 * static_cast<long double>(b) * k_t90 * f_t90d);
 }
 
 // NA.6.7 (NA.93): shear concentration factor kappa_max = 1.84 (1 + a/h) (h_d/h)^0.2

@@ -4,6 +4,7 @@
 #include "fasteners/fastener_tables.h"
 
 #include <cmath>
+#include <iterator>
 
 TEST_F(CheckTest, AggregateListsEveryCheckInOrder)
 {
@@ -108,4 +109,51 @@ TEST_F(CheckTest, AggregateTakesScrewDataAndWasherSeries)
     d.cal_nachweise();
     EXPECT_DOUBLE_EQ(d.sc_l, 300);
     for (int i = 0; i < 3; ++i) *tables[i] = saved[i];
+}
+
+// Loads that share a class share its design values; a typed k_mod (class 8) or an accidental class
+// gets its own. Checkpoint beam, F_t90 = 3.515584 kN, tau = 3.907106 N/mm², glued-in rods as in
+// the reinforcement tests; f_t90,d = 0.4 k_mod / γ_M, R_t90,d = 0.001 * 0.5 * 170 * 120 * f_t90,d,
+// f_m,d = 24 k_mod / γ_M, f_v,d = 4 k_mod / γ_M, f_k1,d = 4 k_mod / γ_M.
+TEST_F(CheckTest, AggregateTakesEachLoadsOwnClassValues)
+{
+    struct Case {
+        int kled;
+        double kmod, gamma_m, ft90d, eta_opening, fmd, fvd, eta_shear, gamma_m2;
+    };
+    const Case cases[] = {
+        // 0.4 * 0.6 / 1.3 = 0.184615, R = 1.883077, eta = 1.866936; tau / 1.846154 = 2.116349
+        {8, 0.6, 1.3, 0.184615, 1.866936, 11.076923, 1.846154, 2.116349, 1.25},
+        // 0.4 * 1.1 / 1.3 = 0.338462, R = 3.452308, eta = 1.018329; tau / 3.384615 = 1.154372
+        {8, 1.1, 1.3, 0.338462, 1.018329, 20.307692, 3.384615, 1.154372, 1.25},
+        {8, 0.6, 1.3, 0.184615, 1.866936, 11.076923, 1.846154, 2.116349, 1.25},
+        // accidental, γ_M 1.0: 0.4 * 1.1 = 0.44, R = 4.488, eta = 0.783330; tau / 4.4 = 0.887979
+        {6, 1.1, 1.0, 0.44, 0.783330, 26.4, 4.4, 0.887979, 1.15},
+        // the checkpoint: 0.276923, eta 1.244624; tau / 2.769231 = 1.410899
+        {3, 0.9, 1.3, 0.276923, 1.244624, 16.615385, 2.769231, 1.410899, 1.25},
+    };
+    for (bool rods : {false, true}) {
+        SetUp();
+        if (rods) use_rods();
+        d.lasten.clear();
+        for (const Case& c : cases) d.lasten.append(load(10, 5, c.kmod, c.kled));
+        ASSERT_EQ(d.cal_nachweise(), 0);
+        for (int i = 0; i < int(std::size(cases)); ++i) {
+            const Case& c = cases[i];
+            const OpeningCheckRow& o = d.zeilen_durchbruch[i];
+            EXPECT_DOUBLE_EQ(o.gamma_m, c.gamma_m) << i;
+            EXPECT_NEAR(o.ft90d, c.ft90d, 1e-6) << i;
+            EXPECT_NEAR(d.zeilen_biegung[i].fmd, c.fmd, 1e-6) << i;
+            EXPECT_NEAR(d.zeilen_schub[i].fvd, c.fvd, 1e-6) << i;
+            EXPECT_NEAR(d.zeilen_schub[i].eta, c.eta_shear, 1e-6) << i;
+            if (rods) {
+                // f_k1,d follows f_v,d's factor 4 k_mod / γ_M; γ_M2 1.15 in the accidental situation
+                EXPECT_NEAR(o.fk1d, c.fvd, 1e-6) << i;
+                EXPECT_DOUBLE_EQ(o.gamma_m2, c.gamma_m2) << i;
+            } else {
+                EXPECT_NEAR(o.eta, c.eta_opening, 1e-6) << i;
+                EXPECT_EQ(o.fk1d, 0.0) << i;
+            }
+        }
+    }
 }

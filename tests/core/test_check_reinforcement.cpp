@@ -2,6 +2,7 @@
 #include "check_fixture.h"
 
 #include <cmath>
+#include <vector>
 
 // Checkpoint beam: F_t90 = 3.515584 kN at both edges, k_mod 0.9, gamma_M 1.3.
 TEST_F(CheckTest, ReinforcementKinds)
@@ -147,4 +148,41 @@ TEST_F(CheckTest, ScrewsEmbeddedLessThanFourDiametersFailWithTwo)
     EXPECT_EQ(d.raxk, 0.0);
     EXPECT_EQ(d.zeilen_durchbruch[0].eta, 2.0);
     EXPECT_EQ(d.eta_durchbruch, 2.0);
+}
+
+// The rows keep their storage between runs of one position: a run after a change of the
+// reinforcement's kind, or of the opening's shape, leaves no value of the earlier run behind.
+TEST_F(CheckTest, RecalculationLeavesNoValueOfTheEarlierKind)
+{
+    auto reinforcement_fields = [](const OpeningCheckRow& r) {
+        return std::vector<double>{r.fk1d, r.fk2d, r.rax_d_rod, r.gamma_m2, r.rt_d_rod, r.rax_d_screw,
+                                   r.tau_ef_l, r.sigma_t_l, r.tau_ef_r, r.sigma_t_r, r.ftd,
+                                   r.eta_steel_l, r.eta_bond_l, r.eta_steel_r, r.eta_bond_r,
+                                   r.eta_tau_l, r.eta_tau_r, r.eta_sigma_l, r.eta_sigma_r};
+    };
+    d.verstaerkt = 1;
+    d.verst_typ = 0;  // plates as in ReinforcementKinds: eta_sigma = 2.539033
+    ASSERT_EQ(run_opening(), 0);
+    EXPECT_NEAR(d.zeilen_durchbruch[0].eta_sigma_r, 2.539033, 1e-6);
+
+    use_rods();  // as in ReinforcementKinds: eta_bond = 0.481071, eta_steel = 0.273289
+    ASSERT_EQ(run_opening(), 0);
+    const OpeningCheckRow& rods = d.zeilen_durchbruch[0];
+    EXPECT_NEAR(rods.eta_bond_l, 0.481071, 1e-6);
+    EXPECT_NEAR(rods.eta_steel_r, 0.273289, 1e-6);
+    for (double plate_value : {rods.fk2d, rods.ftd, rods.tau_ef_l, rods.sigma_t_r, rods.eta_tau_l, rods.eta_sigma_r})
+        EXPECT_EQ(plate_value, 0.0);
+
+    d.verstaerkt = 0;  // the checkpoint of the unreinforced opening: eta = 1.244624
+    ASSERT_EQ(run_opening(), 0);
+    EXPECT_NEAR(d.zeilen_durchbruch[0].eta, 1.244624, 1e-6);
+    for (double value : reinforcement_fields(d.zeilen_durchbruch[0])) EXPECT_EQ(value, 0.0);
+
+    // Shear: a circular opening's row has no value of its own at the left edge.
+    ASSERT_EQ(d.check_shear_reduced_section(), 0);
+    ASSERT_GT(d.zeilen_schub[0].eta_l, 0.0);
+    d.typ_durchbruch = 1;
+    ASSERT_EQ(d.check_shear_reduced_section(), 0);
+    EXPECT_EQ(d.zeilen_schub[0].eta_l, 0.0);
+    EXPECT_EQ(d.zeilen_schub[0].eta_r, d.zeilen_schub[0].eta);
 }
