@@ -23,6 +23,7 @@
 #include "gui/na_select_dialog.h"
 #include "gui/options_dialog.h"
 #include "gui/position_saving.h"
+#include "gui/window_settings.h"
 #include "national_annex/nad_current.h"
 #include "national_annex/nad_ec5_block.h"
 #include "platform/env/vyk_help.h"
@@ -92,11 +93,6 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
 
     data_object.read_data();
 
-    // A window of its own, owned by the main window so that it goes with it.
-    auto* na_dialog = new NA_SelectDialog();
-    na_dialog->setParent(this, Qt::Window);
-    connect(na_dialog, &NA_SelectDialog::naChanged, this, &MainWindow::na_select_click);
-
     fill_reinforcement_choices();
     connect(pb_last_new, &QPushButton::clicked, this, &MainWindow::newLast_click);
     QStandardItemModel* header_model = build_loads_model();
@@ -110,19 +106,20 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     // Everything from here to the first display shows its results once, at the end of the batch.
     CalcBatch opening(*this);
     verstaerkungs_typ_click();
+    // The sketch of a rectangular opening until the inputs choose one.
+    if (lb_skizze->pixmap(Qt::ReturnByValue).isNull()) {
+        const QPixmap sketch(QStringLiteral(":/button/images/htbr_r.png"));
+        lb_skizze->setPixmap(sketch);
+        lb_skizze_2->setPixmap(sketch);
+    }
     verstaerkungs_click(true);
     connect_input_fields();
-    connect_actions(na_dialog);
+    connect_actions();
 
-    options_dialog = new OptionsDialog();
-    options_dialog->setWindowFlags(Qt::Window);
-    connect(actionEinstellungen, SIGNAL(triggered()), options_dialog, SLOT(show_options()));
-
-    exit_dialog = new ExitDialog();
-    exit_dialog->setWindowFlags(Qt::Window);
+    connect(actionEinstellungen, &QAction::triggered, this, [this] { optionsDialog()->show_options(); });
     connect(actionEnde, SIGNAL(triggered()), this, SLOT(saveSettings()));
     connect(actionEnde, SIGNAL(triggered()), this, SLOT(maske2data()));
-    connect(actionEnde, SIGNAL(triggered()), exit_dialog, SLOT(show()));
+    connect(actionEnde, &QAction::triggered, this, [this] { exitDialog()->show(); });
 
     loadSettings_fonts_colors();
     display_nachweise(action_cal_auto->isChecked() ? 1 : 0);
@@ -232,7 +229,7 @@ void MainWindow::connect_input_fields()
 }
 
 // The actions of the menus and tool bars, and the switches of the checks.
-void MainWindow::connect_actions(NA_SelectDialog* na_dialog)
+void MainWindow::connect_actions()
 {
     connect(actionSchnittgr_import, SIGNAL(triggered()), this, SLOT(schnittgroessen_import()));
     connect(actionDaten_sichern, SIGNAL(triggered()), this, SLOT(saveSettings()));
@@ -254,7 +251,52 @@ void MainWindow::connect_actions(NA_SelectDialog* na_dialog)
     connect(cb_Schub, &QCheckBox::toggled, this, &MainWindow::set_schub_kappa_kreis);
     connect(tabWidget, &QTabWidget::currentChanged, this, &MainWindow::tab_changed);
 
-    connect(actionNationalerAnhang, SIGNAL(triggered()), na_dialog, SLOT(show()));
+    connect(actionNationalerAnhang, &QAction::triggered, this, [this] { naSelectDialog()->show(); });
+}
+
+ExitDialog* MainWindow::exitDialog()
+{
+    if (!exit_dialog) {
+        exit_dialog = new ExitDialog();
+        exit_dialog->setWindowFlags(Qt::Window);
+        adopt_window_settings(exit_dialog, true);
+    }
+    return exit_dialog;
+}
+
+OptionsDialog* MainWindow::optionsDialog()
+{
+    if (!options_dialog) {
+        options_dialog = new OptionsDialog();
+        options_dialog->setWindowFlags(Qt::Window);
+        adopt_window_settings(options_dialog, true);
+    }
+    return options_dialog;
+}
+
+NA_SelectDialog* MainWindow::naSelectDialog()
+{
+    if (!na_dialog) {
+        // A window of its own, owned by the main window so that it goes with it.
+        na_dialog = new NA_SelectDialog();
+        na_dialog->setParent(this, Qt::Window);
+        connect(na_dialog, &NA_SelectDialog::naChanged, this, &MainWindow::na_select_click);
+        adopt_window_settings(na_dialog, false);
+    }
+    return na_dialog;
+}
+
+void MainWindow::adopt_window_settings(QWidget* dialog, bool background)
+{
+    if (all_widgets_font) {
+        QList<QWidget*> widgets = dialog->findChildren<QWidget*>();
+        widgets.prepend(dialog);
+        for (QWidget* w : widgets)
+            if (!qobject_cast<QTableView*>(w) && w->objectName() != QLatin1String("pb_font_default"))
+                w->setFont(*all_widgets_font);
+    }
+    if (background)
+        dialog->setStyleSheet(dialog_style(color_background));
 }
 
 // The dimensions that the geometry rules check, and the loads' table.

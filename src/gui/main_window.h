@@ -6,6 +6,7 @@
 #include <QModelIndex>
 #include <QStringList>
 #include <QVector>
+#include <optional>
 #include "core/tavo52_data.h"
 #include "gui/main_window_form.h"
 #include "gui/results_panel.h"
@@ -36,7 +37,10 @@ public:
     bool results_current() const;
     int screw_fits() const { return schraube_passt; }
     QStandardItemModel* loads_model() const { return lasten_model; }
-    ExitDialog* exitDialog() const { return exit_dialog; }
+    // The dialogs are built when first asked for; start-up shows none of them.
+    ExitDialog* exitDialog();
+    OptionsDialog* optionsDialog();
+    NA_SelectDialog* naSelectDialog();
 
     // While one lives, requests to show results are collected and served once when the last one
     // ends: a change that fans out over several slots calculates once.
@@ -125,6 +129,9 @@ public slots:
 private:
     OptionsDialog* options_dialog = nullptr;
     ExitDialog* exit_dialog = nullptr;
+    NA_SelectDialog* na_dialog = nullptr;
+    // The font last given to every widget, for the dialogs built after it.
+    std::optional<QFont> all_widgets_font;
     QStandardItemModel* lasten_model = nullptr;
     QStringList kled_texte;
     QColor color_background;
@@ -180,7 +187,9 @@ private:
     QStandardItemModel* build_loads_model();
     void attach_loads_view(QStandardItemModel* header_model);
     void connect_input_fields();
-    void connect_actions(NA_SelectDialog* na_dialog);
+    void connect_actions();
+    // A dialog built late takes the font and background the window gave every widget before.
+    void adopt_window_settings(QWidget* dialog, bool background);
     void connect_geometry_rules();
     void connect_recalculation();
     // Brings values of the opened file into what the form can hold, noting each in the open report.

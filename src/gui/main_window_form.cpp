@@ -92,7 +92,6 @@ void Ui_MainWindow::dimensionGroup(QGroupBox* group, QLabel** labels, const char
     sketch->setFrameShape(QFrame::StyledPanel);
     sketch->setFrameShadow(QFrame::Sunken);
     sketch->setAlignment(Qt::AlignCenter);
-    sketch->setPixmap(QPixmap(QStringLiteral(":/button/images/htbr_r.png")));
     row->addWidget(sketch);
 
     auto* ruleCol = new QVBoxLayout();

@@ -150,5 +150,6 @@ void MainWindow::set_tabellen_font()
 
 void MainWindow::updateAllWidgets(QFont font)
 {
+    all_widgets_font = font;
     apply_font_to_all_widgets(font);
 }

@@ -6,6 +6,8 @@
 #include "gui/loads_delegates.h"
 #include "gui/na_select_dialog.h"
 #include "gui/options_dialog.h"
+#include "gui/exit_dialog.h"
+#include "gui/window_settings.h"
 #include "national_annex/nad_current.h"
 #include "national_annex/nad_list.h"
 #include "national_annex/nad_set_files.h"
@@ -195,6 +197,41 @@ TEST_F(WindowPanelsTest, ColoursAndFontsChosenSavedAndRestored)
     EXPECT_TRUE(find<QToolBar>("toolBar")->styleSheet().contains("#112233"));
     find<QAction>("actionCalculation")->trigger();
     EXPECT_TRUE(find<QGroupBox>("gb_ergebnisse")->styleSheet().contains("#bcffcf"));
+}
+
+// The dialogs are built on first use, after the start gave every widget the stored font and
+// background: they take both as if they had been there all along.
+TEST_F(WindowPanelsTest, DialogsBuiltLaterTakeTheStoredFontAndBackground)
+{
+    FontsColors fc = reset_fonts_colors();
+    fc.has_font = true;
+    fc.font = QFont(QStringLiteral("Arial"), 13);
+    fc.font_table = QFont(QStringLiteral("Arial"), 9);
+    fc.background = QColor(0x44, 0x55, 0x66);
+    ASSERT_TRUE(write_fonts_colors(QString::fromStdString(fonts_path), fc));
+    open_valid();
+    ASSERT_EQ(find<QSpinBox>("ed_Balken_h")->font().pointSize(), 13);
+
+    find<QAction>("actionEinstellungen")->trigger();
+    auto* options = top_level<OptionsDialog>();
+    ASSERT_TRUE(options);
+    EXPECT_TRUE(options->styleSheet().contains("#445566"));
+    EXPECT_EQ(options->findChild<QPushButton*>(QStringLiteral("pb_color_but"))->font().pointSize(), 13);
+    // The one button that shows the default font keeps its own.
+    EXPECT_NE(options->findChild<QPushButton*>(QStringLiteral("pb_font_default"))->font().pointSize(), 13);
+    options->hide();
+
+    ExitDialog* exit = w->exitDialog();
+    EXPECT_TRUE(exit->styleSheet().contains("#445566"));
+    EXPECT_EQ(exit->butExitSave->font().pointSize(), 13);
+
+    find<QAction>("actionNationalerAnhang")->trigger();
+    auto* na = top_level<NA_SelectDialog>();
+    ASSERT_TRUE(na);
+    EXPECT_EQ(na->parentWidget(), w.get());
+    EXPECT_EQ(na->findChild<QDialogButtonBox*>()->font().pointSize(), 13);
+    EXPECT_TRUE(na->styleSheet().isEmpty());
+    na->hide();
 }
 
 TEST_F(WindowPanelsTest, OptionsDecimalsReachTheLoadsTable)

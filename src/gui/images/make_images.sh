@@ -22,7 +22,8 @@ sketch() { # name shape reinf
     vso) extra="-stroke '#8a1f1f' -strokewidth 3 -draw 'line 120,62 120,160' -draw 'line 220,62 220,160' -draw 'line 112,62 128,62' -draw 'line 212,62 228,62'" ;;
     vsu) extra="-stroke '#8a1f1f' -strokewidth 3 -draw 'line 120,80 120,178' -draw 'line 220,80 220,178' -draw 'line 112,178 128,178' -draw 'line 212,178 228,178'" ;;
   esac
-  eval "$C 340x240 xc:white $args $hole $extra button/images/$out.png"
+  # Eight bits a channel, no alpha: the form shows them as they are decoded, with no conversion.
+  eval "$C 340x240 xc:white $args $hole $extra png24:button/images/$out.png"
 }
 mkdir -p button/images buttonbox/images
 for s in r k; do

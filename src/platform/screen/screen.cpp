@@ -52,7 +52,7 @@ void put(int x, int y, unsigned rgb)
 {
     State& s = state();
     if (x < s.clip_x1 || x > s.clip_x2 || y < s.clip_y1 || y > s.clip_y2) return;
-    QRgb* line = reinterpret_cast<QRgb*>(s.fb.scanLine(y));
+    QRgb* line = reinterpret_cast<QRgb*>(s.fb().scanLine(y));
     if (s.bop == 3) line[x] = 0xFF000000u | ((line[x] ^ rgb) & 0xFFFFFFu);
     else line[x] = 0xFF000000u | rgb;
 }
@@ -382,11 +382,11 @@ QRect normal_rect(int x1, int y1, int x2, int y2)
 
 // The part of a rectangle on the screen, as a copy of the framebuffer with the part that lies
 // off the screen left black.
-QImage copy_rect(const QRect& r) { return state().fb.copy(r); }
+QImage copy_rect(const QRect& r) { return state().fb().copy(r); }
 
 void paste_rect(const QRect& r, const QImage& img)
 {
-    QImage& fb = state().fb;
+    QImage& fb = state().fb();
     QRect on = r.intersected(fb.rect());
     for (int y = on.top(); y <= on.bottom(); ++y) {
         const QRgb* src = reinterpret_cast<const QRgb*>(img.constScanLine(y - r.top()));
@@ -640,7 +640,7 @@ void screen_reset(void)
 {
     Guard l;
     screen::State& s = state();
-    s.fb.fill(0xFFFFFFFFu);
+    s.fb().fill(0xFFFFFFFFu);
     s.fg = BLACK_CI;
     s.bg = WHITE_CI;
     s.line_pattern = s.user_line = 0xFFFFFFFFu;
@@ -661,7 +661,7 @@ int screen_save_png(const char* path, int x1, int y1, int x2, int y2)
 {
     if (!path) return 0;
     Guard l;
-    QImage img = x2 >= x1 ? copy_rect(normal_rect(x1, y1, x2, y2)) : state().fb;
+    QImage img = x2 >= x1 ? copy_rect(normal_rect(x1, y1, x2, y2)) : state().fb();
     return img.save(QString::fromLocal8Bit(path), "PNG") ? 1 : 0;
 }
 
@@ -669,7 +669,7 @@ unsigned screen_pixel(int x, int y)
 {
     Guard l;
     if (x < 0 || y < 0 || x >= NPIXEL_X || y >= NPIXEL_Y) return 0;
-    return state().fb.pixel(x, y) & 0xFFFFFFu;
+    return state().fb().pixel(x, y) & 0xFFFFFFu;
 }
 
 void screen_set_flush_hook(ScreenFlushFn fn)
@@ -681,7 +681,7 @@ void screen_set_flush_hook(ScreenFlushFn fn)
 void screen_lock(void) { state().mutex.lock(); }
 void screen_unlock(void) { state().mutex.unlock(); }
 
-QImage& screen_image() { return state().fb; }
+QImage& screen_image() { return state().fb(); }
 
 void screen_paste(const QImage& image, int x, int y)
 {

@@ -22,7 +22,6 @@ struct SavedRect {
 
 struct State {
     std::recursive_mutex mutex;
-    QImage fb{kWidth, kHeight, QImage::Format_RGB32};
     int fg = 0x000000;
     int bg = 0xFFFFFF;
     unsigned line_pattern = 0xFFFFFFFFu;
@@ -37,7 +36,19 @@ struct State {
     std::string picture_folder;
     ScreenFlushFn flush_hook = nullptr;
     double chh = 12, expf = 1, spac = 0, orient = 0;   // graphic text
-    State() { fb.fill(0xFFFFFFFFu); }
+    // The framebuffer, white until drawn on; callers hold the lock, as for every member. Made on
+    // first use: a program that only sets fonts or hooks never pays for five megabytes of pixels.
+    QImage& fb()
+    {
+        if (fb_.isNull()) {
+            fb_ = QImage(kWidth, kHeight, QImage::Format_RGB32);
+            fb_.fill(0xFFFFFFFFu);
+        }
+        return fb_;
+    }
+
+private:
+    QImage fb_;
 };
 
 State& state();
