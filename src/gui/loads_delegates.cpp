@@ -1,9 +1,113 @@
 #include "gui/loads_delegates.h"
 #include "gui/gui_resources.h"
 #include "gui/quor_spinbox.h"
+#include <QApplication>
 #include <QComboBox>
+#include <QHash>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+
+#include <vector>
+
+namespace {
+
+struct SizedCell {
+    QStyleOptionViewItem look;
+    QSize size;
+};
+
+// Cells sized while a CellSizeMemo lives, by their text.
+QHash<QString, std::vector<SizedCell>>* g_sized_cells = nullptr;
+int g_memo_scopes = 0;
+
+// Everything of a cell's options that its size may follow, the style being that of the same widget.
+bool same_look(const QStyleOptionViewItem& a, const QStyleOptionViewItem& b)
+{
+    return a.widget == b.widget && a.state == b.state && a.direction == b.direction && a.rect == b.rect &&
+           a.features == b.features && a.checkState == b.checkState && a.decorationSize == b.decorationSize &&
+           a.decorationPosition == b.decorationPosition && a.decorationAlignment == b.decorationAlignment &&
+           a.displayAlignment == b.displayAlignment && a.textElideMode == b.textElideMode &&
+           a.showDecorationSelected == b.showDecorationSelected && a.viewItemPosition == b.viewItemPosition &&
+           a.icon.cacheKey() == b.icon.cacheKey() && a.font == b.font && a.backgroundBrush == b.backgroundBrush &&
+           a.palette == b.palette && a.locale == b.locale;
+}
+
+QSize styled_size(const QStyleOptionViewItem& look)
+{
+    const QStyle* style = look.widget ? look.widget->style() : QApplication::style();
+    return style->sizeFromContents(QStyle::CT_ItemViewItem, &look, QSize(), look.widget);
+}
+
+// QStyledItemDelegate::sizeHint with the options the delegate's own initStyleOption gives.
+template <class Init>
+QSize cell_size(const QStyleOptionViewItem& option, const QModelIndex& index, Init init)
+{
+    const QVariant fixed = index.data(Qt::SizeHintRole);
+    if (fixed.isValid())
+        return qvariant_cast<QSize>(fixed);
+    QStyleOptionViewItem look = option;
+    init(&look, index);
+    if (!g_sized_cells)
+        return styled_size(look);
+    std::vector<SizedCell>& same_text = (*g_sized_cells)[look.text];
+    for (const SizedCell& c : same_text)
+        if (same_look(c.look, look))
+            return c.size;
+    const QSize size = styled_size(look);
+    same_text.push_back({look, size});
+    return size;
+}
+
+// True for "-?(0|[1-9][0-9]*)(.[0-9]{decimals})?" with the point exactly when decimals > 0, at most 15
+// digits in all (every such decimal survives the round trip through a double) and no minus before
+// a zero, which the number's text would not show.
+bool written_as_shown(const QString& text, int decimals)
+{
+    constexpr int kDigitsKept = 15;
+    if (decimals < 0)
+        return false;
+    const int n = text.size();
+    int i = 0;
+    const bool negative = n > 0 && text[0] == QLatin1Char('-');
+    if (negative) ++i;
+    const int first_digit = i;
+    bool nonzero = false;
+    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+        nonzero = nonzero || text[i] != QLatin1Char('0');
+        ++i;
+    }
+    const int whole_digits = i - first_digit;
+    if (whole_digits == 0 || (whole_digits > 1 && text[first_digit] == QLatin1Char('0')))
+        return false;
+    if (decimals > 0) {
+        if (i >= n || text[i] != QLatin1Char('.'))
+            return false;
+        ++i;
+        for (int d = 0; d < decimals; ++d, ++i) {
+            if (i >= n || !text[i].isDigit() || text[i].unicode() >= 128)
+                return false;
+            nonzero = nonzero || text[i] != QLatin1Char('0');
+        }
+    }
+    return i == n && whole_digits + decimals <= kDigitsKept && (nonzero || !negative);
+}
+
+} // namespace
+
+CellSizeMemo::CellSizeMemo()
+{
+    if (g_memo_scopes++ == 0)
+        g_sized_cells = new QHash<QString, std::vector<SizedCell>>;
+}
+
+CellSizeMemo::~CellSizeMemo()
+{
+    if (--g_memo_scopes == 0) {
+        delete g_sized_cells;
+        g_sized_cells = nullptr;
+    }
+}
 
 SpinBoxDelegate::SpinBoxDelegate(QObject* parent, int decimals, double minimum, double maximum, double step)
     : QStyledItemDelegate(parent), nachkomma(decimals), min_wert(minimum), max_wert(maximum), schritt(step)
@@ -17,6 +121,11 @@ void SpinBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     QStyleOptionViewItem opt = option;
     opt.displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
     QStyledItemDelegate::paint(painter, opt, index);
+}
+
+QSize SpinBoxDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    return cell_size(option, index, [this](QStyleOptionViewItem* o, const QModelIndex& i) { initStyleOption(o, i); });
 }
 
 QWidget* SpinBoxDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const
@@ -52,6 +161,13 @@ void SpinBoxDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionVi
 
 QString SpinBoxDelegate::displayText(const QVariant& value, const QLocale&) const
 {
+    // A cell text written with as many decimals as shown, in no more digits than a double keeps,
+    // reads back and is written again unchanged: it is shown as it is.
+    if (value.userType() == QMetaType::QString) {
+        QString text = value.toString();
+        if (written_as_shown(text, nachkomma))
+            return text;
+    }
     // Cells always show a decimal point, whatever the program's locale.
     return QLocale::c().toString(value.toDouble(), 'f', nachkomma);
 }
@@ -74,6 +190,11 @@ tv_ComboBoxDelegate::tv_ComboBoxDelegate(QObject* parent, int mode) : QStyledIte
 }
 
 tv_ComboBoxDelegate::~tv_ComboBoxDelegate() = default;
+
+QSize tv_ComboBoxDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    return cell_size(option, index, [this](QStyleOptionViewItem* o, const QModelIndex& i) { initStyleOption(o, i); });
+}
 
 QWidget* tv_ComboBoxDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const
 {
@@ -116,6 +237,11 @@ tv_ButtonDelegate::tv_ButtonDelegate(QObject* parent) : QStyledItemDelegate(pare
 }
 
 tv_ButtonDelegate::~tv_ButtonDelegate() = default;
+
+QSize tv_ButtonDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    return cell_size(option, index, [this](QStyleOptionViewItem* o, const QModelIndex& i) { initStyleOption(o, i); });
+}
 
 void tv_ButtonDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex&) const
 {

@@ -1,4 +1,5 @@
 #include "gui/main_window.h"
+#include "gui/fixed_text.h"
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGraphicsScene>
@@ -174,7 +175,9 @@ QStandardItemModel* MainWindow::build_loads_model()
     lasten_model->setObjectName(QStringLiteral("lasten_model"));
     // The parsed loads follow the table row by row; an edited cell re-reads only its row.
     connect(lasten_model, &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex&, int first, int last) { read_table_rows(first, last); });
+            [this](const QModelIndex&, int first, int last) {
+                if (!appending_loads) read_table_rows(first, last);
+            });
     connect(lasten_model, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
         table_loads.remove(first, last - first + 1);
     });
@@ -855,28 +858,76 @@ void MainWindow::init_loads_header_model(QStandardItemModel* model)
     model->appendRow(top);
 }
 
-void MainWindow::newLast(QString name, double N_l, double V_l, double M_l, double N_r, double V_r, double M_r,
-                         int klasse, double kmod)
+// The cells of one load row; read_back, when given, receives the load as the table's parsed loads
+// read those cells, without reading them.
+QList<QStandardItem*> MainWindow::load_row_items(const LoadRow& load, LoadRow* read_back) const
 {
     // A class from a damaged file is taken as "ständig", as an unknown class text is.
-    if (klasse < 0 || klasse > 8)
-        klasse = 0;
+    const int klasse = load.kled < 0 || load.kled > 8 ? 0 : load.kled;
+    const double forces[] = {load.n_l, load.v_l, load.m_l, load.n_r, load.v_r, load.m_r};
     QList<QStandardItem*> row;
     row.reserve(10);
-    row << new QStandardItem(name);
-    for (double v : {N_l, V_l, M_l, N_r, V_r, M_r})
-        row << new QStandardItem(fixed(v, 3));
-    row << new QStandardItem(kled_texte.value(klasse));
-    row << new QStandardItem(fixed(kmod, 2));
+    row << new QStandardItem(load.name);
+    FixedText cells[6];
+    for (int c = 0; c < 6; ++c) {
+        cells[c] = fixed_text(forces[c], 3);
+        row << new QStandardItem(cells[c].text);
+    }
+    const QString klasse_text = kled_texte.value(klasse);
+    row << new QStandardItem(klasse_text);
+    const FixedText kmod = fixed_text(load.kmod, 2);
+    row << new QStandardItem(kmod.text);
     auto* trash = new QStandardItem();
     trash->setData(trash_icon(), Qt::DecorationRole);
     row << trash;
     // Set before the row enters the model, so that it arrives complete and changes nothing after.
-    row[8]->setEnabled(row[7]->text().contains(QStringLiteral("frei")));
-    lasten_model->appendRow(row);
+    row[8]->setEnabled(klasse_text.contains(QStringLiteral("frei")));
+    if (read_back) {
+        read_back->name = load.name;
+        double* read[] = {&read_back->n_l, &read_back->v_l, &read_back->m_l,
+                          &read_back->n_r, &read_back->v_r, &read_back->m_r};
+        for (int c = 0; c < 6; ++c) *read[c] = cells[c].value;
+        // As read_table_rows takes the class from the text.
+        const int k = kled_texte.indexOf(klasse_text);
+        read_back->kled = k >= 0 ? k : TAVO52_DATA::kled_index_from_text(klasse_text);
+        read_back->kmod = kmod.value;
+    }
+    return row;
+}
+
+void MainWindow::newLast(QString name, double N_l, double V_l, double M_l, double N_r, double V_r, double M_r,
+                         int klasse, double kmod)
+{
+    LoadRow load;
+    load.name = name;
+    load.n_l = N_l;
+    load.v_l = V_l;
+    load.m_l = M_l;
+    load.n_r = N_r;
+    load.v_r = V_r;
+    load.m_r = M_r;
+    load.kled = klasse;
+    load.kmod = kmod;
+    lasten_model->appendRow(load_row_items(load, nullptr));
     // The rows above keep their height; only the new one is sized.
     if (!loads_batch)
         tv_lasten->resizeRowToContents(lasten_model->rowCount() - 1);
+}
+
+void MainWindow::append_loads(const QVector<LoadRow>& loads)
+{
+    const int first = lasten_model->rowCount();
+    QVector<LoadRow> read(loads.size());
+    // The rows' loads are known as their cells read back; the cells are not parsed again.
+    appending_loads = true;
+    for (int k = 0; k < loads.size(); ++k)
+        lasten_model->appendRow(load_row_items(loads[k], &read[k]));
+    appending_loads = false;
+    table_loads.resize(first);
+    table_loads += read;
+    if (!loads_batch)
+        for (int r = first; r < lasten_model->rowCount(); ++r)
+            tv_lasten->resizeRowToContents(r);
 }
 
 MainWindow::LoadsBatch::LoadsBatch(MainWindow& w) : w_(w), calc_(w)
@@ -912,6 +963,9 @@ void MainWindow::size_load_rows()
 {
     if (lasten_model->rowCount() == 0)
         return;
+    // Sizing the row lays out the header first, which sizes its columns by up to a thousand rows;
+    // cells that look alike (classes, k_mod, the delete icon, repeated numbers) are laid out once.
+    const CellSizeMemo memo;
     tv_lasten->resizeRowToContents(0);
     tv_lasten->verticalHeader()->setDefaultSectionSize(tv_lasten->rowHeight(0));
 }
