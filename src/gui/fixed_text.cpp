@@ -5,8 +5,11 @@
 
 namespace {
 
-constexpr double kPowersOfTen[] = {1.0, 10.0, 100.0, 1000.0, 10000.0};
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 constexpr int kMaxDecimals = 4;
+// Decimals of up to this many digits are integers below 2^53 once the point is dropped.
+constexpr int kDigitsExact = 15;
 // Beyond this the integer of v * 10^decimals may pass 2^53, where dividing it no longer reads back exactly.
 constexpr double kLargest = 1e9;
 
@@ -56,4 +59,37 @@ FixedText fixed_text(double v, int decimals)
     QString text = QString::number(v, 'f', decimals);
     const double value = text.toDouble();
     return {text, value};
+}
+
+bool read_fixed_text(const QString& text, double* value, int* decimals)
+{
+    const int n = text.size();
+    const QChar* c = text.constData();
+    int i = 0;
+    const bool negative = n > 0 && c[0] == QLatin1Char('-');
+    if (negative) ++i;
+    const auto digit = [&](int k) { return k < n && c[k].unicode() >= '0' && c[k].unicode() <= '9'; };
+    std::uint64_t whole = 0;
+    const int first = i;
+    while (digit(i)) whole = 10 * whole + (c[i++].unicode() - '0');
+    const int whole_digits = i - first;
+    if (whole_digits == 0 || (whole_digits > 1 && c[first] == QLatin1Char('0')))
+        return false;
+    int places = 0;
+    if (i < n && c[i] == QLatin1Char('.')) {
+        ++i;
+        while (digit(i)) {
+            whole = 10 * whole + (c[i++].unicode() - '0');
+            ++places;
+        }
+        if (places == 0)
+            return false;
+    }
+    if (i != n || whole_digits + places > kDigitsExact)
+        return false;
+    // An integer below 2^53 divided by a power of ten is the double nearest to the decimal.
+    const double magnitude = double(whole) / kPowersOfTen[places];
+    *value = negative ? -magnitude : magnitude;
+    *decimals = places;
+    return true;
 }

@@ -13,3 +13,7 @@ struct FixedText {
 // one QString::number gives. The value is that integer divided by 10^decimals, which is the nearest
 // double to the decimal text, as its reading gives it.
 FixedText fixed_text(double v, int decimals);
+
+// Reads a text of the form -?(0|[1-9][0-9]*)(.[0-9]+)? with at most 15 digits, as fixed_text writes
+// them: the value QString::toDouble gives and the count of decimals. False for any other text.
+bool read_fixed_text(const QString& text, double* value, int* decimals);

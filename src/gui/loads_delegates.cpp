@@ -1,4 +1,5 @@
 #include "gui/loads_delegates.h"
+#include "gui/fixed_text.h"
 #include "gui/gui_resources.h"
 #include "gui/quor_spinbox.h"
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QPixmap>
 #include <QStyle>
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -57,40 +59,6 @@ QSize cell_size(const QStyleOptionViewItem& option, const QModelIndex& index, In
     const QSize size = styled_size(look);
     same_text.push_back({look, size});
     return size;
-}
-
-// True for "-?(0|[1-9][0-9]*)(.[0-9]{decimals})?" with the point exactly when decimals > 0, at most 15
-// digits in all (every such decimal survives the round trip through a double) and no minus before
-// a zero, which the number's text would not show.
-bool written_as_shown(const QString& text, int decimals)
-{
-    constexpr int kDigitsKept = 15;
-    if (decimals < 0)
-        return false;
-    const int n = text.size();
-    int i = 0;
-    const bool negative = n > 0 && text[0] == QLatin1Char('-');
-    if (negative) ++i;
-    const int first_digit = i;
-    bool nonzero = false;
-    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-        nonzero = nonzero || text[i] != QLatin1Char('0');
-        ++i;
-    }
-    const int whole_digits = i - first_digit;
-    if (whole_digits == 0 || (whole_digits > 1 && text[first_digit] == QLatin1Char('0')))
-        return false;
-    if (decimals > 0) {
-        if (i >= n || text[i] != QLatin1Char('.'))
-            return false;
-        ++i;
-        for (int d = 0; d < decimals; ++d, ++i) {
-            if (i >= n || !text[i].isDigit() || text[i].unicode() >= 128)
-                return false;
-            nonzero = nonzero || text[i] != QLatin1Char('0');
-        }
-    }
-    return i == n && whole_digits + decimals <= kDigitsKept && (nonzero || !negative);
 }
 
 } // namespace
@@ -161,14 +129,16 @@ void SpinBoxDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionVi
 
 QString SpinBoxDelegate::displayText(const QVariant& value, const QLocale&) const
 {
-    // A cell text written with as many decimals as shown, in no more digits than a double keeps,
-    // reads back and is written again unchanged: it is shown as it is.
+    // Cells always show a decimal point, whatever the program's locale. A cell text as the table
+    // writes its numbers is read without a general parse; one written with as many decimals as
+    // shown is shown as it is, unless it is a zero with a minus, which the number does not show.
     if (value.userType() == QMetaType::QString) {
-        QString text = value.toString();
-        if (written_as_shown(text, nachkomma))
-            return text;
+        const QString text = value.toString();
+        double v = 0.0;
+        int places = 0;
+        if (read_fixed_text(text, &v, &places))
+            return places == nachkomma && (v != 0.0 || !std::signbit(v)) ? text : fixed_text(v, nachkomma).text;
     }
-    // Cells always show a decimal point, whatever the program's locale.
     return QLocale::c().toString(value.toDouble(), 'f', nachkomma);
 }
 

@@ -11,6 +11,8 @@
 #include <QStandardItemModel>
 #include <QTimer>
 #include <cmath>
+#include <functional>
+#include <memory>
 #include "core/position_files.h"
 #include "core/tavo52_data.h"
 #include "core/verdict.h"
@@ -858,9 +860,33 @@ void MainWindow::init_loads_header_model(QStandardItemModel* model)
     model->appendRow(top);
 }
 
+// Cells that repeat from row to row, made once by append_loads and copied: a copy shares the
+// cell's data until it is changed.
+struct MainWindow::RepeatedCells {
+    std::unique_ptr<QStandardItem> klasse[9];
+    // The last k_mod cell made, disabled and enabled, with its number.
+    struct Kmod {
+        std::unique_ptr<QStandardItem> cell;
+        double number = 0.0;
+        FixedText text;
+    } kmod[2];
+    std::unique_ptr<QStandardItem> trash;
+};
+
+namespace {
+
+QStandardItem* copy_of(std::unique_ptr<QStandardItem>& cell, const std::function<QStandardItem*()>& make)
+{
+    if (!cell)
+        cell.reset(make());
+    return cell->clone();
+}
+
+} // namespace
+
 // The cells of one load row; read_back, when given, receives the load as the table's parsed loads
 // read those cells, without reading them.
-QList<QStandardItem*> MainWindow::load_row_items(const LoadRow& load, LoadRow* read_back) const
+QList<QStandardItem*> MainWindow::load_row_items(const LoadRow& load, LoadRow* read_back, RepeatedCells* repeated) const
 {
     // A class from a damaged file is taken as "ständig", as an unknown class text is.
     const int klasse = load.kled < 0 || load.kled > 8 ? 0 : load.kled;
@@ -874,14 +900,32 @@ QList<QStandardItem*> MainWindow::load_row_items(const LoadRow& load, LoadRow* r
         row << new QStandardItem(cells[c].text);
     }
     const QString klasse_text = kled_texte.value(klasse);
-    row << new QStandardItem(klasse_text);
-    const FixedText kmod = fixed_text(load.kmod, 2);
-    row << new QStandardItem(kmod.text);
-    auto* trash = new QStandardItem();
-    trash->setData(trash_icon(), Qt::DecorationRole);
-    row << trash;
-    // Set before the row enters the model, so that it arrives complete and changes nothing after.
-    row[8]->setEnabled(klasse_text.contains(QStringLiteral("frei")));
+    const bool kmod_enabled = klasse_text.contains(QStringLiteral("frei"));
+    const auto make_kmod = [&](const QString& text) {
+        auto* item = new QStandardItem(text);
+        item->setEnabled(kmod_enabled);
+        return item;
+    };
+    const auto make_trash = [] {
+        auto* item = new QStandardItem();
+        item->setData(trash_icon(), Qt::DecorationRole);
+        return item;
+    };
+    FixedText kmod;
+    if (!repeated) {
+        kmod = fixed_text(load.kmod, 2);
+        row << new QStandardItem(klasse_text) << make_kmod(kmod.text) << make_trash();
+    } else {
+        RepeatedCells::Kmod& last = repeated->kmod[kmod_enabled ? 1 : 0];
+        if (!last.cell || last.number != load.kmod || std::signbit(last.number) != std::signbit(load.kmod)) {
+            last.number = load.kmod;
+            last.text = fixed_text(load.kmod, 2);
+            last.cell.reset(make_kmod(last.text.text));
+        }
+        kmod = last.text;
+        row << copy_of(repeated->klasse[klasse], [&] { return new QStandardItem(klasse_text); })
+            << last.cell->clone() << copy_of(repeated->trash, make_trash);
+    }
     if (read_back) {
         read_back->name = load.name;
         double* read[] = {&read_back->n_l, &read_back->v_l, &read_back->m_l,
@@ -908,7 +952,7 @@ void MainWindow::newLast(QString name, double N_l, double V_l, double M_l, doubl
     load.m_r = M_r;
     load.kled = klasse;
     load.kmod = kmod;
-    lasten_model->appendRow(load_row_items(load, nullptr));
+    lasten_model->appendRow(load_row_items(load, nullptr, nullptr));
     // The rows above keep their height; only the new one is sized.
     if (!loads_batch)
         tv_lasten->resizeRowToContents(lasten_model->rowCount() - 1);
@@ -918,10 +962,11 @@ void MainWindow::append_loads(const QVector<LoadRow>& loads)
 {
     const int first = lasten_model->rowCount();
     QVector<LoadRow> read(loads.size());
+    RepeatedCells repeated;
     // The rows' loads are known as their cells read back; the cells are not parsed again.
     appending_loads = true;
     for (int k = 0; k < loads.size(); ++k)
-        lasten_model->appendRow(load_row_items(loads[k], &read[k]));
+        lasten_model->appendRow(load_row_items(loads[k], &read[k], &repeated));
     appending_loads = false;
     table_loads.resize(first);
     table_loads += read;

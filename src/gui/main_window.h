@@ -176,7 +176,8 @@ private:
     void recalculate_if_auto();
     void queue_shrink();
     void read_table_rows(int first, int last);
-    QList<QStandardItem*> load_row_items(const LoadRow& load, LoadRow* read_back) const;
+    struct RepeatedCells;
+    QList<QStandardItem*> load_row_items(const LoadRow& load, LoadRow* read_back, RepeatedCells* repeated) const;
     void set_loads_section_modes();
     void size_load_rows();
     // Steps of the constructor, in the order it takes them.

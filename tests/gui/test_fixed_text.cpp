@@ -62,3 +62,31 @@ TEST(FixedText, SweepOfImportLikeNumbersAsQString)
         expect_as_qt(sign * double(next() % 65536) / 16.0, 3);  // every multiple of 1/16, halves among them
     }
 }
+
+TEST(FixedText, ReadsItsOwnFormAsQStringToDouble)
+{
+    struct Case {
+        const char* text;
+        int decimals;  // -1: not of the form
+    };
+    const Case cases[] = {{"0", 0},       {"-0", 0},          {"0.000", 3},     {"-0.000", 3},   {"5.123", 3},
+                          {"-12.5", 1},   {"0.1", 1},         {"17", 0},        {"0.90", 2},     {"2.675", 3},
+                          {"123456789012.345", 3},            {"999999999999999", 0},             {"0.00000000000001", 14},
+                          {"1234567890123.456", -1},          {"", -1},         {"-", -1},       {"01.5", -1},
+                          {"1.", -1},     {".5", -1},         {"+1.0", -1},     {"1e3", -1},     {" 1.0", -1},
+                          {"1.0 ", -1},   {"1,5", -1},        {"--1", -1},      {"1.2.3", -1},   {"inf", -1}};
+    for (const Case& c : cases) {
+        const QString text = QString::fromLatin1(c.text);
+        double v = 1.0;
+        int places = -1;
+        ASSERT_EQ(read_fixed_text(text, &v, &places), c.decimals >= 0) << c.text;
+        if (c.decimals < 0) continue;
+        EXPECT_EQ(places, c.decimals) << c.text;
+        const double qt = text.toDouble();
+        EXPECT_EQ(std::memcmp(&v, &qt, sizeof v), 0) << c.text;
+    }
+    // Digits of other scripts are no digits of this form.
+    double v = 0.0;
+    int places = 0;
+    EXPECT_FALSE(read_fixed_text(QString::fromUtf8("\u0661.5"), &v, &places));
+}

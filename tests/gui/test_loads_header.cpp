@@ -50,13 +50,20 @@ TEST(SpinBoxDelegate, CellTextsShowAsTheirNumberWrittenAgain)
     const char* const texts[] = {"0.000", "-0.000", "-0.001", "5.123", "-12.500", "12.5", "12.50000", "007.000",
                                  "+1.000", "1,000", " 1.000", "1.000 ", "1e3", "", "-", ".500", "1.", "abc",
                                  "123456789012.345", "1234567890123.456", "-999999999999.999", "0", "-0", "17",
-                                 "0.9", "0.90", "-0.00"};
+                                 "0.9", "0.90", "-0.00", "5.125", "5.135", "-0.0049", "0.005", "2.675", "1.0005",
+                                 "-0.0625", "0.125", "9999.9995", "-0.5", "0.5", "1.5", "2.5"};
     for (int decimals : {0, 1, 2, 3, 4}) {
         const SpinBoxDelegate d(nullptr, decimals, -9999, 9999, 1);
         for (const char* t : texts) {
             const QString text = QString::fromLatin1(t);
             EXPECT_EQ(d.displayText(text, QLocale()), QLocale::c().toString(text.toDouble(), 'f', decimals))
                 << t << " with " << decimals;
+        }
+        // Texts of three decimals as the table writes them, shown with fewer or more.
+        for (int k = -4000; k <= 4000; ++k) {
+            const QString text = QString::number(k * 0.0625 + k * k * 0.0001, 'f', 3);
+            ASSERT_EQ(d.displayText(text, QLocale()), QLocale::c().toString(text.toDouble(), 'f', decimals))
+                << text.toStdString() << " with " << decimals;
         }
         EXPECT_EQ(d.displayText(-0.0, QLocale()), QLocale::c().toString(-0.0, 'f', decimals));
         EXPECT_EQ(d.displayText(2.5, QLocale()), QLocale::c().toString(2.5, 'f', decimals));

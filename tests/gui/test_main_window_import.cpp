@@ -320,7 +320,8 @@ TEST_F(WindowImport, LoadsAppendedAtOnceMatchLoadsAddedOneByOne)
             for (int c = 0; c < 9; ++c) t.cells.back() << cell(r, c);
             t.kmod_enabled.push_back(w->loads_model()->item(r, 8)->isEnabled());
         }
-        for (int c = 0; c < 10; ++c) t.widths.push_back(w->tv_lasten->columnWidth(c));
+        // The columns sized by their contents; the name column takes what is left.
+        for (int c = 1; c < 10; ++c) t.widths.push_back(w->tv_lasten->columnWidth(c));
         w->maske2data();
         t.parsed = data_object.lasten;
         return t;
@@ -330,6 +331,12 @@ TEST_F(WindowImport, LoadsAppendedAtOnceMatchLoadsAddedOneByOne)
         w->append_loads(loads);
     }
     const Table at_once = table();
+    // Rows 1 and 21 hold the same class and k_mod; a cell edited in one stays in its row.
+    ASSERT_EQ(cell(21, 8), cell(1, 8));
+    w->loads_model()->item(1, 8)->setData(QStringLiteral("1.23"), Qt::EditRole);
+    w->loads_model()->item(1, 7)->setData(QStringLiteral("frei"), Qt::EditRole);
+    EXPECT_EQ(cell(21, 8), at_once.cells[21][8]);
+    EXPECT_EQ(cell(21, 7), at_once.cells[21][7]);
     w->loads_model()->removeRows(0, w->loads_model()->rowCount());
     for (const LoadRow& l : loads) w->newLast(l.name, l.n_l, l.v_l, l.m_l, l.n_r, l.v_r, l.m_r, l.kled, l.kmod);
     // Rows added one by one leave the columns as they were; the header sizes them afresh here, each
