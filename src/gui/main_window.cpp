@@ -11,6 +11,7 @@
 #include <QStandardItemModel>
 #include <QTimer>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include "core/position_files.h"
@@ -871,6 +872,13 @@ struct MainWindow::RepeatedCells {
         FixedText text;
     } kmod[2];
     std::unique_ptr<QStandardItem> trash;
+    // Each force column's cell of the row before, with the number it was written from: a column
+    // that repeats a number (as zero normal forces do) copies that cell.
+    struct Force {
+        QStandardItem* cell = nullptr;  // owned by the table
+        double number = 0.0;
+        FixedText text;
+    } force[6];
 };
 
 namespace {
@@ -896,8 +904,16 @@ QList<QStandardItem*> MainWindow::load_row_items(const LoadRow& load, LoadRow* r
     row << new QStandardItem(load.name);
     FixedText cells[6];
     for (int c = 0; c < 6; ++c) {
+        RepeatedCells::Force* before = repeated ? &repeated->force[c] : nullptr;
+        if (before && before->cell && std::memcmp(&before->number, &forces[c], sizeof(double)) == 0) {
+            cells[c] = before->text;
+            row << before->cell->clone();
+            continue;
+        }
         cells[c] = fixed_text(forces[c], 3);
         row << new QStandardItem(cells[c].text);
+        if (before)
+            *before = {row.back(), forces[c], cells[c]};
     }
     const QString klasse_text = kled_texte.value(klasse);
     const bool kmod_enabled = klasse_text.contains(QStringLiteral("frei"));

@@ -331,12 +331,17 @@ TEST_F(WindowImport, LoadsAppendedAtOnceMatchLoadsAddedOneByOne)
         w->append_loads(loads);
     }
     const Table at_once = table();
-    // Rows 1 and 21 hold the same class and k_mod; a cell edited in one stays in its row.
+    // Rows 1 and 21 hold the same class and k_mod, rows 0 to 2 the same M at the left edge; a cell
+    // edited in one stays in its row.
     ASSERT_EQ(cell(21, 8), cell(1, 8));
+    ASSERT_EQ(cell(2, 3), cell(1, 3));
     w->loads_model()->item(1, 8)->setData(QStringLiteral("1.23"), Qt::EditRole);
     w->loads_model()->item(1, 7)->setData(QStringLiteral("frei"), Qt::EditRole);
+    w->loads_model()->item(1, 3)->setData(QStringLiteral("4.000"), Qt::EditRole);
     EXPECT_EQ(cell(21, 8), at_once.cells[21][8]);
     EXPECT_EQ(cell(21, 7), at_once.cells[21][7]);
+    EXPECT_EQ(cell(2, 3), at_once.cells[2][3]);
+    EXPECT_EQ(cell(0, 3), at_once.cells[0][3]);
     w->loads_model()->removeRows(0, w->loads_model()->rowCount());
     for (const LoadRow& l : loads) w->newLast(l.name, l.n_l, l.v_l, l.m_l, l.n_r, l.v_r, l.m_r, l.kled, l.kmod);
     // Rows added one by one leave the columns as they were; the header sizes them afresh here, each
