@@ -861,6 +861,18 @@ void MainWindow::init_loads_header_model(QStandardItemModel* model)
     model->appendRow(top);
 }
 
+namespace {
+
+// A force column's cell of the row before, with the number it was written from: a column that
+// repeats a number (as zero normal forces do) copies that cell.
+struct ForceBefore {
+    QStandardItem* cell = nullptr;  // in the table
+    double number = 0.0;
+    FixedText text;
+};
+
+} // namespace
+
 // Cells that repeat from row to row, made once by append_loads and copied: a copy shares the
 // cell's data until it is changed.
 struct MainWindow::RepeatedCells {
@@ -872,13 +884,7 @@ struct MainWindow::RepeatedCells {
         FixedText text;
     } kmod[2];
     std::unique_ptr<QStandardItem> trash;
-    // Each force column's cell of the row before, with the number it was written from: a column
-    // that repeats a number (as zero normal forces do) copies that cell.
-    struct Force {
-        QStandardItem* cell = nullptr;  // owned by the table
-        double number = 0.0;
-        FixedText text;
-    } force[6];
+    ForceBefore force[6];
 };
 
 namespace {
@@ -888,6 +894,35 @@ QStandardItem* copy_of(std::unique_ptr<QStandardItem>& cell, const std::function
     if (!cell)
         cell.reset(make());
     return cell->clone();
+}
+
+// A force's cell with three decimals; a copy of the column's cell of the row before when that one
+// was written from the same number.
+QStandardItem* force_cell(double number, ForceBefore* before, FixedText* text)
+{
+    if (before && before->cell && std::memcmp(&before->number, &number, sizeof number) == 0) {
+        *text = before->text;
+        return before->cell->clone();
+    }
+    *text = fixed_text(number, 3);
+    auto* cell = new QStandardItem(text->text);
+    if (before)
+        *before = {cell, number, *text};
+    return cell;
+}
+
+QStandardItem* kmod_cell(const FixedText& text, bool enabled)
+{
+    auto* cell = new QStandardItem(text.text);
+    cell->setEnabled(enabled);
+    return cell;
+}
+
+QStandardItem* trash_cell()
+{
+    auto* cell = new QStandardItem();
+    cell->setData(trash_icon(), Qt::DecorationRole);
+    return cell;
 }
 
 } // namespace
@@ -903,44 +938,25 @@ QList<QStandardItem*> MainWindow::load_row_items(const LoadRow& load, LoadRow* r
     row.reserve(10);
     row << new QStandardItem(load.name);
     FixedText cells[6];
-    for (int c = 0; c < 6; ++c) {
-        RepeatedCells::Force* before = repeated ? &repeated->force[c] : nullptr;
-        if (before && before->cell && std::memcmp(&before->number, &forces[c], sizeof(double)) == 0) {
-            cells[c] = before->text;
-            row << before->cell->clone();
-            continue;
-        }
-        cells[c] = fixed_text(forces[c], 3);
-        row << new QStandardItem(cells[c].text);
-        if (before)
-            *before = {row.back(), forces[c], cells[c]};
-    }
+    for (int c = 0; c < 6; ++c)
+        row << force_cell(forces[c], repeated ? &repeated->force[c] : nullptr, &cells[c]);
+
     const QString klasse_text = kled_texte.value(klasse);
     const bool kmod_enabled = klasse_text.contains(QStringLiteral("frei"));
-    const auto make_kmod = [&](const QString& text) {
-        auto* item = new QStandardItem(text);
-        item->setEnabled(kmod_enabled);
-        return item;
-    };
-    const auto make_trash = [] {
-        auto* item = new QStandardItem();
-        item->setData(trash_icon(), Qt::DecorationRole);
-        return item;
-    };
     FixedText kmod;
     if (!repeated) {
         kmod = fixed_text(load.kmod, 2);
-        row << new QStandardItem(klasse_text) << make_kmod(kmod.text) << make_trash();
+        row << new QStandardItem(klasse_text) << kmod_cell(kmod, kmod_enabled) << trash_cell();
     } else {
         RepeatedCells::Kmod& last = repeated->kmod[kmod_enabled ? 1 : 0];
-        if (!last.cell || last.number != load.kmod || std::signbit(last.number) != std::signbit(load.kmod)) {
+        if (!last.cell || std::memcmp(&last.number, &load.kmod, sizeof load.kmod) != 0) {
             last.number = load.kmod;
             last.text = fixed_text(load.kmod, 2);
-            last.cell.reset(make_kmod(last.text.text));
+            last.cell.reset(kmod_cell(last.text, kmod_enabled));
         }
         kmod = last.text;
         row << copy_of(repeated->klasse[klasse], [&] { return new QStandardItem(klasse_text); })
-            << last.cell->clone() << copy_of(repeated->trash, make_trash);
+            << last.cell->clone() << copy_of(repeated->trash, trash_cell);
     }
     if (read_back) {
         read_back->name = load.name;
