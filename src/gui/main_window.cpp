@@ -993,15 +993,13 @@ void MainWindow::newLast(QString name, double N_l, double V_l, double M_l, doubl
 void MainWindow::append_loads(const QVector<LoadRow>& loads)
 {
     const int first = lasten_model->rowCount();
-    QVector<LoadRow> read(loads.size());
-    RepeatedCells repeated;
     // The rows' loads are known as their cells read back; the cells are not parsed again.
+    table_loads.resize(first + loads.size());
+    RepeatedCells repeated;
     appending_loads = true;
     for (int k = 0; k < loads.size(); ++k)
-        lasten_model->appendRow(load_row_items(loads[k], &read[k], &repeated));
+        lasten_model->appendRow(load_row_items(loads[k], &table_loads[first + k], &repeated));
     appending_loads = false;
-    table_loads.resize(first);
-    table_loads += read;
     if (!loads_batch)
         for (int r = first; r < lasten_model->rowCount(); ++r)
             tv_lasten->resizeRowToContents(r);
