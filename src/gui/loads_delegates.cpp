@@ -1,9 +1,81 @@
 #include "gui/loads_delegates.h"
+#include "gui/fixed_text.h"
 #include "gui/gui_resources.h"
 #include "gui/quor_spinbox.h"
+#include <QApplication>
 #include <QComboBox>
+#include <QHash>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+struct SizedCell {
+    QStyleOptionViewItem look;
+    QSize size;
+};
+
+// Cells sized while a CellSizeMemo lives, by their text.
+QHash<QString, std::vector<SizedCell>>* g_sized_cells = nullptr;
+int g_memo_scopes = 0;
+
+// Everything of a cell's options that its size may follow, the style being that of the same widget.
+bool same_look(const QStyleOptionViewItem& a, const QStyleOptionViewItem& b)
+{
+    return a.widget == b.widget && a.state == b.state && a.direction == b.direction && a.rect == b.rect &&
+           a.features == b.features && a.checkState == b.checkState && a.decorationSize == b.decorationSize &&
+           a.decorationPosition == b.decorationPosition && a.decorationAlignment == b.decorationAlignment &&
+           a.displayAlignment == b.displayAlignment && a.textElideMode == b.textElideMode &&
+           a.showDecorationSelected == b.showDecorationSelected && a.viewItemPosition == b.viewItemPosition &&
+           a.icon.cacheKey() == b.icon.cacheKey() && a.font == b.font && a.backgroundBrush == b.backgroundBrush &&
+           a.palette == b.palette && a.locale == b.locale;
+}
+
+QSize styled_size(const QStyleOptionViewItem& look)
+{
+    const QStyle* style = look.widget ? look.widget->style() : QApplication::style();
+    return style->sizeFromContents(QStyle::CT_ItemViewItem, &look, QSize(), look.widget);
+}
+
+// QStyledItemDelegate::sizeHint with the options the delegate's own initStyleOption gives.
+template <class Init>
+QSize cell_size(const QStyleOptionViewItem& option, const QModelIndex& index, Init init)
+{
+    const QVariant fixed = index.data(Qt::SizeHintRole);
+    if (fixed.isValid())
+        return qvariant_cast<QSize>(fixed);
+    QStyleOptionViewItem look = option;
+    init(&look, index);
+    if (!g_sized_cells)
+        return styled_size(look);
+    std::vector<SizedCell>& same_text = (*g_sized_cells)[look.text];
+    for (const SizedCell& c : same_text)
+        if (same_look(c.look, look))
+            return c.size;
+    const QSize size = styled_size(look);
+    same_text.push_back({look, size});
+    return size;
+}
+
+} // namespace
+
+CellSizeMemo::CellSizeMemo()
+{
+    if (g_memo_scopes++ == 0)
+        g_sized_cells = new QHash<QString, std::vector<SizedCell>>;
+}
+
+CellSizeMemo::~CellSizeMemo()
+{
+    if (--g_memo_scopes == 0) {
+        delete g_sized_cells;
+        g_sized_cells = nullptr;
+    }
+}
 
 SpinBoxDelegate::SpinBoxDelegate(QObject* parent, int decimals, double minimum, double maximum, double step)
     : QStyledItemDelegate(parent), nachkomma(decimals), min_wert(minimum), max_wert(maximum), schritt(step)
@@ -17,6 +89,11 @@ void SpinBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     QStyleOptionViewItem opt = option;
     opt.displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
     QStyledItemDelegate::paint(painter, opt, index);
+}
+
+QSize SpinBoxDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    return cell_size(option, index, [this](QStyleOptionViewItem* o, const QModelIndex& i) { initStyleOption(o, i); });
 }
 
 QWidget* SpinBoxDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const
@@ -52,7 +129,16 @@ void SpinBoxDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionVi
 
 QString SpinBoxDelegate::displayText(const QVariant& value, const QLocale&) const
 {
-    // Cells always show a decimal point, whatever the program's locale.
+    // Cells always show a decimal point, whatever the program's locale. A cell text as the table
+    // writes its numbers is read without a general parse; one written with as many decimals as
+    // shown is shown as it is, unless it is a zero with a minus, which the number does not show.
+    if (value.userType() == QMetaType::QString) {
+        const QString text = value.toString();
+        double v = 0.0;
+        int places = 0;
+        if (read_fixed_text(text, &v, &places))
+            return places == nachkomma && (v != 0.0 || !std::signbit(v)) ? text : fixed_text(v, nachkomma).text;
+    }
     return QLocale::c().toString(value.toDouble(), 'f', nachkomma);
 }
 
@@ -74,6 +160,11 @@ tv_ComboBoxDelegate::tv_ComboBoxDelegate(QObject* parent, int mode) : QStyledIte
 }
 
 tv_ComboBoxDelegate::~tv_ComboBoxDelegate() = default;
+
+QSize tv_ComboBoxDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    return cell_size(option, index, [this](QStyleOptionViewItem* o, const QModelIndex& i) { initStyleOption(o, i); });
+}
 
 QWidget* tv_ComboBoxDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const
 {
@@ -116,6 +207,11 @@ tv_ButtonDelegate::tv_ButtonDelegate(QObject* parent) : QStyledItemDelegate(pare
 }
 
 tv_ButtonDelegate::~tv_ButtonDelegate() = default;
+
+QSize tv_ButtonDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    return cell_size(option, index, [this](QStyleOptionViewItem* o, const QModelIndex& i) { initStyleOption(o, i); });
+}
 
 void tv_ButtonDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex&) const
 {

@@ -3,6 +3,17 @@
 #include <QStringList>
 #include <QStyledItemDelegate>
 
+// While one lives, a cell of the loads table whose look (text, font, icon, features, state and the
+// rest of its style options) equals that of a cell sized before takes that cell's size instead of
+// being laid out again: for sizing many rows at once, with nothing changing in between.
+class CellSizeMemo {
+public:
+    CellSizeMemo();
+    ~CellSizeMemo();
+    CellSizeMemo(const CellSizeMemo&) = delete;
+    CellSizeMemo& operator=(const CellSizeMemo&) = delete;
+};
+
 class SpinBoxDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -14,6 +25,7 @@ public:
     int decimals() const { return nachkomma; }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
@@ -36,6 +48,7 @@ public:
     tv_ComboBoxDelegate(QObject* parent, int mode);
     ~tv_ComboBoxDelegate() override;
 
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
@@ -54,5 +67,6 @@ public:
     explicit tv_ButtonDelegate(QObject* parent);
     ~tv_ButtonDelegate() override;
 
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };

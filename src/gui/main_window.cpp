@@ -1,4 +1,5 @@
 #include "gui/main_window.h"
+#include "gui/fixed_text.h"
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGraphicsScene>
@@ -10,6 +11,9 @@
 #include <QStandardItemModel>
 #include <QTimer>
 #include <cmath>
+#include <cstring>
+#include <functional>
+#include <memory>
 #include "core/position_files.h"
 #include "core/tavo52_data.h"
 #include "core/verdict.h"
@@ -171,7 +175,9 @@ QStandardItemModel* MainWindow::build_loads_model()
     lasten_model->setObjectName(QStringLiteral("lasten_model"));
     // The parsed loads follow the table row by row; an edited cell re-reads only its row.
     connect(lasten_model, &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex&, int first, int last) { read_table_rows(first, last); });
+            [this](const QModelIndex&, int first, int last) {
+                if (!appending_loads) read_table_rows(first, last);
+            });
     connect(lasten_model, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
         table_loads.remove(first, last - first + 1);
     });
@@ -897,28 +903,148 @@ void MainWindow::init_loads_header_model(QStandardItemModel* model)
     model->appendRow(top);
 }
 
+namespace {
+
+// A force column's cell of the row before, with the number it was written from: a column that
+// repeats a number (as zero normal forces do) copies that cell.
+struct ForceBefore {
+    QStandardItem* cell = nullptr;  // in the table
+    double number = 0.0;
+    FixedText text;
+};
+
+} // namespace
+
+// Cells that repeat from row to row, made once by append_loads and copied: a copy shares the
+// cell's data until it is changed.
+struct MainWindow::RepeatedCells {
+    std::unique_ptr<QStandardItem> klasse[9];
+    // The last k_mod cell made, disabled and enabled, with its number.
+    struct Kmod {
+        std::unique_ptr<QStandardItem> cell;
+        double number = 0.0;
+        FixedText text;
+    } kmod[2];
+    std::unique_ptr<QStandardItem> trash;
+    ForceBefore force[6];
+};
+
+namespace {
+
+QStandardItem* copy_of(std::unique_ptr<QStandardItem>& cell, const std::function<QStandardItem*()>& make)
+{
+    if (!cell)
+        cell.reset(make());
+    return cell->clone();
+}
+
+// A force's cell with three decimals; a copy of the column's cell of the row before when that one
+// was written from the same number.
+QStandardItem* force_cell(double number, ForceBefore* before, FixedText* text)
+{
+    if (before && before->cell && std::memcmp(&before->number, &number, sizeof number) == 0) {
+        *text = before->text;
+        return before->cell->clone();
+    }
+    *text = fixed_text(number, 3);
+    auto* cell = new QStandardItem(text->text);
+    if (before)
+        *before = {cell, number, *text};
+    return cell;
+}
+
+QStandardItem* kmod_cell(const FixedText& text, bool enabled)
+{
+    auto* cell = new QStandardItem(text.text);
+    cell->setEnabled(enabled);
+    return cell;
+}
+
+QStandardItem* trash_cell()
+{
+    auto* cell = new QStandardItem();
+    cell->setData(trash_icon(), Qt::DecorationRole);
+    return cell;
+}
+
+} // namespace
+
+// The cells of one load row; read_back, when given, receives the load as the table's parsed loads
+// read those cells, without reading them.
+QList<QStandardItem*> MainWindow::load_row_items(const LoadRow& load, LoadRow* read_back, RepeatedCells* repeated) const
+{
+    // A class from a damaged file is taken as "ständig", as an unknown class text is.
+    const int klasse = load.kled < 0 || load.kled > 8 ? 0 : load.kled;
+    const double forces[] = {load.n_l, load.v_l, load.m_l, load.n_r, load.v_r, load.m_r};
+    QList<QStandardItem*> row;
+    row.reserve(10);
+    row << new QStandardItem(load.name);
+    FixedText cells[6];
+    for (int c = 0; c < 6; ++c)
+        row << force_cell(forces[c], repeated ? &repeated->force[c] : nullptr, &cells[c]);
+
+    const QString klasse_text = kled_texte.value(klasse);
+    const bool kmod_enabled = klasse_text.contains(QStringLiteral("frei"));
+    FixedText kmod;
+    if (!repeated) {
+        kmod = fixed_text(load.kmod, 2);
+        row << new QStandardItem(klasse_text) << kmod_cell(kmod, kmod_enabled) << trash_cell();
+    } else {
+        RepeatedCells::Kmod& last = repeated->kmod[kmod_enabled ? 1 : 0];
+        if (!last.cell || std::memcmp(&last.number, &load.kmod, sizeof load.kmod) != 0) {
+            last.number = load.kmod;
+            last.text = fixed_text(load.kmod, 2);
+            last.cell.reset(kmod_cell(last.text, kmod_enabled));
+        }
+        kmod = last.text;
+        row << copy_of(repeated->klasse[klasse], [&] { return new QStandardItem(klasse_text); })
+            << last.cell->clone() << copy_of(repeated->trash, trash_cell);
+    }
+    if (read_back) {
+        read_back->name = load.name;
+        double* read[] = {&read_back->n_l, &read_back->v_l, &read_back->m_l,
+                          &read_back->n_r, &read_back->v_r, &read_back->m_r};
+        for (int c = 0; c < 6; ++c) *read[c] = cells[c].value;
+        // As read_table_rows takes the class from the text.
+        const int k = kled_texte.indexOf(klasse_text);
+        read_back->kled = k >= 0 ? k : TAVO52_DATA::kled_index_from_text(klasse_text);
+        read_back->kmod = kmod.value;
+    }
+    return row;
+}
+
 void MainWindow::newLast(QString name, double N_l, double V_l, double M_l, double N_r, double V_r, double M_r,
                          int klasse, double kmod)
 {
-    // A class from a damaged file is taken as "ständig", as an unknown class text is.
-    if (klasse < 0 || klasse > 8)
-        klasse = 0;
-    QList<QStandardItem*> row;
-    row.reserve(10);
-    row << new QStandardItem(name);
-    for (double v : {N_l, V_l, M_l, N_r, V_r, M_r})
-        row << new QStandardItem(fixed(v, 3));
-    row << new QStandardItem(kled_texte.value(klasse));
-    row << new QStandardItem(fixed(kmod, 2));
-    auto* trash = new QStandardItem();
-    trash->setData(trash_icon(), Qt::DecorationRole);
-    row << trash;
-    // Set before the row enters the model, so that it arrives complete and changes nothing after.
-    row[8]->setEnabled(row[7]->text().contains(QStringLiteral("frei")));
-    lasten_model->appendRow(row);
+    LoadRow load;
+    load.name = name;
+    load.n_l = N_l;
+    load.v_l = V_l;
+    load.m_l = M_l;
+    load.n_r = N_r;
+    load.v_r = V_r;
+    load.m_r = M_r;
+    load.kled = klasse;
+    load.kmod = kmod;
+    lasten_model->appendRow(load_row_items(load, nullptr, nullptr));
     // The rows above keep their height; only the new one is sized.
     if (!loads_batch)
         tv_lasten->resizeRowToContents(lasten_model->rowCount() - 1);
+}
+
+void MainWindow::append_loads(const QVector<LoadRow>& loads)
+{
+    const int first = lasten_model->rowCount();
+    // The rows' loads are known as their cells read back; the cells are not parsed again.
+    table_loads.resize(first + loads.size());
+    RepeatedCells repeated;
+    appending_loads = true;
+    for (int k = 0; k < loads.size(); ++k)
+        lasten_model->appendRow(load_row_items(loads[k], &table_loads[first + k], &repeated));
+    appending_loads = false;
+    if (!loads_batch)
+        for (int r = first; r < lasten_model->rowCount(); ++r)
+            tv_lasten->resizeRowToContents(r);
 }
 
 MainWindow::LoadsBatch::LoadsBatch(MainWindow& w) : w_(w), calc_(w)
@@ -954,6 +1080,9 @@ void MainWindow::size_load_rows()
 {
     if (lasten_model->rowCount() == 0)
         return;
+    // Sizing the row lays out the header first, which sizes its columns by up to a thousand rows;
+    // cells that look alike (classes, k_mod, the delete icon, repeated numbers) are laid out once.
+    const CellSizeMemo memo;
     tv_lasten->resizeRowToContents(0);
     tv_lasten->verticalHeader()->setDefaultSectionSize(tv_lasten->rowHeight(0));
 }

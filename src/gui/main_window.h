@@ -101,6 +101,9 @@ public slots:
     void newLast(QString name, double N_l, double V_l, double M_l, double N_r, double V_r, double M_r, int klasse,
                  double kmod);
     void newLast_click();
+    // Appends the loads as rows at the end of the table, as newLast does one by one; inside a
+    // LoadsBatch for many rows.
+    void append_loads(const QVector<LoadRow>& loads);
     void last_click(QModelIndex index);
     void update_last_kmod(QStandardItem* item);
     void typ_click();
@@ -159,6 +162,7 @@ private:
     bool in_h_check = false;     // h_check_click is running
     bool shrink_queued = false;  // a shrink() waits in the event queue
     bool loads_batch = false;    // a LoadsBatch is appending rows
+    bool appending_loads = false;  // append_loads keeps the parsed loads itself
     int input_gen = 0;           // counts changes of the inputs the results depend on
     int calc_gen = -1;           // input_gen when the last calculation ran; -1 before the first
     bool panel_refresh_queued = false;
@@ -179,6 +183,8 @@ private:
     void recalculate_if_auto();
     void queue_shrink();
     void read_table_rows(int first, int last);
+    struct RepeatedCells;
+    QList<QStandardItem*> load_row_items(const LoadRow& load, LoadRow* read_back, RepeatedCells* repeated) const;
     void set_loads_section_modes();
     void size_load_rows();
     // Steps of the constructor, in the order it takes them.

@@ -8,6 +8,7 @@
 #include "materials/timber_grade_codes.h"
 
 #include <QString>
+#include <QVector>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -168,14 +169,25 @@ bool run_force_import(MainWindow& w)
                      QStringLiteral(" Zeilen am rechten Rand!\n Import abgebrochen\n");
             ok = false;
         } else {
-            const MainWindow::LoadsBatch rows_batch(w);
+            QVector<LoadRow> loads(int(left.size()));
             for (size_t k = 0; k < left.size(); ++k) {
                 const LeftRecord& l = left[k];
                 const double* r = right[k].v;
+                LoadRow& load = loads[int(k)];
+                load.name = dos_to_latin1_qstring(l.name);
+                load.n_l = l.n;
+                load.v_l = l.v;
+                load.m_l = l.m;
+                load.n_r = r[0];
+                load.v_r = r[2];
+                load.m_r = r[4];
                 // An accidental combination takes class 6 ("außergewöhnlich"), any other class 8 ("frei").
-                w.newLast(dos_to_latin1_qstring(l.name), l.n, l.v, l.m, r[0], r[2], r[4], l.marker ? 6 : 8, l.kmod);
-                ++appended;
+                load.kled = l.marker ? 6 : 8;
+                load.kmod = l.kmod;
             }
+            const MainWindow::LoadsBatch rows_batch(w);
+            w.append_loads(loads);
+            appended = loads.size();
         }
     }
     if (ok) info += QString::number(appended) + QString::fromUtf8(" Schnittgrößenkombinationen importiert\n");

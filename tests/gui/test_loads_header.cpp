@@ -3,6 +3,8 @@
 #include "gui/loads_delegates.h"
 #include "gui/quor_spinbox.h"
 #include <QComboBox>
+#include <QIcon>
+#include <QStyleOptionViewItem>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStandardItemModel>
@@ -39,6 +41,82 @@ TEST(SpinBoxDelegate, DisplayTextHasAPointAndItsDecimals)
     two.setDecimals(0);
     EXPECT_EQ(two.displayText(12.5, QLocale()).toStdString(), "13");
     QLocale::setDefault(QLocale::c());
+}
+
+// Cell texts are shown as they are where writing their number again gives the same text; every
+// other text shows its number written again, as before.
+TEST(SpinBoxDelegate, CellTextsShowAsTheirNumberWrittenAgain)
+{
+    const char* const texts[] = {"0.000", "-0.000", "-0.001", "5.123", "-12.500", "12.5", "12.50000", "007.000",
+                                 "+1.000", "1,000", " 1.000", "1.000 ", "1e3", "", "-", ".500", "1.", "abc",
+                                 "123456789012.345", "1234567890123.456", "-999999999999.999", "0", "-0", "17",
+                                 "0.9", "0.90", "-0.00", "5.125", "5.135", "-0.0049", "0.005", "2.675", "1.0005",
+                                 "-0.0625", "0.125", "9999.9995", "-0.5", "0.5", "1.5", "2.5"};
+    for (int decimals : {0, 1, 2, 3, 4}) {
+        const SpinBoxDelegate d(nullptr, decimals, -9999, 9999, 1);
+        for (const char* t : texts) {
+            const QString text = QString::fromLatin1(t);
+            EXPECT_EQ(d.displayText(text, QLocale()), QLocale::c().toString(text.toDouble(), 'f', decimals))
+                << t << " with " << decimals;
+        }
+        // Texts of three decimals as the table writes them, shown with fewer or more.
+        for (int k = -4000; k <= 4000; ++k) {
+            const QString text = QString::number(k * 0.0625 + k * k * 0.0001, 'f', 3);
+            ASSERT_EQ(d.displayText(text, QLocale()), QLocale::c().toString(text.toDouble(), 'f', decimals))
+                << text.toStdString() << " with " << decimals;
+        }
+        EXPECT_EQ(d.displayText(-0.0, QLocale()), QLocale::c().toString(-0.0, 'f', decimals));
+        EXPECT_EQ(d.displayText(2.5, QLocale()), QLocale::c().toString(2.5, 'f', decimals));
+    }
+}
+
+// Sizes given while a memo lives are those laid out each time: for cells repeated, cells that
+// differ only in state, icon or font, and for distinct numbers.
+TEST(CellSizeMemo, SizesEqualThoseLaidOutEachTime)
+{
+    QTableView view;
+    auto* numbers = new SpinBoxDelegate(&view, 3, -9999, 9999, 1);
+    auto* button = new tv_ButtonDelegate(&view);  // makes the icon's resource known
+    QStandardItemModel model(0, 3);
+    ASSERT_FALSE(QIcon(QStringLiteral(":/button/images/trash.png")).isNull());
+    const QIcon icon(QStringLiteral(":/button/images/trash.png"));
+    for (int r = 0; r < 40; ++r) {
+        auto* kmod = new QStandardItem(r % 3 ? QStringLiteral("0.90") : QStringLiteral("1.10"));
+        kmod->setEnabled(r % 2);
+        auto* trash = new QStandardItem();
+        if (r % 4) trash->setData(icon, Qt::DecorationRole);
+        model.appendRow({new QStandardItem(QString::number(r * r * 1.125, 'f', 3)), kmod, trash});
+    }
+    model.item(7, 0)->setData(QFont(QStringLiteral("Sans"), 30), Qt::FontRole);
+    model.item(8, 0)->setText(model.item(7, 0)->text());
+    view.setModel(&model);
+    view.setItemDelegateForColumn(0, numbers);
+    view.setItemDelegateForColumn(1, numbers);
+    view.setItemDelegateForColumn(2, button);
+    QStyleOptionViewItem small;
+    small.initFrom(&view);
+    small.widget = &view;
+    small.decorationSize = QSize(16, 16);
+    QStyleOptionViewItem large = small;
+    large.font.setPointSize(small.font.pointSize() + 12);
+    large.decorationSize = QSize(32, 32);
+
+    std::vector<QSize> each_time;
+    for (const QStyleOptionViewItem& o : {small, large})
+        for (int r = 0; r < model.rowCount(); ++r)
+            for (int c = 0; c < 3; ++c) each_time.push_back(view.itemDelegateForColumn(c)->sizeHint(o, model.index(r, c)));
+    {
+        const CellSizeMemo memo;
+        size_t k = 0;
+        for (const QStyleOptionViewItem& o : {small, large})
+            for (int r = 0; r < model.rowCount(); ++r)
+                for (int c = 0; c < 3; ++c, ++k)
+                    ASSERT_EQ(view.itemDelegateForColumn(c)->sizeHint(o, model.index(r, c)), each_time[k]) << r << " " << c;
+    }
+    // Cells of another look are told apart: the large font and icons give larger cells.
+    EXPECT_GT(each_time[3 * 40 + 3].width(), each_time[3].width());
+    EXPECT_GT(each_time[5].width(), each_time[2].width());  // an icon against none
+    EXPECT_NE(each_time[7 * 3], each_time[8 * 3]);
 }
 
 TEST(SpinBoxDelegate, CommitsOnEnterButNotWhileTypingOrOnEscape)

@@ -14,6 +14,9 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <cmath>
+#include <cstring>
+
 using importfix::row;
 
 namespace {
@@ -281,4 +284,91 @@ TEST_F(WindowImport, TwoThousandRowsLandInOrderWithOneCalculation)
     ASSERT_EQ(data_object.lasten.size(), n - 1);
     EXPECT_DOUBLE_EQ(data_object.lasten[4].v_l, -7.25);
     EXPECT_EQ(data_object.lasten[0].name, QStringLiteral("L1"));
+}
+
+// Loads appended in one go give the table, the sizes and the parsed loads that the same loads added
+// one by one give, down to the sign of a zero: wide numbers that set the column widths, repeated
+// and distinct cells, negatives that round to zero, halves, and a class out of range.
+TEST_F(WindowImport, LoadsAppendedAtOnceMatchLoadsAddedOneByOne)
+{
+    QVector<LoadRow> loads;
+    const double numbers[] = {-12345.678, 0.0, -0.0, -0.0001, 0.0625, 1.0005, 9876.54321, -0.375};
+    for (int k = 0; k < 300; ++k) {
+        LoadRow l;
+        l.name = QStringLiteral("Lastfall %1").arg(k % 7);
+        l.n_l = numbers[k % 8];
+        l.v_l = 0.001 * k - 0.15;
+        l.m_l = numbers[(k / 3) % 8];
+        l.n_r = 0.0;
+        l.v_r = -k * 1.125;
+        l.m_r = numbers[(k + 5) % 8];
+        l.kled = k % 11 - 1;  // -1 and 9 are out of range
+        l.kmod = k % 4 == 0 ? 0.125 : 0.8 + 0.01 * (k % 5);
+        loads.append(l);
+    }
+    struct Table {
+        std::vector<QStringList> cells;
+        std::vector<bool> kmod_enabled;
+        std::vector<int> widths;
+        QVector<LoadRow> parsed;
+    };
+    const auto table = [&] {
+        QCoreApplication::processEvents();
+        Table t;
+        for (int r = 0; r < w->loads_model()->rowCount(); ++r) {
+            t.cells.emplace_back();
+            for (int c = 0; c < 9; ++c) t.cells.back() << cell(r, c);
+            t.kmod_enabled.push_back(w->loads_model()->item(r, 8)->isEnabled());
+        }
+        // The columns sized by their contents; the name column takes what is left.
+        for (int c = 1; c < 10; ++c) t.widths.push_back(w->tv_lasten->columnWidth(c));
+        w->maske2data();
+        t.parsed = data_object.lasten;
+        return t;
+    };
+    {
+        const MainWindow::LoadsBatch batch(*w);
+        w->append_loads(loads);
+    }
+    const Table at_once = table();
+    // Rows 1 and 21 hold the same class and k_mod, rows 0 to 2 the same M at the left edge; a cell
+    // edited in one stays in its row.
+    ASSERT_EQ(cell(21, 8), cell(1, 8));
+    ASSERT_EQ(cell(2, 3), cell(1, 3));
+    w->loads_model()->item(1, 8)->setData(QStringLiteral("1.23"), Qt::EditRole);
+    w->loads_model()->item(1, 7)->setData(QStringLiteral("frei"), Qt::EditRole);
+    w->loads_model()->item(1, 3)->setData(QStringLiteral("4.000"), Qt::EditRole);
+    EXPECT_EQ(cell(21, 8), at_once.cells[21][8]);
+    EXPECT_EQ(cell(21, 7), at_once.cells[21][7]);
+    EXPECT_EQ(cell(2, 3), at_once.cells[2][3]);
+    EXPECT_EQ(cell(0, 3), at_once.cells[0][3]);
+    w->loads_model()->removeRows(0, w->loads_model()->rowCount());
+    for (const LoadRow& l : loads) w->newLast(l.name, l.n_l, l.v_l, l.m_l, l.n_r, l.v_r, l.m_r, l.kled, l.kmod);
+    // Rows added one by one leave the columns as they were; the header sizes them afresh here, each
+    // cell laid out on its own.
+    ASSERT_TRUE(QMetaObject::invokeMethod(w->tv_lasten->horizontalHeader(), "resizeSections"));
+    const Table one_by_one = table();
+
+    ASSERT_EQ(at_once.cells.size(), size_t(loads.size()));
+    EXPECT_EQ(at_once.cells, one_by_one.cells);
+    EXPECT_EQ(at_once.kmod_enabled, one_by_one.kmod_enabled);
+    EXPECT_EQ(at_once.widths, one_by_one.widths);
+    // Spot checks by hand: -0.0001 shows "-0.000", -0.0 shows "0.000", 0.0625 rounds up to "0.063".
+    EXPECT_EQ(at_once.cells[3][1], QStringLiteral("-0.000"));
+    EXPECT_EQ(at_once.cells[2][1], QStringLiteral("0.000"));
+    EXPECT_EQ(at_once.cells[4][1], QStringLiteral("0.063"));
+    EXPECT_EQ(at_once.cells[0][8], QStringLiteral("0.13"));  // k_mod 0.125
+    ASSERT_EQ(at_once.parsed.size(), one_by_one.parsed.size());
+    for (int k = 0; k < loads.size(); ++k) {
+        const LoadRow& a = at_once.parsed[k];
+        const LoadRow& b = one_by_one.parsed[k];
+        EXPECT_EQ(a.name, b.name);
+        EXPECT_EQ(a.kled, b.kled) << k;
+        const double av[] = {a.n_l, a.v_l, a.m_l, a.n_r, a.v_r, a.m_r, a.kmod};
+        const double bv[] = {b.n_l, b.v_l, b.m_l, b.n_r, b.v_r, b.m_r, b.kmod};
+        EXPECT_EQ(std::memcmp(av, bv, sizeof av), 0) << k;
+    }
+    EXPECT_EQ(at_once.parsed[3].n_l, 0.0);
+    EXPECT_TRUE(std::signbit(at_once.parsed[3].n_l));  // "-0.000" reads as -0.0
+    EXPECT_EQ(at_once.parsed[0].kled, 0);              // class -1 is taken as "ständig"
 }
