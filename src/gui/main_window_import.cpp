@@ -41,19 +41,20 @@ void take_over_material(MainWindow& w, const BeamCutInfo& info, QString& text)
     text += QStringLiteral("Materialdaten importiert\n");
 }
 
-// Whole mm of a length in cm, no more than the field holds: the answer file may carry any number.
-int whole_mm(double cm, const QSpinBox* field)
+// A length in cm taken over into a field of whole mm, no more than the field holds: the answer file
+// may carry any number. No length (zero, negative, infinite or no number) leaves the field as it is.
+void take_over_length(double cm, QSpinBox* field)
 {
-    if (!std::isfinite(cm)) return field->minimum();
-    return int(std::lround(std::clamp(10.0 * cm, double(field->minimum()), double(field->maximum()))));
+    if (!(cm > 0.0) || !std::isfinite(cm)) return;
+    field->setValue(int(std::lround(std::clamp(10.0 * cm, double(field->minimum()), double(field->maximum())))));
 }
 
 void take_over_dimensions(MainWindow& w, const BeamCutInfo& info)
 {
     // The environment gives cm; the spin boxes hold whole mm. A cut without cross-section data
     // (zero width or height) leaves the beam as it is.
-    if (info.doubles[0] > 0.0) w.ed_Balken_b->setValue(whole_mm(info.doubles[0], w.ed_Balken_b));
-    if (info.doubles[1] > 0.0) w.ed_Balken_h->setValue(whole_mm(info.doubles[1], w.ed_Balken_h));
+    take_over_length(info.doubles[0], w.ed_Balken_b);
+    take_over_length(info.doubles[1], w.ed_Balken_h);
 }
 
 // Runs the importer, builds the transformations, takes over material and dimensions and turns the

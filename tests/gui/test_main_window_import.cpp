@@ -16,6 +16,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 using importfix::row;
 
@@ -97,6 +98,34 @@ TEST_F(WindowImport, PairsLeftAndRightRowsIntoLoadsWithClassAndKmod)
     EXPECT_EQ(data_object.lasten[0].kled, 8);
     EXPECT_DOUBLE_EQ(data_object.lasten[0].kmod, 0.9);
     EXPECT_EQ(data_object.lasten[1].kled, 6);
+}
+
+// Dimensions the answer file may carry: a number outside the field is held to its limits, one
+// that is no number at all (or infinite) leaves the beam as it was, like a cut without data.
+TEST_F(WindowImport, DimensionsThatAreNoLengthLeaveTheBeamAsItWas)
+{
+    const int b0 = w->ed_Balken_b->value(), h0 = w->ed_Balken_h->value();
+    const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
+    struct Case {
+        double b_cm, h_cm;
+        int b_mm, h_mm;
+    } cases[] = {
+        {inf, 30.0, b0, 300},
+        {14.0, inf, 140, h0},
+        {nan, -inf, b0, h0},
+        {0.5, 5000.0, w->ed_Balken_b->minimum(), w->ed_Balken_h->maximum()},   // 5 mm, 50,000 mm
+    };
+    for (const Case& c : cases) {
+        w->ed_Balken_b->setValue(b0);
+        w->ed_Balken_h->setValue(h0);
+        last_component = nullptr;
+        component(4005, c.b_cm, c.h_cm, {1, 1}, {row(1, 1, 0, 0, 0, 0.9, "a"), row(0, 0, 1, 1, 0, 0.9, "x")});
+        switches(true, false, true);
+        ASSERT_TRUE(run_force_import(*w)) << c.b_cm << " " << c.h_cm;
+        EXPECT_EQ(w->ed_Balken_b->value(), c.b_mm) << c.b_cm;
+        EXPECT_EQ(w->ed_Balken_h->value(), c.h_mm) << c.h_cm;
+        w->loads_model()->removeRows(0, w->loads_model()->rowCount());
+    }
 }
 
 TEST_F(WindowImport, DifferentRowCountsOfTheEdgesAppendNothing)
