@@ -260,25 +260,21 @@ void MainWindow::connect_actions()
     connect(actionNationalerAnhang, &QAction::triggered, this, [this] { naSelectDialog()->show(); });
 }
 
-ExitDialog* MainWindow::exitDialog()
+// A dialog of its own window, built when first used with the window's stored font and background.
+template <class Dialog>
+Dialog* MainWindow::window_dialog(Dialog*& dialog)
 {
-    if (!exit_dialog) {
-        exit_dialog = new ExitDialog();
-        exit_dialog->setWindowFlags(Qt::Window);
-        adopt_window_settings(exit_dialog, true);
+    if (!dialog) {
+        dialog = new Dialog();
+        dialog->setWindowFlags(Qt::Window);
+        adopt_window_settings(dialog, true);
     }
-    return exit_dialog;
+    return dialog;
 }
 
-OptionsDialog* MainWindow::optionsDialog()
-{
-    if (!options_dialog) {
-        options_dialog = new OptionsDialog();
-        options_dialog->setWindowFlags(Qt::Window);
-        adopt_window_settings(options_dialog, true);
-    }
-    return options_dialog;
-}
+ExitDialog* MainWindow::exitDialog() { return window_dialog(exit_dialog); }
+
+OptionsDialog* MainWindow::optionsDialog() { return window_dialog(options_dialog); }
 
 NA_SelectDialog* MainWindow::naSelectDialog()
 {

@@ -196,6 +196,8 @@ private:
     void connect_actions();
     // A dialog built late takes the font and background the window gave every widget before.
     void adopt_window_settings(QWidget* dialog, bool background);
+    template <class Dialog>
+    Dialog* window_dialog(Dialog*& dialog);
     void connect_geometry_rules();
     void connect_recalculation();
     // Brings values of the opened file into what the form can hold, noting each in the open report.
