@@ -9,6 +9,9 @@
 #include "core/tavo52_data.h"
 #include "gui/main_window_form.h"
 #include "gui/results_panel.h"
+#include "gui/side_view.h"
+#include <QRectF>
+#include <QSize>
 
 class QGraphicsScene;
 class QGridLayout;
@@ -141,6 +144,12 @@ private:
     QString style_balken_fehler;
     QString style_balken_veraltet;
     QGraphicsScene* plot_scene = nullptr;
+    // What the side view shows and what it was last fitted to: the same drawing in a view of the
+    // same size is neither drawn nor fitted again, either of which would repaint the whole view.
+    SideViewInput plot_input;
+    bool plot_drawn = false;
+    QRectF plot_fit_rect;
+    QSize plot_fit_viewport;
     QString style_regel_ok;
     QString style_regel_verletzt;
     int schraube_passt = 0;
@@ -158,6 +167,8 @@ private:
     // The loads of the table with their numbers as read from the cells, kept in step with the
     // table's model so that a calculation reads no cell text.
     QVector<LoadRow> table_loads;
+    // The inputs the reinforcement tab's hint was last made for; empty after the parameter set changed.
+    QByteArray hint_inputs_shown;
 
     void init_loads_header_model(QStandardItemModel* model);
     void apply_result_frame(PanelVerdict verdict);

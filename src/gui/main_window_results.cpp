@@ -243,7 +243,9 @@ void MainWindow::show_results()
         set_style_sheet(erg_prozent[i], current ? QString() : kOutdatedText);
         erg_balken[i]->setMaximumHeight(line);
     }
-    erg_layout->setRowStretch(0, 2);
+    // Setting a stretch lays out the whole window again, even an unchanged one.
+    if (erg_layout->rowStretch(0) != 2)
+        erg_layout->setRowStretch(0, 2);
     const PanelVerdict verdict =
         panel_verdict(current, list, cb_Biegung->isChecked(), cb_Schub->isChecked(), data_object.eta_max);
     const QString status = results_status(verdict);
