@@ -26,6 +26,7 @@
 #include "national_annex/nad_current.h"
 #include "national_annex/nad_ec5_block.h"
 #include "platform/env/vyk_help.h"
+#include "platform/os/vector_state.h"
 
 extern NadEc5Block* cur_ec5_params;
 
@@ -1158,6 +1159,7 @@ void MainWindow::display_nachweise(int mode)
     maske2data();
     // An opening check that could not run leaves its row out of the list; the panel names it.
     if (mode == 1 && actionCalculation->isEnabled()) {
+        clear_upper_vector_state();   // the last repaint's
         data_object.cal_nachweise();
         ++calc_count;
         calc_gen = input_gen;

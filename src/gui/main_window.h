@@ -139,7 +139,8 @@ private:
     QLabel* erg_name[5] = {};
     QLabel* erg_prozent[5] = {};
     QProgressBar* erg_balken[5] = {};
-    QLabel* erg_status = nullptr;   // why the panel gives no verdict, or what it could not verify
+    QLabel* erg_status = nullptr;
+    int erg_prozent_width = 0;      // the percentages' least width: that of the widest number   // why the panel gives no verdict, or what it could not verify
     QString style_balken_ok;
     QString style_balken_fehler;
     QString style_balken_veraltet;
