@@ -2,6 +2,7 @@
 // reinforcement, the transfer to and from the data object, and the results panel.
 #pragma once
 #include <QColor>
+#include <QFont>
 #include <QMainWindow>
 #include <QModelIndex>
 #include <QStringList>
@@ -140,7 +141,8 @@ private:
     QLabel* erg_prozent[5] = {};
     QProgressBar* erg_balken[5] = {};
     QLabel* erg_status = nullptr;
-    int erg_prozent_width = 0;      // the percentages' least width: that of the widest number   // why the panel gives no verdict, or what it could not verify
+    int erg_prozent_width = 0;      // the percentages' least width: that of the widest number
+    QFont erg_prozent_pinned_font;  // their font when their size was last fixed   // why the panel gives no verdict, or what it could not verify
     QString style_balken_ok;
     QString style_balken_fehler;
     QString style_balken_veraltet;
@@ -164,6 +166,7 @@ private:
     bool loads_batch = false;    // a LoadsBatch is appending rows
     int input_gen = 0;           // counts changes of the inputs the results depend on
     int calc_gen = -1;           // input_gen when the last calculation ran; -1 before the first
+    int shown_gen = -1;          // input_gen when the panel was last shown
     bool panel_refresh_queued = false;
     // The loads of the table with their numbers as read from the cells, kept in step with the
     // table's model so that a calculation reads no cell text.

@@ -49,7 +49,8 @@ void MainWindow::plot_ansicht_fit(bool)
 {
     if (!plot_scene)
         return;
-    const QRectF drawing = plot_scene->itemsBoundingRect();
+    // The drawing sets the scene's rectangle to that of its items.
+    const QRectF drawing = plot_scene->sceneRect();
     const QSize viewport = gv_plot->viewport()->size();
     if (drawing == plot_fit_rect && viewport == plot_fit_viewport && gv_plot->scene() == plot_scene)
         return;

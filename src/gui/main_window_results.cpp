@@ -26,10 +26,20 @@ QString percent_text(double p)
 const QString kOutdatedText = QStringLiteral("color: grey;");
 
 // Setting a font a widget has already still resolves it against the widget's parents and style.
-void set_font(QWidget* w, const QFont& f)
+bool set_font(QWidget* w, const QFont& f)
 {
-    if (w->font() != f)
-        w->setFont(f);
+    if (w->font() == f)
+        return false;
+    w->setFont(f);
+    return true;
+}
+
+bool set_text(QLabel* label, const QString& text)
+{
+    if (label->text() == text)
+        return false;
+    label->setText(text);
+    return true;
 }
 
 // A progress bar paints itself at once when its value changes; held back, it is painted with the
@@ -207,7 +217,9 @@ void MainWindow::note_input_change()
     panel_refresh_queued = true;
     QTimer::singleShot(0, this, [this] {
         panel_refresh_queued = false;
-        show_results();
+        // A calculation of the new inputs has shown its results already.
+        if (shown_gen != input_gen)
+            show_results();
     });
 }
 
@@ -253,11 +265,12 @@ void MainWindow::show_results()
     const bool current = results_current();
     const QVector<CheckResult>& list = data_object.nachweise;
     const int n = calculated ? std::min(list.size(), 3) : 0;
+    bool percent_changed = false;
     const auto clear_row = [&](int i, bool with_name) {
         set_bar(erg_balken[i], 0);
         if (with_name)
             erg_name[i]->setText(QString());
-        erg_prozent[i]->setText(QString());
+        percent_changed |= set_text(erg_prozent[i], QString());
         set_style_sheet(erg_balken[i], style_balken_ok);
     };
     if (n == 0) {
@@ -278,17 +291,21 @@ void MainWindow::show_results()
         set_bar(erg_balken[i], v.bar);
         set_style_sheet(erg_balken[i], !current ? style_balken_veraltet : v.failed ? style_balken_fehler : style_balken_ok);
         erg_name[i]->setText(res.name);
-        erg_prozent[i]->setText(v.text);
+        percent_changed |= set_text(erg_prozent[i], v.text);
     }
     for (int i = n; i < 3 && calculated; ++i)
         clear_row(i, true);
     for (int i = 0; i < 3; ++i) {
         set_font(erg_name[i], font());
-        set_font(erg_prozent[i], font());
+        percent_changed |= set_font(erg_prozent[i], font());
         set_style_sheet(erg_prozent[i], current ? QString() : kOutdatedText);
         erg_balken[i]->setMaximumHeight(line);
     }
-    pin_sizes(erg_prozent, 3, erg_prozent_width);
+    // Fonts are also given to every widget at once, past this panel.
+    if (percent_changed || erg_prozent[0]->font() != erg_prozent_pinned_font) {
+        pin_sizes(erg_prozent, 3, erg_prozent_width);
+        erg_prozent_pinned_font = erg_prozent[0]->font();
+    }
     // Setting a stretch lays out the whole window again, even an unchanged one.
     if (erg_layout->rowStretch(0) != 2)
         erg_layout->setRowStretch(0, 2);
@@ -300,4 +317,5 @@ void MainWindow::show_results()
     set_style_sheet(erg_status, current ? QStringLiteral("color: #cc0000;") : kOutdatedText);
     erg_status->setVisible(!status.isEmpty());
     apply_result_frame(verdict);
+    shown_gen = input_gen;
 }
