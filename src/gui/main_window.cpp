@@ -31,6 +31,7 @@
 #include "national_annex/nad_current.h"
 #include "national_annex/nad_ec5_block.h"
 #include "platform/env/vyk_help.h"
+#include "platform/os/vector_state.h"
 
 extern NadEc5Block* cur_ec5_params;
 
@@ -866,6 +867,7 @@ void MainWindow::verstaerkungs_ar_click() {}
 void MainWindow::na_select_click()
 {
     cur_ec5_params = nad_part_ec5();
+    hint_inputs_shown.clear();
     // Results of the set before are no results of this one.
     note_input_change();
     recalculate_if_auto();
@@ -1214,17 +1216,23 @@ void MainWindow::maske2data()
 
     // k_mod of every class but "frei" follows the beam's material and service class.
     double class_kmod[9];
-    bool class_has_kmod[9];
     for (int k = 0; k < 9; ++k)
-        class_has_kmod[k] = k != 8 && window_kmod(d.holzart, d.holzguete, d.nkl, k, &class_kmod[k]);
+        if (k == 8 || !window_kmod(d.holzart, d.holzguete, d.nkl, k, &class_kmod[k]))
+            class_kmod[k] = LoadRow().kmod;
+    const auto kmod_of = [&](const LoadRow& row) {
+        return row.kled >= 0 && row.kled < 8 ? class_kmod[row.kled] : LoadRow().kmod;
+    };
+    // The table's rows take their class's k_mod where it differs; the data object then shares
+    // them without a copy, the calculation reading them only.
+    d.lasten = QVector<LoadRow>();
+    const LoadRow* rows = table_loads.constData();
+    int first = 0;
+    while (first < table_loads.size() && (rows[first].kled == 8 || rows[first].kmod == kmod_of(rows[first])))
+        ++first;
+    for (int r = first; r < table_loads.size(); ++r)
+        if (table_loads.at(r).kled != 8)
+            table_loads[r].kmod = kmod_of(table_loads.at(r));
     d.lasten = table_loads;
-    for (LoadRow& row : d.lasten) {
-        if (row.kled == 8)
-            continue;
-        row.kmod = LoadRow().kmod;
-        if (row.kled >= 0 && row.kled < 9 && class_has_kmod[row.kled])
-            row.kmod = class_kmod[row.kled];
-    }
     update_unconfirmed_hint();
 }
 
@@ -1315,10 +1323,10 @@ void MainWindow::display_nachweise(int mode)
     // Rods that do not fit across the width are no arrangement either.
     if (gb_Verstaerkung->isChecked() && rb_verst_gewindestangen->isChecked() && schraube_passt == 0)
         return;
-    gb_ergebnisse->update();
     maske2data();
     // An opening check that could not run leaves its row out of the list; the panel names it.
     if (mode == 1 && actionCalculation->isEnabled()) {
+        clear_upper_vector_state();   // the last repaint's
         data_object.cal_nachweise();
         ++calc_count;
         calc_gen = input_gen;

@@ -2,6 +2,7 @@
 // reinforcement, the transfer to and from the data object, and the results panel.
 #pragma once
 #include <QColor>
+#include <QFont>
 #include <QMainWindow>
 #include <QModelIndex>
 #include <QStringList>
@@ -10,6 +11,9 @@
 #include "core/tavo52_data.h"
 #include "gui/main_window_form.h"
 #include "gui/results_panel.h"
+#include "gui/side_view.h"
+#include <QRectF>
+#include <QSize>
 
 class QGraphicsScene;
 class QGridLayout;
@@ -146,11 +150,19 @@ private:
     QLabel* erg_name[5] = {};
     QLabel* erg_prozent[5] = {};
     QProgressBar* erg_balken[5] = {};
-    QLabel* erg_status = nullptr;   // why the panel gives no verdict, or what it could not verify
+    QLabel* erg_status = nullptr;
+    int erg_prozent_width = 0;      // the percentages' least width: that of the widest number
+    QFont erg_prozent_pinned_font;  // their font when their size was last fixed   // why the panel gives no verdict, or what it could not verify
     QString style_balken_ok;
     QString style_balken_fehler;
     QString style_balken_veraltet;
     QGraphicsScene* plot_scene = nullptr;
+    // What the side view shows and what it was last fitted to: the same drawing in a view of the
+    // same size is neither drawn nor fitted again, either of which would repaint the whole view.
+    SideViewInput plot_input;
+    bool plot_drawn = false;
+    QRectF plot_fit_rect;
+    QSize plot_fit_viewport;
     QString style_regel_ok;
     QString style_regel_verletzt;
     int schraube_passt = 0;
@@ -165,10 +177,13 @@ private:
     bool appending_loads = false;  // append_loads keeps the parsed loads itself
     int input_gen = 0;           // counts changes of the inputs the results depend on
     int calc_gen = -1;           // input_gen when the last calculation ran; -1 before the first
+    int shown_gen = -1;          // input_gen when the panel was last shown
     bool panel_refresh_queued = false;
     // The loads of the table with their numbers as read from the cells, kept in step with the
     // table's model so that a calculation reads no cell text.
     QVector<LoadRow> table_loads;
+    // The inputs the reinforcement tab's hint was last made for; empty after the parameter set changed.
+    QByteArray hint_inputs_shown;
 
     void init_loads_header_model(QStandardItemModel* model);
     void apply_result_frame(PanelVerdict verdict);

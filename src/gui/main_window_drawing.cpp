@@ -1,4 +1,5 @@
-// The main window's side view: drawn anew after every geometry check and fitted into gv_plot.
+// The main window's side view: drawn after every geometry check and fitted into gv_plot. Only what
+// changed is drawn again, so that an edit repaints the part of the view that moved.
 #include "gui/main_window.h"
 #include "core/tavo52_data.h"
 #include "gui/side_view.h"
@@ -32,16 +33,28 @@ void MainWindow::plot_ansicht_gs()
         }
         in.a3c = data_object.a_3c;
     }
-    QGraphicsScene* old = plot_scene;
-    plot_scene = draw_side_view(in, this);
-    gv_plot->setScene(plot_scene);
-    delete old;
+    if (!plot_scene) {
+        plot_scene = new QGraphicsScene(this);
+        gv_plot->setScene(plot_scene);
+    }
+    if (plot_drawn && in == plot_input)
+        return;
+    redraw_side_view(plot_scene, in);
+    plot_input = in;
+    plot_drawn = true;
     gv_plot->clearMask();
-    gv_plot->update();
-    gv_plot->viewport()->update();
 }
 
 void MainWindow::plot_ansicht_fit(bool)
 {
+    if (!plot_scene)
+        return;
+    // The drawing sets the scene's rectangle to that of its items.
+    const QRectF drawing = plot_scene->sceneRect();
+    const QSize viewport = gv_plot->viewport()->size();
+    if (drawing == plot_fit_rect && viewport == plot_fit_viewport && gv_plot->scene() == plot_scene)
+        return;
     fit_side_view(gv_plot, plot_scene);
+    plot_fit_rect = drawing;
+    plot_fit_viewport = viewport;
 }

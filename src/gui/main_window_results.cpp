@@ -25,6 +25,60 @@ QString percent_text(double p)
 
 const QString kOutdatedText = QStringLiteral("color: grey;");
 
+// Setting a font a widget has already still resolves it against the widget's parents and style.
+bool set_font(QWidget* w, const QFont& f)
+{
+    if (w->font() == f)
+        return false;
+    w->setFont(f);
+    return true;
+}
+
+bool set_text(QLabel* label, const QString& text)
+{
+    if (label->text() == text)
+        return false;
+    label->setText(text);
+    return true;
+}
+
+// A progress bar paints itself at once when its value changes; held back, it is painted with the
+// rest of the panel at the next turn of the event loop.
+void set_bar(QProgressBar* bar, int value)
+{
+    if (bar->value() == value)
+        return;
+    bar->setUpdatesEnabled(false);
+    bar->setValue(value);
+    bar->setUpdatesEnabled(true);
+}
+
+// The width a one-line plain-text label asks its layout for, worked out as the label does it;
+// the label's own size hint is no help once the label has a fixed size, as it never falls below it.
+int text_width(const QLabel* label)
+{
+    const QMargins m = label->contentsMargins();
+    const int extra = 2 * label->margin() + m.left() + m.right();
+    const int flags = int(label->alignment() & ~(Qt::AlignVCenter | Qt::AlignHCenter));
+    return label->fontMetrics().boundingRect(0, 0, 2000 - extra, 2000, flags, label->text()).width() + extra;
+}
+
+// A label that may change its size asks the whole window to lay itself out again whenever its text
+// changes. The percentages change with every calculation, so their labels are given the size the
+// layout gives them, as a fixed size: the width of the widest text (at least min_width) and one
+// line. Only a change of that size lays out the window again.
+void pin_sizes(QLabel* const* labels, int count, int min_width)
+{
+    int width = min_width;
+    for (int i = 0; i < count; ++i)
+        width = std::max(width, text_width(labels[i]));
+    for (int i = 0; i < count; ++i) {
+        const QSize want(width, QFontMetrics(labels[i]->font()).height());
+        if (labels[i]->minimumSize() != want || labels[i]->maximumSize() != want)
+            labels[i]->setFixedSize(want);
+    }
+}
+
 } // namespace
 
 ResultRowView result_row_view(double eta)
@@ -95,7 +149,8 @@ void MainWindow::build_result_bars()
         // Nothing is computed yet: no percentage.
         erg_prozent[r] = new QLabel(QString(), gb_ergebnisse);
         erg_prozent[r]->setObjectName(QStringLiteral("erg_prozent_%1").arg(r));
-        erg_prozent[r]->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(percent_text(999.99)));
+        erg_prozent_width = QFontMetrics(font()).horizontalAdvance(percent_text(999.99));
+        erg_prozent[r]->setMinimumWidth(erg_prozent_width);
         erg_layout->addWidget(erg_prozent[r], 2 * r + 2, 1);
         erg_name[r]->setFont(font());
         erg_prozent[r]->setFont(font());
@@ -162,7 +217,9 @@ void MainWindow::note_input_change()
     panel_refresh_queued = true;
     QTimer::singleShot(0, this, [this] {
         panel_refresh_queued = false;
-        show_results();
+        // A calculation of the new inputs has shown its results already.
+        if (shown_gen != input_gen)
+            show_results();
     });
 }
 
@@ -208,11 +265,12 @@ void MainWindow::show_results()
     const bool current = results_current();
     const QVector<CheckResult>& list = data_object.nachweise;
     const int n = calculated ? std::min(list.size(), 3) : 0;
+    bool percent_changed = false;
     const auto clear_row = [&](int i, bool with_name) {
-        erg_balken[i]->setValue(0);
+        set_bar(erg_balken[i], 0);
         if (with_name)
             erg_name[i]->setText(QString());
-        erg_prozent[i]->setText(QString());
+        percent_changed |= set_text(erg_prozent[i], QString());
         set_style_sheet(erg_balken[i], style_balken_ok);
     };
     if (n == 0) {
@@ -230,26 +288,34 @@ void MainWindow::show_results()
     for (int i = 0; i < n; ++i) {
         const CheckResult& res = list.at(i);
         const ResultRowView v = result_row_view(res.eta);
-        erg_balken[i]->setValue(v.bar);
+        set_bar(erg_balken[i], v.bar);
         set_style_sheet(erg_balken[i], !current ? style_balken_veraltet : v.failed ? style_balken_fehler : style_balken_ok);
         erg_name[i]->setText(res.name);
-        erg_prozent[i]->setText(v.text);
+        percent_changed |= set_text(erg_prozent[i], v.text);
     }
     for (int i = n; i < 3 && calculated; ++i)
         clear_row(i, true);
     for (int i = 0; i < 3; ++i) {
-        erg_name[i]->setFont(font());
-        erg_prozent[i]->setFont(font());
+        set_font(erg_name[i], font());
+        percent_changed |= set_font(erg_prozent[i], font());
         set_style_sheet(erg_prozent[i], current ? QString() : kOutdatedText);
         erg_balken[i]->setMaximumHeight(line);
     }
-    erg_layout->setRowStretch(0, 2);
+    // Fonts are also given to every widget at once, past this panel.
+    if (percent_changed || erg_prozent[0]->font() != erg_prozent_pinned_font) {
+        pin_sizes(erg_prozent, 3, erg_prozent_width);
+        erg_prozent_pinned_font = erg_prozent[0]->font();
+    }
+    // Setting a stretch lays out the whole window again, even an unchanged one.
+    if (erg_layout->rowStretch(0) != 2)
+        erg_layout->setRowStretch(0, 2);
     const PanelVerdict verdict =
         panel_verdict(current, list, cb_Biegung->isChecked(), cb_Schub->isChecked(), data_object.eta_max);
     const QString status = results_status(verdict);
-    erg_status->setFont(font());
+    set_font(erg_status, font());
     erg_status->setText(status);
     set_style_sheet(erg_status, current ? QStringLiteral("color: #cc0000;") : kOutdatedText);
     erg_status->setVisible(!status.isEmpty());
     apply_result_frame(verdict);
+    shown_gen = input_gen;
 }

@@ -132,3 +132,53 @@ TEST(SideView, FitShowsTheWholeDrawingWithRoomRightAndBelow)
     const double fill = std::max(1.1 * all.width() / shown.width(), 1.1 * all.height() / shown.height());
     EXPECT_NEAR(fill, 1.0, 0.05);
 }
+
+// Drawing into a scene that shows an earlier view gives the same items as a new scene would, and
+// keeps the items that only moved, whatever the view showed before.
+TEST(SideView, RedrawGivesWhatANewSceneGives)
+{
+    SideViewInput plain;
+    plain.h = 400; plain.h_ro = 150; plain.h_ru = 150; plain.a = 300;
+    SideViewInput moved = plain;
+    moved.h_ro = 140;                                           // the opening 10 mm higher
+    SideViewInput circle = plain;
+    circle.circular = true;
+    SideViewInput plates = plain;
+    plates.reinforcement = SIDE_PLATES; plates.a_r = 50; plates.h_1 = 40;
+    SideViewInput rods = plain;
+    rods.reinforcement = SIDE_RODS; rods.bar_d = 12; rods.bar_l = 250; rods.a3c = 40;
+    SideViewInput screws = rods;
+    screws.reinforcement = SIDE_SCREWS; screws.from_top = false;
+    struct Case { const char* what; SideViewInput from, to; bool same_items; };
+    const Case cases[] = {
+        {"opening moved", plain, moved, true},
+        {"bars from below", rods, screws, true},
+        {"to a circle", plain, circle, false},
+        {"plates added", plain, plates, false},
+        {"plates to rods", plates, rods, false},
+        {"rods removed", rods, plain, false},
+    };
+    for (const Case& c : cases) {
+        std::unique_ptr<QGraphicsScene> fresh(draw_side_view(c.to, nullptr));
+        std::unique_ptr<QGraphicsScene> s(draw_side_view(c.from, nullptr));
+        const auto before = drawn(s.get());
+        redraw_side_view(s.get(), c.to);
+        const auto after = drawn(s.get());
+        const auto want = drawn(fresh.get());
+        ASSERT_EQ(after.size(), want.size()) << c.what;
+        for (int i = 0; i < want.size(); ++i) {
+            EXPECT_EQ(after[i]->type(), want[i]->type()) << c.what << " item " << i;
+            EXPECT_EQ(after[i]->boundingRect(), want[i]->boundingRect()) << c.what << " item " << i;
+            if (auto* shape = dynamic_cast<QAbstractGraphicsShapeItem*>(after[i])) {
+                auto* other = dynamic_cast<QAbstractGraphicsShapeItem*>(want[i]);
+                ASSERT_TRUE(other) << c.what;
+                EXPECT_EQ(shape->brush().style(), other->brush().style()) << c.what << " item " << i;
+                EXPECT_EQ(shape->brush().color(), other->brush().color()) << c.what << " item " << i;
+                EXPECT_EQ(shape->brush().texture().cacheKey(), other->brush().texture().cacheKey())
+                    << c.what << " item " << i;
+            }
+        }
+        EXPECT_EQ(s->sceneRect(), fresh->sceneRect()) << c.what;
+        EXPECT_EQ(before == after, c.same_items) << c.what;
+    }
+}

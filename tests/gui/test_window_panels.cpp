@@ -141,6 +141,20 @@ TEST_F(WindowPanelsTest, SideViewFollowsTheForm)
     EXPECT_TRUE(view->mapToScene(view->viewport()->rect()).boundingRect().adjusted(-5, -5, 5, 5).contains(
         view->scene()->itemsBoundingRect()));
 
+    // One more millimetre of h_ro lowers the opening's top edge by 1 mm, its bottom edge staying;
+    // the beam stays the same item and the view keeps its scale.
+    auto* hro = find<QSpinBox>("ed_Balken_hro");
+    const QRectF opening = items[3]->boundingRect();
+    const QTransform scale = view->transform();
+    hro->setValue(hro->value() + 1);
+    QList<QGraphicsItem*> moved = view->scene()->items(Qt::AscendingOrder);
+    ASSERT_EQ(moved.size(), 4);
+    EXPECT_EQ(moved[0], items[0]);
+    EXPECT_EQ(moved[3]->boundingRect(), opening.adjusted(0, 1, 0, 0));
+    EXPECT_EQ(view->transform(), scale);
+    hro->setValue(hro->value() - 1);
+    EXPECT_EQ(view->scene()->items(Qt::AscendingOrder)[3]->boundingRect(), opening);
+
     click(find<QRadioButton>("rb_typ_durchbruch_kreis"));
     items = view->scene()->items(Qt::AscendingOrder);
     ASSERT_EQ(items.size(), 4);

@@ -270,6 +270,32 @@ TEST_F(ResultsPanelTest, OpeningCheckThatCouldNotRunIsNamed)
     expect_panel({{"Biegung am Durchbruch", "nicht nachweisbar", 120}, {"Schub am reduzierten Querschnitt", "*", -1},
                   {"", "", 0}},
                  Bar::Verdict, Frame::Red, "Nicht nachweisbar: Querzug am Durchbruch");
+
+    // The percentages' column is as wide as its widest text and at least as wide as "999.99 %":
+    // it widens for the longer text, every row's label with it, and narrows again for a number.
+    const auto column = [&] {
+        int width = QFontMetrics(w->font()).horizontalAdvance(QStringLiteral("999.99 %"));
+        for (int i = 0; i < 3; ++i) {
+            QLabel alone(label("erg_prozent", i)->text());
+            alone.setFont(label("erg_prozent", i)->font());
+            width = std::max(width, alone.sizeHint().width());
+        }
+        return width;
+    };
+    const QLabel* first = label("erg_prozent", 0);
+    QCoreApplication::processEvents();
+    const int wide = first->width();
+    EXPECT_EQ(wide, column());
+    EXPECT_GT(wide, QFontMetrics(w->font()).horizontalAdvance(QStringLiteral("999.99 %")));
+    EXPECT_EQ(label("erg_prozent", 1)->width(), wide);
+    EXPECT_EQ(label("erg_prozent", 2)->width(), wide);
+    data_object.nachweise[0].eta = 0.5;
+    w->display_nachweise(0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(first->text(), QStringLiteral("50.00 %"));
+    EXPECT_EQ(first->width(), column());
+    EXPECT_LT(first->width(), wide);
+    EXPECT_EQ(label("erg_prozent", 1)->width(), first->width());
 }
 
 // The reset colours give the frame the colour of its verdict, and none without one.
