@@ -240,7 +240,7 @@ void register_benchmarks()
             const std::string name = std::string(what) + kKindNames[kind];
             auto* b = benchmark::RegisterBenchmark(name.c_str(), what[3] == 'R' ? BM_Reference : BM_Aggregate, kind);
             for (int n : kCounts) b->Arg(n);
-            b->Repetitions(3)->ReportAggregatesOnly(false);
+            b->Repetitions(5)->ReportAggregatesOnly(false);
         }
     }
 }
@@ -254,7 +254,15 @@ int main(int argc, char** argv)
     Set_CurOb_Privat_Datapath(TAVO_SOURCE_DATA_DIR "/PRIVATE");
     if (!read_ec5_assy_plus_vg_z()) std::fprintf(stderr, "the shipped screw table could not be read\n");
     register_benchmarks();
-    benchmark::Initialize(&argc, argv);
+    // Reference and aggregate repetitions run in a shuffled order, so that a slow spell of the
+    // machine falls on both rather than on one side of a ratio.
+    std::vector<char*> args(argv, argv + argc);
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    args.insert(args.begin() + 1, interleave);
+    int count = int(args.size());
+    benchmark::Initialize(&count, args.data());
+    argc = count;
+    argv = args.data();
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     TimesReporter reporter("loads");
     benchmark::RunSpecifiedBenchmarks(&reporter);
