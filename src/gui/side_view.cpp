@@ -120,6 +120,16 @@ void set_fill(QAbstractGraphicsShapeItem* item, const Part& p)
     item->setData(0, tag);
 }
 
+// A rectangle or an ellipse: its box, outline and fill.
+template <class BoxItem>
+void update_box(QGraphicsItem* item, const Part& p)
+{
+    auto* box = static_cast<BoxItem*>(item);
+    box->setRect(p.rect);
+    box->setPen(p.pen);
+    set_fill(box, p);
+}
+
 // Setters that are given what the item has already change nothing and repaint nothing.
 void update_item(QGraphicsItem* item, const Part& p)
 {
@@ -130,20 +140,8 @@ void update_item(QGraphicsItem* item, const Part& p)
         l->setLine(p.line);
         return;
     }
-    case Shape::Rect: {
-        auto* r = static_cast<QGraphicsRectItem*>(item);
-        r->setRect(p.rect);
-        r->setPen(p.pen);
-        set_fill(r, p);
-        return;
-    }
-    case Shape::Ellipse: {
-        auto* e = static_cast<QGraphicsEllipseItem*>(item);
-        e->setRect(p.rect);
-        e->setPen(p.pen);
-        set_fill(e, p);
-        return;
-    }
+    case Shape::Rect: update_box<QGraphicsRectItem>(item, p); return;
+    case Shape::Ellipse: update_box<QGraphicsEllipseItem>(item, p); return;
     case Shape::RoundedRect: {
         auto* path_item = static_cast<QGraphicsPathItem*>(item);
         QPainterPath path;
