@@ -134,6 +134,8 @@ void MainWindow::build_result_bars()
     erg_layout = new QGridLayout(gb_ergebnisse);
     erg_layout->setObjectName(QStringLiteral("erg_layout"));
     const int line = QFontMetrics(font()).height();
+    // The percentages' column holds the widest percentage at least.
+    erg_prozent_width = QFontMetrics(font()).horizontalAdvance(percent_text(999.99));
     for (int r = 0; r < 3; ++r) {
         erg_name[r] = new QLabel(QStringLiteral(" "), gb_ergebnisse);
         erg_name[r]->setObjectName(QStringLiteral("erg_name_%1").arg(r));
@@ -149,7 +151,6 @@ void MainWindow::build_result_bars()
         // Nothing is computed yet: no percentage.
         erg_prozent[r] = new QLabel(QString(), gb_ergebnisse);
         erg_prozent[r]->setObjectName(QStringLiteral("erg_prozent_%1").arg(r));
-        erg_prozent_width = QFontMetrics(font()).horizontalAdvance(percent_text(999.99));
         erg_prozent[r]->setMinimumWidth(erg_prozent_width);
         erg_layout->addWidget(erg_prozent[r], 2 * r + 2, 1);
         erg_name[r]->setFont(font());
