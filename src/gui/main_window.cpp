@@ -122,9 +122,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     connect_actions();
 
     connect(actionEinstellungen, &QAction::triggered, this, [this] { optionsDialog()->show_options(); });
-    connect(actionEnde, SIGNAL(triggered()), this, SLOT(saveSettings()));
-    connect(actionEnde, SIGNAL(triggered()), this, SLOT(maske2data()));
-    connect(actionEnde, &QAction::triggered, this, [this] { exitDialog()->show(); });
+    connect(actionEnde, &QAction::triggered, this, &MainWindow::exit_action);
 
     loadSettings_fonts_colors();
     display_nachweise(action_cal_auto->isChecked() ? 1 : 0);
@@ -210,8 +208,9 @@ void MainWindow::attach_loads_view(QStandardItemModel* header_model)
 // The input fields: lists that fill others, the checks of width and height, the reinforcement.
 void MainWindow::connect_input_fields()
 {
-    connect(cob_mat_laschen, SIGNAL(currentIndexChanged(int)), this, SLOT(fill_cb_Holzguete_laschen(int)));
-    connect(cob_guete_laschen, SIGNAL(currentIndexChanged(int)), this, SLOT(fill_ftk_laschen(int)));
+    const auto index_changed = QOverload<int>::of(&QComboBox::currentIndexChanged);
+    connect(cob_mat_laschen, index_changed, this, QOverload<int>::of(&MainWindow::fill_cb_Holzguete_laschen));
+    connect(cob_guete_laschen, index_changed, this, &MainWindow::fill_ftk_laschen);
     connect(rb_typ_durchbruch_recht, &QRadioButton::clicked, this, &MainWindow::typ_click);
     connect(rb_typ_durchbruch_kreis, &QRadioButton::clicked, this, &MainWindow::typ_click);
     // The button switched off and the one switched on both toggle; the list is refilled once.
@@ -220,38 +219,31 @@ void MainWindow::connect_input_fields()
     connect(ed_Balken_b, QOverload<int>::of(&QSpinBox::valueChanged), this, &MainWindow::b_check_click);
     for (QRadioButton* rb : {rb_holzart_NH, rb_holzart_LH, rb_holzart_BSH_DIN, rb_holzart_BSH_EC})
         connect(rb, &QRadioButton::clicked, this, &MainWindow::b_check_click);
-    connect(cb_holzguete, SIGNAL(currentIndexChanged(int)), this, SLOT(b_check_click()));
-    connect(cob_dr_GS, SIGNAL(currentIndexChanged(int)), this, SLOT(b_check_click()));
-    connect(cob_typ_schraube, SIGNAL(currentIndexChanged(int)), this, SLOT(fill_d_schraube(int)));
-    connect(cob_d_schraube, SIGNAL(currentIndexChanged(int)), this, SLOT(fill_l_schraube(int)));
-    connect(cob_d_schraube, SIGNAL(currentIndexChanged(int)), this, SLOT(h_check_click()));
-    connect(cob_d_schraube, SIGNAL(currentIndexChanged(int)), this, SLOT(b_check_click()));
-    connect(cob_l_schraube, SIGNAL(currentIndexChanged(int)), this, SLOT(b_check_click()));
-    connect(cob_l_schraube, SIGNAL(currentIndexChanged(int)), this, SLOT(h_check_click()));
+    connect(cb_holzguete, index_changed, this, &MainWindow::b_check_click);
+    connect(cob_dr_GS, index_changed, this, &MainWindow::b_check_click);
+    connect(cob_typ_schraube, index_changed, this, QOverload<int>::of(&MainWindow::fill_d_schraube));
+    connect(cob_d_schraube, index_changed, this, QOverload<int>::of(&MainWindow::fill_l_schraube));
+    connect(cob_d_schraube, index_changed, this, &MainWindow::h_check_click);
+    connect(cob_d_schraube, index_changed, this, &MainWindow::b_check_click);
+    connect(cob_l_schraube, index_changed, this, &MainWindow::b_check_click);
+    connect(cob_l_schraube, index_changed, this, &MainWindow::h_check_click);
     for (QAbstractButton* rb : std::initializer_list<QAbstractButton*>{
              rb_verst_laschen, rb_verst_gewindestangen, rb_verst_schrauben, rb_oben_gs, rb_oben_sc, rb_unten_gs,
              rb_unten_sc, cb_vorgebohrt})
         connect(rb, &QAbstractButton::clicked, this, &MainWindow::verstaerkungs_typ_click);
-    connect(gb_Verstaerkung, SIGNAL(toggled(bool)), this, SLOT(verstaerkungs_click(bool)));
+    connect(gb_Verstaerkung, &QGroupBox::toggled, this, &MainWindow::verstaerkungs_click);
 }
 
 // The actions of the menus and tool bars, and the switches of the checks.
 void MainWindow::connect_actions()
 {
-    connect(actionSchnittgr_import, SIGNAL(triggered()), this, SLOT(schnittgroessen_import()));
-    connect(actionDaten_sichern, SIGNAL(triggered()), this, SLOT(saveSettings()));
-    connect(actionDaten_sichern, SIGNAL(triggered()), this, SLOT(saveSettings_fonts_colors()));
-    connect(actionDaten_sichern, SIGNAL(triggered()), this, SLOT(maske2data()));
-    // A failed save is reported, never passed over in silence.
-    connect(actionDaten_sichern, &QAction::triggered, this, [] { save_position(); });
-    connect(actionHilfe, SIGNAL(triggered()), this, SLOT(show_helpview()));
-    connect(actionDruckvorschau, SIGNAL(triggered()), this, SLOT(maske2data()));
-    connect(actionDrucken, SIGNAL(triggered()), this, SLOT(maske2data()));
-    connect(actionDruckvorschau, SIGNAL(triggered()), this, SLOT(display_nachweise()));
-    connect(actionDrucken, SIGNAL(triggered()), this, SLOT(display_nachweise()));
-    connect(actionDruckvorschau, SIGNAL(triggered()), &data_object, SLOT(Print_OliView()));
-    connect(actionDrucken, SIGNAL(triggered()), &data_object, SLOT(Print_OliPrint()));
-    connect(actionCalculation, SIGNAL(triggered()), this, SLOT(display_nachweise()));
+    // Each action is one slot that runs its steps in order, whatever else is connected to it.
+    connect(actionSchnittgr_import, &QAction::triggered, this, &MainWindow::schnittgroessen_import);
+    connect(actionDaten_sichern, &QAction::triggered, this, &MainWindow::save_action);
+    connect(actionHilfe, &QAction::triggered, this, &MainWindow::show_helpview);
+    connect(actionDruckvorschau, &QAction::triggered, this, &MainWindow::preview_action);
+    connect(actionDrucken, &QAction::triggered, this, &MainWindow::print_action);
+    connect(actionCalculation, &QAction::triggered, this, QOverload<>::of(&MainWindow::display_nachweise));
     connect(action_cal_auto, &QAction::toggled, this, &MainWindow::h_check_click);
     connect(cb_Biegung, &QCheckBox::toggled, this, [this](bool on) { display_nachweise_checkauto(on); });
     connect(cb_Schub, &QCheckBox::toggled, this, [this](bool on) { display_nachweise_checkauto(on); });
@@ -259,6 +251,39 @@ void MainWindow::connect_actions()
     connect(tabWidget, &QTabWidget::currentChanged, this, &MainWindow::tab_changed);
 
     connect(actionNationalerAnhang, &QAction::triggered, this, [this] { naSelectDialog()->show(); });
+}
+
+// Save: the window's settings, fonts and colours, then the inputs into the data object, then the file.
+void MainWindow::save_action()
+{
+    saveSettings();
+    saveSettings_fonts_colors();
+    maske2data();
+    // A failed save is reported, never passed over in silence.
+    save_position();
+}
+
+// Preview and print take the inputs on screen, calculate them, then write the calculation.
+void MainWindow::preview_action()
+{
+    maske2data();
+    display_nachweise();
+    data_object.Print_OliView();
+}
+
+void MainWindow::print_action()
+{
+    maske2data();
+    display_nachweise();
+    data_object.Print_OliPrint();
+}
+
+// Exit keeps the settings and the inputs before the exit dialog asks what to do with them.
+void MainWindow::exit_action()
+{
+    saveSettings();
+    maske2data();
+    exitDialog()->show();
 }
 
 // A dialog of its own window, built when first used with the window's stored font and background.

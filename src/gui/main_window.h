@@ -132,6 +132,11 @@ public slots:
     void copy_abmessungen_sys2verst();
     void copy_abmessungen_verst2sys();
     void tab_changed(int index);
+    // The tool-bar actions, each running its steps in a fixed order.
+    void save_action();
+    void preview_action();
+    void print_action();
+    void exit_action();
 
 private:
     OptionsDialog* options_dialog = nullptr;

@@ -500,10 +500,10 @@ void Ui_MainWindow::setupUi(QMainWindow* window)
     toolBar->addAction(action_cal_auto);
 
     retranslateUi(window);
-    QObject::connect(action_cal_auto, SIGNAL(toggled(bool)), actionCalculation, SLOT(setEnabled(bool)));
-    QObject::connect(cb_import_sni, SIGNAL(toggled(bool)), cb_import_geo, SLOT(setEnabled(bool)));
-    QObject::connect(cb_import_sni, SIGNAL(toggled(bool)), cb_import_mat, SLOT(setEnabled(bool)));
-    QObject::connect(gb_Verstaerkung, SIGNAL(toggled(bool)), gb_querschnitt_2, SLOT(setEnabled(bool)));
+    QObject::connect(action_cal_auto, &QAction::toggled, actionCalculation, &QAction::setEnabled);
+    QObject::connect(cb_import_sni, &QCheckBox::toggled, cb_import_geo, &QWidget::setEnabled);
+    QObject::connect(cb_import_sni, &QCheckBox::toggled, cb_import_mat, &QWidget::setEnabled);
+    QObject::connect(gb_Verstaerkung, &QGroupBox::toggled, gb_querschnitt_2, &QWidget::setEnabled);
     tabWidget->setCurrentIndex(0);
     QMetaObject::connectSlotsByName(window);
 }
