@@ -176,6 +176,7 @@ protected:
         read_ec5_assy_plus_vg_z();
         read_ec5_assy_plus_vg_s();
         EXPECT_EQ(d.read_data(), 0) << c.name;
+        EXPECT_FALSE(d.open_report.damaged()) << c.name << ": the position file is not read whole";
         EXPECT_NE(cur_ec5_params, nullptr);
         window_spacings();
         int e = -1;
