@@ -172,9 +172,8 @@ protected:
         oli_path = dir.file("GOLD_01.oli");
         component_id = "GOLD";
         position_title = QString::fromUtf8(c.title);
-        read_ec5_spax_s_vg();
-        read_ec5_assy_plus_vg_z();
-        read_ec5_assy_plus_vg_s();
+        EXPECT_TRUE(read_ec5_spax_s_vg() && read_ec5_assy_plus_vg_z() && read_ec5_assy_plus_vg_s())
+            << "the shipped screw tables cannot be read";
         EXPECT_EQ(d.read_data(), 0) << c.name;
         EXPECT_FALSE(d.open_report.damaged()) << c.name << ": the position file is not read whole";
         EXPECT_NE(cur_ec5_params, nullptr);
