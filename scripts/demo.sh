@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds the program and opens the demo position in a scratch copy of the demo environment.
+# Builds the program (its target only, with its run-time data beside it; no tests, no benchmarks)
+# and opens the demo position in a scratch copy of the demo environment.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh" "$root/build"
+SETUP_CONFIGURE_ONLY=1 "$root/scripts/setup.sh" "$root/build"
+cmake --build "$root/build" -j"$(nproc)" --target tavo52
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != "offscreen" ]; then
   echo "No display is available. Run the demo inside a virtual X server:"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The long fuzz run (not part of CI): every harness for MINUTES minutes from its seeds, at most
+# The long fuzz run (not part of CI): every harness for MINUTES minutes from its seeds (the
+# committed files in tests/<library>/fuzz_seeds/<harness>/), at most
 # PARALLEL at a time at the lowest priority, then one line per harness with its executions and
 # result. Findings stay in OUT/<harness>/ (crash-*, timeout-*, oom-* and the log).
 # usage: scripts/fuzz-long.sh [minutes] [parallel] [out-dir] [build-dir]
@@ -36,11 +37,13 @@ run_one() {
   name=$(basename "$f")
   dir="$out/$name"
   rm -rf "$dir"
-  mkdir -p "$dir/corpus" "$dir/seeds"
-  "$root/scripts/fuzz-seeds.sh" "$name" "$dir/seeds"
+  mkdir -p "$dir/corpus"
+  # New inputs go into the first folder only: the seed folder stays as committed.
+  local seeds=()
+  seeds=($(find "$root/tests" -type d -path "*/fuzz_seeds/$name"))
   local rc=0
   (cd "$dir" && nice -n 19 "$f" -max_total_time=$((minutes * 60)) -timeout="$timeout" -rss_limit_mb=4096 \
-     -print_final_stats=1 corpus seeds >log 2>&1) || rc=$?
+     -print_final_stats=1 corpus "${seeds[@]}" >log 2>&1) || rc=$?
   echo "$rc" > "$dir/rc"
 }
 

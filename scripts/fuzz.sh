@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the fuzz harnesses with clang and runs each for a short while from its seeds.
+# Builds the fuzz harnesses with clang and runs each for a short while from its seeds, the committed
+# files in tests/<library>/fuzz_seeds/<harness>/ (written by scripts/make-fuzz-seeds.sh).
 # usage: scripts/fuzz.sh [build-dir] [seconds]
 # FUZZ_BUILD_ONLY=1 builds and prints the harnesses' paths, one a line, without running them.
 set -euo pipefail
@@ -32,10 +33,10 @@ for f in $harnesses; do
   # The position file reader is the front door of every position: it gets longer.
   case "$name" in fuzz_position_file) t=$((secs * 2));; esac
   echo "fuzzing $name for ${t}s"
+  # New inputs go into the first folder only: the seed folder stays as committed.
   corpus=$(mktemp -d)
-  seeds=$(mktemp -d)
-  "$root/scripts/fuzz-seeds.sh" "$name" "$seeds"
-  "$f" -max_total_time="$t" -timeout=20 -rss_limit_mb=4096 "$corpus" "$seeds" 2>"$corpus.log" ||
+  seeds=($(find "$root/tests" -type d -path "*/fuzz_seeds/$name"))
+  "$f" -max_total_time="$t" -timeout=20 -rss_limit_mb=4096 "$corpus" "${seeds[@]}" 2>"$corpus.log" ||
     { tail -50 "$corpus.log"; exit 1; }
-  rm -rf "$corpus" "$seeds" "$corpus.log"
+  rm -rf "$corpus" "$corpus.log"
 done
