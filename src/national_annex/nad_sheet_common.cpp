@@ -3,7 +3,16 @@
 #include "platform/screen/screen.h"
 #include "sheets/view_areas.h"
 
+#include "national_annex/nad_plausible.h"
+#include "platform/env/vyk_message.h"
+#include "platform/os/c_numeric.h"
+
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
 const NadSheetColours& nad_sheet_colours()
 {
@@ -70,4 +79,136 @@ void nad_sheet_symbol(int area, int x, int y, unsigned char letter, const char* 
     if (letter == 0xC0) sva_add_graphics(area, x, y - 6, x + 7, y + 3, nullptr, draw_gamma);
     else sva_add_text(area, x, y, stand_in(letter), kNadFontRow, BLACK_CI, 0);
     if (subscript && *subscript) sva_add_text(area, x + 8, y + 2, subscript, kNadFontNote, BLACK_CI, 0);
+}
+
+namespace {
+
+// Longest text a number field takes.
+constexpr int kTypedMax = 24;
+
+struct NumberField {
+    int area;
+    double* member;
+    std::string format;
+    char buffer[kTypedMax + 1];
+};
+std::vector<std::unique_ptr<NumberField>> number_fields;
+
+std::string shown(const NumberField& f)
+{
+    char t[64];
+    c_snprintf(t, sizeof t, f.format.c_str(), *f.member);
+    std::string s(t);
+    s.erase(0, s.find_first_not_of(' '));
+    return s;
+}
+
+void show(NumberField& f)
+{
+    const std::string s = shown(f);
+    std::snprintf(f.buffer, sizeof f.buffer, "%s", s.c_str());
+}
+
+// The range of a member of the current set's blocks, with its place in a table of several.
+const NadPlausibleRange* range_of(const double* member, int* element)
+{
+    const NadSet& s = nad_current_set;
+    const struct { NadBlockKind kind; const void* block; } blocks[] = {
+        {NAD_BLOCK_EC5, &s.ec5}, {NAD_BLOCK_EC3_1, &s.ec3.ec3_1}, {NAD_BLOCK_EC9, &s.ec9}};
+    for (const auto& b : blocks)
+        if (const NadPlausibleRange* r = nad_plausible_range_of(b.kind, b.block, member)) {
+            *element = int(member - reinterpret_cast<const double*>(static_cast<const char*>(b.block) + r->offset));
+            return r;
+        }
+    return nullptr;
+}
+
+std::string allowed(const NadPlausibleRange* r)
+{
+    if (!r) return "eine Dezimalzahl wie 1,25";
+    return "Werte von " + nad_format_bound(r->min) + " bis " + nad_format_bound(r->max);
+}
+
+void refuse(const std::string& line)
+{
+    Init_Message();
+    Set_Message_Title("Eingabe nicht \201bernommen");
+    Set_Message_Symbol(2, 0, 0, 0);
+    Fill_Message(line.c_str());
+    Draw_Message();
+}
+
+// Takes one field's text; 1 when the member changed.
+int take(NumberField& f)
+{
+    std::string typed(f.buffer);
+    typed.erase(0, typed.find_first_not_of(' '));
+    typed.erase(typed.find_last_not_of(' ') + 1);
+    if (typed == shown(f)) return 0;
+    int element = 0;
+    const NadPlausibleRange* r = range_of(f.member, &element);
+    const std::string name = r ? std::string(r->field) : std::string("Der Wert");
+    double v = 0;
+    if (typed.empty()) {
+        refuse(name + ": kein Wert eingegeben; erlaubt sind " + allowed(r) + ".");
+    } else if (!nad_parse_decimal(typed.c_str(), &v, true)) {
+        refuse(name + ": \"" + typed + "\" ist keine Dezimalzahl; erlaubt sind " + allowed(r) + ".");
+    } else if (r && !(v >= r->min && v <= r->max)) {
+        refuse(nad_range_message(*r, element, v));
+    } else {
+        const bool changed = *f.member != v;
+        *f.member = v;
+        show(f);
+        return changed ? 1 : 0;
+    }
+    show(f);
+    return 0;
+}
+
+} // namespace
+
+int nad_sheet_number(int area, int x, int y, double* member, const char* format, int font, int colour, int* active)
+{
+    Scrollable_View_Area* s = sva_slot(area);
+    if (!s || !member) return y + 9;
+    auto f = std::make_unique<NumberField>();
+    f->area = area;
+    f->member = member;
+    f->format = format ? format : "%g";
+    show(*f);
+    // The field is as wide as the formatted value; typing may go on to kTypedMax characters.
+    char blank[64];
+    const int width = std::max(1, c_snprintf(blank, sizeof blank, f->format.c_str(), *member));
+    sva_add_text_field(area, x, y, f->buffer, font, colour, active);
+    SvaItem* last = s->first_item;
+    while (last && last->next) last = last->next;
+    if (last && last->text == f->buffer) {
+        last->number = kTypedMax;
+        last->y2 = std::min(width, kTypedMax);
+    }
+    number_fields.push_back(std::move(f));
+    return y + 9;
+}
+
+int nad_sheet_take_numbers(int area)
+{
+    int changed = 0;
+    for (auto& f : number_fields)
+        if (f->area == area) changed |= take(*f);
+    return changed;
+}
+
+void nad_sheet_clear(int area)
+{
+    sva_clear(area);
+    for (size_t i = number_fields.size(); i-- > 0;)
+        if (number_fields[i]->area == area) number_fields.erase(number_fields.begin() + long(i));
+}
+
+double* nad_sheet_number_member(const SvaItem* item)
+{
+    if (!item || item->type != SVA_TEXT_FIELD) return nullptr;
+    for (const auto& f : number_fields)
+        if (item->text == f->buffer) return f->member;
+    return nullptr;
 }

@@ -30,7 +30,7 @@ void picture(int area, int index, int y)
 
 void field(int area, int x, int y, double* value, const char* format = "%4.2f", int* editable = &ec5_editable)
 {
-    sva_add_float_field(area, x, y, value, format, kNadFontRow, BLACK_CI, editable);
+    nad_sheet_number(area, x, y, value, format, kNadFontRow, BLACK_CI, editable);
 }
 
 // A section's heading bar with its toggle; returns the y below it.
@@ -247,7 +247,7 @@ void nad_ec5_sheet(int area, NadEc5Block* b, int editable)
     nad_ec5_report_select();
     ec5_editable = editable != 0;
     edited = b;
-    sva_clear(area);
+    nad_sheet_clear(area);
     if (b) {
         kcr_fields_editable = ec5_editable && b->kcr_mode == 1;
         const int* s = ec5_section;
