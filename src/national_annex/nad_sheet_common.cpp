@@ -6,6 +6,7 @@
 #include "national_annex/nad_plausible.h"
 #include "platform/env/vyk_message.h"
 #include "platform/os/c_numeric.h"
+#include "platform/screen/fonts.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -211,4 +212,59 @@ double* nad_sheet_number_member(const SvaItem* item)
     for (const auto& f : number_fields)
         if (item->text == f->buffer) return f->member;
     return nullptr;
+}
+
+int nad_sheet_text_width(const char* text, int font)
+{
+    if (!text) return 0;
+    // The style bits do not change the letters; bold draws one pixel wider.
+    Pop_RFont(font & 0xFFFF);
+    const int w = font_text_pixels(text, int(std::strlen(text)));
+    Push_RFont();
+    return w + ((font & 0x10000) ? 1 : 0);
+}
+
+int nad_sheet_line_pitch(int font)
+{
+    Pop_RFont(font & 0xFFFF);
+    const int pitch = font_ascent() + font_descent();
+    Push_RFont();
+    return pitch;
+}
+
+std::vector<std::string> nad_sheet_wrap(const char* text, int font, int width)
+{
+    std::vector<std::string> lines;
+    if (!text) return lines;
+    std::string line;
+    const char* p = text;
+    while (*p) {
+        while (*p == ' ') ++p;
+        const char* e = p;
+        while (*e && *e != ' ') ++e;
+        if (e == p) break;
+        std::string word(p, size_t(e - p));
+        // A word wider than the column breaks after a hyphen where one lets it fit.
+        while (nad_sheet_text_width(word.c_str(), font) > width) {
+            size_t cut = word.rfind('-', word.size() - 2);
+            while (cut != std::string::npos && cut > 0 &&
+                   nad_sheet_text_width(word.substr(0, cut + 1).c_str(), font) > width)
+                cut = word.rfind('-', cut - 1);
+            if (cut == std::string::npos || cut == 0) break;
+            if (!line.empty()) lines.push_back(line);
+            lines.push_back(word.substr(0, cut + 1));
+            line.clear();
+            word = word.substr(cut + 1);
+        }
+        const std::string longer = line.empty() ? word : line + " " + word;
+        if (!line.empty() && nad_sheet_text_width(longer.c_str(), font) > width) {
+            lines.push_back(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+        p = e;
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
 }

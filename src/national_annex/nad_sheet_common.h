@@ -1,6 +1,8 @@
 // Pieces the national-annex parameter sheets share: the colours, the table rows of clause,
 // parameter and explanation, and the Greek letters of the parameter column.
 #pragma once
+#include <string>
+#include <vector>
 
 struct SvaItem;
 
@@ -40,3 +42,11 @@ int nad_sheet_take_numbers(int area);
 void nad_sheet_clear(int area);
 // The member a number field shows, null for any other item.
 double* nad_sheet_number_member(const SvaItem* item);
+
+// Width in pixels of a text in a sheet font, as the sheet draws it.
+int nad_sheet_text_width(const char* text, int font);
+// Distance of two lines of a sheet font: its ascent and descent at the current metrics.
+int nad_sheet_line_pitch(int font);
+// The text cut at blanks into lines no wider than `width` in `font` (a word wider than that
+// stands on a line of its own).
+std::vector<std::string> nad_sheet_wrap(const char* text, int font, int width);

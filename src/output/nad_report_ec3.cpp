@@ -64,7 +64,7 @@ void buckling_lines(FILE* f, const NadEc31Block& b)
                   "Berechnung des Abminderungsfaktors \274\316\\LT\316r");
     } else {
         c_snprintf(value, sizeof value, "Beiwert k\316\\c\316r = %-5.3lf", b.kc_value);
-        text_line(f, "6.3.2.3(2)", value, "Berechnung des Abminderungsfaktors \274\316\\LT\316r");
+        text_line(f, "6.3.2.3(2)", value, "Berechnung des Abminderungsfaktor \274\316\\LT\316r");
     }
 }
 

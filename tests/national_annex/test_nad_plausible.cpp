@@ -325,7 +325,9 @@ TEST(NadDecimal, PlainNumbersOnly)
         SCOPED_TRACE(c.text);
         double v = -99;
         EXPECT_EQ(nad_parse_decimal(c.text, &v, c.comma), c.ok);
-        if (c.ok) EXPECT_EQ(v, c.value);
+        if (c.ok) {
+            EXPECT_EQ(v, c.value);
+        }
     }
 }
 
