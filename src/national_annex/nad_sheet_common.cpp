@@ -91,6 +91,7 @@ struct NumberField {
     int area;
     double* member;
     std::string format;
+    std::string last_shown;   // what the field showed, to tell a typed text from it
     char buffer[kTypedMax + 1];
 };
 std::vector<std::unique_ptr<NumberField>> number_fields;
@@ -106,8 +107,8 @@ std::string shown(const NumberField& f)
 
 void show(NumberField& f)
 {
-    const std::string s = shown(f);
-    std::snprintf(f.buffer, sizeof f.buffer, "%s", s.c_str());
+    f.last_shown = shown(f);
+    std::snprintf(f.buffer, sizeof f.buffer, "%s", f.last_shown.c_str());
 }
 
 // The range of a member of the current set's blocks, with its place in a table of several.
@@ -145,7 +146,7 @@ int take(NumberField& f)
     std::string typed(f.buffer);
     typed.erase(0, typed.find_first_not_of(' '));
     typed.erase(typed.find_last_not_of(' ') + 1);
-    if (typed == shown(f)) return 0;
+    if (typed == f.last_shown) return 0;
     int element = 0;
     const NadPlausibleRange* r = range_of(f.member, &element);
     const std::string name = r ? std::string(r->field) : std::string("Der Wert");
@@ -193,9 +194,13 @@ int nad_sheet_number(int area, int x, int y, double* member, const char* format,
 
 int nad_sheet_take_numbers(int area)
 {
+    // Only fields whose text was typed over are taken; then every field shows its member again,
+    // so that two fields of one member (the same factor in two sections) agree.
     int changed = 0;
     for (auto& f : number_fields)
         if (f->area == area) changed |= take(*f);
+    for (auto& f : number_fields)
+        if (f->area == area) show(*f);
     return changed;
 }
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -140,6 +141,134 @@ TEST_F(NadSheetLayout, TimberSheetOfBothSetsHasNoOverlaps)
         nad_ec5_sheet(area, nad_part_ec5(), 1);
         for (const std::string& f : faults()) ADD_FAILURE() << f;
         picture(std::string("nad_ec5_") + set);
+    }
+}
+
+} // namespace
+
+namespace {
+
+class NadSheetBindings : public NadSheetFolders {
+protected:
+    int area = -1;
+    void SetUp() override
+    {
+        NadSheetFolders::SetUp();
+        Define_Prop_Sheet(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1, 0, 0, "", 1, 0);
+        area = sva_create(10, 10, 500, 900, 0, 1);
+    }
+    // The number fields in the order a reader meets them: by row, then from the left.
+    std::vector<SvaItem*> fields() const
+    {
+        std::vector<SvaItem*> v;
+        for (SvaItem* it = sva_slot(area)->first_item; it; it = it->next)
+            if (nad_sheet_number_member(it)) v.push_back(it);
+        std::stable_sort(v.begin(), v.end(), [](const SvaItem* a, const SvaItem* b) {
+            return a->y1 != b->y1 ? a->y1 < b->y1 : a->x1 < b->x1;
+        });
+        return v;
+    }
+    // Types a new value into the field and takes it: a step up, or down where the step up lies
+    // outside the field's range; the value taken.
+    double edit(SvaItem* field)
+    {
+        const double old = *nad_sheet_number_member(field);
+        const bool whole = old >= 10;
+        const double step = whole ? 1 : 0.01;
+        for (double v : {old + step, old - step}) {
+            std::snprintf(field->text, 25, whole ? "%.0f" : "%.2f", v);
+            calllog::clear();
+            if (nad_sheet_take_numbers(area)) return std::strtod(field->text, nullptr);
+            EXPECT_TRUE(calllog::contains("liegt nicht zwischen"));
+        }
+        ADD_FAILURE() << "neither step was taken";
+        return old;
+    }
+};
+
+// Each field of the timber sheet changes the member its row names and nothing else: the fields
+// in reading order against the members in the order the sheet labels them.
+TEST_F(NadSheetBindings, TimberFieldsChangeTheirOwnMembers)
+{
+    for (const char* set : {"Deutschland", "EC-Standardparameter"}) {
+        SCOPED_TRACE(set);
+        ASSERT_EQ(nad_set_active(set), 0);
+        NadEc5Block* b = nad_part_ec5();
+        std::vector<double*> expected = {&b->gamma_m_solid, &b->gamma_m_glulam, &b->gamma_m_accidental, &b->gamma_m_fire};
+        for (int d = 0; d < 5; ++d)
+            for (int c = 0; c < 3; ++c) expected.push_back(&b->kmod[d][c]);
+        for (int c = 0; c < 3; ++c) expected.push_back(&b->kdef[c]);
+        for (int r = 0; r < 3; ++r) {
+            expected.push_back(&b->deflection_limits[r][0]);
+            expected.push_back(&b->deflection_limits[r][1]);
+        }
+        for (double* m : {&b->kcr_solid_glulam, &b->kcr_other, &b->kshape_factor, &b->kshape_max, &b->ltb_factor,
+                          &b->gamma_m_solid, &b->gamma_m_glulam, &b->gamma_m_clt, &b->gamma_m_lvl_plywood_osb,
+                          &b->gamma_m_particleboard, &b->gamma_m_hard_fibreboard, &b->gamma_m_medium_fibreboard,
+                          &b->gamma_m_mdf, &b->gamma_m_soft_fibreboard, &b->gamma_m_connections,
+                          &b->gamma_m_punched_metal_plates, &b->gamma_m_accidental})
+            expected.push_back(m);
+        if (b->country) {
+            expected.push_back(&b->gamma_m_steel_in_connections);
+            expected.push_back(&b->gamma_m_plasterboard);
+        } else {
+            expected.push_back(&b->kcr_solid_glulam);
+            expected.push_back(&b->kcr_other);
+        }
+        nad_ec5_sheet(area, b, 1);
+        const auto shown = fields();
+        ASSERT_EQ(shown.size(), expected.size());
+        for (size_t i = 0; i < shown.size(); ++i) {
+            SCOPED_TRACE(i);
+            ASSERT_EQ(nad_sheet_number_member(shown[i]), expected[i]);
+            NadEc5Block want = *b;
+            const double v = edit(shown[i]);
+            *reinterpret_cast<double*>(reinterpret_cast<char*>(&want) +
+                                       (reinterpret_cast<char*>(expected[i]) - reinterpret_cast<char*>(b))) = v;
+            EXPECT_DOUBLE_EQ(*expected[i], v);
+            EXPECT_EQ(std::memcmp(&want, b, sizeof want), 0) << "another member changed too";
+        }
+    }
+}
+
+// The other sheets: every field edits exactly one member of its block, and no two fields share one.
+TEST_F(NadSheetBindings, EveryFieldOfTheOtherSheetsEditsOneMemberOfItsOwn)
+{
+    application(0, 1);   // every rule, every row
+    NadSet& s = nad_current_set;
+    nad_part_ec5();
+    struct Sheet { const char* name; std::function<void()> build; void* block; size_t size; };
+    const Sheet sheets[] = {
+        {"EC0", [&] { nad_ec0_sheet(area, &s.ec0, 1); }, &s.ec0, sizeof s.ec0},
+        {"EC2", [&] { nad_ec2_sheet(area, &s.ec2, 1); }, &s.ec2, sizeof s.ec2},
+        {"EC3", [&] { nad_ec3_sheet(area, &s.ec3, 1); }, &s.ec3, sizeof s.ec3},
+        {"EC6", [&] { nad_ec6_sheet(area, &s.ec6, 1); }, &s.ec6, sizeof s.ec6},
+        {"EC9", [&] { nad_ec9_sheet(area, &s.ec9, 1); }, &s.ec9, sizeof s.ec9},
+    };
+    for (const Sheet& sheet : sheets) {
+        SCOPED_TRACE(sheet.name);
+        sheet.build();
+        const auto shown = fields();
+        ASSERT_GT(shown.size(), 0u);
+        std::vector<const double*> members;
+        for (SvaItem* f : shown) {
+            const double* m = nad_sheet_number_member(f);
+            ASSERT_GE(reinterpret_cast<const char*>(m), static_cast<const char*>(sheet.block));
+            ASSERT_LT(reinterpret_cast<const char*>(m), static_cast<const char*>(sheet.block) + sheet.size);
+            EXPECT_EQ(std::count(members.begin(), members.end(), m), 0) << "two fields share a member";
+            members.push_back(m);
+            std::vector<char> before(static_cast<const char*>(sheet.block),
+                                     static_cast<const char*>(sheet.block) + sheet.size);
+            const double v = edit(f);
+            EXPECT_DOUBLE_EQ(*m, v);
+            size_t changed = 0;
+            for (size_t k = 0; k < sheet.size; ++k)
+                if (before[k] != static_cast<const char*>(sheet.block)[k]) changed = std::max(changed, k + 1);
+            std::memcpy(static_cast<char*>(sheet.block) + (reinterpret_cast<const char*>(m) - static_cast<const char*>(sheet.block)),
+                        before.data() + (reinterpret_cast<const char*>(m) - static_cast<const char*>(sheet.block)), sizeof(double));
+            EXPECT_EQ(std::memcmp(before.data(), sheet.block, sheet.size), 0) << "another member changed too";
+            *const_cast<double*>(m) = v;
+        }
     }
 }
 
