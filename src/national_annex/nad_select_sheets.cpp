@@ -243,11 +243,15 @@ int fill_warning(int area, const char* unknown_name, const char* active_name, in
         }
     };
     auto name_box = [&](const char* name) {
-        char shown[128];
-        nad_fit_name(name, 210, shown, sizeof shown);
+        // Cut to the box in the box's own (bold) font, which is wider than the list's.
+        std::string cut = name ? name : "", shown = cut;
+        while (nad_sheet_text_width(shown.c_str(), kFontNameBox) > 212 && !cut.empty()) {
+            cut.pop_back();
+            shown = cut + "...";
+        }
         if (area >= 0) {
             sva_add_box(area, 10, y - 9, 230, y + 6, yellow);
-            sva_add_text(area, 14, y + 2, shown, kFontNameBox, BLACK_CI, 0);
+            sva_add_text(area, 14, y + 2, shown.c_str(), kFontNameBox, BLACK_CI, 0);
         }
         y += 18;
     };

@@ -3,6 +3,7 @@
 // its row names (an edit changes that member and nothing else).
 #include "national_annex/nad_current.h"
 #include "national_annex/nad_param_sheets.h"
+#include "national_annex/nad_select_sheets.h"
 #include "national_annex/nad_sheet_common.h"
 #include "nad_sheet_fixture.h"
 #include "platform/screen/fonts.h"
@@ -59,7 +60,10 @@ protected:
 
     // What each text, mark and field of the area covers as drawn; pictures and shading are the
     // ground they stand on and are left out.
-    std::vector<WordBox> word_boxes() const
+    std::vector<WordBox> word_boxes() const { return boxes_of(area); }
+    std::vector<std::string> faults() const { return faults_of(area, kPaneWidth); }
+
+    static std::vector<WordBox> boxes_of(int area)
     {
         std::vector<WordBox> boxes;
         for (const SvaItem* it = sva_slot(area)->first_item; it; it = it->next) {
@@ -85,6 +89,9 @@ protected:
                 boxes.push_back({it->x1 - 7, it->y1 - 13, it->x1 + w + 7, it->y1 + 5, "field " + shown});
                 break;
             }
+            case SVA_IMAGE_BUTTON:
+                boxes.push_back({it->x1, it->y1, it->x2, it->y2, "button"});
+                break;
             case SVA_GRAPHICS:
                 if (it->draw_callback != nad_ec5_draw_picture)
                     boxes.push_back({it->x1, it->y1, it->x2, it->y2, "symbol"});
@@ -95,14 +102,15 @@ protected:
         return boxes;
     }
 
+public:
     // Every pair that overlaps and every box outside the pane, as lines to read.
-    std::vector<std::string> faults() const
+    static std::vector<std::string> faults_of(int area, int pane_width)
     {
         std::vector<std::string> out;
-        const auto boxes = word_boxes();
+        const auto boxes = boxes_of(area);
         for (size_t i = 0; i < boxes.size(); ++i) {
             const WordBox& p = boxes[i];
-            if (p.x1 < 0 || p.x2 > kPaneWidth)
+            if (p.x1 < 0 || p.x2 > pane_width)
                 out.push_back("outside the pane: " + p.what + " x " + std::to_string(p.x1) + ".." + std::to_string(p.x2));
             for (size_t j = i + 1; j < boxes.size(); ++j) {
                 const WordBox& q = boxes[j];
@@ -113,6 +121,7 @@ protected:
         return out;
     }
 
+protected:
     // For a person to look at: the page in screens of 700 pixels, as PNGs in TAVO_PICTURE_DIR.
     void picture(const std::string& name)
     {
@@ -141,6 +150,39 @@ TEST_F(NadSheetLayout, TimberSheetOfBothSetsHasNoOverlaps)
         nad_ec5_sheet(area, nad_part_ec5(), 1);
         for (const std::string& f : faults()) ADD_FAILURE() << f;
         picture(std::string("nad_ec5_") + set);
+    }
+}
+
+// The warning for a vanished set at the program's fonts: its lines wrapped to the pane, nothing
+// under the select button, with a long name too.
+std::vector<std::string> warning_faults;
+int warning_pane_width = 0;
+void inspect_warning()
+{
+    for (int n = 0; n < 20; ++n)
+        if (sva_slot(n)) {
+            for (const std::string& f : NadSheetLayout::faults_of(n, warning_pane_width)) warning_faults.push_back(f);
+            if (const char* dir = std::getenv("TAVO_PICTURE_DIR")) {
+                Scrollable_View_Area* a = sva_slot(n);
+                screen_save_png((std::string(dir) + "/nad_warning.png").c_str(), a->x1 - 10, a->y1 - 40, a->x2 + 10,
+                                a->y2 + 10);
+            }
+        }
+}
+
+TEST_F(NadSheetLayout, WarningSheetKeepsItsWordsApart)
+{
+    sva_delete_all();
+    prop_sheet_reset();
+    warning_pane_width = 240;
+    for (const char* name : {"Verschwunden", "Projekt Sporthalle Nordstadt 2024 Variante B"}) {
+        SCOPED_TRACE(name);
+        warning_faults.clear();
+        Set_CallSometimesFunc_to_PS(inspect_warning);
+        EXPECT_EQ(nad_warning_sheet(name, "Deutschland"), 0);
+        Set_CallSometimesFunc_to_PS(nullptr);
+        EXPECT_TRUE(calllog::contains("Warnung"));
+        for (const std::string& f : warning_faults) ADD_FAILURE() << f;
     }
 }
 
