@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include <cerrno>
+#include <filesystem>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -127,7 +128,11 @@ void report_refused_set(const std::string& path, const std::string& why)
     Init_Message();
     Set_Message_Title("Nationaler Anhang");
     Set_Message_Symbol(3, 0, 0, 0);
-    Fill_Message(("Der Parametersatz " + path + " wird nicht verwendet:").c_str());
+    // The file by its absolute name, whatever the folder values hold.
+    std::error_code ec;
+    const auto absolute = std::filesystem::absolute(path, ec);
+    const std::string shown = ec ? path : absolute.lexically_normal().string();
+    Fill_Message(("Der Parametersatz " + shown + " wird nicht verwendet:").c_str());
     Fill_Message(why.c_str());
     Fill_Message("Es gelten die EC-Standardparameter (alle Eurocodes).");
     Draw_Message();

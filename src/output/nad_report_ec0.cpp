@@ -18,7 +18,7 @@ void title(FILE* f, const char* heading)
 {
     c_fprintf(f, "#SHOWTABLE\n1 1 0\n");
     fputs(heading, f);
-    c_fprintf(f, " %s\n", nad_active_name());
+    c_fprintf(f, " %s\n", nad_applied_set_name());
     c_fprintf(f, "0 0 -1 -1\n#END_OF_TEXT\n");
     OLI_setYPositionCM(f, 1, -0.5f);
     OLI_storeYPosition(f, 4);

@@ -17,7 +17,7 @@ void write_heading(FILE* f)
 {
     c_fprintf(f, "#SHOWTABLE\n1 3 0\n");
     c_fprintf(f, " Ausgew\204hlte Nachweisparameter des nationalen Anhangs\n");
-    c_fprintf(f, " %s\n", nad_active_name());
+    c_fprintf(f, " %s\n", nad_applied_set_name());
     c_fprintf(f, " \n");
     c_fprintf(f, " DIN EN 1995-1-1 und DIN EN 1995-1-2 (EC5)\n");
     c_fprintf(f, "0 0 0 0 0\n");

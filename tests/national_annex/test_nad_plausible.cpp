@@ -145,6 +145,8 @@ TEST_F(NadPlausible, SetFileWithABadValueIsRefusedWhole)
         EXPECT_TRUE(calllog::contains("Es gelten die EC-Standardparameter"));
         expect_standard_values_throughout();
         EXPECT_EQ(nad_active_set_load_failed(), 1);
+        // The reports name the set whose values they show.
+        EXPECT_STREQ(nad_applied_set_name(), "EC-Standardparameter");
     }
     // The same file with a plausible value is taken, the EC3 value with it.
     nad_forget_state();
@@ -152,6 +154,7 @@ TEST_F(NadPlausible, SetFileWithABadValueIsRefusedWhole)
     EXPECT_EQ(nad_set_active("Eigene"), 0);
     EXPECT_EQ(nad_part_ec3()->ec3_1.gamma_m2, 1.35);
     EXPECT_EQ(nad_country_index(), 1);
+    EXPECT_STREQ(nad_applied_set_name(), "Eigene");
 }
 
 // The sheet takes only plain decimal numbers inside the field's range: each bad entry is refused
