@@ -9,6 +9,7 @@
 #include "platform/env/vyk_process.h"
 #include "platform/os/paths.h"
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTimer>
 #include <QScrollBar>
 #include <QDialogButtonBox>
@@ -153,7 +154,7 @@ void NA_SelectDialog::storedata()
         if (!previous.empty()) nad_set_active_name(previous.c_str());
         qt_message_box(QMessageBox::Warning, QStringLiteral("Fehler"),
                         QStringLiteral("Die Auswahl des Nationalen Anhangs konnte nicht gespeichert werden!\n") +
-                            QString::fromStdString(nad_path));
+                            QFileInfo(QString::fromStdString(nad_path)).absoluteFilePath());
         return;
     }
     if (FILE* f = std::fopen(nad_path.c_str(), "r")) {

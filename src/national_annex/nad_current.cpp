@@ -44,6 +44,13 @@ const char* nad_active_display_name()
     return display.c_str();
 }
 
+const char* nad_applied_set_name()
+{
+    const char* name = nad_active_name();
+    if (nad_active_set_load_failed()) return "EC-Standardparameter";
+    return name;
+}
+
 int nad_active_flag()
 {
     nad_scan_applications();

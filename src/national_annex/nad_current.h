@@ -5,6 +5,9 @@
 
 const char* nad_active_name();
 const char* nad_active_display_name();
+// The name of the set whose values are current: the active name, or "EC-Standardparameter" while
+// the active set's file was refused and the standard values stand in for it.
+const char* nad_applied_set_name();
 int nad_active_flag();
 NadEc0Block* nad_part_ec0();
 NadStdParams* nad_part_std();

@@ -9,10 +9,13 @@
 #include "national_annex/nad_set_files.h"
 #include "national_annex/nad_switches.h"
 #include "platform/os/c_numeric.h"
+#include "platform/env/vyk_message.h"
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <unistd.h>
 
 NadList nad_list = {};
 
@@ -161,6 +164,45 @@ int nad_set_active(const char* name)
     return 0;
 }
 
+namespace {
+
+// The absolute name of an open file, empty where the system does not tell it.
+std::string name_of_open_file(FILE* file)
+{
+    char link[64], target[4096];
+    snprintf(link, sizeof link, "/proc/self/fd/%d", fileno(file));
+    const ssize_t n = readlink(link, target, sizeof target - 1);
+    if (n <= 0) return std::string();
+    return std::string(target, size_t(n));
+}
+
+// A choice file without its block is named before a save can replace it, and its bytes are kept
+// beside it under a name of their own (".bak", ".bak2", ...), as a damaged position file is.
+void report_damaged_choice(FILE* file)
+{
+    const std::string path = name_of_open_file(file);
+    std::string kept;
+    if (!path.empty()) {
+        std::error_code ec;
+        std::string candidate = path + ".bak";
+        for (int n = 2; std::filesystem::symlink_status(candidate, ec).type() != std::filesystem::file_type::not_found;
+             ++n)
+            candidate = path + ".bak" + std::to_string(n);
+        if (::link(path.c_str(), candidate.c_str()) == 0 || (std::filesystem::copy_file(path, candidate, ec) && !ec))
+            kept = candidate;
+    }
+    Init_Message();
+    Set_Message_Title("Nationaler Anhang");
+    Set_Message_Symbol(2, 0, 0, 0);
+    Fill_Message("Die Auswahl des Nationalen Anhangs ist besch\204digt (kein Satzname nach \"ACTIV_NADNAME\"):");
+    Fill_Message(path.empty() ? "(Dateiname unbekannt)" : path.c_str());
+    Fill_Message("Es gilt der Parametersatz \"Deutschland\".");
+    if (!kept.empty()) Fill_Message(("Die besch\204digte Datei bleibt als " + kept + " erhalten.").c_str());
+    Draw_Message();
+}
+
+} // namespace
+
 void nad_read_active_name(FILE* file)
 {
     const CNumericScope c_numbers;
@@ -169,6 +211,7 @@ void nad_read_active_name(FILE* file)
         nad_set_active(name);
         return;
     }
+    if (file) report_damaged_choice(file);
     nad_read_list();
     nad_set_active_name(kDeutschland);
     if (nad_verbose) printf("\nSET: Preparing %s ...\n", nad_list.active_name);

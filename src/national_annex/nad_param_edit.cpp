@@ -6,12 +6,16 @@
 #include "national_annex/nad_paths.h"
 #include "national_annex/nad_set.h"
 #include "national_annex/nad_set_files.h"
+#include "national_annex/nad_sheet_common.h"
+#include "platform/env/vyk_message.h"
+#include "platform/os/paths.h"
 #include "platform/screen/prop_sheet.h"
 #include "platform/screen/screen.h"
 #include "sheets/view_area_input.h"
 #include "sheets/view_areas.h"
 
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -83,8 +87,12 @@ int nad_parameter_sheet(int eurocode)
         code = Edit_Prop_Sheet();
         if (code == kCodeOk || code == kCodeCancel) break;
         // A changed toggle may open or close a section: the page is built again.
-        if (code == kCodeArea && area >= 0 && sva_edit(area)) build_page(area, eurocode, editable);
+        if (code != kCodeArea || area < 0) continue;
+        const int edited = sva_edit(area);
+        // Typed numbers are taken (or refused with a message) before the page is built again.
+        if (nad_sheet_take_numbers(area) || edited) build_page(area, eurocode, editable);
     }
+    if (area >= 0) nad_sheet_clear(area);
     if (area >= 0) sva_delete(area);
     Undefine_Prop_Sheet();
 
@@ -92,5 +100,23 @@ int nad_parameter_sheet(int eurocode)
         nad_current_set = *before;
         return 0;
     }
-    return nad_store_user_set(number, &nad_current_set) ? 1 : -1;
+    if (nad_store_user_set(number, &nad_current_set)) return 1;
+    // The values stay current for this run; the user is told that the file keeps the old ones.
+    std::error_code ec;
+    const std::string dram = nadpath::folder("DRAM");
+    std::string path = dram.empty() ? std::string("NADS/") + std::to_string(number) + ".NAD"
+                                    : path_join(dram, "NADS/" + std::to_string(number) + ".NAD");
+    const auto absolute = std::filesystem::absolute(path, ec);
+    if (!ec) path = absolute.lexically_normal().string();
+    Init_Message();
+    Set_Message_Title("Nationaler Anhang");
+    Set_Message_Symbol(3, 0, 0, 0);
+    Fill_Message(("Der Parametersatz \"" + std::string(nad_current_set.set_name) + "\" konnte nicht gespeichert werden:").c_str());
+    Fill_Message(path.c_str());
+    if (dram.empty()) Fill_Message("Das DRAM-Verzeichnis ist nicht gesetzt.");
+    else if (!nad_set_name_storable(nad_current_set.set_name))
+        Fill_Message("Der Name des Satzes ist leer, l\204nger als 99 Zeichen oder enth\204lt ein Steuerzeichen.");
+    Fill_Message("Die Datei beh\204lt ihre bisherigen Werte.");
+    Draw_Message();
+    return -1;
 }

@@ -3,6 +3,7 @@
 #include "environment/dialog_text.h"
 #include "national_annex/nad_list.h"
 #include "national_annex/nad_paths.h"
+#include "national_annex/nad_sheet_common.h"
 #include "national_annex/nad_switches.h"
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_process.h"
@@ -13,6 +14,7 @@
 #include "sheets/view_area_input.h"
 #include "sheets/view_areas.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -225,27 +227,52 @@ int nad_open_selection_sheet() { return nad_selection_sheet(); }
 
 namespace {
 
-void fill_warning(int area, const char* unknown_name, const char* active_name, int* select_pressed)
+// The warning's text wrapped to the pane at the program's fonts, 16 pixels a line, the two names
+// in their yellow boxes, and the select button below the text at the right: one pass places the
+// items (area >= 0) or only measures the height the text needs (area < 0).
+constexpr int kWarnPaneWidth = 240, kWarnTextWidth = kWarnPaneWidth - 20;
+
+int fill_warning(int area, const char* unknown_name, const char* active_name, int* select_pressed)
 {
     const int yellow = colour_of(232, 232, 0);
-    sva_add_text(area, 10, 20, "Das mit dem Programm verkn\201pfte NAD", kFontSheetText, BLACK_CI, 0);
-    sva_add_box(area, 10, 27, 230, 42, yellow);
-    char shown[128];
-    nad_fit_name(unknown_name, 210, shown, sizeof shown);
-    sva_add_text(area, 14, 38, shown, kFontNameBox, BLACK_CI, 0);
-    sva_add_text(area, 10, 56, "kann nicht gefunden werden.", kFontSheetText, BLACK_CI, 0);
-    sva_add_text(area, 10, 79, "Um die Stabilit\204t des Programms zu", kFontSheetText, BLACK_CI, 0);
-    sva_add_text(area, 10, 95, "gew\204hrleisten, wird auf das NAD", kFontSheetText, BLACK_CI, 0);
-    sva_add_box(area, 10, 102, 230, 117, yellow);
-    nad_fit_name(active_name, 210, shown, sizeof shown);
-    sva_add_text(area, 14, 113, shown, kFontNameBox, BLACK_CI, 0);
-    sva_add_text(area, 10, 131, "umgeschaltet. Wenn Sie dies", kFontSheetText, BLACK_CI, 0);
-    sva_add_text(area, 10, 147, "nicht w\201nschen, w\204hlen Sie", kFontSheetText, BLACK_CI, 0);
-    sva_add_text(area, 10, 163, "bitte ein anderes NAD aus.", kFontSheetText, BLACK_CI, 0);
-    sva_add_image_button(area, 173, 124, 40, 41, kNadButtonStrips, kStripSelect, -1, 0,
-                         "Anwendungs-\ndokument\nausw\204hlen", 1, select_pressed, nullptr);
-    sva_update(area);
+    int y = 20;
+    auto paragraph = [&](const char* text) {
+        for (const std::string& line : nad_sheet_wrap(text, kFontSheetText, kWarnTextWidth)) {
+            if (area >= 0) sva_add_text(area, 10, y, line.c_str(), kFontSheetText, BLACK_CI, 0);
+            y += 16;
+        }
+    };
+    auto name_box = [&](const char* name) {
+        // Cut to the box in the box's own (bold) font, which is wider than the list's.
+        std::string cut = name ? name : "", shown = cut;
+        while (nad_sheet_text_width(shown.c_str(), kFontNameBox) > 212 && !cut.empty()) {
+            cut.pop_back();
+            shown = cut + "...";
+        }
+        if (area >= 0) {
+            sva_add_box(area, 10, y - 9, 230, y + 6, yellow);
+            sva_add_text(area, 14, y + 2, shown.c_str(), kFontNameBox, BLACK_CI, 0);
+        }
+        y += 18;
+    };
+    paragraph("Das mit dem Programm verkn\201pfte NAD");
+    name_box(unknown_name);
+    paragraph("kann nicht gefunden werden.");
+    y += 7;
+    paragraph("Um die Stabilit\204t des Programms zu gew\204hrleisten, wird auf das NAD");
+    name_box(active_name);
+    paragraph("umgeschaltet. Wenn Sie dies nicht w\201nschen, w\204hlen Sie bitte ein anderes NAD aus.");
+    // The button's caption stands at its left; the button itself below the last line.
+    const int button_y = y - 4;
+    if (area >= 0) {
+        sva_add_image_button(area, 173, button_y, 40, 41, kNadButtonStrips, kStripSelect, -1, 0,
+                             "Anwendungs-\ndokument\nausw\204hlen", 1, select_pressed, nullptr);
+        sva_update(area);
+    }
+    return button_y + 41 + 6;
 }
+
+int warning_half_height(int content) { return std::max(112, (content + 50 + 1) / 2); }
 
 enum { kWarnArea = 1, kWarnOk = 2 };
 
@@ -255,7 +282,10 @@ int nad_warning_sheet(const char* unknown_name, const char* active_name)
 {
     calllog::add(std::string("Warnung: ") + (unknown_name ? unknown_name : "") + " -> " + (active_name ? active_name : ""));
     int r[4];
-    sheet_rectangle(warning_centre, 130, 112, 112, r);
+    // As high as the text needs at the current fonts (at least the 224 pixels it always had).
+    const int content = fill_warning(-1, unknown_name, active_name, nullptr);
+    const int half_h = warning_half_height(content);
+    sheet_rectangle(warning_centre, 130, half_h, half_h, r);
     Define_Prop_Sheet(r[0], r[1], r[2], r[3], 1, 0, "Warnung", 0, 0);
     Add_Escape_Area_to_PS(r[0] + 10, r[1] + 40, r[2] - 10, r[3] - 10, 0, kWarnArea);
     const int area = sva_create(r[0] + 10, r[1] + 40, r[2] - 10, r[3] - 10, 0, 0);
@@ -274,4 +304,11 @@ int nad_warning_sheet(const char* unknown_name, const char* active_name)
     if (area >= 0) sva_delete(area);
     Undefine_Prop_Sheet();
     return select_pressed == 1 ? 1 : 0;
+}
+
+void nad_warning_geometry(const char* unknown_name, const char* active_name, int* half_height, int* button_y)
+{
+    const int content = fill_warning(-1, unknown_name, active_name, nullptr);
+    if (half_height) *half_height = warning_half_height(content);
+    if (button_y) *button_y = content - 47;
 }

@@ -15,6 +15,9 @@ void nad_show_active_flag(int x, int y);
 // Shows "Warnung" for the unknown name and the set now active. 1 when the user asked for
 // another set ("Anwendungsdokument auswählen"), 0 when the sheet was closed with OK.
 int nad_warning_sheet(const char* unknown_name, const char* active_name);
+// Where the warning sheet for the two names puts itself: its half height around the centre and
+// the top of its select button in the pane (the text is wrapped at the current fonts).
+void nad_warning_geometry(const char* unknown_name, const char* active_name, int* half_height, int* button_y);
 // A set name shortened with "..." until it is at most max_pixels wide in font 4096 (copied
 // into out of size bytes).
 void nad_fit_name(const char* name, int max_pixels, char* out, int size);

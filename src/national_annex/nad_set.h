@@ -7,11 +7,14 @@
 #include "national_annex/nad_ec6_ec9_blocks.h"
 #include "national_annex/nad_wusl_tables.h"
 
+// A set name as the set file holds it: up to 99 characters between 0xAE and 0xAF.
+constexpr int NAD_SET_NAME_SIZE = 100;
+
 struct NadSet {
     int flag_index;          // 18 "Deutschland", 19 the EC standard set; -1 before the first reset
     int user_set;            // 1 when loaded from a user set file
     int country;             // 0: EC standard values
-    char set_name[28];       // at most 27 characters; longer names are cut
+    char set_name[NAD_SET_NAME_SIZE];   // zero-terminated, at most 99 characters
     NadEc0Block ec0;
     NadStdParams std_params;
     NadEc2Block ec2;

@@ -9,9 +9,12 @@
 #include "platform/os/c_numeric.h"
 #include "platform/env/vyk_message.h"
 #include "national_annex/nad_ec5_block.h"
+#include "national_annex/nad_numio.h"
+#include "national_annex/nad_plausible.h"
 #include <cstdio>
 
 #include <cerrno>
+#include <filesystem>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -50,16 +53,16 @@ void nad_write_set(FILE* file, const NadSet* set)
 
 namespace {
 
-// set_name holds 27 characters; a longer name is cut there.
-void copy_set_name(char (&dst)[28], const char* src)
+// set_name holds every name the file format can (99 characters).
+void copy_set_name(char (&dst)[NAD_SET_NAME_SIZE], const char* src)
 {
     size_t n = strnlen(src, sizeof dst - 1);
     memcpy(dst, src, n);
     dst[n] = '\0';
 }
 
-// Reads the header and the blocks; the set's full name (up to 99 characters) goes to `name`,
-// set_name keeps its first 27.
+// Reads the header and the blocks; the set's name (up to 99 characters) goes to `name` and
+// set_name.
 int read_set(FILE* file, NadSet* set, char* name)
 {
     name[0] = '\0';
@@ -69,6 +72,7 @@ int read_set(FILE* file, NadSet* set, char* name)
     read_guillemet_string(file, name);
     copy_set_name(set->set_name, name);
     (void)c_fscanf(file, " %d", &set->country);
+    nadio::bad_number().clear();
     if (find_keyword_line("#EC0", file, nullptr)) nad_ec0_read(file, &set->ec0, 1);
     if (find_keyword_line("#EC2", file, nullptr)) nad_ec2_read(file, &set->ec2);
     if (find_keyword_line("#EC3", file, nullptr)) nad_ec3_read(file, &set->ec3, 1);
@@ -81,6 +85,20 @@ int read_set(FILE* file, NadSet* set, char* name)
 std::string user_set_path(const std::string& dram, int number)
 {
     return path_join(dram, "NADS/" + std::to_string(number) + ".NAD");
+}
+
+void fall_back_to_standard(NadSet* set)
+{
+    set->flag_index = 19;
+    set->user_set = 0;
+    set->country = 0;
+    copy_set_name(set->set_name, "EC-Standard");
+    nad_ec0_set_defaults(&set->ec0);
+    nad_ec2_set_defaults(&set->ec2);
+    nad_ec3_set_defaults(&set->ec3);
+    nad_ec5_set_defaults(&set->ec5);
+    nad_ec6_set_defaults(&set->ec6);
+    nad_ec9_set_defaults(&set->ec9);
 }
 
 void write_set_cb(FILE* f, const void* set) { nad_write_set(f, static_cast<const NadSet*>(set)); }
@@ -102,50 +120,6 @@ int nad_read_set(FILE* file, NadSet* set)
 
 namespace {
 
-// The safety values the timber checks read, with the range a structural engineer would accept:
-// partial factors from 1.0 (accidental, fire) to 2.0, k_mod from 0 to 1.1. A set holding any
-// other value (a mistyped 0.13 for 1.3) is refused, so no check runs on it.
-struct SafetyRange {
-    const char* field;
-    double NadEc5Block::*member;
-};
-const SafetyRange kPartialFactors[] = {
-    {"gamma_M Vollholz", &NadEc5Block::gamma_m_solid},
-    {"gamma_M Brettschichtholz", &NadEc5Block::gamma_m_glulam},
-    {"gamma_M Brettsperrholz", &NadEc5Block::gamma_m_clt},
-    {"gamma_M Furnierschichtholz/Sperrholz/OSB", &NadEc5Block::gamma_m_lvl_plywood_osb},
-    {"gamma_M Verbindungen", &NadEc5Block::gamma_m_connections},
-    {"gamma_M Stahl in Verbindungen", &NadEc5Block::gamma_m_steel_in_connections},
-    {"gamma_M aussergewoehnlich", &NadEc5Block::gamma_m_accidental},
-    {"gamma_M Brand", &NadEc5Block::gamma_m_fire},
-};
-const double kGammaMin = 1.0, kGammaMax = 2.0;
-const double kKmodMin = 0.0, kKmodMax = 1.1;
-
-// The first implausible safety value of a block as a message line; empty when all are plausible.
-std::string implausible_safety_value(const NadEc5Block& b)
-{
-    char line[160];
-    for (const SafetyRange& r : kPartialFactors) {
-        const double v = b.*r.member;
-        if (!(v >= kGammaMin && v <= kGammaMax)) {
-            c_snprintf(line, sizeof line, "%s = %g liegt nicht zwischen %g und %g.", r.field, v, kGammaMin,
-                          kGammaMax);
-            return line;
-        }
-    }
-    for (int kled = 0; kled < 5; ++kled)
-        for (int nkl = 0; nkl < 3; ++nkl) {
-            const double v = b.kmod[kled][nkl];
-            if (!(v >= kKmodMin && v <= kKmodMax)) {
-                c_snprintf(line, sizeof line, "k_mod (KLED %d, NKL %d) = %g liegt nicht zwischen %g und %g.",
-                              kled + 1, nkl + 1, v, kKmodMin, kKmodMax);
-                return line;
-            }
-        }
-    return std::string();
-}
-
 // Each refused set file is named once per reason: activating the same set again says nothing new.
 void report_refused_set(const std::string& path, const std::string& why)
 {
@@ -154,9 +128,13 @@ void report_refused_set(const std::string& path, const std::string& why)
     Init_Message();
     Set_Message_Title("Nationaler Anhang");
     Set_Message_Symbol(3, 0, 0, 0);
-    Fill_Message(("Der Parametersatz " + path + " wird nicht verwendet:").c_str());
+    // The file by its absolute name, whatever the folder values hold.
+    std::error_code ec;
+    const auto absolute = std::filesystem::absolute(path, ec);
+    const std::string shown = ec ? path : absolute.lexically_normal().string();
+    Fill_Message(("Der Parametersatz " + shown + " wird nicht verwendet:").c_str());
     Fill_Message(why.c_str());
-    Fill_Message("Es gelten die EC-Standardparameter.");
+    Fill_Message("Es gelten die EC-Standardparameter (alle Eurocodes).");
     Draw_Message();
 }
 
@@ -184,10 +162,14 @@ int nad_load_set(int number, const char* stem, NadSet* set)
     char name[GUILLEMET_BUFFER_SIZE];
     int result = read_set(f, set, name);
     if (result != 1) report_refused_set(path, "Die Datei ist kein lesbarer Parametersatz.");
-    const std::string implausible = result == 1 ? implausible_safety_value(set->ec5) : std::string();
-    if (!implausible.empty()) {
-        nad_ec5_set_defaults(&set->ec5);
-        report_refused_set(path, implausible);
+    std::string refused;
+    if (result == 1 && !nadio::bad_number().empty())
+        refused = "Der Wert \"" + nadio::bad_number() + "\" ist keine Dezimalzahl.";
+    if (result == 1 && refused.empty()) refused = nad_implausible_value(*set);
+    if (!refused.empty()) {
+        // Refused whole: no block of the file stays, the header included.
+        fall_back_to_standard(set);
+        report_refused_set(path, refused);
         result = 0;
     }
     if (result == 1) {
@@ -204,11 +186,24 @@ int nad_load_set(int number, const char* stem, NadSet* set)
     return result;
 }
 
+int nad_set_name_storable(const char* name)
+{
+    if (!name) return 0;
+    const size_t n = strnlen(name, NAD_SET_NAME_SIZE);
+    if (n == 0 || n >= size_t(NAD_SET_NAME_SIZE)) return 0;
+    for (size_t i = 0; i < n; ++i) {
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        if (c == 0xAE || c == 0xAF || c == '\n' || c == '\r') return 0;
+    }
+    return 1;
+}
+
 int nad_store_user_set(int number, const NadSet* set)
 {
     const CNumericScope c_numbers;
     std::string dram = nadpath::folder("DRAM");
     if (dram.empty()) return 0;
+    if (set && !nad_set_name_storable(set->set_name)) return 0;
     std::string path = user_set_path(dram, number);
     if (set) return nad_write_file_atomic(path.c_str(), write_set_cb, set);
     return remove(path.c_str()) == 0;

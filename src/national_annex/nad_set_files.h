@@ -12,6 +12,9 @@ int nad_load_set(int number, const char* stem, NadSet* set);
 // 1 when done; 0 when the DRAM folder is unset or the file could not be written (the old file
 // then stays as it was).
 int nad_store_user_set(int number, const NadSet* set);
+// 1 when a set file can hold `name` as it is: 1 to 99 characters, none of them 0xAE, 0xAF or a
+// line end. A set whose name it cannot hold is not stored.
+int nad_set_name_storable(const char* name);
 void nad_ec2_load_deutschland(NadEc2Block* block);
 void nad_migrate_old_sets();
 

@@ -1,6 +1,10 @@
 // Pieces the national-annex parameter sheets share: the colours, the table rows of clause,
 // parameter and explanation, and the Greek letters of the parameter column.
 #pragma once
+#include <string>
+#include <vector>
+
+struct SvaItem;
 
 // Font codes of the sheets: bold heads, table rows, explanations.
 constexpr int kNadFontHead = 0x11000, kNadFontRow = 4096, kNadFontNote = 4098;
@@ -23,3 +27,26 @@ void nad_sheet_head_row(int area, int y, int height, int y_line, int shade_from)
 // A Greek letter of the output list's symbol bytes (0xC0 gamma, 0xE0 alpha, ...) at (x, y) on
 // its baseline, with an optional subscript after it.
 void nad_sheet_symbol(int area, int x, int y, unsigned char letter, const char* subscript);
+
+// A number field of a parameter sheet, in place of the toolkit's number field: it shows the
+// member with `format` and is edited as text. What is typed is taken only when it is a plain
+// decimal number (a comma counts as the point) inside the member's plausible range of the one
+// table of the set loader (nad_plausible.h); otherwise it is refused with a message naming the
+// field, the typed value and the range, and the member keeps its value. The return value is
+// that of the toolkit's field.
+int nad_sheet_number(int area, int x, int y, double* member, const char* format, int font, int colour, int* active);
+// Takes what was typed into the number fields of `area` since the last call; 1 when a member
+// changed. The sheet's input loop calls it after every edit.
+int nad_sheet_take_numbers(int area);
+// Clears the area and forgets its number fields (every sheet builder starts with it).
+void nad_sheet_clear(int area);
+// The member a number field shows, null for any other item.
+double* nad_sheet_number_member(const SvaItem* item);
+
+// Width in pixels of a text in a sheet font, as the sheet draws it.
+int nad_sheet_text_width(const char* text, int font);
+// Distance of two lines of a sheet font: its ascent and descent at the current metrics.
+int nad_sheet_line_pitch(int font);
+// The text cut at blanks into lines no wider than `width` in `font` (a word wider than that
+// stands on a line of its own).
+std::vector<std::string> nad_sheet_wrap(const char* text, int font, int width);

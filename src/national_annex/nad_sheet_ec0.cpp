@@ -17,14 +17,14 @@ constexpr int kBuildingsOpenHeight = 1541, kBuildingsClosedHeight = 30;
 
 void pair(int area, int y, double* v)
 {
-    sva_add_float_field(area, 262, y, &v[0], "%5.2f", 0, BLACK_CI, &ec0_sheet_editable);
-    sva_add_float_field(area, 321, y, &v[1], "%5.2f", 0, BLACK_CI, &ec0_sheet_editable);
+    nad_sheet_number(area, 262, y, &v[0], "%5.2f", 0, BLACK_CI, &ec0_sheet_editable);
+    nad_sheet_number(area, 321, y, &v[1], "%5.2f", 0, BLACK_CI, &ec0_sheet_editable);
 }
 
 void psi(int area, int y, double* v, int count)
 {
     static const int kX[4] = {231, 281, 331, 381};
-    for (int i = 0; i < count; ++i) sva_add_float_field(area, kX[i], y, &v[i], "%4.2f", 0, BLACK_CI, &ec0_sheet_editable);
+    for (int i = 0; i < count; ++i) nad_sheet_number(area, kX[i], y, &v[i], "%4.2f", 0, BLACK_CI, &ec0_sheet_editable);
 }
 
 void section_bar(int area, int dy, const char* title, int* open)
@@ -79,14 +79,14 @@ void bridges(int area, int dy, NadEc0Block* b)
         const int y = dy + (r <= 8 ? 2314 + kRowPitch * r : 2530 + kRowPitch * (r - 9));
         double* v = b->psi_rail_bridges[r];
         if (r == 0 || r == 1 || r == 8) {   // psi1 of these rows is the factor a
-            sva_add_float_field(area, 231, y, &v[0], "%4.2f", 0, BLACK_CI, &ec0_sheet_editable);
-            sva_add_float_field(area, 331, y, &v[2], "%4.2f", 0, BLACK_CI, &ec0_sheet_editable);
+            nad_sheet_number(area, 231, y, &v[0], "%4.2f", 0, BLACK_CI, &ec0_sheet_editable);
+            nad_sheet_number(area, 331, y, &v[2], "%4.2f", 0, BLACK_CI, &ec0_sheet_editable);
         } else {
             psi(area, y, v, 3);
         }
     }
     for (int i = 0; i < 3; ++i)
-        sva_add_float_field(area, 281, dy + 3044 + kRowPitch * i, &b->rail_factor_a[i], "%4.2f", 0, BLACK_CI,
+        nad_sheet_number(area, 281, dy + 3044 + kRowPitch * i, &b->rail_factor_a[i], "%4.2f", 0, BLACK_CI,
                             &ec0_sheet_editable);
 }
 
@@ -95,7 +95,7 @@ void bridges(int area, int dy, NadEc0Block* b)
 void nad_ec0_sheet(int area, NadEc0Block* b, int editable)
 {
     ec0_sheet_editable = editable != 0;
-    sva_clear(area);
+    nad_sheet_clear(area);
     ec0_title_colour = Nearest_RGB_Color(83, 217, 190);
     if (b) {
         int dy = 0;

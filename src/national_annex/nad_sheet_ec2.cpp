@@ -46,7 +46,7 @@ int value_row(int area, int y, const char* para, unsigned char letter, const cha
 {
     nad_ec2_sheet_row(area, y, kLine, para, "", explanation ? explanation : "", kNadFontNote);
     symbol(area, y, letter, sub, plain);
-    sva_add_float_field(area, 136, y, v, format, kNadFontRow, BLACK_CI, enable);
+    nad_sheet_number(area, 136, y, v, format, kNadFontRow, BLACK_CI, enable);
     if (behind) sva_add_text(area, 180, y, behind, kNadFontRow, BLACK_CI, 0);
     return y + kLine;
 }
@@ -75,10 +75,10 @@ int alternatives(int area, int y, const char* para, unsigned char letter, const 
     sva_add_radio(area, 55, y + kLine, *mode == 2 ? "mit x =" : "x", kNadFontNote, BLACK_CI, 2, mode, enable);
     if (*mode == 2) {
         sva_add_text(area, 95, y, short_words ? "= Funkt. von x" : "= Funktion von x", kNadFontNote, BLACK_CI, 0);
-        sva_add_float_field(area, form.formula_x, y + kLine, v, form.formula_format, kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+        nad_sheet_number(area, form.formula_x, y + kLine, v, form.formula_format, kNadFontRow, BLACK_CI, &ec2_sheet_editable);
         if (form.formula_behind) sva_add_text(area, form.formula_x + 45, y + kLine, form.formula_behind, kNadFontRow, BLACK_CI, 0);
     } else {
-        sva_add_float_field(area, form.fixed_x, y, v, form.fixed_format, kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+        nad_sheet_number(area, form.fixed_x, y, v, form.fixed_format, kNadFontRow, BLACK_CI, &ec2_sheet_editable);
         if (form.fixed_behind) sva_add_text(area, form.fixed_x + 45, y, form.fixed_behind, kNadFontRow, BLACK_CI, 0);
         sva_add_text(area, 95, y + kLine, "(Funktion wird ignoriert)", kNadFontNote, BLACK_CI, 0);
     }
@@ -123,8 +123,8 @@ int partial_factors(int area, int y, double* gc, double* gs, const char* table_n
     for (int i = 0; i < 4; ++i) {
         if (i > 0 && !rules({1})) break;
         nad_ec2_sheet_row(area, y, kLine, "", "", kSituations[i], kNadFontNote);
-        sva_add_float_field(area, 76, y, &gc[i], "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
-        sva_add_float_field(area, 136, y, &gs[i], "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+        nad_sheet_number(area, 76, y, &gc[i], "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+        nad_sheet_number(area, 136, y, &gs[i], "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
         y += kLine;
     }
     return y;
@@ -136,8 +136,8 @@ int buildings_strengths_and_cover(int area, int y, NadEc2Block* b)
         y = partial_factors(area, y, b->gamma_c, b->gamma_s, "Beton und Betonstahl");
         nad_ec2_sheet_row(area, y, 2 * kLine, "(2)", "", "im Grenzzustand der", kNadFontNote);
         sva_add_text(area, 206, y + kLine, "Gebrauchstauglichkeit", kNadFontNote, BLACK_CI, 0);
-        sva_add_float_field(area, 76, y, &b->gamma_c_sls, "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
-        sva_add_float_field(area, 136, y, &b->gamma_s_sls, "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+        nad_sheet_number(area, 76, y, &b->gamma_c_sls, "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+        nad_sheet_number(area, 136, y, &b->gamma_s_sls, "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
         y += 2 * kLine;
     }
     if (rules({30}) && (rules({2}) || rules({3}))) {
@@ -165,8 +165,8 @@ int buildings_strengths_and_cover(int area, int y, NadEc2Block* b)
         for (int i = 0; i < 12; ++i) {
             nad_ec2_sheet_row(area, y, kLine, "", b->exposure_class_names[i], i == 0 ? "Mindestbetondeckung [cm]" : "",
                               kNadFontNote);
-            sva_add_float_field(area, 94, y, &b->cmin_dur[i], "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
-            sva_add_float_field(area, 150, y, &b->dc_dur_gamma[i], "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+            nad_sheet_number(area, 94, y, &b->cmin_dur[i], "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+            nad_sheet_number(area, 150, y, &b->dc_dur_gamma[i], "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
             y += kLine;
         }
         nad_ec2_sheet_row(area, y, kLine, "(6)", "", "additives Sicherheitselement", kNadFontNote);
@@ -186,7 +186,7 @@ int buildings_analysis(int area, int y, NadEc2Block* b)
         nad_ec2_sheet_row(area, y, kLine, "(5)", "", "", kNadFontNote);
         nad_sheet_symbol(area, 67, y, 0xB0, "0");
         sva_add_text(area, 100, y, "1/", kNadFontRow, BLACK_CI, 0);
-        sva_add_float_field(area, 136, y, &b->theta0_divisor, "%5.0f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+        nad_sheet_number(area, 136, y, &b->theta0_divisor, "%5.0f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
         y += kLine;
     }
     if (rules({7})) {
@@ -291,9 +291,9 @@ int buildings_shear(int area, int y, NadEc2Block* b)
         y += kLine;
         for (int j = 0; j < 4; ++j) {
             nad_ec2_sheet_row(area, y, kLine, "", "", b->joint_surface_names[j], kNadFontNote);
-            sva_add_float_field(area, 62, y, &b->joint_c[j], "%4.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
-            sva_add_float_field(area, 110, y, &b->joint_mu[j], "%4.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
-            sva_add_float_field(area, 158, y, &b->joint_nu[j], "%4.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+            nad_sheet_number(area, 62, y, &b->joint_c[j], "%4.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+            nad_sheet_number(area, 110, y, &b->joint_mu[j], "%4.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+            nad_sheet_number(area, 158, y, &b->joint_nu[j], "%4.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
             y += kLine;
         }
     }
@@ -372,7 +372,7 @@ int fire_part(int area, int y, NadEc2Block* b)
                   &b->lambda_c_mode, &ec2_sheet_editable);
     if (b->lambda_c_mode == 2) {
         sva_add_radio(area, 55, y + kLine, "mit x =", kNadFontNote, BLACK_CI, 2, &b->lambda_c_mode, &ec2_sheet_editable);
-        sva_add_float_field(area, 136, y + kLine, &b->lambda_c_factor, "%5.3f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+        nad_sheet_number(area, 136, y + kLine, &b->lambda_c_factor, "%5.3f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
     } else {
         sva_add_radio(area, 55, y + kLine, "x (Funktion wird ignoriert)", kNadFontNote, BLACK_CI, 2, &b->lambda_c_mode,
                       &ec2_sheet_editable);
@@ -406,8 +406,8 @@ int bridge_part(int area, int y, NadEc2Block* b)
         double* inf[2] = {&b->r_inf_pre, &b->r_inf_post};
         for (int i = 0; i < (rules({1}) ? 2 : 1); ++i) {
             nad_ec2_sheet_row(area, y, kLine, i == 0 ? "(1)P" : "", "", rows[i], kNadFontNote);
-            sva_add_float_field(area, 76, y, sup[i], "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
-            sva_add_float_field(area, 136, y, inf[i], "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+            nad_sheet_number(area, 76, y, sup[i], "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+            nad_sheet_number(area, 136, y, inf[i], "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
             y += kLine;
         }
     }
@@ -467,7 +467,7 @@ void nad_ec2_sheet(int area, NadEc2Block* b, int editable)
 {
     nad_ec2_rule_flags();
     ec2_sheet_editable = editable != 0;
-    sva_clear(area);
+    nad_sheet_clear(area);
     if (b) {
         int y = heading(area, 7, "EN 1992-1-1 (Eurocode 2, Hochbau)", &ec2_buildings_open);
         if (ec2_buildings_open) {

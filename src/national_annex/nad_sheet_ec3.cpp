@@ -31,7 +31,7 @@ int factor(int area, int y, const char* subscript, double* value, const char* me
 {
     nad_ec3_1_sheet_row(area, y, 18, clause, "", meaning, kNadFontRow);
     nad_sheet_symbol(area, 67, y, 0xC0, subscript);
-    sva_add_float_field(area, 136, y, value, kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
+    nad_sheet_number(area, 136, y, value, kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
     return y + 18;
 }
 
@@ -75,24 +75,24 @@ int buckling(int area, int y, NadEc31Block* b)
     y = two_lines(area, y, "6.3.2.3", "", "Biegedrillknicken gewalzter oder", "gleichartig geschwei\341ter Querschnitte");
     nad_ec3_1_sheet_row(area, y, 18, "(1)", "", "Schlankheitsgrad Gl. (6.57)", kNadFontRow);
     nad_sheet_symbol(area, 67, y, 0xC5, "LT,0");
-    sva_add_float_field(area, 136, y, &b->lambda_lt0, kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
+    nad_sheet_number(area, 136, y, &b->lambda_lt0, kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
     y += 18;
     nad_ec3_1_sheet_row(area, y, 18, "", "", "Korrekturfaktor Gl. (6.57)", kNadFontRow);
     nad_sheet_symbol(area, 67, y, 0xBB, nullptr);
-    sva_add_float_field(area, 136, y, &b->beta_lt, kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
+    nad_sheet_number(area, 136, y, &b->beta_lt, kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
     y += 18;
     nad_ec3_1_sheet_row(area, y, 18, "(2)", "", "Abminderungsfaktor   LT", kNadFontRow);
     sva_add_toggle(area, 67, y, "Faktor f vorgeben", kNadFontNote, BLACK_CI, &b->f_given, &ec3_editable);
     y += 18;
     nad_ec3_1_sheet_row(area, y, 18, "", "f", "", kNadFontRow);
-    sva_add_float_field(area, 136, y, &b->f_value, "%5.3f", kNadFontRow, BLACK_CI, &f_field_editable);
+    nad_sheet_number(area, 136, y, &b->f_value, "%5.3f", kNadFontRow, BLACK_CI, &f_field_editable);
     y += 18;
     nad_ec3_1_sheet_row(area, y, 18, "(2)", "", "Korrekturbeiwert k", kNadFontRow);
     sva_add_radio(area, 67, y, "aus Tabelle 6.6", kNadFontNote, BLACK_CI, 1, &b->kc_from_table, &kc_choice_editable);
     y += 18;
     nad_ec3_1_sheet_row(area, y, 18, "", "", "", kNadFontRow);
     sva_add_radio(area, 67, y, "k  vorgeben", kNadFontNote, BLACK_CI, 0, &b->kc_from_table, &kc_choice_editable);
-    sva_add_float_field(area, 170, y, &b->kc_value, "%5.3f", kNadFontRow, BLACK_CI, &kc_field_editable);
+    nad_sheet_number(area, 170, y, &b->kc_value, "%5.3f", kNadFontRow, BLACK_CI, &kc_field_editable);
     return y + 18;
 }
 
@@ -163,7 +163,7 @@ int nad_ec3_8_sheet(int area, int y, NadEc38Block* b, int)
             y = two_lines(area, y, "5.1", "", "Schubbeulen", nullptr);
             nad_ec3_8_sheet_row(area, y, 18, "(2)", "", "Beiwert", kNadFontRow);
             nad_sheet_symbol(area, 67, y, 0xC1, nullptr);
-            sva_add_float_field(area, 136, y, &b->eta_shear, kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
+            nad_sheet_number(area, 136, y, &b->eta_shear, kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
             y += 24;
         }
     }
@@ -178,8 +178,8 @@ int nad_ec3_8_sheet(int area, int y, NadEc38Block* b, int)
             const char* const concepts[2] = {"Schadenstoleranz", "Versagen ohne Vorank\201ndigung"};
             for (int c = 0; c < 2; ++c) {
                 nad_ec3_8_sheet_row(area, y, 18, "", "", concepts[c], kNadFontRow);
-                sva_add_float_field(area, 70, y, &b->gamma_mf[0][c], kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
-                sva_add_float_field(area, 140, y, &b->gamma_mf[1][c], kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
+                nad_sheet_number(area, 70, y, &b->gamma_mf[0][c], kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
+                nad_sheet_number(area, 140, y, &b->gamma_mf[1][c], kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
                 y += 18;
             }
             y += 6;
@@ -200,7 +200,7 @@ void nad_ec3_sheet(int area, NadEc3Block* b, int editable)
 {
     nad_ec3_report_select();
     ec3_editable = editable != 0;
-    sva_clear(area);
+    nad_sheet_clear(area);
     if (b) {
         const int y = nad_ec3_1_sheet(area, 20, &b->ec3_1, editable);
         nad_ec3_8_sheet(area, y, &b->ec3_8, editable);

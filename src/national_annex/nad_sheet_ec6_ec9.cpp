@@ -19,7 +19,7 @@ void factor_row(int area, int y, int height, const char* text, const char* subsc
 {
     nad_sheet_table_row(area, y, height, "", "", text, kNadFontRow, -5);
     nad_sheet_symbol(area, 67, y, 0xC0, subscript);
-    sva_add_float_field(area, field_x, y, value, kFieldFormat, kNadFontRow, BLACK_CI, editable);
+    nad_sheet_number(area, field_x, y, value, kFieldFormat, kNadFontRow, BLACK_CI, editable);
 }
 
 } // namespace
@@ -39,7 +39,7 @@ void nad_ec6_sheet(int area, NadEc6Block* b, int editable)
     const NadEc6Rows rows = nad_ec6_rows();
     const NadSheetColours& c = nad_sheet_colours();
     ec6_editable = editable != 0;
-    sva_clear(area);
+    nad_sheet_clear(area);
     sva_add_box(area, 4, 7, 382, 26, c.title);
     sva_add_toggle(area, 26, 20, "EN 1996-1-1 (Eurocode 6)", kNadFontHead, BLACK_CI, &ec6_sheet_open, &toggles_enabled);
     if (ec6_sheet_open && b) {
@@ -60,7 +60,7 @@ void nad_ec6_sheet(int area, NadEc6Block* b, int editable)
                                 {"Erdbeben", &b->gamma_m_seismic}};
             for (int i = 0; i < (rows.accidental ? 3 : 1); ++i) {
                 nad_ec6_sheet_row(area, y, 18, "", "", all[i].text, kNadFontRow);
-                sva_add_float_field(area, 106, y, all[i].value, kFieldFormat, kNadFontRow, BLACK_CI, &ec6_editable);
+                nad_sheet_number(area, 106, y, all[i].value, kFieldFormat, kNadFontRow, BLACK_CI, &ec6_editable);
                 y += 18;
             }
             nad_ec6_sheet_row(area, y, 7, "", "", "", kNadFontRow);
@@ -68,7 +68,7 @@ void nad_ec6_sheet(int area, NadEc6Block* b, int editable)
             nad_ec6_sheet_row(area, y2, 23, "2.4.4", "", "", kNadFontRow);
             sva_add_text(area, 206, y2 - 5, "Materialsicherheitsbeiwert", kNadFontNote, BLACK_CI, 0);
             sva_add_text(area, 206, y2 + 6, "im Grenzzustand der Gebrauchstaugl.", kNadFontNote, BLACK_CI, 0);
-            sva_add_float_field(area, 106, y2, &b->gamma_m_serviceability, kFieldFormat, kNadFontRow, BLACK_CI,
+            nad_sheet_number(area, 106, y2, &b->gamma_m_serviceability, kFieldFormat, kNadFontRow, BLACK_CI,
                                 &ec6_editable);
             nad_ec6_sheet_row(area, y2 + 18, 7, "", "", "", kNadFontRow);
         }
@@ -80,7 +80,7 @@ void nad_ec9_sheet(int area, NadEc9Block* b, int editable)
 {
     const NadEc9Rows rows = nad_ec9_rows();
     ec9_editable = editable != 0;
-    sva_clear(area);
+    nad_sheet_clear(area);
     if (b) {
         nad_ec9_sheet_row(area, 24, 6, "", "", "", kNadFontRow);
         nad_sheet_head_row(area, 30, 30, 36, -5);
@@ -100,7 +100,7 @@ void nad_ec9_sheet(int area, NadEc9Block* b, int editable)
         nad_ec9_sheet_row(area, bottom, 23, "6.2", "", "Beanspruchbarkeit der Querschnitte", kNadFontRow);
         nad_ec9_sheet_row(area, bottom + 23, 18, "(5)", "C", "", kNadFontRow);
         sva_add_text(area, 206, bottom + 18, "Konstante C, Gleichnung 6.15", kNadFontNote, BLACK_CI, 0);
-        sva_add_float_field(area, 136, bottom + 23, &b->c_constant, kFieldFormat, kNadFontRow, BLACK_CI, &ec9_editable);
+        nad_sheet_number(area, 136, bottom + 23, &b->c_constant, kFieldFormat, kNadFontRow, BLACK_CI, &ec9_editable);
         if (rows.ultimate && rows.connections) {
             nad_ec9_sheet_row(area, bottom + 41, 23, "8", "", "Bemessung von Anschl\201ssen", kNadFontRow);
             nad_ec9_sheet_row(area, bottom + 64, 23, "8.1.1", "", "Einf\201hrung", kNadFontRow);

@@ -18,7 +18,7 @@ void title(FILE* f, const char* heading)
 {
     c_fprintf(f, "#SHOWTABLE\n1 1 0\n");
     fputs(heading, f);
-    c_fprintf(f, " %s\n", nad_active_name());
+    c_fprintf(f, " %s\n", nad_applied_set_name());
     c_fprintf(f, "0 0 -1 -1\n#END_OF_TEXT\n");
     OLI_setYPositionCM(f, 1, -0.5f);
     OLI_storeYPosition(f, 4);
@@ -97,7 +97,8 @@ void psi_head(FILE* f, const char* heading, const char* tabs, int width)
 void rail_bridges(FILE* f, const NadEc0Block* b)
 {
     OLI_restoreYPosition(f, 4);
-    OLI_setMarginsCM(f, 65537, 9, 0);
+    // 9.5 cm, as the tables of buildings: at 9 cm the left-hand tables' last column ran under this one.
+    OLI_setMarginsCM(f, 65537, 9.5f, 0);
     OLI_reserveSpaceCM(f, 12);
     psi_head(f, " \316HKombinationsbeiwerte Eisenbahnbr\201cken\n", "1 0 -1 -1 3\n 35 41 47\n", 34);
     for (int r = 0; r < 31; ++r) {
@@ -132,7 +133,7 @@ void bridges(FILE* f, const NadEc0Block* b)
     // Kind 11 (execution) is stored but shown in no situation.
     static const int kinds_all[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, -1};
     static const int* const kinds[4] = {kinds_all, kinds_all, kinds_all, kinds_all};
-    four_tables(f, &b->gamma_bridges[0][0], kinds, kEc0BridgeActions, 37, 9.0f, true, 11);
+    four_tables(f, &b->gamma_bridges[0][0], kinds, kEc0BridgeActions, 37, 9.5f, true, 11);
     psi_head(f, " \316HKombinationsbeiwerte Stra\341enbr\201cken\n", "1 0 -1 -1 3\n 34 40 46\n", 33);
     for (int r = 0; r < 14; ++r) {
         const double* p = b->psi_road_bridges[r];

@@ -370,7 +370,7 @@ void nad_ec2_report_body(FILE* f)
     const NadEc2Block* b = nad_part_ec2();
     if (!f || !b) return;
     char line[220];
-    c_snprintf(line, sizeof line, " %s, NA %s\n", nad_norm_designation(kNormBuildings, 0, 0), nad_active_name());
+    c_snprintf(line, sizeof line, " %s, NA %s\n", nad_norm_designation(kNormBuildings, 0, 0), nad_applied_set_name());
     open_part(f, line);
     partial_factors(f, b);
     prestress_and_strengths(f, b);

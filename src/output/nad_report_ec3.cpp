@@ -18,7 +18,7 @@ void open_part(FILE* f, int norm)
 {
     c_fprintf(f, "#SHOWTABLE\n0 0 1\n");
     c_fprintf(f, " %s", nad_norm_designation(norm, 0, 0));
-    c_fprintf(f, ", NA %s", nad_active_name());
+    c_fprintf(f, ", NA %s", nad_applied_set_name());
     c_fprintf(f, "\n0 0 -1 -1\n#END_OF_TEXT\n");
     OLI_setYPositionCM(f, 1, -0.5f);
     c_fprintf(f, "#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 12 42\n");
@@ -64,7 +64,7 @@ void buckling_lines(FILE* f, const NadEc31Block& b)
                   "Berechnung des Abminderungsfaktors \274\316\\LT\316r");
     } else {
         c_snprintf(value, sizeof value, "Beiwert k\316\\c\316r = %-5.3lf", b.kc_value);
-        text_line(f, "6.3.2.3(2)", value, "Berechnung des Abminderungsfaktors \274\316\\LT\316r");
+        text_line(f, "6.3.2.3(2)", value, "Berechnung des Abminderungsfaktor \274\316\\LT\316r");
     }
 }
 

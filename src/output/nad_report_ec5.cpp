@@ -5,6 +5,9 @@
 #include "national_annex/nad_rules.h"
 #include "platform/layout/oli_layout.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace {
 
 // Slot of the remembered vertical position at the top of the two-column layout.
@@ -14,7 +17,7 @@ void write_heading(FILE* f)
 {
     c_fprintf(f, "#SHOWTABLE\n1 3 0\n");
     c_fprintf(f, " Ausgew\204hlte Nachweisparameter des nationalen Anhangs\n");
-    c_fprintf(f, " %s\n", nad_active_name());
+    c_fprintf(f, " %s\n", nad_applied_set_name());
     c_fprintf(f, " \n");
     c_fprintf(f, " DIN EN 1995-1-1 und DIN EN 1995-1-2 (EC5)\n");
     c_fprintf(f, "0 0 0 0 0\n");
@@ -196,7 +199,7 @@ void write_annex_switches(FILE* f, const NadEc5Block* b)
     c_fprintf(f, " (NA.7)  \n");
 }
 
-void write_chapter_table(FILE* f, const NadEc5Block* b)
+void write_chapter_table_text(FILE* f, const NadEc5Block* b)
 {
     c_fprintf(f, "#SHOWTABLE\n0 0 0\n");
     c_fprintf(f, "1 0 -1 -1 2\n 12 42\n");
@@ -216,6 +219,26 @@ void write_chapter_table(FILE* f, const NadEc5Block* b)
         write_crack_factor(f, 0);
     }
     c_fprintf(f, "\n#END_OF_TEXT\n");
+}
+
+// The chapter table starts on a new page unless all of it fits on this one: its two-line rows
+// ("9.2.4.2 ..." and "(NA.21)") must not part at a page break. About 0.32 cm a line.
+void write_chapter_table(FILE* f, const NadEc5Block* b)
+{
+    char* text = nullptr;
+    size_t size = 0;
+    FILE* buffer = open_memstream(&text, &size);
+    if (!buffer) {
+        write_chapter_table_text(f, b);
+        return;
+    }
+    write_chapter_table_text(buffer, b);
+    fclose(buffer);
+    int lines = 0;
+    for (size_t i = 0; i < size; ++i) lines += text[i] == '\n';
+    OLI_reserveSpaceCM(f, 0.32f * float(lines) + 0.5f);
+    fwrite(text, 1, size, f);
+    free(text);
 }
 
 } // namespace
@@ -253,6 +276,8 @@ void nad_ec5_report(FILE* f)
     if (s[5]) write_crack_factor(f, b->kcr_mode != 1);
     if (s[8]) write_torsion(f, b);
     if (s[6]) write_net_final_deflection(f, b);
+    // The buckling line runs across the page: it goes below both columns.
+    if (s[0]) OLI_setYPositionCM(f, 4, 0);
     if (s[0]) write_buckling(f, b);
     if (s[7]) write_chapter_table(f, b);
 }

@@ -6,6 +6,7 @@
 #include "national_annex/nad_param_edit.h"
 #include "national_annex/nad_param_sheets.h"
 #include "national_annex/nad_registry.h"
+#include "national_annex/nad_sheet_common.h"
 #include "nad_sheet_fixture.h"
 #include "platform/os/calllog.h"
 #include "platform/screen/fonts.h"
@@ -44,10 +45,18 @@ protected:
                 if (it->text && std::strcmp(it->text, t) == 0) return it;
         return nullptr;
     }
+    // The number fields of the area and the one bound to a member.
+    std::vector<const SvaItem*> number_fields() const
+    {
+        std::vector<const SvaItem*> v;
+        for (const SvaItem* it : items(SVA_TEXT_FIELD))
+            if (nad_sheet_number_member(it)) v.push_back(it);
+        return v;
+    }
     const SvaItem* field_of(const double* value) const
     {
-        for (const SvaItem* it : items(SVA_FLOAT_FIELD))
-            if (it->value == value) return it;
+        for (const SvaItem* it : number_fields())
+            if (nad_sheet_number_member(it) == value) return it;
         return nullptr;
     }
 };
@@ -61,7 +70,7 @@ TEST_F(NadParamSheets, AluminiumRowsByRule)
     ASSERT_NE(text("6.2"), nullptr);
     EXPECT_EQ(text("6.2")->y1, 166);
     EXPECT_NE(field_of(&b->gamma_mp_ser), nullptr);
-    EXPECT_EQ(items(SVA_FLOAT_FIELD).size(), 9u);
+    EXPECT_EQ(number_fields().size(), 9u);
 
     nad_registry.has_current_row = 1;
     nad_registry.current_row = 0;
@@ -93,7 +102,7 @@ TEST_F(NadParamSheets, BuildingsSectionMovesTheBridges)
     EXPECT_NE(field_of(&b->rail_factor_a[2]), nullptr);
     // Read-only: every field is bound to an enable word that is 0.
     nad_ec0_sheet(area, b, 0);
-    for (const SvaItem* f : items(SVA_FLOAT_FIELD)) ASSERT_EQ(*f->active, 0);
+    for (const SvaItem* f : number_fields()) ASSERT_EQ(*f->active, 0);
 }
 
 // EC5: the chapter table of a set with the annex shows its switches and the k_cr toggle; the
@@ -116,7 +125,8 @@ TEST_F(NadParamSheets, TimberSheetOfBothSets)
     ASSERT_EQ(nad_set_active("EC-Standardparameter"), 0);
     nad_ec5_sheet(area, b, 1);
     EXPECT_EQ(text("Gipskarton, etc."), nullptr);
-    EXPECT_NE(text("Voll- und Brettschichtholz"), nullptr);
+    EXPECT_NE(text("Andere"), nullptr);   // the two k_cr rows instead
+    EXPECT_NE(field_of(&b->kcr_solid_glulam), nullptr);
 
     // Application 73: only the chapter table.
     application(73, 0);

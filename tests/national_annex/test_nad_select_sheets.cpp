@@ -28,11 +28,13 @@ protected:
     static void click_row(int i) { input_script_click(sel_x1() + 12 + 60, sel_y1() + 60 + 5 + 25 * i + 10); }
     // The editor button of the tool line: content (251, 7) of the pane 12 and 35 inside.
     static void click_editor() { input_script_click(sel_x1() + 12 + 251 + 4, sel_y1() + 35 + 7 + 3); }
-    // The warning's "Anwendungsdokument auswählen": content (173, 124), 40 x 41, of the pane
-    // 10 and 40 inside the sheet of 260 x 224 pixels.
+    // The warning's "Anwendungsdokument auswählen": content x 173, 40 x 41, below the text, of the
+    // pane 10 and 40 inside the sheet 260 wide and as high as its text needs.
     static void click_select_another()
     {
-        input_script_click(NPIXEL_X / 2 - 130 + 10 + 173 + 20, NPIXEL_Y / 2 - 112 + 40 + 124 + 20);
+        int half = 0, button_y = 0;
+        nad_warning_geometry("Verschwunden", "Deutschland", &half, &button_y);
+        input_script_click(NPIXEL_X / 2 - 130 + 10 + 173 + 20, NPIXEL_Y / 2 - half + 40 + button_y + 20);
     }
     static void make_editor(const std::string& exec, const std::string& script)
     {

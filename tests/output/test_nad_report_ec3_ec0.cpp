@@ -72,6 +72,14 @@ TEST_F(NadReportEc3Ec0, SteelVariants)
     nad_part_ec3()->ec3_1.f_given = 1;
     nad_part_ec3()->ec3_1.f_value = 0.95;
     EXPECT_TRUE(has(report(nad_ec3_report), " 6.3.2.3(2)   Faktor f = 0.95" + std::string(15, ' ') + "Berechnung"));
+    EXPECT_TRUE(has(report(nad_ec3_report), "Berechnung des Abminderungsfaktors \274\316\\LT\316r"));
+    // k_c given: the meaning reads "Abminderungsfaktor" in this variant only.
+    nad_part_ec3()->ec3_1.f_given = 0;
+    nad_part_ec3()->ec3_1.kc_from_table = 0;
+    nad_part_ec3()->ec3_1.kc_value = 0.86;
+    const std::string kc = report(nad_ec3_report);
+    EXPECT_TRUE(has(kc, "Beiwert k\316\\c\316r = 0.860"));
+    EXPECT_TRUE(has(kc, "Berechnung des Abminderungsfaktor \274\316\\LT\316r\n"));
 
     application(150, 0);
     const std::string r = report(nad_ec3_report);

@@ -446,6 +446,11 @@ std::string decode_text(const std::string& bytes)
         case 0xC5: u = 0x019B; break;  // lambda with bar
         case 0xBB: u = 0x03B2; break;  // beta
         case 0xC1: u = 0x03B7; break;  // eta
+        case 0xC7: u = 0x03BD; break;  // nu
+        case 0xC6: u = 0x03BC; break;  // mu
+        case 0xB0: u = 0x03B8; break;  // theta
+        case 0xBE: u = 0x03B5; break;  // epsilon
+        case 0xB8: u = 0x03C8; break;  // psi
         case 0x8C: u = 0x00D8; break;  // diameter
         case 0xB2: u = 0x03A3; break;  // sum mark
         case 0x09: u = ' '; break;

@@ -1,0 +1,135 @@
+// The parameter reports as the viewer prints them: on every page no two words overlap, so that
+// tables placed side by side keep apart. Pages go to TAVO_PICTURE_DIR as pictures to look at.
+#include "national_annex/nad_folders.h"
+#include "national_annex/nad_test_util.h"
+#include "output/nad_report_all.h"
+#include "output/nad_report_ec0.h"
+#include "output/nad_report_ec5.h"
+#include "platform/viewer/oli_viewer.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Word {
+    int page;
+    std::string text;
+    double x0, y0, x1, y1;
+};
+
+// Every word of the PDF with its page and box in points, as pdftotext finds them.
+std::vector<Word> pdf_words(const std::string& pdf)
+{
+    QProcess p;
+    p.start("pdftotext", {"-bbox", QString::fromStdString(pdf), "-"});
+    if (!p.waitForFinished(30000)) return {};
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression re("<page |<word xMin=\"([-0-9.]+)\" yMin=\"([-0-9.]+)\" xMax=\"([-0-9.]+)\" "
+                                       "yMax=\"([-0-9.]+)\">([^<]*)</word>");
+    std::vector<Word> out;
+    int page = 0;
+    for (auto it = re.globalMatch(html); it.hasNext();) {
+        auto m = it.next();
+        if (m.captured(0).startsWith("<page")) {
+            ++page;
+            continue;
+        }
+        out.push_back({page, m.captured(5).replace("&amp;", "&").toStdString(), m.captured(1).toDouble(),
+                       m.captured(2).toDouble(), m.captured(3).toDouble(), m.captured(4).toDouble()});
+    }
+    return out;
+}
+
+class NadReportLayout : public NadFolders {
+protected:
+    void SetUp() override
+    {
+        NadFolders::SetUp();
+        ship_both();
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext not installed";
+    }
+
+    // The report rendered as the viewer prints it; the pairs of words that overlap.
+    std::vector<std::string> overlaps(const std::string& list, const char* name)
+    {
+        const std::string pdf = root.file(std::string(name) + ".pdf");
+        const oliview::Document d = oliview::parse(list.data(), list.size());
+        EXPECT_TRUE(oliview::render_pdf(d, pdf, name));
+        if (const char* dir = std::getenv("TAVO_PICTURE_DIR"))
+            QProcess::execute("pdftoppm", {"-png", "-r", "70", QString::fromStdString(pdf),
+                                           QString::fromStdString(std::string(dir) + "/" + name)});
+        const auto words = pdf_words(pdf);
+        EXPECT_GT(words.size(), 20u);
+        std::vector<std::string> out;
+        // Words touch at their edges and a subscript sits inside its line; a shared area of more
+        // than a point each way is an overlap.
+        for (size_t i = 0; i < words.size(); ++i)
+            for (size_t j = i + 1; j < words.size(); ++j) {
+                const Word& a = words[i];
+                const Word& b = words[j];
+                if (a.page != b.page) continue;
+                const double w = std::min(a.x1, b.x1) - std::max(a.x0, b.x0);
+                const double h = std::min(a.y1, b.y1) - std::max(a.y0, b.y0);
+                if (w > 1.0 && h > 1.0)
+                    out.push_back("page " + std::to_string(a.page) + ": \"" + a.text + "\" / \"" + b.text + "\"");
+            }
+        return out;
+    }
+};
+
+TEST_F(NadReportLayout, LoadFactorReportsOfBuildingsAndBridges)
+{
+    application(0, 1);
+    for (const char* set : {"Deutschland", "EC-Standardparameter"}) {
+        SCOPED_TRACE(set);
+        ASSERT_EQ(nad_set_active(set), 0);
+        const std::string list = nadtest::text_of([](FILE* f) { nad_ec0_report(f); });
+        for (const std::string& o : overlaps(list, set[0] == 'D' ? "nad_ec0_de" : "nad_ec0_ec")) ADD_FAILURE() << o;
+    }
+}
+
+TEST_F(NadReportLayout, TimberReportOfBothSets)
+{
+    application(0, 1);
+    for (const char* set : {"Deutschland", "EC-Standardparameter"}) {
+        SCOPED_TRACE(set);
+        ASSERT_EQ(nad_set_active(set), 0);
+        const std::string list = nadtest::text_of([](FILE* f) { nad_ec5_report(f); });
+        for (const std::string& o : overlaps(list, set[0] == 'D' ? "nad_ec5_de" : "nad_ec5_ec")) ADD_FAILURE() << o;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// All reports one after the other, as the print writes them: no row is left alone at the top of
+// a page (the "(NA.7)" line of the timber chapter table belongs to the row before it).
+TEST_F(NadReportLayout, AllReportsKeepTheirLastRowsWithTheirTables)
+{
+    for (int app : {0, 73, 220, 242, 1, 150, 151})
+    for (const char* set : {"Deutschland", "EC-Standardparameter"}) {
+        SCOPED_TRACE(set);
+        SCOPED_TRACE(app);
+        application(app, app == 0);
+        ASSERT_EQ(nad_set_active(set), 0);
+        const std::string list = nadtest::text_of([](FILE* f) {
+            nad_report_ec0_if_relevant(f);
+            nad_report_all(f);
+        });
+        const char* name = set[0] == 'D' ? "nad_all_de" : "nad_all_ec";
+        for (const std::string& o : overlaps(list, name)) ADD_FAILURE() << o;
+        const auto words = pdf_words(root.file(std::string(name) + ".pdf"));
+        for (size_t i = 1; i < words.size(); ++i)
+            if (words[i].page != words[i - 1].page)
+                EXPECT_NE(words[i].text.rfind("(NA.", 0), 0u) << "page " << words[i].page << " starts with " << words[i].text;
+    }
+}
+
+} // namespace
