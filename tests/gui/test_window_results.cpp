@@ -524,6 +524,19 @@ TEST_F(VerdictStatesTest, PanelRulesAndPrintOfEachState)
          {{"", ""}, {"", ""}, {"", ""}}, Frame::Neutral,
          "Regel verletzt: Schrauben länger als der Träger: l = 400 mm > h = 360 mm", "lb_kommentar_l_schraube",
          nullptr, nullptr},
+        // Screws 12 x 400 from the top in h = 400 (l >= 400 - 140 + 48): a beam 40 mm wide is narrower than
+        // their two edge distances, so no arrangement.
+        {"screws that do not fit across the width",
+         [](TAVO52_DATA& d) {
+             set_screw_table(fastener_table_spax_s_vg, {{12, {200, 400}}});
+             d.h = 400; d.h_ro = 140; d.h_ru = 140; d.a = 100; d.b = 40;
+             d.verstaerkt = 1; d.verst_typ = 2; d.typ_schraube = 13; d.d_schraube = 0; d.l_schraube = 1;
+             d.unten_sc = 0; d.n_sc = 1;
+         },
+         nullptr, true, {{"", ""}, {"", ""}, {"", ""}}, Frame::Neutral,
+         "Regel verletzt: Schraubenanordnung: kein Durchmesser und keine Länge der gewählten Schraube passen in den "
+         "Querschnitt (b = 40 mm, h = 400 mm)",
+         nullptr, nullptr, nullptr},
         {"h_ro + h_ru >= h", nullptr,
          [](WindowTest& t) { static_cast<VerdictStatesTest&>(t).type("ed_Balken_hro", "9999"); }, true,
          {{"", ""}, {"", ""}, {"", ""}}, Frame::Neutral,
@@ -561,17 +574,20 @@ TEST_F(VerdictStatesTest, PanelRulesAndPrintOfEachState)
             ASSERT_NE(rule, nullptr);
             EXPECT_FALSE(rule->isHidden());
             EXPECT_TRUE(rule->styleSheet().contains("Salmon")) << rule->styleSheet().toStdString();
-            // The disabled actions say why.
-            const std::string why = status().substr(status().find("Regel verletzt: ") + 16);
-            for (const char* action : {"actionCalculation", "actionDruckvorschau", "actionDrucken"})
-                EXPECT_NE(find<QAction>(action)->toolTip().toStdString().find(why.substr(0, why.size() - 1)),
-                          std::string::npos)
-                    << action;
         } else {
             EXPECT_FALSE(find<QRadioButton>("rb_Balken_NKL3")->styleSheet().contains("Salmon"));
             EXPECT_FALSE(find<QLabel>("lb_kommentar_hd")->styleSheet().contains("Salmon"));
         }
-        if (!blocked) {
+        if (blocked) {
+            // The disabled actions say why, as the status line does.
+            const std::string why = status().substr(status().find("Regel verletzt: ") + 16);
+            for (const char* action : {"actionCalculation", "actionDruckvorschau", "actionDrucken"})
+                EXPECT_NE(find<QAction>(action)->toolTip().toStdString().find(why.substr(0, why.size() - 1)),
+                          std::string::npos)
+                    << action << ": " << find<QAction>(action)->toolTip().toStdString();
+        } else {
+            for (const char* action : {"actionCalculation", "actionDruckvorschau", "actionDrucken"})
+                EXPECT_EQ(find<QAction>(action)->toolTip().toStdString().find("Regel"), std::string::npos) << action;
             w->maske2data();
             int e = -1;
             data_object.cal_Print(&e);
