@@ -98,23 +98,80 @@ void print_closing_line(FILE* file, double eta)
         print_text(file, u8"u╬\\max╬r%s", judged(eta).c_str());
 }
 
+namespace {
+
+// What the results just printed covered, for the summary that follows them: which checks were
+// switched on and whether a detailing rule was not met. Set by print_results, used up by the
+// summary; a summary printed without results speaks of all checks.
+struct SummaryScope {
+    bool bending = true;
+    bool shear = true;
+    DetailingBreach breach;
+};
+SummaryScope g_summary_scope;
+
+}  // namespace
+
 void print_summary(FILE* file, double eta_max)
 {
     const CNumericScope c_numbers;
+    const SummaryScope scope = g_summary_scope;
+    g_summary_scope = SummaryScope();
     print_heading(file, 1, "Zusammenfassung");
-    if (!std::isfinite(eta_max))
-        print_text(file, u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b nicht nachweisbar " OLI_ARROW_U8 u8" %s",
+    const bool all = scope.bending && scope.shear;
+    // Arguments are not converted with the format: the words go in as list bytes.
+    const std::string words = print_cp437(all ? "aller Nachweise" : u8"der geführten Nachweise");
+    const char* const checks = words.c_str();
+    if (scope.breach)
+        print_text(file,
+                   u8"╬bGesamtausnutzung %s u╬\\max,Ges╬r╬b nicht nachweisbar: Konstruktionsregel nicht "
+                   u8"eingehalten " OLI_ARROW_U8 u8" %s",
+                   checks, print_not_ok_text());
+    else if (!std::isfinite(eta_max))
+        print_text(file, u8"╬bGesamtausnutzung %s u╬\\max,Ges╬r╬b nicht nachweisbar " OLI_ARROW_U8 u8" %s", checks,
                    print_not_ok_text());
     else
-        print_text(file, u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b%s", judged(eta_max).c_str());
+        print_text(file, u8"╬bGesamtausnutzung %s u╬\\max,Ges╬r╬b%s", checks, judged(eta_max).c_str());
+    if (!all) {
+        std::string off;
+        if (!scope.bending) off = "Biegung am Durchbruch";
+        if (!scope.shear) off += std::string(off.empty() ? "" : ", ") + "Schub am reduzierten Querschnitt";
+        print_text(file, u8"Nicht geführt (ausgeschaltet): %s", off.c_str());
+    }
 }
+
+namespace {
+
+// The line naming a detailing rule that is not met, with its values.
+void print_detailing_breach(FILE* file, const DetailingBreach& b)
+{
+    if (b.rule == DetailingRule::RodAnchorage)
+        print_text(file,
+                   u8"l╬\\ad╬r ≥ max{0,5 d╬\\r╬r² ; 10 d╬\\r╬r} nicht eingehalten "
+                   u8"(l╬\\ad╬r = %.0lf mm < %.0lf mm) " OLI_ARROW_U8 u8" %s",
+                   b.have, b.need, print_not_ok_text());
+    else if (b.rule == DetailingRule::ScrewEmbedment)
+        print_text(file,
+                   u8"Einbindelänge l╬\\ad╬r ≥ 4 d nicht eingehalten (l╬\\ad╬r = %.0lf mm < 4 d = %.0lf mm) "
+                   OLI_ARROW_U8 u8" %s",
+                   b.have, b.need, print_not_ok_text());
+}
+
+// The closing line of a section whose utilisation is the checks' mark for a rule not met.
+void print_closing_line_breach(FILE* file)
+{
+    print_text(file, u8"u╬\\max╬r nicht nachweisbar: Konstruktionsregel nicht eingehalten " OLI_ARROW_U8 u8" %s",
+               print_not_ok_text());
+}
+
+}  // namespace
 
 namespace {
 
 const char* const kStress = u8"N/mm╬/2╬r";
 
 // The two edge groups of the opening table: F_tV, F_tM, F_t90 and the edge's utilisation.
-void edge_columns(PrintTable& t, const QVector<OpeningCheckRow>& rows, bool left)
+void edge_columns(PrintTable& t, const QVector<OpeningCheckRow>& rows, bool left, bool made_up_eta)
 {
     const int n = rows.size();
     double* ftv = t.numbers(left ? "linker Rand" : "rechter Rand", u8"F╬\\tV,d╬r", "kN", 6, 2);
@@ -126,7 +183,8 @@ void edge_columns(PrintTable& t, const QVector<OpeningCheckRow>& rows, bool left
         ftv[i] = left ? r.ftv_l : r.ftv_r;
         ftm[i] = left ? r.ftm_l : r.ftm_r;
         ft90[i] = left ? r.ft90_l : r.ft90_r;
-        eta[i] = left ? r.eta_l : r.eta_r;
+        // Screws without the embedded length have no capacity: their 2.0 is no utilisation.
+        eta[i] = made_up_eta ? std::nan("") : left ? r.eta_l : r.eta_r;
     }
 }
 
@@ -219,16 +277,20 @@ int TAVO52_DATA::print_tension_perp_section(FILE* file)
             c1[i] = screws ? r.rax_d_screw : r.rt90d;
         }
     }
-    edge_columns(t, rows, true);
-    edge_columns(t, rows, false);
+    const DetailingBreach breach = detailing_breach(*this);
+    const bool made_up = breach.rule == DetailingRule::ScrewEmbedment;
+    edge_columns(t, rows, true, made_up);
+    edge_columns(t, rows, false, made_up);
     double* eta = t.numbers(" ", "u", "-", 6, 3);
-    for (int i = 0; i < n; ++i) eta[i] = rows[i].eta;
+    for (int i = 0; i < n; ++i) eta[i] = made_up ? std::nan("") : rows[i].eta;
     t.write(file);
 
-    if (lad_zu_kurz)
-        print_text(file, u8"l╬\\ad╬r ≥ max{0,5 d╬\\r╬r² ; 10 d╬\\r╬r} nicht eingehalten " OLI_ARROW_U8 u8" %s",
-                   print_not_ok_text());
-    print_closing_line(file, eta_durchbruch);
+    if (breach) {
+        print_detailing_breach(file, breach);
+        print_closing_line_breach(file);
+    } else {
+        print_closing_line(file, eta_durchbruch);
+    }
     return 0;
 }
 
@@ -381,6 +443,9 @@ int TAVO52_DATA::print_shear_section_if_on(FILE* file)
 
 int TAVO52_DATA::print_results(FILE* file)
 {
+    g_summary_scope.bending = biegung == 1;
+    g_summary_scope.shear = schub == 1;
+    g_summary_scope.breach = detailing_breach(*this);
     grf_set_colour_mode(1);
     print_heading(file, 1, "Ergebnisse");
     print_tension_perp_section(file);

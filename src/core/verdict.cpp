@@ -1,4 +1,7 @@
 #include "core/verdict.h"
+#include "core/tavo52_data.h"
+
+#include <algorithm>
 
 #include <charconv>
 #include <cmath>
@@ -40,4 +43,24 @@ std::string verdict_relation(double eta)
     if (!verdict_passes(eta)) return u8"> 1";
     if (!verdict_within_tolerance(eta)) return u8"≤ 1";
     return u8"≤ " + verdict_printed(VERDICT_ETA_LIMIT) + u8" (Überschreitung innerhalb der Toleranz)";
+}
+
+DetailingBreach detailing_breach(const TAVO52_DATA& d)
+{
+    DetailingBreach b;
+    if (d.verstaerkt != 1) return b;
+    if (d.verst_typ == 1 && d.lad_zu_kurz) {
+        b.rule = DetailingRule::RodAnchorage;
+        b.have = d.l_ad;
+        b.need = d.l_ad_min;
+    } else if (d.verst_typ == 2 && d.sc_d > 0.0) {
+        const double need = 4.0 * d.sc_d;
+        const double have = std::min(d.l_ad_o, d.l_ad_u);
+        if (have < need) {
+            b.rule = DetailingRule::ScrewEmbedment;
+            b.have = have;
+            b.need = need;
+        }
+    }
+    return b;
 }

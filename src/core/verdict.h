@@ -21,3 +21,23 @@ bool verdict_within_tolerance(double eta);
 // The relation between the printed value and the limit, in UTF-8: "≤ 1", "≤ 1.009 (...)" for a value
 // within the tolerance, "> 1" for one that fails; "" for a value that is no finite number.
 std::string verdict_relation(double eta);
+
+class TAVO52_DATA;
+
+// A detailing rule of the reinforcement that the last calculation found not met. The checks then
+// set the opening's utilisation to 2.0 (rods) or every edge's to 2.0 (screws): a mark, no
+// utilisation, so the panel and the print name the rule with its values instead.
+enum class DetailingRule {
+    None,
+    RodAnchorage,    // glued-in rods: l_ad >= max{0.5 d_r^2; 10 d_r}
+    ScrewEmbedment,  // fully threaded screws: embedded at least 4 d on both sides of the crack line
+};
+
+struct DetailingBreach {
+    DetailingRule rule = DetailingRule::None;
+    double have = 0.0;   // mm: the governing anchorage or embedded length
+    double need = 0.0;   // mm: its minimum
+    explicit operator bool() const { return rule != DetailingRule::None; }
+};
+
+DetailingBreach detailing_breach(const TAVO52_DATA& d);

@@ -781,12 +781,7 @@ void MainWindow::h_check_click()
     const int h_d = h - ed_Balken_hro->value() - ed_Balken_hru->value();
     if (rb_typ_durchbruch_kreis->isChecked())
         ed_Balken_a->setValue(h_d);
-    show_geometry_rules(*this, evaluate_geometry_rules(geometry_rule_input(*this)), style_regel_ok,
-                        style_regel_verletzt);
-    bool enabled = !geometry_rule_shown_violated(*this, style_regel_verletzt);
-    if (gb_Verstaerkung->isChecked() && (rb_verst_schrauben->isChecked() || rb_verst_gewindestangen->isChecked()))
-        enabled = enabled && schraube_passt != 0;
-    enable_design_actions(*this, enabled);
+    apply_rules();
     plot_ansicht_gs();
     plot_ansicht_fit(true);
     in_h_check = false;
@@ -895,7 +890,8 @@ void MainWindow::na_select_click()
     hint_inputs_shown.clear();
     // Results of the set before are no results of this one.
     note_input_change();
-    recalculate_if_auto();
+    // The service-class text and rules follow the set's country; calculates when automatic.
+    typ_click();
 }
 
 void MainWindow::shrink()

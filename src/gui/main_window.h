@@ -40,6 +40,14 @@ public:
     // True while the results on the panel were calculated from the inputs on screen.
     bool results_current() const;
     int screw_fits() const { return schraube_passt; }
+    // The rules of the inputs on screen: labels, the enabling of calculate, preview and print, and
+    // their tool tips naming what stops them.
+    void apply_rules();
+    // Every rule the inputs on screen break, in plain text with its values; empty when none.
+    QStringList rule_violations() const;
+    // The arrangement check rejects the rods or screws on screen.
+    bool arrangement_rejected() const;
+
     QStandardItemModel* loads_model() const { return lasten_model; }
     // The dialogs are built when first asked for; start-up shows none of them.
     ExitDialog* exitDialog();
@@ -192,6 +200,7 @@ private:
 
     void init_loads_header_model(QStandardItemModel* model);
     void apply_result_frame(PanelVerdict verdict);
+    void fit_status_height();
     // The rows, status line and frame for the last results and whether they are still current.
     void show_results();
     QString results_status(PanelVerdict verdict) const;

@@ -3,7 +3,28 @@
 #include "gui/main_window.h"
 #include "core/tavo52_data.h"
 #include "gui/side_view.h"
+#include <QEvent>
 #include <QGraphicsScene>
+
+namespace {
+
+// Fits the drawing again whenever the view changes its size: the first drawing is made before
+// the window has its size, and a later layout (a wrapped status line, a new font) resizes the view.
+class RefitOnResize : public QObject {
+public:
+    RefitOnResize(MainWindow* window, QObject* parent) : QObject(parent), window_(window) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Resize)
+            window_->plot_ansicht_fit(true);
+        return false;
+    }
+
+private:
+    MainWindow* window_;
+};
+
+} // namespace
 
 void MainWindow::plot_ansicht_gs()
 {
@@ -49,12 +70,20 @@ void MainWindow::plot_ansicht_fit(bool)
 {
     if (!plot_scene)
         return;
+    QWidget* viewport = gv_plot->viewport();
+    if (!viewport->property("refit_on_resize").toBool()) {
+        viewport->installEventFilter(new RefitOnResize(this, viewport));
+        viewport->setProperty("refit_on_resize", true);
+        // The whole drawing is fitted in: no scroll bars that could cover a part of it.
+        gv_plot->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        gv_plot->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
     // The drawing sets the scene's rectangle to that of its items.
     const QRectF drawing = plot_scene->sceneRect();
-    const QSize viewport = gv_plot->viewport()->size();
-    if (drawing == plot_fit_rect && viewport == plot_fit_viewport && gv_plot->scene() == plot_scene)
+    const QSize viewport_size = viewport->size();
+    if (drawing == plot_fit_rect && viewport_size == plot_fit_viewport && gv_plot->scene() == plot_scene)
         return;
     fit_side_view(gv_plot, plot_scene);
     plot_fit_rect = drawing;
-    plot_fit_viewport = viewport;
+    plot_fit_viewport = viewport_size;
 }

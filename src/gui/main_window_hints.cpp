@@ -4,6 +4,8 @@
 #include "core/check_opening.h"
 #include "core/tavo52_data.h"
 #include "core/unconfirmed_values.h"
+#include "gui/geometry_rules.h"
+#include <QTimer>
 #include "national_annex/nad_ec5_block.h"
 
 namespace {
@@ -35,4 +37,38 @@ void MainWindow::update_unconfirmed_hint()
     if (inputs == hint_inputs_shown) return;
     tabWidget->setTabToolTip(tab, QString::fromStdString(unconfirmed_values_note(data_object)));
     hint_inputs_shown = inputs;
+}
+
+bool MainWindow::arrangement_rejected() const
+{
+    return gb_Verstaerkung->isChecked() && (rb_verst_schrauben->isChecked() || rb_verst_gewindestangen->isChecked()) &&
+           schraube_passt == 0;
+}
+
+QStringList MainWindow::rule_violations() const
+{
+    QStringList out = evaluate_geometry_rules(geometry_rule_input(*this)).violations;
+    if (arrangement_rejected() && rb_verst_schrauben->isChecked())
+        out << QStringLiteral("Schraubenanordnung: kein Durchmesser und keine Länge der gewählten Schraube passen in "
+                              "den Querschnitt (b = %1 mm, h = %2 mm)")
+                   .arg(ed_Balken_b->value())
+                   .arg(ed_Balken_h->value());
+    else if (arrangement_rejected())
+        out << QStringLiteral("Anordnung der Gewindestangen: kein Stab passt in die Breite (b = %1 mm)")
+                   .arg(ed_Balken_b->value());
+    return out;
+}
+
+void MainWindow::apply_rules()
+{
+    const GeometryRuleResult r = evaluate_geometry_rules(geometry_rule_input(*this));
+    show_geometry_rules(*this, r, style_regel_ok, style_regel_verletzt);
+    show_further_rules(*this, r, style_regel_ok, style_regel_verletzt);
+    const bool was = actionCalculation->isEnabled();
+    enable_design_actions(*this, !r.any_violated() && !arrangement_rejected());
+    explain_design_actions(*this, rule_violations());
+    // The panel says why nothing can be calculated: it follows the rules, also where no input changed
+    // (another parameter set).
+    if (was != actionCalculation->isEnabled())
+        QTimer::singleShot(0, this, [this] { show_results(); });
 }

@@ -192,6 +192,12 @@ bool run_force_import(MainWindow& w)
         }
     }
     if (ok) info += QString::number(appended) + QString::fromUtf8(" Schnittgrößenkombinationen importiert\n");
+    // Taken-over dimensions or material may break a rule: the message names it, as the form does.
+    const QStringList rules = w.rule_violations();
+    if (!rules.isEmpty())
+        (error.isEmpty() ? info : error) += QStringLiteral("\nAchtung: die Eingaben verletzen eine Regel; Berechnen, Vorschau und Drucken sind "
+                               "gesperrt:\n") +
+                rules.join(QLatin1Char('\n')) + QLatin1Char('\n');
 
     if (!error.isEmpty()) qt_message_box(QMessageBox::Information, QStringLiteral("Fehler"), error);
     else qt_message_box(QMessageBox::Information, QStringLiteral("Info"), info);

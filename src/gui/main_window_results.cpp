@@ -3,10 +3,12 @@
 // grey and named as outdated; the frame is green only after a passing calculation of those inputs.
 #include "gui/main_window.h"
 #include "gui/results_panel.h"
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QStandardItemModel>
 #include <QTimer>
 #include <algorithm>
@@ -79,6 +81,52 @@ void pin_sizes(QLabel* const* labels, int count, int min_width)
     }
 }
 
+// A word-wrapped label asks its layout for one line's height only, whatever its text needs at the
+// width it is given; the layout then lays the column out shorter than its contents, and the panels
+// of the column slide over one another. Kept at the height its text needs at its width, the label
+// makes the window as tall as its column.
+class WrappedHeight : public QObject {
+public:
+    // fallback_width: the width to reckon with before the label is laid out.
+    WrappedHeight(QLabel* label, int fallback_width) : QObject(label), label_(label), fallback_(fallback_width)
+    {
+        label->installEventFilter(this);
+    }
+    void fit()
+    {
+        // The label's own height for a width never falls below its least height: measured here.
+        const int width = label_->testAttribute(Qt::WA_Resized) ? label_->width() : fallback_;
+        const QMargins m = label_->contentsMargins();
+        const int extra_w = m.left() + m.right() + 2 * label_->margin();
+        const int extra_h = m.top() + m.bottom() + 2 * label_->margin();
+        const int height = label_->text().isEmpty()
+                               ? 0
+                               : label_->fontMetrics()
+                                         .boundingRect(QRect(0, 0, std::max(width - extra_w, 50), 100000),
+                                                       int(Qt::TextWordWrap | label_->alignment()), label_->text())
+                                         .height() +
+                                     extra_h;
+        if (label_->minimumHeight() != height)
+            label_->setMinimumHeight(height);
+    }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Resize || e->type() == QEvent::FontChange)
+            fit();
+        return false;
+    }
+
+private:
+    QLabel* label_;
+    int fallback_;
+};
+
+void fit_wrapped_height(QLabel* label)
+{
+    if (auto* keeper = label->findChild<WrappedHeight*>(QString(), Qt::FindDirectChildrenOnly))
+        keeper->fit();
+}
+
 } // namespace
 
 ResultRowView result_row_view(double eta)
@@ -100,10 +148,12 @@ ResultRowView result_row_view(double eta)
 }
 
 PanelVerdict panel_verdict(bool current, const QVector<CheckResult>& results, bool bending_on, bool shear_on,
-                           double eta_max)
+                           double eta_max, bool rule_breached)
 {
     if (!current)
         return PanelVerdict::None;
+    if (rule_breached)
+        return PanelVerdict::Failed;
     bool computed = false, missing_value = false, failed = false;
     for (const CheckResult& r : results) {
         const ResultRowView v = result_row_view(r.eta);
@@ -128,6 +178,19 @@ PanelVerdict panel_verdict(bool current, const QVector<CheckResult>& results, bo
     return PanelVerdict::Passed;
 }
 
+QString detailing_breach_text(const DetailingBreach& b)
+{
+    const QString values = QStringLiteral(" (l_ad = %1 mm < %2 mm)").arg(std::round(b.have)).arg(std::round(b.need));
+    switch (b.rule) {
+    case DetailingRule::RodAnchorage:
+        return QStringLiteral("Verankerungslänge l_ad ≥ max{0,5 d_r²; 10 d_r} nicht eingehalten") + values;
+    case DetailingRule::ScrewEmbedment:
+        return QStringLiteral("Einbindelänge der Schrauben l_ad ≥ 4 d nicht eingehalten") + values;
+    case DetailingRule::None: break;
+    }
+    return QString();
+}
+
 // The three result rows with their names and percentages, and the status line below them.
 void MainWindow::build_result_bars()
 {
@@ -139,7 +202,8 @@ void MainWindow::build_result_bars()
     for (int r = 0; r < 3; ++r) {
         erg_name[r] = new QLabel(QStringLiteral(" "), gb_ergebnisse);
         erg_name[r]->setObjectName(QStringLiteral("erg_name_%1").arg(r));
-        erg_layout->addWidget(erg_name[r], 2 * r + 1, 0);
+        // The name may run on over the percentages' column.
+        erg_layout->addWidget(erg_name[r], 2 * r + 1, 0, 1, 2);
         erg_balken[r] = new QProgressBar(gb_ergebnisse);
         erg_balken[r]->setObjectName(QStringLiteral("erg_balken_%1").arg(r));
         erg_balken[r]->setRange(0, kBarMax);
@@ -160,6 +224,20 @@ void MainWindow::build_result_bars()
     erg_status->setObjectName(QStringLiteral("erg_status"));
     erg_status->setWordWrap(true);
     erg_layout->addWidget(erg_status, 7, 0, 1, 2);
+    for (QLabel* wrapped : {erg_status, lb_Schub_kappa_kreis})
+        (new WrappedHeight(wrapped, gv_plot->minimumWidth() - 40))->fit();
+}
+
+// A wrapped status line asks for the lines it needs as its least height, so that the window grows
+// for it instead of pressing the panels above it onto one another.
+void MainWindow::fit_status_height()
+{
+    fit_wrapped_height(erg_status);
+    // The panel's least height is given to it outright: a least height the column takes from its
+    // items' own hints leaves out what a wrapped line adds.
+    const int least = erg_layout->totalMinimumSize().height();
+    if (gb_ergebnisse->minimumHeight() != least)
+        gb_ergebnisse->setMinimumHeight(least);
 }
 
 void MainWindow::apply_result_frame(PanelVerdict verdict)
@@ -196,6 +274,9 @@ void MainWindow::connect_result_inputs()
              rb_gepresst})
         connect(b, &QAbstractButton::toggled, this, changed);
     connect(gb_Verstaerkung, &QGroupBox::toggled, this, changed);
+    // The service class decides whether an unreinforced opening is admissible.
+    for (QRadioButton* rb : {rb_Balken_NKL1, rb_Balken_NKL2, rb_Balken_NKL3})
+        connect(rb, &QRadioButton::toggled, this, [this](bool on) { if (on) apply_rules(); });
     for (QSpinBox* sb : {ed_Balken_b, ed_Balken_h, ed_Balken_hro, ed_Balken_hru, ed_Balken_a, ed_Verst_ar, ed_Verst_h1,
                          ed_Verst_n_GS, ed_Verst_n_SC})
         connect(sb, QOverload<int>::of(&QSpinBox::valueChanged), this, changed);
@@ -204,7 +285,9 @@ void MainWindow::connect_result_inputs()
     for (QComboBox* cob : {cb_holzguete, cob_mat_laschen, cob_guete_laschen, cob_dr_GS, cob_fest_GS, cob_typ_schraube,
                            cob_d_schraube, cob_l_schraube})
         connect(cob, QOverload<int>::of(&QComboBox::currentIndexChanged), this, changed);
-    connect(lasten_model, &QAbstractItemModel::dataChanged, this, changed);
+    // The model tells its item's change before its data change; the window calculates on the item's
+    // change, so that is where the change is counted, ahead of that calculation.
+    connect(lasten_model, &QStandardItemModel::itemChanged, this, changed);
     connect(lasten_model, &QAbstractItemModel::rowsInserted, this, changed);
     connect(lasten_model, &QAbstractItemModel::rowsRemoved, this, changed);
     connect(lasten_model, &QAbstractItemModel::modelReset, this, changed);
@@ -230,10 +313,12 @@ QString MainWindow::results_status(PanelVerdict verdict) const
     const bool calculated = calc_gen >= 0;
     if (!results_current()) {
         QString why;
-        if (!actionCalculation->isEnabled())
-            why = geometry_rule_shown_violated(*this, style_regel_verletzt)
-                      ? QStringLiteral("eine Geometrieregel ist verletzt.")
-                      : QStringLiteral("die Verstärkung passt nicht in den Querschnitt.");
+        if (!actionCalculation->isEnabled()) {
+            const QStringList rules = rule_violations();
+            why = rules.isEmpty() ? QStringLiteral("eine Regel ist verletzt.")
+                                  : QStringLiteral("Regel verletzt: ") + rules.join(QStringLiteral("; ")) +
+                                        QLatin1Char('.');
+        }
         if (!calculated)
             return why.isEmpty() ? QStringLiteral("Noch nicht berechnet.") : QStringLiteral("Nicht berechnet: ") + why;
         return QStringLiteral("Veraltet: ") +
@@ -241,6 +326,9 @@ QString MainWindow::results_status(PanelVerdict verdict) const
     }
     if (data_object.lasten.isEmpty())
         return QStringLiteral("Keine Lasten definiert!");
+    const QString breach = detailing_breach_text(detailing_breach(data_object));
+    if (!breach.isEmpty())
+        return breach + QLatin1Char('.');
     QStringList missing;
     const auto has = [&](int kind) {
         return std::any_of(data_object.nachweise.begin(), data_object.nachweise.end(),
@@ -265,42 +353,52 @@ void MainWindow::show_results()
     const bool calculated = calc_gen >= 0;
     const bool current = results_current();
     const QVector<CheckResult>& list = data_object.nachweise;
-    const int n = calculated ? std::min(list.size(), 3) : 0;
+    const bool breach = calculated && bool(detailing_breach(data_object));
+    // Each check keeps its row: the opening, bending and shear, whether performed or not.
+    static const struct { int kind; const char* name; } kRows[3] = {
+        {RESULT_KIND_OPENING, "Querzug am Durchbruch"},
+        {RESULT_KIND_BENDING, "Biegung am Durchbruch"},
+        {RESULT_KIND_SHEAR, "Schub am reduzierten Querschnitt"}};
+    const bool on[3] = {true, cb_Biegung->isChecked(), cb_Schub->isChecked()};
     bool percent_changed = false;
-    const auto clear_row = [&](int i, bool with_name) {
-        set_bar(erg_balken[i], 0);
-        if (with_name)
-            erg_name[i]->setText(QString());
-        percent_changed |= set_text(erg_prozent[i], QString());
-        set_style_sheet(erg_balken[i], style_balken_ok);
-    };
-    if (n == 0) {
-        erg_name[1]->setText(QString());
-        erg_name[2]->setText(QString());
-        erg_name[0]->setText(QStringLiteral("Querzug am Durchbruch"));
-        int next = 1;
-        if (cb_Biegung->isChecked())
-            erg_name[next++]->setText(QStringLiteral("Biegung am Durchbruch"));
-        if (cb_Schub->isChecked())
-            erg_name[next]->setText(QStringLiteral("Schub am reduzierten Querschnitt"));
-        for (int i = 0; i < 3; ++i)
-            clear_row(i, false);
-    }
-    for (int i = 0; i < n; ++i) {
-        const CheckResult& res = list.at(i);
-        const ResultRowView v = result_row_view(res.eta);
+    for (int i = 0; i < 3; ++i) {
+        set_text(erg_name[i], QString::fromUtf8(kRows[i].name));
+        const CheckResult* res = nullptr;
+        if (calculated)
+            for (const CheckResult& r : list)
+                if (r.kind == kRows[i].kind) res = &r;
+        ResultRowView v;
+        QString bar_text;
+        if (!on[i]) {
+            bar_text = QStringLiteral("nicht geführt (ausgeschaltet)");
+        } else if (res && i == 0 && breach) {
+            // The checks' 2.0 marks the rule; it is no utilisation.
+            v.text = QStringLiteral("Regel verletzt");
+            v.bar = kBarMax;
+            v.failed = true;
+        } else if (res) {
+            v = result_row_view(res->eta);
+        } else if (current && !data_object.lasten.isEmpty()) {
+            v.text = QStringLiteral("nicht nachweisbar");
+            v.bar = kBarMax;
+            v.failed = true;
+        }
         set_bar(erg_balken[i], v.bar);
-        set_style_sheet(erg_balken[i], !current ? style_balken_veraltet : v.failed ? style_balken_fehler : style_balken_ok);
-        erg_name[i]->setText(res.name);
+        QString style = !current ? style_balken_veraltet : v.failed ? style_balken_fehler : style_balken_ok;
+        if (!bar_text.isEmpty())
+            style += QStringLiteral(" QProgressBar { color: grey; }");
+        set_style_sheet(erg_balken[i], style);
+        if (erg_balken[i]->format() != bar_text)
+            erg_balken[i]->setFormat(bar_text);
+        erg_balken[i]->setTextVisible(!bar_text.isEmpty());
+        // A bar with a text is as high as the text with the bar's border around it.
+        erg_balken[i]->setMaximumHeight(bar_text.isEmpty() ? line : line + 6);
         percent_changed |= set_text(erg_prozent[i], v.text);
     }
-    for (int i = n; i < 3 && calculated; ++i)
-        clear_row(i, true);
     for (int i = 0; i < 3; ++i) {
         set_font(erg_name[i], font());
         percent_changed |= set_font(erg_prozent[i], font());
         set_style_sheet(erg_prozent[i], current ? QString() : kOutdatedText);
-        erg_balken[i]->setMaximumHeight(line);
     }
     // Fonts are also given to every widget at once, past this panel.
     if (percent_changed || erg_prozent[0]->font() != erg_prozent_pinned_font) {
@@ -311,12 +409,13 @@ void MainWindow::show_results()
     if (erg_layout->rowStretch(0) != 2)
         erg_layout->setRowStretch(0, 2);
     const PanelVerdict verdict =
-        panel_verdict(current, list, cb_Biegung->isChecked(), cb_Schub->isChecked(), data_object.eta_max);
+        panel_verdict(current, list, cb_Biegung->isChecked(), cb_Schub->isChecked(), data_object.eta_max, breach);
     const QString status = results_status(verdict);
     set_font(erg_status, font());
     erg_status->setText(status);
     set_style_sheet(erg_status, current ? QStringLiteral("color: #cc0000;") : kOutdatedText);
     erg_status->setVisible(!status.isEmpty());
+    fit_status_height();
     apply_result_frame(verdict);
     shown_gen = input_gen;
 }

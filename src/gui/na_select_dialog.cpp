@@ -175,8 +175,12 @@ void NA_SelectDialog::start_nad_editor()
     const std::string path = path_join(exec, "Orvik");
     const std::string name = nad_list.active_name ? nad_list.active_name : "";
     const char* const argv[] = {path.c_str(), name.c_str(), nullptr};
-    // Mode 0 returns when the editor has ended; an editor that cannot start ends at once.
-    VYKSpawnv(0, path.c_str(), argv);
+    // Mode 0 returns when the editor has ended; an editor that cannot start ends at once, and the
+    // user is told which program is missing.
+    if (VYKSpawnv(0, path.c_str(), argv) == -1)
+        qt_message_box(QMessageBox::Warning, QStringLiteral("Fehler"),
+                        QStringLiteral("Der Editor für Nationale Anhänge konnte nicht gestartet werden:\n") +
+                            QString::fromStdString(path));
 }
 
 void NA_SelectDialog::start_tool()

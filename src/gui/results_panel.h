@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVector>
 #include "core/tavo52_data.h"
+#include "core/verdict.h"
 
 struct ResultRowView {
     QString text;          // "45.75 %", "nicht nachweisbar", or empty when nothing was computed
@@ -21,8 +22,12 @@ enum class PanelVerdict { None, Passed, Failed };
 // The frame's verdict. None unless the results belong to the inputs on screen and something was
 // computed; Failed when any check fails, could not be verified, or a check switched on is missing
 // from the list (the opening check that could not run).
+// A detailing rule not met (rule_breached) fails the verdict whatever the utilisations.
 PanelVerdict panel_verdict(bool current, const QVector<CheckResult>& results, bool bending_on, bool shear_on,
-                           double eta_max);
+                           double eta_max, bool rule_breached = false);
+
+// The detailing rule that is not met, named with its values; empty when every rule is met.
+QString detailing_breach_text(const DetailingBreach& b);
 
 // Kind codes of the result list: opening, bending, shear.
 constexpr int RESULT_KIND_OPENING = 0;

@@ -75,6 +75,9 @@ std::vector<Part> side_view_parts(const SideViewInput& in)
             parts.push_back(bar);
         }
     }
+    // Residual heights that fill the beam leave no opening to draw: the rules name them.
+    if (h_d <= 0.0 || w <= 0.0)
+        return parts;
     // The opening last, so that it lies over the beam and the plates.
     Part opening;
     opening.shape = in.circular ? Shape::Ellipse : Shape::RoundedRect;

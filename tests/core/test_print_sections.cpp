@@ -3,6 +3,7 @@
 #include "core/print_table.h"
 #include "core/verdict.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -149,4 +150,66 @@ TEST_F(PrintTest, ForceColumnsFollowTheChosenDecimals)
         EXPECT_EQ(rows[0][4], c.m) << c.nk_sni;
         EXPECT_EQ(rows[0][9], "0.900") << c.nk_sni;   // k_mod keeps its 3 decimals
     }
+}
+
+// The summary speaks of all checks only when all were made, and names those switched off.
+TEST_F(PrintTest, SummaryNamesTheChecksNotMade)
+{
+    const struct { int bending, shear; const char* words; const char* off; } cases[] = {
+        {1, 1, "aller Nachweise", nullptr},
+        {0, 1, u8"der geführten Nachweise", u8"Nicht geführt (ausgeschaltet): Biegung am Durchbruch"},
+        {1, 0, u8"der geführten Nachweise", u8"Nicht geführt (ausgeschaltet): Schub am reduzierten Querschnitt"},
+        {0, 0, u8"der geführten Nachweise",
+         u8"Nicht geführt (ausgeschaltet): Biegung am Durchbruch, Schub am reduzierten Querschnitt"},
+    };
+    for (const auto& c : cases) {
+        d.biegung = c.bending;
+        d.schub = c.shear;
+        const std::string s = print();
+        const std::string summary = s.substr(s.find("Zusammenfassung"));
+        EXPECT_TRUE(has(summary, u8"╬bGesamtausnutzung " + std::string(c.words) + u8" u╬\\max,Ges╬r╬b = ")) << summary;
+        EXPECT_EQ(has(summary, "aller Nachweise"), c.bending && c.shear) << summary;
+        EXPECT_EQ(has(summary, "Nicht gef"), c.off != nullptr) << summary;
+        if (c.off) EXPECT_TRUE(has(summary, c.off)) << summary;
+    }
+}
+
+// Screws embedded less than 4 d on a side have no capacity; the 2.0 the checks set on every edge
+// is no utilisation: the table shows none, and the rule is named with its values.
+TEST_F(PrintTest, ScrewEmbeddingBelowTheRuleShowsNoMadeUpUtilisation)
+{
+    d.verstaerkt = 1;
+    d.verst_typ = 2;
+    d.sc_d = 6;
+    d.l_ad_o = 20;    // < 4 d = 24
+    d.l_ad_u = 100;
+    OpeningCheckRow row;
+    row.ftv_l = row.ftv_r = 3.0;
+    row.eta_l = row.eta_r = row.eta = 2.0;
+    d.zeilen_durchbruch = {row};
+    d.eta_durchbruch = 2.0;
+    const DetailingBreach b = detailing_breach(d);
+    EXPECT_EQ(int(b.rule), int(DetailingRule::ScrewEmbedment));
+    EXPECT_DOUBLE_EQ(b.have, 20.0);
+    EXPECT_DOUBLE_EQ(b.need, 24.0);
+
+    FILE* f = std::fopen(oli_path.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    d.print_tension_perp_section(f);
+    std::fclose(f);
+    const std::string s = list();
+    EXPECT_TRUE(has(s, u8"Einbindelänge l╬\\ad╬r ≥ 4 d nicht eingehalten (l╬\\ad╬r = 20 mm < 4 d = 24 mm) ê ╬{C 1 230 0 0}"))
+        << s;
+    EXPECT_TRUE(has(s, u8"u╬\\max╬r nicht nachweisbar: Konstruktionsregel nicht eingehalten ê ╬{C 1 230 0 0}"));
+    EXPECT_FALSE(has(s, "= 2.000"));
+    const auto rows = table_rows(s, "Querzugspannung am Durchbruch");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(std::count(rows[0].begin(), rows[0].end(), "2.000"), 0);
+    EXPECT_EQ(std::count(rows[0].begin(), rows[0].end(), "n.e."), 3);   // u_l, u_r and u
+    EXPECT_EQ(rows[0].back(), "n.e.");
+    EXPECT_EQ(rows[0][3], "3.00");   // F_tV left stays
+
+    // Embedded 24 mm = 4 d on both sides: the rule holds.
+    d.l_ad_o = 24;
+    EXPECT_FALSE(detailing_breach(d));
 }

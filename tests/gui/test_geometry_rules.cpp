@@ -133,3 +133,60 @@ TEST(GeometryRules, LabelsOfBothTabsAndTheActions)
     enable_design_actions(ui, true);
     EXPECT_TRUE(ui.actionCalculation->isEnabled() && ui.actionDruckvorschau->isEnabled() && ui.actionDrucken->isEnabled());
 }
+
+// Admissibility and the bars' length: each at its boundary, with the text that names the violation.
+TEST(GeometryRules, ServiceClassAndBarLengthAtTheirBoundaries)
+{
+    struct Case {
+        const char* what;
+        bool reinforced, nkl3, country, circular, from_top;
+        int bars;
+        double length;
+        bool violated;
+        const char* names;   // part of the violation text, or ""
+    };
+    // h = 400, h_ro = 150, h_ru = 130: h_d = 120; from the top the bars must pass h_ro + h_d = 270
+    // (circle: 150 + 0.85 * 120 = 252), from the bottom h_ru + h_d = 250; at most h = 400.
+    const Case cases[] = {
+        {"NKL 3 unreinforced, country", false, true, true, false, true, RULE_BARS_NONE, 0, true,
+         "NKL 3 nur bei verstärkten Querschnitten"},
+        {"NKL 3 unreinforced, no country", false, true, false, false, true, RULE_BARS_NONE, 0, false, ""},
+        {"NKL 2 unreinforced, country", false, false, true, false, true, RULE_BARS_NONE, 0, false, ""},
+        {"NKL 3 reinforced, country", true, true, true, false, true, RULE_BARS_RODS, 300, false, ""},
+        {"rods 400 = h", true, false, false, false, true, RULE_BARS_RODS, 400, false, ""},
+        {"rods 401 > h", true, false, false, false, true, RULE_BARS_RODS, 401, true,
+         "Gewindestangen länger als der Träger: l_e = 401 mm > h = 400 mm"},
+        {"rods 270 end at the opening's lower edge", true, false, false, false, true, RULE_BARS_RODS, 270, true,
+         "Gewindestangen kreuzen den Durchbruch nicht: l_e = 270 mm ≤ 270 mm"},
+        {"rods 271 cross it", true, false, false, false, true, RULE_BARS_RODS, 271, false, ""},
+        {"rods 253 cross a circle's crack line at 252", true, false, false, true, true, RULE_BARS_RODS, 253, false, ""},
+        {"rods 252 from the top of a circle", true, false, false, true, true, RULE_BARS_RODS, 252, true,
+         "l_e = 252 mm ≤ 252 mm"},
+        {"rods 251 from the bottom cross at 250", true, false, false, false, false, RULE_BARS_RODS, 251, false, ""},
+        {"screws 400.5 > h", true, false, false, false, true, RULE_BARS_SCREWS, 400.5, true,
+         "Schrauben länger als der Träger: l = 400,5 mm > h = 400 mm"},
+    };
+    for (const Case& c : cases) {
+        GeometryRuleInput in;
+        in.h = 400; in.h_ro = 150; in.h_ru = 130; in.a = 100;
+        in.reinforced = c.reinforced; in.service_class_3 = c.nkl3; in.annex_country = c.country;
+        in.circular = c.circular; in.bars_from_top = c.from_top; in.bars = c.bars; in.bar_length = c.length;
+        const GeometryRuleResult r = evaluate_geometry_rules(in);
+        if (c.reinforced) EXPECT_EQ(mask(r), "00000") << c.what;
+        EXPECT_EQ(r.inadmissible || r.bar_violated, c.violated) << c.what;
+        EXPECT_EQ(r.violations.join("|").contains(QString::fromUtf8(c.names)), true)
+            << c.what << ": " << r.violations.join("|").toStdString();
+        if (!c.violated && c.reinforced) EXPECT_TRUE(r.violations.isEmpty()) << c.what;
+    }
+}
+
+// Residual heights that fill the beam name the rule they break, with their values.
+TEST(GeometryRules, OpeningThatDoesNotFitTheBeam)
+{
+    GeometryRuleInput in;
+    in.h = 240; in.h_ro = 9999; in.h_ru = 102; in.a = 90;
+    const GeometryRuleResult r = evaluate_geometry_rules(in);
+    EXPECT_TRUE(r.violated[RULE_HD]);
+    EXPECT_TRUE(r.text[RULE_HD].contains(QStringLiteral("ro</span> + h<span style=\" vertical-align:sub;\">ru</span> &lt; h")));
+    EXPECT_EQ(r.violations, QStringList{QStringLiteral("h_ro + h_ru < h (h_ro + h_ru = 10101 mm, h = 240 mm)")});
+}

@@ -401,3 +401,32 @@ TEST_F(WindowImport, LoadsAppendedAtOnceMatchLoadsAddedOneByOne)
     EXPECT_TRUE(std::signbit(at_once.parsed[3].n_l));  // "-0.000" reads as -0.0
     EXPECT_EQ(at_once.parsed[0].kled, 0);              // class -1 is taken as "ständig"
 }
+
+// A cross-section taken over that leaves the opening no room breaks a rule: the message says so
+// with the rule and its values, as the form's labels and the disabled actions do.
+TEST_F(WindowImport, ImportThatBreaksARuleSaysSo)
+{
+    // h = 600 with h_ro = h_ru = 255: h_d = 90 = 0.15 h, a = 90, every rule holds.
+    w->ed_Balken_a->setValue(90);
+    w->ed_Balken_h->setValue(600);
+    w->ed_Balken_hro->setValue(255);
+    w->ed_Balken_hru->setValue(255);
+    ASSERT_TRUE(w->actionCalculation->isEnabled());
+    const std::vector<importfix::Row> rows = {row(1, 1, 0, 0, 0, 0.9, "a"), row(0, 0, 1, 1, 0, 0.9, "x")};
+    component(4005, 12.0, 60.0, {1, 1}, rows);
+    switches(true, false, true);
+    ASSERT_TRUE(run_force_import(*w));
+    EXPECT_FALSE(calllog::contains("Achtung"));
+
+    // A 120/240 section: h_ro + h_ru = 510 >= 240.
+    calllog::clear();
+    last_component = nullptr;
+    component(4005, 12.0, 24.0, {1, 1}, rows);
+    ASSERT_TRUE(run_force_import(*w));
+    EXPECT_EQ(w->ed_Balken_h->value(), 240);
+    EXPECT_FALSE(w->actionCalculation->isEnabled());
+    EXPECT_TRUE(calllog::contains("Querschnittsabmessungen importiert\n1 Schnittgrößenkombinationen importiert\n\n"
+                                  "Achtung: die Eingaben verletzen eine Regel; Berechnen, Vorschau und Drucken sind "
+                                  "gesperrt:\nh_ro + h_ru < h (h_ro + h_ru = 510 mm, h = 240 mm)\n"))
+        << [] { std::string all; for (const auto& e : calllog::entries()) all += e + "|"; return all; }();
+}

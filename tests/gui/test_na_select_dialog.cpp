@@ -192,9 +192,12 @@ TEST_F(NaSelectDialogTest, EditorMissingOrWithoutExecFolder)
     NA_SelectDialog d;
     d.show();
     auto* tool = d.findChild<QPushButton*>(QStringLiteral("pb_tool"));
-    // No editor in EXEC: the start fails and the list is shown again.
+    // No editor in EXEC: the start fails, the user is told which program is missing, and the list
+    // is shown again.
     QTest::mouseClick(tool, Qt::LeftButton);
     EXPECT_TRUE(calllog::contains("VYKSpawnv: 0"));
+    EXPECT_TRUE(calllog::contains("QMessageBox: Fehler: Der Editor für Nationale Anhänge konnte nicht gestartet "
+                                  "werden:\n" + exec + "/Orvik"));
     EXPECT_EQ(d.radioButtons().size(), 4);
     EXPECT_TRUE(d.isVisible());
 

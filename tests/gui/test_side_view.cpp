@@ -182,3 +182,19 @@ TEST(SideView, RedrawGivesWhatANewSceneGives)
         EXPECT_EQ(before == after, c.same_items) << c.what;
     }
 }
+
+// Residual heights that fill the beam leave no opening: the beam and its cut lines only, no item
+// of negative size far outside the beam.
+TEST(SideView, NoOpeningWhereTheResidualHeightsFillTheBeam)
+{
+    for (const int h_ro : {140, 9999}) {
+        SideViewInput in;
+        in.h = 240; in.h_ro = h_ro; in.h_ru = 100; in.a = 90;
+        std::unique_ptr<QGraphicsScene> s(draw_side_view(in, nullptr));
+        ASSERT_EQ(drawn(s.get()).size(), 3) << h_ro;
+        // L = max(240, 3 * 90) = 270; cut lines 12 beyond both edges.
+        const QRectF box = s->itemsBoundingRect();
+        EXPECT_LE(box.bottom(), 240 + 12 + 1) << h_ro;
+        EXPECT_LE(box.right(), 270 + 1) << h_ro;
+    }
+}

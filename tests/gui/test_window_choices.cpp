@@ -155,6 +155,8 @@ TEST_F(WindowTest, ScrewsAcrossTheWidth)
     use_screws(*d, 200, 180);   // h_d = 120 = 0.3 h, the limit with screws
     d->vorgebohrt = 1;
     d->n_sc = 1;
+    d->d_schraube = 0;   // a diameter and a length of the table: a screw without length is no arrangement
+    d->l_schraube = 0;
     open(*d);
     const double rho = data_object.rho_k;
     ASSERT_GT(rho, 0.0);

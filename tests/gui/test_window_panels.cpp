@@ -302,3 +302,33 @@ TEST_F(WindowPanelsTest, AnnexDialogSwitchesTheSetOfTheNextCalculation)
     for (size_t i = 0; i < 3; ++i)
         EXPECT_NEAR(data_object.nachweise[i].eta, de[i] * 1.1 / 1.3, 1e-9) << i;
 }
+
+// The drawing fills its view and stays inside it: for a new position once the window has its size,
+// after the view is resized, and for residual heights that leave no opening.
+TEST_F(WindowPanelsTest, SideViewFillsItsFrameAndStaysInside)
+{
+    const auto check = [&](const char* what) {
+        SCOPED_TRACE(what);
+        auto* view = find<QGraphicsView>("gv_plot");
+        const QRect shown = view->mapFromScene(view->scene()->itemsBoundingRect()).boundingRect();
+        const QRect frame = view->viewport()->rect();
+        EXPECT_TRUE(frame.adjusted(-1, -1, 1, 1).contains(shown)) << shown.x() << "," << shown.y() << " " << shown.width()
+                                                                 << "x" << shown.height();
+        // Fitted with a tenth to spare: the drawing takes 1 / 1.1 of the view's width or height.
+        EXPECT_TRUE(shown.width() >= 0.85 * frame.width() || shown.height() >= 0.85 * frame.height())
+            << shown.width() << "x" << shown.height() << " in " << frame.width() << "x" << frame.height();
+    };
+    open_file();   // a new position
+    QTest::qWait(50);
+    check("new position");
+    find<QGraphicsView>("gv_plot")->resize(500, 380);
+    QCoreApplication::processEvents();
+    check("view resized");
+    w.reset();
+    open_valid();
+    QTest::qWait(50);
+    type_into(find<QSpinBox>("ed_Balken_hro"), QStringLiteral("9999"));
+    QTest::qWait(50);
+    EXPECT_EQ(find<QGraphicsView>("gv_plot")->scene()->items().size(), 3);   // beam and cut lines, no opening
+    check("no opening");
+}

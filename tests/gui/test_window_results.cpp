@@ -10,8 +10,12 @@
 #include <QSpinBox>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <cmath>
+#include <functional>
 #include <limits>
+#include "national_annex/nad_ec5_block.h"
+#include "platform/os/codepage.h"
 
 namespace {
 
@@ -87,9 +91,13 @@ protected:
             const Row& r = rows[i];
             EXPECT_EQ(label("erg_name", i)->text().toStdString(), r.name);
             const std::string percent = label("erg_prozent", i)->text().toStdString();
+            // Each check keeps its row; its result is found by its kind.
+            const CheckResult* res = nullptr;
+            for (const CheckResult& c : data_object.nachweise)
+                if (c.kind == (i == 0 ? 0 : i == 1 ? 2 : 3)) res = &c;
             if (r.percent == "*") {
-                ASSERT_LT(i, data_object.nachweise.size());
-                EXPECT_EQ(percent, QString::number(100.0 * data_object.nachweise[i].eta, 'f', 2).toStdString() + " %");
+                ASSERT_NE(res, nullptr);
+                EXPECT_EQ(percent, QString::number(100.0 * res->eta, 'f', 2).toStdString() + " %");
             } else {
                 EXPECT_EQ(percent, r.percent);
             }
@@ -98,7 +106,7 @@ protected:
             else EXPECT_EQ(bar(i)->value(), r.bar);
             if (r.bar != 0) {
                 const QString s = bar(i)->styleSheet();
-                const bool red = i < data_object.nachweise.size() && result_row_view(data_object.nachweise[i].eta).failed;
+                const bool red = !res || result_row_view(res->eta).failed;
                 const char* want = style == Bar::Outdated ? "#a0a0a0" : red ? "#cc0000" : "#006400";
                 EXPECT_TRUE(s.contains(want)) << want;
             }
@@ -178,7 +186,9 @@ TEST_F(ResultsPanelTest, NewPositionShowsNamesOnlyAndNoVerdict)
     // The demo beam with its opening of 100 x 100 in 240: h_d = 100 > 0.15 h breaks a rule.
     std::unique_ptr<TAVO52_DATA> d(base_position());
     open(*d);
-    expect_panel(kNamesOnly, Bar::Verdict, Frame::Neutral, "Nicht berechnet: eine Geometrieregel ist verletzt.");
+    expect_panel(kNamesOnly, Bar::Verdict, Frame::Neutral,
+                 "Nicht berechnet: Regel verletzt: h_ro ≥ 0,35 h (h_ro = 70 mm < 84 mm); h_ru ≥ 0,35 h (h_ru = 70 mm "
+                 "< 84 mm); h_a ≤ 0,4 h (a = 100 mm > 96 mm); h_d ≤ 0,15 h (h_d = 100 mm > 36 mm).");
     w.reset();
     open_position(4.0, false);
     expect_panel(kNamesOnly, Bar::Verdict, Frame::Neutral, "Noch nicht berechnet.");
@@ -218,9 +228,10 @@ TEST_F(ResultsPanelTest, ChangesNotYetCalculatedAndViolatedRulesGreyTheResults)
 
     // A violated rule blocks calculating: the results stay grey until the rule holds again.
     type_into(find<QSpinBox>("ed_Balken_hru"), QStringLiteral("101"));   // h_d = 37 > 0.15 h = 36
-    expect_panel(kComputed, Bar::Outdated, Frame::Neutral, "Veraltet: eine Geometrieregel ist verletzt.");
+    const char* const why = "Veraltet: Regel verletzt: h_d ≤ 0,15 h (h_d = 37 mm > 36 mm).";
+    expect_panel(kComputed, Bar::Outdated, Frame::Neutral, why);
     find<QAction>("actionCalculation")->trigger();
-    expect_panel(kComputed, Bar::Outdated, Frame::Neutral, "Veraltet: eine Geometrieregel ist verletzt.");
+    expect_panel(kComputed, Bar::Outdated, Frame::Neutral, why);
     type_into(find<QSpinBox>("ed_Balken_hru"), QStringLiteral("102"));
     expect_panel(kComputed, Bar::Outdated, Frame::Neutral, "Veraltet: die Eingaben wurden");
     find<QAction>("actionCalculation")->trigger();
@@ -247,9 +258,8 @@ TEST_F(ResultsPanelTest, NoLoadsShowNoPercentageAndNoBar)
     w->loads_model()->removeRow(0);
     QCoreApplication::processEvents();
     ASSERT_EQ(data_object.lasten.size(), 0);
-    // The opening check has nothing to check and leaves its row out; the other two have no value.
-    expect_panel({{"Biegung am Durchbruch", "", 0}, {"Schub am reduzierten Querschnitt", "", 0}, {"", "", 0}},
-                 Bar::Verdict, Frame::Neutral, "Keine Lasten definiert!");
+    // Every check keeps its row and name; none has a value.
+    expect_panel(kNamesOnly, Bar::Verdict, Frame::Neutral, "Keine Lasten definiert!");
 }
 
 // What a calculation leaves when the opening check could not run, or a value is no number: the
@@ -262,13 +272,14 @@ TEST_F(ResultsPanelTest, OpeningCheckThatCouldNotRunIsNamed)
     data_object.nachweise.removeFirst();
     data_object.eta_max = kInf;
     w->display_nachweise(0);
-    expect_panel({{"Biegung am Durchbruch", "*", -1}, {"Schub am reduzierten Querschnitt", "*", -1}, {"", "", 0}},
+    expect_panel({{"Querzug am Durchbruch", "nicht nachweisbar", 120}, {"Biegung am Durchbruch", "*", -1},
+                  {"Schub am reduzierten Querschnitt", "*", -1}},
                  Bar::Verdict, Frame::Red, "Nicht nachweisbar: Querzug am Durchbruch");
 
     data_object.nachweise[0].eta = kInf;
     w->display_nachweise(0);
-    expect_panel({{"Biegung am Durchbruch", "nicht nachweisbar", 120}, {"Schub am reduzierten Querschnitt", "*", -1},
-                  {"", "", 0}},
+    expect_panel({{"Querzug am Durchbruch", "nicht nachweisbar", 120}, {"Biegung am Durchbruch", "nicht nachweisbar", 120},
+                  {"Schub am reduzierten Querschnitt", "*", -1}},
                  Bar::Verdict, Frame::Red, "Nicht nachweisbar: Querzug am Durchbruch");
 
     // The percentages' column is as wide as its widest text and at least as wide as "999.99 %":
@@ -289,7 +300,9 @@ TEST_F(ResultsPanelTest, OpeningCheckThatCouldNotRunIsNamed)
     EXPECT_GT(wide, QFontMetrics(w->font()).horizontalAdvance(QStringLiteral("999.99 %")));
     EXPECT_EQ(label("erg_prozent", 1)->width(), wide);
     EXPECT_EQ(label("erg_prozent", 2)->width(), wide);
-    data_object.nachweise[0].eta = 0.5;
+    data_object.nachweise[0].eta = 0.4;
+    data_object.nachweise.prepend(CheckResult{QStringLiteral("Querzug am Durchbruch"), 0.5, 0});
+    data_object.eta_max = 0.5;
     w->display_nachweise(0);
     QCoreApplication::processEvents();
     EXPECT_EQ(first->text(), QStringLiteral("50.00 %"));
@@ -397,4 +410,238 @@ TEST_F(ResultsPanelTest, EveryInputRecalculatesOrGreysTheResults)
         EXPECT_GE(checked, 20);
         w.reset();
     }
+}
+
+namespace {
+
+// What a row shows: its percentage text ("*" a computed percentage, "" none) and its bar's own text.
+struct RowState {
+    const char* percent;
+    const char* bar_text;
+};
+
+const char* const kRowNames[3] = {"Querzug am Durchbruch", "Biegung am Durchbruch", "Schub am reduzierten Querschnitt"};
+const char* const kOff = "nicht geführt (ausgeschaltet)";
+
+struct VerdictCase {
+    const char* what;
+    std::function<void(TAVO52_DATA&)> position;   // the position file's contents
+    std::function<void(WindowTest&)> act;         // what the user does after opening it
+    bool country;                                 // the active parameter set has a country
+    RowState rows[3];
+    Frame frame;
+    const char* status;         // part of the status line; "" for none
+    const char* rule_label;     // object name of the label (or button) that must show the violated style
+    const char* summary;        // part of the printed summary; nullptr while printing is disabled
+    const char* print_line;     // a further line the print must hold, or nullptr
+};
+
+// Opening and reinforcement states with what the panel, the rules and the print say of each.
+class VerdictStatesTest : public ResultsPanelTest {
+protected:
+    NadEc5Block with_country{}, without_country{};
+    NadEc5Block* saved = nullptr;
+
+    void SetUp() override
+    {
+        ResultsPanelTest::SetUp();
+        saved = cur_ec5_params;
+        nad_ec5_set_defaults(&with_country);
+        with_country.country = 1;
+        nad_ec5_set_defaults(&without_country);
+        without_country.country = 0;
+        oli_path = dir.file("T1_01.oli");
+        set_screw_table(fastener_table_spax_s_vg, {{6, {200, 400}}});
+    }
+    void TearDown() override
+    {
+        cur_ec5_params = saved;
+        ResultsPanelTest::TearDown();
+    }
+    void press_calculate() { find<QAction>("actionCalculation")->trigger(); }
+
+public:
+    void type(const char* field, const char* text) { type_into(find<QAbstractSpinBox>(field), QString::fromLatin1(text)); }
+    MainWindow& window() { return *w; }
+};
+
+std::string summary_of(const std::string& list)
+{
+    const size_t p = list.find("Zusammenfassung");
+    return p == std::string::npos ? std::string() : list.substr(p);
+}
+
+} // namespace
+
+TEST_F(VerdictStatesTest, PanelRulesAndPrintOfEachState)
+{
+    const auto rods = [](TAVO52_DATA& d) {
+        // Reinforced rules at h = 600: h_ro, h_ru >= 150, h_d = 180 <= 0.3 h, a/h_d = 1.1.
+        d.h = 600; d.h_ro = 170; d.h_ru = 250; d.a = 200; d.b = 200;
+        d.verstaerkt = 1; d.verst_typ = 1; d.unten_gs = 0;
+        d.d_r = 20; d.fest_gs = 1044; d.n_gs = 1;
+    };
+    const auto off = [](bool bending, bool shear) {
+        return [bending, shear](TAVO52_DATA& d) { d.biegung = bending; d.schub = shear; };
+    };
+    const VerdictCase cases[] = {
+        {"NKL 3 unreinforced, set with a country: inadmissible", [](TAVO52_DATA& d) { d.nkl = 3; }, nullptr, true,
+         {{"", ""}, {"", ""}, {"", ""}}, Frame::Neutral,
+         "Nicht berechnet: Regel verletzt: NKL 3 nur bei verstärkten Querschnitten", "rb_Balken_NKL3", nullptr, nullptr},
+        {"NKL 3 unreinforced, set without a country", [](TAVO52_DATA& d) { d.nkl = 3; }, nullptr, false,
+         {{"*", ""}, {"*", ""}, {"*", ""}}, Frame::Green, "", nullptr,
+         u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b = ", nullptr},
+        {"bending off", off(false, true), nullptr, true, {{"*", ""}, {"", kOff}, {"*", ""}}, Frame::Green, "", nullptr,
+         u8"╬bGesamtausnutzung der geführten Nachweise u╬\\max,Ges", u8"Nicht geführt (ausgeschaltet): Biegung am Durchbruch"},
+        {"shear off", off(true, false), nullptr, true, {{"*", ""}, {"*", ""}, {"", kOff}}, Frame::Green, "", nullptr,
+         u8"╬bGesamtausnutzung der geführten Nachweise u╬\\max,Ges",
+         u8"Nicht geführt (ausgeschaltet): Schub am reduzierten Querschnitt"},
+        {"both off", off(false, false), nullptr, true, {{"*", ""}, {"", kOff}, {"", kOff}}, Frame::Green, "", nullptr,
+         u8"╬bGesamtausnutzung der geführten Nachweise u╬\\max,Ges",
+         u8"Nicht geführt (ausgeschaltet): Biegung am Durchbruch, Schub am reduzierten Querschnitt"},
+        // l_ad = l_e - h_ro - h_d = 380 - 170 - 180 = 30 < max(0.5 * 20², 10 * 20) = 200.
+        {"rod anchorage below the rule", [&](TAVO52_DATA& d) { rods(d); d.l_e = 380; }, nullptr, true,
+         {{"Regel verletzt", ""}, {"*", ""}, {"*", ""}}, Frame::Red,
+         "Verankerungslänge l_ad ≥ max{0,5 d_r²; 10 d_r} nicht eingehalten (l_ad = 30 mm < 200 mm).", nullptr,
+         u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b nicht nachweisbar: Konstruktionsregel nicht eingehalten ê "
+         u8"╬{C 1 230 0 0}",
+         u8"nicht eingehalten (l╬\\ad╬r = 30 mm < 200 mm) ê ╬{C 1 230 0 0}"},
+        // Rods of 450 with d 20 in h_ro = h_ru = 170 at h = 600 (2 * 170 + 100 < 450); the beam then becomes
+        // 440 high: h_d = 100, and 450 > 440.
+        {"rods longer than the beam", [&](TAVO52_DATA& d) { rods(d); d.l_e = 450; d.h_ru = 170; },
+         [](WindowTest& t) { static_cast<VerdictStatesTest&>(t).type("ed_Balken_h", "440"); }, true,
+         {{"", ""}, {"", ""}, {"", ""}}, Frame::Neutral,
+         "Regel verletzt: Gewindestangen länger als der Träger: l_e = 450 mm > h = 440 mm", "lb_kommentar_le", nullptr,
+         nullptr},
+        // Screws 6 x 400 from the top in h = 500 (l >= 500 - 140 + 24); the beam then becomes 360 high.
+        {"screws longer than the beam",
+         [](TAVO52_DATA& d) {
+             d.h = 500; d.h_ro = 140; d.h_ru = 140; d.a = 100; d.b = 200;
+             d.verstaerkt = 1; d.verst_typ = 2; d.typ_schraube = 13; d.d_schraube = 0; d.l_schraube = 1;
+             d.unten_sc = 0; d.n_sc = 1;
+         },
+         [](WindowTest& t) { static_cast<VerdictStatesTest&>(t).type("ed_Balken_h", "360"); }, true,
+         {{"", ""}, {"", ""}, {"", ""}}, Frame::Neutral,
+         "Regel verletzt: Schrauben länger als der Träger: l = 400 mm > h = 360 mm", "lb_kommentar_l_schraube",
+         nullptr, nullptr},
+        // Screws 12 x 400 from the top in h = 400 (l >= 400 - 140 + 48): a beam 40 mm wide is narrower than
+        // their two edge distances, so no arrangement.
+        {"screws that do not fit across the width",
+         [](TAVO52_DATA& d) {
+             set_screw_table(fastener_table_spax_s_vg, {{12, {200, 400}}});
+             d.h = 400; d.h_ro = 140; d.h_ru = 140; d.a = 100; d.b = 40;
+             d.verstaerkt = 1; d.verst_typ = 2; d.typ_schraube = 13; d.d_schraube = 0; d.l_schraube = 1;
+             d.unten_sc = 0; d.n_sc = 1;
+         },
+         nullptr, true, {{"", ""}, {"", ""}, {"", ""}}, Frame::Neutral,
+         "Regel verletzt: Schraubenanordnung: kein Durchmesser und keine Länge der gewählten Schraube passen in den "
+         "Querschnitt (b = 40 mm, h = 400 mm)",
+         nullptr, nullptr, nullptr},
+        {"h_ro + h_ru >= h", nullptr,
+         [](WindowTest& t) { static_cast<VerdictStatesTest&>(t).type("ed_Balken_hro", "9999"); }, true,
+         {{"", ""}, {"", ""}, {"", ""}}, Frame::Neutral,
+         "Regel verletzt: h_ro + h_ru < h (h_ro + h_ru = 10101 mm, h = 240 mm)", "lb_kommentar_hd", nullptr, nullptr},
+    };
+    for (const VerdictCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::unique_ptr<TAVO52_DATA> d(position(4.0, false));
+        if (c.position) c.position(*d);
+        open(*d);
+        cur_ec5_params = c.country ? &with_country : &without_country;
+        w->typ_click();
+        if (c.act) c.act(*this);
+        QAction* calc = find<QAction>("actionCalculation");
+        if (calc->isEnabled()) press_calculate();
+        QCoreApplication::processEvents();
+        const bool blocked = c.summary == nullptr;
+        EXPECT_EQ(calc->isEnabled(), !blocked);
+        EXPECT_EQ(find<QAction>("actionDrucken")->isEnabled(), !blocked);
+        for (int i = 0; i < 3; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(label("erg_name", i)->text().toStdString(), kRowNames[i]);
+            const std::string percent = label("erg_prozent", i)->text().toStdString();
+            if (std::string(c.rows[i].percent) == "*") EXPECT_NE(percent.find(" %"), std::string::npos) << percent;
+            else EXPECT_EQ(percent, c.rows[i].percent);
+            EXPECT_EQ(percent.find("200.00"), std::string::npos);
+            EXPECT_EQ(bar(i)->isTextVisible(), c.rows[i].bar_text[0] != 0);
+            if (bar(i)->isTextVisible()) EXPECT_EQ(bar(i)->text().toStdString(), c.rows[i].bar_text);
+        }
+        EXPECT_EQ(int(frame()), int(c.frame));
+        if (c.status[0]) EXPECT_NE(status().find(c.status), std::string::npos) << status();
+        else EXPECT_EQ(status(), "");
+        if (c.rule_label) {
+            QWidget* rule = w->findChild<QWidget*>(QString::fromLatin1(c.rule_label));
+            ASSERT_NE(rule, nullptr);
+            EXPECT_FALSE(rule->isHidden());
+            EXPECT_TRUE(rule->styleSheet().contains("Salmon")) << rule->styleSheet().toStdString();
+        } else {
+            EXPECT_FALSE(find<QRadioButton>("rb_Balken_NKL3")->styleSheet().contains("Salmon"));
+            EXPECT_FALSE(find<QLabel>("lb_kommentar_hd")->styleSheet().contains("Salmon"));
+        }
+        if (blocked) {
+            // The disabled actions say why, as the status line does.
+            const std::string why = status().substr(status().find("Regel verletzt: ") + 16);
+            for (const char* action : {"actionCalculation", "actionDruckvorschau", "actionDrucken"})
+                EXPECT_NE(find<QAction>(action)->toolTip().toStdString().find(why.substr(0, why.size() - 1)),
+                          std::string::npos)
+                    << action << ": " << find<QAction>(action)->toolTip().toStdString();
+        } else {
+            for (const char* action : {"actionCalculation", "actionDruckvorschau", "actionDrucken"})
+                EXPECT_EQ(find<QAction>(action)->toolTip().toStdString().find("Regel"), std::string::npos) << action;
+            w->maske2data();
+            int e = -1;
+            data_object.cal_Print(&e);
+            const std::string summary = summary_of(codepage::cp437_to_utf8(testutil::read_file(oli_path)));
+            EXPECT_NE(summary.find(c.summary), std::string::npos) << summary;
+            EXPECT_EQ(summary.find("aller Nachweise") != std::string::npos,
+                      std::string(c.summary).find("aller Nachweise") != std::string::npos);
+            if (c.print_line)
+                EXPECT_NE(codepage::cp437_to_utf8(testutil::read_file(oli_path)).find(c.print_line), std::string::npos);
+            EXPECT_EQ(codepage::cp437_to_utf8(testutil::read_file(oli_path)).find("= 2.000"), std::string::npos);
+        }
+        // Once the window has taken the size its panels need, none lies over another and the status
+        // line is inside its frame.
+        QTest::qWait(100);
+        const auto top = [&](const char* n) { return find<QWidget>(n)->mapTo(w.get(), QPoint(0, 0)).y(); };
+        const auto bottom = [&](const char* n) { return top(n) + find<QWidget>(n)->height(); };
+        EXPECT_LE(bottom("gv_plot"), top("gb_nachweise"));
+        EXPECT_LE(bottom("gb_nachweise"), top("groupBox"));
+        if (!status().empty()) EXPECT_LE(bottom("erg_status"), bottom("gb_ergebnisse"));
+        if (const char* keep = std::getenv("TAVO_KEEP_SHOT")) {
+            // The bar rules are shown on the reinforcement tab.
+            if (c.rule_label && std::string(c.rule_label).rfind("lb_kommentar_l", 0) == 0) {
+                find<QTabWidget>("tabWidget")->setCurrentIndex(1);
+                QTest::qWait(100);
+            }
+            std::string name = c.what;
+            for (char& ch : name) if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+            w->grab().save(QString::fromLocal8Bit(keep) + "_" + QString::fromStdString(name) + ".png");
+        }
+        w.reset();
+    }
+}
+
+// With automatic calculation on, a load typed into its cell is calculated at once: the panel shows
+// the new numbers as current, never as outdated.
+TEST_F(ResultsPanelTest, LoadCellEditWithAutomaticCalculationStaysCurrent)
+{
+    open_position(4.0, true);
+    expect_panel(kComputed, Bar::Verdict, Frame::Green, "");
+    auto* tabs = find<QTabWidget>("tabWidget");
+    tabs->setCurrentIndex(2);
+    QCoreApplication::processEvents();
+    auto* view = find<QTableView>("tv_lasten");
+    const QModelIndex cell = view->model()->index(0, 3);   // M_d left
+    view->setCurrentIndex(cell);
+    view->edit(cell);
+    QCoreApplication::processEvents();
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, QStringLiteral("6"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(data_object.lasten[0].m_l, 6.0);
+    EXPECT_TRUE(w->results_current());
+    expect_panel(kComputed, Bar::Verdict, Frame::Green, "");
 }
