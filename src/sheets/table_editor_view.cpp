@@ -5,10 +5,12 @@
 #include "platform/screen/prop_sheet.h"
 #include "platform/screen/screen.h"
 #include "sheets/sheet_images.h"
+#include "sheets/typed_numbers.h"
 #include "sheets/view_area_drawing.h"
 #include "sheets/view_area_input.h"
 #include "sheets/view_areas.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
@@ -99,6 +101,23 @@ void step_row(EditTable* t, int direction, int oy, int h, int sy)
     sva_scroll_by(t->view_area, &dx, &dy);
     M_YPOS -= dy;
     sva_update(t->view_area);
+}
+
+// A row number of the fill sheet: a whole number its five places can show. Anything else is
+// refused with the range, and the field shows the number it had.
+constexpr double kRowNumberMin = 1, kRowNumberMax = 99999;
+bool keep_row_number(double* value, double* kept, int field, int state)
+{
+    if (form_check_number(*value, kRowNumberMin, kRowNumberMax) == FORM_NUMBER_OK && *value == std::floor(*value)) {
+        *kept = *value;
+        return true;
+    }
+    char typed[64];
+    c_snprintf(typed, sizeof typed, "%.15g", *value);
+    form_refuse_number(typed, FORM_NUMBER_OUT_OF_RANGE, kRowNumberMin, kRowNumberMax, 0);
+    *value = *kept;
+    Change_Activity_PS(field, state);
+    return false;
 }
 
 } // namespace
@@ -214,6 +233,7 @@ int table_fill_column_sheet(void)
     EditTable* t = table_current();
     TableColumn* column = table_current_column();
     if (!t || !column) return 0;
+    form_install_number_reader();
     static int centre_x = -1, centre_y = -1;
     if (centre_x < 0) {
         centre_x = NPIXEL_X / 2;
@@ -255,11 +275,19 @@ int table_fill_column_sheet(void)
     int dx = 0, dy = 0;
     Prop_Sheet_Displacement(&dx, &dy);
     int code;
-    while ((code = Edit_Prop_Sheet()) != 1 && code != 2) {
+    int row_state = 1;
+    double kept_first = first, kept_last = last;
+    for (;;) {
+        code = Edit_Prop_Sheet();
+        // Row numbers are checked as typed, before they are compared or turned into ints.
+        bool first_ok = keep_row_number(&first, &kept_first, first_field, row_state);
+        bool last_ok = keep_row_number(&last, &kept_last, last_field, row_state);
+        if (code == 1 && !(first_ok && last_ok)) continue;
+        if (code == 1 || code == 2) break;
         if (code == 3) {
-            int state = choice == 2 ? 1 : -1;
-            Change_Activity_PS(first_field, state);
-            Change_Activity_PS(last_field, state);
+            row_state = choice == 2 ? 1 : -1;
+            Change_Activity_PS(first_field, row_state);
+            Change_Activity_PS(last_field, row_state);
             code = 4;
         }
         if (code == 4 || code == 5) {
@@ -267,6 +295,8 @@ int table_fill_column_sheet(void)
             table_fill_order_range(code, &first, &last);
             if (last != old_last) Change_Activity_PS(last_field, 1);
             if (first != old_first) Change_Activity_PS(first_field, 1);
+            kept_first = first;
+            kept_last = last;
         }
     }
     centre_x += dx;
