@@ -1,5 +1,6 @@
 #include "sheets/table_editor.h"
 
+#include "platform/screen/fonts.h"
 #include "platform/screen/input.h"
 #include "platform/os/c_numeric.h"
 #include "platform/screen/prop_sheet.h"
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -101,6 +103,19 @@ void step_row(EditTable* t, int direction, int oy, int h, int sy)
     sva_scroll_by(t->view_area, &dx, &dy);
     M_YPOS -= dy;
     sva_update(t->view_area);
+}
+
+// A label of the fill sheet at its place, moved left where the font is too wide for the room
+// before its control, so that it never runs into it.
+constexpr int kLabelGap = 6;
+void label_before(int x, int y, const char* text, int control_x)
+{
+    Pop_RFont(4096);
+    int xs[4], ys[4];
+    pxQTxX(text, (int)std::strlen(text), 0, 0, xs, ys);
+    Push_RFont();
+    int width = xs[1] - xs[0];
+    Draw_Funny_Text_to_PS(std::min(x, control_x - kLabelGap - width), y, text, 4096, 2);
 }
 
 // A row number of the fill sheet: a whole number its five places can show. Anything else is
@@ -246,9 +261,9 @@ int table_fill_column_sheet(void)
     int x0 = corners[0], y0 = corners[1];
     int buffering = pxBuff(-1);
     Define_Prop_Sheet(corners[0], corners[1], corners[2], corners[3], 1, 1, "Tabellenspalte belegen", 11, 1);
-    Draw_Funny_Text_to_PS(x0 + 21, y0 + 60, "anwenden auf", 4096, 2);
-    Draw_Funny_Text_to_PS(x0 + 21, y0 + 104, "erste Zeile", 4096, 2);
-    Draw_Funny_Text_to_PS(x0 + 168, y0 + 104, "letzte Zeile", 4096, 2);
+    label_before(x0 + 21, y0 + 60, "anwenden auf", x0 + 110);
+    label_before(x0 + 21, y0 + 104, "erste Zeile", x0 + 90);
+    label_before(x0 + 168, y0 + 104, "letzte Zeile", x0 + 237);
     Draw_Funny_Text_to_PS(x0 + 21, y0 + 141, "Startwert", 4096, 2);
     Draw_Funny_Text_to_PS(x0 + 22, y0 + 153, "(f\x81r erste Zeile)", 4098, 2);
     Draw_Funny_Text_to_PS(x0 + 21, y0 + 173, "Inkrement", 4096, 2);
