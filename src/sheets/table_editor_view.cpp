@@ -137,6 +137,8 @@ bool keep_row_number(double* value, double* kept, int field, int state)
 
 } // namespace
 
+const MenueRecord* table_column_menu(void) { return &g_column_menu; }
+
 void table_prepare_images(void)
 {
     set_colours(tree_image_delete(), {Nearest_Color_Index(0, 0, 0), Nearest_Color_Index(255, 255, 255),
