@@ -269,7 +269,9 @@ TEST_F(FormPageTest, ButtonPicturesShip)
     form_import_buttons(20, 90, nullptr, 4, &clicked, &on);
     form_ascii_import_button(20, 150, nullptr, 5, &clicked, &on);
     form_delete_all_button(20, 180, "alle l\x94schen", 6, &clicked, &on);
-    form_file_search_button(400, 170, 7, &clicked, &off);
+    // The view area's answer: the y just below the 38 pixels high button (+ 9, as the pane
+    // already reaches further down, past the delete button's 180 + 36).
+    EXPECT_EQ(form_file_search_button(400, 170, 7, &clicked, &off), 170 + 38 + 9);
     EXPECT_EQ(form_hover_button_count(), 3);
     HintSwitches hints = {{1, 0, 1, 0}};
     int page = sva_create(20, 420, 600, 720, 0, 0);
