@@ -146,35 +146,45 @@ TEST_F(SheetsTest, TableFieldsFollowUpDownAndEnterPastTheVisibleRows)
     }
 }
 
-// Down in the last row's field steps the press onto the row that appends a new one; past the
-// pane's bottom less a row plus 10 pixels the pane first scrolls down by a row.
+// Down in the last row's field steps the press onto the row that appends a new one; once the
+// press lies more than 10 pixels below the pane's bottom less a row (100 + 35 - 20 + 10 = 125),
+// the pane first scrolls down by a row, as far as it can.
 TEST_F(SheetsTest, TableDownFromTheLastRowScrollsOntoTheAppendRow)
 {
-    int area = sva_create(100, 100, 600, 135, 0, 1);
-    int t = table_create(area, 40, 10, 400, 20, sizeof(Row), field_of_a);
-    for (int k = 1; k <= 8; ++k) {
-        Row r{double(k), 0};
-        table_append_row(t, &r);
+    struct Case {
+        int scroll;     // row 8's baseline at 100 + 195 - scroll; the press 8 above it, then 20 lower
+        int scrolled;   // afterwards
+    } cases[] = {
+        {181, 190},   // the press at 114 - 8 + 20 = 126: scrolls, by the 9 pixels left
+        {182, 182},   // at 125: stays
+    };
+    for (const Case& c : cases) {
+        int area = sva_create(100, 100, 600, 135, 0, 1);
+        int t = table_create(area, 40, 10, 400, 20, sizeof(Row), field_of_a);
+        for (int k = 1; k <= 8; ++k) {
+            Row r{double(k), 0};
+            table_append_row(t, &r);
+        }
+        Row blank{0, 0};
+        table_set_template_row(t, &blank);
+        table_set_option(t, 3, 80, 0);   // the append icon under the fields, from x 90 to 125
+        table_draw(t);
+        sva_slot(area)->scroll_y = c.scroll;
+        sva_update(area);
+        int sx = 0, sy = 0;
+        sva_inquire_scroll(area, &sx, &sy);
+        ASSERT_EQ(sy, c.scroll);
+        input_script_click(100 + 90 + 10, 100 + 195 - c.scroll - 2);
+        input_script_type("9");
+        input_script_key(KEY_DOWN);
+        EXPECT_EQ(table_edit(t), 2) << c.scroll;   // the append icon took the press
+        EXPECT_EQ(table_row_count(t), 9) << c.scroll;
+        sva_inquire_scroll(area, &sx, &sy);
+        EXPECT_EQ(sy, c.scrolled);
+        input_script_clear();
+        table_free(t);
+        sva_delete(area);
     }
-    Row blank{0, 0};
-    table_set_template_row(t, &blank);
-    table_set_option(t, 3, 80, 0);   // the append icon under the fields, from x 90 to 125
-    table_draw(t);
-    sva_slot(area)->scroll_y = 170;   // row 8's baseline at 100 + 195 - 170 = 125 on the screen
-    sva_update(area);
-    int sx = 0, sy = 0;
-    sva_inquire_scroll(area, &sx, &sy);
-    ASSERT_EQ(sy, 170);
-    input_script_click(100 + 90 + 10, 125 - 4);
-    input_script_type("9");
-    input_script_key(KEY_DOWN);
-    // The press moves from 125 - 8 to 137, past 100 + 35 - 20 + 10 = 125: a row's scroll.
-    EXPECT_EQ(table_edit(t), 2);
-    EXPECT_EQ(table_row_count(t), 9);
-    sva_inquire_scroll(area, &sx, &sy);
-    EXPECT_EQ(sy, 190);
-    table_free(t);
-    sva_delete(area);
 }
 
 namespace {

@@ -199,7 +199,11 @@ TEST_F(TypedInputTest, RemarksKeepTheirLineEnds)
     struct Case {
         const char* before;
         const char* after;
-    } cases[] = {{nullptr, "ab\ncd"}, {"x\n", "xab\ncd\n"}};   // typing goes in before the final line end
+    } cases[] = {
+        {nullptr, "ab\ncd"},
+        {"x", "xab\ncd"},        // the editor's final line end is not handed back
+        {"x\n", "xab\ncd\n"},   // typing goes in before the final line end
+    };
     for (const Case& c : cases) {
         input_script_click(x1 + 300, y1 + 200);   // into the editor, below the text: the cursor at its end
         input_script_type("ab");
