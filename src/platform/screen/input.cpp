@@ -301,6 +301,10 @@ int msVisi(int visible)
 // as released, so that a loop that waits while it is held comes to an end.
 int Get_Mouse_Event(void)
 {
+    if (!in().queue.empty() && in().queue.front().e.kind == INPUT_KEY) {
+        M_LEFT = 0;
+        return 0;
+    }
     InputEvent e = input_next("Get_Mouse_Event", 0);
     if (e.kind == INPUT_NONE) return 0;
     if (e.kind != INPUT_KEY) return 1;
