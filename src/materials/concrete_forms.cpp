@@ -51,17 +51,17 @@ int blue() { return Nearest_RGB_Color(0, 0, 255); }
 
 bool drawing_area() { return form_current_sheet() >= 0; }
 
-// Moves a current separator up to the nearest entry that is not one (at most to entry 0).
-void skip_separator(const GradeList* list, int* current)
+// The list as the toolkit's choice fields take it; its separators are the disabled entries.
+static_assert(GRADE_FLAG_SEPARATOR == FORM_CHOICE_DISABLED, "separators are the choice's disabled entries");
+GradeChoiceSource choice_source(const GradeList* list)
 {
-    if (!list || !current) return;
-    *current = std::clamp(*current, 0, std::max(0, list->count - 1));
-    while (*current > 0 && (list->flags[*current] & GRADE_FLAG_SEPARATOR)) --*current;
+    return GradeChoiceSource{list->count, list->width, list->names, list->colours, list->flags};
 }
 
-int draw_choice(int x, int y, const GradeList* list, int* current)
+// A current entry outside the list counts as its nearest end.
+void keep_in_list(const GradeList* list, int* current)
 {
-    return form_choice_list(x, y, list->names, list->colours, list->width, list->count, current, &row_state);
+    *current = std::clamp(*current, 0, std::max(0, list->count - 1));
 }
 
 // A unit after a field that ends at x_end; returns where the unit ends.
@@ -178,15 +178,11 @@ int rebar_param_page(int area, int x, int y, RebarGradeRecord* r)
     return kRebarPageHeight;
 }
 
-int concrete_grade_row(int area, int x, int y, ConcreteGradeRecord* record, GradeList* list, int* current)
+namespace {
+
+// What follows the concrete list: the free definition's page or link, the density and alpha rows.
+int concrete_row_rest(int area, int x, int y, ConcreteGradeRecord* record, GradeList* list, int* current)
 {
-    if (link_trigger == kLinkConcrete) {
-        link_trigger = 0;
-        if (record) concrete_params_form(record);
-    }
-    if (!list || !current || list->count < 1) return 0;
-    skip_separator(list, current);
-    draw_choice(x, y, list, current);
     int code = -1, flags = 0;
     grade_list_code_at(list, *current, &code, &flags);
     if (code == CONCRETE_CODE_FREE) {
@@ -213,10 +209,37 @@ int concrete_grade_row(int area, int x, int y, ConcreteGradeRecord* record, Grad
     return used;
 }
 
+bool run_concrete_link(ConcreteGradeRecord* record)
+{
+    if (link_trigger != kLinkConcrete) return false;
+    link_trigger = 0;
+    if (record) concrete_params_form(record);
+    return true;
+}
+
+} // namespace
+
+int concrete_grade_row(int area, int x, int y, ConcreteGradeRecord* record, GradeList* list, int* current)
+{
+    run_concrete_link(record);
+    if (!list || !current || list->count < 1) return 0;
+    keep_in_list(list, current);
+    const GradeChoiceSource source = choice_source(list);
+    form_choice_list_enabled(x, y, &source, current, &row_state);
+    return concrete_row_rest(area, x, y, record, list, current);
+}
+
 int concrete_material_sheet(int area, int x, int y, ConcreteGradeRecord* record, GradeList* list, int* current)
 {
-    if (drawing_area()) form_label(x, y, "Beton\x81" "te", &row_state);
-    return concrete_grade_row(area, x + kFieldColumn, y, record, list, current);
+    run_concrete_link(record);
+    if (!list || !current || list->count < 1) {
+        if (drawing_area()) form_label(x, y, "Betong\x81" "te", &row_state);
+        return 0;
+    }
+    keep_in_list(list, current);
+    const GradeChoiceSource source = choice_source(list);
+    form_concrete_grade_choice(0, x, y, 0, &source, current);
+    return concrete_row_rest(area, x + kFieldColumn, y, record, list, current);
 }
 
 int rebar_grade_row(int area, int x, int y, RebarGradeRecord* record, GradeList* list, int* current)
@@ -225,10 +248,13 @@ int rebar_grade_row(int area, int x, int y, RebarGradeRecord* record, GradeList*
         link_trigger = 0;
         if (record) rebar_params_form(record);
     }
-    if (drawing_area()) form_label(x, y, "Stahlg\x81" "te", &row_state);
-    if (!list || !current || list->count < 1) return 0;
-    skip_separator(list, current);
-    draw_choice(x + kFieldColumn, y, list, current);
+    if (!list || !current || list->count < 1) {
+        if (drawing_area()) form_label(x, y, "Stahlg\x81" "te", &row_state);
+        return 0;
+    }
+    keep_in_list(list, current);
+    const GradeChoiceSource source = choice_source(list);
+    form_steel_grade_choice(0, x, y, 0, &source, current);
     int code = -1;
     grade_list_code_at(list, *current, &code, nullptr);
     if (code != REBAR_CODE_FREE) return 0;

@@ -219,7 +219,7 @@ int form_ascii_import_button(int x, int y, const char* lead, int code, int* resu
 
 int form_file_search_button(int x, int y, int code, int* result, int* active)
 {
-    sva_add_image_button(form_current_sheet(), x, y, 38, 38, "deskbuts.bmp", 250, Nearest_RGB_Color(255, 251, 240),
-                         POINTER_HAND, "Aufruf Eplorer um Datei zu finden", code, result, active);
-    return 0;
+    return sva_add_image_button(form_current_sheet(), x, y, 38, 38, "deskbuts.bmp", 250,
+                                Nearest_RGB_Color(255, 251, 240), POINTER_HAND, "Aufruf Eplorer um Datei zu finden",
+                                code, result, active);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <list>
 #include <map>
 #include <memory>
@@ -15,6 +16,7 @@
 #include "sheets/form_picture.h"
 #include "sheets/form_state.h"
 #include "sheets/screen_widgets.h"
+#include "sheets/typed_numbers.h"
 #include "sheets/view_areas.h"
 
 FormLastElement LastElement = {0, 0, 0, 0, 0};
@@ -29,6 +31,9 @@ std::vector<SheetLevel> g_levels;
 // Lists: the view area keeps pointers to the shadows, which must not move as entries come and go.
 std::list<FloatFieldEntry> g_floats;
 std::list<IntFieldEntry> g_ints;
+// Integer entries taken out of the registry whose shadows the page's number items still show;
+// they are freed with their level, after its view areas are gone.
+std::list<IntFieldEntry> g_retired_ints;
 std::list<LimitEntry> g_limits;
 
 // Entry tables of choice fields live as long as the items that point at them.
@@ -135,7 +140,12 @@ void form_level_set_page(int page, FormPageCheck check, int table)
 void form_release_level_fields(void)
 {
     form_commit_fields();
-    drop_innermost(g_ints);
+    int level = innermost();
+    for (auto it = g_ints.begin(); it != g_ints.end();) {
+        auto next = std::next(it);
+        if (it->level == level) g_retired_ints.splice(g_retired_ints.end(), g_ints, it);
+        it = next;
+    }
 }
 
 void form_commit_fields(void)
@@ -152,6 +162,7 @@ void form_level_pop(void)
 {
     form_release_level_fields();
     drop_innermost(g_limits);
+    drop_innermost(g_retired_ints);
     if (!g_levels.empty()) g_levels.pop_back();
 }
 
@@ -224,6 +235,7 @@ int form_float_field_limited(int x, int y, double* value, double factor, int c, 
                              const char* name, const int* state)
 {
     int w = form_float_field(x, y, value, factor, c, d, state);
+    sva_set_last_range(form_current_sheet(), lower, upper, d);
     if (name) {
         if (round_to_decimals(*value - upper, d) > 0)
             show_limit_hint(name, "\x81" "berschreiten", upper, d);
@@ -245,6 +257,7 @@ int form_add_limited_float(int x, int y, double* value, int* state)
     if (find_innermost(g_limits, value) == nullptr)
         g_limits.push_back(LimitEntry{value, LIMITED_LOWER, LIMITED_UPPER, innermost()});
     sva_set_last_callback(form_current_sheet(), form_clamp_float);
+    sva_set_last_range(form_current_sheet(), LIMITED_LOWER, LIMITED_UPPER, 1);
     return LIMITED_WIDTH;
 }
 
@@ -272,11 +285,17 @@ IntFieldEntry* int_entry(int* value)
     *value = form_round(e->shadow);
     return e;
 }
-int add_int_field(int x, int y, IntFieldEntry* e, int c, const int* state)
+// A typed shadow is refused outside the range, so that it always rounds to an int.
+constexpr double INT_FIELD_LOWER = -2147483648.0, INT_FIELD_UPPER = 2147483647.0;
+
+int add_int_field(int x, int y, IntFieldEntry* e, int c, const int* state, double lower = INT_FIELD_LOWER,
+                  double upper = INT_FIELD_UPPER)
 {
     char format[32];
     std::snprintf(format, sizeof format, "%%%d.0f", c);
-    return add_number_field(x, y, &e->shadow, format, c, state_of(state), field_colour(state_of(state)));
+    int w = add_number_field(x, y, &e->shadow, format, c, state_of(state), field_colour(state_of(state)));
+    sva_set_last_range(form_current_sheet(), lower, upper, 0);
+    return w;
 }
 }  // namespace
 
@@ -294,7 +313,7 @@ int form_int_field_limited(int x, int y, int* value, int c, int lower, int upper
     if (e == nullptr) return 0;
     if (e->shadow < lower) e->shadow = lower;
     if (e->shadow > upper) e->shadow = upper;
-    return add_int_field(x, y, e, c, state);
+    return add_int_field(x, y, e, c, state, lower, upper);
 }
 
 void form_set_int_field(int* value, int v)
@@ -407,6 +426,42 @@ int form_choice_list(int x, int y, const char* first, const int* colours, int st
                          edit_state(s));
     record_last(x, y, w, s);
     return w;
+}
+
+int form_choice_list_enabled(int x, int y, const GradeChoiceSource* source, int* selection, const int* state)
+{
+    if (!source) return 0;
+    if (selection && source->flags)
+        while (*selection > 0 && *selection < source->count && (source->flags[*selection] & FORM_CHOICE_DISABLED))
+            --*selection;
+    return form_choice_list(x, y, source->first, source->colours, source->step, source->count, selection, state);
+}
+
+namespace {
+constexpr int GRADE_LIST_OFFSET = 75;   // from the label to the list
+int grade_choice(const char* label, int x, int y, const GradeChoiceSource* source, int* selection)
+{
+    static const int editable = 1;
+    form_set_text_colour(BLACK_CI);
+    if (form_current_sheet() >= 0) {
+        int flags = form_get_font_flags();
+        form_set_font_flags(flags | FORM_EMPHASISED);
+        form_label(x, y, label, &editable);
+        form_set_font_flags(flags);
+    }
+    form_choice_list_enabled(x + GRADE_LIST_OFFSET, y, source, selection, &editable);
+    return 0;
+}
+}  // namespace
+
+int form_concrete_grade_choice(int, int x, int y, int, const GradeChoiceSource* source, int* selection)
+{
+    return grade_choice("Betong\x81" "te", x, y, source, selection);
+}
+
+int form_steel_grade_choice(int, int x, int y, int, const GradeChoiceSource* source, int* selection)
+{
+    return grade_choice("Stahlg\x81" "te", x, y, source, selection);
 }
 
 int form_transfer_values(int level)

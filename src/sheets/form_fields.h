@@ -75,6 +75,22 @@ struct FormGroup {
 int form_radio(int x, int y, const char* label, int choice, int* selection, FormGroup* group);
 int form_choice_list(int x, int y, const char* first, const int* colours, int step, int count, int* selection,
                      const int* state);
+// The entries of a grade list as a choice field shows them: count entries of step bytes from
+// first, a colour index and a flag word each; FORM_CHOICE_DISABLED marks an entry that cannot be
+// chosen (the separators of the material lists).
+constexpr int FORM_CHOICE_DISABLED = 0x1000;
+struct GradeChoiceSource {
+    int count;
+    int step;
+    const char* first;
+    const int* colours;
+    const int* flags;
+};
+// A choice list whose selection first moves up past disabled entries (never below entry 0).
+int form_choice_list_enabled(int x, int y, const GradeChoiceSource* source, int* selection, const int* state);
+// "Betongüte" / "Stahlgüte" emphasised in black, the editable list 75 pixels to the right.
+int form_concrete_grade_choice(int unused, int x, int y, int unused2, const GradeChoiceSource* source, int* selection);
+int form_steel_grade_choice(int unused, int x, int y, int unused2, const GradeChoiceSource* source, int* selection);
 int form_choice_width(const char* first, int step, int count, int flags);
 int form_transfer_values(int level);
 

@@ -32,6 +32,7 @@ constexpr const char* NEXT_TEXT = "Weiter      ";
 struct PageRun {
     int view = -1, escape = -1, table = -1;
     int table_shown = 0;
+    bool hover = false;   // registered for the hover handler
 };
 
 struct Level {
@@ -144,7 +145,13 @@ void create_page_area_in(Level& l, int page, const Box& box, bool hover)
     r.escape = Add_Escape_Area_to_PS(x1, y1, x2 - vs, y2 - hs, 0, FORM_CODE_PAGE + page);
     Set_Escape_Area_to_MouseMoveEvent(r.escape, 1);
     r.view = sva_create(x1, y1, x2, y2, p.horizontal_slider, p.vertical_slider);
-    if (hover) form_register_area(r.escape, r.view, x1, y1, x2, y2, &l.dx, &l.dy);
+    // Without a view area the page has nothing to show: it takes no table and no hover entry.
+    if (r.view < 0) return;
+    if (hover) {
+        int before = form_area_count();
+        form_register_area(r.escape, r.view, x1, y1, x2, y2, &l.dx, &l.dy);
+        r.hover = form_area_count() > before;
+    }
     r.table_shown = 1;
     int right = p.table_width >= 1 ? p.table_left + p.table_width : (x2 - x1) - vs - 10;
     r.table = table_create(r.view, p.table_top, p.table_left, right, TABLE_ROW_HEIGHT, p.table_row_size, p.table_row);
@@ -392,13 +399,17 @@ int run_passes(Level& l, const Buttons& buttons)
 
 void end_sheet(Level& l)
 {
-    for (int j = 0; j < l.n; ++j) {
+    for (int j = l.n - 1; j >= 0; --j) {   // hover entries go last in, first out
         PageRun& r = l.runs[j];
+        if (r.table >= 0) table_free(r.table);
+        r.table = -1;
+        if (r.hover) form_unregister_area();
+        r.hover = false;
         if (r.view < 0) continue;
         sva_inquire_scroll(r.view, &l.pages[j].saved_scroll_x, &l.pages[j].saved_scroll_y);
         table_free_owner(r.view);
         sva_delete(r.view);
-        if (l.d->type != 1 && l.d->type != 3) form_unregister_area();
+        r.view = -1;
     }
     if (l.d->at_end) l.d->at_end();
     l.d->last_page = l.selected;
@@ -511,8 +522,11 @@ int form_run_register(SheetDescriptor* d, int n, PageDescriptor* pages)
     pxBuff(buffered);
     Prop_Sheet_Displacement(&l.dx, &l.dy);
     int result = run_passes(l, buttons);
-    form_level_pop();
+    // The fields' values are taken before the areas go; the entries the areas' items show are
+    // freed only after the areas, when the level is popped.
+    form_release_level_fields();
     end_sheet(l);
+    form_level_pop();
     g_levels.pop_back();
     g_cancel = g_confirm = 0;
     return result;
@@ -762,8 +776,9 @@ int form_run_register_classic(int height, int width, const FormTitleRecord* titl
     Prop_Sheet_Displacement(&l.dx, &l.dy);
     int result = classic_passes(l, buttons, tab_width);
     g_classic_last[slot] = l.selected;
-    form_level_pop();
+    form_release_level_fields();
     end_sheet(l);
+    form_level_pop();
     g_levels.pop_back();
     g_cancel = g_confirm = 0;
     return result;

@@ -1,5 +1,6 @@
 #include "sheets/form_state.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -70,7 +71,15 @@ int shift_for_vertical(int y, int vertical)
 
 }  // namespace
 
-int form_round(double v) { return static_cast<int>(v < 0 ? std::ceil(v - 0.5) : std::floor(v + 0.5)); }
+// Half away from zero; a value beyond the int range (or NaN) gives the nearest end (0), never an
+// undefined conversion.
+int form_round(double v)
+{
+    double r = v < 0 ? std::ceil(v - 0.5) : std::floor(v + 0.5);
+    if (!(r >= -2147483648.0)) return v != v ? 0 : INT_MIN;
+    if (r > 2147483647.0) return INT_MAX;
+    return static_cast<int>(r);
+}
 
 void form_register_area(int escape, int view, int x1, int y1, int x2, int y2, int* dx, int* dy)
 {

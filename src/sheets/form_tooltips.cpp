@@ -168,10 +168,10 @@ void form_set_tooltip(const char* text, int placement, int anchor)
     split_lines(&t, text);
     int widest = 0;
     for (int i = 0; i < t.line_count; ++i) {
-        int w = text_width_in_font(t.lines[i], FORM_FONT_NORMAL);
+        int w = text_width_in_font(t.lines[i], FORM_FONT_NORMAL);   // its plain width + 3
         if (w > widest) widest = w;
     }
-    t.box_width = widest + 3 + BOX_EXTRA;
+    t.box_width = widest + BOX_EXTRA;
     t.box_height = t.line_count * LINE_HEIGHT + BOX_EXTRA;
     t.escape = form_escape_area();
     t.x1 = LastElement.x1;

@@ -61,8 +61,10 @@ int add_symbol_button(int x, int y, int code, const PSRaster* face, const char* 
 }
 
 // Runs a defined pop-up: mouse at its remembered place, wait, remember where the mouse was.
-int run_popup(MouseOffset& offset, int x, int y, int first_x, int first_y)
+int run_popup(MouseOffset& offset, const int corners[4], int first_x, int first_y)
 {
+    int x = corners[0], y = corners[1];
+    Add_Escape_Area_to_PS(corners[0], corners[1], corners[2], corners[3], 1, kOutsideCode);
     Set_ClickOutsideEvent_to_PS(kOutsideCode);
     if (!offset.set) {
         offset = MouseOffset{first_x - x, first_y - y, true};
@@ -173,7 +175,7 @@ int symbol_button_sheet(SymbolButtonSpec spec)
                                     kTransparentGrey);
     }
     for (int button : buttons) Snap_Colored_Layout_of_Single_Button(button);
-    int code = run_popup(g_row_offset, x, y, x + buttons_x + spec.button_width / 2, by + spec.button_height / 2);
+    int code = run_popup(g_row_offset, corners, x + buttons_x + spec.button_width / 2, by + spec.button_height / 2);
     return popup_result(code, n);
 }
 
@@ -211,7 +213,7 @@ int symbol_button_list_sheet(SymbolButtonSpec spec)
                                     kTransparentGrey);
     }
     for (int button : buttons) Snap_Colored_Layout_of_Single_Button(button);
-    int code = run_popup(g_list_offset, x, y, bx + spec.button_width / 2, top + spec.button_height / 2);
+    int code = run_popup(g_list_offset, corners, bx + spec.button_width / 2, top + spec.button_height / 2);
     return popup_result(code, n);
 }
 

@@ -87,6 +87,8 @@ int table_append_template(EditTable* t);
 
 // Column menu actions; they work on the current table and column.
 void table_set_current(EditTable* t, TableColumn* column);
+// The column menu every table shows (one record for all tables).
+const struct MenueRecord* table_column_menu(void);
 EditTable* table_current(void);
 TableColumn* table_current_column(void);
 int table_sort_column_asc(void);

@@ -1,16 +1,20 @@
 #include "sheets/table_editor.h"
 
+#include "platform/screen/fonts.h"
 #include "platform/screen/input.h"
 #include "platform/os/c_numeric.h"
 #include "platform/screen/prop_sheet.h"
 #include "platform/screen/screen.h"
 #include "sheets/sheet_images.h"
+#include "sheets/typed_numbers.h"
 #include "sheets/view_area_drawing.h"
 #include "sheets/view_area_input.h"
 #include "sheets/view_areas.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -101,7 +105,39 @@ void step_row(EditTable* t, int direction, int oy, int h, int sy)
     sva_update(t->view_area);
 }
 
+// A label of the fill sheet at its place, moved left where the font is too wide for the room
+// before its control, so that it never runs into it.
+constexpr int kLabelGap = 6;
+void label_before(int x, int y, const char* text, int control_x)
+{
+    Pop_RFont(4096);
+    int xs[4], ys[4];
+    pxQTxX(text, (int)std::strlen(text), 0, 0, xs, ys);
+    Push_RFont();
+    int width = xs[1] - xs[0];
+    Draw_Funny_Text_to_PS(std::min(x, control_x - kLabelGap - width), y, text, 4096, 2);
+}
+
+// A row number of the fill sheet: a whole number its five places can show. Anything else is
+// refused with the range, and the field shows the number it had.
+constexpr double kRowNumberMin = 1, kRowNumberMax = 99999;
+bool keep_row_number(double* value, double* kept, int field, int state)
+{
+    if (form_check_number(*value, kRowNumberMin, kRowNumberMax) == FORM_NUMBER_OK && *value == std::floor(*value)) {
+        *kept = *value;
+        return true;
+    }
+    char typed[64];
+    c_snprintf(typed, sizeof typed, "%.15g", *value);
+    form_refuse_number(typed, FORM_NUMBER_OUT_OF_RANGE, kRowNumberMin, kRowNumberMax, 0);
+    *value = *kept;
+    Change_Activity_PS(field, state);
+    return false;
+}
+
 } // namespace
+
+const MenueRecord* table_column_menu(void) { return &g_column_menu; }
 
 void table_prepare_images(void)
 {
@@ -214,6 +250,7 @@ int table_fill_column_sheet(void)
     EditTable* t = table_current();
     TableColumn* column = table_current_column();
     if (!t || !column) return 0;
+    form_install_number_reader();
     static int centre_x = -1, centre_y = -1;
     if (centre_x < 0) {
         centre_x = NPIXEL_X / 2;
@@ -226,9 +263,9 @@ int table_fill_column_sheet(void)
     int x0 = corners[0], y0 = corners[1];
     int buffering = pxBuff(-1);
     Define_Prop_Sheet(corners[0], corners[1], corners[2], corners[3], 1, 1, "Tabellenspalte belegen", 11, 1);
-    Draw_Funny_Text_to_PS(x0 + 21, y0 + 60, "anwenden auf", 4096, 2);
-    Draw_Funny_Text_to_PS(x0 + 21, y0 + 104, "erste Zeile", 4096, 2);
-    Draw_Funny_Text_to_PS(x0 + 168, y0 + 104, "letzte Zeile", 4096, 2);
+    label_before(x0 + 21, y0 + 60, "anwenden auf", x0 + 110);
+    label_before(x0 + 21, y0 + 104, "erste Zeile", x0 + 90);
+    label_before(x0 + 168, y0 + 104, "letzte Zeile", x0 + 237);
     Draw_Funny_Text_to_PS(x0 + 21, y0 + 141, "Startwert", 4096, 2);
     Draw_Funny_Text_to_PS(x0 + 22, y0 + 153, "(f\x81r erste Zeile)", 4098, 2);
     Draw_Funny_Text_to_PS(x0 + 21, y0 + 173, "Inkrement", 4096, 2);
@@ -255,11 +292,19 @@ int table_fill_column_sheet(void)
     int dx = 0, dy = 0;
     Prop_Sheet_Displacement(&dx, &dy);
     int code;
-    while ((code = Edit_Prop_Sheet()) != 1 && code != 2) {
+    int row_state = 1;
+    double kept_first = first, kept_last = last;
+    for (;;) {
+        code = Edit_Prop_Sheet();
+        // Row numbers are checked as typed, before they are compared or turned into ints.
+        bool first_ok = keep_row_number(&first, &kept_first, first_field, row_state);
+        bool last_ok = keep_row_number(&last, &kept_last, last_field, row_state);
+        if (code == 1 && !(first_ok && last_ok)) continue;
+        if (code == 1 || code == 2) break;
         if (code == 3) {
-            int state = choice == 2 ? 1 : -1;
-            Change_Activity_PS(first_field, state);
-            Change_Activity_PS(last_field, state);
+            row_state = choice == 2 ? 1 : -1;
+            Change_Activity_PS(first_field, row_state);
+            Change_Activity_PS(last_field, row_state);
             code = 4;
         }
         if (code == 4 || code == 5) {
@@ -267,6 +312,8 @@ int table_fill_column_sheet(void)
             table_fill_order_range(code, &first, &last);
             if (last != old_last) Change_Activity_PS(last_field, 1);
             if (first != old_first) Change_Activity_PS(first_field, 1);
+            kept_first = first;
+            kept_last = last;
         }
     }
     centre_x += dx;

@@ -73,3 +73,6 @@ void sva_text_edit(SvaItem* item, int x1, int y1, int x2, int y2, int pane_x1, i
 
 int sva_text_width(const char* text, int n);
 void sva_text_extent(const char* text, int n, int x, int y, int* xs, int* ys);
+
+// The editor's right-button menu.
+const struct MenueRecord* sva_text_editor_menu(void);

@@ -83,6 +83,8 @@ void drag_select(SvaTextState* s)
 
 } // namespace
 
+const MenueRecord* sva_text_editor_menu(void) { return &g_menu; }
+
 void caret_from_mouse(SvaTextState* state)
 {
     sva_text_place_cursor(state, M_XPOS, M_YPOS);

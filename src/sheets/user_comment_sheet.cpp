@@ -71,8 +71,11 @@ char* user_comment_sheet(char* remarks, const char* sheet_title)
 
     const int length = remarks ? int(std::strlen(remarks)) : 0;
     const int room = remarks ? std::max(4 * length, 5000) : 5000;
-    char* text = static_cast<char*>(std::calloc(size_t(room) + 1, 1));
-    if (text && remarks) std::memcpy(text, remarks, size_t(length));
+    // The editor keeps its text with a final line end; remarks without one get it for the
+    // editing and lose it again in the copy handed back.
+    const bool had_line_end = length > 0 && remarks[length - 1] == '\n';
+    char* text = text_copy_n(remarks, room);
+    if (text && remarks && !had_line_end && length < room) text[length] = '\n';
 
     int code = 0;
     if (area >= 0 && text) {
@@ -86,7 +89,9 @@ char* user_comment_sheet(char* remarks, const char* sheet_title)
             if (!sva_edit(area)) continue;
             if (code == kCodeHelp) Helpview("USER_COMMENT");
             if (code == kCodeConfirm) {
-                char* copy = strdup(text);
+                size_t n = std::strlen(text);
+                if (!had_line_end && n > 0 && text[n - 1] == '\n') --n;
+                char* copy = strndup(text, n);
                 if (copy) {
                     std::free(remarks);
                     remarks = copy;

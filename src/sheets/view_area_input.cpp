@@ -8,9 +8,11 @@
 #include "platform/screen/screen.h"
 #include "sheets/list_popups.h"
 #include "sheets/text_editor.h"
+#include "sheets/typed_numbers.h"
 #include "sheets/view_area_drawing.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -109,11 +111,17 @@ int edit_one_field(const Pane& p, SvaItem* it)
 {
     int x = p.X(it->x1), y = p.Y(it->y1);
     wait_for_release();
+    input_drop_waiting_keys();   // typed before the click, not meant for this field
     int code = 0;
     switch (it->type) {
     case SVA_LIST_FIELD: code = run_image_list_popup(p.y1, p.y2, x, y, it); break;
     case SVA_CHOICE_FIELD: code = run_text_list_popup(x, y, it); break;
-    case SVA_FLOAT_FIELD: code = it->value ? Short_Edit_Float(x - 8, y - 14, it->text, it->value) : 0; break;
+    case SVA_FLOAT_FIELD:
+        if (it->ranged) form_typed_range_begin(it->lower, it->upper, it->range_decimals);
+        else form_typed_range_begin(-DBL_MAX, DBL_MAX, 0);
+        code = it->value ? Short_Edit_Float(x - 8, y - 14, it->text, it->value) : 0;
+        form_typed_range_end();
+        break;
     case SVA_TEXT_FIELD: code = edit_text_field(it, x, y); break;
     default: break;
     }
@@ -332,8 +340,11 @@ void sva_scroll_by(int area, int* dx, int* dy)
         *delta = target - *position;
         *position = target;
     };
+    // An axis without a slider does not move: its delta reports no movement.
     if (s->hslider) move(&s->scroll_x, dx, scroll_range(s->content_width, s->x2 - s->x1));
+    else *dx = 0;
     if (s->vslider) move(&s->scroll_y, dy, scroll_range(s->content_height, s->y2 - s->y1));
+    else *dy = 0;
 }
 
 void sva_scroll_into_view(int area, int x1, int y1, int x2, int y2)

@@ -644,12 +644,12 @@ void sva_add_list_field(int area, int x, int y, const char* file, int image_widt
     grow(s, x + image_width + 31, y + image_height + 16);
 }
 
-void sva_add_image_button(int area, int x, int y, int width, int height, const char* file, int source_y,
-                          int transparent_colour, int pointer_shape, const char* caption, int code, int* result,
-                          int* active)
+int sva_add_image_button(int area, int x, int y, int width, int height, const char* file, int source_y,
+                         int transparent_colour, int pointer_shape, const char* caption, int code, int* result,
+                         int* active)
 {
     Scrollable_View_Area* s = sva_slot(area);
-    if (!s) return;
+    if (!s) return 0;
     SvaItem* it = new_item_at(area, SVA_IMAGE_BUTTON, x, y, x + width, y + height);
     it->text = copy_text(file);
     it->number = source_y;
@@ -659,7 +659,9 @@ void sva_add_image_button(int area, int x, int y, int width, int height, const c
     it->font = code;
     it->state = result;
     it->active = active;
-    grow(s, std::max(it->x1, it->x2), std::max(it->y1, it->y2));
+    // As for a bitmap: the y just below the button.
+    int bottom = std::max(it->y1, it->y2);
+    return grow(s, std::max(it->x1, it->x2), bottom) ? bottom + kMargin : bottom + kMargin - 1;
 }
 
 int sva_add_text_editor(int area, int x1, int y1, int x2, int y2, char* buffer, int max_length, int text_colour,
@@ -719,6 +721,16 @@ void sva_set_last_field_comment(int area, const char* text)
         std::free(it->text2);
         it->text2 = copy_text(text);
     }
+}
+
+void sva_set_last_range(int area, double lower, double upper, int decimals)
+{
+    Scrollable_View_Area* s = sva_slot(area);
+    if (!s || !s->last_item || s->last_item->type != SVA_FLOAT_FIELD) return;
+    s->last_item->ranged = 1;
+    s->last_item->lower = lower;
+    s->last_item->upper = upper;
+    s->last_item->range_decimals = decimals;
 }
 
 void sva_set_last_callback(int area, SvaChangeCallback callback)

@@ -107,6 +107,11 @@ struct SvaItem {
     void* link2;       // types 7, 8: off image; 9, 12: own value; 14: image; 19: editor state
     void* link3;       // types 9, 12: target int; type 16: entry table
     SvaItem* next;
+    // Type 10: typed numbers outside [lower, upper] are refused (ranged nonzero); decimals of
+    // the limits in the refusal.
+    int ranged;
+    double lower, upper;
+    int range_decimals;
 };
 
 // The slot table; a caller names an area by its index.
@@ -160,9 +165,10 @@ void sva_add_choice_field(int area, int x, int y, const SvaChoiceEntry* entries,
                           int count, int* selection, int* active);
 void sva_add_list_field(int area, int x, int y, const char* file, int image_width, int image_height, int count,
                         int number, int* selection, int* active);
-void sva_add_image_button(int area, int x, int y, int width, int height, const char* file, int source_y,
-                          int transparent_colour, int pointer_shape, const char* caption, int code, int* result,
-                          int* active);
+// Returns the y just below the button, like a bitmap; 0 for a bad area.
+int sva_add_image_button(int area, int x, int y, int width, int height, const char* file, int source_y,
+                         int transparent_colour, int pointer_shape, const char* caption, int code, int* result,
+                         int* active);
 int sva_add_text_editor(int area, int x1, int y1, int x2, int y2, char* buffer, int max_length, int text_colour,
                         int background, int frame_flag, int* active);
 
@@ -174,6 +180,8 @@ void sva_set_last_icon_comment(int area, const char* text, int font, int colour,
 void sva_set_last_text_width(int area, int n);
 void sva_set_last_field_comment(int area, const char* text);
 void sva_set_last_callback(int area, SvaChangeCallback callback);
+// The range a typed number must lie in, for the last item when it is a number field.
+void sva_set_last_range(int area, double lower, double upper, int decimals);
 void sva_set_last_editor_font(int area, int font);
 
 // Group markers: everything from the first marker with the key on is freed.

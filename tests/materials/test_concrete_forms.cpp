@@ -8,6 +8,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -82,7 +84,7 @@ TEST_F(ConcreteForms, ConfirmedFormShowsTheModulusInMNPerSquareMetre)
     Set_CallSometimesFunc_to_PS(nullptr);
     EXPECT_NEAR(shown_fck, 25.0, 1e-9);
     EXPECT_NEAR(shown_ecm, 26662.6, 0.05);
-    shown.save("concrete_params_form.png");
+    shown.save(QString::fromStdString(testing::TempDir() + "/concrete_params_form.png"));
     EXPECT_EQ(c.f_ck, 25000);
     EXPECT_NEAR(c.e_cm, kEcm25, 0.5);
 }
@@ -172,7 +174,7 @@ TEST_F(ConcreteForms, AreaSheetAddsUpTheBars)
     Set_CallSometimesFunc_to_PS(grab_sheet);
     EXPECT_NEAR(rebar_area_sheet(), 0.000339, 1e-12);
     Set_CallSometimesFunc_to_PS(nullptr);
-    shown.save("rebar_area_sheet.png");
+    shown.save(QString::fromStdString(testing::TempDir() + "/rebar_area_sheet.png"));
     EXPECT_EQ(rebar_area_counts()[3], 3);
     EXPECT_EQ(prop_sheet_depth(), 1);   // only the fixture's sheet
 
@@ -184,4 +186,44 @@ TEST_F(ConcreteForms, AreaSheetAddsUpTheBars)
     rebar_area_counts()[3] = 0;
     input_script_click(x1 + 112 + 10, buttons + 10);
     EXPECT_EQ(rebar_area_sheet(), 0);
+}
+
+// The rows' labels come from the toolkit's grade choices: emphasised, in black, with the list
+// 75 pixels to the right (its item 7 pixels further in).
+TEST_F(ConcreteForms, GradeLabelsAreTheToolkitsGradeChoices)
+{
+    int area = sva_create(0, 0, 800, 600, 0, 0);
+    ASSERT_GE(area, 0);
+    form_select_sheet(area);
+    form_set_text_colour(Nearest_RGB_Color(0, 0, 255));
+    GradeList* concrete = concrete_grade_list(1, 0xF);
+    GradeList* steel = rebar_grade_list(2);
+    ConcreteGradeRecord c = {};
+    RebarGradeRecord s = {};
+    int cc = 0, sc = 0;
+    concrete_material_sheet(area, 10, 10, &c, concrete, &cc);
+    rebar_grade_row(area, 10, 200, &s, steel, &sc);
+    struct Seen {
+        std::string text;
+        int x, y, style, colour;
+    };
+    std::vector<Seen> labels;
+    std::vector<int> lists;
+    for (SvaItem* it = sva_slot(area)->first_item; it; it = it->next) {
+        if (it->type == SVA_TEXT) labels.push_back({it->text, it->x1, it->y1, it->x2, it->colour});
+        if (it->type == SVA_CHOICE_FIELD) lists.push_back(it->x1 * 1000 + it->y1);
+    }
+    ASSERT_GE(labels.size(), 2u);
+    EXPECT_EQ(labels[0].text, "Betong\x81te");
+    EXPECT_EQ(labels[0].x * 1000 + labels[0].y, 10010);
+    EXPECT_EQ(labels[0].style, 2);   // emphasised
+    EXPECT_EQ(labels[0].colour, BLACK_CI);
+    bool steel_label = false;
+    for (const Seen& l : labels)
+        steel_label = steel_label || (l.text == "Stahlg\x81te" && l.x == 10 && l.y == 200 && l.style == 2);
+    EXPECT_TRUE(steel_label);
+    EXPECT_EQ(lists, (std::vector<int>{92010, 92200}));
+    grade_list_free(concrete);
+    grade_list_free(steel);
+    form_select_sheet(-1);
 }

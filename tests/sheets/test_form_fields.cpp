@@ -251,3 +251,29 @@ TEST_F(FormTest, DimensionLineOfAHorizontalSpan)
 }
 
 }  // namespace
+
+// A selection on a disabled entry moves up to the nearest enabled one, never past entry 0; the
+// grade choices label the list and put it 75 pixels to the right.
+TEST_F(FormTest, ChoiceListEnabledSkipsDisabledEntries)
+{
+    char names[5][8] = {"B15", "-----", "C20", "-----", "-----"};
+    const int flags[5] = {0, FORM_CHOICE_DISABLED, 0, FORM_CHOICE_DISABLED, FORM_CHOICE_DISABLED};
+    const GradeChoiceSource source{5, 8, names[0], nullptr, flags};
+    const GradeChoiceSource first_disabled{2, 8, names[1], nullptr, flags + 1};
+    int editable = 1;
+    struct Case {
+        const GradeChoiceSource* source;
+        int selection, expected;
+    } cases[] = {{&source, 4, 2}, {&source, 1, 0}, {&source, 2, 2}, {&first_disabled, 0, 0}};
+    for (const Case& c : cases) {
+        int selection = c.selection;
+        EXPECT_EQ(form_choice_list_enabled(20, 30, c.source, &selection, &editable), 5 * 8 + 33);
+        EXPECT_EQ(selection, c.expected) << c.selection;
+    }
+    int selection = 3;
+    EXPECT_EQ(form_steel_grade_choice(0, 20, 60, 0, &source, &selection), 0);
+    EXPECT_EQ(selection, 2);
+    const SvaItem* last = sva_slot(form_current_sheet())->last_item;
+    EXPECT_EQ(last->type, SVA_CHOICE_FIELD);
+    EXPECT_EQ(last->x1, 20 + 75 + 7);
+}

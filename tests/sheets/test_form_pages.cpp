@@ -80,7 +80,40 @@ TEST_F(FormPageTest, HintsPageWording)
         ASSERT_NE(button, nullptr);
         EXPECT_STREQ(button->text2, c.button);
         EXPECT_EQ(*button->active, c.off > 0 ? 1 : 0);   // inactive while no hint is off
+        // The caption stands centred on the button; grey while the button is inactive.
+        bool caption = false;
+        const int middle = (button->x1 + button->x2) / 2;
+        for (SvaItem* it = sva_slot(area)->first_item; it; it = it->next)
+            if (it->type == SVA_TEXT && std::strcmp(it->text, c.button) == 0) {
+                int w = text_width_in_font(c.button, FORM_FONT_NORMAL) - 3;
+                caption = std::abs(it->x1 + w / 2 - middle) <= 1 && it->y1 > button->y1 && it->y1 <= button->y2 &&
+                          it->colour == (c.off > 0 ? BLACK_CI : form_inactive_colour());
+            }
+        EXPECT_TRUE(caption) << c.off;
     }
+}
+
+// The explanation stays inside its frame whatever the font's width: every small text below the
+// title ends left of the frame's right edge, and the frame reaches below the last line.
+TEST_F(FormPageTest, HintsPageExplanationStaysInItsFrame)
+{
+    HintSwitches hints = {{1, 1, 1, 1}};
+    sva_clear(area);
+    hints_page(area, &hints, 500);
+    const int d = (500 - 365) / 2 + 1;   // 67.5 rounds to 68
+    int last = 0, frame_bottom = 0;
+    std::string words;
+    for (SvaItem* it = sva_slot(area)->first_item; it; it = it->next) {
+        if (it->type == SVA_BOX && it->x1 == d - 3) frame_bottom = std::max(it->y1, it->y2);
+        if (it->type != SVA_TEXT || it->y1 <= 205) continue;
+        EXPECT_LE(it->x1 + text_width_in_font(it->text, FORM_FONT_SMALL), d + 362) << it->text;
+        last = std::max(last, it->y1);
+        words += std::string(words.empty() ? "" : " ") + it->text;
+    }
+    EXPECT_EQ(words, "Programmhinweise machen den Anwender darauf aufmerksam, dass die aktuellen Einstellungen "
+                     "entweder den Anwendungsvoraussetzungen nicht entsprechen oder zu ung\x81ltigen bzw. "
+                     "au\xE1" "ergew\x94hnlichen Ergebnissen f\x81hren.");
+    EXPECT_GT(frame_bottom, last);
 }
 
 }  // namespace
@@ -236,7 +269,9 @@ TEST_F(FormPageTest, ButtonPicturesShip)
     form_import_buttons(20, 90, nullptr, 4, &clicked, &on);
     form_ascii_import_button(20, 150, nullptr, 5, &clicked, &on);
     form_delete_all_button(20, 180, "alle l\x94schen", 6, &clicked, &on);
-    form_file_search_button(400, 170, 7, &clicked, &off);
+    // The view area's answer: the y just below the 38 pixels high button (+ 9, as the pane
+    // already reaches further down, past the delete button's 180 + 36).
+    EXPECT_EQ(form_file_search_button(400, 170, 7, &clicked, &off), 170 + 38 + 9);
     EXPECT_EQ(form_hover_button_count(), 3);
     HintSwitches hints = {{1, 0, 1, 0}};
     int page = sva_create(20, 420, 600, 720, 0, 0);

@@ -55,6 +55,9 @@ TEST_F(SheetsTest, SymbolButtonPopUpReturnsTheButtonOr99Outside)
     EXPECT_EQ(symbol_button_sheet(spec), 2);
     input_script_click(900, 900);
     EXPECT_EQ(symbol_button_sheet(spec), 99);
+    // A click on the pop-up beside its buttons (on its title) ends it with 99 as well.
+    input_script_click(200 + 4, 200 + 6);
+    EXPECT_EQ(symbol_button_sheet(spec), 99);
     EXPECT_EQ(prop_sheet_depth(), 1);
 }
 

@@ -1,5 +1,8 @@
 #include "sheets_fixture.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -222,7 +225,8 @@ void field_of_a(int, int area, int left, int top, void* data)
 } // namespace
 
 // Up in the last row's field ends the area's field chain; the table then handles the click
-// again one row higher, so that the row above is edited next.
+// again one row higher, so that the row above is edited next. The keys typed meanwhile wait for
+// that field: no button release is needed in between.
 TEST_F(SheetsTest, UpInARowFieldMovesToTheRowAbove)
 {
     int area = sva_create(100, 100, 600, 500, 0, 0);
@@ -237,7 +241,6 @@ TEST_F(SheetsTest, UpInARowFieldMovesToTheRowAbove)
     input_script_click(200, 195);
     input_script_type("7");
     input_script_key(KEY_UP);
-    input_script_release(190, 167);   // the editor of the row above waits for the button first
     input_script_type("5");
     input_script_key(KEY_ENTER);      // goes on to the next field of the area: the last row's
     input_script_key(KEY_ESC);
@@ -245,4 +248,57 @@ TEST_F(SheetsTest, UpInARowFieldMovesToTheRowAbove)
     EXPECT_EQ(column_a(t), (std::vector<double>{1, 5, 7}));
     EXPECT_EQ(LAST_SHEET_EDIT_KEY, 0);
     EXPECT_EQ(input_script_pending(), 0);
+}
+
+namespace {
+// The fill sheet's corner: its 326 x 238 pixels around the screen's centre.
+int fill_x0() { return NPIXEL_X / 2 - 163; }
+int fill_y0() { return NPIXEL_Y / 2 - 119; }
+SheetsTest::Box g_apply_label, g_last_label;
+unsigned g_radio_corner = 0, g_radio_middle = 0, g_face = 0;
+void save_fill_sheet()
+{
+    const int x0 = fill_x0(), y0 = fill_y0();
+    g_face = screen_pixel(x0 + 60, y0 + 200);
+    // Ink left of the first alternative (x0 + 110) on the row of "anwenden auf", and left of the
+    // last row's field (x0 + 237) on the row of "letzte Zeile".
+    auto ink = [](int x1, int y1, int x2, int y2) {
+        SheetsTest::Box b;
+        for (int y = y1; y <= y2; ++y)
+            for (int x = x1; x <= x2; ++x)
+                if (screen_pixel(x, y) == 0x000000u) {
+                    b.x1 = std::min(b.x1, x);
+                    b.x2 = std::max(b.x2, x);
+                }
+        return b;
+    };
+    g_apply_label = ink(x0 + 8, y0 + 48, x0 + 109, y0 + 62);
+    g_last_label = ink(x0 + 160, y0 + 92, x0 + 236, y0 + 106);
+    g_radio_corner = screen_pixel(x0 + 110, y0 + 50);
+    g_radio_middle = screen_pixel(x0 + 115, y0 + 55);
+    if (const char* dir = std::getenv("TAVO_PICTURE_DIR"))
+        screen_save_png((std::string(dir) + "/fill_sheet.png").c_str(), NPIXEL_X / 2 - 170, NPIXEL_Y / 2 - 125,
+                        NPIXEL_X / 2 + 170, NPIXEL_Y / 2 + 125);
+    Set_CallSometimesFunc_to_PS(nullptr);
+}
+} // namespace
+
+// The fill sheet as the program's fonts show it: its labels end before their controls, the
+// alternatives are round (the corner of their square shows the sheet), the chosen one has its dot.
+TEST_F(SheetsTest, FillSheetPicture)
+{
+    if (std::getenv("TAVO_PICTURE_DIR")) screen_set_metrics(SCREEN_METRICS_QT);
+    int t = column_table();
+    table_set_current(table_slot(t), table_slot(t)->first_column);
+    Set_CallSometimesFunc_to_PS(save_fill_sheet);
+    input_script_key(KEY_ESC);
+    EXPECT_EQ(table_fill_column_sheet(), 0);
+    table_set_current(nullptr, nullptr);
+    screen_set_metrics(SCREEN_METRICS_CELL);
+    EXPECT_GT(g_apply_label.x2, fill_x0() + 60);   // the label is there
+    EXPECT_LT(g_apply_label.x2, fill_x0() + 110 - 3);
+    EXPECT_GT(g_last_label.x2, fill_x0() + 200);
+    EXPECT_LT(g_last_label.x2, fill_x0() + 237 - 3);
+    EXPECT_EQ(g_radio_corner, g_face);
+    EXPECT_EQ(g_radio_middle, 0x000000u);
 }

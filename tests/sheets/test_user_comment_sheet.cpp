@@ -50,7 +50,7 @@ TEST_F(SheetsTest, HelpThenTypedRemarksAreConfirmed)
     Set_CallSometimesFunc_to_PS([] { shown = screen_image().copy(); });
     char* back = user_comment_sheet(nullptr, "Anmerkungen");
     Set_CallSometimesFunc_to_PS(nullptr);
-    shown.save("user_comment_sheet.png");
+    shown.save(QString::fromStdString(testing::TempDir() + "/user_comment_sheet.png"));
     EXPECT_TRUE(calllog::contains("Helpview: USER_COMMENT"));
     ASSERT_NE(back, nullptr);
     EXPECT_STREQ(back, "Stoss beachten");

@@ -195,6 +195,13 @@ TEST_F(SheetsTest, ScrollOperationsClamp)
     sva_scroll_by(area, &dx, &dy);   // starts from the sheet's position 20, not the slot's 0
     EXPECT_EQ(dx, 280);              // range 500 - 200
     EXPECT_EQ(dy, 200);
+    // An axis without a slider does not move, and says so.
+    int plain = sva_create(350, 100, 550, 300, 0, 0);
+    sva_add_box(plain, 0, 0, 500, 400, WHITE_CI);
+    sva_update(plain);
+    dx = 30, dy = -30;
+    sva_scroll_by(plain, &dx, &dy);
+    EXPECT_EQ(dx * 1000 + dy, 0);
 
     sva_set_scroll_fraction(area, 2.0, -1.0);
     EXPECT_EQ(sva_slot(area)->scroll_x, 300);

@@ -28,8 +28,14 @@ struct Restriction {
     int x1, y1, x2, y2;
 };
 
+// A queued event; a key that a wait passed over on its way to a later event is "waiting".
+struct Queued {
+    InputEvent e;
+    bool passed;
+};
+
 struct Input {
-    std::deque<InputEvent> queue;
+    std::deque<Queued> queue;
     CallAllwaysFn idle = nullptr;
     bool idle_active = false;
     int keymask = 0;
@@ -74,13 +80,14 @@ void run_idle()
     if (in().idle && in().idle_active) in().idle();
 }
 
-void push(int kind, int x, int y, int key, int wheel) { in().queue.push_back({kind, x, y, key, wheel}); }
+void push(int kind, int x, int y, int key, int wheel) { in().queue.push_back({{kind, x, y, key, wheel}, false}); }
 
-// Waits in a nested event loop of the view until an event is queued or the time is up.
-void wait_on_view(int timeout_ms)
+// Waits in a nested event loop of the view until more than `known` events are queued or the
+// time is up; returns false when the time ran out.
+bool wait_on_view(int timeout_ms, size_t known)
 {
     ScreenView* view = ScreenView::instance();
-    if (!view) return;
+    if (!view) return false;
     view->show();
     view->raise();
     view->activateWindow();
@@ -90,46 +97,94 @@ void wait_on_view(int timeout_ms)
     since.start();
     QObject::connect(&tick, &QTimer::timeout, [&] {
         run_idle();
-        if (!in().queue.empty() || (timeout_ms > 0 && since.elapsed() >= timeout_ms)) loop.quit();
+        if (in().queue.size() > known || (timeout_ms > 0 && since.elapsed() >= timeout_ms)) loop.quit();
     });
     tick.start(kIdleMs);
     QEventLoop* outer = in().loop;
     in().loop = &loop;
     loop.exec();
     in().loop = outer;
+    return in().queue.size() > known;
 }
 
 bool display() { return calllog::interactive() && QCoreApplication::instance() != nullptr; }
 
-} // namespace
+// Takes the first queued event the wait accepts. Keys it does not accept stay queued in their
+// order for the next reader; other events on the way are applied to the mouse and dropped.
+bool take_accepted(int accept_mask, InputEvent* out);
 
-InputEvent input_next(const char* where, int timeout_ms)
+int event_bit(int kind);
+
+bool take_accepted(int accept_mask, InputEvent* out)
+{
+    auto& q = in().queue;
+    size_t keys = 0;
+    while (keys < q.size()) {
+        Queued& entry = q[keys];
+        if (event_bit(entry.e.kind) & accept_mask) {
+            InputEvent e = entry.e;
+            for (size_t k = 0; k < keys; ++k) q[k].passed = true;
+            q.erase(q.begin() + (std::ptrdiff_t)keys);
+            apply(e);
+            e.x = M_XPOS;
+            e.y = M_YPOS;
+            *out = e;
+            return true;
+        }
+        if (entry.e.kind == INPUT_KEY) {
+            ++keys;
+            continue;
+        }
+        apply(entry.e);
+        q.erase(q.begin() + (std::ptrdiff_t)keys);
+    }
+    return false;
+}
+
+constexpr int kAcceptAll = -1;
+
+InputEvent next_accepted(const char* where, int timeout_ms, int accept_mask)
 {
     run_idle();
-    if (in().queue.empty() && display()) wait_on_view(timeout_ms);
-    if (in().queue.empty()) {
+    for (;;) {
+        InputEvent e;
+        if (take_accepted(accept_mask, &e)) return e;
         if (!display()) {
             calllog::add(std::string("waiting for input at ") + (where ? where : "?"));
             M_LEFT = 0;
             M_RIGHT = 0;
+            return InputEvent{INPUT_NONE, M_XPOS, M_YPOS, 0, 0};
         }
-        return InputEvent{INPUT_NONE, M_XPOS, M_YPOS, 0, 0};
+        if (!wait_on_view(timeout_ms, in().queue.size())) return InputEvent{INPUT_NONE, M_XPOS, M_YPOS, 0, 0};
     }
-    InputEvent e = in().queue.front();
-    in().queue.pop_front();
-    apply(e);
-    e.x = M_XPOS;
-    e.y = M_YPOS;
-    return e;
 }
+
+} // namespace
+
+InputEvent input_next(const char* where, int timeout_ms) { return next_accepted(where, timeout_ms, kAcceptAll); }
 
 void input_post(const InputEvent& event)
 {
-    in().queue.push_back(event);
+    in().queue.push_back({event, false});
     if (in().loop) in().loop->quit();
 }
 
-void input_unget(const InputEvent& event) { in().queue.push_front(event); }
+void input_unget(const InputEvent& event) { in().queue.push_front({event, false}); }
+
+int input_drop_waiting_keys(void)
+{
+    int dropped = 0;
+    auto& q = in().queue;
+    for (auto it = q.begin(); it != q.end();) {
+        if (it->e.kind == INPUT_KEY && it->passed) {
+            it = q.erase(it);
+            ++dropped;
+        } else {
+            ++it;
+        }
+    }
+    return dropped;
+}
 
 // ---- the script ----
 
@@ -179,6 +234,7 @@ namespace {
 
 int event_bit(int kind)
 {
+    if (kind == INPUT_NONE) return 0;
     switch (kind) {
     case INPUT_MOVE: return VYK_EV_MOVE;
     case INPUT_PRESS: return VYK_EV_LEFT_DOWN;
@@ -190,6 +246,10 @@ int event_bit(int kind)
     default: return 0;
     }
 }
+
+} // namespace
+
+namespace {
 
 void fill_record(VYKMessage* record, int bit, const InputEvent& e)
 {
@@ -207,20 +267,16 @@ void fill_record(VYKMessage* record, int bit, const InputEvent& e)
 int GetVYKMessage(int mask, VYKMessage* record)
 {
     int timeout = (mask & VYK_EV_TIMEOUT) && record ? record->timeout_ms : 0;
-    for (;;) {
-        InputEvent e = input_next("GetVYKMessage", timeout);
-        if (e.kind == INPUT_NONE) {
-            // Under a display an empty wait means the time-out passed.
-            int bit = display() && timeout > 0 ? VYK_EV_TIMEOUT : 0;
-            fill_record(record, bit, e);
-            return bit;
-        }
-        int bit = event_bit(e.kind);
-        if (bit & mask) {
-            fill_record(record, bit, e);
-            return bit;
-        }
+    InputEvent e = next_accepted("GetVYKMessage", timeout, mask & ~VYK_EV_TIMEOUT);
+    if (e.kind == INPUT_NONE) {
+        // Under a display an empty wait means the time-out passed.
+        int bit = display() && timeout > 0 ? VYK_EV_TIMEOUT : 0;
+        fill_record(record, bit, e);
+        return bit;
     }
+    int bit = event_bit(e.kind);
+    fill_record(record, bit, e);
+    return bit;
 }
 
 // ---- mouse ----
@@ -241,13 +297,20 @@ int msVisi(int visible)
     return prev;
 }
 
+// A key ends the wait for the mouse and stays queued for the next reader; the button then counts
+// as released, so that a loop that waits while it is held comes to an end.
 int Get_Mouse_Event(void)
 {
-    for (;;) {
-        InputEvent e = input_next("Get_Mouse_Event", 0);
-        if (e.kind == INPUT_NONE) return 0;
-        if (e.kind != INPUT_KEY) return 1;
+    if (!in().queue.empty() && in().queue.front().e.kind == INPUT_KEY) {
+        M_LEFT = 0;
+        return 0;
     }
+    InputEvent e = input_next("Get_Mouse_Event", 0);
+    if (e.kind == INPUT_NONE) return 0;
+    if (e.kind != INPUT_KEY) return 1;
+    input_unget(e);
+    M_LEFT = 0;
+    return 0;
 }
 
 void Save_Mouse_Position(void)
@@ -285,17 +348,14 @@ void Push_Mouse_Move_Restriction(void)
 
 int getkey(void)
 {
-    for (;;) {
-        InputEvent e = input_next("getkey", 0);
-        if (e.kind == INPUT_NONE) return KEY_ESC;
-        if (e.kind == INPUT_KEY) return e.key;
-    }
+    InputEvent e = next_accepted("getkey", 0, VYK_EV_KEY);
+    return e.kind == INPUT_KEY ? e.key : KEY_ESC;
 }
 
 int hitkey(void)
 {
-    for (const InputEvent& e : in().queue)
-        if (e.kind == INPUT_KEY) return 1;
+    for (const Queued& q : in().queue)
+        if (q.e.kind == INPUT_KEY) return 1;
     return 0;
 }
 

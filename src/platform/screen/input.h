@@ -46,8 +46,9 @@ struct VYKMessage {
     int reserved[9];
 };
 void InitVYKMessage(VYKMessage* record);
-// Waits for an event whose bit is in mask and returns that bit (0 on cancel). Events outside the
-// mask still update the mouse globals. The record (may be null) receives the event.
+// Waits for an event whose bit is in mask and returns that bit (0 on cancel). Mouse events
+// outside the mask still update the mouse globals; keys outside it stay queued, in order, for
+// the next reader. The record (may be null) receives the event.
 int GetVYKMessage(int mask, VYKMessage* record);
 
 // Mouse.
@@ -55,7 +56,8 @@ void msStat(int* x, int* y, int* left);   // current position and left button
 void msStCu(int x, int y);                // moves the pointer (within the restriction)
 int msVisi(int visible);                  // -1 hides, 0 shows; returns the previous state
 // Waits for the next mouse event (press, release, move or wheel) and updates the globals.
-// Returns 1, or 0 on cancel with the buttons released.
+// Returns 1, or 0 on cancel with the buttons released. A key ends the wait as well: it stays
+// queued and the left button counts as released, so a wait while the button is held ends.
 int Get_Mouse_Event(void);
 void Save_Mouse_Position(void);
 void Restore_Mouse_Position(void);
@@ -107,3 +109,6 @@ InputEvent input_next(const char* where, int timeout_ms);
 void input_post(const InputEvent& event);
 // Gives an event back to the front of the queue, for the next wait to take.
 void input_unget(const InputEvent& event);
+// Takes the keys that are waiting: those a wait passed over on its way to a later event. Keys
+// queued after the last event taken are still to come and stay. Returns how many were taken.
+int input_drop_waiting_keys(void);

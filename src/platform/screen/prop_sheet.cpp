@@ -8,6 +8,7 @@
 #include "platform/screen/sheet_state.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 const PSRaster SYMBOLIC_OK_RASTER[1] = {{16, 16, 2, nullptr, PS_SYMBOL_OK}};
@@ -270,13 +271,26 @@ void draw_scroll_area(Sheet& s, Element& a)
     a.draw(a.handle, a.sx, a.sy, v.left(), v.top(), v.right(), v.bottom(), a.record);
 }
 
+// A round button: a white disc in a ring, dark above and left, light below and right, and a
+// dot in the middle while it is chosen.
 void draw_radio(const Sheet& s, const Element& e)
 {
     if (e.activity == 0) return;
     QRect r = place(s, e);
-    fill(r, WHITE_CI);
-    Draw_Funny_Area_to_PS(2, r.left(), r.top(), r.right(), r.bottom(), 0);
-    if (e.target && *e.target == e.radio_value) fill(r.adjusted(3, 3, -3, -3), e.activity > 0 ? BLACK_CI : GetVYKColor(-6));
+    const double cx = r.left() + (r.width() - 1) / 2.0, cy = r.top() + (r.height() - 1) / 2.0;
+    const double outer = std::min(r.width(), r.height()) / 2.0, ring = outer - 1.1;
+    const bool chosen = e.target && *e.target == e.radio_value;
+    const int dark = GetVYKColor(-6), light = Nearest_RGB_Color(255, 255, 255);
+    const int dot = e.activity > 0 ? BLACK_CI : dark;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            double dx = x - cx, dy = y - cy, d = std::sqrt(dx * dx + dy * dy);
+            if (d > outer - 0.1) continue;
+            int colour = d > ring ? (dx + dy < 0 ? Nearest_RGB_Color(96, 96, 96) : Nearest_RGB_Color(200, 200, 200))
+                                  : (chosen && d <= outer * 0.45 ? dot : light);
+            pxFgc(colour);
+            pxDot(x, y);
+        }
 }
 
 void draw_label(const Sheet& s, const Element& e)

@@ -129,6 +129,17 @@ extern int LAST_SHEET_EDIT_KEY;
 int Short_Edit_Float(int x, int y, const char* format, double* value);
 int Short_Edit_Text(int x, int y, char* buf, int visible, int flags);
 void Set_Short_Edit_Text_Scrollmode(int max_length);
+
+// A number as typed into a number field: a plain decimal number, optionally signed, with a
+// point or a comma (no exponent, no hexadecimal, no inf or nan), blanks around it allowed, and
+// finite. 1 with *value set; 0 for anything else, *value untouched.
+int Read_Typed_Decimal(const char* text, double* value);
+// Every number typed into Short_Edit_Float or a sheet's number field passes this check before
+// it is stored: 1 stores *value, 0 refuses the entry and the field keeps its old value. Without a
+// check, Read_Typed_Decimal decides. The sheets toolkit installs its own, which also checks the
+// field's range and says why it refuses.
+using TypedNumberCheck = int (*)(const char* text, double* value);
+void Set_Typed_Number_Check(TypedNumberCheck check);
 // A number field: a click edits it in place and ends Edit_Prop_Sheet with its code.
 int Add_Float_to_PS(int x, int y, int width_chars, const char* format, int flags, int code, double* value);
 // Auto mode: a number field edited with Tab or Enter goes on to the next field.

@@ -10,6 +10,7 @@
 #include "platform/screen/sheet_state.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -133,26 +134,22 @@ std::string trimmed(const std::string& t)
     return a == std::string::npos ? std::string() : t.substr(a, b - a + 1);
 }
 
-// A number as typed: a decimal comma counts as a point; anything else makes it no number.
-bool parse_number(std::string t, double* out)
+TypedNumberCheck typed_number_check = nullptr;
+
+bool parse_number(const std::string& t, double* out)
 {
-    t = trimmed(t);
-    std::replace(t.begin(), t.end(), ',', '.');
-    if (t.empty()) return false;
-    char* end = nullptr;
-    double v = c_strtod(t.c_str(), &end);
-    if (!end || *end) return false;
-    *out = v;
-    return true;
+    return typed_number_check ? typed_number_check(t.c_str(), out) != 0 : Read_Typed_Decimal(t.c_str(), out) != 0;
 }
 
 int edit_float_at(const QRect& field, const char* format, double* value)
 {
-    std::string text = value ? trimmed(format_value(format, *value)) : std::string();
+    const std::string shown = value ? trimmed(format_value(format, *value)) : std::string();
+    std::string text = shown;
     int key = line_edit(field, text, 64, "Short_Edit_Float");
     LAST_SHEET_EDIT_KEY = key;
-    double v;
-    if (key && value && parse_number(text, &v)) *value = v;
+    // Text left as shown keeps the value exactly, not rounded to the shown decimals.
+    double v = value ? *value : 0.0;
+    if (key && value && text != shown && parse_number(text, &v)) *value = v;
     return key;
 }
 
@@ -171,6 +168,28 @@ int edit_float_field(Sheet& s, Element& e)
 } // namespace sheets
 
 using namespace sheets;
+
+int Read_Typed_Decimal(const char* text, double* value)
+{
+    if (!text) return 0;
+    std::string t = trimmed(text);
+    size_t i = (!t.empty() && (t[0] == '-' || t[0] == '+')) ? 1 : 0;
+    size_t digits = 0, separators = 0;
+    for (size_t k = i; k < t.size(); ++k) {
+        char c = t[k];
+        if (c >= '0' && c <= '9') ++digits;
+        else if ((c == '.' || c == ',') && ++separators == 1) t[k] = '.';
+        else return 0;
+    }
+    if (digits == 0 || separators > 1) return 0;
+    char* end = nullptr;
+    double v = c_strtod(t.c_str(), &end);
+    if (!end || *end || !std::isfinite(v)) return 0;
+    *value = v;
+    return 1;
+}
+
+void Set_Typed_Number_Check(TypedNumberCheck check) { typed_number_check = check; }
 
 int Short_Edit_Float(int x, int y, const char* format, double* value)
 {
@@ -394,9 +413,15 @@ void tip_show(Sheet& s, Tip& t, int x, int y)
 // or GO_ON.
 int press(Sheet& s, const InputEvent& ev, Wait& w)
 {
+    // An escape area lies under the sheet's controls: it takes a press only where none is.
+    const Element* escape = nullptr;
     for (size_t i = s.elements.size(); i-- > 0;) {
         Element& e = s.elements[i];
         if (e.activity <= 0) continue;
+        if (e.kind == ESCAPE) {
+            if (!escape && place(s, e).contains(ev.x, ev.y)) escape = &e;
+            continue;
+        }
         if (e.kind == VSLIDER || e.kind == HSLIDER) {
             Element* area = by_handle(s, e.owner);
             if (area && slider_rect(s, *area, e.kind == VSLIDER).contains(ev.x, ev.y)) {
@@ -434,10 +459,10 @@ int press(Sheet& s, const InputEvent& ev, Wait& w)
         }
         case FLOAT: return run_float(s, target);
         case RADIO: return run_radio(s, *target);
-        case ESCAPE: return target->code;
         default: break;
         }
     }
+    if (escape) return escape->code;
     if (in_title_row(s, ev.x, ev.y)) {
         w.dragging = true;
         w.last_x = ev.x;

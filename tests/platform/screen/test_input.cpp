@@ -60,3 +60,72 @@ TEST_F(ScreenTest, IdleFunctionRunsBetweenEvents)
     EXPECT_EQ(g_idle_calls, 2);
     Define_Call_Allways_Function(nullptr);
 }
+
+// Numbers typed into number fields: plain decimals with a point or a comma, finite; anything
+// else leaves the value as it was.
+TEST_F(ScreenTest, TypedDecimalsArePlainAndFinite)
+{
+    struct Case {
+        const char* text;
+        bool taken;
+        double value;
+    } cases[] = {
+        {"12.5", true, 12.5},  {" -3,25 ", true, -3.25}, {"+7", true, 7},    {".5", true, 0.5},
+        {"9999999999", true, 9999999999.0},
+        {"1e10", false, 0},    {"nan", false, 0},        {"inf", false, 0},  {"1e400", false, 0},
+        {"0x1p1", false, 0},   {"1.2.3", false, 0},      {"1,2.3", false, 0}, {"", false, 0},
+        {"-", false, 0},       {"12a", false, 0},
+    };
+    for (const Case& c : cases) {
+        double v = -99;
+        EXPECT_EQ(Read_Typed_Decimal(c.text, &v), c.taken ? 1 : 0) << c.text;
+        EXPECT_EQ(v, c.taken ? c.value : -99) << c.text;
+    }
+}
+
+namespace {
+int g_checked = 0;
+int refuse_all(const char*, double*) { ++g_checked; return 0; }
+} // namespace
+
+// The in-place editor stores a typed number only through the check; text left as shown keeps
+// the value exactly, without asking.
+TEST_F(ScreenTest, ShortEditFloatStoresOnlyWhatTheCheckTakes)
+{
+    double v = 2.345;
+    input_script_key(KEY_ENTER);
+    EXPECT_EQ(Short_Edit_Float(100, 100, "%5.2f", &v), KEY_ENTER);
+    EXPECT_EQ(v, 2.345);   // shown as 2.35, not rounded to it
+    input_script_type("8");
+    input_script_key(KEY_ENTER);
+    EXPECT_EQ(Short_Edit_Float(100, 100, "%5.2f", &v), KEY_ENTER);
+    EXPECT_EQ(v, 8.0);
+    g_checked = 0;
+    Set_Typed_Number_Check(refuse_all);
+    input_script_type("9");
+    input_script_key(KEY_TAB);
+    EXPECT_EQ(Short_Edit_Float(100, 100, "%5.2f", &v), KEY_TAB);
+    Set_Typed_Number_Check(nullptr);
+    EXPECT_EQ(v, 8.0);
+    EXPECT_EQ(g_checked, 1);
+}
+
+// A wait for the mouse leaves the keys it passes over queued, in order, as waiting keys; a wait
+// while the button is held ends at a key, which stays queued.
+TEST_F(ScreenTest, MouseWaitsLeaveKeysQueued)
+{
+    input_script_key('a');
+    input_script_move(10, 10);
+    input_script_key('b');
+    input_script_press(20, 20);
+    input_script_key('c');
+    EXPECT_EQ(GetVYKMessage(VYK_EV_LEFT_DOWN, nullptr), VYK_EV_LEFT_DOWN);
+    EXPECT_EQ(M_XPOS * 1000 + M_YPOS, 20020);
+    EXPECT_EQ(M_LEFT, 1);
+    EXPECT_EQ(Get_Mouse_Event(), 0);   // 'a' waits at the front: the held button's wait ends
+    EXPECT_EQ(M_LEFT, 0);
+    EXPECT_EQ(input_script_pending(), 3);
+    EXPECT_EQ(input_drop_waiting_keys(), 2);   // 'a' and 'b' were passed over; 'c' is still to come
+    EXPECT_EQ(getkey(), 'c');
+    EXPECT_EQ(input_script_pending(), 0);
+}
