@@ -328,8 +328,9 @@ bool keep_damaged_original(const std::string& path, std::string* backup)
     const std::string link_name = *backup + ".link-" + std::to_string(::getpid());
     ::unlink(link_name.c_str());
     if (::link(path.c_str(), link_name.c_str()) == 0) {
-        if (std::rename(link_name.c_str(), backup->c_str()) == 0) return true;
-        ::unlink(link_name.c_str());
+        const bool renamed = std::rename(link_name.c_str(), backup->c_str()) == 0;
+        ::unlink(link_name.c_str());   // left when the backup already was this file
+        if (renamed) return true;
     }
     std::string bytes;
     if (!read_regular_file(path, file_bounds::kPosition, bytes)) return false;
