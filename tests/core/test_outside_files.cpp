@@ -12,6 +12,7 @@
 #include "national_annex/nad_set.h"
 #include "national_annex/nad_set_files.h"
 #include "national_annex/nad_wusl_tables.h"
+#include "output/oli_picture.h"
 #include "platform/env/ini_screen.h"
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_help.h"
@@ -147,6 +148,19 @@ const Reader kReaders[] = {
      [](Environment& e) {
          Init_Helpview(e.privat.c_str(), "K7_TAVO52.HLP");
          return std::string(Helpview_topic_text("TAVO52")).empty();
+     },
+     false},
+    {"picture in the output list", [](const Environment& e) { return e.privat + "/Bild.bmp"; }, file_bounds::kPicture,
+     [](Environment& e) {
+         FILE* out = std::tmpfile();
+         OliPictureOptions embed{};
+         embed.flags = 0x1000;
+         const bool written = oli_text_picture_record(out, 5, 3, (e.privat + "/Bild.bmp").c_str(), &embed) == 0;
+         std::string list(64, '\0');
+         std::rewind(out);
+         list.resize(std::fread(&list[0], 1, list.size(), out));
+         std::fclose(out);
+         return written && list.size() >= 4 && list.compare(list.size() - 4, 4, "{\n}\n") == 0;
      },
      false},
 };
