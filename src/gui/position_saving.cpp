@@ -4,6 +4,7 @@
 #include "core/tavo52_data.h"
 #include "gui/exit_dialog.h"
 #include "platform/env/qt_message_box.h"
+#include "platform/os/atomic_file.h"
 #include "platform/os/calllog.h"
 #include "platform/os/regular_file.h"
 #include <QFileInfo>
@@ -22,6 +23,12 @@ QString findings_text(const PositionReadReport& report)
 }
 
 } // namespace
+
+QString save_failure_reason_text()
+{
+    const std::string reason = last_save_failure_reason();
+    return reason.empty() ? QString() : QStringLiteral("\n(Grund: %1)").arg(QString::fromStdString(reason));
+}
 
 QString absolute_file_path(const std::string& path)
 {
@@ -51,7 +58,8 @@ void report_position_read(const PositionReadReport& report, const std::string& p
 void report_failed_save(const std::string& path)
 {
     qt_message_box(QMessageBox::Critical, QStringLiteral("Fehler"),
-                   QStringLiteral("Die Datei\n%1\nkonnte nicht gespeichert werden!").arg(absolute_file_path(path)));
+                   QStringLiteral("Die Datei\n%1\nkonnte nicht gespeichert werden!").arg(absolute_file_path(path)) +
+                       save_failure_reason_text());
 }
 
 ChangedFileAnswer ask_about_changed_files(const std::vector<std::string>& paths, const std::vector<std::string>& beside)
@@ -124,7 +132,8 @@ bool save_position()
     }
     if (data_object.write_data() == 0) return true;
     if (data_object.save_failed_path == inp_path)
-        qt_message_box(QMessageBox::Critical, QStringLiteral("Fehler"), position_save_failure_text());
+        qt_message_box(QMessageBox::Critical, QStringLiteral("Fehler"),
+                       position_save_failure_text() + save_failure_reason_text());
     else
         report_failed_save(data_object.save_failed_path);
     return false;

@@ -18,7 +18,10 @@ void report_position_read(const PositionReadReport& report, const std::string& p
 // when the user declined or a file could not be written (named in the "Fehler" box).
 bool save_position();
 
-// The "Fehler" box naming a file that could not be written.
+// The system's reason for the last failed save, as a line the failure messages end with.
+QString save_failure_reason_text();
+
+// The "Fehler" box naming a file that could not be written, and why.
 void report_failed_save(const std::string& path);
 
 // Two programs on one position: the answer to a save over files another program changed since

@@ -81,7 +81,7 @@ TEST(Startup, CommandLineCases)
         {"component id of Latin-1 bytes", {"tavo52", "Tr\xe4ger", "0", "1", "0"}, false, 2, "", kUsage,
          "Bauteilkennung \"Tr\\xE4ger\" enthält Bytes, die kein UTF-8 sind"},
         {"component id cut inside a letter", {"tavo52", "T\xc3", "0", "1", "0"}, false, 2, "", kUsage, "kein UTF-8"},
-        {"overlong slash", {"tavo52", "a\xc0\xafb", "0", "1", "0"}, false, 2, "", kUsage, "kein UTF-8"},
+        {"overlong slash", {"tavo52", "a\xc0\xaf" "b", "0", "1", "0"}, false, 2, "", kUsage, "kein UTF-8"},
         {"component id in UTF-8", {"tavo52", "Tr\xc3\xa4ger", "0", "1", "0"}, true, 0, "Tr\xc3\xa4ger_01.inp", "", ""},
         {"15 characters", {"tavo52", "ABCDEFGHIJKLMNO", "0", "1", "0"}, true, 0, "ABCDEFGHIJKLMNO_01.inp", "", ""},
         {"16 characters", {"tavo52", "ABCDEFGHIJKLMNOP", "0", "1", "0"}, false, 2, "", "", "15 Zeichen"},

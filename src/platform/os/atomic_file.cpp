@@ -131,6 +131,25 @@ FileIdentity identity_of(const std::string& target)
     return id;
 }
 
+thread_local int t_last_error = 0;
+
+// The system's reason for a failed save, in the program's language where it is a common one.
+std::string reason_of(int error)
+{
+    switch (error) {
+    case 0: return std::string();
+    case ENOSPC: return "kein Platz auf dem Datenträger";
+    case EDQUOT: return "Speicherkontingent erschöpft";
+    case EFBIG: return "die Datei wäre größer als erlaubt";
+    case EACCES: case EPERM: return "keine Schreibberechtigung";
+    case EROFS: return "das Dateisystem ist schreibgeschützt";
+    case ENOENT: case ENOTDIR: return "der Ordner fehlt";
+    case EISDIR: return "an ihrer Stelle steht ein Ordner";
+    case EIO: return "Ein-/Ausgabefehler";
+    default: return std::strerror(error);
+    }
+}
+
 std::mutex g_seen_mutex;
 std::map<std::string, FileIdentity> g_seen;
 
@@ -166,7 +185,26 @@ bool file_is_write_protected(const std::string& path)
     return ::stat(target.c_str(), &st) == 0 && write_protected(st, target);
 }
 
+std::string last_save_failure_reason() { return reason_of(t_last_error); }
+
+namespace {
+
+bool save_once(const std::string& path, const std::function<bool(FILE*)>& write);
+
+} // namespace
+
 bool save_file_atomically(const std::string& path, const std::function<bool(FILE*)>& write)
+{
+    errno = 0;
+    const bool saved = save_once(path, write);
+    // A failure the system did not explain is a write the caller's data refused.
+    t_last_error = saved ? 0 : (errno != 0 ? errno : EIO);
+    return saved;
+}
+
+namespace {
+
+bool save_once(const std::string& path, const std::function<bool(FILE*)>& write)
 {
     const std::string target = save_target(path);
     struct stat st;
@@ -199,3 +237,5 @@ bool save_file_atomically(const std::string& path, const std::function<bool(FILE
     errno = error;
     return false;
 }
+
+} // namespace

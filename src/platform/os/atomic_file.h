@@ -15,6 +15,10 @@
 // - Temporary files that a killed save of the same file left behind are removed.
 bool save_file_atomically(const std::string& path, const std::function<bool(FILE*)>& write);
 
+// Why the last save of this thread failed, in German ("kein Platz auf dem Datenträger", ...);
+// empty after a successful save.
+std::string last_save_failure_reason();
+
 // True when the file at path (or the file a link there points to) exists and is write-protected,
 // so that a save refuses it.
 bool file_is_write_protected(const std::string& path);
