@@ -113,8 +113,18 @@ TEST(FileRefusals, AreShownInAMessageBoxOnceTheProgramAsksForIt)
     const std::string fifo = dir.file("T1_07.txt");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     calllog::clear();
+    // Read at start, before the program can show a message: shown once it can.
+    set_file_refusal_reporter(nullptr);
+    EXPECT_TRUE(read_position_title(fifo).isEmpty());
+    EXPECT_FALSE(calllog::contains("QMessageBox: Datei:"));
     show_file_refusals_in_message_boxes();
+    EXPECT_TRUE(calllog::contains("QMessageBox: Datei: Die Datei\n" + fifo + "\nist keine Datei (eine Pipe)."));
+
+    calllog::clear();
     EXPECT_TRUE(read_position_title(fifo).isEmpty());
     set_file_refusal_reporter(nullptr);
-    EXPECT_TRUE(calllog::contains("QMessageBox: Datei: Die Datei\n" + fifo + "\nist keine Datei (eine Pipe)."));
+    int shown = 0;
+    for (const std::string& e : calllog::entries()) shown += e.rfind("QMessageBox: Datei:", 0) == 0;
+    EXPECT_EQ(shown, 1) << "shown once, not kept for later";
+    EXPECT_FALSE(calllog::contains("file refused:"));
 }

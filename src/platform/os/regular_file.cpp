@@ -7,14 +7,21 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
+
+// Refusals made before a reporter was set, handed to the first one set.
+std::vector<std::pair<std::string, std::string>> g_pending;
+const std::size_t kMaxPending = 16;
 
 void default_reporter(const std::string& path, const std::string& reason)
 {
     const std::string message = file_refusal_message(path, reason);
     calllog::add("file refused: " + message);
     std::fprintf(stderr, "%s\n", message.c_str());
+    if (g_pending.size() < kMaxPending) g_pending.emplace_back(path, reason);
 }
 
 FileRefusalReporter g_reporter = default_reporter;
@@ -80,7 +87,14 @@ std::string file_refusal_message(const std::string& path, const std::string& rea
     return "Die Datei\n" + path + "\n" + reason + ".";
 }
 
-void set_file_refusal_reporter(FileRefusalReporter reporter) { g_reporter = reporter ? reporter : default_reporter; }
+void set_file_refusal_reporter(FileRefusalReporter reporter)
+{
+    g_reporter = reporter ? reporter : default_reporter;
+    const auto pending = std::move(g_pending);
+    g_pending.clear();
+    if (reporter)
+        for (const auto& refusal : pending) reporter(refusal.first, refusal.second);
+}
 
 void report_file_refusal(const std::string& path, const std::string& reason)
 {

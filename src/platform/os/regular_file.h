@@ -33,7 +33,8 @@ std::string regular_file_text(const std::string& path, std::size_t max_bytes);
 std::string file_refusal_message(const std::string& path, const std::string& reason);
 
 // Where refusals of existing files are reported. By default they go to the call log and standard
-// error; the program shows them in a message box. nullptr restores the default.
+// error and are kept for a reporter set later (the program's start reads files before it can show
+// a message); the program shows them in a message box. nullptr restores the default.
 using FileRefusalReporter = void (*)(const std::string& path, const std::string& reason);
 void set_file_refusal_reporter(FileRefusalReporter reporter);
 // Hands a refusal to the reporter, for a caller that asked for the reason and has no message of its own.
