@@ -2,6 +2,7 @@
 #include "core/position_files.h"
 #include "core/startup.h"
 #include "gui/main_window.h"
+#include "gui/position_saving.h"
 #include "platform/os/calllog.h"
 #include "platform/screen/fonts.h"
 #include "sheets/form_helper_services.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv)
     QLocale::setDefault(german);
     // With a display the environment's screen draws real fonts; headless, the fixed cells.
     if (calllog::interactive()) screen_set_metrics(SCREEN_METRICS_QT);
+    show_file_refusals_in_message_boxes();
 
     const QString folder = translations_folder(qt_plugin_path);
     auto* qt_translator = new QTranslator;

@@ -7,6 +7,7 @@
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_process.h"
 #include "platform/os/paths.h"
+#include "platform/os/regular_file.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -88,7 +89,7 @@ int Import_BeamCutMultiResults(SelectedComponent* component, int a, int b, int c
     const std::string result = beamcut_run_tool(temp, export_file, a, b, c, d, n, names);
     delete_file(delete_after);
     if (result.empty()) return 0;
-    FILE* f = std::fopen(result.c_str(), "rb");
+    FILE* f = open_regular_file(result, file_bounds::kToolResult, "rb");
     if (!f) return 0;
     const int rows = read_beam_cut_results(f, n);
     std::fclose(f);

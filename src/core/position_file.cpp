@@ -7,6 +7,7 @@
 #include "national_annex/nad_list.h"
 #include "platform/os/atomic_file.h"
 #include "platform/os/codepage.h"
+#include "platform/os/regular_file.h"
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -134,6 +135,19 @@ public:
     void note(const std::string& field, const std::string& found, const std::string& taken)
     {
         if (report_) report_->findings.push_back({field, found, taken});
+    }
+
+    // Text after the last record would be lost by the next save: it is named with its line.
+    void note_extra_text()
+    {
+        const int last = lines_;
+        while (!at_end()) {
+            const std::string line = next_line();
+            if (line.find_first_not_of(" \t\r\f\v") == std::string::npos) continue;
+            note("Text nach der letzten Zeile " + std::to_string(last), "Zeile " + std::to_string(lines_) + ": " + quoted(line),
+                 "weggelassen");
+            return;
+        }
     }
 
     // Applies the next line when it holds as many fields as `fields` (or `other_count`); a line
@@ -287,40 +301,82 @@ int parse_position_data(TAVO52_DATA& d, const std::string& bytes, PositionReadRe
     p.apply({{"Import Schnittgrößen", d.import_sni}, {"Import Material", d.import_mat},
              {"Import Geometrie", d.import_geo}});
     if (version > 1) p.apply({{"Nachkommastellen Schnittgrößen", d.nk_sni}});
+    p.note_extra_text();
     return version;
 }
 
-std::string position_backup_path(const std::string& path)
-{
-    std::error_code ec;
-    std::string candidate = path + ".bak";
-    for (int n = 2; std::filesystem::symlink_status(candidate, ec).type() != std::filesystem::file_type::not_found;
-         ++n)
-        candidate = path + ".bak" + std::to_string(n);
-    return candidate;
-}
+std::string position_backup_path(const std::string& path) { return path + ".bak"; }
 
 namespace {
 
+bool same_file(const std::string& a, const std::string& b)
+{
+    struct stat sa, sb;
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 // Keeps the damaged file under a name of its own before a save replaces it: a second link to the
-// same bytes, which needs no read permission, or a copy where links are not possible.
+// same bytes, which needs no read permission, or a copy where links are not possible. There is
+// one backup: a save that failed and is tried again finds it already made, and a later damaged
+// file replaces an older backup instead of adding another.
 bool keep_damaged_original(const std::string& path, std::string* backup)
 {
     std::error_code ec;
     if (std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::not_found) return true;
     *backup = position_backup_path(path);
-    if (::link(path.c_str(), backup->c_str()) == 0) return true;
-    return std::filesystem::copy_file(path, *backup, ec) && !ec;
-}
-
-// Why an existing file cannot be read, for the message that names it.
-std::string unreadable_reason(int error)
-{
-    if (error == EACCES || error == EPERM) return "kann nicht gelesen werden (keine Leseberechtigung)";
-    return std::string("kann nicht gelesen werden (") + std::strerror(error) + ")";
+    if (same_file(path, *backup)) return true;
+    const std::string link_name = *backup + ".link-" + std::to_string(::getpid());
+    ::unlink(link_name.c_str());
+    if (::link(path.c_str(), link_name.c_str()) == 0) {
+        const bool renamed = std::rename(link_name.c_str(), backup->c_str()) == 0;
+        ::unlink(link_name.c_str());   // left when the backup already was this file
+        if (renamed) return true;
+    }
+    std::string bytes;
+    if (!read_regular_file(path, file_bounds::kPosition, bytes)) return false;
+    return save_file_atomically(*backup, [&bytes](FILE* f) {
+        return std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    });
 }
 
 } // namespace
+
+namespace {
+
+// Writes the position's data file and its choice file under the given names; the name of a file
+// that could not be written goes to save_failed_path.
+bool write_position_pair(TAVO52_DATA& d, const std::string& inp, const std::string& nad)
+{
+    const std::string text = position_data_text(d);
+    if (!save_file_atomically(inp, [&text](FILE* f) { return std::fwrite(text.data(), 1, text.size(), f) == text.size(); })) {
+        d.save_failed_path = inp;
+        return false;
+    }
+    const bool ok = save_file_atomically(nad, [](FILE* f) {
+        nad_write_active_name(f);
+        return std::fputs("0\n", f) >= 0;
+    });
+    if (!ok) d.save_failed_path = nad;
+    return ok;
+}
+
+} // namespace
+
+std::string conflict_copy_path(const std::string& path) { return path + ".neu"; }
+
+std::vector<std::string> position_files_changed_elsewhere()
+{
+    std::vector<std::string> changed;
+    for (const std::string* path : {&inp_path, &nad_path})
+        if (file_changed_since_seen(*path)) changed.push_back(*path);
+    return changed;
+}
+
+int write_position_copies(TAVO52_DATA& d)
+{
+    d.save_failed_path.clear();
+    return write_position_pair(d, conflict_copy_path(inp_path), conflict_copy_path(nad_path)) ? 0 : 1;
+}
 
 int TAVO52_DATA::write_data()
 {
@@ -354,28 +410,23 @@ int TAVO52_DATA::read_data()
     cur_ec3_params = nad_part_ec3();
     cur_ec5_params = nad_part_ec5();
     open_report = PositionReadReport();
-    std::error_code ec;
-    const auto status = std::filesystem::status(inp_path, ec);
-    if (status.type() == std::filesystem::file_type::not_found) return 1;
-    open_report.outcome = PositionReadReport::Unreadable;
-    if (std::filesystem::is_directory(status)) {
-        open_report.reason = "ist ein Ordner";
+    std::string bytes;
+    FileRefusal why;
+    if (!read_regular_file(inp_path, file_bounds::kPosition, bytes, &why)) {
+        if (why.missing) {
+            note_file_seen(inp_path);
+            note_file_seen(nad_path);
+            return 1;
+        }
+        open_report.outcome = PositionReadReport::Unreadable;
+        open_report.reason = why.reason;
+        note_file_seen(inp_path);
         return 1;
     }
-    std::ifstream in(inp_path, std::ios::binary);
-    if (!in) {
-        open_report.reason = unreadable_reason(errno);
-        return 1;
-    }
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad()) {
-        open_report.reason = unreadable_reason(EIO);
-        return 1;
-    }
-    in.close();
-    parse_position_data(*this, ss.str(), &open_report);
-    if (FILE* nad = std::fopen(nad_path.c_str(), "r")) {
+    note_file_seen(inp_path);
+    parse_position_data(*this, bytes, &open_report);
+    note_file_seen(nad_path);
+    if (FILE* nad = open_regular_file(nad_path, file_bounds::kSmallText, "r")) {
         nad_read_active_name(nad);
         std::fclose(nad);
         cur_ec3_params = nad_part_ec3();

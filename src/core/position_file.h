@@ -45,6 +45,15 @@ int parse_position_data(TAVO52_DATA& d, const std::string& bytes, PositionReadRe
 // locale; equal to "%g" for values of up to six significant digits.
 std::string format_file_double(double v);
 
-// The name of the copy kept of a damaged position file before a save replaces it:
-// "<file>.bak", or "<file>.bak2" ... when that name is taken.
+// The name of the copy kept of a damaged position file before a save replaces it: "<file>.bak".
+// There is one: a later damaged file replaces it.
 std::string position_backup_path(const std::string& path);
+
+// Two programs on one position: the position's data and choice files that changed on disk since
+// this program read or saved them.
+std::vector<std::string> position_files_changed_elsewhere();
+// Where a save puts this program's version when the user keeps the other program's: "<file>.neu".
+std::string conflict_copy_path(const std::string& path);
+// Saves the position's data and choice files as their conflict copies, leaving the files
+// themselves as they are. 0 saved; 1 when a file (d.save_failed_path) could not be written.
+int write_position_copies(TAVO52_DATA& d);

@@ -1,8 +1,9 @@
 #include "core/position_files.h"
 #include "core/tavo52_data.h"
 #include "platform/os/codepage.h"
+#include "platform/os/regular_file.h"
 #include <cstdio>
-#include <fstream>
+#include <sstream>
 
 std::string component_id;
 int file_id = 0;
@@ -23,8 +24,9 @@ std::string position_file_name(const std::string& id, int file_number, const cha
 
 QString read_position_title(const std::string& header_path)
 {
-    std::ifstream in(header_path, std::ios::binary);
-    if (!in) return QString();
+    std::string bytes;
+    if (!read_regular_file(header_path, file_bounds::kSmallText, bytes)) return QString();
+    std::istringstream in(bytes);
     std::string lines[3];
     for (std::string& l : lines) {
         if (!std::getline(in, l)) l.clear();

@@ -3,6 +3,7 @@
 #include "environment/vyk_startup.h"
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_help.h"
+#include "platform/os/atomic_file.h"
 #include "platform/os/codepage.h"
 #include <QDir>
 #include <QLibraryInfo>
@@ -10,9 +11,43 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
+
+// Strict UTF-8: no stray continuation bytes, overlong forms, surrogates or values past U+10FFFF.
+bool valid_utf8(const std::string& s)
+{
+    size_t i = 0;
+    while (i < s.size()) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        size_t more = 0;
+        unsigned min = 0, cp = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            more = 1, min = 0x80, cp = c & 0x1Fu;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            more = 2, min = 0x800, cp = c & 0x0Fu;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            more = 3, min = 0x10000, cp = c & 0x07u;
+        } else {
+            return false;
+        }
+        if (s.size() - i <= more) return false;
+        for (size_t k = 1; k <= more; ++k) {
+            const unsigned char t = static_cast<unsigned char>(s[i + k]);
+            if ((t & 0xC0) != 0x80) return false;
+            cp = cp << 6 | (t & 0x3F);
+        }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        i += more + 1;
+    }
+    return true;
+}
 
 // The component id names every file of the position: it must stay a plain name in the working folder.
 const char* component_id_problem(const std::string& id)
@@ -23,38 +58,75 @@ const char* component_id_problem(const std::string& id)
     if (id.find("..") != std::string::npos) return "enthält \"..\"";
     // The id starts the names handed to other programs, which would take it for an option.
     if (!id.empty() && id[0] == '-') return "beginnt mit \"-\"";
+    // The id forms file names that the print and the viewer hand on as text.
+    if (!valid_utf8(id))
+        return "enthält Bytes, die kein UTF-8 sind";
     return nullptr;
 }
 
-// The file id as "%d" reads it: leading blanks, a sign, digits; no number (or one beyond int) gives 0.
-int file_number_of(const char* text)
+// The file id: one or two decimal digits, nothing else (a sign, blanks, hex or exponent forms
+// would name another position's files without a word).
+bool file_number_of(const char* text, int* number)
 {
-    if (!text) return 0;
-    char* end = nullptr;
-    errno = 0;
-    const long long v = std::strtoll(text, &end, 10);
-    if (end == text || errno == ERANGE || v < INT_MIN || v > INT_MAX) return 0;
-    return int(v);
+    if (!text) return false;
+    const size_t n = std::strlen(text);
+    if (n < 1 || n > 2) return false;
+    for (size_t i = 0; i < n; ++i)
+        if (text[i] < '0' || text[i] > '9') return false;
+    *number = std::atoi(text);
+    return true;
+}
+
+void print_usage(const char* program)
+{
+    std::printf("usage: %s Bauteilkennung Icon-Id File-Id Pos-Id\n", program);
+    std::fflush(stdout);
+}
+
+// The id as a message can show it: bytes that are no printable ASCII as \xNN.
+std::string shown_id(const std::string& id)
+{
+    std::string out;
+    for (unsigned char c : id) {
+        if (c >= 0x20 && c < 0x7f) {
+            out.push_back(char(c));
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+        }
+    }
+    return out;
 }
 
 } // namespace
 
 StartupResult startup_prepare(int argc, char** argv)
 {
+    // A save past the file-size limit then fails like one on a full disk instead of ending the program.
+    ignore_file_size_signal();
     vyk_startup();
 
+    const char* program = argc > 0 && argv[0] ? argv[0] : "tavo52";
     if (argc < 5) {
-        std::printf("usage: %s Bauteilkennung Icon-Id File-Id Pos-Id\n", argc > 0 && argv[0] ? argv[0] : "tavo52");
-        std::fflush(stdout);
+        print_usage(program);
         return {false, 2};
     }
     const std::string id = argv[1];
     if (const char* why = component_id_problem(id)) {
-        std::fprintf(stderr, "%s: Bauteilkennung \"%s\" %s\n", argv[0] ? argv[0] : "tavo52", id.c_str(), why);
+        std::fprintf(stderr, "%s: Bauteilkennung \"%s\" %s\n", program, shown_id(id).c_str(), why);
+        if (std::strcmp(why, "enthält Bytes, die kein UTF-8 sind") == 0) print_usage(program);
+        return {false, 2};
+    }
+    int number = 0;
+    if (!file_number_of(argv[3], &number)) {
+        std::fprintf(stderr, "%s: File-Id \"%s\" ist keine ein- oder zweistellige Zahl\n", program,
+                     shown_id(argv[3] ? argv[3] : "").c_str());
+        print_usage(program);
         return {false, 2};
     }
     component_id = id;
-    file_id = file_number_of(argv[3]);
+    file_id = number;
 
     const char* privat = CurOb_Privat_Datapath();
     const std::string privat_latin1 = codepage::utf8_to_latin1(privat ? privat : "");

@@ -8,6 +8,7 @@
 #include "platform/env/vyk_process.h"
 #include "platform/os/c_numeric.h"
 #include "platform/os/paths.h"
+#include "platform/os/regular_file.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -156,7 +157,7 @@ FILE* run_for_component(SelectedComponent* given, int a, int b, int c, int d, in
     }
     const std::string result = beamcut_run_tool(temp, export_file, a, b, c, d, n, labels);
     delete_file(delete_after);
-    return result.empty() ? nullptr : std::fopen(result.c_str(), "rb");
+    return result.empty() ? nullptr : open_regular_file(result, file_bounds::kToolResult, "rb");
 }
 
 // The five info texts of every row after the line "<rows> Info"; stops at the first missing one.

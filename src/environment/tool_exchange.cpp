@@ -10,6 +10,7 @@
 #include "platform/os/calllog.h"
 #include "platform/os/codepage.h"
 #include "platform/os/paths.h"
+#include "platform/os/regular_file.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -241,7 +242,7 @@ SelectedComponent* select_component(int component_type)
     const char* temp = VYKGetEnv("TEMP");
     if (!temp) return nullptr;
     const std::string answer = path_join(native_path(temp), "VYOSelct.tmp");
-    FILE* f = std::fopen(answer.c_str(), "rb");
+    FILE* f = open_regular_file(answer, file_bounds::kSmallText, "rb");
     if (!f) return nullptr;
     SelectedComponent read;
     const int ok = read_component_answer(f, &read);

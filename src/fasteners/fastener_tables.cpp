@@ -4,6 +4,7 @@
 #include "platform/env/vyk_env.h"
 #include "platform/os/paths.h"
 #include "platform/os/c_numeric.h"
+#include "platform/os/regular_file.h"
 
 #include <cerrno>
 #include <cmath>
@@ -243,7 +244,7 @@ std::string read_whole_file(const std::string& path, bool* ok)
 {
     std::string bytes;
     *ok = false;
-    FILE* fp = std::fopen(path.c_str(), "rb");
+    FILE* fp = open_regular_file(path, file_bounds::kTable, "rb");
     if (!fp) return bytes;
     char buf[4096];
     size_t n;

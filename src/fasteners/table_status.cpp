@@ -2,8 +2,9 @@
 
 #include "platform/env/vyk_env.h"
 #include "platform/os/paths.h"
+#include "platform/os/regular_file.h"
 
-#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -16,7 +17,7 @@ std::string fastener_table_status(FastenerFamily family)
     const char* folder = CurOb_Privat_Datapath();
     const char* file = fastener_family_file(family);
     if (!folder || !file) return std::string();
-    std::ifstream in(path_join(folder, file));
+    std::istringstream in(regular_file_text(path_join(folder, file), file_bounds::kTable));
     std::string line;
     // The status stands among the comment lines that open the file.
     while (std::getline(in, line) && !line.empty() && line[0] == '#') {

@@ -8,6 +8,7 @@
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_process.h"
 #include "platform/os/paths.h"
+#include "platform/os/regular_file.h"
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
@@ -157,7 +158,7 @@ void NA_SelectDialog::storedata()
                             QFileInfo(QString::fromStdString(nad_path)).absoluteFilePath());
         return;
     }
-    if (FILE* f = std::fopen(nad_path.c_str(), "r")) {
+    if (FILE* f = open_regular_file(nad_path, file_bounds::kSmallText, "r")) {
         nad_read_active_name(f);
         std::fclose(f);
     }

@@ -4,7 +4,11 @@
 #include "core/tavo52_data.h"
 #include "gui/exit_dialog.h"
 #include "platform/env/qt_message_box.h"
+#include "platform/os/atomic_file.h"
+#include "platform/os/calllog.h"
+#include "platform/os/regular_file.h"
 #include <QFileInfo>
+#include <QPushButton>
 
 namespace {
 
@@ -19,6 +23,12 @@ QString findings_text(const PositionReadReport& report)
 }
 
 } // namespace
+
+QString save_failure_reason_text()
+{
+    const std::string reason = last_save_failure_reason();
+    return reason.empty() ? QString() : QStringLiteral("\n(Grund: %1)").arg(QString::fromStdString(reason));
+}
 
 QString absolute_file_path(const std::string& path)
 {
@@ -48,11 +58,70 @@ void report_position_read(const PositionReadReport& report, const std::string& p
 void report_failed_save(const std::string& path)
 {
     qt_message_box(QMessageBox::Critical, QStringLiteral("Fehler"),
-                   QStringLiteral("Die Datei\n%1\nkonnte nicht gespeichert werden!").arg(absolute_file_path(path)));
+                   QStringLiteral("Die Datei\n%1\nkonnte nicht gespeichert werden!").arg(absolute_file_path(path)) +
+                       save_failure_reason_text());
+}
+
+ChangedFileAnswer ask_about_changed_files(const std::vector<std::string>& paths, const std::vector<std::string>& beside)
+{
+    QString files, copies;
+    for (const std::string& p : paths) files += absolute_file_path(p) + QLatin1Char('\n');
+    for (const std::string& p : beside) copies += absolute_file_path(p) + QLatin1Char('\n');
+    const QString title = QStringLiteral("Speichern");
+    const bool one = paths.size() == 1;
+    const QString text =
+        (one ? QStringLiteral("Diese Datei wurde seit dem Öffnen von einem anderen Programm geändert:\n%1\n"
+                              "Soll sie überschrieben werden? Sonst bleibt die andere Fassung erhalten und Ihre "
+                              "Eingaben werden daneben gespeichert als\n%2")
+             : QStringLiteral("Diese Dateien wurden seit dem Öffnen von einem anderen Programm geändert:\n%1\n"
+                              "Sollen sie überschrieben werden? Sonst bleiben die anderen Fassungen erhalten und Ihre "
+                              "Eingaben werden daneben gespeichert als\n%2"))
+            .arg(files, copies);
+    calllog::add("QMessageBox: " + title.toStdString() + ": " + text.toStdString());
+    int answer = QMessageBox::Cancel;
+    if (calllog::has_answer() || !calllog::interactive()) {
+        answer = calllog::pop_answer(QMessageBox::Cancel);
+    } else {
+        QMessageBox box(QMessageBox::Warning, title, text);
+        QPushButton* overwrite = box.addButton(QStringLiteral("Überschreiben"), QMessageBox::DestructiveRole);
+        QPushButton* keep = box.addButton(QStringLiteral("Daneben speichern"), QMessageBox::AcceptRole);
+        box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        box.setDefaultButton(keep);
+        box.exec();
+        if (box.clickedButton() == overwrite) answer = QMessageBox::Yes;
+        else if (box.clickedButton() == keep) answer = QMessageBox::Save;
+    }
+    if (answer == QMessageBox::Yes) return ChangedFileAnswer::Overwrite;
+    if (answer == QMessageBox::Save) return ChangedFileAnswer::SaveBeside;
+    return ChangedFileAnswer::Cancel;
+}
+
+void show_file_refusals_in_message_boxes()
+{
+    set_file_refusal_reporter([](const std::string& path, const std::string& reason) {
+        qt_message_box(QMessageBox::Warning, QStringLiteral("Datei"),
+                       QString::fromStdString(file_refusal_message(absolute_file_path(path).toStdString(), reason)));
+    });
 }
 
 bool save_position()
 {
+    // Another program saved the position since it was opened here: never overwritten unasked.
+    const std::vector<std::string> changed = position_files_changed_elsewhere();
+    if (!changed.empty()) {
+        std::vector<std::string> beside;
+        for (const std::string* p : {&inp_path, &nad_path}) beside.push_back(conflict_copy_path(*p));
+        switch (ask_about_changed_files(changed, beside)) {
+        case ChangedFileAnswer::Cancel:
+            return false;
+        case ChangedFileAnswer::SaveBeside:
+            if (write_position_copies(data_object) == 0) return true;
+            report_failed_save(data_object.save_failed_path);
+            return false;
+        case ChangedFileAnswer::Overwrite:
+            break;
+        }
+    }
     if (data_object.open_report.damaged()) {
         const QString question =
             QStringLiteral("Die Positionsdatei\n%1\nwurde beim Öffnen nicht fehlerfrei gelesen. Soll sie durch die "
@@ -63,7 +132,8 @@ bool save_position()
     }
     if (data_object.write_data() == 0) return true;
     if (data_object.save_failed_path == inp_path)
-        qt_message_box(QMessageBox::Critical, QStringLiteral("Fehler"), position_save_failure_text());
+        qt_message_box(QMessageBox::Critical, QStringLiteral("Fehler"),
+                       position_save_failure_text() + save_failure_reason_text());
     else
         report_failed_save(data_object.save_failed_path);
     return false;

@@ -3,6 +3,7 @@
 #pragma once
 #include <QString>
 #include <string>
+#include <vector>
 
 struct PositionReadReport;
 
@@ -17,5 +18,23 @@ void report_position_read(const PositionReadReport& report, const std::string& p
 // when the user declined or a file could not be written (named in the "Fehler" box).
 bool save_position();
 
-// The "Fehler" box naming a file that could not be written.
+// The system's reason for the last failed save, as a line the failure messages end with.
+QString save_failure_reason_text();
+
+// The "Fehler" box naming a file that could not be written, and why.
 void report_failed_save(const std::string& path);
+
+// Two programs on one position: the answer to a save over files another program changed since
+// they were read.
+enum class ChangedFileAnswer {
+    Overwrite,    // save over the other program's version
+    SaveBeside,   // keep the other version and save this one beside it
+    Cancel,       // save nothing
+};
+// Names the files and asks. Scripted answers: QMessageBox::Yes overwrites, QMessageBox::Save saves
+// beside; anything else, and no answer without a display, cancels.
+ChangedFileAnswer ask_about_changed_files(const std::vector<std::string>& paths, const std::vector<std::string>& beside);
+
+// From now on a file from outside that a reader refuses (no regular file, too large) is named in
+// a "Datei" box.
+void show_file_refusals_in_message_boxes();

@@ -1,8 +1,12 @@
 #include "gui/window_settings.h"
+#include "core/position_file.h"
+#include "gui/position_saving.h"
 #include "platform/env/ini_screen.h"
+#include "platform/os/atomic_file.h"
 #include "platform/os/calllog.h"
 #include <QApplication>
 #include <QColorDialog>
+#include <QFile>
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QMainWindow>
@@ -137,10 +141,34 @@ void load_window_settings(QMainWindow* window, const QString& path)
     if (window_state_is_ours(state)) window->restoreState(state, 0);
 }
 
+namespace {
+
+// The file a settings save writes: the file itself, or, where another program changed it since it
+// was read and the user keeps that version, a copy beside it; empty when the user cancelled.
+QString settings_save_target(const QString& path)
+{
+    const std::string file = QFile::encodeName(path).toStdString();
+    if (!file_changed_since_seen(file)) return path;
+    const std::string beside = conflict_copy_path(file);
+    switch (ask_about_changed_files({file}, {beside})) {
+    case ChangedFileAnswer::Overwrite:
+        return path;
+    case ChangedFileAnswer::SaveBeside:
+        return QFile::decodeName(beside.c_str());
+    case ChangedFileAnswer::Cancel:
+        break;
+    }
+    return QString();
+}
+
+} // namespace
+
 bool save_window_settings(QMainWindow* window, const QString& path)
 {
+    const QString target = settings_save_target(path);
+    if (target.isEmpty()) return true;   // the user chose to save nothing
     // Fonts are kept as text: a serialised font would pass through the stream reader again.
-    return edit_settings_file(path, [&](QSettings& s) {
+    return edit_settings_file(target, [&](QSettings& s) {
         s.setValue(QStringLiteral("mainwindowGeometry"), window->saveGeometry());
         s.setValue(QStringLiteral("mainwindowState"), window->saveState(0));
         s.setValue(QStringLiteral("Font"), window->font().toString());
@@ -245,8 +273,10 @@ FontsColors read_fonts_colors(const QString& path)
 
 bool write_fonts_colors(const QString& path, const FontsColors& fc)
 {
+    const QString target = settings_save_target(path);
+    if (target.isEmpty()) return true;   // the user chose to save nothing
     // Fonts as text (what the reader also takes from earlier files' serialised fonts).
-    return edit_settings_file(path, [&](QSettings& s) {
+    return edit_settings_file(target, [&](QSettings& s) {
         s.setValue(QStringLiteral("Font"), fc.font.toString());
         s.setValue(QStringLiteral("FontTable"), fc.font_table.toString());
         s.setValue(QStringLiteral("MainWindowBackground"), fc.background);

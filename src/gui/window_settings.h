@@ -13,7 +13,8 @@ class QWidget;
 // centred on the primary screen. A state of another layout than this program's (dock widgets,
 // damaged areas or counts) is not restored.
 void load_window_settings(QMainWindow* window, const QString& path);
-// Writes geometry, state and font ("Font"); false when the file could not be written.
+// Writes geometry, state and font ("Font"); false when the file could not be written. A file that
+// another program changed since it was read is saved over, or beside it, only as the user answers.
 bool save_window_settings(QMainWindow* window, const QString& path);
 
 struct FontsColors {
@@ -33,7 +34,8 @@ FontsColors read_fonts_colors(const QString& path);
 bool font_is_sane(const QFont& font);
 // Every font and colour of `fc` is one read_fonts_colors can hand back.
 bool fonts_colors_sane(const FontsColors& fc);
-// Writes all seven keys through a temporary file; false (old file kept) on failure.
+// Writes all seven keys through a temporary file; false (old file kept) on failure. A file that
+// another program changed since it was read is handled as for the window settings.
 bool write_fonts_colors(const QString& path, const FontsColors& fc);
 
 QString main_window_style(const QColor& c);   // "QMainWindow {background-color:#rrggbb; }"

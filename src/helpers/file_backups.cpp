@@ -2,6 +2,7 @@
 
 #include "helpers/prefixed_files.h"
 #include "platform/os/atomic_file.h"
+#include "platform/os/regular_file.h"
 
 #include <cstdlib>
 #include <string>
@@ -66,13 +67,13 @@ int dfile_save_second_backup() { return dfile_save_to(g_second_backup.c_str()); 
 FILE* dfile_open_backup()
 {
     if (!g_enabled || !dfile_file_exists(g_backup.c_str())) return nullptr;
-    return std::fopen(g_backup.c_str(), "r");
+    return open_regular_file(g_backup, file_bounds::kBackup, "r");
 }
 
 int dfile_load_from(DfileLoaderWithPath loader, const char* path)
 {
     if (!loader || !path || !dfile_file_exists(path)) return 1;
-    FILE* f = std::fopen(path, "r");
+    FILE* f = open_regular_file(path, file_bounds::kBackup, "r");
     if (!f) return 1;
     return loader(f, path);
 }
@@ -82,7 +83,7 @@ namespace {
 int load_plain(DfileLoader loader, const std::string& path)
 {
     if (!loader || !dfile_file_exists(path.c_str())) return 1;
-    FILE* f = std::fopen(path.c_str(), "r");
+    FILE* f = open_regular_file(path, file_bounds::kBackup, "r");
     if (!f) return 1;
     return loader(f);
 }
@@ -103,9 +104,9 @@ int dfile_file_exists(const char* path)
 int dfile_compare_files(const char* path_a, const char* path_b)
 {
     if (!g_enabled || !path_a || !path_b) return 1;
-    FILE* a = std::fopen(path_a, "rb");
+    FILE* a = open_regular_file(path_a, file_bounds::kBackup, "rb");
     if (!a) return 1;
-    FILE* b = std::fopen(path_b, "rb");
+    FILE* b = open_regular_file(path_b, file_bounds::kBackup, "rb");
     if (!b) {
         std::fclose(a);
         return 1;
@@ -171,7 +172,7 @@ int dfile_remove_all_backups()
 int dfile_copy(const char* destination, const char* source)
 {
     if (!destination || !source) return 1;
-    FILE* in = std::fopen(source, "rb");
+    FILE* in = open_regular_file(source, file_bounds::kBackup, "rb");
     if (!in) return 1;
     bool ok = save_file_atomically(destination, [in](FILE* out) {
         char buffer[8192];

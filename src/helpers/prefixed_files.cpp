@@ -5,6 +5,7 @@
 #include "platform/env/vyk_message.h"
 #include "platform/layout/oli_layout.h"
 #include "platform/os/paths.h"
+#include "platform/os/regular_file.h"
 
 #include <algorithm>
 #include <climits>
@@ -95,6 +96,8 @@ FILE* open_prefixed_file(const char* suffix, const char* mode)
 {
     std::string name;
     if (!make_name(suffix, name)) return nullptr;
+    // Reading takes only a regular file; a write creates or replaces one.
+    if (mode && mode[0] == 'r' && !std::strchr(mode, '+')) return open_regular_file(name, file_bounds::kTable, mode);
     return std::fopen(name.c_str(), mode);
 }
 
@@ -284,7 +287,7 @@ int read_position_header_file(const char* path)
 {
     g_position_number.clear();
     g_position_title.clear();
-    FILE* f = path ? std::fopen(path, "r") : nullptr;
+    FILE* f = path ? open_regular_file(path, file_bounds::kSmallText, "r") : nullptr;
     if (!f) return 1;
     // Lines are read in pieces of these limits, as the environment's own reader does.
     char line1[101], line2[11], line3[101];

@@ -1,6 +1,7 @@
 #include "helpers/value_readers.h"
 
 #include "platform/os/atomic_file.h"
+#include "platform/os/regular_file.h"
 
 #include <cctype>
 #include <charconv>
@@ -111,7 +112,7 @@ int write_guillemet_text(FILE* stream, const char* text)
 int file_replace_text(const char* path, const char* pattern, const char* replacement)
 {
     if (!path || !pattern || !*pattern || !replacement) return 0;
-    FILE* in = std::fopen(path, "r");
+    FILE* in = open_regular_file(path, file_bounds::kTable, "r");
     if (!in) return 0;
     const std::string pat = pattern, rep = replacement;
     // A replacement that holds the pattern would be found again from the line's start without end:

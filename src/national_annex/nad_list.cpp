@@ -10,6 +10,7 @@
 #include "national_annex/nad_switches.h"
 #include "platform/os/c_numeric.h"
 #include "platform/env/vyk_message.h"
+#include "platform/os/regular_file.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -63,7 +64,7 @@ void nad_read_list()
     if (!dram.empty()) {
         for (int n = 1;; ++n) {
             std::string path = path_join(dram, "NADS/" + std::to_string(n) + ".NAD");
-            FILE* f = fopen(path.c_str(), "r");
+            FILE* f = open_regular_file(path, file_bounds::kTable, "r");
             if (!f) break;
             if (l.count >= NAD_LIST_CAPACITY) {
                 fclose(f);

@@ -7,6 +7,7 @@
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_files.h"
 #include "platform/os/c_numeric.h"
+#include "platform/os/regular_file.h"
 
 #include <cctype>
 #include <cstdio>
@@ -140,7 +141,7 @@ void nad_scan_applications()
             if (file.size() > 3) strncpy(digits, file.c_str() + 3, 4);
             int number = 0;
             if (sscanf(digits, "%4d", &number) != 1 || number <= 0) continue;
-            FILE* f = fopen(path_join(folder, file).c_str(), "r");
+            FILE* f = open_regular_file(path_join(folder, file), file_bounds::kTable, "r");
             if (!f) continue;
             read_definition(f, dir.c_str(), number);
             fclose(f);
@@ -181,7 +182,7 @@ const char* read_application_version(const char* folder)
     static char version[256];
     const char* exec = getenv("EXEC");
     if (!exec || !folder) return nullptr;
-    FILE* f = fopen(path_join(path_join(exec, folder), "VERSION").c_str(), "r");
+    FILE* f = open_regular_file(path_join(path_join(exec, folder), "VERSION"), file_bounds::kSmallText, "r");
     if (!f) return nullptr;
     version[0] = '\0';
     if (fgets(version, sizeof version, f)) {

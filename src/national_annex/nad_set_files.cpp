@@ -11,6 +11,7 @@
 #include "national_annex/nad_ec5_block.h"
 #include "national_annex/nad_numio.h"
 #include "national_annex/nad_plausible.h"
+#include "platform/os/regular_file.h"
 #include <cstdio>
 
 #include <cerrno>
@@ -154,7 +155,7 @@ int nad_load_set(int number, const char* stem, NadSet* set)
         if (data.empty() || !stem) return 0;
         path = path_join(data, std::string("NAD/") + stem + ".NAD");
     }
-    FILE* f = fopen(path.c_str(), "r");
+    FILE* f = open_regular_file(path, file_bounds::kTable, "r");
     if (!f) {
         report_refused_set(path, "Die Datei kann nicht gelesen werden.");
         return 0;
@@ -247,7 +248,7 @@ void nad_migrate_old_sets()
         printf("Safeguard_Proper_Version: ERROR %d\n", 3);
         return;
     }
-    FILE* old = fopen(path_join(dram, "NADs-EC2.DEF").c_str(), "r");
+    FILE* old = open_regular_file(path_join(dram, "NADs-EC2.DEF"), file_bounds::kTable, "r");
     if (!old) return;
     static NadSet record;   // large; one is enough for the whole run
     int k = 1;

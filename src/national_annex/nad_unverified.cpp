@@ -3,9 +3,10 @@
 #include "national_annex/nad_current.h"
 #include "national_annex/nad_paths.h"
 #include "platform/os/paths.h"
+#include "platform/os/regular_file.h"
 
 #include <cstring>
-#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -21,7 +22,7 @@ std::string trimmed(const std::string& s)
 // The list is a few lines; it is read at every question so that it always matches the set.
 bool list_holds(const std::string& path, const char* field)
 {
-    std::ifstream in(path);
+    std::istringstream in(regular_file_text(path, file_bounds::kSmallText));
     std::string line;
     while (std::getline(in, line))
         if (trimmed(line.substr(0, line.find('#'))) == field) return true;

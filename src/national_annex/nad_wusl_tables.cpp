@@ -6,6 +6,7 @@
 #include "national_annex/nad_set_files.h"
 #include "national_annex/nad_switches.h"
 #include "platform/os/c_numeric.h"
+#include "platform/os/regular_file.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -113,7 +114,7 @@ int nad_wusl_read_defs(NadStdParams* params)
     if (!params) return 0;
     if (nadpath::folder("DATA").empty()) return 0;
     std::string path = path_join(nadpath::folder("DATA"), "NAD/WUSL-Tabs.def");
-    FILE* f = fopen(path.c_str(), "r");
+    FILE* f = open_regular_file(path, file_bounds::kTable, "r");
     if (!f) return 0;
     const int count = nad_wusl_read_defs_stream(f, params);
     fclose(f);
@@ -165,7 +166,7 @@ int nad_wusl_find_set(const char* path, const char* name, NadStdParams* params)
 {
     const CNumericScope c_numbers;
     if (!path || !name || !params) return 0;
-    FILE* f = fopen(path, "r");
+    FILE* f = open_regular_file(path, file_bounds::kTable, "r");
     if (!f) return 0;
     if (nad_verbose) printf(" EC1: searching %s\n", name);
     const size_t len = strlen(name);
@@ -259,7 +260,7 @@ int nad_wusl_store_user_set(int append, const char* name, const NadStdParams* pa
     std::string path = path_join(dram, "WUSL-NADs.def");
     StoreContext c{"", name, params};
     if (append) {
-        if (FILE* f = fopen(path.c_str(), "rb")) {
+        if (FILE* f = open_regular_file(path, file_bounds::kTable, "rb")) {
             char buf[4096];
             size_t n;
             while ((n = fread(buf, 1, sizeof buf, f)) > 0) c.old_content.append(buf, n);

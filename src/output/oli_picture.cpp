@@ -5,6 +5,7 @@
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_files.h"
 #include "platform/env/vyk_process.h"
+#include "platform/os/regular_file.h"
 
 #include <cstring>
 #include <string>
@@ -38,7 +39,7 @@ int oli_text_picture_record(FILE* stream, double width, double height, const cha
         c_fprintf(stream, "\n") < 0)
         return -1;
     if (!(f & 0x1000)) return 0;
-    FILE* in = std::fopen(path, "rb");
+    FILE* in = open_regular_file(path, file_bounds::kPicture, "rb");
     if (c_fprintf(stream, "{\n") < 0) {
         if (in) std::fclose(in);
         return -1;
@@ -99,7 +100,7 @@ int oli_picture_size_query(const char* path, OliPictureInfo* info)
     std::string tool = std::string(exec) + "/mepsil.exe";
     const char* argv[] = {tool.c_str(), path, tmp, nullptr};
     VYKSpawnv(0, tool.c_str(), argv);
-    FILE* f = std::fopen(tmp, "r");
+    FILE* f = open_regular_file(tmp, file_bounds::kSmallText, "r");
     if (!f) return 0;
     int ok = oli_picture_info_read(f, info);
     std::fclose(f);

@@ -5,6 +5,7 @@
 #include "national_annex/nad_ec3_block.h"
 #include "national_annex/nad_ec5_block.h"
 #include "common/test_util.h"
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -353,7 +354,57 @@ TEST(PositionFile, UnreadableFileIsNamedAndKeptBesideTheNewOneOnSave)
     // The next save replaces the file the program wrote itself: no second copy.
     ASSERT_EQ(d.write_data(), 0);
     EXPECT_FALSE(std::filesystem::exists(inp_path + ".bak2"));
-    EXPECT_EQ(position_backup_path(inp_path), inp_path + ".bak2");
+}
+
+// A save of a damaged file that fails (here: the file is write-protected) and is tried again keeps
+// one backup; a damaged file opened later replaces that backup instead of adding ".bak2".
+TEST(PositionFile, RepeatedBackupsOfADamagedFileKeepOne)
+{
+    PositionFiles files;
+    const std::string damaged = "3\n0 5 1 0\nx\n";
+    ASSERT_TRUE(testutil::write_file(inp_path, damaged));
+    TAVO52_DATA d;
+    d.read_data();
+    ASSERT_TRUE(d.open_report.damaged());
+    ::chmod(inp_path.c_str(), 0444);
+    for (int attempt = 0; attempt < 3; ++attempt) EXPECT_EQ(d.write_data(), 1) << attempt;
+    ::chmod(inp_path.c_str(), 0644);
+    ASSERT_EQ(d.write_data(), 0);
+    EXPECT_EQ(testutil::read_file(inp_path + ".bak"), damaged);
+
+    const std::string damaged_again = "3\n1 5 1 0\ny\n";
+    ASSERT_TRUE(testutil::write_file(inp_path, damaged_again));
+    TAVO52_DATA later;
+    later.read_data();
+    ASSERT_EQ(later.write_data(), 0);
+    EXPECT_EQ(testutil::read_file(inp_path + ".bak"), damaged_again);
+
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(files.dir.path())) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"T1_07.inp", "T1_07.inp.bak", "T1_07.nad"}));
+}
+
+// Text after the position's last line would be dropped by a save: it is named when the file opens.
+TEST(PositionFile, ExtraTextAfterTheLastLineIsNamed)
+{
+    struct Case { const char* what; std::string tail; bool named; std::string found; };
+    const Case cases[] = {
+        {"a note at the end", "Notiz von Hand\n", true, "Zeile 17: \"Notiz von Hand\""},
+        {"after blank lines, without a line end", "\n\r\nrest", true, "Zeile 19: \"rest\""},
+        {"blank lines only", "\n  \r\n\n", false, ""},
+    };
+    for (const Case& c : cases) {
+        TAVO52_DATA obj;
+        PositionReadReport report;
+        parse_position_data(obj, kDefaultFile + c.tail, &report);
+        EXPECT_EQ(report.damaged(), c.named) << c.what;
+        if (!c.named) continue;
+        ASSERT_EQ(report.findings.size(), 1u) << c.what;
+        EXPECT_EQ(report.findings[0].field, "Text nach der letzten Zeile 16") << c.what;
+        EXPECT_EQ(report.findings[0].found, c.found) << c.what;
+        EXPECT_EQ(report.findings[0].taken, "weggelassen") << c.what;
+    }
 }
 
 TEST(PositionFile, ReadingAFolderOrDamagedFileIsReported)
@@ -363,7 +414,7 @@ TEST(PositionFile, ReadingAFolderOrDamagedFileIsReported)
     TAVO52_DATA d;
     EXPECT_EQ(d.read_data(), 1);
     EXPECT_EQ(d.open_report.outcome, PositionReadReport::Unreadable);
-    EXPECT_EQ(d.open_report.reason, "ist ein Ordner");
+    EXPECT_EQ(d.open_report.reason, "ist keine Datei (ein Ordner)");
     std::filesystem::remove(inp_path);
 
     ASSERT_TRUE(testutil::write_file(inp_path, "3\n0 5 1 0\n-140 1e300 nan 100 100\n"));

@@ -3,10 +3,16 @@
 #include "core/startup.h"
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_help.h"
+#include "platform/os/atomic_file.h"
 #include "common/test_util.h"
 #include <QDir>
 #include <QLibraryInfo>
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -48,6 +54,7 @@ struct StartupRun {
 
 TEST(Startup, CommandLineCases)
 {
+    const char* kUsage = "usage: tavo52 Bauteilkennung Icon-Id File-Id Pos-Id\n";
     struct Case {
         const char* what;
         std::vector<std::string> args;
@@ -58,14 +65,24 @@ TEST(Startup, CommandLineCases)
         const char* err;   // expected part of standard error
     };
     const Case cases[] = {
-        {"three arguments", {"tavo52", "T1", "0", "7"}, false, 2, "",
-         "usage: tavo52 Bauteilkennung Icon-Id File-Id Pos-Id\n", ""},
+        {"three arguments", {"tavo52", "T1", "0", "7"}, false, 2, "", kUsage, ""},
         {"file id 7", {"tavo52", "T1", "0", "7", "0"}, true, 0, "T1_07.inp", "", ""},
-        {"file id 123", {"tavo52", "T1", "0", "123", "0"}, true, 0, "T1_123.inp", "", ""},
+        {"file id 07", {"tavo52", "T1", "0", "07", "0"}, true, 0, "T1_07.inp", "", ""},
+        {"file id 99", {"tavo52", "T1", "0", "99", "0"}, true, 0, "T1_99.inp", "", ""},
         {"extra arguments are ignored", {"tavo52", "T1", "0", "7", "0", "x", "y"}, true, 0, "T1_07.inp", "", ""},
-        {"non-numeric file id", {"tavo52", "T1", "0", "abc", "0"}, true, 0, "T1_00.inp", "", ""},
-        {"number followed by letters", {"tavo52", "T1", "0", " 12b", "0"}, true, 0, "T1_12.inp", "", ""},
-        {"file id beyond int", {"tavo52", "T1", "0", "99999999999", "0"}, true, 0, "T1_00.inp", "", ""},
+        {"file id of letters", {"tavo52", "T1", "0", "abc", "0"}, false, 2, "", kUsage, "File-Id \"abc\""},
+        {"hexadecimal file id", {"tavo52", "T1", "0", "0x10", "0"}, false, 2, "", kUsage, "File-Id \"0x10\""},
+        {"file id beyond int", {"tavo52", "T1", "0", "99999999999", "0"}, false, 2, "", kUsage, "keine ein- oder zweistellige"},
+        {"exponent", {"tavo52", "T1", "0", "1e3", "0"}, false, 2, "", kUsage, "File-Id \"1e3\""},
+        {"three digits", {"tavo52", "T1", "0", "123", "0"}, false, 2, "", kUsage, "File-Id \"123\""},
+        {"number followed by letters", {"tavo52", "T1", "0", " 12b", "0"}, false, 2, "", kUsage, "File-Id"},
+        {"sign", {"tavo52", "T1", "0", "+7", "0"}, false, 2, "", kUsage, "File-Id"},
+        {"empty file id", {"tavo52", "T1", "0", "", "0"}, false, 2, "", kUsage, "File-Id"},
+        {"component id of Latin-1 bytes", {"tavo52", "Tr\xe4ger", "0", "1", "0"}, false, 2, "", kUsage,
+         "Bauteilkennung \"Tr\\xE4ger\" enthält Bytes, die kein UTF-8 sind"},
+        {"component id cut inside a letter", {"tavo52", "T\xc3", "0", "1", "0"}, false, 2, "", kUsage, "kein UTF-8"},
+        {"overlong slash", {"tavo52", "a\xc0\xaf" "b", "0", "1", "0"}, false, 2, "", kUsage, "kein UTF-8"},
+        {"component id in UTF-8", {"tavo52", "Tr\xc3\xa4ger", "0", "1", "0"}, true, 0, "Tr\xc3\xa4ger_01.inp", "", ""},
         {"15 characters", {"tavo52", "ABCDEFGHIJKLMNO", "0", "1", "0"}, true, 0, "ABCDEFGHIJKLMNO_01.inp", "", ""},
         {"16 characters", {"tavo52", "ABCDEFGHIJKLMNOP", "0", "1", "0"}, false, 2, "", "", "15 Zeichen"},
         {"slash", {"tavo52", "../T1", "0", "1", "0"}, false, 2, "", "", "Pfadtrenner"},
@@ -153,4 +170,41 @@ TEST(Startup, TranslationsFolder)
     const QString qt_own = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
     EXPECT_EQ(translations_folder(QString()), qt_own);
     EXPECT_EQ(translations_folder(QStringLiteral("/nicht/da")), qt_own);
+}
+
+// A save larger than the process may write fails like one on a full disk: the start-up makes the
+// program ignore SIGXFSZ (the test itself does not), the old file stays and no temporary is left.
+TEST(Startup, SaveBeyondTheFileSizeLimitFailsInsteadOfEndingTheProgram)
+{
+    testutil::ScratchDir dir;
+    const std::string path = dir.file("T1_07.inp");
+    ASSERT_TRUE(testutil::write_file(path, "alter Inhalt\n"));
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_DFL);
+        struct rlimit limit;
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 4096;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::dup2(::open("/dev/null", O_WRONLY), 1);
+        StartupRun s;
+        s.run({"tavo52"});   // the start-up up to the usage line
+        const std::string big(100000, 'x');
+        const bool saved = save_file_atomically(path, [&](FILE* f) { return std::fwrite(big.data(), 1, big.size(), f) == big.size(); });
+        const int error = errno;
+        ::_exit(!saved && error == EFBIG ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_FALSE(WIFSIGNALED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save did not fail with EFBIG";
+    EXPECT_EQ(testutil::read_file(path), "alter Inhalt\n");
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+        (void)e;
+        ++files;
+    }
+    EXPECT_EQ(files, 1) << "no temporary file stays behind";
 }

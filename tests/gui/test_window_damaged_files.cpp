@@ -127,8 +127,10 @@ TEST_F(WindowTest, GoodAndNewPositionsOpenWithoutAMessage)
 TEST_F(WindowTest, AFolderInPlaceOfTheChoiceFileFailsTheSave)
 {
     ASSERT_TRUE(testutil::write_file(inp_path, kGoodFile));
-    open_file();
+    // There when the position opens: a folder made later would be another program's change.
     std::filesystem::create_directory(nad_path);
+    open_file();
+    EXPECT_TRUE(calllog::contains("file refused: Die Datei\n" + nad_path + "\nist keine Datei (ein Ordner)."));
     find<QAction>("actionDaten_sichern")->trigger();
     EXPECT_TRUE(calllog::contains("QMessageBox: Fehler: Die Datei\n" + nad_path + "\nkonnte nicht gespeichert werden!"));
     ExitDialog* dlg = w->exitDialog();

@@ -13,6 +13,7 @@
 #include <QDockWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -374,4 +375,58 @@ TEST(Fonts, AllWidgetsButTableViewsAndTheDefaultButton)
     EXPECT_EQ(table->font().pointSize(), 9);
     // Header views are no table views and take the font.
     EXPECT_EQ(table->horizontalHeader()->font().pointSize(), 17);
+}
+
+// One line without "=" in the shared fonts file made every later save fail: it is left out, the
+// user is told once, and the next save writes the file whole again.
+TEST(FontsColorsFile, LineWithoutEqualsIsLeftOutAndTheFileRepairedAtTheNextSave)
+{
+    testutil::ScratchDir dir;
+    const std::string file = dir.file("tavo52_fonts");
+    ASSERT_TRUE(testutil::write_file(file, "[General]\nFont=\"DejaVu Sans,13,-1,5,50,0,0,0,0,0\"\n"
+                                           "Zeile ohne Gleichheitszeichen\n[Kaputt\nMainWindowBackground=#010203\n"));
+    calllog::clear();
+    const FontsColors fc = read_fonts_colors(qpath(file));
+    EXPECT_EQ(fc.font.pointSize(), 13);
+    EXPECT_EQ(fc.background, QColor(1, 2, 3));
+    read_fonts_colors(qpath(file));
+    int told = 0;
+    for (const std::string& e : calllog::entries())
+        if (e.find("QMessageBox: Einstellungen: Die Einstellungsdatei\n" + file + "\nenthält 2 beschädigte") == 0) ++told;
+    EXPECT_EQ(told, 1) << "told once";
+
+    ASSERT_TRUE(write_fonts_colors(qpath(file), fc));
+    const std::string saved = testutil::read_file(file);
+    EXPECT_EQ(saved.find("Zeile ohne"), std::string::npos);
+    EXPECT_EQ(saved.find("[Kaputt"), std::string::npos);
+    QSettings check(qpath(file), QSettings::IniFormat);
+    check.allKeys();
+    EXPECT_EQ(check.status(), QSettings::NoError);
+    ASSERT_TRUE(write_fonts_colors(qpath(file), fc)) << "and saves go on working";
+}
+
+// Settings are edited through a copy beside the file, never in the temp folder; what killed saves
+// left beside the file (copies, their lock and working files) is removed at the next save, while
+// the files of a running program and other files stay.
+TEST(FontsColorsFile, SavesUseNoTempFolderAndRemoveLeftoversOfKilledSaves)
+{
+    testutil::ScratchDir dir, temp;
+    const QByteArray old_tmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QByteArray::fromStdString(temp.path()));
+    const std::string file = dir.file("tavo52_fonts");
+    // pid_max is at most 2^22: this program does not run.
+    const std::string dead = "tavo52_fonts.save-4194305-", live = "tavo52_fonts.save-1-";
+    const std::vector<std::string> leftovers = {dead + "aB3dE9", dead + "aB3dE9.lock", dead + "aB3dE9.Xy12Zq"};
+    const std::vector<std::string> kept = {live + "aB3dE9", live + "aB3dE9.lock", "tavo52_fonts.save-4194305-x",
+                                           "anderes.save-4194305-aB3dE9"};
+    for (const std::string& name : leftovers) ASSERT_TRUE(testutil::write_file(dir.file(name), "x"));
+    for (const std::string& name : kept) ASSERT_TRUE(testutil::write_file(dir.file(name), "x"));
+
+    ASSERT_TRUE(write_fonts_colors(qpath(file), reset_fonts_colors()));
+    read_fonts_colors(qpath(file));
+    for (const std::string& name : leftovers) EXPECT_FALSE(std::filesystem::exists(dir.file(name))) << name;
+    for (const std::string& name : kept) EXPECT_TRUE(std::filesystem::exists(dir.file(name))) << name;
+    EXPECT_TRUE(std::filesystem::is_empty(temp.path())) << "nothing in the temp folder";
+    if (old_tmpdir.isNull()) qunsetenv("TMPDIR");
+    else qputenv("TMPDIR", old_tmpdir);
 }

@@ -1,16 +1,21 @@
 #include "platform/env/ini_screen.h"
 
+#include "platform/env/qt_message_box.h"
 #include "platform/os/atomic_file.h"
+#include "platform/os/regular_file.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMetaType>
+#include <QSet>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryFile>
 #include <QTextCodec>
 #include <algorithm>
 #include <cstdint>
+#include <unistd.h>
 
 namespace {
 
@@ -200,25 +205,57 @@ bool item_is_safe(const QString& item)
     return safe_payload(item.mid(variant.size(), item.size() - variant.size() - 1).toLatin1());
 }
 
-// The file's bytes; a missing file has none. False when it is there but cannot be read.
+// The file's bytes; a missing file has none. False when it is there but cannot be read, is no
+// regular file or is larger than a settings file can be (named through the refusal reporter).
 bool file_bytes(const QString& path, QByteArray& bytes)
 {
-    QFile f(path);
     bytes.clear();
-    if (!f.exists()) return true;
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    bytes = f.readAll();
-    return f.error() == QFileDevice::NoError;
+    std::string read;
+    FileRefusal why;
+    if (!read_regular_file(QFile::encodeName(path).toStdString(), file_bounds::kSettings, read, &why)) {
+        if (why.missing) return true;
+        report_file_refusal(QFile::encodeName(path).toStdString(), why.reason);
+        return false;
+    }
+    bytes = QByteArray::fromStdString(read);
+    return true;
 }
 
-// Runs use() with QSettings over a private, screened copy of the file in the temporary folder.
-bool with_screened_copy(const QString& path, const std::function<bool(QSettings&, const QString&)>& use)
+// Tells the user once per file and run that damaged lines were left out.
+void report_left_out(const QString& path, int left_out)
+{
+    static QSet<QString> told;
+    const QString name = QFileInfo(path).absoluteFilePath();
+    if (left_out <= 0 || told.contains(name)) return;
+    told.insert(name);
+    qt_message_box(QMessageBox::Warning, QStringLiteral("Einstellungen"),
+                   QStringLiteral("Die Einstellungsdatei\n%1\nenthält %2 beschädigte Zeile(n). Sie werden "
+                                  "ausgelassen; die Datei wird beim nächsten Speichern vollständig neu geschrieben.")
+                       .arg(name)
+                       .arg(left_out));
+}
+
+// Runs use() with QSettings over a private, screened copy of the file. The copy lies beside the
+// file under the name of a save's temporary file, so that what a killed run leaves is removed by
+// the next save; where that folder takes no file, a read uses the temporary folder.
+bool with_screened_copy(const QString& path, bool editing,
+                        const std::function<bool(QSettings&, const QString&)>& use)
 {
     QByteArray original;
     if (!file_bytes(path, original)) return false;
-    QTemporaryFile copy(QDir::tempPath() + QStringLiteral("/tavo-settings-XXXXXX.ini"));
-    if (!copy.open()) return false;
-    const QByteArray screened = screened_ini(original);
+    note_file_seen(QFile::encodeName(path).toStdString());
+    int left_out = 0;
+    const QByteArray screened = screened_ini(original, &left_out);
+    report_left_out(path, left_out);
+    const QFileInfo target(QFile::decodeName(save_target_of(QFile::encodeName(path).toStdString()).c_str()));
+    const QString name = target.fileName() + QStringLiteral(".save-") + QString::number(::getpid()) +
+                         QStringLiteral("-XXXXXX");
+    QTemporaryFile copy(target.absolutePath() + QLatin1Char('/') + name);
+    if (!copy.open()) {
+        if (editing) return false;
+        copy.setFileTemplate(QDir::tempPath() + QLatin1Char('/') + name);
+        if (!copy.open()) return false;
+    }
     if (copy.write(screened) != screened.size() || !copy.flush()) return false;
     QSettings settings(copy.fileName(), QSettings::IniFormat);
     return use(settings, copy.fileName());
@@ -240,9 +277,15 @@ QByteArray screened_ini(const QByteArray& data, int* left_out)
     int dropped = 0;
     IniLine line;
     while (next_line(data, pos, line)) {
-        if (data[line.start] == '[' || line.equals < 0) continue;   // a section or no value
-        const QStringList items = value_items(data, line.equals + 1, line.start + line.length, codec);
-        if (std::all_of(items.begin(), items.end(), item_is_safe)) continue;
+        // QSettings takes a line without "=", or a section name without "]", for a damaged file
+        // and refuses every later save of it: such a line is left out like an unsafe value.
+        if (data[line.start] == '[') {
+            const int close = data.indexOf(']', line.start);
+            if (close >= 0 && close < line.start + line.length) continue;
+        } else if (line.equals >= 0) {
+            const QStringList items = value_items(data, line.equals + 1, line.start + line.length, codec);
+            if (std::all_of(items.begin(), items.end(), item_is_safe)) continue;
+        }
         out += data.mid(copied, line.start - copied);
         copied = line.start + line.length;
         ++dropped;
@@ -255,7 +298,7 @@ QByteArray screened_ini(const QByteArray& data, int* left_out)
 
 bool read_settings_file(const QString& path, const std::function<void(QSettings&)>& read)
 {
-    return with_screened_copy(path, [&](QSettings& s, const QString&) {
+    return with_screened_copy(path, false, [&](QSettings& s, const QString&) {
         read(s);
         return true;
     });
@@ -263,7 +306,7 @@ bool read_settings_file(const QString& path, const std::function<void(QSettings&
 
 bool edit_settings_file(const QString& path, const std::function<void(QSettings&)>& edit)
 {
-    return with_screened_copy(path, [&](QSettings& s, const QString& copy) {
+    return with_screened_copy(path, true, [&](QSettings& s, const QString& copy) {
         edit(s);
         s.sync();
         if (s.status() != QSettings::NoError) return false;

@@ -1,10 +1,11 @@
 #include "platform/env/vyk_help.h"
 #include "platform/os/calllog.h"
 #include "platform/os/paths.h"
+#include "platform/os/regular_file.h"
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -32,7 +33,7 @@ const char* Helpview_file(void) { return help_file().c_str(); }
 const char* Helpview_topic_text(const char* topic)
 {
     topic_text().clear();
-    std::ifstream in(help_file(), std::ios::binary);
+    std::istringstream in(regular_file_text(help_file(), file_bounds::kHelp));
     std::string want = topic ? topic : "", line;
     bool inside = false;
     while (std::getline(in, line)) {

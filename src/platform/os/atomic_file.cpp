@@ -1,6 +1,8 @@
 #include "platform/os/atomic_file.h"
 
 #include <cerrno>
+#include <map>
+#include <mutex>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -65,7 +67,11 @@ void remove_stale_temporaries(const std::string& target)
         if (std::strncmp(name, prefix.c_str(), prefix.size()) != 0) continue;
         char* end = nullptr;
         const long pid = std::strtol(name + prefix.size(), &end, 10);
-        if (end == name + prefix.size() || *end != '-' || std::strlen(end + 1) != 6 || pid <= 0 || pid > INT_MAX)
+        if (end == name + prefix.size() || *end != '-' || pid <= 0 || pid > INT_MAX) continue;
+        // "XXXXXX", or a settings copy's lock file "XXXXXX.lock" or working file "XXXXXX.YYYYYY".
+        const std::string rest = end + 1;
+        if (rest.size() != 6 && !(rest.size() == 11 && rest.compare(6, 5, ".lock") == 0) &&
+            !(rest.size() == 13 && rest[6] == '.'))
             continue;
         if (pid == ::getpid() || ::kill(pid_t(pid), 0) == 0 || errno != ESRCH) continue;
         ::unlink((folder + "/" + name).c_str());
@@ -98,7 +104,79 @@ void sync_folder(const std::string& folder)
     ::close(fd);
 }
 
+struct FileIdentity {
+    bool exists = false;
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = 0;
+    long long mtime_sec = 0, mtime_nsec = 0;
+    bool operator==(const FileIdentity& o) const
+    {
+        return exists == o.exists && (!exists || (dev == o.dev && ino == o.ino && size == o.size &&
+                                                  mtime_sec == o.mtime_sec && mtime_nsec == o.mtime_nsec));
+    }
+};
+
+FileIdentity identity_of(const std::string& target)
+{
+    FileIdentity id;
+    struct stat st;
+    if (::stat(target.c_str(), &st) != 0) return id;
+    id.exists = true;
+    id.dev = st.st_dev;
+    id.ino = st.st_ino;
+    id.size = st.st_size;
+    id.mtime_sec = st.st_mtim.tv_sec;
+    id.mtime_nsec = st.st_mtim.tv_nsec;
+    return id;
+}
+
+thread_local int t_last_error = 0;
+
+// The system's reason for a failed save, in the program's language where it is a common one.
+std::string reason_of(int error)
+{
+    switch (error) {
+    case 0: return std::string();
+    case ENOSPC: return "kein Platz auf dem Datenträger";
+    case EDQUOT: return "Speicherkontingent erschöpft";
+    case EFBIG: return "die Datei wäre größer als erlaubt";
+    case EACCES: case EPERM: return "keine Schreibberechtigung";
+    case EROFS: return "das Dateisystem ist schreibgeschützt";
+    case ENOENT: case ENOTDIR: return "der Ordner fehlt";
+    case EISDIR: return "an ihrer Stelle steht ein Ordner";
+    case EIO: return "Ein-/Ausgabefehler";
+    default: return std::strerror(error);
+    }
+}
+
+std::mutex g_seen_mutex;
+std::map<std::string, FileIdentity> g_seen;
+
 } // namespace
+
+void note_file_seen(const std::string& path)
+{
+    const std::string target = save_target(path);
+    const FileIdentity id = identity_of(target);
+    std::lock_guard<std::mutex> lock(g_seen_mutex);
+    g_seen[target] = id;
+}
+
+bool file_changed_since_seen(const std::string& path)
+{
+    const std::string target = save_target(path);
+    const FileIdentity now = identity_of(target);
+    std::lock_guard<std::mutex> lock(g_seen_mutex);
+    const auto it = g_seen.find(target);
+    return it != g_seen.end() && !(it->second == now);
+}
+
+std::string save_target_of(const std::string& path) { return save_target(path); }
+
+void remove_save_leftovers(const std::string& path) { remove_stale_temporaries(save_target(path)); }
+
+void ignore_file_size_signal() { ::signal(SIGXFSZ, SIG_IGN); }
 
 bool file_is_write_protected(const std::string& path)
 {
@@ -107,7 +185,26 @@ bool file_is_write_protected(const std::string& path)
     return ::stat(target.c_str(), &st) == 0 && write_protected(st, target);
 }
 
+std::string last_save_failure_reason() { return reason_of(t_last_error); }
+
+namespace {
+
+bool save_once(const std::string& path, const std::function<bool(FILE*)>& write);
+
+} // namespace
+
 bool save_file_atomically(const std::string& path, const std::function<bool(FILE*)>& write)
+{
+    errno = 0;
+    const bool saved = save_once(path, write);
+    // A failure the system did not explain is a write the caller's data refused.
+    t_last_error = saved ? 0 : (errno != 0 ? errno : EIO);
+    return saved;
+}
+
+namespace {
+
+bool save_once(const std::string& path, const std::function<bool(FILE*)>& write)
 {
     const std::string target = save_target(path);
     struct stat st;
@@ -132,8 +229,13 @@ bool save_file_atomically(const std::string& path, const std::function<bool(FILE
     ok = std::fclose(f) == 0 && ok;
     if (ok && std::rename(temp.c_str(), target.c_str()) == 0) {
         sync_folder(folder_of(target));
+        note_file_seen(target);
         return true;
     }
+    const int error = errno;
     std::remove(temp.c_str());
+    errno = error;
     return false;
 }
+
+} // namespace

@@ -3,6 +3,7 @@
 #include "platform/screen/fonts.h"
 #include "platform/screen/screen_qt.h"
 #include "platform/screen/screen_state.h"
+#include "platform/os/regular_file.h"
 
 #include <QFileInfo>
 #include <QDir>
@@ -502,7 +503,8 @@ Picture load_picture(const char* file)
     Picture p;
     std::vector<char> path(4096);
     if (screen_find_picture(file, path.data(), path.size())) {
-        p.image = QImage(QString::fromLocal8Bit(path.data())).convertToFormat(QImage::Format_ARGB32);
+        p.image = QImage::fromData(QByteArray::fromStdString(regular_file_text(path.data(), file_bounds::kPicture)))
+                      .convertToFormat(QImage::Format_ARGB32);
         p.found = !p.image.isNull();
     }
     return p;
