@@ -85,6 +85,8 @@ int rss_run(const std::string& kind, int n)
     if (e != 0) return 1;
     if (kind == "pdf") {
         if (!oliview::render_list_pdf(oli_path, oliview::pdf_path_for(oli_path), component_id).ok) return 1;
+        // A copy of the PDF to look at: TAVO_SAMPLE_OUT=<file>.
+        if (const char* keep = std::getenv("TAVO_SAMPLE_OUT")) std::rename(oliview::pdf_path_for(oli_path).c_str(), keep);
     } else if (kind == "preview") {
         QWidget* dialog = oliview::make_preview_dialog(oli_path, component_id);
         if (!dialog) return 1;

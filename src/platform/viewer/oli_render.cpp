@@ -1,5 +1,6 @@
 // Renders a parsed output list to an A4 PDF with QPdfWriter: text width 17 cm, 2 cm left margin.
 #include "platform/viewer/oli_viewer.h"
+#include "platform/os/atomic_file.h"
 #include "platform/os/c_numeric.h"
 
 #include <QFont>
@@ -9,7 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QFile>
 #include <QPrinter>
 #include <QPolygonF>
 #include <QRegularExpression>
@@ -1036,37 +1037,39 @@ RenderResult write_pdf(const Feed& feed, const std::string& pdf_path, const std:
         res.error = pdf_path + ": " + (S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "not a regular file");
         return res;
     }
-    QSaveFile out(QString::fromLocal8Bit(pdf_path.c_str()));
-    if (!out.open(QIODevice::WriteOnly)) {
-        res.error = pdf_path + ": " + out.errorString().toLocal8Bit().toStdString();
+    bool began = false, drawn = false;
+    std::string write_error;
+    const bool saved = save_file_atomically(pdf_path, [&](FILE* f) {
+        QFile out;
+        if (!out.open(f, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) return false;
+        {
+            QPdfWriter writer(&out);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            writer.setResolution(DPI);
+            writer.setTitle(QString::fromLocal8Bit(title.c_str()));
+            writer.setCreator("tavo52");
+            QPainter painter;
+            if (painter.begin(&writer)) {
+                began = true;
+                drawn = draw_pages(feed, painter, DPI, [&writer] { writer.newPage(); }, pg.pages, title, progress);
+                painter.end();
+            }
+        }
+        const bool flushed = out.flush() && out.error() == QFileDevice::NoError;
+        if (!flushed) write_error = out.errorString().toLocal8Bit().toStdString();
+        return drawn && flushed;
+    });
+    if (saved) {
+        res.ok = true;
+        res.pages = pg.pages;
         return res;
     }
-    bool drawn = false;
-    {
-        QPdfWriter writer(&out);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setResolution(DPI);
-        writer.setTitle(QString::fromLocal8Bit(title.c_str()));
-        writer.setCreator("tavo52");
-        QPainter painter;
-        if (painter.begin(&writer)) {
-            drawn = draw_pages(feed, painter, DPI, [&writer] { writer.newPage(); }, pg.pages, title, progress);
-            painter.end();
-        }
-    }
-    if (!drawn) {
-        out.cancelWriting();
-        out.commit();   // drops the temporary file
+    if (began && !drawn) {
         res.cancelled = true;
         return res;
     }
-    if (!out.commit()) {
-        res.error = pdf_path + ": " + out.errorString().toLocal8Bit().toStdString();
-        return res;
-    }
-    res.ok = true;
-    res.pages = pg.pages;
+    res.error = pdf_path + ": " + (write_error.empty() ? std::strerror(errno ? errno : EIO) : write_error);
     return res;
 }
 
