@@ -8,8 +8,13 @@
 #include "national_annex/nad_ec5_block.h"
 #include "platform/viewer/oli_viewer.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QPixmap>
+#include <QWidget>
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <clocale>
 #include <cstdio>
@@ -61,13 +66,40 @@ void BM_OutputListAndPdf(benchmark::State& state)
     int e = 0;
     for (auto _ : state) {
         d.cal_Print(&e);
-        const oliview::Document doc = oliview::parse_file(oli_path);
-        benchmark::DoNotOptimize(oliview::render_pdf(doc, pdf, component_id));
+        benchmark::DoNotOptimize(oliview::render_list_pdf(oli_path, pdf, component_id).ok);
     }
     if (e != 0) state.SkipWithError("the list could not be written");
     state.counters["loads"] = double(state.range(0));
     // Text draw calls of one render: whole cells keep them near the number of cells, not of characters.
     state.counters["draws"] = double(oliview::last_render_stats().text_draws);
+    state.counters["pages"] = double(oliview::last_render_stats().pages);
+}
+
+// One run in a process of its own, for its peak resident memory: "list", "pdf" or "preview" of n
+// loads. Prints the kind, the loads and the peak RSS in MB.
+int rss_run(const std::string& kind, int n)
+{
+    TAVO52_DATA d;
+    set_position(d, n);
+    int e = 0;
+    d.cal_Print(&e);
+    if (e != 0) return 1;
+    if (kind == "pdf") {
+        if (!oliview::render_list_pdf(oli_path, oliview::pdf_path_for(oli_path), component_id).ok) return 1;
+        // A copy of the PDF to look at: TAVO_SAMPLE_OUT=<file>.
+        if (const char* keep = std::getenv("TAVO_SAMPLE_OUT")) std::rename(oliview::pdf_path_for(oli_path).c_str(), keep);
+    } else if (kind == "preview") {
+        QWidget* dialog = oliview::make_preview_dialog(oli_path, component_id);
+        if (!dialog) return 1;
+        dialog->show();
+        for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+        if (const char* keep = std::getenv("TAVO_SAMPLE_OUT")) dialog->grab().save(QString::fromLocal8Bit(keep));
+        delete dialog;
+    }
+    rusage ru{};
+    getrusage(RUSAGE_SELF, &ru);
+    std::printf("%s %d loads: peak RSS %.1f MB\n", kind.c_str(), n, ru.ru_maxrss / 1024.0);
+    return 0;
 }
 
 const int kCounts[] = {1, 100, 1000, 10000};
@@ -101,7 +133,7 @@ void print_growth(const TimesReporter& t)
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     set_current_blocks();
 
@@ -112,6 +144,14 @@ int main(int argc, char** argv)
     oli_path = std::string(folder) + "/BENCH_01.oli";
     position_title = QStringLiteral("Position 1: Benchmark");
 
+    // "--rss KIND N": one run for its peak memory instead of the timed runs.
+    if (argc == 4 && std::string(argv[1]) == "--rss") {
+        const int rc = rss_run(argv[2], std::atoi(argv[3]));
+        for (const char* name : {"/BENCH_01.oli", "/BENCH_01.oli.pdf", "/BENCH01.SPF"})
+            std::remove((std::string(folder) + name).c_str());
+        rmdir(folder);
+        return rc;
+    }
     register_benchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

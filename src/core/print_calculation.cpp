@@ -14,6 +14,7 @@
 #include "materials/steel_grades.h"
 #include "materials/timber_factors.h"
 #include "materials/timber_strengths.h"
+#include "national_annex/nad_current.h"
 #include "national_annex/nad_ec5_block.h"
 #include "output/grf_state.h"
 #include "output/oli_paragraph.h"
@@ -21,7 +22,11 @@
 #include "platform/env/message_box.h"
 #include "platform/layout/oli_layout.h"
 #include "platform/viewer/oli_viewer.h"
+#include "platform/os/atomic_file.h"
 #include "platform/os/c_numeric.h"
+
+#include <cerrno>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -31,21 +36,28 @@ namespace {
 // Cells of the text columns of the forces table: 15 bytes and the terminator.
 constexpr int kCell = 16;
 
-const char* design_situation(int typ_durchbruch, int verstaerkt, int verst_typ)
+// The heading naming the design situation; the clauses of the German annex are cited only when a
+// set of the German country is active, otherwise the standard without an annex.
+std::string design_situation(int typ_durchbruch, int verstaerkt, int verst_typ, bool german_annex)
 {
-    static const char* const rect[4] = {
-        u8"Trägerdurchbruch rechteckig unverstärkt gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7",
-        u8"Trägerdurchbruch rechteckig mit aufgeklebten Verstärkungen gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4",
-        u8"Trägerdurchbruch rechteckig mit eingeklebten Stahlstäben gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4",
-        u8"Trägerdurchbruch rechteckig mit Verstärkungen durch Vollgewindeschrauben gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4"};
-    static const char* const circ[4] = {
-        u8"Trägerdurchbruch kreisförmig unverstärkt gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7",
-        u8"Trägerdurchbruch kreisförmig mit aufgeklebten Verstärkungen gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4",
-        u8"Trägerdurchbruch kreisförmig mit eingeklebten Stahlstäben gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4",
-        u8"Trägerdurchbruch kreisförmig mit Verstärkungen durch Vollgewindeschrauben gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4"};
-    int kind = 0;
-    if (verstaerkt && verst_typ >= 0 && verst_typ <= 2) kind = verst_typ + 1;
-    return typ_durchbruch == 1 ? circ[kind] : rect[kind];
+    static const char* const kind[4] = {u8"unverstärkt", u8"mit aufgeklebten Verstärkungen",
+                                        u8"mit eingeklebten Stahlstäben",
+                                        u8"mit Verstärkungen durch Vollgewindeschrauben"};
+    int k = 0;
+    if (verstaerkt && verst_typ >= 0 && verst_typ <= 2) k = verst_typ + 1;
+    std::string text = typ_durchbruch == 1 ? u8"Trägerdurchbruch kreisförmig " : u8"Trägerdurchbruch rechteckig ";
+    text += kind[k];
+    if (german_annex) text += k == 0 ? u8" gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7" : u8" gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4";
+    else text += u8" gemäß DIN EN 1995-1-1";
+    return text;
+}
+
+// The country of the German national annex in the sets' country index.
+constexpr int kGermanCountry = 1;
+
+bool german_annex_active()
+{
+    return cur_ec5_params && cur_ec5_params->country == kGermanCountry;
 }
 
 // A text of the Qt side in the DOS code page, cut to fit a cell of the forces table.
@@ -76,19 +88,12 @@ void screw_lines(FILE* file, const TAVO52_DATA& d)
                    d.d_unterleg);
 }
 
-void abort_box()
+// The list, the file it was to be and the system's reason: the user can mend what failed.
+void abort_box(const std::string& cause)
 {
-    message_box(BoxIcon::Warning, QStringLiteral("ABBRUCH"), QStringLiteral("Die Druckliste kann nicht erzeugt werden!"),
+    message_box(BoxIcon::Warning, QStringLiteral("ABBRUCH"),
+                QStringLiteral("Die Druckliste kann nicht erzeugt werden!\n") + QString::fromLocal8Bit(cause.c_str()),
                 BoxAnswer::Yes);
-}
-
-// Closes the list; false when any write to it failed, so that a partial list is never shown.
-bool close_list(FILE* file)
-{
-    oli_close_bookmarks(file);
-    bool ok = std::fflush(file) == 0 && !std::ferror(file);
-    if (std::fclose(file) != 0) ok = false;
-    return ok;
 }
 
 // The list after the input data: the error section for a calculation that was not performed
@@ -103,6 +108,28 @@ void write_results(TAVO52_DATA& d, FILE* file, int r, int e)
     print_summary(file, d.eta_max);
 }
 
+// Writes the whole list through a temporary file beside it, renamed into place only when complete
+// and flushed: a failed or killed write leaves the old list, and a reader never sees half of one.
+// Returns "" when the list was written, else "<file>: <reason>".
+std::string write_list(TAVO52_DATA& d, int r, int e)
+{
+    int write_errno = 0;
+    view_plot_error_reset();
+    const std::string refused = print_file_refusal(oli_path);
+    if (!refused.empty()) return oli_path + ": " + refused;
+    const bool ok = save_file_atomically(oli_path, [&](FILE* file) {
+        d.print_input_section(file);
+        write_results(d, file, r, e);
+        oli_close_bookmarks(file);
+        const bool written = std::fflush(file) == 0 && !std::ferror(file);
+        if (!written) write_errno = errno;
+        return written;
+    });
+    if (ok) return std::string();
+    const int cause = write_errno ? write_errno : errno;
+    return oli_path + ": " + std::strerror(cause ? cause : EIO);
+}
+
 // Preview and print: calculate, write the list, hand it on. Nothing is handed on when the list
 // could not be written in full.
 void print_position(TAVO52_DATA& d, bool to_printer)
@@ -113,17 +140,16 @@ void print_position(TAVO52_DATA& d, bool to_printer)
     }
     const CNumericScope c_numbers;
     const int r = d.cal_nachweise();
-    FILE* file = std::fopen(oli_path.c_str(), "w");
-    if (!file) {
-        abort_box();
+    const std::string failed = write_list(d, r, 0);
+    if (!failed.empty()) {
+        abort_box(failed);
         return;
     }
-    d.print_input_section(file);
-    write_results(d, file, r, 0);
-    if (!close_list(file)) {
-        abort_box();
-        return;
-    }
+    const std::string plot_failed = view_plot_error();
+    if (!plot_failed.empty())
+        message_box(BoxIcon::Warning, QStringLiteral("Zeichnung"),
+                    QStringLiteral("Die Zeichnungsdatei kann nicht geschrieben werden!\n") +
+                        QString::fromLocal8Bit(plot_failed.c_str()));
     if (to_printer)
         Quick_OLI_Print(component_id.c_str(), oli_path.c_str());
     else
@@ -132,25 +158,26 @@ void print_position(TAVO52_DATA& d, bool to_printer)
 
 }  // namespace
 
+std::string print_file_refusal(const std::string& path)
+{
+    // A save renames its temporary file over the path: over a device, a pipe or a folder that
+    // would replace what is there, not write into it.
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return std::string();
+    return S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "not a regular file";
+}
+
 void TAVO52_DATA::Print_OliView() { print_position(*this, false); }
 
 void TAVO52_DATA::Print_OliPrint() { print_position(*this, true); }
 
-// *err_vm receives 1 when the list could not be opened or not be written in full, else 0.
+// *err_vm receives 1 when the list could not be written in full (the old list then stays), else 0.
 int TAVO52_DATA::cal_Print(int* err_vm)
 {
     const CNumericScope c_numbers;
-    int e = 0;
     if (err_vm) *err_vm = 0;
     const int r = cal_nachweise();
-    FILE* file = std::fopen(oli_path.c_str(), "w");
-    if (!file) {
-        if (err_vm) *err_vm = 1;
-        return r;
-    }
-    print_input_section(file);
-    write_results(*this, file, r, e);
-    if (!close_list(file) && err_vm) *err_vm = 1;
+    if (!write_list(*this, r, 0).empty() && err_vm) *err_vm = 1;
     return r;
 }
 
@@ -170,7 +197,14 @@ void TAVO52_DATA::print_input_section(FILE* file)
     oli_version_line(file, "k7-tvo52");
 
     print_heading(file, 1, "Eingabedaten");
-    if (cur_ec5_params) print_heading(file, 2, "%s", print_cp437(design_situation(typ_durchbruch, verstaerkt, verst_typ)).c_str());
+    const bool german = german_annex_active();
+    if (cur_ec5_params) {
+        // The set by its name in the selection dialog (code page 437 already), and what it cites.
+        const char* set = nad_active_name();
+        print_text(file, "%s%s%s", print_cp437(u8"Parametersatz des nationalen Anhangs: ").c_str(), set ? set : "",
+                   print_cp437(german ? " (DIN EN 1995-1-1/NA:2013-08)" : " (DIN EN 1995-1-1 ohne nationalen Anhang)").c_str());
+        print_heading(file, 2, "%s", print_cp437(design_situation(typ_durchbruch, verstaerkt, verst_typ, german).c_str()).c_str());
+    }
 
     // Beam
     print_heading(file, 2, "Balken");
@@ -187,10 +221,13 @@ void TAVO52_DATA::print_input_section(FILE* file)
     const char* nkl_text = nkl == 1 ? "NKL 1" : nkl == 2 ? "NKL 2" : nkl == 3 ? "NKL 3" : "undefiniert";
     print_text(file, u8"Balken aus %s ╬b%.0f/%.0f mm╬r, ╦╬\\k╬r = %.0lf kg/m╬/3╬r, %s",
                material_long_name(holzart, holzguete), b, h, rho, nkl_text);
-    print_text(file,
-               u8"h╬\\ro╬r = %.0lf mm, h╬\\ru╬r = %.0lf mm, a = %.0lf mm (Bezeichnungen gemäß NA:2013-08, NCI NA.6.7 "
-               u8"Bild NA.7)",
-               h_ro, h_ru, a);
+    if (german)
+        print_text(file,
+                   u8"h╬\\ro╬r = %.0lf mm, h╬\\ru╬r = %.0lf mm, a = %.0lf mm (Bezeichnungen gemäß NA:2013-08, NCI NA.6.7 "
+                   u8"Bild NA.7)",
+                   h_ro, h_ru, a);
+    else
+        print_text(file, u8"h╬\\ro╬r = %.0lf mm, h╬\\ru╬r = %.0lf mm, a = %.0lf mm", h_ro, h_ru, a);
     print_text(file,
                u8"f╬\\m,k╬r = %.2lf N/mm╬/2╬r, f╬\\t,k╬r = %.2lf N/mm╬/2╬r, f╬\\c,k╬r = %.2lf N/mm╬/2╬r, "
                u8"f╬\\v,k╬r = %.2lf N/mm╬/2╬r, f╬\\t90,k╬r = %.2lf N/mm╬/2╬r",
@@ -209,7 +246,8 @@ void TAVO52_DATA::print_input_section(FILE* file)
             if (mat_laschen == 6) print_text(file, "parallel zur Faserrichtung der Deckfurniere");
         } else if (verst_typ == 1) {
             const std::string what = print_cp437(n_gs >= 2 ? u8"eingeklebte Stahlstäbe" : "eingeklebten Stahlstab");
-            print_heading(file, 2, u8"Verstärkung durch %d %s", n_gs, what.c_str());
+            // The count is that at each edge of the opening, as the design takes it.
+            print_heading(file, 2, u8"Verstärkung durch %d %s je Seite", n_gs, what.c_str());
             if (fest_gs == 1044)
                 print_text(file,
                            u8"d╬\\r╬r = %.0lf mm, d╬\\ef╬r = %.1lf mm, l╬\\e╬r = %.0lf mm╬r, BST500A/B, "
@@ -221,7 +259,7 @@ void TAVO52_DATA::print_input_section(FILE* file)
                            u8"a╬\\2╬r = %.0lf mm, a╬\\4,c╬r = %.0lf mm",
                            d_r, d_ef, l_e, steel_grade_name(fest_gs), a_3c, a_2, a_4c);
         } else if (verst_typ == 2) {
-            print_heading(file, 2, u8"Verstärkung durch %d Vollgewindeschraube(n) %s, %.1lf x %.1lf", n_sc,
+            print_heading(file, 2, u8"Verstärkung durch %d Vollgewindeschraube(n) je Seite, %s, %.1lf x %.1lf", n_sc,
                           fastener_type_name(typ_schraube, 0), sc_d, sc_l);
             screw_lines(file, *this);
         }
@@ -237,8 +275,11 @@ void TAVO52_DATA::print_input_section(FILE* file)
     else
         print_text(file, u8"                lichter Abstand benachbarter Durchbrüche l╬\\z╬r ≥ 1,5 h ≥ 300 mm");
 
-    print_text(file, " ");
-    print_view_drawing(file);
+    // Without "Grafik drucken" the view drawing is left out, its heading line with it.
+    if (grafik_drucken) {
+        print_text(file, " ");
+        print_view_drawing(file);
+    }
 
     // Forces table
     print_heading(file, 2, u8"Schnittgrößen");

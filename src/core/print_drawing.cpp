@@ -13,7 +13,12 @@
 #include "output/grf_state.h"
 #include "output/oli_writer.h"
 #include "platform/layout/oli_layout.h"
+#include "platform/os/atomic_file.h"
 #include "platform/os/c_numeric.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 
 #include <algorithm>
 #include <cmath>
@@ -219,11 +224,31 @@ void draw_beam_ends(double K, double h)
     grf_pop_state();
 }
 
+std::string g_plot_error;
+
+// The plot file replaced whole, through a temporary file beside it; the old one stays on failure.
+void save_plot(const std::string& path, const char* bytes, size_t size)
+{
+    const std::string refused = print_file_refusal(path);
+    if (!refused.empty()) {
+        g_plot_error = path + ": " + refused;
+        return;
+    }
+    int write_errno = 0;
+    const bool ok = save_file_atomically(path, [&](FILE* f) {
+        const bool written = std::fwrite(bytes, 1, size, f) == size && std::fflush(f) == 0;
+        if (!written) write_errno = errno;
+        return written;
+    });
+    if (!ok) g_plot_error = path + ": " + std::strerror(write_errno ? write_errno : (errno ? errno : EIO));
+}
+
 }  // namespace
 
 void TAVO52_DATA::print_view_drawing(FILE* file)
 {
     const CNumericScope c_numbers;
+    view_plot_error_reset();
     const ViewGeometry g = view_geometry(*this);
     const double K = g.K;
 
@@ -238,8 +263,11 @@ void TAVO52_DATA::print_view_drawing(FILE* file)
     }
     const double x0 = -1.8 * N, y0 = -1.8 * N, x1 = K + 0.6 * N, y1 = h, scale = 1.0 / N;
 
-    // The plot file lives beside the position's files, one per component.
-    FILE* plot = std::fopen(view_plot_path(oli_path, component_id).c_str(), "w");
+    // The plot file lives beside the position's files, one per component. It is drawn into memory
+    // (a drawing's few kilobytes) and saved whole when the drawing is done.
+    char* plot_bytes = nullptr;
+    size_t plot_size = 0;
+    FILE* plot = open_memstream(&plot_bytes, &plot_size);
     if (plot) {
         plot_open_grey(plot, x0, y0, x1, y1, scale, 0.0, "Ansicht M 1:%2.0lf", N);
         plot_set_font(2);
@@ -273,5 +301,13 @@ void TAVO52_DATA::print_view_drawing(FILE* file)
     draw_beam_ends(K, h);
 
     fprintf_if_open(grf_state().stream, " -1\n");
-    if (plot) plot_close();   // writes the end mark and closes the file
+    if (plot) {
+        plot_close();   // writes the end mark and closes the stream
+        save_plot(view_plot_path(oli_path, component_id), plot_bytes, plot_size);
+    }
+    std::free(plot_bytes);
 }
+
+std::string view_plot_error() { return g_plot_error; }
+
+void view_plot_error_reset() { g_plot_error.clear(); }

@@ -6,12 +6,24 @@
 #include "platform/os/c_numeric.h"
 #include "platform/viewer/oli_viewer.h"
 
+#include "national_annex/nad_current.h"
+#include "national_annex/nad_list.h"
+
+#include <QApplication>
 #include <QFile>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QStandardPaths>
+#include <QTimer>
+#include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using Rows = std::vector<std::vector<std::string>>;
 
@@ -119,7 +131,8 @@ TEST_F(PrintTest, CircularInGlulamWithRodsTooShort)
     // k_h = min((600 / 500)^0.1, 1.1) = 1.018399; f_m,k = 24 * 1.018399 = 24.44
     EXPECT_TRUE(has(s, u8"f╬\\m,k╬r = 24.44 N/mm╬/2╬r"));
     EXPECT_TRUE(has(s, u8"f╬\\m,k╬r wurde mit k╬\\h╬r = 1.018 erhöht"));
-    EXPECT_TRUE(has(s, "Verstärkung durch 2 eingeklebte Stahlstäbe"));
+    // Two rods at each edge of the opening, as the design counts them.
+    EXPECT_TRUE(has(s, "Verstärkung durch 2 eingeklebte Stahlstäbe je Seite"));
     EXPECT_TRUE(has(s, u8"d╬\\r╬r = 12 mm, d╬\\ef╬r = 12.0 mm, l╬\\e╬r = 400 mm╬r, BST500A/B, a╬\\3,c╬r = 60 mm"));
     EXPECT_TRUE(has(s, u8"lichter Abstand benachbarter Durchbrüche l╬\\z╬r ≥ h ≥ 300 mm"));
 
@@ -187,7 +200,7 @@ TEST_F(PrintTest, ScrewsWithWasher)
     const std::string s = print();
 
     EXPECT_TRUE(has(s, "Trägerdurchbruch rechteckig mit Verstärkungen durch Vollgewindeschrauben gemäß"));
-    EXPECT_TRUE(has(s, "Verstärkung durch 2 Vollgewindeschraube(n) "));
+    EXPECT_TRUE(has(s, "Verstärkung durch 2 Vollgewindeschraube(n) je Seite, "));
     EXPECT_TRUE(has(s, ", 8.0 x 300.0"));
     EXPECT_TRUE(has(s, u8"d╬\\1╬r = 5.3 mm, d╬\\k╬r = 10.0 mm, a╬\\3,c╬r = 40 mm, a╬\\2╬r = 20 mm, a╬\\4,c╬r = 24 mm"));
     EXPECT_TRUE(has(s, "aus Kohlenstoffstahl, vorgebohrt"));
@@ -292,37 +305,218 @@ TEST_F(PrintTest, PrintHandsTheListToThePrinterAndGlulamNeedsNoNotice)
     EXPECT_FALSE(calllog::contains("Quick_OLI_View"));
 }
 
-// A list that cannot be opened, or whose writes fail, shows "ABBRUCH" and is handed on to nobody.
+// A list that cannot be written shows "ABBRUCH" naming the file and the system's reason, is
+// handed on to nobody, and leaves the old list as it was: a folder or a pipe in the list's place,
+// or a file-size limit that stops the write half way (in a child process, the limit's signal
+// ignored so that the write fails as on a full disk).
 TEST_F(PrintTest, ListThatCannotBeWrittenIsNotHandedOn)
 {
     const std::string abort_text = "QMessageBox: ABBRUCH: Die Druckliste kann nicht erzeugt werden!";
     d.holzart = 2;   // no notice
-    struct Case {
-        const char* what;
-        std::string path;
-        std::string id;
-    };
-    const Case cases[] = {
-        {"folder in place of the list", dir.path(), "POS"},
-        // Every write fails; the plot file's folder does not exist, so nothing else is written.
-        {"device that is always full", "/dev/full", "no_such_folder/POS"},
-    };
-    for (const Case& c : cases) {
-        oli_path = c.path;
-        component_id = c.id;
+    const std::string folder = dir.file("in_place_01.oli"), pipe = dir.file("pipe_01.oli");
+    ASSERT_EQ(::mkdir(folder.c_str(), 0777), 0);
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
+    for (const std::string& path : {folder, pipe}) {
+        oli_path = path;
         for (bool to_printer : {false, true}) {
             calllog::clear();
             if (to_printer)
                 d.Print_OliPrint();
             else
                 d.Print_OliView();
-            EXPECT_TRUE(calllog::contains(abort_text)) << c.what;
-            EXPECT_FALSE(calllog::contains("Quick_OLI")) << c.what;
+            EXPECT_TRUE(calllog::contains(abort_text + "\n" + path + ": ")) << path;
+            EXPECT_FALSE(calllog::contains("Quick_OLI")) << path;
         }
         int e = 0;
-        EXPECT_EQ(d.cal_Print(&e), 0) << c.what;
-        EXPECT_EQ(e, 1) << c.what;
+        EXPECT_EQ(d.cal_Print(&e), 0) << path;
+        EXPECT_EQ(e, 1) << path;
     }
+    struct stat st;
+    ASSERT_EQ(::stat(pipe.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+
+    // The old list (and its plot file) survive a write cut short by the file-size limit.
+    oli_path = dir.file("POS_07.oli");
+    const std::string old = "#CONTENTS\n die alte Liste \n", old_plot = "*alte Zeichnung\n";
+    const std::string plot = view_plot_path(oli_path, component_id);
+    ASSERT_TRUE(testutil::write_file(oli_path, old));
+    ASSERT_TRUE(testutil::write_file(plot, old_plot));
+    for (int i = 0; i < 300; ++i) d.lasten.append(load(10, 5, 0.9, 3));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit lim{2000, 2000};
+        ::setrlimit(RLIMIT_FSIZE, &lim);
+        calllog::clear();
+        d.Print_OliView();
+        const bool named = calllog::contains(abort_text + "\n" + oli_path + ": ");
+        ::_exit(named && !calllog::contains("Quick_OLI") ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(testutil::read_file(oli_path), old);
+    EXPECT_EQ(testutil::read_file(plot), old_plot);
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_EQ(e.path().filename().string().find(".save-"), std::string::npos) << e.path();
+}
+
+// The plot file is saved whole beside the list: a folder in its place leaves the list written and
+// shown, with a warning that names the plot file.
+TEST_F(PrintTest, PlotFileThatCannotBeWrittenIsNamed)
+{
+    d.holzart = 2;
+    const std::string plot = view_plot_path(oli_path, component_id);
+    ASSERT_EQ(::mkdir(plot.c_str(), 0777), 0);
+    d.Print_OliView();
+    EXPECT_TRUE(calllog::contains("Die Zeichnungsdatei kann nicht geschrieben werden!\n" + plot + ": "));
+    EXPECT_TRUE(calllog::contains("Quick_OLI_View: POS " + oli_path + " -> "));
+    EXPECT_TRUE(has(list(), "#SHOWGRAFIC"));
+}
+
+// "Grafik drucken" off leaves the view drawing out of the list, its heading line with it, and
+// writes no plot file; on, both are there.
+TEST_F(PrintTest, GraphicsSwitchLeavesTheViewDrawingOut)
+{
+    const std::string plot = view_plot_path(oli_path, component_id);
+    for (int on : {0, 1}) {
+        std::remove(plot.c_str());
+        d.grafik_drucken = on;
+        const std::string s = print();
+        EXPECT_EQ(has(s, "#SHOWGRAFIC"), on == 1) << on;
+        EXPECT_EQ(has(s, "Ansicht Maßstab"), on == 1) << on;
+        EXPECT_EQ(testutil::read_file(plot).empty(), on == 0) << on;
+        // The rest of the list stays: input data, forces and checks.
+        EXPECT_TRUE(has(s, "Schnittgrößen")) << on;
+        EXPECT_TRUE(has(s, "Querzugspannung am Durchbruch")) << on;
+    }
+}
+
+namespace {
+
+// The text of a PDF, one string per page.
+std::vector<std::string> pdf_pages(const std::string& pdf)
+{
+    QProcess p;
+    p.start("pdftotext", {"-layout", QString::fromStdString(pdf), "-"});
+    if (!p.waitForFinished(120000)) return {};
+    const std::string text = p.readAllStandardOutput().toStdString();
+    std::vector<std::string> pages;
+    size_t at = 0;
+    for (size_t ff; (ff = text.find('\f', at)) != std::string::npos; at = ff + 1) pages.push_back(text.substr(at, ff - at));
+    return pages;
+}
+
+std::vector<std::string> filled_lines(const std::string& page)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(page);
+    for (std::string l; std::getline(in, l);)
+        if (l.find_first_not_of(' ') != std::string::npos) lines.push_back(l);
+    return lines;
+}
+
+}  // namespace
+
+// The print names the national-annex set by its name in the selection dialog, and cites the
+// German annex only when a set of the German country is active.
+TEST_F(PrintTest, PrintNamesTheAnnexSetAndCitesTheGermanAnnexOnlyForIt)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext not installed";
+    testutil::ScratchDir root;
+    const std::string data = root.file("DATA"), dram = root.file("DRAM"), exec = root.file("EXEC");
+    for (const std::string& f : {data, data + "/NAD", dram, exec}) ::mkdir(f.c_str(), 0777);
+    for (const char* name : {"Standard.NAD", "Deutschland.NAD"})
+        ASSERT_TRUE(testutil::write_file(data + "/NAD/" + name,
+                                         testutil::read_file(std::string(TAVO_SOURCE_DATA_DIR) + "/DATA/NAD/" + name)));
+    ::setenv("DATA", data.c_str(), 1);
+    ::setenv("DRAM", dram.c_str(), 1);
+    ::setenv("EXEC", exec.c_str(), 1);
+    d.holzart = 2;
+    d.verstaerkt = 1;
+    d.verst_typ = 1;
+    d.n_gs = 2;
+    struct Case {
+        const char* set;
+        bool german;
+    };
+    for (const Case& c : {Case{"EC-Standardparameter", false}, Case{"Deutschland", true}}) {
+        nad_forget_state();
+        ASSERT_EQ(nad_set_active(c.set), 0) << c.set;
+        cur_ec5_params = nad_part_ec5();
+        cur_ec3_params = nad_part_ec3();
+        ASSERT_EQ(cur_ec5_params->country, c.german ? 1 : 0) << c.set;
+        calllog::clear();
+        d.Print_OliView();
+        ASSERT_TRUE(calllog::contains("Quick_OLI_View: POS " + oli_path + " -> ")) << c.set;
+        std::string text;
+        for (const std::string& page : pdf_pages(oli_path + ".pdf")) text += page;
+        EXPECT_TRUE(has(text, std::string("Parametersatz des nationalen Anhangs: ") + c.set)) << c.set << "\n" << text;
+        EXPECT_EQ(has(text, "NA:2013-08"), c.german) << c.set;
+        EXPECT_EQ(has(text, "NCI NA."), c.german) << c.set;
+        EXPECT_EQ(has(text, "ohne nationalen Anhang"), !c.german) << c.set;
+        EXPECT_TRUE(has(text, "gemäß DIN EN 1995-1-1")) << c.set;
+        // The rods are counted per edge in the PDF as in the list.
+        EXPECT_TRUE(has(text, "Verstärkung durch 2 eingeklebte Stahlstäbe je Seite")) << c.set;
+    }
+    nad_forget_state();
+    for (const char* v : {"DATA", "DRAM", "EXEC"}) ::unsetenv(v);
+}
+
+// A list of 3,000 loads: every page carries the component id and the position in its head line and
+// "Seite n von m" at its foot, and every page that goes on with the forces table begins with the
+// table's headings. A preview cancelled while the pages are drawn leaves the PDF as it was.
+TEST_F(PrintTest, LongListRepeatsHeadingsAndNumbersPages)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext not installed";
+    d.holzart = 2;
+    d.lasten.clear();
+    for (int i = 0; i < 3000; ++i) d.lasten.append(load(2.0 + 0.001 * i, 1.0 + 0.0005 * i, 0.9, 3));
+    d.Print_OliView();
+    const std::string pdf = oli_path + ".pdf";
+    const std::vector<std::string> pages = pdf_pages(pdf);
+    ASSERT_GT(pages.size(), 60u);
+    const std::string total = std::to_string(pages.size());
+    size_t forces_pages = 0;
+    bool in_forces = false;
+    for (size_t n = 0; n < pages.size(); ++n) {
+        const std::vector<std::string> lines = filled_lines(pages[n]);
+        ASSERT_GE(lines.size(), 3u) << "page " << n + 1;
+        EXPECT_TRUE(has(lines.front(), "POS") && has(lines.front(), "Position 7: Träger über Flur")) << "page " << n + 1;
+        EXPECT_TRUE(has(lines.back(), "Seite " + std::to_string(n + 1) + " von " + total)) << lines.back();
+        if (has(pages[n], "Querzugspannung am Durchbruch")) in_forces = false;
+        if (in_forces) {
+            // Group titles, headings and units of the forces table right below the head line.
+            EXPECT_TRUE(has(lines[1], "linker Rand") && has(lines[1], "rechter Rand")) << "page " << n + 1 << "\n" << pages[n];
+            EXPECT_TRUE(has(lines[2], "Nr.") && has(lines[2], "Name") && has(lines[2], "KLED")) << "page " << n + 1;
+            EXPECT_TRUE(has(lines[3], "kNm")) << "page " << n + 1;
+            ++forces_pages;
+        }
+        if (has(pages[n], "Schnittgrößen")) in_forces = true;
+    }
+    EXPECT_GT(forces_pages, 30u);
+
+    // The preview again, cancelled from its progress dialog once it shows: the PDF stays as it was.
+    const std::string before = testutil::read_file(pdf);
+    QTimer poll;
+    int cancels = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&cancels] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* progress = qobject_cast<QProgressDialog*>(w))
+                if (progress->isVisible()) {
+                    progress->cancel();
+                    ++cancels;
+                }
+    });
+    poll.start(20);
+    calllog::clear();
+    d.Print_OliView();
+    poll.stop();
+    EXPECT_GE(cancels, 1);
+    EXPECT_TRUE(calllog::contains("(cancelled)"));
+    EXPECT_EQ(testutil::read_file(pdf), before);
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_EQ(e.path().filename().string().find(".pdf."), std::string::npos) << e.path();
 }
 
 // Glued-on plates (defaults a_r 50, h_1 50, t_r 4, f_t,k 10) on the fixture's C24 beam: two edge tables.

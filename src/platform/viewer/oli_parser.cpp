@@ -16,7 +16,6 @@ namespace oliview {
 
 namespace {
 
-using Lines = std::vector<std::string>;
 
 bool starts(const std::string& s, const char* p) { return s.compare(0, std::strlen(p), p) == 0; }
 
@@ -84,18 +83,71 @@ std::string delimited(const std::string& s, size_t* after = nullptr)
     return s.substr(a + 1, b == std::string::npos ? std::string::npos : b - a - 1);
 }
 
-struct Reader {
-    const Lines& lines;
-    size_t i = 0;
-    Document& doc;
-    bool eof() const { return i >= lines.size(); }
+// The lines of a list, read one at a time with one line of look-ahead, from bytes in memory or
+// from a file; CR before LF and NUL bytes are dropped. Blocks go to the sink as they are read.
+class Reader {
+public:
+    Reader(const char* data, std::size_t size) : data_(data), size_(size) { fetch(); }
+    Reader(std::FILE* file, long start) : file_(file), at_(start) { fetch(); }
+
+    bool eof() const { return !have_; }
     // Past the end every look-ahead sees an empty line, so no reader can step outside the list.
     const std::string& peek() const
     {
         static const std::string none;
-        return eof() ? none : lines[i];
+        return have_ ? line_ : none;
     }
-    std::string next() { return eof() ? std::string() : lines[i++]; }
+    std::string next()
+    {
+        std::string l = have_ ? std::move(line_) : std::string();
+        fetch();
+        return l;
+    }
+    void skip() { fetch(); }
+    // Byte offset of the line that peek() shows.
+    long offset() const { return line_at_; }
+
+    void put(Block& b)
+    {
+        if (sink && !sink(b, block_at)) stopped = true;
+    }
+
+    BlockSink sink;
+    long block_at = 0;
+    bool stopped = false;
+    int skipped = 0;
+
+private:
+    int get()
+    {
+        if (file_) return std::getc(file_);
+        return pos_ < size_ ? static_cast<unsigned char>(data_[pos_++]) : EOF;
+    }
+
+    void fetch()
+    {
+        line_.clear();
+        line_at_ = at_;
+        int c = get();
+        if (c == EOF) {
+            have_ = false;
+            return;
+        }
+        have_ = true;
+        for (; c != EOF; c = get()) {
+            ++at_;
+            if (c == '\n') break;
+            if (c != 0) line_ += char(c);
+        }
+        if (!line_.empty() && line_.back() == '\r') line_.pop_back();
+    }
+
+    const char* data_ = nullptr;
+    std::size_t size_ = 0, pos_ = 0;
+    std::FILE* file_ = nullptr;
+    long at_ = 0, line_at_ = 0;
+    std::string line_;
+    bool have_ = false;
 };
 
 std::string body_line(const std::string& raw)
@@ -116,10 +168,10 @@ void read_command(Reader& r, const std::string& line)
         if (b.command == "bookmark") b.lines.push_back(decode_text(delimited(args)));
     }
     if (b.command.empty()) {
-        ++r.doc.skipped;
+        ++r.skipped;
         return;
     }
-    r.doc.blocks.push_back(b);
+    r.put(b);
 }
 
 // Body lines up to "#END_OF_TEXT"; a keyword line ends a damaged block without being taken.
@@ -128,7 +180,7 @@ void read_body(Reader& r, Block& b)
     while (!r.eof()) {
         const std::string& l = r.peek();
         if (starts(l, "#END_OF_TEXT")) {
-            ++r.i;
+            r.skip();
             return;
         }
         if (is_keyword(l)) {
@@ -147,10 +199,10 @@ void read_table(Reader& r)
     if (r.eof()) return;
     std::vector<double> c = numbers(r.peek(), 8);
     if (c.size() < 3) {
-        ++r.doc.skipped;
+        ++r.skipped;
         return;
     }
-    ++r.i;
+    r.skip();
     int total = 0;
     for (int k = 0; k < 3; ++k) {
         b.counts[k] = clamped(c[size_t(k)], 0, 1000);
@@ -159,19 +211,19 @@ void read_table(Reader& r)
     for (int k = 0; k < total && !r.eof() && !is_keyword(r.peek()); ++k) b.captions.push_back(body_line(r.next()));
     if (r.eof() || is_keyword(r.peek())) {
         b.complete = !r.eof();
-        r.doc.blocks.push_back(b);
+        r.put(b);
         return;
     }
     std::vector<double> f = numbers(r.peek(), 16);
     if (f.size() >= 4 && f[2] == -1 && f[3] == -1) {
-        ++r.i;
+        r.skip();
         b.header_lines = clamped(f[0], 0, 5) + (f[1] != 0 ? 1 : 0);
         int k = f.size() >= 5 ? clamped(f[4], 0, 500) : 0;
         if (k > 0 && !r.eof() && !is_keyword(r.peek())) {
             std::vector<double> bounds = bounded(numbers(r.peek(), size_t(k)));
             if (!bounds.empty()) {
                 b.boundaries = bounds;
-                ++r.i;
+                r.skip();
             }
         }
         read_body(r, b);
@@ -179,12 +231,12 @@ void read_table(Reader& r)
         // " 0 0 0 0" (or the five zeros of the reports) closes a caption-only block
         bool zeros = true;
         for (double v : f) zeros = zeros && v == 0;
-        if (zeros) ++r.i;
-        else ++r.doc.skipped;
+        if (zeros) r.skip();
+        else ++r.skipped;
     } else {
-        ++r.doc.skipped;
+        ++r.skipped;
     }
-    r.doc.blocks.push_back(b);
+    r.put(b);
 }
 
 // One "#SHOWPARA" block: paragraph records, their text, closing words.
@@ -197,20 +249,20 @@ void read_para(Reader& r)
         b.kind = Block::Para;
         std::string fl = trim(r.peek());
         if (!starts(fl, "0x")) {
-            ++r.doc.skipped;
+            ++r.skipped;
             return;
         }
-        ++r.i;
+        r.skip();
         unsigned flags = unsigned(std::strtoul(fl.c_str(), nullptr, 16));
         if (flags & 0x3) {
             // extra records of unknown form: pass over up to the record's end
-            while (!r.eof() && trim(r.peek()) != "-1" && !is_keyword(r.peek())) ++r.i;
-            if (!r.eof() && trim(r.peek()) == "-1") ++r.i;
-            ++r.doc.skipped;
+            while (!r.eof() && trim(r.peek()) != "-1" && !is_keyword(r.peek())) r.skip();
+            if (!r.eof() && trim(r.peek()) == "-1") r.skip();
+            ++r.skipped;
         } else {
             std::vector<double> m = numbers(r.next(), 2);
             if (m.empty()) {
-                ++r.doc.skipped;
+                ++r.skipped;
                 return;
             }
             b.mode = clamped(m[0], -kMaxCode, kMaxCode);
@@ -235,26 +287,26 @@ void read_para(Reader& r)
             if (flags & 0x200) r.next();
             if (r.eof()) return;
             if (trim(r.peek()) != "-1") {
-                ++r.doc.skipped;
+                ++r.skipped;
                 return;
             }
-            ++r.i;
+            r.skip();
         }
         read_body(r, b);
         if (!r.eof() && b.complete) {
             std::string w = trim(r.peek());
             if (starts(w, "0x")) {
-                ++r.i;
+                r.skip();
                 unsigned word = unsigned(std::strtoul(w.c_str(), nullptr, 16));
                 if (word & 0x1000) {
                     std::vector<double> v = bounded(numbers(r.next(), 2));
                     if (v.size() == 2) b.space_after = v[1];
                 }
                 if (word & 0x4) more = true;
-                else if (!r.eof() && trim(r.peek()) == "-1") ++r.i;
+                else if (!r.eof() && trim(r.peek()) == "-1") r.skip();
             }
         }
-        r.doc.blocks.push_back(b);
+        r.put(b);
     }
 }
 
@@ -274,10 +326,10 @@ void read_graphic(Reader& r)
     for (int g = 0; g < 2 && !r.eof(); ++g) {
         std::vector<double> f = numbers(r.peek(), 4);
         if (f.size() != 3) {
-            ++r.doc.skipped;
+            ++r.skipped;
             return;
         }
-        ++r.i;
+        r.skip();
         for (int k = 0; k < 3; ++k)
             if (f[size_t(k)] != 0 && !r.eof() && !is_keyword(r.peek())) b.gcaptions[g * 3 + k] = body_line(r.next());
     }
@@ -285,10 +337,10 @@ void read_graphic(Reader& r)
     std::vector<double> h = numbers(r.peek(), 4);
     bool library_form = false;
     if (h.size() == 1 && h[0] == -1) {
-        ++r.i;
+        r.skip();
     } else if (!h.empty()) {
         // header of the text-block layer: [-999 flags] kind, boxes
-        ++r.i;
+        r.skip();
         library_form = true;
         int flags = (h.size() >= 3 && h[0] == -999) ? clamped(h[1], -kMaxCode, kMaxCode) : 0;
         int kind = clamped((h.size() >= 3 && h[0] == -999) ? h[2] : h[0], -kMaxCode, kMaxCode);
@@ -296,30 +348,30 @@ void read_graphic(Reader& r)
         h = bounded(numbers(r.peek(), 4));
         if (h.size() == 4) {
             b.extents[0] = h[0]; b.extents[1] = h[1]; b.extents[2] = h[2]; b.extents[3] = h[3];
-            ++r.i;
+            r.skip();
         }
         if (kind == 3) r.next();
     } else {
-        ++r.doc.skipped;
+        ++r.skipped;
         return;
     }
     if (!library_form) {
         if (r.eof()) return;
         h = bounded(numbers(r.peek(), 4));
         if (h.size() != 4) {
-            ++r.doc.skipped;
+            ++r.skipped;
             return;
         }
-        ++r.i;
+        r.skip();
         b.extents[0] = h[0]; b.extents[1] = h[1]; b.extents[2] = h[2]; b.extents[3] = h[3];
     }
     double angle = 0;
     b.complete = false;
     while (!r.eof()) {
-        const std::string& raw = r.peek();
+        const std::string raw = r.peek();
         if (is_keyword(raw)) break;
         std::string t = trim(raw);
-        ++r.i;
+        r.skip();
         if (t == "-1" || (library_form && t == "0")) {
             b.complete = true;
             break;
@@ -327,21 +379,21 @@ void read_graphic(Reader& r)
         if (t.empty()) continue;
         std::vector<double> v = bounded(numbers(t, 2 * 2000 + 2));
         if (v.empty()) {
-            ++r.doc.skipped;
+            ++r.skipped;
             continue;
         }
         int rec = clamped(v[0], -kMaxCode, kMaxCode);
         GraphicItem it;
         switch (rec) {
         case 1:
-            if (v.size() < 5) { ++r.doc.skipped; break; }
+            if (v.size() < 5) { ++r.skipped; break; }
             it.kind = GraphicItem::Line;
             it.x1 = v[1]; it.y1 = v[2]; it.x2 = v[3]; it.y2 = v[4];
             b.items.push_back(it);
             break;
         case 2:
         case 3:
-            if (v.size() < 3) { ++r.doc.skipped; break; }
+            if (v.size() < 3) { ++r.skipped; break; }
             it.kind = GraphicItem::Text;
             it.x1 = v[1]; it.y1 = v[2];
             it.text = decode_text(delimited(raw));
@@ -350,7 +402,7 @@ void read_graphic(Reader& r)
             break;
         case 9:
         case 10:
-            if (v.size() < 6) { ++r.doc.skipped; break; }
+            if (v.size() < 6) { ++r.skipped; break; }
             it.kind = GraphicItem::Text;
             it.x1 = v[1]; it.y1 = v[2];
             it.align = clamped(v[5], -kMaxCode, kMaxCode);
@@ -370,22 +422,22 @@ void read_graphic(Reader& r)
             angle = v.size() > 1 ? v[1] : 0;
             break;
         case 18: {
-            if (v.size() < 2) { ++r.doc.skipped; break; }
+            if (v.size() < 2) { ++r.skipped; break; }
             int n = clamped(v[1], -1, kMaxCode);
-            if (n < 0 || size_t(2 + 2 * n) > v.size()) { ++r.doc.skipped; break; }
+            if (n < 0 || size_t(2 + 2 * n) > v.size()) { ++r.skipped; break; }
             it.kind = GraphicItem::Polygon;
             it.points.assign(v.begin() + 2, v.begin() + 2 + 2 * n);
             b.items.push_back(it);
             break;
         }
         case 24:
-            if (v.size() < 5) { ++r.doc.skipped; break; }
+            if (v.size() < 5) { ++r.skipped; break; }
             it.kind = GraphicItem::Rect;
             it.x1 = v[1]; it.y1 = v[2]; it.x2 = v[3]; it.y2 = v[4];
             b.items.push_back(it);
             break;
         case 27: {
-            if (v.size() < 3) { ++r.doc.skipped; break; }
+            if (v.size() < 3) { ++r.skipped; break; }
             it.kind = GraphicItem::Picture;
             it.x1 = v[1]; it.y1 = v[2];
             // The picture's name follows "%FONT%" and one separator, which may be missing at the line's end.
@@ -399,11 +451,11 @@ void read_graphic(Reader& r)
         case 7: case 8: case 16: case 23: case 52: case 53: case 59: case 60: case 61: case 62:
             break;
         default:
-            ++r.doc.skipped;
+            ++r.skipped;
             break;
         }
     }
-    r.doc.blocks.push_back(b);
+    r.put(b);
 }
 
 } // namespace
@@ -484,30 +536,14 @@ std::string plain(const std::string& decoded)
     return out;
 }
 
-Document parse(const char* data, std::size_t size)
+namespace {
+
+// The blocks of a list in their order, until the end or until the sink stops.
+void read_blocks(Reader& r)
 {
-    const CNumericScope c_numbers;
-    Document doc;
-    Lines lines;
-    if (data) {
-        std::string cur;
-        for (std::size_t k = 0; k < size; ++k) {
-            char c = data[k];
-            if (c == '\n') {
-                if (!cur.empty() && cur.back() == '\r') cur.pop_back();
-                lines.push_back(cur);
-                cur.clear();
-            } else if (c != 0) {
-                cur += c;
-            }
-        }
-        if (!cur.empty()) {
-            if (cur.back() == '\r') cur.pop_back();
-            lines.push_back(cur);
-        }
-    }
-    Reader r{lines, 0, doc};
-    while (!r.eof()) {
+    bool contents = false;
+    while (!r.eof() && !r.stopped) {
+        r.block_at = r.offset();
         std::string l = r.next();
         if (starts(l, "#OLI ")) read_command(r, l);
         else if (starts(l, "#SHOWTABLE")) read_table(r);
@@ -516,27 +552,71 @@ Document parse(const char* data, std::size_t size)
         else if (starts(l, "#NEWPAGE")) {
             Block b;
             b.kind = Block::NewPage;
-            doc.blocks.push_back(b);
-        } else if (starts(l, "#CONTENTS") || trim(l).empty()) {
+            r.put(b);
+        } else if (starts(l, "#CONTENTS")) {
+            contents = true;
+        } else if (trim(l).empty()) {
             continue;
         } else if (l[0] == ' ') {
             Block b;
             b.kind = Block::Title;
             b.lines.push_back(body_line(l));
-            doc.blocks.push_back(b);
+            // The line after "#CONTENTS" is the position's title, which heads every page.
+            if (contents) b.command = "contents";
+            contents = false;
+            r.put(b);
         } else {
-            ++doc.skipped;
+            ++r.skipped;
         }
     }
+}
+
+Document collect(Reader& r)
+{
+    Document doc;
+    r.sink = [&doc](const Block& b, long) {
+        doc.blocks.push_back(b);
+        return true;
+    };
+    read_blocks(r);
+    doc.skipped = r.skipped;
     return doc;
+}
+
+} // namespace
+
+Document parse(const char* data, std::size_t size)
+{
+    const CNumericScope c_numbers;
+    Reader r(data, data ? size : 0);
+    return collect(r);
 }
 
 Document parse_file(const std::string& path)
 {
     const CNumericScope c_numbers;
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return parse(bytes.data(), bytes.size());
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return Document();
+    Reader r(f, 0);
+    Document doc = collect(r);
+    std::fclose(f);
+    return doc;
+}
+
+bool for_each_block(const std::string& path, long offset, const BlockSink& sink)
+{
+    const CNumericScope c_numbers;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    if (offset > 0 && std::fseek(f, offset, SEEK_SET) != 0) {
+        std::fclose(f);
+        return false;
+    }
+    Reader r(f, offset > 0 ? offset : 0);
+    r.sink = sink;
+    read_blocks(r);
+    std::fclose(f);
+    return true;
 }
 
 std::string pdf_path_for(const std::string& list_path) { return list_path + ".pdf"; }

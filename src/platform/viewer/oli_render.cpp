@@ -1,5 +1,6 @@
 // Renders a parsed output list to an A4 PDF with QPdfWriter: text width 17 cm, 2 cm left margin.
 #include "platform/viewer/oli_viewer.h"
+#include "platform/os/atomic_file.h"
 #include "platform/os/c_numeric.h"
 
 #include <QFont>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
+#include <QFile>
 #include <QPrinter>
 #include <QPolygonF>
 #include <QRegularExpression>
@@ -17,7 +19,13 @@
 #include <deque>
 #include <functional>
 #include <cmath>
+#include <cerrno>
+#include <sys/stat.h>
+#include <climits>
+#include <cstring>
+#include <memory>
 #include <cstdio>
+#include <QPaintEngine>
 
 namespace oliview {
 
@@ -103,43 +111,199 @@ std::vector<Run> runs_of(const std::string& decoded)
     return out;
 }
 
-// Draws the pages on an open painter at `dpi`; `next_page` ends the page drawn and gives the
-// painter a fresh one, whatever the device (PDF, printer, preview, picture).
-class Renderer {
+// Takes every drawing and draws nothing: the pages are laid out on it when only their count and
+// starts are wanted, or while the pages before the first one drawn are passed over.
+class NullEngine : public QPaintEngine {
 public:
-    Renderer(QPainter& painter, double dpi, std::function<void()> next_page)
-        : next_page_(std::move(next_page)), p(painter)
-    {
-        px_per_cm = dpi / 2.54;
-        p.setRenderHint(QPainter::Antialiasing, true);
-    }
+    NullEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawTextItem(const QPointF&, const QTextItem&) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawLines(const QLineF*, int) override {}
+    void drawRects(const QRectF*, int) override {}
+    Type type() const override { return QPaintEngine::User; }
+};
 
-    void run(const Document& doc)
+class NullDevice : public QPaintDevice {
+public:
+    explicit NullDevice(double dpi) : dpi_(dpi) {}
+    QPaintEngine* paintEngine() const override { return &engine_; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
     {
-        for (const Block& b : doc.blocks) {
-            switch (b.kind) {
-            case Block::Command: command(b); break;
-            case Block::Title: title(b); break;
-            case Block::Para: para(b); break;
-            case Block::Table: table(b); break;
-            case Block::Graphic: graphic(b); break;
-            case Block::NewPage: new_page(); break;
-            }
+        switch (m) {
+        case PdmWidth: return int(PAGE_W / 2.54 * dpi_);
+        case PdmHeight: return int(PAGE_H / 2.54 * dpi_);
+        case PdmWidthMM: return 210;
+        case PdmHeightMM: return 297;
+        case PdmNumColors: return INT_MAX;
+        case PdmDepth: return 32;
+        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return int(dpi_);
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
         }
-        footer();
-        p.end();
+        return 0;
     }
 
 private:
-    std::function<void()> next_page_;
-    QPainter& p;
-    double px_per_cm;
+    mutable NullEngine engine_;
+    double dpi_;
+};
+
+// Where the renderer stands: what a page start needs to be drawn again on its own.
+struct RenderState {
     double y = 0;              // cm below the top of the text area
     double left = 0, right = 0;
     double slot_y[10] = {};
     int slot_page[10] = {};
     double max_y = 0;
     int page = 1;
+    QString head;              // the position's title, in every page's head line
+};
+
+// The start of a page: the block it begins in (its byte offset, or its index in a document), the
+// table row it begins with (-1: the page is reached by laying out that block from `state` on).
+struct PageStart {
+    long offset = 0;
+    int row = -1;
+    RenderState state;
+};
+
+// What a render is to do besides drawing.
+struct RenderPlan {
+    std::string id;            // the component id, in every page's head line
+    int total = 0;             // pages in all, for "Seite n von m"; 0 while they are being counted
+    int first = 1, last = INT_MAX;   // the pages drawn; the others are laid out only
+    PageStart resume;          // where to begin (offset and row as for a page start)
+    bool resumed = false;
+    std::function<bool(int page)> progress;   // at every new page; false cancels
+    std::function<void(const PageStart&)> page_started;
+};
+
+// Draws the pages on an open painter at `dpi`; `next_page` ends the page drawn and gives the
+// painter a fresh one, whatever the device (PDF, printer, preview, picture). The blocks come one
+// at a time, so that a list of any length is drawn with the memory of its largest block.
+class Renderer {
+public:
+    Renderer(QPainter& painter, double dpi, std::function<void()> next_page, RenderPlan plan = RenderPlan())
+        : next_page_(std::move(next_page)), real_(painter), null_device_(dpi), plan_(std::move(plan))
+    {
+        px_per_cm = dpi / 2.54;
+        null_.begin(&null_device_);
+        if (plan_.resumed) st = plan_.resume.state;
+        p = drawing(st.page) ? &real_ : &null_;
+        if (real_.isActive()) real_.setRenderHint(QPainter::Antialiasing, true);
+        null_.setRenderHint(QPainter::Antialiasing, true);
+    }
+
+    // Lays out (and draws) one block; false once the pages wanted are done or the work was cancelled.
+    bool block(const Block& b, long offset)
+    {
+        if (stopped_) return false;
+        block_offset_ = offset;
+        block_state_ = st;
+        int from_row = -1;
+        if (plan_.resumed) {
+            from_row = plan_.resume.row;
+            plan_.resumed = false;
+        }
+        switch (b.kind) {
+        case Block::Command: command(b); break;
+        case Block::Title:
+            if (b.command == "contents" && !b.lines.empty()) st.head = QString::fromStdString(plain(b.lines[0])).trimmed();
+            title(b);
+            break;
+        case Block::Para: para(b); break;
+        case Block::Table: table(b, from_row); break;
+        case Block::Graphic: graphic(b); break;
+        case Block::NewPage: new_page(); break;
+        }
+        return !stopped_;
+    }
+
+    void finish()
+    {
+        if (!stopped_ && drawing(st.page)) footer();
+        null_.end();
+    }
+
+    void run(const Document& doc)
+    {
+        for (size_t i = 0; i < doc.blocks.size(); ++i)
+            if (!block(doc.blocks[i], long(i))) break;
+        finish();
+    }
+
+    int pages() const { return st.page; }
+    bool cancelled() const { return cancelled_; }
+
+private:
+    std::function<void()> next_page_;
+    QPainter& real_;
+    NullDevice null_device_;
+    QPainter null_;
+    QPainter* p = nullptr;
+    RenderPlan plan_;
+    double px_per_cm;
+    RenderState st;
+    double& y = st.y;
+    double& left = st.left;
+    double& right = st.right;
+    double (&slot_y)[10] = st.slot_y;
+    int (&slot_page)[10] = st.slot_page;
+    double& max_y = st.max_y;
+    int& page = st.page;
+    long block_offset_ = 0;
+    RenderState block_state_;
+    int row_ = -1;             // the table row being laid out, -1 outside a table's rows
+    bool stopped_ = false, cancelled_ = false;
+
+    bool drawing(int n) const { return n >= plan_.first && n <= plan_.last; }
+
+    // The head line (component id and position title) and the page number, drawn as a page ends.
+    void footer()
+    {
+        QFont f("DejaVu Sans");
+        f.setPixelSize(int(0.25 * px_per_cm));
+        p->setFont(f);
+        p->setPen(Qt::gray);
+        const QString number = plan_.total > 0 ? QString("Seite %1 von %2").arg(page).arg(plan_.total)
+                                               : QString("Seite %1").arg(page);
+        draw_text(QPointF(X(TEXT_W) - QFontMetricsF(f).horizontalAdvance(number), Y(area_h() + 1.0)), number);
+        QString head = QString::fromStdString(plan_.id);
+        if (!st.head.isEmpty()) head += (head.isEmpty() ? "" : "   ") + st.head;
+        if (!head.isEmpty()) draw_text(QPointF(X(0), Y(-0.6)), head);
+        ++g_stats.pages;
+        p->setPen(Qt::black);
+    }
+
+    void new_page()
+    {
+        if (drawing(page)) footer();
+        if (drawing(page) && drawing(page + 1)) next_page_();
+        ++page;
+        y = 0;
+        max_y = 0;
+        p = drawing(page) ? &real_ : &null_;
+        if (p->isActive()) p->setRenderHint(QPainter::Antialiasing, true);
+        if (page > plan_.last) stopped_ = true;
+        if (plan_.page_started) {
+            PageStart ps;
+            ps.offset = block_offset_;
+            ps.row = row_;
+            ps.state = row_ >= 0 ? st : block_state_;
+            plan_.page_started(ps);
+        }
+        if (plan_.progress && !plan_.progress(page)) {
+            stopped_ = true;
+            cancelled_ = true;
+        }
+    }
 
     double X(double cm) const { return (LEFT + cm) * px_per_cm; }
     double Y(double cm) const { return (TOP + cm) * px_per_cm; }
@@ -148,27 +312,6 @@ private:
     {
         double r = TEXT_W - right;
         return r > left + 1 ? r : TEXT_W;
-    }
-
-    void footer()
-    {
-        QFont f("DejaVu Sans");
-        f.setPixelSize(int(0.25 * px_per_cm));
-        p.setFont(f);
-        p.setPen(Qt::gray);
-        draw_text(QPointF(X(TEXT_W - 1.5), Y(area_h() + 1.0)), QString("Seite %1").arg(page));
-        ++g_stats.pages;
-        p.setPen(Qt::black);
-    }
-
-    void new_page()
-    {
-        footer();
-        next_page_();
-        p.setRenderHint(QPainter::Antialiasing, true);
-        ++page;
-        y = 0;
-        max_y = 0;
     }
 
     void need(double h)
@@ -226,7 +369,7 @@ private:
     void draw_text(const QPointF& at, const QString& text)
     {
         ++g_stats.text_draws;
-        p.drawText(at, text);
+        p->drawText(at, text);
     }
 
     QFont cell_font(const Run& r, int px, double size, bool bold_all) const
@@ -380,12 +523,12 @@ private:
     {
         for (const Placed& pl : line) {
             const Run& r = pl.run;
-            p.setFont(run_font(r, size, bold_all));
-            p.setPen(r.colour);
+            p->setFont(run_font(r, size, bold_all));
+            p->setPen(r.colour);
             double dy = r.sub ? size * 0.25 : (r.sup ? -size * 0.4 : 0);
             draw_text(QPointF(X(pl.x + shift), Y(base + dy)), r.text);
         }
-        p.setPen(Qt::black);
+        p->setPen(Qt::black);
     }
 
     // The right end for running text starting at x0: the text area's right margin; a narrow column
@@ -490,40 +633,56 @@ private:
         return cells;
     }
 
-    void table(const Block& b)
+    // One line of a table in its cells; a line that holds only a rule graphic belongs to the row above it.
+    struct Row {
+        std::vector<Cell> cells;
+        bool rule_only = false, rule = false;
+    };
+
+    static Row table_row(const std::string& line, const std::vector<double>& boundaries)
+    {
+        Row row;
+        auto runs = runs_of(line);
+        for (const Run& r : runs) row.rule = row.rule || r.rule;
+        row.rule_only = runs.size() == 1 && runs[0].rule;
+        if (!row.rule_only) row.cells = split_cells(grid_chars(runs), boundaries);
+        return row;
+    }
+
+    // A table; from_row >= 0 begins a continuation page at that row, without the captions.
+    void table(const Block& b, int from_row = -1)
     {
         double cap = 0.3;
-        for (size_t k = 0; k < b.captions.size(); ++k) {
-            bool centred = int(k) < b.counts[0];
-            bool small = int(k) >= b.counts[0] + b.counts[1];
-            double size = small ? 0.23 : cap;
-            need(size * 1.4);
-            text_line(b.captions[k], size, size * 1.3, !small, centred, {});
-        }
-        // A table of captions alone is a title: the writers move up after it as after any table.
-        if (b.lines.empty()) {
-            advance(kAirBelowTable);
-            return;
-        }
         bool grid = !b.boundaries.empty() || b.header_lines > 0;
         int header = std::min<int>(b.header_lines, int(b.lines.size()));
-
-        // cells of every line; a line that holds only a rule graphic belongs to the row above it
-        struct Row {
-            std::vector<Cell> cells;
-            bool rule_only = false, rule = false;
-        };
-        std::vector<Row> rows;
-        size_t ncols = b.boundaries.size() + 1;
-        for (const std::string& l : b.lines) {
-            Row row;
-            auto runs = runs_of(l);
-            for (const Run& r : runs) row.rule = row.rule || r.rule;
-            row.rule_only = runs.size() == 1 && runs[0].rule;
-            if (!row.rule_only) row.cells = split_cells(grid_chars(runs), b.boundaries);
-            rows.push_back(std::move(row));
+        const double cap_pitch_guess = 0.3 * 1.35;
+        if (from_row < 0) {
+            // The captions stay with the table's headings and its first row.
+            double first = 0;
+            for (size_t k = 0; k < b.captions.size(); ++k) {
+                bool small = int(k) >= b.counts[0] + b.counts[1];
+                first += (small ? 0.23 : cap) * 1.4;
+            }
+            if (!b.lines.empty()) first += (header + 1) * cap_pitch_guess + 0.1;
+            if (first < area_h()) need(first);
+            for (size_t k = 0; k < b.captions.size(); ++k) {
+                bool centred = int(k) < b.counts[0];
+                bool small = int(k) >= b.counts[0] + b.counts[1];
+                double size = small ? 0.23 : cap;
+                need(size * 1.4);
+                text_line(b.captions[k], size, size * 1.3, !small, centred, {});
+            }
+            // A table of captions alone is a title: the writers move up after it as after any table.
+            if (b.lines.empty()) {
+                advance(kAirBelowTable);
+                return;
+            }
         }
-        // column widths in characters: the list's widths, widened to the widest cell
+        if (b.lines.empty()) return;
+
+        // Column widths in characters: the list's widths, widened to the widest cell. The rows are
+        // split again as they are drawn, so that no table keeps the cells of all its rows.
+        size_t ncols = b.boundaries.size() + 1;
         std::vector<int> width(ncols, 0);
         double prev = 0;
         for (size_t c = 0; c < b.boundaries.size(); ++c) {
@@ -531,12 +690,16 @@ private:
             width[c] = int(std::lround(bd - prev));
             prev = bd;
         }
-        for (const Row& row : rows)
+        std::vector<Row> heads;
+        for (size_t k = 0; k < b.lines.size(); ++k) {
+            Row row = table_row(b.lines[k], b.boundaries);
             for (size_t c = 0; c < row.cells.size(); ++c) {
                 int need_w = row.cells[c].content();
                 if (need_w > 0) ++need_w;   // and its separating blank
                 width[c] = std::max(width[c], need_w);
             }
+            if (int(k) < header) heads.push_back(std::move(row));
+        }
         std::vector<int> start(ncols + 1, 0);
         for (size_t c = 0; c < ncols; ++c) start[c + 1] = start[c] + width[c];
         const int total = std::max(1, start[ncols]);
@@ -560,19 +723,19 @@ private:
             if (!grid) return;
             QPen pen(Qt::gray);
             pen.setWidthF(0.01 * px_per_cm);
-            p.setPen(pen);
+            p->setPen(pen);
             for (size_t c = 0; c <= ncols; ++c) {
                 if (c > 0 && c < ncols && width[c - 1] == 0) continue;   // inside a merged group
-                p.drawLine(QPointF(X(col_x(start[c])), Y(from)), QPointF(X(col_x(start[c])), Y(to)));
+                p->drawLine(QPointF(X(col_x(start[c])), Y(from)), QPointF(X(col_x(start[c])), Y(to)));
             }
-            p.setPen(Qt::black);
+            p->setPen(Qt::black);
         };
         auto hline = [&](double at, double w) {
             QPen pen(Qt::gray);
             pen.setWidthF(w * px_per_cm);
-            p.setPen(pen);
-            p.drawLine(QPointF(X(col_x(0)), Y(at)), QPointF(X(col_x(total)), Y(at)));
-            p.setPen(Qt::black);
+            p->setPen(pen);
+            p->drawLine(QPointF(X(col_x(0)), Y(at)), QPointF(X(col_x(total)), Y(at)));
+            p->setPen(Qt::black);
         };
         auto draw_cell = [&](const Cell& cell, size_t c, double base, bool bold) {
             int len = cell.len(), content = cell.content();
@@ -592,8 +755,8 @@ private:
                        cell.chars[size_t(j)].second.colour == style.colour)
                     text += cell.chars[size_t(j++)].first;
                 QFont f = cell_font(style, px, size, bold);
-                p.setFont(f);
-                p.setPen(style.colour);
+                p->setFont(f);
+                p->setPen(style.colour);
                 double dy = style.sub ? size * 0.25 : (style.sup ? -size * 0.4 : 0);
                 double x0 = left + (start[c] + offset + i + 1) * cw;
                 QFontMetricsF fm(f);
@@ -605,26 +768,47 @@ private:
                 }
                 i = j;
             }
-            p.setPen(Qt::black);
+            p->setPen(Qt::black);
         };
-        if (grid) hline(y, 0.02);
-        for (size_t k = 0; k < rows.size(); ++k) {
-            if (y + pitch > area_h()) {
-                draw_verticals(top, y);
-                if (grid) hline(y, 0.02);
-                new_page();
-                top = y;
-                if (grid) hline(y, 0.02);
-            }
-            const Row& row = rows[k];
+        auto draw_row = [&](const Row& row, int k) {
             if (row.rule_only) {
                 hline(y - 0.05 * pitch, 0.015);
-                continue;
+                return;
             }
-            for (size_t c = 0; c < row.cells.size(); ++c) draw_cell(row.cells[c], c, y + size, int(k) < header);
+            for (size_t c = 0; c < row.cells.size(); ++c) draw_cell(row.cells[c], c, y + size, k < header);
             advance(pitch);
-            if (row.rule || (grid && int(k) + 1 == header)) hline(y - 0.05 * pitch, 0.015);
+            if (row.rule || (grid && k + 1 == header)) hline(y - 0.05 * pitch, 0.015);
+        };
+        // The heading rows, again at the top of every continuation page.
+        auto draw_heads = [&]() {
+            for (size_t k = 0; k < heads.size(); ++k) draw_row(heads[k], int(k));
+        };
+        if (grid) hline(y, 0.02);
+        int k = 0;
+        if (from_row >= 0) {
+            draw_heads();
+            k = std::max(from_row, header);
         }
+        // A row is never split: a page ends before a row that does not fit, and the next page
+        // begins with the headings (with at least one row below them).
+        const double heads_h = header * pitch;
+        for (; k < int(b.lines.size()) && !stopped_; ++k) {
+            const bool data_row = k >= header;
+            if (y + pitch > area_h() && y > 0 && (!data_row || heads_h + pitch < area_h())) {
+                draw_verticals(top, y);
+                if (grid) hline(y, 0.02);
+                row_ = k;
+                new_page();
+                row_ = -1;
+                if (stopped_) return;
+                top = y;
+                if (grid) hline(y, 0.02);
+                if (data_row) draw_heads();
+            }
+            if (k < int(heads.size())) draw_row(heads[size_t(k)], k);
+            else draw_row(table_row(b.lines[size_t(k)], b.boundaries), k);
+        }
+        if (stopped_) return;
         draw_verticals(top, y);
         if (grid) hline(y, 0.02);
         advance(kAirBelowTable);
@@ -657,8 +841,8 @@ private:
             bool fill_set = false;
         } st;
         std::vector<St> stack;
-        p.save();
-        p.setClipRect(QRectF(QPointF(X(0), Y(oy - 0.5)), QPointF(X(TEXT_W + 1), Y(oy + h * k + 0.5))));
+        p->save();
+        p->setClipRect(QRectF(QPointF(X(0), Y(oy - 0.5)), QPointF(X(TEXT_W + 1), Y(oy + h * k + 0.5))));
         auto whole = [](double v) { return std::isfinite(v) ? int(std::clamp(v, -1e6, 1e6)) : 0; };
         auto pen = [&]() {
             QPen q(st.line);
@@ -682,8 +866,8 @@ private:
         };
         auto fill = [&](const QPainterPath& area) {
             QBrush br = brush();
-            if (br.style() != Qt::SolidPattern) p.fillPath(area, Qt::white);
-            p.fillPath(area, br);
+            if (br.style() != Qt::SolidPattern) p->fillPath(area, Qt::white);
+            p->fillPath(area, br);
         };
         for (const GraphicItem& it : b.items) {
             switch (it.kind) {
@@ -705,8 +889,8 @@ private:
                 }
                 break;
             case GraphicItem::Line:
-                p.setPen(pen());
-                p.drawLine(QPointF(PX(it.x1), PY(it.y1)), QPointF(PX(it.x2), PY(it.y2)));
+                p->setPen(pen());
+                p->drawLine(QPointF(PX(it.x1), PY(it.y1)), QPointF(PX(it.x2), PY(it.y2)));
                 break;
             case GraphicItem::Rect:
             {
@@ -725,13 +909,13 @@ private:
                 break;
             }
             case GraphicItem::Picture:
-                p.setPen(pen());
-                p.drawRect(QRectF(QPointF(PX(it.x1), PY(it.y1)), QSizeF(1.0 * px_per_cm, 1.0 * px_per_cm)));
+                p->setPen(pen());
+                p->drawRect(QRectF(QPointF(PX(it.x1), PY(it.y1)), QSizeF(1.0 * px_per_cm, 1.0 * px_per_cm)));
                 break;
             case GraphicItem::Text: {
                 QFont f = font(st.height * k * 0.9, false);
-                p.setFont(f);
-                p.setPen(st.line);
+                p->setFont(f);
+                p->setPen(st.line);
                 QString t = QString::fromStdString(plain(it.text));
                 QFontMetricsF fm(f);
                 double tw = fm.horizontalAdvance(t), asc = fm.ascent(), desc = fm.descent();
@@ -743,18 +927,18 @@ private:
                     dx = hz == 2 ? -tw / 2 : (hz == 4 ? -tw : 0);
                     dy = vt == 0 ? asc : (vt == 8 ? (asc - desc) / 2 : -desc);
                 }
-                p.save();
-                p.translate(PX(it.x1), PY(it.y1));
+                p->save();
+                p->translate(PX(it.x1), PY(it.y1));
                 double ang = std::isfinite(it.angle) ? it.angle : 0;
-                p.rotate(-ang * syd);
+                p->rotate(-ang * syd);
                 draw_text(QPointF(dx, dy), t);
-                p.restore();
+                p->restore();
                 break;
             }
             }
         }
-        p.restore();
-        p.setPen(Qt::black);
+        p->restore();
+        p->setPen(Qt::black);
         advance(h * k + 0.2);
         for (int i = 3; i < 6; ++i)
             if (!b.gcaptions[i].empty()) {
@@ -765,34 +949,157 @@ private:
 
 } // namespace
 
-bool render_pdf(const Document& doc, const std::string& pdf_path, const std::string& title)
+namespace {
+
+// The blocks of a document (offset: the block's index) or of a list file (byte offsets), from
+// `from` on, to a sink until it stops.
+using Feed = std::function<bool(long from, const BlockSink& sink)>;
+
+Feed document_feed(const Document& doc)
+{
+    return [&doc](long from, const BlockSink& sink) {
+        for (size_t i = size_t(std::max(0L, from)); i < doc.blocks.size(); ++i)
+            if (!sink(doc.blocks[i], long(i))) break;
+        return true;
+    };
+}
+
+Feed file_feed(const std::string& path)
+{
+    return [path](long from, const BlockSink& sink) { return for_each_block(path, from, sink); };
+}
+
+// Lays the pages out without drawing them: their number and, when asked, where each begins.
+struct Pagination {
+    int pages = 0;
+    std::vector<PageStart> starts;
+    bool read = true, cancelled = false;
+};
+
+Pagination paginate(const Feed& feed, double dpi, const std::string& id, bool keep_starts, const Progress& progress)
+{
+    Pagination pg;
+    QPainter none;   // never begun: no page is drawn
+    RenderPlan plan;
+    plan.id = id;
+    plan.first = plan.last = INT_MAX;
+    if (keep_starts) {
+        pg.starts.emplace_back();
+        plan.page_started = [&pg](const PageStart& ps) { pg.starts.push_back(ps); };
+    }
+    if (progress) plan.progress = [&progress](int page) { return progress(page, 0); };
+    Renderer r(none, dpi, [] {}, plan);
+    pg.read = feed(0, [&r](const Block& b, long at) { return r.block(b, at); });
+    r.finish();
+    pg.pages = r.pages();
+    pg.cancelled = r.cancelled();
+    return pg;
+}
+
+// Draws every page on an open painter, numbered against `total`; false when cancelled.
+bool draw_pages(const Feed& feed, QPainter& painter, double dpi, std::function<void()> next_page, int total,
+                const std::string& id, const Progress& progress)
+{
+    RenderPlan plan;
+    plan.id = id;
+    plan.total = total;
+    if (progress) plan.progress = [&progress, total](int page) { return progress(page, total); };
+    Renderer r(painter, dpi, std::move(next_page), plan);
+    feed(0, [&r](const Block& b, long at) { return r.block(b, at); });
+    r.finish();
+    return !r.cancelled();
+}
+
+RenderResult write_pdf(const Feed& feed, const std::string& pdf_path, const std::string& title, const Progress& progress)
 {
     const CNumericScope c_numbers;
-    if (!QGuiApplication::instance()) return false;
+    RenderResult res;
+    if (!QGuiApplication::instance()) {
+        res.error = pdf_path + ": no display";
+        return res;
+    }
     g_stats = RenderStats();
-    QPdfWriter writer(QString::fromLocal8Bit(pdf_path.c_str()));
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setResolution(DPI);
-    writer.setTitle(QString::fromStdString(title));
-    writer.setCreator("tavo52");
-    QPainter painter(&writer);
-    Renderer r(painter, DPI, [&writer] { writer.newPage(); });
-    r.run(doc);
-    return true;
+    const Pagination pg = paginate(feed, DPI, title, false, progress);
+    if (pg.cancelled) {
+        res.cancelled = true;
+        return res;
+    }
+    if (!pg.read) {
+        res.error = pdf_path + ": " + std::strerror(errno ? errno : EIO);
+        return res;
+    }
+    g_stats = RenderStats();
+    // The PDF is written beside its place and put there only when complete: a failed, cancelled
+    // or killed render leaves the old one, and a reader never sees half a file.
+    // A device, pipe or folder in the PDF's place is never replaced by the rename.
+    struct stat st;
+    if (::stat(pdf_path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        res.error = pdf_path + ": " + (S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "not a regular file");
+        return res;
+    }
+    bool began = false, drawn = false;
+    std::string write_error;
+    const bool saved = save_file_atomically(pdf_path, [&](FILE* f) {
+        QFile out;
+        if (!out.open(f, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) return false;
+        {
+            QPdfWriter writer(&out);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            writer.setResolution(DPI);
+            writer.setTitle(QString::fromLocal8Bit(title.c_str()));
+            writer.setCreator("tavo52");
+            QPainter painter;
+            if (painter.begin(&writer)) {
+                began = true;
+                drawn = draw_pages(feed, painter, DPI, [&writer] { writer.newPage(); }, pg.pages, title, progress);
+                painter.end();
+            }
+        }
+        const bool flushed = out.flush() && out.error() == QFileDevice::NoError;
+        if (!flushed) write_error = out.errorString().toLocal8Bit().toStdString();
+        return drawn && flushed;
+    });
+    if (saved) {
+        res.ok = true;
+        res.pages = pg.pages;
+        return res;
+    }
+    if (began && !drawn) {
+        res.cancelled = true;
+        return res;
+    }
+    res.error = pdf_path + ": " + (write_error.empty() ? std::strerror(errno ? errno : EIO) : write_error);
+    return res;
+}
+
+} // namespace
+
+bool render_pdf(const Document& doc, const std::string& pdf_path, const std::string& title)
+{
+    return write_pdf(document_feed(doc), pdf_path, title, Progress()).ok;
+}
+
+RenderResult render_list_pdf(const std::string& list_path, const std::string& pdf_path, const std::string& title,
+                             const Progress& progress)
+{
+    return write_pdf(file_feed(list_path), pdf_path, title, progress);
 }
 
 bool render_to_printer(const Document& doc, QPrinter* printer)
 {
     const CNumericScope c_numbers;
     if (!printer || !QGuiApplication::instance()) return false;
-    g_stats = RenderStats();
+    const Feed feed = document_feed(doc);
     // The pages are laid out on the whole A4 sheet, as in the PDF.
     printer->setFullPage(true);
+    const Pagination pg = paginate(feed, printer->resolution(), std::string(), false, Progress());
+    g_stats = RenderStats();
     QPainter painter;
     if (!painter.begin(printer)) return false;
-    Renderer r(painter, printer->resolution(), [printer] { printer->newPage(); });
-    r.run(doc);
+    draw_pages(feed, painter, printer->resolution(), [printer] { printer->newPage(); }, pg.pages, std::string(),
+               Progress());
+    painter.end();
     return true;
 }
 
@@ -801,6 +1108,8 @@ std::vector<QImage> render_images(const Document& doc, int dpi)
     const CNumericScope c_numbers;
     std::deque<QImage> pages;
     if (!QGuiApplication::instance() || dpi < 10 || dpi > 1200) return {};
+    const Feed feed = document_feed(doc);
+    const Pagination pg = paginate(feed, dpi, std::string(), false, Progress());
     g_stats = RenderStats();
     const QSize size(int(std::lround(PAGE_W / 2.54 * dpi)), int(std::lround(PAGE_H / 2.54 * dpi)));
     QPainter painter;
@@ -810,12 +1119,72 @@ std::vector<QImage> render_images(const Document& doc, int dpi)
         painter.begin(&pages.back());
     };
     start();
-    Renderer r(painter, dpi, [&] {
+    draw_pages(feed, painter, dpi, [&] {
         painter.end();
         start();
-    });
-    r.run(doc);
+    }, pg.pages, std::string(), Progress());
+    painter.end();
     return std::vector<QImage>(pages.begin(), pages.end());
+}
+
+// The pages of a list file laid out once, each drawn on its own when it is asked for.
+struct PagedList::Impl {
+    Feed feed;
+    std::string id;
+    Pagination pg;
+};
+
+PagedList::PagedList() = default;
+PagedList::~PagedList() = default;
+
+bool PagedList::open(const std::string& list_path, const std::string& id, const Progress& progress)
+{
+    const CNumericScope c_numbers;
+    if (!QGuiApplication::instance()) return false;
+    auto impl = std::make_unique<Impl>();
+    impl->feed = file_feed(list_path);
+    impl->id = id;
+    impl->pg = paginate(impl->feed, DPI, id, true, progress);
+    if (impl->pg.cancelled || !impl->pg.read) return false;
+    impl_ = std::move(impl);
+    return true;
+}
+
+int PagedList::pages() const { return impl_ ? impl_->pg.pages : 0; }
+
+QImage PagedList::page(int n, int dpi) const
+{
+    const CNumericScope c_numbers;
+    if (!impl_ || n < 1 || n > impl_->pg.pages || n > int(impl_->pg.starts.size()) || dpi < 10 || dpi > 1200)
+        return QImage();
+    const QSize size(int(std::lround(PAGE_W / 2.54 * dpi)), int(std::lround(PAGE_H / 2.54 * dpi)));
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    RenderPlan plan;
+    plan.id = impl_->id;
+    plan.total = impl_->pg.pages;
+    plan.first = plan.last = n;
+    plan.resume = impl_->pg.starts[size_t(n - 1)];
+    plan.resumed = true;
+    Renderer r(painter, dpi, [] {}, plan);
+    impl_->feed(plan.resume.offset, [&r](const Block& b, long at) { return r.block(b, at); });
+    r.finish();
+    painter.end();
+    return image;
+}
+
+bool PagedList::print(QPrinter* printer) const
+{
+    const CNumericScope c_numbers;
+    if (!impl_ || !printer) return false;
+    printer->setFullPage(true);
+    QPainter painter;
+    if (!painter.begin(printer)) return false;
+    draw_pages(impl_->feed, painter, printer->resolution(), [printer] { printer->newPage(); }, impl_->pg.pages,
+               impl_->id, Progress());
+    painter.end();
+    return true;
 }
 
 const RenderStats& last_render_stats()

@@ -3,28 +3,35 @@
 #include "platform/os/calllog.h"
 #include "platform/os/c_numeric.h"
 
+#include "platform/env/message_box.h"
+
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPageSize>
-#include <QPrintPreviewDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScrollArea>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
 std::string str(const char* s) { return s ? s : ""; }
-
-// Parses and renders the list into *doc; returns the PDF path, or "" when nothing could be written.
-std::string make_pdf(const char* prefix, const char* path, oliview::Document* doc)
-{
-    if (!path || !*path) return std::string();
-    if (!QFileInfo::exists(QString::fromLocal8Bit(path))) return std::string();
-    *doc = oliview::parse_file(path);
-    std::string pdf = oliview::pdf_path_for(path);
-    if (!oliview::render_pdf(*doc, pdf, str(prefix))) return std::string();
-    return pdf;
-}
 
 std::string absolute(const std::string& path)
 {
@@ -39,29 +46,183 @@ bool print_queue_configured()
     q.start("lpstat", {"-a"});
     if (!q.waitForFinished(5000)) {
         q.kill();
+        q.waitForFinished(1000);
         return false;
     }
     return q.exitCode() == 0 && !q.readAllStandardOutput().trimmed().isEmpty();
 }
 
+// The progress of a long render in a dialog with the page count and a cancel button, shown when
+// the work takes longer than half a second; nothing without widgets.
+class RenderProgress {
+public:
+    explicit RenderProgress(const char* title)
+    {
+        if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+        dialog_ = std::make_unique<QProgressDialog>(QStringLiteral("Die Seiten werden gezählt ..."),
+                                                    QStringLiteral("Abbrechen"), 0, 0);
+        dialog_->setWindowTitle(QString::fromLocal8Bit(title));
+        dialog_->setWindowModality(Qt::ApplicationModal);
+        dialog_->setMinimumDuration(500);
+        dialog_->setAutoReset(false);
+        dialog_->setAutoClose(false);
+    }
+    oliview::Progress callback()
+    {
+        if (!dialog_) return oliview::Progress();
+        return [this](int page, int total) {
+            if (total > 0) {
+                dialog_->setMaximum(total);
+                dialog_->setLabelText(QStringLiteral("Seite %1 von %2").arg(page).arg(total));
+                dialog_->setValue(std::min(page, total));
+            } else {
+                dialog_->setLabelText(QStringLiteral("Die Seiten werden gezählt: %1").arg(page));
+                dialog_->setValue(0);
+            }
+            QCoreApplication::processEvents();
+            return !dialog_->wasCanceled();
+        };
+    }
+
+private:
+    std::unique_ptr<QProgressDialog> dialog_;
+};
+
+// Renders the list to its PDF; returns the PDF path, or "" when none was written (cancelled, or
+// a failure that the user is told of by file and reason).
+std::string make_pdf(const char* slot, const char* prefix, const char* path, const oliview::Progress& progress)
+{
+    if (!path || !*path) return std::string();
+    if (!QFileInfo::exists(QString::fromLocal8Bit(path))) return std::string();
+    const std::string pdf = oliview::pdf_path_for(path);
+    const oliview::RenderResult res = oliview::render_list_pdf(path, pdf, str(prefix), progress);
+    if (res.ok) return pdf;
+    if (res.cancelled) {
+        calllog::add(std::string(slot) + ": " + str(prefix) + " " + str(path) + " (cancelled)");
+        return std::string();
+    }
+    calllog::add(std::string(slot) + ": " + str(prefix) + " " + str(path) + " (no PDF: " + res.error + ")");
+    message_box(BoxIcon::Warning, QStringLiteral("ABBRUCH"),
+                QStringLiteral("Die PDF-Datei der Druckliste kann nicht geschrieben werden!\n") +
+                    QString::fromLocal8Bit(res.error.c_str()));
+    return std::string();
+}
+
+// The preview: a page at a time, drawn when it is shown.
+class PreviewDialog : public QDialog {
+public:
+    PreviewDialog(const std::string& title) : QDialog(nullptr)
+    {
+        setAttribute(Qt::WA_DeleteOnClose);
+        setWindowTitle(QStringLiteral("Druckvorschau ") + QString::fromLocal8Bit(title.c_str()));
+        auto* layout = new QVBoxLayout(this);
+        auto* bar = new QHBoxLayout();
+        first_ = new QToolButton(this);
+        prev_ = new QToolButton(this);
+        next_ = new QToolButton(this);
+        last_ = new QToolButton(this);
+        first_->setText(QStringLiteral("|<"));
+        prev_->setText(QStringLiteral("<"));
+        next_->setText(QStringLiteral(">"));
+        last_->setText(QStringLiteral(">|"));
+        number_ = new QLabel(this);
+        zoom_ = new QComboBox(this);
+        for (int z : {50, 75, 100, 150, 200}) zoom_->addItem(QStringLiteral("%1 %").arg(z), z);
+        zoom_->setCurrentIndex(2);
+        print_ = new QPushButton(QStringLiteral("Drucken ..."), this);
+        for (QWidget* w : std::initializer_list<QWidget*>{first_, prev_, number_, next_, last_, zoom_}) bar->addWidget(w);
+        bar->addStretch(1);
+        bar->addWidget(print_);
+        layout->addLayout(bar);
+        scroll_ = new QScrollArea(this);
+        scroll_->setAlignment(Qt::AlignHCenter);
+        scroll_->setBackgroundRole(QPalette::Dark);
+        sheet_ = new QLabel(scroll_);
+        scroll_->setWidget(sheet_);
+        layout->addWidget(scroll_, 1);
+        connect(first_, &QToolButton::clicked, this, [this] { show_page(1); });
+        connect(prev_, &QToolButton::clicked, this, [this] { show_page(current_ - 1); });
+        connect(next_, &QToolButton::clicked, this, [this] { show_page(current_ + 1); });
+        connect(last_, &QToolButton::clicked, this, [this] { show_page(pages_.pages()); });
+        connect(zoom_, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] { show_page(current_); });
+        connect(print_, &QPushButton::clicked, this, [this] { print(); });
+        auto key = [this](QKeySequence k, std::function<void()> f) {
+            auto* a = new QAction(this);
+            a->setShortcut(k);
+            connect(a, &QAction::triggered, this, std::move(f));
+            addAction(a);
+        };
+        key(QKeySequence(Qt::Key_PageDown), [this] { show_page(current_ + 1); });
+        key(QKeySequence(Qt::Key_PageUp), [this] { show_page(current_ - 1); });
+        resize(800, 1000);
+    }
+
+    // Copies the list (it may be written anew while the preview is open) and lays it out.
+    bool load(const std::string& list_path, const std::string& id, const oliview::Progress& progress)
+    {
+        QFile in(QString::fromLocal8Bit(list_path.c_str()));
+        copy_.setFileTemplate(QDir::tempPath() + QStringLiteral("/tavo-preview-XXXXXX.oli"));
+        if (!in.open(QIODevice::ReadOnly) || !copy_.open()) return false;
+        while (!in.atEnd()) {
+            const QByteArray chunk = in.read(1 << 16);
+            if (chunk.isEmpty() || copy_.write(chunk) != chunk.size()) return false;
+        }
+        if (!copy_.flush()) return false;
+        if (!pages_.open(copy_.fileName().toLocal8Bit().toStdString(), id, progress)) return false;
+        show_page(1);
+        return true;
+    }
+
+    int current() const { return current_; }
+    const QLabel* sheet() const { return sheet_; }
+
+    void show_page(int n)
+    {
+        if (pages_.pages() < 1) return;
+        current_ = std::clamp(n, 1, pages_.pages());
+        const int dpi = std::max(10, logicalDpiX() * zoom_->currentData().toInt() / 100);
+        sheet_->setPixmap(QPixmap::fromImage(pages_.page(current_, dpi)));
+        sheet_->adjustSize();
+        number_->setText(QStringLiteral("Seite %1 von %2").arg(current_).arg(pages_.pages()));
+        first_->setEnabled(current_ > 1);
+        prev_->setEnabled(current_ > 1);
+        next_->setEnabled(current_ < pages_.pages());
+        last_->setEnabled(current_ < pages_.pages());
+    }
+
+private:
+    void print()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Portrait);
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() == QDialog::Accepted) pages_.print(&printer);
+    }
+
+    QTemporaryFile copy_;
+    oliview::PagedList pages_;
+    int current_ = 1;
+    QToolButton *first_, *prev_, *next_, *last_;
+    QLabel* number_;
+    QComboBox* zoom_;
+    QPushButton* print_;
+    QScrollArea* scroll_;
+    QLabel* sheet_;
+};
+
 } // namespace
 
 namespace oliview {
 
-QPrintPreviewDialog* make_preview_dialog(const Document& doc, const std::string& title)
+QDialog* make_preview_dialog(const std::string& list_path, const std::string& title, const Progress& progress)
 {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return nullptr;
-    auto* dialog = new QPrintPreviewDialog();
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(QStringLiteral("Druckvorschau ") + QString::fromLocal8Bit(title.c_str()));
-    QPrinter* printer = dialog->printer();
-    printer->setPageSize(QPageSize(QPageSize::A4));
-    printer->setPageOrientation(QPageLayout::Portrait);
-    printer->setDocName(QString::fromLocal8Bit(title.c_str()));
-    // The dialog keeps its own copy: the list it came from may be written anew meanwhile.
-    QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
-                     [doc](QPrinter* p) { render_to_printer(doc, p); });
-    dialog->resize(800, 1000);
+    auto* dialog = new PreviewDialog(title);
+    if (!dialog->load(list_path, title, progress)) {
+        delete dialog;
+        return nullptr;
+    }
     return dialog;
 }
 
@@ -70,12 +231,12 @@ QPrintPreviewDialog* make_preview_dialog(const Document& doc, const std::string&
 void Quick_OLI_View(const char* prefix, const char* path)
 {
     const CNumericScope c_numbers;
-    oliview::Document doc;
-    std::string pdf = make_pdf(prefix, path, &doc);
+    RenderProgress progress("Druckvorschau");
+    const std::string pdf = make_pdf("Quick_OLI_View", prefix, path, progress.callback());
     calllog::add("Quick_OLI_View: " + str(prefix) + " " + str(path) + (pdf.empty() ? " (no PDF)" : " -> " + pdf));
     if (pdf.empty() || !calllog::interactive()) return;
     // The program's own preview: no desktop viewer needs to be there.
-    if (QPrintPreviewDialog* dialog = oliview::make_preview_dialog(doc, str(prefix))) {
+    if (QDialog* dialog = oliview::make_preview_dialog(str(path), str(prefix), progress.callback())) {
         dialog->show();
         dialog->raise();
         dialog->activateWindow();
@@ -92,8 +253,8 @@ void Quick_OLI_View(const char* prefix, const char* path)
 void Quick_OLI_Print(const char* prefix, const char* path)
 {
     const CNumericScope c_numbers;
-    oliview::Document doc;
-    std::string pdf = make_pdf(prefix, path, &doc);
+    RenderProgress progress("Drucken");
+    const std::string pdf = make_pdf("Quick_OLI_Print", prefix, path, progress.callback());
     if (pdf.empty()) {
         calllog::add("Quick_OLI_Print: " + str(prefix) + " " + str(path) + " (no PDF)");
         return;
@@ -101,9 +262,20 @@ void Quick_OLI_Print(const char* prefix, const char* path)
     if (print_queue_configured()) {
         // An absolute path after "--": no file name can pass for one of the queue's options.
         const QString file = QFileInfo(QString::fromLocal8Bit(pdf.c_str())).absoluteFilePath();
-        int rc = QProcess::execute("lp", {QStringLiteral("--"), file});
-        calllog::add("Quick_OLI_Print: " + str(prefix) + " " + str(path) + " -> lp " + pdf +
-                     (rc == 0 ? "" : " (lp failed)"));
+        QProcess lp;
+        lp.start("lp", {QStringLiteral("--"), file});
+        const bool finished = lp.waitForFinished(60000);
+        const bool ok = finished && lp.exitStatus() == QProcess::NormalExit && lp.exitCode() == 0;
+        calllog::add("Quick_OLI_Print: " + str(prefix) + " " + str(path) + " -> lp " + pdf + (ok ? "" : " (lp failed)"));
+        if (!ok) {
+            // The queue's own words say what went wrong ("no default destination", an unknown printer).
+            QString why = QString::fromLocal8Bit(lp.readAllStandardError()).trimmed();
+            if (why.isEmpty()) why = finished ? QStringLiteral("lp endete mit %1").arg(lp.exitCode()) : lp.errorString();
+            if (!finished) lp.kill();
+            message_box(BoxIcon::Warning, QStringLiteral("Drucken"),
+                        QStringLiteral("Die Druckliste konnte nicht gedruckt werden!\n") + why +
+                            QStringLiteral("\nDie Druckliste liegt als PDF unter ") + file);
+        }
         return;
     }
     calllog::add("Quick_OLI_Print: " + str(prefix) + " " + str(path) + " -> no print queue, " + pdf);

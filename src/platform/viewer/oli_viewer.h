@@ -5,11 +5,13 @@
 #pragma once
 #include <QImage>
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+class QDialog;
 class QPrinter;
-class QPrintPreviewDialog;
 
 void Quick_OLI_View(const char* prefix, const char* path);
 void Quick_OLI_Print(const char* prefix, const char* path);
@@ -63,25 +65,68 @@ struct Document {
 Document parse(const char* data, std::size_t size);
 Document parse_file(const std::string& path);
 
+// The blocks of the list at `path` handed to `sink` one at a time as they are read, from the byte
+// `offset` on (a block start a sink was given before); the sink gets each block with the byte
+// offset of its start and returns false to stop. False when the file cannot be read.
+using BlockSink = std::function<bool(const Block&, long offset)>;
+bool for_each_block(const std::string& path, long offset, const BlockSink& sink);
+
 // Decodes one list text: code page 437 plus the list font's symbols; inline codes 0xCE+letter
 // become '\x01'+letter, inline graphics are dropped.
 std::string decode_text(const std::string& bytes);
 // Plain text of a decoded line (codes removed).
 std::string plain(const std::string& decoded);
 
-// Renders the document to a PDF file; returns true when the file was written.
+// Progress of a long render: called at every new page with the page reached and the pages in
+// all (0 while they are being counted); returning false cancels the work.
+using Progress = std::function<bool(int page, int total)>;
+
+struct RenderResult {
+    bool ok = false;
+    bool cancelled = false;
+    std::string error;   // "<file>: <reason>" when the PDF could not be written
+    int pages = 0;
+};
+
+// Renders the document to a PDF file; returns true when the file was written whole.
 bool render_pdf(const Document& doc, const std::string& pdf_path, const std::string& title);
+// The list at list_path to a PDF, its blocks read and its pages laid out and written one after
+// another, so that the memory does not grow with the list. The PDF is written beside its place and
+// renamed there when complete: on failure or cancel the old PDF stays as it was.
+RenderResult render_list_pdf(const std::string& list_path, const std::string& pdf_path, const std::string& title,
+                             const Progress& progress = Progress());
 // The same pages on a printer, or on the printer of a print preview; false when it cannot be drawn on.
 bool render_to_printer(const Document& doc, QPrinter* printer);
 // The same pages as pictures of the A4 sheet at `dpi` (10 to 1200), white paper; empty when none.
 // Font sizes are whole pixels: far below the PDF's resolution a page break can move.
 std::vector<QImage> render_images(const Document& doc, int dpi);
 
-// The print preview of a document: the pages as render_to_printer draws them, zoom and page
-// controls, and a print button that goes through the system's print dialog. Deleted when closed.
-QPrintPreviewDialog* make_preview_dialog(const Document& doc, const std::string& title);
+// A list file laid out once, where every page begins kept; a page is drawn when it is asked for.
+// The file must stay as it was while the object lives.
+class PagedList {
+public:
+    PagedList();
+    ~PagedList();
+    PagedList(const PagedList&) = delete;
+    PagedList& operator=(const PagedList&) = delete;
+    // False when the list cannot be read or the work was cancelled.
+    bool open(const std::string& list_path, const std::string& id, const Progress& progress = Progress());
+    int pages() const;
+    QImage page(int n, int dpi) const;   // page n (from 1) as a picture of the sheet
+    bool print(QPrinter* printer) const;
 
-// What the last render_pdf drew: text draw calls, pages, and the pixel size of each table's font.
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+// The print preview of a list: a private copy of the list laid out once, each page drawn as it
+// is shown, page and zoom controls, and a print button through the system's print dialog.
+// Deleted when closed; nullptr without widgets, when the list cannot be read or when cancelled.
+QDialog* make_preview_dialog(const std::string& list_path, const std::string& title,
+                             const Progress& progress = Progress());
+
+// What the last render drew: text draw calls, pages, and the pixel size of each table's font.
 struct RenderStats {
     long text_draws = 0;
     int pages = 0;

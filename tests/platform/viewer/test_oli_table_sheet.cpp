@@ -3,6 +3,7 @@
 #include "platform/viewer/rpc_picture.h"
 #include "platform/screen/screen_fixture.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -108,7 +109,8 @@ TEST_F(ScreenTest, TableSheetShowsEveryLineUntilClosed)
     EXPECT_EQ(prop_sheet_depth(), 0);
     EXPECT_EQ(grab(), before);   // the screen beneath is back
     ASSERT_FALSE(shown.isNull());
-    shown.save("oli_table_sheet.png");
+    // A copy of the sheet to look at: TAVO_SAMPLE_OUT=<file>.png; tests write nowhere else.
+    if (const char* keep = std::getenv("TAVO_SAMPLE_OUT")) shown.save(QString::fromLocal8Bit(keep));
 
     // Rows of 13 + 8 pixels from the pane's top (title row 33, border 5): a grid line closes
     // each of the three rows, text stands inside them, and below them the body face is bare.

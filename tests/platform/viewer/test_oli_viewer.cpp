@@ -8,9 +8,10 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QImage>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
+#include <QDialog>
+#include <QLabel>
 #include <QPrinter>
+#include <QTest>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -19,8 +20,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <sys/stat.h>
+#include <csignal>
 #include <filesystem>
+#include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -102,6 +108,13 @@ std::string render(const std::string& list, const testutil::ScratchDir& dir, con
     EXPECT_EQ(d.skipped, 0);
     EXPECT_TRUE(oliview::render_pdf(d, pdf, name));
     return pdf;
+}
+
+std::string log_text()
+{
+    std::string all;
+    for (const std::string& e : calllog::entries()) all += e + "\n";
+    return all;
 }
 
 int count_kind(const oliview::Document& d, oliview::Block::Kind k)
@@ -553,12 +566,12 @@ TEST(OliViewer, TableCellsAreDrawnWholeAtEveryFontSize)
     EXPECT_EQ(stats.table_px.front(), 35);
     for (int px : {32, 16, 8, 4})
         EXPECT_NE(std::find(stats.table_px.begin(), stats.table_px.end(), px), stats.table_px.end()) << px;
-    // One draw per cell and one page number per page.
-    EXPECT_EQ(stats.text_draws, cells + stats.pages);
+    // One draw per cell, and on every page its number and its head line.
+    EXPECT_EQ(stats.text_draws, cells + 2 * stats.pages);
 }
 
 // The preview shows the pages of the PDF: a table of 150 rows runs over three pages and a reserve
-// opens the fourth, in the PDF, in the preview's printer pages and in the pictures of the sheets.
+// opens the fourth, in the PDF, in the preview's pages and in the pictures of the sheets.
 TEST(OliViewer, PreviewShowsThePagesOfThePdf)
 {
     std::string list = "#OLI flags 640\n#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 5.000000\n \xCEr Nr \xCEr Wert\n \xCEr    \xCEr   kN\n";
@@ -569,18 +582,205 @@ TEST(OliViewer, PreviewShowsThePagesOfThePdf)
     ASSERT_TRUE(oliview::render_pdf(doc, dir.file("long.pdf"), "long"));
     ASSERT_EQ(oliview::last_render_stats().pages, 4);
 
-    QPrintPreviewDialog* dialog = oliview::make_preview_dialog(doc, "K7-TEST");
+    const std::string path = dir.file("long.oli");
+    ASSERT_TRUE(testutil::write_file(path, list));
+    QDialog* dialog = oliview::make_preview_dialog(path, "K7-TEST");
     ASSERT_NE(dialog, nullptr);
+    // The list may be written anew while the preview is open: the preview keeps its own copy.
+    ASSERT_TRUE(testutil::write_file(path, "damaged"));
     dialog->show();
     QCoreApplication::processEvents();
-    auto* pages = dialog->findChild<QPrintPreviewWidget*>();
-    ASSERT_NE(pages, nullptr);
-    EXPECT_EQ(pages->pageCount(), 4);
-    EXPECT_EQ(dialog->printer()->pageLayout().pageSize().id(), QPageSize::A4);
+    auto has_label = [dialog](const QString& text) {
+        for (const QLabel* l : dialog->findChildren<QLabel*>())
+            if (l->text() == text) return true;
+        return false;
+    };
+    EXPECT_TRUE(has_label("Seite 1 von 4"));
+    QTest::keyClick(dialog, Qt::Key_PageDown);
+    QTest::keyClick(dialog, Qt::Key_PageDown);
+    EXPECT_TRUE(has_label("Seite 3 von 4"));
     dialog->close();   // deletes itself
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     const std::vector<QImage> sheets = oliview::render_images(doc, 150);
     ASSERT_EQ(sheets.size(), 4u);
     EXPECT_EQ(sheets[0].width(), std::lround(21.0 / 2.54 * 150));
+    // A page drawn on its own is the page drawn in sequence (at the PDF's resolution, where the
+    // preview takes its page breaks from).
+    ASSERT_TRUE(testutil::write_file(path, list));
+    oliview::PagedList pages;
+    ASSERT_TRUE(pages.open(path, ""));
+    ASSERT_EQ(pages.pages(), 4);
+    const std::vector<QImage> fine = oliview::render_images(doc, 300);
+    ASSERT_EQ(fine.size(), 4u);
+    for (int n : {1, 2, 3, 4}) EXPECT_TRUE(pages.page(n, 300) == fine[size_t(n - 1)]) << "page " << n;
+}
+
+// A long table: each page starts with the table's heading rows, says "Seite n von m" and carries
+// the component id and the position title in its head line; no row is split or lost.
+TEST(OliViewer, ContinuationPagesRepeatTheHeadingsAndCountThePages)
+{
+    if (!have_poppler()) GTEST_SKIP() << "poppler-utils not installed";
+    std::string list = "#CONTENTS\n Position 3: Unterzug \n#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 6.000000\n"
+                       " \xCEr Nr    \xCEr Kraft\n \xCEr       \xCEr    kN\n";
+    for (int i = 1; i <= 200; ++i) list += "   " + std::to_string(i) + (i < 10 ? "     " : i < 100 ? "    " : "   ") + "F" + std::to_string(i) + "\n";
+    list += "#END_OF_TEXT\n";
+    testutil::ScratchDir dir;
+    const std::string path = dir.file("K7_01.oli"), pdf = path + ".pdf";
+    ASSERT_TRUE(testutil::write_file(path, list));
+    const oliview::RenderResult res = oliview::render_list_pdf(path, pdf, "K7");
+    ASSERT_TRUE(res.ok) << res.error;
+    ASSERT_GE(res.pages, 3);
+    std::string rows;
+    for (int n = 1; n <= res.pages; ++n) {
+        QProcess p;
+        p.start("pdftotext", {"-layout", "-f", QString::number(n), "-l", QString::number(n), QString::fromStdString(pdf), "-"});
+        ASSERT_TRUE(p.waitForFinished(20000));
+        const std::string text = p.readAllStandardOutput().toStdString();
+        std::istringstream in(text);
+        std::vector<std::string> lines;
+        for (std::string l; std::getline(in, l);)
+            if (l.find_first_not_of(" \f") != std::string::npos) lines.push_back(l);
+        ASSERT_GE(lines.size(), 4u) << text;
+        EXPECT_NE(lines[0].find("K7"), std::string::npos) << "page " << n << "\n" << text;
+        EXPECT_NE(lines[0].find("Position 3: Unterzug"), std::string::npos) << "page " << n;
+        // After the head line (and the title on page 1) the headings "Nr Kraft" and "kN".
+        const size_t h = n == 1 ? 2 : 1;
+        EXPECT_NE(lines[h].find("Nr"), std::string::npos) << "page " << n << "\n" << text;
+        EXPECT_NE(lines[h].find("Kraft"), std::string::npos) << "page " << n;
+        EXPECT_NE(lines[h + 1].find("kN"), std::string::npos) << "page " << n;
+        const std::string number = "Seite " + std::to_string(n) + " von " + std::to_string(res.pages);
+        EXPECT_NE(lines.back().find(number), std::string::npos) << text;
+        for (size_t k = h + 2; k + 1 < lines.size(); ++k) rows += lines[k] + "\n";
+    }
+    // Every row once, whole, in order.
+    std::istringstream in(rows);
+    int expect = 1;
+    for (std::string l; std::getline(in, l); ++expect) {
+        std::istringstream cells(l);
+        std::string nr, f;
+        cells >> nr >> f;
+        EXPECT_EQ(nr, std::to_string(expect));
+        EXPECT_EQ(f, "F" + std::to_string(expect));
+    }
+    EXPECT_EQ(expect, 201);
+}
+
+// The PDF is written beside its place and renamed there when whole: a folder in its place, a
+// read-only folder, a file-size limit or a cancelled render leave the old PDF as it was, and
+// the failure names the file and the system's reason.
+TEST(OliViewer, AFailedOrCancelledRenderLeavesTheOldPdf)
+{
+    std::string list = "#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 5.000000\n \xCEr Nr \xCEr Wert\n \xCEr    \xCEr   kN\n";
+    for (int i = 1; i <= 400; ++i) list += "   " + std::to_string(i) + "   Zeile" + std::to_string(i) + "\n";
+    list += "#END_OF_TEXT\n";
+    testutil::ScratchDir dir;
+    const std::string path = dir.file("L_01.oli"), pdf = path + ".pdf";
+    ASSERT_TRUE(testutil::write_file(path, list));
+    const std::string old = "%PDF-1.4 the old one\n";
+    auto leftovers = [&dir]() {
+        int n = 0;
+        for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+            const std::string name = e.path().filename().string();
+            n += name != "L_01.oli" && name != "L_01.oli.pdf" && name != "ro";
+        }
+        return n;
+    };
+
+    // Cancelled on the third page of the drawing.
+    ASSERT_TRUE(testutil::write_file(pdf, old));
+    int calls = 0, total_seen = 0;
+    oliview::RenderResult res = oliview::render_list_pdf(path, pdf, "L", [&](int page, int total) {
+        ++calls;
+        total_seen = std::max(total_seen, total);
+        return !(total > 0 && page >= 3);
+    });
+    EXPECT_TRUE(res.cancelled);
+    EXPECT_FALSE(res.ok);
+    EXPECT_GE(total_seen, 5);   // the drawing was under way, with the count of pages known
+    EXPECT_EQ(testutil::read_file(pdf), old);
+    EXPECT_EQ(leftovers(), 0);
+
+    // A folder where the PDF should go.
+    const std::string in_place = dir.file("M_01.oli");
+    ASSERT_TRUE(testutil::write_file(in_place, list));
+    ASSERT_EQ(::mkdir((in_place + ".pdf").c_str(), 0777), 0);
+    res = oliview::render_list_pdf(in_place, in_place + ".pdf", "M");
+    EXPECT_FALSE(res.ok);
+    EXPECT_NE(res.error.find(in_place + ".pdf: "), std::string::npos) << res.error;
+    EXPECT_GT(res.error.size(), in_place.size() + 6) << "a reason follows the file";
+    std::filesystem::remove(in_place);
+    std::filesystem::remove(in_place + ".pdf");
+
+    // A read-only folder (root may write anyway: then there is nothing to see).
+    const std::string ro = dir.file("ro");
+    ASSERT_EQ(::mkdir(ro.c_str(), 0777), 0);
+    ASSERT_TRUE(testutil::write_file(ro + "/R_01.oli", list));
+    ASSERT_TRUE(testutil::write_file(ro + "/R_01.oli.pdf", old));
+    ::chmod(ro.c_str(), 0555);
+    if (::access(ro.c_str(), W_OK) != 0) {
+        res = oliview::render_list_pdf(ro + "/R_01.oli", ro + "/R_01.oli.pdf", "R");
+        EXPECT_FALSE(res.ok);
+        EXPECT_NE(res.error.find(ro + "/R_01.oli.pdf: "), std::string::npos) << res.error;
+        EXPECT_EQ(testutil::read_file(ro + "/R_01.oli.pdf"), old);
+    }
+    ::chmod(ro.c_str(), 0777);
+
+    // A file-size limit below the PDF's size, in a child process that takes the signal as an error.
+    ASSERT_TRUE(testutil::write_file(pdf, old));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit lim{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &lim);
+        const oliview::RenderResult r = oliview::render_list_pdf(path, pdf, "L");
+        const bool named = r.error.find(pdf + ": ") != std::string::npos;
+        ::_exit(!r.ok && named ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(testutil::read_file(pdf), old);
+    EXPECT_EQ(leftovers(), 0);
+}
+
+// A print queue that refuses the job ("no default destination"): the user is told with the queue's words.
+TEST(OliViewer, AFailingPrintQueueIsReported)
+{
+    testutil::ScratchDir dir;
+    const std::string bin = dir.file("bin");
+    ASSERT_EQ(::mkdir(bin.c_str(), 0777), 0);
+    ASSERT_TRUE(testutil::write_file(bin + "/lpstat", "#!/bin/sh\necho 'queue accepting requests'\n"));
+    ASSERT_TRUE(testutil::write_file(bin + "/lp", "#!/bin/sh\necho 'lp: Error - no default destination available.' >&2\nexit 1\n"));
+    ::chmod((bin + "/lpstat").c_str(), 0755);
+    ::chmod((bin + "/lp").c_str(), 0755);
+    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    ::setenv("PATH", (bin + ":" + path).c_str(), 1);
+    const std::string list = dir.file("p.oli");
+    ASSERT_TRUE(testutil::write_file(list, kSample));
+    calllog::clear();
+    Quick_OLI_Print("K7-TEST", list.c_str());
+    ::setenv("PATH", path.c_str(), 1);
+    EXPECT_TRUE(calllog::contains("(lp failed)"));
+    EXPECT_TRUE(calllog::contains("Die Druckliste konnte nicht gedruckt werden!"));
+    EXPECT_TRUE(calllog::contains("no default destination available")) << log_text();
+}
+
+// A folder in the PDF's place: nothing is shown or handed on, and the message names the file.
+TEST(OliViewer, APdfThatCannotBeWrittenIsNeitherShownNorPrinted)
+{
+    testutil::ScratchDir dir;
+    const std::string list = dir.file("p.oli");
+    ASSERT_TRUE(testutil::write_file(list, kSample));
+    ASSERT_EQ(::mkdir((list + ".pdf").c_str(), 0777), 0);
+    for (bool print : {false, true}) {
+        calllog::clear();
+        if (print) Quick_OLI_Print("K7-TEST", list.c_str());
+        else Quick_OLI_View("K7-TEST", list.c_str());
+        EXPECT_TRUE(calllog::contains("(no PDF")) << log_text();
+        EXPECT_TRUE(calllog::contains("Die PDF-Datei der Druckliste kann nicht geschrieben werden!"));
+        EXPECT_TRUE(calllog::contains(list + ".pdf: "));
+        EXPECT_FALSE(calllog::contains("-> lp"));
+        EXPECT_FALSE(calllog::contains("liegt als PDF"));
+    }
 }
