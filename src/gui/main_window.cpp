@@ -99,9 +99,11 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     data_object.read_data();
 
     fill_reinforcement_choices();
+    // Before any widget is built from the file's values: a value out of range is named, not shown.
+    check_form_ranges();
     connect(pb_last_new, &QPushButton::clicked, this, &MainWindow::newLast_click);
     QStandardItemModel* header_model = build_loads_model();
-    check_form_ranges();
+    name_number_fields();
     data2maske();
     check_grade_choices();
     wd_Schub_kappa_kreis->setEnabled(rb_typ_durchbruch_kreis->isChecked() && cb_Schub->isChecked());
@@ -121,10 +123,16 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     connect_input_fields();
     connect_actions();
 
-    connect(actionEinstellungen, &QAction::triggered, this, [this] { optionsDialog()->show_options(); });
+    connect(actionEinstellungen, &QAction::triggered, this, [this] {
+        optionsDialog()->show_options();
+        centre_on_window(optionsDialog(), this);
+    });
     connect(actionEnde, SIGNAL(triggered()), this, SLOT(saveSettings()));
     connect(actionEnde, SIGNAL(triggered()), this, SLOT(maske2data()));
-    connect(actionEnde, &QAction::triggered, this, [this] { exitDialog()->show(); });
+    connect(actionEnde, &QAction::triggered, this, [this] {
+        exitDialog()->show();
+        centre_on_window(exitDialog(), this);
+    });
 
     loadSettings_fonts_colors();
     display_nachweise(action_cal_auto->isChecked() ? 1 : 0);
@@ -258,7 +266,11 @@ void MainWindow::connect_actions()
     connect(cb_Schub, &QCheckBox::toggled, this, &MainWindow::set_schub_kappa_kreis);
     connect(tabWidget, &QTabWidget::currentChanged, this, &MainWindow::tab_changed);
 
-    connect(actionNationalerAnhang, &QAction::triggered, this, [this] { naSelectDialog()->show(); });
+    connect(actionNationalerAnhang, &QAction::triggered, this, [this] {
+        // Its list is built as it is shown; it is placed over the window with the list's size.
+        naSelectDialog()->show();
+        centre_on_window(naSelectDialog(), this);
+    });
 }
 
 // A dialog of its own window, built when first used with the window's stored font and background.
@@ -345,6 +357,11 @@ void MainWindow::set_tabelle_nachkomma()
     for (SpinBoxDelegate* d : delegates_sni)
         if (d)
             d->setDecimals(data_object.nk_sni);
+    // The texts change width with their decimals: the columns are sized for them anew.
+    if (header_view) {
+        header_view->resizeSections(QHeaderView::ResizeToContents);
+        set_loads_section_modes();
+    }
     tv_lasten->viewport()->update();
 }
 
@@ -414,9 +431,10 @@ void MainWindow::fill_cb_Holzguete_balken(int check)
     {
         // Refilling passes through empty and first items; the grade counts once, when it is set.
         const QSignalBlocker block(cb_holzguete);
+        remember_grade_choice();
         cb_holzguete->clear();
         cb_holzguete->addItems(list);
-        if (kind == 0)
+        if (!restore_grade_choice(kind) && kind == 0)
             cb_holzguete->setCurrentIndex(5);
     }
     if (check) {
@@ -619,7 +637,9 @@ void MainWindow::d_schraube_check_click()
             screw_spacings(product, predrilled, cob_d_schraube->itemData(i).toDouble(), &ni);
             if (model && model->item(i))
                 model->item(i)->setEnabled(ni > 0);
-            if (!fits && ni > 0) {
+            // A chosen diameter stays chosen when it no longer fits: the check then blocks
+            // calculating. Only a list without a choice gets the first diameter that fits.
+            if (!fits && ni > 0 && cob_d_schraube->currentIndex() < 0) {
                 cob_d_schraube->setCurrentIndex(i);
                 fits = true;
             }
@@ -666,12 +686,13 @@ void MainWindow::fill_d_schraube(int)
 void MainWindow::fill_d_schraube()
 {
     const QSignalBlocker block(cob_d_schraube);
+    const double old_d = cob_d_schraube->currentIndex() >= 0 ? current_data(cob_d_schraube).toDouble() : 0.0;
     cob_d_schraube->clear();
     const int product = current_data(cob_typ_schraube).toInt();
     if (product >= 13 && product <= 15)
         for (const ScrewRow& row : window_screw_rows(product))
             cob_d_schraube->addItem(QString::number(row.d, 'g', 6), row.d);
-    d_schraube_check_click();
+    keep_screw_diameter(old_d);
     fill_l_schraube();
     rb_gedreht->setEnabled(product == 15);
     rb_gepresst->setEnabled(product == 15);

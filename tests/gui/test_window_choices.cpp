@@ -52,7 +52,7 @@ TEST_F(WindowTest, BeamGradeListPerWoodKind)
         {"rb_holzart_LH", 8, "D18", "D18"},
         {"rb_holzart_NH", 12, "C14", "C24 (S10)"},
         {"rb_holzart_BSH_DIN", 8, "GL24h (BS11)", "GL24h (BS11)"},
-        {"rb_holzart_BSH_EC", 14, "GL20h", "GL20h"},
+        {"rb_holzart_BSH_EC", 14, "GL20h", "GL30h"},   // the grade the position had for this kind
     };
     auto* grade = find<QComboBox>("cb_holzguete");
     for (const Case& c : cases) {
@@ -62,6 +62,28 @@ TEST_F(WindowTest, BeamGradeListPerWoodKind)
         EXPECT_EQ(grade->currentText().toStdString(), c.current) << c.button;
     }
     EXPECT_EQ(items(grade).last().toStdString(), "GL32c");
+}
+
+// Each wood kind keeps the grade chosen for it while the others are tried; the kept grade is the
+// one the data object takes and the print shows.
+TEST_F(WindowTest, EachWoodKindKeepsItsGrade)
+{
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    d->holzguete = 2;   // GL24h
+    open(*d);
+    auto* grade = find<QComboBox>("cb_holzguete");
+    ASSERT_EQ(grade->currentText().toStdString(), "GL24h");
+    click(find<QRadioButton>("rb_holzart_NH"));
+    EXPECT_EQ(grade->currentText().toStdString(), "C24 (S10)");   // not chosen before: the default
+    grade->setCurrentIndex(7);                                     // C30 (S13)
+    click(find<QRadioButton>("rb_holzart_LH"));
+    click(find<QRadioButton>("rb_holzart_BSH_EC"));
+    EXPECT_EQ(grade->currentText().toStdString(), "GL24h");
+    w->maske2data();
+    EXPECT_EQ(data_object.holzart, 2);
+    EXPECT_EQ(data_object.holzguete, 2);
+    click(find<QRadioButton>("rb_holzart_NH"));
+    EXPECT_EQ(grade->currentText().toStdString(), "C30 (S13)");
 }
 
 TEST_F(WindowTest, PlateGradeListsAndTensileStrength)

@@ -52,6 +52,9 @@ TEST_F(WindowTest, DamagedPositionFilesAreNamedAndKeptUntilTheUserAgrees)
          {"b: in der Datei \"nan\", übernommen 120", "h: in der Datei \"inf\", übernommen 240",
           "a: in der Datei 1e+308, übernommen 9999", "Last 1 V_d links: in der Datei \"-inf\", übernommen 0",
           "Last 1 M_d links: in der Datei 1e+308, übernommen 9999"}},
+        // The loads table's cells are formatted with these decimals: checked before the table is built.
+        {"decimals beyond int formatting", with(kGoodFile, "1 1 1\n2\n", "1 1 1\n2147483647\n"),
+         {"Nachkommastellen Schnittgrößen: in der Datei 2147483647, übernommen 4"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
