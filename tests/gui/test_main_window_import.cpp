@@ -4,6 +4,7 @@
 #include "../environment/tool_fixture.h"
 #include "core/import_forces.h"
 #include "gui/main_window_import.h"
+#include "platform/env/qt_message_box.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
@@ -142,6 +143,7 @@ TEST_F(WindowImport, DifferentRowCountsOfTheEdgesAppendNothing)
     EXPECT_EQ(w->loads_model()->rowCount(), 0);
     EXPECT_TRUE(calllog::contains(
         "QMessageBox: Fehler: Fehler! 3 Zeilen am linken Rand, 2 Zeilen am rechten Rand!\n Import abgebrochen\n"));
+    EXPECT_EQ(qt_last_message_box_icon(), QMessageBox::Critical) << "an error box carries the error icon";
     // The dimensions taken over before the count check stay.
     EXPECT_EQ(w->ed_Balken_b->value(), 140);
     EXPECT_EQ(w->ed_Balken_h->value(), 280);

@@ -307,3 +307,48 @@ TEST_F(WindowTest, UnconfirmedScrewValuesShowOnTheReinforcementTab)
     EXPECT_EQ(tabs->tabToolTip(tab), QString());
     Set_CurOb_Privat_Datapath(saved.c_str());
 }
+
+// The screw diameter changes only by the user's hand or when the product has it no more: a section
+// too narrow for it keeps it chosen and blocks calculating; another product without it picks the
+// first that fits and says so.
+TEST_F(WindowTest, ScrewDiameterStaysUntilItIsGone)
+{
+    set_screw_table(fastener_table_spax_s_vg, {{6, {360, 380, 400}}, {10, {360, 380, 400}}});
+    set_screw_table(fastener_table_assy_plus_vg_z, {{6, {360, 380, 400}}, {8, {360, 380, 400}}});
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    use_screws(*d, 240, 180);
+    d->vorgebohrt = 1;
+    d->d_schraube = 1;   // 10 mm
+    d->n_sc = 1;
+    open(*d);
+    auto* dia = find<QComboBox>("cob_d_schraube");
+    ASSERT_DOUBLE_EQ(dia->currentData().toDouble(), 10.0);
+    ASSERT_EQ(w->screw_fits(), 1);
+    double a2 = 0, a4c_6 = 0, a4c_10 = 0;
+    const double rho = data_object.rho_k;
+    fastener_minimum_spacings(13, 1, 1, 0, 0, 2, rho, 6, 6, 0, 0, 400, 400, nullptr, &a2, nullptr, nullptr, nullptr,
+                              &a4c_6);
+    fastener_minimum_spacings(13, 1, 1, 0, 0, 2, rho, 10, 10, 0, 0, 400, 400, nullptr, &a2, nullptr, nullptr, nullptr,
+                              &a4c_10);
+    const int narrow = std::max(40, static_cast<int>(std::ceil(2 * a4c_6)));
+    ASSERT_LT(narrow, 2 * a4c_10) << "one 6 mm screw fits across, no 10 mm screw does";
+    calllog::clear();
+    type_into(find<QSpinBox>("ed_Balken_b"), QString::number(narrow));
+    EXPECT_DOUBLE_EQ(dia->currentData().toDouble(), 10.0);
+    EXPECT_EQ(w->screw_fits(), 0);
+    EXPECT_FALSE(find<QAction>("actionCalculation")->isEnabled());
+    EXPECT_FALSE(calllog::contains("QMessageBox: Schrauben"));
+
+    // The product with 6 and 8 mm: 10 mm is gone, the first diameter that fits is taken and named.
+    auto* type = find<QComboBox>("cob_typ_schraube");
+    type->setCurrentIndex(type->findData(14));
+    EXPECT_DOUBLE_EQ(dia->currentData().toDouble(), 6.0);
+    EXPECT_TRUE(calllog::contains("QMessageBox: Schrauben: Den Durchmesser d = 10 mm gibt es für \"ASSY-plus "
+                                  "Zylinderkopf\" nicht.\nGewählt ist jetzt d = 6 mm."));
+    EXPECT_EQ(w->screw_fits(), 1);
+    // Back to the first product: 6 mm is there, it stays, and nothing is said.
+    calllog::clear();
+    type->setCurrentIndex(type->findData(13));
+    EXPECT_DOUBLE_EQ(dia->currentData().toDouble(), 6.0);
+    EXPECT_FALSE(calllog::contains("QMessageBox: Schrauben"));
+}

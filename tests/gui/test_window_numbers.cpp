@@ -3,6 +3,7 @@
 #include "gui/loads_delegates.h"
 #include "gui/options_dialog.h"
 #include "gui/quor_spinbox.h"
+#include "platform/env/qt_message_box.h"
 #include "window_fixture.h"
 #include <QAbstractProxyModel>
 #include <QComboBox>
@@ -120,6 +121,13 @@ TEST_F(WindowNumbers, FieldsTakeTheNumberTypedOrNameWhatTheyTake)
                 EXPECT_TRUE(found.empty()) << f.name << " " << e.typed << ": " << found[0];
             }
         }
+    }
+    if (const char* keep = std::getenv("TAVO_KEEP_SHOT")) {
+        const auto box = qt_make_message_box(QMessageBox::Warning, QString::fromUtf8("Eingabe nicht übernommen"),
+                                             QString::fromUtf8(fields[0].entries[0].message), QMessageBox::Ok);
+        box->grab().save(QString::fromLocal8Bit(keep) + QStringLiteral("_refusal.png"));
+        w->tabWidget->setCurrentIndex(1);
+        w->grab().save(QString::fromLocal8Bit(keep) + QStringLiteral("_reinforcement.png"));
     }
     // What the fields show reaches the data object unchanged.
     w->maske2data();
