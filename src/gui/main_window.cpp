@@ -595,9 +595,9 @@ void MainWindow::b_check_click()
         const QSignalBlocker block(ed_Verst_n_GS);
         if (n <= 0) {
             schraube_passt = 0;
-            ed_Verst_n_GS->setMaximum(1);
+            set_named_range(ed_Verst_n_GS, ed_Verst_n_GS->minimum(), 1);
         } else {
-            ed_Verst_n_GS->setMaximum(n);
+            set_named_range(ed_Verst_n_GS, ed_Verst_n_GS->minimum(), n);
         }
     } else {
         d_schraube_check_click();
@@ -612,7 +612,7 @@ void MainWindow::b_check_click()
                 schraube_passt = 0;
             } else {
                 const QSignalBlocker block(ed_Verst_n_SC);
-                ed_Verst_n_SC->setMaximum(n);
+                set_named_range(ed_Verst_n_SC, ed_Verst_n_SC->minimum(), n);
             }
         }
     }
@@ -754,8 +754,7 @@ void MainWindow::GS_le_scheck()
         return;
     }
     const QSignalBlocker block(ed_GS_le);
-    ed_GS_le->setMinimum(l_min);
-    ed_GS_le->setMaximum(h);
+    set_named_range(ed_GS_le, l_min, h);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -228,4 +228,8 @@ private:
     // After the diameters were listed anew: the diameter chosen before stays when the list has it;
     // else the first that fits is chosen and, when one had been chosen, the user is told.
     void keep_screw_diameter(double old_d);
+    // Gives a field the range the arrangement allows; a value the range no longer holds is moved to
+    // its nearer end and the user is told, never silently.
+    void set_named_range(QSpinBox* box, int lo, int hi);
+    void set_named_range(QDoubleSpinBox* box, double lo, double hi);
 };

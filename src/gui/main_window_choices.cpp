@@ -33,3 +33,31 @@ void MainWindow::keep_screw_diameter(double old_d)
                            .arg(QString::number(old_d, 'g', 6), cob_typ_schraube->currentText(),
                                 cob_d_schraube->currentText()));
 }
+
+namespace {
+
+template <class Box, typename T>
+void named_range(Box* box, T lo, T hi, int decimals)
+{
+    const T before = box->value();
+    box->setRange(lo, hi);
+    const T after = box->value();
+    if (after == before) return;
+    const QString name = box->property("feldname").toString();
+    qt_message_box(QMessageBox::Information, QStringLiteral("Wert angepasst"),
+                   QStringLiteral("%1: %2 liegt nicht mehr im erlaubten Bereich von %3 bis %4.\nDer Wert ist jetzt %5.")
+                       .arg(name, QString::number(before, 'f', decimals), QString::number(box->minimum(), 'f', decimals),
+                            QString::number(box->maximum(), 'f', decimals), QString::number(after, 'f', decimals)));
+}
+
+} // namespace
+
+void MainWindow::set_named_range(QSpinBox* box, int lo, int hi)
+{
+    named_range(box, lo, hi, 0);
+}
+
+void MainWindow::set_named_range(QDoubleSpinBox* box, double lo, double hi)
+{
+    named_range(box, lo, hi, box->decimals());
+}

@@ -36,10 +36,23 @@ public:
         note(field, std::to_string(v), std::to_string(taken));
         v = taken;
     }
-    void within(const std::string& field, double& v, const QSpinBox* box) { within(field, v, box->minimum(), box->maximum()); }
+    // A field shows its value with its decimals, whole millimetres in an integer field: a value with
+    // more is named with what the field takes of it.
+    void within(const std::string& field, double& v, const QSpinBox* box)
+    {
+        within(field, v, box->minimum(), box->maximum());
+        held(field, v, 0, std::trunc(v));
+    }
     void within(const std::string& field, double& v, const QDoubleSpinBox* box)
     {
         within(field, v, box->minimum(), box->maximum());
+        held(field, v, box->decimals(), QString::number(v, 'f', box->decimals()).toDouble());
+    }
+    void held(const std::string& field, double& v, int decimals, double shown)
+    {
+        if (shown == v || !std::isfinite(v)) return;
+        note(field, format_file_double(v), QString::number(shown, 'f', decimals).toStdString());
+        v = shown;
     }
     void within(const std::string& field, int& v, const QSpinBox* box) { within(field, v, box->minimum(), box->maximum()); }
 

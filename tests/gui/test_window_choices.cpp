@@ -352,3 +352,37 @@ TEST_F(WindowTest, ScrewDiameterStaysUntilItIsGone)
     EXPECT_DOUBLE_EQ(dia->currentData().toDouble(), 6.0);
     EXPECT_FALSE(calllog::contains("QMessageBox: Schrauben"));
 }
+
+// The rods' length and count follow the section's allowed range; a value moved to the range's end
+// is named with the range, never moved silently.
+TEST_F(WindowTest, RodValuesMovedByTheSectionAreNamed)
+{
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    d->b = 200;
+    d->h = 400;
+    d->h_ro = 150;
+    d->h_ru = 150;
+    d->typ_durchbruch = 0;
+    d->verstaerkt = 1;
+    d->verst_typ = 1;
+    d->unten_gs = 0;
+    d->d_r = 12;
+    d->l_e = 380;
+    d->n_gs = 2;
+    open(*d);
+    auto* le = find<QDoubleSpinBox>("ed_GS_le");
+    ASSERT_DOUBLE_EQ(le->value(), 380.0);
+    ASSERT_EQ(find<QSpinBox>("ed_Verst_n_GS")->value(), 2);
+    calllog::clear();
+    // d_r = 14: l_ad = max(10 d, d²/2) = 140, l_e from h_ro + h_d + l_ad = 150 + 100 + 140 = 390 to h = 400.
+    auto* dr = find<QComboBox>("cob_dr_GS");
+    dr->setCurrentIndex(dr->findData(14.0));
+    EXPECT_DOUBLE_EQ(le->value(), 390.0);
+    EXPECT_TRUE(calllog::contains("QMessageBox: Wert angepasst: l_e [mm]: 380 liegt nicht mehr im erlaubten Bereich "
+                                  "von 390 bis 400.\nDer Wert ist jetzt 390."));
+    calllog::clear();
+    type_into(find<QSpinBox>("ed_Balken_b"), QStringLiteral("40"));
+    EXPECT_EQ(find<QSpinBox>("ed_Verst_n_GS")->value(), 1);
+    EXPECT_TRUE(calllog::contains("QMessageBox: Wert angepasst: Anzahl Gewindestangen je Seite: 2 liegt nicht mehr im "
+                                  "erlaubten Bereich von 1 bis 1.\nDer Wert ist jetzt 1."));
+}

@@ -112,7 +112,7 @@ TEST_F(WindowNumbers, FieldsTakeTheNumberTypedOrNameWhatTheyTake)
         for (const Entry& e : f.entries) {
             type_into(box, QString::fromUtf8(e.typed));
             const double value = box->property("value").toDouble();
-            EXPECT_DOUBLE_EQ(value, e.value) << f.name << " " << e.typed;
+            EXPECT_EQ(value, e.value) << f.name << " " << e.typed;
             const std::vector<std::string> found = refusals();
             if (*e.message) {
                 ASSERT_EQ(found.size(), 1u) << f.name << " " << e.typed;
@@ -178,7 +178,7 @@ TEST_F(WindowNumbers, LoadCellsTakeTheNumberTypedOrNameWhatTheyTake)
     for (const Cell& c : cells)
         for (const Entry& e : c.entries) {
             type_into_cell(0, c.column, QString::fromUtf8(e.typed));
-            EXPECT_DOUBLE_EQ(cell_value(0, c.column), e.value) << e.typed;
+            EXPECT_EQ(cell_value(0, c.column), e.value) << e.typed;   // exactly the number typed
             const std::vector<std::string> found = refusals();
             if (*e.message) {
                 ASSERT_EQ(found.size(), 1u) << e.typed;
