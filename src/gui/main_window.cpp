@@ -170,11 +170,11 @@ void MainWindow::fill_reinforcement_choices()
 QStandardItemModel* MainWindow::build_loads_model()
 {
     for (int c = 0; c < 6; ++c) {
-        delegates_sni[c] = new SpinBoxDelegate(this, data_object.nk_sni, -9999, 9999, 1);
+        delegates_sni[c] = new SpinBoxDelegate(this, data_object.nk_sni, -LOAD_FORCE_LIMIT, LOAD_FORCE_LIMIT, 1);
         tv_lasten->setItemDelegateForColumn(c + 1, delegates_sni[c]);
     }
     tv_lasten->setItemDelegateForColumn(7, new tv_ComboBoxDelegate(this, annex_has_country() ? 2 : 1));
-    tv_lasten->setItemDelegateForColumn(8, new SpinBoxDelegate(this, 3, 0.1, 2.0, 1));
+    tv_lasten->setItemDelegateForColumn(8, new SpinBoxDelegate(this, 3, LOAD_KMOD_MIN, LOAD_KMOD_MAX, 1));
     tv_lasten->setItemDelegateForColumn(9, new tv_ButtonDelegate(this));
 
     for (int k = 0; k <= 8; ++k)
@@ -358,10 +358,7 @@ void MainWindow::set_tabelle_nachkomma()
         if (d)
             d->setDecimals(data_object.nk_sni);
     // The texts change width with their decimals: the columns are sized for them anew.
-    if (header_view) {
-        header_view->resizeSections(QHeaderView::ResizeToContents);
-        set_loads_section_modes();
-    }
+    refit_load_columns();
     tv_lasten->viewport()->update();
 }
 

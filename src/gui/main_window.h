@@ -232,4 +232,6 @@ private:
     // its nearer end and the user is told, never silently.
     void set_named_range(QSpinBox* box, int lo, int hi);
     void set_named_range(QDoubleSpinBox* box, double lo, double hi);
+    // Sizes the loads table's columns and rows anew for their texts in the table's font.
+    void refit_load_columns();
 };

@@ -14,8 +14,8 @@ namespace {
 // The ranges of the options dialog's print fields and of the loads table's editors.
 const double kPlotSizeMin = 1.0, kPlotSizeMax = 99.99;   // cm
 const int kDecimalsMax = 4;
-const double kForceLimit = 9999.0;                        // kN, kNm
-const double kKmodMin = 0.1, kKmodMax = 2.0;
+const double kForceLimit = LOAD_FORCE_LIMIT;               // kN, kNm
+const double kKmodMin = LOAD_KMOD_MIN, kKmodMax = LOAD_KMOD_MAX;
 const int kLastClass = 8;
 
 class RangeCheck {

@@ -224,25 +224,41 @@ TEST_F(WindowNumbers, OptionsTakeTheNumberTypedOrNameWhatTheyTake)
     options->hide();
 }
 
-// With more decimals the force columns widen: every cell's text fits its column.
-TEST_F(WindowNumbers, ForceColumnsWidenWithTheirDecimals)
+// With more decimals the force columns widen, and a longer number typed or set later widens its
+// column too: every cell's text fits its column.
+TEST_F(WindowNumbers, ForceColumnsFitTheirNumbers)
 {
     w->tabWidget->setCurrentIndex(2);
-    w->loads_model()->item(0, 2)->setData(31.123456, Qt::EditRole);
-    for (int decimals : {3, 4, 0}) {
-        data_object.nk_sni = decimals;
-        w->set_tabelle_nachkomma();
+    QTableView* tv = w->tv_lasten;
+    const auto expect_fitting = [&](const std::string& what) {
         QCoreApplication::processEvents();
-        QTableView* tv = w->tv_lasten;
         for (int c = 1; c <= 6; ++c) {
             auto* delegate = static_cast<SpinBoxDelegate*>(tv->itemDelegateForColumn(c));
             QStyleOptionViewItem option;
             option.initFrom(tv->viewport());
             option.font = tv->font();
             const QModelIndex index = tv->model()->index(0, c);
-            EXPECT_GE(tv->columnWidth(c), delegate->sizeHint(option, index).width()) << decimals << " " << c;
+            EXPECT_GE(tv->columnWidth(c), delegate->sizeHint(option, index).width()) << what << " column " << c;
         }
-        if (const char* keep = std::getenv("TAVO_KEEP_SHOT"))
-            w->tv_lasten->grab().save(QString::fromLocal8Bit(keep) + QStringLiteral("_loads_%1.png").arg(decimals));
+    };
+    for (int decimals : {3, 4, 0, 3}) {
+        data_object.nk_sni = decimals;
+        w->set_tabelle_nachkomma();
+        expect_fitting("decimals " + std::to_string(decimals));
     }
+    type_into_cell(0, 2, QStringLiteral("-3123,456"));
+    expect_fitting("typed");
+    w->loads_model()->item(0, 5)->setData(-9876.5, Qt::EditRole);
+    expect_fitting("set");
+    calllog::push_answer(16);   // the font choice answers 16 points
+    w->set_tabellen_font();
+    ASSERT_EQ(tv->font().pointSize(), 16);
+    expect_fitting("larger table font");
+    w->set_application_default_font();
+    expect_fitting("default font");
+    data_object.nk_sni = 4;
+    w->set_tabelle_nachkomma();
+    expect_fitting("default font, 4 decimals");
+    if (const char* keep = std::getenv("TAVO_KEEP_SHOT"))
+        tv->grab().save(QString::fromLocal8Bit(keep) + QStringLiteral("_loads.png"));
 }
