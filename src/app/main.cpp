@@ -30,12 +30,13 @@ int main(int argc, char** argv)
     if (calllog::interactive()) screen_set_metrics(SCREEN_METRICS_QT);
     show_file_refusals_in_message_boxes();
 
+    // The interface is German whatever the user's language: Qt's own dialogs speak German too.
     const QString folder = translations_folder(qt_plugin_path);
     auto* qt_translator = new QTranslator;
-    if (qt_translator->load(QLocale::system(), QStringLiteral("qt"), QStringLiteral("_"), folder))
+    if (qt_translator->load(german, QStringLiteral("qt"), QStringLiteral("_"), folder))
         app->installTranslator(qt_translator);
     auto* qtbase_translator = new QTranslator;
-    if (qtbase_translator->load(QStringLiteral("qtbase_") + QLocale::system().name(), folder))
+    if (qtbase_translator->load(german, QStringLiteral("qtbase"), QStringLiteral("_"), folder))
         app->installTranslator(qtbase_translator);
 
     auto* window = new MainWindow;

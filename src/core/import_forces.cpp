@@ -1,6 +1,7 @@
 #include "core/import_forces.h"
 
 #include "core/tavo52_data.h"
+#include <QStringList>
 #include "environment/tool_exchange.h"
 #include "environment/vykexport.h"
 #include "platform/env/message_box.h"
@@ -9,6 +10,7 @@
 #include "platform/os/paths.h"
 #include "platform/os/regular_file.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -126,3 +128,30 @@ const char* imported_force_text4(int row) { return text_slot(row, 3); }
 const char* imported_force_text5(int row) { return text_slot(row, 4); }
 const char* imported_force_text6(int row) { return text_slot(row, 5); }
 const char* imported_force_text7(int row) { return text_slot(row, 6); }
+
+QString imported_load_refusal(int number, const LoadRow& load)
+{
+    const struct {
+        const char* name;
+        double value;
+        double lo, hi;
+    } values[] = {{"N_d links", load.n_l, -LOAD_FORCE_LIMIT, LOAD_FORCE_LIMIT},
+                  {"V_d links", load.v_l, -LOAD_FORCE_LIMIT, LOAD_FORCE_LIMIT},
+                  {"M_d links", load.m_l, -LOAD_FORCE_LIMIT, LOAD_FORCE_LIMIT},
+                  {"N_d rechts", load.n_r, -LOAD_FORCE_LIMIT, LOAD_FORCE_LIMIT},
+                  {"V_d rechts", load.v_r, -LOAD_FORCE_LIMIT, LOAD_FORCE_LIMIT},
+                  {"M_d rechts", load.m_r, -LOAD_FORCE_LIMIT, LOAD_FORCE_LIMIT},
+                  {"k_mod", load.kmod, LOAD_KMOD_MIN, LOAD_KMOD_MAX}};
+    QStringList refused;
+    for (const auto& v : values)
+        // Not a number fails every comparison and so is refused with the infinite ones.
+        if (!(v.value >= v.lo && v.value <= v.hi))
+            refused << QString::fromLatin1(v.name) + QStringLiteral(" = ") + QString::number(v.value, 'g', 6);
+    if (refused.isEmpty())
+        return QString();
+    return QStringLiteral("Kombination %1 \"%2\" nicht übernommen: %3 (erlaubt sind Kräfte und Momente von %4 bis %5, "
+                          "k_mod von %6 bis %7)\n")
+        .arg(number)
+        .arg(load.name, refused.join(QStringLiteral(", ")), QString::number(-LOAD_FORCE_LIMIT),
+             QString::number(LOAD_FORCE_LIMIT), QString::number(LOAD_KMOD_MIN), QString::number(LOAD_KMOD_MAX));
+}

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+class QString;
+struct LoadRow;
 struct SelectedComponent;
 struct VYKExportObject;
 
@@ -38,6 +40,11 @@ const char* imported_force_text4(int row);
 const char* imported_force_text5(int row);
 const char* imported_force_text6(int row);
 const char* imported_force_text7(int row);
+
+// An imported load passes the checks of a typed one: every force and moment and k_mod a finite
+// number within the loads' limits. Empty when it does; else one line naming the combination (its
+// number from 1 and its name), each value refused and what is allowed, for the import's message.
+QString imported_load_refusal(int number, const LoadRow& load);
 
 void clear_imported_forces(void);
 void free_imported_forces(void);

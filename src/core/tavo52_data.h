@@ -22,6 +22,12 @@ struct LoadRow {
     int kled = 3;       // load-duration class 0..8, 3 = "kurz"
 };
 
+// What a load's numbers may be, typed, imported or read from a file: forces in kN and moments in
+// kNm within ±LOAD_FORCE_LIMIT, k_mod from LOAD_KMOD_MIN to LOAD_KMOD_MAX.
+constexpr double LOAD_FORCE_LIMIT = 9999.0;
+constexpr double LOAD_KMOD_MIN = 0.1;
+constexpr double LOAD_KMOD_MAX = 2.0;
+
 // One line of the result list: check name, utilisation (fraction) and kind (0 opening, 2 bending, 3 shear).
 struct CheckResult {
     QString name;

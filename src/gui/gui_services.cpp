@@ -6,6 +6,7 @@
 #include "platform/env/qt_message_box.h"
 #include "platform/env/vyk_env.h"
 #include <QFileInfo>
+#include <QWidget>
 #include <QStringList>
 #include <set>
 #include <string>
@@ -95,4 +96,16 @@ void window_min_spacings(int type, int predrilled, int holzart, double rho_k, do
 {
     fastener_minimum_spacings(type, predrilled, 1, 0, 0, holzart, rho_k, d, d, 0.0, 0.0, h, h, nullptr, a2, nullptr,
                               a3c, nullptr, a4c);
+}
+
+void centre_on_window(QWidget* dialog, const QWidget* window)
+{
+    if (!dialog || !window) return;
+    if (!dialog->isVisible()) {
+        dialog->ensurePolished();
+        dialog->adjustSize();
+    }
+    QRect r = dialog->frameGeometry();
+    r.moveCenter(window->frameGeometry().center());
+    dialog->move(r.topLeft());
 }

@@ -22,3 +22,7 @@ void window_load_screw_tables();
 // a2, a3,c and a4,c of a fastener across a beam of the given wood kind, by the current rules.
 void window_min_spacings(int type, int predrilled, int holzart, double rho_k, double d, double h, double* a2,
                          double* a3c, double* a4c);
+
+class QWidget;
+// Places a dialog's frame centred over the window's frame (sized first when not yet shown).
+void centre_on_window(QWidget* dialog, const QWidget* window);

@@ -61,6 +61,9 @@ QSize cell_size(const QStyleOptionViewItem& option, const QModelIndex& index, In
     return size;
 }
 
+// Decimals the number editors keep: as many as a user types in any reasonable case.
+const int kEditorDecimals = 9;
+
 } // namespace
 
 CellSizeMemo::CellSizeMemo()
@@ -101,11 +104,14 @@ QWidget* SpinBoxDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
     auto* editor = new QUORSpinBox(parent);
     editor->setMinimum(min_wert);
     editor->setMaximum(max_wert);
-    editor->setDecimals(nachkomma);
+    // The editor keeps every decimal typed; the cell's decimals are only what it shows.
+    editor->setDecimals(kEditorDecimals);
+    editor->setShownDecimals(nachkomma);
     editor->setSingleStep(schritt);
     editor->setFrame(false);
     editor->setAlignment(Qt::AlignRight);
     editor->setLocale(QLocale(QLocale::German));
+    editor->setProperty("feldname", feldname);
     return editor;
 }
 
@@ -113,12 +119,18 @@ void SpinBoxDelegate::setEditorData(QWidget* editor, const QModelIndex& index) c
 {
     auto* box = static_cast<QDoubleSpinBox*>(editor);
     box->setValue(index.model()->data(index, Qt::EditRole).toDouble());
+    box->setProperty("start_wert", box->value());
 }
 
 void SpinBoxDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
 {
-    auto* box = static_cast<QDoubleSpinBox*>(editor);
-    box->interpretText();
+    auto* box = qobject_cast<QUORSpinBox*>(editor);
+    if (!box)
+        return;
+    // A refused text leaves the cell as it was; so does an editor left on the value it opened with,
+    // which keeps a value with more decimals than the editor holds.
+    if (!box->take_typed() || box->value() == box->property("start_wert").toDouble())
+        return;
     model->setData(index, box->value(), Qt::EditRole);
 }
 

@@ -23,6 +23,8 @@ public:
     void setDecimals(int decimals) { nachkomma = decimals; }
     void setRange(double minimum, double maximum) { min_wert = minimum; max_wert = maximum; }
     int decimals() const { return nachkomma; }
+    // Names the column in the editor's messages about refused numbers.
+    void setFieldName(const QString& name) { feldname = name; }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -40,6 +42,7 @@ private:
     double min_wert;
     double max_wert;
     double schritt;
+    QString feldname;
 };
 
 class tv_ComboBoxDelegate : public QStyledItemDelegate {

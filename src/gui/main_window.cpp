@@ -99,9 +99,11 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     data_object.read_data();
 
     fill_reinforcement_choices();
+    // Before any widget is built from the file's values: a value out of range is named, not shown.
+    check_form_ranges();
     connect(pb_last_new, &QPushButton::clicked, this, &MainWindow::newLast_click);
     QStandardItemModel* header_model = build_loads_model();
-    check_form_ranges();
+    name_number_fields();
     data2maske();
     check_grade_choices();
     wd_Schub_kappa_kreis->setEnabled(rb_typ_durchbruch_kreis->isChecked() && cb_Schub->isChecked());
@@ -121,7 +123,10 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     connect_input_fields();
     connect_actions();
 
-    connect(actionEinstellungen, &QAction::triggered, this, [this] { optionsDialog()->show_options(); });
+    connect(actionEinstellungen, &QAction::triggered, this, [this] {
+        optionsDialog()->show_options();
+        centre_on_window(optionsDialog(), this);
+    });
     connect(actionEnde, &QAction::triggered, this, &MainWindow::exit_action);
 
     loadSettings_fonts_colors();
@@ -160,11 +165,11 @@ void MainWindow::fill_reinforcement_choices()
 QStandardItemModel* MainWindow::build_loads_model()
 {
     for (int c = 0; c < 6; ++c) {
-        delegates_sni[c] = new SpinBoxDelegate(this, data_object.nk_sni, -9999, 9999, 1);
+        delegates_sni[c] = new SpinBoxDelegate(this, data_object.nk_sni, -LOAD_FORCE_LIMIT, LOAD_FORCE_LIMIT, 1);
         tv_lasten->setItemDelegateForColumn(c + 1, delegates_sni[c]);
     }
     tv_lasten->setItemDelegateForColumn(7, new tv_ComboBoxDelegate(this, annex_has_country() ? 2 : 1));
-    tv_lasten->setItemDelegateForColumn(8, new SpinBoxDelegate(this, 3, 0.1, 2.0, 1));
+    tv_lasten->setItemDelegateForColumn(8, new SpinBoxDelegate(this, 3, LOAD_KMOD_MIN, LOAD_KMOD_MAX, 1));
     tv_lasten->setItemDelegateForColumn(9, new tv_ButtonDelegate(this));
 
     for (int k = 0; k <= 8; ++k)
@@ -250,7 +255,11 @@ void MainWindow::connect_actions()
     connect(cb_Schub, &QCheckBox::toggled, this, &MainWindow::set_schub_kappa_kreis);
     connect(tabWidget, &QTabWidget::currentChanged, this, &MainWindow::tab_changed);
 
-    connect(actionNationalerAnhang, &QAction::triggered, this, [this] { naSelectDialog()->show(); });
+    connect(actionNationalerAnhang, &QAction::triggered, this, [this] {
+        // Its list is built as it is shown; it is placed over the window with the list's size.
+        naSelectDialog()->show();
+        centre_on_window(naSelectDialog(), this);
+    });
 }
 
 // Save: the window's settings, fonts and colours, then the inputs into the data object, then the file.
@@ -284,6 +293,7 @@ void MainWindow::exit_action()
     saveSettings();
     maske2data();
     exitDialog()->show();
+    centre_on_window(exitDialog(), this);
 }
 
 // A dialog of its own window, built when first used with the window's stored font and background.
@@ -370,6 +380,8 @@ void MainWindow::set_tabelle_nachkomma()
     for (SpinBoxDelegate* d : delegates_sni)
         if (d)
             d->setDecimals(data_object.nk_sni);
+    // The texts change width with their decimals: the columns are sized for them anew.
+    refit_load_columns();
     tv_lasten->viewport()->update();
 }
 
@@ -439,9 +451,10 @@ void MainWindow::fill_cb_Holzguete_balken(int check)
     {
         // Refilling passes through empty and first items; the grade counts once, when it is set.
         const QSignalBlocker block(cb_holzguete);
+        remember_grade_choice();
         cb_holzguete->clear();
         cb_holzguete->addItems(list);
-        if (kind == 0)
+        if (!restore_grade_choice(kind) && kind == 0)
             cb_holzguete->setCurrentIndex(5);
     }
     if (check) {
@@ -602,9 +615,9 @@ void MainWindow::b_check_click()
         const QSignalBlocker block(ed_Verst_n_GS);
         if (n <= 0) {
             schraube_passt = 0;
-            ed_Verst_n_GS->setMaximum(1);
+            set_named_range(ed_Verst_n_GS, ed_Verst_n_GS->minimum(), 1);
         } else {
-            ed_Verst_n_GS->setMaximum(n);
+            set_named_range(ed_Verst_n_GS, ed_Verst_n_GS->minimum(), n);
         }
     } else {
         d_schraube_check_click();
@@ -619,7 +632,7 @@ void MainWindow::b_check_click()
                 schraube_passt = 0;
             } else {
                 const QSignalBlocker block(ed_Verst_n_SC);
-                ed_Verst_n_SC->setMaximum(n);
+                set_named_range(ed_Verst_n_SC, ed_Verst_n_SC->minimum(), n);
             }
         }
     }
@@ -644,7 +657,9 @@ void MainWindow::d_schraube_check_click()
             screw_spacings(product, predrilled, cob_d_schraube->itemData(i).toDouble(), &ni);
             if (model && model->item(i))
                 model->item(i)->setEnabled(ni > 0);
-            if (!fits && ni > 0) {
+            // A chosen diameter stays chosen when it no longer fits: the check then blocks
+            // calculating. Only a list without a choice gets the first diameter that fits.
+            if (!fits && ni > 0 && cob_d_schraube->currentIndex() < 0) {
                 cob_d_schraube->setCurrentIndex(i);
                 fits = true;
             }
@@ -691,12 +706,13 @@ void MainWindow::fill_d_schraube(int)
 void MainWindow::fill_d_schraube()
 {
     const QSignalBlocker block(cob_d_schraube);
+    const double old_d = cob_d_schraube->currentIndex() >= 0 ? current_data(cob_d_schraube).toDouble() : 0.0;
     cob_d_schraube->clear();
     const int product = current_data(cob_typ_schraube).toInt();
     if (product >= 13 && product <= 15)
         for (const ScrewRow& row : window_screw_rows(product))
             cob_d_schraube->addItem(QString::number(row.d, 'g', 6), row.d);
-    d_schraube_check_click();
+    keep_screw_diameter(old_d);
     fill_l_schraube();
     rb_gedreht->setEnabled(product == 15);
     rb_gepresst->setEnabled(product == 15);
@@ -758,8 +774,7 @@ void MainWindow::GS_le_scheck()
         return;
     }
     const QSignalBlocker block(ed_GS_le);
-    ed_GS_le->setMinimum(l_min);
-    ed_GS_le->setMaximum(h);
+    set_named_range(ed_GS_le, l_min, h);
 }
 
 // ---------------------------------------------------------------------------------------------

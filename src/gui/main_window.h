@@ -232,4 +232,20 @@ private:
     // Brings values of the opened file into what the form can hold, noting each in the open report.
     void check_form_ranges();
     void check_grade_choices();
+    // Names each number field and loads column in its messages about refused entries.
+    void name_number_fields();
+    // Each wood kind keeps the grade chosen for it while another kind is shown.
+    int grade_choice[4] = {-1, -1, -1, -1};
+    int grade_list_kind = -1;  // the wood kind whose grades cb_holzguete lists
+    void remember_grade_choice();
+    bool restore_grade_choice(int kind);
+    // After the diameters were listed anew: the diameter chosen before stays when the list has it;
+    // else the first that fits is chosen and, when one had been chosen, the user is told.
+    void keep_screw_diameter(double old_d);
+    // Gives a field the range the arrangement allows; a value the range no longer holds is moved to
+    // its nearer end and the user is told, never silently.
+    void set_named_range(QSpinBox* box, int lo, int hi);
+    void set_named_range(QDoubleSpinBox* box, double lo, double hi);
+    // Sizes the loads table's columns and rows anew for their texts in the table's font.
+    void refit_load_columns();
 };

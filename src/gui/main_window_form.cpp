@@ -27,7 +27,7 @@ T* make(QWidget* parent, const char* name)
 
 QSpinBox* int_field(QWidget* parent, const char* name, int minimum, int maximum, int step)
 {
-    auto* sb = make<QSpinBox>(parent, name);
+    auto* sb = make<QUORIntSpinBox>(parent, name);
     sb->setLocale(QLocale::c());
     sb->setAlignment(Qt::AlignRight | Qt::AlignTrailing | Qt::AlignVCenter);
     sb->setMinimum(minimum);
@@ -251,7 +251,7 @@ void Ui_MainWindow::setupReinforcementTab(QMainWindow* window)
     gb_stahlstab->setFlat(true);
     auto* rg = new QGridLayout(gb_stahlstab);
     lb_hef_2 = make<QLabel>(gb_stahlstab, "lb_hef_2");
-    ed_GS_le = make<QDoubleSpinBox>(gb_stahlstab, "ed_GS_le");
+    ed_GS_le = make<QUORSpinBox>(gb_stahlstab, "ed_GS_le");
     ed_GS_le->setLocale(QLocale::c());
     ed_GS_le->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ed_GS_le->setDecimals(0);
@@ -581,7 +581,7 @@ void Ui_MainWindow::retranslateUi(QMainWindow* window)
     lb_hef_2->setText(sub_text("l", "e", " [mm]"));
     lb_hef_3->setText(sub_text("d", "r", " [mm]"));
     lb_hef_5->setText(tr_mw("Festigkeit"));
-    lb_hef_4->setText(tr_mw("Anzahl"));
+    lb_hef_4->setText(tr_mw("Anzahl je Seite"));
     rb_oben_gs->setText(tr_mw("von oben"));
     rb_unten_gs->setText(tr_mw("von unten"));
     gb_schraube->setTitle(QString());
@@ -589,7 +589,7 @@ void Ui_MainWindow::retranslateUi(QMainWindow* window)
     cb_vorgebohrt->setText(tr_mw("vorgebohrt"));
     lb_hef_7->setText(tr_mw("d x l [mm]"));
     cb_rostfrei->setText(tr_mw("rostfreier Stahl"));
-    lb_hef_9->setText(tr_mw("Anzahl"));
+    lb_hef_9->setText(tr_mw("Anzahl je Seite"));
     cb_mit_unterleg->setText(tr_mw("mit Unterlegscheibe"));
     rb_oben_sc->setText(tr_mw("von oben"));
     rb_unten_sc->setText(tr_mw("von unten"));

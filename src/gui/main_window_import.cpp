@@ -41,20 +41,30 @@ void take_over_material(MainWindow& w, const BeamCutInfo& info, QString& text)
     text += QStringLiteral("Materialdaten importiert\n");
 }
 
-// A length in cm taken over into a field of whole mm, no more than the field holds: the answer file
-// may carry any number. No length (zero, negative, infinite or no number) leaves the field as it is.
-void take_over_length(double cm, QSpinBox* field)
+// A length in cm taken over into a field of whole mm (round(10 cm)). The answer file may carry any
+// number: one the field does not take is named in the import's message, as a typed one would be.
+// No length (zero or negative) leaves the field as it is.
+void take_over_length(double cm, QSpinBox* field, const char* name, QString& text)
 {
-    if (!(cm > 0.0) || !std::isfinite(cm)) return;
-    field->setValue(int(std::lround(std::clamp(10.0 * cm, double(field->minimum()), double(field->maximum())))));
+    if (cm <= 0.0) return;
+    const double mm = std::isfinite(cm) ? std::round(10.0 * cm) : cm;
+    if (!(mm >= field->minimum() && mm <= field->maximum())) {
+        // Both edges carry the section: the same refusal is named once.
+        const QString line = QStringLiteral("  %1 = %2 cm nicht übernommen (erlaubt sind %3 bis %4 mm)\n")
+                                 .arg(QString::fromLatin1(name), QString::number(cm, 'g', 6),
+                                      QString::number(field->minimum()), QString::number(field->maximum()));
+        if (!text.contains(line)) text += line;
+        return;
+    }
+    field->setValue(int(mm));
 }
 
-void take_over_dimensions(MainWindow& w, const BeamCutInfo& info)
+void take_over_dimensions(MainWindow& w, const BeamCutInfo& info, QString& text)
 {
     // The environment gives cm; the spin boxes hold whole mm. A cut without cross-section data
     // (zero width or height) leaves the beam as it is.
-    take_over_length(info.doubles[0], w.ed_Balken_b);
-    take_over_length(info.doubles[1], w.ed_Balken_h);
+    take_over_length(info.doubles[0], w.ed_Balken_b, "b", text);
+    take_over_length(info.doubles[1], w.ed_Balken_h, "h", text);
 }
 
 // Runs the importer, builds the transformations, takes over material and dimensions and turns the
@@ -90,7 +100,7 @@ int import_beam_cut_objects(MainWindow& w, QString& info, std::vector<EdgeForces
         vyk_export_get_cut_info(o, &cut);
         if (i == 0 && w.cb_import_mat->isChecked()) take_over_material(w, cut, info);
         if (w.cb_import_geo->isChecked()) {
-            take_over_dimensions(w, cut);
+            take_over_dimensions(w, cut, info);
             if (i == 1) info += QStringLiteral("Querschnittsabmessungen importiert\n");
         }
     }
@@ -147,6 +157,7 @@ bool run_force_import(MainWindow& w)
 
     bool ok = true;
     int appended = 0;
+    QString refused_loads;
     if (w.cb_import_sni->isChecked() && rows > 0 && imported_forces.set_count > 0) {
         std::vector<LeftRecord> left;
         std::vector<EdgeForces> right;
@@ -170,11 +181,13 @@ bool run_force_import(MainWindow& w)
                      QStringLiteral(" Zeilen am rechten Rand!\n Import abgebrochen\n");
             ok = false;
         } else {
-            QVector<LoadRow> loads(int(left.size()));
+            QVector<LoadRow> loads;
+            loads.reserve(int(left.size()));
+            QString refused;
             for (size_t k = 0; k < left.size(); ++k) {
                 const LeftRecord& l = left[k];
                 const double* r = right[k].v;
-                LoadRow& load = loads[int(k)];
+                LoadRow load;
                 load.name = dos_to_latin1_qstring(l.name);
                 load.n_l = l.n;
                 load.v_l = l.v;
@@ -185,13 +198,20 @@ bool run_force_import(MainWindow& w)
                 // An accidental combination takes class 6 ("außergewöhnlich"), any other class 8 ("frei").
                 load.kled = l.marker ? 6 : 8;
                 load.kmod = l.kmod;
+                // Imported numbers pass the checks of typed ones; a load that fails is named, not taken.
+                const QString why = imported_load_refusal(int(k) + 1, load);
+                if (why.isEmpty())
+                    loads.push_back(load);
+                else
+                    refused += why;
             }
             const MainWindow::LoadsBatch rows_batch(w);
             w.append_loads(loads);
             appended = loads.size();
+            refused_loads = refused;
         }
     }
-    if (ok) info += QString::number(appended) + QString::fromUtf8(" Schnittgrößenkombinationen importiert\n");
+    if (ok) info += QString::number(appended) + QString::fromUtf8(" Schnittgrößenkombinationen importiert\n") + refused_loads;
     // Taken-over dimensions or material may break a rule: the message names it, as the form does.
     const QStringList rules = w.rule_violations();
     if (!rules.isEmpty())
@@ -199,8 +219,9 @@ bool run_force_import(MainWindow& w)
                                "gesperrt:\n") +
                 rules.join(QLatin1Char('\n')) + QLatin1Char('\n');
 
-    if (!error.isEmpty()) qt_message_box(QMessageBox::Information, QStringLiteral("Fehler"), error);
-    else qt_message_box(QMessageBox::Information, QStringLiteral("Info"), info);
+    if (!error.isEmpty()) qt_message_box(QMessageBox::Critical, QStringLiteral("Fehler"), error);
+    else qt_message_box(refused_loads.isEmpty() && rules.isEmpty() ? QMessageBox::Information : QMessageBox::Warning,
+                        QStringLiteral("Info"), info);
     clear_imported_forces();
     return ok;
 }

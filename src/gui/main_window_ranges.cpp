@@ -4,6 +4,7 @@
 #include "gui/main_window.h"
 #include "core/position_file.h"
 #include "core/tavo52_data.h"
+#include "gui/loads_delegates.h"
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
@@ -13,8 +14,8 @@ namespace {
 // The ranges of the options dialog's print fields and of the loads table's editors.
 const double kPlotSizeMin = 1.0, kPlotSizeMax = 99.99;   // cm
 const int kDecimalsMax = 4;
-const double kForceLimit = 9999.0;                        // kN, kNm
-const double kKmodMin = 0.1, kKmodMax = 2.0;
+const double kForceLimit = LOAD_FORCE_LIMIT;               // kN, kNm
+const double kKmodMin = LOAD_KMOD_MIN, kKmodMax = LOAD_KMOD_MAX;
 const int kLastClass = 8;
 
 class RangeCheck {
@@ -35,10 +36,23 @@ public:
         note(field, std::to_string(v), std::to_string(taken));
         v = taken;
     }
-    void within(const std::string& field, double& v, const QSpinBox* box) { within(field, v, box->minimum(), box->maximum()); }
+    // A field shows its value with its decimals, whole millimetres in an integer field: a value with
+    // more is named with what the field takes of it.
+    void within(const std::string& field, double& v, const QSpinBox* box)
+    {
+        within(field, v, box->minimum(), box->maximum());
+        held(field, v, 0, std::trunc(v));
+    }
     void within(const std::string& field, double& v, const QDoubleSpinBox* box)
     {
         within(field, v, box->minimum(), box->maximum());
+        held(field, v, box->decimals(), QString::number(v, 'f', box->decimals()).toDouble());
+    }
+    void held(const std::string& field, double& v, int decimals, double shown)
+    {
+        if (shown == v || !std::isfinite(v)) return;
+        note(field, format_file_double(v), QString::number(shown, 'f', decimals).toStdString());
+        v = shown;
     }
     void within(const std::string& field, int& v, const QSpinBox* box) { within(field, v, box->minimum(), box->maximum()); }
 
@@ -134,4 +148,37 @@ void MainWindow::check_grade_choices()
         g.index = 0;
         g.box->setCurrentIndex(0);
     }
+}
+
+void MainWindow::name_number_fields()
+{
+    const struct {
+        QAbstractSpinBox* box;
+        const char* name;
+    } fields[] = {{ed_Balken_b, "b [mm]"},
+                  {ed_Balken_h, "h [mm]"},
+                  {ed_Balken_hro, "h_ro [mm]"},
+                  {ed_Balken_hru, "h_ru [mm]"},
+                  {ed_Balken_a, "a [mm]"},
+                  {ed_Balken_b_2, "b [mm]"},
+                  {ed_Balken_h_2, "h [mm]"},
+                  {ed_Balken_hro_2, "h_ro [mm]"},
+                  {ed_Balken_hru_2, "h_ru [mm]"},
+                  {ed_Balken_a_2, "a [mm]"},
+                  {sb_laschen_ftk, "f_t,k [N/mm²]"},
+                  {ed_Verst_ar, "Rand a_r [mm]"},
+                  {ed_Verst_h1, "Rand h_1 [mm]"},
+                  {ed_Verst_tr, "Dicke t_r [mm]"},
+                  {ed_GS_le, "l_e [mm]"},
+                  {ed_Verst_n_GS, "Anzahl Gewindestangen je Seite"},
+                  {ed_Verst_n_SC, "Anzahl Schrauben je Seite"}};
+    for (const auto& f : fields)
+        f.box->setProperty("feldname", QString::fromUtf8(f.name));
+    const char* columns[] = {"N_d linker Rand [kN]",  "V_d linker Rand [kN]",  "M_d linker Rand [kNm]",
+                             "N_d rechter Rand [kN]", "V_d rechter Rand [kN]", "M_d rechter Rand [kNm]"};
+    for (int c = 0; c < 6; ++c)
+        if (delegates_sni[c])
+            delegates_sni[c]->setFieldName(QString::fromUtf8(columns[c]));
+    if (auto* kmod = qobject_cast<SpinBoxDelegate*>(tv_lasten->itemDelegateForColumn(8)))
+        kmod->setFieldName(QStringLiteral("k_mod"));
 }

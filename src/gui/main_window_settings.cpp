@@ -36,6 +36,7 @@ void MainWindow::loadSettings_fonts_colors()
     setFont(fc.font);
     tv_lasten->setFont(fc.font_table);
     updateAllWidgets(fc.font);
+    refit_load_columns();
 
     color_background = fc.background;
     setStyleSheet(with_window_background(styleSheet(), color_background));
@@ -137,6 +138,7 @@ void MainWindow::set_application_default_font()
     tv_lasten->verticalHeader()->setFont(f);
     tv_lasten->setFont(f);
     updateAllWidgets(f);
+    refit_load_columns();
 }
 
 void MainWindow::set_tabellen_font()
@@ -146,10 +148,20 @@ void MainWindow::set_tabellen_font()
     tv_lasten->horizontalHeader()->setFont(f);
     tv_lasten->verticalHeader()->setFont(f);
     tv_lasten->setFont(f);
+    refit_load_columns();
 }
 
 void MainWindow::updateAllWidgets(QFont font)
 {
     all_widgets_font = font;
     apply_font_to_all_widgets(font);
+}
+
+void MainWindow::refit_load_columns()
+{
+    // A font or decimals change alters no cell, so the view would keep the widths it measured before.
+    if (!header_view) return;
+    header_view->resizeSections(QHeaderView::ResizeToContents);
+    set_loads_section_modes();
+    size_load_rows();
 }

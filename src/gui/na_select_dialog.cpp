@@ -1,4 +1,5 @@
 #include "gui/na_select_dialog.h"
+#include <algorithm>
 #include "platform/os/atomic_file.h"
 #include "core/position_files.h"
 #include "core/tavo52_data.h"
@@ -46,6 +47,7 @@ void Ui_NA_SelectDialog::setupUi(QDialog* dialog)
     buttonBox->setOrientation(Qt::Horizontal);
     buttonBox->setStandardButtons(QDialogButtonBox::Ok | QDialogButtonBox::Abort);
     buttonBox->setCenterButtons(false);
+    qt_german_buttons(buttonBox);
     gridLayout->addWidget(buttonBox, 1, 1);
 
     pb_tool = new QPushButton(dialog);
@@ -54,6 +56,8 @@ void Ui_NA_SelectDialog::setupUi(QDialog* dialog)
     pb_tool->setText(QString());
     pb_tool->setIcon(QIcon(QStringLiteral(":/Flags/images/ec_tool.ico")));
     pb_tool->setIconSize(QSize(43, 10));
+    // Beside the German "Abbrechen" the flag button keeps its whole width.
+    pb_tool->setMinimumWidth(std::max(30, pb_tool->sizeHint().width()));
     gridLayout->addWidget(pb_tool, 1, 0);
 
     sc_na_area = new QScrollArea(dialog);

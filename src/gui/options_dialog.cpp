@@ -3,6 +3,7 @@
 #include "core/tavo52_data.h"
 #include "gui/main_window.h"
 #include "gui/panel_resources.h"
+#include "gui/quor_spinbox.h"
 #include "platform/env/vyk_help.h"
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -28,9 +29,10 @@ T* make(QWidget* parent, const char* name)
     return w;
 }
 
-QDoubleSpinBox* size_field(QWidget* parent, const char* name)
+QDoubleSpinBox* size_field(QWidget* parent, const char* name, const char* field)
 {
-    auto* sb = make<QDoubleSpinBox>(parent, name);
+    auto* sb = make<QUORSpinBox>(parent, name);
+    sb->setProperty("feldname", QString::fromUtf8(field));
     // A drawing frame of 0 cm leaves the print's scale search without a scale: at least 1 cm.
     sb->setRange(1.0, 99.99);
     sb->setDecimals(2);
@@ -70,8 +72,8 @@ void Ui_OptionsDialog::setupUi(QDialog* dialog)
     label_24 = make<QLabel>(gb_grafik, "label_24");
     label_25 = make<QLabel>(gb_grafik, "label_25");
     cb_masstab_optimal = make<QCheckBox>(gb_grafik, "cb_masstab_optimal");
-    sb_graf_breite = size_field(gb_grafik, "sb_graf_breite");
-    sb_graf_hoehe = size_field(gb_grafik, "sb_graf_hoehe");
+    sb_graf_breite = size_field(gb_grafik, "sb_graf_breite", "Breite [cm]");
+    sb_graf_hoehe = size_field(gb_grafik, "sb_graf_hoehe", "Höhe [cm]");
     grid->addWidget(label_24, 0, 1);
     grid->addWidget(label_25, 0, 2);
     grid->addWidget(cb_masstab_optimal, 1, 0);
@@ -100,8 +102,9 @@ void Ui_OptionsDialog::setupUi(QDialog* dialog)
         screenLayout->addWidget(b);
     auto* nkRow = new QHBoxLayout;
     label = make<QLabel>(groupBox_17, "label");
-    sb_nk_sni = make<QSpinBox>(groupBox_17, "sb_nk_sni");
+    sb_nk_sni = make<QUORIntSpinBox>(groupBox_17, "sb_nk_sni");
     sb_nk_sni->setRange(0, 4);
+    sb_nk_sni->setProperty("feldname", QStringLiteral("Nachkommastellen"));
     nkRow->addWidget(label);
     nkRow->addWidget(sb_nk_sni);
     nkRow->addStretch(1);

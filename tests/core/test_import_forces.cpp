@@ -1,6 +1,7 @@
 // The internal-force import: reading the tool's result file, and the whole exchange with the
 // stand-in component selection and internal-force tool.
 #include "core/import_forces.h"
+#include "core/tavo52_data.h"
 #include "../environment/tool_fixture.h"
 #include "environment/tool_exchange.h"
 #include "environment/vykexputil.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 #include <QMessageBox>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -205,4 +207,37 @@ TEST_F(Import, MoreThanTenSetsAreRefused)
     EXPECT_EQ(Import_BeamCutMultiResults(nullptr, 1000, 4159, 0, 1, 11, names), 0);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Import_BeamCutMultiResults0: n=11 ? to much :-(\n");
     EXPECT_FALSE(calllog::contains("VYKSpawnv"));
+}
+
+// An imported load takes the limits of a typed one: each value beyond them, or no finite number,
+// is named; values on the limits pass.
+TEST(ImportedLoad, RefusalNamesEachValueBeyondTheLimits)
+{
+    const double nan = std::nan(""), inf = HUGE_VAL;
+    struct Case {
+        double v_l, m_r, kmod;
+        const char* named;   // what the refusal names, empty when the load passes
+    } cases[] = {
+        {9999, -9999, 2.0, ""},
+        {-9999, 9999, 0.1, ""},
+        {9999.5, 0, 0.9, "V_d links = 9999.5"},
+        {0, -inf, 0.9, "M_d rechts = -inf"},
+        {nan, 0, 0.9, "V_d links = nan"},
+        {0, 0, 0.09, "k_mod = 0.09"},
+        {1e308, 0, nan, "V_d links = 1e+308, k_mod = nan"},
+    };
+    for (const Case& c : cases) {
+        LoadRow load;
+        load.name = QStringLiteral("LK 7");
+        load.v_l = c.v_l;
+        load.m_r = c.m_r;
+        load.kmod = c.kmod;
+        const QString why = imported_load_refusal(3, load);
+        if (!*c.named) {
+            EXPECT_TRUE(why.isEmpty()) << why.toStdString();
+            continue;
+        }
+        EXPECT_EQ(why.toStdString(), std::string("Kombination 3 \"LK 7\" nicht übernommen: ") + c.named +
+                                         " (erlaubt sind Kräfte und Momente von -9999 bis 9999, k_mod von 0.1 bis 2)\n");
+    }
 }

@@ -4,6 +4,7 @@
 #include "../environment/tool_fixture.h"
 #include "core/import_forces.h"
 #include "gui/main_window_import.h"
+#include "platform/env/qt_message_box.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
@@ -100,8 +101,8 @@ TEST_F(WindowImport, PairsLeftAndRightRowsIntoLoadsWithClassAndKmod)
     EXPECT_EQ(data_object.lasten[1].kled, 6);
 }
 
-// Dimensions the answer file may carry: a number outside the field is held to its limits, one
-// that is no number at all (or infinite) leaves the beam as it was, like a cut without data.
+// Dimensions the answer file may carry: one the field does not take (outside its range, no number
+// at all, infinite) leaves the beam as it was and is named in the message, as a typed one would be.
 TEST_F(WindowImport, DimensionsThatAreNoLengthLeaveTheBeamAsItWas)
 {
     const int b0 = w->ed_Balken_b->value(), h0 = w->ed_Balken_h->value();
@@ -113,7 +114,7 @@ TEST_F(WindowImport, DimensionsThatAreNoLengthLeaveTheBeamAsItWas)
         {inf, 30.0, b0, 300},
         {14.0, inf, 140, h0},
         {nan, -inf, b0, h0},
-        {0.5, 5000.0, w->ed_Balken_b->minimum(), w->ed_Balken_h->maximum()},   // 5 mm, 50,000 mm
+        {0.5, 5000.0, b0, h0},   // 5 mm, 50,000 mm
     };
     for (const Case& c : cases) {
         w->ed_Balken_b->setValue(b0);
@@ -125,6 +126,10 @@ TEST_F(WindowImport, DimensionsThatAreNoLengthLeaveTheBeamAsItWas)
         EXPECT_EQ(w->ed_Balken_b->value(), c.b_mm) << c.b_cm;
         EXPECT_EQ(w->ed_Balken_h->value(), c.h_mm) << c.h_cm;
         w->loads_model()->removeRows(0, w->loads_model()->rowCount());
+        if (c.b_cm == 0.5) {
+            EXPECT_TRUE(calllog::contains("b = 0.5 cm nicht übernommen (erlaubt sind 40 bis 999 mm)\n"));
+            EXPECT_TRUE(calllog::contains("h = 5000 cm nicht übernommen (erlaubt sind 60 bis 9999 mm)\n"));
+        }
     }
 }
 
@@ -138,6 +143,7 @@ TEST_F(WindowImport, DifferentRowCountsOfTheEdgesAppendNothing)
     EXPECT_EQ(w->loads_model()->rowCount(), 0);
     EXPECT_TRUE(calllog::contains(
         "QMessageBox: Fehler: Fehler! 3 Zeilen am linken Rand, 2 Zeilen am rechten Rand!\n Import abgebrochen\n"));
+    EXPECT_EQ(qt_last_message_box_icon(), QMessageBox::Critical) << "an error box carries the error icon";
     // The dimensions taken over before the count check stay.
     EXPECT_EQ(w->ed_Balken_b->value(), 140);
     EXPECT_EQ(w->ed_Balken_h->value(), 280);
@@ -429,4 +435,35 @@ TEST_F(WindowImport, ImportThatBreaksARuleSaysSo)
                                   "Achtung: die Eingaben verletzen eine Regel; Berechnen, Vorschau und Drucken sind "
                                   "gesperrt:\nh_ro + h_ru < h (h_ro + h_ru = 510 mm, h = 240 mm)\n"))
         << [] { std::string all; for (const auto& e : calllog::entries()) all += e + "|"; return all; }();
+}
+
+// Forces or k_mod that are no finite number (nan, inf, 1e308 read as single precision) or lie beyond
+// what a typed cell takes are refused: the combination is named in the message and not appended,
+// the others are, and nothing that is no number reaches the data object.
+TEST_F(WindowImport, NonFiniteOrHugeValuesAreRefusedAndNamed)
+{
+    const double nan = std::nan(""), inf = std::numeric_limits<double>::infinity();
+    component(4005, 12.0, 24.0, {5, 5},
+              {row(nan, 1, 0, 0, 0, 0.9, "A"), row(1, inf, 0, 0, 0, 0.9, "B"), row(1, 1, 0, 0, 0, 1e308, "C"),
+               row(12000, 1, 0, 0, 0, 0.9, "E"), row(2, 3, 0, 0, 0, 0.8, "D"),
+               row(0, 0, 1, 1, 0, 0.9, "r"), row(0, 0, 1, 1e308, 0, 0.9, "r"), row(0, 0, 1, 1, 0, 0.9, "r"),
+               row(0, 0, 1, 1, 0, 0.9, "r"), row(0, 0, 4, 5, 0, 0.9, "r")});
+    switches(true, false, false);
+    ASSERT_TRUE(run_force_import(*w));
+    ASSERT_EQ(w->loads_model()->rowCount(), 1);
+    EXPECT_EQ(cell(0, 0), QStringLiteral("D"));
+    EXPECT_EQ(cell(0, 2), QStringLiteral("-2.000"));
+    EXPECT_EQ(cell(0, 6), QStringLiteral("-5.000"));
+    const std::string allowed = " (erlaubt sind Kräfte und Momente von -9999 bis 9999, k_mod von 0.1 bis 2)\n";
+    EXPECT_TRUE(calllog::contains("QMessageBox: Info: 1 Schnittgrößenkombinationen importiert\nKombination 1 \"A\" "
+                                  "nicht übernommen: "));
+    EXPECT_TRUE(calllog::contains("V_d links = nan"));
+    EXPECT_TRUE(calllog::contains("Kombination 2 \"B\" nicht übernommen: M_d links = -inf, M_d rechts = -inf" +
+                                  allowed));
+    EXPECT_TRUE(calllog::contains("Kombination 3 \"C\" nicht übernommen: k_mod = inf" + allowed));
+    EXPECT_TRUE(calllog::contains("Kombination 4 \"E\" nicht übernommen: V_d links = -12000" + allowed));
+    EXPECT_FALSE(calllog::contains("Kombination 5"));
+    w->maske2data();
+    ASSERT_EQ(data_object.lasten.size(), 1);
+    EXPECT_DOUBLE_EQ(data_object.lasten[0].kmod, 0.8);
 }

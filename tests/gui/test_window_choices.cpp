@@ -52,7 +52,7 @@ TEST_F(WindowTest, BeamGradeListPerWoodKind)
         {"rb_holzart_LH", 8, "D18", "D18"},
         {"rb_holzart_NH", 12, "C14", "C24 (S10)"},
         {"rb_holzart_BSH_DIN", 8, "GL24h (BS11)", "GL24h (BS11)"},
-        {"rb_holzart_BSH_EC", 14, "GL20h", "GL20h"},
+        {"rb_holzart_BSH_EC", 14, "GL20h", "GL30h"},   // the grade the position had for this kind
     };
     auto* grade = find<QComboBox>("cb_holzguete");
     for (const Case& c : cases) {
@@ -62,6 +62,28 @@ TEST_F(WindowTest, BeamGradeListPerWoodKind)
         EXPECT_EQ(grade->currentText().toStdString(), c.current) << c.button;
     }
     EXPECT_EQ(items(grade).last().toStdString(), "GL32c");
+}
+
+// Each wood kind keeps the grade chosen for it while the others are tried; the kept grade is the
+// one the data object takes and the print shows.
+TEST_F(WindowTest, EachWoodKindKeepsItsGrade)
+{
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    d->holzguete = 2;   // GL24h
+    open(*d);
+    auto* grade = find<QComboBox>("cb_holzguete");
+    ASSERT_EQ(grade->currentText().toStdString(), "GL24h");
+    click(find<QRadioButton>("rb_holzart_NH"));
+    EXPECT_EQ(grade->currentText().toStdString(), "C24 (S10)");   // not chosen before: the default
+    grade->setCurrentIndex(7);                                     // C30 (S13)
+    click(find<QRadioButton>("rb_holzart_LH"));
+    click(find<QRadioButton>("rb_holzart_BSH_EC"));
+    EXPECT_EQ(grade->currentText().toStdString(), "GL24h");
+    w->maske2data();
+    EXPECT_EQ(data_object.holzart, 2);
+    EXPECT_EQ(data_object.holzguete, 2);
+    click(find<QRadioButton>("rb_holzart_NH"));
+    EXPECT_EQ(grade->currentText().toStdString(), "C30 (S13)");
 }
 
 TEST_F(WindowTest, PlateGradeListsAndTensileStrength)
@@ -286,4 +308,83 @@ TEST_F(WindowTest, UnconfirmedScrewValuesShowOnTheReinforcementTab)
     w->maske2data();
     EXPECT_EQ(tabs->tabToolTip(tab), QString());
     Set_CurOb_Privat_Datapath(saved.c_str());
+}
+
+// The screw diameter changes only by the user's hand or when the product has it no more: a section
+// too narrow for it keeps it chosen and blocks calculating; another product without it picks the
+// first that fits and says so.
+TEST_F(WindowTest, ScrewDiameterStaysUntilItIsGone)
+{
+    set_screw_table(fastener_table_spax_s_vg, {{6, {360, 380, 400}}, {10, {360, 380, 400}}});
+    set_screw_table(fastener_table_assy_plus_vg_z, {{6, {360, 380, 400}}, {8, {360, 380, 400}}});
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    use_screws(*d, 240, 180);
+    d->vorgebohrt = 1;
+    d->d_schraube = 1;   // 10 mm
+    d->n_sc = 1;
+    open(*d);
+    auto* dia = find<QComboBox>("cob_d_schraube");
+    ASSERT_DOUBLE_EQ(dia->currentData().toDouble(), 10.0);
+    ASSERT_EQ(w->screw_fits(), 1);
+    double a2 = 0, a4c_6 = 0, a4c_10 = 0;
+    const double rho = data_object.rho_k;
+    fastener_minimum_spacings(13, 1, 1, 0, 0, 2, rho, 6, 6, 0, 0, 400, 400, nullptr, &a2, nullptr, nullptr, nullptr,
+                              &a4c_6);
+    fastener_minimum_spacings(13, 1, 1, 0, 0, 2, rho, 10, 10, 0, 0, 400, 400, nullptr, &a2, nullptr, nullptr, nullptr,
+                              &a4c_10);
+    const int narrow = std::max(40, static_cast<int>(std::ceil(2 * a4c_6)));
+    ASSERT_LT(narrow, 2 * a4c_10) << "one 6 mm screw fits across, no 10 mm screw does";
+    calllog::clear();
+    type_into(find<QSpinBox>("ed_Balken_b"), QString::number(narrow));
+    EXPECT_DOUBLE_EQ(dia->currentData().toDouble(), 10.0);
+    EXPECT_EQ(w->screw_fits(), 0);
+    EXPECT_FALSE(find<QAction>("actionCalculation")->isEnabled());
+    EXPECT_FALSE(calllog::contains("QMessageBox: Schrauben"));
+
+    // The product with 6 and 8 mm: 10 mm is gone, the first diameter that fits is taken and named.
+    auto* type = find<QComboBox>("cob_typ_schraube");
+    type->setCurrentIndex(type->findData(14));
+    EXPECT_DOUBLE_EQ(dia->currentData().toDouble(), 6.0);
+    EXPECT_TRUE(calllog::contains("QMessageBox: Schrauben: Den Durchmesser d = 10 mm gibt es für \"ASSY-plus "
+                                  "Zylinderkopf\" nicht.\nGewählt ist jetzt d = 6 mm."));
+    EXPECT_EQ(w->screw_fits(), 1);
+    // Back to the first product: 6 mm is there, it stays, and nothing is said.
+    calllog::clear();
+    type->setCurrentIndex(type->findData(13));
+    EXPECT_DOUBLE_EQ(dia->currentData().toDouble(), 6.0);
+    EXPECT_FALSE(calllog::contains("QMessageBox: Schrauben"));
+}
+
+// The rods' length and count follow the section's allowed range; a value moved to the range's end
+// is named with the range, never moved silently.
+TEST_F(WindowTest, RodValuesMovedByTheSectionAreNamed)
+{
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    d->b = 200;
+    d->h = 400;
+    d->h_ro = 150;
+    d->h_ru = 150;
+    d->typ_durchbruch = 0;
+    d->verstaerkt = 1;
+    d->verst_typ = 1;
+    d->unten_gs = 0;
+    d->d_r = 12;
+    d->l_e = 380;
+    d->n_gs = 2;
+    open(*d);
+    auto* le = find<QDoubleSpinBox>("ed_GS_le");
+    ASSERT_DOUBLE_EQ(le->value(), 380.0);
+    ASSERT_EQ(find<QSpinBox>("ed_Verst_n_GS")->value(), 2);
+    calllog::clear();
+    // d_r = 14: l_ad = max(10 d, d²/2) = 140, l_e from h_ro + h_d + l_ad = 150 + 100 + 140 = 390 to h = 400.
+    auto* dr = find<QComboBox>("cob_dr_GS");
+    dr->setCurrentIndex(dr->findData(14.0));
+    EXPECT_DOUBLE_EQ(le->value(), 390.0);
+    EXPECT_TRUE(calllog::contains("QMessageBox: Wert angepasst: l_e [mm]: 380 liegt nicht mehr im erlaubten Bereich "
+                                  "von 390 bis 400.\nDer Wert ist jetzt 390."));
+    calllog::clear();
+    type_into(find<QSpinBox>("ed_Balken_b"), QStringLiteral("40"));
+    EXPECT_EQ(find<QSpinBox>("ed_Verst_n_GS")->value(), 1);
+    EXPECT_TRUE(calllog::contains("QMessageBox: Wert angepasst: Anzahl Gewindestangen je Seite: 2 liegt nicht mehr im "
+                                  "erlaubten Bereich von 1 bis 1.\nDer Wert ist jetzt 1."));
 }

@@ -52,6 +52,12 @@ TEST_F(WindowTest, DamagedPositionFilesAreNamedAndKeptUntilTheUserAgrees)
          {"b: in der Datei \"nan\", übernommen 120", "h: in der Datei \"inf\", übernommen 240",
           "a: in der Datei 1e+308, übernommen 9999", "Last 1 V_d links: in der Datei \"-inf\", übernommen 0",
           "Last 1 M_d links: in der Datei 1e+308, übernommen 9999"}},
+        {"more decimals than the fields show", with(with(kGoodFile, "120 240 70 70 100", "120 299.9 70 70 100"),
+                                                     "50 50 4 10", "50 50 4.26 10"),
+         {"h: in der Datei 299.9, übernommen 299", "t_r: in der Datei 4.26, übernommen 4.3"}},
+        // The loads table's cells are formatted with these decimals: checked before the table is built.
+        {"decimals beyond int formatting", with(kGoodFile, "1 1 1\n2\n", "1 1 1\n2147483647\n"),
+         {"Nachkommastellen Schnittgrößen: in der Datei 2147483647, übernommen 4"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

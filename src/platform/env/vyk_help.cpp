@@ -48,11 +48,31 @@ const char* Helpview_topic_text(const char* topic)
     return topic_text().c_str();
 }
 
-void Helpview(const char* topic)
+namespace {
+
+// The window's title names what the help is about, not the topic's key.
+QString help_title(const std::string& topic)
 {
-    std::string t = topic ? topic : "";
-    calllog::add("Helpview: " + t);
-    if (!calllog::interactive() || !qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    if (topic == "haupt") return QString::fromUtf8("Hilfe zum Hauptfenster");
+    if (topic == "optionen") return QString::fromUtf8("Hilfe zu den Einstellungen");
+    return QString::fromUtf8("Hilfe");
+}
+
+// The window the help belongs to: the active one, else the first visible main window.
+QWidget* help_owner()
+{
+    if (QWidget* w = QApplication::activeWindow()) return w;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->inherits("QMainWindow")) return w;
+    return nullptr;
+}
+
+} // namespace
+
+QWidget* Helpview_window(const char* topic)
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return nullptr;
+    const std::string t = topic ? topic : "";
     QString text = QString::fromUtf8(Helpview_topic_text(t.c_str()));
     if (text.isEmpty()) text = QString::fromUtf8("Zu \"%1\" gibt es keinen Hilfetext.").arg(QString::fromStdString(t));
     if (!help_window()) {
@@ -61,8 +81,23 @@ void Helpview(const char* topic)
         help_window()->setReadOnly(true);
         help_window()->resize(520, 360);
     }
-    help_window()->setWindowTitle(QString::fromUtf8("Hilfe – ") + QString::fromStdString(t));
+    help_window()->setWindowTitle(help_title(t));
     help_window()->setPlainText(text);
-    help_window()->show();
-    help_window()->raise();
+    if (const QWidget* owner = help_owner()) {
+        QRect r = help_window()->frameGeometry();
+        r.moveCenter(owner->frameGeometry().center());
+        help_window()->move(r.topLeft());
+    }
+    return help_window();
+}
+
+void Helpview(const char* topic)
+{
+    std::string t = topic ? topic : "";
+    calllog::add("Helpview: " + t);
+    if (!calllog::interactive()) return;
+    if (QWidget* w = Helpview_window(t.c_str())) {
+        w->show();
+        w->raise();
+    }
 }

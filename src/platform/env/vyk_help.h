@@ -8,3 +8,8 @@ void Helpview(const char* topic);   // logs the topic; with a display shows its 
 const char* Helpview_file(void);    // the bound help file's path, empty when none
 // The text of a topic of the bound file (empty when missing); the text stays valid until the next call.
 const char* Helpview_topic_text(const char* topic);
+
+class QWidget;
+// The help window for a topic, titled and placed over the window it belongs to, not yet shown;
+// null without a widget application.
+QWidget* Helpview_window(const char* topic);

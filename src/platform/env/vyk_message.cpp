@@ -1,4 +1,5 @@
 #include "platform/env/vyk_message.h"
+#include "platform/env/qt_message_box.h"
 #include "platform/os/calllog.h"
 #include "platform/os/codepage.h"
 #include <QApplication>
@@ -48,6 +49,7 @@ QMessageBox* make_box(QMessageBox::StandardButtons buttons)
 {
     auto* m = new QMessageBox(icon_of(box().symbol), text_of(box().title), text_of(joined()), buttons);
     m->setAttribute(Qt::WA_DeleteOnClose);
+    qt_german_buttons(m);
     return m;
 }
 
