@@ -85,7 +85,7 @@ int TAVO52_DATA::check_bending_at_opening()
     w_o = b * h_ro * h_ro / 6.0;
     w_u = b * h_ru * h_ru / 6.0;
 
-    const bool rectangular = typ_durchbruch != 1;
+    const bool rectangular = typ_durchbruch != OPENING_CIRCULAR;
     const bool section_ok = positive_finite(area) && positive_finite(w_no) && positive_finite(w_nu) &&
                             (!rectangular || (positive_finite(w_o) && positive_finite(w_u)));
     const double gamma_normal = material_gamma_m(holzart, holzguete, 0);
@@ -182,7 +182,7 @@ int TAVO52_DATA::check_shear_reduced_section()
 
     // The helper's 1 for h <= 0.001 hides a beam without depth; such a section is not verifiable.
     const bool section_ok = h > 0.001 && positive_finite(a_ef) && positive_finite(kappa_max);
-    const bool circular = typ_durchbruch == 1;
+    const bool circular = typ_durchbruch == OPENING_CIRCULAR;
     const double gamma_normal = material_gamma_m(holzart, holzguete, 0);
     const double gamma_accidental = material_gamma_m(holzart, holzguete, 1);
 

@@ -148,7 +148,7 @@ int TAVO52_DATA::cal_Durchbruch()
 
     const double h_d = h - h_ro - h_ru;
     lad_zu_kurz = 0;
-    fak_hd = typ_durchbruch == 1 ? 0.7 : 1.0;  // circular: 0.7 h_d in F_t,V
+    fak_hd = typ_durchbruch == OPENING_CIRCULAR ? 0.7 : 1.0;  // circular: 0.7 h_d in F_t,V
     ft90k = get_ft90k(holzart, holzguete);
     h_r = durchbruch_hr(typ_durchbruch, h_ro, h_ru, h_d);
     eta_durchbruch = -1.0;

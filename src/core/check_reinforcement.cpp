@@ -90,7 +90,7 @@ int prepare_screws(TAVO52_DATA& d)
         cd.gamma_m_1 = gamma_m;
         cd.gamma_m_2 = gamma_m;
         cd.gamma_m_steel = gamma_m2;
-        cd.washer_d = (d.mit_unterleg && d.typ_schraube != 12) ? d.d_unterleg : -1.0;
+        cd.washer_d = (d.mit_unterleg && d.typ_schraube != FT_SPAX_T_TG) ? d.d_unterleg : -1.0;
         cd.f_u = 600.0;
         cd.kmod_given = -1.0;
         cd.compute_kmod = 1;
@@ -134,7 +134,7 @@ void embedded_lengths(int typ_durchbruch, double h, double h_ro, double h_ru, do
                       int from_bottom, double* l_ad_o, double* l_ad_u)
 {
     const double h_d = h - h_ro - h_ru;
-    if (typ_durchbruch == 1) {
+    if (typ_durchbruch == OPENING_CIRCULAR) {
         // The crack lines of a circular opening lie 0.15 h_d inside its outline.
         if (from_bottom) {
             *l_ad_o = l - h_ru - 0.85 * h_d;

@@ -23,7 +23,7 @@ void raise(double* field, double v) { if (v > *field) *field = v; }
 void toothed_end_distance(int type, double dc, double d, double end_distance, double* a3t, double* k2)
 {
     if (!cur_ec5_params) { *a3t = 0.0; *k2 = 1.0; return; }
-    const bool c10 = type == 28 || type == 33;
+    const bool c10 = type == FT_CONNECTOR_C10 || type == FT_CONNECTOR_C11;
     *a3t = std::max({7.0 * d, 80.0, (c10 ? 1.5 : 1.1) * dc});
     const double a = end_distance > 0.0 ? end_distance : *a3t;
     *k2 = std::min(1.0, a / ((c10 ? 2.0 : 1.5) * dc));
@@ -40,8 +40,8 @@ void ring_end_distance(double dc, double end_distance, double* a3t, double* k2)
 
 double toothed_basic(int type, double dc)
 {
-    if (type == 28 || type == 33) return 25.0 * std::pow(dc, 1.5);
-    if (type == 26 || type == 27 || type == 32) return 18.0 * std::pow(dc, 1.5);
+    if (type == FT_CONNECTOR_C10 || type == FT_CONNECTOR_C11) return 25.0 * std::pow(dc, 1.5);
+    if (type == FT_CONNECTOR_C1 || type == FT_CONNECTOR_C5 || type == FT_CONNECTOR_C2) return 18.0 * std::pow(dc, 1.5);
     return 0.0;
 }
 

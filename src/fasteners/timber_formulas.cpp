@@ -1,4 +1,5 @@
 #include "fasteners/timber_formulas.h"
+#include "materials/material_codes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,7 @@ double connector_angle_factor(double d_c, double alpha)
 
 double critical_bending_stress(double a, double b, double c, double d) { return a * std::sqrt(b * c) / d; }
 
-double buckling_beta_c(int material) { return (material == 0 || material == 1) ? 0.2 : 0.1; }
+double buckling_beta_c(int material) { return (material == MAT_SOFTWOOD || material == MAT_HARDWOOD) ? 0.2 : 0.1; }
 
 double relative_slenderness(double lambda, double f_c0k, double e_005)
 {
@@ -44,7 +45,7 @@ double min_timber_thickness_splitting(double d, double rho_k)
 
 double plasterboard_step_value(double x, int material)
 {
-    if (material != 5) return 800.0;
+    if (material != MAT_PLASTERBOARD) return 800.0;
     if (x >= 1.0 && x <= 1.25) return 950.0;
     if (x > 1.25 && x <= 1.6) return 680.0;
     return 0.0;
