@@ -18,6 +18,7 @@ bool positive_finite(double x) { return x > 0.0 && std::isfinite(x); }
 // κ_max takes a power in extended precision, several hundred ns, more than a hundred loads' shear
 // checks. It depends on the geometry only, so a position recalculated after an edit of its loads
 // reuses the value of its previous calculation.
+// DIN EN 1995-1-1/NA, NCI NA.6.7 (NA.93): shear concentration factor κ_max at the opening.
 double shear_kappa_max(double a, double h, double h_d)
 {
     struct Last {
@@ -55,6 +56,8 @@ int TAVO52_DATA::cal_Schub()
     return check_shear_reduced_section();
 }
 
+// DIN EN 1995-1-1: bending with axial tension or compression in the residual chords beside the
+// opening, η = |σ_m| / f_m,d + σ_N / f_t,0,d or + (σ_N / f_c,0,d)².
 int TAVO52_DATA::check_bending_at_opening()
 {
 
@@ -165,6 +168,8 @@ int TAVO52_DATA::check_bending_at_opening()
     return 0;
 }
 
+// DIN EN 1995-1-1 with its national annex: shear stress κ_max · 1.5 V / (k_cr b h_ef) in the residual
+// section beside the opening against f_v,d.
 int TAVO52_DATA::check_shear_reduced_section()
 {
 
