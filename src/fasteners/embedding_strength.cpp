@@ -119,6 +119,8 @@ double user_law(const UserEmbeddingLaw* law, double d, double t, double rho)
 
 } // namespace
 
+// DIN EN 1995-1-1 (DIN 1052 without a national-annex set): embedding strengths f_h,1 and f_h,2 of both
+// members of a joint
 int embedding_strength(double* out1, double* out2, int type, double d, int predrilled,
                        double angle1, double angle2, double t1, double t2, double rho1, double rho2,
                        int material1, int material2, int sub1, int sub2,

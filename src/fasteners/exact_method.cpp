@@ -101,6 +101,8 @@ double exact_yield_moment(int type, double d, double f_u, int stainless, int thr
     return 0.3 * f_u * ds26(d);
 }
 
+// DIN EN 1995-1-1, 8.2.2: characteristic capacity per shear plane of a timber or panel joint by the
+// Johansen failure modes (DIN 1052 without a national-annex set)
 int johansen_timber_characteristic(int method, int shear_planes, double d, double l, double axis_angle,
                                    int predrilled, int stainless, int fitted_hole, int thread_flag, int type,
                                    double alpha1, double alpha2, double t1, double t2, double rho1, double rho2,
@@ -146,6 +148,7 @@ int johansen_timber_characteristic(int method, int shear_planes, double d, doubl
     return 0;
 }
 
+// DIN EN 1995-1-1, 8.2.2: the failure modes of a timber or panel joint with design values
 int johansen_timber_design(double gamma1, double gamma2, double gamma_s, double kmod1, double kmod2, int,
                            int shear_planes, double d, double l, double axis_angle, int predrilled, int stainless,
                            int fitted_hole, int thread_flag, int type, double alpha1, double alpha2, double t1,
@@ -333,18 +336,21 @@ double member2_yield_moment(int type, double d, double f_u, int stainless, int t
 }
 } // namespace
 
+// DIN EN 1995-1-1, 8.2.3: steel-to-timber joint with the plate as member 1, characteristic values
 int johansen_plate_member1_characteristic(ConnectionDescription desc, FastenerResult* result)
 {
     plate_member1(desc, result, false);
     return 0;
 }
 
+// DIN EN 1995-1-1, 8.2.3: steel-to-timber joint with the plate as member 1, design values
 int johansen_plate_member1_design(ConnectionDescription desc, FastenerResult* result)
 {
     plate_member1(desc, result, true);
     return 0;
 }
 
+// DIN EN 1995-1-1, 8.2.3: steel-to-timber joint with the plate as member 2, characteristic values
 int johansen_plate_member2_characteristic(int method, double d, int type, int predrilled, int stainless,
                                           int thread_flag, int fitted_hole, double angle, double t1, double rho1,
                                           int mat1, int grade1, double f_u, FastenerResult* r)
@@ -379,6 +385,7 @@ int johansen_plate_member2_characteristic(int method, double d, int type, int pr
 
 // Wood screws take 60 d^2.6 / gamma_M,steel here as in the other design drivers; a zero yield
 // moment would rule every screwed plate joint out.
+// DIN EN 1995-1-1, 8.2.3: steel-to-timber joint with the plate as member 2, design values
 int johansen_plate_member2_design(double gamma1, double, double gamma_s, double kmod1, double d, int type,
                                   int predrilled, int stainless, int thread_flag, int fitted_hole, double angle,
                                   double t1, double rho1, int mat1, int grade1, double f_u, FastenerResult* r)

@@ -29,6 +29,7 @@ void governing(double t1, double t2, double t3, int* idx, double* o1, double* o2
 }
 } // namespace
 
+// DIN EN 1995-1-1, 8.5.1.1(4): effective number of bolts or dowels in a row parallel to the grain
 double effective_fastener_count(double d, int n, double a1, double angle)
 {
     if (n < 2) return n;
@@ -49,6 +50,7 @@ double effective_connector_count(int n, double angle)
     return std::min(10.0, mix_angle(angle, n_c, n));
 }
 
+// DIN EN 1995-1-1, 8.3.1.1(8): effective number of nails in a row parallel to the grain
 double effective_nail_count(double d, int predrilled, int n, double a1, double angle)
 {
     if (n < 2) return n;

@@ -15,6 +15,8 @@ double din_mode_factor(int code)
     }
 }
 
+// DIN EN 1995-1-1, 8.2.2: limit of the rope-effect share as a fraction of the lateral capacity (DIN 1052
+// without a national-annex set)
 double share_limit_fraction(int type, bool annex)
 {
     if (type == FT_NAIL || type == FT_STAPLE) return annex ? 0.15 : 0.5;
@@ -26,6 +28,7 @@ double share_limit_fraction(int type, bool annex)
 }
 } // namespace
 
+// Partial factor of a failure mode of DIN EN 1995-1-1 8.2.2 and 8.2.3 (DIN 1052 without a set)
 double failure_mode_gamma_m(int code, int method)
 {
     if (method == 2) return 1.0;

@@ -22,6 +22,8 @@ bool nail_or_screw(int type)
 }
 } // namespace
 
+// DIN EN 1995-1-1 (DIN 1052 without a national-annex set): slip modulus K_ser of one fastener per shear
+// plane
 double slip_modulus_k_ser(int type, int predrilled, double d, int material_1, int grade_1, double thickness_1,
                           int material_2, int grade_2, double thickness_2, const UserMaterial* user)
 {
