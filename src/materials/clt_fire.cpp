@@ -289,12 +289,14 @@ double char_depth(const CltLayup* layup, int side, double t, double t_f, double 
 
 }  // namespace
 
+// DIN EN 1995-1-2: effective charring depth d_ef = d_char + k_0 d_0 of a cross-laminated timber panel
 double clt_char_depth(const CltLayup* layup, int side, double t, double t_f, double t_ch,
                       double k_2, double k_3)
 {
     return char_depth(layup, side, t, t_f, t_ch, k_2, k_3, false);
 }
 
+// DIN EN 1995-1-2: effective charring depth, the variant with k_3 in both protected cases
 double clt_char_depth_k(const CltLayup* layup, int side, double t, double t_f, double t_ch,
                         double k_2, double k_3)
 {

@@ -75,6 +75,8 @@ bool is_user_material(int code, int grade)
 
 } // namespace
 
+// DIN EN 1995-1-1 with its national annex (DIN 1052 without one): modification factor k_mod by service
+// class and load-duration class
 int get_kmod(int code, int grade, int service_class, int duration_class, double* out,
              const UserMaterial* user)
 {
@@ -138,6 +140,7 @@ int get_kmod(int code, int grade, int service_class, int duration_class, double*
     return 1;
 }
 
+// DIN EN 1995-1-1 with its national annex (DIN 1052 without one): deformation factor k_def by service class
 int get_kdef(int code, int grade, int service_class, double* out)
 {
     // DIN EN 1995-1-1, Table 3.2
@@ -292,6 +295,7 @@ double get_self_weight(int code, int grade)
     }
 }
 
+// DIN EN 1995-1-2: notional charring rate of solid and glued-laminated timber (mm/min)
 double get_charring_rate(int code, int grade)
 {
     if (code == MAT_HARDWOOD) {

@@ -123,6 +123,8 @@ int gl75_strengths(int grade, int service_class, int loading_kind, double b, dou
 
 } // namespace
 
+// DIN EN 1995-1-1 with its national annex (DIN 1052 without one): characteristic strengths of a grade,
+// bending and tension with the size factor k_h
 int get_strengths(int code, int grade, int service_class, int loading_kind, double b, double h,
                   double* f_m, double* f_t, double* f_c, double* f_v, double* f_c90, double* k_h)
 {
@@ -226,6 +228,7 @@ double get_ft90k(int code, int grade)
     }
 }
 
+// DIN EN 1995-1-1 with its national annex: crack factor k_cr of the shear strength
 double get_fvk_kcr(int code, int grade, double /*b*/, double h)
 {
     if (!ec5_current())
