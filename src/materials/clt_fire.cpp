@@ -57,6 +57,20 @@ double char_unprotected(const Charring& c, double t)
     return d;
 }
 
+// A layer, or what is left of it (L), charred at one rate from tau: true when the fire ends inside it
+// (d takes the depth reached), else tau moves to when it is through and d takes L.
+bool char_at_constant_rate(double L, double rate, double t, double* tau, double* d)
+{
+    const double f = rate * (t - *tau);
+    if (f <= L) {
+        *d += f;
+        return true;
+    }
+    *tau += L / rate;
+    *d += L;
+    return false;
+}
+
 // How a layer charred by e at t_a comes out of the phases that follow the fast one.
 enum class LayerEnd { ThroughAtRate, FireEnds, ThroughAtBeta };
 
@@ -151,13 +165,8 @@ double char_protected_at_start(const Charring& c, double t, double start, double
         }
         const double e = fast_phase_depth(fast, tau, d, &t_a);
         if (t < t_a) {  // the fire ends inside the fast phase
-            const double f = fast * (t - tau);
-            if (f <= L) {
-                d += f;
+            if (char_at_constant_rate(L, fast, t, &tau, &d))
                 break;
-            }
-            tau += L / fast;
-            d += L;
             continue;
         }
         if (e <= L) {
@@ -183,13 +192,8 @@ double char_protected_later(const Charring& c, double t, double t_f, double t_ch
         const double L = c.thickness(k);
         if (tau < t_f) {
             if (t <= t_f) {  // the fire ends before the protection fails
-                const double f = slow * (t - tau);
-                if (f <= L) {
-                    d += f;
+                if (char_at_constant_rate(L, slow, t, &tau, &d))
                     break;
-                }
-                tau += L / slow;
-                d += L;
                 continue;
             }
             const double ch = slow * (t_f - tau);
@@ -200,14 +204,10 @@ double char_protected_later(const Charring& c, double t, double t_f, double t_ch
             }
             d += ch;
             const double e = fast_phase_depth(fast, t_f, d, &t_a);
-            if (t < t_a) {
-                const double f = fast * (t - t_f);
-                if (f <= L - ch) {
-                    d += f;
+            if (t < t_a) {  // the rest of the layer from the failure on
+                tau = t_f;
+                if (char_at_constant_rate(L - ch, fast, t, &tau, &d))
                     break;
-                }
-                tau = t_f + (L - ch) / fast;
-                d += L - ch;
                 continue;
             }
             if (e > L - ch) {
@@ -227,13 +227,8 @@ double char_protected_later(const Charring& c, double t, double t_f, double t_ch
         } else if (tau < t_a) {
             const double e = fast_phase_depth(fast, tau, d, &t_a);
             if (t < t_a) {
-                const double f = fast * (t - tau);
-                if (f <= L) {
-                    d += f;
+                if (char_at_constant_rate(L, fast, t, &tau, &d))
                     break;
-                }
-                tau += L / fast;
-                d += L;
                 continue;
             }
             if (e > L) {
