@@ -231,6 +231,7 @@ double required_side_thickness_plate(double d, int type, int predrilled, int var
                                    law_middle);
 }
 
+// DIN 1052, (220) / DIN EN 1995-1-1/NA, (NA.113) for the second member: t_req with its own f_h
 double required_second_thickness(double d, int type, int predrilled, int variant, int thread, int core,
                                  double a_side, double a_middle, double x, double f_uk, double t_side, double t_middle,
                                  double rho_side, double rho_middle, int mat_side, int mat_middle, int sub_side,
