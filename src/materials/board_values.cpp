@@ -464,7 +464,7 @@ int board_strength_by_thickness(int grade, int loading_kind, double* f_m, double
         return 1;
     if (!(thickness > 6.0 && thickness <= 50.0))
         return 0;
-    const StrengthRow* r = find_strength(7, grade, 1, loading_kind, thickness);
+    const StrengthRow* r = find_strength(MAT_PARTICLEBOARD, grade, 1, loading_kind, thickness);
     if (!r)
         return 0;
     put(f_m, r->f_m);

@@ -299,7 +299,7 @@ double get_self_weight(int code, int grade)
 double get_charring_rate(int code, int grade)
 {
     if (code == MAT_HARDWOOD) {
-        const TimberGradeRow* row = timber_grade_row(1, grade);
+        const TimberGradeRow* row = timber_grade_row(MAT_HARDWOOD, grade);
         if (row)
             return row->rho_k >= 450.0 ? 0.55 : row->rho_k >= 290.0 ? 0.7 : 0.8;
     } else if (code == MAT_GLULAM_EC || code == MAT_GLULAM_DIN) {

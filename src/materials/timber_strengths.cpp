@@ -101,7 +101,7 @@ int glulam_strengths(int code, int grade, int loading_kind, double b, double h, 
 int gl75_strengths(int grade, int service_class, int loading_kind, double b, double h,
                    double* f_m, double* f_t, double* f_c, double* f_v, double* f_c90, double* k_h)
 {
-    const TimberGradeRow* row = timber_grade_row(17, grade);
+    const TimberGradeRow* row = timber_grade_row(MAT_GL75, grade);
     if (!row || h <= 0.0)
         return 0;
     double k = std::pow(600.0 / h, 0.13);  // no bounds: values below 1 are used
@@ -249,7 +249,7 @@ double get_fvk_kcr(int code, int grade, double /*b*/, double h)
     case MAT_SOLID_MEMBER:  // solid timber without an f_v,k of its own: the hardwood value
         return ec5_kcr_first();
     case MAT_SOFTWOOD: {
-        const TimberGradeRow* row = timber_grade_row(0, grade);
+        const TimberGradeRow* row = timber_grade_row(MAT_SOFTWOOD, grade);
         return row ? 2.0 / row->f_v_k : 0.0;  // 0: grade not available
     }
     case MAT_GLULAM_EC:
