@@ -223,6 +223,8 @@ void connector_rule(bool ec5, int type, double dc, double db, const Angles& a, S
 
 } // namespace
 
+// DIN EN 1995-1-1 with its national annex (DIN 1052 without a set): minimum spacings a1, a2 and end
+// and edge distances a3,t, a3,c, a4,t, a4,c of one fastener
 int fastener_minimum_spacings(int type, int predrilled, int fitted, int /*reserved*/, int splitting, int material,
                               double rho_k, double d, double d_b, double alpha, double theta, double, double,
                               double* a1, double* a2, double* a3t, double* a3c, double* a4t, double* a4c)

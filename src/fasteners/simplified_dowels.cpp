@@ -81,6 +81,8 @@ void store_plate(FastenerResult* r, const PlateTerms& p, double f_u, double eta,
 }
 } // namespace
 
+// DIN 1052 / DIN EN 1995-1-1/NA, simplified method: A sqrt(2 beta / (1 + beta)) sqrt(2 M_y f_h,1 d) of
+// a dowel or bolt per shear plane
 double dowel_bolt_capacity_simplified(int shear_planes, double d, int stainless, int fitted, int thread_flag,
                                       double t1, double t2, double rho2, double rho1, int mat1, int mat2, int grade1,
                                       int grade2, double f_u, double alpha1, double alpha2,
@@ -121,6 +123,7 @@ double dowel_bolt_capacity_simplified(int shear_planes, double d, int stainless,
     return capacity;
 }
 
+// DIN 1052 / DIN EN 1995-1-1/NA, simplified method: capacity of a proprietary screw per shear plane
 double proprietary_screw_capacity_simplified(int shear_planes, int type, double d, double l, double axis_angle_deg,
                                              int predrilled, int stainless, int reserved, double t1, double t2,
                                              double rho1, double rho2, double alpha1, double alpha2, int mat1,

@@ -205,6 +205,7 @@ double panel_nail_capacity(int shear_planes, double d, double l, double f_u, int
     return o.A * G * std::sqrt(2.0 * o.my * fh * d);
 }
 
+// DIN 1052 / DIN EN 1995-1-1/NA, simplified method: capacity of a staple per shear plane
 double staple_capacity_simplified(int shear_planes, double d, double l, double f_u, int, double t1, double t2,
                                   double rho1, double rho2, int mat1, int mat2, int grade1, int grade2,
                                   const UserEmbeddingLaw* user1, const UserEmbeddingLaw* user2, FastenerResult* r)
@@ -231,6 +232,7 @@ double staple_capacity_simplified(int shear_planes, double d, double l, double f
     return capacity;
 }
 
+// DIN 1052 / DIN EN 1995-1-1/NA, simplified method: A k sqrt(2 M_y f_h,1 d) of a nail per shear plane
 double nail_capacity_simplified(int shear_planes, double d, double l, double f_u, int predrilled, int, int, double t1,
                                 double t2, double rho1, double rho2, int mat1, int mat2, int grade1, int grade2,
                                 const UserEmbeddingLaw* user1, const UserEmbeddingLaw* user2, FastenerResult* r)
@@ -240,6 +242,7 @@ double nail_capacity_simplified(int shear_planes, double d, double l, double f_u
     return capacity_with_beta(run_scheme(s), d, f_u, r);
 }
 
+// DIN 1052 / DIN EN 1995-1-1/NA, simplified method: capacity of a wood screw per shear plane
 double wood_screw_capacity_simplified(int shear_planes, double d, double l, double f_u, int predrilled, int, int,
                                       double t1, double t2, double rho1, double rho2, double alpha1, double alpha2,
                                       int mat1, int mat2, int grade1, int grade2, const UserEmbeddingLaw* user1,
