@@ -282,6 +282,18 @@ double char_depth(const CltLayup* layup, int side, double t, double t_f, double 
     return d + kZeroStrengthLayer * k_0;
 }
 
+// Takes the charred depth still to place off one layer: the whole layer, or the rest of the depth.
+void take_off_layer(double* L, double* rest)
+{
+    if (*rest > *L) {
+        *rest -= *L;
+        *L = 0.0;
+    } else {
+        *L -= *rest;
+        *rest = 0.0;
+    }
+}
+
 }  // namespace
 
 // DIN EN 1995-1-2: effective charring depth d_ef = d_char + k_0 d_0 of a cross-laminated timber panel
@@ -306,27 +318,11 @@ CltLayup* clt_residual_section(CltLayup* result, const CltLayup* layup, int from
     CltLayup work = *layup;
     const int n = clt_valid_layer_count(&work);
     double rest = char_top;
-    for (int i = 0; i < n && rest > 0.0; ++i) {
-        double& L = work.layers[i].thickness;
-        if (rest > L) {
-            rest -= L;
-            L = 0.0;
-        } else {
-            L -= rest;
-            rest = 0.0;
-        }
-    }
+    for (int i = 0; i < n && rest > 0.0; ++i)
+        take_off_layer(&work.layers[i].thickness, &rest);
     rest = char_bottom;
-    for (int i = n - 1; i >= 0 && rest > 0.0; --i) {
-        double& L = work.layers[i].thickness;
-        if (rest > L) {
-            rest -= L;
-            L = 0.0;
-        } else {
-            L -= rest;
-            rest = 0.0;
-        }
-    }
+    for (int i = n - 1; i >= 0 && rest > 0.0; --i)
+        take_off_layer(&work.layers[i].thickness, &rest);
     CltLayup out = work;
     std::memset(out.layers, 0, sizeof out.layers);
     int kept = 0;
