@@ -69,8 +69,10 @@ int assy_rules(const ConnectionDescription& c)
         if (int code = assy_thickness(c.t1, d, 51, 50, 49, 47, 7.99)) return code;
     if (!plate(m2) && !thin_board(m2))
         if (int code = assy_thickness(c.t2, d, 55, 54, 53, 48, 7.9)) return code;
-    auto counts = [](int m) { return cur_ec5_params ? timber(m) : (m == MAT_SOFTWOOD || m == MAT_HARDWOOD ||
-        m == MAT_GLULAM_DIN || m == MAT_SOLID_MEMBER); };
+    auto counts = [](int m) {
+        return cur_ec5_params ? timber(m)
+                              : (m == MAT_SOFTWOOD || m == MAT_HARDWOOD || m == MAT_GLULAM_DIN || m == MAT_SOLID_MEMBER);
+    };
     if (d >= 8.0 && !c.predrilled && c.spruce_fir_pine == 0 && (counts(m1) || counts(m2))) return 57;
     if (cur_ec5_params && thin_board(m2)) return 30;
     if (!c.stainless) {

@@ -115,8 +115,8 @@ void nail_rule(bool ec5, int type, int predrilled, int splitting, int material, 
         v[2] = (15.0 + 5.0 * a.cos_r) * d;
         v[3] = 15.0 * d;
         v[4] = d >= 5.0 ? (7.0 + 5.0 * a.sin_r) * d : (7.0 + 2.0 * a.sin_r) * d;
-        v[5] = ((material == MAT_OSB ||
-            material == MAT_PARTICLEBOARD) && cur_ec5_params && cur_ec5_params->country != 0) ? 3.0 * d : 7.0 * d;
+        const bool osb_or_particleboard = material == MAT_OSB || material == MAT_PARTICLEBOARD;
+        v[5] = (osb_or_particleboard && cur_ec5_params && cur_ec5_params->country != 0) ? 3.0 * d : 7.0 * d;
     } else {
         v[1] = 5.0 * d;
         v[5] = 5.0 * d;
@@ -137,8 +137,7 @@ void nail_rule(bool ec5, int type, int predrilled, int splitting, int material, 
     if (!ec5) {
         if (!pre && nail_like(type) && plate) v[0] = std::max(5.0 * d, v[0] / 2.0);
     } else {
-        if (plate && (!(type >= FT_WOOD_SCREW_1A && type <= FT_WOOD_SCREW_3C) ||
-            d <= 6.0)) { v[0] *= 0.7; v[1] *= 0.7; }
+        if (plate && (!is_wood_screw_type(type) || d <= 6.0)) { v[0] *= 0.7; v[1] *= 0.7; }
         if (panel_list(material)) { v[0] *= 0.85; v[1] *= 0.85; }
     }
 }
