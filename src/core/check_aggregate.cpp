@@ -15,9 +15,9 @@ namespace {
 const FastenerTable* screw_table(int typ_schraube)
 {
     switch (typ_schraube) {
-    case 13: return &fastener_table_spax_s_vg;
-    case 14: return &fastener_table_assy_plus_vg_z;
-    case 15: return &fastener_table_assy_plus_vg_s;
+    case FT_SPAX_S_VG: return &fastener_table_spax_s_vg;
+    case FT_ASSY_VG_Z: return &fastener_table_assy_plus_vg_z;
+    case FT_ASSY_VG_S: return &fastener_table_assy_plus_vg_s;
     default: return nullptr;
     }
 }
@@ -36,7 +36,7 @@ void take_screw_data(TAVO52_DATA& d)
         d.sc_l = row.lengths[d.l_schraube];
         d.sc_lef = row.effective_lengths[d.l_schraube];
     }
-    const int series = d.typ_schraube == 13 ? 3 : d.typ_schraube == 14 ? 0 : d.unterleg_art;
+    const int series = d.typ_schraube == FT_SPAX_S_VG ? 3 : d.typ_schraube == FT_ASSY_VG_Z ? 0 : d.unterleg_art;
     d.d_unterleg = washer_outer_diameter(d.sc_d, series);
 }
 

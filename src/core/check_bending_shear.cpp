@@ -18,6 +18,7 @@ bool positive_finite(double x) { return x > 0.0 && std::isfinite(x); }
 // κ_max takes a power in extended precision, several hundred ns, more than a hundred loads' shear
 // checks. It depends on the geometry only, so a position recalculated after an edit of its loads
 // reuses the value of its previous calculation.
+// DIN EN 1995-1-1/NA, NCI NA.6.7 (NA.93): shear concentration factor κ_max at the opening.
 double shear_kappa_max(double a, double h, double h_d)
 {
     struct Last {
@@ -55,6 +56,8 @@ int TAVO52_DATA::cal_Schub()
     return check_shear_reduced_section();
 }
 
+// DIN EN 1995-1-1: bending with axial tension or compression in the residual chords beside the
+// opening, η = |σ_m| / f_m,d + σ_N / f_t,0,d or + (σ_N / f_c,0,d)².
 int TAVO52_DATA::check_bending_at_opening()
 {
 
@@ -85,7 +88,7 @@ int TAVO52_DATA::check_bending_at_opening()
     w_o = b * h_ro * h_ro / 6.0;
     w_u = b * h_ru * h_ru / 6.0;
 
-    const bool rectangular = typ_durchbruch != 1;
+    const bool rectangular = typ_durchbruch != OPENING_CIRCULAR;
     const bool section_ok = positive_finite(area) && positive_finite(w_no) && positive_finite(w_nu) &&
                             (!rectangular || (positive_finite(w_o) && positive_finite(w_u)));
     const double gamma_normal = material_gamma_m(holzart, holzguete, 0);
@@ -165,6 +168,8 @@ int TAVO52_DATA::check_bending_at_opening()
     return 0;
 }
 
+// DIN EN 1995-1-1 with its national annex: shear stress κ_max · 1.5 V / (k_cr b h_ef) in the residual
+// section beside the opening against f_v,d.
 int TAVO52_DATA::check_shear_reduced_section()
 {
 
@@ -182,7 +187,7 @@ int TAVO52_DATA::check_shear_reduced_section()
 
     // The helper's 1 for h <= 0.001 hides a beam without depth; such a section is not verifiable.
     const bool section_ok = h > 0.001 && positive_finite(a_ef) && positive_finite(kappa_max);
-    const bool circular = typ_durchbruch == 1;
+    const bool circular = typ_durchbruch == OPENING_CIRCULAR;
     const double gamma_normal = material_gamma_m(holzart, holzguete, 0);
     const double gamma_accidental = material_gamma_m(holzart, holzguete, 1);
 

@@ -33,6 +33,8 @@ struct OpeningClass {
     double fk1d, fk2d, rax_d_rod, gamma_m2, rt_d_rod, rax_d_screw, ftd;
 };
 
+// DIN EN 1995-1-1/NA, NCI NA.6.7 (resistance of the unreinforced edge) and NCI NA.6.8.4 (design values
+// of the reinforcement) of one load-duration class.
 OpeningClass opening_class(const OpeningTerms& t, const ReinforcementTerms& r, bool reinforced, double kmod, int kled)
 {
     OpeningClass c;
@@ -142,13 +144,15 @@ double opening_rows(const OpeningTerms& t, const ReinforcementTerms& r, const Lo
 
 }  // namespace
 
+// DIN EN 1995-1-1/NA, NCI NA.6.7: tension perpendicular to the grain F_t,90 = F_t,V + F_t,M at the
+// opening for every load; a reinforced opening by NCI NA.6.8.4.
 int TAVO52_DATA::cal_Durchbruch()
 {
     ++n_nachweise;
 
     const double h_d = h - h_ro - h_ru;
     lad_zu_kurz = 0;
-    fak_hd = typ_durchbruch == 1 ? 0.7 : 1.0;  // circular: 0.7 h_d in F_t,V
+    fak_hd = typ_durchbruch == OPENING_CIRCULAR ? 0.7 : 1.0;  // circular: 0.7 h_d in F_t,V
     ft90k = get_ft90k(holzart, holzguete);
     h_r = durchbruch_hr(typ_durchbruch, h_ro, h_ru, h_d);
     eta_durchbruch = -1.0;

@@ -28,6 +28,8 @@ double steel_gamma_m2(int accidental)
     return accidental ? cur_ec3_params->ec3_1.gamma_m2_accidental : cur_ec3_params->ec3_1.gamma_m2;
 }
 
+// DIN EN 1995-1-1/NA, NCI NA.6.8.4: anchorage length of the glued-in rods, its minimum
+// max(0.5 d², 10 d) and the bond strength f_k1,k.
 void prepare_rods(TAVO52_DATA& d)
 {
     embedded_lengths(d.typ_durchbruch, d.h, d.h_ro, d.h_ru, d.l_e, d.unten_gs, &d.l_ad_o, &d.l_ad_u);
@@ -51,6 +53,8 @@ void prepare_rods(TAVO52_DATA& d)
     d.ft_gs = d.as_gs * d.fuk_gs;
 }
 
+// DIN EN 1995-1-1/NA, NCI NA.6.8.4: axial capacity of the fully threaded screws beside the opening,
+// embedded at least 4 d on both sides.
 int prepare_screws(TAVO52_DATA& d)
 {
     const double gamma_m2 = steel_gamma_m2(0);
@@ -90,7 +94,7 @@ int prepare_screws(TAVO52_DATA& d)
         cd.gamma_m_1 = gamma_m;
         cd.gamma_m_2 = gamma_m;
         cd.gamma_m_steel = gamma_m2;
-        cd.washer_d = (d.mit_unterleg && d.typ_schraube != 12) ? d.d_unterleg : -1.0;
+        cd.washer_d = (d.mit_unterleg && d.typ_schraube != FT_SPAX_T_TG) ? d.d_unterleg : -1.0;
         cd.f_u = 600.0;
         cd.kmod_given = -1.0;
         cd.compute_kmod = 1;
@@ -113,6 +117,7 @@ int prepare_screws(TAVO52_DATA& d)
 
 }  // namespace
 
+// ISO 898-1: stress area A_s of a threaded rod; a reinforcing bar counts with its full section.
 double rod_stress_area(double d_r, int fest_gs)
 {
     const double full = 0.7853981633975 * d_r * d_r;
@@ -134,7 +139,7 @@ void embedded_lengths(int typ_durchbruch, double h, double h_ro, double h_ru, do
                       int from_bottom, double* l_ad_o, double* l_ad_u)
 {
     const double h_d = h - h_ro - h_ru;
-    if (typ_durchbruch == 1) {
+    if (typ_durchbruch == OPENING_CIRCULAR) {
         // The crack lines of a circular opening lie 0.15 h_d inside its outline.
         if (from_bottom) {
             *l_ad_o = l - h_ru - 0.85 * h_d;
@@ -161,6 +166,7 @@ int reinforcement_prepare(TAVO52_DATA& d)
     return 0;
 }
 
+// DIN EN 1995-1-1/NA, NCI NA.6.8.4: the load-independent values of the reinforcement design.
 ReinforcementTerms reinforcement_terms(const TAVO52_DATA& d)
 {
     ReinforcementTerms t;

@@ -3,6 +3,7 @@
 #include "fasteners/axial_parameters.h"
 #include "fasteners/fastener_properties.h"
 #include "fasteners/fastener_types.h"
+#include "fasteners/formula_constants.h"
 #include "fasteners/material_access.h"
 #include "materials/material_codes.h"
 #include "national_annex/nad_ec3_block.h"
@@ -28,7 +29,7 @@ const double kAssyHardwoodCap = 590.0;   // rho_k of hardwood, Kerto and LVL on 
 const double kBeechCap = 730.0;          // rho_k of beech LVL on the head side, at most
 
 double k_rho(double rho) { return std::pow(rho / 350.0, 0.8); }
-bool timber(int m) { return (m >= 0 && m <= 3) || m == 17 || m == -10; }
+bool timber(int m) { return (m >= MAT_SOFTWOOD && m <= MAT_GLULAM_DIN) || m == MAT_GL75 || m == MAT_SOLID_MEMBER; }
 bool plate(int m) { return is_metal_plate_material(m); }
 bool board(int m) { return is_board_or_engineered_material(m); }
 
@@ -37,7 +38,7 @@ double head_side_density_assy(int m, double rho1)
     if (m == MAT_GL75 || m == MAT_BEECH_BOARD) return std::min(rho1, kBeechCap);
     if (m == MAT_HARDWOOD || m == MAT_KERTO_S || m == MAT_KERTO_Q || m == MAT_LVL)
         return std::min(rho1, kAssyHardwoodCap);
-    if (board(m)) return std::min(rho1, 380.0);   // the board density cap of the annex rules
+    if (board(m)) return std::min(rho1, kBoardDensityCap);
     return rho1;
 }
 
@@ -159,14 +160,16 @@ double screw_buckling_and_withdrawal(ConnectionDescription description, double p
 namespace {
 
 // Special nails of the load-bearing classes (16-24 and 34-42).
-bool special_nail_classes(int type) { return (type >= 16 && type <= 24) || (type >= 34 && type <= 42); }
+bool special_nail_classes(int type) { return (type >= FT_SPECIAL_NAIL_1A && type <= FT_SPECIAL_NAIL_3C) ||
+    (type >= FT_SPECIAL_NAIL_1D && type <= FT_SPECIAL_NAIL_3F); }
 // Special nails of the second series (34-42), whose head parameter on boards is fixed.
-bool special_nail_second_series(int type) { return type >= 34 && type <= 42; }
+bool special_nail_second_series(int type) { return type >= FT_SPECIAL_NAIL_1D && type <= FT_SPECIAL_NAIL_3F; }
 bool simpson_nail(int type) { return type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA; }
 // A bolt, or one of the shear-plate connectors that are held by a bolt with a washer.
 bool bolt_with_washer(int type)
 {
-    return type == FT_BOLT || type == 26 || type == 27 || type == 28 || type == 32 || type == 33;
+    return type == FT_BOLT || type == FT_CONNECTOR_C1 || type == FT_CONNECTOR_C5 || type == FT_CONNECTOR_C10 ||
+        type == FT_CONNECTOR_C2 || type == FT_CONNECTOR_C11;
 }
 
 // Boards under a nail head whose pull-through follows the board rules: fixed 400 N when thin.
@@ -182,14 +185,10 @@ bool staple_board_too_thin(int m, double t)
     return m == MAT_OSB && t < 8.0;
 }
 
-const double kBoardDensityCap = 380.0;     // rho_k of a board member on the head side, at most (kg/m3)
-const double kThinBoardHeadCapacity = 400.0; // F_head of a nail or screw head in a board thinner than 12 mm (N)
-const double kMediumBoardHeadParameter = 8.0; // f_head,k of a nail head in a board 12 to 20 mm thick (N/mm2)
 // f_head,k = 100e-6 rho_k^2 of the load-bearing class C at the board density 380: 14.44 N/mm2;
 // two thirds of it for the reduced head.
 const double kSpecialNailBoardHead = 14.44;
 const double kSpecialNailBoardHeadReduced = 9.626666666666667;
-const double kHeadDiameterCap = 32.0;      // head or washer diameter counted at most (mm)
 // k_beta of the ASSY approval below 45 degrees: 0.3 + 0.7 alpha / 45 deg, alpha in radians:
 // 0.7 / (pi / 4) = 0.891267681314555.
 const double kAssyAngleSlope = 0.891267681314555;
@@ -561,8 +560,9 @@ int din_stop_code(const DinInput& in, double* p, FastenerResult* r)
     if (!cur_ec5_params) {
         if ((type == FT_NAIL || in.special) && in.c.predrilled) return 1007;
         if (type == FT_STAPLE && in.c.resin_coated == 0) return 153;
-        if ((nail_or_staple || type == 16 || type == 17 || type == 18) && *p < 12.0 * d) return 154;
-        if (type >= 19 && type <= 24 && *p < 8.0 * d) return 155;
+        if ((nail_or_staple || type == FT_SPECIAL_NAIL_1A || type == FT_SPECIAL_NAIL_1B ||
+            type == FT_SPECIAL_NAIL_1C) && *p < 12.0 * d) return 154;
+        if (type >= FT_SPECIAL_NAIL_2A && type <= FT_SPECIAL_NAIL_3C && *p < 8.0 * d) return 155;
         if (nail_or_staple && *p > 20.0 * d) {
             r->message_code = 156;
             *p = 20.0 * d;
@@ -589,15 +589,15 @@ void din_nail(const DinInput& in, double p, double rho1, double rho2, FastenerRe
     double F_head;
     if (m1 == MAT_PLYWOOD || m1 == MAT_PARTICLEBOARD || m1 == MAT_OSB) {
         if (t1 >= 20.0) {
-            rho1 = 380.0;
-            r->rho_k_1 = 380.0;
+            rho1 = kBoardDensityCap;
+            r->rho_k_1 = kBoardDensityCap;
             out.f_head = nail_head_pullthrough_parameter(type, c.head_reduction_flag, rho1);
             F_head = out.f_head * A_h;
         } else if (t1 >= 12.0) {
-            out.f_head = 8.0;
+            out.f_head = kMediumBoardHeadParameter;
             F_head = out.f_head * A_h;
         } else {
-            F_head = 400.0;
+            F_head = kThinBoardHeadCapacity;
         }
     } else if (m1 == MAT_GYPSUM_FIBREBOARD) {
         out.f_head = 15.0;
@@ -646,11 +646,11 @@ void din_assy(const DinInput& in, double p, double rho1, double rho2, FastenerRe
     const double d = in.d, t1 = in.t1, B = in.B;
     const double F_t = c.stainless ? screw_value_by_d_f(d) : screw_tensile_capacity_by_d(d, 1);
     double dkp = type == FT_ASSY_VG_S ? in.dk : (in.D > 0.0 ? in.D : 0.0);
-    dkp = std::min(dkp, cur_ec5_params ? 32.0 : 35.0);
+    dkp = std::min(dkp, cur_ec5_params ? kHeadDiameterCap : 35.0);
     double rho_h = rho1;
     if (board(m1)) {
-        rho_h = 380.0;
-        r->rho_k_1 = 380.0;
+        rho_h = kBoardDensityCap;
+        r->rho_k_1 = kBoardDensityCap;
     }
     const double F_ax2 = (p / in.sin_a) * d * screw_withdrawal_parameter(type, c.predrilled, 0.0, rho2, d) / B;
     if (!plate(m1)) {
@@ -767,18 +767,21 @@ double axial_capacity_din(ConnectionDescription c, double p, double f_c90, Faste
 int rope_effect_applies(int type, int resin_coated, int predrilled, int /*fitted_hole*/, int m1, int m2,
                         int /*shear_planes*/, int /*failure_mode*/)
 {
-    if (((m1 == 10 || m1 == 11) && m2 == 12) || (m1 == 12 && (m2 == 10 || m2 == 11))) return 0;
-    if (m1 == 5) return 0;
-    if (type == 1) return resin_coated ? 1 : 0;
-    if (type == 25 || type == 29 || type == 31) return 0;
-    if ((type >= 2 && type <= 15) || type == 43 || type == 44 || (type >= 26 && type <= 28) || type == 32 ||
-        type == 33 || type == 30)
+    if (((m1 == MAT_KERTO_S || m1 == MAT_KERTO_Q) && m2 == MAT_STEEL_PLATE) ||
+        (m1 == MAT_STEEL_PLATE && (m2 == MAT_KERTO_S || m2 == MAT_KERTO_Q))) return 0;
+    if (m1 == MAT_PLASTERBOARD) return 0;
+    if (type == FT_STAPLE) return resin_coated ? 1 : 0;
+    if (type == FT_RING_A1 || type == FT_DOWEL || type == FT_CONNECTOR_B1) return 0;
+    if ((type >= FT_WOOD_SCREW_1A && type <= FT_ASSY_VG_S) || type == FT_ASSY_USER || type == FT_SPAX_USER ||
+        (type >= FT_CONNECTOR_C1 && type <= FT_CONNECTOR_C10) || type == FT_CONNECTOR_C2 ||
+        type == FT_CONNECTOR_C11 || type == FT_BOLT)
         return 1;
-    if (type == 0 || is_special_nail_type(type)) {
+    if (type == FT_NAIL || is_special_nail_type(type)) {
         if (predrilled) return 0;
         if (cur_ec5_params) return 1;
-        if (m1 == 9) return 1;
-        if (type >= 22 && type <= 24 && (is_board_or_engineered_material(m1) || is_metal_plate_material(m1))) return 1;
+        if (m1 == MAT_GYPSUM_FIBREBOARD) return 1;
+        if (type >= FT_SPECIAL_NAIL_3A && type <= FT_SPECIAL_NAIL_3C && (is_board_or_engineered_material(m1) ||
+            is_metal_plate_material(m1))) return 1;
     }
     return 0;
 }

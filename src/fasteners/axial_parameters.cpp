@@ -1,6 +1,8 @@
 #include "fasteners/axial_parameters.h"
 
 #include "fasteners/fastener_types.h"
+#include "fasteners/formula_constants.h"
+#include "materials/material_codes.h"
 #include "national_annex/nad_ec5_block.h"
 
 #include <algorithm>
@@ -19,14 +21,16 @@ double board_rules(double f, int material, double t, double d_h, double d1, bool
     if (is_board_or_engineered_material(material)) {
         if (t < 12.0) {
             switch (material) {
-            case 5: case 9: case -12: case -13: case 18: f = 0.0; break;
-            case 6: case 8: if (t < 6.0) f = 0.0; break;
-            case 4: case 7: case 10: case 11: case 19: case -10: case -11: if (t < 8.0) f = 0.0; break;
+            case MAT_PLASTERBOARD: case MAT_GYPSUM_FIBREBOARD: case MAT_IJOIST_WALL: case MAT_IJOIST_JOIST:
+            case MAT_BEECH_BOARD: f = 0.0; break;
+            case MAT_PLYWOOD: case MAT_FIBREBOARD: if (t < 6.0) f = 0.0; break;
+            case MAT_OSB: case MAT_PARTICLEBOARD: case MAT_KERTO_S: case MAT_KERTO_Q: case MAT_LVL:
+            case MAT_SOLID_MEMBER: case MAT_GLVL: if (t < 8.0) f = 0.0; break;
             default: break;
             }
             if (f != 0.0 && t < 1.2 * d_h) f = 0.0;
         }
-        if (t >= 11.999 && t <= 20.001) f = 8.0;
+        if (t >= 11.999 && t <= 20.001) f = kMediumBoardHeadParameter;
     }
     if (with_core && d_h < 1.8 * d1) f = 0.0;
     return f;
@@ -71,16 +75,19 @@ double nail_withdrawal_parameter(int type, double limit, int predrilled, int sma
 {
     const double r2 = rho500sq(rho);
     double f = 0.0;
-    if (type == 0) {
+    if (type == FT_NAIL) {
         f = (annex() ? 20e-6 : 18e-6) * r2;
-    } else if (type == 1) {
+    } else if (type == FT_STAPLE) {
         f = (annex() ? 20e-6 : 18e-6) * r2;
         if (limit > 20.0) f /= 3.0;
-    } else if ((type >= 16 && type <= 18) || (type >= 34 && type <= 36)) {
+    } else if ((type >= FT_SPECIAL_NAIL_1A && type <= FT_SPECIAL_NAIL_1C) ||
+        (type >= FT_SPECIAL_NAIL_1D && type <= FT_SPECIAL_NAIL_1F)) {
         f = (annex() && predrilled) ? 0.0 : 30e-6 * r2;
-    } else if ((type >= 19 && type <= 21) || (type >= 37 && type <= 39)) {
+    } else if ((type >= FT_SPECIAL_NAIL_2A && type <= FT_SPECIAL_NAIL_2C) ||
+        (type >= FT_SPECIAL_NAIL_2D && type <= FT_SPECIAL_NAIL_2F)) {
         f = (annex() && predrilled) ? 0.0 : 40e-6 * r2;
-    } else if ((type >= 22 && type <= 24) || (type >= 40 && type <= 42)) {
+    } else if ((type >= FT_SPECIAL_NAIL_3A && type <= FT_SPECIAL_NAIL_3C) ||
+        (type >= FT_SPECIAL_NAIL_3D && type <= FT_SPECIAL_NAIL_3F)) {
         f = annex_without_country() ? 0.0 : 50e-6 * r2;
     }
     if (small_hole && is_special_nail_type(type)) f *= 0.7;
@@ -94,13 +101,13 @@ double nail_head_pullthrough_parameter(int type, int reduction, double rho)
     double f = 0.0;
     double k = 0.0;
     switch (type) {
-    case 0: case 1: f = (annex() ? 70e-6 : 60e-6) * r2; break;
-    case 16: case 19: case 22: k = 60e-6; break;
-    case 17: case 20: case 23: k = 80e-6; break;
-    case 18: case 21: case 24: k = 100e-6; break;
-    case 34: case 37: case 40: k = 120e-6; break;
-    case 35: case 38: case 41: k = 140e-6; break;
-    case 36: case 39: case 42: k = 160e-6; break;
+    case FT_NAIL: case FT_STAPLE: f = (annex() ? 70e-6 : 60e-6) * r2; break;
+    case FT_SPECIAL_NAIL_1A: case FT_SPECIAL_NAIL_2A: case FT_SPECIAL_NAIL_3A: k = 60e-6; break;
+    case FT_SPECIAL_NAIL_1B: case FT_SPECIAL_NAIL_2B: case FT_SPECIAL_NAIL_3B: k = 80e-6; break;
+    case FT_SPECIAL_NAIL_1C: case FT_SPECIAL_NAIL_2C: case FT_SPECIAL_NAIL_3C: k = 100e-6; break;
+    case FT_SPECIAL_NAIL_1D: case FT_SPECIAL_NAIL_2D: case FT_SPECIAL_NAIL_3D: k = 120e-6; break;
+    case FT_SPECIAL_NAIL_1E: case FT_SPECIAL_NAIL_2E: case FT_SPECIAL_NAIL_3E: k = 140e-6; break;
+    case FT_SPECIAL_NAIL_1F: case FT_SPECIAL_NAIL_2F: case FT_SPECIAL_NAIL_3F: k = 160e-6; break;
     default: break;
     }
     if (k > 0.0) f = annex_without_country() ? 0.0 : k * r2;
@@ -113,9 +120,9 @@ double screw_withdrawal_parameter(int type, int /*flag*/, double /*unused*/, dou
 {
     if (annex_without_country()) return 0.0;
     const double r2 = rho500sq(rho);
-    if (type >= 2 && type <= 4) return 60e-6 * r2;
-    if (type >= 5 && type <= 7) return 70e-6 * r2;
-    if (type >= 8 && type <= 10) return 80e-6 * r2;
+    if (type >= FT_WOOD_SCREW_1A && type <= FT_WOOD_SCREW_1C) return 60e-6 * r2;
+    if (type >= FT_WOOD_SCREW_2A && type <= FT_WOOD_SCREW_2C) return 70e-6 * r2;
+    if (type >= FT_WOOD_SCREW_3A && type <= FT_WOOD_SCREW_3C) return 80e-6 * r2;
     if (is_screw_type_group1(type)) return spax_by_d(d);
     if (is_screw_type_group2(type)) return annex() ? assy_by_d(d) : 80e-6 * r2;
     return 0.0;
@@ -127,16 +134,16 @@ double screw_head_pullthrough_parameter(int type, int material, double rho, doub
     if (annex_without_country()) return 0.0;
     const double r2 = rho500sq(rho);
     switch (type) {
-    case 2: case 5: case 8: return 60e-6 * r2;
-    case 3: case 6: case 9: return 80e-6 * r2;
-    case 4: case 7: case 10: return 100e-6 * r2;
-    case 11: case 12: case 13: {
-        d_h = std::min(d_h, 32.0);
+    case FT_WOOD_SCREW_1A: case FT_WOOD_SCREW_2A: case FT_WOOD_SCREW_3A: return 60e-6 * r2;
+    case FT_WOOD_SCREW_1B: case FT_WOOD_SCREW_2B: case FT_WOOD_SCREW_3B: return 80e-6 * r2;
+    case FT_WOOD_SCREW_1C: case FT_WOOD_SCREW_2C: case FT_WOOD_SCREW_3C: return 100e-6 * r2;
+    case FT_SPAX_S_TG: case FT_SPAX_T_TG: case FT_SPAX_S_VG: {
+        d_h = std::min(d_h, kHeadDiameterCap);
         double f;
         if (is_board_or_engineered_material(material) && t <= 20.0) {
-            double r = std::min(rho, 380.0);
-            f = t < 12.0 ? 80e-6 * r * r : 8.0;
-        } else if (!washer && type != 12) {
+            double r = std::min(rho, kBoardDensityCap);
+            f = t < 12.0 ? 80e-6 * r * r : kMediumBoardHeadParameter;
+        } else if (!washer && type != FT_SPAX_T_TG) {
             f = d_h <= 16.1 ? 27.0 - d_h : 11.0 + 0.2 * (16.0 - d_h);
         } else {
             f = d_h <= 16.1 ? 29.0 - d_h : (d_h <= 22.1 ? 13.0 : 16.0 + 0.5 * (16.0 - d_h));
@@ -157,8 +164,8 @@ double screw_head_parameter(double d_h, double D, double d1, double t, int mater
 // ETA of the SPAX family: head pull-through parameter (countersunk or plate head)
 double screw_head_parameter_b(int type, int head_kind, double d_h, double d1, double D, double t, int material)
 {
-    bool countersunk = (D <= 1.0 && (type == 11 || type == 13)) ||
-                       (D <= 1.0 && type == 44 && (head_kind == 1 || head_kind == 2 || head_kind == 4));
+    bool countersunk = (D <= 1.0 && (type == FT_SPAX_S_TG || type == FT_SPAX_S_VG)) ||
+                       (D <= 1.0 && type == FT_SPAX_USER && (head_kind == 1 || head_kind == 2 || head_kind == 4));
     if (D > 32.0) countersunk = false;
     double f = countersunk ? spax_countersunk(d_h) : spax_plate(d_h);
     return board_rules(f, material, t, d_h, d1, true);
@@ -194,15 +201,15 @@ double spax_withdrawal_by_d(double d) { return spax_by_d(d); }
 
 double screw_head_parameter_nowasher(double d_h)
 {
-    d_h = std::min(d_h, 32.0);
+    d_h = std::min(d_h, kHeadDiameterCap);
     return d_h > 19.0 ? 10.0 : 13.0;
 }
 
 double screw_head_parameter_c(int type, int head_kind, double d_h, double d1, double /*D*/, double t, int material, int flag)
 {
-    d_h = std::min(d_h, 32.0);
-    bool countersunk = flag == 0 && ((type == 11 || type == 13) ||
-                                     (type == 44 && (head_kind == 1 || head_kind == 2 || head_kind == 4)));
+    d_h = std::min(d_h, kHeadDiameterCap);
+    bool countersunk = flag == 0 && ((type == FT_SPAX_S_TG || type == FT_SPAX_S_VG) ||
+                                     (type == FT_SPAX_USER && (head_kind == 1 || head_kind == 2 || head_kind == 4)));
     double f = countersunk ? spax_countersunk(d_h) : spax_plate(d_h);
     return board_rules(f, material, t, d_h, d1, true);
 }

@@ -73,6 +73,7 @@ double ratio_polynomial(double a, double b)
            3.685897 * std::pow(x, 5);
 }
 
+// DIN EN 1995-1-1, 7.3.3: fundamental frequency f_1 = pi / (2 l^2) sqrt(EI / m) of a floor
 double floor_natural_frequency(double l, double EI, double m) { return kPi / (2.0 * l * l) * std::sqrt(EI / m); }
 
 double fourth_root_ratio(double a, double b, double c, double d) { return (a / b) * std::pow(c / d, 0.25); }
@@ -85,6 +86,7 @@ double length_ratio_factor(double a, double b, double c)
     return 1.0;
 }
 
+// DIN EN 1995-1-1/NA: tension force perpendicular to the grain at a connection, (1 - 3 alpha^2 + 2 alpha^3) F
 double connection_tension_force(double h, double a, double F, double* out_alpha)
 {
     const double al = a / h;
@@ -92,6 +94,7 @@ double connection_tension_force(double h, double a, double F, double* out_alpha)
     return (1.0 - 3.0 * al * al + 2.0 * al * al * al) * F;
 }
 
+// DIN EN 1995-1-1/NA: tension force perpendicular to the grain at a notch, 1.3 V (1 - alpha)^2 (1 + 2 alpha)
 double notch_tension_force(double h, double a, double V, double* out_alpha)
 {
     const double al = a / h;
@@ -108,6 +111,7 @@ double notch_ratio_term(double h, double b, double c, double* out_e, double* out
     return delta * (2.0 - e) * (1.0 + 2.0 * (1.0 - delta) * (1.0 - delta));
 }
 
+// DIN EN 1995-1-1, 7.3.3: the relation between the floor deflection a and the velocity exponent b
 double vibration_b_from_a(double a)
 {
     if (a >= 0.499 && a < 1.0) return 150.0 + 60.0 * (0.5 - a);
@@ -133,6 +137,7 @@ double stepped_ratio_factor(double a, double b)
     return 0.912 + k * x;
 }
 
+// DIN EN 1995-1-1, (6.62): notch factor k_v
 double notch_factor_k_v(double k_n, double i, double h, double alpha, double x)
 {
     const double sh = std::sqrt(h);
@@ -141,12 +146,14 @@ double notch_factor_k_v(double k_n, double i, double h, double alpha, double x)
     return std::min(1.0, v);
 }
 
+// DIN EN 1995-1-1, (6.39): k_m,alpha of a tapered beam, tension at the tapered edge
 double taper_factor_k_m_alpha_tension(double f_m, double f_v, double f_t90, double t)
 {
     const double p = 4.0 / 3.0 * f_m * t / f_v, q = f_m * t * t / f_t90;
     return std::min(1.0, 1.0 / std::sqrt(1.0 + p * p + q * q));
 }
 
+// DIN EN 1995-1-1, (6.40): k_m,alpha of a tapered beam, compression at the tapered edge
 double taper_factor_k_m_alpha_compression(double f_m, double f_v, double f_c90, double t)
 {
     const double p = 2.0 / 3.0 * f_m * t / f_v, q = f_m * t * t / f_c90;
@@ -168,6 +175,8 @@ double angle_interaction_factor(double a, double b, double c, double alpha)
     return 1.0 / (co * (co + s * a / c) + (a / b) * s * s);
 }
 
+// DIN EN 1995-1-1, 6.3.3, with the national annex's factor for glued-laminated timber: k_crit of
+// lateral-torsional buckling
 double lateral_buckling_k_crit(int glulam, double b, double h, double f_mk, double l_ef, double E_005, double G_005)
 {
     const double w = 0.01 * b, t = 0.01 * h;

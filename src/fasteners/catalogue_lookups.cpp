@@ -11,39 +11,40 @@
 namespace {
 const FastenerTable* fastener_table_of(int type)
 {
-    if (type == 0) return &fastener_table_nagel;
-    if (type == 1) return &fastener_table_klammer;
-    if (type >= 2 && type <= 10) return &fastener_table_schraube;
+    if (type == FT_NAIL) return &fastener_table_nagel;
+    if (type == FT_STAPLE) return &fastener_table_klammer;
+    if (type >= FT_WOOD_SCREW_1A && type <= FT_WOOD_SCREW_3C) return &fastener_table_schraube;
     switch (type) {
-    case 11: return &fastener_table_spax_s_tg;
-    case 12: return &fastener_table_spax_t_tg;
-    case 13: return &fastener_table_spax_s_vg;
-    case 14: return &fastener_table_assy_plus_vg_z;
-    case 15: return &fastener_table_assy_plus_vg_s;
+    case FT_SPAX_S_TG: return &fastener_table_spax_s_tg;
+    case FT_SPAX_T_TG: return &fastener_table_spax_t_tg;
+    case FT_SPAX_S_VG: return &fastener_table_spax_s_vg;
+    case FT_ASSY_VG_Z: return &fastener_table_assy_plus_vg_z;
+    case FT_ASSY_VG_S: return &fastener_table_assy_plus_vg_s;
     default: break;
     }
-    if ((type >= 16 && type <= 24) || (type >= 34 && type <= 42)) return &fastener_table_sondernagel;
+    if ((type >= FT_SPECIAL_NAIL_1A && type <= FT_SPECIAL_NAIL_3C) ||
+        (type >= FT_SPECIAL_NAIL_1D && type <= FT_SPECIAL_NAIL_3F)) return &fastener_table_sondernagel;
     return nullptr;
 }
 
 const ConnectorTable* connector_table_of(int type)
 {
     switch (type) {
-    case 25: return &connector_table_ringduebel_a1;
-    case 26: return &connector_table_schduebel_c1;
-    case 27: return &connector_table_schduebel_c5;
-    case 28: return &connector_table_schduebel_c10;
-    case 31: return &connector_table_schduebel_B1;
-    case 32: return &connector_table_schduebel_c2;
-    case 33: return &connector_table_schduebel_c11;
+    case FT_RING_A1: return &connector_table_ringduebel_a1;
+    case FT_CONNECTOR_C1: return &connector_table_schduebel_c1;
+    case FT_CONNECTOR_C5: return &connector_table_schduebel_c5;
+    case FT_CONNECTOR_C10: return &connector_table_schduebel_c10;
+    case FT_CONNECTOR_B1: return &connector_table_schduebel_B1;
+    case FT_CONNECTOR_C2: return &connector_table_schduebel_c2;
+    case FT_CONNECTOR_C11: return &connector_table_schduebel_c11;
     default: return nullptr;
     }
 }
 
 const DiameterTable* diameter_table_of(int type)
 {
-    if (type == 29) return &diameter_table_dowel;
-    if (type == 30) return &diameter_table_bolt;
+    if (type == FT_DOWEL) return &diameter_table_dowel;
+    if (type == FT_BOLT) return &diameter_table_bolt;
     return nullptr;
 }
 
@@ -178,10 +179,10 @@ const char* fastener_approval_text(int type)
     const bool ec5 = cur_ec5_params != nullptr;
     const char* text = nullptr;
     switch (type) {
-    case 11: case 12: text = ", ABZ-9.1-449"; break;
-    case 13: text = ec5 ? ", ETA-12/0114" : ", ABZ-9.1-519"; break;
-    case 14: case 15: text = ec5 ? ", ETA-11/0190" : ", Z-9.1-614"; break;
-    case 45: case 46: text = ec5 ? ", ETA-04/0013" : nullptr; break;
+    case FT_SPAX_S_TG: case FT_SPAX_T_TG: text = ", ABZ-9.1-449"; break;
+    case FT_SPAX_S_VG: text = ec5 ? ", ETA-12/0114" : ", ABZ-9.1-519"; break;
+    case FT_ASSY_VG_Z: case FT_ASSY_VG_S: text = ec5 ? ", ETA-11/0190" : ", Z-9.1-614"; break;
+    case FT_SIMPSON_CNA: case FT_SIMPSON_CSA: text = ec5 ? ", ETA-04/0013" : nullptr; break;
     default: break;
     }
     if (!text) return "";
@@ -205,9 +206,9 @@ double lvl_thickness_of_entry(int index)
 int connector_pair_second(int type)
 {
     switch (type) {
-    case 25: return 31;
-    case 26: return 32;
-    case 28: return 33;
+    case FT_RING_A1: return FT_CONNECTOR_B1;
+    case FT_CONNECTOR_C1: return FT_CONNECTOR_C2;
+    case FT_CONNECTOR_C10: return FT_CONNECTOR_C11;
     default: return type;
     }
 }
@@ -215,9 +216,9 @@ int connector_pair_second(int type)
 int connector_pair_first(int type)
 {
     switch (type) {
-    case 31: return 25;
-    case 32: return 26;
-    case 33: return 28;
+    case FT_CONNECTOR_B1: return FT_RING_A1;
+    case FT_CONNECTOR_C2: return FT_CONNECTOR_C1;
+    case FT_CONNECTOR_C11: return FT_CONNECTOR_C10;
     default: return type;
     }
 }

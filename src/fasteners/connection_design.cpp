@@ -15,6 +15,7 @@
 #include "fasteners/strength_helpers.h"
 #include "fasteners/timber_formulas.h"
 #include "materials/alu_grades.h"
+#include "materials/material_codes.h"
 #include "materials/timber_factors.h"
 #include "materials/timber_strengths.h"
 #include "national_annex/nad_ec5_block.h"
@@ -33,7 +34,8 @@ const double kFlatStapleAngle = 30.0;
 const double kFlatStapleFactor = 0.7;
 
 bool plate(int m) { return is_metal_plate_material(m) != 0; }
-bool screw(int type) { return (type >= 2 && type <= 15) || type == 43 || type == 44; }
+bool screw(int type) { return (type >= FT_WOOD_SCREW_1A && type <= FT_ASSY_VG_S) || type == FT_ASSY_USER ||
+    type == FT_SPAX_USER; }
 bool user_material_grade(int grade) { return grade == -999 || grade == 14; }
 
 // gamma_M2 of aluminium (EN 1999-1-1) from the current set's EC9 block; the recommended 1.25
@@ -44,8 +46,8 @@ void plate_spacings(const ConnectionDescription& c, bool member1, double* s)
 {
     double d0 = c.d;
     if (is_connector_type(c.fastener_type) && member1)
-        d0 = c.fastener_type == 31 ? connector_dim_by_key(31, c.table_row, "d3") : c.bolt_d;
-    if (!c.fitted_hole || (c.fastener_type == 30 && c.bolt_hole_flag)) d0 += 1.0;
+        d0 = c.fastener_type == FT_CONNECTOR_B1 ? connector_dim_by_key(FT_CONNECTOR_B1, c.table_row, "d3") : c.bolt_d;
+    if (!c.fitted_hole || (c.fastener_type == FT_BOLT && c.bolt_hole_flag)) d0 += 1.0;
     s[0] = s[1] = 2.4 * d0;
     s[2] = s[3] = s[4] = s[5] = 1.2 * d0;
 }
@@ -60,8 +62,9 @@ void member_spacings(const ConnectionDescription& c, FastenerResult* r, bool mem
         plate_spacings(c, member1, s);
         return;
     }
-    const bool spax_timber = mat == -10 || (mat >= 0 && mat <= 3) || mat == 17;
-    if (c.fastener_type == 44 && !c.predrilled && spax_timber &&
+    const bool spax_timber = mat == MAT_SOLID_MEMBER || (mat >= MAT_SOFTWOOD && mat <= MAT_GLULAM_DIN) ||
+        mat == MAT_GL75;
+    if (c.fastener_type == FT_SPAX_USER && !c.predrilled && spax_timber &&
         (c.spax_user.spacing_variant == 1 || c.spax_user.spacing_variant == 2)) {
         user_spax_spacings(c.spax_user, c.predrilled, mat, load_angle, &s[0], &s[1], &s[2], &s[3], &s[4], &s[5]);
         return;
@@ -86,7 +89,8 @@ double axial_fc90(const ConnectionDescription& c)
 {
     if (plate(c.material_1)) return member_fc90(c, false);
     const double f1 = member_fc90(c, true);
-    if (c.fastener_type == 30 && c.shear_planes == 1 && !plate(c.material_2)) return std::min(f1, member_fc90(c, false));
+    if (c.fastener_type == FT_BOLT && c.shear_planes == 1 &&
+        !plate(c.material_2)) return std::min(f1, member_fc90(c, false));
     return f1;
 }
 
@@ -121,7 +125,7 @@ double steel_f_u(const ConnectionDescription& c) { return c.steel_grade >= 0 ? f
 void aluminium_bearing(const ConnectionDescription& c, int plate_member, FastenerResult* r)
 {
     const int mat = plate_member == 1 ? c.material_1 : c.material_2;
-    if (mat != 16) return;
+    if (mat != MAT_ALU_PLATE) return;
     const int grade = plate_member == 1 ? c.grade_1 : c.grade_2;
     const double t = plate_member == 1 ? c.t1 : c.t2;
     r->alu_f_u = alu_grade_f_u(grade);
@@ -181,7 +185,7 @@ int design_pin(ConnectionDescription& c, FastenerResult* r, int* held)
 {
     const int type = c.fastener_type;
     c.d_ef = c.d;
-    if (type == 1) c.f_u = std::max(c.f_u, 800.0);
+    if (type == FT_STAPLE) c.f_u = std::max(c.f_u, 800.0);
     if (!(c.d > 0.0) || !(c.length > 0.0)) return -1;
 
     double p = 0.0;
@@ -215,7 +219,7 @@ int design_pin(ConnectionDescription& c, FastenerResult* r, int* held)
     const double a1 = c.load_angle_1 * kRad, a2 = c.load_angle_2 * kRad;
     int plate_member = 0;
     if (c.method == 1 || c.method == 2) {
-        if (type == 1) {
+        if (type == FT_STAPLE) {
             *held = exact_timber(c, type, c.d, c.f_u, r);
             r->f_v_k *= 2.0;
             r->f_v_d *= 2.0;
@@ -230,8 +234,8 @@ int design_pin(ConnectionDescription& c, FastenerResult* r, int* held)
         }
     } else {
         double v;
-        if (c.material_1 == 9) {
-            v = type == 1 ? gypsum_fibreboard_staple_capacity(c.d, c.length, c.f_u, 0, c.t1, c.t2, r->rho_k_1,
+        if (c.material_1 == MAT_GYPSUM_FIBREBOARD) {
+            v = type == FT_STAPLE ? gypsum_fibreboard_staple_capacity(c.d, c.length, c.f_u, 0, c.t1, c.t2, r->rho_k_1,
                                                               r->rho_k_2, c.material_1, c.material_2, c.grade_1,
                                                               c.grade_2, r)
                           : gypsum_fibreboard_nail_capacity(c.d, c.length, c.f_u, c.predrilled, 0, c.t1, c.t2,
@@ -247,7 +251,7 @@ int design_pin(ConnectionDescription& c, FastenerResult* r, int* held)
                                            a1, steel_f_u(c), c.material_1, c.grade_1, r->rho_k_1, &c.embedding_law_1,
                                            nullptr, r);
             plate_member = 2;
-        } else if (type == 1) {
+        } else if (type == FT_STAPLE) {
             v = staple_capacity_simplified(c.shear_planes, c.d, c.length, c.f_u, 0, c.t1, c.t2, r->rho_k_1, r->rho_k_2,
                                            c.material_1, c.material_2, c.grade_1, c.grade_2, &c.embedding_law_1,
                                            nullptr, r);
@@ -287,7 +291,7 @@ void design_dowel_or_bolt(ConnectionDescription& c, int type, double d, Fastener
     const bool p1 = plate(c.material_1), p2 = plate(c.material_2) && !connector_bolt;
     const double a1 = c.load_angle_1 * kRad, a2 = c.load_angle_2 * kRad;
     const double f_u = steel_f_u(c);
-    const int fitted = (type == 29 && !connector_bolt) ? 1 : c.fitted_hole;
+    const int fitted = (type == FT_DOWEL && !connector_bolt) ? 1 : c.fitted_hole;
     int plate_member = 0;
     if (c.method == 1 || c.method == 2) {
         if (p1) { exact_plate_member1(c, f_u, r); plate_member = 1; }
@@ -319,7 +323,7 @@ void design_connector(ConnectionDescription& c, FastenerResult* r, int* held)
 {
     const int type = c.fastener_type;
     const double he = connector_dim_by_key(type, c.table_row, "he");
-    if (type == 25) {
+    if (type == FT_RING_A1) {
         r->gamma_conn = c.gamma_m_1;
         const double k1 = connector_angle_factor(c.d, c.load_angle_1), k2 = connector_angle_factor(c.d, c.load_angle_2);
         const double angle = k1 < k2 ? c.load_angle_1 : c.load_angle_2;
@@ -327,7 +331,7 @@ void design_connector(ConnectionDescription& c, FastenerResult* r, int* held)
                                           c.end_distance);
         return;
     }
-    if (type == 31) {
+    if (type == FT_CONNECTOR_B1) {
         r->gamma_conn = c.gamma_m_1;
         r->f_conn_k = shear_plate_connector_capacity(c.d, he, c.load_angle_2, c.t1, c.t2, r->rho_k_2, r);
         return;
@@ -353,7 +357,7 @@ int connection_design_main(ConnectionDescription c, FastenerResult* r)
     get_rho_k(c.material_1, c.grade_1, c.t1, &r->rho_k_1, &c.user_material);
     get_rho_k(c.material_2, c.grade_2, c.t2, &r->rho_k_2, &c.user_material);
     const int type = c.fastener_type;
-    if (type == 45 || type == 46) {
+    if (type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA) {
         c.method = 1;
         c.f_u = 600.0;
     }
@@ -387,7 +391,7 @@ int connection_design_main(ConnectionDescription c, FastenerResult* r)
     if (pin) {
         const int code = design_pin(c, r, &held);
         if (code >= 0) return code;
-    } else if (type == 29 || type == 30) {
+    } else if (type == FT_DOWEL || type == FT_BOLT) {
         c.d_ef = c.d;
         r->shear_planes_used = c.shear_planes == 2 ? 2 : 1;
         design_dowel_or_bolt(c, type, c.d, r, &held, false);
@@ -397,7 +401,7 @@ int connection_design_main(ConnectionDescription c, FastenerResult* r)
     }
     if (held > 0) return held;
 
-    if (pin && (c.edge_flag_1 || c.edge_flag_2) && c.material_1 != 9) {
+    if (pin && (c.edge_flag_1 || c.edge_flag_2) && c.material_1 != MAT_GYPSUM_FIBREBOARD) {
         r->f_v_k *= kSheetEdgeFactor;
         r->f_v_d *= kSheetEdgeFactor;
     }
@@ -405,7 +409,7 @@ int connection_design_main(ConnectionDescription c, FastenerResult* r)
     // Second pass with the lengths the dispatch adjusted.
     fc90 = axial_fc90(c);
     p = pointside_length(c, r);
-    const bool staple_flat = type == 1 && alpha_min < kFlatStapleAngle;
+    const bool staple_flat = type == FT_STAPLE && alpha_min < kFlatStapleAngle;
     if (staple_flat) {
         r->f_v_k *= kFlatStapleFactor;
         r->f_v_d *= kFlatStapleFactor;

@@ -2,6 +2,7 @@
 
 #include "fasteners/catalogue_lookups.h"
 #include "fasteners/fastener_types.h"
+#include "materials/material_codes.h"
 #include "materials/timber_factors.h"
 #include "national_annex/nad_ec5_block.h"
 
@@ -9,8 +10,8 @@
 #include <cmath>
 
 namespace {
-bool solid(int m) { return m == 0 || m == 1 || m == -10; }
-bool timber(int m) { return solid(m) || m == 2 || m == 3 || m == 17; }
+bool solid(int m) { return m == MAT_SOFTWOOD || m == MAT_HARDWOOD || m == MAT_SOLID_MEMBER; }
+bool timber(int m) { return solid(m) || m == MAT_GLULAM_EC || m == MAT_GLULAM_DIN || m == MAT_GL75; }
 bool plate(int m) { return is_metal_plate_material(m); }
 bool board(int m) { return is_board_or_engineered_material(m) != 0; }
 bool thin_board(int m) { return is_nonveneer_board_material(m) != 0; }
@@ -23,14 +24,15 @@ int spax_rules(const ConnectionDescription& c)
     const bool np = !c.predrilled;
     if (thin_board(m2)) return 64;
     if (thin_board(m1) && t1 < 1.2 * d) return 65;
-    if (((m1 == 6 || m1 == 8) && t1 < 6.0) || (m1 == 9 && t1 < 6.0)) return 65;
-    if ((m1 == 4 || m1 == 7) && t1 < 8.0) return 65;
+    if (((m1 == MAT_PLYWOOD || m1 == MAT_FIBREBOARD) && t1 < 6.0) ||
+        (m1 == MAT_GYPSUM_FIBREBOARD && t1 < 6.0)) return 65;
+    if ((m1 == MAT_OSB || m1 == MAT_PARTICLEBOARD) && t1 < 8.0) return 65;
     if (!plate(m1) && !board(m1) && t1 < 12.0) return 65;
     if (either(c, 5)) return 27;
     if (either(c, 9)) return 28;
     if (board(m1) && c.washer_d < c.d_head && d > 11.9) return 34;
     if ((board(m1) && t1 < 1.2 * d) || (board(m2) && t2 < 1.2 * d)) return 33;
-    if (c.fastener_type == 13 && np) {
+    if (c.fastener_type == FT_SPAX_S_VG && np) {
         if (!plate(m1) && !board(m1) && t1 < 30.0) return 36;
         if (!plate(m2) && !board(m1) && t2 < 30.0) return 39;
         if (!plate(m1) && t1 < 80.0 && d >= 12.0) return 38;
@@ -61,13 +63,16 @@ int assy_rules(const ConnectionDescription& c)
     const double d = c.d;
     if (either(c, 5)) return 29;
     if (either(c, 9)) return 31;
-    if (c.fastener_type == 14 && plate(m1)) return 32;
+    if (c.fastener_type == FT_ASSY_VG_Z && plate(m1)) return 32;
     if (board(m1) && c.t1 < 1.2 * d) return 35;
     if (!plate(m1) && !thin_board(m1))
         if (int code = assy_thickness(c.t1, d, 51, 50, 49, 47, 7.99)) return code;
     if (!plate(m2) && !thin_board(m2))
         if (int code = assy_thickness(c.t2, d, 55, 54, 53, 48, 7.9)) return code;
-    auto counts = [](int m) { return cur_ec5_params ? timber(m) : (m == 0 || m == 1 || m == 3 || m == -10); };
+    auto counts = [](int m) {
+        return cur_ec5_params ? timber(m)
+                              : (m == MAT_SOFTWOOD || m == MAT_HARDWOOD || m == MAT_GLULAM_DIN || m == MAT_SOLID_MEMBER);
+    };
     if (d >= 8.0 && !c.predrilled && c.spruce_fir_pine == 0 && (counts(m1) || counts(m2))) return 57;
     if (cur_ec5_params && thin_board(m2)) return 30;
     if (!c.stainless) {
@@ -83,13 +88,14 @@ int assy_rules(const ConnectionDescription& c)
 int connector_rules(const ConnectionDescription& c, double rho1, double rho2)
 {
     const int type = c.fastener_type, m1 = c.material_1, m2 = c.material_2;
-    const bool toothed = type == 26 || type == 27 || type == 28 || type == 32 || type == 33;
+    const bool toothed = type == FT_CONNECTOR_C1 || type == FT_CONNECTOR_C5 || type == FT_CONNECTOR_C10 ||
+        type == FT_CONNECTOR_C2 || type == FT_CONNECTOR_C11;
     if (!cur_ec5_params) {
-        if ((type == 26 || type == 27 || type == 28) && either(c, 1)) return 97;
+        if ((type == FT_CONNECTOR_C1 || type == FT_CONNECTOR_C5 || type == FT_CONNECTOR_C10) && either(c, 1)) return 97;
         if (rho2 >= 500.0 || (!plate(m1) && rho1 >= 500.0)) return 44;
         if (!timber(m1) && !timber(m2)) return 45;
     }
-    if ((!cur_ec5_params || cur_ec5_params->country != 0) && (type == 25 || type == 31) &&
+    if ((!cur_ec5_params || cur_ec5_params->country != 0) && (type == FT_RING_A1 || type == FT_CONNECTOR_B1) &&
         (c.service_class_1 == 3 || c.service_class_2 == 3))
         return 81;
     if (toothed) {
@@ -125,8 +131,9 @@ int connection_input_check(ConnectionDescription c)
     const int type = c.fastener_type, m1 = c.material_1, m2 = c.material_2;
     const bool special = is_special_nail_type(type) != 0;
 
-    if (type == -1 || type == -2) return 0;
-    if (c.f_u < 10.0 && (type == 1 || (type >= 2 && type <= 10) || special)) return 82;
+    if (type == FT_GLUED || type == FT_NONE) return 0;
+    if (c.f_u < 10.0 && (type == FT_STAPLE || (type >= FT_WOOD_SCREW_1A && type <= FT_WOOD_SCREW_3C) ||
+        special)) return 82;
     if (!cur_ec5_params && solid(m1) && c.t1 < 24.0) return 21;
     if (plate(m1) && plate(m2)) return 12;
     if (is_screw_type_group1(type)) {
@@ -139,7 +146,7 @@ int connection_input_check(ConnectionDescription c)
     if (special && cur_ec5_params && cur_ec5_params->country == 0) return 89;
 
     int code = 0;
-    if (type == 0 || type == 1 || special) {
+    if (type == FT_NAIL || type == FT_STAPLE || special) {
         const bool np = !c.predrilled;
         const int option = c.spacing_option_2;
         const bool single = c.shear_planes == 1;
@@ -165,7 +172,7 @@ double predrill_diameter(int material, double d)
     static const double hardwood[] = {3, 3.5, 3.5, 4, 5, 6, 7, 8, 9};
     static const double other[] = {2.5, 2.5, 3, 4, 4, 5, 6, 7, 8};
     for (int i = 0; i < 9; ++i)
-        if (std::fabs(d - sizes[i]) <= 0.1) return material == 1 ? hardwood[i] : other[i];
+        if (std::fabs(d - sizes[i]) <= 0.1) return material == MAT_HARDWOOD ? hardwood[i] : other[i];
     return -1.0;
 }
 
@@ -185,12 +192,12 @@ void apply_user_screw(ConnectionDescription* c, const UserScrew& s)
 
 ConnectionDescription* apply_assy_user_screw(ConnectionDescription* c)
 {
-    if (c->fastener_type == 43) apply_user_screw(c, c->assy_user);
+    if (c->fastener_type == FT_ASSY_USER) apply_user_screw(c, c->assy_user);
     return c;
 }
 
 ConnectionDescription* apply_spax_user_screw(ConnectionDescription* c)
 {
-    if (c->fastener_type == 44) apply_user_screw(c, c->spax_user);
+    if (c->fastener_type == FT_SPAX_USER) apply_user_screw(c, c->spax_user);
     return c;
 }

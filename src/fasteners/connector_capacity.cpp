@@ -23,7 +23,7 @@ void raise(double* field, double v) { if (v > *field) *field = v; }
 void toothed_end_distance(int type, double dc, double d, double end_distance, double* a3t, double* k2)
 {
     if (!cur_ec5_params) { *a3t = 0.0; *k2 = 1.0; return; }
-    const bool c10 = type == 28 || type == 33;
+    const bool c10 = type == FT_CONNECTOR_C10 || type == FT_CONNECTOR_C11;
     *a3t = std::max({7.0 * d, 80.0, (c10 ? 1.5 : 1.1) * dc});
     const double a = end_distance > 0.0 ? end_distance : *a3t;
     *k2 = std::min(1.0, a / ((c10 ? 2.0 : 1.5) * dc));
@@ -40,8 +40,8 @@ void ring_end_distance(double dc, double end_distance, double* a3t, double* k2)
 
 double toothed_basic(int type, double dc)
 {
-    if (type == 28 || type == 33) return 25.0 * std::pow(dc, 1.5);
-    if (type == 26 || type == 27 || type == 32) return 18.0 * std::pow(dc, 1.5);
+    if (type == FT_CONNECTOR_C10 || type == FT_CONNECTOR_C11) return 25.0 * std::pow(dc, 1.5);
+    if (type == FT_CONNECTOR_C1 || type == FT_CONNECTOR_C5 || type == FT_CONNECTOR_C2) return 18.0 * std::pow(dc, 1.5);
     return 0.0;
 }
 
@@ -62,6 +62,7 @@ double toothed_capacity(int type, double dc, double d, double rho_k, double k1, 
 }
 } // namespace
 
+// DIN EN 1995-1-1, 8.9: characteristic capacity of a ring connector between two timber members
 double ring_connector_capacity(double dc, double he, double alpha, double t1, double t2, double rho_k,
                                FastenerResult* r, double end_distance)
 {
@@ -87,6 +88,7 @@ double ring_connector_capacity(double dc, double he, double alpha, double t1, do
 
 // The required timber thickness is max(5 he, 24) as for the ring connector (8.9(2)); a factor
 // 0.1 in front of it would make k1 = 1 for any timber.
+// DIN EN 1995-1-1, 8.9: characteristic capacity of a shear-plate connector from a metal plate into timber
 double shear_plate_connector_capacity(double dc, double he, double alpha, double, double t2, double rho_k,
                                       FastenerResult* r)
 {
@@ -107,6 +109,7 @@ double shear_plate_connector_capacity(double dc, double he, double alpha, double
     return k3 * k_alpha * std::min(f0, fhe) * k1;
 }
 
+// DIN EN 1995-1-1, 8.10: characteristic capacity of a toothed-plate connector between two timber members
 double toothed_plate_connector_capacity(int type, double dc, double d, double he, double t1, double t2, double rho_k,
                                         FastenerResult* r, double end_distance)
 {
@@ -119,6 +122,8 @@ double toothed_plate_connector_capacity(int type, double dc, double d, double he
     return toothed_capacity(type, dc, d, rho_k, k1, end_distance, r);
 }
 
+// DIN EN 1995-1-1, 8.10: characteristic capacity of a toothed-plate connector from a metal plate into
+// timber
 double toothed_plate_connector_capacity_steel(int type, double dc, double d, double he, double t2, double rho_k,
                                               FastenerResult* r, double end_distance)
 {

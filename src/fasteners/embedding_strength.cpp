@@ -1,6 +1,7 @@
 #include "fasteners/embedding_strength.h"
 
 #include "fasteners/fastener_types.h"
+#include "materials/material_codes.h"
 #include "national_annex/nad_ec5_block.h"
 
 #include <cmath>
@@ -10,9 +11,10 @@ double embedding_factor_k90(double d, int material)
 {
     if (!cur_ec5_params && d <= 8.0) return 1.0;
     switch (material) {
-    case 0: case 2: case 3: case -10: return 1.35 + 0.015 * d;
-    case 1: case 17: return 0.9 + 0.015 * d;
-    case 10: case 11: case 13: case 18: case 19: case -11: case -12: case -13: return 1.3 + 0.015 * d;
+    case MAT_SOFTWOOD: case MAT_GLULAM_EC: case MAT_GLULAM_DIN: case MAT_SOLID_MEMBER: return 1.35 + 0.015 * d;
+    case MAT_HARDWOOD: case MAT_GL75: return 0.9 + 0.015 * d;
+    case MAT_KERTO_S: case MAT_KERTO_Q: case MAT_VENEER_LUMBER: case MAT_BEECH_BOARD: case MAT_LVL:
+    case MAT_GLVL: case MAT_IJOIST_WALL: case MAT_IJOIST_JOIST: return 1.3 + 0.015 * d;
     default: return 0.0;
     }
 }
@@ -45,12 +47,12 @@ double cos2(double a) { double c = std::cos(a); return c * c; }
 
 bool uses_dowel_rule(int type, double d, int predrilled)
 {
-    if (type >= 2 && type <= 10 && d >= 8.0) predrilled = 1;
-    bool screw = (type >= 2 && type <= 15) || type == 43 || type == 44;
+    if (type >= FT_WOOD_SCREW_1A && type <= FT_WOOD_SCREW_3C && d >= 8.0) predrilled = 1;
+    bool screw = (type >= FT_WOOD_SCREW_1A && type <= FT_ASSY_VG_S) || type == FT_ASSY_USER || type == FT_SPAX_USER;
     if (d > 8.01 && predrilled && screw) return true;
-    if (d > 6.01 && cur_ec5_params && type >= 2 && type <= 10) return true;
-    if (type >= 25 && type <= 33) return true;
-    return !((type >= 0 && type <= 24) || (type >= 34 && type <= 46));
+    if (d > 6.01 && cur_ec5_params && type >= FT_WOOD_SCREW_1A && type <= FT_WOOD_SCREW_3C) return true;
+    if (type >= FT_RING_A1 && type <= FT_CONNECTOR_C11) return true;
+    return !((type >= FT_NAIL && type <= FT_SPECIAL_NAIL_3C) || (type >= FT_SPECIAL_NAIL_1D && type <= FT_SIMPSON_CSA));
 }
 
 // Dowel rule of one member; the plate case is handled by the caller. k90_limit is 8 mm for the
@@ -62,14 +64,15 @@ double dowel_rule(double d, const Member& m, double k90_limit, bool* replaced)
         return embedding_factor_k90(d, material);
     };
     switch (m.material) {
-    case 0: case 1: case 2: case 3: case 17: case 18: case 19: case -11: case -12: case -13: {
+    case MAT_SOFTWOOD: case MAT_HARDWOOD: case MAT_GLULAM_EC: case MAT_GLULAM_DIN: case MAT_GL75:
+    case MAT_BEECH_BOARD: case MAT_LVL: case MAT_GLVL: case MAT_IJOIST_WALL: case MAT_IJOIST_JOIST: {
         double k90 = k90_of(m.material);
         return 0.082 * (1.0 - 0.01 * d) * m.rho / (k90 * sin2(m.angle) + cos2(m.angle));
     }
-    case 4: case 7: return 50.0 * std::pow(d, -0.6) * std::pow(m.t, 0.2);
-    case 6: return 0.11 * (1.0 - 0.01 * d) * m.rho;
-    case 9: return 7.0 * std::pow(d, -0.7) * std::pow(m.t, 0.9);
-    case 10: case 11: {
+    case MAT_OSB: case MAT_PARTICLEBOARD: return 50.0 * std::pow(d, -0.6) * std::pow(m.t, 0.2);
+    case MAT_PLYWOOD: return 0.11 * (1.0 - 0.01 * d) * m.rho;
+    case MAT_GYPSUM_FIBREBOARD: return 7.0 * std::pow(d, -0.7) * std::pow(m.t, 0.9);
+    case MAT_KERTO_S: case MAT_KERTO_Q: {
         double k90 = k90_of(m.material);
         return 37.0 * (1.0 - 0.01 * d) / (k90 * sin2(m.angle) + cos2(m.angle));
     }
@@ -83,24 +86,24 @@ double g_rule(double d, double rho, int pre) { return pre ? 0.082 * rho * (1.0 -
 double nail_rule(double d, int pre, const Member& m, double rho1, bool first, bool* replaced)
 {
     switch (m.material) {
-    case 0: case 1: case 2: case 3: case 17: {
+    case MAT_SOFTWOOD: case MAT_HARDWOOD: case MAT_GLULAM_EC: case MAT_GLULAM_DIN: case MAT_GL75: {
         double f = g_rule(d, m.rho, pre);
-        if (m.material == 17 && m.sub == 1 && d > 7.9) f *= 0.8;
+        if (m.material == MAT_GL75 && m.sub == 1 && d > 7.9) f *= 0.8;
         return f;
     }
-    case 4: case 7: return board_embedding_strength(d, m.t, pre);
-    case 5: return 3.9 * std::pow(d, -0.6) * std::pow(m.t, 0.7);
-    case 6: return pre ? 0.11 * m.rho * (1.0 - 0.01 * d) : 0.11 * m.rho * std::pow(d, -0.3);
-    case 8: return 30.0 * std::pow(d, -0.3) * std::pow(m.t, 0.6);
-    case 9: return 7.0 * std::pow(d, -0.7) * std::pow(m.t, 0.9);
-    case 10: case 11: {
+    case MAT_OSB: case MAT_PARTICLEBOARD: return board_embedding_strength(d, m.t, pre);
+    case MAT_PLASTERBOARD: return 3.9 * std::pow(d, -0.6) * std::pow(m.t, 0.7);
+    case MAT_PLYWOOD: return pre ? 0.11 * m.rho * (1.0 - 0.01 * d) : 0.11 * m.rho * std::pow(d, -0.3);
+    case MAT_FIBREBOARD: return 30.0 * std::pow(d, -0.3) * std::pow(m.t, 0.6);
+    case MAT_GYPSUM_FIBREBOARD: return 7.0 * std::pow(d, -0.7) * std::pow(m.t, 0.9);
+    case MAT_KERTO_S: case MAT_KERTO_Q: {
         double k90 = (!cur_ec5_params && d <= 8.0) ? (*replaced = true, 1.0) : embedding_factor_k90(d, m.material);
         return 37.0 * (1.0 - 0.01 * d) / (k90 * sin2(m.angle) + cos2(m.angle));
     }
-    case 18: return g_rule(d, rho1, pre);
-    case 19: case -11: case -12: case -13: {
+    case MAT_BEECH_BOARD: return g_rule(d, rho1, pre);
+    case MAT_LVL: case MAT_GLVL: case MAT_IJOIST_WALL: case MAT_IJOIST_JOIST: {
         double f = g_rule(d, rho1, pre);
-        if ((m.material == -12 || m.material == -13) && m.sub != 0 && m.t < 3.1) f /= 3.0;
+        if ((m.material == MAT_IJOIST_WALL || m.material == MAT_IJOIST_JOIST) && m.sub != 0 && m.t < 3.1) f /= 3.0;
         if (pre) f *= 0.8;
         (void)first;
         return f;
@@ -116,12 +119,14 @@ double user_law(const UserEmbeddingLaw* law, double d, double t, double rho)
 
 } // namespace
 
+// DIN EN 1995-1-1 (DIN 1052 without a national-annex set): embedding strengths f_h,1 and f_h,2 of both
+// members of a joint
 int embedding_strength(double* out1, double* out2, int type, double d, int predrilled,
                        double angle1, double angle2, double t1, double t2, double rho1, double rho2,
                        int material1, int material2, int sub1, int sub2,
                        const UserEmbeddingLaw* law1, const UserEmbeddingLaw* law2)
 {
-    if (type >= 2 && type <= 10 && d >= 8.0) predrilled = 1;
+    if (type >= FT_WOOD_SCREW_1A && type <= FT_WOOD_SCREW_3C && d >= 8.0) predrilled = 1;
     const Member m1{angle1, t1, rho1, material1, sub1};
     const Member m2{angle2, t2, rho2, material2, sub2};
     bool replaced = false;
@@ -135,30 +140,42 @@ int embedding_strength(double* out1, double* out2, int type, double d, int predr
         f2 = plate2 ? v1 : v2;
     } else {
         const int pre = predrilled;
-        auto solid = [](int m) { return m == 0 || m == 1 || m == -10; };
+        auto solid = [](int m) { return m == MAT_SOFTWOOD || m == MAT_HARDWOOD || m == MAT_SOLID_MEMBER; };
         if (solid(material1) && solid(material2)) {
             f1 = f2 = g_rule(d, std::min(rho1, rho2), pre);
         } else if (material1 == material2) {
             switch (material1) {
-            case 2: case 3: case 18: f1 = f2 = g_rule(d, rho1, pre); break;
-            case 4: case 7: f1 = board_embedding_strength(d, t1, pre); f2 = board_embedding_strength(d, t2, pre); break;
-            case 5: f1 = 3.9 * std::pow(d, -0.6) * std::pow(t1, 0.7); f2 = 3.9 * std::pow(d, -0.6) * std::pow(t2, 0.7); break;
-            case 6: f1 = f2 = pre ? 0.11 * rho2 * (1.0 - 0.01 * d) : 0.11 * rho2 * std::pow(d, -0.3); break;
-            case 8: f1 = 30.0 * std::pow(d, -0.3) * std::pow(t1, 0.6); f2 = 30.0 * std::pow(d, -0.3) * std::pow(t2, 0.6); break;
-            case 9: f1 = 7.0 * std::pow(d, -0.7) * std::pow(t1, 0.9); f2 = 7.0 * std::pow(d, -0.7) * std::pow(t2, 0.9); break;
-            case 10: case 11: {
+            case MAT_GLULAM_EC: case MAT_GLULAM_DIN: case MAT_BEECH_BOARD: f1 = f2 = g_rule(d, rho1, pre); break;
+            case MAT_OSB: case MAT_PARTICLEBOARD:
+                f1 = board_embedding_strength(d, t1, pre);
+                f2 = board_embedding_strength(d, t2, pre);
+                break;
+            case MAT_PLASTERBOARD:
+                f1 = 3.9 * std::pow(d, -0.6) * std::pow(t1, 0.7);
+                f2 = 3.9 * std::pow(d, -0.6) * std::pow(t2, 0.7);
+                break;
+            case MAT_PLYWOOD: f1 = f2 = pre ? 0.11 * rho2 * (1.0 - 0.01 * d) : 0.11 * rho2 * std::pow(d, -0.3); break;
+            case MAT_FIBREBOARD:
+                f1 = 30.0 * std::pow(d, -0.3) * std::pow(t1, 0.6);
+                f2 = 30.0 * std::pow(d, -0.3) * std::pow(t2, 0.6);
+                break;
+            case MAT_GYPSUM_FIBREBOARD:
+                f1 = 7.0 * std::pow(d, -0.7) * std::pow(t1, 0.9);
+                f2 = 7.0 * std::pow(d, -0.7) * std::pow(t2, 0.9);
+                break;
+            case MAT_KERTO_S: case MAT_KERTO_Q: {
                 double k90 = (!cur_ec5_params && d <= 8.0) ? (replaced = true, 1.0) : embedding_factor_k90(d, material1);
                 f1 = 37.0 * (1.0 - 0.01 * d) / (cos2(angle1) + k90 * sin2(angle1));
                 f2 = 37.0 * (1.0 - 0.01 * d) / (k90 * sin2(angle2) + cos2(angle2));
                 break;
             }
-            case 17: f1 = f2 = g_rule(d, rho1, pre) * ((sub1 == 1 && d > 7.9) ? 0.8 : 1.0); break;
-            case 19: case -11: case -12: case -13: {
+            case MAT_GL75: f1 = f2 = g_rule(d, rho1, pre) * ((sub1 == 1 && d > 7.9) ? 0.8 : 1.0); break;
+            case MAT_LVL: case MAT_GLVL: case MAT_IJOIST_WALL: case MAT_IJOIST_JOIST: {
                 f1 = g_rule(d, rho1, pre);
                 f2 = f1;
-                if ((material1 == -12 || material1 == -13) && sub1 != 0 && t1 < 3.1) f1 /= 3.0;
+                if ((material1 == MAT_IJOIST_WALL || material1 == MAT_IJOIST_JOIST) && sub1 != 0 && t1 < 3.1) f1 /= 3.0;
                 if (pre) f1 *= 0.8;
-                if ((material1 == -12 || material1 == -13) && sub2 != 0 && t2 < 3.1) f2 /= 3.0;
+                if ((material1 == MAT_IJOIST_WALL || material1 == MAT_IJOIST_JOIST) && sub2 != 0 && t2 < 3.1) f2 /= 3.0;
                 break;
             }
             default: f1 = f2 = 0.0; break;
@@ -169,9 +186,9 @@ int embedding_strength(double* out1, double* out2, int type, double d, int predr
         }
     }
 
-    if (material1 == -999 && law1 && law1->valid) f1 = user_law(law1, d, t1, rho1);
+    if (material1 == MAT_USER && law1 && law1->valid) f1 = user_law(law1, d, t1, rho1);
     // The second member's law takes its own density.
-    if (material2 == -999 && law2 && law2->valid) f2 = user_law(law2, d, t2, rho2);
+    if (material2 == MAT_USER && law2 && law2->valid) f2 = user_law(law2, d, t2, rho2);
 
     int code = 0;
     if (f2 <= 0.001 && !plate2) code = 159;
@@ -185,7 +202,7 @@ int embedding_strength(double* out1, double* out2, int type, double d, int predr
 int embedding_strength_single(double* out, double d, int type, int predrilled, double angle, double t,
                               double rho, int material, int sub, const UserEmbeddingLaw* law)
 {
-    if (type >= 2 && type <= 10 && d >= 8.0) predrilled = 1;
+    if (type >= FT_WOOD_SCREW_1A && type <= FT_WOOD_SCREW_3C && d >= 8.0) predrilled = 1;
     const Member m{angle, t, rho, material, sub};
     bool replaced = false;
     double f = 0.0;
@@ -194,14 +211,14 @@ int embedding_strength_single(double* out, double d, int type, int predrilled, d
         f = 0.0;
     } else if (uses_dowel_rule(type, d, predrilled)) {
         f = dowel_rule(d, m, 8.0, &replaced);
-    } else if (material >= 0 && material <= 3) {
+    } else if (material >= MAT_SOFTWOOD && material <= MAT_GLULAM_DIN) {
         f = g_rule(d, rho, predrilled);
-    } else if (material == -10) {
+    } else if (material == MAT_SOLID_MEMBER) {
         f = g_rule(d, rho, predrilled);
     } else {
         f = nail_rule(d, predrilled, m, rho, true, &replaced);
     }
-    if (material == -999 && law && law->valid) f = user_law(law, d, t, rho);
+    if (material == MAT_USER && law && law->valid) f = user_law(law, d, t, rho);
     if (out) *out = f;
     if (plate) return 0;
     if (f <= 0.001) return 158;

@@ -7,6 +7,7 @@
 #include "fasteners/penetration.h"
 #include "fasteners/rope_effect.h"
 #include "fasteners/formula_constants.h"
+#include "materials/material_codes.h"
 #include "national_annex/nad_ec5_block.h"
 
 #include <algorithm>
@@ -17,8 +18,10 @@ const double kSqrt2Minus1 = 0.41421356237309515;
 
 bool pin_for_penetration(int type)
 {
-    return (type >= 0 && type <= 10) || (type >= 16 && type <= 24) || (type >= 34 && type <= 42) || type == 45 ||
-           type == 46;
+    return (type >= FT_NAIL && type <= FT_WOOD_SCREW_3C) ||
+        (type >= FT_SPECIAL_NAIL_1A && type <= FT_SPECIAL_NAIL_3C) ||
+        (type >= FT_SPECIAL_NAIL_1D && type <= FT_SPECIAL_NAIL_3F) || type == FT_SIMPSON_CNA ||
+           type == FT_SIMPSON_CSA;
 }
 
 // DIN 1052 factor of an exact-method mode; with a national-annex set gamma_M of connections.
@@ -87,17 +90,19 @@ double ds26(double d) { return std::pow(d, 2.6); }
 
 double exact_yield_moment(int type, double d, double f_u, int stainless, int thread_flag, double wood_screw_factor)
 {
-    if (type == 30 && thread_flag) return 0.3 * f_u * ds26(thread_core_diameter(d));
+    if (type == FT_BOLT && thread_flag) return 0.3 * f_u * ds26(thread_core_diameter(d));
     if (is_screw_type_group2(type)) return stainless ? screw_yield_moment_by_d_alt(d) : screw_yield_moment_by_d(d);
     if (is_screw_type_group1(type)) {
         if (!stainless) return nail_yield_moment(d);
         return cur_ec5_params ? 60.0 * ds26(d) : 0.0;
     }
-    if (type >= 2 && type <= 10) return wood_screw_factor * f_u * ds26(d);
-    if (type == 46) return d < 4.1 ? 3500.0 : 5000.0;
+    if (type >= FT_WOOD_SCREW_1A && type <= FT_WOOD_SCREW_3C) return wood_screw_factor * f_u * ds26(d);
+    if (type == FT_SIMPSON_CSA) return d < 4.1 ? 3500.0 : 5000.0;
     return 0.3 * f_u * ds26(d);
 }
 
+// DIN EN 1995-1-1, 8.2.2: characteristic capacity per shear plane of a timber or panel joint by the
+// Johansen failure modes (DIN 1052 without a national-annex set)
 int johansen_timber_characteristic(int method, int shear_planes, double d, double l, double axis_angle,
                                    int predrilled, int stainless, int fitted_hole, int thread_flag, int type,
                                    double alpha1, double alpha2, double t1, double t2, double rho1, double rho2,
@@ -105,7 +110,7 @@ int johansen_timber_characteristic(int method, int shear_planes, double d, doubl
                                    const UserEmbeddingLaw* user1, const UserEmbeddingLaw* user2, FastenerResult* r)
 {
     double fh1 = 0.0, fh2 = 0.0;
-    const double d_e = (type == 30 && !fitted_hole) ? d + 1.0 : d;
+    const double d_e = (type == FT_BOLT && !fitted_hole) ? d + 1.0 : d;
     r->message_code = embedding_strength(&fh1, &fh2, type, d_e, predrilled, alpha1, alpha2, t1, t2, rho1, rho2, mat1,
                                          mat2, grade1, grade2, user1, user2);
     const double my = exact_yield_moment(type, d, f_u, stainless, thread_flag, 0.15);
@@ -130,7 +135,7 @@ int johansen_timber_characteristic(int method, int shear_planes, double d, doubl
         }
         capacity = divide ? best * mode_factor(code) : best;
     }
-    if (type == 1 && mat1 == 9 && d > 1.5) capacity *= 1.5 / d;
+    if (type == FT_STAPLE && mat1 == MAT_GYPSUM_FIBREBOARD && d > 1.5) capacity *= 1.5 / d;
     r->f_v_k = capacity;
     r->gamma_pin = divide ? failure_mode_gamma_m(code, method) : 1.0;
     r->failure_mode_k = code;
@@ -143,6 +148,7 @@ int johansen_timber_characteristic(int method, int shear_planes, double d, doubl
     return 0;
 }
 
+// DIN EN 1995-1-1, 8.2.2: the failure modes of a timber or panel joint with design values
 int johansen_timber_design(double gamma1, double gamma2, double gamma_s, double kmod1, double kmod2, int,
                            int shear_planes, double d, double l, double axis_angle, int predrilled, int stainless,
                            int fitted_hole, int thread_flag, int type, double alpha1, double alpha2, double t1,
@@ -150,11 +156,11 @@ int johansen_timber_design(double gamma1, double gamma2, double gamma_s, double 
                            double f_u, const UserEmbeddingLaw* user1, const UserEmbeddingLaw* user2, FastenerResult* r)
 {
     double fh1 = 0.0, fh2 = 0.0;
-    const double d_e = (type == 30 && !fitted_hole) ? d + 1.0 : d;
+    const double d_e = (type == FT_BOLT && !fitted_hole) ? d + 1.0 : d;
     embedding_strength(&fh1, &fh2, type, d_e, predrilled, alpha1, alpha2, t1, t2, rho1, rho2, mat1, mat2, grade1,
                        grade2, user1, user2);
     const double fh1d = fh1 * kmod1 / gamma1, fh2d = fh2 * kmod2 / gamma2;
-    const double my = (type >= 2 && type <= 10) ? 60.0 * ds26(d) / gamma_s
+    const double my = (type >= FT_WOOD_SCREW_1A && type <= FT_WOOD_SCREW_3C) ? 60.0 * ds26(d) / gamma_s
                                                 : exact_yield_moment(type, d, f_u, stainless, thread_flag, 0.15) / gamma_s;
     r->m_y_d = my;
     r->f_u_used = f_u;
@@ -182,7 +188,7 @@ int johansen_timber_design(double gamma1, double gamma2, double gamma_s, double 
         for (int c = 3; c <= 6; ++c)
             if (m.f[c] < capacity) { capacity = m.f[c]; code = c; }
     }
-    if (type == 1 && mat1 == 9 && d > 1.5) capacity *= 1.5 / d;
+    if (type == FT_STAPLE && mat1 == MAT_GYPSUM_FIBREBOARD && d > 1.5) capacity *= 1.5 / d;
     r->f_v_d = capacity;
     r->failure_mode_d = code;
     r->reduction_factor = 1.0;
@@ -194,10 +200,10 @@ namespace {
 // Plate class of a plate as member 1: 0 thin, 1 between (weight r), 2 thick.
 int plate_class_member1(int type, double d_p, double t_plate, int plate_material, double* r)
 {
-    const double kp = plate_material == 16 ? kAluPlateFactor : 1.0;
+    const double kp = plate_material == MAT_ALU_PLATE ? kAluPlateFactor : 1.0;
     *r = 1.0;
-    if (type >= 22 && type <= 24 && t_plate >= 2.0 * kp) return 2;
-    if (type == 45 || type == 46) return 2;
+    if (type >= FT_SPECIAL_NAIL_3A && type <= FT_SPECIAL_NAIL_3C && t_plate >= 2.0 * kp) return 2;
+    if (type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA) return 2;
     const double D = kp * d_p;
     if (t_plate + 0.0005 >= D) return 2;
     if (0.5 * D >= t_plate - 0.0005) { *r = 0.0; return 0; }
@@ -215,7 +221,8 @@ void plate_member1(const ConnectionDescription& c, FastenerResult* r, bool desig
 {
     int type = c.fastener_type;
     double d = c.d;
-    if (type == 26 || type == 27 || type == 28 || type == 32 || type == 33) {
+    if (type == FT_CONNECTOR_C1 || type == FT_CONNECTOR_C5 || type == FT_CONNECTOR_C10 || type == FT_CONNECTOR_C2 ||
+        type == FT_CONNECTOR_C11) {
         type = 30;
         d = c.bolt_d;
     }
@@ -223,10 +230,10 @@ void plate_member1(const ConnectionDescription& c, FastenerResult* r, bool desig
     const int cls = plate_class_member1(type, c.d_ef, c.t1, c.material_1, &weight);
 
     double f_u = c.f_u;
-    if (type == 29 || ((type == 30 || type == 25 || type == 31) && c.steel_grade >= 0))
+    if (type == FT_DOWEL || ((type == FT_BOLT || type == FT_RING_A1 || type == FT_CONNECTOR_B1) && c.steel_grade >= 0))
         f_u = fastener_steel_f_u(c.steel_grade);
 
-    const bool wood_screw = type >= 2 && type <= 10;
+    const bool wood_screw = type >= FT_WOOD_SCREW_1A && type <= FT_WOOD_SCREW_3C;
     double my, ms = 0.0;
     if (wood_screw) {
         const double fu = design ? 400.0 : f_u;
@@ -238,7 +245,7 @@ void plate_member1(const ConnectionDescription& c, FastenerResult* r, bool desig
     if (design) { my /= c.gamma_m_steel; ms /= c.gamma_m_steel; }
 
     double fh1 = 0.0, fh = 0.0;
-    const double d_e = (type == 30 && !c.fitted_hole) ? d + 1.0 : d;
+    const double d_e = (type == FT_BOLT && !c.fitted_hole) ? d + 1.0 : d;
     const int msg = embedding_strength(&fh1, &fh, type, d_e, c.predrilled, 0.0, c.load_angle_2 * 0.017453292519944444,
                                        c.t1, c.t2, 0.0, r->rho_k_2, 12, c.material_2, -1, c.grade_2, nullptr, nullptr);
     if (design) fh = fh * r->kmod_2 / c.gamma_m_2;
@@ -329,23 +336,26 @@ double member2_yield_moment(int type, double d, double f_u, int stainless, int t
 }
 } // namespace
 
+// DIN EN 1995-1-1, 8.2.3: steel-to-timber joint with the plate as member 1, characteristic values
 int johansen_plate_member1_characteristic(ConnectionDescription desc, FastenerResult* result)
 {
     plate_member1(desc, result, false);
     return 0;
 }
 
+// DIN EN 1995-1-1, 8.2.3: steel-to-timber joint with the plate as member 1, design values
 int johansen_plate_member1_design(ConnectionDescription desc, FastenerResult* result)
 {
     plate_member1(desc, result, true);
     return 0;
 }
 
+// DIN EN 1995-1-1, 8.2.3: steel-to-timber joint with the plate as member 2, characteristic values
 int johansen_plate_member2_characteristic(int method, double d, int type, int predrilled, int stainless,
                                           int thread_flag, int fitted_hole, double angle, double t1, double rho1,
                                           int mat1, int grade1, double f_u, FastenerResult* r)
 {
-    const double d_e = (type == 30 && !fitted_hole) ? d + 1.0 : d;
+    const double d_e = (type == FT_BOLT && !fitted_hole) ? d + 1.0 : d;
     const double my = member2_yield_moment(type, d, f_u, stainless, thread_flag);
     double fh = 0.0, fh2 = 0.0;
     r->message_code = embedding_strength(&fh, &fh2, type, d_e, predrilled, angle, 0.0, t1, 0.0, rho1, 0.0, mat1, 12,
@@ -375,12 +385,13 @@ int johansen_plate_member2_characteristic(int method, double d, int type, int pr
 
 // Wood screws take 60 d^2.6 / gamma_M,steel here as in the other design drivers; a zero yield
 // moment would rule every screwed plate joint out.
+// DIN EN 1995-1-1, 8.2.3: steel-to-timber joint with the plate as member 2, design values
 int johansen_plate_member2_design(double gamma1, double, double gamma_s, double kmod1, double d, int type,
                                   int predrilled, int stainless, int thread_flag, int fitted_hole, double angle,
                                   double t1, double rho1, int mat1, int grade1, double f_u, FastenerResult* r)
 {
-    const double d_e = (type == 30 && !fitted_hole) ? d + 1.0 : d;
-    const double my = ((type >= 2 && type <= 10) ? 60.0 * ds26(d)
+    const double d_e = (type == FT_BOLT && !fitted_hole) ? d + 1.0 : d;
+    const double my = ((type >= FT_WOOD_SCREW_1A && type <= FT_WOOD_SCREW_3C) ? 60.0 * ds26(d)
                                                  : member2_yield_moment(type, d, f_u, stainless, thread_flag)) /
                       gamma_s;
     double fh = 0.0, fh2 = 0.0;

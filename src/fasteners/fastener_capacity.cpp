@@ -4,6 +4,7 @@
 #include "fasteners/fastener_types.h"
 #include "fasteners/material_access.h"
 #include "fasteners/required_thickness.h"
+#include "materials/material_codes.h"
 #include "national_annex/nad_ec5_block.h"
 
 #include <algorithm>
@@ -12,14 +13,16 @@
 
 namespace {
 
-bool user_defined(int material, int grade) { return material == -999 || material == 14 || grade == -999 || grade == 14; }
+bool user_defined(int material, int grade) { return material == MAT_USER || material == MAT_FREE || grade == -999 ||
+    grade == 14; }
 
 int loading_kind(int material)
 {
     switch (material) {
-    case 0: case 1: case 2: case 3: case 17: return 7;
-    case 4: case 5: case 6: case 10: case 11: case 18: case 19: case -11: return 1;
-    case 7: case 8: case 9: return 4;
+    case MAT_SOFTWOOD: case MAT_HARDWOOD: case MAT_GLULAM_EC: case MAT_GLULAM_DIN: case MAT_GL75: return 7;
+    case MAT_OSB: case MAT_PLASTERBOARD: case MAT_PLYWOOD: case MAT_KERTO_S: case MAT_KERTO_Q:
+    case MAT_BEECH_BOARD: case MAT_LVL: case MAT_GLVL: return 1;
+    case MAT_PARTICLEBOARD: case MAT_FIBREBOARD: case MAT_GYPSUM_FIBREBOARD: return 4;
     default: return 0;
     }
 }
@@ -35,8 +38,11 @@ double member_fc90(int material, int grade, int service_class, double t, const U
 
 bool pin_type(int type)
 {
-    return type == 0 || type == 1 || (type >= 2 && type <= 15) || type == 43 || type == 44 ||
-           (type >= 16 && type <= 24) || (type >= 34 && type <= 42) || type == 45 || type == 46;
+    return type == FT_NAIL || type == FT_STAPLE || (type >= FT_WOOD_SCREW_1A && type <= FT_ASSY_VG_S) ||
+        type == FT_ASSY_USER || type == FT_SPAX_USER ||
+           (type >= FT_SPECIAL_NAIL_1A && type <= FT_SPECIAL_NAIL_3C) ||
+               (type >= FT_SPECIAL_NAIL_1D && type <= FT_SPECIAL_NAIL_3F) || type == FT_SIMPSON_CNA ||
+               type == FT_SIMPSON_CSA;
 }
 
 } // namespace
@@ -64,7 +70,8 @@ int fastener_capacity_from_record(ConnectionDescription c, FastenerResult* r)
     }
 
     const int type = c.fastener_type;
-    const bool screw = (type >= 2 && type <= 15) || type == 43 || type == 44;
+    const bool screw = (type >= FT_WOOD_SCREW_1A && type <= FT_ASSY_VG_S) || type == FT_ASSY_USER ||
+        type == FT_SPAX_USER;
     if (!screw) c.axis_angle = 90.0;
 
     const bool pin = pin_type(type);

@@ -29,6 +29,7 @@ void governing(double t1, double t2, double t3, int* idx, double* o1, double* o2
 }
 } // namespace
 
+// DIN EN 1995-1-1, 8.5.1.1(4): effective number of bolts or dowels in a row parallel to the grain
 double effective_fastener_count(double d, int n, double a1, double angle)
 {
     if (n < 2) return n;
@@ -49,6 +50,7 @@ double effective_connector_count(int n, double angle)
     return std::min(10.0, mix_angle(angle, n_c, n));
 }
 
+// DIN EN 1995-1-1, 8.3.1.1(8): effective number of nails in a row parallel to the grain
 double effective_nail_count(double d, int predrilled, int n, double a1, double angle)
 {
     if (n < 2) return n;
@@ -64,12 +66,16 @@ double effective_nail_count(double d, int predrilled, int n, double a1, double a
 
 double effective_count_by_type(int type, double d, int predrilled, int n, double a1, double angle)
 {
-    const bool nail = type == 0 || type == 1 || (type >= 16 && type <= 24) || (type >= 34 && type <= 42) ||
-                      type == 45 || type == 46;
-    const bool screw = (type >= 2 && type <= 15) || type == 43 || type == 44;
+    const bool nail = type == FT_NAIL || type == FT_STAPLE ||
+        (type >= FT_SPECIAL_NAIL_1A && type <= FT_SPECIAL_NAIL_3C) ||
+        (type >= FT_SPECIAL_NAIL_1D && type <= FT_SPECIAL_NAIL_3F) ||
+                      type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA;
+    const bool screw = (type >= FT_WOOD_SCREW_1A && type <= FT_ASSY_VG_S) || type == FT_ASSY_USER ||
+        type == FT_SPAX_USER;
     if (nail || (screw && d <= 6.001)) return effective_nail_count(d, predrilled, n, a1, angle);
-    if (screw || type == 29 || type == 30) return effective_fastener_count(d, n, a1, angle);
-    if ((type >= 25 && type <= 28) || (type >= 31 && type <= 33)) return effective_connector_count(n, angle);
+    if (screw || type == FT_DOWEL || type == FT_BOLT) return effective_fastener_count(d, n, a1, angle);
+    if ((type >= FT_RING_A1 && type <= FT_CONNECTOR_C10) ||
+        (type >= FT_CONNECTOR_B1 && type <= FT_CONNECTOR_C11)) return effective_connector_count(n, angle);
     return n;
 }
 
@@ -156,12 +162,12 @@ double bolt_hole_diameter(double d)
 int default_screw_record(int type, UserScrew* s)
 {
     s->flag = 1;
-    if (type != 43 && type != 44) return 0;
+    if (type != FT_ASSY_USER && type != FT_SPAX_USER) return 0;
     std::memset(s->name, 0, sizeof s->name);
     std::memset(s->name, ' ', 26);
-    std::memcpy(s->name, type == 43 ? "Assy" : "Spax", 4);
-    s->head_kind = type == 43 ? 6 : 1;
-    s->family = type == 43 ? 1 : 3;
+    std::memcpy(s->name, type == FT_ASSY_USER ? "Assy" : "Spax", 4);
+    s->head_kind = type == FT_ASSY_USER ? 6 : 1;
+    s->family = type == FT_ASSY_USER ? 1 : 3;
     s->valid = 1;
     s->thread_mode = 2;
     s->spacing_variant = 0;

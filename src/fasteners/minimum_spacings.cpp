@@ -1,6 +1,7 @@
 #include "fasteners/minimum_spacings.h"
 
 #include "fasteners/fastener_types.h"
+#include "materials/material_codes.h"
 #include "national_annex/nad_ec5_block.h"
 
 #include <algorithm>
@@ -71,7 +72,8 @@ void dowel_rule(bool ec5, double d, const Angles& a, Six v)
 
 bool panel_list(int m)
 {
-    return (m >= -13 && m <= -10) || (m >= 4 && m <= 11) || m == 18 || m == 19;
+    return (m >= MAT_IJOIST_JOIST && m <= MAT_SOLID_MEMBER) || (m >= MAT_OSB && m <= MAT_KERTO_Q) ||
+        m == MAT_BEECH_BOARD || m == MAT_LVL;
 }
 
 void staple_rule(bool ec5, double d, const Angles& a, double theta, int material, Six v)
@@ -92,12 +94,13 @@ void staple_rule(bool ec5, double d, const Angles& a, double theta, int material
     }
 }
 
-bool nail_like(int type) { return type == 0 || is_special_nail_type(type); }
+bool nail_like(int type) { return type == FT_NAIL || is_special_nail_type(type); }
 
 void nail_rule(bool ec5, int type, int predrilled, int splitting, int material, double rho, double d,
                const Angles& a, Six v)
 {
-    const bool screw = (type >= 2 && type <= 15) || type == 43 || type == 44;
+    const bool screw = (type >= FT_WOOD_SCREW_1A && type <= FT_ASSY_VG_S) || type == FT_ASSY_USER ||
+        type == FT_SPAX_USER;
     const bool pre = screw ? true : predrilled != 0;
     if (pre) {
         v[0] = ec5 ? (4.0 + a.cos_r) * d : (3.0 + 2.0 * a.cos_r) * d;
@@ -107,12 +110,13 @@ void nail_rule(bool ec5, int type, int predrilled, int splitting, int material, 
         v[4] = d >= 5.0 ? (3.0 + 4.0 * a.sin_r) * d : (3.0 + 2.0 * a.sin_r) * d;
         v[5] = 3.0 * d;
     } else if (rho > 420.0) {
-        v[0] = material == 5 ? 10.0 * d : (7.0 + 8.0 * a.cos_r) * d;
+        v[0] = material == MAT_PLASTERBOARD ? 10.0 * d : (7.0 + 8.0 * a.cos_r) * d;
         v[1] = 7.0 * d;
         v[2] = (15.0 + 5.0 * a.cos_r) * d;
         v[3] = 15.0 * d;
         v[4] = d >= 5.0 ? (7.0 + 5.0 * a.sin_r) * d : (7.0 + 2.0 * a.sin_r) * d;
-        v[5] = ((material == 4 || material == 7) && cur_ec5_params && cur_ec5_params->country != 0) ? 3.0 * d : 7.0 * d;
+        const bool osb_or_particleboard = material == MAT_OSB || material == MAT_PARTICLEBOARD;
+        v[5] = (osb_or_particleboard && cur_ec5_params && cur_ec5_params->country != 0) ? 3.0 * d : 7.0 * d;
     } else {
         v[1] = 5.0 * d;
         v[5] = 5.0 * d;
@@ -129,18 +133,18 @@ void nail_rule(bool ec5, int type, int predrilled, int splitting, int material, 
         }
     }
     if (splitting && !pre && nail_like(type)) v[4] = v[5] = (rho > 420.0 ? 14.0 : 10.0) * d;
-    const bool plate = material == 12 || material == 16;
+    const bool plate = material == MAT_STEEL_PLATE || material == MAT_ALU_PLATE;
     if (!ec5) {
         if (!pre && nail_like(type) && plate) v[0] = std::max(5.0 * d, v[0] / 2.0);
     } else {
-        if (plate && (!(type >= 2 && type <= 10) || d <= 6.0)) { v[0] *= 0.7; v[1] *= 0.7; }
+        if (plate && (!is_wood_screw_type(type) || d <= 6.0)) { v[0] *= 0.7; v[1] *= 0.7; }
         if (panel_list(material)) { v[0] *= 0.85; v[1] *= 0.85; }
     }
 }
 
 void lvl_nail_rule(int material, double d, const Angles& a, Six v)
 {
-    if (material == 10) {
+    if (material == MAT_KERTO_S) {
         v[0] = d >= 5.0 ? (5.0 + 7.0 * a.cos_r) * d : 5.0 * d * (1.0 + a.cos_r);
         v[1] = 5.0 * d;
         v[2] = (10.0 + 5.0 * a.cos_r) * d;
@@ -159,7 +163,7 @@ void lvl_nail_rule(int material, double d, const Angles& a, Six v)
 
 void lvl_bolt_rule(int material, double d, const Angles& a, Six v)
 {
-    if (material == 10) {
+    if (material == MAT_KERTO_S) {
         v[0] = (4.0 + 3.0 * a.cos_r) * d;
         v[1] = 4.0 * d;
         v[2] = std::max(7.0 * d, 105.0);
@@ -178,7 +182,7 @@ void lvl_bolt_rule(int material, double d, const Angles& a, Six v)
 
 void lvl_dowel_rule(int material, double d, const Angles& a, Six v)
 {
-    if (material == 10) {
+    if (material == MAT_KERTO_S) {
         v[0] = (4.0 + 3.0 * a.cos_r) * d;
         v[1] = 4.0 * d;
         v[2] = std::max(7.0 * d, 105.0);
@@ -201,13 +205,13 @@ void connector_rule(bool ec5, int type, double dc, double db, const Angles& a, S
     Six b;
     bolt_rule(ec5, db, a, b);
     double c[6];
-    if (type == 25 || type == 31 || type == 28 || type == 33) {
+    if (type == FT_RING_A1 || type == FT_CONNECTOR_B1 || type == FT_CONNECTOR_C10 || type == FT_CONNECTOR_C11) {
         c[0] = (1.2 + 0.8 * a.cos_r) * dc;
         c[2] = 2.0 * dc;
         c[3] = a.deg > 30.0 ? (0.4 + 1.6 * a.sin_r) * dc : 1.2 * dc;
     } else {
         c[0] = (1.2 + 0.3 * a.cos_r) * dc;
-        c[2] = (type == 27 && ec5) ? 2.0 * dc : 1.5 * dc;
+        c[2] = (type == FT_CONNECTOR_C5 && ec5) ? 2.0 * dc : 1.5 * dc;
         c[3] = a.deg > 30.0 ? (0.9 + 0.6 * a.sin_r) * dc : 1.2 * dc;
     }
     c[1] = 1.2 * dc;
@@ -218,38 +222,41 @@ void connector_rule(bool ec5, int type, double dc, double db, const Angles& a, S
 
 } // namespace
 
+// DIN EN 1995-1-1 with its national annex (DIN 1052 without a set): minimum spacings a1, a2 and end
+// and edge distances a3,t, a3,c, a4,t, a4,c of one fastener
 int fastener_minimum_spacings(int type, int predrilled, int fitted, int /*reserved*/, int splitting, int material,
                               double rho_k, double d, double d_b, double alpha, double theta, double, double,
                               double* a1, double* a2, double* a3t, double* a3c, double* a4t, double* a4c)
 {
     const bool ec5 = cur_ec5_params != nullptr;
     const Angles a = angles_of(alpha);
-    const bool lvl = material == 10 || material == 11;
-    const bool wood = type >= 2 && type <= 10;
-    const bool proprietary = (type >= 11 && type <= 15) || type == 43 || type == 44;
+    const bool lvl = material == MAT_KERTO_S || material == MAT_KERTO_Q;
+    const bool wood = type >= FT_WOOD_SCREW_1A && type <= FT_WOOD_SCREW_3C;
+    const bool proprietary = (type >= FT_SPAX_S_TG && type <= FT_ASSY_VG_S) || type == FT_ASSY_USER ||
+        type == FT_SPAX_USER;
     const bool connector = is_connector_type(type);
     double v[6] = {0, 0, 0, 0, 0, 0};
     int code = 0;
     enum { NAIL = 1, STAPLE, BOLT, DOWEL, CONN, LVL_NAIL, LVL_BOLT, LVL_DOWEL } rule = static_cast<decltype(rule)>(0);
 
-    if (type == 46 && d > 4.1 && d < 5.1) d = 4.0;
+    if (type == FT_SIMPSON_CSA && d > 4.1 && d < 5.1) d = 4.0;
     if (wood && d > 6.01) {
         rule = lvl ? LVL_BOLT : (fitted ? DOWEL : BOLT);
     } else if (lvl && !connector) {
-        if (wood || ((type >= 11 && type <= 15) && d <= 6.1) || nail_like(type)) rule = LVL_NAIL;
+        if (wood || ((type >= FT_SPAX_S_TG && type <= FT_ASSY_VG_S) && d <= 6.1) || nail_like(type)) rule = LVL_NAIL;
         else if (proprietary && d > 6.1) rule = LVL_BOLT;
-        else if (type == 1) rule = STAPLE;
-        else if (type == 29) rule = LVL_DOWEL;
-        else if (type == 30) rule = LVL_BOLT;
+        else if (type == FT_STAPLE) rule = STAPLE;
+        else if (type == FT_DOWEL) rule = LVL_DOWEL;
+        else if (type == FT_BOLT) rule = LVL_BOLT;
     } else if (connector) {
         rule = CONN;
-    } else if (type == 1) {
+    } else if (type == FT_STAPLE) {
         rule = STAPLE;
-    } else if (type == 29) {
+    } else if (type == FT_DOWEL) {
         rule = DOWEL;
-    } else if (type == 30) {
+    } else if (type == FT_BOLT) {
         rule = fitted ? DOWEL : BOLT;
-    } else if (type == 0 || wood || proprietary || is_special_nail_type(type)) {
+    } else if (type == FT_NAIL || wood || proprietary || is_special_nail_type(type)) {
         rule = NAIL;
     }
 
@@ -263,8 +270,8 @@ int fastener_minimum_spacings(int type, int predrilled, int fitted, int /*reserv
     case DOWEL: dowel_rule(ec5, d, a, v); code = ec5 ? 5 : 8; break;
     case CONN:
         connector_rule(ec5, type, d, d_b, a, v);
-        if (type == 25 || type == 31) code = ec5 ? 7 : 18;
-        else if (type == 26 || type == 27 || type == 32) code = ec5 ? 8 : 20;
+        if (type == FT_RING_A1 || type == FT_CONNECTOR_B1) code = ec5 ? 7 : 18;
+        else if (type == FT_CONNECTOR_C1 || type == FT_CONNECTOR_C5 || type == FT_CONNECTOR_C2) code = ec5 ? 8 : 20;
         else code = ec5 ? 9 : 21;
         break;
     default: return 0;

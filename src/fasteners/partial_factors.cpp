@@ -1,6 +1,7 @@
 #include "fasteners/partial_factors.h"
 
 #include "fasteners/material_access.h"
+#include "materials/material_codes.h"
 #include "national_annex/nad_ec5_block.h"
 #include "national_annex/nad_ec6_ec9_blocks.h"
 
@@ -14,18 +15,19 @@ double material_gamma_m(int material, int sub_kind, int accidental)
     if (accidental) return p ? p->gamma_m_accidental : 1.0;
     if (!p) return 1.3;
     switch (material) {
-    case 0: case 1: return p->gamma_m_solid;
-    case 2: case 3: case 10: case 11: case 17: case 18: case 19: case -11: case -12: case -13:
+    case MAT_SOFTWOOD: case MAT_HARDWOOD: return p->gamma_m_solid;
+    case MAT_GLULAM_EC: case MAT_GLULAM_DIN: case MAT_KERTO_S: case MAT_KERTO_Q: case MAT_GL75:
+    case MAT_BEECH_BOARD: case MAT_LVL: case MAT_GLVL: case MAT_IJOIST_WALL: case MAT_IJOIST_JOIST:
         return p->gamma_m_glulam;
-    case 4: case 6: return p->gamma_m_lvl_plywood_osb;
-    case 5: case 9: return p->gamma_m_plasterboard;
-    case 7: return p->gamma_m_particleboard;
-    case 8:
+    case MAT_OSB: case MAT_PLYWOOD: return p->gamma_m_lvl_plywood_osb;
+    case MAT_PLASTERBOARD: case MAT_GYPSUM_FIBREBOARD: return p->gamma_m_plasterboard;
+    case MAT_PARTICLEBOARD: return p->gamma_m_particleboard;
+    case MAT_FIBREBOARD:
         if (sub_kind == 0) return p->gamma_m_hard_fibreboard;
         if (sub_kind == 1) return p->gamma_m_medium_fibreboard;
         return p->gamma_m_soft_fibreboard;
-    case 12: return p->gamma_m_steel_in_connections;
-    case 16:
+    case MAT_STEEL_PLATE: return p->gamma_m_steel_in_connections;
+    case MAT_ALU_PLATE:
         // Aluminium plate: gamma_M1 of the EC9 block; without one the factor is unknown (0).
         return cur_ec9_params ? cur_ec9_params->gamma_m1 : 0.0;
     case 20: return 1.3;
@@ -38,9 +40,10 @@ double size_factor_k_h(int material, int grade, double h)
 {
     double rho_k = 0.0;
     fastener_get_rho_k(material, grade, h, &rho_k, nullptr);
-    if ((material == 0 || material == 1 || material == -10) && rho_k <= 700.0 && h > 1.0 && h <= 150.0)
+    if ((material == MAT_SOFTWOOD || material == MAT_HARDWOOD ||
+        material == MAT_SOLID_MEMBER) && rho_k <= 700.0 && h > 1.0 && h <= 150.0)
         return std::min(std::pow(150.0 / h, 0.2), 1.3);
-    if ((material == 2 || material == 3 || material == 17) && h > 1.0 && h <= 600.0)
+    if ((material == MAT_GLULAM_EC || material == MAT_GLULAM_DIN || material == MAT_GL75) && h > 1.0 && h <= 600.0)
         return std::min(std::pow(600.0 / h, 0.1), 1.1);
     return 1.0;
 }
@@ -73,10 +76,14 @@ double buckling_factor_k_c_material(int material, int grade, double l_ef, double
     int kind, direction;
     double beta_c;
     switch (material) {
-    case 0: case 1: kind = 6; direction = 6; beta_c = 0.2; break;
-    case 2: case 3: case 17: kind = 6; direction = 6; beta_c = 0.1; break;
-    case 4: case 6: case 18: case 19: case -11: kind = 2; direction = 5; beta_c = 0.1; break;
-    case 5: case 7: case 8: kind = 5; direction = 5; beta_c = 0.1; break;
+    case MAT_SOFTWOOD: case MAT_HARDWOOD: kind = 6; direction = 6; beta_c = 0.2; break;
+    case MAT_GLULAM_EC: case MAT_GLULAM_DIN: case MAT_GL75: kind = 6; direction = 6; beta_c = 0.1; break;
+    case MAT_OSB: case MAT_PLYWOOD: case MAT_BEECH_BOARD: case MAT_LVL: case MAT_GLVL:
+        kind = 2;
+        direction = 5;
+        beta_c = 0.1;
+        break;
+    case MAT_PLASTERBOARD: case MAT_PARTICLEBOARD: case MAT_FIBREBOARD: kind = 5; direction = 5; beta_c = 0.1; break;
     default:
         // No modulus and no strength for this material: no buckling factor can be formed.
         if (out_i) *out_i = 0.289 * h;
@@ -107,9 +114,9 @@ void section_add_layer(double* I, double* z, double* S, double* A, double a, dou
 // DIN EN 1995-1-1/NA, 6.1.5: k_c,90
 double bearing_factor_k_c90(int material, double l, double h)
 {
-    if (material == 0 && l >= 2.0 * h) return 1.25;
-    if ((material == 2 || material == 3 || material == 17) && l >= 2.0 * h) return 1.5;
-    if (material == 19 && l >= 2.0 * h && h < 80.0) return 1.25;
+    if (material == MAT_SOFTWOOD && l >= 2.0 * h) return 1.25;
+    if ((material == MAT_GLULAM_EC || material == MAT_GLULAM_DIN || material == MAT_GL75) && l >= 2.0 * h) return 1.5;
+    if (material == MAT_LVL && l >= 2.0 * h && h < 80.0) return 1.25;
     return 1.0;
 }
 
@@ -145,9 +152,11 @@ double washer_outer_diameter(double d, int series)
 int strength_direction_index(int material, double angle)
 {
     switch (material) {
-    case 7: case 8: case 9: case 10: case 11: case 18: case 19: case -11: return 5;
-    case 0: case 1: case 2: case 3: case 17: return (angle > -1.0 && angle < 1.0) ? 6 : 7;
-    case 4: case 5: case 6: return (angle > -1.0 && angle < 1.0) ? 2 : 3;
+    case MAT_PARTICLEBOARD: case MAT_FIBREBOARD: case MAT_GYPSUM_FIBREBOARD: case MAT_KERTO_S:
+    case MAT_KERTO_Q: case MAT_BEECH_BOARD: case MAT_LVL: case MAT_GLVL: return 5;
+    case MAT_SOFTWOOD: case MAT_HARDWOOD: case MAT_GLULAM_EC: case MAT_GLULAM_DIN: case MAT_GL75:
+        return (angle > -1.0 && angle < 1.0) ? 6 : 7;
+    case MAT_OSB: case MAT_PLASTERBOARD: case MAT_PLYWOOD: return (angle > -1.0 && angle < 1.0) ? 2 : 3;
     default: return -1;
     }
 }
@@ -155,8 +164,9 @@ int strength_direction_index(int material, double angle)
 // DIN EN 1995-1-2, Table 2.1: k_fi
 double fire_factor_k_fi(int material)
 {
-    if (material == 0 || material == 1) return 1.25;
-    if (material >= 2 && material <= 11) return 1.15;
-    if (material == 17 || material == 18 || material == 19 || (material >= -13 && material <= -11)) return 1.1;
+    if (material == MAT_SOFTWOOD || material == MAT_HARDWOOD) return 1.25;
+    if (material >= MAT_GLULAM_EC && material <= MAT_KERTO_Q) return 1.15;
+    if (material == MAT_GL75 || material == MAT_BEECH_BOARD || material == MAT_LVL ||
+        (material >= MAT_IJOIST_JOIST && material <= MAT_GLVL)) return 1.1;
     return 1.0;
 }

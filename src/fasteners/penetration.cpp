@@ -151,5 +151,6 @@ bool nail_overlap_check_angled(double t1, double t2, double t3, int both_sides,
     return result;
 }
 
+// DIN EN 1995-1-1: minimum side-member thickness max(3 x, 24 mm) at a ring or shear-plate connector
 double connector_min_thickness_side(double x) { return std::max(3.0 * x, 24.0); }
 double connector_min_thickness_middle(double x) { return std::max(5.0 * x, 24.0); }

@@ -5,6 +5,7 @@
 #include "fasteners/fastener_types.h"
 #include "fasteners/penetration.h"
 #include "fasteners/formula_constants.h"
+#include "materials/material_codes.h"
 #include "national_annex/nad_ec5_block.h"
 
 #include <algorithm>
@@ -14,21 +15,28 @@ namespace {
 
 const double kHalfPi = 1.5707963267948966;
 
-bool proprietary_screw(int type) { return (type >= 11 && type <= 15) || type == 43 || type == 44; }
-bool board_list(int m) { return (m >= 4 && m <= 11) || m == 18 || m == 19 || (m >= -13 && m <= -10); }
+bool proprietary_screw(int type)
+{
+    return (type >= FT_SPAX_S_TG && type <= FT_ASSY_VG_S) || type == FT_ASSY_USER || type == FT_SPAX_USER;
+}
+bool board_list(int m)
+{
+    return (m >= MAT_OSB && m <= MAT_KERTO_Q) || m == MAT_BEECH_BOARD || m == MAT_LVL ||
+           (m >= MAT_IJOIST_JOIST && m <= MAT_SOLID_MEMBER);
+}
 
 // Yield moment M_y,k (Nmm); side = the rule of the side member (wood screws 60 d^2.6).
 double yield_moment(int type, int variant, double d, double f_uk, int thread, int core, bool side)
 {
-    if (type == 11 || type == 12 || type == 13 || type == 44) {
+    if (type == FT_SPAX_S_TG || type == FT_SPAX_T_TG || type == FT_SPAX_S_VG || type == FT_SPAX_USER) {
         if (variant) return cur_ec5_params ? 60.0 * std::pow(d, 2.6) : 0.0;
         return nail_yield_moment(d);
     }
-    if (type == 14 || type == 15 || type == 43)
+    if (type == FT_ASSY_VG_Z || type == FT_ASSY_VG_S || type == FT_ASSY_USER)
         return variant ? screw_yield_moment_by_d_alt(d) : screw_yield_moment_by_d(d);
-    if (type == 30 && thread && core) return 0.3 * f_uk * std::pow(thread_core_diameter(d), 2.6);
-    if (type == 46) return d < 4.1 ? 3500.0 : 5000.0;
-    if (type >= 2 && type <= 10 && side) return 60.0 * std::pow(d, 2.6);
+    if (type == FT_BOLT && thread && core) return 0.3 * f_uk * std::pow(thread_core_diameter(d), 2.6);
+    if (type == FT_SIMPSON_CSA) return d < 4.1 ? 3500.0 : 5000.0;
+    if (type >= FT_WOOD_SCREW_1A && type <= FT_WOOD_SCREW_3C && side) return 60.0 * std::pow(d, 2.6);
     return 0.3 * f_uk * std::pow(d, 2.6);
 }
 
@@ -52,9 +60,9 @@ double johansen_thickness(bool side, int type, int predrilled, int variant, doub
                           double rho_side, double rho_middle, int mat_side, int mat_middle, int sub_side,
                           int sub_middle, const UserEmbeddingLaw* law_side, const UserEmbeddingLaw* law_middle)
 {
-    if (type >= 25 && type <= 28) return std::max(3.0 * x, 24.0);
+    if (type >= FT_RING_A1 && type <= FT_CONNECTOR_C10) return std::max(3.0 * x, 24.0);
     const double My = yield_moment(type, variant, d, f_uk, thread, core, side);
-    const double de = (type == 30 && !thread) ? d + 1.0 : d;
+    const double de = (type == FT_BOLT && !thread) ? d + 1.0 : d;
     Strengths s = strengths(de, type, predrilled, a_side, a_middle, t_side, t_middle, rho_side, rho_middle, mat_side,
                             mat_middle, sub_side, sub_middle, law_side, law_middle);
     const double beta = s.middle / s.side;
@@ -82,10 +90,10 @@ double required_point_thickness(int n, double d, double length, double theta, in
                                 int mat_middle, int sub_side, int sub_middle, const UserEmbeddingLaw* law_side,
                                 const UserEmbeddingLaw* law_middle)
 {
-    if (type >= 25 && type <= 28) return std::max(5.0 * x, 24.0);
+    if (type >= FT_RING_A1 && type <= FT_CONNECTOR_C10) return std::max(5.0 * x, 24.0);
     const double My = yield_moment(type, variant, d, f_uk, thread, core, false);
-    if (type == 46 || (type == 30 && !thread)) {
-        const double de = type == 30 ? d + 1.0 : d;
+    if (type == FT_SIMPSON_CSA || (type == FT_BOLT && !thread)) {
+        const double de = type == FT_BOLT ? d + 1.0 : d;
         Strengths s = strengths(de, type, predrilled, a_side, a_middle, t_side, t_middle, rho_side, rho_middle,
                                 mat_side, mat_middle, sub_side, sub_middle, law_side, law_middle);
         const double beta = s.middle / s.side;
@@ -96,7 +104,7 @@ double required_point_thickness(int n, double d, double length, double theta, in
     const double beta = s.middle / s.side;
     const double M = std::sqrt(beta + 1.0);
     const double root = std::sqrt(My / (d * s.middle));
-    if (type != 0) return 1.15 * 4.0 / M * root;
+    if (type != FT_NAIL) return 1.15 * 4.0 / M * root;
     // The nail's own penetration check notes its codes once; this classification must not add any.
     const int saved1 = connection_messages_1_count, saved2 = connection_messages_2_count;
     const int pos = penetration_length_check(n, d, length, theta, t_side, t_middle, nullptr, nullptr);
@@ -106,13 +114,65 @@ double required_point_thickness(int n, double d, double length, double theta, in
     return 4.6 / M * root;
 }
 
+namespace {
+
+// Panel minimum of a side member of material 4 to 9 (t1_req stands for the others): 1.2 d for the
+// proprietary screws, else 7 d, 6 d for plywood of the thinner kinds and fibreboard, 10 d for
+// plasterboard; the computed value stands where it is larger.
+double side_thickness_with_panel_minimum(int type, int material1, int sub1, double d, double t1_req)
+{
+    if (material1 >= MAT_OSB && material1 <= MAT_FIBREBOARD) {
+        double minimum;
+        if (proprietary_screw(type)) minimum = 1.2 * d;
+        else if (material1 == MAT_PLYWOOD && !(sub1 == 0 || sub1 == 1 || sub1 == 2 || sub1 == 14 || sub1 == -999))
+            minimum = 6.0 * d;
+        else if (material1 == MAT_FIBREBOARD) minimum = 6.0 * d;
+        else if (material1 == MAT_PLASTERBOARD) minimum = 10.0 * d;
+        else minimum = 7.0 * d;
+        return std::isnan(t1_req) ? minimum : std::max(minimum, t1_req);
+    }
+    if (material1 == MAT_GYPSUM_FIBREBOARD) return 7.0 * d;
+    return t1_req;
+}
+
+// Point-side thickness factor k of a nail behind a plate of thickness t1 (dd the nail diameter,
+// scaled for aluminium): 10 from a plate as thick as the nail, 9 up to half of it, linear between.
+double plate_point_thickness_factor(double t1, double dd)
+{
+    if (t1 + 0.0005 >= dd) return 10.0;
+    if (t1 - 0.0005 <= dd / 2.0) return 9.0;
+    return 9.0 + (2.0 * t1 / dd - 1.0);
+}
+
+// Reduction factor of the simplified method by the position code of the point; code 3 with a
+// short usable length counts the whole second member instead (u becomes t2).
+double thin_member_factor(int pos, double d, double t2, double t1_req, double t2_req, double z, double* u)
+{
+    switch (pos) {
+    case 1: case 2:
+        if (*u >= 4.0 * d) return t2_req > *u ? std::min(z, *u / t2_req) : std::min(z, 1.0);
+        return 0.0;
+    case 3: {
+        if (*u < 4.0 * d) *u = t2;
+        else if (*u < t1_req) z = *u / t1_req;
+        const double a = t2_req > t2 ? t2 / t2_req : 1.0;
+        return std::min(z, a);
+    }
+    case 4: return 1.0;
+    default: return 0.0;
+    }
+}
+
+}  // namespace
+
 int simplified_thickness_check(int type, double f_uk, int n, double d, double length, double theta, int predrilled,
                                int variant, int thread, int /*reserved*/, double t1, double t2, double rho1,
                                double rho2, int material1, int material2, int sub1, int sub2,
                                const UserEmbeddingLaw* law1, const UserEmbeddingLaw* law2, double* usable_out,
                                int* planes_out, double* factor_out, double* t1_req_out, double* t2_req_out)
 {
-    const bool handled = (type >= 0 && type <= 24) || (type >= 34 && type <= 46);
+    const bool handled =
+        (type >= FT_NAIL && type <= FT_SPECIAL_NAIL_3C) || (type >= FT_SPECIAL_NAIL_1D && type <= FT_SIMPSON_CSA);
     if (!handled) return 0;
     double u = 0.0;
     int planes = 0;
@@ -125,38 +185,24 @@ int simplified_thickness_check(int type, double f_uk, int n, double d, double le
                                          rho1, rho2, material1, material2, sub1, sub2, law1, law2);
         t2_req = required_point_thickness(n, d, length, theta, type, predrilled, variant, thread, 1, kHalfPi, kHalfPi,
                                           0.0, f_uk, t1, t2, rho1, rho2, material1, material2, sub1, sub2, law1, law2);
-        if (material1 >= 4 && material1 <= 8) {
-            double minimum;
-            if (proprietary_screw(type)) minimum = 1.2 * d;
-            else if (material1 == 6 && !(sub1 == 0 || sub1 == 1 || sub1 == 2 || sub1 == 14 || sub1 == -999)) minimum = 6.0 * d;
-            else if (material1 == 8) minimum = 6.0 * d;
-            else if (material1 == 5) minimum = 10.0 * d;
-            else minimum = 7.0 * d;
-            t1_req = std::isnan(t1_req) ? minimum : std::max(minimum, t1_req);
-        } else if (material1 == 9) {
-            t1_req = 7.0 * d;
-        }
+        t1_req = side_thickness_with_panel_minimum(type, material1, sub1, d, t1_req);
         z = t1 < t1_req ? t1 / t1_req : 1.0;
     } else {
         t1_req = 0.1;
         z = 1.0;
         if (is_nail_type(type)) {
-            const bool alu = material1 == 16;
+            const bool alu = material1 == MAT_ALU_PLATE;
             const double plate_min = alu ? kAluThinPlateLimit : 2.0;
             const double dd = alu ? d * kAluPlateFactor : d;
-            if (type >= 22 && type <= 24 && t1 >= plate_min) t2_req = 10.0 * d;
-            else if (type == 45 || type == 46) t2_req = 8.0 * d;
-            else {
-                double k;
-                if (t1 + 0.0005 >= dd) k = 10.0;
-                else if (t1 - 0.0005 <= dd / 2.0) k = 9.0;
-                else k = 9.0 + (2.0 * t1 / dd - 1.0);
-                t2_req = k * d;
-            }
+            if (type >= FT_SPECIAL_NAIL_3A && type <= FT_SPECIAL_NAIL_3C && t1 >= plate_min) t2_req = 10.0 * d;
+            else if (type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA) t2_req = 8.0 * d;
+            else t2_req = plate_point_thickness_factor(t1, dd) * d;
         } else {
             double My;
-            if (type == 11 || type == 12 || type == 13 || type == 44) My = yield_moment(type, variant, d, f_uk, 0, 0, false);
-            else if (type == 14 || type == 15 || type == 43) My = variant ? screw_yield_moment_by_d_alt(d) : screw_yield_moment_by_d(d);
+            if (type == FT_SPAX_S_TG || type == FT_SPAX_T_TG || type == FT_SPAX_S_VG || type == FT_SPAX_USER)
+                My = yield_moment(type, variant, d, f_uk, 0, 0, false);
+            else if (type == FT_ASSY_VG_Z || type == FT_ASSY_VG_S || type == FT_ASSY_USER)
+                My = variant ? screw_yield_moment_by_d_alt(d) : screw_yield_moment_by_d(d);
             else My = 0.3 * f_uk * std::pow(d, 2.6);
             double fh2 = 0.0;
             embedding_strength(nullptr, &fh2, type, d, predrilled, kHalfPi, kHalfPi, t2, t2, rho2, rho2, material2,
@@ -165,22 +211,7 @@ int simplified_thickness_check(int type, double f_uk, int n, double d, double le
         }
     }
 
-    double factor;
-    switch (pos) {
-    case 1: case 2:
-        if (u >= 4.0 * d) factor = t2_req > u ? std::min(z, u / t2_req) : std::min(z, 1.0);
-        else factor = 0.0;
-        break;
-    case 3: {
-        if (u < 4.0 * d) u = t2;
-        else if (u < t1_req) z = u / t1_req;
-        double a = t2_req > t2 ? t2 / t2_req : 1.0;
-        factor = std::min(z, a);
-        break;
-    }
-    case 4: factor = 1.0; break;
-    default: factor = 0.0; break;
-    }
+    const double factor = thin_member_factor(pos, d, t2, t1_req, t2_req, z, &u);
     if (usable_out) *usable_out = u;
     if (factor_out) *factor_out = factor;
     if (t1_req_out) *t1_req_out = t1_req;
@@ -200,6 +231,7 @@ double required_side_thickness_plate(double d, int type, int predrilled, int var
                                    law_middle);
 }
 
+// DIN 1052, (220) / DIN EN 1995-1-1/NA, (NA.113) for the second member: t_req with its own f_h
 double required_second_thickness(double d, int type, int predrilled, int variant, int thread, int core,
                                  double a_side, double a_middle, double x, double f_uk, double t_side, double t_middle,
                                  double rho_side, double rho_middle, int mat_side, int mat_middle, int sub_side,
@@ -218,7 +250,7 @@ double equal_members_root(double d, int type, int predrilled, int variant, int t
                           const UserEmbeddingLaw* law2)
 {
     const double My = yield_moment(type, variant, d, f_uk, thread, core, false);
-    const double de = (type == 30 && !thread) ? d + 1.0 : d;
+    const double de = (type == FT_BOLT && !thread) ? d + 1.0 : d;
     double fh = 0.0;
     embedding_strength(&fh, nullptr, type, de, predrilled, angle, angle, t, t, rho, rho, material, material, sub, sub,
                        law1, law2);
@@ -230,7 +262,7 @@ double middle_thickness_equal_members(double d, int type, int predrilled, int va
                                       double angle, double x, double f_uk, double t, double rho, int material, int sub,
                                       const UserEmbeddingLaw* law1, const UserEmbeddingLaw* law2)
 {
-    if (type >= 25 && type <= 28) return std::max(5.0 * x, 24.0);
+    if (type >= FT_RING_A1 && type <= FT_CONNECTOR_C10) return std::max(5.0 * x, 24.0);
     return kMiddleMemberThicknessFactor *
            equal_members_root(d, type, predrilled, variant, thread, core, angle, f_uk, t, rho, material, sub, law1, law2);
 }
@@ -239,7 +271,7 @@ double side_thickness_equal_members(double d, int type, int predrilled, int vari
                                     double angle, double x, double f_uk, double t, double rho, int material, int sub,
                                     const UserEmbeddingLaw* law1, const UserEmbeddingLaw* law2)
 {
-    if (type >= 25 && type <= 28) return std::max(5.0 * x, 24.0);
+    if (type >= FT_RING_A1 && type <= FT_CONNECTOR_C10) return std::max(5.0 * x, 24.0);
     return kSideMemberThicknessFactor *
            equal_members_root(d, type, predrilled, variant, thread, core, angle, f_uk, t, rho, material, sub, law1, law2);
 }
@@ -263,13 +295,9 @@ double nail_shear_plane_capacity(int n, double d, double length, double f_uk, in
     const int pos = penetration_length_check(n, d, length, 90.0, t1, t2, &u, nullptr);
     double t2_req;
     if (plate1) {
-        const bool alu = material1 == 16;
+        const bool alu = material1 == MAT_ALU_PLATE;
         const double dd = alu ? d * kAluPlateFactor : d;
-        double k;
-        if (t1 + 0.0005 >= dd) k = 10.0;
-        else if (t1 - 0.0005 <= dd / 2.0) k = 9.0;
-        else k = 9.0 + (2.0 * t1 / dd - 1.0);
-        t2_req = k * d;
+        t2_req = plate_point_thickness_factor(t1, dd) * d;
     } else {
         const double M = std::sqrt(beta + 1.0);
         const double root = std::sqrt(My / (d * f2_90));
@@ -277,33 +305,12 @@ double nail_shear_plane_capacity(int n, double d, double length, double f_uk, in
     }
     double z = 1.0;
     if (!plate1) {
-        if (material1 >= 4 && material1 <= 8) {
-            double minimum = 7.0 * d;
-            if (material1 == 6 && !(sub1 == 0 || sub1 == 1 || sub1 == 2 || sub1 == 14 || sub1 == -999)) minimum = 6.0 * d;
-            else if (material1 == 8) minimum = 6.0 * d;
-            else if (material1 == 5) minimum = 10.0 * d;
-            t1_req = std::isnan(t1_req) ? minimum : std::max(minimum, t1_req);
-        } else if (material1 == 9) {
-            t1_req = 7.0 * d;
-        }
+        t1_req = side_thickness_with_panel_minimum(FT_NAIL, material1, sub1, d, t1_req);
         z = t1 < t1_req ? t1 / t1_req : 1.0;
     }
-    double factor;
-    switch (pos) {
-    case 1: case 2:
-        if (u >= 4.0 * d) factor = t2_req > u ? std::min(z, u / t2_req) : std::min(z, 1.0);
-        else factor = 0.0;
-        break;
-    case 3: {
-        if (u < 4.0 * d) u = t2;
-        else if (u < t1_req) z = u / t1_req;
-        const double a = t2_req > t2 ? t2 / t2_req : 1.0;
-        factor = std::min(z, a);
-        break;
-    }
-    case 4: r->message_code = 11; factor = 1.0; break;
-    default: r->message_code = 6; factor = 0.0; break;
-    }
+    const double factor = thin_member_factor(pos, d, t2, t1_req, t2_req, z, &u);
+    if (pos == 4) r->message_code = 11;
+    else if (pos < 1 || pos > 3) r->message_code = 6;
     const double capacity = factor * std::sqrt(2.0 * My * fh1 * d);
     r->m_y_k = My;
     r->f_u_used = f_uk;

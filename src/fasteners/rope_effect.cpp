@@ -15,16 +15,20 @@ double din_mode_factor(int code)
     }
 }
 
+// DIN EN 1995-1-1, 8.2.2: limit of the rope-effect share as a fraction of the lateral capacity (DIN 1052
+// without a national-annex set)
 double share_limit_fraction(int type, bool annex)
 {
-    if (type == 0 || type == 1) return annex ? 0.15 : 0.5;
-    if ((type >= 2 && type <= 15) || type == 43 || type == 44) return 1.0;
-    if (type == 46) return annex ? 0.4 : 0.5;
-    if (type == 26 || type == 27 || type == 28 || type == 32 || type == 33 || type == 30) return 0.25;
+    if (type == FT_NAIL || type == FT_STAPLE) return annex ? 0.15 : 0.5;
+    if ((type >= FT_WOOD_SCREW_1A && type <= FT_ASSY_VG_S) || type == FT_ASSY_USER || type == FT_SPAX_USER) return 1.0;
+    if (type == FT_SIMPSON_CSA) return annex ? 0.4 : 0.5;
+    if (type == FT_CONNECTOR_C1 || type == FT_CONNECTOR_C5 || type == FT_CONNECTOR_C10 || type == FT_CONNECTOR_C2 ||
+        type == FT_CONNECTOR_C11 || type == FT_BOLT) return 0.25;
     return 0.5;
 }
 } // namespace
 
+// Partial factor of a failure mode of DIN EN 1995-1-1 8.2.2 and 8.2.3 (DIN 1052 without a set)
 double failure_mode_gamma_m(int code, int method)
 {
     if (method == 2) return 1.0;
@@ -44,7 +48,7 @@ double rope_effect_share(ConnectionDescription desc, double f_v, double axial_a,
     const double f_ax = annex ? axial_capacity_annex(desc, axial_a, axial_b, r)
                               : axial_capacity_din(desc, axial_a, axial_b, r);
     double share;
-    if (type == 45 && annex) share = 0.6 * f_ax;
+    if (type == FT_SIMPSON_CNA && annex) share = 0.6 * f_ax;
     else share = std::min(limit, f_ax / 4.0);
     r->rope_share = share;
     return share;

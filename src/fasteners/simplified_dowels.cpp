@@ -6,6 +6,7 @@
 #include "fasteners/fastener_types.h"
 #include "fasteners/required_thickness.h"
 #include "fasteners/formula_constants.h"
+#include "materials/material_codes.h"
 #include "national_annex/nad_ec5_block.h"
 
 #include <algorithm>
@@ -25,7 +26,7 @@ double johansen_simplified(double A, double fh1, double fh2, double my, double d
 // and for dowels up to 8 mm.
 double simplified_k90(int type, double d, int material)
 {
-    if ((d <= 8.0 && !cur_ec5_params) || (type == 29 && d <= 8.0)) return 1.0;
+    if ((d <= 8.0 && !cur_ec5_params) || (type == FT_DOWEL && d <= 8.0)) return 1.0;
     switch (material) {
     case 0: case 2: case 3: case -10: return 1.35 + 0.015 * d;
     case 1: case 17: return 0.9 + 0.015 * d;
@@ -36,10 +37,10 @@ double simplified_k90(int type, double d, int material)
 
 int classify(int type, int plate_material, double d, double t_s, double* e)
 {
-    const bool alu = plate_material == 16;
+    const bool alu = plate_material == MAT_ALU_PLATE;
     const double U = alu ? kAluPlateFactor : 1.0, V = alu ? kAluThinPlateLimit : 2.0;
-    if (type >= 22 && type <= 24 && t_s >= V) { *e = 1.0; return 2; }
-    if (type == 45 || type == 46) { *e = -1.0; return 2; }
+    if (type >= FT_SPECIAL_NAIL_3A && type <= FT_SPECIAL_NAIL_3C && t_s >= V) { *e = 1.0; return 2; }
+    if (type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA) { *e = -1.0; return 2; }
     const double E = U * d;
     if (t_s + 0.0005 >= E) { *e = 1.0; return 2; }
     if (0.5 * E >= t_s - 0.0005) { *e = 0.0; return 0; }
@@ -57,7 +58,7 @@ PlateTerms plate_terms(int type, double d, double t, int predrilled, int stainle
     PlateTerms p{};
     p.my_req = exact_yield_moment(type, d, f_u, stainless, thread_flag, 0.3);
     p.my_cap = exact_yield_moment(type, d, f_u, stainless, thread_flag, 0.15);
-    const double de = (type == 30 && !fitted) ? d + 1.0 : d;
+    const double de = (type == FT_BOLT && !fitted) ? d + 1.0 : d;
     embedding_strength_single(&p.fh, de, type, predrilled, alpha, t, rho_k, material, grade, law);
     p.k90 = simplified_k90(type, d, material);
     p.fh0 = 0.082 * (1.0 - 0.01 * d) * rho_k;
@@ -80,6 +81,8 @@ void store_plate(FastenerResult* r, const PlateTerms& p, double f_u, double eta,
 }
 } // namespace
 
+// DIN 1052 / DIN EN 1995-1-1/NA, simplified method: A sqrt(2 beta / (1 + beta)) sqrt(2 M_y f_h,1 d) of
+// a dowel or bolt per shear plane
 double dowel_bolt_capacity_simplified(int shear_planes, double d, int stainless, int fitted, int thread_flag,
                                       double t1, double t2, double rho2, double rho1, int mat1, int mat2, int grade1,
                                       int grade2, double f_u, double alpha1, double alpha2,
@@ -120,6 +123,7 @@ double dowel_bolt_capacity_simplified(int shear_planes, double d, int stainless,
     return capacity;
 }
 
+// DIN 1052 / DIN EN 1995-1-1/NA, simplified method: capacity of a proprietary screw per shear plane
 double proprietary_screw_capacity_simplified(int shear_planes, int type, double d, double l, double axis_angle_deg,
                                              int predrilled, int stainless, int reserved, double t1, double t2,
                                              double rho1, double rho2, double alpha1, double alpha2, int mat1,
@@ -163,7 +167,8 @@ double thick_plate_dowel_capacity(int type, double d, double t, int predrilled, 
 {
     const PlateTerms p = plate_terms(type, d, t, predrilled, stainless, fitted, thread_flag, alpha, f_u, material,
                                      grade, rho_k, law1);
-    const double t_req = (type >= 25 && type <= 28) ? 24.0 : 4.6 * std::sqrt(p.my_req / (d * p.fh));
+    const double t_req = (type >= FT_RING_A1 &&
+        type <= FT_CONNECTOR_C10) ? 24.0 : 4.6 * std::sqrt(p.my_req / (d * p.fh));
     const double eta = t_req > t ? t / t_req : 1.0;
     const double R = eta * 1.4142135623730951 * std::sqrt(2.0 * p.my_cap * p.fh_alpha * d);
     store_plate(r, p, f_u, eta, t_req, true);
@@ -181,7 +186,7 @@ double thin_plate_dowel(int type, int shear_planes, double d, double t, int pred
     if (shear_planes == 2)
         t_req = middle_thickness_equal_members(d, type, predrilled, stainless, fitted, thread_flag, alpha, 0.0, f_u, t,
                                                rho_k, material, grade, nullptr, nullptr);
-    else if (type >= 25 && type <= 28) t_req = 24.0;
+    else if (type >= FT_RING_A1 && type <= FT_CONNECTOR_C10) t_req = 24.0;
     else t_req = kSideMemberThicknessFactor * std::sqrt(p.my_req / (d * p.fh));
     const double eta = std::min(1.0, t / t_req);
     store_plate(r, p, f_u, eta, t_req, false);
@@ -223,7 +228,7 @@ double plate_member1_pin_capacity(int type, int shear_planes, double d, double l
     double e;
     const int cls = classify(type, plate_material, d, t_s, &e);
     double c_req, c_p;
-    if (type == 45 || type == 46) { c_req = 8.0; c_p = 0.6000000000000001; }
+    if (type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA) { c_req = 8.0; c_p = 0.6000000000000001; }
     else if (cls == 2) { c_req = 10.0; c_p = 1.4; }
     else if (cls == 0) { c_req = 9.0; c_p = 1.0; }
     else { c_p = 1.0 - e + 1.4 * e; c_req = 9.0 * (1.0 - e) + 10.0 * e; }

@@ -4,6 +4,7 @@
 #include "fasteners/fastener_types.h"
 #include "fasteners/penetration.h"
 #include "fasteners/formula_constants.h"
+#include "materials/material_codes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +12,7 @@
 namespace {
 const double kRightAngle = 1.570796326795;
 
-bool timber_code(int m) { return m == -10 || (m >= 0 && m <= 3) || m == 17; }
+bool timber_code(int m) { return m == MAT_SOLID_MEMBER || (m >= MAT_SOFTWOOD && m <= MAT_GLULAM_DIN) || m == MAT_GL75; }
 
 bool plywood_grade_7d(int grade) { return grade == 0 || grade == 1 || grade == 2 || grade == 14 || grade == -999; }
 
@@ -19,10 +20,10 @@ bool plywood_grade_7d(int grade) { return grade == 0 || grade == 1 || grade == 2
 double panel_factor_of(int material, int grade)
 {
     switch (material) {
-    case 5: return 1.1;
-    case 6: return plywood_grade_7d(grade) ? 0.9 : 0.8;
-    case 4: case 7: return 0.8;
-    case 8: return 0.7;
+    case MAT_PLASTERBOARD: return 1.1;
+    case MAT_PLYWOOD: return plywood_grade_7d(grade) ? 0.9 : 0.8;
+    case MAT_OSB: case MAT_PARTICLEBOARD: return 0.8;
+    case MAT_FIBREBOARD: return 0.7;
     default: return 0.0;
     }
 }
@@ -76,7 +77,7 @@ SchemeOut run_scheme(const Scheme& s)
     if (s.req2 == Req2::Staple) {
         t_req2 = plate1 ? 4.6 * root2 : 1.15 * (4.0 / std::sqrt(1.0 + b90)) * root2;
     } else if (plate1) {
-        const double D = s.mat1 == 16 ? d * kAluPlateFactor : d;
+        const double D = s.mat1 == MAT_ALU_PLATE ? d * kAluPlateFactor : d;
         if (s.t1 + 0.0005 >= D) t_req2 = 10.0 * d;
         else if (0.5 * D >= s.t1 - 0.0005) t_req2 = 9.0 * d;
         else {
@@ -90,13 +91,13 @@ SchemeOut run_scheme(const Scheme& s)
     }
 
     double t_req1p = t_req1, A1 = 1.0;
-    if (s.mat1 >= 4 && s.mat1 <= 8) {
+    if (s.mat1 >= MAT_OSB && s.mat1 <= MAT_FIBREBOARD) {
         double n = 7.0;
-        if (s.mat1 == 5) n = 10.0;
-        else if (s.mat1 == 8) n = 6.0;
-        else if (s.mat1 == 6) n = plywood_grade_7d(s.grade1) ? 7.0 : 6.0;
+        if (s.mat1 == MAT_PLASTERBOARD) n = 10.0;
+        else if (s.mat1 == MAT_FIBREBOARD) n = 6.0;
+        else if (s.mat1 == MAT_PLYWOOD) n = plywood_grade_7d(s.grade1) ? 7.0 : 6.0;
         t_req1p = std::max(t_req1, n * d);
-    } else if (s.mat1 == 9) {
+    } else if (s.mat1 == MAT_GYPSUM_FIBREBOARD) {
         t_req1p = 7.0 * d;
     }
     if (!plate1 && t_req1p > s.t1) A1 = s.t1 / t_req1p;
@@ -204,6 +205,7 @@ double panel_nail_capacity(int shear_planes, double d, double l, double f_u, int
     return o.A * G * std::sqrt(2.0 * o.my * fh * d);
 }
 
+// DIN 1052 / DIN EN 1995-1-1/NA, simplified method: capacity of a staple per shear plane
 double staple_capacity_simplified(int shear_planes, double d, double l, double f_u, int, double t1, double t2,
                                   double rho1, double rho2, int mat1, int mat2, int grade1, int grade2,
                                   const UserEmbeddingLaw* user1, const UserEmbeddingLaw* user2, FastenerResult* r)
@@ -215,12 +217,12 @@ double staple_capacity_simplified(int shear_planes, double d, double l, double f
     const double U = std::sqrt(2.0 * o.my * o.fh1 * d);
     const double G1 = panel_factor_of(mat1, grade1);
     double capacity;
-    if (mat1 == 0 && mat2 == 0) {
+    if (mat1 == MAT_SOFTWOOD && mat2 == MAT_SOFTWOOD) {
         capacity = 2.0 * A * U;
     } else if (timber_code(mat1)) {
         const double beta = o.fh2 / o.fh1;
         capacity = 2.0 * A * U * std::sqrt(2.0 * beta / (1.0 + beta));
-    } else if (mat1 >= 4 && mat1 <= 8) {
+    } else if (mat1 >= MAT_OSB && mat1 <= MAT_FIBREBOARD) {
         capacity = A * U * 2.0 * G1;
     } else {
         capacity = 0.0;
@@ -230,6 +232,7 @@ double staple_capacity_simplified(int shear_planes, double d, double l, double f
     return capacity;
 }
 
+// DIN 1052 / DIN EN 1995-1-1/NA, simplified method: A k sqrt(2 M_y f_h,1 d) of a nail per shear plane
 double nail_capacity_simplified(int shear_planes, double d, double l, double f_u, int predrilled, int, int, double t1,
                                 double t2, double rho1, double rho2, int mat1, int mat2, int grade1, int grade2,
                                 const UserEmbeddingLaw* user1, const UserEmbeddingLaw* user2, FastenerResult* r)
@@ -239,6 +242,7 @@ double nail_capacity_simplified(int shear_planes, double d, double l, double f_u
     return capacity_with_beta(run_scheme(s), d, f_u, r);
 }
 
+// DIN 1052 / DIN EN 1995-1-1/NA, simplified method: capacity of a wood screw per shear plane
 double wood_screw_capacity_simplified(int shear_planes, double d, double l, double f_u, int predrilled, int, int,
                                       double t1, double t2, double rho1, double rho2, double alpha1, double alpha2,
                                       int mat1, int mat2, int grade1, int grade2, const UserEmbeddingLaw* user1,

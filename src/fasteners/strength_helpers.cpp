@@ -1,5 +1,6 @@
 #include "fasteners/strength_helpers.h"
 
+#include "materials/material_codes.h"
 #include "materials/timber_strengths.h"
 #include "national_annex/nad_ec5_block.h"
 
@@ -21,9 +22,10 @@ Strengths strengths(int material, int grade, int service_class, int kind, double
 double strength_2_factor(int type, int flag)
 {
     if (cur_ec5_params && cur_ec5_params->use_na816 == 0) return 1.0;
-    const bool nail = type == 0 || (type >= 16 && type <= 24) || (type >= 34 && type <= 42) || type == 45 ||
-                      type == 46;
-    if (type == 1 || type == 29 || (flag && nail)) return 0.4;
+    const bool nail = type == FT_NAIL || (type >= FT_SPECIAL_NAIL_1A && type <= FT_SPECIAL_NAIL_3C) ||
+        (type >= FT_SPECIAL_NAIL_1D && type <= FT_SPECIAL_NAIL_3F) || type == FT_SIMPSON_CNA ||
+                      type == FT_SIMPSON_CSA;
+    if (type == FT_STAPLE || type == FT_DOWEL || (flag && nail)) return 0.4;
     return 2.0 / 3.0;
 }
 
@@ -31,7 +33,8 @@ double hole_d0(double d, int fitted) { return fitted ? d : d + 1.0; }
 
 bool timber_for_user_screw(int material)
 {
-    return material == -10 || (material >= 0 && material <= 3) || material == 17;
+    return material == MAT_SOLID_MEMBER || (material >= MAT_SOFTWOOD && material <= MAT_GLULAM_DIN) ||
+        material == MAT_GL75;
 }
 
 void put(double* p, double v) { if (p) *p = v; }
@@ -84,11 +87,11 @@ double design_shear_strength(int material, int grade, int kind, double s, double
     const double s4 = strengths(material, grade, 2, kind, s, s, nullptr).v;
     double f = s4;
     if (cur_ec5_params) {
-        const bool glulam = material == 2 || material == 3 || material == 17;
+        const bool glulam = material == MAT_GLULAM_EC || material == MAT_GLULAM_DIN || material == MAT_GL75;
         if (cur_ec5_params->country != 0) {
-            if (material == 0) f = 4.0;
+            if (material == MAT_SOFTWOOD) f = 4.0;
             else if (glulam) f = 3.5;
-        } else if (material == 0 || glulam) {
+        } else if (material == MAT_SOFTWOOD || glulam) {
             f = 0.67 * s4;
         }
     }
@@ -114,12 +117,13 @@ double crack_factor(int material, double f_vk)
     const NadEc5Block* b = cur_ec5_params;
     if (!b) return 1.0;
     if (b->kcr_mode == 2) {
-        if (material == 0) return 2.0 / f_vk;
-        if (material == 1) return 0.67;
-        if (material == 2 || material == 3 || material == 17) return 2.5 / f_vk;
+        if (material == MAT_SOFTWOOD) return 2.0 / f_vk;
+        if (material == MAT_HARDWOOD) return 0.67;
+        if (material == MAT_GLULAM_EC || material == MAT_GLULAM_DIN || material == MAT_GL75) return 2.5 / f_vk;
         return 1.0;
     }
-    if ((material >= 0 && material <= 3) || material == 17 || material == -10) return b->kcr_solid_glulam;
+    if ((material >= MAT_SOFTWOOD && material <= MAT_GLULAM_DIN) || material == MAT_GL75 ||
+        material == MAT_SOLID_MEMBER) return b->kcr_solid_glulam;
     return b->kcr_other;
 }
 

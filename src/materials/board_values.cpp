@@ -1,4 +1,5 @@
 #include "materials/board_values.h"
+#include "materials/material_codes.h"
 
 #include <cstddef>
 
@@ -438,17 +439,17 @@ const StrengthRow* find_strength(int code, int grade, int service_class, int kin
 int board_grade_count(int code)
 {
     switch (code) {
-    case 4: return 3;
-    case 5: return 3;
-    case 6: return 6;
-    case 7: return 4;
-    case 8: return 2;
-    case 9: return 5;
-    case 10: return 1;
-    case 11: return 2;
-    case 18: return 3;
-    case 19:
-    case -11: return 3;
+    case MAT_OSB: return 3;
+    case MAT_PLASTERBOARD: return 3;
+    case MAT_PLYWOOD: return 6;
+    case MAT_PARTICLEBOARD: return 4;
+    case MAT_FIBREBOARD: return 2;
+    case MAT_GYPSUM_FIBREBOARD: return 5;
+    case MAT_KERTO_S: return 1;
+    case MAT_KERTO_Q: return 2;
+    case MAT_BEECH_BOARD: return 3;
+    case MAT_LVL:
+    case MAT_GLVL: return 3;
     default: return 0;
     }
 }
@@ -463,7 +464,7 @@ int board_strength_by_thickness(int grade, int loading_kind, double* f_m, double
         return 1;
     if (!(thickness > 6.0 && thickness <= 50.0))
         return 0;
-    const StrengthRow* r = find_strength(7, grade, 1, loading_kind, thickness);
+    const StrengthRow* r = find_strength(MAT_PARTICLEBOARD, grade, 1, loading_kind, thickness);
     if (!r)
         return 0;
     put(f_m, r->f_m);
@@ -482,11 +483,11 @@ int board_strengths(int code, int grade, int service_class, int loading_kind, do
         return -1;
     if (grade < 0 || grade >= n)
         return 0;
-    if (code == 7) {
+    if (code == MAT_PARTICLEBOARD) {
         board_strength_by_thickness(grade, loading_kind, f_m, thickness, f_t, f_c, f_v, f_c90);
         return 1;
     }
-    int table = (code == -11) ? 19 : code;
+    int table = (code == MAT_GLVL) ? MAT_LVL : code;
     const StrengthRow* r = find_strength(table, grade, service_class, loading_kind, thickness);
     if (r) {
         put(f_m, r->f_m);
@@ -506,7 +507,7 @@ int board_moduli(int code, int grade, int kind, double thickness,
         return -1;
     if (grade < 0 || grade >= n)
         return 0;
-    int table = (code == -11) ? 19 : code;
+    int table = (code == MAT_GLVL) ? MAT_LVL : code;
     for (const StiffnessRow& r : kStiffness) {
         if (r.code == table && (r.grades & bit(grade)) && kind_in(r.kinds, kind)
             && in_band(r.band, thickness)) {
@@ -522,11 +523,11 @@ int board_moduli(int code, int grade, int kind, double thickness,
 double board_min_thickness(int code)
 {
     switch (code) {
-    case 4: return 6.0;
-    case 5: return 12.0;
-    case 6: return 3.0;
-    case 7: return 6.0;
-    case 8: return 3.5;
+    case MAT_OSB: return 6.0;
+    case MAT_PLASTERBOARD: return 12.0;
+    case MAT_PLYWOOD: return 3.0;
+    case MAT_PARTICLEBOARD: return 6.0;
+    case MAT_FIBREBOARD: return 3.5;
     default: return 3.0;
     }
 }
@@ -534,9 +535,9 @@ double board_min_thickness(int code)
 double board_max_thickness(int code)
 {
     switch (code) {
-    case 4: return 25.0;
-    case 5: return 18.5;
-    case 7: return 50.0;
+    case MAT_OSB: return 25.0;
+    case MAT_PLASTERBOARD: return 18.5;
+    case MAT_PARTICLEBOARD: return 50.0;
     default: return 999.0;
     }
 }

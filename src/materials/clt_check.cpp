@@ -193,6 +193,8 @@ void layer_shear(const CltLayup* layup, int n, int d, double shear_force, CltChe
 
 }  // namespace
 
+// DIN EN 1995-1-1: normal and rolling-shear stresses of a cross-laminated timber strip against
+// k_mod f_k / gamma_M
 int clt_stress_check(const CltLayup* layup, double b, int d, int service_class, int duration_class,
                      double c, double kmod_given, double gamma_m, double moment,
                      double other_force, double shear_force, CltCheckResult* r)

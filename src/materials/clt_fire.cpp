@@ -6,6 +6,12 @@
 
 namespace {
 
+// Charring at an increased rate (a layer that has fallen off, or after the protection failed)
+// counts up to this depth, beyond it the layer chars at beta (mm).
+constexpr double kFastCharDepth = 25.0;
+// Zero-strength layer d_0 of the effective charring depth d_ef = d_char + k_0 d_0 (mm).
+constexpr double kZeroStrengthLayer = 7.0;
+
 // Charring phases run layer by layer in fire order; a phase never runs past the
 // fire duration t.
 struct Charring {
@@ -31,16 +37,16 @@ double char_unprotected(const Charring& c, double t)
         // A layer that falls off exposes the next one, which chars at the doubled rate.
         const double r = (k == 0 || c.layup->charred_layers_stay) ? beta : 2.0 * beta;
         const double ch = r * T;
-        if (L < ch && (ch <= 25.0 || L <= 25.0)) {
+        if (L < ch && (ch <= kFastCharDepth || L <= kFastCharDepth)) {
             T -= L / r;
             d += L;
-        } else if (ch > 25.0 && L > 25.0) {
-            T -= 25.0 / r;
-            if (L - 25.0 < beta * T) {
-                T -= (L - 25.0) / beta;
+        } else if (ch > kFastCharDepth && L > kFastCharDepth) {
+            T -= kFastCharDepth / r;
+            if (L - kFastCharDepth < beta * T) {
+                T -= (L - kFastCharDepth) / beta;
                 d += L;
             } else {
-                d += 25.0 + beta * T;
+                d += kFastCharDepth + beta * T;
                 T = 0.0;
             }
         } else {
@@ -51,35 +57,100 @@ double char_unprotected(const Charring& c, double t)
     return d;
 }
 
-// A layer of thickness L charred by e at t_a: charring goes on at r_fast (beta once e reaches
-// 25 mm) up to 25 mm in all, then at beta. Adds the layer's depth to d and moves tau to when the
-// layer is through; true when the fire ends inside the layer.
-bool char_after_fast_phase(double L, double e, double t, double t_a, double beta, double r_fast,
-                           double* tau, double* d)
+// A layer, or what is left of it (L), charred at one rate from tau: true when the fire ends inside it
+// (d takes the depth reached), else tau moves to when it is through and d takes L.
+bool char_at_constant_rate(double L, double rate, double t, double* tau, double* d)
 {
-    const double r = e >= 25.0 ? beta : r_fast;
-    double x = r * (t - t_a);
-    const double room = 25.0 - e > 0.0 ? 25.0 - e : 0.0;
-    if (x > room)
-        x = room;
-    if (x > L - e) {
-        *tau = t_a + (L - e) / r;
-        *d += L;
-        return false;
-    }
-    *tau = t_a + x / r;
-    const double y = beta * (t - *tau);
-    if (y <= L - e - x) {
-        *d += e + x + y;
+    const double f = rate * (t - *tau);
+    if (f <= L) {
+        *d += f;
         return true;
     }
-    *tau += (L - e - x) / beta;
+    *tau += L / rate;
     *d += L;
     return false;
 }
 
+// How a layer charred by e at t_a comes out of the phases that follow the fast one.
+enum class LayerEnd { ThroughAtRate, FireEnds, ThroughAtBeta };
+
+// A layer of thickness L charred by e at t_a: charring goes on at r_fast (beta once e reaches the
+// fast depth) by x up to that depth in all, then at beta by y. Moves tau to when the layer is
+// through; the caller adds the depth, since it may have counted part of e already.
+LayerEnd char_after_fast_phase(double L, double e, double t, double t_a, double beta, double r_fast,
+                               double* tau, double* x_out, double* y_out)
+{
+    const double r = e >= kFastCharDepth ? beta : r_fast;
+    double x = r * (t - t_a);
+    const double room = kFastCharDepth - e > 0.0 ? kFastCharDepth - e : 0.0;
+    if (x > room)
+        x = room;
+    *x_out = x;
+    if (x > L - e) {
+        *tau = t_a + (L - e) / r;
+        return LayerEnd::ThroughAtRate;
+    }
+    *tau = t_a + x / r;
+    const double y = beta * (t - *tau);
+    *y_out = y;
+    if (y <= L - e - x)
+        return LayerEnd::FireEnds;
+    *tau += (L - e - x) / beta;
+    return LayerEnd::ThroughAtBeta;
+}
+
+// A layer charred by e at t_a that d does not hold yet: adds its depth; true when the fire ends
+// inside it.
+bool char_rest_of_layer(double L, double e, double t, double t_a, double beta, double r_fast, double* tau,
+                        double* d)
+{
+    double x = 0.0, y = 0.0;
+    if (char_after_fast_phase(L, e, t, t_a, beta, r_fast, tau, &x, &y) == LayerEnd::FireEnds) {
+        *d += e + x + y;
+        return true;
+    }
+    *d += L;
+    return false;
+}
+
+// A layer of thickness L reached at tau after the fast phase: at most the fast depth at rate r,
+// then beta. Moves tau to when the layer is through and adds its depth to d; true when the fire
+// ends inside the layer.
+bool char_layer_at_rate(double L, double r, double beta, double t, double* tau, double* d)
+{
+    double x = r * (t - *tau);
+    if (x > kFastCharDepth)
+        x = kFastCharDepth;
+    if (x <= L) {
+        *tau += x / r;
+        const double y = beta * (t - *tau);
+        if (y <= L - x) {
+            *d += x + y;
+            return true;
+        }
+        *tau += (L - x) / beta;
+        *d += L;
+    } else {
+        *tau += L / r;
+        *d += L;
+    }
+    return false;
+}
+
+// The fast phase of a layer reached at tau: e = rate (t_a - tau), cut so that d + e stays within
+// the fast depth (t_a moves to where the cut falls).
+double fast_phase_depth(double rate, double tau, double d, double* t_a)
+{
+    double e = rate * (*t_a - tau);
+    if (d + e > kFastCharDepth) {
+        e = kFastCharDepth - d > 0.0 ? kFastCharDepth - d : 0.0;
+        *t_a = tau + e / rate;
+    }
+    return e;
+}
+
 // Protection that fails when charring starts: a fast phase at q*beta up to t_a or
-// 25 mm, then beta (q = 2 for the code's rule, k_3 for the variant).
+// the fast depth, then beta (q = 2 for the code's rule, k_3 for the variant).
 double char_protected_at_start(const Charring& c, double t, double start, double t_a, double q)
 {
     const double beta = c.beta;
@@ -87,43 +158,19 @@ double char_protected_at_start(const Charring& c, double t, double start, double
     double tau = start, d = 0.0;
     for (int k = 0; k < c.n && tau < t; ++k) {
         const double L = c.thickness(k);
-        if (tau >= t_a || d >= 25.0) {
-            const double r = d >= 25.0 ? beta : fast;
-            double x = r * (t - tau);
-            if (x > 25.0)
-                x = 25.0;
-            if (x <= L) {
-                tau += x / r;
-                const double y = beta * (t - tau);
-                if (y <= L - x) {
-                    d += x + y;
-                    break;
-                }
-                tau += (L - x) / beta;
-                d += L;
-            } else {
-                tau += L / r;
-                d += L;
-            }
+        if (tau >= t_a || d >= kFastCharDepth) {
+            if (char_layer_at_rate(L, d >= kFastCharDepth ? beta : fast, beta, t, &tau, &d))
+                break;
             continue;
         }
-        double e = fast * (t_a - tau);
-        if (d + e > 25.0) {
-            e = 25.0 - d > 0.0 ? 25.0 - d : 0.0;
-            t_a = tau + e / fast;
-        }
+        const double e = fast_phase_depth(fast, tau, d, &t_a);
         if (t < t_a) {  // the fire ends inside the fast phase
-            const double f = fast * (t - tau);
-            if (f <= L) {
-                d += f;
+            if (char_at_constant_rate(L, fast, t, &tau, &d))
                 break;
-            }
-            tau += L / fast;
-            d += L;
             continue;
         }
         if (e <= L) {
-            if (char_after_fast_phase(L, e, t, t_a, beta, fast, &tau, &d))
+            if (char_rest_of_layer(L, e, t, t_a, beta, fast, &tau, &d))
                 break;
         } else {
             tau += L / fast;
@@ -134,7 +181,7 @@ double char_protected_at_start(const Charring& c, double t, double start, double
 }
 
 // Protection that fails after charring starts: k_2*beta behind it until t_f, then
-// k_3*beta up to t_a (25 mm in all), then 2*beta / beta.
+// k_3*beta up to t_a (the fast depth in all), then 2*beta / beta.
 double char_protected_later(const Charring& c, double t, double t_f, double t_ch, double k_2,
                             double k_3, double t_a)
 {
@@ -145,13 +192,8 @@ double char_protected_later(const Charring& c, double t, double t_f, double t_ch
         const double L = c.thickness(k);
         if (tau < t_f) {
             if (t <= t_f) {  // the fire ends before the protection fails
-                const double f = slow * (t - tau);
-                if (f <= L) {
-                    d += f;
+                if (char_at_constant_rate(L, slow, t, &tau, &d))
                     break;
-                }
-                tau += L / slow;
-                d += L;
                 continue;
             }
             const double ch = slow * (t_f - tau);
@@ -161,19 +203,11 @@ double char_protected_later(const Charring& c, double t, double t_f, double t_ch
                 continue;
             }
             d += ch;
-            double e = fast * (t_a - t_f);
-            if (d + e > 25.0) {
-                e = 25.0 - d > 0.0 ? 25.0 - d : 0.0;
-                t_a = t_f + e / fast;
-            }
-            if (t < t_a) {
-                const double f = fast * (t - t_f);
-                if (f <= L - ch) {
-                    d += f;
+            const double e = fast_phase_depth(fast, t_f, d, &t_a);
+            if (t < t_a) {  // the rest of the layer from the failure on
+                tau = t_f;
+                if (char_at_constant_rate(L - ch, fast, t, &tau, &d))
                     break;
-                }
-                tau = t_f + (L - ch) / fast;
-                d += L - ch;
                 continue;
             }
             if (e > L - ch) {
@@ -181,39 +215,20 @@ double char_protected_later(const Charring& c, double t, double t_f, double t_ch
                 d += L - ch;
                 continue;
             }
+            // d holds ch already: the layer adds e and what follows it
             const double e2 = e + ch;
-            const double r = e2 >= 25.0 ? beta : 2.0 * beta;
-            double x = r * (t - t_a);
-            const double room = 25.0 - e2 > 0.0 ? 25.0 - e2 : 0.0;
-            if (x > room)
-                x = room;
-            if (x > L - e2) {
-                tau = t_a + (L - e2) / r;
-                d += L - e2 + e;
-            } else {
-                tau = t_a + x / r;
-                const double y = beta * (t - tau);
-                if (y <= L - e2 - x) {
-                    d += e + x + y;
-                    break;
-                }
-                tau += (L - e2 - x) / beta;
-                d += e + x + (L - e2 - x);
+            double x = 0.0, y = 0.0;
+            const LayerEnd end = char_after_fast_phase(L, e2, t, t_a, beta, 2.0 * beta, &tau, &x, &y);
+            if (end == LayerEnd::FireEnds) {
+                d += e + x + y;
+                break;
             }
+            d += end == LayerEnd::ThroughAtRate ? L - e2 + e : e + x + (L - e2 - x);
         } else if (tau < t_a) {
-            double e = fast * (t_a - tau);
-            if (d + e > 25.0) {
-                e = 25.0 - d > 0.0 ? 25.0 - d : 0.0;
-                t_a = tau + e / fast;
-            }
+            const double e = fast_phase_depth(fast, tau, d, &t_a);
             if (t < t_a) {
-                const double f = fast * (t - tau);
-                if (f <= L) {
-                    d += f;
+                if (char_at_constant_rate(L, fast, t, &tau, &d))
                     break;
-                }
-                tau += L / fast;
-                d += L;
                 continue;
             }
             if (e > L) {
@@ -221,25 +236,10 @@ double char_protected_later(const Charring& c, double t, double t_f, double t_ch
                 d += L;
                 continue;
             }
-            if (char_after_fast_phase(L, e, t, t_a, beta, 2.0 * beta, &tau, &d))
+            if (char_rest_of_layer(L, e, t, t_a, beta, 2.0 * beta, &tau, &d))
                 break;
-        } else {
-            double x = 2.0 * beta * (t - tau);
-            if (x > 25.0)
-                x = 25.0;
-            if (x <= L) {
-                tau += x / (2.0 * beta);
-                const double y = beta * (t - tau);
-                if (y <= L - x) {
-                    d += x + y;
-                    break;
-                }
-                tau += (L - x) / beta;
-                d += L;
-            } else {
-                tau += L / (2.0 * beta);
-                d += L;
-            }
+        } else if (char_layer_at_rate(L, 2.0 * beta, beta, t, &tau, &d)) {
+            break;
         }
     }
     return d;
@@ -259,37 +259,51 @@ double char_depth(const CltLayup* layup, int side, double t, double t_f, double 
     if (!is_protected) {
         d = char_unprotected(c, t);
     } else if (t_ch < t_f - 0.001) {
-        const double t_a = capped_spread_value(0, t_f, t_ch, 25.0, beta, k_2, k_3);
+        const double t_a = capped_spread_value(0, t_f, t_ch, kFastCharDepth, beta, k_2, k_3);
         // When more than 25 mm char behind the protection, t_a falls before t_f: the fast
         // phase then has no length instead of taking char back.
         d = layered ? char_protected_later(c, t, t_f, t_ch, k_2, k_3, t_a > t_f ? t_a : t_f)
                     : (k_2 * (t_f - t_ch) + k_3 * (t_a - t_f)) * beta;
     } else if (!variant) {
-        const double t_a1 = t_ch + 25.0 / (2.0 * beta);
+        const double t_a1 = t_ch + kFastCharDepth / (2.0 * beta);
         const double t_a2 = 2.0 * t_ch;
         d = layered ? char_protected_at_start(c, t, t_ch, t_a2 < t_a1 ? t_a2 : t_a1, 2.0)
                     : 2.0 * beta * (t_a1 - t_ch);
     } else {
-        const double t_a = capped_spread_value(1, t_f, t_ch, 25.0, beta, k_2, k_3);
+        const double t_a = capped_spread_value(1, t_f, t_ch, kFastCharDepth, beta, k_2, k_3);
         if (layered) {
             d = char_protected_at_start(c, t, t_ch, t_a, k_3);
         } else {
             d = k_3 * beta * t_a;
-            if (d > 25.0)
-                d = 25.0;
+            if (d > kFastCharDepth)
+                d = kFastCharDepth;
         }
     }
-    return d + 7.0 * k_0;
+    return d + kZeroStrengthLayer * k_0;
+}
+
+// Takes the charred depth still to place off one layer: the whole layer, or the rest of the depth.
+void take_off_layer(double* L, double* rest)
+{
+    if (*rest > *L) {
+        *rest -= *L;
+        *L = 0.0;
+    } else {
+        *L -= *rest;
+        *rest = 0.0;
+    }
 }
 
 }  // namespace
 
+// DIN EN 1995-1-2: effective charring depth d_ef = d_char + k_0 d_0 of a cross-laminated timber panel
 double clt_char_depth(const CltLayup* layup, int side, double t, double t_f, double t_ch,
                       double k_2, double k_3)
 {
     return char_depth(layup, side, t, t_f, t_ch, k_2, k_3, false);
 }
 
+// DIN EN 1995-1-2: effective charring depth, the variant with k_3 in both protected cases
 double clt_char_depth_k(const CltLayup* layup, int side, double t, double t_f, double t_ch,
                         double k_2, double k_3)
 {
@@ -304,27 +318,11 @@ CltLayup* clt_residual_section(CltLayup* result, const CltLayup* layup, int from
     CltLayup work = *layup;
     const int n = clt_valid_layer_count(&work);
     double rest = char_top;
-    for (int i = 0; i < n && rest > 0.0; ++i) {
-        double& L = work.layers[i].thickness;
-        if (rest > L) {
-            rest -= L;
-            L = 0.0;
-        } else {
-            L -= rest;
-            rest = 0.0;
-        }
-    }
+    for (int i = 0; i < n && rest > 0.0; ++i)
+        take_off_layer(&work.layers[i].thickness, &rest);
     rest = char_bottom;
-    for (int i = n - 1; i >= 0 && rest > 0.0; --i) {
-        double& L = work.layers[i].thickness;
-        if (rest > L) {
-            rest -= L;
-            L = 0.0;
-        } else {
-            L -= rest;
-            rest = 0.0;
-        }
-    }
+    for (int i = n - 1; i >= 0 && rest > 0.0; --i)
+        take_off_layer(&work.layers[i].thickness, &rest);
     CltLayup out = work;
     std::memset(out.layers, 0, sizeof out.layers);
     int kept = 0;

@@ -234,7 +234,7 @@ void concrete_safety_factor_sheet(FILE* f, int level, const ConcreteSafetyFactor
         c.values = values[k];
         c.bold_rows = marks[k];
     }
-    OliTabelle(f, 3, rows, cols, nullptr, nullptr, 0, 1, nullptr, nullptr, 0, nullptr);
+    OliTabelle(f, 3, rows, cols, nullptr, nullptr, 0, OLI_TABLE_NO_UNITS, nullptr, nullptr, 0, nullptr);
 
     mem_free_and_null(&cols);
     mem_free_and_null(&names);

@@ -1,6 +1,7 @@
 #pragma once
 // Records that the material lists and the fastener design share: the user-defined material of
 // a connection and the fastener catalogue tables (filled by the loaders of the fastener library).
+#include "materials/fastener_type_names.h"
 
 enum { FASTENER_TABLE_ROWS = 30, FASTENER_TABLE_LENGTHS = 30 };
 

@@ -1,4 +1,5 @@
 #include "materials/ijoist_catalogue.h"
+#include "materials/material_codes.h"
 #include "platform/os/c_numeric.h"
 
 #include <cmath>
@@ -184,11 +185,11 @@ void ijoist_table_joist(int unit_factor)
 
 const IJoistSeries* ijoist_series_of_code(int code)
 {
-    if (code == -12) {
+    if (code == MAT_IJOIST_WALL) {
         ijoist_table_wall(1000);
         return &ijoist_wall_series;
     }
-    if (code == -13) {
+    if (code == MAT_IJOIST_JOIST) {
         ijoist_table_joist(1000);
         return &ijoist_joist_series;
     }

@@ -6,6 +6,7 @@
 #include "materials/fastener_records.h"
 #include "materials/fastener_type_names.h"
 #include "materials/ijoist_catalogue.h"
+#include "materials/material_codes.h"
 #include "materials/screw_catalogues.h"
 #include "materials/steel_grades.h"
 #include "materials/timber_grades.h"
@@ -46,17 +47,17 @@ struct SubTypes {
 SubTypes sub_types(int code)
 {
     switch (code) {
-    case 4: return {kOsb, 3};
-    case 5: return {kGypsum, 3};
-    case 6: return {kPlywood, 6};
-    case 7: return {kParticle, 4};
-    case 8: return {kFibre, 2};
-    case 9: return {kFermacell, 5};
-    case 10: return {kKertoS, 1};
-    case 11: return {kKertoQ, 2};
-    case 18: return {kBeech, 3};
-    case 19:
-    case -11: return {kLvl, 3};
+    case MAT_OSB: return {kOsb, 3};
+    case MAT_PLASTERBOARD: return {kGypsum, 3};
+    case MAT_PLYWOOD: return {kPlywood, 6};
+    case MAT_PARTICLEBOARD: return {kParticle, 4};
+    case MAT_FIBREBOARD: return {kFibre, 2};
+    case MAT_GYPSUM_FIBREBOARD: return {kFermacell, 5};
+    case MAT_KERTO_S: return {kKertoS, 1};
+    case MAT_KERTO_Q: return {kKertoQ, 2};
+    case MAT_BEECH_BOARD: return {kBeech, 3};
+    case MAT_LVL:
+    case MAT_GLVL: return {kLvl, 3};
     default: return {nullptr, 0};
     }
 }
@@ -115,7 +116,7 @@ void build_lists()
     fill(l.glulam_ec, GlulamGradesEc, 14);
     fill(l.glulam_din, GlulamGradesDin, 8);
     fill(l.gl75, Gl75Grades, 2);
-    for (int code = 4; code <= 11; ++code) {
+    for (int code = MAT_OSB; code <= MAT_KERTO_Q; ++code) {
         SubTypes s = sub_types(code);
         for (int i = 0; i < s.count; ++i)
             l.boards[code - 4][i] = {0, s.texts[i]};
@@ -210,15 +211,16 @@ char length_texts[FASTENER_TABLE_LENGTHS][50];
 
 const FastenerTable* table_of_kind(int kind)
 {
-    if (kind == 0) return &fastener_table_nagel;
-    if (kind == 1) return &fastener_table_klammer;
-    if (kind >= 2 && kind <= 10) return &fastener_table_schraube;
-    if (kind == 11) return &fastener_table_spax_s_tg;
-    if (kind == 12) return &fastener_table_spax_t_tg;
-    if (kind == 13) return &fastener_table_spax_s_vg;
-    if (kind == 14) return &fastener_table_assy_plus_vg_z;
-    if (kind == 15) return &fastener_table_assy_plus_vg_s;
-    if ((kind >= 16 && kind <= 24) || (kind >= 34 && kind <= 42)) return &fastener_table_sondernagel;
+    if (kind == FT_NAIL) return &fastener_table_nagel;
+    if (kind == FT_STAPLE) return &fastener_table_klammer;
+    if (kind >= FT_WOOD_SCREW_1A && kind <= FT_WOOD_SCREW_3C) return &fastener_table_schraube;
+    if (kind == FT_SPAX_S_TG) return &fastener_table_spax_s_tg;
+    if (kind == FT_SPAX_T_TG) return &fastener_table_spax_t_tg;
+    if (kind == FT_SPAX_S_VG) return &fastener_table_spax_s_vg;
+    if (kind == FT_ASSY_VG_Z) return &fastener_table_assy_plus_vg_z;
+    if (kind == FT_ASSY_VG_S) return &fastener_table_assy_plus_vg_s;
+    if ((kind >= FT_SPECIAL_NAIL_1A && kind <= FT_SPECIAL_NAIL_3C) ||
+        (kind >= FT_SPECIAL_NAIL_1D && kind <= FT_SPECIAL_NAIL_3F)) return &fastener_table_sondernagel;
     return nullptr;
 }
 
@@ -293,47 +295,47 @@ const char* material_long_name(int code, int grade)
 {
     material_lists_init();
     switch (code) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-    case 17: {
+    case MAT_SOFTWOOD:
+    case MAT_HARDWOOD:
+    case MAT_GLULAM_EC:
+    case MAT_GLULAM_DIN:
+    case MAT_GL75: {
         static const char* const prefix[] = {"Nadelvollholz", "Laubholz", "Brettschichtholz EC",
                                              "Brettschichtholz DIN"};
-        const char* p = code == 17 ? "Baubuche GL75" : prefix[code];
+        const char* p = code == MAT_GL75 ? "Baubuche GL75" : prefix[code];
         const TimberGradeRow* row = timber_grade_row(code, grade);
         if (!row)
             return put_long(p, "");
         c_snprintf(long_buffer, sizeof long_buffer, "%s, %s", p, row->name);
         return long_buffer;
     }
-    case 4: {
-        const char* s = sub_type(4, grade);
+    case MAT_OSB: {
+        const char* s = sub_type(MAT_OSB, grade);
         return put_long("", s ? s : "OSB");
     }
-    case 5: return put_long("Gipskarton ", sub_type(5, grade));
-    case 6: return put_long("Sperrholz ", sub_type(6, grade));
-    case 7: return put_long("Spanplatte ", sub_type(7, grade));
-    case 8: return put_long("Faserplatte ", sub_type(8, grade));
-    case 9: return put_long("Fermacell ", sub_type(9, grade));
-    case 10: return put_long("Kerto-S ", sub_type(10, grade));
-    case 11: return put_long("Kerto-Q ", sub_type(11, grade));
-    case 12:
+    case MAT_PLASTERBOARD: return put_long("Gipskarton ", sub_type(MAT_PLASTERBOARD, grade));
+    case MAT_PLYWOOD: return put_long("Sperrholz ", sub_type(MAT_PLYWOOD, grade));
+    case MAT_PARTICLEBOARD: return put_long("Spanplatte ", sub_type(MAT_PARTICLEBOARD, grade));
+    case MAT_FIBREBOARD: return put_long("Faserplatte ", sub_type(MAT_FIBREBOARD, grade));
+    case MAT_GYPSUM_FIBREBOARD: return put_long("Fermacell ", sub_type(MAT_GYPSUM_FIBREBOARD, grade));
+    case MAT_KERTO_S: return put_long("Kerto-S ", sub_type(MAT_KERTO_S, grade));
+    case MAT_KERTO_Q: return put_long("Kerto-Q ", sub_type(MAT_KERTO_Q, grade));
+    case MAT_STEEL_PLATE:
         if (grade < 0)
             return put_long("Stahlblech ", "");
         return put_long("Stahlblech ", steel_grade_name(steel_plate_code(grade)));
-    case 13: return put_long(kUndefined, "");
-    case 14: return put_long("frei ", "");
-    case 15: return put_long("ohne", "");
-    case 16: return put_long("Aluminiumblech ", alu_grade_name(grade));
-    case 18: return put_long("Baubuche ", sub_type(18, grade));
-    case 19: return put_long("Steico LVL ", sub_type(19, grade));
-    case -11: return put_long("Steico GLVL ", sub_type(-11, grade));
-    case -12:
-    case -13: {
+    case MAT_VENEER_LUMBER: return put_long(kUndefined, "");
+    case MAT_FREE: return put_long("frei ", "");
+    case MAT_NONE: return put_long("ohne", "");
+    case MAT_ALU_PLATE: return put_long("Aluminiumblech ", alu_grade_name(grade));
+    case MAT_BEECH_BOARD: return put_long("Baubuche ", sub_type(MAT_BEECH_BOARD, grade));
+    case MAT_LVL: return put_long("Steico LVL ", sub_type(MAT_LVL, grade));
+    case MAT_GLVL: return put_long("Steico GLVL ", sub_type(MAT_GLVL, grade));
+    case MAT_IJOIST_WALL:
+    case MAT_IJOIST_JOIST: {
         const IJoistSeries* s = ijoist_series_of_code(code);
         const char* name = (grade >= 0 && grade < s->size_count) ? s->sizes[grade].name : nullptr;
-        return put_long(code == -12 ? "Steico Wall " : "Steico Joist ", name);
+        return put_long(code == MAT_IJOIST_WALL ? "Steico Wall " : "Steico Joist ", name);
     }
     default:
         return put_long(kUndefined, "");
@@ -344,26 +346,28 @@ const char* material_short_name(int code, int grade)
 {
     material_lists_init();
     switch (code) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-    case 17: {
+    case MAT_SOFTWOOD:
+    case MAT_HARDWOOD:
+    case MAT_GLULAM_EC:
+    case MAT_GLULAM_DIN:
+    case MAT_GL75: {
         const TimberGradeRow* row = timber_grade_row(code, grade);
         return put_short(row ? row->name : "");
     }
-    case 4: case 5: case 6: case 7: case 8: case 9: case 10: case 11: case 18: case 19: case -11:
+    case MAT_OSB: case MAT_PLASTERBOARD: case MAT_PLYWOOD: case MAT_PARTICLEBOARD: case MAT_FIBREBOARD:
+    case MAT_GYPSUM_FIBREBOARD: case MAT_KERTO_S: case MAT_KERTO_Q: case MAT_BEECH_BOARD: case MAT_LVL:
+    case MAT_GLVL:
         return put_short(sub_type(code, grade));
-    case 12: return put_short(steel_grade_name(grade));
-    case 14: return put_short("frei ");
-    case 15: return put_short("--- ");
+    case MAT_STEEL_PLATE: return put_short(steel_grade_name(grade));
+    case MAT_FREE: return put_short("frei ");
+    case MAT_NONE: return put_short("--- ");
     default: return put_short(kUndefined);
     }
 }
 
 const char* material_display_name(int code, int grade, const char* user_material_name)
 {
-    if (code == -999 || code == 14 || grade == -999) {
+    if (code == MAT_USER || code == MAT_FREE || grade == -999) {
         if (!user_material_name)
             return nullptr;
         std::string name = user_material_name;
@@ -397,7 +401,7 @@ MaterialListEntry* fastener_type_list(int mask, int colour, int* count_out, int*
         if (!(mask & m.group) || n >= 20)
             continue;
         // The wood screw appears under its long name "Holzschraube".
-        const char* text = fastener_type_name(m.type, m.type == 2 ? 1 : 0);
+        const char* text = fastener_type_name(m.type, m.type == FT_WOOD_SCREW_1A ? 1 : 0);
         c_snprintf(means_texts[n], sizeof means_texts[n], "%s", text ? text : "");
         means_entries[n] = {colour, means_texts[n]};
         if (codes_out)

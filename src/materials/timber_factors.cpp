@@ -29,24 +29,25 @@ const double* kmod_row(int code, int grade, int sc, bool* zero_out)
 {
     bool annex = ec5_current();
     switch (code) {
-    case 0: case 1: case 2: case 3: case 6: case 10: case 11: case 17: case -10:
+    case MAT_SOFTWOOD: case MAT_HARDWOOD: case MAT_GLULAM_EC: case MAT_GLULAM_DIN: case MAT_PLYWOOD:
+    case MAT_KERTO_S: case MAT_KERTO_Q: case MAT_GL75: case MAT_SOLID_MEMBER:
         return sc == 3 ? kSolidSc3 : kSolidSc12;
-    case 18: case 19: case -11:
+    case MAT_BEECH_BOARD: case MAT_LVL: case MAT_GLVL:
         if (sc == 3) {
             *zero_out = true;
             return nullptr;
         }
         return kSolidSc12;
-    case 4:
+    case MAT_OSB:
         if (grade == 0)
             return sc == 1 ? kOsb2Sc1 : nullptr;
         if (grade == 1 || grade == 2)
             return sc == 1 ? kOsb34Sc1 : sc == 2 ? kOsb34Sc2 : nullptr;
         return nullptr;
-    case 5:
-    case 9:
+    case MAT_PLASTERBOARD:
+    case MAT_GYPSUM_FIBREBOARD:
         return sc == 1 ? kGypsumSc1 : sc == 2 ? kGypsumSc2 : nullptr;
-    case 7:
+    case MAT_PARTICLEBOARD:
         if (grade < 0)
             return nullptr;
         if (!annex)
@@ -56,7 +57,7 @@ const double* kmod_row(int code, int grade, int sc, bool* zero_out)
         if (grade <= 3)
             return sc == 1 ? kOsb34Sc1 : sc == 2 ? kOsb34Sc2 : nullptr;
         return nullptr;
-    case 8:
+    case MAT_FIBREBOARD:
         if (grade == 0)
             return sc == 1 ? kBoardSc1 : sc == 2 ? (annex ? kBoardSc2 : kBoardSc2NoAnnex) : nullptr;
         if (grade == 1)
@@ -74,6 +75,8 @@ bool is_user_material(int code, int grade)
 
 } // namespace
 
+// DIN EN 1995-1-1 with its national annex (DIN 1052 without one): modification factor k_mod by service
+// class and load-duration class
 int get_kmod(int code, int grade, int service_class, int duration_class, double* out,
              const UserMaterial* user)
 {
@@ -137,26 +140,28 @@ int get_kmod(int code, int grade, int service_class, int duration_class, double*
     return 1;
 }
 
+// DIN EN 1995-1-1 with its national annex (DIN 1052 without one): deformation factor k_def by service class
 int get_kdef(int code, int grade, int service_class, double* out)
 {
     // DIN EN 1995-1-1, Table 3.2
     double v[3] = {0.0, 0.0, 0.0};
     auto set = [&](double a, double b, double c) { v[0] = a; v[1] = b; v[2] = c; };
     switch (code) {
-    case 0: case 1: case 2: case 3: case 10: case 11: case 17: case 18: case 19: case -11:
-    case -12: case -13:
+    case MAT_SOFTWOOD: case MAT_HARDWOOD: case MAT_GLULAM_EC: case MAT_GLULAM_DIN: case MAT_KERTO_S:
+    case MAT_KERTO_Q: case MAT_GL75: case MAT_BEECH_BOARD: case MAT_LVL: case MAT_GLVL:
+    case MAT_IJOIST_WALL: case MAT_IJOIST_JOIST:
         set(0.6, 0.8, 2.0);
         break;
-    case 4: set(1.5, 2.25, 0.0); break;
-    case 5: set(3.0, 4.0, 0.0); break;
-    case 6: set(0.8, 1.0, 2.5); break;
-    case 7:
+    case MAT_OSB: set(1.5, 2.25, 0.0); break;
+    case MAT_PLASTERBOARD: set(3.0, 4.0, 0.0); break;
+    case MAT_PLYWOOD: set(0.8, 1.0, 2.5); break;
+    case MAT_PARTICLEBOARD:
         if (grade >= 2 && ec5_current())
             set(1.5, 2.25, 0.0);
         else
             set(2.25, 3.0, 0.0);
         break;
-    case 8:
+    case MAT_FIBREBOARD:
         if (grade == 0)
             set(2.25, 3.0, 0.0);
         else
@@ -179,29 +184,29 @@ int get_rho_k(int code, int grade, double t, double* out, const UserMaterial* us
         v = user->rho_k;
     } else {
         switch (code) {
-        case 0: case 1: case 2: case 3: case 17: {
+        case MAT_SOFTWOOD: case MAT_HARDWOOD: case MAT_GLULAM_EC: case MAT_GLULAM_DIN: case MAT_GL75: {
             const TimberGradeRow* row = timber_grade_row(code, grade);
             if (!row)
                 return 0;
             v = row->rho_k;
             break;
         }
-        case 4:
+        case MAT_OSB:
             if (grade < 0 || grade > 2) return 0;
             v = 550.0;
             break;
-        case 5:
+        case MAT_PLASTERBOARD:
             if (grade == 0) v = 680.0;
             else if (grade == 1 || grade == 2) v = 800.0;
             else return 0;
             break;
-        case 6:
+        case MAT_PLYWOOD:
             if (grade == 0 || grade == 1) v = 350.0;
             else if (grade == 2) v = 400.0;
             else if (grade >= 3 && grade <= 5) v = 600.0;
             else return 0;
             break;
-        case 7:
+        case MAT_PARTICLEBOARD:
             if (grade < 0 || grade > 3) return 0;
             if (t > 6.0 && t <= 13.0) v = 650.0;
             else if (t > 13.0 && t <= 20.0) v = 600.0;
@@ -209,29 +214,29 @@ int get_rho_k(int code, int grade, double t, double* out, const UserMaterial* us
             else if (t > 32.0 && t <= 50.0) v = 500.0;
             else v = 0.0;
             break;
-        case 8:
+        case MAT_FIBREBOARD:
             if (grade == 0) v = (t > 3.5 && t <= 5.5) ? 850.0 : 800.0;
             else if (grade == 1) v = (t <= 10.0) ? 650.0 : 600.0;
             else return 0;
             break;
-        case 9:
+        case MAT_GYPSUM_FIBREBOARD:
             if (grade < 0 || grade > 4) return 0;
             v = 1150.0;
             break;
-        case 10:
+        case MAT_KERTO_S:
             if (grade != 0) return 0;
             v = 480.0;
             break;
-        case 11:
+        case MAT_KERTO_Q:
             if (grade < 0 || grade > 1) return 0;
             v = 480.0;
             break;
-        case 19: case -11: case -12: case -13:
+        case MAT_LVL: case MAT_GLVL: case MAT_IJOIST_WALL: case MAT_IJOIST_JOIST:
             v = 480.0;
             break;
-        case 12: v = 78500.0; break;  // weight density in N/m³, kept as the tables hold it
-        case 16: v = 27000.0; break;
-        case 18:
+        case MAT_STEEL_PLATE: v = 78500.0; break;  // weight density in N/m³, kept as the tables hold it
+        case MAT_ALU_PLATE: v = 27000.0; break;
+        case MAT_BEECH_BOARD:
             if (grade < 0 || grade > 2) return 0;
             v = 730.0;
             break;
@@ -247,38 +252,38 @@ int get_rho_k(int code, int grade, double t, double* out, const UserMaterial* us
 double get_self_weight(int code, int grade)
 {
     switch (code) {
-    case 0:
+    case MAT_SOFTWOOD:
         if (grade < 0 || grade > 11) return 0.0;
         if (grade <= 5) return 4.2;
         if (grade <= 7) return 4.6;
         if (grade == 8) return 4.8;
         return 5.5;
-    case 1:
+    case MAT_HARDWOOD:
         if (grade < 0 || grade >= timber_grade_count(1)) return 0.0;
         if (grade <= 2) return 6.4;
         if (grade <= 4) return 6.7;
         if (grade == 5) return 7.0;
         return 8.4;
-    case 2: {
+    case MAT_GLULAM_EC: {
         static const double w[14] = {3.7, 4.1, 4.2, 4.45, 4.6, 4.8, 4.9, 3.9, 3.9, 4.0, 4.2, 4.2, 4.3, 4.4};
         return (grade >= 0 && grade < 14) ? w[grade] : 0.0;
     }
-    case 3: {
+    case MAT_GLULAM_DIN: {
         static const double w[8] = {3.7, 3.5, 4.0, 3.7, 4.2, 4.0, 4.4, 4.2};
         return (grade >= 0 && grade < 8) ? w[grade] : 0.0;
     }
-    case 4: case 18: return (grade >= 0 && grade <= 2) ? 8.0 : 0.0;
-    case 17: return (grade >= 0 && grade <= 1) ? 8.0 : 0.0;
-    case 7: return (grade >= 0 && grade <= 3) ? 8.0 : 0.0;
-    case 9: return (grade >= 0 && grade <= 4) ? 8.0 : 0.0;
-    case 13: return 8.0;
-    case 5: return (grade >= 0 && grade <= 2) ? 7.0 : 0.0;
-    case 6: return (grade >= 0 && grade <= 5) ? 7.0 : 0.0;
-    case 8: return (grade >= 0 && grade <= 1) ? 10.0 : 0.0;
-    case 10: return grade == 0 ? 5.1 : 0.0;
-    case 11: return (grade >= 0 && grade <= 1) ? 5.1 : 0.0;
-    case 19: case -11: return (grade >= 0 && grade <= 2) ? 5.3 : 0.0;
-    case -12: case -13: {
+    case MAT_OSB: case MAT_BEECH_BOARD: return (grade >= 0 && grade <= 2) ? 8.0 : 0.0;
+    case MAT_GL75: return (grade >= 0 && grade <= 1) ? 8.0 : 0.0;
+    case MAT_PARTICLEBOARD: return (grade >= 0 && grade <= 3) ? 8.0 : 0.0;
+    case MAT_GYPSUM_FIBREBOARD: return (grade >= 0 && grade <= 4) ? 8.0 : 0.0;
+    case MAT_VENEER_LUMBER: return 8.0;
+    case MAT_PLASTERBOARD: return (grade >= 0 && grade <= 2) ? 7.0 : 0.0;
+    case MAT_PLYWOOD: return (grade >= 0 && grade <= 5) ? 7.0 : 0.0;
+    case MAT_FIBREBOARD: return (grade >= 0 && grade <= 1) ? 10.0 : 0.0;
+    case MAT_KERTO_S: return grade == 0 ? 5.1 : 0.0;
+    case MAT_KERTO_Q: return (grade >= 0 && grade <= 1) ? 5.1 : 0.0;
+    case MAT_LVL: case MAT_GLVL: return (grade >= 0 && grade <= 2) ? 5.3 : 0.0;
+    case MAT_IJOIST_WALL: case MAT_IJOIST_JOIST: {
         const IJoistSeries* s = ijoist_series_of_code(code);
         if (!s || grade < 0 || grade >= s->size_count)
             return 0.0;
@@ -290,13 +295,14 @@ double get_self_weight(int code, int grade)
     }
 }
 
+// DIN EN 1995-1-2: notional charring rate of solid and glued-laminated timber (mm/min)
 double get_charring_rate(int code, int grade)
 {
-    if (code == 1) {
-        const TimberGradeRow* row = timber_grade_row(1, grade);
+    if (code == MAT_HARDWOOD) {
+        const TimberGradeRow* row = timber_grade_row(MAT_HARDWOOD, grade);
         if (row)
             return row->rho_k >= 450.0 ? 0.55 : row->rho_k >= 290.0 ? 0.7 : 0.8;
-    } else if (code == 2 || code == 3) {
+    } else if (code == MAT_GLULAM_EC || code == MAT_GLULAM_DIN) {
         const TimberGradeRow* row = timber_grade_row(code, grade);
         if (row)
             return row->rho_k >= 290.0 ? 0.7 : 0.8;

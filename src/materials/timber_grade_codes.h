@@ -1,20 +1,12 @@
 #pragma once
 // Timber grade codes of the data exchanged with the environment's other
 // programs: one integer carries the material class in its thousands.
+#include "materials/timber_grades.h"
 
+// A grade row of the built-in tables under its exchange code.
 struct TimberGradeCodeRecord {
     int code;
-    const char* name;
-    double e0_mean;
-    double e90_mean;
-    double g_mean;
-    double rho_k;
-    double f_m_k;
-    double f_t0_k;
-    double f_t90_k;
-    double f_c0_k;
-    double f_c90_k;
-    double f_v_k;
+    TimberGradeRow values;
 };
 
 // Class 0-9 of a grade code, -1 for any other code.

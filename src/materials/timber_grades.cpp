@@ -1,5 +1,6 @@
 #include "materials/timber_grades.h"
 #include "materials/annex_link.h"
+#include "materials/material_codes.h"
 
 // Columns: name, E0,mean, E90,mean, G_mean, rho_k, f_m,k, f_t,0,k, f_t,90,k,
 // f_c,0,k, f_c,90,k, f_v,k.
@@ -106,12 +107,12 @@ const TimberGradeRow Gl75Grades[2] = {
 int timber_grade_count(int code)
 {
     switch (code) {
-    case 0:
-    case 13: return 12;
-    case 1: return ec5_current() ? 8 : 6;
-    case 2: return 14;
-    case 3: return 8;
-    case 17: return 2;
+    case MAT_SOFTWOOD:
+    case MAT_VENEER_LUMBER: return 12;
+    case MAT_HARDWOOD: return ec5_current() ? 8 : 6;
+    case MAT_GLULAM_EC: return 14;
+    case MAT_GLULAM_DIN: return 8;
+    case MAT_GL75: return 2;
     default: return 0;
     }
 }
@@ -122,12 +123,12 @@ const TimberGradeRow* timber_grade_row(int code, int grade)
         return nullptr;
     bool ec = ec5_current();
     switch (code) {
-    case 0:
-    case 13: return ec ? &SoftwoodGradesEc[grade] : &SoftwoodGradesDin[grade];
-    case 1: return ec ? &HardwoodGradesEc[grade] : &HardwoodGradesDin[grade];
-    case 2: return &GlulamGradesEc[grade];
-    case 3: return &GlulamGradesDin[grade];
-    case 17: return &Gl75Grades[grade];
+    case MAT_SOFTWOOD:
+    case MAT_VENEER_LUMBER: return ec ? &SoftwoodGradesEc[grade] : &SoftwoodGradesDin[grade];
+    case MAT_HARDWOOD: return ec ? &HardwoodGradesEc[grade] : &HardwoodGradesDin[grade];
+    case MAT_GLULAM_EC: return &GlulamGradesEc[grade];
+    case MAT_GLULAM_DIN: return &GlulamGradesDin[grade];
+    case MAT_GL75: return &Gl75Grades[grade];
     default: return nullptr;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "materials/annex_link.h"
 #include "materials/board_values.h"
+#include "materials/material_codes.h"
 #include "materials/timber_grades.h"
 
 #include <algorithm>
@@ -77,7 +78,7 @@ int glulam_strengths(int code, int grade, int loading_kind, double b, double h, 
     if (!row)
         return 0;
     double fv = row->f_v_k;
-    if (code == 3 && ec5_current())
+    if (code == MAT_GLULAM_DIN && ec5_current())
         fv = GlulamDinGradesEc[grade].f_v_k;
     if (ec5_current() && ec5_kcr_mode() == 2)
         fv = 3.5;  // DIN EN 1995-1-1/NA, NCI to 6.1.7: f_v,k of glulam 3.5 N/mm² with k_cr = 2.5/f_v,k
@@ -100,7 +101,7 @@ int glulam_strengths(int code, int grade, int loading_kind, double b, double h, 
 int gl75_strengths(int grade, int service_class, int loading_kind, double b, double h,
                    double* f_m, double* f_t, double* f_c, double* f_v, double* f_c90, double* k_h)
 {
-    const TimberGradeRow* row = timber_grade_row(17, grade);
+    const TimberGradeRow* row = timber_grade_row(MAT_GL75, grade);
     if (!row || h <= 0.0)
         return 0;
     double k = std::pow(600.0 / h, 0.13);  // no bounds: values below 1 are used
@@ -122,18 +123,20 @@ int gl75_strengths(int grade, int service_class, int loading_kind, double b, dou
 
 } // namespace
 
+// DIN EN 1995-1-1 with its national annex (DIN 1052 without one): characteristic strengths of a grade,
+// bending and tension with the size factor k_h
 int get_strengths(int code, int grade, int service_class, int loading_kind, double b, double h,
                   double* f_m, double* f_t, double* f_c, double* f_v, double* f_c90, double* k_h)
 {
     switch (code) {
-    case 0:
-    case 1:
-    case 13:
+    case MAT_SOFTWOOD:
+    case MAT_HARDWOOD:
+    case MAT_VENEER_LUMBER:
         return solid_strengths(code, grade, loading_kind, b, h, f_m, f_t, f_c, f_v, f_c90, k_h);
-    case 2:
-    case 3:
+    case MAT_GLULAM_EC:
+    case MAT_GLULAM_DIN:
         return glulam_strengths(code, grade, loading_kind, b, h, f_m, f_t, f_c, f_v, f_c90, k_h);
-    case 17:
+    case MAT_GL75:
         return gl75_strengths(grade, service_class, loading_kind, b, h, f_m, f_t, f_c, f_v, f_c90, k_h);
     default:
         break;
@@ -149,8 +152,8 @@ int get_E_G_moduli(int code, int grade, int kind, double thickness,
     if (row) {
         // 5 % values: 2/3 or 5/6 of the mean, the factor includes the conversion to kN/m²
         const double two_thirds = 2000.0 / 3.0, five_sixths = 2500.0 / 3.0;
-        double fe = (code == 0 || code == 13) ? two_thirds : five_sixths;
-        double fg = (code == 2 || code == 3) ? five_sixths : two_thirds;
+        double fe = (code == MAT_SOFTWOOD || code == MAT_VENEER_LUMBER) ? two_thirds : five_sixths;
+        double fg = (code == MAT_GLULAM_EC || code == MAT_GLULAM_DIN) ? five_sixths : two_thirds;
         put(e_mean, row->e0_mean * 1000.0);
         put(g_mean, row->g_mean * 1000.0);
         put(e_05, row->e0_mean * fe);
@@ -175,34 +178,34 @@ int get_e90_mean(int code, int grade, double* out)
 double get_fc90k(int code, int grade, int service_class, int loading_kind)
 {
     switch (code) {
-    case 0:
-    case 13:
-    case 1:
-    case 2:
-    case 3: {
+    case MAT_SOFTWOOD:
+    case MAT_VENEER_LUMBER:
+    case MAT_HARDWOOD:
+    case MAT_GLULAM_EC:
+    case MAT_GLULAM_DIN: {
         const TimberGradeRow* row = timber_grade_row(code, grade);
         return row ? row->f_c90_k * 1000.0 : 0.0;
     }
-    case 4: return (grade >= 0 && grade <= 2) ? 10000.0 : 0.0;
-    case 6:
+    case MAT_OSB: return (grade >= 0 && grade <= 2) ? 10000.0 : 0.0;
+    case MAT_PLYWOOD:
         if (grade >= 0 && grade <= 2) return 4000.0;
         if (grade == 3) return 9000.0;
         if (grade == 4) return loading_kind == 0 ? 9000.0 : 10000.0;
         if (grade == 5) return 10000.0;
         return 0.0;
-    case 8:
+    case MAT_FIBREBOARD:
         if (grade == 0) return 12000.0;
         if (grade == 1) return 8000.0;
         return 0.0;
-    case 10: return grade == 0 ? 6000.0 : 0.0;
-    case 11: return (grade == 0 || grade == 1) ? 9000.0 : 0.0;
-    case 17: return (grade == 0 || grade == 1) ? gl75_fc90(service_class) : 0.0;
-    case 18:
+    case MAT_KERTO_S: return grade == 0 ? 6000.0 : 0.0;
+    case MAT_KERTO_Q: return (grade == 0 || grade == 1) ? 9000.0 : 0.0;
+    case MAT_GL75: return (grade == 0 || grade == 1) ? gl75_fc90(service_class) : 0.0;
+    case MAT_BEECH_BOARD:
         if (grade == 0 || grade == 1) return 14000.0;
         if (grade == 2) return service_class == 1 ? 26400.0 : 22000.0;
         return 0.0;
-    case 19:
-    case -11:
+    case MAT_LVL:
+    case MAT_GLVL:
         if (grade == 0) return 3600.0;
         if (grade == 1 || grade == 2) return 4000.0;
         return 0.0;
@@ -214,17 +217,18 @@ double get_fc90k(int code, int grade, int service_class, int loading_kind)
 double get_ft90k(int code, int grade)
 {
     switch (code) {
-    case 0: return 0.4;
-    case 1: return ec5_current() ? 0.6 : 0.5;
-    case 2:
-    case 3: return 0.5;
-    case 17: return grade == 0 ? 0.6 : 1.5;
-    case 19:
-    case -11: return grade == 0 ? 3.6 : 4.0;
+    case MAT_SOFTWOOD: return 0.4;
+    case MAT_HARDWOOD: return ec5_current() ? 0.6 : 0.5;
+    case MAT_GLULAM_EC:
+    case MAT_GLULAM_DIN: return 0.5;
+    case MAT_GL75: return grade == 0 ? 0.6 : 1.5;
+    case MAT_LVL:
+    case MAT_GLVL: return grade == 0 ? 3.6 : 4.0;
     default: return 0.0;
     }
 }
 
+// DIN EN 1995-1-1 with its national annex: crack factor k_cr of the shear strength
 double get_fvk_kcr(int code, int grade, double /*b*/, double h)
 {
     if (!ec5_current())
@@ -232,7 +236,8 @@ double get_fvk_kcr(int code, int grade, double /*b*/, double h)
     int mode = ec5_kcr_mode();
     if (mode != 2) {
         switch (code) {
-        case 0: case 1: case -10: case 2: case 3: case 17:
+        case MAT_SOFTWOOD: case MAT_HARDWOOD: case MAT_SOLID_MEMBER: case MAT_GLULAM_EC: case MAT_GLULAM_DIN:
+        case MAT_GL75:
             return ec5_kcr_first();
         default:
             return ec5_kcr_second();
@@ -240,17 +245,17 @@ double get_fvk_kcr(int code, int grade, double /*b*/, double h)
     }
     // DIN EN 1995-1-1/NA, NCI to 6.1.7(2): k_cr = 2.0/f_v,k (solid softwood), 2.5/f_v,k (glulam)
     switch (code) {
-    case 1:
-    case -10:  // solid timber without an f_v,k of its own: the hardwood value
+    case MAT_HARDWOOD:
+    case MAT_SOLID_MEMBER:  // solid timber without an f_v,k of its own: the hardwood value
         return ec5_kcr_first();
-    case 0: {
-        const TimberGradeRow* row = timber_grade_row(0, grade);
+    case MAT_SOFTWOOD: {
+        const TimberGradeRow* row = timber_grade_row(MAT_SOFTWOOD, grade);
         return row ? 2.0 / row->f_v_k : 0.0;  // 0: grade not available
     }
-    case 2:
-    case 3:
+    case MAT_GLULAM_EC:
+    case MAT_GLULAM_DIN:
         return 2.5 / 3.5;
-    case 17:
+    case MAT_GL75:
         if ((grade != 0 && grade != 1) || h <= 0.0)
             return 0.0;
         return 2.5 / (4.5 * std::pow(600.0 / h, 0.13));

@@ -139,14 +139,22 @@ void normalise_angles(double start, double sweep, double* a, double* e)
 
 } // namespace
 
+// One line record of the graphic block: the box grows by the segment, whose ends are turned
+// (in place, for the caller's plot record) and scaled.
+static void out_line_record(double* x1, double* y1, double* x2, double* y2)
+{
+    GrfState& s = G();
+    grf_bbox_add(std::min(*x1, *x2), std::min(*y1, *y2));
+    grf_bbox_add(std::max(*x1, *x2), std::max(*y1, *y2));
+    grf_turn(x1, y1);
+    grf_turn(x2, y2);
+    grf_out(" 1  %lf %lf %lf %lf\n", *x1 * s.sx, *y1 * s.sy, *x2 * s.sx, *y2 * s.sy);
+}
+
 void grf_line(double x1, double y1, double x2, double y2)
 {
     GrfState& s = G();
-    grf_bbox_add(std::min(x1, x2), std::min(y1, y2));
-    grf_bbox_add(std::max(x1, x2), std::max(y1, y2));
-    grf_turn(&x1, &y1);
-    grf_turn(&x2, &y2);
-    grf_out(" 1  %lf %lf %lf %lf\n", x1 * s.sx, y1 * s.sy, x2 * s.sx, y2 * s.sy);
+    out_line_record(&x1, &y1, &x2, &y2);
     if (s.plot) {
         grf_plot("-line @%d ( @%d %lf %lf ) #%d %d %d 1 0.0\n", s.entity_id, s.point_id, x1, grf_plot_y(y1),
                  s.point_id + 1, s.pen, s.linetype);
@@ -351,14 +359,8 @@ void grf_arc(double xc, double yc, double d, double start, double sweep)
 
 void grf_arc_direct(double xc, double yc, double d, double start, double sweep)
 {
-    arc_in_group(xc, yc, d, start, sweep, [](double x1, double y1, double x2, double y2) {
-        GrfState& s = G();
-        grf_bbox_add(std::min(x1, x2), std::min(y1, y2));
-        grf_bbox_add(std::max(x1, x2), std::max(y1, y2));
-        grf_turn(&x1, &y1);
-        grf_turn(&x2, &y2);
-        grf_out(" 1  %lf %lf %lf %lf\n", x1 * s.sx, y1 * s.sy, x2 * s.sx, y2 * s.sy);
-    });
+    arc_in_group(xc, yc, d, start, sweep,
+                 [](double x1, double y1, double x2, double y2) { out_line_record(&x1, &y1, &x2, &y2); });
 }
 
 void grf_filled_sector(double xc, double yc, double d, double start, double sweep)

@@ -618,51 +618,42 @@ static void emit_colour(int record, const int rgb[3], double percent)
     if (S().colour_mode) grf_out("%d %d %d %d\n", record, r, g, b);
 }
 
-static void emit_line_colour() { emit_colour(50, S().line_rgb, S().line_percent); }
-static void emit_fill_colour() { emit_colour(51, S().fill_rgb, S().fill_percent); }
+// The line colour (record 50) and the fill colour (record 51) are set the same way.
+struct ColourChannel {
+    int* rgb;
+    double* percent;
+    int record;
+};
 
-static void store_rgb(int rgb[3], int r, int g, int b)
+static ColourChannel line_channel() { return {S().line_rgb, &S().line_percent, 50}; }
+static ColourChannel fill_channel() { return {S().fill_rgb, &S().fill_percent, 51}; }
+
+static void set_channel_packed(const ColourChannel& c, int packed)
 {
-    rgb[0] = r;
-    rgb[1] = g;
-    rgb[2] = b;
+    rgb_unpack(packed, &c.rgb[0], &c.rgb[1], &c.rgb[2]);
+    emit_colour(c.record, c.rgb, *c.percent);
 }
 
-void grf_set_line_colour(int packed)
+static void set_channel_rgb(const ColourChannel& c, int r, int g, int b)
 {
-    rgb_unpack(packed, &S().line_rgb[0], &S().line_rgb[1], &S().line_rgb[2]);
-    emit_line_colour();
+    c.rgb[0] = r;
+    c.rgb[1] = g;
+    c.rgb[2] = b;
+    emit_colour(c.record, c.rgb, *c.percent);
 }
 
-void grf_set_line_rgb(int r, int g, int b)
+static void set_channel_lighten(const ColourChannel& c, double percent)
 {
-    store_rgb(S().line_rgb, r, g, b);
-    emit_line_colour();
+    *c.percent = percent;
+    emit_colour(c.record, c.rgb, *c.percent);
 }
 
-void grf_set_line_lighten(double percent)
-{
-    S().line_percent = percent;
-    emit_line_colour();
-}
-
-void grf_set_fill_colour(int packed)
-{
-    rgb_unpack(packed, &S().fill_rgb[0], &S().fill_rgb[1], &S().fill_rgb[2]);
-    emit_fill_colour();
-}
-
-void grf_set_fill_rgb(int r, int g, int b)
-{
-    store_rgb(S().fill_rgb, r, g, b);
-    emit_fill_colour();
-}
-
-void grf_set_fill_lighten(double percent)
-{
-    S().fill_percent = percent;
-    emit_fill_colour();
-}
+void grf_set_line_colour(int packed) { set_channel_packed(line_channel(), packed); }
+void grf_set_line_rgb(int r, int g, int b) { set_channel_rgb(line_channel(), r, g, b); }
+void grf_set_line_lighten(double percent) { set_channel_lighten(line_channel(), percent); }
+void grf_set_fill_colour(int packed) { set_channel_packed(fill_channel(), packed); }
+void grf_set_fill_rgb(int r, int g, int b) { set_channel_rgb(fill_channel(), r, g, b); }
+void grf_set_fill_lighten(double percent) { set_channel_lighten(fill_channel(), percent); }
 
 void grf_group_open() { if (S().colour_mode) grf_out("61\n"); }
 void grf_fill_def_open() { if (S().colour_mode) grf_out("59\n"); }

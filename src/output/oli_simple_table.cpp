@@ -237,7 +237,7 @@ void oli_load_combination_table(FILE* stream, OliCombinationTable* t)
     }
 
     if (stream && m > 0) {
-        if (m > 10) OLI_setFlags(stream, 640);
+        if (m > 10) OLI_setFlags(stream, OLI_LIST_FLAGS_LONG_TABLE);
         int text_w = std::min(widest + 1, 75);
         // a row stride that holds the longest text and is never below the column width, so
         // that the table writer finds every row where it is laid out
@@ -257,8 +257,8 @@ void oli_load_combination_table(FILE* stream, OliCombinationTable* t)
         if (!t->no_names) set_txt_column(&cols[n++], "Bezeichnung", names_w, name_block, name_stride);
         if (!t->no_situations) set_txt_column(&cols[n++], "Bemessungssit.", sit_w, sit_block, sit_stride);
         set_txt_column(&cols[n++], "Faktorisierung", text_w, comb_block, comb_stride);
-        OliTabelle(stream, n, m, cols, nullptr, nullptr, 0, t->flags ? 9 : 1, nullptr, nullptr, 0, nullptr);
+        OliTabelle(stream, n, m, cols, nullptr, nullptr, 0, OLI_TABLE_NO_UNITS | (t->flags ? OLI_TABLE_EXTRA_FORMAT : 0), nullptr, nullptr, 0, nullptr);
         mem_free_and_null(&cols);
     }
-    OLI_setFlags(stream, 896);
+    OLI_setFlags(stream, OLI_LIST_FLAGS_NORMAL);
 }

@@ -77,18 +77,18 @@ bool near(double v, double s) { return round_to_decimals(std::fabs(v - s), 2) ==
 // Sentinel text of a numeric value, or null when the value is an ordinary number.
 const char* sentinel_text(double v)
 {
-    if (near(v, -1e100)) return "-\xEC  ";
-    if (near(v, 1e100)) return " \xEC  ";
-    if (near(v, 2e100)) return "n.e. ";
-    if (near(v, 3e100)) return "auto";
-    if (near(v, -2e100)) return "---";
-    if (near(v, -3e100)) return "";
+    if (near(v, OLI_CELL_MINUS_INFINITY)) return "-\xEC  ";
+    if (near(v, OLI_CELL_INFINITY)) return " \xEC  ";
+    if (near(v, OLI_CELL_NOT_DETERMINED)) return "n.e. ";
+    if (near(v, OLI_CELL_AUTO)) return "auto";
+    if (near(v, OLI_CELL_DASHES)) return "---";
+    if (near(v, OLI_CELL_BLANK)) return "";
     return nullptr;
 }
 
 bool skipped_for_marks(double v)
 {
-    return near(v, 2e100) || near(v, -2e100) || near(v, 3e100) || near(v, -3e100);
+    return near(v, OLI_CELL_NOT_DETERMINED) || near(v, OLI_CELL_DASHES) || near(v, OLI_CELL_AUTO) || near(v, OLI_CELL_BLANK);
 }
 
 std::string blanks(int n) { return n > 0 ? std::string(size_t(n), ' ') : std::string(); }
@@ -349,18 +349,18 @@ char* oli_table_cell(const OliColumn* column, const void* values, int row, int w
 
 namespace {
 
-// Rows the table shows: all, or by flag 0x100 each numeric column's lowest and highest and by flag
-// 0x10 the first, the last and the turning points, sign changes and steps beside an unchanged key
+// Rows the table shows: all, or each numeric column's lowest and highest and/or
+// the first, the last and the turning points, sign changes and steps beside an unchanged key
 // column; rows switched off by the caller stay hidden.
 std::vector<int> table_rows_shown(const std::vector<OliColumn>& col, int nrows, int flags, const int* shown_rows)
 {
     const TableState& ts = T();
     const int ncols = int(col.size());
     std::vector<char> show(size_t(nrows), 0);
-    if (!(flags & 0x10) && !(flags & 0x100)) {
+    if (!(flags & OLI_TABLE_TURNING_ROWS) && !(flags & OLI_TABLE_EXTREME_ROWS)) {
         std::fill(show.begin(), show.end(), 1);
     } else {
-        if (flags & 0x100) {
+        if (flags & OLI_TABLE_EXTREME_ROWS) {
             for (const OliColumn& c : col) {
                 if (kind_of(c) != K_NUM || !c.values) continue;
                 int lo = -1, hi = -1;
@@ -373,7 +373,7 @@ std::vector<int> table_rows_shown(const std::vector<OliColumn>& col, int nrows, 
                 if (hi >= 0) show[size_t(hi)] = 1;
             }
         }
-        if (flags & 0x10) {
+        if (flags & OLI_TABLE_TURNING_ROWS) {
             show[0] = 1;
             show[size_t(nrows - 1)] = 1;
             const OliColumn* key = (ts.key_column >= 0 && ts.key_column < ncols &&
@@ -406,7 +406,7 @@ std::vector<int> table_rows_shown(const std::vector<OliColumn>& col, int nrows, 
 }
 
 // Per column: the rows underlined and set bold by its marks, the width its largest shown value
-// needs (flag 0x20) and its sum.
+// needs and its sum.
 struct ColumnMarks {
     std::vector<int> under_a, under_b, bold_a, bold_b, wide;
     std::vector<double> sums;
@@ -423,7 +423,7 @@ ColumnMarks table_column_marks(const std::vector<OliColumn>& col, const std::vec
         if (kind_of(c) != K_NUM || !c.values) continue;
         mark_rows(c, rows, c.mark1, &m.under_a[i], &m.under_b[i]);
         mark_rows(c, rows, c.mark2, &m.bold_a[i], &m.bold_b[i]);
-        if (flags & 0x20) {
+        if (flags & OLI_TABLE_WIDEN_TO_VALUES) {
             double largest = 0;
             bool found = false;
             for (int r : rows) {
@@ -442,11 +442,11 @@ ColumnMarks table_column_marks(const std::vector<OliColumn>& col, const std::vec
             bool ne = false;
             for (int r = 0; r < nrows; ++r) {
                 double v = value_at(c, r);
-                if (near(v, -2e100) || near(v, 3e100) || near(v, -3e100)) continue;
-                if (near(v, 2e100)) ne = true;
+                if (near(v, OLI_CELL_DASHES) || near(v, OLI_CELL_AUTO) || near(v, OLI_CELL_BLANK)) continue;
+                if (near(v, OLI_CELL_NOT_DETERMINED)) ne = true;
                 else s += v * c.factor;
             }
-            m.sums[i] = ne ? 2e100 : s;
+            m.sums[i] = ne ? OLI_CELL_NOT_DETERMINED : s;
         }
     }
     for (const OliColumn& c : col)
@@ -488,7 +488,7 @@ TableExtreme table_extreme(const std::vector<OliColumn>& col, const std::vector<
     return e;
 }
 
-// Column widths: the given width, widened to the titles and unit (unless flag 0x80), to the
+// Column widths: the given width, widened to the titles and unit (unless the widths are kept), to the
 // largest value and by the footnote marks (*marks gets the mark widths).
 std::vector<int> table_column_widths(const std::vector<OliColumn>& col, int nrows, int flags,
                                      const std::vector<int>& wide, std::vector<int>* marks)
@@ -499,7 +499,7 @@ std::vector<int> table_column_widths(const std::vector<OliColumn>& col, int nrow
     for (size_t i = 0; i < ncols; ++i) {
         const OliColumn& c = col[i];
         int width = c.width;
-        if (!(flags & 0x80)) {
+        if (!(flags & OLI_TABLE_KEEP_WIDTHS)) {
             std::string st = c.short_title;
             if (!st.empty() && (st[0] == '-' || st[0] == '+')) st.erase(0, 1);
             width = std::max(width, oli_visible_length(st.c_str()) + (i > 0 ? 1 : 0));
@@ -546,7 +546,7 @@ TableHeader table_header(const std::vector<OliColumn>& col, const std::vector<in
         }
         place_in_column(h.short_line, sp, c.short_title, w[i] - marks[i], c.decimals, true);
         if (marks[i]) h.short_line += blanks(marks[i]), sp += marks[i];
-        if (!(flags & 0x1)) {
+        if (!(flags & OLI_TABLE_NO_UNITS)) {
             place_in_column(h.unit_line, up, unit_text(c), w[i] - marks[i], kind_of(c) == K_NUM ? c.decimals : 0,
                             false);
             if (marks[i]) h.unit_line += blanks(marks[i]), up += marks[i];
@@ -559,7 +559,7 @@ TableHeader table_header(const std::vector<OliColumn>& col, const std::vector<in
 void write_table_head(FILE* stream, const std::vector<OliColumn>& col, const std::vector<int>& w, int flags,
                       const int* caption_counts, const char* const* caption_lines, const TableHeader& h)
 {
-    if (!(flags & 0x4)) OLI_setYPositionCM(stream, 1, 0.1f);
+    if (!(flags & OLI_TABLE_NO_MOVES)) OLI_setYPositionCM(stream, 1, 0.1f);
     if (caption_counts) {
         fprintf_if_open(stream, "#SHOWTABLE\n %d %d %d\n", caption_counts[0], caption_counts[1], caption_counts[2]);
         int n = caption_counts[0] + caption_counts[1] + caption_counts[2];
@@ -569,8 +569,8 @@ void write_table_head(FILE* stream, const std::vector<OliColumn>& col, const std
         fprintf_if_open(stream, "#SHOWTABLE\n 0 0 0\n");
     }
     int H = h.has_title ? 2 : 1, K = int(col.size()) - 1;
-    fprintf_if_open(stream, (flags & 0x1) ? " %d 0 -1 -1 %d" : " %d 1 -1 -1 %d", H, K);
-    if (flags & 0x8) fprintf_if_open(stream, " 0 0 0 0 0 0 0 %d", 2);
+    fprintf_if_open(stream, (flags & OLI_TABLE_NO_UNITS) ? " %d 0 -1 -1 %d" : " %d 1 -1 -1 %d", H, K);
+    if (flags & OLI_TABLE_EXTRA_FORMAT) fprintf_if_open(stream, " 0 0 0 0 0 0 0 %d", 2);
     fprintf_if_open(stream, "\n");
     if (K > 0) {
         double pos = 0, group_start = 0;
@@ -584,15 +584,15 @@ void write_table_head(FILE* stream, const std::vector<OliColumn>& col, const std
     }
     if (h.has_title) fprintf_if_open(stream, " %s\n", h.title_line.c_str());
     fprintf_if_open(stream, " %s\n", h.short_line.c_str());
-    if (!(flags & 0x1)) fprintf_if_open(stream, " %s\n", h.unit_line.c_str());
+    if (!(flags & OLI_TABLE_NO_UNITS)) fprintf_if_open(stream, " %s\n", h.unit_line.c_str());
 }
 
-// The shown rows in print order: reversed by flag 0x200, rows of only zeros left out by flag 0x2.
+// The shown rows in print order, reversed or without the rows of only zeros as the flags ask.
 std::vector<int> table_row_order(const std::vector<OliColumn>& col, const std::vector<int>& rows, int flags)
 {
     std::vector<int> order = rows;
-    if (flags & 0x200) std::reverse(order.begin(), order.end());
-    if (flags & 0x2) {
+    if (flags & OLI_TABLE_REVERSED) std::reverse(order.begin(), order.end());
+    if (flags & OLI_TABLE_SKIP_ZERO_ROWS) {
         std::vector<int> kept;
         for (int r : order) {
             bool all_zero = true;
@@ -644,7 +644,7 @@ void write_table_sums(FILE* stream, const std::vector<OliColumn>& col, const std
         const OliColumn& c = col[i];
         std::string t;
         if (c.sum) {
-            if (near(sums[i], 2e100)) t = right_align("n.e. ", w[i]);
+            if (near(sums[i], OLI_CELL_NOT_DETERMINED)) t = right_align("n.e. ", w[i]);
             else t = number_text(sums[i], c.decimals, w[i]);
         } else {
             t = blanks(w[i]);
@@ -664,7 +664,7 @@ void write_table_end(FILE* stream, int flags, int n_extra, const char* const* ex
 {
     TableState& ts = T();
     fprintf_if_open(stream, "#END_OF_TEXT\n");
-    if (!(flags & 0x4)) OLI_setYPositionCM(stream, 1, -0.4f);
+    if (!(flags & OLI_TABLE_NO_MOVES)) OLI_setYPositionCM(stream, 1, -0.4f);
     if (!ts.footnotes.empty()) {
         OLI_reserveSpaceCM(stream, float(ts.footnotes.size() * 0.286));
         OLI_setYPositionCM(stream, 1, -0.114f);
@@ -688,7 +688,7 @@ void OliTabelle(FILE* stream, int ncols, int nrows, const OliColumn* columns, co
                 const char* const* caption_lines, int n_extra, const char* const* extra_lines)
 {
     if (!stream || ncols <= 0 || nrows <= 0 || !columns) {
-        if (flags & 0x40) OLI_setFlags(stream, 896);
+        if (flags & OLI_TABLE_LONG_TABLE_FLAGS) OLI_setFlags(stream, OLI_LIST_FLAGS_NORMAL);
         return;
     }
     TableState& ts = T();
@@ -698,11 +698,11 @@ void OliTabelle(FILE* stream, int ncols, int nrows, const OliColumn* columns, co
         std::exit(0);
     }
     const std::vector<OliColumn> col(columns, columns + ncols);
-    if (flags & 0x400) {
-        OLI_setFlags(stream, 896);
+    if (flags & OLI_TABLE_START_FLAGS_BEFORE) {
+        OLI_setFlags(stream, OLI_LIST_FLAGS_NORMAL);
     } else {
-        if (flags & 0x40) OLI_setFlags(stream, 640);
-        if (nrows >= ts.row_limit) OLI_setFlags(stream, 640);
+        if (flags & OLI_TABLE_LONG_TABLE_FLAGS) OLI_setFlags(stream, OLI_LIST_FLAGS_LONG_TABLE);
+        if (nrows >= ts.row_limit) OLI_setFlags(stream, OLI_LIST_FLAGS_LONG_TABLE);
     }
 
     const std::vector<int> rows = table_rows_shown(col, nrows, flags, shown_rows);
@@ -714,7 +714,7 @@ void OliTabelle(FILE* stream, int ncols, int nrows, const OliColumn* columns, co
     write_table_rows(stream, col, table_row_order(col, rows, flags), w, marks, extreme, separator_rows);
     if (marks.any_sum) write_table_sums(stream, col, w, marks.sums);
     write_table_end(stream, flags, n_extra, extra_lines);
-    if (flags & 0x40) OLI_setFlags(stream, 896);
+    if (flags & OLI_TABLE_LONG_TABLE_FLAGS) OLI_setFlags(stream, OLI_LIST_FLAGS_NORMAL);
 }
 
 void oli_table_view_init(OliTableView* view, int nrows)

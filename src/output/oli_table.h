@@ -3,6 +3,33 @@
 #pragma once
 #include <cstdio>
 
+// Flag bits of OliTabelle.
+enum : int {
+    OLI_TABLE_PLAIN = 0,                  // no option
+    OLI_TABLE_NO_UNITS = 0x1,             // no units line
+    OLI_TABLE_SKIP_ZERO_ROWS = 0x2,       // leave out rows whose numeric cells all round to zero
+    OLI_TABLE_NO_MOVES = 0x4,             // no vertical moves around the block
+    OLI_TABLE_EXTRA_FORMAT = 0x8,         // " 0 0 0 0 0 0 0 2" after the format line
+    OLI_TABLE_TURNING_ROWS = 0x10,        // only the first, the last and the turning rows
+    OLI_TABLE_WIDEN_TO_VALUES = 0x20,     // numeric columns as wide as their largest absolute value
+    OLI_TABLE_LONG_TABLE_FLAGS = 0x40,    // list flags 640 before and 896 after the table
+    OLI_TABLE_KEEP_WIDTHS = 0x80,         // declared widths kept against short titles and units
+    OLI_TABLE_EXTREME_ROWS = 0x100,       // only each numeric column's rows of smallest and largest value
+    OLI_TABLE_REVERSED = 0x200,           // rows in reverse order
+    OLI_TABLE_START_FLAGS_BEFORE = 0x400  // list flags 896 before the table instead of 640
+};
+
+// List-wide switches (OLI_setFlags) around tables: the list's normal ones, and those of a long table.
+enum : int { OLI_LIST_FLAGS_NORMAL = 896, OLI_LIST_FLAGS_LONG_TABLE = 640 };
+
+// Numeric cell values that print as a text instead of a number.
+constexpr double OLI_CELL_MINUS_INFINITY = -1e100;  // "-" and the infinity sign
+constexpr double OLI_CELL_INFINITY = 1e100;         // the infinity sign
+constexpr double OLI_CELL_NOT_DETERMINED = 2e100;   // "n.e."; makes a column's sum "n.e." too
+constexpr double OLI_CELL_AUTO = 3e100;             // "auto"
+constexpr double OLI_CELL_DASHES = -2e100;          // "---"
+constexpr double OLI_CELL_BLANK = -3e100;           // blanks
+
 struct OliColumn {
     char title[100];        // upper header line; "=" continues the title of the column to its left
     char short_title[75];   // middle header line; leading "-" left-, "+" right-aligns

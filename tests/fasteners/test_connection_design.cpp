@@ -277,6 +277,28 @@ TEST(ConnectionDesign, DowelBetweenTimberMembers)
     EXPECT_NEAR(kn.f_total_d, r.f_total_d * 0.001, 1e-9);
 }
 
+TEST(ConnectionDesign, KmodOfMembersInDifferentServiceClasses)
+{
+    CurrentAnnex annex(1);
+    annex.ec5.gamma_m_connections = 1.3;
+    // the dowel above with member 2 in service class 3: k_mod 0.8 and 0.65 (solid timber, medium
+    // term), the connection takes sqrt(0.8 * 0.65) = 0.72111
+    ConnectionDescription c = timber_joint(29, 12, 60, 60);
+    c.service_class_2 = 3;
+    FastenerResult r;
+    ASSERT_EQ(connection_design_main(c, &r), 0);
+    EXPECT_DOUBLE_EQ(r.kmod_1, 0.8);
+    EXPECT_DOUBLE_EQ(r.kmod_2, 0.65);
+    EXPECT_NEAR(r.f_v_k, 1.15 * kF6, 1e-6);
+    EXPECT_NEAR(r.f_v_d, 1.15 * kF6 * std::sqrt(0.8 * 0.65) / 1.3, 1e-6);
+    // the same members the other way round give the same design value
+    c.service_class_1 = 3;
+    c.service_class_2 = 1;
+    FastenerResult swapped;
+    ASSERT_EQ(connection_design_main(c, &swapped), 0);
+    EXPECT_NEAR(swapped.f_v_d, r.f_v_d, 1e-9);
+}
+
 TEST(ConnectionDesign, SteelPlateSpacingsAndLengthRules)
 {
     CurrentAnnex annex(1);

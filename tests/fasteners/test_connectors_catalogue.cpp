@@ -183,6 +183,56 @@ TEST(RopeEffect, ShareLimits)
     }
 }
 
+// The cap of the rope-effect share, fraction x F_v, for every fastener kind the share applies to,
+// in a joint of unequal members (softwood C24 40 mm against glulam 60 mm, fastener at 60 and
+// 90 degrees to the grain, service classes 1 and 2; the Simpson nails through a 3 mm steel plate).
+// F_v = 1 N keeps F_ax / 4 above every cap, so the share is the cap itself.
+TEST(RopeEffect, CapOfEveryFastenerKindInAnUnequalJoint)
+{
+    NailTableFixture tables;
+    ConnectionDescription c;
+    std::memset(&c, 0, sizeof c);
+    c.d = 4; c.length = 100; c.d_head = 8; c.thread_length = 100; c.washer_d = 12;
+    c.material_1 = 0; c.grade_1 = 5; c.material_2 = 2; c.grade_2 = 3;
+    c.t1 = 40; c.t2 = 60; c.shear_planes = 1; c.axis_angle = 90; c.f_u = 600; c.steel_grade = -1;
+    c.fastener_angle_1 = 60; c.fastener_angle_2 = 90;
+    c.service_class_1 = 1; c.service_class_2 = 2; c.load_duration = 2;
+    c.resin_coated = 1;
+    const struct { int type; bool annex; double cap; } cases[] = {
+        {0, true, 0.15},                      // nail (without a set no share in softwood)
+        {1, true, 0.15},   {1, false, 0.5},   // resin-coated staple
+        {3, true, 1.0},    {3, false, 1.0},   // wood screw
+        {11, true, 1.0},   {14, false, 1.0},  // proprietary screws
+        {17, true, 0.5},                      // special nail
+        {46, true, 0.4},                      // Simpson CSA (without a set no share in a steel plate)
+        {26, true, 0.25},  {27, true, 0.25}, {28, true, 0.25}, {32, true, 0.25}, {33, true, 0.25},  // toothed plates
+        {30, true, 0.25},  {30, false, 0.25},  // bolt
+    };
+    for (const auto& k : cases) {
+        CurrentAnnex annex(k.annex ? 1 : -1);
+        c.fastener_type = k.type;
+        const bool simpson = k.type == 45 || k.type == 46;
+        c.material_1 = simpson ? 12 : 0;
+        c.t1 = simpson ? 3 : 40;
+        FastenerResult r{};
+        r.rho_k_1 = 350; r.rho_k_2 = 385; r.kmod_1 = 0.8; r.kmod_2 = 0.8;
+        FastenerResult probe = r;
+        const double f_ax = k.annex ? axial_capacity_annex(c, 60, 2.5, &probe) : axial_capacity_din(c, 60, 2.5, &probe);
+        ASSERT_GT(f_ax / 4, 1.0) << k.type << " annex " << k.annex;
+        EXPECT_DOUBLE_EQ(rope_effect_share(c, 1.0, 60, 2.5, &r), k.cap) << k.type << " annex " << k.annex;
+    }
+    // Simpson CNA with a set: 0.6 F_ax, above F_v
+    CurrentAnnex annex(1);
+    c.fastener_type = 45;
+    c.material_1 = 12;
+    c.t1 = 3;
+    FastenerResult r{};
+    r.rho_k_1 = 350; r.rho_k_2 = 385; r.kmod_1 = r.kmod_2 = 0.8;
+    FastenerResult probe = r;
+    const double f_ax = axial_capacity_annex(c, 60, 2.5, &probe);
+    EXPECT_NEAR(rope_effect_share(c, 1.0, 60, 2.5, &r), 0.6 * f_ax, 1e-9);
+}
+
 TEST(Catalogue, RowsDiametersAndKeys)
 {
     NailTableFixture tables;

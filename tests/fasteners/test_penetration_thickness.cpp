@@ -178,3 +178,44 @@ TEST(RequiredThickness, NailShearPlaneCapacity)
     EXPECT_EQ(nail_shear_plane_capacity(1, 4, 20, 600, 0, 0, 24, 60, 350, 350, 0, 0, 0, 0, 0, 0, nullptr, nullptr, &r), 0.0);
     EXPECT_EQ(r.message_code, 6);
 }
+
+TEST(RequiredThickness, UnequalMembersTakeEachMembersEmbeddingStrength)
+{
+    CurrentAnnex none(-1);
+    const double halfPi = std::acos(0.0);
+    // bolt d 12 with thread (embedding diameter d), f_u 400: M_y = 0.3*400*12^2.6 = 76 745;
+    // f_h,0 = 0.082 (1 - 0.01*12) rho: side rho 350 along the grain 25.256, middle rho 450 across it
+    // (k_90 = 1.35 + 0.015*12 = 1.53) 32.472/1.53 = 21.224; beta = f_h,middle / f_h,side = 0.84035
+    const double My = 0.3 * 400 * std::pow(12.0, 2.6);
+    const double fh_side = 0.082 * 0.88 * 350;
+    const double fh_middle = 0.082 * 0.88 * 450 / 1.53;
+    const double beta = fh_middle / fh_side;
+    const double side_root = std::sqrt(My / (fh_side * 12)), middle_root = std::sqrt(My / (fh_middle * 12));
+    // point side: 1.15 * 4 / sqrt(1 + beta) * sqrt(M_y / (d f_h,middle)) = 3.3909 * 17.359 = 58.86
+    EXPECT_NEAR(required_point_thickness(1, 12, 120, 90, 30, 0, 0, 1, 0, 0.0, halfPi, 0, 400, 60, 60, 350, 450, 0, 0,
+                                         0, 0, nullptr, nullptr),
+                1.15 * 4 / std::sqrt(1 + beta) * middle_root, 1e-9);
+    EXPECT_NEAR(1.15 * 4 / std::sqrt(1 + beta) * middle_root, 58.86, 0.01);
+    // without thread the strengths are those of d + 1 = 13 (f_h,0 = 0.082 * 0.87 rho, k_90 = 1.545), the
+    // root keeps d: beta = (450 / 1.545) / 350 = 0.83218; 1.15 * 4 / sqrt(1.83218) * 17.544 = 59.62
+    const double fh13_middle = 0.082 * 0.87 * 450 / 1.545, beta13 = fh13_middle / (0.082 * 0.87 * 350);
+    const double point13 = 1.15 * 4 / std::sqrt(1 + beta13) * std::sqrt(My / (12 * fh13_middle));
+    EXPECT_NEAR(required_point_thickness(1, 12, 120, 90, 30, 0, 0, 0, 0, 0.0, halfPi, 0, 400, 60, 60, 350, 450, 0, 0,
+                                         0, 0, nullptr, nullptr),
+                point13, 1e-9);
+    EXPECT_NEAR(point13, 59.62, 0.01);
+    // side member: 2.3 (sqrt(beta / (1 + beta)) + 1) * sqrt(M_y / (d f_h,side)) = 3.8542 * 15.913 = 61.33
+    EXPECT_NEAR(required_side_thickness(30, 0, 0, 12, 1, 0, 0.0, halfPi, 0, 400, 60, 60, 350, 450, 0, 0, 0, 0, nullptr,
+                                        nullptr),
+                2.3 * (std::sqrt(beta / (1 + beta)) + 1) * side_root, 1e-9);
+    // the second member by the side-member rule with its own strength: 3.8542 * 17.359 = 66.91
+    EXPECT_NEAR(required_second_thickness(12, 30, 0, 0, 1, 0, 0.0, halfPi, 0, 400, 60, 60, 350, 450, 0, 0, 0, 0,
+                                          nullptr, nullptr),
+                2.3 * (std::sqrt(beta / (1 + beta)) + 1) * middle_root, 1e-9);
+    EXPECT_NEAR(2.3 * (std::sqrt(beta / (1 + beta)) + 1) * middle_root, 66.91, 0.01);
+    // a proprietary screw beside a board member needs at least 1.2 d: 4 mm SPAX with M_y 0 (variant,
+    // no set) in OSB gives 4.8
+    EXPECT_DOUBLE_EQ(required_second_thickness(4, 11, 0, 1, 1, 0, halfPi, halfPi, 0, 600, 20, 60, 550, 350, 4, 0, 0, 0,
+                                               nullptr, nullptr),
+                     4.8);
+}

@@ -155,11 +155,11 @@ TEST(TimberGradeCodes, ClassesAndRecords)
     EXPECT_STREQ(timber_grade_name(123), "C14");
     EXPECT_STREQ(timber_grade_name(8000), "Tr\x84ger GL70");
     EXPECT_STREQ(timber_grade_name(14), "Kerto");
-    EXPECT_DOUBLE_EQ(timber_grade_record(1000)->f_v_k, 2);
-    EXPECT_DOUBLE_EQ(timber_grade_record(5006)->f_v_k, 3.4);
-    EXPECT_DOUBLE_EQ(timber_grade_record(9005)->f_v_k, 4.5);
-    EXPECT_DOUBLE_EQ(timber_grade_record(9002)->f_t90_k, 0.01);
-    EXPECT_DOUBLE_EQ(timber_grade_record(7)->rho_k, 0);
+    EXPECT_DOUBLE_EQ(timber_grade_record(1000)->values.f_v_k, 2);
+    EXPECT_DOUBLE_EQ(timber_grade_record(5006)->values.f_v_k, 3.4);
+    EXPECT_DOUBLE_EQ(timber_grade_record(9005)->values.f_v_k, 4.5);
+    EXPECT_DOUBLE_EQ(timber_grade_record(9002)->values.f_t90_k, 0.01);
+    EXPECT_DOUBLE_EQ(timber_grade_record(7)->values.rho_k, 0);
     EXPECT_STREQ(timber_material_class_name(3), "");
     EXPECT_STREQ(timber_material_class_name(8), "Furnier");
     EXPECT_STREQ(timber_material_class_name(10), "nicht definiertes Material");
