@@ -8,6 +8,8 @@
 #include "core/tavo52_data.h"
 
 #include "fasteners/fastener_types.h"
+#include "fasteners/opening_formulas.h"
+#include "materials/fastener_type_names.h"
 #include "fasteners/partial_factors.h"
 #include "materials/material_codes.h"
 #include "materials/material_names.h"
@@ -45,7 +47,7 @@ std::string design_situation(int typ_durchbruch, int verstaerkt, int verst_typ, 
                                         u8"mit Verstärkungen durch Vollgewindeschrauben"};
     int k = 0;
     if (verstaerkt && verst_typ >= 0 && verst_typ <= 2) k = verst_typ + 1;
-    std::string text = typ_durchbruch == 1 ? u8"Trägerdurchbruch kreisförmig " : u8"Trägerdurchbruch rechteckig ";
+    std::string text = typ_durchbruch == OPENING_CIRCULAR ? u8"Trägerdurchbruch kreisförmig " : u8"Trägerdurchbruch rechteckig ";
     text += kind[k];
     if (german_annex) text += k == 0 ? u8" gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7" : u8" gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4";
     else text += u8" gemäß DIN EN 1995-1-1";
@@ -73,7 +75,7 @@ void screw_lines(FILE* file, const TAVO52_DATA& d)
     const bool group1 = is_screw_type_group1(d.typ_schraube);
     const bool group2 = is_screw_type_group2(d.typ_schraube);
     if (!group1 && !group2) return;
-    if (group2 || d.typ_schraube == 13)
+    if (group2 || d.typ_schraube == FT_SPAX_S_VG)
         print_text(file,
                    u8"d╬\\1╬r = %.1lf mm, d╬\\k╬r = %.1lf mm, a╬\\3,c╬r = %.0lf mm, a╬\\2╬r = %.0lf mm, "
                    u8"a╬\\4,c╬r = %.0lf mm",
@@ -81,9 +83,9 @@ void screw_lines(FILE* file, const TAVO52_DATA& d)
     print_text(file, "%s, %s", d.rostfrei ? "aus rostfreiem Stahl" : "aus Kohlenstoffstahl",
                d.vorgebohrt ? "vorgebohrt" : "nicht vorgebohrt");
     if (!d.mit_unterleg || !(d.d_unterleg > 1.0)) return;
-    if (group1 || d.typ_schraube == 14)
+    if (group1 || d.typ_schraube == FT_ASSY_VG_Z)
         print_text(file, "Unterlegscheibe d = %.0lf mm", d.d_unterleg);
-    else if (d.typ_schraube == 15)
+    else if (d.typ_schraube == FT_ASSY_VG_S)
         print_text(file, "%s Unterlegscheibe d = %.0lf mm", d.unterleg_art == 1 ? "gepresste" : "gedrehte",
                    d.d_unterleg);
 }
@@ -134,7 +136,7 @@ std::string write_list(TAVO52_DATA& d, int r, int e)
 // could not be written in full.
 void print_position(TAVO52_DATA& d, bool to_printer)
 {
-    if ((d.holzart == 0 || d.holzart == 1) && d.verstaerkt == 0) {
+    if ((d.holzart == MAT_SOFTWOOD || d.holzart == MAT_HARDWOOD) && d.verstaerkt == 0) {
         message_box(BoxIcon::Information, QStringLiteral("Info"),
                     QString::fromUtf8(u8"Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig!"));
     }
@@ -185,7 +187,7 @@ void TAVO52_DATA::print_input_section(FILE* file)
 {
     const CNumericScope c_numbers;
     grf_set_colour_mode(1);
-    OLI_setFlags(file, 896);
+    OLI_setFlags(file, OLI_LIST_FLAGS_NORMAL);
     OLI_setLayout(file, 4115);
     oli_writer_init(3, 2, 1);
 
@@ -232,7 +234,7 @@ void TAVO52_DATA::print_input_section(FILE* file)
                u8"f╬\\m,k╬r = %.2lf N/mm╬/2╬r, f╬\\t,k╬r = %.2lf N/mm╬/2╬r, f╬\\c,k╬r = %.2lf N/mm╬/2╬r, "
                u8"f╬\\v,k╬r = %.2lf N/mm╬/2╬r, f╬\\t90,k╬r = %.2lf N/mm╬/2╬r",
                fm, ft, fc, fv, ft90);
-    if (typ_durchbruch != 1) print_text(file, u8"Die Ecken des Durchbruchs sind auszurunden mit r ≥ 15 mm");
+    if (typ_durchbruch != OPENING_CIRCULAR) print_text(file, u8"Die Ecken des Durchbruchs sind auszurunden mit r ≥ 15 mm");
     if (is_glulam_material(holzart) && mit_kh) print_text(file, u8"f╬\\m,k╬r wurde mit k╬\\h╬r = %.3lf erhöht", kh);
 
     // Reinforcement

@@ -7,6 +7,7 @@
 #include "core/tavo52_data.h"
 
 #include "environment/ptrarr.h"
+#include "fasteners/opening_formulas.h"
 #include "helpers/print_helpers.h"
 #include "output/grf_dimension.h"
 #include "output/grf_shapes.h"
@@ -180,7 +181,7 @@ void draw_bars(const TAVO52_DATA& d, const ViewGeometry& g, Chains& c)
 void draw_opening(const TAVO52_DATA& d, const ViewGeometry& g, Chains& c)
 {
     grf_set_fill_rgb(255, 255, 255);
-    if (d.typ_durchbruch == 1) {
+    if (d.typ_durchbruch == OPENING_CIRCULAR) {
         const double cx = (g.x_l + g.x_r) / 2.0, cy = (g.y_b + g.y_t) / 2.0;
         grf_filled_circle(cx, cy, d.a);
         grf_arc(cx, cy, d.a, 0.0, 360.0);

@@ -9,6 +9,7 @@
 #include "core/verdict.h"
 
 #include "fasteners/connection_messages.h"
+#include "fasteners/opening_formulas.h"
 #include "helpers/text_tools.h"
 #include "output/oli_glyphs.h"
 #include "output/grf_state.h"
@@ -314,7 +315,7 @@ int TAVO52_DATA::print_bending_section(FILE* file)
                u8"W╬\\nu╬r = %.0lf cm╬/3╬r, W╬\\o╬r = %.0lf cm╬/3╬r, W╬\\u╬r = %.0lf cm╬/3╬r",
                0.0001 * i_nz, z_s, 0.001 * w_no, 0.001 * w_nu, 0.001 * w_o, 0.001 * w_u);
 
-    const bool rectangular = typ_durchbruch != 1;
+    const bool rectangular = typ_durchbruch != OPENING_CIRCULAR;
     const QVector<BendingCheckRow>& rows = zeilen_biegung;
     const int n = rows.size();
     PrintTable t(rectangular ? 14 : 12, n);
@@ -357,7 +358,7 @@ int TAVO52_DATA::print_shear_section(FILE* file)
 {
     const CNumericScope c_numbers;
     grf_set_colour_mode(1);
-    const bool circular = typ_durchbruch == 1;
+    const bool circular = typ_durchbruch == OPENING_CIRCULAR;
     print_heading(file, 2, "Schub am reduzierten Querschnitt%s", circular ? " in Kreismitte" : "");
     print_text(file,
                u8"Balkenbreite = %.0lf mm, Höhe des reduzierten Querschnitts h╬\\ef╬r = %.0lf mm, "

@@ -11,7 +11,7 @@
 namespace {
 
 // The table writer prints this value as "n.e.", not determinable.
-constexpr double NOT_DETERMINABLE = 2e100;
+constexpr double NOT_DETERMINABLE = OLI_CELL_NOT_DETERMINED;
 
 void copy_field(char* dst, std::size_t size, const char* utf8)
 {
@@ -94,5 +94,5 @@ void PrintTable::write(FILE* file)
     for (double* v : numeric_)
         for (int i = 0; i < nrows_; ++i)
             if (!std::isfinite(v[i])) v[i] = NOT_DETERMINABLE;
-    OliTabelle(file, used_, nrows_, cols_, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
+    OliTabelle(file, used_, nrows_, cols_, nullptr, nullptr, 0, OLI_TABLE_PLAIN, nullptr, nullptr, 0, nullptr);
 }

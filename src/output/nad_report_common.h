@@ -1,9 +1,10 @@
 // Pieces the national-annex parameter reports share.
 #pragma once
+#include "output/oli_table.h"
 #include <cstdio>
 
 // Output-list flags of the parameter reports: keep the tables together on a page.
-const int kNadReportFlags = 896;
+const int kNadReportFlags = OLI_LIST_FLAGS_NORMAL;
 
 // The title table of the design parameters with the active set's name, and the small move
 // up after it.
