@@ -273,3 +273,26 @@ std::vector<std::string> nad_sheet_wrap(const char* text, int font, int width)
     if (!line.empty()) lines.push_back(line);
     return lines;
 }
+
+int nad_sheet_pitch()
+{
+    return std::max({12, nad_sheet_line_pitch(kNadFontRow), nad_sheet_line_pitch(kNadFontNote)});
+}
+
+int nad_sheet_lines(int area, int x, int y, const char* text, int font, int width)
+{
+    const std::vector<std::string> lines = nad_sheet_wrap(text, font, width);
+    for (size_t i = 0; i < lines.size(); ++i)
+        sva_add_text(area, x, y + nad_sheet_pitch() * int(i), lines[i].c_str(), font, BLACK_CI, 0);
+    return std::max(1, int(lines.size()));
+}
+
+int nad_sheet_wrapped_row(int area, int y, int min_height, const char* clause, const char* parameter,
+                          const char* explanation, int note_font)
+{
+    const int lines = int(nad_sheet_wrap(explanation, note_font, kNadExplanationWidth).size());
+    const int height = std::max(min_height, nad_sheet_pitch() * std::max(1, lines) + 6);
+    nad_sheet_table_row(area, y, height, clause, parameter, "", kNadFontRow, -5);
+    if (explanation && *explanation) nad_sheet_lines(area, 206, y, explanation, note_font, kNadExplanationWidth);
+    return y + height;
+}

@@ -153,6 +153,30 @@ TEST_F(NadSheetLayout, TimberSheetOfBothSetsHasNoOverlaps)
     }
 }
 
+// The other sheets with every rule and row shown and every section open, for both sets.
+TEST_F(NadSheetLayout, EverySheetOfBothSetsHasNoOverlaps)
+{
+    application(0, 1);
+    ec6_sheet_open = ec3_1_open = ec3_fire_open = 1;
+    ec0_buildings_open = ec0_bridges_open = ec2_buildings_open = ec2_fire_open = ec2_bridges_open = 1;
+    for (int& open : ec3_8_open) open = 1;
+    struct Sheet { const char* name; std::function<void()> build; };
+    const Sheet sheets[] = {
+        {"ec6", [&] { nad_ec6_sheet(area, nad_part_ec6(), 1); }},
+        {"ec9", [&] { nad_ec9_sheet(area, nad_part_ec9(), 1); }},
+    };
+    const char* only = std::getenv("TAVO_SHEET_ONLY");
+    for (const char* set : {"Deutschland", "EC-Standardparameter"})
+        for (const Sheet& sheet : sheets) {
+            if (only && std::strcmp(only, sheet.name) != 0) continue;
+            SCOPED_TRACE(std::string(sheet.name) + " " + set);
+            ASSERT_EQ(nad_set_active(set), 0);
+            sheet.build();
+            for (const std::string& f : faults()) ADD_FAILURE() << f;
+            picture(std::string("nad_") + sheet.name + "_" + set);
+        }
+}
+
 // The warning for a vanished set at the program's fonts: its lines wrapped to the pane, nothing
 // under the select button, with a long name too.
 std::vector<std::string> warning_faults;
