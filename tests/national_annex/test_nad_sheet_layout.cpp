@@ -165,6 +165,7 @@ TEST_F(NadSheetLayout, EverySheetOfBothSetsHasNoOverlaps)
         {"ec6", [&] { nad_ec6_sheet(area, nad_part_ec6(), 1); }},
         {"ec9", [&] { nad_ec9_sheet(area, nad_part_ec9(), 1); }},
         {"ec0", [&] { nad_ec0_sheet(area, nad_part_ec0(), 1); }},
+        {"ec3", [&] { nad_ec3_sheet(area, nad_part_ec3(), 1); }},
     };
     const char* only = std::getenv("TAVO_SHEET_ONLY");
     for (const char* set : {"Deutschland", "EC-Standardparameter"})
