@@ -87,6 +87,14 @@ const char* stand_in(unsigned char letter)
 
 } // namespace
 
+int nad_sheet_symbol_end(int x, unsigned char letter, const char* subscript)
+{
+    int sub_x = x + 8;
+    if (letter != 0xC0 && letter != 0xB8)
+        sub_x = std::max(sub_x, x + nad_sheet_text_width(stand_in(letter), kNadFontRow) + 1);
+    return subscript && *subscript ? sub_x + nad_sheet_text_width(subscript, kNadFontNote) : sub_x;
+}
+
 void nad_sheet_symbol(int area, int x, int y, unsigned char letter, const char* subscript)
 {
     int sub_x = x + 8;

@@ -27,6 +27,8 @@ void nad_sheet_head_row(int area, int y, int height, int y_line, int shade_from)
 // A Greek letter of the output list's symbol bytes (0xC0 gamma, 0xE0 alpha, ...) at (x, y) on
 // its baseline, with an optional subscript after it.
 void nad_sheet_symbol(int area, int x, int y, unsigned char letter, const char* subscript);
+// The x just right of such a symbol with its subscript.
+int nad_sheet_symbol_end(int x, unsigned char letter, const char* subscript);
 
 // A number field of a parameter sheet, in place of the toolkit's number field: it shows the
 // member with `format` and is edited as text. What is typed is taken only when it is a plain

@@ -115,7 +115,9 @@ public:
             for (size_t j = i + 1; j < boxes.size(); ++j) {
                 const WordBox& q = boxes[j];
                 if (p.x1 < q.x2 && q.x1 < p.x2 && p.y1 < q.y2 && q.y1 < p.y2)
-                    out.push_back(p.what + " / " + q.what + " at y " + std::to_string(p.y1));
+                    out.push_back(p.what + " / " + q.what + " at y " + std::to_string(p.y1) + ", x " +
+                                  std::to_string(p.x1) + ".." + std::to_string(p.x2) + " and " + std::to_string(q.x1) +
+                                  ".." + std::to_string(q.x2));
             }
         }
         return out;
@@ -166,6 +168,7 @@ TEST_F(NadSheetLayout, EverySheetOfBothSetsHasNoOverlaps)
         {"ec9", [&] { nad_ec9_sheet(area, nad_part_ec9(), 1); }},
         {"ec0", [&] { nad_ec0_sheet(area, nad_part_ec0(), 1); }},
         {"ec3", [&] { nad_ec3_sheet(area, nad_part_ec3(), 1); }},
+        {"ec2", [&] { nad_ec2_sheet(area, nad_part_ec2(), 1); }},
     };
     const char* only = std::getenv("TAVO_SHEET_ONLY");
     for (const char* set : {"Deutschland", "EC-Standardparameter"})
