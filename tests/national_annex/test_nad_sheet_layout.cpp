@@ -159,6 +159,18 @@ TEST_F(NadSheetLayout, TimberSheetOfBothSetsHasNoOverlaps)
 TEST_F(NadSheetLayout, EverySheetOfBothSetsHasNoOverlaps)
 {
     application(0, 1);
+    // The open sections last for the run: they are put back for the tests after this one.
+    struct Keep {
+        int ec6 = ec6_sheet_open, ec31 = ec3_1_open, ec3f = ec3_fire_open, b0 = ec0_buildings_open,
+            r0 = ec0_bridges_open, b2 = ec2_buildings_open, f2 = ec2_fire_open, r2 = ec2_bridges_open;
+        int ec38[4] = {ec3_8_open[0], ec3_8_open[1], ec3_8_open[2], ec3_8_open[3]};
+        ~Keep()
+        {
+            ec6_sheet_open = ec6, ec3_1_open = ec31, ec3_fire_open = ec3f, ec0_buildings_open = b0;
+            ec0_bridges_open = r0, ec2_buildings_open = b2, ec2_fire_open = f2, ec2_bridges_open = r2;
+            std::copy(ec38, ec38 + 4, ec3_8_open);
+        }
+    } keep;
     ec6_sheet_open = ec3_1_open = ec3_fire_open = 1;
     ec0_buildings_open = ec0_bridges_open = ec2_buildings_open = ec2_fire_open = ec2_bridges_open = 1;
     for (int& open : ec3_8_open) open = 1;
