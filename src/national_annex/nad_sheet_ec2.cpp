@@ -60,6 +60,18 @@ int behind_x(int field_x, const char* format, double value, int x)
     return std::max(x, field_x + w + 10);
 }
 
+// A text after a number field; "/" and gamma with its subscript (the list's byte 0xC0) draws
+// the gamma as the sheets do, the fonts having none.
+void behind_text(int area, int x, int y, const char* text)
+{
+    if (text[0] == '/' && static_cast<unsigned char>(text[1]) == 0xC0) {
+        sva_add_text(area, x, y, "/", kNadFontRow, BLACK_CI, 0);
+        nad_sheet_symbol(area, x + nad_sheet_text_width("/", kNadFontRow) + 2, y, 0xC0, text + 2);
+    } else {
+        sva_add_text(area, x, y, text, kNadFontRow, BLACK_CI, 0);
+    }
+}
+
 void symbol(int area, int y, unsigned char letter, const char* sub, const char* plain = nullptr)
 {
     if (letter) nad_sheet_symbol(area, 67, y, letter, sub);
@@ -81,7 +93,7 @@ int value_row(int area, int y, const char* para, unsigned char letter, const cha
     // right of the value it shows.
     const int field_x = letter || !plain ? 136 : std::max(136, 67 + nad_sheet_text_width(plain, kNadFontRow) + 8);
     nad_sheet_number(area, field_x, y, v, format, kNadFontRow, BLACK_CI, enable);
-    if (behind) sva_add_text(area, behind_x(field_x, format, *v, 180), y, behind, kNadFontRow, BLACK_CI, 0);
+    if (behind) behind_text(area, behind_x(field_x, format, *v, 180), y, behind);
     return y + height;
 }
 
@@ -112,13 +124,12 @@ int alternatives(int area, int y, const char* para, unsigned char letter, const 
         sva_add_text(area, words_x, y, short_words ? "= Funkt. von x" : "= Funktion von x", kNadFontNote, BLACK_CI, 0);
         nad_sheet_number(area, form.formula_x, y + kLine, v, form.formula_format, kNadFontRow, BLACK_CI, &ec2_sheet_editable);
         if (form.formula_behind)
-            sva_add_text(area, behind_x(form.formula_x, form.formula_format, *v, form.formula_x + 45), y + kLine,
-                         form.formula_behind, kNadFontRow, BLACK_CI, 0);
+            behind_text(area, behind_x(form.formula_x, form.formula_format, *v, form.formula_x + 45), y + kLine,
+                        form.formula_behind);
     } else {
         nad_sheet_number(area, form.fixed_x, y, v, form.fixed_format, kNadFontRow, BLACK_CI, &ec2_sheet_editable);
         if (form.fixed_behind)
-            sva_add_text(area, behind_x(form.fixed_x, form.fixed_format, *v, form.fixed_x + 45), y, form.fixed_behind,
-                         kNadFontRow, BLACK_CI, 0);
+            behind_text(area, behind_x(form.fixed_x, form.fixed_format, *v, form.fixed_x + 45), y, form.fixed_behind);
         sva_add_text(area, 95, y + kLine, "(Funktion wird ignoriert)", kNadFontNote, BLACK_CI, 0);
     }
     return y + 2 * kLine;
