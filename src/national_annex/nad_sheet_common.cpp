@@ -53,6 +53,18 @@ void draw_gamma(int x1, int y1, int, int, void*)
     pxLine(x1 + 3, y1 + 6, x1 + 3, y1 + 9);
 }
 
+// Nor a small psi: a stem through a cup.
+void draw_psi(int x1, int y1, int, int, void*)
+{
+    pxFgc(BLACK_CI);
+    pxLine(x1 + 3, y1, x1 + 3, y1 + 10);
+    pxLine(x1, y1 + 3, x1, y1 + 6);
+    pxLine(x1, y1 + 6, x1 + 2, y1 + 8);
+    pxLine(x1 + 2, y1 + 8, x1 + 4, y1 + 8);
+    pxLine(x1 + 4, y1 + 8, x1 + 6, y1 + 6);
+    pxLine(x1 + 6, y1 + 6, x1 + 6, y1 + 3);
+}
+
 // Code page 437 letters standing for the other Greek symbols of the output list.
 const char* stand_in(unsigned char letter)
 {
@@ -75,11 +87,27 @@ const char* stand_in(unsigned char letter)
 
 } // namespace
 
+int nad_sheet_symbol_end(int x, unsigned char letter, const char* subscript)
+{
+    int sub_x = x + 8;
+    if (letter != 0xC0 && letter != 0xB8)
+        sub_x = std::max(sub_x, x + nad_sheet_text_width(stand_in(letter), kNadFontRow) + 1);
+    return subscript && *subscript ? sub_x + nad_sheet_text_width(subscript, kNadFontNote) : sub_x;
+}
+
 void nad_sheet_symbol(int area, int x, int y, unsigned char letter, const char* subscript)
 {
-    if (letter == 0xC0) sva_add_graphics(area, x, y - 6, x + 7, y + 3, nullptr, draw_gamma);
-    else sva_add_text(area, x, y, stand_in(letter), kNadFontRow, BLACK_CI, 0);
-    if (subscript && *subscript) sva_add_text(area, x + 8, y + 2, subscript, kNadFontNote, BLACK_CI, 0);
+    int sub_x = x + 8;
+    if (letter == 0xC0) {
+        sva_add_graphics(area, x, y - 6, x + 7, y + 3, nullptr, draw_gamma);
+    } else if (letter == 0xB8) {
+        sva_add_graphics(area, x, y - 8, x + 7, y + 3, nullptr, draw_psi);
+    } else {
+        sva_add_text(area, x, y, stand_in(letter), kNadFontRow, BLACK_CI, 0);
+        // A stand-in letter of the program's fonts may be wider than the raster font's 8 pixels.
+        sub_x = std::max(sub_x, x + nad_sheet_text_width(stand_in(letter), kNadFontRow) + 1);
+    }
+    if (subscript && *subscript) sva_add_text(area, sub_x, y + 2, subscript, kNadFontNote, BLACK_CI, 0);
 }
 
 namespace {
@@ -272,4 +300,27 @@ std::vector<std::string> nad_sheet_wrap(const char* text, int font, int width)
     }
     if (!line.empty()) lines.push_back(line);
     return lines;
+}
+
+int nad_sheet_pitch()
+{
+    return std::max({12, nad_sheet_line_pitch(kNadFontRow), nad_sheet_line_pitch(kNadFontNote)});
+}
+
+int nad_sheet_lines(int area, int x, int y, const char* text, int font, int width)
+{
+    const std::vector<std::string> lines = nad_sheet_wrap(text, font, width);
+    for (size_t i = 0; i < lines.size(); ++i)
+        sva_add_text(area, x, y + nad_sheet_pitch() * int(i), lines[i].c_str(), font, BLACK_CI, 0);
+    return std::max(1, int(lines.size()));
+}
+
+int nad_sheet_wrapped_row(int area, int y, int min_height, const char* clause, const char* parameter,
+                          const char* explanation, int note_font)
+{
+    const int lines = int(nad_sheet_wrap(explanation, note_font, kNadExplanationWidth).size());
+    const int height = std::max(min_height, nad_sheet_pitch() * std::max(1, lines) + 6);
+    nad_sheet_table_row(area, y, height, clause, parameter, "", kNadFontRow, -5);
+    if (explanation && *explanation) nad_sheet_lines(area, 206, y, explanation, note_font, kNadExplanationWidth);
+    return y + height;
 }

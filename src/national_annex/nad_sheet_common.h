@@ -27,6 +27,8 @@ void nad_sheet_head_row(int area, int y, int height, int y_line, int shade_from)
 // A Greek letter of the output list's symbol bytes (0xC0 gamma, 0xE0 alpha, ...) at (x, y) on
 // its baseline, with an optional subscript after it.
 void nad_sheet_symbol(int area, int x, int y, unsigned char letter, const char* subscript);
+// The x just right of such a symbol with its subscript.
+int nad_sheet_symbol_end(int x, unsigned char letter, const char* subscript);
 
 // A number field of a parameter sheet, in place of the toolkit's number field: it shows the
 // member with `format` and is edited as text. What is typed is taken only when it is a plain
@@ -47,6 +49,18 @@ double* nad_sheet_number_member(const SvaItem* item);
 int nad_sheet_text_width(const char* text, int font);
 // Distance of two lines of a sheet font: its ascent and descent at the current metrics.
 int nad_sheet_line_pitch(int font);
+// Distance of two lines of the sheets' tables: a line of the larger of the row and note fonts,
+// 12 pixels at least.
+int nad_sheet_pitch();
+// Width of the explanation column (x 206 to 380).
+constexpr int kNadExplanationWidth = 174;
+// The text wrapped to `width` in `font`, its lines drawn from baseline y one pitch apart; returns
+// the number of lines (1 for an empty text).
+int nad_sheet_lines(int area, int x, int y, const char* text, int font, int width);
+// A table row whose explanation is wrapped to its column in `note_font`: the row is as high as
+// its lines and 6 pixels more, `min_height` at least; returns y + that height.
+int nad_sheet_wrapped_row(int area, int y, int min_height, const char* clause, const char* parameter,
+                          const char* explanation, int note_font);
 // The text cut at blanks into lines no wider than `width` in `font` (a word wider than that
 // stands on a line of its own).
 std::vector<std::string> nad_sheet_wrap(const char* text, int font, int width);

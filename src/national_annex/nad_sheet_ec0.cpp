@@ -1,9 +1,13 @@
+#include "national_annex/nad_ec0_names.h"
 #include "national_annex/nad_param_sheets.h"
 #include "national_annex/nad_registry.h"
 #include "national_annex/nad_sheet_common.h"
 
 #include "platform/screen/screen.h"
 #include "sheets/view_areas.h"
+
+#include <algorithm>
+#include <string>
 
 int ec0_buildings_open = 1, ec0_bridges_open = 1;
 
@@ -29,25 +33,53 @@ void psi(int area, int y, double* v, int count)
 
 void section_bar(int area, int dy, const char* title, int* open)
 {
+    // The title is the toggle's own label, so a click on it toggles and nothing is drawn twice.
     sva_add_box(area, 10, 14 + dy, 350, 33 + dy, ec0_title_colour);
-    sva_add_toggle(area, 35, 28 + dy, "                         ", 0, BLACK_CI, open, &ec0_toggles_enabled);
-    sva_add_text(area, 35, 29 + dy, title, 69636, BLACK_CI, 0);
+    sva_add_toggle(area, 35, 29 + dy, title, 69636, BLACK_CI, open, &ec0_toggles_enabled);
 }
 
-void buildings(int area, NadEc0Block* b)
+// The combination factors of buildings: the picture's table has its psi2,E column past the
+// pane's right edge, so it is covered and drawn anew with the four columns inside the pane and
+// each row's name wrapped to the room left of them. Returns the bottom of the table.
+int building_psi_table(int area, NadEc0Block* b)
+{
+    sva_add_box(area, 0, 1078, 519, 1530, sva_get_background(area));
+    const int field_width = nad_sheet_text_width("0.00", 0) + 14;
+    const int step = field_width + 2;
+    const int first_x = 387 - 3 - 4 * step + 7;
+    const int name_width = first_x - 7 - 6 - 10;
+    static const char* const kSubscripts[4] = {"0", "1", "2", "2,E"};
+    for (int i = 0; i < 4; ++i) nad_sheet_symbol(area, first_x + step * i, 1091, 0xB8, kSubscripts[i]);
+    int y = 1113;
+    for (int r = 0; r < 12; ++r) {
+        if (r == 3 || r == 6) y += kRowPitch;
+        std::string name = kEc0BuildingPsiRows[r][0];
+        std::string category = kEc0BuildingPsiRows[r][1] ? kEc0BuildingPsiRows[r][1] : "";
+        category.erase(0, category.find_first_not_of(' '));
+        category.erase(category.find_last_not_of(' ') + 1);
+        if (!category.empty()) name += "  " + category;
+        const int lines = nad_sheet_lines(area, 10, y, name.c_str(), kNadFontRow, name_width);
+        for (int i = 0; i < 4; ++i)
+            nad_sheet_number(area, first_x + step * i, y, &b->psi_buildings[r][i], "%4.2f", 0, BLACK_CI,
+                             &ec0_sheet_editable);
+        y += std::max(kRowPitch, nad_sheet_pitch() * lines + 10);
+    }
+    return y;
+}
+
+// Returns the height of the section.
+int buildings(int area, NadEc0Block* b)
 {
     section_bar(area, 0, "Faktoren f\201r den Hochbau", &ec0_buildings_open);
-    if (!ec0_buildings_open) return;
+    if (!ec0_buildings_open) return kBuildingsClosedHeight;
     sva_add_bitmap(area, "NAD\\NAD-Kbws.bmp", 0, 30, 519, 1530, WHITE_CI);
     for (int k = 0; k <= 4; ++k) pair(area, 124 + kRowPitch * k, b->gamma_buildings[0][k]);
     for (int k = 0; k <= 5; ++k) pair(area, 369 + kRowPitch * k, b->gamma_buildings[1][k]);
     for (int k = 0; k <= 4; ++k) pair(area, 613 + kRowPitch * k, b->gamma_buildings[2][k]);
     pair(area, 745, b->gamma_buildings[2][6]);
     for (int k = 0; k <= 4; ++k) pair(area, 861 + kRowPitch * k, b->gamma_buildings[3][k]);
-    for (int r = 0; r < 12; ++r) {
-        const int gap = r < 3 ? 0 : r < 6 ? 1 : 2;
-        psi(area, 1113 + kRowPitch * (r + gap), b->psi_buildings[r], 4);
-    }
+    // The bridges start 11 below the picture, or below the table where it has grown past it.
+    return std::max(kBuildingsOpenHeight, building_psi_table(area, b) - 22 + 11);
 }
 
 // Bridge action kinds shown in each situation (kind 11 is stored but never shown).
@@ -100,8 +132,7 @@ void nad_ec0_sheet(int area, NadEc0Block* b, int editable)
     if (b) {
         int dy = 0;
         if (nad_rule_is_relevant(0, 0)) {
-            buildings(area, b);
-            dy = ec0_buildings_open ? kBuildingsOpenHeight : kBuildingsClosedHeight;
+            dy = buildings(area, b);
         }
         if (nad_rule_is_relevant(0, 1)) bridges(area, dy, b);
     }

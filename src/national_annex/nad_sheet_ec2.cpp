@@ -5,7 +5,13 @@
 #include "platform/screen/screen.h"
 #include "sheets/view_areas.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
 
 int ec2_buildings_open = 1, ec2_fire_open = 0, ec2_bridges_open = 1;
 
@@ -14,7 +20,7 @@ namespace {
 int ec2_sheet_editable = 0;
 int ec2_sheet_locked = 0;   // items bound to it are shown and never edited
 int ec2_toggles_enabled = 1;
-constexpr int kLine = 16;   // one explanation line
+constexpr int kLine = 18;   // one explanation line: a field is 18 pixels high
 
 bool rules(std::initializer_list<int> list)
 {
@@ -26,11 +32,44 @@ bool rules(std::initializer_list<int> list)
 // A clause heading with up to three explanation lines; returns the y of its first value row.
 int clause(int area, int y, const char* number, const char* l1, const char* l2 = nullptr, const char* l3 = nullptr)
 {
-    const int lines = l3 ? 3 : l2 ? 2 : 1;
-    nad_ec2_sheet_row(area, y, kLine * lines, number, "", l1, kNadFontRow);
-    if (l2) sva_add_text(area, 206, y + kLine, l2, kNadFontNote, BLACK_CI, 0);
-    if (l3) sva_add_text(area, 206, y + 2 * kLine, l3, kNadFontNote, BLACK_CI, 0);
-    return y + kLine * lines;
+    // Each given line is wrapped to the column on its own, so the lines keep their breaks.
+    std::vector<std::pair<std::string, int>> lines;
+    // A first line with a word wider than the column takes the smaller font of the others.
+    int font1 = kNadFontRow;
+    for (const std::string& l : nad_sheet_wrap(l1, kNadFontRow, kNadExplanationWidth))
+        if (nad_sheet_text_width(l.c_str(), kNadFontRow) > kNadExplanationWidth) font1 = kNadFontNote;
+    for (const std::string& l : nad_sheet_wrap(l1, font1, kNadExplanationWidth)) lines.push_back({l, font1});
+    for (const char* note : {l2, l3})
+        for (const std::string& l : nad_sheet_wrap(note, kNadFontNote, kNadExplanationWidth))
+            lines.push_back({l, kNadFontNote});
+    const int count = std::max(1, int(lines.size()));
+    nad_ec2_sheet_row(area, y, kLine * count, number, "", "", kNadFontRow);
+    for (size_t i = 0; i < lines.size(); ++i)
+        sva_add_text(area, 206, y + kLine * int(i), lines[i].first.c_str(), lines[i].second, BLACK_CI, 0);
+    return y + kLine * count;
+}
+
+// Where a text after a number field starts: at `x`, or right of the value the field shows where
+// that reaches further (the field draws in the toolkit's font, which may be the wider one).
+int behind_x(int field_x, const char* format, double value, int x)
+{
+    char shown[32];
+    std::snprintf(shown, sizeof shown, format, value);
+    const char* digits = shown + std::strspn(shown, " ");
+    const int w = std::max(nad_sheet_text_width(digits, kNadFontRow), nad_sheet_text_width(digits, 0));
+    return std::max(x, field_x + w + 10);
+}
+
+// A text after a number field; "/" and gamma with its subscript (the list's byte 0xC0) draws
+// the gamma as the sheets do, the fonts having none.
+void behind_text(int area, int x, int y, const char* text)
+{
+    if (text[0] == '/' && static_cast<unsigned char>(text[1]) == 0xC0) {
+        sva_add_text(area, x, y, "/", kNadFontRow, BLACK_CI, 0);
+        nad_sheet_symbol(area, x + nad_sheet_text_width("/", kNadFontRow) + 2, y, 0xC0, text + 2);
+    } else {
+        sva_add_text(area, x, y, text, kNadFontRow, BLACK_CI, 0);
+    }
 }
 
 void symbol(int area, int y, unsigned char letter, const char* sub, const char* plain = nullptr)
@@ -44,11 +83,18 @@ int value_row(int area, int y, const char* para, unsigned char letter, const cha
               const char* format = "%5.2f", const char* behind = nullptr, const char* explanation = nullptr,
               int* enable = &ec2_sheet_editable, const char* plain = nullptr)
 {
-    nad_ec2_sheet_row(area, y, kLine, para, "", explanation ? explanation : "", kNadFontNote);
+    const std::vector<std::string> lines = nad_sheet_wrap(explanation, kNadFontNote, kNadExplanationWidth);
+    const int height = kLine * std::max(1, int(lines.size()));
+    nad_ec2_sheet_row(area, y, height, para, "", "", kNadFontNote);
+    for (size_t i = 0; i < lines.size(); ++i)
+        sva_add_text(area, 206, y + kLine * int(i), lines[i].c_str(), kNadFontNote, BLACK_CI, 0);
     symbol(area, y, letter, sub, plain);
-    nad_sheet_number(area, 136, y, v, format, kNadFontRow, BLACK_CI, enable);
-    if (behind) sva_add_text(area, 180, y, behind, kNadFontRow, BLACK_CI, 0);
-    return y + kLine;
+    // The field stands right of a plain symbol that reaches past its column, the text behind it
+    // right of the value it shows.
+    const int field_x = letter || !plain ? 136 : std::max(136, 67 + nad_sheet_text_width(plain, kNadFontRow) + 8);
+    nad_sheet_number(area, field_x, y, v, format, kNadFontRow, BLACK_CI, enable);
+    if (behind) behind_text(area, behind_x(field_x, format, *v, 180), y, behind);
+    return y + height;
 }
 
 // Where the value field of a pair of alternatives stands and how it reads.
@@ -74,12 +120,16 @@ int alternatives(int area, int y, const char* para, unsigned char letter, const 
     symbol(area, y, letter, sub);
     sva_add_radio(area, 55, y + kLine, *mode == 2 ? "mit x =" : "x", kNadFontNote, BLACK_CI, 2, mode, enable);
     if (*mode == 2) {
-        sva_add_text(area, 95, y, short_words ? "= Funkt. von x" : "= Funktion von x", kNadFontNote, BLACK_CI, 0);
+        const int words_x = letter ? std::max(95, nad_sheet_symbol_end(67, letter, sub) + 4) : 95;
+        sva_add_text(area, words_x, y, short_words ? "= Funkt. von x" : "= Funktion von x", kNadFontNote, BLACK_CI, 0);
         nad_sheet_number(area, form.formula_x, y + kLine, v, form.formula_format, kNadFontRow, BLACK_CI, &ec2_sheet_editable);
-        if (form.formula_behind) sva_add_text(area, form.formula_x + 45, y + kLine, form.formula_behind, kNadFontRow, BLACK_CI, 0);
+        if (form.formula_behind)
+            behind_text(area, behind_x(form.formula_x, form.formula_format, *v, form.formula_x + 45), y + kLine,
+                        form.formula_behind);
     } else {
         nad_sheet_number(area, form.fixed_x, y, v, form.fixed_format, kNadFontRow, BLACK_CI, &ec2_sheet_editable);
-        if (form.fixed_behind) sva_add_text(area, form.fixed_x + 45, y, form.fixed_behind, kNadFontRow, BLACK_CI, 0);
+        if (form.fixed_behind)
+            behind_text(area, behind_x(form.fixed_x, form.fixed_format, *v, form.fixed_x + 45), y, form.fixed_behind);
         sva_add_text(area, 95, y + kLine, "(Funktion wird ignoriert)", kNadFontNote, BLACK_CI, 0);
     }
     return y + 2 * kLine;
@@ -157,16 +207,21 @@ int buildings_strengths_and_cover(int area, int y, NadEc2Block* b)
     }
     if (rules({6})) {
         y = clause(area, y, "4.4.1.2", "Mindestbetondeckung");
+        // The two columns stand right of the widest exposure class name.
+        int x1 = 94;
+        for (int i = 0; i < 12; ++i)
+            x1 = std::max(x1, 67 + nad_sheet_text_width(b->exposure_class_names[i], kNadFontNote) + 8);
+        const int x2 = x1 + 56;
         nad_ec2_sheet_row(area, y, kLine, "(5)", "Exp.", "", kNadFontNote);
-        sva_add_text(area, 94, y, "C", kNadFontRow, BLACK_CI, 0);
-        sva_add_text(area, 102, y + 2, "min,dur", kNadFontNote, BLACK_CI, 0);
-        nad_sheet_symbol(area, 150, y, 0xA3, "c,dur,\300");
+        sva_add_text(area, x1, y, "C", kNadFontRow, BLACK_CI, 0);
+        sva_add_text(area, x1 + 8, y + 2, "min,dur", kNadFontNote, BLACK_CI, 0);
+        nad_sheet_symbol(area, x2, y, 0xA3, "c,dur,\300");
         y += kLine;
         for (int i = 0; i < 12; ++i) {
             nad_ec2_sheet_row(area, y, kLine, "", b->exposure_class_names[i], i == 0 ? "Mindestbetondeckung [cm]" : "",
                               kNadFontNote);
-            nad_sheet_number(area, 94, y, &b->cmin_dur[i], "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
-            nad_sheet_number(area, 150, y, &b->dc_dur_gamma[i], "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+            nad_sheet_number(area, x1, y, &b->cmin_dur[i], "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
+            nad_sheet_number(area, x2, y, &b->dc_dur_gamma[i], "%5.2f", kNadFontRow, BLACK_CI, &ec2_sheet_editable);
             y += kLine;
         }
         nad_ec2_sheet_row(area, y, kLine, "(6)", "", "additives Sicherheitselement", kNadFontNote);

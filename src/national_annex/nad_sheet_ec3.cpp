@@ -5,6 +5,10 @@
 #include "platform/screen/screen.h"
 #include "sheets/view_areas.h"
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 int ec3_1_open = 1, ec3_fire_open = 1, ec3_8_open[4] = {1, 1, 1, 1};
 
 namespace {
@@ -26,20 +30,43 @@ int table_head(int area, int y)
     return y + 38;
 }
 
+// The explanation's lines: its two halves as one text (a word broken at a hyphen made whole
+// again) wrapped to the column at the sheet's font.
+std::vector<std::string> explanation_lines(const char* line1, const char* line2)
+{
+    std::string text = line1 ? line1 : "";
+    if (line2 && *line2) {
+        if (!text.empty() && text.back() == '-' && text.size() > 1 && text[text.size() - 2] != ' ') text.pop_back();
+        else text += ' ';
+        text += line2;
+    }
+    return nad_sheet_wrap(text.c_str(), kNadFontRow, kNadExplanationWidth);
+}
+
+// A row whose explanation lines stand a pitch apart; it is `min_height` high, or its lines and 6
+// pixels more where they need it. Returns its bottom.
+int explained_row(int area, int y, int min_height, const char* clause, const char* parameter, const char* line1,
+                  const char* line2)
+{
+    const std::vector<std::string> lines = explanation_lines(line1, line2);
+    const int height = std::max(min_height, nad_sheet_pitch() * int(lines.size()) + 6);
+    nad_ec3_1_sheet_row(area, y, height, clause, parameter, "", kNadFontRow);
+    for (size_t i = 0; i < lines.size(); ++i)
+        sva_add_text(area, 206, y + nad_sheet_pitch() * int(i), lines[i].c_str(), kNadFontRow, BLACK_CI, 0);
+    return y + height;
+}
+
 // A partial-factor row: gamma, its subscript, the field and the meaning.
 int factor(int area, int y, const char* subscript, double* value, const char* meaning, const char* clause = "")
 {
-    nad_ec3_1_sheet_row(area, y, 18, clause, "", meaning, kNadFontRow);
     nad_sheet_symbol(area, 67, y, 0xC0, subscript);
     nad_sheet_number(area, 136, y, value, kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
-    return y + 18;
+    return explained_row(area, y, 18, clause, "", meaning, nullptr);
 }
 
 int two_lines(int area, int y, const char* clause, const char* parameter, const char* line1, const char* line2)
 {
-    nad_ec3_1_sheet_row(area, y, 24, clause, parameter, line1, kNadFontRow);
-    if (line2) sva_add_text(area, 206, y + 11, line2, kNadFontRow, BLACK_CI, 0);
-    return y + 24;
+    return explained_row(area, y, 24, clause, parameter, line1, line2);
 }
 
 int partial_factors(int area, int y, NadEc31Block* b)
@@ -69,9 +96,15 @@ int buckling(int area, int y, NadEc31Block* b)
     kc_choice_editable = ec3_editable && !b->f_given;
     kc_field_editable = ec3_editable && !b->f_given && !b->kc_from_table;
     y = two_lines(area, y, "6.3.2.2", "", "Biegedrillknicken", nullptr);
+    // "von chi_LT ansetzen": the letter and its subscript stand between two texts of the label.
+    const int toggle_y = y;
     y = two_lines(area, y, "(2)", "", "Faktor f zur Modifizierung", "Allgemeiner Fall");
-    sva_add_toggle(area, 67, y - 24, "von   LT ansetzen", kNadFontNote, BLACK_CI, &b->ltb_f_general, &ec3_editable);
-    nad_sheet_symbol(area, 107, y - 24, 0xBC, nullptr);
+    sva_add_toggle(area, 67, toggle_y, "von", kNadFontNote, BLACK_CI, &b->ltb_f_general, &ec3_editable);
+    const int chi_x = 67 + nad_sheet_text_width("von ", kNadFontNote) + 1;
+    nad_sheet_symbol(area, chi_x, toggle_y, 0xBC, "LT");
+    sva_add_text(area, chi_x + std::max(8, nad_sheet_text_width("x", kNadFontRow) + 1) +
+                           nad_sheet_text_width("LT ", kNadFontNote) + 1,
+                 toggle_y, "ansetzen", kNadFontNote, BLACK_CI, 0);
     y = two_lines(area, y, "6.3.2.3", "", "Biegedrillknicken gewalzter oder", "gleichartig geschwei\341ter Querschnitte");
     nad_ec3_1_sheet_row(area, y, 18, "(1)", "", "Schlankheitsgrad Gl. (6.57)", kNadFontRow);
     nad_sheet_symbol(area, 67, y, 0xC5, "LT,0");
@@ -177,10 +210,9 @@ int nad_ec3_8_sheet(int area, int y, NadEc38Block* b, int)
             y = two_lines(area, y, "", "  niedrig             hoch", "", nullptr);
             const char* const concepts[2] = {"Schadenstoleranz", "Versagen ohne Vorank\201ndigung"};
             for (int c = 0; c < 2; ++c) {
-                nad_ec3_8_sheet_row(area, y, 18, "", "", concepts[c], kNadFontRow);
                 nad_sheet_number(area, 70, y, &b->gamma_mf[0][c], kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
                 nad_sheet_number(area, 140, y, &b->gamma_mf[1][c], kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
-                y += 18;
+                y = explained_row(area, y, 18, "", "", concepts[c], nullptr);
             }
             y += 6;
         }

@@ -61,14 +61,14 @@ protected:
     }
 };
 
-// The EC9 rows: with rule (9, 1) off one 6.1.3 row and the 6.2 row moves up to y 148; without
-// the ultimate rows it stands at 83.
+// The EC9 rows: with rule (9, 1) off the tension row goes and the 6.2 row moves up by its
+// height (two lines of 13 and 6, as "Bruchversagen infolge Zug" wraps at the cell metrics).
 TEST_F(NadParamSheets, AluminiumRowsByRule)
 {
     NadEc9Block* b = nad_part_ec9();
     nad_ec9_sheet(area, b, 1);
     ASSERT_NE(text("6.2"), nullptr);
-    EXPECT_EQ(text("6.2")->y1, 166);
+    EXPECT_EQ(text("6.2")->y1, 197);
     EXPECT_NE(field_of(&b->gamma_mp_ser), nullptr);
     EXPECT_EQ(number_fields().size(), 9u);
 
@@ -78,7 +78,7 @@ TEST_F(NadParamSheets, AluminiumRowsByRule)
     char rules9[] = "101";   // ultimate, no tension, connections
     nad_registry.rows[0].rules[9] = rules9;
     nad_ec9_sheet(area, b, 1);
-    EXPECT_EQ(text("6.2")->y1, 148);
+    EXPECT_EQ(text("6.2")->y1, 197 - 32);
     EXPECT_EQ(field_of(&b->gamma_m2), nullptr);
     nad_registry.rows[0].rules[9] = nullptr;
 }
@@ -175,6 +175,9 @@ TEST_F(NadParamSheets, SteelSheetOfApplication151)
 // cancelled sheet puts the value back; the built-in set is shown read-only and not written.
 TEST_F(NadParamSheets, EditedSheetIsSavedIntoTheUserSet)
 {
+    nad_ec9_sheet(area, nad_part_ec9(), 1);
+    ASSERT_NE(field_of(&nad_part_ec9()->gamma_m1), nullptr);
+    const int fy = field_of(&nad_part_ec9()->gamma_m1)->y1;
     sva_delete_all();
     prop_sheet_reset();
     user_set(1, "Eigene", 0);
@@ -183,10 +186,10 @@ TEST_F(NadParamSheets, EditedSheetIsSavedIntoTheUserSet)
     const double old_value = nad_part_ec9()->gamma_m1;
 
     // The sheet is 420 x 560 around the centre; its pane starts 8 and 40 inside; gamma_M1
-    // stands at content (136, 112).
+    // stands at content (136, fy) below the wrapped explanation of 6.1.3 (1).
     const int px = NPIXEL_X / 2 - 210 + 8, py = NPIXEL_Y / 2 - 280 + 40;
     auto type_into_gamma_m1 = [&](const char* text) {
-        input_script_click(px + 136 + 10, py + 112 - 3);
+        input_script_click(px + 136 + 10, py + fy - 3);
         input_script_type("\b\b\b\b\b\b\b\b");
         input_script_type(text);
         input_script_key(KEY_ENTER);   // takes the value and goes on to the next field,

@@ -115,7 +115,9 @@ public:
             for (size_t j = i + 1; j < boxes.size(); ++j) {
                 const WordBox& q = boxes[j];
                 if (p.x1 < q.x2 && q.x1 < p.x2 && p.y1 < q.y2 && q.y1 < p.y2)
-                    out.push_back(p.what + " / " + q.what + " at y " + std::to_string(p.y1));
+                    out.push_back(p.what + " / " + q.what + " at y " + std::to_string(p.y1) + ", x " +
+                                  std::to_string(p.x1) + ".." + std::to_string(p.x2) + " and " + std::to_string(q.x1) +
+                                  ".." + std::to_string(q.x2));
             }
         }
         return out;
@@ -151,6 +153,45 @@ TEST_F(NadSheetLayout, TimberSheetOfBothSetsHasNoOverlaps)
         for (const std::string& f : faults()) ADD_FAILURE() << f;
         picture(std::string("nad_ec5_") + set);
     }
+}
+
+// The other sheets with every rule and row shown and every section open, for both sets.
+TEST_F(NadSheetLayout, EverySheetOfBothSetsHasNoOverlaps)
+{
+    application(0, 1);
+    // The open sections last for the run: they are put back for the tests after this one.
+    struct Keep {
+        int ec6 = ec6_sheet_open, ec31 = ec3_1_open, ec3f = ec3_fire_open, b0 = ec0_buildings_open,
+            r0 = ec0_bridges_open, b2 = ec2_buildings_open, f2 = ec2_fire_open, r2 = ec2_bridges_open;
+        int ec38[4] = {ec3_8_open[0], ec3_8_open[1], ec3_8_open[2], ec3_8_open[3]};
+        ~Keep()
+        {
+            ec6_sheet_open = ec6, ec3_1_open = ec31, ec3_fire_open = ec3f, ec0_buildings_open = b0;
+            ec0_bridges_open = r0, ec2_buildings_open = b2, ec2_fire_open = f2, ec2_bridges_open = r2;
+            std::copy(ec38, ec38 + 4, ec3_8_open);
+        }
+    } keep;
+    ec6_sheet_open = ec3_1_open = ec3_fire_open = 1;
+    ec0_buildings_open = ec0_bridges_open = ec2_buildings_open = ec2_fire_open = ec2_bridges_open = 1;
+    for (int& open : ec3_8_open) open = 1;
+    struct Sheet { const char* name; std::function<void()> build; };
+    const Sheet sheets[] = {
+        {"ec6", [&] { nad_ec6_sheet(area, nad_part_ec6(), 1); }},
+        {"ec9", [&] { nad_ec9_sheet(area, nad_part_ec9(), 1); }},
+        {"ec0", [&] { nad_ec0_sheet(area, nad_part_ec0(), 1); }},
+        {"ec3", [&] { nad_ec3_sheet(area, nad_part_ec3(), 1); }},
+        {"ec2", [&] { nad_ec2_sheet(area, nad_part_ec2(), 1); }},
+    };
+    const char* only = std::getenv("TAVO_SHEET_ONLY");
+    for (const char* set : {"Deutschland", "EC-Standardparameter"})
+        for (const Sheet& sheet : sheets) {
+            if (only && std::strcmp(only, sheet.name) != 0) continue;
+            SCOPED_TRACE(std::string(sheet.name) + " " + set);
+            ASSERT_EQ(nad_set_active(set), 0);
+            sheet.build();
+            for (const std::string& f : faults()) ADD_FAILURE() << f;
+            picture(std::string("nad_") + sheet.name + "_" + set);
+        }
 }
 
 // The warning for a vanished set at the program's fonts: its lines wrapped to the pane, nothing
