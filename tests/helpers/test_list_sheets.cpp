@@ -48,7 +48,7 @@ TEST_F(ListSheets, ErrorListShowsItsRowsInTheSheet)
               "#END_OF_TEXT\n");
     EXPECT_EQ(prop_sheet_depth(), 0);
     ASSERT_FALSE(shown.isNull());
-    shown.save("error_list_sheet.png");
+    shown.save(QString::fromStdString(testing::TempDir() + "/error_list_sheet.png"));
 
     auto rgb = [&](int x, int y) { return shown.pixel(x, y) & 0xFFFFFFu; };
     EXPECT_EQ(rgb(5, 5), 0u);                                  // the sheet's frame
@@ -103,5 +103,5 @@ TEST_F(ListSheets, PictureFileOrItsPlotPlaceholder)
     EXPECT_EQ(screen_pixel(30, 41), 0xF4F4F4u);
     EXPECT_EQ(screen_pixel(6, 41) == 0x808080u, true);                  // its cross
     set_picture_folder(nullptr);
-    screen_save_png("picture_placeholder.png", -1, 0, -2, 0);
+    screen_save_png((testing::TempDir() + "/picture_placeholder.png").c_str(), -1, 0, -2, 0);
 }

@@ -586,6 +586,15 @@ private:
             while (n > 0 && chars[size_t(n - 1)].first == QLatin1Char(' ')) --n;
             return n;
         }
+        // A number (sign, digits, point): the list writes those right-aligned in their column.
+        bool numeric() const
+        {
+            int i = 0;
+            while (i < len() && chars[size_t(i)].first == QLatin1Char(' ')) ++i;
+            if (i < len() && (chars[size_t(i)].first == QLatin1Char('-') || chars[size_t(i)].first == QLatin1Char('+'))) ++i;
+            if (i < len() && chars[size_t(i)].first == QLatin1Char('.')) ++i;
+            return i < len() && chars[size_t(i)].first.isDigit();
+        }
     };
 
     static std::vector<std::pair<QChar, Run>> grid_chars(const std::vector<Run>& runs)
@@ -742,7 +751,9 @@ private:
             if (content == 0) return;
             // in a widened column a value that filled its cell stays right-aligned, a header centred
             int offset = 0;
-            if (!b.boundaries.empty() && len - content <= 1) offset = std::max(0, width[c] - (content + 1));
+            // The last column has no blank after it: there only a number counts as filling its cell.
+            const bool filled = len - content <= 1 && (c + 1 < ncols || cell.numeric());
+            if (!b.boundaries.empty() && filled) offset = std::max(0, width[c] - (content + 1));
             else if (!b.boundaries.empty() && bold) offset = std::max(0, (width[c] - len) / 2);
             int i = 0;
             while (i < content) {

@@ -784,3 +784,33 @@ TEST(OliViewer, APdfThatCannotBeWrittenIsNeitherShownNorPrinted)
         EXPECT_FALSE(calllog::contains("liegt als PDF"));
     }
 }
+
+// The last column has no blank after its cells: a text there starts at the column's left edge
+// whatever its length, while a number keeps to the right edge.
+TEST(OliViewer, TextInTheLastColumnIsNotRightAligned)
+{
+    const std::string list =
+        "#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 6.000000\n"
+        " \xCEr Nr  \xCEr Nachweis\n"
+        " \xCEr     \xCEr -\n"
+        "   1   ok\n"
+        "   2   nicht ok\n"
+        "   3   0.5\n"
+        "   4   12.25\n#END_OF_TEXT\n";
+    testutil::ScratchDir dir;
+    const std::string pdf = render(list, dir, "last_column.pdf");
+    if (!have_poppler()) GTEST_SKIP() << "poppler tools not installed";
+    double ok = -1, nicht = -1, half = -1, big = -1;
+    for (const Word& w : pdf_words(pdf)) {
+        if (w.text == "ok" && ok < 0) ok = w.x0;
+        if (w.text == "nicht") nicht = w.x0;
+        if (w.text == "0.5") half = w.x1;
+        if (w.text == "12.25") big = w.x1;
+    }
+    ASSERT_GT(ok, 0);
+    ASSERT_GT(nicht, 0);
+    EXPECT_NEAR(ok, nicht, 0.5);
+    ASSERT_GT(half, 0);
+    ASSERT_GT(big, 0);
+    EXPECT_NEAR(half, big, 0.5);
+}
