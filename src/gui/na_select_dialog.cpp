@@ -1,7 +1,9 @@
 #include "gui/na_select_dialog.h"
 #include <algorithm>
 #include "platform/os/atomic_file.h"
+#include "core/position_file.h"
 #include "core/position_files.h"
+#include "gui/position_saving.h"
 #include "core/tavo52_data.h"
 #include "platform/env/qt_message_box.h"
 #include "gui/panel_resources.h"
@@ -150,7 +152,21 @@ void NA_SelectDialog::storedata()
     for (int i = 0; i < radio_buttons.size() && i < nad_list.count; ++i)
         if (radio_buttons[i]->isChecked()) nad_set_active_name(nad_list.names[i]);
 
-    const bool written = !nad_path.empty() && save_file_atomically(nad_path, [](FILE* f) {
+    // Another program changed the choice file since it was read here: never overwritten unasked.
+    std::string target = nad_path;
+    if (!nad_path.empty() && file_changed_since_seen(nad_path)) {
+        switch (ask_about_changed_files({nad_path}, {conflict_copy_path(nad_path)})) {
+        case ChangedFileAnswer::Cancel:
+            if (!previous.empty()) nad_set_active_name(previous.c_str());
+            return;
+        case ChangedFileAnswer::SaveBeside:
+            target = conflict_copy_path(nad_path);
+            break;
+        case ChangedFileAnswer::Overwrite:
+            break;
+        }
+    }
+    const bool written = !target.empty() && save_file_atomically(target, [](FILE* f) {
         nad_write_active_name(f);
         return std::fputs("0\n", f) >= 0;
     });
@@ -159,10 +175,10 @@ void NA_SelectDialog::storedata()
         if (!previous.empty()) nad_set_active_name(previous.c_str());
         qt_message_box(QMessageBox::Warning, QStringLiteral("Fehler"),
                         QStringLiteral("Die Auswahl des Nationalen Anhangs konnte nicht gespeichert werden!\n") +
-                            QFileInfo(QString::fromStdString(nad_path)).absoluteFilePath());
+                            QFileInfo(QString::fromStdString(target)).absoluteFilePath());
         return;
     }
-    if (FILE* f = open_regular_file(nad_path, file_bounds::kSmallText, "r")) {
+    if (FILE* f = open_regular_file(target, file_bounds::kSmallText, "r")) {
         nad_read_active_name(f);
         std::fclose(f);
     }

@@ -7,9 +7,11 @@
 #include "national_annex/nad_current.h"
 #include "national_annex/nad_list.h"
 #include "national_annex/nad_set_files.h"
+#include "platform/os/atomic_file.h"
 #include "platform/os/calllog.h"
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -207,4 +209,40 @@ TEST_F(NaSelectDialogTest, EditorMissingOrWithoutExecFolder)
     EXPECT_FALSE(calllog::contains("VYKSpawnv"));
     EXPECT_TRUE(calllog::contains("QMessageBox: Fehler"));
     EXPECT_EQ(d.radioButtons().size(), 4);
+}
+
+// Another program changed the choice file since it was read: the user is asked; cancelled, nothing
+// is written and the old set stays; "beside" keeps the other version and writes this choice as a
+// copy; "overwrite" replaces it.
+TEST_F(NaSelectDialogTest, AChoiceFileChangedElsewhereIsNotOverwrittenUnasked)
+{
+    const std::string other = "\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n0\n";
+    struct Case {
+        int answer;
+        bool replaced, beside;
+        const char* active;
+    };
+    for (const Case& c : {Case{QMessageBox::Cancel, false, false, "Deutschland"},
+                          Case{QMessageBox::Save, false, true, "Testland"},
+                          Case{QMessageBox::Yes, true, false, "Testland"}}) {
+        SCOPED_TRACE(c.answer);
+        nad_set_active_name("Deutschland");
+        std::filesystem::remove(nad_path + ".neu");
+        ASSERT_TRUE(testutil::write_file(nad_path, "\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n0\n\n"));
+        note_file_seen(nad_path);
+        ASSERT_TRUE(testutil::write_file(nad_path, other));   // the other program's save
+        calllog::clear();
+        calllog::push_answer(c.answer);
+        NA_SelectDialog d;
+        d.show();
+        tick(d, QStringLiteral("Testland"));
+        press(d, QDialogButtonBox::Ok);
+        EXPECT_TRUE(calllog::contains("QMessageBox: Speichern: Diese Datei wurde seit dem Öffnen von einem anderen "
+                                      "Programm geändert:"));
+        const std::string mine = "\n\nACTIV_NADNAME\n\xAETestland\xAF\n0\n";
+        EXPECT_EQ(testutil::read_file(nad_path), c.replaced ? mine : other);
+        EXPECT_EQ(std::filesystem::exists(nad_path + ".neu"), c.beside);
+        if (c.beside) EXPECT_EQ(testutil::read_file(nad_path + ".neu"), mine);
+        EXPECT_STREQ(nad_active_name(), c.active);
+    }
 }
