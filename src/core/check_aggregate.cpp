@@ -56,18 +56,18 @@ int TAVO52_DATA::cal_nachweise(int* err_vm)
 {
     eta_max = 0.0;
     n_nachweise = 0;
-    if (verstaerkt == 1 && verst_typ == 2) take_screw_data(*this);
+    if (verstaerkt == 1 && verst_typ == REINFORCEMENT_SCREWS) take_screw_data(*this);
     nachweise.clear();
 
     const int r = cal_Durchbruch();
     if (err_vm) *err_vm = r;
-    if (r == 0) add_result(*this, QStringLiteral("Querzug am Durchbruch"), eta_durchbruch, 0);
+    if (r == 0) add_result(*this, QStringLiteral("Querzug am Durchbruch"), eta_durchbruch, RESULT_KIND_OPENING);
     ++n_nachweise;
     if (biegung == 1 && check_bending_at_opening() == 0)
-        add_result(*this, QStringLiteral("Biegung am Durchbruch"), eta_biegung, 2);
+        add_result(*this, QStringLiteral("Biegung am Durchbruch"), eta_biegung, RESULT_KIND_BENDING);
     ++n_nachweise;
     if (schub == 1 && check_shear_reduced_section() == 0)
-        add_result(*this, QStringLiteral("Schub am reduzierten Querschnitt"), eta_schub, 3);
+        add_result(*this, QStringLiteral("Schub am reduzierten Querschnitt"), eta_schub, RESULT_KIND_SHEAR);
     // A check that could not be performed (no loads) leaves nothing that may show as fulfilled.
     if (r != 0) eta_max = std::numeric_limits<double>::infinity();
     return r;

@@ -79,7 +79,7 @@ private:
 // What the utilisation of the reinforcement reads for every load, formed once per opening check
 // after reinforcement_prepare(): the kind (verst_typ) and its load-independent values.
 struct ReinforcementTerms {
-    int kind = -1;  // 0 plates, 1 rods, 2 screws; another kind leaves the edges' utilisation at 0
+    int kind = -1;  // REINFORCEMENT_*; another kind leaves the edges' utilisation at 0
     // plates: f_t,k of the plates, f_k2,k of the glue line, a_r h_1 and a_r t_r (mm²)
     double ftk = 0, fk2k = 0, glue_area = 0, plate_area = 0;
     // rods: f_k1,k, l_ad, d_r, their count, and γ_M2 and R_t,d of one rod per design situation
@@ -99,11 +99,11 @@ inline void reinforcement_load(const ReinforcementTerms& t, double kmod, double 
                                OpeningCheckRow& row)
 {
     switch (t.kind) {
-    case 0:
+    case REINFORCEMENT_PLATES:
         row.ftd = t.ftk * kmod / gamma_m;
         row.fk2d = t.fk2k * kmod / gamma_m;
         break;
-    case 1: {
+    case REINFORCEMENT_RODS: {
         const int accidental = kled_is_accidental(kled);
         row.fk1d = t.fk1k * kmod / gamma_m;
         row.rax_d_rod = 0.00314159265359 * row.fk1d * t.l_ad * t.d_r;  // π d l_ad f_k1,d, kN
@@ -111,7 +111,7 @@ inline void reinforcement_load(const ReinforcementTerms& t, double kmod, double 
         row.rt_d_rod = t.rt_d_rod[accidental];
         break;
     }
-    case 2:
+    case REINFORCEMENT_SCREWS:
         row.rax_d_screw = t.raxk * kmod / gamma_m;
         break;
     default:
@@ -124,7 +124,7 @@ inline void reinforcement_load(const ReinforcementTerms& t, double kmod, double 
 inline double reinforcement_edge_eta(const ReinforcementTerms& t, double F, OpeningCheckRow& row, bool left)
 {
     switch (t.kind) {
-    case 0: {  // glued-on plates, one on each face: 500 = 1000 N/kN / 2 plates
+    case REINFORCEMENT_PLATES: {  // glued-on plates, one on each face: 500 = 1000 N/kN / 2 plates
         const double tau = 500.0 * F / t.glue_area;
         const double sigma = 500.0 * F / t.plate_area;
         double eta_tau = tau / row.fk2d;
@@ -143,7 +143,7 @@ inline double reinforcement_edge_eta(const ReinforcementTerms& t, double F, Open
         }
         return std::max(eta_tau, eta_sigma);
     }
-    case 1: {  // glued-in rods
+    case REINFORCEMENT_RODS: {  // glued-in rods
         const double n = t.rods;
         double eta_bond = F / (n * row.rax_d_rod);
         double eta_steel = F / (n * row.rt_d_rod);
@@ -155,7 +155,7 @@ inline double reinforcement_edge_eta(const ReinforcementTerms& t, double F, Open
         else { row.eta_bond_r = eta_bond; row.eta_steel_r = eta_steel; }
         return std::max(eta_bond, eta_steel);
     }
-    case 2: {  // fully threaded screws
+    case REINFORCEMENT_SCREWS: {  // fully threaded screws
         if (!(row.rax_d_screw > 1e-10)) return 2.0;  // no capacity: failed, as the rule prints it
         const double n = t.screws;
         if (!(n > 0.0)) return check_not_verifiable();

@@ -161,8 +161,8 @@ void embedded_lengths(int typ_durchbruch, double h, double h_ro, double h_ru, do
 
 int reinforcement_prepare(TAVO52_DATA& d)
 {
-    if (d.verst_typ == 1) prepare_rods(d);
-    else if (d.verst_typ == 2) return prepare_screws(d);
+    if (d.verst_typ == REINFORCEMENT_RODS) prepare_rods(d);
+    else if (d.verst_typ == REINFORCEMENT_SCREWS) return prepare_screws(d);
     return 0;
 }
 

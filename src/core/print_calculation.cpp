@@ -239,14 +239,14 @@ void TAVO52_DATA::print_input_section(FILE* file)
 
     // Reinforcement
     if (verstaerkt) {
-        if (verst_typ == 0) {
+        if (verst_typ == REINFORCEMENT_PLATES) {
             print_heading(file, 2, u8"Verstärkung durch aufgeleimte Laschen");
             print_text(file,
                        u8"%s a╬\\r╬r = %.0lf mm, h╬\\1╬r = %.0lf mm, t╬\\r╬r = %.0lf mm╬r, f╬\\t,k╬r = %.2lf "
                        u8"N/mm╬/2╬r╬r",
                        material_long_name(mat_laschen, guete_laschen), a_r, h_1, t_r, ftk_laschen);
             if (mat_laschen == 6) print_text(file, "parallel zur Faserrichtung der Deckfurniere");
-        } else if (verst_typ == 1) {
+        } else if (verst_typ == REINFORCEMENT_RODS) {
             const std::string what = print_cp437(n_gs >= 2 ? u8"eingeklebte Stahlstäbe" : "eingeklebten Stahlstab");
             // The count is that at each edge of the opening, as the design takes it.
             print_heading(file, 2, u8"Verstärkung durch %d %s je Seite", n_gs, what.c_str());
@@ -260,7 +260,7 @@ void TAVO52_DATA::print_input_section(FILE* file)
                            u8"d╬\\r╬r = %.0lf mm, d╬\\ef╬r = %.1lf mm, l╬\\e╬r = %.0lf mm╬r, %s, a╬\\3,c╬r = %.0lf mm, "
                            u8"a╬\\2╬r = %.0lf mm, a╬\\4,c╬r = %.0lf mm",
                            d_r, d_ef, l_e, steel_grade_name(fest_gs), a_3c, a_2, a_4c);
-        } else if (verst_typ == 2) {
+        } else if (verst_typ == REINFORCEMENT_SCREWS) {
             print_heading(file, 2, u8"Verstärkung durch %d Vollgewindeschraube(n) je Seite, %s, %.1lf x %.1lf", n_sc,
                           fastener_type_name(typ_schraube, 0), sc_d, sc_l);
             screw_lines(file, *this);

@@ -96,8 +96,8 @@ struct ViewGeometry {
 ViewGeometry view_geometry(const TAVO52_DATA& d)
 {
     ViewGeometry g;
-    g.plates = d.verstaerkt && d.verst_typ == 0;
-    g.bars = d.verstaerkt && (d.verst_typ == 1 || d.verst_typ == 2);
+    g.plates = d.verstaerkt && d.verst_typ == REINFORCEMENT_PLATES;
+    g.bars = d.verstaerkt && (d.verst_typ == REINFORCEMENT_RODS || d.verst_typ == REINFORCEMENT_SCREWS);
     g.K = 3.0 * d.a;
     if (g.plates) g.K += 2.0 * d.a_r;
     if (g.bars) g.K += 2.0 * d.a_3c;
@@ -154,7 +154,7 @@ void draw_plates(const TAVO52_DATA& d, const ViewGeometry& g, Chains& c)
 void draw_bars(const TAVO52_DATA& d, const ViewGeometry& g, Chains& c)
 {
     const double h = d.h;
-    const bool rods = d.verst_typ == 1;
+    const bool rods = d.verst_typ == REINFORCEMENT_RODS;
     const double dia = rods ? d.d_r : d.sc_d, l = rods ? d.l_e : d.sc_l;
     const int from_bottom = rods ? d.unten_gs : d.unten_sc;
     const double xa = g.x_l - d.a_3c, xb = g.x_r + d.a_3c;

@@ -232,12 +232,12 @@ int TAVO52_DATA::print_tension_perp_section(FILE* file)
     const CNumericScope c_numbers;
     grf_set_colour_mode(1);
     print_heading(file, 2, "Querzugspannung am Durchbruch");
-    if (verstaerkt && verst_typ == 0) {
+    if (verstaerkt && verst_typ == REINFORCEMENT_PLATES) {
         print_plate_reinforcement_table(file);
         return 0;
     }
-    const bool rods = verstaerkt && verst_typ == 1;
-    const bool screws = verstaerkt && verst_typ == 2;
+    const bool rods = verstaerkt && verst_typ == REINFORCEMENT_RODS;
+    const bool screws = verstaerkt && verst_typ == REINFORCEMENT_SCREWS;
     if (screws)
         print_text(file,
                    u8"R╬\\ax,head,k╬r = %.3lf kN, R╬\\ax1,k╬r = %.3lf kN, R╬\\ax2,k╬r = %.3lf kN " OLI_ARROW_U8 u8" "

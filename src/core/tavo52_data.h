@@ -28,7 +28,15 @@ constexpr double LOAD_FORCE_LIMIT = 9999.0;
 constexpr double LOAD_KMOD_MIN = 0.1;
 constexpr double LOAD_KMOD_MAX = 2.0;
 
-// One line of the result list: check name, utilisation (fraction) and kind (0 opening, 2 bending, 3 shear).
+// Kind codes of the result list: opening, bending, shear.
+constexpr int RESULT_KIND_OPENING = 0;
+constexpr int RESULT_KIND_BENDING = 2;
+constexpr int RESULT_KIND_SHEAR = 3;
+
+// The reinforcement of an opening (verst_typ), as stored in the position file.
+enum : int { REINFORCEMENT_PLATES = 0, REINFORCEMENT_RODS = 1, REINFORCEMENT_SCREWS = 2 };
+
+// One line of the result list: check name, utilisation (fraction) and kind (RESULT_KIND_*).
 struct CheckResult {
     QString name;
     double eta = 0.0;
@@ -121,7 +129,7 @@ public:
     int holzart = 0, holzguete = 5, nkl = 1;
 
     // reinforcement
-    int verstaerkt = 0, verst_typ = 0, mat_laschen = 0, guete_laschen = 5;
+    int verstaerkt = 0, verst_typ = REINFORCEMENT_PLATES, mat_laschen = 0, guete_laschen = 5;
     double ftk_laschen = 10.0, a_r = 50.0, t_r = 4.0, h_1 = 50.0, l_e = 100.0, d_r = 8.0;
     double d_ef = 0;
     int n_gs = 1, n_sc = 1, fest_gs = 23, unten_gs = 0, unten_sc = 0;

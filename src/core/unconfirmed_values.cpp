@@ -44,13 +44,13 @@ const AnnexValue kAnnexValues[] = {
      [](const TAVO52_DATA& d) { return d.schub != 0 && reads_first_kcr(d.holzart); }},
     {"ec3.gamma_m2_accidental", u8"γ_M2 außergewöhnlich", u8"└╬\\M2╬r außergewöhnlich",
      [](const TAVO52_DATA& d) {
-         return d.verstaerkt && d.verst_typ == 1 && any_load(d, [](int kled) { return kled_is_accidental(kled) != 0; });
+         return d.verstaerkt && d.verst_typ == REINFORCEMENT_RODS && any_load(d, [](int kled) { return kled_is_accidental(kled) != 0; });
      }},
 };
 
 bool screws_unconfirmed(const TAVO52_DATA& d)
 {
-    if (!d.verstaerkt || d.verst_typ != 2) return false;
+    if (!d.verstaerkt || d.verst_typ != REINFORCEMENT_SCREWS) return false;
     const FastenerFamily family = screw_family_of_type(d.typ_schraube);
     return family != FAMILY_COUNT && !fastener_table_confirmed(family);
 }

@@ -49,11 +49,11 @@ DetailingBreach detailing_breach(const TAVO52_DATA& d)
 {
     DetailingBreach b;
     if (d.verstaerkt != 1) return b;
-    if (d.verst_typ == 1 && d.lad_zu_kurz) {
+    if (d.verst_typ == REINFORCEMENT_RODS && d.lad_zu_kurz) {
         b.rule = DetailingRule::RodAnchorage;
         b.have = d.l_ad;
         b.need = d.l_ad_min;
-    } else if (d.verst_typ == 2 && d.sc_d > 0.0) {
+    } else if (d.verst_typ == REINFORCEMENT_SCREWS && d.sc_d > 0.0) {
         const double need = 4.0 * d.sc_d;
         const double have = std::min(d.l_ad_o, d.l_ad_u);
         if (have < need) {

@@ -1224,9 +1224,9 @@ void MainWindow::maske2data()
     d.a_r = ed_Verst_ar->value();
     d.h_1 = ed_Verst_h1->value();
     d.t_r = ed_Verst_tr->value();
-    if (rb_verst_laschen->isChecked()) d.verst_typ = 0;
-    if (rb_verst_gewindestangen->isChecked()) d.verst_typ = 1;
-    if (rb_verst_schrauben->isChecked()) d.verst_typ = 2;
+    if (rb_verst_laschen->isChecked()) d.verst_typ = REINFORCEMENT_PLATES;
+    if (rb_verst_gewindestangen->isChecked()) d.verst_typ = REINFORCEMENT_RODS;
+    if (rb_verst_schrauben->isChecked()) d.verst_typ = REINFORCEMENT_SCREWS;
     d.l_e = ed_GS_le->value();
     d.d_r = current_data(cob_dr_GS).toDouble();
     d.fest_gs = current_data(cob_fest_GS).toInt();
@@ -1302,9 +1302,9 @@ void MainWindow::data2maske()
     for (const LoadRow& row : d.lasten)
         newLast(row.name, row.n_l, row.v_l, row.m_l, row.n_r, row.v_r, row.m_r, row.kled, row.kmod);
     gb_Verstaerkung->setChecked(d.verstaerkt != 0);
-    rb_verst_laschen->setChecked(d.verst_typ == 0);
-    rb_verst_gewindestangen->setChecked(d.verst_typ == 1);
-    rb_verst_schrauben->setChecked(d.verst_typ == 2);
+    rb_verst_laschen->setChecked(d.verst_typ == REINFORCEMENT_PLATES);
+    rb_verst_gewindestangen->setChecked(d.verst_typ == REINFORCEMENT_RODS);
+    rb_verst_schrauben->setChecked(d.verst_typ == REINFORCEMENT_SCREWS);
     cob_mat_laschen->setCurrentIndex(cob_mat_laschen->findData(d.mat_laschen));
     fill_cb_Holzguete_laschen(0);
     cob_guete_laschen->setCurrentIndex(d.guete_laschen);

@@ -28,8 +28,3 @@ PanelVerdict panel_verdict(bool current, const QVector<CheckResult>& results, bo
 
 // The detailing rule that is not met, named with its values; empty when every rule is met.
 QString detailing_breach_text(const DetailingBreach& b);
-
-// Kind codes of the result list: opening, bending, shear.
-constexpr int RESULT_KIND_OPENING = 0;
-constexpr int RESULT_KIND_BENDING = 2;
-constexpr int RESULT_KIND_SHEAR = 3;
