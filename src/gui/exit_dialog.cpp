@@ -48,7 +48,7 @@ void Ui_ExitDialog::setupUi(QDialog* dialog)
     // The texts decide the width: a wider font than the one asked for must not cut them off.
     for (QPushButton* b : {butAbbruch, butExitNoSave, butExitSave})
         b->setMinimumWidth(std::max(b->minimumWidth(), b->sizeHint().width()));
-    QObject::connect(butAbbruch, SIGNAL(clicked()), dialog, SLOT(reject()));
+    QObject::connect(butAbbruch, &QPushButton::clicked, dialog, &QDialog::reject);
 }
 
 void Ui_ExitDialog::retranslateUi(QDialog* dialog)

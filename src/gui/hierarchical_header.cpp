@@ -109,7 +109,7 @@ struct HierarchicalHeaderView::Private {
 HierarchicalHeaderView::HierarchicalHeaderView(Qt::Orientation orientation, QWidget* parent)
     : QHeaderView(orientation, parent), d(new Private)
 {
-    connect(this, SIGNAL(sectionResized(int,int,int)), this, SLOT(on_sectionResized(int)));
+    connect(this, &QHeaderView::sectionResized, this, &HierarchicalHeaderView::on_sectionResized);
 }
 
 HierarchicalHeaderView::~HierarchicalHeaderView()

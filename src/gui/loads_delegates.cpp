@@ -183,7 +183,9 @@ QWidget* tv_ComboBoxDelegate::createEditor(QWidget* parent, const QStyleOptionVi
     auto* editor = new QComboBox(parent);
     editor->setEditable(false);
     editor->addItems(eintraege);
-    connect(editor, SIGNAL(currentIndexChanged(int)), this, SLOT(currentIndexChanged(int)));
+    // The editor reports to this delegate; createEditor is const only by the base class's signature.
+    connect(editor, QOverload<int>::of(&QComboBox::currentIndexChanged), const_cast<tv_ComboBoxDelegate*>(this),
+            &tv_ComboBoxDelegate::currentIndexChanged);
     return editor;
 }
 

@@ -93,8 +93,8 @@ NA_SelectDialog::NA_SelectDialog() : QDialog(nullptr), mapper(new QSignalMapper(
 {
     setLocale(QLocale(QLocale::German, QLocale::AnyCountry));
     setupUi(this);
-    connect(buttonBox, SIGNAL(accepted()), this, SLOT(storedata()));
-    connect(pb_tool, SIGNAL(clicked()), this, SLOT(start_tool()));
+    connect(buttonBox, &QDialogButtonBox::accepted, this, &NA_SelectDialog::storedata);
+    connect(pb_tool, &QPushButton::clicked, this, &NA_SelectDialog::start_tool);
 }
 
 NA_SelectDialog::~NA_SelectDialog()
@@ -132,7 +132,7 @@ void NA_SelectDialog::rebuildList()
         if (nad_list.active_name && std::strcmp(name, nad_list.active_name) == 0)
             rb->setChecked(true);
         rb->setText(dos_to_latin1_qstring(name));
-        connect(rb, SIGNAL(toggled(bool)), mapper, SLOT(map()));
+        connect(rb, &QRadioButton::toggled, mapper, QOverload<>::of(&QSignalMapper::map));
         mapper->setMapping(rb, i);
         gridLayout_na->addWidget(rb, i, 0);
         gridLayout_na->addWidget(flag, i, 1);

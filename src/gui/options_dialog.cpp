@@ -160,8 +160,8 @@ OptionsDialog::OptionsDialog() : QDialog(nullptr)
         b->setFlat(true);
         b->setIconSize(QSize(30, 28));
     }
-    connect(buttonBox, SIGNAL(accepted()), this, SLOT(storedata()));
-    connect(buttonBox, SIGNAL(helpRequested()), this, SLOT(show_helpview()));
+    connect(buttonBox, &QDialogButtonBox::accepted, this, &OptionsDialog::storedata);
+    connect(buttonBox, &QDialogButtonBox::helpRequested, this, &OptionsDialog::show_helpview);
 }
 
 OptionsDialog::~OptionsDialog() = default;
