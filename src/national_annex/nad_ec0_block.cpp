@@ -9,7 +9,8 @@
 
 namespace {
 
-// gamma_buildings defaults: [situation][kind] = {sup, inf}.
+// gamma_buildings defaults: [situation][kind] = {sup, inf}. EN 1990 Annex A1, Table A1.2(B)
+// (persistent and transient), Tables A1.3 (accidental, seismic) and A1.4 (serviceability).
 const double kGammaBuildings[4][7][2] = {
     {{1.35, 1.0}, {1.5, 0}, {1.35, 0}, {1.0, 0}, {1.0, 1.0}, {0, 0}, {0, 0}},
     {{1.0, 1.0}, {1.0, 0}, {1.0, 0}, {1.0, 0}, {1.0, 1.0}, {1.0, 1.0}, {0, 0}},
@@ -17,6 +18,7 @@ const double kGammaBuildings[4][7][2] = {
     {{1.0, 1.0}, {1.0, 0}, {1.0, 0}, {1.0, 0}, {1.0, 1.0}, {0, 0}, {0, 0}},
 };
 
+// EN 1990 Annex A1, Table A1.1: psi0, psi1, psi2 of buildings (the fourth column is psi2,E).
 const double kPsiBuildings[12][4] = {
     {0.7, 0.5, 0.3, 0.3}, {0.7, 0.7, 0.6, 0.6}, {1.0, 0.9, 0.8, 0.8}, {0.7, 0.7, 0.6, 0.6},
     {0.7, 0.5, 0.3, 0.3}, {0, 0, 0, 0},         {0.5, 0.2, 0, 0},     {0.7, 0.5, 0.2, 0.5},
@@ -24,6 +26,7 @@ const double kPsiBuildings[12][4] = {
 };
 
 // Bridge action kinds, persistent situation; the other situations take {1.0, inf != 0 ? 1.0 : 0}.
+// The rows of EN 1990 Annex A2, Table A2.4(B).
 const double kGammaBridgesPersistent[15][2] = {
     {1.35, 1.0}, {1.0, 1.0}, {1.0, 1.0}, {1.2, 1.0}, {1.2, 0}, {1.35, 0}, {1.5, 0}, {1.5, 0},
     {1.45, 0},   {1.2, 0},   {1.5, 0},   {1.5, 0},   {1.5, 0}, {0, 0},    {0, 0}};
@@ -31,6 +34,7 @@ const double kGammaBridgesOther[15][2] = {
     {1.0, 1.0}, {1.0, 1.0}, {1.0, 1.0}, {1.0, 1.0}, {1.0, 0}, {1.0, 0}, {1.0, 0}, {1.0, 0},
     {1.0, 0},   {1.0, 0},   {1.0, 0},   {1.0, 0},   {1.0, 0}, {0, 0},   {0, 0}};
 
+// EN 1990 Annex A2, Tables A2.1 (road bridges), A2.2 (footbridges) and A2.3 (railway bridges).
 const double kPsiRoad[14][3] = {
     {0.75, 0.75, 0}, {0.4, 0.4, 0}, {0.4, 0.4, 0}, {0, 0.75, 0}, {0, 0, 0},     {0, 0.4, 0},   {0, 0, 0},
     {0, 0, 0},       {0.6, 0.2, 0}, {0.8, 0, 0},   {1.0, 0, 0},  {0.6, 0.6, 0.5}, {0.8, 0, 0}, {1.0, 0, 1.0}};
@@ -57,6 +61,8 @@ bool rd_n(FILE* f, double* p, int n)
 
 } // namespace
 
+// EN 1990 Annex A1 (buildings) and Annex A2 (bridges): partial factors of actions and combination
+// factors, from the tables above.
 void nad_ec0_set_defaults(NadEc0Block* b)
 {
     if (!b) return;

@@ -40,6 +40,9 @@ void set_names(NadEc2Block* b)
 
 } // namespace
 
+// EN 1992-1-1: gamma_C, gamma_S 2.4.2.4(1) Table 2.1N, alpha_cc 3.1.6(1)P, c_min,dur 4.4.1.2(5)
+// Table 4.4N, shear 6.2.2 and 6.2.3; each other field's clause stands beside it in the header
+// (EN 1992-1-2 for fire, EN 1992-2 for bridges).
 NadEc2Block* nad_ec2_set_defaults(NadEc2Block* b)
 {
     if (!b) return nullptr;
@@ -151,6 +154,8 @@ NadEc2Block* nad_ec2_set_defaults(NadEc2Block* b)
     return b;
 }
 
+// Nationally determined values of the same clauses as nad_ec2_set_defaults (EN 1992-1-1
+// 2.4.2.4(1), 3.1.6(1)P, 4.4.1.2(5), 6.2.2, 6.2.3, 6.2.5(1), 7.3.4(3), 7.4.2(2), 9.2.2(5)).
 void nad_ec2_set_alt_defaults(int norm, NadEc2Block* b)
 {
     if (!b) return;
@@ -313,6 +318,8 @@ struct Reader {
 
 } // namespace
 
+// An older block of a national set takes the values of EN 1992-2 2.4.2.4(1), 6.2.2(101), 6.2.3,
+// 6.8.7(101), 9.5.2(2) and of EN 1992-1-1 5.10.9(1)P that it does not carry.
 void nad_ec2_read(FILE* file, NadEc2Block* b)
 {
     const CNumericScope c_numbers;
@@ -422,6 +429,7 @@ NadEc2Block* nad_ec2_set_country(NadEc2Block* b, int country)
     return b;
 }
 
+// EN 1992-1-2 6.4.2.1(3) and 6.4.2.2(2): k and k_m of high-strength concrete are 1.0 in a national set.
 int nad_ec2_fix_switches(NadEc2Block* b, int repair)
 {
     if (!b) return 0;

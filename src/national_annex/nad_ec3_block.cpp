@@ -10,6 +10,8 @@ NadEc3Block* cur_ec3_params = nullptr;
 
 using nadio::rd;
 
+// EN 1993-1-1 6.1(1): gamma_M0, gamma_M1, gamma_M2; 6.3.2.3(1), (2): lambda_LT,0, beta, f and k_c;
+// EN 1993-1-2 2.3(1): gamma_M,fi.
 void nad_ec3_1_set_defaults(NadEc31Block* s)
 {
     if (!s) return;
@@ -30,6 +32,8 @@ void nad_ec3_1_set_defaults(NadEc31Block* s)
     s->kc_value = 1.0;
 }
 
+// DIN EN 1993-1-1/NA, NDP 6.1(1): gamma_M1 and the accidental gamma_M2; NDP 6.3.2.2(2): f also in
+// the general case.
 void nad_ec3_1_set_annex_defaults(NadEc31Block* s)
 {
     if (!s) return;
@@ -39,6 +43,8 @@ void nad_ec3_1_set_annex_defaults(NadEc31Block* s)
     s->ltb_f_general = 1;
 }
 
+// EN 1993-1-8 2.2(2), Table 2.1: gamma_M3 to gamma_M7; EN 1993-1-5 3.1(1) and 5.1(2): shear lag and
+// eta; EN 1993-1-9 3(7), Table 3.1: gamma_Mf; EN 1993-6 7.5(1): gamma_M,ser of crane runways.
 void nad_ec3_8_set_defaults(NadEc38Block* s)
 {
     if (!s) return;
@@ -58,6 +64,7 @@ void nad_ec3_8_set_defaults(NadEc38Block* s)
     s->gamma_m_ser_crane = 1.0;
 }
 
+// DIN EN 1993-1-8/NA, NDP 2.2(2): the German set keeps the recommended values of EN 1993-1-8.
 void nad_ec3_8_set_annex_defaults(NadEc38Block* s) { nad_ec3_8_set_defaults(s); }
 
 void nad_ec3_set_defaults(NadEc3Block* b)

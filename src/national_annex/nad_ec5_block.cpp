@@ -8,6 +8,9 @@
 
 NadEc5Block* cur_ec5_params = nullptr;
 
+// EN 1995-1-1 2.4.1, Table 2.3: gamma_M; 3.1.3, Table 3.1: k_mod of solid and glued-laminated timber;
+// 3.1.4, Table 3.2: k_def; 7.2, Table 7.2: deflection limits; 6.1.7(2): k_cr; 6.1.8: k_shape;
+// EN 1995-1-2 2.3(1): gamma_M,fi.
 NadEc5Block* nad_ec5_set_defaults(NadEc5Block* b)
 {
     if (!b) return nullptr;
@@ -150,6 +153,8 @@ bool read_fields(FILE* f, NadEc5Block* b, int v)
 
 } // namespace
 
+// A block older than the switches of DIN EN 1995-1-1/NA (NA.20, NA.21, NA.8.1.6, NA.7) and k_shape of
+// EN 1995-1-1 6.1.8 takes the annex's rules and factors when the set is a national one (NDP 6.1.8(1)).
 void nad_ec5_read(FILE* file, NadEc5Block* b, int at_block)
 {
     const CNumericScope c_numbers;

@@ -9,6 +9,7 @@ NadEc9Block* cur_ec9_params = nullptr;
 
 using nadio::rd;
 
+// EN 1996-1-1 2.4.3(1): gamma_M of masonry; 2.4.4: gamma_M for serviceability.
 NadEc6Block* nad_ec6_set_defaults(NadEc6Block* b)
 {
     if (!b) return nullptr;
@@ -20,6 +21,7 @@ NadEc6Block* nad_ec6_set_defaults(NadEc6Block* b)
     return b;
 }
 
+// DIN EN 1996-1-1/NA, NDP 2.4.3(1): gamma_M persistent and accidental; DIN EN 1998-1/NA: seismic.
 NadEc6Block* nad_ec6_set_alt_defaults(NadEc6Block* b)
 {
     if (!b) return nullptr;
@@ -31,6 +33,7 @@ NadEc6Block* nad_ec6_set_alt_defaults(NadEc6Block* b)
     return b;
 }
 
+// EN 1999-1-1 6.1.3(1): gamma_M1, gamma_M2; 8.1.1(2): gamma_M of joints; 6.2.5(1): the constant c.
 NadEc9Block* nad_ec9_set_defaults(NadEc9Block* b)
 {
     if (!b) return nullptr;
@@ -48,6 +51,7 @@ NadEc9Block* nad_ec9_set_defaults(NadEc9Block* b)
     return b;
 }
 
+// DIN EN 1999-1-1/NA, NDP 6.1.3(1) and 8.1.1(2): the German set keeps the values of EN 1999-1-1.
 NadEc9Block* nad_ec9_set_alt_defaults(NadEc9Block* b)
 {
     if (!nad_ec9_set_defaults(b)) return nullptr;
