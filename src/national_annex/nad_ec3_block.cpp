@@ -169,34 +169,32 @@ bool read_ec3_8(FILE* f, NadEc38Block* s)
     return true;
 }
 
+// One sub-block over its defaults; version 0 until a version has been read. 0 when it was read.
+template <typename Sub>
+int read_sub_block(FILE* file, Sub* s, void (*set_defaults)(Sub*), bool (*read)(FILE*, Sub*), const char* name)
+{
+    const CNumericScope c_numbers;
+    if (!s) return 1;
+    set_defaults(s);
+    s->version = 0;
+    if (file && read(file, s)) {
+        if (nad_verbose) printf(" %s: version=%2d  (ok)\n", name, s->version);
+        return 0;
+    }
+    if (nad_verbose) printf(" %s:              (failed)\n", name);
+    return 1;
+}
+
 } // namespace
 
 int nad_ec3_1_read(FILE* file, NadEc31Block* s)
 {
-    const CNumericScope c_numbers;
-    if (!s) return 1;
-    nad_ec3_1_set_defaults(s);
-    s->version = 0;
-    if (file && read_ec3_1(file, s)) {
-        if (nad_verbose) printf(" EC3_1: version=%2d  (ok)\n", s->version);
-        return 0;
-    }
-    if (nad_verbose) printf(" EC3_1:              (failed)\n");
-    return 1;
+    return read_sub_block(file, s, nad_ec3_1_set_defaults, read_ec3_1, "EC3_1");
 }
 
 int nad_ec3_8_read(FILE* file, NadEc38Block* s)
 {
-    const CNumericScope c_numbers;
-    if (!s) return 1;
-    nad_ec3_8_set_defaults(s);
-    s->version = 0;
-    if (file && read_ec3_8(file, s)) {
-        if (nad_verbose) printf(" EC3_8: version=%2d  (ok)\n", s->version);
-        return 0;
-    }
-    if (nad_verbose) printf(" EC3_8:              (failed)\n");
-    return 1;
+    return read_sub_block(file, s, nad_ec3_8_set_defaults, read_ec3_8, "EC3_8");
 }
 
 int nad_ec3_read(FILE* file, NadEc3Block* b, int at_block)

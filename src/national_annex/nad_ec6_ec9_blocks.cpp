@@ -4,6 +4,7 @@
 #include "platform/os/c_numeric.h"
 
 #include <cmath>
+#include <cstddef>
 
 NadEc9Block* cur_ec9_params = nullptr;
 
@@ -24,12 +25,10 @@ NadEc6Block* nad_ec6_set_defaults(NadEc6Block* b)
 // DIN EN 1996-1-1/NA, NDP 2.4.3(1): gamma_M persistent and accidental; DIN EN 1998-1/NA: seismic.
 NadEc6Block* nad_ec6_set_alt_defaults(NadEc6Block* b)
 {
-    if (!b) return nullptr;
+    if (!nad_ec6_set_defaults(b)) return nullptr;
     b->country = 1;
-    b->gamma_m_persistent = 1.5;
     b->gamma_m_accidental = 1.3;
     b->gamma_m_seismic = 1.2;
-    b->gamma_m_serviceability = 1.0;
     return b;
 }
 
@@ -130,27 +129,36 @@ void nad_ec9_read(FILE* file, NadEc9Block* b)
     rd(file, &b->c_constant);
 }
 
-int nad_ec6_equal(const NadEc6Block* a, const NadEc6Block* b)
+namespace {
+
+// 1 when both blocks name the same country and every listed factor agrees within 0.0001.
+template <typename Block, size_t N>
+int same_factors(const Block* a, const Block* b, const double Block::*const (&factors)[N])
 {
     if (!a || !b || a->country != b->country) return 0;
-    const double NadEc6Block::*ds[] = {&NadEc6Block::gamma_m_persistent, &NadEc6Block::gamma_m_accidental,
-                                       &NadEc6Block::gamma_m_seismic, &NadEc6Block::gamma_m_serviceability};
-    for (auto m : ds)
+    for (auto m : factors)
         if (std::fabs(a->*m - b->*m) > 0.0001) return 0;
     return 1;
 }
 
+} // namespace
+
+int nad_ec6_equal(const NadEc6Block* a, const NadEc6Block* b)
+{
+    static const double NadEc6Block::*const ds[] = {&NadEc6Block::gamma_m_persistent,
+                                                    &NadEc6Block::gamma_m_accidental, &NadEc6Block::gamma_m_seismic,
+                                                    &NadEc6Block::gamma_m_serviceability};
+    return same_factors(a, b, ds);
+}
+
 int nad_ec9_equal(const NadEc9Block* a, const NadEc9Block* b)
 {
-    if (!a || !b || a->country != b->country) return 0;
-    const double NadEc9Block::*ds[] = {&NadEc9Block::gamma_m1,     &NadEc9Block::gamma_m2,
-                                       &NadEc9Block::gamma_mp,     &NadEc9Block::gamma_mw,
-                                       &NadEc9Block::gamma_ms_ser, &NadEc9Block::gamma_ms_ult,
-                                       &NadEc9Block::gamma_ma,     &NadEc9Block::gamma_mp_ser,
-                                       &NadEc9Block::c_constant};
-    for (auto m : ds)
-        if (std::fabs(a->*m - b->*m) > 0.0001) return 0;
-    return 1;
+    static const double NadEc9Block::*const ds[] = {&NadEc9Block::gamma_m1,     &NadEc9Block::gamma_m2,
+                                                    &NadEc9Block::gamma_mp,     &NadEc9Block::gamma_mw,
+                                                    &NadEc9Block::gamma_ms_ser, &NadEc9Block::gamma_ms_ult,
+                                                    &NadEc9Block::gamma_ma,     &NadEc9Block::gamma_mp_ser,
+                                                    &NadEc9Block::c_constant};
+    return same_factors(a, b, ds);
 }
 
 void nad_ec6_copy(NadEc6Block* dst, const NadEc6Block* src)
