@@ -1,8 +1,8 @@
 #include "national_annex/nad_plausible.h"
 
 #include "platform/os/c_numeric.h"
+#include "platform/screen/prop_sheet.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstring>
 
@@ -144,28 +144,5 @@ std::string nad_implausible_value(const NadSet& s)
 
 bool nad_parse_decimal(const char* text, double* out, bool comma)
 {
-    if (!text) return false;
-    std::string t;
-    const char* p = text;
-    while (*p == ' ' || *p == '\t') ++p;
-    if (*p == '+' || *p == '-') t += *p++;
-    int digits = 0, points = 0;
-    for (; *p; ++p) {
-        if (std::isdigit(static_cast<unsigned char>(*p))) {
-            t += *p;
-            ++digits;
-        } else if (*p == '.' || (comma && *p == ',')) {
-            if (++points > 1) return false;
-            t += '.';
-        } else {
-            break;
-        }
-    }
-    while (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n') ++p;
-    if (*p || digits == 0) return false;
-    char* end = nullptr;
-    const double v = c_strtod(t.c_str(), &end);
-    if (!end || *end || !std::isfinite(v)) return false;
-    if (out) *out = v;
-    return true;
+    return Read_Plain_Decimal(text, out, PLAIN_DECIMAL_LINE | (comma ? PLAIN_DECIMAL_COMMA : 0)) != 0;
 }

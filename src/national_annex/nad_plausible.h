@@ -29,5 +29,6 @@ std::string nad_format_bound(double value);
 std::string nad_implausible_value(const NadSet& set);
 
 // A plain decimal number: an optional sign, digits with at most one decimal point (a comma
-// counts as one where `comma` is set), nothing else; no exponent, no hex, no nan or inf.
+// counts as one where `comma` is set), nothing else; no exponent, no hex, no nan or inf. Blanks
+// and tabs may stand around it, CR and LF after it (Read_Plain_Decimal with PLAIN_DECIMAL_LINE).
 bool nad_parse_decimal(const char* text, double* out, bool comma);

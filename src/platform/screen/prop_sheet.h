@@ -130,9 +130,17 @@ int Short_Edit_Float(int x, int y, const char* format, double* value);
 int Short_Edit_Text(int x, int y, char* buf, int visible, int flags);
 void Set_Short_Edit_Text_Scrollmode(int max_length);
 
-// A number as typed into a number field: a plain decimal number, optionally signed, with a
-// point or a comma (no exponent, no hexadecimal, no inf or nan), blanks around it allowed, and
-// finite. 1 with *value set; 0 for anything else, *value untouched.
+// A plain decimal number: optionally signed, digits with at most one decimal point (no exponent,
+// no hexadecimal, no inf or nan), finite, with spaces before and after it allowed. The flags
+// widen what else is taken. 1 with *value set (unless value is null); 0 for anything else,
+// *value untouched.
+enum {
+    PLAIN_DECIMAL_COMMA = 1,   // a comma serves as the decimal point too
+    PLAIN_DECIMAL_LINE = 2     // tabs before and after it, CR and LF after it: a word of a line
+};
+int Read_Plain_Decimal(const char* text, double* value, int flags);
+// A number as typed into a number field: a plain decimal number with a point or a comma, spaces
+// around it allowed (Read_Plain_Decimal with PLAIN_DECIMAL_COMMA).
 int Read_Typed_Decimal(const char* text, double* value);
 // Every number typed into Short_Edit_Float or a sheet's number field passes this check before
 // it is stored: 1 stores *value, 0 refuses the entry and the field keeps its old value. Without a

@@ -169,25 +169,36 @@ int edit_float_field(Sheet& s, Element& e)
 
 using namespace sheets;
 
-int Read_Typed_Decimal(const char* text, double* value)
+int Read_Plain_Decimal(const char* text, double* value, int flags)
 {
     if (!text) return 0;
-    std::string t = trimmed(text);
-    size_t i = (!t.empty() && (t[0] == '-' || t[0] == '+')) ? 1 : 0;
-    size_t digits = 0, separators = 0;
-    for (size_t k = i; k < t.size(); ++k) {
-        char c = t[k];
-        if (c >= '0' && c <= '9') ++digits;
-        else if ((c == '.' || c == ',') && ++separators == 1) t[k] = '.';
-        else return 0;
+    const bool comma = (flags & PLAIN_DECIMAL_COMMA) != 0, line = (flags & PLAIN_DECIMAL_LINE) != 0;
+    const char* p = text;
+    while (*p == ' ' || (line && *p == '\t')) ++p;
+    std::string t; // sign, digits and a point, as c_strtod reads them
+    if (*p == '+' || *p == '-') t += *p++;
+    size_t digits = 0, points = 0;
+    for (; *p; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            t += *p;
+            ++digits;
+        } else if (*p == '.' || (comma && *p == ',')) {
+            if (++points > 1) return 0;
+            t += '.';
+        } else {
+            break;
+        }
     }
-    if (digits == 0 || separators > 1) return 0;
+    while (*p == ' ' || (line && (*p == '\t' || *p == '\r' || *p == '\n'))) ++p;
+    if (*p || digits == 0) return 0;
     char* end = nullptr;
-    double v = c_strtod(t.c_str(), &end);
+    const double v = c_strtod(t.c_str(), &end);
     if (!end || *end || !std::isfinite(v)) return 0;
-    *value = v;
+    if (value) *value = v;
     return 1;
 }
+
+int Read_Typed_Decimal(const char* text, double* value) { return Read_Plain_Decimal(text, value, PLAIN_DECIMAL_COMMA); }
 
 void Set_Typed_Number_Check(TypedNumberCheck check) { typed_number_check = check; }
 
