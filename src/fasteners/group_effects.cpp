@@ -154,6 +154,7 @@ double half_length_reduction(double a, double b, int flag)
     return flag ? 0.67 : 0.75;
 }
 
+// DIN EN 1995-1-1, 8.3.1.1: nails from both sides may overlap in the middle member by at least 4 d
 int distance_check_4d_sum(double d, double b, double c, double e) { return c - b + e >= 4.0 * d ? 1 : 0; }
 int distance_check_4d(double a, double d, double c) { return a - c >= 4.0 * d ? 1 : 0; }
 
