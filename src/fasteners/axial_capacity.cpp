@@ -15,7 +15,6 @@
 
 namespace {
 
-const double kDeg = 0.017453292519944444;      // pi / 180 with pi = 3.14159265359, as the tables were made
 const double kQuarterPi = 0.7853981633974483;  // pi / 4: area of a circle per d^2
 const double kSteelE = 210000.0;               // modulus of elasticity of the screw steel (N/mm2)
 // f_y pi / 4 of the core (N/mm2, times d1^2 gives N_pl,k): f_y 1000 of carbon steel, 500 of stainless.
@@ -71,6 +70,7 @@ void store_common(FastenerResult* r, double rho1, double rho2, double R, double 
     r->axial_mode = 0;
 }
 
+// DIN EN 1995-1-1, 2.4.3 and 2.3.2.1(4): R_d = k_mod R_k / gamma_M with k_mod = sqrt(k_mod,1 k_mod,2)
 double design_value(const ConnectionDescription& c, const FastenerResult* r, double R)
 {
     double gm = std::max(c.gamma_m_1, c.gamma_m_2);
@@ -78,11 +78,13 @@ double design_value(const ConnectionDescription& c, const FastenerResult* r, dou
     return std::sqrt(r->kmod_1 * r->kmod_2) * R / gm;
 }
 
+// ETA-12/0114 (SPAX) and ETA-11/0190 (ASSY): withdrawal and buckling of a screw in compression,
+// kappa_c by EN 1993-1-1, 6.3.1.2
 // Fills the buckling block; assy selects the in-place variant of the ASSY family.
 void buckling_block(const ConnectionDescription& c, double p, FastenerResult* r, bool assy)
 {
     ScrewBucklingBlock& b = r->buckling;
-    const double a = c.axis_angle, ar = a * kDeg;
+    const double a = c.axis_angle, ar = a * kDegree;
     double f_y = 1000.0, A_f = kCarbonPlasticForce;
     if (c.stainless) { f_y = 500.0; A_f = kStainlessPlasticForce; }
     const double g_m1 = cur_ec3_params ? cur_ec3_params->ec3_1.gamma_m1 : 1.1;
@@ -101,7 +103,7 @@ void buckling_block(const ConnectionDescription& c, double p, FastenerResult* r,
         R_d = l_ef * d * f_ax_d;
     } else {
         // ETA of the SPAX family: the density factor multiplies the withdrawal, the angle term divides it.
-        const double D = 1.2 * std::cos(ar) * std::cos(ar) + std::sin(ar) * std::sin(ar);
+        const double D = kWithdrawalAngleFactor * std::cos(ar) * std::cos(ar) + std::sin(ar) * std::sin(ar);
         R_k = f_ax * l_ef * d * k_rho(rho) / D;
         R_d = l_ef * d * f_ax_d * k_rho(rho) / D;
     }
@@ -224,16 +226,16 @@ int annex_stop_code(const AnnexInput& in)
     if (in.spax) {
         if ((m1 == MAT_PLYWOOD && t1 < 6.0) || (m2 == MAT_PLYWOOD && t2 < 6.0)) return 144;
         if ((board(m1) && t1 < 8.0) || (board(m2) && t2 < 8.0)) return 145;
-        if (!plate(m1) && t1 < 1.2 * d) return 146;
-        if (t2 < 1.2 * d) return 147;
+        if (!plate(m1) && t1 < kScrewMemberThicknessFactor * d) return 146;
+        if (t2 < kScrewMemberThicknessFactor * d) return 147;
         if (angle < 15.0 && (timber(m1) || timber(m2))) return 1014;
         if (angle < 30.0) return 1013;
     }
     if (in.assy) {
         if ((m1 == MAT_PLYWOOD || m2 == MAT_PLYWOOD) && (t1 < 6.0 || t2 < 6.0)) return 142;
         if ((board(m1) || board(m2)) && (t1 < 8.0 || t2 < 8.0)) return 143;
-        if (!plate(m1) && t1 < 1.2 * d) return 146;
-        if (t2 < 1.2 * d) return 147;
+        if (!plate(m1) && t1 < kScrewMemberThicknessFactor * d) return 146;
+        if (t2 < kScrewMemberThicknessFactor * d) return 147;
         if (angle < 30.0) return 1015;
     }
     if (type == FT_STAPLE && in.annex_rules) {
@@ -249,8 +251,8 @@ int annex_stop_code(const AnnexInput& in)
 void annex_nail(const AnnexInput& in, FastenerResult* r, AxialParts& a)
 {
     const double d = in.d, p = in.p;
-    a.f_ax = std::pow(std::min(in.rho2, 500.0), 2) * (cur_ec5_params ? 20e-6 : 18e-6);
-    a.f_head = nail_head_pullthrough_parameter(0, in.c.head_reduction_flag, in.rho1);
+    a.f_ax = std::pow(std::min(in.rho2, kWithdrawalDensityCap), 2) * (cur_ec5_params ? 20e-6 : 18e-6);
+    a.f_head = nail_head_pullthrough_parameter(FT_NAIL, in.c.head_reduction_flag, in.rho1);
     a.F_ax = a.f_ax * d * p;
     a.F_head = a.f_head * in.dk * in.dk;
     if (p < 12.0 * d) {
@@ -259,10 +261,11 @@ void annex_nail(const AnnexInput& in, FastenerResult* r, AxialParts& a)
         a.F_head *= k;
     }
     r->f_nail_withdrawal =
-        nail_withdrawal_parameter(0, in.c.staple_limit, in.c.predrilled, in.c.small_hole_flag, in.rho2);
+        nail_withdrawal_parameter(FT_NAIL, in.c.staple_limit, in.c.predrilled, in.c.small_hole_flag, in.rho2);
     a.l_ef2 = p;
 }
 
+// DIN EN 1995-1-1/NA, NCI to 8.3.2:
 // Head parameter of a special nail in a board on the head side; *fixed set when the head carries
 // the fixed capacity of a thin board instead.
 double special_nail_board_head(const AnnexInput& in, bool* fixed)
@@ -279,6 +282,7 @@ double special_nail_board_head(const AnnexInput& in, bool* fixed)
     return kSpecialNailBoardHeadReduced;
 }
 
+// DIN EN 1995-1-1, 8.3.2 with the national annex:
 // Profiled special nail: the class parameters, reduced linearly below a penetration of 8 d.
 void annex_special_nail(const AnnexInput& in, FastenerResult* r, AxialParts& a)
 {
@@ -301,22 +305,22 @@ void annex_staple(const AnnexInput& in, FastenerResult* r, AxialParts& a)
     const ConnectionDescription& c = in.c;
     const double d = in.d, p = in.p;
     if (in.annex_rules) {
-        a.f_head = nail_head_pullthrough_parameter(1, c.head_reduction_flag, in.rho1);
+        a.f_head = nail_head_pullthrough_parameter(FT_STAPLE, c.head_reduction_flag, in.rho1);
         a.F_head = a.f_head * d * in.dk;
         if (c.resin_coated && c.fastener_angle_1 > 29.9 && c.fastener_angle_2 > 29.9) {
-            a.f_ax = std::pow(std::min(in.rho2, 500.0), 2) * 40e-6;
+            a.f_ax = std::pow(std::min(in.rho2, kWithdrawalDensityCap), 2) * 40e-6;
             const double lef = std::min(in.lg, std::min(p, 20.0 * d));
             a.F_ax = 2.0 * a.f_ax * lef * d;
             if (lef < 8.0 * d) a.F_ax = std::max(0.0, a.F_ax * (lef / (2.0 * d) - 3.0));
         } else {
-            a.f_ax = nail_withdrawal_parameter(1, c.staple_limit, c.predrilled, c.small_hole_flag, in.rho2);
+            a.f_ax = nail_withdrawal_parameter(FT_STAPLE, c.staple_limit, c.predrilled, c.small_hole_flag, in.rho2);
             a.F_ax = 2.0 * a.f_ax * std::min(20.0 * d, p) * d;
             if (c.fastener_angle_1 < 30.0 || c.fastener_angle_2 < 30.0) {
                 a.F_ax *= 0.7;
                 a.F_head *= 0.7;
             }
         }
-        r->f_nail_withdrawal = nail_withdrawal_parameter(1, c.staple_limit, c.predrilled, c.small_hole_flag, in.rho2);
+        r->f_nail_withdrawal = nail_withdrawal_parameter(FT_STAPLE, c.staple_limit, c.predrilled, c.small_hole_flag, in.rho2);
     }
     if (c.staple_limit > 20.0) r->message_code = 1009;
 }
@@ -343,7 +347,7 @@ bool annex_wood_screw(const AnnexInput& in, FastenerResult* r, AxialParts& a)
 {
     const double d = in.d, d1 = in.d1, dk = in.dk, D = in.D, t1 = in.t1;
     a.f_ax = 0.52 * std::pow(d, -0.5) * std::pow(a.l_ef2, -0.1) * std::pow(in.rho2, 0.8);
-    const double A = 1.2 * in.cos_a * in.cos_a + in.sin_a * in.sin_a;
+    const double A = kWithdrawalAngleFactor * in.cos_a * in.cos_a + in.sin_a * in.sin_a;
     if (std::fabs(A) < 1e-5) return false;
     const double ratio = d1 / d;
     if (ratio >= 0.6 && ratio <= 0.751 && d > 5.9 && d < 12.1) {
@@ -357,12 +361,13 @@ bool annex_wood_screw(const AnnexInput& in, FastenerResult* r, AxialParts& a)
         a.f_head = screw_head_pullthrough_parameter(in.type, in.m1, in.rho1, t1, dk, 0);
         a.F_head = dk * dk * a.f_head;
     } else {
-        const double Dp = plate(in.m1) ? std::min(12.0 * t1, 4.0 * d) : D;
-        a.F_head = 3.0 * in.f_c90 * kQuarterPi * (Dp * Dp - (d + 1.0) * (d + 1.0));
+        const double Dp = plate(in.m1) ? std::min(kPlateWasherThicknessFactor * t1, kPlateWasherDiameterFactor * d) : D;
+        a.F_head = kWasherBearingFactor * in.f_c90 * kQuarterPi * (Dp * Dp - (d + 1.0) * (d + 1.0));
     }
     return true;
 }
 
+// ETA-12/0114 with DIN EN 1995-1-1, 8.7.2:
 // SPAX screws of their approval: withdrawal with the density factor (rho_k/350)^0.8 over the angle
 // term, steel tension, the head (1.3 times where t1 >= 3 head diameters); the fully threaded screw
 // also carries by its head-side thread and has its buckling block. false when the angle term vanishes.
@@ -372,7 +377,7 @@ bool annex_spax(const AnnexInput& in, FastenerResult* r, AxialParts& a)
     const int type = in.type, m1 = in.m1;
     const double d = in.d, d1 = in.d1, dk = in.dk, D = in.D, t1 = in.t1;
     a.f_ax = screw_withdrawal_parameter(type, 0, 0.0, in.rho2, d);
-    const double A = in.sin_a * in.sin_a + 1.2 * in.cos_a * in.cos_a;
+    const double A = in.sin_a * in.sin_a + kWithdrawalAngleFactor * in.cos_a * in.cos_a;
     if (std::fabs(A) < 1e-5) return false;
     double lp = a.l_ef2, lh = 0.0;
     if (type == FT_SPAX_USER) user_thread_lengths(c.spax_user, in.p, t1, in.sin_a, &lp, &lh);
@@ -397,6 +402,7 @@ bool annex_spax(const AnnexInput& in, FastenerResult* r, AxialParts& a)
     return true;
 }
 
+// ETA-11/0190 with DIN EN 1995-1-1, 8.7.2:
 // ASSY screws of their approval: withdrawal with k_beta and the density factor on both threads,
 // steel tension, the head; always with the buckling block.
 void annex_assy(const AnnexInput& in, FastenerResult* r, AxialParts& a)
@@ -430,6 +436,7 @@ void annex_assy(const AnnexInput& in, FastenerResult* r, AxialParts& a)
     a.combined = true;
 }
 
+// DIN EN 1995-1-1, 8.5.2(2), (3): washer bearing 3 f_c,90,k; a steel plate as washer up to 12 t and 4 d
 // Bolt, or the bolt of a shear-plate connector: the washer bearing 3 f_c,90 on its ring (beside a
 // plate the ring of min(12 t1, 4 d)), and for the bolt the steel tension 0.8 f_u on its shank.
 void annex_washer(const AnnexInput& in, FastenerResult* r, AxialParts& a)
@@ -442,14 +449,14 @@ void annex_washer(const AnnexInput& in, FastenerResult* r, AxialParts& a)
     const double area_washer = kQuarterPi * (D * D - (dh + 1.0) * (dh + 1.0));
     double area = area_washer;
     if (type == FT_BOLT && (plate(in.m1) || plate(in.m2))) {
-        const double Dp = std::min(12.0 * in.t1, 4.0 * d);
+        const double Dp = std::min(kPlateWasherThicknessFactor * in.t1, kPlateWasherDiameterFactor * d);
         const double area_plate = kQuarterPi * (Dp * Dp - (dh + 1.0) * (dh + 1.0));
         area = c.shear_planes == 1 ? std::min(area_washer, area_plate) : area_plate;
     }
-    const double F_w = 3.0 * in.f_c90 * area;
+    const double F_w = kWasherBearingFactor * in.f_c90 * area;
     double R = F_w;
     if (type == FT_BOLT) {
-        const double f = c.steel_grade >= 0 ? 0.8 * fastener_steel_f_u(c.steel_grade) : c.f_u;
+        const double f = c.steel_grade >= 0 ? kBoltTensionFactor * fastener_steel_f_u(c.steel_grade) : c.f_u;
         a.F_t = d * d * kQuarterPi * f;
         R = std::min(F_w, a.F_t);
     }
@@ -458,6 +465,7 @@ void annex_washer(const AnnexInput& in, FastenerResult* r, AxialParts& a)
     r->r_ax_point = a.R;
 }
 
+// DIN EN 1995-1-1, 8.3.2 and 8.7.2:
 // A pin's capacity from its parts: the point (steel tension at most), the head or on a plate the
 // point again, the head-side thread where it counts, times the group factor n^-0.1.
 void annex_pin_capacity(const AnnexInput& in, FastenerResult* r, AxialParts& a, double* group)
@@ -488,7 +496,7 @@ double axial_capacity_annex(ConnectionDescription c, double p, double f_c90, Fas
     double rho1 = 0.0, rho2 = 0.0;
     fastener_get_rho_k(c.material_1, c.grade_1, c.t1, &rho1, &c.user_material);
     fastener_get_rho_k(c.material_2, c.grade_2, c.t2, &rho2, &c.user_material);
-    const double ar = c.axis_angle * kDeg;
+    const double ar = c.axis_angle * kDegree;
     const AnnexInput in{c, p, f_c90, type, c.material_1, c.material_2,
                         cur_ec5_params && cur_ec5_params->country != 0, rho1, rho2,
                         ar, std::sin(ar), std::cos(ar),
@@ -550,6 +558,7 @@ struct DinParts {
     bool steel = false;   // steel tension governs: design value 0.8 R
 };
 
+// DIN 1052, 12.8.1(9) and 12.8.3(1):
 // The rules before any value: a message code to stop with, or -1 to go on; nails and staples deeper
 // than 20 d count with 20 d (code 156).
 int din_stop_code(const DinInput& in, double* p, FastenerResult* r)
@@ -575,6 +584,7 @@ int din_stop_code(const DinInput& in, double* p, FastenerResult* r)
     return -1;
 }
 
+// DIN 1052, 12.8.1 and 12.8.3:
 // Nail, staple (two legs) or special nail: withdrawal against the head, whose parameter on boards
 // depends on their thickness (board density 380 from 20 mm, 8 N/mm2 from 12 mm, else 400 N).
 void din_nail(const DinInput& in, double p, double rho1, double rho2, FastenerResult* r, DinParts& out)
@@ -631,7 +641,7 @@ void din_steel_and_thickness(const DinInput& in, double F_t, bool thickness_coun
         out.R = F_t;
         out.steel = true;
     }
-    if (thickness_counts && in.t1 < 1.2 * in.d) {
+    if (thickness_counts && in.t1 < kScrewMemberThicknessFactor * in.d) {
         out.R = 0.0;
         out.steel = false;
     }
@@ -646,7 +656,7 @@ void din_assy(const DinInput& in, double p, double rho1, double rho2, FastenerRe
     const double d = in.d, t1 = in.t1, B = in.B;
     const double F_t = c.stainless ? screw_value_by_d_f(d) : screw_tensile_capacity_by_d(d, 1);
     double dkp = type == FT_ASSY_VG_S ? in.dk : (in.D > 0.0 ? in.D : 0.0);
-    dkp = std::min(dkp, cur_ec5_params ? kHeadDiameterCap : 35.0);
+    dkp = std::min(dkp, cur_ec5_params ? kHeadDiameterCap : kDinHeadDiameterCap);
     double rho_h = rho1;
     if (board(m1)) {
         rho_h = kBoardDensityCap;
@@ -677,7 +687,7 @@ void din_spax(const DinInput& in, double p, double rho2, DinParts& out)
     if (type == FT_SPAX_S_VG && cur_ec5_params && cur_ec5_params->country == 0) f_ax = 0.0;
     const bool board_head = board(m1) && t1 >= 12.0 && t1 <= 20.0 && (type != FT_SPAX_S_VG || !cur_ec5_params);
     out.f_head = board_head ? 8.0 : 10.0;
-    const double F_head = std::pow(std::min(in.dk, 35.0), 2) * out.f_head;
+    const double F_head = std::pow(std::min(in.dk, kDinHeadDiameterCap), 2) * out.f_head;
     if (type == FT_SPAX_S_VG) {
         const double F_ax2 = (p / in.sin_a) * d * f_ax / B;
         if (!plate(m1)) {
@@ -707,7 +717,7 @@ void din_washer(const DinInput& in, DinParts& out)
     const double F_w = in.f_c90 * A_w;
     out.R = F_w;
     if (in.type == FT_BOLT) {
-        const double f = c.steel_grade >= 0 ? 0.8 * fastener_steel_f_u(c.steel_grade) : c.f_u;
+        const double f = c.steel_grade >= 0 ? kBoltTensionFactor * fastener_steel_f_u(c.steel_grade) : c.f_u;
         const double F_t = d * d * kQuarterPi * f;
         if (F_t < F_w || (plate(in.m1) && c.bolt_washer_flag == 0)) out.R = F_t;
     }
@@ -731,10 +741,11 @@ void din_angle_rules(const DinInput& in, FastenerResult* r, DinParts& out)
 
 } // namespace
 
+// DIN 1052, 12.8: axial capacity of nails, staples, screws and bolts
 double axial_capacity_din(ConnectionDescription c, double p, double f_c90, FastenerResult* r)
 {
     const int type = c.fastener_type;
-    const double ar = c.axis_angle * kDeg;
+    const double ar = c.axis_angle * kDegree;
     const double sin_a = std::sin(ar), cos_a = std::cos(ar);
     const double B = sin_a * sin_a + 1.3333333333333333 * cos_a * cos_a;   // 4/3 cos^2
     if (std::fabs(B) < 1e-5) return 0.0;

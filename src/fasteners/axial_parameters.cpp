@@ -12,7 +12,7 @@ namespace {
 
 bool annex() { return cur_ec5_params != nullptr; }
 bool annex_without_country() { return cur_ec5_params && cur_ec5_params->country == 0; }
-double rho500sq(double rho) { double r = std::min(rho, 500.0); return r * r; }
+double rho500sq(double rho) { double r = std::min(rho, kWithdrawalDensityCap); return r * r; }
 
 // Head parameters of screws in boards (Z-9.1-449, Z-9.1-614, ETA-11/0190, ETA-12/0114):
 // minimum board thicknesses, 8 N/mm2 for boards of 12 to 20 mm, no head below 1.8 d1.
@@ -174,7 +174,7 @@ double screw_head_parameter_b(int type, int head_kind, double d_h, double d1, do
 // Bearing area under a washer: three times the net area with an annex set, DIN 1052 Table 15 without
 double washer_bearing_area(double d, double D)
 {
-    if (annex()) return 0.75 * 3.14159265359 * (D * D - (d + 2.0) * (d + 2.0));
+    if (annex()) return 0.75 * kRoundedPi * (D * D - (d + 2.0) * (d + 2.0));
     struct Band { double lo, hi, area; };
     static const Band t[] = {{21, 23, 390}, {27, 29, 664}, {33, 35, 1020}, {43, 45, 1550},
                              {55, 57, 2670}, {71, 73, 4270}, {84, 86, 6080}, {104, 106, 9430}};
@@ -214,10 +214,12 @@ double screw_head_parameter_c(int type, int head_kind, double d_h, double d1, do
     return board_rules(f, material, t, d_h, d1, true);
 }
 
+// DIN EN 1995-1-1, 8.5.2(2): contact area of a washer, pi / 4 (D^2 - (d + 1)^2)
 double washer_ring_area(double d, double D) { return 0.7853981633975 * (D * D - (d + 1.0) * (d + 1.0)); }
 
+// DIN EN 1995-1-1, 8.5.2(3): contact area of a steel plate as washer, diameter at most 12 t and 4 d
 double plate_washer_area(double d, double t)
 {
-    double o = std::min(4.0 * d, 12.0 * t);
+    double o = std::min(kPlateWasherDiameterFactor * d, kPlateWasherThicknessFactor * t);
     return 0.7853981633975 * (o * o - (d + 1.0) * (d + 1.0));
 }

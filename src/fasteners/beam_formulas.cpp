@@ -1,4 +1,5 @@
 #include "fasteners/beam_formulas.h"
+#include "fasteners/formula_constants.h"
 
 #include "national_annex/nad_current.h"
 
@@ -6,7 +7,6 @@
 #include <cmath>
 
 namespace {
-const double kPi = 3.14159265358979323846;
 
 void span_coefficients(double L, double s, double* end_e, double* end_g, double* in_e, double* in_g)
 {

@@ -18,14 +18,14 @@ enum MenuValue {
 // Wood screws 2 to 10 and special nails of the classes A to C (16 to 24): group 0 to 2 and
 // class 0 to 2. Special nails of the classes D to F (34 to 42): group 1 to 3 and class 3 to 5.
 constexpr int kSubChoices = 3;
-constexpr int kNailsDtoF = 34;
+constexpr int kNailsDtoF = FT_SPECIAL_NAIL_1D;
 
 bool in_range(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
 int special_nail_type(int first, int second)
 {
     if (in_range(first, 0, 2) && in_range(second, 0, 2))
-        return 16 + kSubChoices * first + second;
+        return FT_SPECIAL_NAIL_1A + kSubChoices * first + second;
     if (in_range(first, 1, 3) && in_range(second, 3, 5))
         return kNailsDtoF + kSubChoices * (first - 1) + (second - 3);
     return -1;
@@ -43,19 +43,19 @@ const char* picture_file(int type)
     if (is_wood_screw_type(type)) return "Schraube.bmp";
     if (is_special_nail_type(type)) return "SonderNagel.bmp";
     switch (type) {
-    case 0: return "Nagel.bmp";
-    case 11: return "SPAX_Teil_Senk.bmp";
-    case 12: return "SPAX_Teil_Teller.bmp";
-    case 13: case 14: case 15: return "SPAX_Voll.bmp";
-    case 25: return "Ringduebel_A1.bmp";
-    case 26: return "Scheibenduebel_C1.bmp";
-    case 27: return "Scheibenduebel_C5.bmp";
-    case 28: return "Scheibenduebel_C10.bmp";
-    case 29: return "Stabduebel_G10.bmp";
-    case 30: return "Bolzen.bmp";
-    case 31: return "Scheibenduebel_B1.bmp";
-    case 32: return "Scheibenduebel_C2.bmp";
-    case 33: return "Scheibenduebel_C11.bmp";
+    case FT_NAIL: return "Nagel.bmp";
+    case FT_SPAX_S_TG: return "SPAX_Teil_Senk.bmp";
+    case FT_SPAX_T_TG: return "SPAX_Teil_Teller.bmp";
+    case FT_SPAX_S_VG: case FT_ASSY_VG_Z: case FT_ASSY_VG_S: return "SPAX_Voll.bmp";
+    case FT_RING_A1: return "Ringduebel_A1.bmp";
+    case FT_CONNECTOR_C1: return "Scheibenduebel_C1.bmp";
+    case FT_CONNECTOR_C5: return "Scheibenduebel_C5.bmp";
+    case FT_CONNECTOR_C10: return "Scheibenduebel_C10.bmp";
+    case FT_DOWEL: return "Stabduebel_G10.bmp";
+    case FT_BOLT: return "Bolzen.bmp";
+    case FT_CONNECTOR_B1: return "Scheibenduebel_B1.bmp";
+    case FT_CONNECTOR_C2: return "Scheibenduebel_C2.bmp";
+    case FT_CONNECTOR_C11: return "Scheibenduebel_C11.bmp";
     default: return nullptr;
     }
 }
@@ -87,7 +87,7 @@ int fastener_type_of_menu(int index, int first, int second, const int* values)
     if (in_range(value, MENU_CONNECTORS, MENU_DISC_CONNECTORS - 1))
         return FT_RING_A1 + (value - MENU_CONNECTORS);
     if (in_range(value, MENU_DISC_CONNECTORS, MENU_LAST))
-        return 31 + (value - MENU_DISC_CONNECTORS);
+        return FT_CONNECTOR_B1 + (value - MENU_DISC_CONNECTORS);
     return -1;
 }
 
@@ -105,18 +105,19 @@ int fastener_menu_of_type(int type, int* first, int* second)
         write_pair(first, second, k / kSubChoices, k % kSubChoices);
         return MENU_WOOD_SCREW;
     }
-    if (in_range(type, 16, 24)) {
-        write_pair(first, second, (type - 16) / kSubChoices, (type - 16) % kSubChoices);
+    if (in_range(type, FT_SPECIAL_NAIL_1A, FT_SPECIAL_NAIL_3C)) {
+        const int k = type - FT_SPECIAL_NAIL_1A;
+        write_pair(first, second, k / kSubChoices, k % kSubChoices);
         return MENU_SPECIAL_NAIL;
     }
-    if (in_range(type, kNailsDtoF, 42)) {
+    if (in_range(type, kNailsDtoF, FT_SPECIAL_NAIL_3F)) {
         int k = type - kNailsDtoF;
         write_pair(first, second, 1 + k / kSubChoices, 3 + k % kSubChoices);
         return MENU_SPECIAL_NAIL;
     }
     if (in_range(type, FT_SPAX_S_TG, FT_ASSY_VG_S)) return MENU_SCREW_PRODUCTS + (type - FT_SPAX_S_TG);
     if (in_range(type, FT_RING_A1, FT_BOLT)) return MENU_CONNECTORS + (type - FT_RING_A1);
-    if (in_range(type, 31, 33)) return MENU_DISC_CONNECTORS + (type - 31);
+    if (in_range(type, FT_CONNECTOR_B1, FT_CONNECTOR_C11)) return MENU_DISC_CONNECTORS + (type - FT_CONNECTOR_B1);
     return -1;
 }
 

@@ -14,6 +14,7 @@
 #include "fasteners/slip_modulus.h"
 #include "fasteners/strength_helpers.h"
 #include "fasteners/timber_formulas.h"
+#include "fasteners/formula_constants.h"
 #include "materials/alu_grades.h"
 #include "materials/material_codes.h"
 #include "materials/timber_factors.h"
@@ -26,7 +27,6 @@
 #include <cstring>
 
 namespace {
-const double kRad = 0.017453292519944444;
 // Pin fasteners along the edges of a sheet carry 1.2 times their capacity (DIN EN 1995-1-1, 9.2.4.2).
 const double kSheetEdgeFactor = 1.2;
 // Staples whose crown meets the grain at less than 30 degrees carry 0.7 of it (DIN EN 1995-1-1, 8.4).
@@ -56,8 +56,8 @@ void member_spacings(const ConnectionDescription& c, FastenerResult* r, bool mem
 {
     const int mat = member1 ? c.material_1 : c.material_2;
     double* s = member1 ? r->spacing_1 : r->spacing_2;
-    const double load_angle = (member1 ? c.load_angle_1 : c.load_angle_2) * kRad;
-    const double fastener_angle = (member1 ? c.fastener_angle_1 : c.fastener_angle_2) * kRad;
+    const double load_angle = (member1 ? c.load_angle_1 : c.load_angle_2) * kDegree;
+    const double fastener_angle = (member1 ? c.fastener_angle_1 : c.fastener_angle_2) * kDegree;
     if (plate(mat) && (member1 || !is_connector_type(c.fastener_type))) {
         plate_spacings(c, member1, s);
         return;
@@ -69,7 +69,7 @@ void member_spacings(const ConnectionDescription& c, FastenerResult* r, bool mem
         user_spax_spacings(c.spax_user, c.predrilled, mat, load_angle, &s[0], &s[1], &s[2], &s[3], &s[4], &s[5]);
         return;
     }
-    const int spacing_mat = (!member1 && plate(c.material_1)) ? 12 : mat;
+    const int spacing_mat = (!member1 && plate(c.material_1)) ? MAT_STEEL_PLATE : mat;
     const double rho = member1 ? r->rho_k_1 : r->rho_k_2;
     const double d_b = is_connector_type(c.fastener_type) ? c.bolt_d : c.d;
     const int code = fastener_minimum_spacings(c.fastener_type, c.predrilled, c.fitted_hole, c.spacing_option_1,
@@ -152,7 +152,7 @@ double simplified_gamma(const FastenerResult* r)
 // Exact method between timber or panel members; returns the design driver's value.
 int exact_timber(const ConnectionDescription& c, int type, double d, double f_u, FastenerResult* r)
 {
-    const double a1 = c.load_angle_1 * kRad, a2 = c.load_angle_2 * kRad;
+    const double a1 = c.load_angle_1 * kDegree, a2 = c.load_angle_2 * kDegree;
     johansen_timber_characteristic(c.method, c.shear_planes, d, c.length, c.axis_angle, c.predrilled, c.stainless,
                                    c.fitted_hole, c.thread_flag, type, a1, a2, c.t1, c.t2, r->rho_k_1, r->rho_k_2,
                                    c.material_1, c.material_2, c.grade_1, c.grade_2, f_u, &c.embedding_law_1, nullptr,
@@ -165,7 +165,7 @@ int exact_timber(const ConnectionDescription& c, int type, double d, double f_u,
 
 int exact_plate_member2(const ConnectionDescription& c, double f_u, FastenerResult* r)
 {
-    const double a1 = c.load_angle_1 * kRad;
+    const double a1 = c.load_angle_1 * kDegree;
     johansen_plate_member2_characteristic(c.method, c.d, c.fastener_type, c.predrilled, c.stainless, c.thread_flag,
                                           c.fitted_hole, a1, c.t1, r->rho_k_1, c.material_1, c.grade_1, f_u, r);
     return johansen_plate_member2_design(c.gamma_m_1, c.gamma_m_2, c.gamma_m_steel, r->kmod_1, c.d, c.fastener_type,
@@ -205,7 +205,7 @@ int design_pin(ConnectionDescription& c, FastenerResult* r, int* held)
     if (position == 0) return 6;
     c.d_head = std::max(c.d_head, c.d);
 
-    const double sin_t = std::sin(c.axis_angle * kRad), l = c.length;
+    const double sin_t = std::sin(c.axis_angle * kDegree), l = c.length;
     const bool special = is_special_nail_type(type) != 0;
     if (c.shear_planes == 2) {
         if (p < c.t1 / sin_t && !(special && c.t2 > l)) c.length = l + p - c.t1 / sin_t;
@@ -216,7 +216,7 @@ int design_pin(ConnectionDescription& c, FastenerResult* r, int* held)
     c.thread_length = std::min(c.thread_length, c.length);
 
     const bool p1 = plate(c.material_1), p2 = plate(c.material_2);
-    const double a1 = c.load_angle_1 * kRad, a2 = c.load_angle_2 * kRad;
+    const double a1 = c.load_angle_1 * kDegree, a2 = c.load_angle_2 * kDegree;
     int plate_member = 0;
     if (c.method == 1 || c.method == 2) {
         if (type == FT_STAPLE) {
@@ -289,7 +289,7 @@ void design_dowel_or_bolt(ConnectionDescription& c, int type, double d, Fastener
                           bool connector_bolt)
 {
     const bool p1 = plate(c.material_1), p2 = plate(c.material_2) && !connector_bolt;
-    const double a1 = c.load_angle_1 * kRad, a2 = c.load_angle_2 * kRad;
+    const double a1 = c.load_angle_1 * kDegree, a2 = c.load_angle_2 * kDegree;
     const double f_u = steel_f_u(c);
     const int fitted = (type == FT_DOWEL && !connector_bolt) ? 1 : c.fitted_hole;
     int plate_member = 0;

@@ -2,6 +2,7 @@
 
 #include "fasteners/catalogue_lookups.h"
 #include "fasteners/fastener_types.h"
+#include "fasteners/formula_constants.h"
 #include "materials/material_codes.h"
 #include "materials/timber_factors.h"
 #include "national_annex/nad_ec5_block.h"
@@ -23,15 +24,16 @@ int spax_rules(const ConnectionDescription& c)
     const double d = c.d, t1 = c.t1, t2 = c.t2;
     const bool np = !c.predrilled;
     if (thin_board(m2)) return 64;
-    if (thin_board(m1) && t1 < 1.2 * d) return 65;
+    if (thin_board(m1) && t1 < kScrewMemberThicknessFactor * d) return 65;
     if (((m1 == MAT_PLYWOOD || m1 == MAT_FIBREBOARD) && t1 < 6.0) ||
         (m1 == MAT_GYPSUM_FIBREBOARD && t1 < 6.0)) return 65;
     if ((m1 == MAT_OSB || m1 == MAT_PARTICLEBOARD) && t1 < 8.0) return 65;
     if (!plate(m1) && !board(m1) && t1 < 12.0) return 65;
-    if (either(c, 5)) return 27;
-    if (either(c, 9)) return 28;
+    if (either(c, MAT_PLASTERBOARD)) return 27;
+    if (either(c, MAT_GYPSUM_FIBREBOARD)) return 28;
     if (board(m1) && c.washer_d < c.d_head && d > 11.9) return 34;
-    if ((board(m1) && t1 < 1.2 * d) || (board(m2) && t2 < 1.2 * d)) return 33;
+    const double t_min = kScrewMemberThicknessFactor * d;
+    if ((board(m1) && t1 < t_min) || (board(m2) && t2 < t_min)) return 33;
     if (c.fastener_type == FT_SPAX_S_VG && np) {
         if (!plate(m1) && !board(m1) && t1 < 30.0) return 36;
         if (!plate(m2) && !board(m1) && t2 < 30.0) return 39;
@@ -40,7 +42,7 @@ int spax_rules(const ConnectionDescription& c)
         if (!plate(m2) && t2 < 80.0 && d >= 12.0) return 41;
         if (!board(m1) && !plate(m2) && t2 < 40.0 && d >= 10.0) return 40;
     }
-    if (np && either(c, 1)) return 63;
+    if (np && either(c, MAT_HARDWOOD)) return 63;
     if (np && d >= 8.0 && (timber(m1) || timber(m2)) && c.spruce_fir_pine == 0) return 58;
     if (c.shear_planes == 2 && plate(m1)) return 10;
     if (d < 3.0) return 4;
@@ -61,10 +63,10 @@ int assy_rules(const ConnectionDescription& c)
 {
     const int m1 = c.material_1, m2 = c.material_2;
     const double d = c.d;
-    if (either(c, 5)) return 29;
-    if (either(c, 9)) return 31;
+    if (either(c, MAT_PLASTERBOARD)) return 29;
+    if (either(c, MAT_GYPSUM_FIBREBOARD)) return 31;
     if (c.fastener_type == FT_ASSY_VG_Z && plate(m1)) return 32;
-    if (board(m1) && c.t1 < 1.2 * d) return 35;
+    if (board(m1) && c.t1 < kScrewMemberThicknessFactor * d) return 35;
     if (!plate(m1) && !thin_board(m1))
         if (int code = assy_thickness(c.t1, d, 51, 50, 49, 47, 7.99)) return code;
     if (!plate(m2) && !thin_board(m2))
@@ -91,7 +93,7 @@ int connector_rules(const ConnectionDescription& c, double rho1, double rho2)
     const bool toothed = type == FT_CONNECTOR_C1 || type == FT_CONNECTOR_C5 || type == FT_CONNECTOR_C10 ||
         type == FT_CONNECTOR_C2 || type == FT_CONNECTOR_C11;
     if (!cur_ec5_params) {
-        if ((type == FT_CONNECTOR_C1 || type == FT_CONNECTOR_C5 || type == FT_CONNECTOR_C10) && either(c, 1)) return 97;
+        if ((type == FT_CONNECTOR_C1 || type == FT_CONNECTOR_C5 || type == FT_CONNECTOR_C10) && either(c, MAT_HARDWOOD)) return 97;
         if (rho2 >= 500.0 || (!plate(m1) && rho1 >= 500.0)) return 44;
         if (!timber(m1) && !timber(m2)) return 45;
     }

@@ -200,3 +200,8 @@ void connection_messages_clear();
 // Appends a code while the list holds fewer than 500 codes.
 void connection_message_add_1(int code);
 void connection_message_add_2(int code);
+
+// The terms of a shear-plane capacity that every method leaves in the result record: f_u, M_y,
+// both embedding strengths, the reduction factor and F_v,Rk.
+void store_shear_terms(FastenerResult* r, double f_u, double m_y, double f_h_1, double f_h_2, double factor,
+                       double f_v);

@@ -1,6 +1,7 @@
 #include "fasteners/connector_capacity.h"
 
 #include "fasteners/timber_formulas.h"
+#include "fasteners/penetration.h"
 #include "national_annex/nad_ec5_block.h"
 
 #include <algorithm>
@@ -10,6 +11,7 @@ namespace {
 // DIN EN 1995-1-1, (8.66): k_3 = min(1.75, rho_k / 350), 1/350 = 0.002857142857142857.
 double ring_k3(double rho_k) { return std::min(1.75, rho_k * 0.002857142857142857); }
 
+// DIN EN 1995-1-1, 8.10: k3 = min(1.5, rho_k / 350) of toothed-plate connectors
 double toothed_k3(double rho_k)
 {
     const double k3 = rho_k / 350.0;
@@ -18,6 +20,16 @@ double toothed_k3(double rho_k)
 
 void raise(double* field, double v) { if (v > *field) *field = v; }
 
+// The factors a ring or shear-plate connector reports (no reduction of its own).
+void store_angle_factors(FastenerResult* r, double k_alpha, double k1, double k3)
+{
+    r->reduction_factor = 1.0;
+    r->k_alpha = k_alpha;
+    r->k3 = k3;
+    r->k1 = k1;
+}
+
+// DIN EN 1995-1-1, 8.10:
 // Minimum loaded end distance a3,t and the end-distance factor k2 (8.10(4)) at the end distance
 // the caller gives, or at that minimum when it gives none (end_distance <= 0).
 void toothed_end_distance(int type, double dc, double d, double end_distance, double* a3t, double* k2)
@@ -29,6 +41,7 @@ void toothed_end_distance(int type, double dc, double d, double end_distance, do
     *k2 = std::min(1.0, a / ((c10 ? 2.0 : 1.5) * dc));
 }
 
+// DIN EN 1995-1-1, 8.9:
 // Ring connector: minimum loaded end distance 1.5 dc, k2 = min(1, a3,t / (2 dc)) (8.9(4)).
 void ring_end_distance(double dc, double end_distance, double* a3t, double* k2)
 {
@@ -38,6 +51,8 @@ void ring_end_distance(double dc, double end_distance, double* a3t, double* k2)
     *k2 = std::min(1.0, a / (2.0 * dc));
 }
 
+// DIN EN 1995-1-1, 8.10 (8.72), (8.73): basic capacity 18 d_c^1.5 of types C1 to C9, 25 d_c^1.5 of
+// C10 and C11
 double toothed_basic(int type, double dc)
 {
     if (type == FT_CONNECTOR_C10 || type == FT_CONNECTOR_C11) return 25.0 * std::pow(dc, 1.5);
@@ -45,6 +60,7 @@ double toothed_basic(int type, double dc)
     return 0.0;
 }
 
+// DIN EN 1995-1-1, 8.10:
 // k1 k2 k3 times the basic capacity of a toothed-plate connector (8.72); reports k1, k2, k3 and a3,t.
 double toothed_capacity(int type, double dc, double d, double rho_k, double k1, double end_distance,
                         FastenerResult* r)
@@ -66,17 +82,14 @@ double toothed_capacity(int type, double dc, double d, double rho_k, double k1, 
 double ring_connector_capacity(double dc, double he, double alpha, double t1, double t2, double rho_k,
                                FastenerResult* r, double end_distance)
 {
-    const double t1_req = std::max(3.0 * he, 24.0), t2_req = std::max(5.0 * he, 24.0);
+    const double t1_req = connector_min_thickness_side(he), t2_req = connector_min_thickness_middle(he);
     const double k1 = std::min({1.0, t1 / t1_req, t2 / t2_req});
     const double k_alpha = connector_angle_factor(dc, alpha);
     const double k3 = ring_k3(rho_k);
     double a3t, k2;
     ring_end_distance(dc, end_distance, &a3t, &k2);
     if (r) {
-        r->reduction_factor = 1.0;
-        r->k_alpha = k_alpha;
-        r->k3 = k3;
-        r->k1 = k1;
+        store_angle_factors(r, k_alpha, k1, k3);
         r->k2 = k2;
         r->a3t_used = a3t;
         raise(&r->t1_req, t1_req);
@@ -92,7 +105,7 @@ double ring_connector_capacity(double dc, double he, double alpha, double t1, do
 double shear_plate_connector_capacity(double dc, double he, double alpha, double, double t2, double rho_k,
                                       FastenerResult* r)
 {
-    const double t2_req = std::max(5.0 * he, 24.0);
+    const double t2_req = connector_min_thickness_middle(he);
     const double k1 = std::min(1.0, t2 / t2_req);
     double f0 = 35.0 * std::pow(dc, 1.5);
     if (cur_ec5_params) f0 *= 1.1;
@@ -100,10 +113,7 @@ double shear_plate_connector_capacity(double dc, double he, double alpha, double
     const double k_alpha = connector_angle_factor(dc, alpha);
     const double k3 = ring_k3(rho_k);
     if (r) {
-        r->reduction_factor = 1.0;
-        r->k_alpha = k_alpha;
-        r->k3 = k3;
-        r->k1 = k1;
+        store_angle_factors(r, k_alpha, k1, k3);
         r->t2_req = t2_req;
     }
     return k3 * k_alpha * std::min(f0, fhe) * k1;
@@ -113,7 +123,7 @@ double shear_plate_connector_capacity(double dc, double he, double alpha, double
 double toothed_plate_connector_capacity(int type, double dc, double d, double he, double t1, double t2, double rho_k,
                                         FastenerResult* r, double end_distance)
 {
-    const double t1_req = std::max(3.0 * he, 24.0), t2_req = std::max(5.0 * he, 24.0);
+    const double t1_req = connector_min_thickness_side(he), t2_req = connector_min_thickness_middle(he);
     const double k1 = (t1 >= t1_req && t2 >= t2_req) ? 1.0 : std::min({1.0, t1 / t1_req, t2 / t2_req});
     if (r) {
         raise(&r->t1_req, t1_req);
@@ -127,7 +137,7 @@ double toothed_plate_connector_capacity(int type, double dc, double d, double he
 double toothed_plate_connector_capacity_steel(int type, double dc, double d, double he, double t2, double rho_k,
                                               FastenerResult* r, double end_distance)
 {
-    const double t2_req = std::max(5.0 * he, 24.0);
+    const double t2_req = connector_min_thickness_middle(he);
     const double k1 = std::min(1.0, t2 / t2_req);
     if (r && t2_req < r->t2_req) r->t2_req = t2_req;
     return toothed_capacity(type, dc, d, rho_k, k1, end_distance, r);

@@ -25,9 +25,12 @@ double board_embedding_strength(double d, double t, int flag)
     return flag ? 50.0 * std::pow(d, -0.6) * std::pow(t, 0.2) : 65.0 * std::pow(d, -0.7) * std::pow(t, 0.1);
 }
 
+// DIN EN 1995-1-1, 8.3.1.3 (8.21): f_h,k = 30 d^-0.3 t^0.6 of nails in hardboard
 double fibreboard_embedding_strength(double d, double t) { return 30.0 * std::pow(d, -0.3) * std::pow(t, 0.6); }
+// DIN EN 1995-1-1/NA, NCI to 8.3.1.3: f_h,k = 3.9 d^-0.6 t^0.7 of nails in gypsum plasterboard
 double plasterboard_embedding_strength(double d, double t) { return 3.9 * std::pow(d, -0.6) * std::pow(t, 0.7); }
 double lvl_embedding_strength(double d) { return 37.0 * (1.0 - 0.01 * d); }
+// DIN EN 1995-1-1, 8.5.1.1 (8.32): f_h,0,k = 0.082 (1 - 0.01 d) rho_k of bolts and dowels
 double dowel_embedding_strength(double d, double rho_k) { return 0.082 * (1.0 - 0.01 * d) * rho_k; }
 
 double embedding_strength_three_angles(double d, double rho_k, double a1, double a2, double a3)
@@ -55,6 +58,8 @@ bool uses_dowel_rule(int type, double d, int predrilled)
     return !((type >= FT_NAIL && type <= FT_SPECIAL_NAIL_3C) || (type >= FT_SPECIAL_NAIL_1D && type <= FT_SIMPSON_CSA));
 }
 
+// DIN EN 1995-1-1, 8.5.1.1 (8.31) to (8.33) and 8.5.1.2: embedding strength of bolts and dowels at an
+// angle to the grain, and in panels
 // Dowel rule of one member; the plate case is handled by the caller. k90_limit is 8 mm for the
 // first and 8.00001 mm for the second member.
 double dowel_rule(double d, const Member& m, double k90_limit, bool* replaced)
@@ -80,8 +85,10 @@ double dowel_rule(double d, const Member& m, double k90_limit, bool* replaced)
     }
 }
 
+// DIN EN 1995-1-1, 8.3.1.1 (8.15), (8.16): f_h,k of nails in timber without and with pre-drilling
 double g_rule(double d, double rho, int pre) { return pre ? 0.082 * rho * (1.0 - 0.01 * d) : 0.082 * rho * std::pow(d, -0.3); }
 
+// DIN EN 1995-1-1, 8.3.1.1 and 8.3.1.3: embedding strength of nails in timber and in panels
 // Nail rule of one member by its own row (different materials); rho1 is the first member's density.
 double nail_rule(double d, int pre, const Member& m, double rho1, bool first, bool* replaced)
 {
@@ -199,6 +206,8 @@ int embedding_strength(double* out1, double* out2, int type, double d, int predr
     return code;
 }
 
+// DIN EN 1995-1-1, 8.3.1 and 8.5.1 (DIN 1052 without a national-annex set): embedding strength of
+// one member
 int embedding_strength_single(double* out, double d, int type, int predrilled, double angle, double t,
                               double rho, int material, int sub, const UserEmbeddingLaw* law)
 {

@@ -6,6 +6,7 @@
 #include "fasteners/material_access.h"
 #include "fasteners/penetration.h"
 #include "fasteners/rope_effect.h"
+#include "fasteners/simplified_method.h"
 #include "fasteners/formula_constants.h"
 #include "materials/material_codes.h"
 #include "national_annex/nad_ec5_block.h"
@@ -35,6 +36,7 @@ struct Modes {
     double f[11];   // f[1]..f[10]
 };
 
+// DIN EN 1995-1-1, 8.2.2 (8.6): failure modes of a timber or panel joint in single shear
 // Modes of the Johansen equations (8.6, 8.7); R the rope-effect share on the embedding modes.
 void one_plane(Modes& m, double fh1, double beta, double t1, double t2, double d, double my, double k1, double k2,
                double R)
@@ -52,6 +54,7 @@ void one_plane(Modes& m, double fh1, double beta, double t1, double t2, double d
     m.f[6] = k2 * std::sqrt(2.0 * beta / (1.0 + beta)) * std::sqrt(2.0 * my * fh1 * d);
 }
 
+// DIN EN 1995-1-1, 8.2.2 (8.7): failure modes of a timber or panel joint in double shear
 void two_planes(Modes& m, double fh1, double beta, double t1, double t2, double d, double my, double k1, double k2,
                 double R)
 {
@@ -88,6 +91,8 @@ int timber_branch(int shear_planes, int type, double d, double l, double axis_an
 double ds26(double d) { return std::pow(d, 2.6); }
 } // namespace
 
+// DIN EN 1995-1-1, 8.5.1.1 (8.30): M_y,Rk = 0.3 f_u,k d^2.6 of bolts and dowels (a threaded bolt by its
+// core); nails and screws by their own rules
 double exact_yield_moment(int type, double d, double f_u, int stainless, int thread_flag, double wood_screw_factor)
 {
     if (type == FT_BOLT && thread_flag) return 0.3 * f_u * ds26(thread_core_diameter(d));
@@ -136,14 +141,9 @@ int johansen_timber_characteristic(int method, int shear_planes, double d, doubl
         capacity = divide ? best * mode_factor(code) : best;
     }
     if (type == FT_STAPLE && mat1 == MAT_GYPSUM_FIBREBOARD && d > 1.5) capacity *= 1.5 / d;
-    r->f_v_k = capacity;
+    store_shear_terms(r, f_u, my, fh1, fh2, 1.0, capacity);
     r->gamma_pin = divide ? failure_mode_gamma_m(code, method) : 1.0;
     r->failure_mode_k = code;
-    r->reduction_factor = 1.0;
-    r->m_y_k = my;
-    r->f_u_used = f_u;
-    r->f_h_1 = fh1;
-    r->f_h_2 = fh2;
     r->beta = beta;
     return 0;
 }
@@ -197,25 +197,13 @@ int johansen_timber_design(double gamma1, double gamma2, double gamma_s, double 
 }
 
 namespace {
-// Plate class of a plate as member 1: 0 thin, 1 between (weight r), 2 thick.
-int plate_class_member1(int type, double d_p, double t_plate, int plate_material, double* r)
-{
-    const double kp = plate_material == MAT_ALU_PLATE ? kAluPlateFactor : 1.0;
-    *r = 1.0;
-    if (type >= FT_SPECIAL_NAIL_3A && type <= FT_SPECIAL_NAIL_3C && t_plate >= 2.0 * kp) return 2;
-    if (type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA) return 2;
-    const double D = kp * d_p;
-    if (t_plate + 0.0005 >= D) return 2;
-    if (0.5 * D >= t_plate - 0.0005) { *r = 0.0; return 0; }
-    *r = 2.0 * t_plate / D - 1.0;
-    return 1;
-}
-
 bool pin_uses_pointside(int type)
 {
     return is_pin_fastener_type(type) || is_screw_type_group1(type) || is_screw_type_group2(type);
 }
 
+// DIN EN 1995-1-1, 8.2.3: failure modes of a steel-to-timber joint with the plate as member 1, thin
+// (t <= 0.5 d), thick (t >= d) or linear between
 // Shared body of both plate-as-member-1 drivers.
 void plate_member1(const ConnectionDescription& c, FastenerResult* r, bool design)
 {
@@ -223,11 +211,11 @@ void plate_member1(const ConnectionDescription& c, FastenerResult* r, bool desig
     double d = c.d;
     if (type == FT_CONNECTOR_C1 || type == FT_CONNECTOR_C5 || type == FT_CONNECTOR_C10 || type == FT_CONNECTOR_C2 ||
         type == FT_CONNECTOR_C11) {
-        type = 30;
+        type = FT_BOLT;
         d = c.bolt_d;
     }
     double weight;
-    const int cls = plate_class_member1(type, c.d_ef, c.t1, c.material_1, &weight);
+    const int cls = metal_plate_thickness_class(type, c.material_1, c.d_ef, c.t1, &weight);
 
     double f_u = c.f_u;
     if (type == FT_DOWEL || ((type == FT_BOLT || type == FT_RING_A1 || type == FT_CONNECTOR_B1) && c.steel_grade >= 0))
@@ -246,8 +234,8 @@ void plate_member1(const ConnectionDescription& c, FastenerResult* r, bool desig
 
     double fh1 = 0.0, fh = 0.0;
     const double d_e = (type == FT_BOLT && !c.fitted_hole) ? d + 1.0 : d;
-    const int msg = embedding_strength(&fh1, &fh, type, d_e, c.predrilled, 0.0, c.load_angle_2 * 0.017453292519944444,
-                                       c.t1, c.t2, 0.0, r->rho_k_2, 12, c.material_2, -1, c.grade_2, nullptr, nullptr);
+    const int msg = embedding_strength(&fh1, &fh, type, d_e, c.predrilled, 0.0, c.load_angle_2 * kDegree,
+                                       c.t1, c.t2, 0.0, r->rho_k_2, MAT_STEEL_PLATE, c.material_2, -1, c.grade_2, nullptr, nullptr);
     if (design) fh = fh * r->kmod_2 / c.gamma_m_2;
 
     const bool divide = !design && c.method != 2;

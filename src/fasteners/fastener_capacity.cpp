@@ -4,6 +4,7 @@
 #include "fasteners/fastener_types.h"
 #include "fasteners/material_access.h"
 #include "fasteners/required_thickness.h"
+#include "fasteners/formula_constants.h"
 #include "materials/material_codes.h"
 #include "national_annex/nad_ec5_block.h"
 
@@ -76,7 +77,7 @@ int fastener_capacity_from_record(ConnectionDescription c, FastenerResult* r)
 
     const bool pin = pin_type(type);
     const bool special = is_special_nail_type(type);
-    const double sin_a = std::sin(c.axis_angle * 0.017453292519944444);
+    const double sin_a = std::sin(c.axis_angle * kDegree);
     if (pin && c.d > 0.0 && c.length > 0.0) {
         simplified_thickness_check(type, c.f_u, c.shear_planes, c.d, c.length, c.axis_angle, c.predrilled, c.stainless,
                                    0, 0, c.t1, c.t2, r->rho_k_1, r->rho_k_2, c.material_1, c.material_2, c.grade_1,

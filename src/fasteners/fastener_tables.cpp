@@ -261,19 +261,22 @@ std::string data_file_path(const char* file)
     return path_join(folder, file);
 }
 
-int load_family(FastenerFamily family)
+// Reads a table file once: info holds its file name, table and loaded flag; parse fills the table.
+template <class Info, class Family, class Parse>
+int load_once(Info& info, Family family, Parse parse)
 {
-    FamilyInfo& f = g_families[family];
-    if (f.loaded) return 1;
-    std::string path = data_file_path(f.file);
+    if (info.loaded) return 1;
+    std::string path = data_file_path(info.file);
     if (path.empty()) return 0;
     bool ok;
     std::string bytes = read_whole_file(path, &ok);
     if (!ok) return 0;
-    if (!fastener_table_parse(family, bytes.data(), bytes.size(), f.table)) return 0;
-    f.loaded = 1;
+    if (!parse(family, bytes.data(), bytes.size(), info.table)) return 0;
+    info.loaded = 1;
     return 1;
 }
+
+int load_family(FastenerFamily family) { return load_once(g_families[family], family, fastener_table_parse); }
 
 // Values of one connector row line in file order: 'd' a double field, 'i' an int field.
 struct Slot { char kind; double ConnectorRow::*dbl; int ConnectorRow::*in; };
@@ -306,19 +309,7 @@ std::vector<Slot> connector_layout(ConnectorFamily family, int kind)
 #undef D_
 #undef I_
 
-int load_connector(ConnectorFamily family)
-{
-    ConnectorInfo& c = g_connectors[family];
-    if (c.loaded) return 1;
-    std::string path = data_file_path(c.file);
-    if (path.empty()) return 0;
-    bool ok;
-    std::string bytes = read_whole_file(path, &ok);
-    if (!ok) return 0;
-    if (!connector_table_parse(family, bytes.data(), bytes.size(), c.table)) return 0;
-    c.loaded = 1;
-    return 1;
-}
+int load_connector(ConnectorFamily family) { return load_once(g_connectors[family], family, connector_table_parse); }
 
 } // namespace
 

@@ -18,3 +18,26 @@ const double kHeadDiameterCap = 32.0;          // head or washer diameter counte
 // a middle member 1.15 * 4 / sqrt(1 + beta) = 1.15 * 2 sqrt 2.
 const double kSideMemberThicknessFactor = 3.926345596729059;
 const double kMiddleMemberThicknessFactor = 3.2526911934581184;
+
+// Angles: the degree as the fastener tables were made (pi taken as 3.14159265359), and pi itself.
+const double kRoundedPi = 3.14159265359;
+const double kDegree = 0.017453292519944444;   // kRoundedPi / 180
+const double kPi = 3.14159265358979323846;
+
+// A metal plate counts as thick from the pin diameter and as thin up to half of it
+// (DIN EN 1995-1-1, 8.2.3(1)); the comparisons allow this much (mm).
+const double kPlateThicknessTolerance = 0.0005;
+
+// Ring, shear-plate and toothed-plate connectors: a member is never asked for less than this
+// thickness (mm), whatever its embedment depth gives.
+const double kConnectorMinThickness = 24.0;
+
+// Axial capacity (DIN EN 1995-1-1, 8.3.2, 8.5.2 and 8.7.2 with the national annex):
+const double kWithdrawalDensityCap = 500.0;    // rho_k counted at most in the withdrawal parameter (kg/m3)
+const double kWithdrawalAngleFactor = 1.2;     // 1.2 cos^2 + sin^2 of the screw axis angle
+const double kWasherBearingFactor = 3.0;       // a washer bears 3 f_c,90,k on its contact area
+const double kPlateWasherThicknessFactor = 12.0;   // a steel plate as washer counts up to 12 t ...
+const double kPlateWasherDiameterFactor = 4.0;     // ... and 4 d in diameter
+const double kBoltTensionFactor = 0.8;         // tension of a bolt shank: 0.8 f_u on its full section
+const double kDinHeadDiameterCap = 35.0;       // head diameter counted at most without an annex set (mm)
+const double kScrewMemberThicknessFactor = 1.2;    // a member a screw passes is at least 1.2 d thick

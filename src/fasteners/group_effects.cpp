@@ -13,6 +13,7 @@ double mix_angle(double angle, double n_ef, double n) { return ((90.0 - angle) *
 // Effective contact length of an end contact with the overhang u (DIN EN 1995-1-1/NA 6.1.5).
 double contact_length(double u, double l) { return u > 30.0 ? l + 60.0 : l + 30.0 + std::min(u, 30.0); }
 
+// DIN EN 1995-1-1, 6.1.5(1): effective contact area, up to 30 mm added beside the contact
 double effective_area(double u1, double u2, double l, double w, int n_s)
 {
     double a = w * (contact_length(u2, l) + contact_length(u1, l));
@@ -41,6 +42,7 @@ double effective_fastener_count(double d, int n, double a1, double angle)
     return mix_angle(a, n_ef, n);
 }
 
+// DIN EN 1995-1-1, 8.9: effective number n_ef = 2 + (1 - n / 20) (n - 2) of connectors in a row
 // The formula of 8.9(4) falls below 2 beyond 20 connectors in a row; the count is held at 2 there.
 double effective_connector_count(int n, double angle)
 {
@@ -86,6 +88,7 @@ double effective_count_by_thickness(double d, int n, double a1, double t, double
     return mix_angle(angle, n_ef, n);
 }
 
+// DIN EN 1995-1-1, 8.7.2: effective number n_ef = n^0.9 of axially loaded screws
 double effective_count_power(int n) { return std::pow(n, 0.9); }
 
 double three_way_capacity(double a, double b, double c, double d, double e, double f, int* out_index,
@@ -112,6 +115,7 @@ double percent_ratio(double a, double b, double c, double* out)
     return p / c;
 }
 
+// DIN EN 1995-1-1, 6.1.5: bearing capacity k_c,90 f_c,90 A_ef at a support
 double support_bearing_force(int material, double f, double l1, double h, double u1, double u2, double l, double w,
                              int n_s)
 {
@@ -135,6 +139,7 @@ double support_bearing_share(int material, double l1, double h, double u1, doubl
     return r / (r + p * q);
 }
 
+// DIN EN 1995-1-1, 6.1.5(1): effective contact areas, up to 30 mm added beside the contact
 void bearing_effective_areas(double u1, double u2, double l, double l_i, double w, double* out_1, double* out_2,
                              double* out_3)
 {
@@ -149,9 +154,11 @@ double half_length_reduction(double a, double b, int flag)
     return flag ? 0.67 : 0.75;
 }
 
+// DIN EN 1995-1-1, 8.3.1.1: nails from both sides may overlap in the middle member by at least 4 d
 int distance_check_4d_sum(double d, double b, double c, double e) { return c - b + e >= 4.0 * d ? 1 : 0; }
 int distance_check_4d(double a, double d, double c) { return a - c >= 4.0 * d ? 1 : 0; }
 
+// EN 1090-2, Table 11: normal round hole, clearance 1 mm up to M14, 2 mm to M24, 3 mm above
 double bolt_hole_diameter(double d)
 {
     if (d < 15.99) return d + 1.0;

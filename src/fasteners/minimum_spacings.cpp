@@ -1,6 +1,7 @@
 #include "fasteners/minimum_spacings.h"
 
 #include "fasteners/fastener_types.h"
+#include "fasteners/formula_constants.h"
 #include "materials/material_codes.h"
 #include "national_annex/nad_ec5_block.h"
 
@@ -21,11 +22,10 @@ Angles angles_of(double alpha)
     Angles a;
     a.deg = alpha * 57.29577951307855;   // 180 / pi
     a.sin_s = std::sin(alpha);
-    const double pi = 3.14159265359;
     // fmod first: a huge or infinite angle would never leave the loops below.
-    double x = std::isfinite(alpha) ? std::fmod(alpha, pi) : 0.0;
-    while (x < 0.0) x += pi;
-    while (x > pi) x -= pi;
+    double x = std::isfinite(alpha) ? std::fmod(alpha, kRoundedPi) : 0.0;
+    while (x < 0.0) x += kRoundedPi;
+    while (x > kRoundedPi) x -= kRoundedPi;
     const double ar = std::asin(std::fabs(std::sin(x)));
     a.cos_r = std::cos(ar);
     a.sin_r = std::sin(ar);
@@ -34,6 +34,7 @@ Angles angles_of(double alpha)
 
 using Six = double[6];
 
+// DIN EN 1995-1-1, 8.5.1.1, Table 8.4 (DIN 1052 without a national-annex set): minimum spacings of bolts
 void bolt_rule(bool ec5, double d, const Angles& a, Six v)
 {
     if (ec5) {
@@ -53,6 +54,7 @@ void bolt_rule(bool ec5, double d, const Angles& a, Six v)
     v[5] = 3.0 * d;
 }
 
+// DIN EN 1995-1-1, 8.6, Table 8.5 (DIN 1052 without a national-annex set): minimum spacings of dowels
 void dowel_rule(bool ec5, double d, const Angles& a, Six v)
 {
     v[0] = (3.0 + 2.0 * a.cos_r) * d;
@@ -76,9 +78,10 @@ bool panel_list(int m)
         m == MAT_BEECH_BOARD || m == MAT_LVL;
 }
 
+// DIN EN 1995-1-1, 8.4, Table 8.3 (DIN 1052 without a national-annex set): minimum spacings of staples
 void staple_rule(bool ec5, double d, const Angles& a, double theta, int material, Six v)
 {
-    const double th = theta * 180.0 / 3.14159265358979323846;
+    const double th = theta * 180.0 / kPi;
     v[0] = th >= 30.0 ? (10.0 + 5.0 * a.cos_r) * d : (15.0 + 5.0 * a.cos_r) * d;
     v[2] = (15.0 + 5.0 * a.cos_r) * d;
     v[3] = 15.0 * d;
@@ -96,6 +99,8 @@ void staple_rule(bool ec5, double d, const Angles& a, double theta, int material
 
 bool nail_like(int type) { return type == FT_NAIL || is_special_nail_type(type); }
 
+// DIN EN 1995-1-1, 8.3.1.2, Table 8.2 (DIN 1052 without a national-annex set): minimum spacings of
+// nails and small screws
 void nail_rule(bool ec5, int type, int predrilled, int splitting, int material, double rho, double d,
                const Angles& a, Six v)
 {
@@ -161,45 +166,36 @@ void lvl_nail_rule(int material, double d, const Angles& a, Six v)
     }
 }
 
-void lvl_bolt_rule(int material, double d, const Angles& a, Six v)
+// LVL bolt and dowel rules: Kerto-S takes the same a1, a2 and a3,t for both (a3,c by the pin's
+// own rule), the other LVL its own rows; the edge distances are shared.
+void lvl_pin_rule(bool dowel, int material, double d, const Angles& a, Six v)
 {
     if (material == MAT_KERTO_S) {
         v[0] = (4.0 + 3.0 * a.cos_r) * d;
         v[1] = 4.0 * d;
         v[2] = std::max(7.0 * d, 105.0);
-        Six b;
-        bolt_rule(true, d, a, b);
-        v[3] = b[3];
-    } else {
-        v[0] = 4.0 * d;
-        v[1] = 4.0 * d;
-        v[2] = std::max(4.0 * d, 60.0);
-        v[3] = 4.0 * d;
-    }
-    v[4] = std::max(2.0 * d * (1.0 + a.sin_s), 3.0 * d);
-    v[5] = 3.0 * d;
-}
-
-void lvl_dowel_rule(int material, double d, const Angles& a, Six v)
-{
-    if (material == MAT_KERTO_S) {
-        v[0] = (4.0 + 3.0 * a.cos_r) * d;
-        v[1] = 4.0 * d;
-        v[2] = std::max(7.0 * d, 105.0);
-        if ((a.deg > 30.0 && a.deg < 60.0) || (a.deg >= 90.0 && a.deg < 150.0) || (a.deg >= 210.0 && a.deg < 270.0))
+        if (!dowel) {
+            Six b;
+            bolt_rule(true, d, a, b);
+            v[3] = b[3];
+        } else if ((a.deg > 30.0 && a.deg < 60.0) || (a.deg >= 90.0 && a.deg < 150.0) ||
+                   (a.deg >= 210.0 && a.deg < 270.0)) {
             v[3] = std::max(v[2] * a.sin_r, 3.0 * d);
-        else
+        } else {
             v[3] = 3.0 * d;
+        }
     } else {
-        v[0] = (3.0 + a.cos_r) * d;
-        v[1] = 3.0 * d;
+        v[0] = dowel ? (3.0 + a.cos_r) * d : 4.0 * d;
+        v[1] = dowel ? 3.0 * d : 4.0 * d;
         v[2] = std::max(4.0 * d, 60.0);
-        v[3] = (3.0 + a.sin_r) * d;
+        v[3] = dowel ? (3.0 + a.sin_r) * d : 4.0 * d;
     }
     v[4] = std::max(2.0 * d * (1.0 + a.sin_s), 3.0 * d);
     v[5] = 3.0 * d;
 }
 
+// DIN EN 1995-1-1, 8.9, Table 8.7 and 8.10, Table 8.8: minimum spacings of ring, shear-plate and
+// toothed-plate connectors, at least those of their bolt
 void connector_rule(bool ec5, int type, double dc, double db, const Angles& a, Six v)
 {
     Six b;
@@ -265,8 +261,8 @@ int fastener_minimum_spacings(int type, int predrilled, int fitted, int /*reserv
     case LVL_NAIL: lvl_nail_rule(material, d, a, v); code = ec5 ? 2 : 10; break;
     case STAPLE: staple_rule(ec5, d, a, theta, material, v); code = ec5 ? 3 : 13; break;
     case BOLT: bolt_rule(ec5, d, a, v); code = ec5 ? 4 : 9; break;
-    case LVL_BOLT: lvl_bolt_rule(material, d, a, v); code = ec5 ? 4 : 9; break;
-    case LVL_DOWEL: lvl_dowel_rule(material, d, a, v); code = ec5 ? 4 : 9; break;
+    case LVL_BOLT: lvl_pin_rule(false, material, d, a, v); code = ec5 ? 4 : 9; break;
+    case LVL_DOWEL: lvl_pin_rule(true, material, d, a, v); code = ec5 ? 4 : 9; break;
     case DOWEL: dowel_rule(ec5, d, a, v); code = ec5 ? 5 : 8; break;
     case CONN:
         connector_rule(ec5, type, d, d_b, a, v);

@@ -1,6 +1,7 @@
 #include "fasteners/partial_factors.h"
 
 #include "fasteners/material_access.h"
+#include "fasteners/formula_constants.h"
 #include "materials/material_codes.h"
 #include "national_annex/nad_ec5_block.h"
 #include "national_annex/nad_ec6_ec9_blocks.h"
@@ -58,18 +59,18 @@ double size_factor_k_h_600(double h)
 double buckling_factor_k_c(double E_005, double f_c0k, double beta_c, double l_ef, double h,
                            double* out_i, double* out_lambda, double* out_lambda_rel, double* out_k)
 {
-    const double pi = 3.14159265358979323846;
     double i = 0.289 * h;
     if (out_i) *out_i = i;
     double lambda = l_ef / i;
     if (out_lambda) *out_lambda = lambda;
-    double lambda_rel = lambda / pi * std::sqrt(f_c0k / E_005);
+    double lambda_rel = lambda / kPi * std::sqrt(f_c0k / E_005);
     if (out_lambda_rel) *out_lambda_rel = lambda_rel;
     double k = 0.5 * (1.0 + beta_c * (lambda_rel - 0.3) + lambda_rel * lambda_rel);
     if (out_k) *out_k = k;
     return std::min(1.0, 1.0 / (k + std::sqrt(k * k - lambda_rel * lambda_rel)));
 }
 
+// DIN EN 1995-1-1, 6.3.2 (6.29): straightness factor beta_c of the material, then k_c
 double buckling_factor_k_c_material(int material, int grade, double l_ef, double h, double b,
                                     double* out_i, double* out_lambda, double* out_lambda_rel, double* out_k)
 {

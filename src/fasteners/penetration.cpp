@@ -1,6 +1,7 @@
 #include "fasteners/penetration.h"
 
 #include "fasteners/connection_records.h"
+#include "fasteners/formula_constants.h"
 #include "national_annex/nad_ec5_block.h"
 
 #include <algorithm>
@@ -16,7 +17,7 @@ double p_min(double d) { return (cur_ec5_params && cur_ec5_params->country == 0)
 int penetration_length_check(int n, double d, double length, double theta, double t1, double t2,
                              double* usable, int* planes)
 {
-    const double lp = length * std::sin(theta * 0.017453292519944444);
+    const double lp = length * std::sin(theta * kDegree);
     const double pmin = p_min(d);
     int result, pl;
     double u;
@@ -107,7 +108,7 @@ bool nail_overlap_check_angled(double t1, double t2, double t3, int both_sides,
     int c1, c3;
     side_count(l1, t1, t2, pmin1, &pen1, &c1, &p1);
     side_count(l3, t3, t2, pmin3, &pen3, &c3, &p3);
-    const double rad = 0.017453292519944444;
+    const double rad = kDegree;
     int code1 = t1 < l1 * std::sin(th1 * rad) ? 1 : 0;
     int code3 = 0;
     bool result = false;
@@ -151,6 +152,7 @@ bool nail_overlap_check_angled(double t1, double t2, double t3, int both_sides,
     return result;
 }
 
-// DIN EN 1995-1-1: minimum side-member thickness max(3 x, 24 mm) at a ring or shear-plate connector
-double connector_min_thickness_side(double x) { return std::max(3.0 * x, 24.0); }
-double connector_min_thickness_middle(double x) { return std::max(5.0 * x, 24.0); }
+// DIN EN 1995-1-1, 8.9 and 8.10: member thickness t_req = 3 h_e of a side member and 5 h_e of a middle
+// or point-side member at a connector (k1 = min(1, t1 / (3 h_e), t2 / (5 h_e))), at least 24 mm
+double connector_min_thickness_side(double x) { return std::max(3.0 * x, kConnectorMinThickness); }
+double connector_min_thickness_middle(double x) { return std::max(5.0 * x, kConnectorMinThickness); }

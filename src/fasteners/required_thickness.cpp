@@ -25,6 +25,7 @@ bool board_list(int m)
            (m >= MAT_IJOIST_JOIST && m <= MAT_SOLID_MEMBER);
 }
 
+// DIN EN 1995-1-1, 8.5.1.1 (8.30) for bolts; nails and the proprietary screws by their own rules:
 // Yield moment M_y,k (Nmm); side = the rule of the side member (wood screws 60 d^2.6).
 double yield_moment(int type, int variant, double d, double f_uk, int thread, int core, bool side)
 {
@@ -53,6 +54,7 @@ Strengths strengths(double de, int type, int predrilled, double a_side, double a
 }
 
 
+// DIN 1052, (220) / DIN EN 1995-1-1/NA, (NA.113):
 // t_req = 2.3 (sqrt(beta / (1 + beta)) + 1) sqrt(M_y / (f_h d)) with f_h of the side member
 // (side) or of the other member; connectors (25-28): max(3 x, 24).
 double johansen_thickness(bool side, int type, int predrilled, int variant, double d, int thread, int core, double x,
@@ -60,7 +62,7 @@ double johansen_thickness(bool side, int type, int predrilled, int variant, doub
                           double rho_side, double rho_middle, int mat_side, int mat_middle, int sub_side,
                           int sub_middle, const UserEmbeddingLaw* law_side, const UserEmbeddingLaw* law_middle)
 {
-    if (type >= FT_RING_A1 && type <= FT_CONNECTOR_C10) return std::max(3.0 * x, 24.0);
+    if (type >= FT_RING_A1 && type <= FT_CONNECTOR_C10) return connector_min_thickness_side(x);
     const double My = yield_moment(type, variant, d, f_uk, thread, core, side);
     const double de = (type == FT_BOLT && !thread) ? d + 1.0 : d;
     Strengths s = strengths(de, type, predrilled, a_side, a_middle, t_side, t_middle, rho_side, rho_middle, mat_side,
@@ -79,7 +81,7 @@ double required_side_thickness(int type, int predrilled, int variant, double d, 
     double t = johansen_thickness(true, type, predrilled, variant, d, thread, core, x, f_uk, a_side, a_middle, t_side,
                                   t_middle, rho_side, rho_middle, mat_side, mat_middle, sub_side, sub_middle, law_side,
                                   law_middle);
-    if (board_list(mat_side) && proprietary_screw(type)) t = std::max(t, 1.2 * d);
+    if (board_list(mat_side) && proprietary_screw(type)) t = std::max(t, kScrewMemberThicknessFactor * d);
     return t;
 }
 
@@ -90,7 +92,7 @@ double required_point_thickness(int n, double d, double length, double theta, in
                                 int mat_middle, int sub_side, int sub_middle, const UserEmbeddingLaw* law_side,
                                 const UserEmbeddingLaw* law_middle)
 {
-    if (type >= FT_RING_A1 && type <= FT_CONNECTOR_C10) return std::max(5.0 * x, 24.0);
+    if (type >= FT_RING_A1 && type <= FT_CONNECTOR_C10) return connector_min_thickness_middle(x);
     const double My = yield_moment(type, variant, d, f_uk, thread, core, false);
     if (type == FT_SIMPSON_CSA || (type == FT_BOLT && !thread)) {
         const double de = type == FT_BOLT ? d + 1.0 : d;
@@ -123,7 +125,7 @@ double side_thickness_with_panel_minimum(int type, int material1, int sub1, doub
 {
     if (material1 >= MAT_OSB && material1 <= MAT_FIBREBOARD) {
         double minimum;
-        if (proprietary_screw(type)) minimum = 1.2 * d;
+        if (proprietary_screw(type)) minimum = kScrewMemberThicknessFactor * d;
         else if (material1 == MAT_PLYWOOD && !(sub1 == 0 || sub1 == 1 || sub1 == 2 || sub1 == 14 || sub1 == -999))
             minimum = 6.0 * d;
         else if (material1 == MAT_FIBREBOARD) minimum = 6.0 * d;
@@ -135,12 +137,13 @@ double side_thickness_with_panel_minimum(int type, int material1, int sub1, doub
     return t1_req;
 }
 
+// DIN EN 1995-1-1, 8.2.3(1): thin and thick plate, linear between
 // Point-side thickness factor k of a nail behind a plate of thickness t1 (dd the nail diameter,
 // scaled for aluminium): 10 from a plate as thick as the nail, 9 up to half of it, linear between.
 double plate_point_thickness_factor(double t1, double dd)
 {
-    if (t1 + 0.0005 >= dd) return 10.0;
-    if (t1 - 0.0005 <= dd / 2.0) return 9.0;
+    if (t1 + kPlateThicknessTolerance >= dd) return 10.0;
+    if (t1 - kPlateThicknessTolerance <= dd / 2.0) return 9.0;
     return 9.0 + (2.0 * t1 / dd - 1.0);
 }
 
@@ -240,7 +243,7 @@ double required_second_thickness(double d, int type, int predrilled, int variant
     double t = johansen_thickness(false, type, predrilled, variant, d, thread, core, x, f_uk, a_side, a_middle, t_side,
                                   t_middle, rho_side, rho_middle, mat_side, mat_middle, sub_side, sub_middle, law_side,
                                   law_middle);
-    if (proprietary_screw(type) && (board_list(mat_side) || board_list(mat_middle))) t = std::max(t, 1.2 * d);
+    if (proprietary_screw(type) && (board_list(mat_side) || board_list(mat_middle))) t = std::max(t, kScrewMemberThicknessFactor * d);
     return t;
 }
 
@@ -262,7 +265,7 @@ double middle_thickness_equal_members(double d, int type, int predrilled, int va
                                       double angle, double x, double f_uk, double t, double rho, int material, int sub,
                                       const UserEmbeddingLaw* law1, const UserEmbeddingLaw* law2)
 {
-    if (type >= FT_RING_A1 && type <= FT_CONNECTOR_C10) return std::max(5.0 * x, 24.0);
+    if (type >= FT_RING_A1 && type <= FT_CONNECTOR_C10) return connector_min_thickness_middle(x);
     return kMiddleMemberThicknessFactor *
            equal_members_root(d, type, predrilled, variant, thread, core, angle, f_uk, t, rho, material, sub, law1, law2);
 }
@@ -271,7 +274,7 @@ double side_thickness_equal_members(double d, int type, int predrilled, int vari
                                     double angle, double x, double f_uk, double t, double rho, int material, int sub,
                                     const UserEmbeddingLaw* law1, const UserEmbeddingLaw* law2)
 {
-    if (type >= FT_RING_A1 && type <= FT_CONNECTOR_C10) return std::max(5.0 * x, 24.0);
+    if (type >= FT_RING_A1 && type <= FT_CONNECTOR_C10) return connector_min_thickness_middle(x);
     return kSideMemberThicknessFactor *
            equal_members_root(d, type, predrilled, variant, thread, core, angle, f_uk, t, rho, material, sub, law1, law2);
 }
@@ -284,9 +287,9 @@ double nail_shear_plane_capacity(int n, double d, double length, double f_uk, in
 {
     const double My = 0.3 * f_uk * std::pow(d, 2.6);
     double fh1 = 0.0, fh2 = 0.0, f1_90 = 0.0, f2_90 = 0.0;
-    r->message_code = embedding_strength(&fh1, &fh2, 0, d, predrilled, alpha1, alpha2, t1, t2, rho1, rho2, material1,
+    r->message_code = embedding_strength(&fh1, &fh2, FT_NAIL, d, predrilled, alpha1, alpha2, t1, t2, rho1, rho2, material1,
                                          material2, sub1, sub2, law1, law2);
-    embedding_strength(&f1_90, &f2_90, 0, d, predrilled, kHalfPi, kHalfPi, t1, t2, rho1, rho2, material1, material2,
+    embedding_strength(&f1_90, &f2_90, FT_NAIL, d, predrilled, kHalfPi, kHalfPi, t1, t2, rho1, rho2, material1, material2,
                        sub1, sub2, law1, law2);
     const bool plate1 = is_metal_plate_material(material1);
     const double beta = f2_90 / f1_90;
@@ -312,13 +315,8 @@ double nail_shear_plane_capacity(int n, double d, double length, double f_uk, in
     if (pos == 4) r->message_code = 11;
     else if (pos < 1 || pos > 3) r->message_code = 6;
     const double capacity = factor * std::sqrt(2.0 * My * fh1 * d);
-    r->m_y_k = My;
-    r->f_u_used = f_uk;
-    r->f_h_1 = fh1;
-    r->f_h_2 = fh2;
-    r->reduction_factor = factor;
+    store_shear_terms(r, f_uk, My, fh1, fh2, factor, capacity);
     r->t1_req = t1_req;
     r->t2_req = t2_req;
-    r->f_v_k = capacity;
     return capacity;
 }

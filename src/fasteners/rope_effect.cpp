@@ -37,6 +37,7 @@ double failure_mode_gamma_m(int code, int method)
     return din_mode_factor(code);
 }
 
+// DIN EN 1995-1-1, 8.2.2(2): rope-effect share F_ax,Rk / 4, at most a fraction of the Johansen part
 double rope_effect_share(ConnectionDescription desc, double f_v, double axial_a, double axial_b, FastenerResult* r)
 {
     if (!rope_effect_applies(desc.fastener_type, desc.resin_coated, desc.predrilled, desc.fitted_hole,

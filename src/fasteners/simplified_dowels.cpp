@@ -22,19 +22,16 @@ double johansen_simplified(double A, double fh1, double fh2, double my, double d
     return A * std::sqrt(2.0 * beta / (1.0 + beta)) * std::sqrt(2.0 * my * fh1 * d);
 }
 
-// k90 of the simplified steel-to-timber rule (DIN 1052 12.5); 1 for small diameters under DIN 1052
-// and for dowels up to 8 mm.
+// DIN EN 1995-1-1, 8.5.1.1 (8.33) (DIN 1052, 12.5 without a set): k90 of the simplified
+// steel-to-timber rule; 1 for small diameters under DIN 1052 and for dowels up to 8 mm.
 double simplified_k90(int type, double d, int material)
 {
-    if ((d <= 8.0 && !cur_ec5_params) || (type == FT_DOWEL && d <= 8.0)) return 1.0;
-    switch (material) {
-    case 0: case 2: case 3: case -10: return 1.35 + 0.015 * d;
-    case 1: case 17: return 0.9 + 0.015 * d;
-    case 10: case 11: case 13: case 18: case 19: case -13: case -12: case -11: return 1.3 + 0.015 * d;
-    default: return 0.0;
-    }
+    if (type == FT_DOWEL && d <= 8.0) return 1.0;
+    return embedding_factor_k90(d, material);
 }
 
+// DIN EN 1995-1-1, 8.2.3(1): thin plate (t <= 0.5 d), thick plate (t >= d), linear between; the
+// class-3 special nails and the Simpson nails count as on a thick plate
 int classify(int type, int plate_material, double d, double t_s, double* e)
 {
     const bool alu = plate_material == MAT_ALU_PLATE;
@@ -42,8 +39,8 @@ int classify(int type, int plate_material, double d, double t_s, double* e)
     if (type >= FT_SPECIAL_NAIL_3A && type <= FT_SPECIAL_NAIL_3C && t_s >= V) { *e = 1.0; return 2; }
     if (type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA) { *e = -1.0; return 2; }
     const double E = U * d;
-    if (t_s + 0.0005 >= E) { *e = 1.0; return 2; }
-    if (0.5 * E >= t_s - 0.0005) { *e = 0.0; return 0; }
+    if (t_s + kPlateThicknessTolerance >= E) { *e = 1.0; return 2; }
+    if (0.5 * E >= t_s - kPlateThicknessTolerance) { *e = 0.0; return 0; }
     *e = 2.0 * t_s / E - 1.0;
     return 1;
 }
@@ -52,6 +49,7 @@ struct PlateTerms {
     double my_req, my_cap, fh, fh0, fh_alpha, k90;
 };
 
+// DIN EN 1995-1-1, 8.5.1.1 (8.30) to (8.33): yield moment and embedding strength at the angle
 PlateTerms plate_terms(int type, double d, double t, int predrilled, int stainless, int fitted, int thread_flag,
                        double alpha, double f_u, int material, int grade, double rho_k, const UserEmbeddingLaw* law)
 {
@@ -90,36 +88,31 @@ double dowel_bolt_capacity_simplified(int shear_planes, double d, int stainless,
 {
     const double t_req1 = is_metal_plate_material(mat1)
                               ? 0.1
-                              : required_side_thickness(29, 0, stainless, d, fitted, thread_flag, alpha1, alpha2, 0.0,
+                              : required_side_thickness(FT_DOWEL, 0, stainless, d, fitted, thread_flag, alpha1, alpha2, 0.0,
                                                         f_u, t1, t2, rho1, rho2, mat1, mat2, grade1, grade2, user1,
                                                         user2);
     double t_req2;
     if (shear_planes == 1) {
-        t_req2 = required_point_thickness(1, d, 0.0, 90.0, 29, 0, stainless, fitted, thread_flag, alpha1, alpha2, 0.0,
+        t_req2 = required_point_thickness(1, d, 0.0, 90.0, FT_DOWEL, 0, stainless, fitted, thread_flag, alpha1, alpha2, 0.0,
                                           f_u, t1, t2, rho1, rho2, mat1, mat2, grade1, grade2, user1, user2);
     } else {
         double f1 = 0.0, f2 = 0.0;
-        embedding_strength(&f1, &f2, 29, d, 0, alpha1, alpha2, t1, t2, rho1, rho2, mat1, mat2, grade1, grade2, user1,
+        embedding_strength(&f1, &f2, FT_DOWEL, d, 0, alpha1, alpha2, t1, t2, rho1, rho2, mat1, mat2, grade1, grade2, user1,
                            user2);
         const double b = f2 / f1;
         t_req2 = 1.15 * (4.0 / std::sqrt(1.0 + b)) * std::sqrt(0.3 * f_u * std::pow(d, 2.6) / (f2 * d));
     }
     const double my = 0.3 * f_u * std::pow(thread_flag ? thread_core_diameter(d) : d, 2.6);
     double fh1 = 0.0, fh2 = 0.0;
-    r->message_code = embedding_strength(&fh1, &fh2, 29, fitted ? d : d + 1.0, 1, alpha1, alpha2, t1, t2, rho1, rho2,
+    r->message_code = embedding_strength(&fh1, &fh2, FT_DOWEL, fitted ? d : d + 1.0, 1, alpha1, alpha2, t1, t2, rho1, rho2,
                                          mat1, mat2, grade1, grade2, user1, user2);
     const double A = (t1 >= t_req1 && t2 >= t_req2) ? 1.0 : std::min(t2 / t_req2, t1 / t_req1);
     double beta;
     const double capacity = johansen_simplified(A, fh1, fh2, my, d, &beta);
     raise(&r->t1_req, t_req1);
     raise(&r->t2_req, t_req2);
-    r->f_u_used = f_u;
-    r->m_y_k = my;
-    r->f_h_1 = fh1;
-    r->f_h_2 = fh2;
+    store_shear_terms(r, f_u, my, fh1, fh2, A, capacity);
     r->beta = beta;
-    r->f_v_k = capacity;
-    r->reduction_factor = A;
     return capacity;
 }
 
@@ -142,17 +135,13 @@ double proprietary_screw_capacity_simplified(int shear_planes, int type, double 
     double beta;
     const double capacity = johansen_simplified(A, fh1, fh2, my, d, &beta);
     if (r) {
-        r->f_u_used = 400.0;
-        r->m_y_k = my;
-        r->f_h_1 = fh1;
-        r->f_h_2 = fh2;
-        r->reduction_factor = A;
+        store_shear_terms(r, 400.0, my, fh1, fh2, A, capacity);
         r->beta = beta;
-        r->f_v_k = capacity;
     }
     return capacity;
 }
 
+// DIN EN 1995-1-1, 8.2.3(1): thickness class of a metal plate
 int metal_plate_thickness_class(int type, int plate_material, double d, double t_s, double* factor_out)
 {
     double e;
@@ -161,6 +150,8 @@ int metal_plate_thickness_class(int type, int plate_material, double d, double t
     return cls;
 }
 
+// DIN 1052, 12.5.2 / DIN EN 1995-1-1/NA, NA.8.2.4, simplified method: dowel-type fastener through a
+// thick steel plate
 double thick_plate_dowel_capacity(int type, double d, double t, int predrilled, int stainless, int fitted,
                                   int thread_flag, double alpha, double f_u, int material, int grade, double rho_k,
                                   const UserEmbeddingLaw* law1, const UserEmbeddingLaw*, FastenerResult* r)
@@ -168,7 +159,7 @@ double thick_plate_dowel_capacity(int type, double d, double t, int predrilled, 
     const PlateTerms p = plate_terms(type, d, t, predrilled, stainless, fitted, thread_flag, alpha, f_u, material,
                                      grade, rho_k, law1);
     const double t_req = (type >= FT_RING_A1 &&
-        type <= FT_CONNECTOR_C10) ? 24.0 : 4.6 * std::sqrt(p.my_req / (d * p.fh));
+        type <= FT_CONNECTOR_C10) ? kConnectorMinThickness : 4.6 * std::sqrt(p.my_req / (d * p.fh));
     const double eta = t_req > t ? t / t_req : 1.0;
     const double R = eta * 1.4142135623730951 * std::sqrt(2.0 * p.my_cap * p.fh_alpha * d);
     store_plate(r, p, f_u, eta, t_req, true);
@@ -176,6 +167,8 @@ double thick_plate_dowel_capacity(int type, double d, double t, int predrilled, 
 }
 
 namespace {
+// DIN 1052, 12.5.2 / DIN EN 1995-1-1/NA, NA.8.2.4, simplified method: dowel-type fastener through a
+// thin steel plate
 double thin_plate_dowel(int type, int shear_planes, double d, double t, int predrilled, int stainless, int fitted,
                         int thread_flag, double alpha, double f_u, int material, int grade, double rho_k,
                         FastenerResult* r)
@@ -186,7 +179,7 @@ double thin_plate_dowel(int type, int shear_planes, double d, double t, int pred
     if (shear_planes == 2)
         t_req = middle_thickness_equal_members(d, type, predrilled, stainless, fitted, thread_flag, alpha, 0.0, f_u, t,
                                                rho_k, material, grade, nullptr, nullptr);
-    else if (type >= FT_RING_A1 && type <= FT_CONNECTOR_C10) t_req = 24.0;
+    else if (type >= FT_RING_A1 && type <= FT_CONNECTOR_C10) t_req = kConnectorMinThickness;
     else t_req = kSideMemberThicknessFactor * std::sqrt(p.my_req / (d * p.fh));
     const double eta = std::min(1.0, t / t_req);
     store_plate(r, p, f_u, eta, t_req, false);
@@ -194,6 +187,7 @@ double thin_plate_dowel(int type, int shear_planes, double d, double t, int pred
 }
 } // namespace
 
+// DIN 1052, 12.5.2 / DIN EN 1995-1-1/NA, NA.8.2.4, simplified method: steel plate as member 1
 double plate_member1_dowel_capacity(int type, int shear_planes, double d, double d_class, double t, int predrilled,
                                     int stainless, int fitted, int thread_flag, double t_s, double alpha, double f_u,
                                     int plate_material, int material, int, int grade, double rho_k, FastenerResult* r)
@@ -220,6 +214,8 @@ double plate_member1_dowel_capacity(int type, int shear_planes, double d, double
     return R;
 }
 
+// DIN 1052, 12.5.2 / DIN EN 1995-1-1/NA, NA.8.2.4, simplified method: nail or screw through a steel
+// plate as member 1
 double plate_member1_pin_capacity(int type, int shear_planes, double d, double l, double axis_angle_deg, double t,
                                   int predrilled, int stainless, double t_s, double alpha, double f_u,
                                   int plate_material, int material, int plate_grade, int grade, double rho_k,
@@ -235,10 +231,10 @@ double plate_member1_pin_capacity(int type, int shear_planes, double d, double l
     const double my = exact_yield_moment(type, d, f_u, stainless, 0, 0.15);
     double reduction = 1.0;
     simplified_thickness_check(type, 600.0, shear_planes, d, l, axis_angle_deg, predrilled, stainless, 0, 0, t_s, t,
-                               0.0, rho_k, 12, material, plate_grade, grade, nullptr, nullptr, nullptr, nullptr,
+                               0.0, rho_k, MAT_STEEL_PLATE, material, plate_grade, grade, nullptr, nullptr, nullptr, nullptr,
                                &reduction, nullptr, nullptr);
     double f_plate = 0.0, fh = 0.0;
-    embedding_strength(&f_plate, &fh, type, d, predrilled, 0.0, alpha, t_s, t, 0.0, rho_k, 12, material, -1, grade,
+    embedding_strength(&f_plate, &fh, type, d, predrilled, 0.0, alpha, t_s, t, 0.0, rho_k, MAT_STEEL_PLATE, material, -1, grade,
                        nullptr, nullptr);
     const double R = reduction * c_p * std::sqrt(2.0 * my * fh * d);
     r->f_v_k = R;

@@ -50,6 +50,7 @@ struct SchemeOut {
     int position;
 };
 
+// DIN 1052, 12.5.2 / DIN EN 1995-1-1/NA, NA.8.2.4, simplified method:
 // Steps shared by the nail and staple drivers: yield moment, embedding strengths, required
 // thicknesses, penetration and the reduction factor A.
 SchemeOut run_scheme(const Scheme& s)
@@ -78,8 +79,8 @@ SchemeOut run_scheme(const Scheme& s)
         t_req2 = plate1 ? 4.6 * root2 : 1.15 * (4.0 / std::sqrt(1.0 + b90)) * root2;
     } else if (plate1) {
         const double D = s.mat1 == MAT_ALU_PLATE ? d * kAluPlateFactor : d;
-        if (s.t1 + 0.0005 >= D) t_req2 = 10.0 * d;
-        else if (0.5 * D >= s.t1 - 0.0005) t_req2 = 9.0 * d;
+        if (s.t1 + kPlateThicknessTolerance >= D) t_req2 = 10.0 * d;
+        else if (0.5 * D >= s.t1 - kPlateThicknessTolerance) t_req2 = 9.0 * d;
         else {
             const double r = 2.0 * s.t1 / D - 1.0;
             t_req2 = (9.0 * (1.0 - r) + 10.0 * r) * d;
@@ -124,6 +125,7 @@ SchemeOut run_scheme(const Scheme& s)
     return o;
 }
 
+// DIN EN 1995-1-1, 8.3.1.1 (8.14): M_y,Rk = 0.3 f_u d^2.6 of round nails
 Scheme nail_scheme(int shear_planes, double d, double l, double f_u, double t1, double t2, double rho1, double rho2,
                    double alpha1, double alpha2, int predrilled, int mat1, int mat2, int grade1, int grade2,
                    int kind90, int predrilled90, Req2 req2, const UserEmbeddingLaw* law1,
@@ -131,7 +133,7 @@ Scheme nail_scheme(int shear_planes, double d, double l, double f_u, double t1, 
 {
     const double my = 0.3 * f_u * std::pow(d, 2.6);
     return Scheme{shear_planes, d, l, f_u, t1, t2, rho1, rho2, alpha1, alpha2, predrilled, mat1, mat2, grade1,
-                  grade2, 0, kind90, predrilled90, req2, law1, law2, my, my, my};
+                  grade2, FT_NAIL, kind90, predrilled90, req2, law1, law2, my, my, my};
 }
 
 void store(FastenerResult* r, const SchemeOut& o, double A, double f_u)
@@ -158,11 +160,12 @@ double capacity_with_beta(const SchemeOut& o, double d, double f_u, FastenerResu
 }
 } // namespace
 
+// ETA-03/0050 (Z-9.1-434 without a national-annex set): nail in a gypsum fibreboard
 double gypsum_fibreboard_nail_capacity(double d, double l, double f_u, int predrilled, int, double t1, double t2,
                                        double rho1, double rho2, int mat1, int mat2, int grade1, int grade2,
                                        FastenerResult* r)
 {
-    const Scheme s = nail_scheme(1, d, l, f_u, t1, t2, rho1, rho2, 0.0, 0.0, predrilled, mat1, mat2, grade1, grade2, 0,
+    const Scheme s = nail_scheme(1, d, l, f_u, t1, t2, rho1, rho2, 0.0, 0.0, predrilled, mat1, mat2, grade1, grade2, FT_NAIL,
                    predrilled, Req2::Position, nullptr, nullptr);
     const SchemeOut o = run_scheme(s);
     double A = o.A;
@@ -172,10 +175,11 @@ double gypsum_fibreboard_nail_capacity(double d, double l, double f_u, int predr
     return 0.7 * A * std::sqrt(2.0 * o.my * o.fh1 * d);
 }
 
+// ETA-03/0050 (Z-9.1-434 without a national-annex set): staple in a gypsum fibreboard
 double gypsum_fibreboard_staple_capacity(double d, double l, double f_u, int, double t1, double t2, double rho1,
                                          double rho2, int mat1, int mat2, int grade1, int grade2, FastenerResult* r)
 {
-    const Scheme s = nail_scheme(1, d, l, f_u, t1, t2, rho1, rho2, 0.0, 0.0, 0, mat1, mat2, grade1, grade2, 1, 0, Req2::Staple,
+    const Scheme s = nail_scheme(1, d, l, f_u, t1, t2, rho1, rho2, 0.0, 0.0, 0, mat1, mat2, grade1, grade2, FT_STAPLE, 0, Req2::Staple,
                    nullptr, nullptr);
     const SchemeOut o = run_scheme(s);
     double A = o.A;
@@ -184,13 +188,14 @@ double gypsum_fibreboard_staple_capacity(double d, double l, double f_u, int, do
     return 1.4 * A * std::sqrt(2.0 * o.my * o.fh1 * d);
 }
 
+// DIN 1052, 12.5.2 / DIN EN 1995-1-1/NA, NA.8.2.4, simplified method: nail in a panel
 double panel_nail_capacity(int shear_planes, double d, double l, double f_u, int predrilled, int, int, double t1,
                            double t2, double rho1, double rho2, double alpha1, double alpha2, int mat1, int mat2,
                            int grade1, int grade2, const UserEmbeddingLaw* user1, const UserEmbeddingLaw* user2,
                            FastenerResult* r)
 {
     const Scheme s = nail_scheme(shear_planes, d, l, f_u, t1, t2, rho1, rho2, alpha1, alpha2, predrilled, mat1, mat2, grade1,
-                   grade2, 0, predrilled, Req2::Position, user1, user2);
+                   grade2, FT_NAIL, predrilled, Req2::Position, user1, user2);
     const SchemeOut o = run_scheme(s);
     double G, fh;
     if (is_board_or_engineered_material(mat2)) {
@@ -210,7 +215,7 @@ double staple_capacity_simplified(int shear_planes, double d, double l, double f
                                   double rho1, double rho2, int mat1, int mat2, int grade1, int grade2,
                                   const UserEmbeddingLaw* user1, const UserEmbeddingLaw* user2, FastenerResult* r)
 {
-    const Scheme s = nail_scheme(shear_planes, d, l, f_u, t1, t2, rho1, rho2, 0.0, 0.0, 0, mat1, mat2, grade1, grade2, 1, 0,
+    const Scheme s = nail_scheme(shear_planes, d, l, f_u, t1, t2, rho1, rho2, 0.0, 0.0, 0, mat1, mat2, grade1, grade2, FT_STAPLE, 0,
                    Req2::Staple, user1, user2);
     const SchemeOut o = run_scheme(s);
     const double A = o.A;
@@ -237,7 +242,7 @@ double nail_capacity_simplified(int shear_planes, double d, double l, double f_u
                                 double t2, double rho1, double rho2, int mat1, int mat2, int grade1, int grade2,
                                 const UserEmbeddingLaw* user1, const UserEmbeddingLaw* user2, FastenerResult* r)
 {
-    const Scheme s = nail_scheme(shear_planes, d, l, f_u, t1, t2, rho1, rho2, 0.0, 0.0, predrilled, mat1, mat2, grade1, grade2, 0,
+    const Scheme s = nail_scheme(shear_planes, d, l, f_u, t1, t2, rho1, rho2, 0.0, 0.0, predrilled, mat1, mat2, grade1, grade2, FT_NAIL,
                    0, Req2::Position, user1, user2);
     return capacity_with_beta(run_scheme(s), d, f_u, r);
 }

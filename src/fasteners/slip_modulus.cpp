@@ -84,7 +84,7 @@ double fastener_hole_area_by_row(int type, int row, int bolt_index, int predrill
         break;
     case FT_DOWEL: area = dn * t; break;
     case FT_BOLT: width = fitted ? dn : dn + 1.0; area = width * t; break;
-    case FT_CONNECTOR_B1: width = connector_dim_by_key(31, row, "d3"); area = width * t; break;
+    case FT_CONNECTOR_B1: width = connector_dim_by_key(FT_CONNECTOR_B1, row, "d3"); area = width * t; break;
     case FT_CONNECTOR_C2: case FT_CONNECTOR_C11: {
         const double db = connector_bolt_d(bolt_index);
         area = t * (db + 1.0);

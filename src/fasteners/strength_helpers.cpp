@@ -19,6 +19,8 @@ Strengths strengths(int material, int grade, int service_class, int kind, double
     return s;
 }
 
+// DIN EN 1995-1-1/NA, NA.8.1.6: reduced tensile strength of members in symmetric tension connections,
+// 2/3 (0.4 for staples, dowels and, where flagged, nails)
 double strength_2_factor(int type, int flag)
 {
     if (cur_ec5_params && cur_ec5_params->use_na816 == 0) return 1.0;
@@ -65,18 +67,21 @@ double layer_depth(double a, double b, double c, double d, double e, double f)
     return w + 25.0;
 }
 
+// DIN EN 1995-1-1, 2.4.1: design strength f_d = k_mod f_k / gamma_M (bending)
 double design_strength_1(int material, int grade, int kind, double s1, double s2, double k_mod, double gamma_m,
                          double* k_h)
 {
     return strengths(material, grade, 2, kind, s1, s2, k_h).m * k_mod / gamma_m;
 }
 
+// DIN EN 1995-1-1, 2.4.1: design strength f_d = k_mod f_k / gamma_M (tension)
 double design_strength_2(int, int, int material, int grade, int kind, double s1, double s2, double k_mod,
                          double gamma_m, double* k_h)
 {
     return strengths(material, grade, 2, kind, s1, s2, k_h).t * k_mod / gamma_m;
 }
 
+// DIN EN 1995-1-1, 2.4.1: design strength f_d = k_mod f_k / gamma_M (compression)
 double design_strength_3(int material, int grade, int loading, int, double s, double k_mod, double gamma_m)
 {
     return strengths(material, grade, loading, 6, s, s, nullptr).c * k_mod / gamma_m;
@@ -98,12 +103,14 @@ double design_shear_strength(int material, int grade, int kind, double s, double
     return f * k_mod / gamma_m;
 }
 
+// DIN EN 1995-1-1/NA, NA.8.1.6: reduced characteristic tensile strength
 double characteristic_strength_2_factored(int type, int flag, int material, int grade, int kind, double s1, double s2,
                                           double* k_h)
 {
     return strengths(material, grade, 2, kind, s1, s2, k_h).t * strength_2_factor(type, flag);
 }
 
+// DIN EN 1995-1-1, 2.4.1: design strength f_d = k_mod f_k / gamma_M of the reduced tension value
 double design_strength_2_factored(int type, int flag, int material, int grade, int kind, double s1, double s2,
                                   double* k_h, double k_mod, double gamma_m)
 {
@@ -112,6 +119,7 @@ double design_strength_2_factored(int type, int flag, int material, int grade, i
 
 double unit_factor() { return 1.0; }
 
+// DIN EN 1995-1-1, 6.1.7(2) with the national annex: crack factor k_cr for shear
 double crack_factor(int material, double f_vk)
 {
     const NadEc5Block* b = cur_ec5_params;
@@ -127,6 +135,8 @@ double crack_factor(int material, double f_vk)
     return b->kcr_other;
 }
 
+// EN 1999-1-1, 8.5 (the minima of EN 1993-1-8, Table 3.3): end and edge distances and spacings of bolts in
+// aluminium
 void alu_bolt_min_distances(double d, int fitted, double* p1, double* e1, double* e2, double* p2)
 {
     const double d0 = hole_d0(d, fitted);
@@ -136,6 +146,7 @@ void alu_bolt_min_distances(double d, int fitted, double* p1, double* e1, double
     put(p2, 2.4 * d0);
 }
 
+// EN 1999-1-1, 8.5 (the rule of EN 1993-1-8, Table 3.4): alpha_b of bolts in bearing
 // The bearing factors at the minimum distances e1 = e2 = 1.2 d0, p1 = 2.2 d0, p2 = 2.4 d0.
 double alu_bearing_alpha(double d, int fitted)
 {
@@ -143,12 +154,14 @@ double alu_bearing_alpha(double d, int fitted)
     return std::min(2.2 * d0 / (3.0 * d0) - 0.25, 1.2 * d0 / (3.0 * d0));
 }
 
+// EN 1999-1-1, 8.5 (the rule of EN 1993-1-8, Table 3.4): k1 of bolts in bearing
 double alu_bearing_k1(double d, int fitted)
 {
     const double d0 = hole_d0(d, fitted);
     return std::min(1.4 * 2.4 * d0 / d0 - 1.7, 2.5);
 }
 
+// EN 1999-1-1, 8.5 (the rule of EN 1993-1-8, Table 3.4): k1 alpha_b f_u of bolts in bearing
 double alu_bearing_factor(double d, int fitted, double f_u, double* k1, double* alpha_b)
 {
     const double d0 = hole_d0(d, fitted);
@@ -159,11 +172,14 @@ double alu_bearing_factor(double d, int fitted, double f_u, double* k1, double* 
     return k * a * f_u;
 }
 
+// EN 1999-1-1, 8.5 (the rule of EN 1993-1-8, Table 3.4): bearing capacity F_b = k1 alpha_b f_u d t of a bolt
+// in aluminium
 double alu_bearing_capacity(double d, double f_u, int fitted, double t, double, double* k1, double* alpha_b)
 {
     return alu_bearing_factor(d, fitted, f_u, k1, alpha_b) * d * t;
 }
 
+// ETA-12/0114 (SPAX screws): minimum spacings of screws in timber without pre-drilling
 int user_spax_spacings(UserScrew s, int predrilled, int material, double alpha, double* a1, double* a2, double* a3t,
                        double* a3c, double* a4t, double* a4c)
 {
@@ -178,6 +194,7 @@ int user_spax_spacings(UserScrew s, int predrilled, int material, double alpha, 
     return 1;
 }
 
+// ETA-11/0190 (ASSY screws): minimum spacings of screws in timber without pre-drilling
 int user_assy_spacings(UserScrew s, int predrilled, int material, double alpha, double* a1, double* a2, double* a3t,
                        double* a3c, double* a4t, double* a4c)
 {

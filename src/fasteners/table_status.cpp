@@ -1,5 +1,6 @@
 #include "fasteners/table_status.h"
 
+#include "fasteners/fastener_types.h"
 #include "platform/env/vyk_env.h"
 #include "platform/os/paths.h"
 #include "platform/os/regular_file.h"
@@ -39,9 +40,9 @@ int fastener_table_confirmed(FastenerFamily family)
 FastenerFamily screw_family_of_type(int type)
 {
     switch (type) {
-    case 13: return FAMILY_SPAX_S_VG;
-    case 14: return FAMILY_ASSY_PLUS_VG_Z;
-    case 15: return FAMILY_ASSY_PLUS_VG_S;
+    case FT_SPAX_S_VG: return FAMILY_SPAX_S_VG;
+    case FT_ASSY_VG_Z: return FAMILY_ASSY_PLUS_VG_Z;
+    case FT_ASSY_VG_S: return FAMILY_ASSY_PLUS_VG_S;
     default: return FAMILY_COUNT;
     }
 }

@@ -254,6 +254,23 @@ TEST(SimplifiedMethod, NailsAndScrews)
                      0.0);
 }
 
+TEST(ConnectionDesign, ProprietaryScrewRecordsItsReduction)
+{
+    CurrentAnnex annex(1);
+    FastenerResult r{};
+    // screw type 11, d 6, l 100, through a 12 mm side member of C24 into 120 mm (its point stays in member 2):
+    // M_y = 90 * 6^2.6 = 9493.7, f_h = 0.082 * 350 * 6^-0.3 = 16.77,
+    // t1,req = 2.3 (sqrt(0.5) + 1) sqrt(9493.7 / (16.77 * 6)) = 38.14, so A = 12 / 38.14 = 0.3146 < 1 and F = A sqrt(2 beta / (1 + beta)) sqrt(2 M_y f_h,1 d) with f_u 400
+    const double F = proprietary_screw_capacity_simplified(1, 11, 6, 100, 90, 0, 0, 0, 12, 120, 350, 350, 0, 0, 0, 0,
+                                                           kC24, kC24, nullptr, nullptr, &r);
+    EXPECT_NEAR(r.reduction_factor, 0.3146, 1e-4);
+    EXPECT_DOUBLE_EQ(r.f_u_used, 400);
+    EXPECT_NEAR(r.m_y_k, 90 * std::pow(6.0, 2.6), 1e-6);
+    EXPECT_NEAR(r.f_h_1, 16.77, 0.01);
+    EXPECT_NEAR(F, r.reduction_factor * std::sqrt(2 * r.m_y_k * r.f_h_1 * 6), 1e-9);   // beta = 1
+    EXPECT_DOUBLE_EQ(r.f_v_k, F);
+}
+
 TEST(ConnectionDesign, DowelBetweenTimberMembers)
 {
     CurrentAnnex annex(1);

@@ -61,6 +61,13 @@ TEST(ConnectorCapacity, RingConnector)
     EXPECT_NEAR(ring_connector_capacity(65, 15, 90, 45, 75, 350, &r), f0 / 1.365, 1e-6);
     // rho 700: k3 = min(2, 1.75)
     EXPECT_NEAR(ring_connector_capacity(65, 15, 0, 45, 75, 700, &r), 1.75 * f0, 1e-6);
+    EXPECT_DOUBLE_EQ(r.k3, 1.75);
+    EXPECT_DOUBLE_EQ(r.k1, 1.0);
+    // t1 30 of the required 45: k1 = 2/3, reported beside k3 = 1 and k_alpha = 1 / 1.365 at 90 degrees
+    ring_connector_capacity(65, 15, 90, 30, 75, 350, &r);
+    EXPECT_NEAR(r.k1, 30.0 / 45.0, 1e-12);
+    EXPECT_DOUBLE_EQ(r.k3, 1.0);
+    EXPECT_NEAR(r.k_alpha, 1.0 / 1.365, 1e-9);
     // a smaller connector does not lower the gathered requirement
     ring_connector_capacity(50, 4, 0, 45, 75, 350, &r);
     EXPECT_DOUBLE_EQ(r.t2_req, 75.0);

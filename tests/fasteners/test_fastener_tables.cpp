@@ -174,6 +174,22 @@ TEST(FastenerTables, LoaderOpensOnceAndRetriesAfterAFailure)
     EXPECT_STREQ(connector_family_file(CONNECTOR_SCHDUEBEL_B1), "ec5_schduebel_B1.dat");
 }
 
+TEST(FastenerTables, ConnectorLoaderFillsEachFamilysOwnTable)
+{
+    testutil::ScratchDir dir;
+    Set_CurOb_Privat_Datapath(dir.path().c_str());
+    EXPECT_EQ(read_ec5_schduebel(), 0);                                // no file
+    ASSERT_TRUE(testutil::write_file(dir.file("ec5_ringduebel_a1.dat"), "1\n1\n65.0 30.0 15.0 5.0 3.0 12.0 24.0 20.0\n"));
+    ASSERT_TRUE(testutil::write_file(dir.file("ec5_schduebel_c1.dat"),
+                                     "1\n1\n62.0 16.0 8.0 3.0 17.0 4 7 1.5 10.0 12.0 15.0\n"));
+    EXPECT_EQ(read_ec5_ringduebel_a1(), 1);
+    EXPECT_EQ(read_ec5_schduebel(), 1);                                // read after the failure above
+    EXPECT_DOUBLE_EQ(connector_table_ringduebel_a1.rows[0].dc, 65.0);
+    EXPECT_DOUBLE_EQ(connector_table_ringduebel_a1.rows[0].F, 20.0);
+    EXPECT_DOUBLE_EQ(connector_table_schduebel_c1.rows[0].dc, 62.0);
+    EXPECT_EQ(connector_table_schduebel_c1.rows[0].int_2, 4);
+}
+
 TEST(FastenerTables, ShippedScrewTablesLoad)
 {
     Set_CurOb_Privat_Datapath(TAVO_SOURCE_DATA_DIR "/PRIVATE");

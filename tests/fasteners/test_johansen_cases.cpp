@@ -50,6 +50,12 @@ TEST(JohansenTimber, EveryModeWithUnequalMembers)
         EXPECT_NEAR(r.f_v_k, k.f_k, 0.01) << k.arithmetic;
         EXPECT_NEAR(r.beta, 1.428571, 1e-6);
         EXPECT_DOUBLE_EQ(r.gamma_pin, 1.3);
+        // The record keeps each member's own embedding strength and the yield moment of the given f_u.
+        EXPECT_NEAR(r.f_h_1, 25.256, 1e-9);
+        EXPECT_NEAR(r.f_h_2, 36.08, 1e-9);
+        EXPECT_DOUBLE_EQ(r.f_u_used, k.f_u);
+        EXPECT_NEAR(r.m_y_k, k.f_u == 240 ? 46047.25 : k.f_u == 600 ? 115118.13 : 153490.85, 0.01);
+        EXPECT_DOUBLE_EQ(r.reduction_factor, 1.0);
         johansen_timber_design(1.3, 1.3, 1.1, 0.8, 0.9, 1, k.planes, 12, 200, 90, 0, 0, 1, 0, 29, 0, 0, k.t1, k.t2,
                                350, 500, 0, 0, kC24, kC24, k.f_u, nullptr, nullptr, &r);
         EXPECT_EQ(r.failure_mode_d, k.mode) << k.arithmetic;

@@ -22,6 +22,7 @@ TEST(MinimumSpacings, RuleTable)
         const char* what; int country; int type, pre, fitted, splitting, material; double rho, d, db, alpha;
         int code; double a[6];
     };
+    const double s = std::sqrt(3.0) / 2.0;   // sin 60 and sin 120 degrees
     const Case cases[] = {
         // bolt d 12, alpha 0: a1 (4+1)*12 = 60 (DIN max(5*12, 48)); a2 48; a3t max(84, 80); a3c 4d; a4t/a4c 3d
         {"bolt EC5", 1, 30, 0, 0, 0, 0, 380, 12, 0, 0, 4, {60, 48, 84, 48, 36, 36}},
@@ -48,6 +49,13 @@ TEST(MinimumSpacings, RuleTable)
         {"no rule", 1, -1, 0, 0, 0, 0, 380, 8, 0, 0, 0, {-1, -1, -1, -1, -1, -1}},
         // LVL (10): bolt (4 + 3) d = 84, 4d, max(7d, 105), a3c of the EC5 bolt rule (4d), 3d, 3d
         {"LVL bolt", 1, 30, 0, 1, 0, 10, 480, 12, 0, 0, 4, {84, 48, 105, 48, 36, 36}},
+        // alpha 120 degrees (acute angle 60: cos 0.5, sin s), d 12; edges of both LVL rules
+        // a4t = max(2d (1 + s), 3d) = 24 (1 + s) = 44.78, a4c 3d.
+        // Kerto-S dowel: (4 + 1.5) d = 66, 4d, max(7d, 105), a3c max(105 s, 3d) = 90.93
+        {"LVL dowel 120 degrees", 1, 29, 0, 0, 0, 10, 480, 12, 0, 120, 4, {66, 48, 105, 105 * s, 24 * (1 + s), 36}},
+        // Kerto-Q dowel: (3 + 0.5) d = 42, 3d, max(4d, 60), (3 + s) d; bolt: 4d, 4d, max(4d, 60), 4d
+        {"LVL-Q dowel 120 degrees", 1, 29, 0, 0, 0, 11, 480, 12, 0, 120, 4, {42, 36, 60, (3 + s) * 12, 24 * (1 + s), 36}},
+        {"LVL-Q bolt 120 degrees", 1, 30, 0, 0, 0, 11, 480, 12, 0, 120, 4, {48, 48, 60, 48, 24 * (1 + s), 36}},
     };
     for (const Case& c : cases) {
         CurrentAnnex annex(c.country);

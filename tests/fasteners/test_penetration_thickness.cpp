@@ -177,6 +177,17 @@ TEST(RequiredThickness, NailShearPlaneCapacity)
     // the nail stays in member 1: factor 0, message 6
     EXPECT_EQ(nail_shear_plane_capacity(1, 4, 20, 600, 0, 0, 24, 60, 350, 350, 0, 0, 0, 0, 0, 0, nullptr, nullptr, &r), 0.0);
     EXPECT_EQ(r.message_code, 6);
+    // plywood as member 1: each member keeps its own embedding strength in the record,
+    // f_h,1 = 0.11 * 350 * 4^-0.3 = 25.4005, f_h,2 = 0.082 * 350 * 4^-0.3 = 18.9349, and the capacity
+    // is factor * sqrt(2 M_y f_h,1 d)
+    r = FastenerResult{};
+    const double F6 = nail_shear_plane_capacity(1, 4, 60, 600, 0, 0, 24, 60, 350, 350, 0, 0, 6, 0, 0, 0, nullptr,
+                                                nullptr, &r);
+    EXPECT_NEAR(r.f_h_1, 25.4005, 1e-4);
+    EXPECT_NEAR(r.f_h_2, 18.9349, 1e-4);
+    EXPECT_DOUBLE_EQ(r.f_u_used, 600);
+    EXPECT_GT(r.reduction_factor, 0.0);
+    EXPECT_NEAR(F6, r.reduction_factor * std::sqrt(2 * My * 25.4005 * 4), 0.1);
 }
 
 TEST(RequiredThickness, UnequalMembersTakeEachMembersEmbeddingStrength)

@@ -31,6 +31,20 @@ TEST(SimplifiedPlate, K90OfTheTimberAtRightAngles)
     }
 }
 
+TEST(SimplifiedPlate, DowelsUpTo8mmKeepK90OfOneUnderASet)
+{
+    CurrentAnnex annex(1);
+    // d 8 through a thick plate into softwood of rho 350 at 90 degrees: f_h,0 = 0.082 * 0.92 * 350 = 26.404;
+    // a dowel keeps k90 = 1 (f_h,90 = 26.404), a bolt takes 1.35 + 0.015 * 8 = 1.47 (f_h,90 = 17.962)
+    const struct { int type; double k90, f_h90; } cases[] = {{29, 1.0, 26.404}, {30, 1.47, 26.404 / 1.47}};
+    for (const auto& k : cases) {
+        FastenerResult r{};
+        thick_plate_dowel_capacity(k.type, 8, 200, 0, 0, 1, 0, kRightAngle, 360, 0, kC24, 350, nullptr, nullptr, &r);
+        EXPECT_NEAR(r.k90_used, k.k90, 1e-12) << k.type;
+        EXPECT_NEAR(r.f_h_2, k.f_h90, 1e-9) << k.type;
+    }
+}
+
 TEST(SimplifiedPlate, ThinPlateRequiredThicknessAndClearanceHole)
 {
     CurrentAnnex none(-1);
@@ -58,4 +72,18 @@ TEST(SimplifiedPlate, ThinPlateRequiredThicknessAndClearanceHole)
                 6433.59, 0.01);
     EXPECT_NEAR(r.f_h_1, 24.969, 1e-9);
     EXPECT_DOUBLE_EQ(r.reduction_factor, 1.0);
+
+    // The same with member 2 of rho 500 (argument rho2 comes first): f_h,2 = 0.082 * 0.87 * 500 = 35.67,
+    // beta = 1.428571, both required thicknesses below 200 (t_req,1 = 2.3 (0.767 + 1) 15.10 = 61.4):
+    // sqrt(2 beta / (1 + beta)) = 1.084652; 1.084652 * 6433.59 = 6978.21
+    r = FastenerResult{};
+    EXPECT_NEAR(dowel_bolt_capacity_simplified(1, 12, 0, 0, 0, 200, 200, 500, 350, 0, 0, kC24, kC24, 360, 0, 0,
+                                               nullptr, nullptr, &r),
+                6978.21, 0.01);
+    EXPECT_NEAR(r.f_h_1, 24.969, 1e-9);
+    EXPECT_NEAR(r.f_h_2, 35.67, 1e-9);
+    EXPECT_NEAR(r.beta, 1.428571, 1e-6);
+    EXPECT_NEAR(r.m_y_k, 69070.88, 0.01);
+    EXPECT_DOUBLE_EQ(r.f_u_used, 360);
+    EXPECT_NEAR(r.f_v_k, 6978.21, 0.01);
 }
