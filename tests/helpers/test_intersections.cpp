@@ -158,6 +158,15 @@ TEST(Intersections, PolylineCrossingsGrownAndFixed)
     EXPECT_EQ(polyline_segment_intersections_fixed(4, X, Y, 0, 0, 1, 3.5, 1, fx, fy), 2);
     EXPECT_EQ(polyline_line_intersections_fixed(4, X, Y, 0, LX, LY, fx, fy), 3);
 
+    // A closed square crossed at its closing vertex (0,0) by the segment (-1,1)-(1,-1): the first
+    // and the closing edge both meet it there, listed once; so also as an edge of a polyline.
+    const double SX[] = {0, 4, 4, 0}, SY[] = {0, 0, 4, 4};
+    ASSERT_EQ(polyline_segment_intersections(4, SX, SY, 1, -1, 1, 1, -1, &ox, &oy), 1);
+    EXPECT_EQ(ox[0], 0.0);
+    EXPECT_EQ(oy[0], 0.0);
+    const double DX[] = {-1, 1}, DY[] = {1, -1};
+    EXPECT_EQ(polyline_polyline_intersections(2, DX, DY, 0, 4, SX, SY, 1, &ox, &oy), 1);
+
     // Nothing found: the arrays are released and the pointers nulled.
     EXPECT_EQ(polyline_segment_intersections(4, X, Y, 0, 10, 1, 12, 1, &ox, &oy), 0);
     EXPECT_EQ(ox, nullptr);
