@@ -338,6 +338,27 @@ TEST_F(Graphic, FramesAndRoundAreasInBlockAndPlot)
               "-closegroup\n");
 }
 
+// In a block turned by pi/2, (x, y) becomes (y, -x): both ends of a line and both corners of a
+// filled rectangle are turned. Formatted texts are cut at 254 characters.
+TEST_F(Graphic, TurnedRecordsAndLongTexts)
+{
+    grf_begin_block(out.f, 0, 0, 10, 10, 1, M_PI / 2, nullptr);
+    long start = std::ftell(out.f);
+    grf_line(1, 0, 2, 3);
+    grf_filled_rectangle(1, 0, 2, 3);
+    std::string s = out.text().substr(size_t(start));
+    EXPECT_NE(s.find(" 1  0.000000 -1.000000 3.000000 -2.000000\n"), std::string::npos) << s;
+    EXPECT_NE(s.find(" 24  0.000000 -1.000000 3.000000 -2.000000\n"), std::string::npos) << s;
+
+    Capture texts;
+    grf_begin_block_plain(texts.f, 0, 0, 10, 10, 1, 1);
+    std::string long_text(300, 'x');
+    grf_text_aligned(1, 1, 0, 1, "%s", long_text.c_str());
+    grf_label_aligned(1, 1, 0, 1, "%s", long_text.c_str());
+    std::string t = texts.text();
+    EXPECT_EQ(count_of(t, "\xAE" + std::string(254, 'x') + "\xAF"), 2) << t;
+}
+
 TEST_F(Graphic, DimensionValueTexts)
 {
     struct Case { const char* unit; double length, divisor; const char* text; const char* sup; };
