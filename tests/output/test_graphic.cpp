@@ -359,6 +359,22 @@ TEST_F(Graphic, TurnedRecordsAndLongTexts)
     EXPECT_EQ(count_of(t, "\xAE" + std::string(254, 'x') + "\xAF"), 2) << t;
 }
 
+// The pattern sheet: 65 swatches of 2.5 x 2 cm, six to a row, each framed by four lines.
+TEST_F(Graphic, FillPatternSheetFramesEverySwatch)
+{
+    grf_fill_pattern_sheet(out.f);
+    std::string s = out.text();
+    EXPECT_EQ(count_of(s, " 1  "), 65 * 4);
+    // swatch 6 starts the second row at (0, 2)
+    EXPECT_NE(s.find(" 20  6\n 24  0.000000 2.000000 2.500000 4.000000\n"
+                     " 1  0.000000 2.000000 0.000000 4.000000\n"
+                     " 1  0.000000 4.000000 2.500000 4.000000\n"
+                     " 1  2.500000 4.000000 2.500000 2.000000\n"
+                     " 1  2.500000 2.000000 0.000000 2.000000\n"),
+              std::string::npos)
+        << s.substr(0, 2000);
+}
+
 TEST_F(Graphic, DimensionValueTexts)
 {
     struct Case { const char* unit; double length, divisor; const char* text; const char* sup; };
