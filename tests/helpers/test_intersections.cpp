@@ -166,6 +166,15 @@ TEST(Intersections, PolylineCrossingsGrownAndFixed)
     EXPECT_EQ(oy[0], 0.0);
     const double DX[] = {-1, 1}, DY[] = {1, -1};
     EXPECT_EQ(polyline_polyline_intersections(2, DX, DY, 0, 4, SX, SY, 1, &ox, &oy), 1);
+    // y = 1 crosses the closed square twice, at (4,1) and (0,1): both kept.
+    EXPECT_EQ(polyline_segment_intersections(4, SX, SY, 1, -1, 1, 5, 1, &ox, &oy), 2);
+
+    // A crossing 1e-6 beyond an edge's end lies on the edge to 5 decimals (segments) but not to 8
+    // (lines): x = 1.000001 against the edge (0,0)-(1,0).
+    const double EX[] = {0, 1}, EY[] = {0, 0};
+    const double VX[] = {1.000001, 1.000001}, VY[] = {-1, 1};
+    EXPECT_EQ(polyline_segment_intersections(2, EX, EY, 0, VX[0], VY[0], VX[1], VY[1], &ox, &oy), 1);
+    EXPECT_EQ(polyline_line_intersections(2, EX, EY, 0, VX, VY, &ox, &oy), 0);
 
     // Nothing found: the arrays are released and the pointers nulled.
     EXPECT_EQ(polyline_segment_intersections(4, X, Y, 0, 10, 1, 12, 1, &ox, &oy), 0);
