@@ -271,6 +271,10 @@ TEST(Intersections, LengthInsideAndOverlap)
     // An outline wholly inside counts its whole perimeter 2*(2 + 2) = 8.
     const double IX[] = {1, 3, 3, 1}, IY[] = {1, 1, 3, 3};
     EXPECT_NEAR(polyline_length_inside(4, IX, IY, 4, SX, SY), 8.0, 1e-9);
+    // There and back along the diagonal through the corners (0,0) and (4,4), which the first and
+    // the closing edge of the square both meet: 2 x 4 sqrt 2 = 11.3137.
+    const double DX[] = {-1, 5}, DY[] = {-1, 5};
+    EXPECT_NEAR(polyline_length_inside(2, DX, DY, 4, SX, SY), 8.0 * std::sqrt(2.0), 1e-9);
 
     const double U1X[] = {0, 1, 1, 0}, U1Y[] = {0, 0, 1, 1};
     const double U2X[] = {1, 2, 2, 1};
