@@ -367,6 +367,21 @@ void handle_element(Level& l, int code)
     }
 }
 
+// What both kinds of sheet do first: refuse a page count out of range, offer the helpers' services,
+// set the hover handler and, the first time, place the sheet's centre in the middle of the screen.
+bool start_run(int n, bool& centre_set, int& cx, int& cy)
+{
+    if (n < 1 || n > FORM_MAX_TABS) return false;
+    sheets_offer_helper_services();
+    form_hover_handler();
+    if (!centre_set) {
+        cx = NPIXEL_X / 2;
+        cy = NPIXEL_Y / 2;
+        centre_set = true;
+    }
+    return true;
+}
+
 enum class Outcome { Again, Cancel, Confirm };
 
 // What the code of one pass asks for: the sheet's own cancel and confirm codes, or an element whose
@@ -507,14 +522,7 @@ int form_run(SheetDescriptor* d, PageDescriptor* page) { return form_run_registe
 
 int form_run_register(SheetDescriptor* d, int n, PageDescriptor* pages)
 {
-    if (n < 1 || n > FORM_MAX_TABS) return 0;
-    sheets_offer_helper_services();
-    form_hover_handler();
-    if (!g_centre_set) {
-        g_cx = NPIXEL_X / 2;
-        g_cy = NPIXEL_Y / 2;
-        g_centre_set = true;
-    }
+    if (!start_run(n, g_centre_set, g_cx, g_cy)) return 0;
     if (form_level_push(nullptr, 0) < 0) return 0;
     int buffered = pxBuff(-1);
     g_levels.emplace_back();
@@ -736,14 +744,7 @@ int classic_passes(Level& l, const Buttons& buttons, int tab_width)
 int form_run_register_classic(int height, int width, const FormTitleRecord* title, int n, PageDescriptor* pages,
                               void (*status_text)(char* buffer), const char* help_topic)
 {
-    if (n < 1 || n > FORM_MAX_TABS) return 0;
-    sheets_offer_helper_services();
-    form_hover_handler();
-    if (!g_classic_centre_set) {
-        g_classic_cx = NPIXEL_X / 2;
-        g_classic_cy = NPIXEL_Y / 2;
-        g_classic_centre_set = true;
-    }
+    if (!start_run(n, g_classic_centre_set, g_classic_cx, g_classic_cy)) return 0;
     int depth = form_level_push(nullptr, 0);
     if (depth < 0) return 0;
     // The steering operations find the sheet through a descriptor of their own.
