@@ -464,3 +464,24 @@ TEST_F(FormSheetTest, ThePageLeftStopsTakingInput)
     EXPECT_GE(g_first_view, 0);
     EXPECT_EQ(g_first_active_then, 0);
 }
+
+// Up to 64 pages make a sheet; 65 are refused before anything is shown.
+TEST_F(FormSheetTest, SixtyFourPagesAtMost)
+{
+    static PageDescriptor many[FORM_MAX_TABS + 1];
+    form_pages_init(FORM_MAX_TABS + 1, many);
+    for (PageDescriptor& p : many) {
+        std::strcpy(p.tab_text, "S");
+        p.fill = fill_a;
+    }
+    FormTitleRecord title{};
+    g_shown[0] = 0;
+    EXPECT_EQ(form_run_register(&d, 65, many), 0);
+    EXPECT_EQ(form_run_register_classic(200, 300, &title, 65, many, nullptr, nullptr), 0);
+    EXPECT_EQ(g_shown[0], 0);
+    d.preset_code = FORM_CODE_CONFIRM;
+    EXPECT_EQ(form_run_register(&d, 64, many), 1);
+    input_script_key(KEY_ENTER);
+    EXPECT_EQ(form_run_register_classic(200, 300, &title, 64, many, nullptr, nullptr), 1);
+    EXPECT_EQ(form_sheet_depth(), 0);
+}
