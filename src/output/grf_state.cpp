@@ -211,6 +211,15 @@ void plot_open(FILE* file, double x1, double y1, double x2, double y2, double sc
     s.filling = 0;
 }
 
+// The grey and the colour plot file differ only in their header.
+void plot_open_titled(FILE* file, double x1, double y1, double x2, double y2, double scale, double angle,
+                      const std::string& title, PlotHeaderWriter header)
+{
+    plot_open(file, x1, y1, x2, y2, scale, angle, [&](double ox, double oy, double w, double h) {
+        header(file, title.c_str(), ox, oy, w, h);
+    });
+}
+
 // Record 10 / 9 alignment code and plot justification from the two selectors.
 void alignment(int vertical, int horizontal, int* code, int* just)
 {
@@ -380,9 +389,7 @@ void plot_open_grey(FILE* file, double x1, double y1, double x2, double y2, doub
     va_start(ap, title_format);
     std::string title = short_text(title_format, ap);
     va_end(ap);
-    plot_open(file, x1, y1, x2, y2, scale, angle, [&](double ox, double oy, double w, double h) {
-        write_grey_header(file, title.c_str(), ox, oy, w, h);
-    });
+    plot_open_titled(file, x1, y1, x2, y2, scale, angle, title, write_grey_header);
 }
 
 void plot_open_colour(FILE* file, double x1, double y1, double x2, double y2, double scale, double angle,
@@ -392,9 +399,7 @@ void plot_open_colour(FILE* file, double x1, double y1, double x2, double y2, do
     va_start(ap, title_format);
     std::string title = short_text(title_format, ap);
     va_end(ap);
-    plot_open(file, x1, y1, x2, y2, scale, angle, [&](double ox, double oy, double w, double h) {
-        write_colour_header(file, title.c_str(), ox, oy, w, h);
-    });
+    plot_open_titled(file, x1, y1, x2, y2, scale, angle, title, write_colour_header);
 }
 
 void plot_open_with_header(FILE* file, double x1, double y1, double x2, double y2, double scale,
