@@ -375,6 +375,22 @@ TEST_F(Graphic, FillPatternSheetFramesEverySwatch)
         << s.substr(0, 2000);
 }
 
+// The colour plot file's header has its own colours, pens and line types; the origin of either
+// header is the lower left corner of the drawing, negated and scaled: (1, 2) x 0.5.
+TEST_F(Graphic, ColourPlotHeaderAndOrigin)
+{
+    plot_open_colour(plot.f, 1, 2, 11, 7, 0.5, 0, "Pos %d", 2);
+    std::string s = plot.text();
+    EXPECT_EQ(s.rfind("quor-Vandrel (1.0)A\nPos 2\n5.000000 2.500000\n0\n\n*TABLES\n"
+                      "-colors 5\n 1  0 0 194\n 2  255 0 0\n",
+                      0),
+              0u)
+        << s;
+    EXPECT_NE(s.find("-pens 42\n"), std::string::npos);
+    EXPECT_NE(s.find("-linetypes 4\n"), std::string::npos);
+    EXPECT_NE(s.find(" 0 \xAE" "1:200\xAF 200 0 -0.500000 -1.000000 0 "), std::string::npos) << s;
+}
+
 TEST_F(Graphic, DimensionValueTexts)
 {
     struct Case { const char* unit; double length, divisor; const char* text; const char* sup; };
