@@ -382,6 +382,19 @@ bool start_run(int n, bool& centre_set, int& cx, int& cy)
     return true;
 }
 
+void end_sheet(Level& l);
+
+// What both kinds of sheet do last. The fields' values are taken before the areas go; the entries
+// the areas' items show are freed only after the areas, when the level is popped.
+void finish_run(Level& l)
+{
+    form_release_level_fields();
+    end_sheet(l);
+    form_level_pop();
+    g_levels.pop_back();
+    g_cancel = g_confirm = 0;
+}
+
 enum class Outcome { Again, Cancel, Confirm };
 
 // What the code of one pass asks for: the sheet's own cancel and confirm codes, or an element whose
@@ -548,13 +561,7 @@ int form_run_register(SheetDescriptor* d, int n, PageDescriptor* pages)
     pxBuff(buffered);
     Prop_Sheet_Displacement(&l.dx, &l.dy);
     int result = run_passes(l, buttons);
-    // The fields' values are taken before the areas go; the entries the areas' items show are
-    // freed only after the areas, when the level is popped.
-    form_release_level_fields();
-    end_sheet(l);
-    form_level_pop();
-    g_levels.pop_back();
-    g_cancel = g_confirm = 0;
+    finish_run(l);
     return result;
 }
 
@@ -784,10 +791,6 @@ int form_run_register_classic(int height, int width, const FormTitleRecord* titl
     Prop_Sheet_Displacement(&l.dx, &l.dy);
     int result = classic_passes(l, buttons, tab_width);
     g_classic_last[slot] = l.selected;
-    form_release_level_fields();
-    end_sheet(l);
-    form_level_pop();
-    g_levels.pop_back();
-    g_cancel = g_confirm = 0;
+    finish_run(l);
     return result;
 }
