@@ -285,41 +285,50 @@ void polyline_circle(int n, const double* X, const double* Y, double xc, double 
     }
 }
 
-void polyline_line(int n, const double* X, const double* Y, int closed, const double* LX,
-                   const double* LY, int dup_decimals, int limit, Points& out)
+// Crossings of the first `edges` edges of the polyline (edge i runs to point (i + 1) % n) with the
+// straight line `l` that lie within their edge (to `decimals` places) and that keep(px, py)
+// accepts; stops once more than `limit` are found.
+template <class Keep>
+void edge_crossings(int n, const double* X, const double* Y, int edges, const SlopeLine& l, int decimals,
+                    int limit, Points& out, Keep keep)
 {
-    SlopeLine l = slope_line(LX[0], LY[0], LX[1], LY[1]);
-    int edges = edge_count(n, closed);
     for (int i = 0; i < edges; ++i) {
         int j = (i + 1) % n;
         SlopeLine e = slope_line(X[i], Y[i], X[j], Y[j]);
         if (slope_lines_parallel(e, l)) continue;
         double px, py;
         slope_crossing(e, l, &px, &py);
-        if (!in_segment_box(px, py, X[i], Y[i], X[j], Y[j], 8)) continue;
-        if (out.size() > 0 && coincide_at_decimals(px, out.x.back(), dup_decimals) &&
-            coincide_at_decimals(py, out.y.back(), dup_decimals))
-            continue;
+        if (!in_segment_box(px, py, X[i], Y[i], X[j], Y[j], decimals)) continue;
+        if (!keep(px, py)) continue;
         out.add(px, py);
         if (limit > 0 && out.size() > limit) return;
     }
 }
 
+void polyline_line(int n, const double* X, const double* Y, int closed, const double* LX,
+                   const double* LY, int dup_decimals, int limit, Points& out)
+{
+    // a crossing that repeats the last one (an edge's end shared with the next edge) counts once
+    edge_crossings(n, X, Y, edge_count(n, closed), slope_line(LX[0], LY[0], LX[1], LY[1]), 8, limit, out,
+                   [&out, dup_decimals](double px, double py) {
+                       return !(out.size() > 0 && coincide_at_decimals(px, out.x.back(), dup_decimals) &&
+                                coincide_at_decimals(py, out.y.back(), dup_decimals));
+                   });
+}
+
 void polyline_segment(int n, const double* X, const double* Y, int closed, double xa, double ya,
                       double xb, double yb, int limit, Points& out)
 {
-    SlopeLine s = slope_line(xa, ya, xb, yb);
-    int edges = edge_count(n, closed);
-    for (int i = 0; i < edges; ++i) {
-        int j = (i + 1) % n;
-        SlopeLine e = slope_line(X[i], Y[i], X[j], Y[j]);
-        if (slope_lines_parallel(e, s)) continue;
-        double px, py;
-        slope_crossing(e, s, &px, &py);
-        if (!in_segment_box(px, py, X[i], Y[i], X[j], Y[j], 5)) continue;
-        if (!in_segment_box(px, py, xa, ya, xb, yb, 5)) continue;
-        out.add(px, py);
-        if (limit > 0 && out.size() > limit) return;
+    edge_crossings(n, X, Y, edge_count(n, closed), slope_line(xa, ya, xb, yb), 5, limit, out,
+                   [=](double px, double py) { return in_segment_box(px, py, xa, ya, xb, yb, 5) != 0; });
+}
+
+// A closed polyline's last crossing that repeats its first (at the closing vertex) counts once.
+void drop_closing_repeat(Points& p, int closed)
+{
+    if (closed && p.size() > 1 && p.x.back() == p.x.front() && p.y.back() == p.y.front()) {
+        p.x.pop_back();
+        p.y.pop_back();
     }
 }
 
@@ -370,10 +379,7 @@ int polyline_segment_intersections(int n, const double* X, const double* Y, int 
 {
     Points p;
     polyline_segment(n, X, Y, closed, xa, ya, xb, yb, 0, p);
-    if (closed && p.size() > 1 && p.x.back() == p.x.front() && p.y.back() == p.y.front()) {
-        p.x.pop_back();
-        p.y.pop_back();
-    }
+    drop_closing_repeat(p, closed);
     return hand_over(p, ox, oy);
 }
 
@@ -396,10 +402,7 @@ int polyline_polyline_intersections(int nA, const double* XA, const double* YA, 
         int j = (i + 1) % nA;
         Points p;
         polyline_segment(nB, XB, YB, closedB, XA[i], YA[i], XA[j], YA[j], 0, p);
-        if (closedB && p.size() > 1 && p.x.back() == p.x.front() && p.y.back() == p.y.front()) {
-            p.x.pop_back();
-            p.y.pop_back();
-        }
+        drop_closing_repeat(p, closedB);
         for (int k = 0; k < p.size(); ++k) {
             // A crossing at the vertex shared with the previous edge is listed once.
             if (k == 0 && all.size() > 0 && p.x[0] == all.x.back() && p.y[0] == all.y.back()) continue;
@@ -492,19 +495,12 @@ double polyline_length_inside(int n, const double* X, const double* Y, int m, co
         double ax = X[ia], ay = Y[ia], bx = X[ib], by = Y[ib];
         bool a = point_in_polygon(m, PX, PY, ax, ay) != 0;
         bool b = point_in_polygon(m, PX, PY, bx, by) != 0;
+        // every edge of the polygon, also the one of a single point
         Points cross;
-        SlopeLine seg = slope_line(ax, ay, bx, by);
-        for (int i = 0; i < m; ++i) {
-            int j = (i + 1) % m;
-            SlopeLine e = slope_line(PX[i], PY[i], PX[j], PY[j]);
-            if (slope_lines_parallel(e, seg)) continue;
-            double px, py;
-            slope_crossing(e, seg, &px, &py);
-            if (in_segment_box(px, py, PX[i], PY[i], PX[j], PY[j], 5) && in_segment_box(px, py, ax, ay, bx, by, 5))
-                cross.add(px, py);
-        }
+        edge_crossings(m, PX, PY, m, slope_line(ax, ay, bx, by), 5, 0, cross,
+                       [=](double px, double py) { return in_segment_box(px, py, ax, ay, bx, by, 5) != 0; });
+        drop_closing_repeat(cross, 1);
         int j = cross.size();
-        if (j >= 2 && cross.x[j - 1] == cross.x[0] && cross.y[j - 1] == cross.y[0]) --j;
         if (j == 0) {
             if (a && b) total += distance(ax, ay, bx, by);
             continue;

@@ -30,14 +30,41 @@ void unturn_all(int n, double* xs, double* ys)
     if (G().rotation != 0) unrotate_scale_points(xs, ys, n, 0, 0, G().rotation, 1.0);
 }
 
+// One point of a record 18 (or a filled sector or slot), already scaled to the page.
+void append_point(std::string* out, double px, double py)
+{
+    char buf[96];
+    c_snprintf(buf, sizeof buf, " %lf %lf", px, py);
+    *out += buf;
+}
+
+// The box grows by the square of half-width d about (xc, yc) (circles and rings give it twice
+// their radius).
+void bbox_add_square(double xc, double yc, double d)
+{
+    grf_bbox_add(xc - d, yc - d);
+    grf_bbox_add(xc + d, yc + d);
+}
+
+// A half-circle arc segment of the plot file at a point whose y is already mirrored.
+void plot_arc_segment(double x, double plot_y, int next_point, double radius)
+{
+    GrfState& s = G();
+    grf_plot(" 0 ( @%d ( @%d %lf %lf ) #%d %d 0 0 %lf )\n", s.entity_id, s.point_id, x, plot_y, next_point, s.pen,
+             radius);
+    s.entity_id++;
+    s.point_id++;
+}
+
 // One area segment of the plot file; refers to the next segment's point.
 void plot_segment(double x, double y, int next_point, int closed_flag, double radius, bool four_decimals)
 {
     GrfState& s = G();
-    if (radius != 0)
-        grf_plot(" 0 ( @%d ( @%d %lf %lf ) #%d %d 0 0 %lf )\n", s.entity_id, s.point_id, x, grf_plot_y(y),
-                 next_point, s.pen, radius);
-    else if (four_decimals)
+    if (radius != 0) {
+        plot_arc_segment(x, grf_plot_y(y), next_point, radius);
+        return;
+    }
+    if (four_decimals)
         grf_plot(" 0 ( @%d ( @%d %.4f %.4f ) #%d %d 0 %d 0.0 )\n", s.entity_id, s.point_id, x, grf_plot_y(y),
                  next_point, s.pen, closed_flag);
     else
@@ -60,15 +87,9 @@ void plot_ring(int n, const double* xs, const double* ys, int closed_flag, bool 
 // Two half-circle segments of a circle about (xc, yc) (already mirrored by the caller's y).
 void plot_circle_ring(double xc, double yc, double r)
 {
-    GrfState& s = G();
-    int first = s.point_id;
-    grf_plot(" 0 ( @%d ( @%d %lf %lf ) #%d %d 0 0 %lf )\n", s.entity_id, s.point_id, xc, yc + r, s.point_id + 1,
-             s.pen, r);
-    s.entity_id++;
-    s.point_id++;
-    grf_plot(" 0 ( @%d ( @%d %lf %lf ) #%d %d 0 0 %lf )\n", s.entity_id, s.point_id, xc, yc - r, first, s.pen, r);
-    s.entity_id++;
-    s.point_id++;
+    int first = G().point_id;
+    plot_arc_segment(xc, yc + r, first + 1, r);
+    plot_arc_segment(xc, yc - r, first, r);
 }
 
 bool plot_areas() { return G().plot && G().filling != -1; }
@@ -76,13 +97,11 @@ bool plot_areas() { return G().plot && G().filling != -1; }
 void circle_points(double xc, double yc, double r, int count, double step, bool true_round, std::string* out)
 {
     GrfState& s = G();
-    char buf[96];
     for (int k = 0; k < count; ++k) {
         double t = k * step;
         double px = (xc + r * std::cos(t)) * s.sx;
         double py = true_round ? yc * s.sy + r * s.sx * std::sin(t) : (yc + r * std::sin(t)) * s.sy;
-        c_snprintf(buf, sizeof buf, " %lf %lf", px, py);
-        *out += buf;
+        append_point(out, px, py);
     }
 }
 
@@ -90,8 +109,7 @@ void filled_circle(double xc, double yc, double d, bool true_round)
 {
     GrfState& s = G();
     double r = d / 2;
-    grf_bbox_add(xc - d, yc - d);
-    grf_bbox_add(xc + d, yc + d);
+    bbox_add_square(xc, yc, d);
     grf_turn(&xc, &yc);
     std::string pts;
     circle_points(xc, yc, r, 32, STEP16, true_round, &pts);
@@ -139,15 +157,22 @@ void normalise_angles(double start, double sweep, double* a, double* e)
 
 } // namespace
 
+// The box grows by the rectangle of the two corners, which are then turned in place (for the
+// caller's records).
+static void bbox_add_and_turn(double* x1, double* y1, double* x2, double* y2)
+{
+    grf_bbox_add(std::min(*x1, *x2), std::min(*y1, *y2));
+    grf_bbox_add(std::max(*x1, *x2), std::max(*y1, *y2));
+    grf_turn(x1, y1);
+    grf_turn(x2, y2);
+}
+
 // One line record of the graphic block: the box grows by the segment, whose ends are turned
 // (in place, for the caller's plot record) and scaled.
 static void out_line_record(double* x1, double* y1, double* x2, double* y2)
 {
     GrfState& s = G();
-    grf_bbox_add(std::min(*x1, *x2), std::min(*y1, *y2));
-    grf_bbox_add(std::max(*x1, *x2), std::max(*y1, *y2));
-    grf_turn(x1, y1);
-    grf_turn(x2, y2);
+    bbox_add_and_turn(x1, y1, x2, y2);
     grf_out(" 1  %lf %lf %lf %lf\n", *x1 * s.sx, *y1 * s.sy, *x2 * s.sx, *y2 * s.sy);
 }
 
@@ -180,10 +205,7 @@ void grf_rectangle_centred(double x, double y, double w, double h)
 static void ordered_filled_corners(double* x1, double* y1, double* x2, double* y2)
 {
     GrfState& s = G();
-    grf_bbox_add(std::min(*x1, *x2), std::min(*y1, *y2));
-    grf_bbox_add(std::max(*x1, *x2), std::max(*y1, *y2));
-    grf_turn(x1, y1);
-    grf_turn(x2, y2);
+    bbox_add_and_turn(x1, y1, x2, y2);
     if ((s.x_dir == 1 && *x1 > *x2) || (s.x_dir == 3 && *x1 < *x2)) std::swap(*x1, *x2);
     if ((s.y_dir == 0 && *y1 > *y2) || (s.y_dir == 2 && *y1 < *y2)) std::swap(*y1, *y2);
     grf_out(" 24  %lf %lf %lf %lf\n", *x1 * s.sx, *y2 * s.sy, *x2 * s.sx, *y1 * s.sy);
@@ -235,11 +257,7 @@ static void polygon_record(int n, const double* xs, const double* ys)
 {
     GrfState& s = G();
     std::string pts;
-    char buf[96];
-    for (int i = 0; i < n; ++i) {
-        c_snprintf(buf, sizeof buf, " %lf %lf", xs[i] * s.sx, ys[i] * s.sy);
-        pts += buf;
-    }
+    for (int i = 0; i < n; ++i) append_point(&pts, xs[i] * s.sx, ys[i] * s.sy);
     grf_out(" 18 %d%s \n", n, pts.c_str());
 }
 
@@ -366,8 +384,7 @@ void grf_arc_direct(double xc, double yc, double d, double start, double sweep)
 void grf_filled_sector(double xc, double yc, double d, double start, double sweep)
 {
     GrfState& s = G();
-    grf_bbox_add(xc - d, yc - d);
-    grf_bbox_add(xc + d, yc + d);
+    bbox_add_square(xc, yc, d);
     double a, e;
     normalise_angles(start, sweep, &a, &e);
     double r = d / 2;
@@ -383,11 +400,7 @@ void grf_filled_sector(double xc, double yc, double d, double start, double swee
         if (round_to_decimals(t, 5) >= round_to_decimals(e, 5)) break;
     }
     std::string pts;
-    char buf[96];
-    auto add = [&](double x, double y) {
-        c_snprintf(buf, sizeof buf, " %lf %lf", x * s.sx, y * s.sy);
-        pts += buf;
-    };
+    auto add = [&](double x, double y) { append_point(&pts, x * s.sx, y * s.sy); };
     add(xc, yc);
     add(xc + r * std::cos(a), yc + r * std::sin(a));
     for (double t : ts) add(xc + r * std::cos(t), yc + r * std::sin(t));
@@ -402,8 +415,7 @@ void grf_filled_circle_true(double xc, double yc, double d) { filled_circle(xc, 
 void grf_filled_ring(double xc, double yc, double D, double d)
 {
     GrfState& s = G();
-    grf_bbox_add(xc - D, yc - D);
-    grf_bbox_add(xc + D, yc + D);
+    bbox_add_square(xc, yc, D);
     grf_turn(&xc, &yc);
     std::string pts;
     circle_points(xc, yc, D / 2, 33, STEP16, false, &pts);
@@ -419,29 +431,38 @@ void grf_filled_ring(double xc, double yc, double D, double d)
     }
 }
 
+// Fifteen steps of pi/16 from angle t0 on the circle about (cx, cy), each drawn from the last
+// point, which ends on the arc.
+static void slot_arc(double cx, double cy, double r, double t0, double* px, double* py)
+{
+    for (int k = 1; k <= 15; ++k) {
+        double t = t0 + k * STEP16;
+        double qx = cx + r * std::cos(t), qy = cy + r * std::sin(t);
+        segment(*px, *py, qx, qy);
+        *px = qx;
+        *py = qy;
+    }
+}
+
+// The sixteen points of a half circle from angle t0 on, for the filled slot.
+template <class Add>
+static void slot_half_circle(double cx, double cy, double r, double t0, Add add)
+{
+    for (int k = 0; k < 16; ++k) add(cx + r * std::cos(t0 + k * STEP16), cy + r * std::sin(t0 + k * STEP16));
+}
+
 void grf_slot(double xc, double yc, double w, double h)
 {
     if (w <= h) {
         double r = w / 2, top = yc + h / 2, bot = yc - h / 2;
         double px = xc + r, py = top;
         segment(px, py, px, py);
-        for (int k = 1; k <= 15; ++k) {
-            double qx = xc + r * std::cos(k * STEP16), qy = top + r * std::sin(k * STEP16);
-            segment(px, py, qx, qy);
-            px = qx;
-            py = qy;
-        }
+        slot_arc(xc, top, r, 0, &px, &py);
         segment(px, py, xc - r, top);
         segment(xc - r, top, xc - r, bot);
         px = xc - r;
         py = bot;
-        for (int k = 1; k <= 15; ++k) {
-            double t = PI + k * STEP16;
-            double qx = xc + r * std::cos(t), qy = bot + r * std::sin(t);
-            segment(px, py, qx, qy);
-            px = qx;
-            py = qy;
-        }
+        slot_arc(xc, bot, r, PI, &px, &py);
         segment(px, py, xc + r, bot);
         segment(xc + r, bot, xc + r, top);
     } else {
@@ -449,23 +470,11 @@ void grf_slot(double xc, double yc, double w, double h)
         segment(xc - c, yc + r, xc + c, yc + r);
         segment(xc + c, yc - r, xc - c, yc - r);
         double px = xc - c, py = yc + r;
-        for (int k = 1; k <= 15; ++k) {
-            double t = PI / 2 + k * STEP16;
-            double qx = xc - c + r * std::cos(t), qy = yc + r * std::sin(t);
-            segment(px, py, qx, qy);
-            px = qx;
-            py = qy;
-        }
+        slot_arc(xc - c, yc, r, PI / 2, &px, &py);
         segment(px, py, xc - c, yc - r);
         px = xc + c;
         py = yc - r;
-        for (int k = 1; k <= 15; ++k) {
-            double t = 3 * PI / 2 + k * STEP16;
-            double qx = xc + c + r * std::cos(t), qy = yc + r * std::sin(t);
-            segment(px, py, qx, qy);
-            px = qx;
-            py = qy;
-        }
+        slot_arc(xc + c, yc, r, 3 * PI / 2, &px, &py);
         segment(px, py, xc + c, yc + r);
     }
 }
@@ -474,25 +483,18 @@ void grf_filled_slot(double xc, double yc, double w, double h)
 {
     GrfState& s = G();
     std::string pts;
-    char buf[96];
-    auto add = [&](double x, double y) {
-        c_snprintf(buf, sizeof buf, " %lf %lf", x * s.sx, y * s.sy);
-        pts += buf;
-    };
+    auto add = [&](double x, double y) { append_point(&pts, x * s.sx, y * s.sy); };
     if (w <= h) {
         double r = w / 2;
-        for (int k = 0; k < 16; ++k) add(xc + r * std::cos(k * STEP16), yc + h / 2 + r * std::sin(k * STEP16));
+        slot_half_circle(xc, yc + h / 2, r, 0, add);
         add(xc - r, yc + h / 2);
-        for (int k = 0; k < 16; ++k)
-            add(xc + r * std::cos(PI + k * STEP16), yc - h / 2 + r * std::sin(PI + k * STEP16));
+        slot_half_circle(xc, yc - h / 2, r, PI, add);
         add(xc + r, yc - h / 2);
     } else {
         double r = h / 2, c = (w - h) / 2;
-        for (int k = 0; k < 16; ++k)
-            add(xc - c + r * std::cos(PI / 2 + k * STEP16), yc + r * std::sin(PI / 2 + k * STEP16));
+        slot_half_circle(xc - c, yc, r, PI / 2, add);
         add(xc + c, yc - r);
-        for (int k = 0; k < 16; ++k)
-            add(xc + c + r * std::cos(3 * PI / 2 + k * STEP16), yc + r * std::sin(3 * PI / 2 + k * STEP16));
+        slot_half_circle(xc + c, yc, r, 3 * PI / 2, add);
         add(xc - c, yc + r);
     }
     grf_out(" 18 %d%s\n", 34, pts.c_str());
@@ -507,10 +509,7 @@ static void framed(double x, double y, double f, const char* text)
     grf_push_state();
     grf_fill_blank();
     grf_filled_rectangle(x - g, y - f, x + g, y + f);
-    grf_line(x - g, y - f, x - g, y + f);
-    grf_line(x - g, y + f, x + g, y + f);
-    grf_line(x + g, y + f, x + g, y - f);
-    grf_line(x + g, y - f, x - g, y - f);
+    grf_rectangle(x - g, y - f, x + g, y + f);
     grf_text_centred(x, y, text ? text : "");
     grf_pop_state();
 }
@@ -567,10 +566,7 @@ void grf_fill_pattern_sheet(FILE* stream)
     for (int i = 0; i <= 64; ++i) {
         grf_set_fill_pattern(i);
         grf_filled_rectangle(x0, y0, x0 + 2.5, y0 + 2);
-        grf_line(x0, y0, x0, y0 + 2);
-        grf_line(x0, y0 + 2, x0 + 2.5, y0 + 2);
-        grf_line(x0 + 2.5, y0 + 2, x0 + 2.5, y0);
-        grf_line(x0 + 2.5, y0, x0, y0);
+        grf_rectangle(x0, y0, x0 + 2.5, y0 + 2);
         grf_fill_blank();
         grf_filled_rectangle(x0 + 1, y0 + 0.75, x0 + 1.5, y0 + 1.25);
         char num[16];

@@ -57,6 +57,20 @@ std::string vformat(const char* format, va_list ap, size_t limit)
     return s;
 }
 
+// The output list and the plot file are written alike; a file that is not open takes nothing.
+int write_formatted(FILE* f, const char* format, va_list ap)
+{
+    if (!f) return 0;
+    std::string t = vformat(format, ap, std::string::npos);
+    return fprintf_if_open(f, "%s", t.c_str());
+}
+
+// A caption or text of the variadic writers: cut at 254 characters, empty without a format.
+std::string short_text(const char* format, va_list ap)
+{
+    return format ? vformat(format, ap, 254) : std::string();
+}
+
 void turn_point(double angle, double* x, double* y)
 {
     double c = std::cos(angle), s = std::sin(angle);
@@ -64,6 +78,18 @@ void turn_point(double angle, double* x, double* y)
     double ny = *y * c - *x * s;
     *x = nx;
     *y = ny;
+}
+
+// The least and greatest x and y of the rectangle's corners turned by `angle`.
+void turned_extent(double angle, double x1, double y1, double x2, double y2, double* minx, double* miny,
+                   double* maxx, double* maxy)
+{
+    double xs[4] = {x1, x2, x2, x1}, ys[4] = {y1, y1, y2, y2};
+    for (int i = 0; i < 4; ++i) turn_point(angle, &xs[i], &ys[i]);
+    *minx = xs[index_of_extreme(4, xs, 0)];
+    *maxx = xs[index_of_extreme(4, xs, 1)];
+    *miny = ys[index_of_extreme(4, ys, 0)];
+    *maxy = ys[index_of_extreme(4, ys, 1)];
 }
 
 // ---- plot header -----------------------------------------------------------------------
@@ -175,16 +201,23 @@ void plot_open(FILE* file, double x1, double y1, double x2, double y2, double sc
     s.plot = file;
     s.plot_scale = scale;
     if (!file) return;
-    double xs[4] = {x1, x2, x1, x2}, ys[4] = {y1, y1, y2, y2};
-    for (int i = 0; i < 4; ++i) turn_point(angle, &xs[i], &ys[i]);
-    double minx = xs[index_of_extreme(4, xs, 0)], maxx = xs[index_of_extreme(4, xs, 1)];
-    double miny = ys[index_of_extreme(4, ys, 0)], maxy = ys[index_of_extreme(4, ys, 1)];
+    double minx, miny, maxx, maxy;
+    turned_extent(angle, x1, y1, x2, y2, &minx, &miny, &maxx, &maxy);
     header(-minx * scale, -miny * scale, scale * (maxx - minx), scale * (maxy - miny));
     fprintf_if_open(file, "*ENTITIES\n-setcoorsys 0\n-setlayer %d\n", 0);
     s.linetype = 0;
     s.font = 0;
     s.pen = 0;
     s.filling = 0;
+}
+
+// The grey and the colour plot file differ only in their header.
+void plot_open_titled(FILE* file, double x1, double y1, double x2, double y2, double scale, double angle,
+                      const std::string& title, PlotHeaderWriter header)
+{
+    plot_open(file, x1, y1, x2, y2, scale, angle, [&](double ox, double oy, double w, double h) {
+        header(file, title.c_str(), ox, oy, w, h);
+    });
 }
 
 // Record 10 / 9 alignment code and plot justification from the two selectors.
@@ -256,24 +289,20 @@ void grf_state_reset() { S() = initial_state(); }
 
 int grf_out(const char* format, ...)
 {
-    GrfState& s = S();
-    if (!s.stream) return 0;
     va_list ap;
     va_start(ap, format);
-    std::string t = vformat(format, ap, std::string::npos);
+    int n = write_formatted(S().stream, format, ap);
     va_end(ap);
-    return fprintf_if_open(s.stream, "%s", t.c_str());
+    return n;
 }
 
 int grf_plot(const char* format, ...)
 {
-    GrfState& s = S();
-    if (!s.plot) return 0;
     va_list ap;
     va_start(ap, format);
-    std::string t = vformat(format, ap, std::string::npos);
+    int n = write_formatted(S().plot, format, ap);
     va_end(ap);
-    return fprintf_if_open(s.plot, "%s", t.c_str());
+    return n;
 }
 
 void grf_bbox_add(double x, double y)
@@ -309,10 +338,8 @@ void grf_write_block_header(FILE* stream, double x1, double y1, double x2, doubl
     s.rotation = angle;
     s.text_angle = 0;
     if (round_to_decimals(std::fabs(angle), 3) != 0) {
-        double xs[4] = {x1, x2, x2, x1}, ys[4] = {y1, y1, y2, y2};
-        for (int i = 0; i < 4; ++i) turn_point(angle, &xs[i], &ys[i]);
-        double minx = xs[index_of_extreme(4, xs, 0)], maxx = xs[index_of_extreme(4, xs, 1)];
-        double miny = ys[index_of_extreme(4, ys, 0)], maxy = ys[index_of_extreme(4, ys, 1)];
+        double minx, miny, maxx, maxy;
+        turned_extent(angle, x1, y1, x2, y2, &minx, &miny, &maxx, &maxy);
         bool xasc = x1 < x2, yasc = y1 < y2;
         x1 = xasc ? minx : maxx;
         x2 = xasc ? maxx : minx;
@@ -360,11 +387,9 @@ void plot_open_grey(FILE* file, double x1, double y1, double x2, double y2, doub
 {
     va_list ap;
     va_start(ap, title_format);
-    std::string title = title_format ? vformat(title_format, ap, 254) : std::string();
+    std::string title = short_text(title_format, ap);
     va_end(ap);
-    plot_open(file, x1, y1, x2, y2, scale, angle, [&](double ox, double oy, double w, double h) {
-        write_grey_header(file, title.c_str(), ox, oy, w, h);
-    });
+    plot_open_titled(file, x1, y1, x2, y2, scale, angle, title, write_grey_header);
 }
 
 void plot_open_colour(FILE* file, double x1, double y1, double x2, double y2, double scale, double angle,
@@ -372,11 +397,9 @@ void plot_open_colour(FILE* file, double x1, double y1, double x2, double y2, do
 {
     va_list ap;
     va_start(ap, title_format);
-    std::string title = title_format ? vformat(title_format, ap, 254) : std::string();
+    std::string title = short_text(title_format, ap);
     va_end(ap);
-    plot_open(file, x1, y1, x2, y2, scale, angle, [&](double ox, double oy, double w, double h) {
-        write_colour_header(file, title.c_str(), ox, oy, w, h);
-    });
+    plot_open_titled(file, x1, y1, x2, y2, scale, angle, title, write_colour_header);
 }
 
 void plot_open_with_header(FILE* file, double x1, double y1, double x2, double y2, double scale,
@@ -433,35 +456,29 @@ void plot_set_layer(int n)
 
 // ---- state --------------------------------------------------------------------------------
 
-void grf_push_state()
+// Record 30/31 (and 52/53 in colour mode) push and pop the viewer's state; the writer keeps the
+// one saved copy of its own. `restore` copies the saved values back, otherwise it saves them.
+static void exchange_saved_state(bool restore)
 {
     GrfState& s = S();
-    grf_out(" 30\n");
-    if (s.colour_mode) grf_out(" 52\n");
+    grf_out(restore ? " 31\n" : " 30\n");
+    if (s.colour_mode) grf_out(restore ? " 53\n" : " 52\n");
+    auto move = [restore](auto& live, auto& saved) {
+        if (restore) live = saved;
+        else saved = live;
+    };
     if (s.plot) {
-        s.saved_pen = s.pen;
-        s.saved_filling = s.filling;
-        s.saved_linetype = s.linetype;
-        s.saved_font = s.font;
+        move(s.pen, s.saved_pen);
+        move(s.filling, s.saved_filling);
+        move(s.linetype, s.saved_linetype);
+        move(s.font, s.saved_font);
     }
-    s.saved_text_angle = s.text_angle;
-    s.saved_rotation = s.rotation;
+    move(s.text_angle, s.saved_text_angle);
+    move(s.rotation, s.saved_rotation);
 }
 
-void grf_pop_state()
-{
-    GrfState& s = S();
-    grf_out(" 31\n");
-    if (s.colour_mode) grf_out(" 53\n");
-    if (s.plot) {
-        s.pen = s.saved_pen;
-        s.filling = s.saved_filling;
-        s.linetype = s.saved_linetype;
-        s.font = s.saved_font;
-    }
-    s.text_angle = s.saved_text_angle;
-    s.rotation = s.saved_rotation;
-}
+void grf_push_state() { exchange_saved_state(false); }
+void grf_pop_state() { exchange_saved_state(true); }
 
 void grf_set_fill_enabled(int flag) { S().fill_enabled = flag; }
 int grf_get_fill_enabled() { return S().fill_enabled; }
@@ -689,7 +706,7 @@ void grf_text_aligned(double x, double y, int vertical, int horizontal, const ch
 {
     va_list ap;
     va_start(ap, format);
-    std::string t = format ? vformat(format, ap, 254) : std::string();
+    std::string t = short_text(format, ap);
     va_end(ap);
     int code, just;
     alignment(vertical, horizontal, &code, &just);
@@ -714,7 +731,7 @@ void grf_label_aligned(double x, double y, int vertical, int horizontal, const c
 {
     va_list ap;
     va_start(ap, format);
-    std::string t = format ? vformat(format, ap, 254) : std::string();
+    std::string t = short_text(format, ap);
     va_end(ap);
     int code, just;
     alignment(vertical, horizontal, &code, &just);

@@ -279,6 +279,13 @@ static void push_leader_text_state()
     plot_set_font(4);
 }
 
+// A leader's text stands 0.2 text heights off its shelf at y2, above it on the page.
+static double leader_text_y(double y2, double th)
+{
+    const GrfState& g = G();
+    return g.downward ? y2 - 0.2 * th / g.sy : y2 + 0.2 * th / g.sy;
+}
+
 void grf_leader_text(double x1, double y1, double x2, double y2, double th, const char* format, ...)
 {
     GrfState& g = G();
@@ -290,7 +297,7 @@ void grf_leader_text(double x1, double y1, double x2, double y2, double th, cons
     double xe = x2 + (th + d * th) / g.sy;
     push_leader_text_state();
     bool to_end = leader(x1, y1, x2, y2, xe);
-    double ty = g.downward ? y2 - 0.2 * th / g.sy : y2 + 0.2 * th / g.sy;
+    double ty = leader_text_y(y2, th);
     if (to_end) grf_text_aligned(xe - 0.6 * th / g.sy, ty, 2, 1, "%s", text.c_str());
     else grf_text_aligned(x2 + 0.6 * th / g.sy, ty, 2, 3, "%s", text.c_str());
     grf_pop_state();
@@ -309,7 +316,7 @@ void grf_leader_level_mark(double x1, double y1, double x2, double y2, int no_tr
     push_leader_text_state();
     grf_out(" 13 %lf\n", th);
     leader(x1, y1, x2, y2, xe);
-    double ty = g.downward ? y2 - 0.2 * th / g.sy : y2 + 0.2 * th / g.sy;
+    double ty = leader_text_y(y2, th);
     grf_text_aligned(x2 + 0.1 * th / g.sy, ty, 2, 3, "%s", text.c_str());
     if (!no_triangle) {
         double xt = x2 + 0.96 * d * th / g.sy, leg = th / g.sy;

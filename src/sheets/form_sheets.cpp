@@ -206,18 +206,25 @@ Buttons add_buttons(const Level& l)
     return b;
 }
 
+// A tab's text, with its upper line above it where the page has one; draw(x, y, text, font).
+template <class Draw>
+void tab_label(const PageDescriptor& p, int x, int row_bottom, Draw draw)
+{
+    if (p.upper_tab_text[0]) {
+        draw(x, row_bottom - 18, p.upper_tab_text, FORM_FONT_SMALL);
+        draw(x, row_bottom - 6, p.tab_text, FORM_FONT_NORMAL);
+    } else {
+        draw(x, row_bottom - 10, p.tab_text, FORM_FONT_NORMAL);
+    }
+}
+
 void draw_tab_texts(const Level& l, const RegisterLayout& r, int row_bottom)
 {
     for (int j = 0; j < l.n; ++j) {
         const PageDescriptor& p = l.pages[j];
         if (r.from[j] < 0) continue;
-        int x = r.from[j] + 8;
-        if (p.upper_tab_text[0]) {
-            Draw_Funny_Text_to_PS(x, row_bottom - 18, p.upper_tab_text, FORM_FONT_SMALL, 2);
-            Draw_Funny_Text_to_PS(x, row_bottom - 6, p.tab_text, FORM_FONT_NORMAL, 2);
-        } else {
-            Draw_Funny_Text_to_PS(x, row_bottom - 10, p.tab_text, FORM_FONT_NORMAL, 2);
-        }
+        tab_label(p, r.from[j] + 8, row_bottom,
+                  [](int x, int y, const char* text, int font) { Draw_Funny_Text_to_PS(x, y, text, font, 2); });
     }
 }
 
@@ -309,22 +316,25 @@ void redraw_disabled_tabs(const Level& l)
         const PageDescriptor& p = l.pages[j];
         if (p.state != 0 || j == l.selected || r.from[j] < 0) continue;
         int colour = GetVYKColor(p.disabled_tab_colour);
-        if (p.upper_tab_text[0]) {
-            draw_text_in_font(r.from[j] + 8, bottom - 18, p.upper_tab_text, FORM_FONT_SMALL, colour);
-            draw_text_in_font(r.from[j] + 8, bottom - 6, p.tab_text, FORM_FONT_NORMAL, colour);
-        } else {
-            draw_text_in_font(r.from[j] + 8, bottom - 10, p.tab_text, FORM_FONT_NORMAL, colour);
-        }
+        tab_label(p, r.from[j] + 8, bottom, [colour](int x, int y, const char* text, int font) {
+            draw_text_in_font(x, y, text, font, colour);
+        });
     }
+}
+
+// The page left behind stops taking input.
+void deactivate_page(Level& l, int page)
+{
+    PageRun& old = l.runs[page];
+    if (old.view >= 0) sva_set_activity(old.view, 0);
+    if (old.escape >= 0) Change_Activity_PS(old.escape, 0);
 }
 
 // Keeps the shown page on a page that can be shown; returns the page to fill.
 int settle_page(Level& l, int current)
 {
     if (l.selected != current) {
-        PageRun& old = l.runs[current];
-        if (old.view >= 0) sva_set_activity(old.view, 0);
-        if (old.escape >= 0) Change_Activity_PS(old.escape, 0);
+        deactivate_page(l, current);
         if (l.n > 1 && l.pages[l.selected].state == 0) l.selected = current;
         if (l.selected != current && l.d->page_change && l.d->page_change(current, l.selected)) l.selected = current;
     }
@@ -357,6 +367,47 @@ void handle_element(Level& l, int code)
     }
 }
 
+// What both kinds of sheet do first: refuse a page count out of range, offer the helpers' services,
+// set the hover handler and, the first time, place the sheet's centre in the middle of the screen.
+bool start_run(int n, bool& centre_set, int& cx, int& cy)
+{
+    if (n < 1 || n > FORM_MAX_TABS) return false;
+    sheets_offer_helper_services();
+    form_hover_handler();
+    if (!centre_set) {
+        cx = NPIXEL_X / 2;
+        cy = NPIXEL_Y / 2;
+        centre_set = true;
+    }
+    return true;
+}
+
+void end_sheet(Level& l);
+
+// What both kinds of sheet do last. The fields' values are taken before the areas go; the entries
+// the areas' items show are freed only after the areas, when the level is popped.
+void finish_run(Level& l)
+{
+    form_release_level_fields();
+    end_sheet(l);
+    form_level_pop();
+    g_levels.pop_back();
+    g_cancel = g_confirm = 0;
+}
+
+enum class Outcome { Again, Cancel, Confirm };
+
+// What the code of one pass asks for: the sheet's own cancel and confirm codes, or an element whose
+// handler may cancel or confirm the sheet.
+Outcome pass_outcome(Level& l, int code, int cancel_code, int confirm_code)
+{
+    if (code == cancel_code) return Outcome::Cancel;
+    if (code == confirm_code) return Outcome::Confirm;
+    handle_element(l, code);
+    if (g_cancel != 0) return Outcome::Cancel;
+    return g_confirm != 0 ? Outcome::Confirm : Outcome::Again;
+}
+
 // The input loop; returns 1 for a confirmed and 0 for a cancelled sheet.
 int run_passes(Level& l, const Buttons& buttons)
 {
@@ -375,19 +426,14 @@ int run_passes(Level& l, const Buttons& buttons)
             l.d->preset_code = -1;
         else
             code = Edit_Prop_Sheet();
-        bool cancel = code == FORM_CODE_CANCEL, confirm = code == FORM_CODE_CONFIRM;
-        if (!cancel && !confirm) {
-            handle_element(l, code);
-            cancel = g_cancel != 0;
-            confirm = !cancel && g_confirm != 0;
-        }
-        if (cancel) {
+        Outcome outcome = pass_outcome(l, code, FORM_CODE_CANCEL, FORM_CODE_CONFIRM);
+        if (outcome == Outcome::Cancel) {
             g_cx += l.dx;
             g_cy += l.dy;
             if (l.d->cancel_veto && l.d->cancel_veto()) continue;
             return 0;
         }
-        if (confirm) {
+        if (outcome == Outcome::Confirm) {
             g_cx += l.dx;
             g_cy += l.dy;
             if (form_transfer_values(form_level_depth()) != 0) continue;
@@ -489,14 +535,7 @@ int form_run(SheetDescriptor* d, PageDescriptor* page) { return form_run_registe
 
 int form_run_register(SheetDescriptor* d, int n, PageDescriptor* pages)
 {
-    if (n < 1 || n > FORM_MAX_TABS) return 0;
-    sheets_offer_helper_services();
-    form_hover_handler();
-    if (!g_centre_set) {
-        g_cx = NPIXEL_X / 2;
-        g_cy = NPIXEL_Y / 2;
-        g_centre_set = true;
-    }
+    if (!start_run(n, g_centre_set, g_cx, g_cy)) return 0;
     if (form_level_push(nullptr, 0) < 0) return 0;
     int buffered = pxBuff(-1);
     g_levels.emplace_back();
@@ -522,13 +561,7 @@ int form_run_register(SheetDescriptor* d, int n, PageDescriptor* pages)
     pxBuff(buffered);
     Prop_Sheet_Displacement(&l.dx, &l.dy);
     int result = run_passes(l, buttons);
-    // The fields' values are taken before the areas go; the entries the areas' items show are
-    // freed only after the areas, when the level is popped.
-    form_release_level_fields();
-    end_sheet(l);
-    form_level_pop();
-    g_levels.pop_back();
-    g_cancel = g_confirm = 0;
+    finish_run(l);
     return result;
 }
 
@@ -626,13 +659,9 @@ void classic_tab_texts(const Level& l, int tab_width, int skip)
         if (j == skip) continue;
         const PageDescriptor& p = l.pages[j];
         int colour = GetVYKColor(p.state == 0 ? p.disabled_tab_colour : p.tab_colour);
-        int x = left + j * (tab_width + 1) + 8;
-        if (p.upper_tab_text[0]) {
-            draw_text_in_font(x, bottom - 18, p.upper_tab_text, FORM_FONT_SMALL, colour);
-            draw_text_in_font(x, bottom - 6, p.tab_text, FORM_FONT_NORMAL, colour);
-        } else {
-            draw_text_in_font(x, bottom - 10, p.tab_text, FORM_FONT_NORMAL, colour);
-        }
+        tab_label(p, left + j * (tab_width + 1) + 8, bottom, [colour](int x, int y, const char* text, int font) {
+            draw_text_in_font(x, y, text, font, colour);
+        });
     }
 }
 
@@ -696,26 +725,19 @@ int classic_passes(Level& l, const Buttons& buttons, int tab_width)
         int buffered = pxBuff(-1);
         classic_settle(l, states, tab_width);
         if (current != l.selected) {
-            PageRun& old = l.runs[current];
-            if (old.view >= 0) sva_set_activity(old.view, 0);
-            if (old.escape >= 0) Change_Activity_PS(old.escape, 0);
+            deactivate_page(l, current);
             current = l.selected;
         }
         fill_page(l, current);
         pxBuff(buffered);
         int code = Edit_Prop_Sheet();
-        bool cancel = code == CLASSIC_CANCEL, confirm = code == CLASSIC_CONFIRM;
-        if (!cancel && !confirm) {
-            handle_element(l, code);
-            cancel = g_cancel != 0;
-            confirm = !cancel && g_confirm != 0;
-        }
-        if (cancel) {
+        Outcome outcome = pass_outcome(l, code, CLASSIC_CANCEL, CLASSIC_CONFIRM);
+        if (outcome == Outcome::Cancel) {
             g_classic_cx += l.dx;
             g_classic_cy += l.dy;
             return 0;
         }
-        if (confirm) {
+        if (outcome == Outcome::Confirm) {
             if (form_transfer_values(form_level_depth()) != 0) continue;
             g_classic_cx += l.dx;
             g_classic_cy += l.dy;
@@ -729,14 +751,7 @@ int classic_passes(Level& l, const Buttons& buttons, int tab_width)
 int form_run_register_classic(int height, int width, const FormTitleRecord* title, int n, PageDescriptor* pages,
                               void (*status_text)(char* buffer), const char* help_topic)
 {
-    if (n < 1 || n > FORM_MAX_TABS) return 0;
-    sheets_offer_helper_services();
-    form_hover_handler();
-    if (!g_classic_centre_set) {
-        g_classic_cx = NPIXEL_X / 2;
-        g_classic_cy = NPIXEL_Y / 2;
-        g_classic_centre_set = true;
-    }
+    if (!start_run(n, g_classic_centre_set, g_classic_cx, g_classic_cy)) return 0;
     int depth = form_level_push(nullptr, 0);
     if (depth < 0) return 0;
     // The steering operations find the sheet through a descriptor of their own.
@@ -776,10 +791,6 @@ int form_run_register_classic(int height, int width, const FormTitleRecord* titl
     Prop_Sheet_Displacement(&l.dx, &l.dy);
     int result = classic_passes(l, buttons, tab_width);
     g_classic_last[slot] = l.selected;
-    form_release_level_fields();
-    end_sheet(l);
-    form_level_pop();
-    g_levels.pop_back();
-    g_cancel = g_confirm = 0;
+    finish_run(l);
     return result;
 }

@@ -158,6 +158,24 @@ TEST(Intersections, PolylineCrossingsGrownAndFixed)
     EXPECT_EQ(polyline_segment_intersections_fixed(4, X, Y, 0, 0, 1, 3.5, 1, fx, fy), 2);
     EXPECT_EQ(polyline_line_intersections_fixed(4, X, Y, 0, LX, LY, fx, fy), 3);
 
+    // A closed square crossed at its closing vertex (0,0) by the segment (-1,1)-(1,-1): the first
+    // and the closing edge both meet it there, listed once; so also as an edge of a polyline.
+    const double SX[] = {0, 4, 4, 0}, SY[] = {0, 0, 4, 4};
+    ASSERT_EQ(polyline_segment_intersections(4, SX, SY, 1, -1, 1, 1, -1, &ox, &oy), 1);
+    EXPECT_EQ(ox[0], 0.0);
+    EXPECT_EQ(oy[0], 0.0);
+    const double DX[] = {-1, 1}, DY[] = {1, -1};
+    EXPECT_EQ(polyline_polyline_intersections(2, DX, DY, 0, 4, SX, SY, 1, &ox, &oy), 1);
+    // y = 1 crosses the closed square twice, at (4,1) and (0,1): both kept.
+    EXPECT_EQ(polyline_segment_intersections(4, SX, SY, 1, -1, 1, 5, 1, &ox, &oy), 2);
+
+    // A crossing 1e-6 beyond an edge's end lies on the edge to 5 decimals (segments) but not to 8
+    // (lines): x = 1.000001 against the edge (0,0)-(1,0).
+    const double EX[] = {0, 1}, EY[] = {0, 0};
+    const double VX[] = {1.000001, 1.000001}, VY[] = {-1, 1};
+    EXPECT_EQ(polyline_segment_intersections(2, EX, EY, 0, VX[0], VY[0], VX[1], VY[1], &ox, &oy), 1);
+    EXPECT_EQ(polyline_line_intersections(2, EX, EY, 0, VX, VY, &ox, &oy), 0);
+
     // Nothing found: the arrays are released and the pointers nulled.
     EXPECT_EQ(polyline_segment_intersections(4, X, Y, 0, 10, 1, 12, 1, &ox, &oy), 0);
     EXPECT_EQ(ox, nullptr);
@@ -253,6 +271,10 @@ TEST(Intersections, LengthInsideAndOverlap)
     // An outline wholly inside counts its whole perimeter 2*(2 + 2) = 8.
     const double IX[] = {1, 3, 3, 1}, IY[] = {1, 1, 3, 3};
     EXPECT_NEAR(polyline_length_inside(4, IX, IY, 4, SX, SY), 8.0, 1e-9);
+    // There and back along the diagonal through the corners (0,0) and (4,4), which the first and
+    // the closing edge of the square both meet: 2 x 4 sqrt 2 = 11.3137.
+    const double DX[] = {-1, 5}, DY[] = {-1, 5};
+    EXPECT_NEAR(polyline_length_inside(2, DX, DY, 4, SX, SY), 8.0 * std::sqrt(2.0), 1e-9);
 
     const double U1X[] = {0, 1, 1, 0}, U1Y[] = {0, 0, 1, 1};
     const double U2X[] = {1, 2, 2, 1};

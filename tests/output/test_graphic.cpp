@@ -5,7 +5,10 @@
 #include "common/test_util.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <vector>
 #include <cstring>
 
 class Graphic : public ::testing::Test {
@@ -194,6 +197,198 @@ TEST_F(Graphic, PlotEntitiesAndIds)
     long before = std::ftell(plot.f);
     grf_filled_rectangle(0, 0, 1, 1);          // no plot areas with filling -1, but the record
     EXPECT_EQ(std::ftell(plot.f), before);
+}
+
+// Push saves and pop restores every plot setting and the angles, with records 30/31 and, in
+// colour mode, 52/53.
+TEST_F(Graphic, PushAndPopRestoreEverySetting)
+{
+    plot_open_grey(plot.f, 0, 0, 10, 10, 1, 0, "t");
+    grf_begin_block_plain(out.f, 0, 0, 10, 10, 1, 1);
+    grf_set_colour_mode(1);
+    GrfState& s = grf_state();
+    plot_set_pen(3);
+    plot_set_filling(2);
+    plot_set_linetype(1);
+    plot_set_font(5);
+    s.text_angle = 0.25;
+    s.rotation = 0.5;
+    long start = std::ftell(out.f);
+    grf_push_state();
+    plot_set_pen(9);
+    plot_set_filling(7);
+    plot_set_linetype(3);
+    plot_set_font(11);
+    s.text_angle = 1.0;
+    s.rotation = 2.0;
+    grf_pop_state();
+    EXPECT_EQ(out.text().substr(size_t(start)), " 30\n 52\n 31\n 53\n");
+    EXPECT_EQ(s.pen, 3);
+    EXPECT_EQ(s.filling, 2);
+    EXPECT_EQ(s.linetype, 1);
+    EXPECT_EQ(s.font, 5);
+    EXPECT_EQ(s.text_angle, 0.25);
+    EXPECT_EQ(s.rotation, 0.5);
+}
+
+namespace {
+
+struct Segment { double x1, y1, x2, y2; };
+
+std::vector<Segment> line_records(const std::string& text)
+{
+    std::vector<Segment> out;
+    size_t at = 0;
+    while ((at = text.find(" 1  ", at)) != std::string::npos) {
+        Segment g;
+        if (std::sscanf(text.c_str() + at, " 1  %lf %lf %lf %lf", &g.x1, &g.y1, &g.x2, &g.y2) == 4) out.push_back(g);
+        at += 4;
+    }
+    return out;
+}
+
+// Distance of (x, y) from the segment (ax, ay)-(bx, by).
+double distance_to_segment(double x, double y, double ax, double ay, double bx, double by)
+{
+    double dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy;
+    double t = len2 > 0 ? std::clamp(((x - ax) * dx + (y - ay) * dy) / len2, 0.0, 1.0) : 0.0;
+    return std::hypot(x - (ax + t * dx), y - (ay + t * dy));
+}
+
+}  // namespace
+
+// A slot is the set of points at distance r from the segment between its end circles' centres:
+// every point drawn lies on it, and the outline runs as a chain.
+TEST_F(Graphic, SlotOutlinesLieOnTheSlot)
+{
+    struct Case { double w, h; int lines; };
+    // upright: a zero-length start, two arcs of 15 steps, 2 closing pieces and 2 sides: 35;
+    // lying: 2 sides, two arcs of 15 steps and their closing pieces: 34
+    const Case cases[] = {{2, 6, 35}, {6, 2, 34}};
+    for (const Case& c : cases) {
+        const double xc = 10, yc = 20;
+        // upright, the end circles sit at yc +- h/2; lying, at xc +- (w - h)/2
+        const double r = std::min(c.w, c.h) / 2, a = c.w <= c.h ? c.h / 2 : (c.w - c.h) / 2;
+        const double ax = c.w <= c.h ? xc : xc - a, ay = c.w <= c.h ? yc - a : yc;
+        const double bx = c.w <= c.h ? xc : xc + a, by = c.w <= c.h ? yc + a : yc;
+        Capture lines, filled;
+        grf_begin_block_plain(lines.f, 0, 0, 100, 100, 1, 1);
+        grf_slot(xc, yc, c.w, c.h);
+        std::vector<Segment> g = line_records(lines.text());
+        ASSERT_EQ(int(g.size()), c.lines) << c.w;
+        for (const Segment& s : g) {
+            EXPECT_NEAR(distance_to_segment(s.x1, s.y1, ax, ay, bx, by), r, 1e-5) << c.w << " " << s.x1 << " " << s.y1;
+            EXPECT_NEAR(distance_to_segment(s.x2, s.y2, ax, ay, bx, by), r, 1e-5) << c.w << " " << s.x2 << " " << s.y2;
+        }
+        // the lying form draws its two sides first, then two chains (from record 2 and 18)
+        for (size_t i = c.w <= c.h ? 1 : 3; i < g.size(); ++i)
+            if (i != 18 || c.w <= c.h) {
+                EXPECT_NEAR(g[i].x1, g[i - 1].x2, 1e-6) << c.w << " " << i;
+                EXPECT_NEAR(g[i].y1, g[i - 1].y2, 1e-6) << c.w << " " << i;
+            }
+
+        grf_begin_block_plain(filled.f, 0, 0, 100, 100, 1, 1);
+        grf_filled_slot(xc, yc, c.w, c.h);
+        std::string t = filled.text();
+        size_t at = t.find(" 18 34");
+        ASSERT_NE(at, std::string::npos);
+        const char* p = t.c_str() + at + 6;
+        for (int k = 0; k < 34; ++k) {
+            double x, y;
+            int used = 0;
+            ASSERT_EQ(std::sscanf(p, " %lf %lf%n", &x, &y, &used), 2);
+            p += used;
+            EXPECT_NEAR(distance_to_segment(x, y, ax, ay, bx, by), r, 1e-5) << c.w << " point " << k;
+        }
+    }
+}
+
+// Framed and circled labels: the frame is the rectangle of half-width g = 0.8 f len and
+// half-height f = 0.8 th; a filled circle grows the box by its diameter.
+TEST_F(Graphic, FramesAndRoundAreasInBlockAndPlot)
+{
+    grf_begin_block_plain(out.f, 0, 0, 10, 10, 1, 1);
+    grf_framed_text(3, 3, 0.5, "AB");   // f = 0.4, g = 0.4 * 1.6 = 0.64
+    std::string s = out.text();
+    EXPECT_NE(s.find(" 1  2.360000 2.600000 2.360000 3.400000\n"
+                     " 1  2.360000 3.400000 3.640000 3.400000\n"
+                     " 1  3.640000 3.400000 3.640000 2.600000\n"
+                     " 1  3.640000 2.600000 2.360000 2.600000\n"),
+              std::string::npos)
+        << s;
+    grf_bbox_reset();
+    grf_filled_circle(7, 7, 2);
+    double bx0, by0, bx1, by1;
+    grf_bbox_get(&bx0, &by0, &bx1, &by1);
+    EXPECT_EQ(bx0, 5.0); EXPECT_EQ(by0, 5.0); EXPECT_EQ(bx1, 9.0); EXPECT_EQ(by1, 9.0);
+
+    // A ring in the plot file: two areas of two half circles, each segment's point refers to the
+    // next and the second back to the first.
+    plot_open_grey(plot.f, 0, 0, 10, 10, 1, 0, "t");
+    plot_set_filling(1);
+    long start = std::ftell(plot.f);
+    grf_filled_ring(5, 5, 4, 2);
+    EXPECT_EQ(plot.text().substr(size_t(start)),
+              "-opengroup\n-area / 1 1\n 2\n"
+              " 0 ( @1 ( @1 5.000000 7.000000 ) #2 0 0 0 2.000000 )\n"
+              " 0 ( @2 ( @2 5.000000 3.000000 ) #1 0 0 0 2.000000 )\n"
+              " 2\n"
+              " 0 ( @3 ( @3 5.000000 6.000000 ) #4 0 0 0 1.000000 )\n"
+              " 0 ( @4 ( @4 5.000000 4.000000 ) #3 0 0 0 1.000000 )\n"
+              "-closegroup\n");
+}
+
+// In a block turned by pi/2, (x, y) becomes (y, -x): both ends of a line and both corners of a
+// filled rectangle are turned. Formatted texts are cut at 254 characters.
+TEST_F(Graphic, TurnedRecordsAndLongTexts)
+{
+    grf_begin_block(out.f, 0, 0, 10, 10, 1, M_PI / 2, nullptr);
+    long start = std::ftell(out.f);
+    grf_line(1, 0, 2, 3);
+    grf_filled_rectangle(1, 0, 2, 3);
+    std::string s = out.text().substr(size_t(start));
+    EXPECT_NE(s.find(" 1  0.000000 -1.000000 3.000000 -2.000000\n"), std::string::npos) << s;
+    EXPECT_NE(s.find(" 24  0.000000 -1.000000 3.000000 -2.000000\n"), std::string::npos) << s;
+
+    Capture texts;
+    grf_begin_block_plain(texts.f, 0, 0, 10, 10, 1, 1);
+    std::string long_text(300, 'x');
+    grf_text_aligned(1, 1, 0, 1, "%s", long_text.c_str());
+    grf_label_aligned(1, 1, 0, 1, "%s", long_text.c_str());
+    std::string t = texts.text();
+    EXPECT_EQ(count_of(t, "\xAE" + std::string(254, 'x') + "\xAF"), 2) << t;
+}
+
+// The pattern sheet: 65 swatches of 2.5 x 2 cm, six to a row, each framed by four lines.
+TEST_F(Graphic, FillPatternSheetFramesEverySwatch)
+{
+    grf_fill_pattern_sheet(out.f);
+    std::string s = out.text();
+    EXPECT_EQ(count_of(s, " 1  "), 65 * 4);
+    // swatch 6 starts the second row at (0, 2)
+    EXPECT_NE(s.find(" 20  6\n 24  0.000000 2.000000 2.500000 4.000000\n"
+                     " 1  0.000000 2.000000 0.000000 4.000000\n"
+                     " 1  0.000000 4.000000 2.500000 4.000000\n"
+                     " 1  2.500000 4.000000 2.500000 2.000000\n"
+                     " 1  2.500000 2.000000 0.000000 2.000000\n"),
+              std::string::npos)
+        << s.substr(0, 2000);
+}
+
+// The colour plot file's header has its own colours, pens and line types; the origin of either
+// header is the lower left corner of the drawing, negated and scaled: (1, 2) x 0.5.
+TEST_F(Graphic, ColourPlotHeaderAndOrigin)
+{
+    plot_open_colour(plot.f, 1, 2, 11, 7, 0.5, 0, "Pos %d", 2);
+    std::string s = plot.text();
+    EXPECT_EQ(s.rfind("quor-Vandrel (1.0)A\nPos 2\n5.000000 2.500000\n0\n\n*TABLES\n"
+                      "-colors 5\n 1  0 0 194\n 2  255 0 0\n",
+                      0),
+              0u)
+        << s;
+    EXPECT_NE(s.find("-pens 42\n"), std::string::npos);
+    EXPECT_NE(s.find("-linetypes 4\n"), std::string::npos);
+    EXPECT_NE(s.find(" 0 \xAE" "1:200\xAF 200 0 -0.500000 -1.000000 0 "), std::string::npos) << s;
 }
 
 TEST_F(Graphic, DimensionValueTexts)

@@ -324,6 +324,21 @@ TEST_F(Symbols, LevelMarksAndLeaders)
     // measured without the blanks: xe = 5 + (0.2 + 3 x 0.2) = 5.8; the shelf is the second line
     EXPECT_TRUE(has_line(leader.text(), " 1  5.000000 5.000000 5.800000 5.000000")) << leader.text();
     EXPECT_EQ(texts(leader.text()), std::vector<std::string>{"abc"});
+
+    // The texts stand 0.2 text heights (0.04) above their shelf on the page: y 5.04 here, 4.96 in
+    // a block whose y runs downward; the level mark's text likewise.
+    struct Case { double y1, y2, text_y; };
+    const Case cases[] = {{0, 20, 5.04}, {20, 0, 4.96}};
+    for (const Case& c : cases) {
+        Capture head2, one;
+        grf_begin_block_plain(head2.f, 0, c.y1, 20, c.y2, 1, 1);
+        grf_redirect_stream(one.f);
+        grf_leader_text(0, 0, 5, 5, 0.2, "%s", "abc");
+        grf_leader_level_mark(0, 0, 5, 5, 1, 0.2, "%s", "+1");
+        std::vector<std::string> records = lines_with(one.text(), " 10 ");
+        ASSERT_EQ(records.size(), 2u) << one.text();
+        for (const std::string& r : records) EXPECT_NEAR(numbers(r)[2], c.text_y, 1e-9) << r;
+    }
 }
 
 TEST_F(Symbols, FastenerSectionAndRebar)

@@ -1,5 +1,7 @@
 // The sheet runners: results of scripted confirmation and cancellation, refused confirmations,
 // the nesting limit, and the register row's tabs.
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -330,3 +332,156 @@ TEST_F(FormSheetTest, TallSheetsAreCutToTheScreen)
 }
 
 }  // namespace
+
+namespace {
+
+// Ink (pixels not of the colour at the 100th pixel) in rows y1..y2 from x on. In cell
+// metrics a character is a block of 5 x 7 pixels standing on its baseline: 35 pixels each.
+int g_ink[3][2];
+int ink(int x, int y1, int y2)
+{
+    int n = 0;
+    for (int y = y1; y <= y2; ++y)
+        for (int i = x; i < x + 99; ++i) n += screen_pixel(i, y) != screen_pixel(x + 99, y);
+    return n;
+}
+void measure_classic_tabs()
+{
+    // Two pages, 300 + 40 wide and 200 + 125 high about (640, 512): corner (470, 350), the row's
+    // bottom at 350 + 70 = 420, tabs of (300 - 2 + 21) / 2 = 159 from 480; texts 8 further right.
+    // Upper line on 420 - 18, lower on 420 - 6, a single line on 420 - 10.
+    g_ink[0][0] = ink(488, 395, 401);   // "Bauteil"
+    g_ink[0][1] = ink(488, 407, 413);   // "Holz"
+    g_ink[1][0] = ink(648, 403, 409);   // "Stahl"
+    g_ink[1][1] = ink(488, 402, 406) + ink(648, 392, 402) + ink(648, 410, 418);   // nothing
+    Set_CallSometimesFunc_to_PS(nullptr);
+}
+void measure_register_tabs()
+{
+    // Content 400 x 220: the sheet from (422, 339), its row's bottom at 410, tabs from 430 and 640.
+    g_ink[0][0] = ink(438, 393, 399);   // "Holz", selected, single line on 400
+    g_ink[0][1] = ink(648, 385, 391);   // "Bauteil" of the disabled page, on 392
+    g_ink[1][0] = ink(648, 397, 403);   // "Stahl", on 404
+    g_ink[1][1] = ink(438, 383, 392) + ink(438, 400, 408) + ink(648, 392, 396);   // nothing
+    g_ink[2][0] = SheetsTest::count_pixels(648, 380, 748, 408, 0x000000);   // the disabled tab's black
+    Set_CallSometimesFunc_to_PS(nullptr);
+}
+
+}  // namespace
+
+// Tab texts of both kinds of register sheet stand on their lines: a second line 12 pixels below
+// the upper one, a single line between them.
+TEST_F(FormSheetTest, TabTextsStandOnTheirLines)
+{
+    FormTitleRecord title{};
+    std::strcpy(pages[0].upper_tab_text, "Bauteil");
+    std::strcpy(pages[0].tab_text, "Holz");
+    std::strcpy(pages[1].tab_text, "Stahl");
+    pages[0].fill = fill_a;
+    pages[1].fill = fill_b;
+    Set_CallSometimesFunc_to_PS(measure_classic_tabs);
+    form_run_register_classic(200, 300, &title, 2, pages, nullptr, nullptr);
+    EXPECT_EQ(g_ink[0][0], 7 * 35);
+    EXPECT_EQ(g_ink[0][1], 4 * 35);
+    EXPECT_EQ(g_ink[1][0], 5 * 35);
+    EXPECT_EQ(g_ink[1][1], 0);
+
+    // The register sheet draws its tabs in black, then a disabled page's tab in its own colour.
+    form_pages_init(3, pages);
+    d.content_width = 400;
+    d.content_height = 220;
+    d.last_page = 0;
+    std::strcpy(pages[0].tab_text, "Holz");
+    std::strcpy(pages[1].upper_tab_text, "Bauteil");
+    std::strcpy(pages[1].tab_text, "Stahl");
+    pages[1].state = 0;
+    pages[0].fill = fill_a;
+    pages[1].fill = fill_b;
+    Set_CallSometimesFunc_to_PS(measure_register_tabs);
+    form_run_register(&d, 2, pages);
+    EXPECT_EQ(g_ink[0][0], 4 * 35);
+    EXPECT_EQ(g_ink[0][1], 7 * 35);
+    EXPECT_EQ(g_ink[1][0], 5 * 35);
+    EXPECT_EQ(g_ink[1][1], 0);
+    EXPECT_EQ(g_ink[2][0], 0);
+}
+
+namespace {
+
+int g_passes = 0;
+int g_request = 0;   // 1 cancel, 2 confirm, 3 both
+void count_pass(int) { ++g_passes; }
+int requesting_element(int)
+{
+    if (g_request & 1) form_request_cancel();
+    if (g_request & 2) form_request_confirm();
+    return 1;
+}
+
+}  // namespace
+
+// An element's handler may end the sheet: a cancel request ends it unconfirmed even when a
+// confirmation was asked for as well; without a request the sheet goes on to the next pass.
+TEST_F(FormSheetTest, ElementHandlersEndTheSheet)
+{
+    struct Case { int request, result, passes; };
+    // no request: a second pass, whose input has ended, cancels
+    const Case cases[] = {{1, 0, 1}, {2, 1, 1}, {3, 0, 1}, {0, 0, 2}};
+    pages[0].fill = fill_a;
+    d.element = requesting_element;
+    d.each_pass = count_pass;
+    for (const Case& c : cases) {
+        g_request = c.request;
+        g_passes = 0;
+        d.preset_code = 7;
+        EXPECT_EQ(form_run(&d, pages), c.result) << c.request;
+        EXPECT_EQ(g_passes, c.passes) << c.request;
+    }
+}
+
+namespace {
+
+int g_first_view = -1, g_first_active_then = -1;
+void fill_first(int view, int) { g_first_view = view; }
+void fill_second(int, int)
+{
+    const Scrollable_View_Area* first = sva_slot(g_first_view);
+    g_first_active_then = first ? first->active : -1;
+}
+
+}  // namespace
+
+// A page left for another stops taking input before the other is filled.
+TEST_F(FormSheetTest, ThePageLeftStopsTakingInput)
+{
+    std::strcpy(pages[0].tab_text, "Holz");
+    std::strcpy(pages[1].tab_text, "Stahl");
+    pages[0].fill = fill_first;
+    pages[1].fill = fill_second;
+    d.last_page = 0;
+    d.preset_code = FORM_CODE_TAB + 1;
+    form_run_register(&d, 2, pages);
+    EXPECT_GE(g_first_view, 0);
+    EXPECT_EQ(g_first_active_then, 0);
+}
+
+// Up to 64 pages make a sheet; 65 are refused before anything is shown.
+TEST_F(FormSheetTest, SixtyFourPagesAtMost)
+{
+    static PageDescriptor many[FORM_MAX_TABS + 1];
+    form_pages_init(FORM_MAX_TABS + 1, many);
+    for (PageDescriptor& p : many) {
+        std::strcpy(p.tab_text, "S");
+        p.fill = fill_a;
+    }
+    FormTitleRecord title{};
+    g_shown[0] = 0;
+    EXPECT_EQ(form_run_register(&d, 65, many), 0);
+    EXPECT_EQ(form_run_register_classic(200, 300, &title, 65, many, nullptr, nullptr), 0);
+    EXPECT_EQ(g_shown[0], 0);
+    d.preset_code = FORM_CODE_CONFIRM;
+    EXPECT_EQ(form_run_register(&d, 64, many), 1);
+    input_script_key(KEY_ENTER);
+    EXPECT_EQ(form_run_register_classic(200, 300, &title, 64, many, nullptr, nullptr), 1);
+    EXPECT_EQ(form_sheet_depth(), 0);
+}
