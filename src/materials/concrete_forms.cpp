@@ -39,7 +39,6 @@ constexpr double kPerMilleTension = 1000;
 
 // Starting grades of the free definitions.
 constexpr int kC25_30 = 3, kBSt500A = 0;
-constexpr double kNormalDensity = 2200;
 
 constexpr int kLinkConcrete = 1, kLinkRebar = 2;   // identities of the two links
 
@@ -268,7 +267,7 @@ int rebar_grade_row(int area, int x, int y, RebarGradeRecord* record, GradeList*
 int concrete_params_form(ConcreteGradeRecord* record)
 {
     if (!record) return 0;
-    concrete_grade_din1045_1(record, kC25_30, 0, kNormalDensity);
+    concrete_grade_din1045_1(record, kC25_30, 0, CONCRETE_NORMAL_DENSITY);
     const ConcreteGradeRecord kept = *record;
     ConcreteGradeRecord* outer = form_concrete;
     form_concrete = record;

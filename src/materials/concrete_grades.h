@@ -48,6 +48,11 @@ struct OldRebarGradeRecord {
     double e_s;
 };
 
+// Density of normal-weight concrete (kg/m³), the reference of the lightweight factors (rho / 2200).
+constexpr double CONCRETE_NORMAL_DENSITY = 2200.0;
+// 1 / 2200², the factor of (rho / 2200)² on the modulus of lightweight concrete.
+constexpr double CONCRETE_INV_NORMAL_DENSITY_SQUARED = 2.0661157024793388e-7;
+
 // Grade codes: concrete 0-4 DIN 1045 (7.88), 5-19 DIN 1045-1 (index + 5), 20 free;
 // steel 0-2 DIN 1045 (7.88), 3-4 DIN 1045-1 (index + 3), 5 free.
 enum : int {

@@ -43,6 +43,24 @@ int read_i(int* v, double since = 0.0, double def = 0.0)
     return dfile_read_field(v, 'i', since, def);
 }
 
+// Starts a grade record on file: its structure version and its name.
+int write_record_start(const char* record_name, double version)
+{
+    char name[DFILE_TEXT_SIZE];
+    std::snprintf(name, sizeof name, "%s", record_name);
+    int err = dfile_write_struct_version(version);
+    err |= dfile_write_field(name, 't');
+    return err;
+}
+
+// Ends a record on file; 1 when it or any of its fields (err) failed.
+int write_record_end(int err)
+{
+    err |= dfile_write_newline();
+    dfile_end_struct_write();
+    return err ? 1 : 0;
+}
+
 // Reads the record's name and its structure version: a record written before versions
 // existed starts with its name (no digit) and counts as version 0.
 int read_name_and_version(char* name, size_t size, double program_version)
@@ -127,7 +145,7 @@ int concrete_set_reset(ConcreteMaterialSet* set, int edition)
         old_concrete_grade(&set->old_concrete, 1);
         old_rebar_grade(&set->old_bending, 2);
         old_rebar_grade(&set->old_shear, 2);
-        concrete_grade_din1045_1(&set->concrete, 3, 0, 2200.0);
+        concrete_grade_din1045_1(&set->concrete, 3, 0, CONCRETE_NORMAL_DENSITY);
         rebar_grade_b500(&set->bending, 0);
         rebar_grade_b500(&set->shear, 0);
         return 0;
@@ -137,7 +155,7 @@ int concrete_set_reset(ConcreteMaterialSet* set, int edition)
     old_concrete_grade(&set->old_concrete, 8);
     old_rebar_grade(&set->old_bending, 3);
     old_rebar_grade(&set->old_shear, 3);
-    concrete_grade_din1045_1(&set->concrete, 3, 0, 2200.0);
+    concrete_grade_din1045_1(&set->concrete, 3, 0, CONCRETE_NORMAL_DENSITY);
     if (edition == 1) {
         rebar_grade_din1045_1(&set->bending, 0);
         rebar_grade_din1045_1(&set->shear, 0);
@@ -163,10 +181,7 @@ void concrete_set_copy(ConcreteMaterialSet* d, const ConcreteMaterialSet* s)
 
 int concrete_record_write(const ConcreteGradeRecord* r)
 {
-    char name[DFILE_TEXT_SIZE];
-    std::snprintf(name, sizeof name, "%s", r->name);
-    int err = dfile_write_struct_version(kConcreteRecordVersion);
-    err |= dfile_write_field(name, 't');
+    int err = write_record_start(r->name, kConcreteRecordVersion);
     err |= write_d(r->f_ck);
     err |= write_d(r->alpha);
     err |= write_d(r->eps_c2);
@@ -177,9 +192,7 @@ int concrete_record_write(const ConcreteGradeRecord* r)
     err |= write_d(0.0);
     err |= write_i(r->e_auto);
     err |= write_d(r->e_cm);
-    err |= dfile_write_newline();
-    dfile_end_struct_write();
-    return err ? 1 : 0;
+    return write_record_end(err);
 }
 
 int concrete_record_read(ConcreteGradeRecord* r)
@@ -190,14 +203,14 @@ int concrete_record_read(ConcreteGradeRecord* r)
         read_d(&r->n) || read_i(&r->lightweight) || read_d(&r->density))
         return 1;
     if (!r->lightweight)
-        r->density = 2200.0;
+        r->density = CONCRETE_NORMAL_DENSITY;
     if (dfile_discard_field('d'))
         return 1;
     if (read_i(&r->e_auto, 1.2, 1.0))
         return 1;
     double e_default = concrete_e_modulus(r->f_ck);
     if (r->lightweight)
-        e_default *= r->density * r->density * 2.0661157024793388e-7;  // (rho / 2200)^2
+        e_default *= r->density * r->density * CONCRETE_INV_NORMAL_DENSITY_SQUARED;  // (rho / 2200)^2
     if (read_d(&r->e_cm, 1.1, e_default))
         return 1;
     dfile_end_struct();
@@ -206,18 +219,13 @@ int concrete_record_read(ConcreteGradeRecord* r)
 
 int rebar_record_write(const RebarGradeRecord* r)
 {
-    char name[DFILE_TEXT_SIZE];
-    std::snprintf(name, sizeof name, "%s", r->name);
-    int err = dfile_write_struct_version(kRebarRecordVersion);
-    err |= dfile_write_field(name, 't');
+    int err = write_record_start(r->name, kRebarRecordVersion);
     err |= write_d(r->f_yk);
     err |= write_d(r->f_tk);
     err |= write_d(r->eps_su);
     err |= write_d(r->e_s);
     err |= write_d(0.0);
-    err |= dfile_write_newline();
-    dfile_end_struct_write();
-    return err ? 1 : 0;
+    return write_record_end(err);
 }
 
 int rebar_record_read(RebarGradeRecord* r)
@@ -366,9 +374,7 @@ int concrete_safety_factors_write(const ConcreteSafetyFactors* f)
         err |= write_d(f->gamma_c[i]);
     for (int i = 0; i < 4; ++i)
         err |= write_d(f->gamma_s[i]);
-    err |= dfile_write_newline();
-    dfile_end_struct_write();
-    return err ? 1 : 0;
+    return write_record_end(err);
 }
 
 int concrete_safety_factors_read(ConcreteSafetyFactors* f)

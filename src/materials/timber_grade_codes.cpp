@@ -169,12 +169,7 @@ const char* timber_grade_name(int code) { return timber_grade_record(code)->valu
 
 int timber_grade_user_count() { return 0; }
 
-int timber_grade_code_at(int i, const int* codes, int n)
-{
-    if (!codes || i < 0 || i >= n)
-        return 1001;
-    return codes[i];
-}
+int timber_grade_code_at(int i, const int* codes, int n) { return key_at(codes, n, i, 1001); }
 
 int timber_grade_fill_list(void* list, GradeListAppend append, const int* codes, int n, int key)
 {
