@@ -20,7 +20,7 @@ namespace {
 // Reinforcing bar ("B500A/B"): full section, f = 500 N/mm².
 const int kReinforcingBarGrade = 1044;
 
-// γ_M2 of the rod and screw steel from the current EC3 block; the block's defaults when no
+// EN 1993-1-1, 6.1: γ_M2 of the rod and screw steel from the current EC3 block; the block's defaults when no
 // set is current (only outside a calculation).
 double steel_gamma_m2(int accidental)
 {
@@ -135,6 +135,7 @@ double rod_stress_area(double d_r, int fest_gs)
     return full;
 }
 
+// DIN EN 1995-1-1/NA, NCI NA.6.8.4: lengths l_ad of a rod or screw beyond the crack lines of the opening
 void embedded_lengths(int typ_durchbruch, double h, double h_ro, double h_ru, double l,
                       int from_bottom, double* l_ad_o, double* l_ad_u)
 {

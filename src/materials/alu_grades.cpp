@@ -136,14 +136,18 @@ const Values kValues[] = {
     {96, "6082", "T6, transversal", 0, 100, 250, 290, 5, 125, 185, 0, 0, "A", 0, ALU_SOURCE_TABLE_3_2C},
 };
 
+// EN 1999-1-1, 3.2.5: E, G, Poisson's ratio and the coefficient of thermal expansion of aluminium
+// (N/mm², 1/K).
+constexpr double kAluE = 70000, kAluG = 27000, kAluNu = 0.3, kAluAlphaT = 2.3e-05;
+
 AluGradeRecord make(const Values& v)
 {
-    return AluGradeRecord{v.id, kNames[v.id], v.alloy, v.temper, v.t_min, v.t_max, 70000, 27000, 0.3,
-                          2.3e-05, v.f_o, v.f_u, v.a, v.f_o_haz, v.f_u_haz, v.rho_o_haz, v.rho_u_haz,
+    return AluGradeRecord{v.id, kNames[v.id], v.alloy, v.temper, v.t_min, v.t_max, kAluE, kAluG, kAluNu,
+                          kAluAlphaT, v.f_o, v.f_u, v.a, v.f_o_haz, v.f_u_haz, v.rho_o_haz, v.rho_u_haz,
                           v.cls, v.n_p};
 }
 
-const AluGradeRecord kDefault{97, kUnknown, kUnknown, kUnknown, 0, 10, 70000, 27000, 0.3, 2.3e-05,
+const AluGradeRecord kDefault{97, kUnknown, kUnknown, kUnknown, 0, 10, kAluE, kAluG, kAluNu, kAluAlphaT,
                               180, 220, 1, 75, 155, 0.42, 0.7, "B", 23};
 
 struct Table {

@@ -90,7 +90,7 @@ double mean_modulus(const CltLayup* layup, int n, int d)
     return sum_t != 0.0 ? sum_te / sum_t : 0.0;
 }
 
-// Design strengths of every layer: k_mod c f_k / gamma_M; cross layers take the rolling shear
+// DIN EN 1995-1-1, 2.4.1 (2.14): design strengths of every layer, k_mod c f_k / gamma_M; cross layers take the rolling shear
 // strength of their product type.
 void layer_strengths(const CltLayup* layup, int n, int d, int service_class, int duration_class, double c,
                      double kmod_given, double gamma_m, CltCheckResult* r)
@@ -193,8 +193,8 @@ void layer_shear(const CltLayup* layup, int n, int d, double shear_force, CltChe
 
 }  // namespace
 
-// DIN EN 1995-1-1: normal and rolling-shear stresses of a cross-laminated timber strip against
-// k_mod f_k / gamma_M
+// DIN EN 1995-1-1, 6.1.6 and 6.1.7: normal and rolling-shear stresses of a cross-laminated timber strip
+// against k_mod f_k / gamma_M
 int clt_stress_check(const CltLayup* layup, double b, int d, int service_class, int duration_class,
                      double c, double kmod_given, double gamma_m, double moment,
                      double other_force, double shear_force, CltCheckResult* r)

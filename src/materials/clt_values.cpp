@@ -168,6 +168,8 @@ double clt_shear_stiffness(const CltLayup* layup, int d)
     return a * a / s;
 }
 
+// DIN EN 1995-1-1, Annex B (gamma method): effective bending stiffness with the cross layers' rolling
+// shear as the flexible joint
 double clt_effective_bending_stiffness(const CltLayup* layup, int d, double x)
 {
     const int n = clt_valid_layer_count(layup);

@@ -69,6 +69,10 @@ const Base kGrades[kBuiltIn] = {
     {"S550GD", "S550GD", 550, 550, 550, 40, 100, 560, 0.6},
 };
 
+// EN 1993-1-1, 3.2.6: E, G, Poisson's ratio and the coefficient of thermal expansion of structural steel
+// (N/mm², 1/K).
+constexpr double kSteelE = 210000, kSteelG = 81000, kSteelNu = 0.3, kSteelAlphaT = 1.2e-05;
+
 struct Tables {
     SteelGradeRecord rows[2][kBuiltIn];
     SteelGradeRecord defaults[2];
@@ -77,11 +81,11 @@ struct Tables {
         for (int t = 0; t < 2; ++t) {
             for (int i = 0; i < kBuiltIn; ++i) {
                 const Base& b = kGrades[i];
-                rows[t][i] = SteelGradeRecord{(t << 16) | i, t ? b.name2 : b.name1, 210000, 81000, 0.3,
-                                              1.2e-05, t ? b.fy1_2 : b.fy1_1, b.fy2, b.t1, b.t2, b.fu,
+                rows[t][i] = SteelGradeRecord{(t << 16) | i, t ? b.name2 : b.name1, kSteelE, kSteelG,
+                                              kSteelNu, kSteelAlphaT, t ? b.fy1_2 : b.fy1_1, b.fy2, b.t1, b.t2, b.fu,
                                               b.factor};
             }
-            defaults[t] = SteelGradeRecord{44, kUnknown, 210000, 81000, 0.3, 1.2e-05,
+            defaults[t] = SteelGradeRecord{44, kUnknown, kSteelE, kSteelG, kSteelNu, kSteelAlphaT,
                                            t ? 235.0 : 240.0, 215, 40, 100, 360, 0.95};
         }
     }
@@ -136,6 +140,7 @@ double steel_grade_e(int code, double* g_out)
     return r->e;
 }
 
+// EN 1993-1-1, 6.2.6 (6.18): design strengths f_y / gamma_M, in shear f_y / (sqrt(3) gamma_M)
 bool steel_design_strengths(int code, double thickness, double gamma_m, double out[4])
 {
     if (!out)

@@ -159,6 +159,8 @@ int get_strengths(int code, int grade, int service_class, int loading_kind, doub
     return r < 0 ? 0 : r;
 }
 
+// EN 338 and EN 14080: mean moduli of a grade, their 5 % values as 2/3 (softwood, G of solid timber) or
+// 5/6 of the mean
 int get_E_G_moduli(int code, int grade, int kind, double thickness,
                    double* e_mean, double* g_mean, double* e_05, double* g_05)
 {
