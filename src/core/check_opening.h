@@ -38,6 +38,8 @@ int reinforcement_prepare(TAVO52_DATA& d);
 
 // 1 for the load-duration classes of accidental design situations (6, 7).
 inline int kled_is_accidental(int kled) { return kled == 6 || kled == 7; }
+// 1 for the load-duration class "kurz/sehr kurz" (5), whose k_mod the national-annex set gives.
+inline int kled_is_short_very_short(int kled) { return kled == 5; }
 
 // Values of a load that depend on it only through its load-duration class and k_mod: γ_M, the
 // design strengths and resistances. A position's loads fall into a few classes, so a check forms

@@ -114,7 +114,7 @@ int read_steel(int* code, RebarGradeRecord* steel, OldRebarGradeRecord* old, int
     if (read_i(code))
         return 1;
     if (edition == 0) {
-        *code = clamp_code(*code, 2);
+        *code = clamp_code(*code, REBAR_CODE_LAST_OLD);
         old_rebar_grade(old, *code);
         old_rebar_as_din1045_1(steel, *code);
         return 0;
@@ -125,12 +125,12 @@ int read_steel(int* code, RebarGradeRecord* steel, OldRebarGradeRecord* old, int
     }
     if (dfile_discard_field('d'))
         return 1;
-    if (*code <= 2)
+    if (*code <= REBAR_CODE_LAST_OLD)
         old_rebar_as_din1045_1(steel, *code);
     else if (edition == 1)
-        rebar_grade_din1045_1(steel, *code - 3);
+        rebar_grade_din1045_1(steel, *code - REBAR_CODE_BST500A);
     else
-        rebar_grade_b500(steel, *code - 3);
+        rebar_grade_b500(steel, *code - REBAR_CODE_BST500A);
     return 0;
 }
 
@@ -276,7 +276,7 @@ int concrete_material_set_read(ConcreteMaterialSet* set, int edition)
     if (read_d(&g_leading_value) || read_i(&set->concrete_code))
         return 1;
     if (edition == 0) {
-        set->concrete_code = clamp_code(set->concrete_code, 4);
+        set->concrete_code = clamp_code(set->concrete_code, CONCRETE_CODE_LAST_OLD);
         old_concrete_grade(&set->old_concrete, set->concrete_code);
         old_concrete_as_din1045_1(&set->concrete, set->concrete_code);
         if (read_steel(&set->bending_code, &set->bending, &set->old_bending, 0) ||
@@ -292,11 +292,11 @@ int concrete_material_set_read(ConcreteMaterialSet* set, int edition)
             double density = 0.0;
             if (read_i(&lightweight) || read_d(&density) || dfile_discard_field('d'))
                 return 1;
-            if (set->concrete_code > 4)
-                concrete_grade_din1045_1(&set->concrete, set->concrete_code - 5, lightweight,
-                                         density);
+            if (set->concrete_code > CONCRETE_CODE_LAST_OLD)
+                concrete_grade_din1045_1(&set->concrete, set->concrete_code - CONCRETE_CODE_FIRST_DIN1045_1,
+                                         lightweight, density);
             else
-                old_concrete_as_din1045_1(&set->concrete, clamp_code(set->concrete_code, 4));
+                old_concrete_as_din1045_1(&set->concrete, clamp_code(set->concrete_code, CONCRETE_CODE_LAST_OLD));
         }
         if (read_steel(&set->bending_code, &set->bending, &set->old_bending, edition) ||
             read_steel(&set->shear_code, &set->shear, &set->old_shear, edition))
@@ -313,10 +313,10 @@ double concrete_material_set_leading_value()
 
 int concrete_grade_to_old(int code, const char* text)
 {
-    if (code <= 4)
+    if (code <= CONCRETE_CODE_LAST_OLD)
         return code;
     static const int kOld[7] = {0, 0, 1, 1, 2, 3, 3};
-    const int d = code - 5;
+    const int d = code - CONCRETE_CODE_FIRST_DIN1045_1;
     const int old = d <= 6 ? kOld[d] : 1;
     if (text)
         msg_print("Betong\x81te %s (%s) wird in %s ge\x84ndert", concrete_din1045_1_name(d, 0),
@@ -326,12 +326,13 @@ int concrete_grade_to_old(int code, const char* text)
 
 int rebar_grade_to_old(int code, const char* text)
 {
-    if (code <= 2)
+    if (code <= REBAR_CODE_LAST_OLD)
         return code;
     if (text)
         msg_print("Stahlg\x81te %s (%s) wird in %s ge\x84ndert",
-                  code == 3 ? "BSt 500 (A)" : (code == 4 ? "BSt 500 (B)" : ""), text, "BSt 500 S");
-    return 2;
+                  code == REBAR_CODE_BST500A ? "BSt 500 (A)" : (code == REBAR_CODE_BST500B ? "BSt 500 (B)" : ""),
+                  text, "BSt 500 S");
+    return REBAR_CODE_LAST_OLD;
 }
 
 int concrete_safety_factors(int mode, int /*unused*/, ConcreteSafetyFactors* f)
