@@ -255,10 +255,16 @@ double clt_mean_g(const CltLayup* layup, int d)
     return st != 0.0 ? sum / st : kNaN;
 }
 
+namespace {
+// The crossing factor is capped at 3.5 and at 8 t_min / t.
+constexpr double kCrossingFactorCap = 3.5;
+constexpr double kCrossingThicknessFactor = 8.0;
+}  // namespace
+
 double clt_crossing_factor_args(int n, double t_min, double t, double a, double b)
 {
     const double m = a > b ? a : b;
-    return min3(3.5, 8.0 * t_min / t, (n - 1) * (5.0 / 12.0) * (a * a + b * b) / (t * m));
+    return min3(kCrossingFactorCap, kCrossingThicknessFactor * t_min / t, (n - 1) * (5.0 / 12.0) * (a * a + b * b) / (t * m));
 }
 
 double clt_crossing_factor(CltLayup layup)
@@ -271,7 +277,7 @@ double clt_crossing_factor(CltLayup layup)
 
 double clt_crossing_factor_width_args(double t_min, double t, double c)
 {
-    return min3(3.5, c / (3.0 * t), 8.0 * t_min / t);
+    return min3(kCrossingFactorCap, c / (3.0 * t), kCrossingThicknessFactor * t_min / t);
 }
 
 double clt_crossing_factor_width(CltLayup layup, double w)
@@ -285,7 +291,7 @@ double clt_crossing_factor_width(CltLayup layup, double w)
             ++k;
     double t_min = 0.0, t = 0.0;
     direction_sums(&layup, &t_min, &t);
-    return min3(3.5, 8.0 * t_min / t, k * 2.0 * w / (3.0 * t));
+    return min3(kCrossingFactorCap, kCrossingThicknessFactor * t_min / t, k * 2.0 * w / (3.0 * t));
 }
 
 double clt_crossing_factor_for_line(CltLayup layup, double w)
