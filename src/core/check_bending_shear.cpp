@@ -123,8 +123,9 @@ int TAVO52_DATA::check_bending_at_opening()
     // Per load only k_mod / gamma_M changes the strengths; the section enters through its inverses.
     const double inv_area = 1.0 / area, inv_w_no = 1.0 / w_no, inv_w_nu = 1.0 / w_nu;
     const double inv_w_o = rectangular ? 1.0 / w_o : 0.0, inv_w_u = rectangular ? 1.0 / w_u : 0.0;
-    const double chord_o = rectangular ? 0.0005 * a * h_ro / (h_ro + h_ru) : 0.0;
-    const double chord_u = rectangular ? 0.0005 * a * h_ru / (h_ro + h_ru) : 0.0;
+    constexpr double kHalfLengthInM = 0.0005;  // a / 2 in m: each chord carries V over half the opening
+    const double chord_o = rectangular ? kHalfLengthInM * a * h_ro / (h_ro + h_ru) : 0.0;
+    const double chord_u = rectangular ? kHalfLengthInM * a * h_ru / (h_ro + h_ru) : 0.0;
     const double inv_fm = 1.0 / f_m, inv_ft = 1.0 / f_t, inv_fc = 1.0 / f_c;
 
     // The design strengths of a load class, 1 / (k_mod / γ_M) and whether they can be checked.
@@ -209,8 +210,9 @@ int TAVO52_DATA::check_shear_reduced_section()
     const double gamma_normal = material_gamma_m(holzart, holzguete, 0);
     const double gamma_accidental = material_gamma_m(holzart, holzguete, 1);
 
-    const double tau_factor = 1500.0 * kappa_max / a_ef;  // 1.5 V/A, kN -> N, raised by kappa_max
-    const double tau_factor_circle = 1500.0 * (schub_kappa_kreis == 1 ? kappa_max : 1.0) / a_ef;
+    constexpr double kPeakShear = 1500.0;  // 1.5 V/A of a rectangle, kN -> N
+    const double tau_factor = kPeakShear * kappa_max / a_ef;  // raised by kappa_max
+    const double tau_factor_circle = kPeakShear * (schub_kappa_kreis == 1 ? kappa_max : 1.0) / a_ef;
 
     // f_v,d of a load class, its inverse and whether it can be checked.
     struct Strength {
