@@ -94,6 +94,7 @@ struct ReinforcementTerms {
 
 ReinforcementTerms reinforcement_terms(const TAVO52_DATA& d);
 
+// DIN EN 1995-1-1/NA, NCI NA.6.8.4: design values of the reinforcement, X_d = k_mod X_k / γ_M.
 // The reinforcement's design strengths and capacities for a load's k_mod, γ_M and class, written
 // into the row before its edges (plates f_t,d and f_k2,d; rods f_k1,d, R_ax,d, γ_M2 and R_t,d;
 // screws R_ax,d). They are the same for every load of a class.
@@ -121,6 +122,8 @@ inline void reinforcement_load(const ReinforcementTerms& t, double kmod, double 
     }
 }
 
+// DIN EN 1995-1-1/NA, NCI NA.6.8.4: F_t,90 carried by the plates (τ_ef, σ_t), the rods (bond and
+// steel) or the screws (R_ax,d).
 // Utilisation of one edge of one load carried by the reinforcement; F_t90 in kN. Fills the
 // reinforcement fields of the row for that edge.
 inline double reinforcement_edge_eta(const ReinforcementTerms& t, double F, OpeningCheckRow& row, bool left)
