@@ -40,6 +40,32 @@ double shear_kappa_max(double a, double h, double h_d)
 static_assert(sizeof(BendingCheckRow) == 19 * sizeof(double), "bending row fields");
 static_assert(sizeof(ShearCheckRow) == 9 * sizeof(double), "shear row fields");
 
+// γ_M of a load-duration class: the accidental design situation's for classes 6 and 7.
+double class_gamma_m(int kled, double gamma_normal, double gamma_accidental)
+{
+    return kled_is_accidental(kled) ? gamma_accidental : gamma_normal;
+}
+
+// One row per load in the order of the loads: make(kmod, kled) forms the values of a load class
+// once per class (their gamma_m goes into the row), fill(load, row, values) writes the rest.
+template <class Row, class Make, class Fill>
+void check_rows(const QVector<LoadRow>& lasten, QVector<Row>& zeilen, Make&& make, Fill&& fill)
+{
+    using Values = decltype(make(0.0, 0));
+    LoadClassValues<Values> classes;
+    const int n = lasten.size();
+    zeilen.resize(n);
+    Row* rows = zeilen.data();
+    const LoadRow* loads = lasten.constData();
+    for (int i = 0; i < n; ++i) {
+        const LoadRow& load = loads[i];
+        Row& row = rows[i];
+        const Values& values = classes.get(load.kled, load.kmod, make);
+        row.gamma_m = values.gamma_m;
+        fill(load, row, values);
+    }
+}
+
 }  // namespace
 
 int TAVO52_DATA::cal_Biegung()
@@ -97,8 +123,9 @@ int TAVO52_DATA::check_bending_at_opening()
     // Per load only k_mod / gamma_M changes the strengths; the section enters through its inverses.
     const double inv_area = 1.0 / area, inv_w_no = 1.0 / w_no, inv_w_nu = 1.0 / w_nu;
     const double inv_w_o = rectangular ? 1.0 / w_o : 0.0, inv_w_u = rectangular ? 1.0 / w_u : 0.0;
-    const double chord_o = rectangular ? 0.0005 * a * h_ro / (h_ro + h_ru) : 0.0;
-    const double chord_u = rectangular ? 0.0005 * a * h_ru / (h_ro + h_ru) : 0.0;
+    constexpr double kHalfLengthInM = 0.0005;  // a / 2 in m: each chord carries V over half the opening
+    const double chord_o = rectangular ? kHalfLengthInM * a * h_ro / (h_ro + h_ru) : 0.0;
+    const double chord_u = rectangular ? kHalfLengthInM * a * h_ru / (h_ro + h_ru) : 0.0;
     const double inv_fm = 1.0 / f_m, inv_ft = 1.0 / f_t, inv_fc = 1.0 / f_c;
 
     // The design strengths of a load class, 1 / (k_mod / γ_M) and whether they can be checked.
@@ -108,7 +135,7 @@ int TAVO52_DATA::check_bending_at_opening()
     };
     auto strengths_of = [&](double kmod, int kled) {
         Strengths s;
-        s.gamma_m = kled_is_accidental(kled) ? gamma_accidental : gamma_normal;
+        s.gamma_m = class_gamma_m(kled, gamma_normal, gamma_accidental);
         const double factor = kmod / s.gamma_m;
         s.ft0d = factor * f_t;
         s.fc0d = factor * f_c;
@@ -119,17 +146,9 @@ int TAVO52_DATA::check_bending_at_opening()
         s.ok = section_ok && positive_finite(s.fmd) && positive_finite(s.ft0d) && positive_finite(s.fc0d);
         return s;
     };
-    LoadClassValues<Strengths> classes;
 
-    const int n = lasten.size();
-    zeilen_biegung.resize(n);
-    BendingCheckRow* rows = zeilen_biegung.data();
-    const LoadRow* loads = lasten.constData();
-    for (int i = 0; i < n; ++i) {
-        const LoadRow& load = loads[i];
-        BendingCheckRow& row = rows[i];  // the loop writes every field of the row
-        const Strengths& s = classes.get(load.kled, load.kmod, strengths_of);
-        row.gamma_m = s.gamma_m;
+    // The loop writes every field of the row.
+    check_rows(lasten, zeilen_biegung, strengths_of, [&](const LoadRow& load, BendingCheckRow& row, const Strengths& s) {
         row.ft0d = s.ft0d;
         row.fc0d = s.fc0d;
         row.fmd = s.fmd;
@@ -164,7 +183,7 @@ int TAVO52_DATA::check_bending_at_opening()
         if (!std::isfinite(row.eta_u)) row.eta_u = check_not_verifiable();
         row.eta = std::max(row.eta_o, row.eta_u);
         eta_biegung = std::max(eta_biegung, row.eta);
-    }
+    });
     return 0;
 }
 
@@ -191,8 +210,9 @@ int TAVO52_DATA::check_shear_reduced_section()
     const double gamma_normal = material_gamma_m(holzart, holzguete, 0);
     const double gamma_accidental = material_gamma_m(holzart, holzguete, 1);
 
-    const double tau_factor = 1500.0 * kappa_max / a_ef;  // 1.5 V/A, kN -> N, raised by kappa_max
-    const double tau_factor_circle = 1500.0 * (schub_kappa_kreis == 1 ? kappa_max : 1.0) / a_ef;
+    constexpr double kPeakShear = 1500.0;  // 1.5 V/A of a rectangle, kN -> N
+    const double tau_factor = kPeakShear * kappa_max / a_ef;  // raised by kappa_max
+    const double tau_factor_circle = kPeakShear * (schub_kappa_kreis == 1 ? kappa_max : 1.0) / a_ef;
 
     // f_v,d of a load class, its inverse and whether it can be checked.
     struct Strength {
@@ -201,23 +221,15 @@ int TAVO52_DATA::check_shear_reduced_section()
     };
     auto strength_of = [&](double kmod, int kled) {
         Strength s;
-        s.gamma_m = kled_is_accidental(kled) ? gamma_accidental : gamma_normal;
+        s.gamma_m = class_gamma_m(kled, gamma_normal, gamma_accidental);
         s.fvd = kmod * fvk / s.gamma_m;
         s.inv_fvd = 1.0 / s.fvd;
         s.ok = section_ok && positive_finite(s.fvd);
         return s;
     };
-    LoadClassValues<Strength> classes;
 
-    const int n = lasten.size();
-    zeilen_schub.resize(n);
-    ShearCheckRow* rows = zeilen_schub.data();
-    const LoadRow* loads = lasten.constData();
-    for (int i = 0; i < n; ++i) {
-        const LoadRow& load = loads[i];
-        ShearCheckRow& row = rows[i];  // the loop writes every field of the row
-        const Strength& s = classes.get(load.kled, load.kmod, strength_of);
-        row.gamma_m = s.gamma_m;
+    // The loop writes every field of the row.
+    check_rows(lasten, zeilen_schub, strength_of, [&](const LoadRow& load, ShearCheckRow& row, const Strength& s) {
         row.fvd = s.fvd;
         const bool ok = s.ok;
         if (!circular) {
@@ -236,6 +248,6 @@ int TAVO52_DATA::check_shear_reduced_section()
             row.eta_l = 0.0;
         }
         eta_schub = std::max(eta_schub, row.eta);
-    }
+    });
     return 0;
 }

@@ -74,6 +74,7 @@ inline void start_row(const OpeningClass& c, OpeningCheckRow& row)
     row.eta_tau_l = row.eta_tau_r = row.eta_sigma_l = row.eta_sigma_r = 0.0;
 }
 
+// DIN EN 1995-1-1/NA, NCI NA.6.7: F_t,V and F_t,M at both edges.
 // The tension forces of both edges of loads [begin, end): extended-precision chains that do not
 // depend on each other, formed together so that the processor overlaps them.
 inline void edge_tensions(const OpeningTerms& t, const LoadRow* loads, OpeningCheckRow* rows, int begin, int end)
@@ -92,6 +93,7 @@ inline void edge_tensions(const OpeningTerms& t, const LoadRow* loads, OpeningCh
     }
 }
 
+// DIN EN 1995-1-1/NA, NCI NA.6.7: F_t,90 = F_t,V + F_t,M.
 // F_t90 of one edge from its parts; a negative or non-finite part (a helper's -1 for a beam or
 // residual depth of 0.001 mm or less, a residual height above the beam) marks it undefined.
 inline double edge_sum(double ftv, double ftm, bool* defined)
@@ -101,6 +103,7 @@ inline double edge_sum(double ftv, double ftm, bool* defined)
     return ft90;
 }
 
+// DIN EN 1995-1-1/NA, NCI NA.6.7 (F_t,90 / R_t,90,d) and NCI NA.6.8.4 (reinforcement) for every load.
 // One row per load in the order of the loads; returns the largest utilisation. `reinforced`
 // selects the reinforcement's utilisation of the edges. The loads go in blocks that stay in the
 // first-level cache between the tension forces and the rest of the row.

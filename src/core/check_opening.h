@@ -38,6 +38,8 @@ int reinforcement_prepare(TAVO52_DATA& d);
 
 // 1 for the load-duration classes of accidental design situations (6, 7).
 inline int kled_is_accidental(int kled) { return kled == 6 || kled == 7; }
+// 1 for the load-duration class "kurz/sehr kurz" (5), whose k_mod the national-annex set gives.
+inline int kled_is_short_very_short(int kled) { return kled == 5; }
 
 // Values of a load that depend on it only through its load-duration class and k_mod: γ_M, the
 // design strengths and resistances. A position's loads fall into a few classes, so a check forms
@@ -92,6 +94,7 @@ struct ReinforcementTerms {
 
 ReinforcementTerms reinforcement_terms(const TAVO52_DATA& d);
 
+// DIN EN 1995-1-1/NA, NCI NA.6.8.4: design values of the reinforcement, X_d = k_mod X_k / γ_M.
 // The reinforcement's design strengths and capacities for a load's k_mod, γ_M and class, written
 // into the row before its edges (plates f_t,d and f_k2,d; rods f_k1,d, R_ax,d, γ_M2 and R_t,d;
 // screws R_ax,d). They are the same for every load of a class.
@@ -119,6 +122,8 @@ inline void reinforcement_load(const ReinforcementTerms& t, double kmod, double 
     }
 }
 
+// DIN EN 1995-1-1/NA, NCI NA.6.8.4: F_t,90 carried by the plates (τ_ef, σ_t), the rods (bond and
+// steel) or the screws (R_ax,d).
 // Utilisation of one edge of one load carried by the reinforcement; F_t90 in kN. Fills the
 // reinforcement fields of the row for that edge.
 inline double reinforcement_edge_eta(const ReinforcementTerms& t, double F, OpeningCheckRow& row, bool left)

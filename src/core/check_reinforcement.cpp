@@ -20,7 +20,7 @@ namespace {
 // Reinforcing bar ("B500A/B"): full section, f = 500 N/mm².
 const int kReinforcingBarGrade = 1044;
 
-// γ_M2 of the rod and screw steel from the current EC3 block; the block's defaults when no
+// EN 1993-1-1, 6.1: γ_M2 of the rod and screw steel from the current EC3 block; the block's defaults when no
 // set is current (only outside a calculation).
 double steel_gamma_m2(int accidental)
 {
@@ -53,6 +53,9 @@ void prepare_rods(TAVO52_DATA& d)
     d.ft_gs = d.as_gs * d.fuk_gs;
 }
 
+// Least embedment of a screw on each side of the crack line, in diameters.
+constexpr double kScrewMinEmbedment = 4.0;
+
 // DIN EN 1995-1-1/NA, NCI NA.6.8.4: axial capacity of the fully threaded screws beside the opening,
 // embedded at least 4 d on both sides.
 int prepare_screws(TAVO52_DATA& d)
@@ -60,8 +63,8 @@ int prepare_screws(TAVO52_DATA& d)
     const double gamma_m2 = steel_gamma_m2(0);
     const double gamma_m = material_gamma_m(d.holzart, d.holzguete, 0);
     embedded_lengths(d.typ_durchbruch, d.h, d.h_ro, d.h_ru, d.sc_l, d.unten_sc, &d.l_ad_o, &d.l_ad_u);
-    d.l_ad = 4.0 * d.sc_d;
-    if (d.l_ad_o >= 4.0 * d.sc_d && d.l_ad_u >= 4.0 * d.sc_d) {
+    d.l_ad = kScrewMinEmbedment * d.sc_d;
+    if (d.l_ad_o >= kScrewMinEmbedment * d.sc_d && d.l_ad_u >= kScrewMinEmbedment * d.sc_d) {
         ConnectionDescription cd;
         std::memset(&cd, 0, sizeof cd);
         cd.fastener_type = d.typ_schraube;
@@ -135,18 +138,21 @@ double rod_stress_area(double d_r, int fest_gs)
     return full;
 }
 
+// DIN EN 1995-1-1/NA, NCI NA.6.8.4: lengths l_ad of a rod or screw beyond the crack lines of the opening
 void embedded_lengths(int typ_durchbruch, double h, double h_ro, double h_ru, double l,
                       int from_bottom, double* l_ad_o, double* l_ad_u)
 {
     const double h_d = h - h_ro - h_ru;
     if (typ_durchbruch == OPENING_CIRCULAR) {
-        // The crack lines of a circular opening lie 0.15 h_d inside its outline.
+        // The crack lines of a circular opening lie 0.15 h_d inside its outline, 0.85 h_d from the
+        // far side.
+        constexpr double kCrackInset = 0.15, kCrackFarSide = 0.85;
         if (from_bottom) {
-            *l_ad_o = l - h_ru - 0.85 * h_d;
-            *l_ad_u = h_ru + 0.15 * h_d;
+            *l_ad_o = l - h_ru - kCrackFarSide * h_d;
+            *l_ad_u = h_ru + kCrackInset * h_d;
         } else {
-            *l_ad_o = h_ro + 0.15 * h_d;
-            *l_ad_u = l - h_ro - 0.85 * h_d;
+            *l_ad_o = h_ro + kCrackInset * h_d;
+            *l_ad_u = l - h_ro - kCrackFarSide * h_d;
         }
     } else {
         if (from_bottom) {

@@ -1,6 +1,7 @@
 // Printed calculation of a position: the print slots of the data object, the start of the output
 // list with header and input data, and the forces table.
 #include "core/print_calculation.h"
+#include "core/check_opening.h"
 #include "core/unconfirmed_values.h"
 #include "core/position_files.h"
 #include "core/print_table.h"
@@ -46,7 +47,7 @@ std::string design_situation(int typ_durchbruch, int verstaerkt, int verst_typ, 
                                         u8"mit eingeklebten Stahlstäben",
                                         u8"mit Verstärkungen durch Vollgewindeschrauben"};
     int k = 0;
-    if (verstaerkt && verst_typ >= 0 && verst_typ <= 2) k = verst_typ + 1;
+    if (verstaerkt && verst_typ >= REINFORCEMENT_PLATES && verst_typ <= REINFORCEMENT_SCREWS) k = verst_typ + 1;
     std::string text = typ_durchbruch == OPENING_CIRCULAR ? u8"Trägerdurchbruch kreisförmig " : u8"Trägerdurchbruch rechteckig ";
     text += kind[k];
     if (german_annex) text += k == 0 ? u8" gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7" : u8" gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4";
@@ -313,7 +314,7 @@ void TAVO52_DATA::print_input_section(FILE* file)
         kmod[i] = l.kmod;
         // γ_M as the opening check took it for this load.
         gamma[i] = i < zeilen_durchbruch.size() ? zeilen_durchbruch[i].gamma_m
-                                                 : material_gamma_m(holzart, holzguete, l.kled == 6 || l.kled == 7);
+                                                 : material_gamma_m(holzart, holzguete, kled_is_accidental(l.kled));
     }
     t.write(file);
 }

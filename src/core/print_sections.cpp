@@ -47,36 +47,35 @@ const char* print_color_reset()
     return colour_code(buf, sizeof buf, "\xCE{C %d}", 768);
 }
 
-// Text between a colour code and the colour reset, in buf.
-static const char* coloured(char (&buf)[80], const char* colour, const char* text)
+namespace {
+
+// The four verdict texts, each between its colour code and the colour reset. Each keeps its own
+// buffer, so a caller may hold all four at once.
+enum VerdictText { kOkText, kNotOkText, kFulfilledText, kFailedText, kVerdictTexts };
+
+const char* verdict_text(VerdictText which)
 {
-    std::snprintf(buf, sizeof buf, "%s%s%s", colour, text, print_color_reset());
-    return buf;
+    static const struct {
+        bool green;
+        const char* text;
+    } kTexts[kVerdictTexts] = {
+        {true, "\xCEHok."},
+        {false, "\xCEHnicht ok. !!"},
+        {true, "Nachweis erf\x81llt"},
+        {false, "Nachweis nicht erf\x81llt !!"},
+    };
+    static char bufs[kVerdictTexts][80];
+    const char* colour = kTexts[which].green ? print_color_green() : print_color_red();
+    std::snprintf(bufs[which], sizeof bufs[which], "%s%s%s", colour, kTexts[which].text, print_color_reset());
+    return bufs[which];
 }
 
-const char* print_ok_text()
-{
-    static char buf[80];
-    return coloured(buf, print_color_green(), "\xCEHok.");
-}
+}  // namespace
 
-const char* print_not_ok_text()
-{
-    static char buf[80];
-    return coloured(buf, print_color_red(), "\xCEHnicht ok. !!");
-}
-
-const char* print_check_fulfilled_text()
-{
-    static char buf[80];
-    return coloured(buf, print_color_green(), "Nachweis erf\x81llt");
-}
-
-const char* print_check_failed_text()
-{
-    static char buf[80];
-    return coloured(buf, print_color_red(), "Nachweis nicht erf\x81llt !!");
-}
+const char* print_ok_text() { return verdict_text(kOkText); }
+const char* print_not_ok_text() { return verdict_text(kNotOkText); }
+const char* print_check_fulfilled_text() { return verdict_text(kFulfilledText); }
+const char* print_check_failed_text() { return verdict_text(kFailedText); }
 
 namespace {
 

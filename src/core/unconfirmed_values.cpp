@@ -2,6 +2,7 @@
 
 #include "core/check_opening.h"
 #include "core/tavo52_data.h"
+#include "materials/material_codes.h"
 #include "fasteners/table_status.h"
 #include "national_annex/nad_current.h"
 #include "national_annex/nad_ec5_block.h"
@@ -16,7 +17,7 @@ namespace {
 bool reads_first_kcr(int holzart)
 {
     const int mode = cur_ec5_params ? cur_ec5_params->kcr_mode : 0;
-    if (mode == 2) return holzart == 1 || holzart == -10;
+    if (mode == 2) return holzart == MAT_HARDWOOD || holzart == MAT_SOLID_MEMBER;
     switch (holzart) {
     case 0: case 1: case -10: case 2: case 3: case 17: return true;
     default: return false;
@@ -39,7 +40,7 @@ struct AnnexValue {
 
 const AnnexValue kAnnexValues[] = {
     {"ec5.kmod_na1_note_b", "k_mod der Klasse kurz/sehr kurz", u8"k╬\\mod╬r der Klasse kurz/sehr kurz",
-     [](const TAVO52_DATA& d) { return any_load(d, [](int kled) { return kled == 5; }); }},
+     [](const TAVO52_DATA& d) { return any_load(d, [](int kled) { return kled_is_short_very_short(kled) != 0; }); }},
     {"ec5.kcr_solid_glulam", "k_cr", u8"k╬\\cr╬r",
      [](const TAVO52_DATA& d) { return d.schub != 0 && reads_first_kcr(d.holzart); }},
     {"ec3.gamma_m2_accidental", u8"γ_M2 außergewöhnlich", u8"└╬\\M2╬r außergewöhnlich",

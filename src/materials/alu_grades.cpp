@@ -1,6 +1,7 @@
 #include "materials/alu_grades.h"
 
 #include "materials/name_list.h"
+#include "materials/user_grades.h"
 #include "platform/screen/prop_sheet.h"
 
 #include <cstdlib>
@@ -135,14 +136,18 @@ const Values kValues[] = {
     {96, "6082", "T6, transversal", 0, 100, 250, 290, 5, 125, 185, 0, 0, "A", 0, ALU_SOURCE_TABLE_3_2C},
 };
 
+// EN 1999-1-1, 3.2.5: E, G, Poisson's ratio and the coefficient of thermal expansion of aluminium
+// (N/mm², 1/K).
+constexpr double kAluE = 70000, kAluG = 27000, kAluNu = 0.3, kAluAlphaT = 2.3e-05;
+
 AluGradeRecord make(const Values& v)
 {
-    return AluGradeRecord{v.id, kNames[v.id], v.alloy, v.temper, v.t_min, v.t_max, 70000, 27000, 0.3,
-                          2.3e-05, v.f_o, v.f_u, v.a, v.f_o_haz, v.f_u_haz, v.rho_o_haz, v.rho_u_haz,
+    return AluGradeRecord{v.id, kNames[v.id], v.alloy, v.temper, v.t_min, v.t_max, kAluE, kAluG, kAluNu,
+                          kAluAlphaT, v.f_o, v.f_u, v.a, v.f_o_haz, v.f_u_haz, v.rho_o_haz, v.rho_u_haz,
                           v.cls, v.n_p};
 }
 
-const AluGradeRecord kDefault{97, kUnknown, kUnknown, kUnknown, 0, 10, 70000, 27000, 0.3, 2.3e-05,
+const AluGradeRecord kDefault{97, kUnknown, kUnknown, kUnknown, 0, 10, kAluE, kAluG, kAluNu, kAluAlphaT,
                               180, 220, 1, 75, 155, 0.42, 0.7, "B", 23};
 
 struct Table {
@@ -173,29 +178,8 @@ const Table& table()
     return t;
 }
 
-std::vector<AluGradeRecord> user_grades;
-int last_match = -1;
-
-int user_key(int id) { return (id & 0x7fff) | 0x8000; }
-
-int find_user(int id)
-{
-    int key = user_key(id);
-    for (size_t i = 0; i < user_grades.size(); ++i) {
-        if (user_grades[i].id == key) {
-            last_match = static_cast<int>(i);
-            return last_match;
-        }
-    }
-    return -1;
-}
-
-void free_alloy(AluGradeRecord& r)
-{
-    if (r.alloy && r.alloy != kUnknown)
-        std::free(const_cast<char*>(r.alloy));
-    r.alloy = kUnknown;
-}
+// User grades, each with its own copy of the alloy.
+UserGrades<AluGradeRecord, &AluGradeRecord::id, &AluGradeRecord::alloy> user_grades(kUnknown);
 
 bool builtin_index(int id, int* index)
 {
@@ -215,8 +199,8 @@ const AluGradeRecord* alu_grade_default() { return &kDefault; }
 const AluGradeRecord* alu_grade_record(int id)
 {
     if (id & 0x8000) {
-        int i = find_user(id);
-        return i >= 0 ? &user_grades[i] : &kDefault;
+        const int i = user_grades.find(id);
+        return i >= 0 ? user_grades.at(i) : &kDefault;
     }
     int index;
     if (!builtin_index(id, &index) || !table().rows[index])
@@ -224,31 +208,33 @@ const AluGradeRecord* alu_grade_record(int id)
     return table().rows[index];
 }
 
+namespace {
+
+// A text field of a user grade or of the default record; "?????" when it holds none.
+const char* record_text(int id, const char* AluGradeRecord::*field)
+{
+    const AluGradeRecord* r = alu_grade_record(id);
+    return r->*field ? r->*field : kUnknown;
+}
+
+} // namespace
+
 const char* alu_grade_name(int id)
 {
     int index;
-    if (builtin_index(id, &index))
-        return kNames[index];
-    const AluGradeRecord* r = alu_grade_record(id);
-    return r->name ? r->name : kUnknown;
+    return builtin_index(id, &index) ? kNames[index] : record_text(id, &AluGradeRecord::name);
 }
 
 const char* alu_grade_alloy(int id)
 {
     int index;
-    if (builtin_index(id, &index))
-        return table().alloy[index].c_str();
-    const AluGradeRecord* r = alu_grade_record(id);
-    return r->alloy ? r->alloy : kUnknown;
+    return builtin_index(id, &index) ? table().alloy[index].c_str() : record_text(id, &AluGradeRecord::alloy);
 }
 
 const char* alu_grade_temper(int id)
 {
     int index;
-    if (builtin_index(id, &index))
-        return table().temper[index].c_str();
-    const AluGradeRecord* r = alu_grade_record(id);
-    return r->temper ? r->temper : kUnknown;
+    return builtin_index(id, &index) ? table().temper[index].c_str() : record_text(id, &AluGradeRecord::temper);
 }
 
 double alu_grade_t_min(int id) { return alu_grade_record(id)->t_min; }
@@ -256,66 +242,21 @@ double alu_grade_t_max(int id) { return alu_grade_record(id)->t_max; }
 double alu_grade_f_o(int id) { return alu_grade_record(id)->f_o; }
 double alu_grade_f_u(int id) { return alu_grade_record(id)->f_u; }
 
-int alu_grade_add(const AluGradeRecord* record)
-{
-    if (!record)
-        return 0;
-    AluGradeRecord r = *record;
-    r.id = user_key(record->id);
-    char* alloy = nullptr;
-    if (record->alloy) {
-        size_t n = std::strlen(record->alloy) + 1;
-        alloy = static_cast<char*>(std::malloc(n));
-        if (alloy)
-            std::memcpy(alloy, record->alloy, n);
-    }
-    r.alloy = alloy ? alloy : kUnknown;
-    int i = find_user(r.id);
-    if (i >= 0) {
-        free_alloy(user_grades[i]);
-        user_grades[i] = r;
-    } else {
-        if (user_grades.size() == user_grades.capacity())
-            user_grades.reserve(user_grades.size() + 10);
-        user_grades.push_back(r);
-    }
-    return r.id;
-}
+int alu_grade_add(const AluGradeRecord* record) { return record ? user_grades.add(*record) : 0; }
 
-int alu_grade_remove(int id)
-{
-    int i = find_user(id);
-    if (i < 0)
-        return 0;
-    free_alloy(user_grades[i]);
-    user_grades.erase(user_grades.begin() + i);
-    last_match = -1;
-    return 1;
-}
+int alu_grade_remove(int id) { return user_grades.remove(id); }
 
-void alu_grade_clear_user()
-{
-    for (AluGradeRecord& r : user_grades)
-        free_alloy(r);
-    user_grades.clear();
-    last_match = -1;
-}
+void alu_grade_clear_user() { user_grades.clear(); }
 
-int alu_grade_user_count() { return static_cast<int>(user_grades.size()); }
+int alu_grade_user_count() { return user_grades.count(); }
 
 const AluGradeRecord* alu_grade_user_at(int i)
 {
-    if (i < 0 || i >= alu_grade_user_count())
-        return &kDefault;
-    return &user_grades[i];
+    const AluGradeRecord* r = user_grades.at(i);
+    return r ? r : &kDefault;
 }
 
-int alu_grade_id_at(int i, const int* ids, int n)
-{
-    if (!ids || i < 0 || i >= n)
-        return 0;
-    return ids[i];
-}
+int alu_grade_id_at(int i, const int* ids, int n) { return key_at(ids, n, i, 0); }
 
 int alu_grade_fill_name_list(void* list, AluListAppend append, const int* ids, int n, int key)
 {

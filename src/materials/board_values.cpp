@@ -52,7 +52,7 @@ struct StrengthRow {
 
 // Codes 19 and -11 share one table; it is stored under 19.
 const StrengthRow kStrength[] = {
-    // OSB (4): grades "OSB 2", "OSB 3", "OSB 4"
+    // OSB (4): grades "OSB 2", "OSB 3", "OSB 4"; OSB/2 and OSB/3 as in EN 12369-1
     {4, SC_ANY, M(0, 1, 2), M(0, 8), LE(6), NW, NW, NW, NW, 10},
     {4, SC_ANY, M(0, 1), M(0, 8), OC(6, 10), 18, 9.9, 15.9, 1, 10},
     {4, SC_ANY, M(0, 1), M(0, 8), OC(10, 18), 16.4, 9.4, 15.4, 1, 10},
@@ -139,7 +139,7 @@ const StrengthRow kStrength[] = {
     {6, SC_ANY, M(5), M(2), ANY, 36, 36, 26, 11, 10},
     {6, SC_ANY, M(5), M(3, 5), ANY, 24, 24, 18, 11, 10},
 
-    // Particleboard (7): "Typ P4" .. "Typ P7"
+    // Particleboard (7): "Typ P4" .. "Typ P7", EN 12369-1
     {7, SC_ANY, M(0), M(0, 1, 4, 9), OC(6, 13), 14.2, 8.9, 12, 1.8, 10},
     {7, SC_ANY, M(0), M(0, 1, 4, 9), OC(13, 20), 12.5, 7.9, 11.1, 1.6, 10},
     {7, SC_ANY, M(0), M(0, 1, 4, 9), OC(20, 25), 10.8, 6.9, 9.6, 1.4, 10},
@@ -410,6 +410,19 @@ void put(double* out, double v)
         *out = v * 1000.0;
 }
 
+// The thickness range of the particleboard table (mm): 6 < t <= 50.
+constexpr double kParticleboardMinThickness = 6.0, kParticleboardMaxThickness = 50.0;
+
+// Writes a row's strengths (kN/m²); a value the row does not list is not written.
+void put_strengths(const StrengthRow& r, double* f_m, double* f_t, double* f_c, double* f_v, double* f_c90)
+{
+    put(f_m, r.f_m);
+    put(f_t, r.f_t);
+    put(f_c, r.f_c);
+    put(f_v, r.f_v);
+    put(f_c90, r.f_c90);
+}
+
 bool sc_matches(int sel, int service_class)
 {
     if (sel == SC_1)
@@ -454,6 +467,7 @@ int board_grade_count(int code)
     }
 }
 
+// EN 12369-1: characteristic strengths of particleboard by thickness band
 int board_strength_by_thickness(int grade, int loading_kind, double* f_m, double thickness,
                                 double* f_t, double* f_c, double* f_v, double* f_c90)
 {
@@ -462,16 +476,12 @@ int board_strength_by_thickness(int grade, int loading_kind, double* f_m, double
     static const unsigned handled = M(0, 1, 4, 9) | M(5, 8);
     if (!kind_in(handled, loading_kind))
         return 1;
-    if (!(thickness > 6.0 && thickness <= 50.0))
+    if (!(thickness > kParticleboardMinThickness && thickness <= kParticleboardMaxThickness))
         return 0;
     const StrengthRow* r = find_strength(MAT_PARTICLEBOARD, grade, 1, loading_kind, thickness);
     if (!r)
         return 0;
-    put(f_m, r->f_m);
-    put(f_t, r->f_t);
-    put(f_c, r->f_c);
-    put(f_v, r->f_v);
-    put(f_c90, r->f_c90);
+    put_strengths(*r, f_m, f_t, f_c, f_v, f_c90);
     return 1;
 }
 
@@ -489,13 +499,8 @@ int board_strengths(int code, int grade, int service_class, int loading_kind, do
     }
     int table = (code == MAT_GLVL) ? MAT_LVL : code;
     const StrengthRow* r = find_strength(table, grade, service_class, loading_kind, thickness);
-    if (r) {
-        put(f_m, r->f_m);
-        put(f_t, r->f_t);
-        put(f_c, r->f_c);
-        put(f_v, r->f_v);
-        put(f_c90, r->f_c90);
-    }
+    if (r)
+        put_strengths(*r, f_m, f_t, f_c, f_v, f_c90);
     return 1;
 }
 
@@ -526,7 +531,7 @@ double board_min_thickness(int code)
     case MAT_OSB: return 6.0;
     case MAT_PLASTERBOARD: return 12.0;
     case MAT_PLYWOOD: return 3.0;
-    case MAT_PARTICLEBOARD: return 6.0;
+    case MAT_PARTICLEBOARD: return kParticleboardMinThickness;
     case MAT_FIBREBOARD: return 3.5;
     default: return 3.0;
     }
@@ -537,7 +542,7 @@ double board_max_thickness(int code)
     switch (code) {
     case MAT_OSB: return 25.0;
     case MAT_PLASTERBOARD: return 18.5;
-    case MAT_PARTICLEBOARD: return 50.0;
+    case MAT_PARTICLEBOARD: return kParticleboardMaxThickness;
     default: return 999.0;
     }
 }

@@ -339,49 +339,50 @@ void init_clt_name_lists()
     g_lists = true;
 }
 
+namespace {
+
+// Gives every entry of a list the colour and reports the list's code and length.
+template <class Entry>
+Entry* coloured_list(Entry* list, int n, int colour, int code, int* list_code_out, int* count_out)
+{
+    for (int k = 0; k < n; ++k)
+        list[k].colour = colour;
+    if (list_code_out)
+        *list_code_out = code;
+    if (count_out)
+        *count_out = n;
+    return list;
+}
+
+} // namespace
+
 MaterialListEntry3* clt_manufacturer_list(int* list_code_out, int* count_out, int colour)
 {
     if (!g_lists)
         init_clt_name_lists();
-    for (MaterialListEntry3& e : g_manufacturers)
-        e.colour = colour;
-    if (list_code_out)
-        *list_code_out = 11;
-    if (count_out)
-        *count_out = CLT_LINE_COUNT;
-    return g_manufacturers;
+    return coloured_list(g_manufacturers, CLT_LINE_COUNT, colour, 11, list_code_out, count_out);
 }
 
 MaterialListEntry* clt_manufacturer_list_short(int* list_code_out, int* count_out, int colour)
 {
     if (!g_lists)
         init_clt_name_lists();
-    for (MaterialListEntry& e : g_manufacturers_short)
-        e.colour = colour;
-    if (list_code_out)
-        *list_code_out = 13;
-    if (count_out)
-        *count_out = CLT_LINE_COUNT;
-    return g_manufacturers_short;
+    return coloured_list(g_manufacturers_short, CLT_LINE_COUNT, colour, 13, list_code_out, count_out);
 }
 
 MaterialListEntry* clt_type_list(int line_index, int* list_code_out, int* count_out, int colour)
 {
     if (!g_lists)
         init_clt_name_lists();
-    if (list_code_out)
-        *list_code_out = 13;
     if (!valid_line(line_index)) {
+        if (list_code_out)
+            *list_code_out = 13;
         if (count_out)
             *count_out = 0;
         return nullptr;
     }
-    const int n = g_series[line_index].type_count;
-    for (int k = 0; k < n; ++k)
-        g_types[line_index][k].colour = colour;
-    if (count_out)
-        *count_out = n;
-    return g_types[line_index];
+    return coloured_list(g_types[line_index], g_series[line_index].type_count, colour, 13, list_code_out,
+                         count_out);
 }
 
 int clt_same_material(const CltLayup* layup)

@@ -21,13 +21,17 @@ double utilisation(double s, double f)
 
 }  // namespace
 
+// Rolling shear strength by layer thickness t (mm): 1.1 N/mm² up to 20 mm, falling by 0.005 per mm to
+// 1.0 at 40 mm.
 double clt_rolling_shear_by_thickness(double t)
 {
-    if (t < 20.0)
-        return 1.1;
-    if (t > 40.0)
-        return 1.0;
-    return 1.1 + (20.0 - t) * 0.005;
+    constexpr double kThinLayer = 20.0, kThickLayer = 40.0;
+    constexpr double kThinStrength = 1.1, kThickStrength = 1.0;
+    if (t < kThinLayer)
+        return kThinStrength;
+    if (t > kThickLayer)
+        return kThickStrength;
+    return kThinStrength + (kThinLayer - t) * 0.005;
 }
 
 double clt_rolling_shear_by_limit(double t)
@@ -90,7 +94,7 @@ double mean_modulus(const CltLayup* layup, int n, int d)
     return sum_t != 0.0 ? sum_te / sum_t : 0.0;
 }
 
-// Design strengths of every layer: k_mod c f_k / gamma_M; cross layers take the rolling shear
+// DIN EN 1995-1-1, 2.4.1 (2.14): design strengths of every layer, k_mod c f_k / gamma_M; cross layers take the rolling shear
 // strength of their product type.
 void layer_strengths(const CltLayup* layup, int n, int d, int service_class, int duration_class, double c,
                      double kmod_given, double gamma_m, CltCheckResult* r)
@@ -193,8 +197,8 @@ void layer_shear(const CltLayup* layup, int n, int d, double shear_force, CltChe
 
 }  // namespace
 
-// DIN EN 1995-1-1: normal and rolling-shear stresses of a cross-laminated timber strip against
-// k_mod f_k / gamma_M
+// DIN EN 1995-1-1, 6.1.6 and 6.1.7: normal and rolling-shear stresses of a cross-laminated timber strip
+// against k_mod f_k / gamma_M
 int clt_stress_check(const CltLayup* layup, double b, int d, int service_class, int duration_class,
                      double c, double kmod_given, double gamma_m, double moment,
                      double other_force, double shear_force, CltCheckResult* r)

@@ -7,9 +7,10 @@
 namespace {
 
 // Charring at an increased rate (a layer that has fallen off, or after the protection failed)
-// counts up to this depth, beyond it the layer chars at beta (mm).
+// counts up to this depth, beyond it the layer chars at beta (mm); DIN EN 1995-1-2, 3.4.3.
 constexpr double kFastCharDepth = 25.0;
-// Zero-strength layer d_0 of the effective charring depth d_ef = d_char + k_0 d_0 (mm).
+// Zero-strength layer d_0 of the effective charring depth d_ef = d_char + k_0 d_0 (mm); DIN EN 1995-1-2,
+// 4.2.2.
 constexpr double kZeroStrengthLayer = 7.0;
 
 // Charring phases run layer by layer in fire order; a phase never runs past the
@@ -26,6 +27,7 @@ struct Charring {
     }
 };
 
+// DIN EN 1995-1-2, 3.4.2: charring depth d_char,n = beta_n t of an unprotected face, layer by layer
 double char_unprotected(const Charring& c, double t)
 {
     const double beta = c.beta;
@@ -149,6 +151,7 @@ double fast_phase_depth(double rate, double tau, double d, double* t_a)
     return e;
 }
 
+// DIN EN 1995-1-2, 3.4.3: charring of an initially protected face.
 // Protection that fails when charring starts: a fast phase at q*beta up to t_a or
 // the fast depth, then beta (q = 2 for the code's rule, k_3 for the variant).
 double char_protected_at_start(const Charring& c, double t, double start, double t_a, double q)
@@ -180,6 +183,7 @@ double char_protected_at_start(const Charring& c, double t, double start, double
     return d;
 }
 
+// DIN EN 1995-1-2, 3.4.3: charring of an initially protected face.
 // Protection that fails after charring starts: k_2*beta behind it until t_f, then
 // k_3*beta up to t_a (the fast depth in all), then 2*beta / beta.
 double char_protected_later(const Charring& c, double t, double t_f, double t_ch, double k_2,
@@ -245,6 +249,7 @@ double char_protected_later(const Charring& c, double t, double t_f, double t_ch
     return d;
 }
 
+// DIN EN 1995-1-2, 3.4 and 4.2.2 (4.1): d_ef = d_char,n + k_0 d_0, k_0 from Table 4.1
 double char_depth(const CltLayup* layup, int side, double t, double t_f, double t_ch, double k_2,
                   double k_3, bool variant)
 {
@@ -296,14 +301,15 @@ void take_off_layer(double* L, double* rest)
 
 }  // namespace
 
-// DIN EN 1995-1-2: effective charring depth d_ef = d_char + k_0 d_0 of a cross-laminated timber panel
+// DIN EN 1995-1-2, 4.2.2 (4.1): effective charring depth d_ef = d_char + k_0 d_0 of a cross-laminated timber
+// panel
 double clt_char_depth(const CltLayup* layup, int side, double t, double t_f, double t_ch,
                       double k_2, double k_3)
 {
     return char_depth(layup, side, t, t_f, t_ch, k_2, k_3, false);
 }
 
-// DIN EN 1995-1-2: effective charring depth, the variant with k_3 in both protected cases
+// DIN EN 1995-1-2, 4.2.2 (4.1): effective charring depth, the variant with k_3 in both protected cases
 double clt_char_depth_k(const CltLayup* layup, int side, double t, double t_f, double t_ch,
                         double k_2, double k_3)
 {

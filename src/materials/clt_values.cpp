@@ -168,6 +168,8 @@ double clt_shear_stiffness(const CltLayup* layup, int d)
     return a * a / s;
 }
 
+// DIN EN 1995-1-1, Annex B (gamma method): effective bending stiffness with the cross layers' rolling
+// shear as the flexible joint
 double clt_effective_bending_stiffness(const CltLayup* layup, int d, double x)
 {
     const int n = clt_valid_layer_count(layup);
@@ -253,10 +255,16 @@ double clt_mean_g(const CltLayup* layup, int d)
     return st != 0.0 ? sum / st : kNaN;
 }
 
+namespace {
+// The crossing factor is capped at 3.5 and at 8 t_min / t.
+constexpr double kCrossingFactorCap = 3.5;
+constexpr double kCrossingThicknessFactor = 8.0;
+}  // namespace
+
 double clt_crossing_factor_args(int n, double t_min, double t, double a, double b)
 {
     const double m = a > b ? a : b;
-    return min3(3.5, 8.0 * t_min / t, (n - 1) * (5.0 / 12.0) * (a * a + b * b) / (t * m));
+    return min3(kCrossingFactorCap, kCrossingThicknessFactor * t_min / t, (n - 1) * (5.0 / 12.0) * (a * a + b * b) / (t * m));
 }
 
 double clt_crossing_factor(CltLayup layup)
@@ -269,7 +277,7 @@ double clt_crossing_factor(CltLayup layup)
 
 double clt_crossing_factor_width_args(double t_min, double t, double c)
 {
-    return min3(3.5, c / (3.0 * t), 8.0 * t_min / t);
+    return min3(kCrossingFactorCap, c / (3.0 * t), kCrossingThicknessFactor * t_min / t);
 }
 
 double clt_crossing_factor_width(CltLayup layup, double w)
@@ -283,7 +291,7 @@ double clt_crossing_factor_width(CltLayup layup, double w)
             ++k;
     double t_min = 0.0, t = 0.0;
     direction_sums(&layup, &t_min, &t);
-    return min3(3.5, 8.0 * t_min / t, k * 2.0 * w / (3.0 * t));
+    return min3(kCrossingFactorCap, kCrossingThicknessFactor * t_min / t, k * 2.0 * w / (3.0 * t));
 }
 
 double clt_crossing_factor_for_line(CltLayup layup, double w)

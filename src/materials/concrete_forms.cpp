@@ -39,7 +39,6 @@ constexpr double kPerMilleTension = 1000;
 
 // Starting grades of the free definitions.
 constexpr int kC25_30 = 3, kBSt500A = 0;
-constexpr double kNormalDensity = 2200;
 
 constexpr int kLinkConcrete = 1, kLinkRebar = 2;   // identities of the two links
 
@@ -209,6 +208,19 @@ int concrete_row_rest(int area, int x, int y, ConcreteGradeRecord* record, Grade
     return used;
 }
 
+// The grade choice of a row: false without a list (then only the label, when one is given, is drawn);
+// otherwise keeps *current inside the list and gives the list as the choice's source.
+bool grade_choice(GradeList* list, int* current, int x, int y, const char* label, GradeChoiceSource* source)
+{
+    if (!list || !current || list->count < 1) {
+        if (label && drawing_area()) form_label(x, y, label, &row_state);
+        return false;
+    }
+    keep_in_list(list, current);
+    *source = choice_source(list);
+    return true;
+}
+
 bool run_concrete_link(ConcreteGradeRecord* record)
 {
     if (link_trigger != kLinkConcrete) return false;
@@ -222,9 +234,8 @@ bool run_concrete_link(ConcreteGradeRecord* record)
 int concrete_grade_row(int area, int x, int y, ConcreteGradeRecord* record, GradeList* list, int* current)
 {
     run_concrete_link(record);
-    if (!list || !current || list->count < 1) return 0;
-    keep_in_list(list, current);
-    const GradeChoiceSource source = choice_source(list);
+    GradeChoiceSource source;
+    if (!grade_choice(list, current, x, y, nullptr, &source)) return 0;
     form_choice_list_enabled(x, y, &source, current, &row_state);
     return concrete_row_rest(area, x, y, record, list, current);
 }
@@ -232,12 +243,8 @@ int concrete_grade_row(int area, int x, int y, ConcreteGradeRecord* record, Grad
 int concrete_material_sheet(int area, int x, int y, ConcreteGradeRecord* record, GradeList* list, int* current)
 {
     run_concrete_link(record);
-    if (!list || !current || list->count < 1) {
-        if (drawing_area()) form_label(x, y, "Betong\x81" "te", &row_state);
-        return 0;
-    }
-    keep_in_list(list, current);
-    const GradeChoiceSource source = choice_source(list);
+    GradeChoiceSource source;
+    if (!grade_choice(list, current, x, y, "Betong\x81" "te", &source)) return 0;
     form_concrete_grade_choice(0, x, y, 0, &source, current);
     return concrete_row_rest(area, x + kFieldColumn, y, record, list, current);
 }
@@ -248,12 +255,8 @@ int rebar_grade_row(int area, int x, int y, RebarGradeRecord* record, GradeList*
         link_trigger = 0;
         if (record) rebar_params_form(record);
     }
-    if (!list || !current || list->count < 1) {
-        if (drawing_area()) form_label(x, y, "Stahlg\x81" "te", &row_state);
-        return 0;
-    }
-    keep_in_list(list, current);
-    const GradeChoiceSource source = choice_source(list);
+    GradeChoiceSource source;
+    if (!grade_choice(list, current, x, y, "Stahlg\x81" "te", &source)) return 0;
     form_steel_grade_choice(0, x, y, 0, &source, current);
     int code = -1;
     grade_list_code_at(list, *current, &code, nullptr);
@@ -268,7 +271,7 @@ int rebar_grade_row(int area, int x, int y, RebarGradeRecord* record, GradeList*
 int concrete_params_form(ConcreteGradeRecord* record)
 {
     if (!record) return 0;
-    concrete_grade_din1045_1(record, kC25_30, 0, kNormalDensity);
+    concrete_grade_din1045_1(record, kC25_30, 0, CONCRETE_NORMAL_DENSITY);
     const ConcreteGradeRecord kept = *record;
     ConcreteGradeRecord* outer = form_concrete;
     form_concrete = record;

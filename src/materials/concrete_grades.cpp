@@ -70,6 +70,12 @@ enum : int {
     COLOUR_BLUE = 0xFF0000      // (0, 0, 255)
 };
 
+// f_cm = f_ck + 8 N/mm² and E_c0m = 9500 f_cm^(1/3) N/mm² (DIN 1045-1, 9.1.3), here in kN/m².
+constexpr double kFcmOverFck = 8.0;         // N/mm²
+constexpr double kEc0mFactor = 9500000.0;   // kN/m² per (N/mm²)^(1/3)
+// |E_c0m| or a divisor below this counts as zero.
+constexpr double kZeroDivisor = 0.00001;
+
 // alpha_i = 0.8 + f_cm/440, at most 1.0 (DIN 1045-1, 9.1.3)
 double alpha_i(double f_cm)
 {
@@ -174,6 +180,7 @@ const char* concrete_din1045_1_name(int index, int lightweight)
     return lightweight ? kConcrete[index].lightweight_name : kConcrete[index].name;
 }
 
+// DIN 1045-1, Tables 9 and 10: a normal-weight or lightweight concrete with its moduli from 9.1.3
 void concrete_grade_din1045_1(ConcreteGradeRecord* r, int index, int lightweight, double density)
 {
     r->lightweight = lightweight;
@@ -181,7 +188,7 @@ void concrete_grade_din1045_1(ConcreteGradeRecord* r, int index, int lightweight
         r->density = density;
         r->alpha = 0.80;
     } else {
-        r->density = 2200.0;
+        r->density = CONCRETE_NORMAL_DENSITY;
         r->alpha = 0.85;
     }
     if (index < 0 || index > 14)
@@ -197,18 +204,20 @@ void concrete_grade_din1045_1(ConcreteGradeRecord* r, int index, int lightweight
     r->eps_c2u = row.eps_c2u * 0.001;
     r->n = row.n;
     r->e_auto = 1;
-    const double f_cm = r->f_ck / 1000.0 + 8.0;
-    const double e_c0m = 9500000.0 * std::cbrt(f_cm);
+    const double f_cm = r->f_ck / 1000.0 + kFcmOverFck;
+    const double e_c0m = kEc0mFactor * std::cbrt(f_cm);
     r->e_cm = alpha_i(f_cm) * e_c0m;
     if (lightweight) {
         // DIN 1045-1, Table 10: eps_lc1 = -1.2 f_lcm / E_lc0m; E scaled by (rho/2200)^2
-        const double e = (e_c0m > -0.00001 && e_c0m < 0.00001) ? 0.0
-                                                                 : -1.2 * (r->f_ck + 8000.0) / e_c0m;
+        const double e = (e_c0m > -kZeroDivisor && e_c0m < kZeroDivisor)
+                             ? 0.0
+                             : -1.2 * (r->f_ck + kFcmOverFck * 1000.0) / e_c0m;
         r->eps_c1 = r->eps_c1u = e;
-        r->e_cm = alpha_i(f_cm) * e_c0m * r->density * r->density * 2.0661157024793388e-7;
+        r->e_cm = alpha_i(f_cm) * e_c0m * r->density * r->density * CONCRETE_INV_NORMAL_DENSITY_SQUARED;
     }
 }
 
+// DIN 1045-1, Table 9: eps_c1 and eps_c1u interpolated between the strength classes
 void concrete_eps_c1_by_fck(double* eps_c1, double* eps_c1u, double f_ck)
 {
     double a, b;
@@ -245,7 +254,7 @@ void old_concrete_as_din1045_1(ConcreteGradeRecord* r, int index)
     r->eps_c2 = -0.002;
     r->eps_c2u = -0.0035;
     r->n = 2.0;
-    r->density = 2200.0;
+    r->density = CONCRETE_NORMAL_DENSITY;
     r->e_cm = row.e_b;
 }
 
@@ -284,19 +293,22 @@ void old_rebar_as_din1045_1(RebarGradeRecord* r, int index)
     r->e_s = 210000000.0;
 }
 
+// DIN 1045-1, 9.1.3: E_c0m = 9500 (f_ck + 8)^(1/3)
 double concrete_e_c0m(double f_ck)
 {
-    return 9500000.0 * std::cbrt(f_ck / 1000.0 + 8.0);
+    return kEc0mFactor * std::cbrt(f_ck / 1000.0 + kFcmOverFck);
 }
 
+// DIN 1045-1, 9.1.3: E_cm = alpha_i E_c0m
 double concrete_e_modulus(double f_ck)
 {
-    return alpha_i(f_ck / 1000.0 + 8.0) * concrete_e_c0m(f_ck);
+    return alpha_i(f_ck / 1000.0 + kFcmOverFck) * concrete_e_c0m(f_ck);
 }
 
+// DIN 1045-1, Table 10: eta_1 = 0.40 + 0.60 rho / 2200 of lightweight concrete
 double concrete_eta1(double density)
 {
-    return 0.4 + 0.6 * density / 2200.0;
+    return 0.4 + 0.6 * density / CONCRETE_NORMAL_DENSITY;
 }
 
 namespace {
@@ -305,21 +317,24 @@ double fctm_rounded(double f_ck)
 {
     const double f = std::floor(f_ck + 0.5);
     const double v = f < 55000.0 ? 0.30 * std::pow(f / 1000.0, 2.0 / 3.0)
-                                 : 2.12 * std::log(1.0 + (f / 1000.0 + 8.0) / 10.0);
+                                 : 2.12 * std::log(1.0 + (f / 1000.0 + kFcmOverFck) / 10.0);
     return static_cast<double>(round_to_decimals(v, 1));
 }
 }  // namespace
 
+// DIN 1045-1, Tables 9 and 10: f_ctm = eta_1 f_ctm of normal-weight concrete
 double concrete_fctm(double f_ck, double density)
 {
     return fctm_rounded(f_ck) * concrete_eta1(density) * 1000.0;
 }
 
+// DIN 1045-1, Tables 9 and 10: f_ctk;0,05 = 0.7 f_ctm
 double concrete_fctk005(double f_ck, double density)
 {
     return fctm_rounded(f_ck) * concrete_eta1(density) * 700.0;
 }
 
+// EN 1992-1-1, 3.1.2 (3.2): strength development beta_cc(t) = exp(s (1 - (28/t)^0.5))
 double concrete_age_factor(double age_days, int cement_class)
 {
     double s;
@@ -334,6 +349,7 @@ double concrete_age_factor(double age_days, int cement_class)
     return std::exp(s * (1.0 - std::sqrt(28.0 / age_days)));
 }
 
+// DIN 1045-1, 5.3.3: partial factor gamma_c, raised by 1 / (1.1 - f_ck/500) above C50/60
 double concrete_gamma_c(double f_ck, int situation)
 {
     const double base = situation == 1 ? 1.3 : (situation == 4 ? 1.0 : 1.5);
@@ -341,6 +357,7 @@ double concrete_gamma_c(double f_ck, int situation)
     return base * (high > 1.0 ? high : 1.0);
 }
 
+// DIN 1045-1, 5.3.3: partial factor gamma_s of reinforcing steel
 double rebar_gamma_s(int situation)
 {
     return situation == 1 ? 1.0 : 1.15;
@@ -348,7 +365,7 @@ double rebar_gamma_s(int situation)
 
 double concrete_neg_ratio(double a, double b, double c)
 {
-    if (c > -0.00001 && c < 0.00001)
+    if (c > -kZeroDivisor && c < kZeroDivisor)
         return 0.0;
     return -a * b / c;
 }

@@ -48,10 +48,20 @@ struct OldRebarGradeRecord {
     double e_s;
 };
 
+// Density of normal-weight concrete (kg/m³), the reference of the lightweight factors (rho / 2200).
+constexpr double CONCRETE_NORMAL_DENSITY = 2200.0;
+// 1 / 2200², the factor of (rho / 2200)² on the modulus of lightweight concrete.
+constexpr double CONCRETE_INV_NORMAL_DENSITY_SQUARED = 2.0661157024793388e-7;
+
 // Grade codes: concrete 0-4 DIN 1045 (7.88), 5-19 DIN 1045-1 (index + 5), 20 free;
 // steel 0-2 DIN 1045 (7.88), 3-4 DIN 1045-1 (index + 3), 5 free.
 enum : int {
+    CONCRETE_CODE_LAST_OLD = 4,   // B55, the last DIN 1045 (7.88) concrete
+    CONCRETE_CODE_FIRST_DIN1045_1 = 5,
     CONCRETE_CODE_FREE = 20,
+    REBAR_CODE_LAST_OLD = 2,      // BSt 500 S, the last DIN 1045 (7.88) steel
+    REBAR_CODE_BST500A = 3,       // the first DIN 1045-1 steel
+    REBAR_CODE_BST500B = 4,
     REBAR_CODE_FREE = 5,
     // flag words of the list entries
     GRADE_FLAG_OLD_CONCRETE = 0x1,

@@ -164,9 +164,9 @@ void concrete_material_set_output(FILE* f, const ConcreteMaterialSet* set, int e
         block_end(f);
         return;
     }
-    const bool special = set->concrete_code <= 4 || set->concrete_code == CONCRETE_CODE_FREE ||
-                         set->bending_code <= 2 || set->bending_code == REBAR_CODE_FREE ||
-                         set->shear_code <= 2 || set->shear_code == REBAR_CODE_FREE;
+    const bool special = set->concrete_code <= CONCRETE_CODE_LAST_OLD || set->concrete_code == CONCRETE_CODE_FREE ||
+                         set->bending_code <= REBAR_CODE_LAST_OLD || set->bending_code == REBAR_CODE_FREE ||
+                         set->shear_code <= REBAR_CODE_LAST_OLD || set->shear_code == REBAR_CODE_FREE;
     if (special) {
         concrete_grade_output(f, &set->concrete);
         if (same) {

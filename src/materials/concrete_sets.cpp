@@ -43,6 +43,24 @@ int read_i(int* v, double since = 0.0, double def = 0.0)
     return dfile_read_field(v, 'i', since, def);
 }
 
+// Starts a grade record on file: its structure version and its name.
+int write_record_start(const char* record_name, double version)
+{
+    char name[DFILE_TEXT_SIZE];
+    std::snprintf(name, sizeof name, "%s", record_name);
+    int err = dfile_write_struct_version(version);
+    err |= dfile_write_field(name, 't');
+    return err;
+}
+
+// Ends a record on file; 1 when it or any of its fields (err) failed.
+int write_record_end(int err)
+{
+    err |= dfile_write_newline();
+    dfile_end_struct_write();
+    return err ? 1 : 0;
+}
+
 // Reads the record's name and its structure version: a record written before versions
 // existed starts with its name (no digit) and counts as version 0.
 int read_name_and_version(char* name, size_t size, double program_version)
@@ -96,7 +114,7 @@ int read_steel(int* code, RebarGradeRecord* steel, OldRebarGradeRecord* old, int
     if (read_i(code))
         return 1;
     if (edition == 0) {
-        *code = clamp_code(*code, 2);
+        *code = clamp_code(*code, REBAR_CODE_LAST_OLD);
         old_rebar_grade(old, *code);
         old_rebar_as_din1045_1(steel, *code);
         return 0;
@@ -107,12 +125,12 @@ int read_steel(int* code, RebarGradeRecord* steel, OldRebarGradeRecord* old, int
     }
     if (dfile_discard_field('d'))
         return 1;
-    if (*code <= 2)
+    if (*code <= REBAR_CODE_LAST_OLD)
         old_rebar_as_din1045_1(steel, *code);
     else if (edition == 1)
-        rebar_grade_din1045_1(steel, *code - 3);
+        rebar_grade_din1045_1(steel, *code - REBAR_CODE_BST500A);
     else
-        rebar_grade_b500(steel, *code - 3);
+        rebar_grade_b500(steel, *code - REBAR_CODE_BST500A);
     return 0;
 }
 
@@ -127,7 +145,7 @@ int concrete_set_reset(ConcreteMaterialSet* set, int edition)
         old_concrete_grade(&set->old_concrete, 1);
         old_rebar_grade(&set->old_bending, 2);
         old_rebar_grade(&set->old_shear, 2);
-        concrete_grade_din1045_1(&set->concrete, 3, 0, 2200.0);
+        concrete_grade_din1045_1(&set->concrete, 3, 0, CONCRETE_NORMAL_DENSITY);
         rebar_grade_b500(&set->bending, 0);
         rebar_grade_b500(&set->shear, 0);
         return 0;
@@ -137,7 +155,7 @@ int concrete_set_reset(ConcreteMaterialSet* set, int edition)
     old_concrete_grade(&set->old_concrete, 8);
     old_rebar_grade(&set->old_bending, 3);
     old_rebar_grade(&set->old_shear, 3);
-    concrete_grade_din1045_1(&set->concrete, 3, 0, 2200.0);
+    concrete_grade_din1045_1(&set->concrete, 3, 0, CONCRETE_NORMAL_DENSITY);
     if (edition == 1) {
         rebar_grade_din1045_1(&set->bending, 0);
         rebar_grade_din1045_1(&set->shear, 0);
@@ -163,10 +181,7 @@ void concrete_set_copy(ConcreteMaterialSet* d, const ConcreteMaterialSet* s)
 
 int concrete_record_write(const ConcreteGradeRecord* r)
 {
-    char name[DFILE_TEXT_SIZE];
-    std::snprintf(name, sizeof name, "%s", r->name);
-    int err = dfile_write_struct_version(kConcreteRecordVersion);
-    err |= dfile_write_field(name, 't');
+    int err = write_record_start(r->name, kConcreteRecordVersion);
     err |= write_d(r->f_ck);
     err |= write_d(r->alpha);
     err |= write_d(r->eps_c2);
@@ -177,9 +192,7 @@ int concrete_record_write(const ConcreteGradeRecord* r)
     err |= write_d(0.0);
     err |= write_i(r->e_auto);
     err |= write_d(r->e_cm);
-    err |= dfile_write_newline();
-    dfile_end_struct_write();
-    return err ? 1 : 0;
+    return write_record_end(err);
 }
 
 int concrete_record_read(ConcreteGradeRecord* r)
@@ -190,14 +203,14 @@ int concrete_record_read(ConcreteGradeRecord* r)
         read_d(&r->n) || read_i(&r->lightweight) || read_d(&r->density))
         return 1;
     if (!r->lightweight)
-        r->density = 2200.0;
+        r->density = CONCRETE_NORMAL_DENSITY;
     if (dfile_discard_field('d'))
         return 1;
     if (read_i(&r->e_auto, 1.2, 1.0))
         return 1;
     double e_default = concrete_e_modulus(r->f_ck);
     if (r->lightweight)
-        e_default *= r->density * r->density * 2.0661157024793388e-7;  // (rho / 2200)^2
+        e_default *= r->density * r->density * CONCRETE_INV_NORMAL_DENSITY_SQUARED;  // (rho / 2200)^2
     if (read_d(&r->e_cm, 1.1, e_default))
         return 1;
     dfile_end_struct();
@@ -206,18 +219,13 @@ int concrete_record_read(ConcreteGradeRecord* r)
 
 int rebar_record_write(const RebarGradeRecord* r)
 {
-    char name[DFILE_TEXT_SIZE];
-    std::snprintf(name, sizeof name, "%s", r->name);
-    int err = dfile_write_struct_version(kRebarRecordVersion);
-    err |= dfile_write_field(name, 't');
+    int err = write_record_start(r->name, kRebarRecordVersion);
     err |= write_d(r->f_yk);
     err |= write_d(r->f_tk);
     err |= write_d(r->eps_su);
     err |= write_d(r->e_s);
     err |= write_d(0.0);
-    err |= dfile_write_newline();
-    dfile_end_struct_write();
-    return err ? 1 : 0;
+    return write_record_end(err);
 }
 
 int rebar_record_read(RebarGradeRecord* r)
@@ -268,7 +276,7 @@ int concrete_material_set_read(ConcreteMaterialSet* set, int edition)
     if (read_d(&g_leading_value) || read_i(&set->concrete_code))
         return 1;
     if (edition == 0) {
-        set->concrete_code = clamp_code(set->concrete_code, 4);
+        set->concrete_code = clamp_code(set->concrete_code, CONCRETE_CODE_LAST_OLD);
         old_concrete_grade(&set->old_concrete, set->concrete_code);
         old_concrete_as_din1045_1(&set->concrete, set->concrete_code);
         if (read_steel(&set->bending_code, &set->bending, &set->old_bending, 0) ||
@@ -284,11 +292,11 @@ int concrete_material_set_read(ConcreteMaterialSet* set, int edition)
             double density = 0.0;
             if (read_i(&lightweight) || read_d(&density) || dfile_discard_field('d'))
                 return 1;
-            if (set->concrete_code > 4)
-                concrete_grade_din1045_1(&set->concrete, set->concrete_code - 5, lightweight,
-                                         density);
+            if (set->concrete_code > CONCRETE_CODE_LAST_OLD)
+                concrete_grade_din1045_1(&set->concrete, set->concrete_code - CONCRETE_CODE_FIRST_DIN1045_1,
+                                         lightweight, density);
             else
-                old_concrete_as_din1045_1(&set->concrete, clamp_code(set->concrete_code, 4));
+                old_concrete_as_din1045_1(&set->concrete, clamp_code(set->concrete_code, CONCRETE_CODE_LAST_OLD));
         }
         if (read_steel(&set->bending_code, &set->bending, &set->old_bending, edition) ||
             read_steel(&set->shear_code, &set->shear, &set->old_shear, edition))
@@ -305,10 +313,10 @@ double concrete_material_set_leading_value()
 
 int concrete_grade_to_old(int code, const char* text)
 {
-    if (code <= 4)
+    if (code <= CONCRETE_CODE_LAST_OLD)
         return code;
     static const int kOld[7] = {0, 0, 1, 1, 2, 3, 3};
-    const int d = code - 5;
+    const int d = code - CONCRETE_CODE_FIRST_DIN1045_1;
     const int old = d <= 6 ? kOld[d] : 1;
     if (text)
         msg_print("Betong\x81te %s (%s) wird in %s ge\x84ndert", concrete_din1045_1_name(d, 0),
@@ -318,12 +326,13 @@ int concrete_grade_to_old(int code, const char* text)
 
 int rebar_grade_to_old(int code, const char* text)
 {
-    if (code <= 2)
+    if (code <= REBAR_CODE_LAST_OLD)
         return code;
     if (text)
         msg_print("Stahlg\x81te %s (%s) wird in %s ge\x84ndert",
-                  code == 3 ? "BSt 500 (A)" : (code == 4 ? "BSt 500 (B)" : ""), text, "BSt 500 S");
-    return 2;
+                  code == REBAR_CODE_BST500A ? "BSt 500 (A)" : (code == REBAR_CODE_BST500B ? "BSt 500 (B)" : ""),
+                  text, "BSt 500 S");
+    return REBAR_CODE_LAST_OLD;
 }
 
 int concrete_safety_factors(int mode, int /*unused*/, ConcreteSafetyFactors* f)
@@ -366,9 +375,7 @@ int concrete_safety_factors_write(const ConcreteSafetyFactors* f)
         err |= write_d(f->gamma_c[i]);
     for (int i = 0; i < 4; ++i)
         err |= write_d(f->gamma_s[i]);
-    err |= dfile_write_newline();
-    dfile_end_struct_write();
-    return err ? 1 : 0;
+    return write_record_end(err);
 }
 
 int concrete_safety_factors_read(ConcreteSafetyFactors* f)

@@ -23,3 +23,9 @@ int is_timber_member_material(int code)
 {
     return (is_solid_timber_material(code) || is_glulam_material(code)) ? 1 : 0;
 }
+
+int is_graded_timber_material(int code)
+{
+    return (code == MAT_SOFTWOOD || code == MAT_HARDWOOD || code == MAT_GLULAM_EC || code == MAT_GLULAM_DIN
+            || code == MAT_GL75) ? 1 : 0;
+}

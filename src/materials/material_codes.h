@@ -38,5 +38,7 @@ int is_material_code_m12_m13(int code);
 int is_solid_timber_material(int code);
 // 1 for 2, 3 and 17.
 int is_glulam_material(int code);
+// 1 for the classes whose grades are rows of the timber grade tables: 0, 1, 2, 3 and 17.
+int is_graded_timber_material(int code);
 // 1 for -10, 0, 1, 2, 3 and 17.
 int is_timber_member_material(int code);

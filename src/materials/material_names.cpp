@@ -294,12 +294,7 @@ MaterialListEntry* material_grade_list(int selector, int* width_out, int* count_
 const char* material_long_name(int code, int grade)
 {
     material_lists_init();
-    switch (code) {
-    case MAT_SOFTWOOD:
-    case MAT_HARDWOOD:
-    case MAT_GLULAM_EC:
-    case MAT_GLULAM_DIN:
-    case MAT_GL75: {
+    if (is_graded_timber_material(code)) {
         static const char* const prefix[] = {"Nadelvollholz", "Laubholz", "Brettschichtholz EC",
                                              "Brettschichtholz DIN"};
         const char* p = code == MAT_GL75 ? "Baubuche GL75" : prefix[code];
@@ -309,6 +304,7 @@ const char* material_long_name(int code, int grade)
         c_snprintf(long_buffer, sizeof long_buffer, "%s, %s", p, row->name);
         return long_buffer;
     }
+    switch (code) {
     case MAT_OSB: {
         const char* s = sub_type(MAT_OSB, grade);
         return put_long("", s ? s : "OSB");
@@ -345,15 +341,11 @@ const char* material_long_name(int code, int grade)
 const char* material_short_name(int code, int grade)
 {
     material_lists_init();
-    switch (code) {
-    case MAT_SOFTWOOD:
-    case MAT_HARDWOOD:
-    case MAT_GLULAM_EC:
-    case MAT_GLULAM_DIN:
-    case MAT_GL75: {
+    if (is_graded_timber_material(code)) {
         const TimberGradeRow* row = timber_grade_row(code, grade);
         return put_short(row ? row->name : "");
     }
+    switch (code) {
     case MAT_OSB: case MAT_PLASTERBOARD: case MAT_PLYWOOD: case MAT_PARTICLEBOARD: case MAT_FIBREBOARD:
     case MAT_GYPSUM_FIBREBOARD: case MAT_KERTO_S: case MAT_KERTO_Q: case MAT_BEECH_BOARD: case MAT_LVL:
     case MAT_GLVL:

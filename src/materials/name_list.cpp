@@ -17,3 +17,10 @@ int fill_name_list(void* list, void (*append)(void* list, const char* text), con
     }
     return pos;
 }
+
+int key_at(const int* keys, int n, int i, int fallback)
+{
+    if (!keys || i < 0 || i >= n)
+        return fallback;
+    return keys[i];
+}

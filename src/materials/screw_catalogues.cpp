@@ -40,25 +40,30 @@ ChoiceEntry head_list_b[SCREW_HEADS_B], thread_list_b[SCREW_THREADS_B], tip_list
     diameter_list_b[SCREW_DIAMETERS_B];
 bool built_a = false, built_b = false;
 
-// Forms carry the value 0; diameters the palette index of black.
+// Builds a catalogue's four lists once. Forms carry the value 0; diameters the palette index of
+// black.
+template <class Heads, class Threads, class Tips, class Diameters>
+void build_lists(bool& built, ChoiceEntry* head_list, Heads& heads, ChoiceEntry* thread_list, Threads& threads,
+                 ChoiceEntry* tip_list, Tips& tips, ChoiceEntry* diameter_list, Diameters& diameters)
+{
+    if (built) return;
+    fill(head_list, heads, 0);
+    fill(thread_list, threads, 0);
+    fill(tip_list, tips, 0);
+    fill(diameter_list, diameters, BLACK_CI);
+    built = true;
+}
+
 void build_a()
 {
-    if (built_a) return;
-    fill(head_list_a, heads_a, 0);
-    fill(thread_list_a, threads_a, 0);
-    fill(tip_list_a, tips_a, 0);
-    fill(diameter_list_a, diameters_a, BLACK_CI);
-    built_a = true;
+    build_lists(built_a, head_list_a, heads_a, thread_list_a, threads_a, tip_list_a, tips_a, diameter_list_a,
+                diameters_a);
 }
 
 void build_b()
 {
-    if (built_b) return;
-    fill(head_list_b, heads_b, 0);
-    fill(thread_list_b, threads_b, 0);
-    fill(tip_list_b, tips_b, 0);
-    fill(diameter_list_b, diameters_b, BLACK_CI);
-    built_b = true;
+    build_lists(built_b, head_list_b, heads_b, thread_list_b, threads_b, tip_list_b, tips_b, diameter_list_b,
+                diameters_b);
 }
 
 template <int N, int W>

@@ -1,6 +1,7 @@
 #include "materials/steel_grades.h"
 
 #include "materials/name_list.h"
+#include "materials/user_grades.h"
 #include "platform/screen/prop_sheet.h"
 
 #include <cstdlib>
@@ -68,6 +69,10 @@ const Base kGrades[kBuiltIn] = {
     {"S550GD", "S550GD", 550, 550, 550, 40, 100, 560, 0.6},
 };
 
+// EN 1993-1-1, 3.2.6: E, G, Poisson's ratio and the coefficient of thermal expansion of structural steel
+// (N/mm², 1/K).
+constexpr double kSteelE = 210000, kSteelG = 81000, kSteelNu = 0.3, kSteelAlphaT = 1.2e-05;
+
 struct Tables {
     SteelGradeRecord rows[2][kBuiltIn];
     SteelGradeRecord defaults[2];
@@ -76,11 +81,11 @@ struct Tables {
         for (int t = 0; t < 2; ++t) {
             for (int i = 0; i < kBuiltIn; ++i) {
                 const Base& b = kGrades[i];
-                rows[t][i] = SteelGradeRecord{(t << 16) | i, t ? b.name2 : b.name1, 210000, 81000, 0.3,
-                                              1.2e-05, t ? b.fy1_2 : b.fy1_1, b.fy2, b.t1, b.t2, b.fu,
+                rows[t][i] = SteelGradeRecord{(t << 16) | i, t ? b.name2 : b.name1, kSteelE, kSteelG,
+                                              kSteelNu, kSteelAlphaT, t ? b.fy1_2 : b.fy1_1, b.fy2, b.t1, b.t2, b.fu,
                                               b.factor};
             }
-            defaults[t] = SteelGradeRecord{44, kUnknown, 210000, 81000, 0.3, 1.2e-05,
+            defaults[t] = SteelGradeRecord{44, kUnknown, kSteelE, kSteelG, kSteelNu, kSteelAlphaT,
                                            t ? 235.0 : 240.0, 215, 40, 100, 360, 0.95};
         }
     }
@@ -93,40 +98,7 @@ const Tables& tables()
 }
 
 // User grades, each with its own copy of the name.
-std::vector<SteelGradeRecord> user_grades;
-int last_match = -1;
-
-int user_key(int code) { return (code & 0x7fff) | 0x8000; }
-
-int find_user(int code)
-{
-    int key = user_key(code);
-    for (size_t i = 0; i < user_grades.size(); ++i) {
-        if (user_grades[i].code == key) {
-            last_match = static_cast<int>(i);
-            return last_match;
-        }
-    }
-    return -1;
-}
-
-char* copy_name(const char* name)
-{
-    if (!name)
-        return nullptr;
-    size_t n = std::strlen(name) + 1;
-    char* p = static_cast<char*>(std::malloc(n));
-    if (p)
-        std::memcpy(p, name, n);
-    return p;
-}
-
-void free_name(SteelGradeRecord& r)
-{
-    if (r.name && r.name != kUnknown)
-        std::free(const_cast<char*>(r.name));
-    r.name = kUnknown;
-}
+UserGrades<SteelGradeRecord, &SteelGradeRecord::code, &SteelGradeRecord::name> user_grades(kUnknown);
 
 } // namespace
 
@@ -138,8 +110,8 @@ const SteelGradeRecord* steel_grade_default(int table)
 const SteelGradeRecord* steel_grade_record(int code)
 {
     if (code & 0x8000) {
-        int i = find_user(code);
-        return i >= 0 ? &user_grades[i] : steel_grade_default(code >> 16 == 1 ? 1 : 0);
+        const int i = user_grades.find(code);
+        return i >= 0 ? user_grades.at(i) : steel_grade_default(code >> 16 == 1 ? 1 : 0);
     }
     int table = (code >> 16) == 1 ? 1 : 0;
     int index = code & 0xffff;
@@ -168,6 +140,7 @@ double steel_grade_e(int code, double* g_out)
     return r->e;
 }
 
+// EN 1993-1-1, 6.2.6 (6.18): design strengths f_y / gamma_M, in shear f_y / (sqrt(3) gamma_M)
 bool steel_design_strengths(int code, double thickness, double gamma_m, double out[4])
 {
     if (!out)
@@ -180,60 +153,21 @@ bool steel_design_strengths(int code, double thickness, double gamma_m, double o
     return (code & 0xffff) < kBuiltIn;
 }
 
-int steel_grade_add(const SteelGradeRecord* record)
-{
-    if (!record)
-        return 0;
-    SteelGradeRecord r = *record;
-    r.code = user_key(record->code);
-    char* name = copy_name(record->name);
-    r.name = name ? name : kUnknown;
-    int i = find_user(r.code);
-    if (i >= 0) {
-        free_name(user_grades[i]);
-        user_grades[i] = r;
-    } else {
-        if (user_grades.size() == user_grades.capacity())
-            user_grades.reserve(user_grades.size() + 10);
-        user_grades.push_back(r);
-    }
-    return r.code;
-}
+int steel_grade_add(const SteelGradeRecord* record) { return record ? user_grades.add(*record) : 0; }
 
-int steel_grade_remove(int code)
-{
-    int i = find_user(code);
-    if (i < 0)
-        return 0;
-    free_name(user_grades[i]);
-    user_grades.erase(user_grades.begin() + i);
-    last_match = -1;
-    return 1;
-}
+int steel_grade_remove(int code) { return user_grades.remove(code); }
 
-void steel_grade_clear_user()
-{
-    for (SteelGradeRecord& r : user_grades)
-        free_name(r);
-    user_grades.clear();
-    last_match = -1;
-}
+void steel_grade_clear_user() { user_grades.clear(); }
 
-int steel_grade_user_count() { return static_cast<int>(user_grades.size()); }
+int steel_grade_user_count() { return user_grades.count(); }
 
 const SteelGradeRecord* steel_grade_user_at(int i)
 {
-    if (i < 0 || i >= steel_grade_user_count())
-        return steel_grade_default(1);
-    return &user_grades[i];
+    const SteelGradeRecord* r = user_grades.at(i);
+    return r ? r : steel_grade_default(1);
 }
 
-int steel_grade_code_at(int i, const int* codes, int n)
-{
-    if (!codes || i < 0 || i >= n)
-        return 5;
-    return codes[i];
-}
+int steel_grade_code_at(int i, const int* codes, int n) { return key_at(codes, n, i, 5); }
 
 int steel_grade_fill_list(void* list, StringListAppend append, const int* codes, int n, int key)
 {

@@ -75,8 +75,8 @@ bool is_user_material(int code, int grade)
 
 } // namespace
 
-// DIN EN 1995-1-1 with its national annex (DIN 1052 without one): modification factor k_mod by service
-// class and load-duration class
+// DIN EN 1995-1-1 with its national annex, Table 3.1 (DIN 1052 without one): modification factor k_mod by
+// service class and load-duration class
 int get_kmod(int code, int grade, int service_class, int duration_class, double* out,
              const UserMaterial* user)
 {
@@ -140,7 +140,8 @@ int get_kmod(int code, int grade, int service_class, int duration_class, double*
     return 1;
 }
 
-// DIN EN 1995-1-1 with its national annex (DIN 1052 without one): deformation factor k_def by service class
+// DIN EN 1995-1-1 with its national annex, Table 3.2 (DIN 1052 without one): deformation factor k_def by
+// service class
 int get_kdef(int code, int grade, int service_class, double* out)
 {
     // DIN EN 1995-1-1, Table 3.2
@@ -295,17 +296,21 @@ double get_self_weight(int code, int grade)
     }
 }
 
-// DIN EN 1995-1-2: notional charring rate of solid and glued-laminated timber (mm/min)
+// DIN EN 1995-1-2, Table 3.1: notional charring rate beta_n of solid and glued-laminated timber (mm/min)
 double get_charring_rate(int code, int grade)
 {
+    // beta_n: 0.8 for solid softwood, 0.7 for glulam and for hardwood of rho_k >= 290 kg/m³, 0.55 for
+    // hardwood of rho_k >= 450 kg/m³.
+    constexpr double kBetaSolid = 0.8, kBetaDense = 0.7, kBetaHardwood450 = 0.55;
+    constexpr double kRhoDense = 290.0, kRhoHardwood450 = 450.0;
     if (code == MAT_HARDWOOD) {
         const TimberGradeRow* row = timber_grade_row(MAT_HARDWOOD, grade);
         if (row)
-            return row->rho_k >= 450.0 ? 0.55 : row->rho_k >= 290.0 ? 0.7 : 0.8;
+            return row->rho_k >= kRhoHardwood450 ? kBetaHardwood450 : row->rho_k >= kRhoDense ? kBetaDense : kBetaSolid;
     } else if (code == MAT_GLULAM_EC || code == MAT_GLULAM_DIN) {
         const TimberGradeRow* row = timber_grade_row(code, grade);
         if (row)
-            return row->rho_k >= 290.0 ? 0.7 : 0.8;
+            return row->rho_k >= kRhoDense ? kBetaDense : kBetaSolid;
     }
-    return 0.8;
+    return kBetaSolid;
 }

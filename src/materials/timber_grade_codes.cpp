@@ -127,7 +127,11 @@ struct ClassTable {
 };
 
 #define CLASS(first, rows, name) {first, int(sizeof rows / sizeof rows[0]), rows, name}
-const ClassTable kClasses[10] = {
+// The grade-code classes 0-9; class 3 holds the older grade names, whose codes are their indexes.
+constexpr int kClassCount = 10;
+constexpr int kOlderNamesClass = 3;
+
+const ClassTable kClasses[kClassCount] = {
     CLASS(1000, kClass0, "Nadelholz"),        CLASS(2000, kClass1, "Laubholz"),
     CLASS(3000, kClass2, "Brettschichtholz"), CLASS(0, kClass3, ""),
     CLASS(4000, kClass4, "Nadelholz"),        CLASS(5000, kClass5, "Laubholz"),
@@ -140,7 +144,7 @@ const ClassTable kClasses[10] = {
 
 int timber_material_of_grade(int code)
 {
-    for (int c = 0; c < 10; ++c) {
+    for (int c = 0; c < kClassCount; ++c) {
         const ClassTable& t = kClasses[c];
         if (code >= t.first && code < t.first + t.count)
             return c;
@@ -150,9 +154,9 @@ int timber_material_of_grade(int code)
 
 int timber_grade_code(int material_class, int index)
 {
-    if (material_class == 3)
+    if (material_class == kOlderNamesClass)
         return index;
-    if (material_class >= 0 && material_class <= 9)
+    if (material_class >= 0 && material_class < kClassCount)
         return kClasses[material_class].first + index;
     return -1;
 }
@@ -169,12 +173,7 @@ const char* timber_grade_name(int code) { return timber_grade_record(code)->valu
 
 int timber_grade_user_count() { return 0; }
 
-int timber_grade_code_at(int i, const int* codes, int n)
-{
-    if (!codes || i < 0 || i >= n)
-        return 1001;
-    return codes[i];
-}
+int timber_grade_code_at(int i, const int* codes, int n) { return key_at(codes, n, i, 1001); }
 
 int timber_grade_fill_list(void* list, GradeListAppend append, const int* codes, int n, int key)
 {
@@ -188,7 +187,7 @@ int timber_grade_fill_list(void* list, const int* codes, int n, int key)
 
 const char* timber_material_class_name(int material_class)
 {
-    if (material_class < 0 || material_class > 9)
+    if (material_class < 0 || material_class >= kClassCount)
         return "nicht definiertes Material";
     return kClasses[material_class].name;
 }

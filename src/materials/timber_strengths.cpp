@@ -46,10 +46,22 @@ void apply_depth_factor(double kh, double* k_h, double* f_m, double* f_t, bool w
         *f_t *= kh;
 }
 
+// Beech LVL girder (code 17): f_v,k (N/mm²) and the depth factor (600/h)^0.13 of its shear and bending
+// strengths.
+constexpr double kGl75Fvk = 4.5;
+double gl75_depth_factor(double h) { return std::pow(600.0 / h, 0.13); }
+
+// Glulam f_v,k (N/mm²) that goes with the German k_cr = 2.5/f_v,k.
+constexpr double kGlulamFvkGerman = 3.5;
+
+// Beech LVL girder: factor 0.892 + 0.0009 d on the compressive strength, growing up to 0.0009 d = 0.288.
+constexpr double kGl75Fc90Base = 0.892, kGl75Fc90Slope = 0.0009, kGl75Fc90Growth = 0.288;
+
 // Beech LVL girder (code 17): compressive strength for service class 1 or others.
 double gl75_fc0(int service_class) { return service_class == 1 ? 59400.0 : 49500.0; }
 double gl75_fc90(int service_class) { return service_class == 1 ? 14800.0 : 12300.0; }
 
+// DIN EN 1995-1-1, 3.2 (3.1): strengths of solid timber with k_h = min((150/h)^0.2, 1.3)
 int solid_strengths(int code, int grade, int loading_kind, double b, double h, double* f_m,
                     double* f_t, double* f_c, double* f_v, double* f_c90, double* k_h)
 {
@@ -71,6 +83,8 @@ int solid_strengths(int code, int grade, int loading_kind, double b, double h, d
     return 1;
 }
 
+// DIN EN 1995-1-1, 3.3 (3.2): strengths of glulam with k_h = min((600/h)^0.1, 1.1); f_v,k by the
+// national annex
 int glulam_strengths(int code, int grade, int loading_kind, double b, double h, double* f_m,
                      double* f_t, double* f_c, double* f_v, double* f_c90, double* k_h)
 {
@@ -81,7 +95,7 @@ int glulam_strengths(int code, int grade, int loading_kind, double b, double h, 
     if (code == MAT_GLULAM_DIN && ec5_current())
         fv = GlulamDinGradesEc[grade].f_v_k;
     if (ec5_current() && ec5_kcr_mode() == 2)
-        fv = 3.5;  // DIN EN 1995-1-1/NA, NCI to 6.1.7: f_v,k of glulam 3.5 N/mm² with k_cr = 2.5/f_v,k
+        fv = kGlulamFvkGerman;  // DIN EN 1995-1-1/NA, NCI to 6.1.7: f_v,k of glulam 3.5 N/mm² with k_cr = 2.5/f_v,k
     put(f_m, row->f_m_k * 1000.0);
     put(f_v, fv * 1000.0);
     put(f_c90, row->f_c90_k * 1000.0);
@@ -104,10 +118,10 @@ int gl75_strengths(int grade, int service_class, int loading_kind, double b, dou
     const TimberGradeRow* row = timber_grade_row(MAT_GL75, grade);
     if (!row || h <= 0.0)
         return 0;
-    double k = std::pow(600.0 / h, 0.13);  // no bounds: values below 1 are used
+    double k = gl75_depth_factor(h);  // no bounds: values below 1 are used
     put(k_h, k);
     put(f_m, 75000.0 * k);
-    put(f_v, 4500.0 * k);
+    put(f_v, kGl75Fvk * 1000.0 * k);
     put(f_c90, gl75_fc90(service_class));
     double d = std::max(b, h);
     if (along_grain(loading_kind)) {
@@ -115,7 +129,7 @@ int gl75_strengths(int grade, int service_class, int loading_kind, double b, dou
         put(f_c, gl75_fc0(service_class));
     } else if (across_grain(loading_kind)) {
         put(f_t, row->f_t90_k * 1000.0 * std::pow(600.0 / d, 0.1));
-        double c = (0.0009 * d < 0.288) ? 0.892 + 0.0009 * d : 1.18;
+        double c = (kGl75Fc90Slope * d < kGl75Fc90Growth) ? kGl75Fc90Base + kGl75Fc90Slope * d : 1.18;
         put(f_c, gl75_fc0(service_class) * c);
     }
     return 1;
@@ -145,6 +159,8 @@ int get_strengths(int code, int grade, int service_class, int loading_kind, doub
     return r < 0 ? 0 : r;
 }
 
+// EN 338 and EN 14080: mean moduli of a grade, their 5 % values as 2/3 (softwood, G of solid timber) or
+// 5/6 of the mean
 int get_E_G_moduli(int code, int grade, int kind, double thickness,
                    double* e_mean, double* g_mean, double* e_05, double* g_05)
 {
@@ -254,16 +270,17 @@ double get_fvk_kcr(int code, int grade, double /*b*/, double h)
     }
     case MAT_GLULAM_EC:
     case MAT_GLULAM_DIN:
-        return 2.5 / 3.5;
+        return 2.5 / kGlulamFvkGerman;
     case MAT_GL75:
         if ((grade != 0 && grade != 1) || h <= 0.0)
             return 0.0;
-        return 2.5 / (4.5 * std::pow(600.0 / h, 0.13));
+        return 2.5 / (kGl75Fvk * gl75_depth_factor(h));
     default:
         return ec5_kcr_second();
     }
 }
 
+// DIN EN 1995-1-1, 3.4 (3.4): length factor k_l = min((3000/l)^(s/2), 1.1) of LVL in tension, s = 0.12
 double lvl_length_factor(double length)
 {
     if (!(length > 0.0))
@@ -273,6 +290,6 @@ double lvl_length_factor(double length)
 
 double gl75_compression_factor(int flag, double x)
 {
-    double c = (0.0009 * x >= 0.288) ? 1.0 : std::min(0.892 + 0.0009 * x, 1.0);
+    double c = (kGl75Fc90Slope * x >= kGl75Fc90Growth) ? 1.0 : std::min(kGl75Fc90Base + kGl75Fc90Slope * x, 1.0);
     return flag == 1 ? c * 1.2 : c;
 }

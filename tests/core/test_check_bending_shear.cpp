@@ -2,6 +2,7 @@
 #include "check_fixture.h"
 
 #include <cmath>
+#include <vector>
 
 namespace {
 // Section of the checkpoint beam: A_o = A_u = 8400, z_s = 120,
@@ -154,4 +155,32 @@ TEST_F(CheckTest, BendingGl22hCompressionStrength)
     EXPECT_NEAR(r.fc0d, 15.230769, 1e-6);
     // the compressed edge carries the bending term plus (sigma_N / f_c,0,d)²
     EXPECT_NEAR(r.eta_o - std::fabs(r.sigma_m_o + r.delta_sigma_o) / r.fmd, 0.038183, 1e-6);
+}
+
+// Each row takes γ_M of its own load's class, also when a second run puts other classes into the
+// rows: 1.3 for solid timber, 1.0 in the accidental classes 6 and 7.
+// f_m,d = 24 · 1.1 / 1.0 = 26.4 and f_v,d = 4 · 1.1 / 1.0 = 4.4 (accidental);
+// f_m,d = 24 · 0.9 / 1.3 = 16.615385 and f_v,d = 4 · 0.9 / 1.3 = 2.769231 (class 3).
+TEST_F(CheckTest, BendingAndShearRowsTakeTheirLoadsPartialFactor)
+{
+    struct Case {
+        int kled;
+        double kmod, gamma_m, fmd, fvd;
+    };
+    const Case normal = {3, 0.9, 1.3, 16.615385, 2.769231};
+    const Case accidental = {6, 1.1, 1.0, 26.4, 4.4};
+    const Case accidental7 = {7, 1.1, 1.0, 26.4, 4.4};
+    const std::vector<std::vector<Case>> runs = {{accidental, normal, accidental7}, {normal, accidental7, normal}};
+    for (const std::vector<Case>& cases : runs) {
+        d.lasten.clear();
+        for (const Case& c : cases) d.lasten.append(load(10, 5, c.kmod, c.kled));
+        ASSERT_EQ(run(d, "cal_Biegung"), 0);
+        ASSERT_EQ(run(d, "cal_Schub"), 0);
+        for (int i = 0; i < int(cases.size()); ++i) {
+            EXPECT_DOUBLE_EQ(d.zeilen_biegung[i].gamma_m, cases[i].gamma_m) << i;
+            EXPECT_DOUBLE_EQ(d.zeilen_schub[i].gamma_m, cases[i].gamma_m) << i;
+            EXPECT_NEAR(d.zeilen_biegung[i].fmd, cases[i].fmd, 1e-6) << i;
+            EXPECT_NEAR(d.zeilen_schub[i].fvd, cases[i].fvd, 1e-6) << i;
+        }
+    }
 }

@@ -227,3 +227,39 @@ TEST_F(ConcreteForms, GradeLabelsAreTheToolkitsGradeChoices)
     grade_list_free(steel);
     form_select_sheet(-1);
 }
+
+// Without a list a row draws only its label (the concrete grade row none) and takes no height; a
+// current entry beyond the list counts as its last entry.
+TEST_F(ConcreteForms, RowsWithoutAListAndEntriesBeyondTheList)
+{
+    int area = sva_create(0, 0, 800, 600, 0, 0);
+    ASSERT_GE(area, 0);
+    form_select_sheet(area);
+    ConcreteGradeRecord c = {};
+    RebarGradeRecord s = {};
+    int current = 0;
+    EXPECT_EQ(concrete_material_sheet(area, 10, 10, &c, nullptr, &current), 0);
+    EXPECT_EQ(concrete_grade_row(area, 85, 40, &c, nullptr, &current), 0);
+    EXPECT_EQ(rebar_grade_row(area, 10, 200, &s, nullptr, &current), 0);
+    std::vector<std::string> labels;
+    int lists = 0;
+    for (SvaItem* it = sva_slot(area)->first_item; it; it = it->next) {
+        if (it->type == SVA_TEXT) labels.push_back(it->text);
+        if (it->type == SVA_CHOICE_FIELD) ++lists;
+    }
+    EXPECT_EQ(labels, (std::vector<std::string>{"Betong\x81te", "Stahlg\x81te"}));
+    EXPECT_EQ(lists, 0);
+
+    GradeList* steel = rebar_grade_list(2);
+    ASSERT_GT(steel->count, 1);
+    current = steel->count + 5;
+    rebar_grade_row(area, 10, 300, &s, steel, &current);
+    EXPECT_EQ(current, steel->count - 1);
+    GradeList* concrete = concrete_grade_list(1, 0xF);
+    current = -3;
+    concrete_grade_row(area, 85, 400, &c, concrete, &current);
+    EXPECT_EQ(current, 0);
+    grade_list_free(concrete);
+    grade_list_free(steel);
+    form_select_sheet(-1);
+}

@@ -268,3 +268,35 @@ TEST_F(ConcreteSets, SituationNames)
 }
 
 }  // namespace
+
+// A grade record on file: its version line, then its name and fields on a line of their own, so that
+// the next record starts on a fresh line.
+TEST_F(ConcreteSets, GradeRecordsEachEndTheirLine)
+{
+    ConcreteGradeRecord c{};
+    concrete_grade_din1045_1(&c, 4, 0, 2200);  // C30/37
+    RebarGradeRecord s{};
+    std::snprintf(s.name, sizeof s.name, "%s", "B500X");
+    s.f_yk = 500000;
+    s.f_tk = 525000;
+    s.eps_su = 0.025;
+    s.e_s = 200000000;
+    FILE* f = std::tmpfile();
+    ASSERT_EQ(dfile_write_data_version(f, 1.0), 0);
+    ASSERT_EQ(concrete_record_write(&c), 0);
+    ASSERT_EQ(rebar_record_write(&s), 0);
+    std::fflush(f);
+    const std::string text = streamtest::contents(f);
+    std::fclose(f);
+    // line 0 is the data version
+    EXPECT_EQ(tokens_of_line(text, 1).at(0), "1.200000");
+    // name, f_ck, alpha, eps_c2, eps_c2u, n, lightweight, density, 0, e_auto, E_cm
+    const std::vector<std::string> concrete = tokens_of_line(text, 2);
+    ASSERT_EQ(concrete.size(), 11u);
+    EXPECT_EQ(concrete.at(1), "3.000000e+04");
+    EXPECT_EQ(tokens_of_line(text, 3).at(0), "1.000000");
+    EXPECT_EQ(tokens_of_line(text, 4),
+              (std::vector<std::string>{"B500X", "5.000000e+05", "5.250000e+05", "2.500000e-02", "2.000000e+08",
+                                        "0.000000e+00"}));
+    EXPECT_EQ(text.back(), '\n');
+}
