@@ -446,33 +446,33 @@ void MainWindow::fill_ftk_laschen(int)
 
 void MainWindow::copy_abmessungen_sys2verst()
 {
-    ed_Balken_b_2->setValue(ed_Balken_b->value());
-    ed_Balken_h_2->setValue(ed_Balken_h->value());
-    ed_Balken_hro_2->setValue(ed_Balken_hro->value());
-    ed_Balken_hru_2->setValue(ed_Balken_hru->value());
-    ed_Balken_a_2->setValue(ed_Balken_a->value());
-    const QLabel* from[] = {lb_kommentar_a, lb_kommentar_hru, lb_kommentar_hro, lb_kommentar_d, lb_kommentar_hd};
-    QLabel* to[] = {lb_kommentar_a_2, lb_kommentar_hru_2, lb_kommentar_hro_2, lb_kommentar_d_2, lb_kommentar_hd_2};
-    for (int i = 0; i < 5; ++i)
-        to[i]->setText(from[i]->text());
-    for (int i = 0; i < 5; ++i)
-        set_style_sheet(to[i], from[i]->styleSheet());
+    copy_dimensions(true);
 }
 
 void MainWindow::copy_abmessungen_verst2sys()
 {
-    ed_Balken_b->setValue(ed_Balken_b_2->value());
-    ed_Balken_h->setValue(ed_Balken_h_2->value());
-    ed_Balken_hro->setValue(ed_Balken_hro_2->value());
-    ed_Balken_hru->setValue(ed_Balken_hru_2->value());
-    ed_Balken_a->setValue(ed_Balken_a_2->value());
-    const QLabel* from[] = {lb_kommentar_a_2, lb_kommentar_hru_2, lb_kommentar_hro_2, lb_kommentar_d_2,
-                            lb_kommentar_hd_2};
-    QLabel* to[] = {lb_kommentar_a, lb_kommentar_hru, lb_kommentar_hro, lb_kommentar_d, lb_kommentar_hd};
+    copy_dimensions(false);
+}
+
+// The two tabs show the same dimensions and rule labels; the shown tab's are copied onto the other.
+void MainWindow::copy_dimensions(bool to_reinforcement_tab)
+{
+    QSpinBox* const system[] = {ed_Balken_b, ed_Balken_h, ed_Balken_hro, ed_Balken_hru, ed_Balken_a};
+    QSpinBox* const reinforcement[] = {ed_Balken_b_2, ed_Balken_h_2, ed_Balken_hro_2, ed_Balken_hru_2, ed_Balken_a_2};
+    QLabel* const system_labels[] = {lb_kommentar_a, lb_kommentar_hru, lb_kommentar_hro, lb_kommentar_d,
+                                     lb_kommentar_hd};
+    QLabel* const reinforcement_labels[] = {lb_kommentar_a_2, lb_kommentar_hru_2, lb_kommentar_hro_2,
+                                            lb_kommentar_d_2, lb_kommentar_hd_2};
+    QSpinBox* const* from = to_reinforcement_tab ? system : reinforcement;
+    QSpinBox* const* to = to_reinforcement_tab ? reinforcement : system;
+    QLabel* const* from_labels = to_reinforcement_tab ? system_labels : reinforcement_labels;
+    QLabel* const* to_labels = to_reinforcement_tab ? reinforcement_labels : system_labels;
     for (int i = 0; i < 5; ++i)
-        to[i]->setText(from[i]->text());
+        to[i]->setValue(from[i]->value());
     for (int i = 0; i < 5; ++i)
-        set_style_sheet(to[i], from[i]->styleSheet());
+        to_labels[i]->setText(from_labels[i]->text());
+    for (int i = 0; i < 5; ++i)
+        set_style_sheet(to_labels[i], from_labels[i]->styleSheet());
 }
 
 void MainWindow::tab_changed(int index)

@@ -238,6 +238,7 @@ private:
     template <class Dialog>
     Dialog* window_dialog(Dialog*& dialog);
     void connect_geometry_rules();
+    void copy_dimensions(bool to_reinforcement_tab);
     // The loads table's part of maske2data and data2maske.
     void loads_to_data(TAVO52_DATA& d);
     void loads_to_form(const TAVO52_DATA& d);
