@@ -248,38 +248,24 @@ void HierarchicalHeaderView::paintStack(QPainter* painter, const QRect& rect, in
         }
         const QModelIndexList leaves = leaves_under(cell);
         const int n = leaves.indexOf(leaf);
-        QRect r;
-        if (horizontal) {
-            int h = cellSize(cell, cellOpt).height();
-            if (cell == leaf)
-                h = rect.height() - (top - rect.y());
-            int l = rect.left();
-            for (int i = logicalIndex - n; i < logicalIndex; ++i)
-                l -= sectionSize(i);
-            int w = 0;
-            if (leaves.isEmpty())
-                w = sectionSize(logicalIndex);
-            else
-                for (int i = 0; i < leaves.size(); ++i)
-                    w += sectionSize(logicalIndex - n + i);
-            r = QRect(l, top, w, h);
-            top += h;
-        } else {
-            int w = cellSize(cell, cellOpt).width();
-            if (cell == leaf)
-                w = rect.width() - (left - rect.x());
-            int t = rect.top();
-            for (int i = logicalIndex - n; i < logicalIndex; ++i)
-                t -= sectionSize(i);
-            int h = 0;
-            if (leaves.isEmpty())
-                h = sectionSize(logicalIndex);
-            else
-                for (int i = 0; i < leaves.size(); ++i)
-                    h += sectionSize(logicalIndex - n + i);
-            r = QRect(left, t, w, h);
-            left += w;
-        }
+        // Across the sections the cell spans its leaves; along the stack it takes its own size, the
+        // leaf the rest of the header. A vertical header is the horizontal one with x and y swapped.
+        const QSize size = cellSize(cell, cellOpt);
+        int& stacked = horizontal ? top : left;
+        int depth = horizontal ? size.height() : size.width();
+        if (cell == leaf)
+            depth = horizontal ? rect.height() - (top - rect.y()) : rect.width() - (left - rect.x());
+        int start = horizontal ? rect.left() : rect.top();
+        for (int i = logicalIndex - n; i < logicalIndex; ++i)
+            start -= sectionSize(i);
+        int span = 0;
+        if (leaves.isEmpty())
+            span = sectionSize(logicalIndex);
+        else
+            for (int i = 0; i < leaves.size(); ++i)
+                span += sectionSize(logicalIndex - n + i);
+        const QRect r = horizontal ? QRect(start, stacked, span, depth) : QRect(stacked, start, depth, span);
+        stacked += depth;
         cellOpt.text = cell.data(Qt::DisplayRole).toString();
         painter->save();
         cellOpt.rect = r;

@@ -57,12 +57,6 @@ QString fixed(double v, int decimals)
     return QString::number(v, 'f', decimals);
 }
 
-// User value of the current item of a combo box; 0 when it has none.
-QVariant current_data(const QComboBox* box)
-{
-    return box->currentIndex() >= 0 ? box->currentData(Qt::UserRole) : QVariant(0);
-}
-
 } // namespace
 
 MainWindow::MainWindow() : QMainWindow(nullptr)
@@ -120,7 +114,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
         lb_skizze_2->setPixmap(sketch);
     }
     verstaerkungs_click(true);
-    connect_input_fields();
+    connect_fields(BindPhase::Inputs);
     connect_actions();
 
     connect(actionEinstellungen, &QAction::triggered, this, [this] {
@@ -133,7 +127,6 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     display_nachweise(action_cal_auto->isChecked() ? 1 : 0);
 
     connect_geometry_rules();
-    connect_recalculation();
     resize(0, 0);
     report_position_read(data_object.open_report, inp_path);
 }
@@ -210,35 +203,6 @@ void MainWindow::attach_loads_view(QStandardItemModel* header_model)
     set_loads_section_modes();
 }
 
-// The input fields: lists that fill others, the checks of width and height, the reinforcement.
-void MainWindow::connect_input_fields()
-{
-    const auto index_changed = QOverload<int>::of(&QComboBox::currentIndexChanged);
-    connect(cob_mat_laschen, index_changed, this, QOverload<int>::of(&MainWindow::fill_cb_Holzguete_laschen));
-    connect(cob_guete_laschen, index_changed, this, &MainWindow::fill_ftk_laschen);
-    connect(rb_typ_durchbruch_recht, &QRadioButton::clicked, this, &MainWindow::typ_click);
-    connect(rb_typ_durchbruch_kreis, &QRadioButton::clicked, this, &MainWindow::typ_click);
-    // The button switched off and the one switched on both toggle; the list is refilled once.
-    for (QRadioButton* rb : {rb_holzart_NH, rb_holzart_LH, rb_holzart_BSH_DIN, rb_holzart_BSH_EC})
-        connect(rb, &QRadioButton::toggled, this, [this](bool on) { if (on) fill_cb_Holzguete_balken(); });
-    connect(ed_Balken_b, QOverload<int>::of(&QSpinBox::valueChanged), this, &MainWindow::b_check_click);
-    for (QRadioButton* rb : {rb_holzart_NH, rb_holzart_LH, rb_holzart_BSH_DIN, rb_holzart_BSH_EC})
-        connect(rb, &QRadioButton::clicked, this, &MainWindow::b_check_click);
-    connect(cb_holzguete, index_changed, this, &MainWindow::b_check_click);
-    connect(cob_dr_GS, index_changed, this, &MainWindow::b_check_click);
-    connect(cob_typ_schraube, index_changed, this, QOverload<int>::of(&MainWindow::fill_d_schraube));
-    connect(cob_d_schraube, index_changed, this, QOverload<int>::of(&MainWindow::fill_l_schraube));
-    connect(cob_d_schraube, index_changed, this, &MainWindow::h_check_click);
-    connect(cob_d_schraube, index_changed, this, &MainWindow::b_check_click);
-    connect(cob_l_schraube, index_changed, this, &MainWindow::b_check_click);
-    connect(cob_l_schraube, index_changed, this, &MainWindow::h_check_click);
-    for (QAbstractButton* rb : std::initializer_list<QAbstractButton*>{
-             rb_verst_laschen, rb_verst_gewindestangen, rb_verst_schrauben, rb_oben_gs, rb_oben_sc, rb_unten_gs,
-             rb_unten_sc, cb_vorgebohrt})
-        connect(rb, &QAbstractButton::clicked, this, &MainWindow::verstaerkungs_typ_click);
-    connect(gb_Verstaerkung, &QGroupBox::toggled, this, &MainWindow::verstaerkungs_click);
-}
-
 // The actions of the menus and tool bars, and the switches of the checks.
 void MainWindow::connect_actions()
 {
@@ -249,10 +213,6 @@ void MainWindow::connect_actions()
     connect(actionDruckvorschau, &QAction::triggered, this, &MainWindow::preview_action);
     connect(actionDrucken, &QAction::triggered, this, &MainWindow::print_action);
     connect(actionCalculation, &QAction::triggered, this, QOverload<>::of(&MainWindow::display_nachweise));
-    connect(action_cal_auto, &QAction::toggled, this, &MainWindow::h_check_click);
-    connect(cb_Biegung, &QCheckBox::toggled, this, [this](bool on) { display_nachweise_checkauto(on); });
-    connect(cb_Schub, &QCheckBox::toggled, this, [this](bool on) { display_nachweise_checkauto(on); });
-    connect(cb_Schub, &QCheckBox::toggled, this, &MainWindow::set_schub_kappa_kreis);
     connect(tabWidget, &QTabWidget::currentChanged, this, &MainWindow::tab_changed);
 
     connect(actionNationalerAnhang, &QAction::triggered, this, [this] {
@@ -337,37 +297,13 @@ void MainWindow::adopt_window_settings(QWidget* dialog, bool background)
         dialog->setStyleSheet(dialog_style(color_background));
 }
 
-// The dimensions that the geometry rules check, and the loads' table.
+// The geometry rules and recalculation of the fields, and the loads' table.
 void MainWindow::connect_geometry_rules()
 {
-    for (QSpinBox* sb : {ed_Balken_h, ed_Balken_b, ed_Balken_hro, ed_Balken_hru, ed_Balken_a, ed_Balken_h_2,
-                         ed_Balken_b_2, ed_Balken_hro_2, ed_Balken_hru_2, ed_Balken_a_2, ed_Verst_ar, ed_Verst_h1})
-        connect(sb, QOverload<int>::of(&QSpinBox::valueChanged), this, &MainWindow::h_check_click);
-    connect(ed_GS_le, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, &MainWindow::h_check_click);
-    connect(cob_dr_GS, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MainWindow::h_check_click);
-    connect(ed_GS_le, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, &MainWindow::GS_le_scheck);
-    connect(cob_dr_GS, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MainWindow::GS_le_scheck);
+    connect_fields(BindPhase::Rules);
     connect(tv_lasten, &QTableView::clicked, this, &MainWindow::last_click);
     connect(lasten_model, &QStandardItemModel::itemChanged, this, &MainWindow::update_last_kmod);
-}
-
-// Inputs that change a result without passing through the geometry rules.
-void MainWindow::connect_recalculation()
-{
-    const auto recalc = [this] { recalculate_if_auto(); };
-    connect(cb_holzguete, QOverload<int>::of(&QComboBox::currentIndexChanged), this, recalc);
-    for (QRadioButton* rb : {rb_Balken_NKL1, rb_Balken_NKL2, rb_Balken_NKL3})
-        connect(rb, &QRadioButton::toggled, this, [this](bool on) { if (on) recalculate_if_auto(); });
-    for (QAbstractButton* cb : std::initializer_list<QAbstractButton*>{cb_kh, cb_Schub_kappa_kreis, cb_rostfrei,
-                                                                        cb_mit_unterleg, rb_gedreht, rb_gepresst})
-        connect(cb, &QAbstractButton::toggled, this, recalc);
-    for (QComboBox* cob : {cob_fest_GS, cob_typ_schraube})
-        connect(cob, QOverload<int>::of(&QComboBox::currentIndexChanged), this, recalc);
-    for (QSpinBox* sb : {ed_Verst_n_GS, ed_Verst_n_SC})
-        connect(sb, QOverload<int>::of(&QSpinBox::valueChanged), this, recalc);
-    for (QDoubleSpinBox* sb : {ed_Verst_tr, sb_laschen_ftk})
-        connect(sb, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, recalc);
-    connect(lasten_model, &QAbstractItemModel::rowsRemoved, this, recalc);
+    connect(lasten_model, &QAbstractItemModel::rowsRemoved, this, [this] { recalculate_if_auto(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -470,7 +406,7 @@ void MainWindow::fill_cb_Holzguete_balken()
 
 void MainWindow::fill_cb_Holzguete_laschen(int check)
 {
-    const int material = current_data(cob_mat_laschen).toInt();
+    const int material = current_item_data(cob_mat_laschen).toInt();
     QStringList list;
     switch (material) {
     case 0: list = softwood_grades(); break;
@@ -497,7 +433,7 @@ void MainWindow::fill_cb_Holzguete_laschen()
 
 void MainWindow::fill_ftk_laschen(int)
 {
-    const int material = current_data(cob_mat_laschen).toInt();
+    const int material = current_item_data(cob_mat_laschen).toInt();
     if (material != 14) {
         double ft0k = 0.0;
         // Unknown material or grade: the field keeps what it shows.
@@ -510,33 +446,33 @@ void MainWindow::fill_ftk_laschen(int)
 
 void MainWindow::copy_abmessungen_sys2verst()
 {
-    ed_Balken_b_2->setValue(ed_Balken_b->value());
-    ed_Balken_h_2->setValue(ed_Balken_h->value());
-    ed_Balken_hro_2->setValue(ed_Balken_hro->value());
-    ed_Balken_hru_2->setValue(ed_Balken_hru->value());
-    ed_Balken_a_2->setValue(ed_Balken_a->value());
-    const QLabel* from[] = {lb_kommentar_a, lb_kommentar_hru, lb_kommentar_hro, lb_kommentar_d, lb_kommentar_hd};
-    QLabel* to[] = {lb_kommentar_a_2, lb_kommentar_hru_2, lb_kommentar_hro_2, lb_kommentar_d_2, lb_kommentar_hd_2};
-    for (int i = 0; i < 5; ++i)
-        to[i]->setText(from[i]->text());
-    for (int i = 0; i < 5; ++i)
-        set_style_sheet(to[i], from[i]->styleSheet());
+    copy_dimensions(true);
 }
 
 void MainWindow::copy_abmessungen_verst2sys()
 {
-    ed_Balken_b->setValue(ed_Balken_b_2->value());
-    ed_Balken_h->setValue(ed_Balken_h_2->value());
-    ed_Balken_hro->setValue(ed_Balken_hro_2->value());
-    ed_Balken_hru->setValue(ed_Balken_hru_2->value());
-    ed_Balken_a->setValue(ed_Balken_a_2->value());
-    const QLabel* from[] = {lb_kommentar_a_2, lb_kommentar_hru_2, lb_kommentar_hro_2, lb_kommentar_d_2,
-                            lb_kommentar_hd_2};
-    QLabel* to[] = {lb_kommentar_a, lb_kommentar_hru, lb_kommentar_hro, lb_kommentar_d, lb_kommentar_hd};
+    copy_dimensions(false);
+}
+
+// The two tabs show the same dimensions and rule labels; the shown tab's are copied onto the other.
+void MainWindow::copy_dimensions(bool to_reinforcement_tab)
+{
+    QSpinBox* const system[] = {ed_Balken_b, ed_Balken_h, ed_Balken_hro, ed_Balken_hru, ed_Balken_a};
+    QSpinBox* const reinforcement[] = {ed_Balken_b_2, ed_Balken_h_2, ed_Balken_hro_2, ed_Balken_hru_2, ed_Balken_a_2};
+    QLabel* const system_labels[] = {lb_kommentar_a, lb_kommentar_hru, lb_kommentar_hro, lb_kommentar_d,
+                                     lb_kommentar_hd};
+    QLabel* const reinforcement_labels[] = {lb_kommentar_a_2, lb_kommentar_hru_2, lb_kommentar_hro_2,
+                                            lb_kommentar_d_2, lb_kommentar_hd_2};
+    QSpinBox* const* from = to_reinforcement_tab ? system : reinforcement;
+    QSpinBox* const* to = to_reinforcement_tab ? reinforcement : system;
+    QLabel* const* from_labels = to_reinforcement_tab ? system_labels : reinforcement_labels;
+    QLabel* const* to_labels = to_reinforcement_tab ? reinforcement_labels : system_labels;
     for (int i = 0; i < 5; ++i)
-        to[i]->setText(from[i]->text());
+        to[i]->setValue(from[i]->value());
     for (int i = 0; i < 5; ++i)
-        set_style_sheet(to[i], from[i]->styleSheet());
+        to_labels[i]->setText(from_labels[i]->text());
+    for (int i = 0; i < 5; ++i)
+        set_style_sheet(to_labels[i], from_labels[i]->styleSheet());
 }
 
 void MainWindow::tab_changed(int index)
@@ -552,7 +488,7 @@ void MainWindow::tab_changed(int index)
 
 void MainWindow::read_screw_selection(int d_index, int l_index)
 {
-    const int product = current_data(cob_typ_schraube).toInt();
+    const int product = current_item_data(cob_typ_schraube).toInt();
     if (d_index < 0)
         d_index = cob_d_schraube->currentIndex();
     if (l_index < 0)
@@ -597,85 +533,105 @@ bool MainWindow::screw_spacings(int type, int predrilled, double d, int* n)
     return true;
 }
 
+// The only writer of schraube_passt: it holds the verdict of the arrangement check that ran last.
+// Each check is run by its own changes of the form, so the checks may disagree for a moment.
+void MainWindow::store_screw_fit(std::optional<bool> fits)
+{
+    if (fits)
+        schraube_passt = *fits ? 1 : 0;
+}
+
 void MainWindow::b_check_click()
 {
-    if (!gb_Verstaerkung->isChecked() || !(rb_verst_gewindestangen->isChecked() || rb_verst_schrauben->isChecked()))
+    int range_max = -1;
+    const std::optional<bool> fits = width_fit(&range_max);
+    store_screw_fit(fits);
+    if (range_max < 0)
         return;
-    const int kind = holzart_index();
-    const int grade = cb_holzguete->currentIndex();
-    const double d_r = current_data(cob_dr_GS).toDouble();
-    double rho = data_object.rho_k;
-    if (window_rho_k(kind, grade, ed_Balken_h->value(), &rho))
-        data_object.rho_k = rho;
-    schraube_passt = 1;
-    if (rb_verst_gewindestangen->isChecked()) {
-        int n = 0;
-        screw_spacings(30, 1, d_r, &n);
-        // Fewer than one rod across the width is no arrangement: keep the field at 1, block calculating.
-        const QSignalBlocker block(ed_Verst_n_GS);
-        if (n <= 0) {
-            schraube_passt = 0;
-            set_named_range(ed_Verst_n_GS, ed_Verst_n_GS->minimum(), 1);
-        } else {
-            set_named_range(ed_Verst_n_GS, ed_Verst_n_GS->minimum(), n);
-        }
-    } else {
-        d_schraube_check_click();
-        read_screw_selection(-1, -1);
-        int n = 0;
-        if (cob_d_schraube->currentIndex() < 0) {
-            schraube_passt = 0;
-        } else {
-            screw_spacings(current_data(cob_typ_schraube).toInt(), cb_vorgebohrt->isChecked() ? 1 : 0,
-                           current_data(cob_d_schraube).toDouble(), &n);
-            if (n <= 0) {
-                schraube_passt = 0;
-            } else {
-                const QSignalBlocker block(ed_Verst_n_SC);
-                set_named_range(ed_Verst_n_SC, ed_Verst_n_SC->minimum(), n);
-            }
-        }
-    }
+    QSpinBox* count = rb_verst_gewindestangen->isChecked() ? ed_Verst_n_GS : ed_Verst_n_SC;
+    const QSignalBlocker block(count);
+    set_named_range(count, count->minimum(), range_max);
 }
 
 void MainWindow::d_schraube_check_click()
 {
-    if (!gb_Verstaerkung->isChecked() || !rb_verst_schrauben->isChecked())
-        return;
-    read_screw_selection(-1, -1);
-    const int product = current_data(cob_typ_schraube).toInt();
-    const int predrilled = cb_vorgebohrt->isChecked() ? 1 : 0;
-    int n = 0;
-    bool fits = cob_d_schraube->currentIndex() >= 0 &&
-                screw_spacings(product, predrilled, current_data(cob_d_schraube).toDouble(), &n) && n > 0;
-    {
-        const QSignalBlocker block(cob_d_schraube);
-        auto* model = qobject_cast<QStandardItemModel*>(cob_d_schraube->model());
-        for (int i = 0; i < cob_d_schraube->count(); ++i) {
-            read_screw_selection(i, 0);
-            int ni = 0;
-            screw_spacings(product, predrilled, cob_d_schraube->itemData(i).toDouble(), &ni);
-            if (model && model->item(i))
-                model->item(i)->setEnabled(ni > 0);
-            // A chosen diameter stays chosen when it no longer fits: the check then blocks
-            // calculating. Only a list without a choice gets the first diameter that fits.
-            if (!fits && ni > 0 && cob_d_schraube->currentIndex() < 0) {
-                cob_d_schraube->setCurrentIndex(i);
-                fits = true;
-            }
-        }
-        // The data object keeps the values of the chosen diameter, not of the last one tried.
-        read_screw_selection(-1, -1);
-        if (cob_d_schraube->currentIndex() >= 0)
-            screw_spacings(product, predrilled, current_data(cob_d_schraube).toDouble(), &n);
-        schraube_passt = fits ? 1 : 0;
-    }
+    store_screw_fit(diameter_fit());
 }
 
 void MainWindow::l_schraube_check_click()
 {
+    store_screw_fit(length_fit());
+}
+
+std::optional<bool> MainWindow::width_fit(int* range_max)
+{
+    *range_max = -1;
+    if (!gb_Verstaerkung->isChecked() || !(rb_verst_gewindestangen->isChecked() || rb_verst_schrauben->isChecked()))
+        return std::nullopt;
+    const int kind = holzart_index();
+    const int grade = cb_holzguete->currentIndex();
+    const double d_r = current_item_data(cob_dr_GS).toDouble();
+    double rho = data_object.rho_k;
+    if (window_rho_k(kind, grade, ed_Balken_h->value(), &rho))
+        data_object.rho_k = rho;
+    if (rb_verst_gewindestangen->isChecked()) {
+        int n = 0;
+        screw_spacings(30, 1, d_r, &n);
+        // Fewer than one rod across the width is no arrangement: keep the field at 1, block calculating.
+        *range_max = n <= 0 ? 1 : n;
+        return n > 0;
+    }
+    // The diameters that fit are chosen from first; the count across the width is then that of the
+    // chosen one.
+    bool fits = diameter_fit().value_or(true);
+    read_screw_selection(-1, -1);
+    if (cob_d_schraube->currentIndex() < 0)
+        return false;
+    int n = 0;
+    screw_spacings(current_item_data(cob_typ_schraube).toInt(), cb_vorgebohrt->isChecked() ? 1 : 0,
+                   current_item_data(cob_d_schraube).toDouble(), &n);
+    if (n <= 0)
+        return false;
+    *range_max = n;
+    return fits;
+}
+
+std::optional<bool> MainWindow::diameter_fit()
+{
     if (!gb_Verstaerkung->isChecked() || !rb_verst_schrauben->isChecked())
-        return;
+        return std::nullopt;
+    read_screw_selection(-1, -1);
+    const int product = current_item_data(cob_typ_schraube).toInt();
+    const int predrilled = cb_vorgebohrt->isChecked() ? 1 : 0;
+    int n = 0;
+    bool fits = cob_d_schraube->currentIndex() >= 0 &&
+                screw_spacings(product, predrilled, current_item_data(cob_d_schraube).toDouble(), &n) && n > 0;
+    const QSignalBlocker block(cob_d_schraube);
+    auto* model = qobject_cast<QStandardItemModel*>(cob_d_schraube->model());
+    for (int i = 0; i < cob_d_schraube->count(); ++i) {
+        read_screw_selection(i, 0);
+        int ni = 0;
+        screw_spacings(product, predrilled, cob_d_schraube->itemData(i).toDouble(), &ni);
+        if (model && model->item(i))
+            model->item(i)->setEnabled(ni > 0);
+        // A chosen diameter stays chosen when it no longer fits: the check then blocks
+        // calculating. Only a list without a choice gets the first diameter that fits.
+        if (!fits && ni > 0 && cob_d_schraube->currentIndex() < 0) {
+            cob_d_schraube->setCurrentIndex(i);
+            fits = true;
+        }
+    }
+    // The data object keeps the values of the chosen diameter, not of the last one tried.
+    read_screw_selection(-1, -1);
+    if (cob_d_schraube->currentIndex() >= 0)
+        screw_spacings(product, predrilled, current_item_data(cob_d_schraube).toDouble(), &n);
+    return fits;
+}
+
+std::optional<bool> MainWindow::length_fit()
+{
+    if (!gb_Verstaerkung->isChecked() || !rb_verst_schrauben->isChecked())
+        return std::nullopt;
     read_screw_selection(-1, -1);
     const double h = ed_Balken_h->value();
     const double d = data_object.sc_d;
@@ -683,7 +639,7 @@ void MainWindow::l_schraube_check_click()
                                                  : h - ed_Balken_hro->value() + 4.0 * d;
     auto admissible = [&](double l) { return l_min <= l && l <= h; };
     bool fits = cob_l_schraube->currentIndex() >= 0 && cob_d_schraube->currentIndex() >= 0 &&
-                admissible(current_data(cob_l_schraube).toDouble());
+                admissible(current_item_data(cob_l_schraube).toDouble());
     const QSignalBlocker block(cob_l_schraube);
     auto* model = qobject_cast<QStandardItemModel*>(cob_l_schraube->model());
     for (int i = 0; i < cob_l_schraube->count(); ++i) {
@@ -695,7 +651,7 @@ void MainWindow::l_schraube_check_click()
             fits = true;
         }
     }
-    schraube_passt = fits ? 1 : 0;
+    return fits;
 }
 
 void MainWindow::fill_d_schraube(int)
@@ -706,9 +662,9 @@ void MainWindow::fill_d_schraube(int)
 void MainWindow::fill_d_schraube()
 {
     const QSignalBlocker block(cob_d_schraube);
-    const double old_d = cob_d_schraube->currentIndex() >= 0 ? current_data(cob_d_schraube).toDouble() : 0.0;
+    const double old_d = cob_d_schraube->currentIndex() >= 0 ? current_item_data(cob_d_schraube).toDouble() : 0.0;
     cob_d_schraube->clear();
-    const int product = current_data(cob_typ_schraube).toInt();
+    const int product = current_item_data(cob_typ_schraube).toInt();
     if (product >= 13 && product <= 15)
         for (const ScrewRow& row : window_screw_rows(product))
             cob_d_schraube->addItem(QString::number(row.d, 'g', 6), row.d);
@@ -728,7 +684,7 @@ void MainWindow::fill_l_schraube()
     {
         const QSignalBlocker block(cob_l_schraube);
         cob_l_schraube->clear();
-        const int product = current_data(cob_typ_schraube).toInt();
+        const int product = current_item_data(cob_typ_schraube).toInt();
         const int row_index = cob_d_schraube->currentIndex();
         if (product >= 13 && product <= 15) {
             const std::vector<ScrewRow> rows = window_screw_rows(product);
@@ -745,7 +701,7 @@ void MainWindow::GS_le_scheck()
 {
     if (!gb_Verstaerkung->isChecked() || !rb_verst_gewindestangen->isChecked())
         return;
-    const double d_r = current_data(cob_dr_GS).toDouble();
+    const double d_r = current_item_data(cob_dr_GS).toDouble();
     const double h = ed_Balken_h->value();
     const double h_ro = ed_Balken_hro->value();
     const double h_ru = ed_Balken_hru->value();
@@ -1193,63 +1149,11 @@ void MainWindow::update_last_kmod(QStandardItem* item)
 // ---------------------------------------------------------------------------------------------
 // Transfer between the form and the data object
 
-void MainWindow::maske2data()
+// The table's rows take their class's k_mod where it differs; the data object then shares them
+// without a copy, the calculation reading them only. Reads the beam's kind, grade and service class
+// from d, which the fields before the loads have written.
+void MainWindow::loads_to_data(TAVO52_DATA& d)
 {
-    TAVO52_DATA& d = data_object;
-    d.cal_auto = action_cal_auto->isChecked() ? 1 : 0;
-    if (rb_typ_durchbruch_recht->isChecked()) d.typ_durchbruch = 0;
-    else if (rb_typ_durchbruch_kreis->isChecked()) d.typ_durchbruch = 1;
-    if (rb_Balken_NKL1->isChecked()) d.nkl = 1;
-    else if (rb_Balken_NKL2->isChecked()) d.nkl = 2;
-    else if (rb_Balken_NKL3->isChecked()) d.nkl = 3;
-    if (rb_holzart_NH->isChecked()) d.holzart = 0;
-    else if (rb_holzart_LH->isChecked()) d.holzart = 1;
-    else if (rb_holzart_BSH_DIN->isChecked()) d.holzart = 3;
-    else if (rb_holzart_BSH_EC->isChecked()) d.holzart = 2;
-    if (cb_holzguete->currentIndex() >= 0)
-        d.holzguete = cb_holzguete->currentIndex();
-    d.mit_kh = cb_kh->isChecked() ? 1 : 0;
-    d.b = ed_Balken_b->value();
-    d.h = ed_Balken_h->value();
-    d.h_ro = ed_Balken_hro->value();
-    d.h_ru = ed_Balken_hru->value();
-    d.a = ed_Balken_a->value();
-    d.biegung = cb_Biegung->isChecked() ? 1 : 0;
-    d.schub = cb_Schub->isChecked() ? 1 : 0;
-    d.schub_kappa_kreis = cb_Schub_kappa_kreis->isChecked() ? 1 : 0;
-    d.verstaerkt = gb_Verstaerkung->isChecked() ? 1 : 0;
-    d.mat_laschen = current_data(cob_mat_laschen).toInt();
-    d.guete_laschen = cob_guete_laschen->currentIndex();
-    d.ftk_laschen = sb_laschen_ftk->value();
-    d.a_r = ed_Verst_ar->value();
-    d.h_1 = ed_Verst_h1->value();
-    d.t_r = ed_Verst_tr->value();
-    if (rb_verst_laschen->isChecked()) d.verst_typ = REINFORCEMENT_PLATES;
-    if (rb_verst_gewindestangen->isChecked()) d.verst_typ = REINFORCEMENT_RODS;
-    if (rb_verst_schrauben->isChecked()) d.verst_typ = REINFORCEMENT_SCREWS;
-    d.l_e = ed_GS_le->value();
-    d.d_r = current_data(cob_dr_GS).toDouble();
-    d.fest_gs = current_data(cob_fest_GS).toInt();
-    d.n_gs = ed_Verst_n_GS->value();
-    if (rb_oben_gs->isChecked()) d.unten_gs = 0;
-    else if (rb_unten_gs->isChecked()) d.unten_gs = 1;
-    d.typ_schraube = current_data(cob_typ_schraube).toInt();
-    d.d_schraube = cob_d_schraube->currentIndex();
-    d.l_schraube = cob_l_schraube->currentIndex();
-    d.sc_l = current_data(cob_l_schraube).toDouble();
-    d.sc_d = current_data(cob_d_schraube).toDouble();
-    d.n_sc = ed_Verst_n_SC->value();
-    d.vorgebohrt = cb_vorgebohrt->isChecked() ? 1 : 0;
-    if (rb_oben_sc->isChecked()) d.unten_sc = 0;
-    else if (rb_unten_sc->isChecked()) d.unten_sc = 1;
-    d.rostfrei = cb_rostfrei->isChecked() ? 1 : 0;
-    d.mit_unterleg = cb_mit_unterleg->isChecked() ? 1 : 0;
-    if (rb_gedreht->isChecked()) d.unterleg_art = 2;
-    else if (rb_gepresst->isChecked()) d.unterleg_art = 1;
-    d.import_sni = cb_import_sni->isChecked() ? 1 : 0;
-    d.import_mat = cb_import_mat->isChecked() ? 1 : 0;
-    d.import_geo = cb_import_geo->isChecked() ? 1 : 0;
-
     // k_mod of every class but "frei" follows the beam's material and service class.
     double class_kmod[9];
     for (int k = 0; k < 9; ++k)
@@ -1258,8 +1162,6 @@ void MainWindow::maske2data()
     const auto kmod_of = [&](const LoadRow& row) {
         return row.kled >= 0 && row.kled < 8 ? class_kmod[row.kled] : LoadRow().kmod;
     };
-    // The table's rows take their class's k_mod where it differs; the data object then shares
-    // them without a copy, the calculation reading them only.
     d.lasten = QVector<LoadRow>();
     const LoadRow* rows = table_loads.constData();
     int first = 0;
@@ -1269,76 +1171,12 @@ void MainWindow::maske2data()
         if (table_loads.at(r).kled != 8)
             table_loads[r].kmod = kmod_of(table_loads.at(r));
     d.lasten = table_loads;
-    update_unconfirmed_hint();
 }
 
-void MainWindow::data2maske()
+void MainWindow::loads_to_form(const TAVO52_DATA& d)
 {
-    TAVO52_DATA& d = data_object;
-    action_cal_auto->setChecked(d.cal_auto != 0);
-    rb_typ_durchbruch_recht->setChecked(d.typ_durchbruch == 0);
-    rb_typ_durchbruch_kreis->setChecked(d.typ_durchbruch == 1);
-    rb_Balken_NKL1->setChecked(d.nkl == 1);
-    rb_Balken_NKL2->setChecked(d.nkl == 2);
-    rb_Balken_NKL3->setChecked(d.nkl == 3);
-    rb_holzart_NH->setChecked(d.holzart == 0);
-    rb_holzart_LH->setChecked(d.holzart == 1);
-    rb_holzart_BSH_DIN->setChecked(d.holzart == 3);
-    rb_holzart_BSH_EC->setChecked(d.holzart == 2);
-    fill_cb_Holzguete_balken(0);
-    cb_holzguete->setCurrentIndex(d.holzguete);
-    cb_kh->setChecked(d.mit_kh != 0);
-    const int dims[] = {static_cast<int>(d.b), static_cast<int>(d.h), static_cast<int>(d.h_ro),
-                        static_cast<int>(d.h_ru), static_cast<int>(d.a)};
-    QSpinBox* sys[] = {ed_Balken_b, ed_Balken_h, ed_Balken_hro, ed_Balken_hru, ed_Balken_a};
-    QSpinBox* copy[] = {ed_Balken_b_2, ed_Balken_h_2, ed_Balken_hro_2, ed_Balken_hru_2, ed_Balken_a_2};
-    for (int i = 0; i < 5; ++i)
-        sys[i]->setValue(dims[i]);
-    for (int i = 0; i < 5; ++i)
-        copy[i]->setValue(dims[i]);
-    cb_Biegung->setChecked(d.biegung != 0);
-    cb_Schub->setChecked(d.schub != 0);
-    cb_Schub_kappa_kreis->setChecked(d.schub_kappa_kreis != 0);
     for (const LoadRow& row : d.lasten)
         newLast(row.name, row.n_l, row.v_l, row.m_l, row.n_r, row.v_r, row.m_r, row.kled, row.kmod);
-    gb_Verstaerkung->setChecked(d.verstaerkt != 0);
-    rb_verst_laschen->setChecked(d.verst_typ == REINFORCEMENT_PLATES);
-    rb_verst_gewindestangen->setChecked(d.verst_typ == REINFORCEMENT_RODS);
-    rb_verst_schrauben->setChecked(d.verst_typ == REINFORCEMENT_SCREWS);
-    cob_mat_laschen->setCurrentIndex(cob_mat_laschen->findData(d.mat_laschen));
-    fill_cb_Holzguete_laschen(0);
-    cob_guete_laschen->setCurrentIndex(d.guete_laschen);
-    sb_laschen_ftk->setValue(d.ftk_laschen);
-    ed_Verst_ar->setValue(static_cast<int>(d.a_r));
-    ed_Verst_h1->setValue(static_cast<int>(d.h_1));
-    ed_Verst_tr->setValue(d.t_r);
-    rb_oben_gs->setChecked(d.unten_gs == 0);
-    rb_unten_gs->setChecked(d.unten_gs == 1);
-    ed_GS_le->setValue(d.l_e);
-    cob_dr_GS->setCurrentIndex(cob_dr_GS->findData(d.d_r));
-    cob_fest_GS->setCurrentIndex(cob_fest_GS->findData(d.fest_gs));
-    ed_Verst_n_GS->setValue(d.n_gs);
-    rb_oben_sc->setChecked(d.unten_sc == 0);
-    rb_unten_sc->setChecked(d.unten_sc == 1);
-    const int typ_pos = cob_typ_schraube->findData(d.typ_schraube);
-    ed_Verst_n_SC->setValue(d.n_sc);
-    cb_vorgebohrt->setChecked(d.vorgebohrt != 0);
-    cb_rostfrei->setChecked(d.rostfrei == 1);
-    cb_mit_unterleg->setChecked(d.mit_unterleg != 0);
-    rb_gedreht->setChecked(d.unterleg_art == 2);
-    rb_gepresst->setChecked(d.unterleg_art == 1);
-    cob_typ_schraube->setCurrentIndex(typ_pos);
-    fill_d_schraube(0);
-    if (d.d_schraube < 0)
-        d.d_schraube = 0;
-    cob_d_schraube->setCurrentIndex(d.d_schraube < cob_d_schraube->count() ? d.d_schraube : -1);
-    fill_l_schraube(0);
-    if (d.l_schraube < 0)
-        d.l_schraube = 0;
-    cob_l_schraube->setCurrentIndex(d.l_schraube < cob_l_schraube->count() ? d.l_schraube : -1);
-    cb_import_sni->setChecked(d.import_sni != 0);
-    cb_import_mat->setChecked(d.import_mat != 0);
-    cb_import_geo->setChecked(d.import_geo != 0);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include <QVector>
 #include <optional>
 #include "core/tavo52_data.h"
+#include "gui/main_window_bindings.h"
 #include "gui/main_window_form.h"
 #include "gui/results_panel.h"
 #include "gui/side_view.h"
@@ -33,6 +34,8 @@ public:
     MainWindow();
     ~MainWindow() override;
 
+    // The input fields bound to the data object, in the order data2maske shows them.
+    static const std::vector<FieldBinding>& field_bindings();
     void read_screw_selection(int d_index, int l_index);
     int holzart_index() const;
     // Number of aggregate checks this window has run (each call of cal_nachweise).
@@ -207,6 +210,12 @@ private:
     void connect_result_inputs();
     void note_input_change();
     bool screw_spacings(int type, int predrilled, double d, int* n);
+    // The arrangement checks' verdicts, none when the reinforcement has no rods or screws to check.
+    // width_fit gives the largest count across the width in range_max, -1 to leave the field's range.
+    std::optional<bool> width_fit(int* range_max);
+    std::optional<bool> diameter_fit();
+    std::optional<bool> length_fit();
+    void store_screw_fit(std::optional<bool> fits);
     double kmod_for(int klasse) const;
     void end_calc_batch();
     void recalculate_if_auto();
@@ -221,14 +230,18 @@ private:
     void fill_reinforcement_choices();
     QStandardItemModel* build_loads_model();
     void attach_loads_view(QStandardItemModel* header_model);
-    void connect_input_fields();
+    // Connects the fields' triggers of one phase, as the table lists them.
+    void connect_fields(BindPhase phase);
     void connect_actions();
     // A dialog built late takes the font and background the window gave every widget before.
     void adopt_window_settings(QWidget* dialog, bool background);
     template <class Dialog>
     Dialog* window_dialog(Dialog*& dialog);
     void connect_geometry_rules();
-    void connect_recalculation();
+    void copy_dimensions(bool to_reinforcement_tab);
+    // The loads table's part of maske2data and data2maske.
+    void loads_to_data(TAVO52_DATA& d);
+    void loads_to_form(const TAVO52_DATA& d);
     // Brings values of the opened file into what the form can hold, noting each in the open report.
     void check_form_ranges();
     void check_grade_choices();

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <initializer_list>
 #include <QIcon>
 #include <QLocale>
 #include <QMetaObject>
@@ -23,6 +24,25 @@ T* make(QWidget* parent, const char* name)
     w->setObjectName(QString::fromLatin1(name));
     w->setFont(form_font());
     return w;
+}
+
+struct RadioName {
+    QRadioButton** button;
+    const char* name;
+};
+
+// A flat group box of radio buttons, made and laid out in the order given.
+template <typename Layout>
+Layout* radio_group(QWidget* parent, QGroupBox** box, const char* name, std::initializer_list<RadioName> buttons)
+{
+    *box = make<QGroupBox>(parent, name);
+    (*box)->setFlat(true);
+    auto* layout = new Layout(*box);
+    for (const RadioName& b : buttons)
+        *b.button = make<QRadioButton>(*box, b.name);
+    for (const RadioName& b : buttons)
+        layout->addWidget(*b.button);
+    return layout;
 }
 
 QSpinBox* int_field(QWidget* parent, const char* name, int minimum, int maximum, int step)
@@ -115,39 +135,24 @@ void Ui_MainWindow::setupSystemTab()
     auto* col = new QVBoxLayout();
     outer->addLayout(col);
 
-    groupBox_7 = make<QGroupBox>(tab_system, "groupBox_7");
-    groupBox_7->setFlat(true);
-    auto* l7 = new QHBoxLayout(groupBox_7);
-    rb_typ_durchbruch_recht = make<QRadioButton>(groupBox_7, "rb_typ_durchbruch_recht");
-    rb_typ_durchbruch_kreis = make<QRadioButton>(groupBox_7, "rb_typ_durchbruch_kreis");
-    l7->addWidget(rb_typ_durchbruch_recht);
-    l7->addWidget(rb_typ_durchbruch_kreis);
+    auto* l7 = radio_group<QHBoxLayout>(tab_system, &groupBox_7, "groupBox_7",
+                                        {{&rb_typ_durchbruch_recht, "rb_typ_durchbruch_recht"},
+                                         {&rb_typ_durchbruch_kreis, "rb_typ_durchbruch_kreis"}});
     l7->addStretch();
     col->addWidget(groupBox_7);
 
-    groupBox_6 = make<QGroupBox>(tab_system, "groupBox_6");
-    groupBox_6->setFlat(true);
-    auto* l6 = new QHBoxLayout(groupBox_6);
-    rb_Balken_NKL1 = make<QRadioButton>(groupBox_6, "rb_Balken_NKL1");
-    rb_Balken_NKL2 = make<QRadioButton>(groupBox_6, "rb_Balken_NKL2");
-    rb_Balken_NKL3 = make<QRadioButton>(groupBox_6, "rb_Balken_NKL3");
-    l6->addWidget(rb_Balken_NKL1);
-    l6->addWidget(rb_Balken_NKL2);
-    l6->addWidget(rb_Balken_NKL3);
+    auto* l6 = radio_group<QHBoxLayout>(tab_system, &groupBox_6, "groupBox_6",
+                                        {{&rb_Balken_NKL1, "rb_Balken_NKL1"},
+                                         {&rb_Balken_NKL2, "rb_Balken_NKL2"},
+                                         {&rb_Balken_NKL3, "rb_Balken_NKL3"}});
     l6->addStretch();
     col->addWidget(groupBox_6);
 
-    groupBox_3 = make<QGroupBox>(tab_system, "groupBox_3");
-    groupBox_3->setFlat(true);
-    auto* l3 = new QVBoxLayout(groupBox_3);
-    rb_holzart_NH = make<QRadioButton>(groupBox_3, "rb_holzart_NH");
-    rb_holzart_LH = make<QRadioButton>(groupBox_3, "rb_holzart_LH");
-    rb_holzart_BSH_DIN = make<QRadioButton>(groupBox_3, "rb_holzart_BSH_DIN");
-    rb_holzart_BSH_EC = make<QRadioButton>(groupBox_3, "rb_holzart_BSH_EC");
-    l3->addWidget(rb_holzart_NH);
-    l3->addWidget(rb_holzart_LH);
-    l3->addWidget(rb_holzart_BSH_DIN);
-    l3->addWidget(rb_holzart_BSH_EC);
+    auto* l3 = radio_group<QVBoxLayout>(tab_system, &groupBox_3, "groupBox_3",
+                                        {{&rb_holzart_NH, "rb_holzart_NH"},
+                                         {&rb_holzart_LH, "rb_holzart_LH"},
+                                         {&rb_holzart_BSH_DIN, "rb_holzart_BSH_DIN"},
+                                         {&rb_holzart_BSH_EC, "rb_holzart_BSH_EC"}});
     auto* gradeRow = new QHBoxLayout();
     cb_holzguete = make<QComboBox>(groupBox_3, "cb_holzguete");
     cb_holzguete->setSizeAdjustPolicy(QComboBox::AdjustToContents);

@@ -266,25 +266,7 @@ bool MainWindow::results_current() const
 void MainWindow::connect_result_inputs()
 {
     const auto changed = [this] { note_input_change(); };
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
-             rb_typ_durchbruch_recht, rb_typ_durchbruch_kreis, rb_Balken_NKL1, rb_Balken_NKL2, rb_Balken_NKL3,
-             rb_holzart_NH, rb_holzart_LH, rb_holzart_BSH_DIN, rb_holzart_BSH_EC, cb_kh, cb_Biegung, cb_Schub,
-             cb_Schub_kappa_kreis, rb_verst_laschen, rb_verst_gewindestangen, rb_verst_schrauben, rb_oben_gs,
-             rb_unten_gs, rb_oben_sc, rb_unten_sc, cb_vorgebohrt, cb_rostfrei, cb_mit_unterleg, rb_gedreht,
-             rb_gepresst})
-        connect(b, &QAbstractButton::toggled, this, changed);
-    connect(gb_Verstaerkung, &QGroupBox::toggled, this, changed);
-    // The service class decides whether an unreinforced opening is admissible.
-    for (QRadioButton* rb : {rb_Balken_NKL1, rb_Balken_NKL2, rb_Balken_NKL3})
-        connect(rb, &QRadioButton::toggled, this, [this](bool on) { if (on) apply_rules(); });
-    for (QSpinBox* sb : {ed_Balken_b, ed_Balken_h, ed_Balken_hro, ed_Balken_hru, ed_Balken_a, ed_Verst_ar, ed_Verst_h1,
-                         ed_Verst_n_GS, ed_Verst_n_SC})
-        connect(sb, QOverload<int>::of(&QSpinBox::valueChanged), this, changed);
-    for (QDoubleSpinBox* sb : std::initializer_list<QDoubleSpinBox*>{sb_laschen_ftk, ed_Verst_tr, ed_GS_le})
-        connect(sb, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, changed);
-    for (QComboBox* cob : {cb_holzguete, cob_mat_laschen, cob_guete_laschen, cob_dr_GS, cob_fest_GS, cob_typ_schraube,
-                           cob_d_schraube, cob_l_schraube})
-        connect(cob, QOverload<int>::of(&QComboBox::currentIndexChanged), this, changed);
+    connect_fields(BindPhase::Results);
     // The model tells its item's change before its data change; the window calculates on the item's
     // change, so that is where the change is counted, ahead of that calculation.
     connect(lasten_model, &QStandardItemModel::itemChanged, this, changed);

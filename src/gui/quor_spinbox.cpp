@@ -15,21 +15,31 @@ void TypedEntry::refuse(const QWidget* box, const QString& typed, const NumberRu
                    refused_number_text(box->property("feldname").toString(), typed, reading, rule));
 }
 
+void TypedEntry::watch(QAbstractSpinBox* box, QLineEdit* edit)
+{
+    // A value is taken when the edit ends, never a part of the number on the way ("999" of "99999999").
+    box->setKeyboardTracking(false);
+    // Every keystroke stays in the field: what cannot be taken is named when the edit ends.
+    QObject::connect(edit, &QLineEdit::textEdited, box, [this] { edited(); });
+}
+
+QValidator::State TypedEntry::validity(const QString& text, const NumberRule& rule)
+{
+    return read_typed_number(text, rule).taken ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
 QUORSpinBox::QUORSpinBox(QWidget* parent) : QDoubleSpinBox(parent)
 {
     decimal_separator = QStringLiteral(",");
     setAlignment(Qt::AlignRight);
-    // A value is taken when the edit ends, never a part of the number on the way ("999" of "99999999").
-    setKeyboardTracking(false);
-    // Every keystroke stays in the field: what cannot be taken is named when the edit ends.
-    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { entry.edited(); });
+    entry.watch(this, lineEdit());
 }
 
 QUORSpinBox::~QUORSpinBox() = default;
 
 QValidator::State QUORSpinBox::validate(QString& text, int&) const
 {
-    return read_typed_number(text, rule()).taken ? QValidator::Acceptable : QValidator::Intermediate;
+    return TypedEntry::validity(text, rule());
 }
 
 double QUORSpinBox::valueFromText(const QString& text) const
@@ -73,15 +83,14 @@ bool QUORSpinBox::take_typed()
 
 QUORIntSpinBox::QUORIntSpinBox(QWidget* parent) : QSpinBox(parent)
 {
-    setKeyboardTracking(false);
-    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { entry.edited(); });
+    entry.watch(this, lineEdit());
 }
 
 QUORIntSpinBox::~QUORIntSpinBox() = default;
 
 QValidator::State QUORIntSpinBox::validate(QString& text, int&) const
 {
-    return read_typed_number(text, rule()).taken ? QValidator::Acceptable : QValidator::Intermediate;
+    return TypedEntry::validity(text, rule());
 }
 
 int QUORIntSpinBox::valueFromText(const QString& text) const

@@ -4,8 +4,10 @@
 // The decimal box always shows a decimal point.
 #pragma once
 #include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QString>
+#include <QValidator>
 #include "gui/typed_number.h"
 
 // What both kinds of field do with a typed text; the field names itself in its messages by the
@@ -16,6 +18,10 @@ public:
     // the user edits it (Qt may ask twice while one edit ends).
     void refuse(const QWidget* box, const QString& typed, const NumberRule& rule) const;
     void edited() { has_shown = false; }
+    // Sets the box to take its value when the edit ends and to forget a refusal when edited.
+    void watch(QAbstractSpinBox* box, QLineEdit* edit);
+    // Acceptable for a text the rule takes; any other is still being typed.
+    static QValidator::State validity(const QString& text, const NumberRule& rule);
 
 private:
     mutable QString shown_refusal;
