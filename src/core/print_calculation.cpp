@@ -87,7 +87,7 @@ void screw_lines(FILE* file, const TAVO52_DATA& d)
     if (group1 || d.typ_schraube == FT_ASSY_VG_Z)
         print_text(file, "Unterlegscheibe d = %.0lf mm", d.d_unterleg);
     else if (d.typ_schraube == FT_ASSY_VG_S)
-        print_text(file, "%s Unterlegscheibe d = %.0lf mm", d.unterleg_art == 1 ? "gepresste" : "gedrehte",
+        print_text(file, "%s Unterlegscheibe d = %.0lf mm", d.unterleg_art == WASHER_PRESSED ? "gepresste" : "gedrehte",
                    d.d_unterleg);
 }
 
@@ -246,7 +246,7 @@ void TAVO52_DATA::print_input_section(FILE* file)
                        u8"%s a╬\\r╬r = %.0lf mm, h╬\\1╬r = %.0lf mm, t╬\\r╬r = %.0lf mm╬r, f╬\\t,k╬r = %.2lf "
                        u8"N/mm╬/2╬r╬r",
                        material_long_name(mat_laschen, guete_laschen), a_r, h_1, t_r, ftk_laschen);
-            if (mat_laschen == 6) print_text(file, "parallel zur Faserrichtung der Deckfurniere");
+            if (mat_laschen == MAT_PLYWOOD) print_text(file, "parallel zur Faserrichtung der Deckfurniere");
         } else if (verst_typ == REINFORCEMENT_RODS) {
             const std::string what = print_cp437(n_gs >= 2 ? u8"eingeklebte Stahlstäbe" : "eingeklebten Stahlstab");
             // The count is that at each edge of the opening, as the design takes it.

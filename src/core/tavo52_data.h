@@ -28,6 +28,10 @@ constexpr double LOAD_FORCE_LIMIT = 9999.0;
 constexpr double LOAD_KMOD_MIN = 0.1;
 constexpr double LOAD_KMOD_MAX = 2.0;
 
+// The washer of a countersunk screw: pressed or turned (the series of the washer table).
+constexpr int WASHER_PRESSED = 1;
+constexpr int WASHER_TURNED = 2;
+
 // Kind codes of the result list: opening, bending, shear.
 constexpr int RESULT_KIND_OPENING = 0;
 constexpr int RESULT_KIND_BENDING = 2;

@@ -1,4 +1,5 @@
 #include "gui/gui_services.h"
+#include "materials/material_codes.h"
 #include "fasteners/fastener_tables.h"
 #include "fasteners/minimum_spacings.h"
 #include "materials/timber_factors.h"
@@ -24,7 +25,7 @@ bool window_rho_k(int holzart, int grade, double h, double* rho_k)
 bool window_plate_ft0k(int material, int grade, double a_r, double t_r, double* ft0k)
 {
     // Plywood is loaded in its plane (kind 2), solid and glued-laminated timber along the grain (6).
-    const int loading = material == 6 ? 2 : 6;
+    const int loading = material == MAT_PLYWOOD ? 2 : 6;
     double f_t = -1.0;
     if (!get_strengths(material, grade, 1, loading, a_r, t_r, nullptr, &f_t, nullptr, nullptr, nullptr, nullptr))
         return false;

@@ -17,6 +17,8 @@
 #include "core/position_files.h"
 #include "core/tavo52_data.h"
 #include "core/verdict.h"
+#include "materials/fastener_type_names.h"
+#include "materials/material_codes.h"
 #include "gui/exit_dialog.h"
 #include "gui/geometry_rules.h"
 #include "platform/env/qt_message_box.h"
@@ -55,6 +57,12 @@ QString fixed(double v, int decimals)
 {
     // QString::number formats as the C locale does, without making a locale object for every number.
     return QString::number(v, 'f', decimals);
+}
+
+// The screws the window lists, each with a table of diameters and lengths of its own.
+bool is_listed_screw(int type)
+{
+    return type >= FT_SPAX_S_VG && type <= FT_ASSY_VG_S;
 }
 
 } // namespace
@@ -134,12 +142,12 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
 // The fixed choices of the reinforcement: plate materials, rod diameters and grades, screw types.
 void MainWindow::fill_reinforcement_choices()
 {
-    cob_mat_laschen->addItem(QStringLiteral("Nadelholz"), 0);
-    cob_mat_laschen->addItem(QStringLiteral("Laubholz"), 1);
-    cob_mat_laschen->addItem(QStringLiteral("Brettschichtholz DIN"), 3);
-    cob_mat_laschen->addItem(QStringLiteral("Brettschichtholz EC"), 2);
-    cob_mat_laschen->addItem(QStringLiteral("Sperrholz"), 6);
-    cob_mat_laschen->addItem(QStringLiteral("freies Material"), 14);
+    cob_mat_laschen->addItem(QStringLiteral("Nadelholz"), MAT_SOFTWOOD);
+    cob_mat_laschen->addItem(QStringLiteral("Laubholz"), MAT_HARDWOOD);
+    cob_mat_laschen->addItem(QStringLiteral("Brettschichtholz DIN"), MAT_GLULAM_DIN);
+    cob_mat_laschen->addItem(QStringLiteral("Brettschichtholz EC"), MAT_GLULAM_EC);
+    cob_mat_laschen->addItem(QStringLiteral("Sperrholz"), MAT_PLYWOOD);
+    cob_mat_laschen->addItem(QStringLiteral("freies Material"), MAT_FREE);
     static const char* const rods[] = {" 6", " 8", "10", "12", "14", "16", "20"};
     static const double rod_d[] = {6, 8, 10, 12, 14, 16, 20};
     for (int i = 0; i < 7; ++i)
@@ -148,9 +156,9 @@ void MainWindow::fill_reinforcement_choices()
     static const int steel_codes[] = {22, 23, 24, 25, 26, 27, 1044};
     for (int i = 0; i < 7; ++i)
         cob_fest_GS->addItem(QString::fromLatin1(steels[i]), steel_codes[i]);
-    cob_typ_schraube->addItem(QStringLiteral("SPAX Senkkopf"), 13);
-    cob_typ_schraube->addItem(QStringLiteral("ASSY-plus Zylinderkopf"), 14);
-    cob_typ_schraube->addItem(QStringLiteral("ASSY-plus Senkfräskopf"), 15);
+    cob_typ_schraube->addItem(QStringLiteral("SPAX Senkkopf"), FT_SPAX_S_VG);
+    cob_typ_schraube->addItem(QStringLiteral("ASSY-plus Zylinderkopf"), FT_ASSY_VG_Z);
+    cob_typ_schraube->addItem(QStringLiteral("ASSY-plus Senkfräskopf"), FT_ASSY_VG_S);
     cob_d_schraube->adjustSize();
 }
 
@@ -377,10 +385,10 @@ void MainWindow::fill_cb_Holzguete_balken(int check)
     QStringList list;
     const int kind = holzart_index();
     switch (kind) {
-    case 0: list = softwood_grades(); break;
-    case 1: list = hardwood_grades(); break;
-    case 3: list = glulam_din_grades(); break;
-    case 2: list = glulam_ec_grades(); break;
+    case MAT_SOFTWOOD: list = softwood_grades(); break;
+    case MAT_HARDWOOD: list = hardwood_grades(); break;
+    case MAT_GLULAM_DIN: list = glulam_din_grades(); break;
+    case MAT_GLULAM_EC: list = glulam_ec_grades(); break;
     default: list << QStringLiteral("---"); break;
     }
     CalcBatch batch(*this);
@@ -409,19 +417,19 @@ void MainWindow::fill_cb_Holzguete_laschen(int check)
     const int material = current_item_data(cob_mat_laschen).toInt();
     QStringList list;
     switch (material) {
-    case 0: list = softwood_grades(); break;
+    case MAT_SOFTWOOD: list = softwood_grades(); break;
     // All eight hardwood grades, so that the position in the list is the row of the grade table.
-    case 1: list = hardwood_grades(); break;
-    case 3: list = glulam_din_grades(); break;
-    case 2: list = glulam_ec_grades(); break;
-    case 6: list = plywood_grades(); break;
+    case MAT_HARDWOOD: list = hardwood_grades(); break;
+    case MAT_GLULAM_DIN: list = glulam_din_grades(); break;
+    case MAT_GLULAM_EC: list = glulam_ec_grades(); break;
+    case MAT_PLYWOOD: list = plywood_grades(); break;
     default: list << QStringLiteral("---"); break;
     }
     cob_guete_laschen->clear();
     cob_guete_laschen->addItems(list);
-    if (material == 0)
+    if (material == MAT_SOFTWOOD)
         cob_guete_laschen->setCurrentIndex(5);
-    sb_laschen_ftk->setEnabled(material == 14);
+    sb_laschen_ftk->setEnabled(material == MAT_FREE);
     if (check)
         h_check_click();
 }
@@ -434,7 +442,7 @@ void MainWindow::fill_cb_Holzguete_laschen()
 void MainWindow::fill_ftk_laschen(int)
 {
     const int material = current_item_data(cob_mat_laschen).toInt();
-    if (material != 14) {
+    if (material != MAT_FREE) {
         double ft0k = 0.0;
         // Unknown material or grade: the field keeps what it shows.
         if (window_plate_ft0k(material, cob_guete_laschen->currentIndex(), ed_Verst_ar->value(),
@@ -493,19 +501,8 @@ void MainWindow::read_screw_selection(int d_index, int l_index)
         d_index = cob_d_schraube->currentIndex();
     if (l_index < 0)
         l_index = cob_l_schraube->currentIndex();
-    data_object.n_sc = ed_Verst_n_SC->value();
-    data_object.vorgebohrt = cb_vorgebohrt->isChecked() ? 1 : 0;
-    if (rb_oben_sc->isChecked())
-        data_object.unten_sc = 0;
-    else if (rb_unten_sc->isChecked())
-        data_object.unten_sc = 1;
-    data_object.rostfrei = cb_rostfrei->isChecked() ? 1 : 0;
-    data_object.mit_unterleg = cb_mit_unterleg->isChecked() ? 1 : 0;
-    if (rb_gedreht->isChecked())
-        data_object.unterleg_art = 2;
-    else if (rb_gepresst->isChecked())
-        data_object.unterleg_art = 1;
-    if (product < 13 || product > 15)
+    fields_to_data({"n_sc", "vorgebohrt", "unten_sc", "rostfrei", "mit_unterleg", "unterleg_art"});
+    if (!is_listed_screw(product))
         return;
     // Only an index inside the table is read: an empty table or a stale index leaves d and l.
     const std::vector<ScrewRow> rows = window_screw_rows(product);
@@ -665,13 +662,13 @@ void MainWindow::fill_d_schraube()
     const double old_d = cob_d_schraube->currentIndex() >= 0 ? current_item_data(cob_d_schraube).toDouble() : 0.0;
     cob_d_schraube->clear();
     const int product = current_item_data(cob_typ_schraube).toInt();
-    if (product >= 13 && product <= 15)
+    if (is_listed_screw(product))
         for (const ScrewRow& row : window_screw_rows(product))
             cob_d_schraube->addItem(QString::number(row.d, 'g', 6), row.d);
     keep_screw_diameter(old_d);
     fill_l_schraube();
-    rb_gedreht->setEnabled(product == 15);
-    rb_gepresst->setEnabled(product == 15);
+    rb_gedreht->setEnabled(product == FT_ASSY_VG_S);
+    rb_gepresst->setEnabled(product == FT_ASSY_VG_S);
 }
 
 void MainWindow::fill_l_schraube(int)
@@ -686,7 +683,7 @@ void MainWindow::fill_l_schraube()
         cob_l_schraube->clear();
         const int product = current_item_data(cob_typ_schraube).toInt();
         const int row_index = cob_d_schraube->currentIndex();
-        if (product >= 13 && product <= 15) {
+        if (is_listed_screw(product)) {
             const std::vector<ScrewRow> rows = window_screw_rows(product);
             // No current diameter (an empty table) leaves the length list empty.
             if (row_index >= 0 && row_index < static_cast<int>(rows.size()))

@@ -232,6 +232,8 @@ private:
     void attach_loads_view(QStandardItemModel* header_model);
     // Connects the fields' triggers of one phase, as the table lists them.
     void connect_fields(BindPhase phase);
+    // Reads the named fields into the data object, as maske2data reads them.
+    void fields_to_data(std::initializer_list<const char*> members);
     void connect_actions();
     // A dialog built late takes the font and background the window gave every widget before.
     void adopt_window_settings(QWidget* dialog, bool background);

@@ -1,6 +1,8 @@
 // The table of the window's input fields and the transfer and connections built from it.
 #include "gui/main_window_bindings.h"
+#include "materials/material_codes.h"
 #include "gui/main_window.h"
+#include "gui/range_check.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,6 +10,8 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <algorithm>
+#include <cstring>
 #include <type_traits>
 #include <utility>
 #include "core/tavo52_data.h"
@@ -89,11 +93,22 @@ FieldBinding one_widget(const char* member, Widget* Form::*widget, std::vector<B
     return f;
 }
 
-// A whole-number or decimal field; an integer field shows a decimal member's whole part.
+// How a number field is named: in the report on an opened file, and on screen when a typed value
+// is refused.
+struct NumberNames {
+    const char* in_file;
+    const char* on_screen;
+};
+
+// A whole-number or decimal field; an integer field shows a decimal member's whole part. A value of
+// an opened file is brought into the field's range before it is shown.
 template <class Box, class Form, class T>
-FieldBinding number(const char* member, Box* Form::*box, T D::*m, std::vector<BindTrigger> triggers)
+FieldBinding number(const char* member, Box* Form::*box, T D::*m, NumberNames names,
+                    std::vector<BindTrigger> triggers)
 {
     FieldBinding f = one_widget(member, box, std::move(triggers));
+    f.screen_name = names.on_screen;
+    f.range = [box, m, names](const MainWindow& w, D& d, RangeCheck& c) { c.within(names.in_file, d.*m, w.*box); };
     f.to_data = [box, m](MainWindow& w, D& d) { d.*m = (w.*box)->value(); };
     if constexpr (std::is_base_of<QDoubleSpinBox, Box>::value)
         f.to_form = [box, m](MainWindow& w, D& d) { (w.*box)->setValue(d.*m); };
@@ -104,10 +119,12 @@ FieldBinding number(const char* member, Box* Form::*box, T D::*m, std::vector<Bi
 
 // A field of the second tab that shows a member the first tab's field reads.
 template <class Form>
-FieldBinding shown_copy(const char* member, QSpinBox* Form::*box, double D::*m, std::vector<BindTrigger> triggers)
+FieldBinding shown_copy(const char* member, QSpinBox* Form::*box, double D::*m, const char* on_screen,
+                        std::vector<BindTrigger> triggers)
 {
-    FieldBinding f = number(member, box, m, std::move(triggers));
+    FieldBinding f = number(member, box, m, {member, on_screen}, std::move(triggers));
     f.to_data = nullptr;
+    f.range = nullptr;  // the first tab's field checks the member
     return f;
 }
 
@@ -250,8 +267,8 @@ const std::vector<FieldBinding>& MainWindow::field_bindings()
         radios("nkl", {{&W::rb_Balken_NKL1, 1}, {&W::rb_Balken_NKL2, 2}, {&W::rb_Balken_NKL3, 3}}, &D::nkl,
                {counted, ON(Results, TurnedOn, apply_rules), ON(Rules, TurnedOn, recalculate_if_auto)}),
         radios("holzart",
-               {{&W::rb_holzart_NH, 0}, {&W::rb_holzart_LH, 1}, {&W::rb_holzart_BSH_DIN, 3},
-                {&W::rb_holzart_BSH_EC, 2}},
+               {{&W::rb_holzart_NH, MAT_SOFTWOOD}, {&W::rb_holzart_LH, MAT_HARDWOOD},
+                {&W::rb_holzart_BSH_DIN, MAT_GLULAM_DIN}, {&W::rb_holzart_BSH_EC, MAT_GLULAM_EC}},
                &D::holzart,
                // The button switched off and the one switched on both toggle; the list is refilled once.
                {counted, ON(Inputs, TurnedOn, fill_cb_Holzguete_balken), ON(Inputs, Clicked, b_check_click)}),
@@ -259,16 +276,16 @@ const std::vector<FieldBinding>& MainWindow::field_bindings()
                     QOverload<int>::of(&W::fill_cb_Holzguete_balken),
                     {counted, ON(Inputs, Changed, b_check_click), recalc}),
         check("mit_kh", &W::cb_kh, &D::mit_kh, {counted, recalc}),
-        number("b", &W::ed_Balken_b, &D::b, {counted, ON(Inputs, Changed, b_check_click), rules}),
-        number("h", &W::ed_Balken_h, &D::h, {counted, rules}),
-        number("h_ro", &W::ed_Balken_hro, &D::h_ro, {counted, rules}),
-        number("h_ru", &W::ed_Balken_hru, &D::h_ru, {counted, rules}),
-        number("a", &W::ed_Balken_a, &D::a, {counted, rules}),
-        shown_copy("b", &W::ed_Balken_b_2, &D::b, {rules}),
-        shown_copy("h", &W::ed_Balken_h_2, &D::h, {rules}),
-        shown_copy("h_ro", &W::ed_Balken_hro_2, &D::h_ro, {rules}),
-        shown_copy("h_ru", &W::ed_Balken_hru_2, &D::h_ru, {rules}),
-        shown_copy("a", &W::ed_Balken_a_2, &D::a, {rules}),
+        number("b", &W::ed_Balken_b, &D::b, {"b", "b [mm]"}, {counted, ON(Inputs, Changed, b_check_click), rules}),
+        number("h", &W::ed_Balken_h, &D::h, {"h", "h [mm]"}, {counted, rules}),
+        number("h_ro", &W::ed_Balken_hro, &D::h_ro, {"h_ro", "h_ro [mm]"}, {counted, rules}),
+        number("h_ru", &W::ed_Balken_hru, &D::h_ru, {"h_ru", "h_ru [mm]"}, {counted, rules}),
+        number("a", &W::ed_Balken_a, &D::a, {"a", "a [mm]"}, {counted, rules}),
+        shown_copy("b", &W::ed_Balken_b_2, &D::b, "b [mm]", {rules}),
+        shown_copy("h", &W::ed_Balken_h_2, &D::h, "h [mm]", {rules}),
+        shown_copy("h_ro", &W::ed_Balken_hro_2, &D::h_ro, "h_ro [mm]", {rules}),
+        shown_copy("h_ru", &W::ed_Balken_hru_2, &D::h_ru, "h_ru [mm]", {rules}),
+        shown_copy("a", &W::ed_Balken_a_2, &D::a, "a [mm]", {rules}),
         check("biegung", &W::cb_Biegung, &D::biegung, {counted, ON_VALUE(Inputs, Changed, int, display_nachweise_checkauto)}),
         check("schub", &W::cb_Schub, &D::schub,
               {counted, ON_VALUE(Inputs, Changed, int, display_nachweise_checkauto),
@@ -296,22 +313,23 @@ const std::vector<FieldBinding>& MainWindow::field_bindings()
         combo_index("guete_laschen", &W::cob_guete_laschen, &D::guete_laschen, Index::Always,
                     QOverload<int>::of(&W::fill_cb_Holzguete_laschen),
                     {counted, ON_VALUE(Inputs, Changed, int, fill_ftk_laschen)}),
-        number("ftk_laschen", &W::sb_laschen_ftk, &D::ftk_laschen, {counted, recalc}),
-        number("a_r", &W::ed_Verst_ar, &D::a_r, {counted, rules}),
-        number("h_1", &W::ed_Verst_h1, &D::h_1, {counted, rules}),
-        number("t_r", &W::ed_Verst_tr, &D::t_r, {counted, recalc}),
+        number("a_r", &W::ed_Verst_ar, &D::a_r, {"a_r", "Rand a_r [mm]"}, {counted, rules}),
+        number("h_1", &W::ed_Verst_h1, &D::h_1, {"h_1", "Rand h_1 [mm]"}, {counted, rules}),
+        number("t_r", &W::ed_Verst_tr, &D::t_r, {"t_r", "Dicke t_r [mm]"}, {counted, recalc}),
+        // After the dimensions of the reinforcement, as the report on an opened file names them.
+        number("ftk_laschen", &W::sb_laschen_ftk, &D::ftk_laschen, {"f_t,k Laschen", "f_t,k [N/mm²]"}, {counted, recalc}),
         radios("unten_gs", {{&W::rb_oben_gs, 0}, {&W::rb_unten_gs, 1}}, &D::unten_gs, {counted, arrangement}),
-        number("l_e", &W::ed_GS_le, &D::l_e, {counted, rules, ON(Rules, Changed, GS_le_scheck)}),
+        number("l_e", &W::ed_GS_le, &D::l_e, {"l_e", "l_e [mm]"}, {counted, rules, ON(Rules, Changed, GS_le_scheck)}),
         combo_value("d_r", &W::cob_dr_GS, &D::d_r,
                     {counted, ON(Inputs, Changed, b_check_click), rules, ON(Rules, Changed, GS_le_scheck)}),
         combo_value("fest_gs", &W::cob_fest_GS, &D::fest_gs, {counted, recalc}),
-        number("n_gs", &W::ed_Verst_n_GS, &D::n_gs, {counted, recalc}),
+        number("n_gs", &W::ed_Verst_n_GS, &D::n_gs, {"Anzahl Gewindestangen", "Anzahl Gewindestangen je Seite"}, {counted, recalc}),
         radios("unten_sc", {{&W::rb_oben_sc, 0}, {&W::rb_unten_sc, 1}}, &D::unten_sc, {counted, arrangement}),
-        number("n_sc", &W::ed_Verst_n_SC, &D::n_sc, {counted, recalc}),
+        number("n_sc", &W::ed_Verst_n_SC, &D::n_sc, {"Anzahl Schrauben", "Anzahl Schrauben je Seite"}, {counted, recalc}),
         check("vorgebohrt", &W::cb_vorgebohrt, &D::vorgebohrt, {counted, arrangement}),
         check("rostfrei", &W::cb_rostfrei, &D::rostfrei, {counted, recalc}, Checked::OnlyOne),
         check("mit_unterleg", &W::cb_mit_unterleg, &D::mit_unterleg, {counted, recalc}),
-        radios("unterleg_art", {{&W::rb_gedreht, 2}, {&W::rb_gepresst, 1}}, &D::unterleg_art, {counted, recalc}),
+        radios("unterleg_art", {{&W::rb_gedreht, WASHER_TURNED}, {&W::rb_gepresst, WASHER_PRESSED}}, &D::unterleg_art, {counted, recalc}),
         // Set after the fields above, so that the diameters are listed for a form that shows them.
         combo_value("typ_schraube", &W::cob_typ_schraube, &D::typ_schraube,
                     {counted, ON_VALUE(Inputs, Changed, int, fill_d_schraube), recalc}),
@@ -348,6 +366,20 @@ void MainWindow::maske2data()
         if (f.to_data)
             f.to_data(*this, data_object);
     update_unconfirmed_hint();
+}
+
+void MainWindow::fields_to_data(std::initializer_list<const char*> members)
+{
+    for (const char* m : members) {
+        const auto& table = field_bindings();
+        const auto row = std::find_if(table.begin(), table.end(), [m](const FieldBinding& f) {
+            return f.to_data && std::strcmp(f.member, m) == 0;
+        });
+        // A name without a row is a slip of the caller's, not a state of the form.
+        if (row == table.end())
+            qFatal("fields_to_data: no field reads into \"%s\"", m);
+        row->to_data(*this, data_object);
+    }
 }
 
 void MainWindow::data2maske()

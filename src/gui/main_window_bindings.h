@@ -10,6 +10,7 @@
 class MainWindow;
 class QComboBox;
 class QObject;
+class RangeCheck;
 class TAVO52_DATA;
 
 // When the window connects a trigger while it builds itself: the steps between these points change
@@ -46,6 +47,10 @@ struct FieldBinding {
     // Connects one trigger to every widget of the field.
     std::function<void(MainWindow&, const BindTrigger&)> connect;
     std::vector<BindTrigger> triggers;
+    // A number field's name in a refused typed value ("feldname"); empty for other fields.
+    const char* screen_name = nullptr;
+    // Brings the member of an opened file into the field's range, named as in the file's report.
+    std::function<void(const MainWindow&, TAVO52_DATA&, RangeCheck&)> range;
 };
 
 // User value of the current item of a combo box; 0 when it has none.

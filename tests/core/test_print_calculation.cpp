@@ -3,6 +3,7 @@
 #include "test_print_fixture.h"
 
 #include "core/position_file.h"
+#include "materials/fastener_type_names.h"
 #include "platform/os/c_numeric.h"
 #include "platform/viewer/oli_viewer.h"
 
@@ -189,6 +190,24 @@ TEST_F(PrintTest, CircularInGlulamWithRodsTooShort)
 //   R_ax,k = min(22.000, max(5.139, 9.157)) = 9.157; R_ax,d = 9.157412 * 0.9 / 1.3 = 6.339747.
 //   F_tV = 10 * 160 / 1280 * (3 - 0.25) = 3.4375, F_tM = 0.008 * 5000 / 60 = 0.666667, F_t90 = 4.104167;
 //   eta = 4.104167 / (2 * 6.339747) = 0.323685
+// A countersunk screw names the kind of its washer; the other heads name only its diameter.
+TEST_F(PrintTest, CountersunkScrewNamesItsWashersKind)
+{
+    const struct {
+        int kind;
+        const char* line;
+    } cases[] = {{WASHER_PRESSED, "gepresste Unterlegscheibe d = 28 mm"},
+                 {WASHER_TURNED, "gedrehte Unterlegscheibe d = 28 mm"}};
+    for (const auto& c : cases) {
+        use_screw_position();
+        d.d_schraube = -1;
+        d.typ_schraube = FT_ASSY_VG_S;
+        d.mit_unterleg = 1;
+        d.unterleg_art = c.kind;
+        EXPECT_TRUE(has(print(), c.line)) << c.line;
+    }
+}
+
 TEST_F(PrintTest, ScrewsWithWasher)
 {
     use_screw_position();

@@ -180,3 +180,29 @@ TEST_F(WindowTest, UnreadableSetAndScrewTablesAreNamedOnce)
     nad_forget_state();
     Set_CurOb_Privat_Datapath(nullptr);
 }
+
+// Every number field of the form takes its range from the field that shows it: each is named once,
+// in the order of the file, with the bound it was brought to.
+TEST_F(WindowTest, EveryNumberFieldBeyondItsRangeIsNamedInTheFilesOrder)
+{
+    std::string bytes = with(kGoodFile, "120 240 70 70 100", "1e9 1e9 1e9 1e9 1e9");
+    bytes = with(bytes, "50 50 4 10 23", "1e9 1e9 1e9 1e9 23");
+    bytes = with(bytes, "100 8 1 1 13", "1e9 8 99999 99999 13");
+    ASSERT_TRUE(testutil::write_file(inp_path, bytes));
+    open_file();
+    const std::string message = file_message();
+    std::string::size_type at = 0;
+    for (const char* field : {"b", "h", "h_ro", "h_ru", "a", "a_r", "h_1", "t_r", "f_t,k Laschen", "l_e",
+                              "Anzahl Gewindestangen", "Anzahl Schrauben"}) {
+        const std::string named = std::string("\n") + field + ": in der Datei ";
+        const auto found = message.find(named, at);
+        ASSERT_NE(found, std::string::npos) << field << " after place " << at << "\n" << message;
+        EXPECT_EQ(message.find(named, found + 1), std::string::npos) << field << " named twice";
+        at = found + 1;
+    }
+    for (auto* box : w->findChildren<QSpinBox*>())
+        EXPECT_EQ(box->value(), box->maximum()) << box->objectName().toStdString();
+    // A refused typed value names its field: every number field has its name.
+    for (auto* box : w->findChildren<QAbstractSpinBox*>())
+        EXPECT_FALSE(box->property("feldname").toString().isEmpty()) << box->objectName().toStdString();
+}
