@@ -2,6 +2,7 @@
 // holds reaches the form, and each field's change sets off what it must.
 #include "window_fixture.h"
 #include "gui/main_window_bindings.h"
+#include "materials/fastener_type_names.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -41,6 +42,22 @@ protected:
         ASSERT_EQ(box->currentIndex(), index) << box->objectName().toStdString();
     }
     void toggle_group(QGroupBox* box) { QTest::keyClick(box, Qt::Key_Space); }
+
+    // A 200 x 400 beam, h_ro = h_ru = 140, a = 100, reinforced with screws of the given type.
+    std::unique_ptr<TAVO52_DATA> screw_position(int type)
+    {
+        std::unique_ptr<TAVO52_DATA> d(base_position());
+        d->b = 200;
+        d->h = 400;
+        d->h_ro = 140;
+        d->h_ru = 140;
+        d->a = 100;
+        d->verstaerkt = 1;
+        d->verst_typ = REINFORCEMENT_SCREWS;
+        d->typ_schraube = type;
+        d->d_schraube = 0;
+        return d;
+    }
 };
 
 // Every member the table binds, each checked by the tests below; a row without a case fails here.
@@ -295,16 +312,7 @@ TEST_F(BindingTest, WhatTheFileHoldsReachesEveryWidget)
 // the window relies on are there: the geometry rules, the recalculation, the refills and checks.
 TEST_F(BindingTest, EachFieldsChangeSetsOffItsTriggers)
 {
-    std::unique_ptr<TAVO52_DATA> d(base_position());
-    d->b = 200;
-    d->h = 400;
-    d->h_ro = 140;
-    d->h_ru = 140;
-    d->a = 100;
-    d->verstaerkt = 1;
-    d->verst_typ = REINFORCEMENT_SCREWS;
-    d->typ_schraube = 15;
-    d->d_schraube = 0;
+    std::unique_ptr<TAVO52_DATA> d = screw_position(FT_ASSY_VG_S);
     d->l_schraube = 1;
     d->l_e = 390;
     open(*d);
@@ -462,17 +470,8 @@ TEST_F(BindingTest, ScrewTypeWithoutAdmissibleLengthDoesNotFit)
 {
     set_screw_table(fastener_table_spax_s_vg, {{10, {300, 360}}});
     set_screw_table(fastener_table_assy_plus_vg_z, {{10, {120, 200}}});
-    std::unique_ptr<TAVO52_DATA> d(base_position());
-    d->b = 200;
-    d->h = 400;
-    d->h_ro = 140;
-    d->h_ru = 140;
-    d->a = 100;
-    d->verstaerkt = 1;
-    d->verst_typ = REINFORCEMENT_SCREWS;
-    d->typ_schraube = 13;
+    std::unique_ptr<TAVO52_DATA> d = screw_position(FT_SPAX_S_VG);
     d->unten_sc = 0;
-    d->d_schraube = 0;
     d->l_schraube = 0;
     open(*d);
     // From above: l >= h - h_ru + 4 d = 400 - 140 + 40 = 300 and l <= h = 400: 300 and 360 fit.
