@@ -573,7 +573,8 @@ std::optional<bool> MainWindow::width_fit(int* range_max)
         data_object.rho_k = rho;
     if (rb_verst_gewindestangen->isChecked()) {
         int n = 0;
-        screw_spacings(30, 1, d_r, &n);
+        // Glued-in rods keep the spacings of fitted bolts, always in a drilled hole.
+        screw_spacings(FT_BOLT, 1, d_r, &n);
         // Fewer than one rod across the width is no arrangement: keep the field at 1, block calculating.
         *range_max = n <= 0 ? 1 : n;
         return n > 0;

@@ -240,6 +240,9 @@ TEST_F(WindowTest, RodsAcrossTheWidthAndTheirLength)
     EXPECT_DOUBLE_EQ(le->maximum(), 400.0);
     EXPECT_EQ(w->screw_fits(), 1);
     EXPECT_TRUE(find<QAction>("actionCalculation")->isEnabled());
+    // Rods are spaced as fitted bolts, by the dowel rule: a2 = 3 d = 36, a4,c = 3 d = 36, so
+    // (200 - 2 * 36) / 36 + 1 = 4.56: four rods across the width (a loose bolt's a2 = 4 d would give 3).
+    EXPECT_EQ(find<QSpinBox>("ed_Verst_n_GS")->maximum(), 4);
 
     // d_r = 20: l_ad = max(200, 200) = 200 > 150: the notice, the range stays.
     calllog::clear();
