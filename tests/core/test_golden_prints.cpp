@@ -20,10 +20,7 @@
 #include "national_annex/nad_current.h"
 #include "national_annex/nad_ec3_block.h"
 #include "national_annex/nad_ec5_block.h"
-#include "output/grf_state.h"
-#include "output/oli_paragraph.h"
-#include "output/oli_text_block.h"
-#include "output/oli_writer.h"
+#include "output/oli_capture.h"
 #include "platform/env/vyk_env.h"
 #include "platform/os/calllog.h"
 #include "platform/os/codepage.h"
@@ -142,11 +139,7 @@ protected:
         std::filesystem::create_directories(dir.file("DRAM"));
         Set_CurOb_Privat_Datapath(TAVO_SOURCE_DATA_DIR "/PRIVATE");
         nad_forget_state();
-        oli_text_layer_reset();
-        oli_writer_state_reset();
-        oli_paragraph_state_reset();
-        grf_state_reset();
-        calllog::clear();
+        reset_writers();
         calllog::clear_answers();
     }
     void TearDown() override

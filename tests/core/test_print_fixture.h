@@ -6,10 +6,7 @@
 
 #include "core/position_files.h"
 #include "core/print_calculation.h"
-#include "output/grf_state.h"
-#include "output/oli_paragraph.h"
-#include "output/oli_text_block.h"
-#include "output/oli_writer.h"
+#include "output/oli_capture.h"
 #include "platform/os/calllog.h"
 #include "platform/os/codepage.h"
 
@@ -39,13 +36,10 @@ protected:
         CheckTest::TearDown();
     }
 
+    // Every writer's state and the call log, with the answers a test scripted.
     static void reset_writers()
     {
-        oli_text_layer_reset();
-        oli_writer_state_reset();
-        oli_paragraph_state_reset();
-        grf_state_reset();
-        calllog::clear();
+        ::reset_writers();
         calllog::clear_answers();
     }
 
