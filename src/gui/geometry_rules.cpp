@@ -22,6 +22,7 @@ QString sub(const char* index)
 
 const QString kGe = QString(QChar(0x2265));
 const QString kLe = QString(QChar(0x2264));
+const QString kSolidUnreinforced = QStringLiteral("Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig");
 
 // A length for a message: whole millimetres as they are, others with one decimal and a comma.
 QString mm(double v)
@@ -69,6 +70,8 @@ QStringList violation_texts(const GeometryRuleInput& in, const GeometryRuleResul
     }
     if (r.inadmissible)
         out << QStringLiteral("NKL 3 nur bei verstärkten Querschnitten (der Durchbruch ist unverstärkt)");
+    if (r.solid_unreinforced)
+        out << kSolidUnreinforced;
     if (r.bar_violated) {
         const QString l = in.bars == RULE_BARS_RODS ? QStringLiteral("l_e") : QStringLiteral("l");
         const QString what = in.bars == RULE_BARS_RODS ? QStringLiteral("Gewindestangen") : QStringLiteral("Schrauben");
@@ -91,7 +94,7 @@ bool GeometryRuleResult::any_violated() const
 {
     for (bool v : violated)
         if (v) return true;
-    return inadmissible || bar_violated;
+    return inadmissible || solid_unreinforced || bar_violated;
 }
 
 GeometryRuleResult evaluate_geometry_rules(const GeometryRuleInput& in)
@@ -135,6 +138,7 @@ GeometryRuleResult evaluate_geometry_rules(const GeometryRuleInput& in)
         r.text[RULE_HD] = rich(QStringLiteral("h") + sub("ro") + QStringLiteral(" + h") + sub("ru") +
                                QStringLiteral(" &lt; h"));
     r.inadmissible = in.service_class_3 && in.annex_country && !in.reinforced;
+    r.solid_unreinforced = in.solid_timber && !in.reinforced;
     if (in.reinforced && !in.plates && in.bars != RULE_BARS_NONE) {
         // The crack line lies at the opening's far edge, for a circle 0.15 h_d inside it.
         const QString l = in.bars == RULE_BARS_RODS ? QStringLiteral("l") + sub("e") : QStringLiteral("l");
@@ -160,6 +164,7 @@ GeometryRuleInput geometry_rule_input(const Ui_MainWindow& ui)
     in.plates = ui.rb_verst_laschen->isChecked();
     in.service_class_3 = ui.rb_Balken_NKL3->isChecked();
     in.annex_country = cur_ec5_params && cur_ec5_params->country != 0;
+    in.solid_timber = ui.rb_holzart_NH->isChecked() || ui.rb_holzart_LH->isChecked();
     if (ui.rb_verst_gewindestangen->isChecked()) {
         in.bars = RULE_BARS_RODS;
         in.bar_length = ui.ed_GS_le->value();
@@ -237,6 +242,12 @@ void show_further_rules(Ui_MainWindow& ui, const GeometryRuleResult& r, const QS
     set_style_sheet(ui.rb_Balken_NKL3, nkl3);
     ui.rb_Balken_NKL3->setToolTip(r.inadmissible ? QStringLiteral("Unverstärkte Durchbrüche sind in NKL 3 nicht zulässig.")
                                                  : QString());
+    // The chosen solid wood kind carries the rule; the other kinds keep their own look.
+    for (QRadioButton* kind : {ui.rb_holzart_NH, ui.rb_holzart_LH}) {
+        const bool marked = r.solid_unreinforced && kind->isChecked();
+        set_style_sheet(kind, marked ? QStringLiteral("QRadioButton { background-color: Salmon; }") : QString());
+        kind->setToolTip(marked ? kSolidUnreinforced + QLatin1Char('.') : QString());
+    }
     const bool rods = !r.bar_text.isEmpty() && ui.rb_verst_gewindestangen->isChecked();
     const bool screws = !r.bar_text.isEmpty() && ui.rb_verst_schrauben->isChecked();
     struct { QGroupBox* group; const char* name; bool active; } bars[] = {

@@ -19,6 +19,8 @@ struct GeometryRuleInput {
     // Admissibility: service class 3 with a parameter set of a country admits reinforced openings only.
     bool service_class_3 = false;
     bool annex_country = false;
+    // Solid softwood or hardwood: an opening in it must be reinforced, whatever set is active.
+    bool solid_timber = false;
     // Rods or screws of the reinforcement: their length (mm) and the edge they are put in from.
     int bars = RULE_BARS_NONE;
     double bar_length = 0.0;
@@ -33,6 +35,8 @@ struct GeometryRuleResult {
     bool violated[RULE_COUNT] = {};
     // An unreinforced opening in service class 3 where the set's country admits reinforced ones only.
     bool inadmissible = false;
+    // An unreinforced opening in solid softwood or hardwood.
+    bool solid_unreinforced = false;
     // Rods or screws must cross the opening's crack line from their side and stay inside the beam.
     QString bar_text;        // rich text of the rule; empty without rods or screws
     bool bar_violated = false;
@@ -53,7 +57,8 @@ void show_geometry_rules(Ui_MainWindow& ui, const GeometryRuleResult& r, const Q
 // A rule counts as violated while its system-tab label carries the violated style.
 bool geometry_rule_shown_violated(const Ui_MainWindow& ui, const QString& style_violated);
 
-// The service-class and bar-length rules on the form: the service class 3 button and a rule label
+// The service-class, wood-kind and bar-length rules on the form: the service class 3 button, the
+// chosen solid wood kind's button and a rule label
 // beside the rod length and the screw lengths (made on first use), in the rules' styles.
 void show_further_rules(Ui_MainWindow& ui, const GeometryRuleResult& r, const QString& style_ok,
                         const QString& style_violated);

@@ -697,6 +697,11 @@ void MainWindow::fill_l_schraube()
 
 void MainWindow::GS_le_scheck()
 {
+    rod_length_range(true);
+}
+
+void MainWindow::rod_length_range(bool tell_too_large)
+{
     if (!gb_Verstaerkung->isChecked() || !rb_verst_gewindestangen->isChecked())
         return;
     const double d_r = current_item_data(cob_dr_GS).toDouble();
@@ -721,13 +726,16 @@ void MainWindow::GS_le_scheck()
         r = h_ru;
         l_min = h_ru + h_d + l_ad;
     }
+    const QSignalBlocker block(ed_GS_le);
     if (l_ad > r) {
-        qt_message_box(QMessageBox::Information, QStringLiteral("Info"),
-                        QStringLiteral("Der gewählte Gewindestahlmesser ist zu groß\n"
-                                       "oder die Querschnittshöhe ist zu klein\n"));
+        if (tell_too_large)
+            qt_message_box(QMessageBox::Information, QStringLiteral("Info"),
+                           QStringLiteral("Der gewählte Gewindestahldurchmesser ist zu groß\n"
+                                          "oder die Querschnittshöhe ist zu klein\n"));
+        // No length anchors the rod; the range keeps its least value but never reaches past the beam.
+        set_named_range(ed_GS_le, std::min(ed_GS_le->minimum(), h), h);
         return;
     }
-    const QSignalBlocker block(ed_GS_le);
     set_named_range(ed_GS_le, l_min, h);
 }
 
@@ -750,6 +758,11 @@ void MainWindow::h_check_click()
     const int h_d = h - ed_Balken_hro->value() - ed_Balken_hru->value();
     if (rb_typ_durchbruch_kreis->isChecked())
         ed_Balken_a->setValue(h_d);
+    // The ranges that depend on the section follow it before the rules, the drawing and the
+    // calculation read the values they may have moved.
+    rod_length_range(false);
+    l_schraube_check_click();
+    b_check_click();
     apply_rules();
     plot_ansicht_gs();
     plot_ansicht_fit(true);
@@ -973,15 +986,17 @@ QList<QStandardItem*> MainWindow::load_row_items(const LoadRow& load, LoadRow* r
 
     const QString klasse_text = kled_texte.value(klasse);
     const bool kmod_enabled = klasse_text.contains(QStringLiteral("frei"));
+    // The cell shows the k_mod the calculation takes: a row's own only for "frei", else its class's.
+    const double load_kmod = kmod_enabled ? load.kmod : kmod_for(klasse);
     FixedText kmod;
     if (!repeated) {
-        kmod = fixed_text(load.kmod, 2);
+        kmod = fixed_text(load_kmod, 2);
         row << new QStandardItem(klasse_text) << kmod_cell(kmod, kmod_enabled) << trash_cell();
     } else {
         RepeatedCells::Kmod& last = repeated->kmod[kmod_enabled ? 1 : 0];
-        if (!last.cell || std::memcmp(&last.number, &load.kmod, sizeof load.kmod) != 0) {
-            last.number = load.kmod;
-            last.text = fixed_text(load.kmod, 2);
+        if (!last.cell || std::memcmp(&last.number, &load_kmod, sizeof load_kmod) != 0) {
+            last.number = load_kmod;
+            last.text = fixed_text(load_kmod, 2);
             last.cell.reset(kmod_cell(last.text, kmod_enabled));
         }
         kmod = last.text;
@@ -1125,8 +1140,31 @@ double MainWindow::kmod_for(int klasse) const
     return kmod;
 }
 
+void MainWindow::update_kmod_column()
+{
+    double class_kmod[8];
+    for (int k = 0; k < 8; ++k)
+        class_kmod[k] = kmod_for(k);
+    // The cells follow what the calculation takes already; their change calculates nothing.
+    refreshing_kmod = true;
+    for (int r = 0; r < lasten_model->rowCount(); ++r) {
+        const QStandardItem* klasse = lasten_model->item(r, 7);
+        QStandardItem* kmod = lasten_model->item(r, 8);
+        if (!klasse || !kmod)
+            continue;
+        const int k = kled_texte.indexOf(klasse->text());
+        const int index = k >= 0 ? k : TAVO52_DATA::kled_index_from_text(klasse->text());
+        if (index < 0 || index >= 8 || kmod->data(Qt::EditRole).toDouble() == class_kmod[index])
+            continue;
+        kmod->setData(fixed(class_kmod[index], 2), Qt::DisplayRole);
+    }
+    refreshing_kmod = false;
+}
+
 void MainWindow::update_last_kmod(QStandardItem* item)
 {
+    if (refreshing_kmod)
+        return;
     const int mode = action_cal_auto->isChecked() ? 1 : 0;
     if (item->column() != 7) {
         display_nachweise(mode);
@@ -1186,9 +1224,8 @@ void MainWindow::display_nachweise(int mode)
         calc_pending = std::max(calc_pending, mode);
         return;
     }
-    if ((rb_holzart_NH->isChecked() || rb_holzart_LH->isChecked()) && !gb_Verstaerkung->isChecked())
-        qt_message_box(QMessageBox::Information, QStringLiteral("Info"),
-                        QStringLiteral("Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig!"));
+    // An unreinforced opening in solid timber is a violated rule (apply_rules): it disables calculating
+    // and is named on the wood kind and in the status line, not in a notice at every edit.
     if (gb_Verstaerkung->isChecked() && rb_verst_schrauben->isChecked() &&
         (schraube_passt == 0 || ed_Verst_n_SC->value() <= 0))
         return;

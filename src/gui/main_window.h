@@ -121,6 +121,9 @@ public slots:
     void append_loads(const QVector<LoadRow>& loads);
     void last_click(QModelIndex index);
     void update_last_kmod(QStandardItem* item);
+    // The k_mod cells of every row but "frei" take their class's k_mod for the service class, wood
+    // kind and grade on screen.
+    void update_kmod_column();
     void typ_click();
     void h_check_click();
     void b_check_click();
@@ -191,6 +194,7 @@ private:
     bool shrink_queued = false;  // a shrink() waits in the event queue
     bool loads_batch = false;    // a LoadsBatch is appending rows
     bool appending_loads = false;  // append_loads keeps the parsed loads itself
+    bool refreshing_kmod = false;  // update_kmod_column is setting the k_mod cells
     int input_gen = 0;           // counts changes of the inputs the results depend on
     int calc_gen = -1;           // input_gen when the last calculation ran; -1 before the first
     int shown_gen = -1;          // input_gen when the panel was last shown
@@ -216,6 +220,9 @@ private:
     std::optional<bool> diameter_fit();
     std::optional<bool> length_fit();
     void store_screw_fit(std::optional<bool> fits);
+    // The rod length's range for the section and rod on screen; tells when no length anchors the rod.
+    void rod_length_range(bool tell_too_large);
+    QStringList rules_shown;  // the violated rules the panel was last asked to show
     double kmod_for(int klasse) const;
     void end_calc_batch();
     void recalculate_if_auto();

@@ -66,9 +66,12 @@ void MainWindow::apply_rules()
     show_further_rules(*this, r, style_regel_ok, style_regel_verletzt);
     const bool was = actionCalculation->isEnabled();
     enable_design_actions(*this, !r.any_violated() && !arrangement_rejected());
-    explain_design_actions(*this, rule_violations());
+    const QStringList reasons = rule_violations();
+    explain_design_actions(*this, reasons);
     // The panel says why nothing can be calculated: it follows the rules, also where no input changed
-    // (another parameter set).
-    if (was != actionCalculation->isEnabled())
+    // (another parameter set) or a value was moved into its range.
+    if (was != actionCalculation->isEnabled() || reasons != rules_shown) {
+        rules_shown = reasons;
         QTimer::singleShot(0, this, [this] { show_results(); });
+    }
 }

@@ -1,5 +1,6 @@
 // The main window driven as a user drives it: form structure, loads, grades, transfer, calculate.
 #include "window_fixture.h"
+#include <QRadioButton>
 #include "gui/exit_dialog.h"
 #include "gui/loads_delegates.h"
 #include <QComboBox>
@@ -202,6 +203,40 @@ TEST_F(WindowTest, AddEditReclassAndDeleteLoads)
     QTest::mouseClick(tv->viewport(), Qt::LeftButton, Qt::NoModifier, tv->visualRect(tv->model()->index(0, 9)).center());
     ASSERT_EQ(model->rowCount(), 1);
     EXPECT_EQ(model->item(0, 0)->text().toStdString(), "second");
+}
+
+// The k_mod column follows the service class at once, as the calculation does; a "frei" row keeps
+// its own. GL30h (DIN EN 1995-1-1, Table 3.1): NKL 1 and 2 permanent 0.60, long-term 0.70, short-term
+// 0.90, instantaneous 1.10; NKL 3 0.50, 0.55, 0.70, 0.90.
+TEST_F(WindowTest, KmodColumnFollowsTheServiceClass)
+{
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    d->lasten.clear();
+    for (int klasse : {0, 1, 3, 4, 8}) {
+        LoadRow l;
+        l.kled = klasse;
+        l.kmod = klasse == 8 ? 1.15 : 0.6;
+        d->lasten.append(l);
+    }
+    open(*d);
+    const struct { const char* button; std::vector<std::string> shown; } steps[] = {
+        {nullptr, {"0.60", "0.70", "0.90", "1.10", "1.15"}},
+        {"rb_Balken_NKL3", {"0.50", "0.55", "0.70", "0.90", "1.15"}},
+        {"rb_Balken_NKL2", {"0.60", "0.70", "0.90", "1.10", "1.15"}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.button ? step.button : "opened");
+        if (step.button) click(find<QRadioButton>(step.button));
+        QCoreApplication::processEvents();
+        std::vector<std::string> shown;
+        for (int r = 0; r < w->loads_model()->rowCount(); ++r)
+            shown.push_back(w->loads_model()->item(r, 8)->text().toStdString());
+        EXPECT_EQ(shown, step.shown);
+        // The calculation takes what the column shows.
+        w->maske2data();
+        for (int r = 0; r < data_object.lasten.size(); ++r)
+            EXPECT_DOUBLE_EQ(data_object.lasten[r].kmod, std::stod(step.shown[r])) << r;
+    }
 }
 
 TEST_F(WindowTest, LoadClassOutsideTheRangeFromAFileOpensAsPermanent)

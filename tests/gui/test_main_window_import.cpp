@@ -8,6 +8,10 @@
 #include "window_fixture.h"
 
 #include <QCheckBox>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QLabel>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QTableView>
@@ -392,7 +396,9 @@ TEST_F(WindowImport, LoadsAppendedAtOnceMatchLoadsAddedOneByOne)
     EXPECT_EQ(at_once.cells[3][1], QStringLiteral("-0.000"));
     EXPECT_EQ(at_once.cells[2][1], QStringLiteral("0.000"));
     EXPECT_EQ(at_once.cells[4][1], QStringLiteral("0.063"));
-    EXPECT_EQ(at_once.cells[0][8], QStringLiteral("0.13"));  // k_mod 0.125
+    EXPECT_EQ(at_once.cells[20][8], QStringLiteral("0.13"));  // "frei" keeps its k_mod 0.125
+    // Any other class shows the k_mod the calculation takes: GL30h, NKL 1, permanent 0.60, not 0.125.
+    EXPECT_EQ(at_once.cells[0][8], QStringLiteral("0.60"));
     ASSERT_EQ(at_once.parsed.size(), one_by_one.parsed.size());
     for (int k = 0; k < loads.size(); ++k) {
         const LoadRow& a = at_once.parsed[k];
@@ -466,4 +472,57 @@ TEST_F(WindowImport, NonFiniteOrHugeValuesAreRefusedAndNamed)
     w->maske2data();
     ASSERT_EQ(data_object.lasten.size(), 1);
     EXPECT_DOUBLE_EQ(data_object.lasten[0].kmod, 0.8);
+}
+
+// A section taken over gives the rod length the range of the new beam at once: the value it moves
+// is named, and the rule label, the status line and the side view show the moved value; the user
+// then types a length of the new range and it is taken.
+TEST_F(WindowImport, ImportedSectionGivesTheRodLengthItsRange)
+{
+    std::unique_ptr<TAVO52_DATA> d(base_position());
+    d->b = 200; d->h = 400; d->h_ro = 150; d->h_ru = 150; d->a = 100;
+    d->verstaerkt = 1; d->verst_typ = 1; d->unten_gs = 0; d->d_r = 8; d->l_e = 380; d->n_gs = 1;
+    open(*d);
+    auto* le = w->ed_GS_le;
+    // d_r = 8: l_ad = max(10 d, d²/2) = 80; from the top l_e runs from h_ro + h_d + l_ad = 150 + 100 + 80 = 330 to 400.
+    ASSERT_DOUBLE_EQ(le->minimum(), 330.0);
+    ASSERT_DOUBLE_EQ(le->maximum(), 400.0);
+    calllog::clear();
+    component(4005, 12.0, 24.0, {1, 1}, {row(1, 1, 0, 0, 0, 0.9, "a"), row(0, 0, 1, 1, 0, 0.9, "x")});
+    switches(true, false, true);
+    ASSERT_TRUE(run_force_import(*w));
+    ASSERT_EQ(w->ed_Balken_h->value(), 240);
+    // h = 240 with h_ro = h_ru = 150 kept: h_d = -60, l_e from 150 - 60 + 80 = 170 to 240.
+    EXPECT_DOUBLE_EQ(le->minimum(), 170.0);
+    EXPECT_DOUBLE_EQ(le->maximum(), 240.0);
+    EXPECT_DOUBLE_EQ(le->value(), 240.0);
+    EXPECT_TRUE(calllog::contains("Wert angepasst: l_e [mm]: 380 liegt nicht mehr im erlaubten Bereich von 170 bis "
+                                  "240.\nDer Wert ist jetzt 240."));
+    QCoreApplication::processEvents();
+    const auto rod_length_drawn = [&] {
+        for (QGraphicsItem* item : w->gv_plot->scene()->items())
+            if (auto* rect = qgraphicsitem_cast<QGraphicsRectItem*>(item))
+                if (rect->brush().color() == QColor(20, 180, 240)) return rect->rect().height();
+        return -1.0;
+    };
+    EXPECT_DOUBLE_EQ(rod_length_drawn(), 240.0);
+    auto* status = w->findChild<QLabel*>(QStringLiteral("erg_status"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->text().indexOf(QStringLiteral("380")), -1) << status->text().toStdString();
+    EXPECT_FALSE(w->findChild<QLabel*>(QStringLiteral("lb_kommentar_le"))->styleSheet().contains("Salmon"));
+
+    // Reinforced rules at h = 240: h_ro, h_ru >= 60, h_d = 240 - 84 - 84 = 72 <= 0.3 h = 72; l_e from
+    // 84 + 72 + 80 = 236 to 240.
+    type_into(w->ed_Balken_hro, QStringLiteral("84"));
+    type_into(w->ed_Balken_hru, QStringLiteral("84"));
+    EXPECT_DOUBLE_EQ(le->minimum(), 236.0);
+    calllog::clear();
+    type_into(le, QStringLiteral("238"));
+    EXPECT_DOUBLE_EQ(le->value(), 238.0);
+    EXPECT_FALSE(calllog::contains("Eingabe nicht übernommen"));
+    EXPECT_DOUBLE_EQ(rod_length_drawn(), 238.0);
+    EXPECT_TRUE(w->actionCalculation->isEnabled());
+    type_into(le, QStringLiteral("200"));
+    EXPECT_DOUBLE_EQ(le->value(), 238.0);
+    EXPECT_TRUE(calllog::contains("von 236 bis 240")) << [] { std::string all; for (const auto& e : calllog::entries()) all += e + "|"; return all; }();
 }

@@ -248,7 +248,7 @@ TEST_F(WindowTest, RodsAcrossTheWidthAndTheirLength)
     calllog::clear();
     auto* dr = find<QComboBox>("cob_dr_GS");
     dr->setCurrentIndex(dr->findData(20.0));
-    EXPECT_TRUE(calllog::contains("Info: Der gewählte Gewindestahlmesser ist zu groß\noder die Querschnittshöhe ist zu klein"));
+    EXPECT_TRUE(calllog::contains("Info: Der gewählte Gewindestahldurchmesser ist zu groß\noder die Querschnittshöhe ist zu klein"));
     EXPECT_DOUBLE_EQ(le->minimum(), 370.0);
 
     // A beam too narrow for one rod: (40 - 2 a4,c) / a2 + 1 < 1 for a bolt of 20 mm; the count keeps at

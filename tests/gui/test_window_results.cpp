@@ -488,6 +488,18 @@ TEST_F(VerdictStatesTest, PanelRulesAndPrintOfEachState)
         {"NKL 3 unreinforced, set with a country: inadmissible", [](TAVO52_DATA& d) { d.nkl = 3; }, nullptr, true,
          {{"", ""}, {"", ""}, {"", ""}}, Frame::Neutral,
          "Nicht berechnet: Regel verletzt: NKL 3 nur bei verstärkten Querschnitten", "rb_Balken_NKL3", nullptr, nullptr},
+        // An opening in solid timber must be reinforced, whatever set is active; glued-laminated timber need not.
+        {"solid softwood unreinforced", [](TAVO52_DATA& d) { d.holzart = 0; }, nullptr, true,
+         {{"", ""}, {"", ""}, {"", ""}}, Frame::Neutral,
+         "Nicht berechnet: Regel verletzt: Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig",
+         "rb_holzart_NH", nullptr, nullptr},
+        {"solid hardwood unreinforced, set without a country", [](TAVO52_DATA& d) { d.holzart = 1; }, nullptr, false,
+         {{"", ""}, {"", ""}, {"", ""}}, Frame::Neutral,
+         "Nicht berechnet: Regel verletzt: Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig",
+         "rb_holzart_LH", nullptr, nullptr},
+        {"glulam DIN unreinforced", [](TAVO52_DATA& d) { d.holzart = 3; }, nullptr, true,
+         {{"*", ""}, {"*", ""}, {"*", ""}}, Frame::Green, "", nullptr,
+         u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b = ", nullptr},
         {"NKL 3 unreinforced, set without a country", [](TAVO52_DATA& d) { d.nkl = 3; }, nullptr, false,
          {{"*", ""}, {"*", ""}, {"*", ""}}, Frame::Green, "", nullptr,
          u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b = ", nullptr},
@@ -507,12 +519,18 @@ TEST_F(VerdictStatesTest, PanelRulesAndPrintOfEachState)
          u8"╬{C 1 230 0 0}",
          u8"nicht eingehalten (l╬\\ad╬r = 30 mm < 200 mm) ê ╬{C 1 230 0 0}"},
         // Rods of 450 with d 20 in h_ro = h_ru = 170 at h = 600 (2 * 170 + 100 < 450); the beam then becomes
-        // 440 high: h_d = 100, and 450 > 440.
-        {"rods longer than the beam", [&](TAVO52_DATA& d) { rods(d); d.l_e = 450; d.h_ru = 170; },
-         [](WindowTest& t) { static_cast<VerdictStatesTest&>(t).type("ed_Balken_h", "440"); }, true,
-         {{"", ""}, {"", ""}, {"", ""}}, Frame::Neutral,
-         "Regel verletzt: Gewindestangen länger als der Träger: l_e = 450 mm > h = 440 mm", "lb_kommentar_le", nullptr,
-         nullptr},
+        // 440 high: the rods' range follows it, l_e moves to 440 (named in a notice) and is checked and
+        // drawn as moved: l_ad = 440 - 170 - 100 = 170 < 200, no longer "rods longer than the beam".
+        {"rods moved into a lower beam", [&](TAVO52_DATA& d) { rods(d); d.l_e = 450; d.h_ru = 170; },
+         [](WindowTest& t) {
+             static_cast<VerdictStatesTest&>(t).type("ed_Balken_h", "440");
+             EXPECT_TRUE(calllog::contains("Wert angepasst: l_e [mm]: 450 liegt nicht mehr im erlaubten Bereich"));
+         },
+         true, {{"Regel verletzt", ""}, {"*", ""}, {"*", ""}}, Frame::Red,
+         "Verankerungslänge l_ad ≥ max{0,5 d_r²; 10 d_r} nicht eingehalten (l_ad = 170 mm < 200 mm).", nullptr,
+         u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b nicht nachweisbar: Konstruktionsregel nicht eingehalten ê "
+         u8"╬{C 1 230 0 0}",
+         u8"nicht eingehalten (l╬\\ad╬r = 170 mm < 200 mm) ê ╬{C 1 230 0 0}"},
         // Screws 6 x 400 from the top in h = 500 (l >= 500 - 140 + 24); the beam then becomes 360 high.
         {"screws longer than the beam",
          [](TAVO52_DATA& d) {
@@ -569,13 +587,16 @@ TEST_F(VerdictStatesTest, PanelRulesAndPrintOfEachState)
         EXPECT_EQ(int(frame()), int(c.frame));
         if (c.status[0]) EXPECT_NE(status().find(c.status), std::string::npos) << status();
         else EXPECT_EQ(status(), "");
+        // A rule is shown, never a notice that would take the next typed key.
+        EXPECT_FALSE(calllog::contains("QMessageBox: Info: Unverstärkte"));
         if (c.rule_label) {
             QWidget* rule = w->findChild<QWidget*>(QString::fromLatin1(c.rule_label));
             ASSERT_NE(rule, nullptr);
             EXPECT_FALSE(rule->isHidden());
             EXPECT_TRUE(rule->styleSheet().contains("Salmon")) << rule->styleSheet().toStdString();
         } else {
-            EXPECT_FALSE(find<QRadioButton>("rb_Balken_NKL3")->styleSheet().contains("Salmon"));
+            for (const char* button : {"rb_Balken_NKL3", "rb_holzart_NH", "rb_holzart_LH"})
+                EXPECT_FALSE(find<QRadioButton>(button)->styleSheet().contains("Salmon")) << button;
             EXPECT_FALSE(find<QLabel>("lb_kommentar_hd")->styleSheet().contains("Salmon"));
         }
         if (blocked) {

@@ -231,19 +231,31 @@ TEST_F(WindowTest, OpeningCalculatesOnceAndAGradeChangeRecalculates)
     EXPECT_EQ(find<QLabel>("erg_prozent_1")->text(), QString::number(100.0 * gl30h * 30.0 / 28.0, 'f', 2) + " %");
 }
 
-TEST_F(WindowTest, SoftwoodWithoutReinforcementShowsTheNoticeAndCalculates)
+// With automatic calculation on, every key typed into an unreinforced softwood position lands in
+// its field: the rule is shown on the wood kind, no notice takes a key, nothing is calculated until
+// the opening is reinforced.
+TEST_F(WindowTest, SoftwoodWithoutReinforcementIsARuleNotANotice)
 {
     std::unique_ptr<TAVO52_DATA> d(base_position());
     d->holzart = 0;
-    d->h_ro = 102;   // inside the geometry limits, so that calculating is enabled
+    d->h_ro = 102;   // inside the geometry limits: only the wood kind's rule is broken
     d->h_ru = 102;
     d->a = 90;
+    d->cal_auto = 1;
     open(*d);
     calllog::clear();
-    find<QAction>("actionCalculation")->trigger();
-    EXPECT_TRUE(calllog::contains(
-        "QMessageBox: Info: Unverstärkte Durchbrüche in Nadel- oder Laubholz sind nicht zulässig!"));
-    EXPECT_EQ(w->calculations_run(), 1);
+    auto* a = find<QSpinBox>("ed_Balken_a");
+    type_into(a, QStringLiteral("80"));
+    EXPECT_EQ(a->value(), 80);
+    EXPECT_FALSE(calllog::contains("Unverstärkte"));
+    EXPECT_EQ(w->calculations_run(), 0);
+    EXPECT_FALSE(find<QAction>("actionDrucken")->isEnabled());
+    EXPECT_TRUE(find<QRadioButton>("rb_holzart_NH")->styleSheet().contains("Salmon"));
+
+    find<QGroupBox>("gb_Verstaerkung")->setChecked(true);   // plates
+    EXPECT_TRUE(find<QAction>("actionDrucken")->isEnabled());
+    EXPECT_FALSE(find<QRadioButton>("rb_holzart_NH")->styleSheet().contains("Salmon"));
+    EXPECT_GE(w->calculations_run(), 1);
 }
 
 // ---------------------------------------------------------------------------------------------
