@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QStandardItemModel>
+#include <QEvent>
 #include <QTimer>
 #include <cmath>
 #include <cstring>
@@ -47,6 +48,39 @@ const QIcon& trash_icon()
     static const QIcon icon(QString::fromLatin1(kTrash));
     return icon;
 }
+
+// Watches the window's layout: when its least height changes (a status line shown or hidden, a
+// group switched), the window is shrunk to its least size once the layout has settled, so that it
+// does not keep the height of a row that is gone and grow at every toggle.
+class FollowLeastHeight : public QObject {
+public:
+    FollowLeastHeight(QWidget* window, std::function<void()> shrink)
+        : QObject(window), window_(window), shrink_(std::move(shrink)), least_(window->minimumSizeHint().height())
+    {
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (watched == window_ && e->type() == QEvent::LayoutRequest && !pending_) {
+            pending_ = true;
+            QTimer::singleShot(0, this, [this] {
+                pending_ = false;
+                const int least = window_->minimumSizeHint().height();
+                if (least == least_)
+                    return;
+                least_ = least;
+                if (!window_->isMaximized() && !window_->isFullScreen() && window_->height() > least)
+                    shrink_();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    std::function<void()> shrink_;
+    int least_;
+    bool pending_ = false;
+};
 
 bool annex_has_country()
 {
@@ -136,6 +170,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
 
     connect_geometry_rules();
     resize(0, 0);
+    installEventFilter(new FollowLeastHeight(this, [this] { queue_shrink(); }));
     report_position_read(data_object.open_report, inp_path);
 }
 

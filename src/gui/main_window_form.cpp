@@ -70,14 +70,9 @@ QString sub_text(const char* base, const char* subscript, const char* tail, int 
         .arg(QString::fromUtf8(base), QString::fromUtf8(subscript), QString::fromUtf8(tail));
 }
 
-QLabel* rule_label(QWidget* parent, const char* name, int pt)
+QLabel* rule_label(QWidget* parent, const char* name)
 {
     auto* l = make<QLabel>(parent, name);
-    if (pt > 0) {
-        QFont f = form_font();
-        f.setPointSize(pt);
-        l->setFont(f);
-    }
     l->setAlignment(Qt::AlignCenter);
     l->setMargin(3);
     return l;
@@ -116,9 +111,9 @@ void Ui_MainWindow::dimensionGroup(QGroupBox* group, QLabel** labels, const char
 
     auto* ruleCol = new QVBoxLayout();
     ruleCol->setSpacing(10);
-    static const int pts[5] = {8, 8, 8, 0, 0};
+    // The five rules in one size, that of the form.
     for (int i = 0; i < 5; ++i) {
-        rules[i] = rule_label(group, ruleNames[i], pts[i]);
+        rules[i] = rule_label(group, ruleNames[i]);
         ruleCol->addWidget(rules[i]);
     }
     ruleCol->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
@@ -565,9 +560,9 @@ void Ui_MainWindow::retranslateUi(QMainWindow* window)
     for (QLabel* l : {lb_kommentar_a, lb_kommentar_a_2})
         l->setText(QString::fromUtf8("<html><head/><body><p>a ≤ 0,4 h</p></body></html>"));
     for (QLabel* l : {lb_kommentar_hru, lb_kommentar_hru_2})
-        l->setText(sub_text("h", "ru", ge35.toUtf8().constData(), 8));
+        l->setText(sub_text("h", "ru", ge35.toUtf8().constData(), 10));
     for (QLabel* l : {lb_kommentar_hro, lb_kommentar_hro_2})
-        l->setText(sub_text("h", "ro", ge35.toUtf8().constData(), 8));
+        l->setText(sub_text("h", "ro", ge35.toUtf8().constData(), 10));
     for (QLabel* l : {lb_kommentar_d, lb_kommentar_d_2})
         l->setText(tr_mw("d > 50"));
     for (QLabel* l : {lb_kommentar_hd, lb_kommentar_hd_2})

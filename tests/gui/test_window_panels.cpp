@@ -12,6 +12,8 @@
 #include "national_annex/nad_list.h"
 #include "national_annex/nad_set_files.h"
 #include <QApplication>
+#include <QCheckBox>
+#include <set>
 #include <QDialogButtonBox>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsRectItem>
@@ -127,6 +129,37 @@ TEST_F(WindowPanelsTest, RulesFollowTheReinforcementAndTheOpeningKind)
     EXPECT_EQ(find<QSpinBox>("ed_Balken_a")->value(), 36);
     EXPECT_TRUE(find<QLabel>("lb_kommentar_d")->styleSheet().contains("Salmon"));
     EXPECT_FALSE(actions_enabled());
+}
+
+// Toggling the reinforcement, its kind, the opening type or a check twenty times leaves the window
+// as high as it was, within a 1280 x 1024 screen; the five rule labels share one font size.
+TEST_F(WindowPanelsTest, TogglesKeepTheWindowsHeight)
+{
+    open_valid();
+    QTest::qWait(50);
+    const int height = w->height();
+    EXPECT_LE(w->frameGeometry().height(), 1024);
+    EXPECT_LE(w->frameGeometry().width(), 1280);
+    auto* gb = find<QGroupBox>("gb_Verstaerkung");
+    for (int i = 0; i < 20; ++i) {
+        gb->setChecked(!gb->isChecked());
+        click(find<QRadioButton>(i % 2 ? "rb_verst_laschen" : "rb_verst_schrauben"));
+        click(find<QRadioButton>(i % 2 ? "rb_typ_durchbruch_recht" : "rb_typ_durchbruch_kreis"));
+        click(find<QCheckBox>("cb_Biegung"));
+        QTest::qWait(10);
+    }
+    gb->setChecked(false);
+    QTest::qWait(50);
+    EXPECT_EQ(w->height(), height);
+    EXPECT_LE(w->frameGeometry().height(), 1024);
+
+    for (const char* tab : {"", "_2"}) {
+        std::vector<int> sizes;
+        for (const char* rule : {"lb_kommentar_hro", "lb_kommentar_hru", "lb_kommentar_a", "lb_kommentar_hd",
+                                 "lb_kommentar_d"})
+            sizes.push_back(find<QLabel>((std::string(rule) + tab).c_str())->fontInfo().pixelSize());
+        EXPECT_EQ(std::set<int>(sizes.begin(), sizes.end()).size(), 1u) << tab;
+    }
 }
 
 TEST_F(WindowPanelsTest, SideViewFollowsTheForm)
