@@ -482,3 +482,64 @@ TEST_F(BindingTest, ScrewTypeWithoutAdmissibleLengthDoesNotFit)
     EXPECT_EQ(w->screw_fits(), 0);
     EXPECT_TRUE(w->arrangement_rejected());
 }
+
+// Choosing the first entry of a list after another one takes the first: into the data object, and
+// for the beam's grade also across a change of the wood kind and back.
+TEST_F(BindingTest, FirstEntryOfAListAfterAnotherIsTaken)
+{
+    std::unique_ptr<TAVO52_DATA> d = screw_position(FT_ASSY_VG_S);
+    d->holzart = 0;   // softwood: the list opens on "C24 (S10)", index 5
+    d->verst_typ = REINFORCEMENT_PLATES;
+    d->mat_laschen = 0;
+    open(*d);
+    struct List {
+        const char* box;
+        int TAVO52_DATA::*member;
+        int other;   // the entry chosen before the first
+        const char* kind;   // the reinforcement kind that enables the list, or nullptr
+    };
+    const List lists[] = {
+        {"cb_holzguete", &TAVO52_DATA::holzguete, 3, nullptr},
+        {"cob_mat_laschen", &TAVO52_DATA::mat_laschen, 1, "rb_verst_laschen"},   // Nadelholz is code 0
+        {"cob_guete_laschen", &TAVO52_DATA::guete_laschen, 2, "rb_verst_laschen"},
+        {"cob_d_schraube", &TAVO52_DATA::d_schraube, 1, "rb_verst_schrauben"},   // 8 mm, which fits b = 200
+    };
+    for (const List& l : lists) {
+        SCOPED_TRACE(l.box);
+        if (l.kind) click(find<QRadioButton>(l.kind));
+        auto* box = find<QComboBox>(l.box);
+        choose(box, l.other);
+        choose(box, 0);
+        data_object.*l.member = -7;
+        w->maske2data();
+        EXPECT_EQ(data_object.*l.member, 0);
+    }
+    click(find<QRadioButton>("rb_holzart_LH"));
+    click(find<QRadioButton>("rb_holzart_NH"));
+    EXPECT_EQ(find<QComboBox>("cb_holzguete")->currentText().toStdString(), "C14");
+}
+
+// A switch stored as neither 0 nor 1: "rostfrei" is ticked for 1 only, every other switch for any
+// value but 0.
+TEST_F(BindingTest, StoredSwitchValuesOtherThanZeroAndOne)
+{
+    struct Switch {
+        const char* box;
+        int TAVO52_DATA::*member;
+        bool only_one;
+    };
+    const Switch switches[] = {
+        {"cb_rostfrei", &TAVO52_DATA::rostfrei, true},       {"cb_vorgebohrt", &TAVO52_DATA::vorgebohrt, false},
+        {"cb_mit_unterleg", &TAVO52_DATA::mit_unterleg, false}, {"cb_kh", &TAVO52_DATA::mit_kh, false},
+        {"cb_Biegung", &TAVO52_DATA::biegung, false},         {"cb_import_mat", &TAVO52_DATA::import_mat, false},
+    };
+    for (int stored : {2, -1, 1, 0}) {
+        SCOPED_TRACE(stored);
+        std::unique_ptr<TAVO52_DATA> d = screw_position(FT_ASSY_VG_S);
+        d->import_sni = 1;   // so that the import switches are shown as enabled
+        for (const Switch& s : switches) d.get()->*s.member = stored;
+        open(*d);
+        for (const Switch& s : switches)
+            EXPECT_EQ(find<QAbstractButton>(s.box)->isChecked(), s.only_one ? stored == 1 : stored != 0) << s.box;
+    }
+}
