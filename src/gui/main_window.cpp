@@ -905,6 +905,12 @@ void MainWindow::na_select_click()
 {
     cur_ec5_params = nad_part_ec5();
     hint_inputs_shown.clear();
+    // The classes offered and the k_mod cells follow the set's country.
+    QAbstractItemDelegate* classes = tv_lasten->itemDelegateForColumn(7);
+    tv_lasten->setItemDelegateForColumn(7, new tv_ComboBoxDelegate(this, annex_has_country() ? 2 : 1));
+    if (classes)
+        classes->deleteLater();
+    update_kmod_column();
     // Results of the set before are no results of this one.
     note_input_change();
     // The service-class text and rules follow the set's country; calculates when automatic.

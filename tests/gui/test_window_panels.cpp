@@ -334,6 +334,24 @@ TEST_F(WindowPanelsTest, AnnexDialogSwitchesTheSetOfTheNextCalculation)
     // Every design strength is k_mod f_k / gamma_M, so each utilisation scales by 1.1 / 1.3.
     for (size_t i = 0; i < 3; ++i)
         EXPECT_NEAR(data_object.nachweise[i].eta, de[i] * 1.1 / 1.3, 1e-9) << i;
+
+    // A set without a country: the class list offers no "kurz/sehr kurz", and a row of that class
+    // shows the k_mod the calculation takes, that of short-term loads (GL, NKL 1: 1.00 -> 0.90).
+    w->newLast(QStringLiteral("Schnee"), 0, 1, 1, 0, 1, 1, 5, 1.0);
+    const int row = w->loads_model()->rowCount() - 1;
+    EXPECT_EQ(w->loads_model()->item(row, 8)->text().toStdString(), "1.00");
+    find<QAction>("actionNationalerAnhang")->trigger();
+    na = top_level<NA_SelectDialog>();
+    ASSERT_TRUE(na);
+    for (QRadioButton* rb : na->radioButtons())
+        if (rb->text() == QStringLiteral("EC-Standardparameter")) click(rb);
+    QTest::mouseClick(na->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    EXPECT_EQ(w->loads_model()->item(row, 8)->text().toStdString(), "0.90");
+    auto* classes = qobject_cast<tv_ComboBoxDelegate*>(find<QTableView>("tv_lasten")->itemDelegateForColumn(7));
+    ASSERT_TRUE(classes);
+    EXPECT_EQ(classes->items().value(5).toStdString(), "--------------");
+    w->maske2data();
+    EXPECT_DOUBLE_EQ(data_object.lasten[row].kmod, 0.9);
 }
 
 // The drawing fills its view and stays inside it: for a new position once the window has its size,
