@@ -237,12 +237,21 @@ int TAVO52_DATA::print_tension_perp_section(FILE* file)
     }
     const bool rods = verstaerkt && verst_typ == REINFORCEMENT_RODS;
     const bool screws = verstaerkt && verst_typ == REINFORCEMENT_SCREWS;
-    if (screws)
+    if (screws) {
+        // The screws hold at both crack lines; the line with the smaller capacity governs. Above the
+        // upper line the screw is l_ad,o long, below the lower one l_ad,u.
+        const bool lower = sc_riss_unten != 0;
+        const double above = lower ? sc_l - l_ad_u : l_ad_o;
+        const double below = lower ? l_ad_u : sc_l - l_ad_o;
+        print_text(file,
+                   u8"l╬\\ad,o╬r = %.0lf mm, l╬\\ad,u╬r = %.0lf mm, maßgebend %s Risslinie: %.0lf mm oberhalb, "
+                   u8"%.0lf mm unterhalb",
+                   l_ad_o, l_ad_u, lower ? "untere" : "obere", above, below);
         print_text(file,
                    u8"R╬\\ax,head,k╬r = %.3lf kN, R╬\\ax1,k╬r = %.3lf kN, R╬\\ax2,k╬r = %.3lf kN " OLI_ARROW_U8 u8" "
                    u8"R╬\\ax,k╬r = %.3lf kN",
                    raxheadk, rax1k, rax2k, raxk);
-    else if (rods)
+    } else if (rods)
         print_text(file,
                    u8"h╬\\r╬r = %.0lf mm, l╬\\t,90╬r = %.0lf mm, f╬\\t,90k╬r = %.3lf N/mm╬/2╬r, "
                    u8"f╬\\k1,k╬r = %.3lf N/mm╬/2╬r, l╬\\ad╬r = %.0lf mm, N╬\\R,k╬r = %.2lf kN",

@@ -224,14 +224,18 @@ TEST_F(PrintTest, ScrewsWithWasher)
     EXPECT_TRUE(has(s, u8"d╬\\1╬r = 5.3 mm, d╬\\k╬r = 10.0 mm, a╬\\3,c╬r = 40 mm, a╬\\2╬r = 20 mm, a╬\\4,c╬r = 24 mm"));
     EXPECT_TRUE(has(s, "aus Kohlenstoffstahl, vorgebohrt"));
     EXPECT_TRUE(has(s, "Unterlegscheibe d = 28 mm"));
-    EXPECT_TRUE(has(s, u8"R╬\\ax,head,k╬r = 9.157 kN, R╬\\ax1,k╬r = 5.139 kN, R╬\\ax2,k╬r = 22.000 kN ê "
-                       u8"R╬\\ax,k╬r = 9.157 kN"));
+    // The lower crack line governs (test_check_reinforcement: ScrewsWithAndWithoutWasher): 220 mm of the
+    // screw above it, l_ad,u = 300 - 60 - 160 = 80 mm below; R_ax,k = 11 * 8 * 80 * 1.168037 = 8.223 kN.
+    EXPECT_TRUE(has(s, u8"l╬\\ad,o╬r = 60 mm, l╬\\ad,u╬r = 80 mm, maßgebend untere Risslinie: 220 mm oberhalb, "
+                       u8"80 mm unterhalb"));
+    EXPECT_TRUE(has(s, u8"R╬\\ax,head,k╬r = 9.157 kN, R╬\\ax1,k╬r = 21.585 kN, R╬\\ax2,k╬r = 8.223 kN ê "
+                       u8"R╬\\ax,k╬r = 8.223 kN"));
     const Rows opening = table_rows(s, "Querzugspannung am Durchbruch");
     ASSERT_EQ(opening.size(), 1u);
-    // f_t90,d = 0.5 * 0.9 / 1.3 = 0.346154
-    EXPECT_EQ(opening[0], (std::vector<std::string>{"1", "0.346", "6.340", "3.44", "0.67", "4.10", "0.324", "3.44",
-                                                    "0.67", "4.10", "0.324", "0.324"}));
-    EXPECT_TRUE(has(s, u8"u╬\\max╬r = 0.324 ≤ 1 ê ╬{C 1 0 160 0}╬Hok.╬{C 768}"));
+    // f_t90,d = 0.5 * 0.9 / 1.3 = 0.346154; R_ax,d = 8.222983 * 0.9 / 1.3 = 5.693; u = 4.104167 / 11.385668 = 0.360
+    EXPECT_EQ(opening[0], (std::vector<std::string>{"1", "0.346", "5.693", "3.44", "0.67", "4.10", "0.360", "3.44",
+                                                    "0.67", "4.10", "0.360", "0.360"}));
+    EXPECT_TRUE(has(s, u8"u╬\\max╬r = 0.360 ≤ 1 ê ╬{C 1 0 160 0}╬Hok.╬{C 768}"));
     // The drawing: K = 3 * 100 + 2 * 40 = 380 mm, the screws 40 mm beside the opening.
     EXPECT_TRUE(has(s, "#SHOWGRAFIC"));
 }
