@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <csignal>
+#include <functional>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -256,15 +257,82 @@ TEST_F(PrintTest, NoLoadsPrintTheErrorSection)
 
 // A residual height of 0 leaves F_t,M and the chord section undefined: the checks print "n.e." cells
 // and "not verifiable" lines, never a pass.
-TEST_F(PrintTest, CheckThatCannotBeComputedPrintsNotVerifiable)
+// Every road by which a check cannot be verified: the rows say "n.e.", the closing lines and the
+// summary name the cause, the verdict fails, and no mark (2.0, inf) is printed as a utilisation.
+TEST_F(PrintTest, ChecksThatCannotBeVerifiedNameTheirCause)
 {
-    d.h_ro = 0;
-    const std::string s = print();
-    EXPECT_TRUE(has(s, "n.e."));
-    EXPECT_TRUE(has(s, u8"u╬\\max╬r nicht nachweisbar ê ╬{C 1 230 0 0}╬Hnicht ok. !!"));
-    EXPECT_TRUE(has(s, u8"Gesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b nicht nachweisbar ê ╬{C 1 230 0 0}"));
-    EXPECT_FALSE(has(s, "inf"));
-    EXPECT_FALSE(has(s, "nan"));
+    const std::string forces = u8"Querzugkraft F_t,90 nicht bestimmbar (Trägerhöhe h oder Resthöhe h_r nicht positiv)";
+    const std::string chords = u8"Restquerschnitt ohne Fläche oder Widerstandsmoment (b, h_ro oder h_ru nicht positiv)";
+    const std::string factors = u8"k_mod oder Teilsicherheitsbeiwert einer Last nicht positiv";
+    const std::string resist = u8"Querzugtragfähigkeit R_t,90,d nicht positiv (f_t,90,k, b, k_t,90 oder l_t,90)";
+    const std::string reduced = u8"reduzierter Querschnitt ohne Fläche (b, h_ef oder k_cr nicht positiv)";
+    const std::string no_annex =
+        u8"ohne deutschen nationalen Anhang gilt kein Ausziehparameter der Schraube (R_ax,k = 0)";
+    struct Case {
+        const char* what;
+        std::function<void()> position;
+        std::string opening;   // cause of the opening check, "" when it is verified
+        std::vector<std::string> summary;   // causes in the summary, none when every check was verified
+    };
+    const auto screws = [this] {
+        use_screw_position();
+        d.d_schraube = -1;  // keep the screw data, whatever tables are loaded
+    };
+    const auto rods = [this] { use_rods(); };
+    const Case cases[] = {
+        // h_r = min(0, 70) = 0: F_t,M undefined; the upper chord has no section modulus.
+        {"no upper chord", [this] { d.h_ro = 0; }, forces, {forces, chords}},
+        {"k_mod 0", [this] { d.lasten[0].kmod = 0; }, factors, {factors}},
+        {"beam without width", [this] { d.b = 0; }, resist, {resist, chords, reduced}},
+        // A set without a country gives the screws no withdrawal parameter: R_ax,k = 0, each edge 2.0.
+        {"screws, set without a country", [&] { screws(); ec5_.country = 0; }, no_annex, {no_annex}},
+        {"no screws", [&] { screws(); d.n_sc = 0; }, u8"keine Schrauben je Seite",
+         {u8"keine Schrauben je Seite"}},
+        {"no rods", [&] { rods(); d.n_gs = 0; }, u8"keine Stahlstäbe je Seite",
+         {u8"keine Stahlstäbe je Seite"}},
+        {"rods without diameter", [&] { rods(); d.fest_gs = 1044; d.d_r = 0; },
+         u8"Zugtragfähigkeit der Stahlstäbe nicht positiv (d_r oder Stahlgüte)",
+         {u8"Zugtragfähigkeit der Stahlstäbe nicht positiv (d_r oder Stahlgüte)"}},
+        {"plates without width",
+         [this] {
+             d.verstaerkt = 1;
+             d.verst_typ = 0;
+             d.a_r = 0;
+         },
+         u8"Laschen ohne Fläche oder Festigkeit (a_r, h_1, t_r oder f_t,k nicht positiv)",
+         {u8"Laschen ohne Fläche oder Festigkeit (a_r, h_1, t_r oder f_t,k nicht positiv)"}},
+        {"screws, German set", screws, "", {}},
+    };
+    const std::string not_ok = u8" ê ╬{C 1 230 0 0}╬Hnicht ok. !!";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        c.position();
+        const std::string s = print();
+        const Rows opening = table_rows(s, d.verst_typ == 0 && d.verstaerkt ? "linker Rand"
+                                                                                            : "Querzugspannung am Durchbruch");
+        if (c.opening.empty()) {
+            EXPECT_FALSE(has(s, "nicht nachweisbar")) << s;
+            EXPECT_TRUE(has(s, u8"u╬\\max╬r = "));
+        } else {
+            EXPECT_TRUE(has(s, u8"u╬\\max╬r nicht nachweisbar: " + c.opening + not_ok)) << s;
+            ASSERT_FALSE(opening.empty());
+            EXPECT_EQ(opening[0].back(), "n.e.");
+        }
+        if (c.summary.empty()) {
+            EXPECT_TRUE(has(s, u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b = "));
+        } else {
+            EXPECT_TRUE(has(s, u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b nicht nachweisbar: " +
+                                   c.summary.front() + not_ok))
+                << s;
+            for (std::size_t i = 1; i < c.summary.size(); ++i)
+                EXPECT_TRUE(has(s, u8"Ebenfalls nicht nachweisbar: " + c.summary[i])) << c.summary[i];
+        }
+        // No mark is printed as a number: no 2.000 in a row or a closing line, no inf or nan anywhere.
+        EXPECT_FALSE(has(s, "= 2.000"));
+        for (const auto& row : opening) EXPECT_EQ(std::count(row.begin(), row.end(), "2.000"), 0);
+        for (const char* mark : {"inf", "nan"}) EXPECT_FALSE(has(s, mark)) << mark;
+    }
 }
 
 TEST_F(PrintTest, PreviewShowsTheNoticeThenTheListAndItsPdf)

@@ -484,6 +484,11 @@ TEST_F(VerdictStatesTest, PanelRulesAndPrintOfEachState)
     const auto off = [](bool bending, bool shear) {
         return [bending, shear](TAVO52_DATA& d) { d.biegung = bending; d.schub = shear; };
     };
+    const auto screws_fit = [](TAVO52_DATA& d) {
+        d.h = 500; d.h_ro = 180; d.h_ru = 180; d.a = 100; d.b = 200;
+        d.verstaerkt = 1; d.verst_typ = 2; d.typ_schraube = 13; d.d_schraube = 0; d.l_schraube = 1;
+        d.unten_sc = 0; d.n_sc = 1;
+    };
     const VerdictCase cases[] = {
         {"NKL 3 unreinforced, set with a country: inadmissible", [](TAVO52_DATA& d) { d.nkl = 3; }, nullptr, true,
          {{"", ""}, {"", ""}, {"", ""}}, Frame::Neutral,
@@ -537,6 +542,21 @@ TEST_F(VerdictStatesTest, PanelRulesAndPrintOfEachState)
          "Regel verletzt: Schraubenanordnung: kein Durchmesser und keine Länge der gewählten Schraube passen in den "
          "Querschnitt (b = 40 mm, h = 400 mm)",
          nullptr, nullptr, nullptr},
+        // Screws 6 x 400 from the top in h = 500, h_ro = h_ru = 180 (h_d = 140 <= 0.3 h): embedded 180 and
+        // 400 - 180 - 140 = 80 mm. A set without a country gives them no withdrawal parameter: R_ax,k = 0.
+        {"screws, set without a country", screws_fit, nullptr, false,
+         {{"nicht nachweisbar", ""}, {"*", ""}, {"*", ""}}, Frame::Red,
+         "Querzug am Durchbruch nicht nachweisbar: ohne deutschen nationalen Anhang gilt kein Ausziehparameter der "
+         "Schraube (R_ax,k = 0).",
+         nullptr,
+         u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b nicht nachweisbar: ohne deutschen nationalen Anhang "
+         u8"gilt kein Ausziehparameter der Schraube (R_ax,k = 0) ê ╬{C 1 230 0 0}",
+         u8"u╬\\max╬r nicht nachweisbar: ohne deutschen nationalen Anhang gilt kein Ausziehparameter der Schraube "
+         u8"(R_ax,k = 0) ê ╬{C 1 230 0 0}"},
+        // The same with the German annex: the lower crack line (80 mm below it) governs.
+        {"screws, German set", screws_fit, nullptr, true, {{"*", ""}, {"*", ""}, {"*", ""}}, Frame::Green, "", nullptr,
+         u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b = ",
+         u8"maßgebend untere Risslinie: 320 mm oberhalb, 80 mm unterhalb"},
         {"h_ro + h_ru >= h", nullptr,
          [](WindowTest& t) { static_cast<VerdictStatesTest&>(t).type("ed_Balken_hro", "9999"); }, true,
          {{"", ""}, {"", ""}, {"", ""}}, Frame::Neutral,
