@@ -268,10 +268,14 @@ int TAVO52_DATA::print_tension_perp_section(FILE* file)
         const bool lower = sc_riss_unten != 0;
         const double above = lower ? sc_l - l_ad_u : l_ad_o;
         const double below = lower ? l_ad_u : sc_l - l_ad_o;
-        print_text(file,
-                   u8"l╬\\ad,o╬r = %.0lf mm, l╬\\ad,u╬r = %.0lf mm, maßgebend %s Risslinie: %.0lf mm oberhalb, "
-                   u8"%.0lf mm unterhalb",
-                   l_ad_o, l_ad_u, lower ? "untere" : "obere", above, below);
+        // Without capacity at either line neither governs.
+        if (raxk > 0.0)
+            print_text(file,
+                       u8"l╬\\ad,o╬r = %.0lf mm, l╬\\ad,u╬r = %.0lf mm, maßgebend %s Risslinie: %.0lf mm oberhalb, "
+                       u8"%.0lf mm unterhalb",
+                       l_ad_o, l_ad_u, lower ? "untere" : "obere", above, below);
+        else
+            print_text(file, u8"l╬\\ad,o╬r = %.0lf mm, l╬\\ad,u╬r = %.0lf mm", l_ad_o, l_ad_u);
         print_text(file,
                    u8"R╬\\ax,head,k╬r = %.3lf kN, R╬\\ax1,k╬r = %.3lf kN, R╬\\ax2,k╬r = %.3lf kN " OLI_ARROW_U8 u8" "
                    u8"R╬\\ax,k╬r = %.3lf kN",
