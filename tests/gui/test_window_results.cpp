@@ -152,6 +152,51 @@ TEST(ResultRows, ThresholdsSentinelsAndValuesThatAreNoNumber)
     }
 }
 
+// The status line names each listed check that could not be verified with the cause core gives it,
+// and leaves out a check switched off.
+TEST(ResultRows, StatusNamesEachCheckThatCannotBeVerified)
+{
+    NadEc5Block block{};
+    nad_ec5_set_defaults(&block);
+    block.country = 1;
+    NadEc5Block* const saved = cur_ec5_params;
+    cur_ec5_params = &block;
+    TAVO52_DATA d;
+    d.holzart = 2;
+    d.holzguete = 2;
+    d.b = 120;
+    d.h = 240;
+    d.h_ro = 0;  // no upper chord: F_t,M undefined, the bending section without modulus
+    d.h_ru = 70;
+    LoadRow load;
+    load.v_l = load.v_r = 10;
+    load.m_l = load.m_r = 5;
+    load.kmod = 0.9;
+    load.kled = 3;
+    d.lasten = {load};
+    d.cal_nachweise();
+    const std::string both = not_verifiable_status(d, true, true).toStdString();
+    EXPECT_EQ(both, u8"Querzug am Durchbruch nicht nachweisbar: Querzugkraft F_t,90 nicht bestimmbar (Trägerhöhe h "
+                    u8"oder Resthöhe h_r nicht positiv).\n"
+                    u8"Biegung am Durchbruch nicht nachweisbar: Restquerschnitt ohne Fläche oder Widerstandsmoment "
+                    u8"(b, h_ro oder h_ru nicht positiv).");
+    EXPECT_EQ(not_verifiable_status(d, false, true).toStdString().find("Biegung"), std::string::npos);
+    // k_mod 0: every check names the missing factor.
+    d.h_ro = 70;
+    d.lasten[0].kmod = 0;
+    d.cal_nachweise();
+    const QStringList lines = not_verifiable_status(d, true, true).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 3);
+    for (const QString& line : lines)
+        EXPECT_TRUE(line.endsWith(QStringLiteral("nicht nachweisbar: k_mod oder Teilsicherheitsbeiwert einer Last "
+                                                 "nicht positiv.")))
+            << line.toStdString();
+    d.lasten[0].kmod = 0.9;
+    d.cal_nachweise();
+    EXPECT_EQ(not_verifiable_status(d, true, true), QString());
+    cur_ec5_params = saved;
+}
+
 TEST(ResultRows, FrameVerdicts)
 {
     const auto list = [](std::vector<std::pair<int, double>> rows) {
