@@ -53,68 +53,94 @@ void prepare_rods(TAVO52_DATA& d)
     d.ft_gs = d.as_gs * d.fuk_gs;
 }
 
-// Least embedment of a screw on each side of the crack line, in diameters.
+// Least embedment of a screw on each side of a crack line, in diameters.
 constexpr double kScrewMinEmbedment = 4.0;
 
-// DIN EN 1995-1-1/NA, NCI NA.6.8.4: axial capacity of the fully threaded screws beside the opening,
-// embedded at least 4 d on both sides.
+// Axial capacity of one screw across one crack line (kN): the part of the beam on the head's side,
+// t1 deep from the face the screw enters, joined to the part beyond the line.
+struct ScrewJoint {
+    double rax1k = 0, rax2k = 0, raxheadk = 0, status = 0, raxk = 0;
+};
+
+int screw_joint(const TAVO52_DATA& d, double t1, ScrewJoint* out)
+{
+    ConnectionDescription cd;
+    std::memset(&cd, 0, sizeof cd);
+    cd.fastener_type = d.typ_schraube;
+    cd.table_row = d.d_schraube;
+    cd.predrilled = d.vorgebohrt;
+    cd.fastener_count = d.n_sc;
+    cd.spruce_fir_pine = 1;
+    cd.steel_grade = d.fest_gs;
+    cd.service_class_1 = d.nkl;
+    cd.service_class_2 = d.nkl;
+    cd.d = d.sc_d;
+    cd.d_core = d.sc_d1;
+    cd.d_ef = d.sc_d;
+    cd.d_head = d.sc_dk;
+    cd.length = d.sc_l;
+    cd.thread_length = d.sc_lef;
+    cd.bolt_d = 0.0;
+    cd.shear_planes = 1;
+    cd.method = 1;
+    cd.rope_effect = 1;
+    cd.material_1 = d.holzart;
+    cd.material_2 = d.holzart;
+    cd.grade_1 = d.holzguete;
+    cd.grade_2 = d.holzguete;
+    cd.stainless = d.rostfrei;
+    cd.t1 = t1;
+    cd.t2 = d.h - t1;
+    cd.axis_angle = 90.0;
+    cd.gamma_m_1 = cd.gamma_m_2 = material_gamma_m(d.holzart, d.holzguete, 0);
+    cd.gamma_m_steel = steel_gamma_m2(0);
+    cd.washer_d = (d.mit_unterleg && d.typ_schraube != FT_SPAX_T_TG) ? d.d_unterleg : -1.0;
+    cd.f_u = 600.0;
+    cd.kmod_given = -1.0;
+    cd.compute_kmod = 1;
+
+    FastenerResult res;
+    std::memset(&res, 0, sizeof res);
+    const int rc = fastener_capacity_from_record(cd, &res);
+    if (rc != 0) return rc;
+    out->rax1k = 0.001 * res.r_ax_head_thread;
+    out->rax2k = 0.001 * res.r_ax_point;
+    out->raxheadk = 0.001 * res.r_ax_head;
+    out->status = res.axial_mode;
+    out->raxk = std::min(out->rax2k, std::max(out->rax1k, out->raxheadk));
+    return 0;
+}
+
+// DIN EN 1995-1-1/NA, NCI NA.6.8.4: axial capacity of the fully threaded screws beside the opening.
+// Either crack line may open, so the screw must hold at both: at each it joins the part of the beam
+// on its head's side to the part beyond, and the smaller capacity governs. Embedded at least 4 d on
+// both sides of both lines.
 int prepare_screws(TAVO52_DATA& d)
 {
-    const double gamma_m2 = steel_gamma_m2(0);
-    const double gamma_m = material_gamma_m(d.holzart, d.holzguete, 0);
     embedded_lengths(d.typ_durchbruch, d.h, d.h_ro, d.h_ru, d.sc_l, d.unten_sc, &d.l_ad_o, &d.l_ad_u);
     d.l_ad = kScrewMinEmbedment * d.sc_d;
-    if (d.l_ad_o >= kScrewMinEmbedment * d.sc_d && d.l_ad_u >= kScrewMinEmbedment * d.sc_d) {
-        ConnectionDescription cd;
-        std::memset(&cd, 0, sizeof cd);
-        cd.fastener_type = d.typ_schraube;
-        cd.table_row = d.d_schraube;
-        cd.predrilled = d.vorgebohrt;
-        cd.fastener_count = d.n_sc;
-        cd.spruce_fir_pine = 1;
-        cd.steel_grade = d.fest_gs;
-        cd.service_class_1 = d.nkl;
-        cd.service_class_2 = d.nkl;
-        cd.d = d.sc_d;
-        cd.d_core = d.sc_d1;
-        cd.d_ef = d.sc_d;
-        cd.d_head = d.sc_dk;
-        cd.length = d.sc_l;
-        cd.thread_length = d.sc_lef;
-        cd.bolt_d = 0.0;
-        cd.shear_planes = 1;
-        cd.method = 1;
-        cd.rope_effect = 1;
-        cd.material_1 = d.holzart;
-        cd.material_2 = d.holzart;
-        cd.grade_1 = d.holzguete;
-        cd.grade_2 = d.holzguete;
-        cd.stainless = d.rostfrei;
-        const double t1 = d.unten_sc ? d.h_ru : d.h_ro;
-        cd.t1 = t1;
-        cd.t2 = d.h - t1;
-        cd.axis_angle = 90.0;
-        cd.gamma_m_1 = gamma_m;
-        cd.gamma_m_2 = gamma_m;
-        cd.gamma_m_steel = gamma_m2;
-        cd.washer_d = (d.mit_unterleg && d.typ_schraube != FT_SPAX_T_TG) ? d.d_unterleg : -1.0;
-        cd.f_u = 600.0;
-        cd.kmod_given = -1.0;
-        cd.compute_kmod = 1;
-
-        FastenerResult res;
-        std::memset(&res, 0, sizeof res);
-        const int rc = fastener_capacity_from_record(cd, &res);
-        if (rc != 0) return rc;
-        d.rax1k = 0.001 * res.r_ax_head_thread;
-        d.rax2k = 0.001 * res.r_ax_point;
-        d.raxheadk = 0.001 * res.r_ax_head;
-        d.sc_status = res.axial_mode;
-        d.raxk = std::min(d.rax2k, std::max(d.rax1k, d.raxheadk));
-    } else {
-        // Embedded less than 4 d on a side: no capacity, every edge fails with 2.0.
-        d.rax1k = d.rax2k = d.raxheadk = d.sc_status = d.raxk = 0.0;
-    }
+    d.rax1k = d.rax2k = d.raxheadk = d.sc_status = d.raxk = 0.0;
+    d.sc_riss_unten = 0;
+    // Embedded less than 4 d on a side: no capacity, every edge fails with 2.0.
+    if (!(d.l_ad_o >= d.l_ad && d.l_ad_u >= d.l_ad)) return 0;
+    // The line next to the head lies the head-side embedded length deep; the far line leaves the
+    // point-side embedded length beyond it.
+    const double head_side = d.unten_sc ? d.l_ad_u : d.l_ad_o;
+    const double point_side = d.unten_sc ? d.l_ad_o : d.l_ad_u;
+    ScrewJoint near_line, far_line;
+    int rc = screw_joint(d, head_side, &near_line);
+    if (rc != 0) return rc;
+    rc = screw_joint(d, d.sc_l - point_side, &far_line);
+    if (rc != 0) return rc;
+    const bool far_governs = far_line.raxk < near_line.raxk;
+    const ScrewJoint& g = far_governs ? far_line : near_line;
+    d.rax1k = g.rax1k;
+    d.rax2k = g.rax2k;
+    d.raxheadk = g.raxheadk;
+    d.sc_status = g.status;
+    d.raxk = g.raxk;
+    // From the top the far line is the lower one; from the bottom the near one.
+    d.sc_riss_unten = far_governs != (d.unten_sc != 0);
     return 0;
 }
 

@@ -39,9 +39,9 @@ namespace {
 // Cells of the text columns of the forces table: 15 bytes and the terminator.
 constexpr int kCell = 16;
 
-// The heading naming the design situation; the clauses of the German annex are cited only when a
-// set of the German country is active, otherwise the standard without an annex.
-std::string design_situation(int typ_durchbruch, int verstaerkt, int verst_typ, bool german_annex)
+// The heading naming the design situation and the method it evaluates: the opening checks are those
+// of the German annex (NCI NA.6.7, reinforced NA.6.8.4) whatever set supplies the factors.
+std::string design_situation(int typ_durchbruch, int verstaerkt, int verst_typ)
 {
     static const char* const kind[4] = {u8"unverstärkt", u8"mit aufgeklebten Verstärkungen",
                                         u8"mit eingeklebten Stahlstäben",
@@ -50,8 +50,7 @@ std::string design_situation(int typ_durchbruch, int verstaerkt, int verst_typ, 
     if (verstaerkt && verst_typ >= REINFORCEMENT_PLATES && verst_typ <= REINFORCEMENT_SCREWS) k = verst_typ + 1;
     std::string text = typ_durchbruch == OPENING_CIRCULAR ? u8"Trägerdurchbruch kreisförmig " : u8"Trägerdurchbruch rechteckig ";
     text += kind[k];
-    if (german_annex) text += k == 0 ? u8" gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7" : u8" gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4";
-    else text += u8" gemäß DIN EN 1995-1-1";
+    text += k == 0 ? u8" gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7" : u8" gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4";
     return text;
 }
 
@@ -206,7 +205,7 @@ void TAVO52_DATA::print_input_section(FILE* file)
         const char* set = nad_active_name();
         print_text(file, "%s%s%s", print_cp437(u8"Parametersatz des nationalen Anhangs: ").c_str(), set ? set : "",
                    print_cp437(german ? " (DIN EN 1995-1-1/NA:2013-08)" : " (DIN EN 1995-1-1 ohne nationalen Anhang)").c_str());
-        print_heading(file, 2, "%s", print_cp437(design_situation(typ_durchbruch, verstaerkt, verst_typ, german).c_str()).c_str());
+        print_heading(file, 2, "%s", print_cp437(design_situation(typ_durchbruch, verstaerkt, verst_typ).c_str()).c_str());
     }
 
     // Beam
@@ -224,19 +223,18 @@ void TAVO52_DATA::print_input_section(FILE* file)
     const char* nkl_text = nkl == 1 ? "NKL 1" : nkl == 2 ? "NKL 2" : nkl == 3 ? "NKL 3" : "undefiniert";
     print_text(file, u8"Balken aus %s ╬b%.0f/%.0f mm╬r, ╦╬\\k╬r = %.0lf kg/m╬/3╬r, %s",
                material_long_name(holzart, holzguete), b, h, rho, nkl_text);
-    if (german)
-        print_text(file,
-                   u8"h╬\\ro╬r = %.0lf mm, h╬\\ru╬r = %.0lf mm, a = %.0lf mm (Bezeichnungen gemäß NA:2013-08, NCI NA.6.7 "
-                   u8"Bild NA.7)",
-                   h_ro, h_ru, a);
-    else
-        print_text(file, u8"h╬\\ro╬r = %.0lf mm, h╬\\ru╬r = %.0lf mm, a = %.0lf mm", h_ro, h_ru, a);
+    print_text(file,
+               u8"h╬\\ro╬r = %.0lf mm, h╬\\ru╬r = %.0lf mm, a = %.0lf mm (Bezeichnungen gemäß NA:2013-08, NCI NA.6.7 "
+               u8"Bild NA.7)",
+               h_ro, h_ru, a);
     print_text(file,
                u8"f╬\\m,k╬r = %.2lf N/mm╬/2╬r, f╬\\t,k╬r = %.2lf N/mm╬/2╬r, f╬\\c,k╬r = %.2lf N/mm╬/2╬r, "
                u8"f╬\\v,k╬r = %.2lf N/mm╬/2╬r, f╬\\t90,k╬r = %.2lf N/mm╬/2╬r",
                fm, ft, fc, fv, ft90);
     if (typ_durchbruch != OPENING_CIRCULAR) print_text(file, u8"Die Ecken des Durchbruchs sind auszurunden mit r ≥ 15 mm");
-    if (is_glulam_material(holzart) && mit_kh) print_text(file, u8"f╬\\m,k╬r wurde mit k╬\\h╬r = %.3lf erhöht", kh);
+    // Only a size factor that raised f_m,k is named; k_h = 1 raised nothing.
+    if (is_glulam_material(holzart) && mit_kh && kh > 1.0)
+        print_text(file, u8"f╬\\m,k╬r wurde mit k╬\\h╬r = %.3lf erhöht", kh);
 
     // Reinforcement
     if (verstaerkt) {

@@ -18,6 +18,8 @@ const char* print_check_failed_text();
 // Closing line of a check section: the utilisation as printed with its relation and verdict by the
 // verdict rule (core/verdict.h), and "not verifiable" with the red verdict for a value that is no number.
 void print_closing_line(FILE* file, double eta);
+// Closing line of a check that could not be verified, with its cause (UTF-8) and the red verdict.
+void print_closing_line_not_verifiable(FILE* file, const std::string& cause);
 // Summary with the overall utilisation of all checks, judged like a closing line.
 void print_summary(FILE* file, double eta_max);
 

@@ -16,8 +16,11 @@
 #include "output/oli_paragraph.h"
 #include "platform/os/c_numeric.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -98,7 +101,21 @@ void print_closing_line(FILE* file, double eta)
         print_text(file, u8"u╬\\max╬r%s", judged(eta).c_str());
 }
 
+void print_closing_line_not_verifiable(FILE* file, const std::string& cause)
+{
+    // Arguments are not converted with the format: the cause goes in as list bytes.
+    print_text(file, u8"u╬\\max╬r nicht nachweisbar: %s " OLI_ARROW_U8 u8" %s", print_cp437(cause.c_str()).c_str(),
+               print_not_ok_text());
+}
+
 namespace {
+
+// The closing line of a section: its cause when the check could not be verified.
+void closing_line(FILE* file, double eta, const std::string& cause)
+{
+    if (cause.empty()) print_closing_line(file, eta);
+    else print_closing_line_not_verifiable(file, cause);
+}
 
 // What the results just printed covered, for the summary that follows them: which checks were
 // switched on and whether a detailing rule was not met. Set by print_results, used up by the
@@ -107,6 +124,7 @@ struct SummaryScope {
     bool bending = true;
     bool shear = true;
     DetailingBreach breach;
+    std::vector<std::string> causes;  // UTF-8: why checks could not be verified, none when all could
 };
 SummaryScope g_summary_scope;
 
@@ -122,7 +140,13 @@ void print_summary(FILE* file, double eta_max)
     // Arguments are not converted with the format: the words go in as list bytes.
     const std::string words = print_cp437(all ? "aller Nachweise" : u8"der geführten Nachweise");
     const char* const checks = words.c_str();
-    if (scope.breach)
+    if (!scope.breach && !scope.causes.empty()) {
+        // A paragraph holds 255 bytes: one cause to a line.
+        print_text(file, u8"╬bGesamtausnutzung %s u╬\\max,Ges╬r╬b nicht nachweisbar: %s " OLI_ARROW_U8 u8" %s", checks,
+                   print_cp437(scope.causes.front().c_str()).c_str(), print_not_ok_text());
+        for (std::size_t i = 1; i < scope.causes.size(); ++i)
+            print_text(file, u8"Ebenfalls nicht nachweisbar: %s", print_cp437(scope.causes[i].c_str()).c_str());
+    } else if (scope.breach)
         print_text(file,
                    u8"╬bGesamtausnutzung %s u╬\\max,Ges╬r╬b nicht nachweisbar: Konstruktionsregel nicht "
                    u8"eingehalten " OLI_ARROW_U8 u8" %s",
@@ -171,8 +195,9 @@ namespace {
 const char* const kStress = u8"N/mm╬/2╬r";
 
 // The two edge groups of the opening table: F_tV, F_tM, F_t90 and the edge's utilisation.
-void edge_columns(PrintTable& t, const QVector<OpeningCheckRow>& rows, bool left, bool made_up_eta)
+void edge_columns(PrintTable& t, const TAVO52_DATA& d, bool left, bool made_up_eta)
 {
+    const QVector<OpeningCheckRow>& rows = d.zeilen_durchbruch;
     const int n = rows.size();
     double* ftv = t.numbers(left ? "linker Rand" : "rechter Rand", u8"F╬\\tV,d╬r", "kN", 6, 2);
     double* ftm = t.numbers("=", u8"F╬\\tM,d╬r", "kN", 6, 2);
@@ -183,8 +208,8 @@ void edge_columns(PrintTable& t, const QVector<OpeningCheckRow>& rows, bool left
         ftv[i] = left ? r.ftv_l : r.ftv_r;
         ftm[i] = left ? r.ftm_l : r.ftm_r;
         ft90[i] = left ? r.ft90_l : r.ft90_r;
-        // Screws without the embedded length have no capacity: their 2.0 is no utilisation.
-        eta[i] = made_up_eta ? std::nan("") : left ? r.eta_l : r.eta_r;
+        // Screws without the embedded length or without capacity: their 2.0 is no utilisation.
+        eta[i] = made_up_eta || opening_row_not_verifiable(d, r) ? std::nan("") : left ? r.eta_l : r.eta_r;
     }
 }
 
@@ -237,12 +262,25 @@ int TAVO52_DATA::print_tension_perp_section(FILE* file)
     }
     const bool rods = verstaerkt && verst_typ == REINFORCEMENT_RODS;
     const bool screws = verstaerkt && verst_typ == REINFORCEMENT_SCREWS;
-    if (screws)
+    if (screws) {
+        // The screws hold at both crack lines; the line with the smaller capacity governs. Above the
+        // upper line the screw is l_ad,o long, below the lower one l_ad,u.
+        const bool lower = sc_riss_unten != 0;
+        const double above = lower ? sc_l - l_ad_u : l_ad_o;
+        const double below = lower ? l_ad_u : sc_l - l_ad_o;
+        // Without capacity at either line neither governs.
+        if (raxk > 0.0)
+            print_text(file,
+                       u8"l╬\\ad,o╬r = %.0lf mm, l╬\\ad,u╬r = %.0lf mm, maßgebend %s Risslinie: %.0lf mm oberhalb, "
+                       u8"%.0lf mm unterhalb",
+                       l_ad_o, l_ad_u, lower ? "untere" : "obere", above, below);
+        else
+            print_text(file, u8"l╬\\ad,o╬r = %.0lf mm, l╬\\ad,u╬r = %.0lf mm", l_ad_o, l_ad_u);
         print_text(file,
                    u8"R╬\\ax,head,k╬r = %.3lf kN, R╬\\ax1,k╬r = %.3lf kN, R╬\\ax2,k╬r = %.3lf kN " OLI_ARROW_U8 u8" "
                    u8"R╬\\ax,k╬r = %.3lf kN",
                    raxheadk, rax1k, rax2k, raxk);
-    else if (rods)
+    } else if (rods)
         print_text(file,
                    u8"h╬\\r╬r = %.0lf mm, l╬\\t,90╬r = %.0lf mm, f╬\\t,90k╬r = %.3lf N/mm╬/2╬r, "
                    u8"f╬\\k1,k╬r = %.3lf N/mm╬/2╬r, l╬\\ad╬r = %.0lf mm, N╬\\R,k╬r = %.2lf kN",
@@ -279,17 +317,18 @@ int TAVO52_DATA::print_tension_perp_section(FILE* file)
     }
     const DetailingBreach breach = detailing_breach(*this);
     const bool made_up = breach.rule == DetailingRule::ScrewEmbedment;
-    edge_columns(t, rows, true, made_up);
-    edge_columns(t, rows, false, made_up);
+    edge_columns(t, *this, true, made_up);
+    edge_columns(t, *this, false, made_up);
     double* eta = t.numbers(" ", "u", "-", 6, 3);
-    for (int i = 0; i < n; ++i) eta[i] = made_up ? std::nan("") : rows[i].eta;
+    for (int i = 0; i < n; ++i)
+        eta[i] = made_up || opening_row_not_verifiable(*this, rows[i]) ? std::nan("") : rows[i].eta;
     t.write(file);
 
     if (breach) {
         print_detailing_breach(file, breach);
         print_closing_line_breach(file);
     } else {
-        print_closing_line(file, eta_durchbruch);
+        closing_line(file, eta_durchbruch, not_verifiable_cause(*this, RESULT_KIND_OPENING));
     }
     return 0;
 }
@@ -300,7 +339,7 @@ int TAVO52_DATA::print_plate_reinforcement_table(FILE* file)
     print_text(file, u8"f╬\\k2,k╬r = %.2lf N/mm╬/2╬r (Tabelle NA.12)", fk2k);
     plate_table(file, zeilen_durchbruch, true);
     plate_table(file, zeilen_durchbruch, false);
-    print_closing_line(file, eta_durchbruch);
+    closing_line(file, eta_durchbruch, not_verifiable_cause(*this, RESULT_KIND_OPENING));
     return 0;
 }
 
@@ -309,10 +348,17 @@ int TAVO52_DATA::print_bending_section(FILE* file)
     const CNumericScope c_numbers;
     grf_set_colour_mode(1);
     print_heading(file, 2, "Biegung am Durchbruchquerschnitt");
+    // A section without area has no centroid: its values are not determinable, no number.
+    const auto value = [](double v) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.0f", v);
+        return std::isfinite(v) ? std::string(buf) : std::string("n.e.");
+    };
     print_text(file,
-               u8"I╬\\nz╬r = %.0lf cm╬/4╬r, z╬\\s╬r = %.0lf mm, W╬\\no╬r = %.0lf cm╬/3╬r, "
-               u8"W╬\\nu╬r = %.0lf cm╬/3╬r, W╬\\o╬r = %.0lf cm╬/3╬r, W╬\\u╬r = %.0lf cm╬/3╬r",
-               0.0001 * i_nz, z_s, 0.001 * w_no, 0.001 * w_nu, 0.001 * w_o, 0.001 * w_u);
+               u8"I╬\\nz╬r = %s cm╬/4╬r, z╬\\s╬r = %s mm, W╬\\no╬r = %s cm╬/3╬r, "
+               u8"W╬\\nu╬r = %s cm╬/3╬r, W╬\\o╬r = %s cm╬/3╬r, W╬\\u╬r = %s cm╬/3╬r",
+               value(0.0001 * i_nz).c_str(), value(z_s).c_str(), value(0.001 * w_no).c_str(),
+               value(0.001 * w_nu).c_str(), value(0.001 * w_o).c_str(), value(0.001 * w_u).c_str());
 
     const bool rectangular = typ_durchbruch != OPENING_CIRCULAR;
     const QVector<BendingCheckRow>& rows = zeilen_biegung;
@@ -349,7 +395,7 @@ int TAVO52_DATA::print_bending_section(FILE* file)
         eta[i] = r.eta;
     }
     t.write(file);
-    print_closing_line(file, eta_biegung);
+    closing_line(file, eta_biegung, not_verifiable_cause(*this, RESULT_KIND_BENDING));
     return 0;
 }
 
@@ -408,7 +454,7 @@ int TAVO52_DATA::print_shear_section(FILE* file)
         }
         t.write(file);
     }
-    print_closing_line(file, eta_schub);
+    closing_line(file, eta_schub, not_verifiable_cause(*this, RESULT_KIND_SHEAR));
     return 0;
 }
 
@@ -446,6 +492,13 @@ int TAVO52_DATA::print_results(FILE* file)
     g_summary_scope.bending = biegung == 1;
     g_summary_scope.shear = schub == 1;
     g_summary_scope.breach = detailing_breach(*this);
+    std::vector<std::string>& causes = g_summary_scope.causes;
+    causes.clear();
+    const int kinds[] = {RESULT_KIND_OPENING, biegung == 1 ? RESULT_KIND_BENDING : -1, schub == 1 ? RESULT_KIND_SHEAR : -1};
+    for (int kind : kinds) {
+        const std::string cause = not_verifiable_cause(*this, kind);
+        if (!cause.empty() && std::find(causes.begin(), causes.end(), cause) == causes.end()) causes.push_back(cause);
+    }
     grf_set_colour_mode(1);
     print_heading(file, 1, "Ergebnisse");
     print_tension_perp_section(file);

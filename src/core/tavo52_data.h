@@ -111,6 +111,8 @@ public:
     double eta_durchbruch = 0;
     double rax1k = 0, rax2k = 0, raxheadk = 0, sc_status = 0, raxk = 0;
     int lad_zu_kurz = 0;
+    // Screws: 1 when the lower crack line governs their axial capacity, 0 the upper one.
+    int sc_riss_unten = 0;
 
     // bending-check values
     double z_s = 0, flaeche_o = 0, flaeche_u = 0, i_nz = 0, w_no = 0, w_nu = 0;

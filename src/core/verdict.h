@@ -23,6 +23,7 @@ bool verdict_within_tolerance(double eta);
 std::string verdict_relation(double eta);
 
 class TAVO52_DATA;
+struct OpeningCheckRow;
 
 // A detailing rule of the reinforcement that the last calculation found not met. The checks then
 // set the opening's utilisation to 2.0 (rods) or every edge's to 2.0 (screws): a mark, no
@@ -41,3 +42,15 @@ struct DetailingBreach {
 };
 
 DetailingBreach detailing_breach(const TAVO52_DATA& d);
+
+// A result the checks could not verify is no utilisation, whatever number stands for it: +inf
+// (undefined forces, a resistance or factor that is not positive) or the 2.0 of screw edges
+// without capacity. Such a result is shown as "nicht nachweisbar" with its cause; it fails.
+// A detailing rule not met is named by detailing_breach() instead.
+
+// True when the row's utilisation is the checks' mark, not a number to show.
+bool opening_row_not_verifiable(const TAVO52_DATA& d, const OpeningCheckRow& row);
+
+// Why the check of the given kind (RESULT_KIND_*) could not be verified, in UTF-8 for the panel
+// and the print alike; "" when its result is a utilisation (or a detailing rule names it).
+std::string not_verifiable_cause(const TAVO52_DATA& d, int kind);

@@ -460,10 +460,16 @@ void MainWindow::fill_cb_Holzguete_laschen(int check)
     case MAT_PLYWOOD: list = plywood_grades(); break;
     default: list << QStringLiteral("---"); break;
     }
-    cob_guete_laschen->clear();
-    cob_guete_laschen->addItems(list);
-    if (material == MAT_SOFTWOOD)
-        cob_guete_laschen->setCurrentIndex(5);
+    // The same material keeps its list and the grade chosen in it (an opened position's too).
+    QStringList shown;
+    for (int i = 0; i < cob_guete_laschen->count(); ++i)
+        shown << cob_guete_laschen->itemText(i);
+    if (shown != list) {
+        cob_guete_laschen->clear();
+        cob_guete_laschen->addItems(list);
+        if (material == MAT_SOFTWOOD)
+            cob_guete_laschen->setCurrentIndex(5);
+    }
     sb_laschen_ftk->setEnabled(material == MAT_FREE);
     if (check)
         h_check_click();

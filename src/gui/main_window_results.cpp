@@ -178,6 +178,27 @@ PanelVerdict panel_verdict(bool current, const QVector<CheckResult>& results, bo
     return PanelVerdict::Passed;
 }
 
+QString not_verifiable_status(const TAVO52_DATA& d, bool bending_on, bool shear_on)
+{
+    static const struct { int kind; const char* name; } kChecks[3] = {
+        {RESULT_KIND_OPENING, "Querzug am Durchbruch"},
+        {RESULT_KIND_BENDING, "Biegung am Durchbruch"},
+        {RESULT_KIND_SHEAR, "Schub am reduzierten Querschnitt"}};
+    const bool on[3] = {true, bending_on, shear_on};
+    QStringList lines;
+    for (int i = 0; i < 3; ++i) {
+        const bool listed = std::any_of(d.nachweise.begin(), d.nachweise.end(),
+                                        [&](const CheckResult& r) { return r.kind == kChecks[i].kind; });
+        if (!on[i] || !listed)
+            continue;
+        const std::string cause = not_verifiable_cause(d, kChecks[i].kind);
+        if (!cause.empty())
+            lines << QStringLiteral("%1 nicht nachweisbar: %2.")
+                         .arg(QString::fromUtf8(kChecks[i].name), QString::fromUtf8(cause.c_str()));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString detailing_breach_text(const DetailingBreach& b)
 {
     const QString values = QStringLiteral(" (l_ad = %1 mm < %2 mm)").arg(std::round(b.have)).arg(std::round(b.need));
@@ -324,6 +345,9 @@ QString MainWindow::results_status(PanelVerdict verdict) const
         missing << QStringLiteral("Schub am reduzierten Querschnitt");
     if (!missing.isEmpty())
         return QStringLiteral("Nicht nachweisbar: ") + missing.join(QStringLiteral(", "));
+    const QString causes = not_verifiable_status(data_object, cb_Biegung->isChecked(), cb_Schub->isChecked());
+    if (!causes.isEmpty())
+        return causes;
     if (verdict == PanelVerdict::None)
         return QStringLiteral("Ohne Ergebnis: keine Ausnutzung berechnet.");
     return QString();
@@ -356,6 +380,11 @@ void MainWindow::show_results()
         } else if (res && i == 0 && breach) {
             // The checks' 2.0 marks the rule; it is no utilisation.
             v.text = QStringLiteral("Regel verletzt");
+            v.bar = kBarMax;
+            v.failed = true;
+        } else if (res && !not_verifiable_cause(data_object, kRows[i].kind).empty()) {
+            // The checks' mark (2.0, +inf) is no utilisation: the status line names the cause.
+            v.text = QStringLiteral("nicht nachweisbar");
             v.bar = kBarMax;
             v.failed = true;
         } else if (res) {

@@ -26,5 +26,9 @@ enum class PanelVerdict { None, Passed, Failed };
 PanelVerdict panel_verdict(bool current, const QVector<CheckResult>& results, bool bending_on, bool shear_on,
                            double eta_max, bool rule_breached = false);
 
+// The status line for the checks of the list that could not be verified, one line each with the
+// check and its cause (core's not_verifiable_cause); empty when every listed check was verified.
+QString not_verifiable_status(const TAVO52_DATA& d, bool bending_on, bool shear_on);
+
 // The detailing rule that is not met, named with its values; empty when every rule is met.
 QString detailing_breach_text(const DetailingBreach& b);

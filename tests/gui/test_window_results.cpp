@@ -152,6 +152,51 @@ TEST(ResultRows, ThresholdsSentinelsAndValuesThatAreNoNumber)
     }
 }
 
+// The status line names each listed check that could not be verified with the cause core gives it,
+// and leaves out a check switched off.
+TEST(ResultRows, StatusNamesEachCheckThatCannotBeVerified)
+{
+    NadEc5Block block{};
+    nad_ec5_set_defaults(&block);
+    block.country = 1;
+    NadEc5Block* const saved = cur_ec5_params;
+    cur_ec5_params = &block;
+    TAVO52_DATA d;
+    d.holzart = 2;
+    d.holzguete = 2;
+    d.b = 120;
+    d.h = 240;
+    d.h_ro = 0;  // no upper chord: F_t,M undefined, the bending section without modulus
+    d.h_ru = 70;
+    LoadRow load;
+    load.v_l = load.v_r = 10;
+    load.m_l = load.m_r = 5;
+    load.kmod = 0.9;
+    load.kled = 3;
+    d.lasten = {load};
+    d.cal_nachweise();
+    const std::string both = not_verifiable_status(d, true, true).toStdString();
+    EXPECT_EQ(both, u8"Querzug am Durchbruch nicht nachweisbar: Querzugkraft F_t,90 nicht bestimmbar (Trägerhöhe h "
+                    u8"oder Resthöhe h_r nicht positiv).\n"
+                    u8"Biegung am Durchbruch nicht nachweisbar: Restquerschnitt ohne Fläche oder Widerstandsmoment "
+                    u8"(b, h_ro oder h_ru nicht positiv).");
+    EXPECT_EQ(not_verifiable_status(d, false, true).toStdString().find("Biegung"), std::string::npos);
+    // k_mod 0: every check names the missing factor.
+    d.h_ro = 70;
+    d.lasten[0].kmod = 0;
+    d.cal_nachweise();
+    const QStringList lines = not_verifiable_status(d, true, true).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 3);
+    for (const QString& line : lines)
+        EXPECT_TRUE(line.endsWith(QStringLiteral("nicht nachweisbar: k_mod oder Teilsicherheitsbeiwert einer Last "
+                                                 "nicht positiv.")))
+            << line.toStdString();
+    d.lasten[0].kmod = 0.9;
+    d.cal_nachweise();
+    EXPECT_EQ(not_verifiable_status(d, true, true), QString());
+    cur_ec5_params = saved;
+}
+
 TEST(ResultRows, FrameVerdicts)
 {
     const auto list = [](std::vector<std::pair<int, double>> rows) {
@@ -484,6 +529,11 @@ TEST_F(VerdictStatesTest, PanelRulesAndPrintOfEachState)
     const auto off = [](bool bending, bool shear) {
         return [bending, shear](TAVO52_DATA& d) { d.biegung = bending; d.schub = shear; };
     };
+    const auto screws_fit = [](TAVO52_DATA& d) {
+        d.h = 500; d.h_ro = 180; d.h_ru = 180; d.a = 100; d.b = 200;
+        d.verstaerkt = 1; d.verst_typ = 2; d.typ_schraube = 13; d.d_schraube = 0; d.l_schraube = 1;
+        d.unten_sc = 0; d.n_sc = 1;
+    };
     const VerdictCase cases[] = {
         {"NKL 3 unreinforced, set with a country: inadmissible", [](TAVO52_DATA& d) { d.nkl = 3; }, nullptr, true,
          {{"", ""}, {"", ""}, {"", ""}}, Frame::Neutral,
@@ -555,6 +605,21 @@ TEST_F(VerdictStatesTest, PanelRulesAndPrintOfEachState)
          "Regel verletzt: Schraubenanordnung: kein Durchmesser und keine Länge der gewählten Schraube passen in den "
          "Querschnitt (b = 40 mm, h = 400 mm)",
          nullptr, nullptr, nullptr},
+        // Screws 6 x 400 from the top in h = 500, h_ro = h_ru = 180 (h_d = 140 <= 0.3 h): embedded 180 and
+        // 400 - 180 - 140 = 80 mm. A set without a country gives them no withdrawal parameter: R_ax,k = 0.
+        {"screws, set without a country", screws_fit, nullptr, false,
+         {{"nicht nachweisbar", ""}, {"*", ""}, {"*", ""}}, Frame::Red,
+         "Querzug am Durchbruch nicht nachweisbar: ohne deutschen nationalen Anhang gilt kein Ausziehparameter der "
+         "Schraube (R_ax,k = 0).",
+         nullptr,
+         u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b nicht nachweisbar: ohne deutschen nationalen Anhang "
+         u8"gilt kein Ausziehparameter der Schraube (R_ax,k = 0) ê ╬{C 1 230 0 0}",
+         u8"u╬\\max╬r nicht nachweisbar: ohne deutschen nationalen Anhang gilt kein Ausziehparameter der Schraube "
+         u8"(R_ax,k = 0) ê ╬{C 1 230 0 0}"},
+        // The same with the German annex: the lower crack line (80 mm below it) governs.
+        {"screws, German set", screws_fit, nullptr, true, {{"*", ""}, {"*", ""}, {"*", ""}}, Frame::Green, "", nullptr,
+         u8"╬bGesamtausnutzung aller Nachweise u╬\\max,Ges╬r╬b = ",
+         u8"maßgebend untere Risslinie: 320 mm oberhalb, 80 mm unterhalb"},
         {"h_ro + h_ru >= h", nullptr,
          [](WindowTest& t) { static_cast<VerdictStatesTest&>(t).type("ed_Balken_hro", "9999"); }, true,
          {{"", ""}, {"", ""}, {"", ""}}, Frame::Neutral,
