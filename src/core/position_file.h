@@ -49,8 +49,8 @@ std::string format_file_double(double v);
 // There is one: a later damaged file replaces it.
 std::string position_backup_path(const std::string& path);
 
-// Two programs on one position: the position's data and choice files that changed on disk since
-// this program read or saved them.
+// Two programs on one position: the position's data and choice files that changed on disk (or were
+// deleted) since this program read or saved them; each is checked, the choice file too.
 std::vector<std::string> position_files_changed_elsewhere();
 // Where a save puts this program's version when the user keeps the other program's: the first
 // free of "<file>.neu", "<file>.neu2", ...

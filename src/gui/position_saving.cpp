@@ -132,7 +132,7 @@ void show_file_refusals_in_message_boxes()
 bool save_position()
 {
     // Another program saved or deleted the position since it was opened here: never overwritten unasked.
-    const auto elsewhere = files_changed_elsewhere({inp_path, nad_path});
+    const auto elsewhere = files_changed_elsewhere(position_files_changed_elsewhere());
     if (!elsewhere.first.empty() || !elsewhere.second.empty()) {
         PositionCopies copies = position_copies_for(elsewhere.second);
         std::vector<std::string> beside;

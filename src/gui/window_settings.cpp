@@ -149,7 +149,7 @@ namespace {
 // was read and the user keeps that version, a new copy beside it; no file when the user cancelled.
 struct SettingsTarget {
     QString path;
-    bool must_be_new = false;
+    SettingsWrite how = SettingsWrite::Update;
 };
 
 SettingsTarget settings_save_target(const QString& path)
@@ -163,16 +163,16 @@ SettingsTarget settings_save_target(const QString& path)
                 .arg(absolute_file_path(file));
         if (qt_question_box(QMessageBox::Question, QStringLiteral("Speichern"), question) != QMessageBox::Yes)
             return {};
-        return {path, false};
+        return {path, SettingsWrite::Replace};
     }
     const auto elsewhere = files_changed_elsewhere({file});
-    if (elsewhere.first.empty() && elsewhere.second.empty()) return {path, false};
+    if (elsewhere.first.empty() && elsewhere.second.empty()) return {path, SettingsWrite::Update};
     const std::string beside = conflict_copy_path(file);
     switch (ask_about_changed_files(elsewhere.first, {beside}, elsewhere.second)) {
     case ChangedFileAnswer::Overwrite:
-        return {path, false};
+        return {path, SettingsWrite::Update};
     case ChangedFileAnswer::SaveBeside:
-        return {elsewhere.first.empty() ? path : QFile::decodeName(beside.c_str()), true};
+        return {elsewhere.first.empty() ? path : QFile::decodeName(beside.c_str()), SettingsWrite::Create};
     case ChangedFileAnswer::Cancel:
         break;
     }
@@ -185,13 +185,13 @@ bool save_settings(const QString& path, const std::function<void(QSettings&)>& e
 {
     const SettingsTarget target = settings_save_target(path);
     if (target.path.isEmpty()) return true;   // the user chose to save nothing
-    if (!target.must_be_new) return edit_settings_file(target.path, edit);
+    if (target.how != SettingsWrite::Create) return edit_settings_file(target.path, edit, target.how);
     const std::string file = QFile::encodeName(path).toStdString();
     QString name = target.path;
     int number = 1;
     // Another program taking every free name in turn, this many times, is no race but a fault.
     for (int tries = 0; tries < 20; ++tries) {
-        if (edit_settings_file(name, edit, true)) return true;
+        if (edit_settings_file(name, edit, SettingsWrite::Create)) return true;
         if (!QFileInfo::exists(name)) return false;
         ++number;
         name = QFile::decodeName(free_copy_path(file, &number).c_str());

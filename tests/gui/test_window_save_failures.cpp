@@ -3,6 +3,7 @@
 #include "gui/position_saving.h"
 #include "platform/os/atomic_file.h"
 #include "window_fixture.h"
+#include <QMessageBox>
 #include <csignal>
 #include <fcntl.h>
 #include <map>
@@ -159,4 +160,26 @@ TEST_F(WindowTest, SavesOnAFullDiskKeepTheOldFileOrWriteTheNewOneWhole)
             EXPECT_TRUE(calllog::contains("(Grund: Datenträger voll)")) << kib;
         }
     }
+}
+
+// A fonts and colours file that cannot be read at start is named, and the window's save does not
+// replace the user's values by the defaults it showed unless the user says so.
+TEST_F(WindowTest, ASettingsFileNotReadAtStartIsNamedAndReplacedOnlyWhenAsked)
+{
+    const std::string theirs = "[General]\nFont=\"DejaVu Sans,11,-1,5,50,0,0,0,0,0\"\n;" + std::string(2 << 20, 'x') + "\n";
+    ASSERT_TRUE(testutil::write_file(fonts_path, theirs));
+    const std::unique_ptr<TAVO52_DATA> position(base_position());
+    open(*position);
+    EXPECT_TRUE(calllog::contains("file refused: Die Datei\n" + fonts_path + "\nist größer als"));
+    calllog::clear();
+    w->actionDaten_sichern->trigger();
+    EXPECT_TRUE(calllog::contains("QMessageBox: Speichern: Die Einstellungsdatei\n" + fonts_path +
+                                  "\nkonnte beim Start nicht gelesen werden"));
+    EXPECT_EQ(testutil::read_file(fonts_path), theirs) << "nobody answered: the file stays";
+    EXPECT_NE(testutil::read_file(inp_path), "") << "the position is saved all the same";
+
+    calllog::clear();
+    calllog::push_answer(QMessageBox::Yes);
+    w->actionDaten_sichern->trigger();
+    EXPECT_NE(testutil::read_file(fonts_path).find("MainWindowBackground"), std::string::npos);
 }

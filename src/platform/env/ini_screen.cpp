@@ -307,11 +307,12 @@ bool copy_is_complete(const QByteArray& bytes, const QSettings& settings)
 // Runs use() with QSettings over a private, screened copy of the file. False, with the reason in
 // *why, when the file or a copy of it cannot be had.
 bool with_screened_copy(const QString& path, bool editing,
-                        const std::function<bool(QSettings&, const QString&)>& use, std::string* why)
+                        const std::function<bool(QSettings&, const QString&)>& use, std::string* why,
+                        bool read_old = true)
 {
     QByteArray original;
     std::string refused;
-    if (!file_bytes(path, original, &refused)) {
+    if (read_old && !file_bytes(path, original, &refused)) {
         *why = editing ? "sie " + refused : refused;
         return false;
     }
@@ -385,8 +386,9 @@ bool settings_file_unread(const QString& path)
     return unread_files().contains(absolute(path)) && QFileInfo::exists(path);
 }
 
-bool edit_settings_file(const QString& path, const std::function<void(QSettings&)>& edit, bool must_be_new)
+bool edit_settings_file(const QString& path, const std::function<void(QSettings&)>& edit, SettingsWrite how)
 {
+    const bool must_be_new = how == SettingsWrite::Create;
     std::string why;
     bool written = false;
     const bool ok = with_screened_copy(path, true, [&](QSettings& s, const QString& copy) {
@@ -407,7 +409,7 @@ bool edit_settings_file(const QString& path, const std::function<void(QSettings&
         const std::string file = QFile::encodeName(path).toStdString();
         written = must_be_new ? save_new_file_atomically(file, write) : save_file_atomically(file, write);
         return written;
-    }, &why);
+    }, &why, how == SettingsWrite::Update);
     if (ok) {
         unread_files().remove(absolute(path));
         return true;

@@ -24,8 +24,14 @@ bool read_settings_file(const QString& path, const std::function<void(QSettings&
 // values the program never saw; a successful read or save ends it.
 bool settings_file_unread(const QString& path);
 
+// How a settings save treats the file there is.
+enum class SettingsWrite {
+    Update,    // keeps the keys the edit does not set
+    Replace,   // starts empty, whatever the file holds (one the user agreed to replace)
+    Create,    // starts empty and saves only where no file is
+};
 // Calls edit() with QSettings over a screened copy of the file, checks that the copy holds every
-// key whole, then saves it over the file through a temporary file of its folder (with must_be_new,
-// only where no file is). False (file unchanged), with last_save_failure_reason() set, when it
-// cannot be read, written or saved.
-bool edit_settings_file(const QString& path, const std::function<void(QSettings&)>& edit, bool must_be_new = false);
+// key whole, then saves it over the file through a temporary file of its folder. False (file
+// unchanged), with last_save_failure_reason() set, when it cannot be read, written or saved.
+bool edit_settings_file(const QString& path, const std::function<void(QSettings&)>& edit,
+                        SettingsWrite how = SettingsWrite::Update);
