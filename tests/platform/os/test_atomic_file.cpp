@@ -218,6 +218,12 @@ TEST(AtomicSave, CopiesTakeAFreeNameAndFailuresGiveTheirReason)
     EXPECT_FALSE(save_new_file_atomically(path + ".neu", [](FILE* f) { return std::fputs("two", f) >= 0; }));
     EXPECT_EQ(last_save_failure_reason(), "die Datei gibt es schon");
     EXPECT_EQ(testutil::read_file(path + ".neu"), "one");
+    // Another program creates the file while this one writes it: the other's file stays.
+    const std::string raced = dir.file("raced.inp.neu");
+    EXPECT_FALSE(save_new_file_atomically(raced, [&](FILE* f) {
+        return testutil::write_file(raced, "theirs") && std::fputs("mine", f) >= 0;
+    }));
+    EXPECT_EQ(testutil::read_file(raced), "theirs");
 
     const std::string fifo = dir.file("pipe.inp"), folder = dir.file("folder.inp"), locked = dir.file("locked.inp");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
