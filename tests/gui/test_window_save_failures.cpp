@@ -160,6 +160,25 @@ TEST_F(WindowTest, SavesOnAFullDiskKeepTheOldFileOrWriteTheNewOneWhole)
             EXPECT_TRUE(calllog::contains("(Grund: Datenträger voll)")) << kib;
         }
     }
+
+    // Started on the full disk, with the temporary folder there too: the settings cannot be read,
+    // are named, and the next save keeps the user's file unless the user agrees.
+    const std::string fonts = testutil::read_file(fonts_path);
+    const char* tmpdir = std::getenv("TMPDIR");
+    const std::string old_tmpdir = tmpdir ? tmpdir : "";
+    setenv("TMPDIR", dir.file("disk").c_str(), 1);
+    w.reset();
+    disk.leave_free(0);
+    calllog::clear();
+    open_file();
+    if (old_tmpdir.empty()) unsetenv("TMPDIR");
+    else setenv("TMPDIR", old_tmpdir.c_str(), 1);
+    EXPECT_TRUE(calllog::contains("file refused: Die Datei\n" + fonts_path + "\nkann nicht gelesen werden (Datenträger voll)."));
+    disk.empty();
+    calllog::clear();
+    w->actionDaten_sichern->trigger();
+    EXPECT_TRUE(calllog::contains("QMessageBox: Speichern: Die Einstellungsdatei\n" + fonts_path));
+    EXPECT_EQ(testutil::read_file(fonts_path), fonts);
 }
 
 // A fonts and colours file that cannot be read at start is named, and the window's save does not
