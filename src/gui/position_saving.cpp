@@ -136,7 +136,9 @@ bool save_position()
     if (!elsewhere.first.empty() || !elsewhere.second.empty()) {
         PositionCopies copies = position_copies_for(elsewhere.second);
         std::vector<std::string> beside;
-        for (const std::string& p : elsewhere.first) beside.push_back(p == inp_path ? copies.inp : copies.nad);
+        // Both files go beside as a pair; a deleted one is saved under its own name.
+        for (const std::string* p : {&copies.inp, &copies.nad})
+            if (*p != inp_path && *p != nad_path) beside.push_back(*p);
         switch (ask_about_changed_files(elsewhere.first, beside, elsewhere.second)) {
         case ChangedFileAnswer::Cancel:
             return false;

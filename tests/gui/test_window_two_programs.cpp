@@ -85,6 +85,13 @@ TEST_F(WindowTest, TwoWindowsSavingTheSamePositionAskBeforeTheSecondSaveOverwrit
     calllog::clear();
     EXPECT_TRUE(save_position());
     EXPECT_EQ(question_about(inp_path), "");
+
+    // Only the choice file changed: the window's save asks all the same.
+    ASSERT_TRUE(testutil::write_file(nad_path, "Standard\n0\n"));
+    calllog::clear();
+    EXPECT_FALSE(save_position());
+    EXPECT_NE(question_about(nad_path), "");
+    EXPECT_EQ(testutil::read_file(nad_path), "Standard\n0\n");
 }
 
 // The other program deleted the position: it is called deleted, and keeping every version saves
