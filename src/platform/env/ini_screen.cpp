@@ -399,8 +399,8 @@ bool edit_settings_file(const QString& path, const std::function<void(QSettings&
         QByteArray bytes;
         if (s.status() != QSettings::NoError || !file_bytes(copy, bytes) || !copy_is_complete(bytes, s)) {
             // QSettings may leave its copy empty or cut on a full disk and still report no error.
-            why = reason_from_errno(error, nearly_full(copy) ? "Datenträger voll"
-                                                             : "die Einstellungen wurden nicht vollständig geschrieben");
+            why = nearly_full(copy) ? save_failure_reason(ENOSPC)
+                                    : reason_from_errno(error, "die Einstellungen wurden nicht vollständig geschrieben");
             return false;
         }
         const auto write = [&](FILE* f) {
