@@ -8,7 +8,9 @@
 #include "platform/os/atomic_file.h"
 #include "platform/os/codepage.h"
 #include "platform/os/regular_file.h"
+#include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -343,26 +345,46 @@ bool keep_damaged_original(const std::string& path, std::string* backup)
 
 namespace {
 
-// Writes the position's data file and its choice file under the given names; the name of a file
-// that could not be written goes to save_failed_path.
-bool write_position_pair(TAVO52_DATA& d, const std::string& inp, const std::string& nad)
+bool file_exists_now(const std::string& path)
+{
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool write_position_text(const TAVO52_DATA& d, const std::string& path, bool must_be_new)
 {
     const std::string text = position_data_text(d);
-    if (!save_file_atomically(inp, [&text](FILE* f) { return std::fwrite(text.data(), 1, text.size(), f) == text.size(); })) {
-        d.save_failed_path = inp;
-        return false;
-    }
-    const bool ok = save_file_atomically(nad, [](FILE* f) {
+    const auto write = [&text](FILE* f) { return std::fwrite(text.data(), 1, text.size(), f) == text.size(); };
+    return must_be_new ? save_new_file_atomically(path, write) : save_file_atomically(path, write);
+}
+
+bool write_choice(const std::string& path, bool must_be_new)
+{
+    const auto write = [](FILE* f) {
         nad_write_active_name(f);
         return std::fputs("0\n", f) >= 0;
-    });
-    if (!ok) d.save_failed_path = nad;
-    return ok;
+    };
+    return must_be_new ? save_new_file_atomically(path, write) : save_file_atomically(path, write);
+}
+
+// Saves one file of a copy where no file is: under *name, or, where another program took that
+// name meanwhile, under the next free copy name of `original` (then *name says which).
+bool write_copy(std::string* name, const std::string& original, int number, const std::function<bool(const std::string&)>& write)
+{
+    // Another program taking every free name in turn, this many times, is no race but a fault.
+    const int kMaxTries = 20;
+    for (int tries = 0; tries < kMaxTries; ++tries) {
+        if (write(*name)) return true;
+        if (!file_exists_now(*name)) return false;   // a failure of its own, not a name taken
+        ++number;
+        *name = free_copy_path(original, &number);
+    }
+    return false;
 }
 
 } // namespace
 
-std::string conflict_copy_path(const std::string& path) { return path + ".neu"; }
+std::string conflict_copy_path(const std::string& path) { return free_copy_path(path); }
 
 std::vector<std::string> position_files_changed_elsewhere()
 {
@@ -372,10 +394,39 @@ std::vector<std::string> position_files_changed_elsewhere()
     return changed;
 }
 
-int write_position_copies(TAVO52_DATA& d)
+PositionCopies position_copies_for(const std::vector<std::string>& deleted)
+{
+    // One number for both copies, free for each, so that they are seen to belong together.
+    int number = 1;
+    PositionCopies copies;
+    for (;;) {
+        int inp_number = number, nad_number = number;
+        copies.inp = free_copy_path(inp_path, &inp_number);
+        copies.nad = free_copy_path(nad_path, &nad_number);
+        if (inp_number == nad_number) break;
+        number = std::max(inp_number, nad_number);
+    }
+    copies.number = number;
+    for (const std::string& gone : deleted) {
+        if (gone == inp_path) copies.inp = inp_path;
+        if (gone == nad_path) copies.nad = nad_path;
+    }
+    return copies;
+}
+
+int write_position_copies(TAVO52_DATA& d, PositionCopies& copies)
 {
     d.save_failed_path.clear();
-    return write_position_pair(d, conflict_copy_path(inp_path), conflict_copy_path(nad_path)) ? 0 : 1;
+    if (!write_copy(&copies.inp, inp_path, copies.number,
+                    [&d](const std::string& name) { return write_position_text(d, name, true); })) {
+        d.save_failed_path = copies.inp;
+        return 1;
+    }
+    if (!write_copy(&copies.nad, nad_path, copies.number, [](const std::string& name) { return write_choice(name, true); })) {
+        d.save_failed_path = copies.nad;
+        return 1;
+    }
+    return 0;
 }
 
 int TAVO52_DATA::write_data()
@@ -383,10 +434,7 @@ int TAVO52_DATA::write_data()
     save_failed_path.clear();
     if (open_report.damaged() && !keep_damaged_original(inp_path, &save_failed_path)) return 1;
     save_failed_path.clear();
-    const std::string text = position_data_text(*this);
-    bool ok = save_file_atomically(inp_path, [&text](FILE* f) {
-        return std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    });
+    bool ok = write_position_text(*this, inp_path, false);
     if (!ok) {
         save_failed_path = inp_path;
         return 1;
@@ -394,10 +442,7 @@ int TAVO52_DATA::write_data()
     // The file now holds what the window shows; later saves need no copy of it.
     open_report = PositionReadReport();
     open_report.outcome = PositionReadReport::Read;
-    ok = save_file_atomically(nad_path, [](FILE* f) {
-        nad_write_active_name(f);
-        return std::fputs("0\n", f) >= 0;
-    });
+    ok = write_choice(nad_path, false);
     if (!ok) {
         save_failed_path = nad_path;
         return 1;
@@ -421,6 +466,7 @@ int TAVO52_DATA::read_data()
         open_report.outcome = PositionReadReport::Unreadable;
         open_report.reason = why.reason;
         note_file_seen(inp_path);
+        note_file_seen(nad_path);
         return 1;
     }
     note_file_seen(inp_path);

@@ -49,11 +49,20 @@ std::string format_file_double(double v);
 // There is one: a later damaged file replaces it.
 std::string position_backup_path(const std::string& path);
 
-// Two programs on one position: the position's data and choice files that changed on disk since
-// this program read or saved them.
+// Two programs on one position: the position's data and choice files that changed on disk (or were
+// deleted) since this program read or saved them; each is checked, the choice file too.
 std::vector<std::string> position_files_changed_elsewhere();
-// Where a save puts this program's version when the user keeps the other program's: "<file>.neu".
+// Where a save puts this program's version when the user keeps the other program's: the first
+// free of "<file>.neu", "<file>.neu2", ...
 std::string conflict_copy_path(const std::string& path);
-// Saves the position's data and choice files as their conflict copies, leaving the files
-// themselves as they are. 0 saved; 1 when a file (d.save_failed_path) could not be written.
-int write_position_copies(TAVO52_DATA& d);
+// The names a save beside the other program's files uses: copies of the data and choice files
+// under one free number, except that a deleted file is saved under its own name again.
+struct PositionCopies {
+    std::string inp, nad;
+    int number = 1;
+};
+PositionCopies position_copies_for(const std::vector<std::string>& deleted);
+// Saves the position's data and choice files under the copies' names, never over a file that is
+// there: a name another program took meanwhile gives way to the next free one (copies says which).
+// 0 saved; 1 when a file (d.save_failed_path) could not be written.
+int write_position_copies(TAVO52_DATA& d, PositionCopies& copies);

@@ -152,30 +152,38 @@ void NA_SelectDialog::storedata()
     for (int i = 0; i < radio_buttons.size() && i < nad_list.count; ++i)
         if (radio_buttons[i]->isChecked()) nad_set_active_name(nad_list.names[i]);
 
-    // Another program changed the choice file since it was read here: never overwritten unasked.
+    // Another program changed or deleted the choice file since it was read here: never
+    // overwritten unasked; a copy beside it never replaces a file.
     std::string target = nad_path;
-    if (!nad_path.empty() && file_changed_since_seen(nad_path)) {
-        switch (ask_about_changed_files({nad_path}, {conflict_copy_path(nad_path)})) {
+    bool must_be_new = false;
+    std::pair<std::vector<std::string>, std::vector<std::string>> elsewhere;
+    if (!nad_path.empty()) elsewhere = files_changed_elsewhere({nad_path});
+    if (!elsewhere.first.empty() || !elsewhere.second.empty()) {
+        const std::string beside = conflict_copy_path(nad_path);
+        switch (ask_about_changed_files(elsewhere.first, {beside}, elsewhere.second)) {
         case ChangedFileAnswer::Cancel:
             if (!previous.empty()) nad_set_active_name(previous.c_str());
             return;
         case ChangedFileAnswer::SaveBeside:
-            target = conflict_copy_path(nad_path);
+            must_be_new = true;
+            if (!elsewhere.first.empty()) target = beside;
             break;
         case ChangedFileAnswer::Overwrite:
             break;
         }
     }
-    const bool written = !target.empty() && save_file_atomically(target, [](FILE* f) {
+    const auto write = [](FILE* f) {
         nad_write_active_name(f);
         return std::fputs("0\n", f) >= 0;
-    });
+    };
+    const bool written = !target.empty() && (must_be_new ? save_new_file_atomically(target, write)
+                                                         : save_file_atomically(target, write));
     if (!written) {
         // The position keeps the set it had: nothing is activated, nobody is told of a change.
         if (!previous.empty()) nad_set_active_name(previous.c_str());
         qt_message_box(QMessageBox::Warning, QStringLiteral("Fehler"),
                         QStringLiteral("Die Auswahl des Nationalen Anhangs konnte nicht gespeichert werden!\n") +
-                            QFileInfo(QString::fromStdString(target)).absoluteFilePath());
+                            QFileInfo(QString::fromStdString(target)).absoluteFilePath() + save_failure_reason_text());
         return;
     }
     if (FILE* f = open_regular_file(target, file_bounds::kSmallText, "r")) {

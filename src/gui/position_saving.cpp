@@ -62,33 +62,58 @@ void report_failed_save(const std::string& path)
                        save_failure_reason_text());
 }
 
-ChangedFileAnswer ask_about_changed_files(const std::vector<std::string>& paths, const std::vector<std::string>& beside)
+std::pair<std::vector<std::string>, std::vector<std::string>> files_changed_elsewhere(const std::vector<std::string>& paths)
 {
-    QString files, copies;
-    for (const std::string& p : paths) files += absolute_file_path(p) + QLatin1Char('\n');
+    std::pair<std::vector<std::string>, std::vector<std::string>> found;
+    for (const std::string& p : paths) {
+        if (file_removed_since_seen(p)) found.second.push_back(p);
+        else if (file_changed_since_seen(p)) found.first.push_back(p);
+    }
+    return found;
+}
+
+ChangedFileAnswer ask_about_changed_files(const std::vector<std::string>& changed, const std::vector<std::string>& beside,
+                                          const std::vector<std::string>& deleted)
+{
+    QString files, copies, gone;
+    for (const std::string& p : changed) files += absolute_file_path(p) + QLatin1Char('\n');
     for (const std::string& p : beside) copies += absolute_file_path(p) + QLatin1Char('\n');
+    for (const std::string& p : deleted) gone += absolute_file_path(p) + QLatin1Char('\n');
     const QString title = QStringLiteral("Speichern");
-    const bool one = paths.size() == 1;
-    const QString text =
-        (one ? QStringLiteral("Diese Datei wurde seit dem Öffnen von einem anderen Programm geändert:\n%1\n"
-                              "Soll sie überschrieben werden? Sonst bleibt die andere Fassung erhalten und Ihre "
-                              "Eingaben werden daneben gespeichert als\n%2")
-             : QStringLiteral("Diese Dateien wurden seit dem Öffnen von einem anderen Programm geändert:\n%1\n"
-                              "Sollen sie überschrieben werden? Sonst bleiben die anderen Fassungen erhalten und Ihre "
-                              "Eingaben werden daneben gespeichert als\n%2"))
-            .arg(files, copies);
+    QString text;
+    if (!changed.empty())
+        text = (changed.size() == 1
+                    ? QStringLiteral("Diese Datei wurde seit dem Öffnen von einem anderen Programm geändert:\n%1\n"
+                                     "Soll sie überschrieben werden? Sonst bleibt die andere Fassung erhalten und Ihre "
+                                     "Eingaben werden daneben gespeichert als\n%2")
+                    : QStringLiteral("Diese Dateien wurden seit dem Öffnen von einem anderen Programm geändert:\n%1\n"
+                                     "Sollen sie überschrieben werden? Sonst bleiben die anderen Fassungen erhalten und "
+                                     "Ihre Eingaben werden daneben gespeichert als\n%2"))
+                   .arg(files, copies);
+    if (!deleted.empty()) {
+        if (!text.isEmpty()) text += QLatin1Char('\n');
+        text += (deleted.size() == 1
+                     ? QStringLiteral("Diese Datei wurde seit dem Öffnen von einem anderen Programm gelöscht:\n%1\n"
+                                      "Sie wird mit Ihren Eingaben wieder unter ihrem Namen gespeichert.")
+                     : QStringLiteral("Diese Dateien wurden seit dem Öffnen von einem anderen Programm gelöscht:\n%1\n"
+                                      "Sie werden mit Ihren Eingaben wieder unter ihrem Namen gespeichert."))
+                    .arg(gone);
+    }
     calllog::add("QMessageBox: " + title.toStdString() + ": " + text.toStdString());
     int answer = QMessageBox::Cancel;
     if (calllog::has_answer() || !calllog::interactive()) {
         answer = calllog::pop_answer(QMessageBox::Cancel);
     } else {
         QMessageBox box(QMessageBox::Warning, title, text);
-        QPushButton* overwrite = box.addButton(QStringLiteral("Überschreiben"), QMessageBox::DestructiveRole);
-        QPushButton* keep = box.addButton(QStringLiteral("Daneben speichern"), QMessageBox::AcceptRole);
+        QPushButton* overwrite =
+            changed.empty() ? nullptr : box.addButton(QStringLiteral("Überschreiben"), QMessageBox::DestructiveRole);
+        // The default keeps every version there is: the other program's and the user's.
+        QPushButton* keep = box.addButton(changed.empty() ? QStringLiteral("Speichern") : QStringLiteral("Daneben speichern"),
+                                          QMessageBox::AcceptRole);
         box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
         box.setDefaultButton(keep);
         box.exec();
-        if (box.clickedButton() == overwrite) answer = QMessageBox::Yes;
+        if (overwrite && box.clickedButton() == overwrite) answer = QMessageBox::Yes;
         else if (box.clickedButton() == keep) answer = QMessageBox::Save;
     }
     if (answer == QMessageBox::Yes) return ChangedFileAnswer::Overwrite;
@@ -106,18 +131,31 @@ void show_file_refusals_in_message_boxes()
 
 bool save_position()
 {
-    // Another program saved the position since it was opened here: never overwritten unasked.
-    const std::vector<std::string> changed = position_files_changed_elsewhere();
-    if (!changed.empty()) {
+    // Another program saved or deleted the position since it was opened here: never overwritten unasked.
+    const auto elsewhere = files_changed_elsewhere(position_files_changed_elsewhere());
+    if (!elsewhere.first.empty() || !elsewhere.second.empty()) {
+        PositionCopies copies = position_copies_for(elsewhere.second);
         std::vector<std::string> beside;
-        for (const std::string* p : {&inp_path, &nad_path}) beside.push_back(conflict_copy_path(*p));
-        switch (ask_about_changed_files(changed, beside)) {
+        // Both files go beside as a pair; a deleted one is saved under its own name.
+        for (const std::string* p : {&copies.inp, &copies.nad})
+            if (*p != inp_path && *p != nad_path) beside.push_back(*p);
+        switch (ask_about_changed_files(elsewhere.first, beside, elsewhere.second)) {
         case ChangedFileAnswer::Cancel:
             return false;
-        case ChangedFileAnswer::SaveBeside:
-            if (write_position_copies(data_object) == 0) return true;
+        case ChangedFileAnswer::SaveBeside: {
+            if (elsewhere.first.empty()) break;   // only deleted: saved anew under their names
+            const PositionCopies asked = copies;
+            if (write_position_copies(data_object, copies) == 0) {
+                // Another program took a name the question gave: the names used are named.
+                if (copies.inp != asked.inp || copies.nad != asked.nad)
+                    qt_message_box(QMessageBox::Information, QStringLiteral("Speichern"),
+                                   QStringLiteral("Ihre Eingaben wurden gespeichert als\n%1\n%2")
+                                       .arg(absolute_file_path(copies.inp), absolute_file_path(copies.nad)));
+                return true;
+            }
             report_failed_save(data_object.save_failed_path);
             return false;
+        }
         case ChangedFileAnswer::Overwrite:
             break;
         }

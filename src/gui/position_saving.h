@@ -3,6 +3,7 @@
 #pragma once
 #include <QString>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct PositionReadReport;
@@ -24,16 +25,22 @@ QString save_failure_reason_text();
 // The "Fehler" box naming a file that could not be written, and why.
 void report_failed_save(const std::string& path);
 
-// Two programs on one position: the answer to a save over files another program changed since
-// they were read.
+// Two programs on one position: the answer to a save over files another program changed or
+// deleted since they were read.
 enum class ChangedFileAnswer {
     Overwrite,    // save over the other program's version
-    SaveBeside,   // keep the other version and save this one beside it
+    SaveBeside,   // keep the other version and save this one beside it; a deleted file is saved anew
     Cancel,       // save nothing
 };
-// Names the files and asks. Scripted answers: QMessageBox::Yes overwrites, QMessageBox::Save saves
-// beside; anything else, and no answer without a display, cancels.
-ChangedFileAnswer ask_about_changed_files(const std::vector<std::string>& paths, const std::vector<std::string>& beside);
+// Names the changed files with the copies that would be saved beside them, and the deleted ones,
+// and asks. Scripted answers: QMessageBox::Yes overwrites, QMessageBox::Save saves beside (and a
+// deleted file anew); anything else, and no answer without a display, cancels.
+ChangedFileAnswer ask_about_changed_files(const std::vector<std::string>& changed, const std::vector<std::string>& beside,
+                                          const std::vector<std::string>& deleted = {});
+
+// The files among paths that another program changed (first) and deleted (second) since this one
+// read or saved them.
+std::pair<std::vector<std::string>, std::vector<std::string>> files_changed_elsewhere(const std::vector<std::string>& paths);
 
 // From now on a file from outside that a reader refuses (no regular file, too large) is named in
 // a "Datei" box.

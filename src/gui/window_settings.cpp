@@ -3,10 +3,12 @@
 #include "gui/position_saving.h"
 #include "platform/env/ini_screen.h"
 #include "platform/os/atomic_file.h"
+#include "platform/env/qt_message_box.h"
 #include "platform/os/calllog.h"
 #include <QApplication>
 #include <QColorDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QMainWindow>
@@ -143,32 +145,66 @@ void load_window_settings(QMainWindow* window, const QString& path)
 
 namespace {
 
-// The file a settings save writes: the file itself, or, where another program changed it since it
-// was read and the user keeps that version, a copy beside it; empty when the user cancelled.
-QString settings_save_target(const QString& path)
+// Where a settings save writes: the file itself, or, where another program changed it since it
+// was read and the user keeps that version, a new copy beside it; no file when the user cancelled.
+struct SettingsTarget {
+    QString path;
+    SettingsWrite how = SettingsWrite::Update;
+};
+
+SettingsTarget settings_save_target(const QString& path)
 {
     const std::string file = QFile::encodeName(path).toStdString();
-    if (!file_changed_since_seen(file)) return path;
+    // A file this run could not read holds values the window never showed: replaced only when asked.
+    if (settings_file_unread(path)) {
+        const QString question =
+            QStringLiteral("Die Einstellungsdatei\n%1\nkonnte beim Start nicht gelesen werden; ihre Werte wurden "
+                           "nicht übernommen. Soll sie durch die jetzigen Einstellungen ersetzt werden?")
+                .arg(absolute_file_path(file));
+        if (qt_question_box(QMessageBox::Question, QStringLiteral("Speichern"), question) != QMessageBox::Yes)
+            return {};
+        return {path, SettingsWrite::Replace};
+    }
+    const auto elsewhere = files_changed_elsewhere({file});
+    if (elsewhere.first.empty() && elsewhere.second.empty()) return {path, SettingsWrite::Update};
     const std::string beside = conflict_copy_path(file);
-    switch (ask_about_changed_files({file}, {beside})) {
+    switch (ask_about_changed_files(elsewhere.first, {beside}, elsewhere.second)) {
     case ChangedFileAnswer::Overwrite:
-        return path;
+        return {path, SettingsWrite::Update};
     case ChangedFileAnswer::SaveBeside:
-        return QFile::decodeName(beside.c_str());
+        return {elsewhere.first.empty() ? path : QFile::decodeName(beside.c_str()), SettingsWrite::Create};
     case ChangedFileAnswer::Cancel:
         break;
     }
-    return QString();
+    return {};
+}
+
+// Saves through edit(); a copy beside the file that another program took meanwhile gives way to
+// the next free name.
+bool save_settings(const QString& path, const std::function<void(QSettings&)>& edit)
+{
+    const SettingsTarget target = settings_save_target(path);
+    if (target.path.isEmpty()) return true;   // the user chose to save nothing
+    if (target.how != SettingsWrite::Create) return edit_settings_file(target.path, edit, target.how);
+    const std::string file = QFile::encodeName(path).toStdString();
+    QString name = target.path;
+    int number = 1;
+    // Another program taking every free name in turn, this many times, is no race but a fault.
+    for (int tries = 0; tries < 20; ++tries) {
+        if (edit_settings_file(name, edit, SettingsWrite::Create)) return true;
+        if (!QFileInfo::exists(name)) return false;
+        ++number;
+        name = QFile::decodeName(free_copy_path(file, &number).c_str());
+    }
+    return false;
 }
 
 } // namespace
 
 bool save_window_settings(QMainWindow* window, const QString& path)
 {
-    const QString target = settings_save_target(path);
-    if (target.isEmpty()) return true;   // the user chose to save nothing
     // Fonts are kept as text: a serialised font would pass through the stream reader again.
-    return edit_settings_file(target, [&](QSettings& s) {
+    return save_settings(path, [&](QSettings& s) {
         s.setValue(QStringLiteral("mainwindowGeometry"), window->saveGeometry());
         s.setValue(QStringLiteral("mainwindowState"), window->saveState(0));
         s.setValue(QStringLiteral("Font"), window->font().toString());
@@ -273,10 +309,8 @@ FontsColors read_fonts_colors(const QString& path)
 
 bool write_fonts_colors(const QString& path, const FontsColors& fc)
 {
-    const QString target = settings_save_target(path);
-    if (target.isEmpty()) return true;   // the user chose to save nothing
     // Fonts as text (what the reader also takes from earlier files' serialised fonts).
-    return edit_settings_file(target, [&](QSettings& s) {
+    return save_settings(path, [&](QSettings& s) {
         s.setValue(QStringLiteral("Font"), fc.font.toString());
         s.setValue(QStringLiteral("FontTable"), fc.font_table.toString());
         s.setValue(QStringLiteral("MainWindowBackground"), fc.background);

@@ -436,3 +436,33 @@ TEST(PositionFile, FailedWriteOfTheChoiceFileFailsTheSave)
     EXPECT_EQ(d.write_data(), 0);
     EXPECT_EQ(d.save_failed_path, "");
 }
+
+// Two programs on one position: a change of the choice file alone counts, and copies saved beside
+// the other program's files take a free number together and replace nothing.
+TEST(PositionFile, ChoiceFileChangesAreSeenAndCopiesReplaceNothing)
+{
+    PositionFiles files;
+    TAVO52_DATA d;
+    ASSERT_EQ(d.write_data(), 0);
+    ASSERT_EQ(d.read_data(), 0);
+    EXPECT_TRUE(position_files_changed_elsewhere().empty());
+    const std::string choice = testutil::read_file(nad_path);
+    ASSERT_TRUE(testutil::write_file(nad_path, "Standard\n0\n"));
+    EXPECT_EQ(position_files_changed_elsewhere(), std::vector<std::string>{nad_path});
+
+    ASSERT_TRUE(testutil::write_file(inp_path + ".neu", "theirs"));
+    PositionCopies copies = position_copies_for({});
+    EXPECT_EQ(copies.inp, inp_path + ".neu2");
+    EXPECT_EQ(copies.nad, nad_path + ".neu2");
+    // Another program takes the data copy's name meanwhile: the next one is used.
+    ASSERT_TRUE(testutil::write_file(inp_path + ".neu2", "third"));
+    ASSERT_EQ(write_position_copies(d, copies), 0);
+    EXPECT_EQ(copies.inp, inp_path + ".neu3");
+    EXPECT_EQ(testutil::read_file(inp_path + ".neu"), "theirs");
+    EXPECT_EQ(testutil::read_file(inp_path + ".neu2"), "third");
+    EXPECT_EQ(testutil::read_file(inp_path + ".neu3"), kDefaultFile);
+    EXPECT_EQ(testutil::read_file(copies.nad), choice);
+    // A deleted file is saved under its own name again.
+    std::filesystem::remove(inp_path);
+    EXPECT_EQ(position_copies_for({inp_path}).inp, inp_path);
+}

@@ -33,7 +33,7 @@ void other_program_saves_the_position(double b)
 std::string question_about(const std::string& path)
 {
     for (const std::string& e : calllog::entries())
-        if (e.rfind("QMessageBox: Speichern: Diese Datei", 0) == 0 && e.find("von einem anderen Programm geändert") != std::string::npos &&
+        if (e.rfind("QMessageBox: Speichern: Diese Datei", 0) == 0 && e.find("von einem anderen Programm ge") != std::string::npos &&
             e.find(path) != std::string::npos)
             return e;
     return std::string();
@@ -64,6 +64,19 @@ TEST_F(WindowTest, TwoWindowsSavingTheSamePositionAskBeforeTheSecondSaveOverwrit
     EXPECT_TRUE(std::filesystem::exists(nad_path + ".neu"));
     EXPECT_NE(question_about(inp_path).find(inp_path + ".neu"), std::string::npos) << "the question names the copy";
 
+    // A third program changes the position again; keeping it too puts mine in a second copy.
+    const std::string first_copy = testutil::read_file(inp_path + ".neu");
+    other_program_saves_the_position(160);
+    const std::string third = testutil::read_file(inp_path);
+    calllog::clear();
+    calllog::push_answer(QMessageBox::Save);
+    EXPECT_TRUE(save_position());
+    EXPECT_NE(question_about(inp_path).find(inp_path + ".neu2"), std::string::npos) << "the question names the new copy";
+    EXPECT_EQ(testutil::read_file(inp_path), third);
+    EXPECT_EQ(testutil::read_file(inp_path + ".neu"), first_copy) << "the first copy is not replaced";
+    EXPECT_NE(testutil::read_file(inp_path + ".neu2").find("\n120 240 "), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(nad_path + ".neu2"));
+
     // Overwrite: mine replaces theirs, and the next save asks nothing.
     calllog::clear();
     calllog::push_answer(QMessageBox::Yes);
@@ -72,6 +85,38 @@ TEST_F(WindowTest, TwoWindowsSavingTheSamePositionAskBeforeTheSecondSaveOverwrit
     calllog::clear();
     EXPECT_TRUE(save_position());
     EXPECT_EQ(question_about(inp_path), "");
+
+    // Only the choice file changed: the window's save asks all the same.
+    ASSERT_TRUE(testutil::write_file(nad_path, "Standard\n0\n"));
+    calllog::clear();
+    EXPECT_FALSE(save_position());
+    EXPECT_NE(question_about(nad_path), "");
+    EXPECT_EQ(testutil::read_file(nad_path), "Standard\n0\n");
+}
+
+// The other program deleted the position: it is called deleted, and keeping every version saves
+// the position anew under its own name, so that the next start opens it.
+TEST_F(WindowTest, APositionDeletedByAnotherProgramIsSavedAnewUnderItsName)
+{
+    const std::unique_ptr<TAVO52_DATA> position(base_position());
+    open(*position);
+    type_into(w->ed_Balken_b, QStringLiteral("140"));
+    std::filesystem::remove(inp_path);
+    calllog::clear();
+    w->actionDaten_sichern->trigger();
+    EXPECT_TRUE(calllog::contains("QMessageBox: Speichern: Diese Datei wurde seit dem Öffnen von einem anderen Programm "
+                                  "gelöscht:\n" + inp_path + "\n"));
+    EXPECT_FALSE(calllog::contains("geändert")) << "a deleted file is not called changed";
+    EXPECT_FALSE(std::filesystem::exists(inp_path)) << "nobody answered: nothing saved";
+
+    calllog::clear();
+    calllog::push_answer(QMessageBox::Save);   // the box's default button
+    w->actionDaten_sichern->trigger();
+    EXPECT_NE(testutil::read_file(inp_path).find("\n140 240 "), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(inp_path + ".neu"));
+    TAVO52_DATA next;
+    EXPECT_EQ(next.read_data(), 0);
+    EXPECT_EQ(next.b, 140) << "the next start opens the saved values";
 }
 
 // The other program replaced the settings file and the shared fonts file: the window's save asks
@@ -100,6 +145,15 @@ TEST_F(WindowTest, SettingsChangedByAnotherProgramAreNotOverwrittenSilently)
     EXPECT_TRUE(write_fonts_colors(QString::fromStdString(fonts_path), reset_fonts_colors()));
     EXPECT_EQ(testutil::read_file(fonts_path), other_fonts);
     EXPECT_NE(testutil::read_file(fonts_path + ".neu").find("MainWindowBackground"), std::string::npos);
+    // Kept again: a second copy, the first one as it was.
+    const std::string first_copy = testutil::read_file(fonts_path + ".neu");
+    FontsColors other = reset_fonts_colors();
+    other.background = QColor(1, 2, 3);
+    calllog::push_answer(QMessageBox::Save);
+    EXPECT_TRUE(write_fonts_colors(QString::fromStdString(fonts_path), other));
+    EXPECT_EQ(testutil::read_file(fonts_path + ".neu"), first_copy);
+    EXPECT_NE(testutil::read_file(fonts_path + ".neu2").find("MainWindowBackground"), std::string::npos);
+    EXPECT_EQ(testutil::read_file(fonts_path), other_fonts);
 
     calllog::push_answer(QMessageBox::Yes);
     EXPECT_TRUE(save_window_settings(w.get(), QString::fromStdString(ini_path)));

@@ -15,6 +15,8 @@
 #include <QTextCodec>
 #include <algorithm>
 #include <cstdint>
+#include <cerrno>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -206,15 +208,15 @@ bool item_is_safe(const QString& item)
 }
 
 // The file's bytes; a missing file has none. False when it is there but cannot be read, is no
-// regular file or is larger than a settings file can be (named through the refusal reporter).
-bool file_bytes(const QString& path, QByteArray& bytes)
+// regular file or is larger than a settings file can be, with the reason in *refused.
+bool file_bytes(const QString& path, QByteArray& bytes, std::string* refused = nullptr)
 {
     bytes.clear();
     std::string read;
     FileRefusal why;
     if (!read_regular_file(QFile::encodeName(path).toStdString(), file_bounds::kSettings, read, &why)) {
         if (why.missing) return true;
-        report_file_refusal(QFile::encodeName(path).toStdString(), why.reason);
+        if (refused) *refused = why.reason;
         return false;
     }
     bytes = QByteArray::fromStdString(read);
@@ -235,28 +237,94 @@ void report_left_out(const QString& path, int left_out)
                        .arg(left_out));
 }
 
-// Runs use() with QSettings over a private, screened copy of the file. The copy lies beside the
-// file under the name of a save's temporary file, so that what a killed run leaves is removed by
-// the next save; where that folder takes no file, a read uses the temporary folder.
+// Settings files that exist but could not be read in this run (absolute names).
+QSet<QString>& unread_files()
+{
+    static QSet<QString> files;
+    return files;
+}
+
+QString absolute(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+
+// The German reason for the error a file operation left in errno.
+std::string reason_from_errno(int error, const char* otherwise)
+{
+    return error == ENOSPC || error == EDQUOT || error == EACCES || error == EPERM || error == EROFS || error == EFBIG ||
+                   error == EIO || error == ENOENT
+               ? save_failure_reason(error)
+               : std::string(otherwise);
+}
+
+// QSettings does not always say why it failed; a folder with less room than a settings file
+// needs is the likely reason.
+bool nearly_full(const QString& file)
+{
+    const unsigned long long kRoomForSettings = 64 * 1024;
+    struct statvfs s;
+    const QByteArray folder = QFile::encodeName(QFileInfo(file).absolutePath());
+    return ::statvfs(folder.constData(), &s) == 0 && (unsigned long long)s.f_bavail * s.f_bsize < kRoomForSettings;
+}
+
+// A private copy of the screened settings: beside the file under the name of a save's temporary
+// file, so that what a killed run leaves is removed by the next save; for a read, where that
+// folder takes no file (it may be full), in the temporary folder. False with the reason in *why.
+bool make_copy(QTemporaryFile& copy, const QString& path, const QByteArray& screened, bool editing, std::string* why)
+{
+    const QFileInfo target(QFile::decodeName(save_target_of(QFile::encodeName(path).toStdString()).c_str()));
+    const QString name = target.fileName() + QStringLiteral(".save-") + QString::number(::getpid()) +
+                         QStringLiteral("-XXXXXX");
+    int error = 0;
+    for (const QString& folder : {target.absolutePath(), QDir::tempPath()}) {
+        copy.setFileTemplate(folder + QLatin1Char('/') + name);
+        errno = 0;
+        if (copy.open()) {
+            if (copy.write(screened) == screened.size() && copy.flush()) return true;
+            error = errno;
+            copy.remove();
+            copy.close();
+        } else {
+            error = errno;
+        }
+        if (editing) break;
+    }
+    *why = reason_from_errno(error, "keine Arbeitskopie möglich");
+    return false;
+}
+
+// True when the copy QSettings wrote holds every key it has, whole to its last line.
+bool copy_is_complete(const QByteArray& bytes, const QSettings& settings)
+{
+    if (bytes.isEmpty() || !bytes.endsWith('\n')) return false;
+    for (const QString& key : settings.allKeys()) {
+        // Our files keep their keys in the general section, as plain words.
+        if (key.contains(QLatin1Char('/'))) continue;
+        const QByteArray line = key.toLatin1() + '=';
+        if (!bytes.startsWith(line) && !bytes.contains('\n' + line)) return false;
+    }
+    return true;
+}
+
+// Runs use() with QSettings over a private, screened copy of the file. False, with the reason in
+// *why, when the file or a copy of it cannot be had.
 bool with_screened_copy(const QString& path, bool editing,
-                        const std::function<bool(QSettings&, const QString&)>& use)
+                        const std::function<bool(QSettings&, const QString&)>& use, std::string* why,
+                        bool read_old = true)
 {
     QByteArray original;
-    if (!file_bytes(path, original)) return false;
+    std::string refused;
+    if (read_old && !file_bytes(path, original, &refused)) {
+        *why = editing ? "sie " + refused : refused;
+        return false;
+    }
     note_file_seen(QFile::encodeName(path).toStdString());
     int left_out = 0;
     const QByteArray screened = screened_ini(original, &left_out);
     report_left_out(path, left_out);
-    const QFileInfo target(QFile::decodeName(save_target_of(QFile::encodeName(path).toStdString()).c_str()));
-    const QString name = target.fileName() + QStringLiteral(".save-") + QString::number(::getpid()) +
-                         QStringLiteral("-XXXXXX");
-    QTemporaryFile copy(target.absolutePath() + QLatin1Char('/') + name);
-    if (!copy.open()) {
-        if (editing) return false;
-        copy.setFileTemplate(QDir::tempPath() + QLatin1Char('/') + name);
-        if (!copy.open()) return false;
+    QTemporaryFile copy;
+    if (!make_copy(copy, path, screened, editing, why)) {
+        if (!editing) *why = "kann nicht gelesen werden (" + *why + ")";
+        return false;
     }
-    if (copy.write(screened) != screened.size() || !copy.flush()) return false;
     QSettings settings(copy.fileName(), QSettings::IniFormat);
     return use(settings, copy.fileName());
 }
@@ -298,22 +366,55 @@ QByteArray screened_ini(const QByteArray& data, int* left_out)
 
 bool read_settings_file(const QString& path, const std::function<void(QSettings&)>& read)
 {
-    return with_screened_copy(path, false, [&](QSettings& s, const QString&) {
+    std::string why;
+    const bool ok = with_screened_copy(path, false, [&](QSettings& s, const QString&) {
         read(s);
         return true;
-    });
+    }, &why);
+    if (ok) {
+        unread_files().remove(absolute(path));
+        return true;
+    }
+    // Named once the program can show it; the next save asks before it replaces the file.
+    unread_files().insert(absolute(path));
+    report_file_refusal(QFile::encodeName(path).toStdString(), why);
+    return false;
 }
 
-bool edit_settings_file(const QString& path, const std::function<void(QSettings&)>& edit)
+bool settings_file_unread(const QString& path)
 {
-    return with_screened_copy(path, true, [&](QSettings& s, const QString& copy) {
+    return unread_files().contains(absolute(path)) && QFileInfo::exists(path);
+}
+
+bool edit_settings_file(const QString& path, const std::function<void(QSettings&)>& edit, SettingsWrite how)
+{
+    const bool must_be_new = how == SettingsWrite::Create;
+    std::string why;
+    bool written = false;
+    const bool ok = with_screened_copy(path, true, [&](QSettings& s, const QString& copy) {
         edit(s);
+        errno = 0;
         s.sync();
-        if (s.status() != QSettings::NoError) return false;
+        const int error = errno;
         QByteArray bytes;
-        if (!file_bytes(copy, bytes)) return false;
-        return save_file_atomically(QFile::encodeName(path).toStdString(), [&](FILE* f) {
-            return bytes.isEmpty() || std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
-        });
-    });
+        if (s.status() != QSettings::NoError || !file_bytes(copy, bytes) || !copy_is_complete(bytes, s)) {
+            // QSettings may leave its copy empty or cut on a full disk and still report no error.
+            why = nearly_full(copy) ? save_failure_reason(ENOSPC)
+                                    : reason_from_errno(error, "die Einstellungen wurden nicht vollständig geschrieben");
+            return false;
+        }
+        const auto write = [&](FILE* f) {
+            return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
+        };
+        const std::string file = QFile::encodeName(path).toStdString();
+        written = must_be_new ? save_new_file_atomically(file, write) : save_file_atomically(file, write);
+        return written;
+    }, &why, how == SettingsWrite::Update);
+    if (ok) {
+        unread_files().remove(absolute(path));
+        return true;
+    }
+    // The save's own reason stands when the file itself failed; otherwise the copy's.
+    if (!written && !why.empty()) set_save_failure_reason(why);
+    return false;
 }

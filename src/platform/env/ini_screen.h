@@ -16,10 +16,22 @@ class QString;
 QByteArray screened_ini(const QByteArray& data, int* left_out = nullptr);
 
 // Calls read() with QSettings (INI format) over a screened copy of the file; a missing file
-// reads as an empty one. False, and read() not called, when no copy can be made.
+// reads as an empty one. False, and read() not called, when the file is refused or no copy can be
+// made: the file is then named through the refusal reporter and counts as unread.
 bool read_settings_file(const QString& path, const std::function<void(QSettings&)>& read);
 
-// Calls edit() with QSettings over a screened copy of the file, then saves the result over the
-// file through a temporary file of its folder. False (file unchanged) when it cannot be read
-// or saved.
-bool edit_settings_file(const QString& path, const std::function<void(QSettings&)>& edit);
+// True when the file exists and its last read in this run failed, so that a save would replace
+// values the program never saw; a successful read or save ends it.
+bool settings_file_unread(const QString& path);
+
+// How a settings save treats the file there is.
+enum class SettingsWrite {
+    Update,    // keeps the keys the edit does not set
+    Replace,   // starts empty, whatever the file holds (one the user agreed to replace)
+    Create,    // starts empty and saves only where no file is
+};
+// Calls edit() with QSettings over a screened copy of the file, checks that the copy holds every
+// key whole, then saves it over the file through a temporary file of its folder. False (file
+// unchanged), with last_save_failure_reason() set, when it cannot be read, written or saved.
+bool edit_settings_file(const QString& path, const std::function<void(QSettings&)>& edit,
+                        SettingsWrite how = SettingsWrite::Update);

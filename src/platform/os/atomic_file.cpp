@@ -131,22 +131,33 @@ FileIdentity identity_of(const std::string& target)
     return id;
 }
 
-thread_local int t_last_error = 0;
+// Reasons of our own beside the system's error numbers (which are all positive).
+const int kWriteProtected = -1;   // the file's permission bits forbid writing
+const int kNotRegular = -2;       // a pipe, device or socket stands where the file belongs
+const int kIncomplete = -3;       // the file on disk is shorter than what was written
 
-// The system's reason for a failed save, in the program's language where it is a common one.
+thread_local int t_last_error = 0;
+thread_local std::string t_last_reason;
+
+// The reason for a failed save, always in German: the system's own text is English.
 std::string reason_of(int error)
 {
     switch (error) {
     case 0: return std::string();
-    case ENOSPC: return "kein Platz auf dem Datenträger";
+    case kWriteProtected: return "schreibgeschützt";
+    case kNotRegular: return "keine reguläre Datei";
+    case kIncomplete: return "die Datei wurde nicht vollständig geschrieben";
+    case ENOSPC: return "Datenträger voll";
     case EDQUOT: return "Speicherkontingent erschöpft";
     case EFBIG: return "die Datei wäre größer als erlaubt";
     case EACCES: case EPERM: return "keine Schreibberechtigung";
-    case EROFS: return "das Dateisystem ist schreibgeschützt";
+    case EROFS: return "Datenträger schreibgeschützt";
     case ENOENT: case ENOTDIR: return "der Ordner fehlt";
     case EISDIR: return "an ihrer Stelle steht ein Ordner";
+    case EEXIST: return "die Datei gibt es schon";
+    case ENAMETOOLONG: return "der Name ist zu lang";
     case EIO: return "Ein-/Ausgabefehler";
-    default: return std::strerror(error);
+    default: return "Systemfehler " + std::to_string(error);
     }
 }
 
@@ -154,6 +165,14 @@ std::mutex g_seen_mutex;
 std::map<std::string, FileIdentity> g_seen;
 
 } // namespace
+
+std::string save_failure_reason(int error) { return reason_of(error); }
+
+void set_save_failure_reason(const std::string& reason)
+{
+    t_last_error = reason.empty() ? 0 : EIO;
+    t_last_reason = reason;
+}
 
 void note_file_seen(const std::string& path)
 {
@@ -172,6 +191,29 @@ bool file_changed_since_seen(const std::string& path)
     return it != g_seen.end() && !(it->second == now);
 }
 
+bool file_removed_since_seen(const std::string& path)
+{
+    const std::string target = save_target(path);
+    const FileIdentity now = identity_of(target);
+    std::lock_guard<std::mutex> lock(g_seen_mutex);
+    const auto it = g_seen.find(target);
+    return it != g_seen.end() && it->second.exists && !now.exists;
+}
+
+std::string free_copy_path(const std::string& path, int* number)
+{
+    // ".neu", ".neu2", ...: far more copies than this would be no help to anyone.
+    const int kMaxCopies = 999;
+    int n = number && *number > 1 ? *number : 1;
+    for (; n < kMaxCopies; ++n) {
+        const std::string candidate = path + ".neu" + (n > 1 ? std::to_string(n) : std::string());
+        struct stat st;
+        if (::lstat(candidate.c_str(), &st) != 0 && errno == ENOENT) break;
+    }
+    if (number) *number = n;
+    return path + ".neu" + (n > 1 ? std::to_string(n) : std::string());
+}
+
 std::string save_target_of(const std::string& path) { return save_target(path); }
 
 void remove_save_leftovers(const std::string& path) { remove_stale_temporaries(save_target(path)); }
@@ -185,32 +227,71 @@ bool file_is_write_protected(const std::string& path)
     return ::stat(target.c_str(), &st) == 0 && write_protected(st, target);
 }
 
-std::string last_save_failure_reason() { return reason_of(t_last_error); }
+std::string last_save_failure_reason() { return t_last_reason.empty() ? reason_of(t_last_error) : t_last_reason; }
 
 namespace {
 
-bool save_once(const std::string& path, const std::function<bool(FILE*)>& write);
+bool save_once(const std::string& path, const std::function<bool(FILE*)>& write, bool must_be_new);
+
+bool save_checked(const std::string& path, const std::function<bool(FILE*)>& write, bool must_be_new)
+{
+    errno = 0;
+    const bool saved = save_once(path, write, must_be_new);
+    // A failure the system did not explain is a write the caller's data refused.
+    t_last_error = saved ? 0 : (errno != 0 ? errno : EIO);
+    t_last_reason.clear();
+    return saved;
+}
 
 } // namespace
 
 bool save_file_atomically(const std::string& path, const std::function<bool(FILE*)>& write)
 {
-    errno = 0;
-    const bool saved = save_once(path, write);
-    // A failure the system did not explain is a write the caller's data refused.
-    t_last_error = saved ? 0 : (errno != 0 ? errno : EIO);
-    return saved;
+    return save_checked(path, write, false);
+}
+
+bool save_new_file_atomically(const std::string& path, const std::function<bool(FILE*)>& write)
+{
+    return save_checked(path, write, true);
 }
 
 namespace {
 
-bool save_once(const std::string& path, const std::function<bool(FILE*)>& write)
+// Puts the finished temporary file in place: over the old file, or, for a file that must be new,
+// only where none is (also when another program creates one meanwhile).
+bool put_in_place(const std::string& temp, const std::string& target, bool must_be_new)
+{
+    if (!must_be_new) return std::rename(temp.c_str(), target.c_str()) == 0;
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    // A file system without that rename: a second link fails where a file already is.
+    if (::link(temp.c_str(), target.c_str()) != 0) return false;
+    ::unlink(temp.c_str());
+    return true;
+}
+
+bool save_once(const std::string& path, const std::function<bool(FILE*)>& write, bool must_be_new)
 {
     const std::string target = save_target(path);
     struct stat st;
-    if (::stat(target.c_str(), &st) == 0 && write_protected(st, target)) {
-        errno = EACCES;
-        return false;
+    if (::stat(target.c_str(), &st) == 0) {
+        if (must_be_new) {
+            errno = EEXIST;
+            return false;
+        }
+        if (S_ISDIR(st.st_mode)) {
+            errno = EISDIR;
+            return false;
+        }
+        // A rename would put the file in the place of a pipe or device another program relies on.
+        if (!S_ISREG(st.st_mode)) {
+            errno = kNotRegular;
+            return false;
+        }
+        if (write_protected(st, target)) {
+            errno = kWriteProtected;
+            return false;
+        }
     }
     remove_stale_temporaries(target);
     std::string temp = folder_of(target) + "/" + temp_prefix(target) + std::to_string(::getpid()) + "-XXXXXX";
@@ -226,8 +307,19 @@ bool save_once(const std::string& path, const std::function<bool(FILE*)>& write)
     bool ok = write(f);
     ok = std::fflush(f) == 0 && ok && !std::ferror(f);
     ok = ::fsync(::fileno(f)) == 0 && ok;
+    if (ok) {
+        // What the file holds on disk must be all that was written.
+        const long written = std::ftell(f);
+        struct stat done;
+        if (written < 0 || ::fstat(::fileno(f), &done) != 0 || done.st_size != off_t(written)) {
+            ok = false;
+            errno = kIncomplete;
+        }
+    }
+    const int write_error = errno;
     ok = std::fclose(f) == 0 && ok;
-    if (ok && std::rename(temp.c_str(), target.c_str()) == 0) {
+    if (!ok && errno == 0) errno = write_error;
+    if (ok && put_in_place(temp, target, must_be_new)) {
         sync_folder(folder_of(target));
         note_file_seen(target);
         return true;

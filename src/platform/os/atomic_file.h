@@ -15,9 +15,18 @@
 // - Temporary files that a killed save of the same file left behind are removed.
 bool save_file_atomically(const std::string& path, const std::function<bool(FILE*)>& write);
 
-// Why the last save of this thread failed, in German ("kein Platz auf dem Datenträger", ...);
-// empty after a successful save.
+// As save_file_atomically, for a file that must not exist yet: fails (the reason "die Datei gibt
+// es schon") where a file is, also one another program creates while this one writes.
+bool save_new_file_atomically(const std::string& path, const std::function<bool(FILE*)>& write);
+
+// Why the last save of this thread failed, in German ("Datenträger voll", "keine
+// Schreibberechtigung", "schreibgeschützt", ...); empty after a successful save.
 std::string last_save_failure_reason();
+// The German reason for a system error number, as a failed save gives it.
+std::string save_failure_reason(int error);
+// For a save that failed before or after the file itself was written (its copy, its check): the
+// reason the next last_save_failure_reason() gives.
+void set_save_failure_reason(const std::string& reason);
 
 // True when the file at path (or the file a link there points to) exists and is write-protected,
 // so that a save refuses it.
@@ -37,5 +46,13 @@ void ignore_file_size_signal();
 // Two programs on one file: the identity of a file (device, inode, size, modification time) as
 // this program last read or saved it. A save of path is a successful one that notes it again.
 void note_file_seen(const std::string& path);
-// True when path was noted and the file there is now another one, was changed, created or removed.
+// True when path was noted and the file there is now another one, was changed, created or removed:
+// another inode or device, another length, or another modification time to the nanosecond.
 bool file_changed_since_seen(const std::string& path);
+// True when path was noted as an existing file and there is none now.
+bool file_removed_since_seen(const std::string& path);
+
+// Where a save puts this program's version beside a file it keeps: the first of "<path>.neu",
+// "<path>.neu2", "<path>.neu3", ... from copy *number on (1 is ".neu") that does not exist; the
+// number used is returned in *number.
+std::string free_copy_path(const std::string& path, int* number = nullptr);

@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <functional>
 #include <dirent.h>
 #include <string>
 #include <sys/stat.h>
@@ -146,4 +149,100 @@ TEST(AtomicSave, NextSaveRemovesWhatAKilledSaveLeft)
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{"other.inp.save-999999999-abcdef", "pos.inp",
                                               "pos.inp.save-" + std::to_string(::getppid()) + "-abcdef"}));
+}
+
+namespace {
+
+// Rewrites the file in place (same inode) and sets its modification time.
+void rewrite_in_place(const std::string& path, const std::string& text, time_t sec, long nsec)
+{
+    ASSERT_TRUE(testutil::write_file(path, text));
+    const struct timespec times[2] = {{sec, nsec}, {sec, nsec}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+} // namespace
+
+// Two programs on one file: what counts as a change since this program read or saved the file.
+TEST(ChangeDetection, EveryRewriteRemovalAndReplacementIsSeenOwnSavesAreNot)
+{
+    const time_t second = 1700000000;
+    struct Case {
+        const char* name;
+        std::function<void(const std::string&)> other;   // what the other program does after the note
+        bool changed, removed;
+    };
+    const Case cases[] = {
+        {"nothing", [](const std::string&) {}, false, false},
+        {"same bytes, same time again", [&](const std::string& p) { rewrite_in_place(p, "abcd", second, 100); }, false, false},
+        {"same length, same second, other nanoseconds",
+         [&](const std::string& p) { rewrite_in_place(p, "wxyz", second, 200); }, true, false},
+        {"other length, same time", [&](const std::string& p) { rewrite_in_place(p, "abcde", second, 100); }, true, false},
+        {"replaced by another file",
+         [&](const std::string& p) {
+             ASSERT_TRUE(testutil::write_file(p + ".x", "abcd"));
+             const struct timespec times[2] = {{second, 100}, {second, 100}};
+             ::utimensat(AT_FDCWD, (p + ".x").c_str(), times, 0);
+             ASSERT_EQ(std::rename((p + ".x").c_str(), p.c_str()), 0);
+         },
+         true, false},
+        {"removed", [](const std::string& p) { std::remove(p.c_str()); }, true, true},
+        // This program's own save notes what it wrote: no change of anybody else.
+        {"saved here", [](const std::string& p) { ASSERT_TRUE(save_text(p, "saved here")); }, false, false},
+    };
+    for (const Case& c : cases) {
+        testutil::ScratchDir dir;
+        const std::string path = dir.file("pos.nad");
+        rewrite_in_place(path, "abcd", second, 100);
+        note_file_seen(path);
+        c.other(path);
+        EXPECT_EQ(file_changed_since_seen(path), c.changed) << c.name;
+        EXPECT_EQ(file_removed_since_seen(path), c.removed) << c.name;
+    }
+    // A file never noted is nobody's concern here.
+    testutil::ScratchDir dir;
+    EXPECT_FALSE(file_changed_since_seen(dir.file("never.nad")));
+}
+
+// A copy saved beside a kept file takes the next free name and never replaces one; a failed save
+// gives its reason in German.
+TEST(AtomicSave, CopiesTakeAFreeNameAndFailuresGiveTheirReason)
+{
+    testutil::ScratchDir dir;
+    const std::string path = dir.file("pos.inp");
+    EXPECT_EQ(free_copy_path(path), path + ".neu");
+    ASSERT_TRUE(save_new_file_atomically(free_copy_path(path), [](FILE* f) { return std::fputs("one", f) >= 0; }));
+    int number = 1;
+    EXPECT_EQ(free_copy_path(path, &number), path + ".neu2");
+    EXPECT_EQ(number, 2);
+    EXPECT_FALSE(save_new_file_atomically(path + ".neu", [](FILE* f) { return std::fputs("two", f) >= 0; }));
+    EXPECT_EQ(last_save_failure_reason(), "die Datei gibt es schon");
+    EXPECT_EQ(testutil::read_file(path + ".neu"), "one");
+    // Another program creates the file while this one writes it: the other's file stays.
+    const std::string raced = dir.file("raced.inp.neu");
+    EXPECT_FALSE(save_new_file_atomically(raced, [&](FILE* f) {
+        return testutil::write_file(raced, "theirs") && std::fputs("mine", f) >= 0;
+    }));
+    EXPECT_EQ(testutil::read_file(raced), "theirs");
+
+    const std::string fifo = dir.file("pipe.inp"), folder = dir.file("folder.inp"), locked = dir.file("locked.inp");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+    ASSERT_TRUE(testutil::write_file(locked, "old"));
+    ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
+    const std::pair<std::string, const char*> failures[] = {
+        {fifo, "keine reguläre Datei"},
+        {folder, "an ihrer Stelle steht ein Ordner"},
+        {locked, "schreibgeschützt"},
+        {dir.file("missing/pos.inp"), "der Ordner fehlt"},
+    };
+    for (const auto& f : failures) {
+        EXPECT_FALSE(save_text(f.first, "new")) << f.first;
+        EXPECT_EQ(last_save_failure_reason(), f.second) << f.first;
+    }
+    struct stat st;
+    EXPECT_TRUE(::stat(fifo.c_str(), &st) == 0 && S_ISFIFO(st.st_mode)) << "the pipe stays";
+    EXPECT_EQ(save_failure_reason(ENOSPC), "Datenträger voll");
+    EXPECT_TRUE(save_text(path, "x"));
+    EXPECT_EQ(last_save_failure_reason(), "");
 }
