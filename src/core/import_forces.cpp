@@ -10,6 +10,7 @@
 #include "platform/os/paths.h"
 #include "platform/os/regular_file.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -51,7 +52,7 @@ int Import_BeamCutMultiResults(SelectedComponent* component, int a, int b, int c
     }
     const char* temp_env = VYKGetEnv("TEMP");
     if (!temp_env) return 0;
-    const std::string temp = native_path(temp_env);
+    const std::string temp = temp_env;
 
     if (component) {
         last_component = component;
@@ -129,29 +130,35 @@ const char* imported_force_text5(int row) { return text_slot(row, 4); }
 const char* imported_force_text6(int row) { return text_slot(row, 5); }
 const char* imported_force_text7(int row) { return text_slot(row, 6); }
 
+double imported_kmod_decimal(double widened)
+{
+    const float single = float(widened);
+    if (!std::isfinite(single) || double(single) != widened) return widened;
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, single);   // shortest form that reads back as the float
+    double decimal = widened;
+    std::from_chars(buf, r.ptr, decimal);
+    return decimal;
+}
+
 QString imported_load_refusal(int number, const LoadRow& load)
 {
     const struct {
         const char* name;
         double value;
-        double lo, hi;
-    } values[] = {{"N_d links", load.n_l, -LOAD_FORCE_LIMIT, LOAD_FORCE_LIMIT},
-                  {"V_d links", load.v_l, -LOAD_FORCE_LIMIT, LOAD_FORCE_LIMIT},
-                  {"M_d links", load.m_l, -LOAD_FORCE_LIMIT, LOAD_FORCE_LIMIT},
-                  {"N_d rechts", load.n_r, -LOAD_FORCE_LIMIT, LOAD_FORCE_LIMIT},
-                  {"V_d rechts", load.v_r, -LOAD_FORCE_LIMIT, LOAD_FORCE_LIMIT},
-                  {"M_d rechts", load.m_r, -LOAD_FORCE_LIMIT, LOAD_FORCE_LIMIT},
-                  {"k_mod", load.kmod, LOAD_KMOD_MIN, LOAD_KMOD_MAX}};
+    } forces[] = {{"N_d links", load.n_l},  {"V_d links", load.v_l},  {"M_d links", load.m_l},
+                  {"N_d rechts", load.n_r}, {"V_d rechts", load.v_r}, {"M_d rechts", load.m_r}};
     QStringList refused;
-    for (const auto& v : values)
+    for (const auto& v : forces)
         // Not a number fails every comparison and so is refused with the infinite ones.
-        if (!(v.value >= v.lo && v.value <= v.hi))
+        if (!(v.value >= -LOAD_FORCE_LIMIT && v.value <= LOAD_FORCE_LIMIT))
             refused << QString::fromLatin1(v.name) + QStringLiteral(" = ") + QString::number(v.value, 'g', 6);
+    if (!load_kmod_plausible(load.kmod)) refused << QStringLiteral("k_mod = ") + QString::number(load.kmod, 'g', 6);
     if (refused.isEmpty())
         return QString();
     return QStringLiteral("Kombination %1 \"%2\" nicht übernommen: %3 (erlaubt sind Kräfte und Momente von %4 bis %5, "
-                          "k_mod von %6 bis %7)\n")
+                          "%6)\n")
         .arg(number)
         .arg(load.name, refused.join(QStringLiteral(", ")), QString::number(-LOAD_FORCE_LIMIT),
-             QString::number(LOAD_FORCE_LIMIT), QString::number(LOAD_KMOD_MIN), QString::number(LOAD_KMOD_MAX));
+             QString::number(LOAD_FORCE_LIMIT), QString::fromUtf8(LOAD_KMOD_ALLOWED));
 }

@@ -46,5 +46,9 @@ const char* imported_force_text7(int row);
 // number from 1 and its name), each value refused and what is allowed, for the import's message.
 QString imported_load_refusal(int number, const LoadRow& load);
 
+// The tool's k_mod is read in single precision: the decimal it stands for, as the tool wrote it
+// (1.1 for the float nearest 1.1, not 1.1000000238...), so that the bound of Table 3.1 holds it.
+double imported_kmod_decimal(double widened);
+
 void clear_imported_forces(void);
 void free_imported_forces(void);

@@ -20,6 +20,7 @@
 #include <fstream>
 #include <sstream>
 #include <type_traits>
+#include <utility>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -91,15 +92,26 @@ Conversion convert(const std::string& s, T* v)
     return Conversion::Number;
 }
 
-// One member that a field of the file fills, with the name the messages give it.
+// One member that a field of the file fills, with the name the messages give it. A switch holds 0
+// or 1 only; `text`, when given, receives the field's text, and the caller judges a field that
+// does not convert.
 struct Field {
     std::string label;
     int* i = nullptr;
     double* d = nullptr;
+    bool is_switch = false;
+    std::string* text = nullptr;
     Field(std::string l, int& v) : label(std::move(l)), i(&v) {}
     Field(std::string l, double& v) : label(std::move(l)), d(&v) {}
     std::string value() const { return i ? std::to_string(*i) : format_file_double(*d); }
 };
+
+Field switch_field(std::string label, int& v)
+{
+    Field f(std::move(label), v);
+    f.is_switch = true;
+    return f;
+}
 
 std::string joined(const std::vector<Field>& fields, bool values)
 {
@@ -169,14 +181,26 @@ public:
 
     // A field that is no number stores 0; a number that is not finite, or too large for its
     // member, keeps the member's value.
+    // A switch holds 0 or 1: any other number keeps the member's value, as a number beyond its
+    // type does; letters store 0, as in any field.
     void store(const Field& field, const std::string& text)
     {
+        if (field.text) *field.text = text;
+        if (field.is_switch) {
+            int v = 0;
+            const Conversion c = convert(text, &v);
+            if (c == Conversion::NoNumber) *field.i = 0;
+            else if (c == Conversion::Number && (v == 0 || v == 1)) *field.i = v;
+            if (c != Conversion::Number || (v != 0 && v != 1))
+                note(field.label, quoted(text) + " (erlaubt 0 oder 1)", field.value());
+            return;
+        }
         const Conversion c = field.i ? convert(text, field.i) : convert(text, field.d);
         if (c == Conversion::NoNumber) {
             if (field.i) *field.i = 0;
             else *field.d = 0.0;
         }
-        if (c != Conversion::Number) note(field.label, quoted(text), field.value());
+        if (c != Conversion::Number && !field.text) note(field.label, quoted(text), field.value());
     }
 
 private:
@@ -200,14 +224,23 @@ void read_loads(PositionParser& p, QVector<LoadRow>& lasten)
         const std::string name = p.next_line();
         row.name = QString::fromStdString(codepage::cp1252_to_utf8(name));
         const std::string load = "Last " + std::to_string(read + 1) + " ";
+        std::string kmod_text;
+        Field kmod(load + "k_mod", row.kmod);
+        kmod.text = &kmod_text;
         const std::vector<Field> values = {
             {load + "N_d links", row.n_l},  {load + "V_d links", row.v_l},  {load + "M_d links", row.m_l},
             {load + "N_d rechts", row.n_r}, {load + "V_d rechts", row.v_r}, {load + "M_d rechts", row.m_r},
-            {load + "KLED", row.kled},      {load + "k_mod", row.kmod}};
-        if (p.apply(values, 0, false))
-            lasten.append(row);
-        else
+            {load + "KLED", row.kled},      kmod};
+        double kmod_read = 0.0;
+        if (!p.apply(values, 0, false))
             p.note(load + quoted(name), p.past_end() ? "Werte fehlen" : "Werte unvollständig", "weggelassen");
+        // A k_mod that is no plausible number is neither moved into the range nor replaced: the load
+        // is left out and named.
+        else if (convert(kmod_text, &kmod_read) != Conversion::Number || !load_kmod_plausible(kmod_read))
+            p.note(load + quoted(name), "k_mod " + quoted(std::as_const(kmod_text)) + " (erlaubt " + LOAD_KMOD_ALLOWED + ")",
+                   "weggelassen");
+        else
+            lasten.append(row);
     }
     if (read < n) p.note("Anzahl Lasten", std::to_string(n), std::to_string(read) + " gelesen");
 }
@@ -282,26 +315,26 @@ int parse_position_data(TAVO52_DATA& d, const std::string& bytes, PositionReadRe
              {"Durchbruchform", d.typ_durchbruch}});
     p.apply({{"b", d.b}, {"h", d.h}, {"h_ro", d.h_ro}, {"h_ru", d.h_ru}, {"a", d.a}});
     read_loads(p, d.lasten);
-    p.apply({{"Grafikbreite", d.graf_breite}, {"Grafikhöhe", d.graf_hoehe}, {"Maßstab optimal", d.masstab_optimal}});
-    p.apply({{"ausführlich", d.ausfuehrlich}, {"Grafik drucken", d.grafik_drucken}});
+    p.apply({{"Grafikbreite", d.graf_breite}, {"Grafikhöhe", d.graf_hoehe}, switch_field("Maßstab optimal", d.masstab_optimal)});
+    p.apply({switch_field("ausführlich", d.ausfuehrlich), switch_field("Grafik drucken", d.grafik_drucken)});
     // Older files end this line before the circular-opening shear option, which is then off.
     const int kappa_before = d.schub_kappa_kreis;
     d.schub_kappa_kreis = 0;
-    if (!p.apply({{"Biegung", d.biegung}, {"Schub", d.schub}, {"automatisch rechnen", d.cal_auto},
-                  {"Schub kappa Kreis", d.schub_kappa_kreis}}, 3))
+    if (!p.apply({switch_field("Biegung", d.biegung), switch_field("Schub", d.schub), switch_field("automatisch rechnen", d.cal_auto),
+                  switch_field("Schub kappa Kreis", d.schub_kappa_kreis)}, 3))
         d.schub_kappa_kreis = kappa_before;
-    p.apply({{"k_h", d.mit_kh}, {"Gewindestangen unten", d.unten_gs}, {"Schrauben unten", d.unten_sc}});
-    p.apply({{"verstärkt", d.verstaerkt}, {"Verstärkungsart", d.verst_typ}, {"Material Laschen", d.mat_laschen},
+    p.apply({switch_field("k_h", d.mit_kh), switch_field("Gewindestangen unten", d.unten_gs), switch_field("Schrauben unten", d.unten_sc)});
+    p.apply({switch_field("verstärkt", d.verstaerkt), {"Verstärkungsart", d.verst_typ}, {"Material Laschen", d.mat_laschen},
              {"Güte Laschen", d.guete_laschen}});
     p.apply({{"a_r", d.a_r}, {"h_1", d.h_1}, {"t_r", d.t_r}, {"f_t,k Laschen", d.ftk_laschen},
-             {"Stahlgüte Gewindestangen", d.fest_gs}, {"rostfrei", d.rostfrei}, {"vorgebohrt", d.vorgebohrt}});
+             {"Stahlgüte Gewindestangen", d.fest_gs}, switch_field("rostfrei", d.rostfrei), switch_field("vorgebohrt", d.vorgebohrt)});
     p.apply({{"l_e", d.l_e}, {"d_r", d.d_r}, {"Anzahl Gewindestangen", d.n_gs}, {"Anzahl Schrauben", d.n_sc},
              {"Schraubentyp", d.typ_schraube}, {"Schraubendurchmesser", d.d_schraube},
              {"Schraubenlänge", d.l_schraube}});
-    p.apply({{"Unterlegscheibe", d.mit_unterleg}, {"Reserve Unterlegscheibe", d.unterleg_reserve},
+    p.apply({switch_field("Unterlegscheibe", d.mit_unterleg), {"Reserve Unterlegscheibe", d.unterleg_reserve},
              {"d Unterlegscheibe", d.d_unterleg}, {"Art Unterlegscheibe", d.unterleg_art}});
-    p.apply({{"Import Schnittgrößen", d.import_sni}, {"Import Material", d.import_mat},
-             {"Import Geometrie", d.import_geo}});
+    p.apply({switch_field("Import Schnittgrößen", d.import_sni), switch_field("Import Material", d.import_mat),
+             switch_field("Import Geometrie", d.import_geo)});
     if (version > 1) p.apply({{"Nachkommastellen Schnittgrößen", d.nk_sni}});
     p.note_extra_text();
     return version;

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -49,18 +50,46 @@ bool valid_utf8(const std::string& s)
     return true;
 }
 
+// The characters of valid UTF-8 text, as code points.
+std::vector<unsigned> code_points(const std::string& s)
+{
+    std::vector<unsigned> out;
+    for (size_t i = 0; i < s.size();) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        const size_t more = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
+        unsigned cp = more == 0 ? c : more == 1 ? c & 0x1Fu : more == 2 ? c & 0x0Fu : c & 0x07u;
+        for (size_t k = 1; k <= more; ++k) cp = cp << 6 | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
+        out.push_back(cp);
+        i += more + 1;
+    }
+    return out;
+}
+
+// Control characters and the marks that turn the direction of the text: a file name holding one
+// shows another name than it has.
+bool is_control(unsigned cp)
+{
+    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x061C || cp == 0x200E || cp == 0x200F ||
+           (cp >= 0x2028 && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
+}
+
 // The component id names every file of the position: it must stay a plain name in the working folder.
 const char* component_id_problem(const std::string& id)
 {
-    if (id.size() > 15) return "ist länger als 15 Zeichen";
+    const size_t kMaxCharacters = 15;
+    if (id.empty()) return "ist leer";
+    // The id forms file names that the print and the viewer hand on as text.
+    if (!valid_utf8(id))
+        return "enthält Bytes, die kein UTF-8 sind";
+    const std::vector<unsigned> characters = code_points(id);
+    if (characters.size() > kMaxCharacters) return "ist länger als 15 Zeichen";
+    for (unsigned cp : characters)
+        if (is_control(cp)) return "enthält ein Steuerzeichen";
     if (id.find('/') != std::string::npos || id.find('\\') != std::string::npos)
         return "enthält einen Pfadtrenner";
     if (id.find("..") != std::string::npos) return "enthält \"..\"";
     // The id starts the names handed to other programs, which would take it for an option.
-    if (!id.empty() && id[0] == '-') return "beginnt mit \"-\"";
-    // The id forms file names that the print and the viewer hand on as text.
-    if (!valid_utf8(id))
-        return "enthält Bytes, die kein UTF-8 sind";
+    if (id[0] == '-') return "beginnt mit \"-\"";
     return nullptr;
 }
 

@@ -23,10 +23,14 @@ struct LoadRow {
 };
 
 // What a load's numbers may be, typed, imported or read from a file: forces in kN and moments in
-// kNm within ±LOAD_FORCE_LIMIT, k_mod from LOAD_KMOD_MIN to LOAD_KMOD_MAX.
+// kNm within ±LOAD_FORCE_LIMIT, k_mod above 0 up to LOAD_KMOD_MAX.
 constexpr double LOAD_FORCE_LIMIT = 9999.0;
-constexpr double LOAD_KMOD_MIN = 0.1;
-constexpr double LOAD_KMOD_MAX = 2.0;
+// The largest k_mod of EN 1995-1-1 Table 3.1 (instantaneous action); a larger one would raise a
+// design strength above its characteristic value.
+constexpr double LOAD_KMOD_MAX = 1.10;
+inline bool load_kmod_plausible(double kmod) { return kmod > 0.0 && kmod <= LOAD_KMOD_MAX; }
+// The allowed k_mod as the messages name it.
+constexpr const char* LOAD_KMOD_ALLOWED = "k_mod über 0 bis 1.1";
 
 // The washer of a countersunk screw: pressed or turned (the series of the washer table).
 constexpr int WASHER_PRESSED = 1;

@@ -141,7 +141,7 @@ FILE* run_for_component(SelectedComponent* given, int a, int b, int c, int d, in
 {
     const char* temp_env = VYKGetEnv("TEMP");
     if (!temp_env) return nullptr;
-    const std::string temp = native_path(temp_env);
+    const std::string temp = temp_env;
     SelectedComponent* component = choose_component(given);
     if (!component) return nullptr;
     std::string export_file, delete_after;
@@ -236,7 +236,7 @@ std::string beamcut_run_tool(const std::string& temp, const std::string& export_
 {
     const char* exec = VYKGetEnv("EXEC");
     if (!exec) return {};
-    const std::string program = path_join(native_path(exec), "Trobavex.exe");
+    const std::string program = path_join(exec, "Trobavex.exe");
     std::string args[kMaxArguments];
     int count = 0;
     beamcut_tool_arguments(program, export_file, a, b, c, d, n, labels, args, &count);

@@ -117,7 +117,7 @@ std::string env_folder(const char* key)
 {
     const char* v = std::getenv(key);
     if (!v || !*v) return std::string();
-    std::string s = native_path(v);
+    std::string s = v;
     while (s.size() > 1 && s.back() == '/') s.pop_back();
     return s;
 }
@@ -229,10 +229,10 @@ SelectedComponent* select_component(int component_type)
     }
     const char* exec = VYKGetEnv("EXEC");
     if (!exec) return nullptr;
-    const std::string program = path_join(native_path(exec), "VYOSelct.exe");
+    const std::string program = path_join(exec, "VYOSelct.exe");
     const char* temp0 = VYKGetEnv("TEMP");
     // An answer left behind by an earlier run is no choice of this one.
-    if (temp0) std::remove(path_join(native_path(temp0), "VYOSelct.tmp").c_str());
+    if (temp0) std::remove(path_join(temp0, "VYOSelct.tmp").c_str());
     const std::string type = std::to_string(component_type);
     const char* argv[] = {program.c_str(), type.c_str(), nullptr};
     std::fflush(nullptr);
@@ -241,7 +241,7 @@ SelectedComponent* select_component(int component_type)
 
     const char* temp = VYKGetEnv("TEMP");
     if (!temp) return nullptr;
-    const std::string answer = path_join(native_path(temp), "VYOSelct.tmp");
+    const std::string answer = path_join(temp, "VYOSelct.tmp");
     FILE* f = open_regular_file(answer, file_bounds::kSmallText, "rb");
     if (!f) return nullptr;
     SelectedComponent read;
@@ -256,7 +256,7 @@ SelectedComponent* select_component(int component_type)
 int extract_from_archive(const char* archive, const char* member, const char* target_folder)
 {
     if (!archive || !readable_file(native_path(archive))) return 1;
-    if (!target_folder || !writable_folder(native_path(target_folder))) return 2;
+    if (!target_folder || !writable_folder(target_folder)) return 2;
     const std::string exec = env_folder("EXEC");
     if (exec.empty()) return 3;
     const std::string temp = env_folder("TEMP");
@@ -268,7 +268,7 @@ int extract_from_archive(const char* archive, const char* member, const char* ta
     if (sevenza.empty()) return 5;
 
     const std::string arch = native_path(archive);
-    const std::string out = "-o" + native_path(target_folder);
+    const std::string out = "-o" + std::string(target_folder);
     const std::string mem = member ? member : "";
     // Switches first, then "--": an archive or member name that begins with "-" stays a name.
     const char* argv[] = {sevenza.c_str(), "e", "-y", out.c_str(), "--", arch.c_str(), mem.c_str(), nullptr};
@@ -282,7 +282,7 @@ int trobavex_available(void)
 {
     const char* exec = VYKGetEnv("EXEC");
     if (!exec) return 0;
-    return tool_present(path_join(native_path(exec), "Trobavex.exe")) ? 1 : 0;
+    return tool_present(path_join(exec, "Trobavex.exe")) ? 1 : 0;
 }
 
 void start_photo_viewer(const char* argument)
@@ -297,7 +297,7 @@ void start_photo_viewer(const char* argument)
         show_box("Installationsfehler", {"Das EXEC-Verzeichnis", "ist nicht ermittelbar!"});
         return;
     }
-    const std::string program = path_join(native_path(exec), "LUMBRIX.EXE");
+    const std::string program = path_join(exec, "LUMBRIX.EXE");
     if (!tool_present(program)) {
         show_box("Installationsproblem", {"Das VYK-Werkzeug", "- LUMBRIX -", "ist nicht installiert!"});
         return;
@@ -314,7 +314,7 @@ int run_plan_editor(const char* first, const char* second)
     }
     const char* exec = VYKGetEnv("EXEC");
     if (!exec) return 0;
-    const std::string program = path_join(native_path(exec), "vandrel.exe");
+    const std::string program = path_join(exec, "vandrel.exe");
     const char* argv[] = {program.c_str(), first ? first : "", second, nullptr};
     std::fflush(nullptr);
     VYKSpawnv(1, program.c_str(), argv);

@@ -20,6 +20,13 @@ namespace {
 // A line holds at most 499 bytes including its line end.
 constexpr size_t kMaxLine = 498;
 
+// What a row of a fastener table may hold, in mm: the nominal diameter of a dowel-type fastener,
+// the core and shank diameters not above it, heads, deductions and lengths of real products.
+constexpr double kMaxDiameter = 30.0;
+constexpr double kMaxHead = 100.0;
+constexpr double kMaxDeduction = 100.0;
+constexpr double kMaxLength = 3000.0;
+
 // Per-length layouts of the row lines.
 enum Layout { LENGTHS_ONLY, LENGTHS_THEN_LINE, LENGTHS_FAK, PAIRS, LENGTHS_X, ASSY };
 
@@ -27,6 +34,7 @@ struct FamilyInfo {
     const char* file;
     FastenerTable* table;
     int loaded;
+    std::string fault;   // why the last load failed
     Layout layout;
     int leading;
     // Field of FastenerRow for each leading value, in file order.
@@ -34,24 +42,24 @@ struct FamilyInfo {
 };
 
 FamilyInfo g_families[FAMILY_COUNT] = {
-    {"ec5_nagel.dat", &fastener_table_nagel, 0, LENGTHS_ONLY, 2, {&FastenerRow::d, &FastenerRow::dk}},
-    {"ec5_klammer.dat", &fastener_table_klammer, 0, LENGTHS_THEN_LINE, 2, {&FastenerRow::d, &FastenerRow::dk}},
-    {"ec5_schraube.dat", &fastener_table_schraube, 0, LENGTHS_FAK, 5,
+    {"ec5_nagel.dat", &fastener_table_nagel, 0, {}, LENGTHS_ONLY, 2, {&FastenerRow::d, &FastenerRow::dk}},
+    {"ec5_klammer.dat", &fastener_table_klammer, 0, {}, LENGTHS_THEN_LINE, 2, {&FastenerRow::d, &FastenerRow::dk}},
+    {"ec5_schraube.dat", &fastener_table_schraube, 0, {}, LENGTHS_FAK, 5,
      {&FastenerRow::d, &FastenerRow::d1, &FastenerRow::dk, &FastenerRow::k, &FastenerRow::fak_lef}},
-    {"ec5_spax_s_tg.dat", &fastener_table_spax_s_tg, 0, PAIRS, 5,
+    {"ec5_spax_s_tg.dat", &fastener_table_spax_s_tg, 0, {}, PAIRS, 5,
      {&FastenerRow::d, &FastenerRow::d1, &FastenerRow::ds, &FastenerRow::dk, &FastenerRow::k}},
-    {"ec5_spax_t_tg.dat", &fastener_table_spax_t_tg, 0, PAIRS, 5,
+    {"ec5_spax_t_tg.dat", &fastener_table_spax_t_tg, 0, {}, PAIRS, 5,
      {&FastenerRow::d, &FastenerRow::d1, &FastenerRow::ds, &FastenerRow::dk, &FastenerRow::k}},
-    {"ec5_spax_s_vg.dat", &fastener_table_spax_s_vg, 0, LENGTHS_X, 7,
+    {"ec5_spax_s_vg.dat", &fastener_table_spax_s_vg, 0, {}, LENGTHS_X, 7,
      {&FastenerRow::d, &FastenerRow::d1, &FastenerRow::dk, &FastenerRow::k, &FastenerRow::xLE100,
       &FastenerRow::xLE200, &FastenerRow::xGT200}},
-    {"ec5_assy_plus_vg_z.dat", &fastener_table_assy_plus_vg_z, 0, ASSY, 5,
+    {"ec5_assy_plus_vg_z.dat", &fastener_table_assy_plus_vg_z, 0, {}, ASSY, 5,
      {&FastenerRow::d, &FastenerRow::d1, &FastenerRow::dk, &FastenerRow::k, &FastenerRow::fak_lef}},
-    {"ec5_assy_plus_vg_s.dat", &fastener_table_assy_plus_vg_s, 0, ASSY, 5,
+    {"ec5_assy_plus_vg_s.dat", &fastener_table_assy_plus_vg_s, 0, {}, ASSY, 5,
      {&FastenerRow::d, &FastenerRow::d1, &FastenerRow::dk, &FastenerRow::k, &FastenerRow::fak_lef}},
-    {"ec5_sondernagel.dat", &fastener_table_sondernagel, 0, PAIRS, 2, {&FastenerRow::d, &FastenerRow::dk}},
-    {"ec5_simpson_cna.dat", &fastener_table_simpson_cna, 0, PAIRS, 2, {&FastenerRow::d, &FastenerRow::dk}},
-    {"ec5_simpson_csa.dat", &fastener_table_simpson_csa, 0, PAIRS, 4,
+    {"ec5_sondernagel.dat", &fastener_table_sondernagel, 0, {}, PAIRS, 2, {&FastenerRow::d, &FastenerRow::dk}},
+    {"ec5_simpson_cna.dat", &fastener_table_simpson_cna, 0, {}, PAIRS, 2, {&FastenerRow::d, &FastenerRow::dk}},
+    {"ec5_simpson_csa.dat", &fastener_table_simpson_csa, 0, {}, PAIRS, 4,
      {&FastenerRow::d, &FastenerRow::d1, &FastenerRow::ds, &FastenerRow::dk}},
 };
 
@@ -59,16 +67,17 @@ struct ConnectorInfo {
     const char* file;
     ConnectorTable* table;
     int loaded;
+    std::string fault;
 };
 
 ConnectorInfo g_connectors[CONNECTOR_COUNT] = {
-    {"ec5_ringduebel_a1.dat", &connector_table_ringduebel_a1, 0},
-    {"ec5_schduebel_c1.dat", &connector_table_schduebel_c1, 0},
-    {"ec5_schduebel_c5.dat", &connector_table_schduebel_c5, 0},
-    {"ec5_schduebel_c10.dat", &connector_table_schduebel_c10, 0},
-    {"ec5_schduebel_B1.dat", &connector_table_schduebel_B1, 0},
-    {"ec5_schduebel_c2.dat", &connector_table_schduebel_c2, 0},
-    {"ec5_schduebel_c11.dat", &connector_table_schduebel_c11, 0},
+    {"ec5_ringduebel_a1.dat", &connector_table_ringduebel_a1, 0, {}},
+    {"ec5_schduebel_c1.dat", &connector_table_schduebel_c1, 0, {}},
+    {"ec5_schduebel_c5.dat", &connector_table_schduebel_c5, 0, {}},
+    {"ec5_schduebel_c10.dat", &connector_table_schduebel_c10, 0, {}},
+    {"ec5_schduebel_B1.dat", &connector_table_schduebel_B1, 0, {}},
+    {"ec5_schduebel_c2.dat", &connector_table_schduebel_c2, 0, {}},
+    {"ec5_schduebel_c11.dat", &connector_table_schduebel_c11, 0, {}},
 };
 
 // Line reader over a byte buffer: LF or CRLF line ends; a line longer than the format allows
@@ -80,6 +89,7 @@ public:
     Status next(std::string& line)
     {
         if (pos_ >= size_) return END;
+        ++number_;
         size_t start = pos_;
         while (pos_ < size_ && data_[pos_] != '\n') ++pos_;
         size_t end = pos_;
@@ -101,11 +111,32 @@ public:
             if (line.empty() || line[0] != '#') return OK;
         }
     }
+    // The number of the line read last, from 1.
+    int number() const { return number_; }
 private:
     const char* data_;
     size_t size_;
     size_t pos_ = 0;
+    int number_ = 0;
 };
+
+std::string at_line(const Lines& lines, const std::string& what) { return "Zeile " + std::to_string(lines.number()) + ": " + what; }
+
+std::string mm(double v)
+{
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.10g", v);
+    return buf;
+}
+
+// A value of a row outside what a product can have: named with its range.
+bool within(double v, double lo, double hi, bool lo_open, const char* name, const Lines& lines, std::string* why)
+{
+    if ((lo_open ? v > lo : v >= lo) && v <= hi) return true;
+    *why = at_line(lines, std::string(name) + " = " + mm(v) + " mm liegt nicht " + (lo_open ? "über " : "zwischen ") +
+                              mm(lo) + (lo_open ? " bis " : " und ") + mm(hi) + " mm");
+    return false;
+}
 
 // Integer at the start of a line ("%d"): leading white space, optional sign, digits.
 bool leading_int(const std::string& line, int* out)
@@ -167,10 +198,49 @@ bool read_header(Lines& lines, Table* t, bool* ended)
     return true;
 }
 
-bool parse_row(const FamilyInfo& f, int kind, Lines& lines, FastenerRow* row)
+// The leading values of a row within what a product can have.
+bool row_values_plausible(const FamilyInfo& f, const FastenerRow& row, const Lines& lines, std::string* why)
+{
+    if (!within(row.d, 0.0, kMaxDiameter, true, "d", lines, why)) return false;
+    for (int i = 1; i < f.leading; ++i) {
+        const double FastenerRow::*field = f.fields[i];
+        if (field == &FastenerRow::d1 && !within(row.d1, 0.0, row.d, false, "d1", lines, why)) return false;
+        if (field == &FastenerRow::ds && !within(row.ds, 0.0, row.d, false, "ds", lines, why)) return false;
+        if (field == &FastenerRow::dk && !within(row.dk, 0.0, kMaxHead, false, "dk", lines, why)) return false;
+        if (field == &FastenerRow::fak_lef && !(row.fak_lef >= 0.0 && row.fak_lef <= 1.0)) {
+            *why = at_line(lines, "fak_lef = " + mm(row.fak_lef) + " liegt nicht zwischen 0 und 1");
+            return false;
+        }
+        const char* deductions[] = {"xLE100", "xLE200", "xGT200"};
+        const double FastenerRow::*deduction_fields[] = {&FastenerRow::xLE100, &FastenerRow::xLE200, &FastenerRow::xGT200};
+        for (int k = 0; k < 3; ++k)
+            if (field == deduction_fields[k] && !within(row.*field, 0.0, kMaxDeduction, false, deductions[k], lines, why))
+                return false;
+    }
+    return true;
+}
+
+// Every length of a product, and the effective length that belongs to it, not above the length.
+bool lengths_plausible(const FamilyInfo& f, const FastenerRow& row, const Lines& lines, std::string* why)
+{
+    for (int i = 0; i < row.n_l; ++i) {
+        if (!within(row.lengths[i], 0.0, kMaxLength, true, "Länge", lines, why)) return false;
+        if (f.layout != LENGTHS_ONLY &&
+            !within(row.effective_lengths[i], 0.0, row.lengths[i], true, "wirksame Länge", lines, why))
+            return false;
+    }
+    return true;
+}
+
+bool parse_row(const FamilyInfo& f, int kind, Lines& lines, FastenerRow* row, std::string* why)
 {
     std::string line;
-    if (lines.next_value_line(line) != Lines::OK) return false;   // an early end is a failure
+    *why = at_line(lines, "nicht lesbar");
+    const Lines::Status status = lines.next_value_line(line);
+    if (status == Lines::END)
+        *why = "Datei endet nach Zeile " + std::to_string(lines.number()) + ", vor der letzten Zeile der Tabelle";
+    if (status != Lines::OK) return false;   // an early end is a failure
+    *why = at_line(lines, "nicht lesbar");
     Words w;
     if (!w.split(line)) return false;
     if (w.count < f.leading) return false;
@@ -179,6 +249,7 @@ bool parse_row(const FamilyInfo& f, int kind, Lines& lines, FastenerRow* row)
         if (!word_number(w.words[i], &v)) return false;
         row->*(f.fields[i]) = v;
     }
+    if (!row_values_plausible(f, *row, lines, why)) return false;
     const int rest = w.count - f.leading;
     const bool halved = f.layout == PAIRS || (f.layout == ASSY && kind == 2);
     int n_l = halved ? rest / 2 : rest;
@@ -237,7 +308,7 @@ bool parse_row(const FamilyInfo& f, int kind, Lines& lines, FastenerRow* row)
             row->effective_lengths[i] = eff;
         }
     }
-    return true;
+    return lengths_plausible(f, *row, lines, why);
 }
 
 std::string read_whole_file(const std::string& path, bool* ok)
@@ -271,7 +342,7 @@ int load_once(Info& info, Family family, Parse parse)
     bool ok;
     std::string bytes = read_whole_file(path, &ok);
     if (!ok) return 0;
-    if (!parse(family, bytes.data(), bytes.size(), info.table)) return 0;
+    if (!parse(family, bytes.data(), bytes.size(), info.table, &info.fault)) return 0;
     info.loaded = 1;
     return 1;
 }
@@ -318,35 +389,45 @@ const char* fastener_family_file(FastenerFamily family)
     return family >= 0 && family < FAMILY_COUNT ? g_families[family].file : "";
 }
 
+std::string fastener_family_fault(FastenerFamily family)
+{
+    return family >= 0 && family < FAMILY_COUNT ? g_families[family].fault : std::string();
+}
+
 const char* connector_family_file(ConnectorFamily family)
 {
     return family >= 0 && family < CONNECTOR_COUNT ? g_connectors[family].file : "";
 }
 
-int fastener_table_parse(FastenerFamily family, const char* data, size_t size, FastenerTable* table)
+int fastener_table_parse(FastenerFamily family, const char* data, size_t size, FastenerTable* table, std::string* fault)
 {
+    std::string why;
     std::memset(table, 0, sizeof *table);
     if (family < 0 || family >= FAMILY_COUNT) return 0;
     const FamilyInfo& f = g_families[family];
     Lines lines(data, size);
     bool ended;
     bool ok = read_header(lines, table, &ended);
-    if (ok && !ended) {
-        // More rows than the table holds, or a negative count, cannot be stored.
-        if (table->row_count < 0 || table->row_count > FASTENER_TABLE_ROWS) ok = false;
-        for (int i = 0; ok && i < table->row_count; ++i) ok = parse_row(f, table->kind, lines, &table->rows[i]);
-    } else if (ok && ended) {
-        table->row_count = table->row_count < 0 ? 0 : table->row_count;
-        if (table->row_count > 0) ok = false;   // a count without a single row line
+    if (!ok) why = at_line(lines, "Kopfzeile beginnt nicht mit einer ganzen Zahl");
+    // A table without a row offers nothing to choose; more rows than the table holds, or a
+    // negative count, cannot be stored.
+    if (ok && (ended || table->row_count < 1 || table->row_count > FASTENER_TABLE_ROWS)) {
+        ok = false;
+        why = ended ? "enthält keine Tabelle (Anzahl der Zeilen fehlt)"
+                    : at_line(lines, "Anzahl der Zeilen " + std::to_string(table->row_count) + " liegt nicht zwischen 1 und " +
+                                         std::to_string(FASTENER_TABLE_ROWS));
     }
+    for (int i = 0; ok && i < table->row_count; ++i) ok = parse_row(f, table->kind, lines, &table->rows[i], &why);
     if (!ok) {
         std::memset(table, 0, sizeof *table);
+        if (fault) *fault = why;
         return 0;
     }
+    if (fault) fault->clear();
     return 1;
 }
 
-int connector_table_parse(ConnectorFamily family, const char* data, size_t size, ConnectorTable* table)
+int connector_table_parse(ConnectorFamily family, const char* data, size_t size, ConnectorTable* table, std::string*)
 {
     std::memset(table, 0, sizeof *table);
     if (family < 0 || family >= CONNECTOR_COUNT) return 0;

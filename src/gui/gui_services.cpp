@@ -78,10 +78,13 @@ void window_load_screw_tables()
     const char* folder = CurOb_Privat_Datapath();
     QStringList failed;
     for (const auto& t : tables)
-        if (!t.load())
+        if (!t.load()) {
+            const std::string why = fastener_family_fault(t.family);
             failed << QFileInfo(QString::fromLocal8Bit(folder ? folder : "") + QLatin1Char('/') +
                                 QString::fromLatin1(fastener_family_file(t.family)))
-                          .absoluteFilePath();
+                              .absoluteFilePath() +
+                          (why.empty() ? QString() : QStringLiteral(": ") + QString::fromStdString(why));
+        }
     // Named once: a table that stays unreadable is no news on the next window.
     static std::set<std::string> reported;
     const QString text = failed.join(QLatin1Char('\n'));

@@ -205,7 +205,9 @@ QStandardItemModel* MainWindow::build_loads_model()
         tv_lasten->setItemDelegateForColumn(c + 1, delegates_sni[c]);
     }
     tv_lasten->setItemDelegateForColumn(7, new tv_ComboBoxDelegate(this, annex_has_country() ? 2 : 1));
-    tv_lasten->setItemDelegateForColumn(8, new SpinBoxDelegate(this, 3, LOAD_KMOD_MIN, LOAD_KMOD_MAX, 1));
+    // k_mod must be above 0: the smallest the cell shows with its three decimals.
+    const double kmod_typed_min = 0.001;
+    tv_lasten->setItemDelegateForColumn(8, new SpinBoxDelegate(this, 3, kmod_typed_min, LOAD_KMOD_MAX, 1));
     tv_lasten->setItemDelegateForColumn(9, new tv_ButtonDelegate(this));
 
     for (int k = 0; k <= 8; ++k)

@@ -197,7 +197,7 @@ bool run_force_import(MainWindow& w)
                 load.m_r = r[4];
                 // An accidental combination takes class 6 ("außergewöhnlich"), any other class 8 ("frei").
                 load.kled = l.marker ? 6 : 8;
-                load.kmod = l.kmod;
+                load.kmod = imported_kmod_decimal(l.kmod);
                 // Imported numbers pass the checks of typed ones; a load that fails is named, not taken.
                 const QString why = imported_load_refusal(int(k) + 1, load);
                 if (why.isEmpty())

@@ -218,12 +218,18 @@ TEST(ImportedLoad, RefusalNamesEachValueBeyondTheLimits)
         double v_l, m_r, kmod;
         const char* named;   // what the refusal names, empty when the load passes
     } cases[] = {
-        {9999, -9999, 2.0, ""},
-        {-9999, 9999, 0.1, ""},
+        {9999, -9999, 1.1, ""},
+        {-9999, 9999, 0.01, ""},
         {9999.5, 0, 0.9, "V_d links = 9999.5"},
         {0, -inf, 0.9, "M_d rechts = -inf"},
         {nan, 0, 0.9, "V_d links = nan"},
-        {0, 0, 0.09, "k_mod = 0.09"},
+        // k_mod above 0 up to 1.10, the largest of EN 1995-1-1 Table 3.1.
+        {0, 0, 1.11, "k_mod = 1.11"},
+        {0, 0, 1.5, "k_mod = 1.5"},
+        {0, 0, 2.0, "k_mod = 2"},
+        {0, 0, 2.01, "k_mod = 2.01"},
+        {0, 0, 0.0, "k_mod = 0"},
+        {0, 0, -0.5, "k_mod = -0.5"},
         {1e308, 0, nan, "V_d links = 1e+308, k_mod = nan"},
     };
     for (const Case& c : cases) {
@@ -238,6 +244,17 @@ TEST(ImportedLoad, RefusalNamesEachValueBeyondTheLimits)
             continue;
         }
         EXPECT_EQ(why.toStdString(), std::string("Kombination 3 \"LK 7\" nicht übernommen: ") + c.named +
-                                         " (erlaubt sind Kräfte und Momente von -9999 bis 9999, k_mod von 0.1 bis 2)\n");
+                                         " (erlaubt sind Kräfte und Momente von -9999 bis 9999, k_mod über 0 bis 1.1)\n");
+    }
+    // The tool writes k_mod in single precision: 1.10 arrives as 1.1000000238... and is taken as 1.1.
+    const struct {
+        float single;
+        double taken;
+    } singles[] = {{1.1f, 1.1}, {1.11f, 1.11}, {0.9f, 0.9}, {2.01f, 2.01}, {0.001f, 0.001}};
+    for (const auto& k : singles) {
+        EXPECT_EQ(imported_kmod_decimal(double(k.single)), k.taken) << k.single;
+        LoadRow load;
+        load.kmod = imported_kmod_decimal(double(k.single));
+        EXPECT_EQ(imported_load_refusal(1, load).isEmpty(), k.taken <= 1.1) << k.single;
     }
 }

@@ -274,6 +274,7 @@ TEST(PositionFile, ReportNamesEveryValueNotTakenAsItStands)
         PositionReadReport::Outcome outcome;
         int ended_after_line;
         std::vector<Finding> findings;
+        int loads = -1;   // the loads read, where a case is about them
     };
     auto with = [](std::string s, const std::string& from, const std::string& to) {
         return s.replace(s.find(from), from.size(), to);
@@ -313,6 +314,32 @@ TEST(PositionFile, ReportNamesEveryValueNotTakenAsItStands)
          {{"Last 1 \"A st\xc3\xa4ndig\"", "Werte unvollständig", "weggelassen"}}},
         {"version 3 without its last line", d.substr(0, d.size() - 2), PositionReadReport::Read, 15,
          {{"Nachkommastellen Schnittgrößen", "fehlt", "2"}}},
+        // k_mod of a load above 0 up to 1.10 (the largest of EN 1995-1-1 Table 3.1); any other is
+        // neither moved into the range nor used: the load is left out and named.
+        {"k_mod 1.10", with(d, " 0 0.6\n", " 8 1.10\n"), PositionReadReport::Read, 0, {}, 1},
+        {"k_mod 0.001", with(d, " 0 0.6\n", " 8 0.001\n"), PositionReadReport::Read, 0, {}, 1},
+        {"k_mod 1.11", with(d, " 0 0.6\n", " 8 1.11\n"), PositionReadReport::Read, 0,
+         {{"Last 1 \"A st\xc3\xa4ndig\"", "k_mod \"1.11\" (erlaubt k_mod über 0 bis 1.1)", "weggelassen"}}, 0},
+        {"k_mod 1.5", with(d, " 0 0.6\n", " 8 1.5\n"), PositionReadReport::Read, 0,
+         {{"Last 1 \"A st\xc3\xa4ndig\"", "k_mod \"1.5\" (erlaubt k_mod über 0 bis 1.1)", "weggelassen"}}, 0},
+        {"k_mod 2", with(d, " 0 0.6\n", " 8 2\n"), PositionReadReport::Read, 0,
+         {{"Last 1 \"A st\xc3\xa4ndig\"", "k_mod \"2\" (erlaubt k_mod über 0 bis 1.1)", "weggelassen"}}, 0},
+        {"k_mod 2.01 in a class other than frei", with(d, " 0 0.6\n", " 3 2.01\n"), PositionReadReport::Read, 0,
+         {{"Last 1 \"A st\xc3\xa4ndig\"", "k_mod \"2.01\" (erlaubt k_mod über 0 bis 1.1)", "weggelassen"}}, 0},
+        {"k_mod 0", with(d, " 0 0.6\n", " 8 0\n"), PositionReadReport::Read, 0,
+         {{"Last 1 \"A st\xc3\xa4ndig\"", "k_mod \"0\" (erlaubt k_mod über 0 bis 1.1)", "weggelassen"}}, 0},
+        {"k_mod not a number", with(d, " 0 0.6\n", " 8 nan\n"), PositionReadReport::Read, 0,
+         {{"Last 1 \"A st\xc3\xa4ndig\"", "k_mod \"nan\" (erlaubt k_mod über 0 bis 1.1)", "weggelassen"}}, 0},
+        {"k_mod of letters", with(d, " 0 0.6\n", " 8 x\n"), PositionReadReport::Read, 0,
+         {{"Last 1 \"A st\xc3\xa4ndig\"", "k_mod \"x\" (erlaubt k_mod über 0 bis 1.1)", "weggelassen"}}, 0},
+        // A switch holds 0 or 1; any other value keeps the position's own.
+        {"switch of int max", with(d, "\n1 1\n", "\n2147483647 1\n"), PositionReadReport::Read, 0,
+         {{"ausführlich", "\"2147483647\" (erlaubt 0 oder 1)", "1"}}},
+        {"switches of 2 and -1", with(d, "\n1 1 0 0\n", "\n1 1 2 -1\n"), PositionReadReport::Read, 0,
+         {{"automatisch rechnen", "\"2\" (erlaubt 0 oder 1)", "0"}, {"Schub kappa Kreis", "\"-1\" (erlaubt 0 oder 1)", "0"}}},
+        {"switch of letters", with(d, "\n1 1 1\n2\n", "\n1 1 on\n2\n"), PositionReadReport::Read, 0,
+         {{"Import Geometrie", "\"on\" (erlaubt 0 oder 1)", "0"}}},
+        {"switches of 0 and 1", with(d, "\n50 50 4 10 23 0 1\n", "\n50 50 4 10 23 1 0\n"), PositionReadReport::Read, 0, {}},
     };
     for (const Case& c : cases) {
         TAVO52_DATA obj;
@@ -327,6 +354,7 @@ TEST(PositionFile, ReportNamesEveryValueNotTakenAsItStands)
             EXPECT_EQ(report.findings[i].taken, c.findings[i].taken) << c.what;
         }
         EXPECT_EQ(report.damaged(), c.outcome != PositionReadReport::Read || !c.findings.empty()) << c.what;
+        if (c.loads >= 0) EXPECT_EQ(obj.lasten.size(), c.loads) << c.what;
         EXPECT_TRUE(std::isfinite(obj.b) && std::isfinite(obj.h) && std::isfinite(obj.lasten.value(0).v_l))
             << c.what;
     }

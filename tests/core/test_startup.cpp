@@ -7,6 +7,7 @@
 #include "common/test_util.h"
 #include <QDir>
 #include <QLibraryInfo>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -92,6 +93,18 @@ TEST(Startup, CommandLineCases)
         {"a lone dash", {"tavo52", "-", "0", "1", "0"}, false, 2, "", "", "beginnt mit \"-\""},
         {"end of options", {"tavo52", "--", "0", "1", "0"}, false, 2, "", "", "beginnt mit \"-\""},
         {"dash inside", {"tavo52", "T-1", "0", "1", "0"}, true, 0, "T-1_01.inp", "", ""},
+        {"empty component id", {"tavo52", "", "0", "1", "0"}, false, 2, "", "", "Bauteilkennung \"\" ist leer"},
+        {"newline", {"tavo52", "T1\nx", "0", "1", "0"}, false, 2, "", "", "\"T1\\x0Ax\" enthält ein Steuerzeichen"},
+        {"tab", {"tavo52", "T\t1", "0", "1", "0"}, false, 2, "", "", "Steuerzeichen"},
+        {"delete", {"tavo52", "T\x7f", "0", "1", "0"}, false, 2, "", "", "Steuerzeichen"},
+        {"C1 control", {"tavo52", "T\xc2\x85", "0", "1", "0"}, false, 2, "", "", "Steuerzeichen"},
+        {"right-to-left override", {"tavo52", "T\xe2\x80\xae" "fdp", "0", "1", "0"}, false, 2, "", "", "Steuerzeichen"},
+        // Characters are counted, not bytes: eight ä are 16 bytes.
+        {"8 umlauts", {"tavo52", "\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4", "0", "1", "0"}, true, 0,
+         "\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4_01.inp", "", ""},
+        {"15 characters with umlauts", {"tavo52", "ABCDEFGHIJKLMN\xc3\xa4", "0", "1", "0"}, true, 0,
+         "ABCDEFGHIJKLMN\xc3\xa4_01.inp", "", ""},
+        {"16 characters with an umlaut", {"tavo52", "ABCDEFGHIJKLMNO\xc3\xa4", "0", "1", "0"}, false, 2, "", "", "15 Zeichen"},
     };
     for (const Case& c : cases) {
         StartupRun s;
@@ -110,6 +123,8 @@ TEST(Startup, CommandLineCases)
         }
         EXPECT_EQ(out.substr(0, std::string(c.out).size()), c.out) << c.what;
         EXPECT_NE(err.find(c.err), std::string::npos) << c.what << ": " << err;
+        // A refusal is one line.
+        EXPECT_LE(std::count(err.begin(), err.end(), '\n'), 1) << c.what << ": " << err;
         // The working folder was entered and nothing was written into it.
         EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(s.env.file("work"))) << c.what;
         EXPECT_TRUE(std::filesystem::is_empty(s.env.file("work"))) << c.what;

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -116,15 +118,62 @@ TEST(FastenerTables, FailuresLeaveTheTableEmpty)
     EXPECT_TRUE(empty(parsed));
 }
 
-TEST(FastenerTables, EmptyOrCommentOnlyFilesLoadWithoutRows)
+TEST(FastenerTables, EmptyTablesAndImplausibleValuesAreRefusedWithTheirLine)
 {
-    EXPECT_EQ(parse(FAMILY_NAGEL, ""), 1);
-    EXPECT_EQ(parsed.row_count, 0);
-    EXPECT_EQ(parse(FAMILY_NAGEL, "# only\n# comments\n"), 1);
-    EXPECT_EQ(parsed.row_count, 0);
-    EXPECT_EQ(parse(FAMILY_NAGEL, "2\n"), 1);
-    EXPECT_EQ(parsed.kind, 2);
-    EXPECT_EQ(parsed.row_count, 0);
+    struct Case {
+        const char* what;
+        FastenerFamily f;
+        const char* text;
+        const char* fault;   // the whole reason
+    };
+    const Case cases[] = {
+        {"empty file", FAMILY_SPAX_S_VG, "", "enthält keine Tabelle (Anzahl der Zeilen fehlt)"},
+        {"only comments", FAMILY_SPAX_S_VG, "# only\n# comments\n", "enthält keine Tabelle (Anzahl der Zeilen fehlt)"},
+        {"kind without count", FAMILY_SPAX_S_VG, "2\n", "enthält keine Tabelle (Anzahl der Zeilen fehlt)"},
+        {"no rows", FAMILY_ASSY_PLUS_VG_Z, "# c\n2\n0\n", "Zeile 3: Anzahl der Zeilen 0 liegt nicht zwischen 1 und 30"},
+        {"count beyond int", FAMILY_NAGEL, "1\n2147483648\n", "Zeile 2: Kopfzeile beginnt nicht mit einer ganzen Zahl"},
+        {"row count of int max", FAMILY_NAGEL, "1\n2147483647\n", "Zeile 2: Anzahl der Zeilen 2147483647 liegt nicht zwischen 1 und 30"},
+        {"early end", FAMILY_NAGEL, "1\n2\n4.0 8.0 60.0\n", "Datei endet nach Zeile 3, vor der letzten Zeile der Tabelle"},
+        // Lengths: above 0 up to 3000 mm, on both sides of each bound.
+        {"length 1e308", FAMILY_SPAX_S_VG, "1\n1\n# row\n8.0 5.3 15.0 0.0 10.0 10.0 10.0 100.0 1e308\n",
+         "Zeile 4: Länge = 1e+308 mm liegt nicht über 0 bis 3000 mm"},
+        {"length int max", FAMILY_ASSY_PLUS_VG_S, "1\n1\n8.0 5.3 15.0 0.0 0.9 2147483647\n",
+         "Zeile 3: Länge = 2147483647 mm liegt nicht über 0 bis 3000 mm"},
+        {"length 3000.001", FAMILY_NAGEL, "1\n1\n4.0 8.0 3000.001\n", "Zeile 3: Länge = 3000.001 mm liegt nicht über 0 bis 3000 mm"},
+        {"length 0", FAMILY_NAGEL, "1\n1\n4.0 8.0 0\n", "Zeile 3: Länge = 0 mm liegt nicht über 0 bis 3000 mm"},
+        {"length 3000", FAMILY_NAGEL, "1\n1\n4.0 8.0 3000\n", ""},
+        // Diameters: d above 0 up to 30 mm, d1 and ds not above d, dk up to 100 mm.
+        {"d 30", FAMILY_NAGEL, "1\n1\n30 8.0 60\n", ""},
+        {"d 30.01", FAMILY_NAGEL, "1\n1\n30.01 8.0 60\n", "Zeile 3: d = 30.01 mm liegt nicht über 0 bis 30 mm"},
+        {"d 0", FAMILY_NAGEL, "1\n1\n0 8.0 60\n", "Zeile 3: d = 0 mm liegt nicht über 0 bis 30 mm"},
+        {"d1 above d", FAMILY_SPAX_S_VG, "1\n1\n8.0 8.1 15.0 0.0 10.0 10.0 10.0 100.0\n",
+         "Zeile 3: d1 = 8.1 mm liegt nicht zwischen 0 und 8 mm"},
+        {"ds above d", FAMILY_SPAX_S_TG, "1\n1\n6.0 4.0 6.5 12.0 0.0 100.0 60.0\n", "Zeile 3: ds = 6.5 mm liegt nicht zwischen 0 und 6 mm"},
+        {"dk 100.5", FAMILY_NAGEL, "1\n1\n4.0 100.5 60\n", "Zeile 3: dk = 100.5 mm liegt nicht zwischen 0 und 100 mm"},
+        {"negative deduction", FAMILY_SPAX_S_VG, "1\n1\n8.0 5.3 15.0 0.0 -1 10.0 10.0 100.0\n",
+         "Zeile 3: xLE100 = -1 mm liegt nicht zwischen 0 und 100 mm"},
+        {"fak_lef above 1", FAMILY_SCHRAUBE, "1\n1\n6.0 4.0 12.0 3.0 1.5 100.0\n", "Zeile 3: fak_lef = 1.5 liegt nicht zwischen 0 und 1"},
+        // An effective length above 0 and not above its length: 100 - 100 = 0 is none.
+        {"deduction eats the length", FAMILY_SPAX_S_VG, "1\n1\n8.0 5.3 15.0 0.0 10.0 100.0 10.0 100.0\n",
+         "Zeile 3: wirksame Länge = 0 mm liegt nicht über 0 bis 100 mm"},
+        {"effective length above the length", FAMILY_ASSY_PLUS_VG_Z, "2\n1\n8.0 5.3 10.0 0.0 0.0 100.0 100.5\n",
+         "Zeile 3: wirksame Länge = 100.5 mm liegt nicht über 0 bis 100 mm"},
+        {"staple effective length on its own line", FAMILY_KLAMMER, "1\n1\n4.0 8.0 60.0\n# c\n61.0\n",
+         "Zeile 5: wirksame Länge = 61 mm liegt nicht über 0 bis 60 mm"},
+    };
+    for (const Case& c : cases) {
+        std::string fault = "not touched";
+        const int ok = fastener_table_parse(c.f, c.text, std::strlen(c.text), &parsed, &fault);
+        if (!*c.fault) {
+            EXPECT_EQ(ok, 1) << c.what << ": " << fault;
+            EXPECT_EQ(fault, "") << c.what;
+            continue;
+        }
+        EXPECT_EQ(ok, 0) << c.what;
+        EXPECT_EQ(fault, c.fault) << c.what;
+        EXPECT_TRUE(empty(parsed)) << c.what;
+    }
+    // Words after the last row are not read.
     EXPECT_EQ(parse(FAMILY_NAGEL, "1\n2 rows follow\n4.0 8.0 60.0\n5.0 9.0 70.0\nignored\n"), 1);
     EXPECT_EQ(parsed.row_count, 2);
 }
@@ -163,6 +212,7 @@ TEST(FastenerTables, LoaderOpensOnceAndRetriesAfterAFailure)
     EXPECT_EQ(read_ec5_nagel(), 0);                                  // no file
     ASSERT_TRUE(testutil::write_file(dir.file("ec5_nagel.dat"), "1\n2\n4.0 8.0 60.0\n"));
     EXPECT_EQ(read_ec5_nagel(), 0);                                  // ends before its second row
+    EXPECT_EQ(fastener_family_fault(FAMILY_NAGEL), "Datei endet nach Zeile 3, vor der letzten Zeile der Tabelle");
     EXPECT_EQ(fastener_table_nagel.row_count, 0);
     ASSERT_TRUE(testutil::write_file(dir.file("ec5_nagel.dat"), "1\n2\n4.0 8.0 60.0\n5.0 9.0 70.0 90.0\n"));
     EXPECT_EQ(read_ec5_nagel(), 1);                                  // read again from the start
@@ -172,6 +222,21 @@ TEST(FastenerTables, LoaderOpensOnceAndRetriesAfterAFailure)
     EXPECT_EQ(read_ec5_nagel(), 1);                                  // loaded once: the file is not read again
     EXPECT_EQ(fastener_table_nagel.row_count, 2);
     EXPECT_STREQ(connector_family_file(CONNECTOR_SCHDUEBEL_B1), "ec5_schduebel_B1.dat");
+}
+
+// The environment's folder is taken as given: a backslash in it is part of a folder's name here.
+TEST(FastenerTables, TablesAreFoundInAFolderWithABackslash)
+{
+    testutil::ScratchDir dir;
+    const std::string data = dir.file("VYK\\2026");
+    std::filesystem::create_directories(data + "/PRIVATE");
+    ASSERT_TRUE(testutil::write_file(data + "/PRIVATE/ec5_sondernagel.dat", "1\n1\n4.0 8.0 60.0 40.0\n"));
+    vyk_env_reset();
+    setenv("DATA", data.c_str(), 1);
+    EXPECT_EQ(read_ec5_sondernagel(), 1);
+    EXPECT_DOUBLE_EQ(fastener_table_sondernagel.rows[0].effective_lengths[0], 40.0);
+    unsetenv("DATA");
+    vyk_env_reset();
 }
 
 TEST(FastenerTables, ConnectorLoaderFillsEachFamilysOwnTable)

@@ -1,4 +1,5 @@
 #include "annex_fixture.h"
+#include "fasteners/formula_constants.h"
 #include "fasteners/minimum_spacings.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,8 @@ int spacings(int type, int pre, int fitted, int splitting, int material, double 
              double alpha_deg, Six* out)
 {
     double* o = out->v;
-    return fastener_minimum_spacings(type, pre, fitted, 0, splitting, material, rho, d, db, alpha_deg * M_PI / 180.0, 0,
+    // Degrees in the library's own measure, so that 90 degrees is 90 to the last digit at a band edge.
+    return fastener_minimum_spacings(type, pre, fitted, 0, splitting, material, rho, d, db, alpha_deg * kDegree, 0,
                                      0, 0, &o[0], &o[1], &o[2], &o[3], &o[4], &o[5]);
 }
 }
@@ -63,6 +65,30 @@ TEST(MinimumSpacings, RuleTable)
         EXPECT_EQ(spacings(c.type, c.pre, c.fitted, c.splitting, c.material, c.rho, c.d, c.db, c.alpha, &s), c.code)
             << c.what;
         for (int i = 0; i < 6; ++i) EXPECT_NEAR(s.v[i], c.a[i], 1e-9) << c.what << " a" << i;
+    }
+    // a3,c on both sides of every edge of its angle bands, d 12, with EC5 block.
+    // Kerto-S dowel: max(a3,t sin α_r, 3d) = max(105 sin α_r, 36) for 30° < α < 60°, 90° <= α < 150°
+    // and 210° <= α < 270°, else 3d = 36. EC5 bolt at 90°: (1 + 6 sin 90°) 12 = 84 within, 4d = 48 below.
+    struct Edge { const char* what; int type; double alpha, a3c; };
+    const Edge edges[] = {
+        {"LVL dowel 29.5", 29, 29.5, 36},   {"LVL dowel 30", 29, 30, 36},
+        {"LVL dowel 30.5", 29, 30.5, 53.2915281},        // 105 sin 30.5° = 105 × 0.5075384
+        {"LVL dowel 59.5", 29, 59.5, 90.4710618},        // 105 sin 59.5° = 105 × 0.8616292
+        {"LVL dowel 60", 29, 60, 36},       {"LVL dowel 89.5", 29, 89.5, 36},
+        {"LVL dowel 90", 29, 90, 105},                   // 105 sin 90°
+        {"LVL dowel 149.5", 29, 149.5, 53.2915281},      // acute angle 30.5°
+        {"LVL dowel 150", 29, 150, 36},     {"LVL dowel 209.5", 29, 209.5, 36},
+        {"LVL dowel 210", 29, 210, 52.5},                // acute angle 30°: 105 × 0.5
+        {"LVL dowel 269.5", 29, 269.5, 104.9960019},     // acute angle 89.5°: 105 × 0.9999619
+        {"LVL dowel 270", 29, 270, 36},
+        {"bolt 89.5", 30, 89.5, 48},        {"bolt 90", 30, 90, 84},
+    };
+    CurrentAnnex annex(1);
+    for (const Edge& e : edges) {
+        Six s{{-1, -1, -1, -1, -1, -1}};
+        const int material = e.type == 29 ? 10 : 0;
+        EXPECT_EQ(spacings(e.type, 0, 0, 0, material, 480, 12, 0, e.alpha, &s), 4) << e.what;
+        EXPECT_NEAR(s.v[3], e.a3c, 1e-6) << e.what;
     }
 }
 

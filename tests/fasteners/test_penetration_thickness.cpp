@@ -229,4 +229,35 @@ TEST(RequiredThickness, UnequalMembersTakeEachMembersEmbeddingStrength)
     EXPECT_DOUBLE_EQ(required_second_thickness(4, 11, 0, 1, 1, 0, halfPi, halfPi, 0, 600, 20, 60, 550, 350, 4, 0, 0, 0,
                                                nullptr, nullptr),
                      4.8);
+
+    // Ring and shear-plate connectors (types 25 to 28) need their embedment x: the side member
+    // max(3 x, 24 mm), the middle member max(5 x, 24 mm), whatever the joint's other values.
+    struct Connector { double x, side, middle; };
+    const Connector connectors[] = {
+        {7, 24, 35},      // 3 × 7 = 21 < 24; 5 × 7 = 35
+        {8, 24, 40},      // 3 × 8 = 24 on the minimum
+        {10, 30, 50},     // 3 × 10, 5 × 10
+        {4.8, 24, 24},    // 5 × 4.8 = 24 on the minimum
+        {15, 45, 75},     // 3 × 15, 5 × 15
+    };
+    for (int type : {25, 26, 27, 28})
+        for (const Connector& c : connectors) {
+            EXPECT_DOUBLE_EQ(required_side_thickness(type, 0, 0, 12, 1, 0, 0.0, halfPi, c.x, 400, 60, 60, 350, 450, 0, 0, 0,
+                                                     0, nullptr, nullptr),
+                             c.side) << type << " x " << c.x;
+            EXPECT_DOUBLE_EQ(required_point_thickness(1, 12, 120, 90, type, 0, 0, 1, 0, 0.0, halfPi, c.x, 400, 60, 60, 350,
+                                                      450, 0, 0, 0, 0, nullptr, nullptr),
+                             c.middle) << type << " x " << c.x;
+            EXPECT_DOUBLE_EQ(middle_thickness_equal_members(12, type, 0, 0, 1, 0, halfPi, c.x, 400, 60, 350, 0, 0, nullptr,
+                                                            nullptr),
+                             c.middle) << type << " x " << c.x;
+            EXPECT_DOUBLE_EQ(side_thickness_equal_members(12, type, 0, 0, 1, 0, halfPi, c.x, 400, 60, 350, 0, 0, nullptr,
+                                                          nullptr),
+                             c.middle) << type << " x " << c.x;
+        }
+    // The types beside the connectors take the formula: a dowel (29) with the bolt's values above
+    // gives the bolt's side thickness 61.33, not 3 x.
+    EXPECT_NEAR(required_side_thickness(29, 0, 0, 12, 1, 0, 0.0, halfPi, 10, 400, 60, 60, 350, 450, 0, 0, 0, 0, nullptr,
+                                        nullptr),
+                61.33, 0.01);
 }

@@ -182,7 +182,7 @@ TEST_F(WindowTest, AddEditReclassAndDeleteLoads)
     editor = tv->findChild<QUORSpinBox*>();
     ASSERT_NE(editor, nullptr);
     editor->findChild<QLineEdit*>()->selectAll();
-    QTest::keyClicks(editor, QStringLiteral("1,15"));
+    QTest::keyClicks(editor, QStringLiteral("1,05"));
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -190,7 +190,7 @@ TEST_F(WindowTest, AddEditReclassAndDeleteLoads)
     w->maske2data();
     ASSERT_EQ(data_object.lasten.size(), 2);
     EXPECT_EQ(data_object.lasten[0].kled, 8);
-    EXPECT_DOUBLE_EQ(data_object.lasten[0].kmod, 1.15);
+    EXPECT_DOUBLE_EQ(data_object.lasten[0].kmod, 1.05);
     EXPECT_DOUBLE_EQ(data_object.lasten[0].v_l, -12.5);
     EXPECT_EQ(data_object.lasten[1].kled, 0);
     EXPECT_DOUBLE_EQ(data_object.lasten[1].kmod, 0.6);

@@ -449,20 +449,31 @@ TEST_F(WindowImport, ImportThatBreaksARuleSaysSo)
 TEST_F(WindowImport, NonFiniteOrHugeValuesAreRefusedAndNamed)
 {
     const double nan = std::nan(""), inf = std::numeric_limits<double>::infinity();
-    component(4005, 12.0, 24.0, {5, 5},
+    // k_mod above 0 up to 1.10 (EN 1995-1-1 Table 3.1), in the tool's single precision.
+    component(4005, 12.0, 24.0, {10, 10},
               {row(nan, 1, 0, 0, 0, 0.9, "A"), row(1, inf, 0, 0, 0, 0.9, "B"), row(1, 1, 0, 0, 0, 1e308, "C"),
-               row(12000, 1, 0, 0, 0, 0.9, "E"), row(2, 3, 0, 0, 0, 0.8, "D"),
+               row(12000, 1, 0, 0, 0, 0.9, "E"), row(2, 3, 0, 0, 0, 0.8, "D"), row(1, 1, 0, 0, 0, 1.11, "F"),
+               row(1, 1, 0, 0, 1, 1.5, "G"), row(1, 1, 0, 0, 0, 2.0, "H"), row(1, 1, 0, 0, 0, 2.01, "I"),
+               row(1, 1, 0, 0, 0, 1.10, "J"),
                row(0, 0, 1, 1, 0, 0.9, "r"), row(0, 0, 1, 1e308, 0, 0.9, "r"), row(0, 0, 1, 1, 0, 0.9, "r"),
-               row(0, 0, 1, 1, 0, 0.9, "r"), row(0, 0, 4, 5, 0, 0.9, "r")});
+               row(0, 0, 1, 1, 0, 0.9, "r"), row(0, 0, 4, 5, 0, 0.9, "r"), row(0, 0, 1, 1, 0, 0.9, "r"),
+               row(0, 0, 1, 1, 0, 0.9, "r"), row(0, 0, 1, 1, 0, 0.9, "r"), row(0, 0, 1, 1, 0, 0.9, "r"),
+               row(0, 0, 1, 1, 0, 0.9, "r")});
     switches(true, false, false);
     ASSERT_TRUE(run_force_import(*w));
-    ASSERT_EQ(w->loads_model()->rowCount(), 1);
+    ASSERT_EQ(w->loads_model()->rowCount(), 2);
     EXPECT_EQ(cell(0, 0), QStringLiteral("D"));
     EXPECT_EQ(cell(0, 2), QStringLiteral("-2.000"));
     EXPECT_EQ(cell(0, 6), QStringLiteral("-5.000"));
-    const std::string allowed = " (erlaubt sind Kräfte und Momente von -9999 bis 9999, k_mod von 0.1 bis 2)\n";
-    EXPECT_TRUE(calllog::contains("QMessageBox: Info: 1 Schnittgrößenkombinationen importiert\nKombination 1 \"A\" "
+    EXPECT_EQ(cell(1, 0), QStringLiteral("J"));
+    EXPECT_EQ(cell(1, 8), QStringLiteral("1.10"));
+    const std::string allowed = " (erlaubt sind Kräfte und Momente von -9999 bis 9999, k_mod über 0 bis 1.1)\n";
+    EXPECT_TRUE(calllog::contains("QMessageBox: Info: 2 Schnittgrößenkombinationen importiert\nKombination 1 \"A\" "
                                   "nicht übernommen: "));
+    EXPECT_TRUE(calllog::contains("Kombination 6 \"F\" nicht übernommen: k_mod = 1.11" + allowed));
+    EXPECT_TRUE(calllog::contains("Kombination 7 \"G\" nicht übernommen: k_mod = 1.5" + allowed));
+    EXPECT_TRUE(calllog::contains("Kombination 8 \"H\" nicht übernommen: k_mod = 2" + allowed));
+    EXPECT_TRUE(calllog::contains("Kombination 9 \"I\" nicht übernommen: k_mod = 2.01" + allowed));
     EXPECT_TRUE(calllog::contains("V_d links = nan"));
     EXPECT_TRUE(calllog::contains("Kombination 2 \"B\" nicht übernommen: M_d links = -inf, M_d rechts = -inf" +
                                   allowed));
@@ -470,8 +481,9 @@ TEST_F(WindowImport, NonFiniteOrHugeValuesAreRefusedAndNamed)
     EXPECT_TRUE(calllog::contains("Kombination 4 \"E\" nicht übernommen: V_d links = -12000" + allowed));
     EXPECT_FALSE(calllog::contains("Kombination 5"));
     w->maske2data();
-    ASSERT_EQ(data_object.lasten.size(), 1);
+    ASSERT_EQ(data_object.lasten.size(), 2);
     EXPECT_DOUBLE_EQ(data_object.lasten[0].kmod, 0.8);
+    EXPECT_EQ(data_object.lasten[1].kmod, 1.1);
 }
 
 // A section taken over gives the rod length the range of the new beam at once: the value it moves

@@ -58,6 +58,11 @@ TEST_F(WindowTest, DamagedPositionFilesAreNamedAndKeptUntilTheUserAgrees)
         // The loads table's cells are formatted with these decimals: checked before the table is built.
         {"decimals beyond int formatting", with(kGoodFile, "1 1 1\n2\n", "1 1 1\n2147483647\n"),
          {"Nachkommastellen Schnittgrößen: in der Datei 2147483647, übernommen 4"}},
+        // k_mod 2 would raise f_m,d = 31.24 × 2.0 / 1.3 to 48.06 N/mm², above f_m,k: the load is left out.
+        {"k_mod of a free load above Table 3.1", with(kGoodFile, "0 0 0 0 0 0 0 0.6", "0 0 0 0 0 0 8 2"),
+         {"Last 1 \"A ständig\": in der Datei k_mod \"2\" (erlaubt k_mod über 0 bis 1.1), übernommen weggelassen"}},
+        {"a switch of int max", with(kGoodFile, "\n1 1 0 0\n", "\n2147483647 1 0 0\n"),
+         {"Biegung: in der Datei \"2147483647\" (erlaubt 0 oder 1), übernommen 1"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -153,7 +158,11 @@ TEST_F(WindowTest, UnreadableSetAndScrewTablesAreNamedOnce)
     ASSERT_TRUE(testutil::write_file(dir.file("DATA/NAD/Deutschland.NAD"), "kaputt\n"));
     ASSERT_TRUE(testutil::write_file(dir.file("DATA/NAD/Standard.NAD"), "kaputt\n"));
     ASSERT_TRUE(testutil::write_file(inp_path, kGoodFile));
-    // The tables are looked for in this position's private data folder, which holds none.
+    // The tables are looked for in this position's private data folder, which holds one with a length
+    // no screw has.
+    std::filesystem::create_directories(dir.file("DATA/PRIVATE"));
+    ASSERT_TRUE(testutil::write_file(dir.file("DATA/PRIVATE/ec5_assy_plus_vg_s.dat"),
+                                     "# assy\n1\n1\n8.0 5.3 15.0 0.0 0.9 2147483647\n"));
     Set_CurOb_Privat_Datapath(dir.file("DATA/PRIVATE").c_str());
     const auto count = [](const std::string& part) {
         int n = 0;
@@ -174,6 +183,8 @@ TEST_F(WindowTest, UnreadableSetAndScrewTablesAreNamedOnce)
             // (A table loaded by an earlier window of this process stays loaded; these never are.)
             for (const char* table : {"ec5_assy_plus_vg_z.dat", "ec5_assy_plus_vg_s.dat"})
                 EXPECT_TRUE(calllog::contains(dir.file("DATA/PRIVATE/") + table)) << table;
+            EXPECT_TRUE(calllog::contains(dir.file("DATA/PRIVATE/ec5_assy_plus_vg_s.dat") +
+                                          ": Zeile 4: Länge = 2147483647 mm liegt nicht über 0 bis 3000 mm\n"));
         }
         w.reset();
     }

@@ -162,18 +162,30 @@ TEST_F(WindowNumbers, LoadCellsTakeTheNumberTypedOrNameWhatTheyTake)
 {
     struct Cell {
         int column;
+        const char* allowed;   // the end of every refusal of the cell
         std::vector<Entry> entries;
     };
     const char* forces = "\nErlaubt sind Zahlen von -9999 bis 9999.";
+    // k_mod of a "frei" row: above 0 up to 1.10 (EN 1995-1-1 Table 3.1); the cell shows three decimals.
+    const char* kmod_range = "\nErlaubt sind Zahlen von 0.001 bis 1.1.";
     const Cell cells[] = {
-        {2,
+        {2, forces,
          {{"1e6", 31.5, "V_d linker Rand [kN]: \"1e6\" liegt außerhalb des erlaubten Bereichs."},
           {"99999999", 31.5, "V_d linker Rand [kN]: \"99999999\" liegt außerhalb des erlaubten Bereichs."},
           {"3x", 31.5, "V_d linker Rand [kN]: \"3x\" ist keine Zahl."},
           {"1,5e3", 1500, ""},
           {"12,345", 12.345, ""},
           {"-0.5", -0.5, ""}}},
-        {6, {{"-9999", -9999, ""}, {"-10000", -9999, "M_d rechter Rand [kNm]: \"-10000\" liegt außerhalb des erlaubten Bereichs."}}},
+        {6, forces, {{"-9999", -9999, ""}, {"-10000", -9999, "M_d rechter Rand [kNm]: \"-10000\" liegt außerhalb des erlaubten Bereichs."}}},
+        {8, kmod_range,
+         {{"2,5", 0.9, "k_mod: \"2,5\" liegt außerhalb des erlaubten Bereichs."},
+          {"1,10", 1.1, ""},
+          {"1,11", 1.1, "k_mod: \"1,11\" liegt außerhalb des erlaubten Bereichs."},
+          {"1,5", 1.1, "k_mod: \"1,5\" liegt außerhalb des erlaubten Bereichs."},
+          {"2,0", 1.1, "k_mod: \"2,0\" liegt außerhalb des erlaubten Bereichs."},
+          {"2,01", 1.1, "k_mod: \"2,01\" liegt außerhalb des erlaubten Bereichs."},
+          {"0", 1.1, "k_mod: \"0\" liegt außerhalb des erlaubten Bereichs."},
+          {"0,85", 0.85, ""}}},
     };
     for (const Cell& c : cells)
         for (const Entry& e : c.entries) {
@@ -182,19 +194,11 @@ TEST_F(WindowNumbers, LoadCellsTakeTheNumberTypedOrNameWhatTheyTake)
             const std::vector<std::string> found = refusals();
             if (*e.message) {
                 ASSERT_EQ(found.size(), 1u) << e.typed;
-                EXPECT_EQ(found[0], std::string(e.message) + forces);
+                EXPECT_EQ(found[0], std::string(e.message) + c.allowed);
             } else {
                 EXPECT_TRUE(found.empty()) << e.typed;
             }
         }
-    // k_mod of a "frei" row: 0.1 to 2.
-    type_into_cell(0, 8, QStringLiteral("2,5"));
-    EXPECT_DOUBLE_EQ(cell_value(0, 8), 0.9);
-    const std::vector<std::string> found = refusals();
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0], "k_mod: \"2,5\" liegt außerhalb des erlaubten Bereichs.\nErlaubt sind Zahlen von 0.1 bis 2.");
-    type_into_cell(0, 8, QStringLiteral("0,85"));
-    EXPECT_DOUBLE_EQ(cell_value(0, 8), 0.85);
     w->maske2data();
     EXPECT_DOUBLE_EQ(data_object.lasten[0].v_l, -0.5);
     EXPECT_DOUBLE_EQ(data_object.lasten[0].m_r, -9999);

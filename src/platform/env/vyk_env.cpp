@@ -23,9 +23,10 @@ struct Folders {
 };
 Folders& folders() { static Folders f; return f; }
 
+// Only slashes separate folders here: a trailing backslash belongs to the folder's name.
 std::string strip_separators(std::string s)
 {
-    while (s.size() > 1 && (s.back() == '/' || s.back() == '\\')) s.pop_back();
+    while (s.size() > 1 && s.back() == '/') s.pop_back();
     return s;
 }
 

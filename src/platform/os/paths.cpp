@@ -11,7 +11,7 @@ std::string native_path(const std::string& path)
 std::string path_join(const std::string& folder, const std::string& name)
 {
     if (folder.empty()) return native_path(name);
-    std::string f = native_path(folder);
+    std::string f = folder;
     std::string n = native_path(name);
     while (f.size() > 1 && f.back() == '/') f.pop_back();
     size_t skip = 0;

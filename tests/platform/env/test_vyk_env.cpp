@@ -20,8 +20,9 @@ TEST(VykEnv, ValuesLoseTrailingSeparatorsAndStayValid)
     setenv("TAVO_TEST_DIR", "/tmp/env/", 1);
     const char* first = VYKGetEnv("TAVO_TEST_DIR");
     EXPECT_STREQ(first, "/tmp/env");
-    setenv("TAVO_TEST_DIR", "C:\\VYK\\", 1);
-    EXPECT_STREQ(VYKGetEnv("TAVO_TEST_DIR"), "C:\\VYK");
+    // Only a slash separates folders: a trailing backslash belongs to the name.
+    setenv("TAVO_TEST_DIR", "/srv/a\\b\\", 1);
+    EXPECT_STREQ(VYKGetEnv("TAVO_TEST_DIR"), "/srv/a\\b\\");
     EXPECT_STREQ(first, "/tmp/env") << "an earlier answer stays readable";
     unsetenv("TAVO_TEST_DIR");
     EXPECT_EQ(VYKGetEnv("TAVO_TEST_DIR"), nullptr);
@@ -35,6 +36,8 @@ TEST(VykEnv, PrivateDataFolderDefaultsToDataPrivateAndTakesLatin1)
     EXPECT_EQ(CurOb_Privat_Datapath(), nullptr);
     setenv("DATA", "/srv/vyk/DATA/", 1);
     EXPECT_STREQ(CurOb_Privat_Datapath(), "/srv/vyk/DATA/PRIVATE");
+    setenv("DATA", "/srv/vyk\\2026/DATA", 1);
+    EXPECT_STREQ(CurOb_Privat_Datapath(), "/srv/vyk\\2026/DATA/PRIVATE");
     Set_CurOb_Privat_Datapath("/home/j\xfcrgen/PRIVATE");   // Latin-1 ü
     EXPECT_STREQ(CurOb_Privat_Datapath(), "/home/j\xc3\xbcrgen/PRIVATE");
     unsetenv("DATA");

@@ -6,7 +6,9 @@ TEST(Paths, JoinAndNativeSeparators)
     struct Case { const char* folder; const char* name; const char* path; };
     const Case cases[] = {{"/srv/DATA", "NAD\\Deutschland.NAD", "/srv/DATA/NAD/Deutschland.NAD"},
                           {"/srv/DRAM/", "\\tavo52_fonts", "/srv/DRAM/tavo52_fonts"},
-                          {"C:\\VYK\\EXEC", "Trobavex.exe", "C:/VYK/EXEC/Trobavex.exe"},
+                          // A folder is taken as given: a backslash is part of a name here.
+                          {"C:\\VYK\\EXEC", "Trobavex.exe", "C:\\VYK\\EXEC/Trobavex.exe"},
+                          {"/srv/a\\b", "NADS/1.NAD", "/srv/a\\b/NADS/1.NAD"},
                           {"", "\\tavo52_fonts", "/tavo52_fonts"},
                           {"", "T1_07.inp", "T1_07.inp"},
                           {"/", "tmp", "/tmp"}};

@@ -94,3 +94,21 @@ TEST(RegularFile, RegularFilesUpToTheBoundAreReadAndMissingOnesAreNotReported)
     EXPECT_EQ(regular_file_text(dir.file("none"), 100), "");
     EXPECT_TRUE(calllog::entries().empty()) << "a missing file is no refusal";
 }
+
+// The size the file system states is checked when the file is opened; what the read then finds is
+// bounded again. A file of /proc states the size 0 and holds more, as a file grown after the
+// size query does: beyond the bound it is refused, within it read whole.
+TEST(RegularFile, AFileHoldingMoreThanItsStatedSizeIsStillBounded)
+{
+    const std::string path = "/proc/self/status";
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || st.st_size != 0) GTEST_SKIP() << "no /proc";
+    std::string bytes;
+    FileRefusal why;
+    EXPECT_FALSE(read_regular_file(path, 16, bytes, &why));
+    EXPECT_EQ(why.reason, "ist größer als 16 Bytes und wird nicht gelesen");
+    EXPECT_EQ(bytes, "");
+    EXPECT_TRUE(read_regular_file(path, 1 << 20, bytes, &why));
+    EXPECT_EQ(bytes.compare(0, 5, "Name:"), 0) << bytes.substr(0, 40);
+    EXPECT_EQ(regular_file_text(path, 16), "");
+}

@@ -81,6 +81,24 @@ TEST_F(ScreenTest, TypedDecimalsArePlainAndFinite)
         EXPECT_EQ(Read_Typed_Decimal(c.text, &v), c.taken ? 1 : 0) << c.text;
         EXPECT_EQ(v, c.taken ? c.value : -99) << c.text;
     }
+    // A word of a line (as a set file holds it): tabs around it, CR and LF after it, in any order;
+    // a CR before the number, inside it or without the line flag is no number.
+    const int line = PLAIN_DECIMAL_LINE, comma = PLAIN_DECIMAL_COMMA;
+    struct LineCase {
+        const char* text;
+        int flags;
+        bool taken;
+    } words[] = {
+        {"12.5\r\n", line, true},      {"\t12.5\t\r", line, true}, {"12.5\n\r", line, true},
+        {"12,5\r\n", line | comma, true}, {"12,5\r\n", line, false}, {"12.5\r", 0, false},
+        {"12.5\t", comma, false},       {"\r12.5", line, false},    {"12.5\r3", line, false},
+        {"1\r.5", line, false},
+    };
+    for (const LineCase& c : words) {
+        double v = -99;
+        EXPECT_EQ(Read_Plain_Decimal(c.text, &v, c.flags), c.taken ? 1 : 0) << c.text << " flags " << c.flags;
+        EXPECT_EQ(v, c.taken ? 12.5 : -99) << c.text;
+    }
 }
 
 namespace {
