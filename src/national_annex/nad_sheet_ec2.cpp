@@ -319,9 +319,9 @@ int buildings_shear(int area, int y, NadEc2Block* b)
     if (rules({10, 30})) {
         y = clause(area, y, "6.2.3", "Querkraftbemesung, Bauteile mit", "erforderlicher Querkraftbewehrung");
         y = value_row(area, y, "(2)", 0, nullptr, &b->cot_theta_min, "%5.2f", nullptr, "untere Grenze", &ec2_sheet_editable,
-                      "cot \351");
+                      "cot \260");
         y = value_row(area, y, "", 0, nullptr, &b->cot_theta_max, "%5.2f", nullptr, "obere Grenze", &ec2_sheet_editable,
-                      "cot \351");
+                      "cot \260");
         y = value_row(area, y, "(3)", 0xE0, "cw", &b->alpha_cw);
         y = alternatives(area, y, "", 0xC7, "1", &b->nu_1_mode, &b->nu_1, "NAD\\NAD_Func7a.bmp", false, kNu);
     }
@@ -332,9 +332,9 @@ int buildings_shear(int area, int y, NadEc2Block* b)
     if (rules({10, 15})) {
         y = clause(area, y, "6.2.4", "Schubkr\204fte zwischen Balkensteg", "und Gurten (Plattenbalken, Doppel-T)");
         y = value_row(area, y, "(4)", 0, nullptr, &b->cot_theta_f_tension, "%5.2f", nullptr, nullptr, &ec2_sheet_editable,
-                      "cot \351f Zug");
+                      "cot \260f Zug");
         y = value_row(area, y, "", 0, nullptr, &b->cot_theta_f_compression, "%5.2f", nullptr, nullptr, &ec2_sheet_editable,
-                      "cot \351f Druck");
+                      "cot \260f Druck");
         y = value_row(area, y, "(6)", 0, nullptr, &b->k_flange, "%5.2f", nullptr, nullptr, &ec2_sheet_editable, "k");
     }
     if (rules({10, 16})) {
@@ -479,9 +479,9 @@ int bridge_part(int area, int y, NadEc2Block* b)
         y = value_row(area, y, "", 0, nullptr, &b->k1_shear_bridges, "%5.2f", nullptr, nullptr, &ec2_sheet_editable, "k1");
         y = clause(area, y, "6.2.3", "Querkraftbemesung, Bauteile mit", "erforderlicher Querkraftbewehrung");
         y = value_row(area, y, "(2)", 0, nullptr, &b->cot_theta_min_bridges, "%5.2f", nullptr, "untere Grenze",
-                      &ec2_sheet_editable, "cot \351");
+                      &ec2_sheet_editable, "cot \260");
         y = value_row(area, y, "", 0, nullptr, &b->cot_theta_max_bridges, "%5.2f", nullptr, "obere Grenze",
-                      &ec2_sheet_editable, "cot \351");
+                      &ec2_sheet_editable, "cot \260");
         y = value_row(area, y, "(103)", 0xE0, "cw", &b->alpha_cw_bridges);
         y = alternatives(area, y, "", 0xC7, "1", &b->nu_1_bridges_mode, &b->nu_1_bridges, "NAD\\NAD_Func7a.bmp", false,
                          kNu);

@@ -53,7 +53,7 @@ void buckling_lines(FILE* f, const NadEc31Block& b)
     text_line(f, "", b.ltb_f_general ? "von \274\316\\LT\316r ansetzen" : "von \274\316\\LT\316r nicht ansetzen",
               "Allgemeiner Fall");
     c_fprintf(f, " 6.3.2.3(1)\n");
-    value_line(f, "\305\316\\LT,0\316r", b.lambda_lt0, "Schlankheitsgrad Gl. (6.57)");
+    value_line(f, "\304\316\\LT,0\316r", b.lambda_lt0, "Schlankheitsgrad Gl. (6.57)");
     value_line(f, "\273", b.beta_lt, "Korrekturfaktor Gl. (6.57)");
     char value[64];
     if (b.f_given) {
