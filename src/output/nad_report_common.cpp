@@ -3,6 +3,22 @@
 #include "national_annex/nad_current.h"
 #include "platform/layout/oli_layout.h"
 
+void nad_report_chapter_head(FILE* f)
+{
+    // Clause and value columns one place wider than their longest texts ("2.3.1.2(2)P", the joint
+    // factors "c = 0.50, mu = 0.90, nu = 0.70"), so that no text touches a column's rule.
+    c_fprintf(f, "#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 13 43\n");
+    c_fprintf(f, " Kapitel      Wert                          Bedeutung\n");
+}
+
+const char* nad_report_set_suffix()
+{
+    static char text[80];
+    if (nad_country_index() != 0) c_snprintf(text, sizeof text, ", NA %s", nad_applied_set_name());
+    else c_snprintf(text, sizeof text, ", %s (ohne nationalen Anhang)", nad_applied_set_name());
+    return text;
+}
+
 void nad_report_design_title(FILE* f)
 {
     c_fprintf(f, "#SHOWTABLE\n1 1 0\n");

@@ -18,11 +18,10 @@ void open_part(FILE* f, int norm)
 {
     c_fprintf(f, "#SHOWTABLE\n0 0 1\n");
     c_fprintf(f, " %s", nad_norm_designation(norm, 0, 0));
-    c_fprintf(f, ", NA %s", nad_applied_set_name());
+    c_fprintf(f, "%s", nad_report_set_suffix());
     c_fprintf(f, "\n0 0 -1 -1\n#END_OF_TEXT\n");
     OLI_setYPositionCM(f, 1, -0.5f);
-    c_fprintf(f, "#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 12 42\n");
-    c_fprintf(f, " Kapitel      Wert                          Bedeutung\n");
+    nad_report_chapter_head(f);
 }
 
 void close_part(FILE* f) { c_fprintf(f, "#END_OF_TEXT\n"); }

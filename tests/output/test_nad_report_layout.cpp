@@ -165,6 +165,15 @@ TEST_F(NadReportLayout, AllReportsKeepTheirLastRowsWithTheirTables)
         for (size_t i = 1; i < words.size(); ++i)
             if (words[i].page != words[i - 1].page)
                 EXPECT_NE(words[i].text.rfind("(NA.", 0), 0u) << "page " << words[i].page << " starts with " << words[i].text;
+        // Each part names the set it shows, and a set without an annex cites no rule of one.
+        for (size_t at = list.find("#SHOWTABLE\n0 0 1\n"); at != std::string::npos;
+             at = list.find("#SHOWTABLE\n0 0 1\n", at + 1)) {
+            const std::string heading = list.substr(at + 17, list.find('\n', at + 17) - at - 17);
+            EXPECT_NE(heading.find(set), std::string::npos) << heading;
+        }
+        if (set[0] == 'E')
+            for (const char* annex : {"NA EC", "NCI", "Tabelle NA.", "NA-DE", "NAD ", "(NA."})
+                EXPECT_EQ(list.find(annex), std::string::npos) << annex;
         // Rows stay whole: a table line that holds only an explanation stands on the page of the
         // line it continues (its first word directly after that line's last, on one page).
         for (const auto& pair : continued_rows(list)) {
