@@ -130,7 +130,10 @@ int alternatives(int area, int y, const char* para, unsigned char letter, const 
         nad_sheet_number(area, form.fixed_x, y, v, form.fixed_format, kNadFontRow, BLACK_CI, &ec2_sheet_editable);
         if (form.fixed_behind)
             behind_text(area, behind_x(form.fixed_x, form.fixed_format, *v, form.fixed_x + 45), y, form.fixed_behind);
-        sva_add_text(area, 95, y + kLine, "(Funktion wird ignoriert)", kNadFontNote, BLACK_CI, 0);
+        // Ends short of the formula's picture at x 206.
+        const char* ignored = "(Funktion wird ignoriert)";
+        sva_add_text(area, std::min(95, 200 - nad_sheet_text_width(ignored, kNadFontNote)), y + kLine, ignored,
+                     kNadFontNote, BLACK_CI, 0);
     }
     return y + 2 * kLine;
 }
@@ -493,9 +496,9 @@ int bridge_part(int area, int y, NadEc2Block* b)
     if (rules({2})) {
         y = clause(area, y, "7.2", "Begrenzung der Spannungen");
         const char* paras[5] = {"(102)", "(3)", "(5)", "(5)", "(5)"};
-        const char* texts[5] = {"Faktor f\201r zul\204ssige Betondruckspannung", "Faktor f\201 Betondruckspannung",
-                                "Faktor f\201 Stahlspannung", "(infolge indirekter Einwirkung)",
-                                "Faktor f\201 Spannstahlspannung"};
+        const char* texts[5] = {"Faktor f\201r zul\204ssige Betondruckspannung", "Faktor f\201r Betondruckspannung",
+                                "Faktor f\201r Stahlspannung", "(infolge indirekter Einwirkung)",
+                                "Faktor f\201r Spannstahlspannung"};
         const char* names[5] = {"k1", "k2", "k3", "k4", "k5"};
         for (int i = 0; i < 5; ++i)
             y = value_row(area, y, paras[i], 0, nullptr, &b->k_stress_limits[i], "%5.2f", nullptr, texts[i],
