@@ -5,9 +5,7 @@
 
 void nad_report_chapter_head(FILE* f)
 {
-    // Clause and value columns one place wider than their longest texts ("2.3.1.2(2)P", the joint
-    // factors "c = 0.50, mu = 0.90, nu = 0.70"), so that no text touches a column's rule.
-    c_fprintf(f, "#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 13 43\n");
+    c_fprintf(f, "#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 12 42\n");
     c_fprintf(f, " Kapitel      Wert                          Bedeutung\n");
 }
 

@@ -10,7 +10,8 @@ const int kNadReportFlags = OLI_LIST_FLAGS_NORMAL;
 // up after it.
 void nad_report_design_title(FILE* list);
 
-// The chapter table's start with its column heading "Kapitel", "Wert", "Bedeutung".
+// The chapter table's start with its column heading "Kapitel", "Wert", "Bedeutung"; the
+// columns end where the value and the meaning texts of the lines begin.
 void nad_report_chapter_head(FILE* list);
 
 // What a part heading says after the designation of its standard: ", NA <set>" for a set of a

@@ -62,7 +62,7 @@ const char kCrackFactorsFixed[] =
     "#END_OF_TEXT\n";
 
 const char kChapterHeadDeutschland[] =
-    "#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 13 43\n"
+    "#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 12 42\n"
     " Kapitel      Wert                          Bedeutung\n"
     " 2.3.1.2(2)P  Tabelle NA.1 anwenden         Zuordnung von Einwirkungen zu Klassen der Lasteinwirkungsdauer\n"
     " \n"
