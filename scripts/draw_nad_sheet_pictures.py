@@ -33,8 +33,8 @@ def picture(name, width, height, labels, background=BG, boxes=()):
 def ec5():
     # (top in the file, labels relative to the picture's top); the sheet's fields stand at x 150..320.
     parts = {
-        1: (0, [(10, 20, "Teilsicherheitsbeiwerte γM (DIN EN 1995-1-1/NA Tab. NA.2)", 11),
-                (10, 45, "ständig/vorübergehend, Vollholz"), (10, 75, "ständig/vorübergehend, Brettschichtholz"),
+        # picture 1's heading is the sheet's own text: it names the table by the set's annex
+        1: (0, [(10, 45, "ständig/vorübergehend, Vollholz"), (10, 75, "ständig/vorübergehend, Brettschichtholz"),
                 (10, 105, "außergewöhnlich, alle Arten"), (270, 45, "γM ="), (270, 75, "γM ="), (270, 105, "γM =")]),
         2: (142, [(10, 25, "Brandschutz (DIN EN 1995-1-2)"), (10, 55, "alle Arten"), (262, 55, "γM,fi =")]),
         3: (244, [(10, 11, "Nachweis"), (190, 11, "normal"), (300, 11, "Kragarm"), (10, 25, "winst"),
@@ -106,7 +106,7 @@ def ec0():
     situation("NAD_bridge_gebrauch.bmp", 1231, 1606, 3, 1325, [(12, 1589)])
 
     def psi_picture(name, pic_top, pic_bottom, title, rows):
-        lab = [(10, 40, title, 12), (231, 60, "ψ0"), (281, 60, "ψ1"), (331, 60, "ψ2")]
+        lab = [(10, 40, title, 12), (231, 56, "ψ0"), (281, 56, "ψ1"), (331, 56, "ψ2")]   # clear of the first fields
         lab += [(10, y - pic_top, text) for y, text in rows]
         picture(name, 382, pic_bottom - pic_top + 1, lab, "white")
 

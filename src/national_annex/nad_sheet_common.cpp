@@ -42,71 +42,20 @@ void nad_sheet_head_row(int area, int y, int height, int y_line, int shade_from)
     sva_add_line(area, 4, y_line, 382, y_line, BLACK_CI);
 }
 
-namespace {
-
-// The raster font has no small gamma (code page 437): it is drawn as two strokes and a tail.
-void draw_gamma(int x1, int y1, int, int, void*)
-{
-    pxFgc(BLACK_CI);
-    pxLine(x1, y1, x1 + 3, y1 + 6);
-    pxLine(x1 + 6, y1, x1 + 3, y1 + 6);
-    pxLine(x1 + 3, y1 + 6, x1 + 3, y1 + 9);
-}
-
-// Nor a small psi: a stem through a cup.
-void draw_psi(int x1, int y1, int, int, void*)
-{
-    pxFgc(BLACK_CI);
-    pxLine(x1 + 3, y1, x1 + 3, y1 + 10);
-    pxLine(x1, y1 + 3, x1, y1 + 6);
-    pxLine(x1, y1 + 6, x1 + 2, y1 + 8);
-    pxLine(x1 + 2, y1 + 8, x1 + 4, y1 + 8);
-    pxLine(x1 + 4, y1 + 8, x1 + 6, y1 + 6);
-    pxLine(x1 + 6, y1 + 6, x1 + 6, y1 + 3);
-}
-
-// Code page 437 letters standing for the other Greek symbols of the output list.
-const char* stand_in(unsigned char letter)
-{
-    switch (letter) {
-    case 0xE0: return "\340";   // alpha
-    case 0xBB: return "\341";   // beta
-    case 0xC6: return "\346";   // mu
-    case 0xB0: return "\351";   // theta
-    case 0xBE: return "\356";   // epsilon
-    case 0xA3: return "\177";   // Delta
-    case 0xC7: return "v";      // nu
-    case 0xC1: return "n";      // eta
-    case 0xC5: return "\\";     // lambda
-    case 0xCB: return "p";      // rho
-    case 0xBC: return "x";      // chi
-    case 0xB8: return "\350";   // psi
-    default: return "?";
-    }
-}
-
-} // namespace
-
 int nad_sheet_symbol_end(int x, unsigned char letter, const char* subscript)
 {
-    int sub_x = x + 8;
-    if (letter != 0xC0 && letter != 0xB8)
-        sub_x = std::max(sub_x, x + nad_sheet_text_width(stand_in(letter), kNadFontRow) + 1);
+    const char glyph[2] = {char(letter), 0};
+    const int sub_x = x + nad_sheet_text_width(glyph, kNadFontRow) + 1;
     return subscript && *subscript ? sub_x + nad_sheet_text_width(subscript, kNadFontNote) : sub_x;
 }
 
 void nad_sheet_symbol(int area, int x, int y, unsigned char letter, const char* subscript)
 {
-    int sub_x = x + 8;
-    if (letter == 0xC0) {
-        sva_add_graphics(area, x, y - 6, x + 7, y + 3, nullptr, draw_gamma);
-    } else if (letter == 0xB8) {
-        sva_add_graphics(area, x, y - 8, x + 7, y + 3, nullptr, draw_psi);
-    } else {
-        sva_add_text(area, x, y, stand_in(letter), kNadFontRow, BLACK_CI, 0);
-        // A stand-in letter of the program's fonts may be wider than the raster font's 8 pixels.
-        sub_x = std::max(sub_x, x + nad_sheet_text_width(stand_in(letter), kNadFontRow) + 1);
-    }
+    // The letter is the list's symbol byte itself: the screen draws it through the glyph table
+    // the list viewer uses.
+    const char glyph[2] = {char(letter), 0};
+    sva_add_text(area, x, y, glyph, kNadFontRow, BLACK_CI, 0);
+    const int sub_x = x + nad_sheet_text_width(glyph, kNadFontRow) + 1;
     if (subscript && *subscript) sva_add_text(area, sub_x, y + 2, subscript, kNadFontNote, BLACK_CI, 0);
 }
 

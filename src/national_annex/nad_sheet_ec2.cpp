@@ -130,7 +130,10 @@ int alternatives(int area, int y, const char* para, unsigned char letter, const 
         nad_sheet_number(area, form.fixed_x, y, v, form.fixed_format, kNadFontRow, BLACK_CI, &ec2_sheet_editable);
         if (form.fixed_behind)
             behind_text(area, behind_x(form.fixed_x, form.fixed_format, *v, form.fixed_x + 45), y, form.fixed_behind);
-        sva_add_text(area, 95, y + kLine, "(Funktion wird ignoriert)", kNadFontNote, BLACK_CI, 0);
+        // Ends short of the formula's picture at x 206.
+        const char* ignored = "(Funktion wird ignoriert)";
+        sva_add_text(area, std::min(95, 200 - nad_sheet_text_width(ignored, kNadFontNote)), y + kLine, ignored,
+                     kNadFontNote, BLACK_CI, 0);
     }
     return y + 2 * kLine;
 }
@@ -319,9 +322,9 @@ int buildings_shear(int area, int y, NadEc2Block* b)
     if (rules({10, 30})) {
         y = clause(area, y, "6.2.3", "Querkraftbemesung, Bauteile mit", "erforderlicher Querkraftbewehrung");
         y = value_row(area, y, "(2)", 0, nullptr, &b->cot_theta_min, "%5.2f", nullptr, "untere Grenze", &ec2_sheet_editable,
-                      "cot \351");
+                      "cot \260");
         y = value_row(area, y, "", 0, nullptr, &b->cot_theta_max, "%5.2f", nullptr, "obere Grenze", &ec2_sheet_editable,
-                      "cot \351");
+                      "cot \260");
         y = value_row(area, y, "(3)", 0xE0, "cw", &b->alpha_cw);
         y = alternatives(area, y, "", 0xC7, "1", &b->nu_1_mode, &b->nu_1, "NAD\\NAD_Func7a.bmp", false, kNu);
     }
@@ -332,9 +335,9 @@ int buildings_shear(int area, int y, NadEc2Block* b)
     if (rules({10, 15})) {
         y = clause(area, y, "6.2.4", "Schubkr\204fte zwischen Balkensteg", "und Gurten (Plattenbalken, Doppel-T)");
         y = value_row(area, y, "(4)", 0, nullptr, &b->cot_theta_f_tension, "%5.2f", nullptr, nullptr, &ec2_sheet_editable,
-                      "cot \351f Zug");
+                      "cot \260f Zug");
         y = value_row(area, y, "", 0, nullptr, &b->cot_theta_f_compression, "%5.2f", nullptr, nullptr, &ec2_sheet_editable,
-                      "cot \351f Druck");
+                      "cot \260f Druck");
         y = value_row(area, y, "(6)", 0, nullptr, &b->k_flange, "%5.2f", nullptr, nullptr, &ec2_sheet_editable, "k");
     }
     if (rules({10, 16})) {
@@ -479,9 +482,9 @@ int bridge_part(int area, int y, NadEc2Block* b)
         y = value_row(area, y, "", 0, nullptr, &b->k1_shear_bridges, "%5.2f", nullptr, nullptr, &ec2_sheet_editable, "k1");
         y = clause(area, y, "6.2.3", "Querkraftbemesung, Bauteile mit", "erforderlicher Querkraftbewehrung");
         y = value_row(area, y, "(2)", 0, nullptr, &b->cot_theta_min_bridges, "%5.2f", nullptr, "untere Grenze",
-                      &ec2_sheet_editable, "cot \351");
+                      &ec2_sheet_editable, "cot \260");
         y = value_row(area, y, "", 0, nullptr, &b->cot_theta_max_bridges, "%5.2f", nullptr, "obere Grenze",
-                      &ec2_sheet_editable, "cot \351");
+                      &ec2_sheet_editable, "cot \260");
         y = value_row(area, y, "(103)", 0xE0, "cw", &b->alpha_cw_bridges);
         y = alternatives(area, y, "", 0xC7, "1", &b->nu_1_bridges_mode, &b->nu_1_bridges, "NAD\\NAD_Func7a.bmp", false,
                          kNu);
@@ -493,9 +496,9 @@ int bridge_part(int area, int y, NadEc2Block* b)
     if (rules({2})) {
         y = clause(area, y, "7.2", "Begrenzung der Spannungen");
         const char* paras[5] = {"(102)", "(3)", "(5)", "(5)", "(5)"};
-        const char* texts[5] = {"Faktor f\201r zul\204ssige Betondruckspannung", "Faktor f\201 Betondruckspannung",
-                                "Faktor f\201 Stahlspannung", "(infolge indirekter Einwirkung)",
-                                "Faktor f\201 Spannstahlspannung"};
+        const char* texts[5] = {"Faktor f\201r zul\204ssige Betondruckspannung", "Faktor f\201r Betondruckspannung",
+                                "Faktor f\201r Stahlspannung", "(infolge indirekter Einwirkung)",
+                                "Faktor f\201r Spannstahlspannung"};
         const char* names[5] = {"k1", "k2", "k3", "k4", "k5"};
         for (int i = 0; i < 5; ++i)
             y = value_row(area, y, paras[i], 0, nullptr, &b->k_stress_limits[i], "%5.2f", nullptr, texts[i],

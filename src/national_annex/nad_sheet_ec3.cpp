@@ -102,29 +102,33 @@ int buckling(int area, int y, NadEc31Block* b)
     sva_add_toggle(area, 67, toggle_y, "von", kNadFontNote, BLACK_CI, &b->ltb_f_general, &ec3_editable);
     const int chi_x = 67 + nad_sheet_text_width("von ", kNadFontNote) + 1;
     nad_sheet_symbol(area, chi_x, toggle_y, 0xBC, "LT");
-    sva_add_text(area, chi_x + std::max(8, nad_sheet_text_width("x", kNadFontRow) + 1) +
-                           nad_sheet_text_width("LT ", kNadFontNote) + 1,
+    sva_add_text(area, nad_sheet_symbol_end(chi_x, 0xBC, "LT") + nad_sheet_text_width(" ", kNadFontNote) + 1,
                  toggle_y, "ansetzen", kNadFontNote, BLACK_CI, 0);
     y = two_lines(area, y, "6.3.2.3", "", "Biegedrillknicken gewalzter oder", "gleichartig geschwei\341ter Querschnitte");
     nad_ec3_1_sheet_row(area, y, 18, "(1)", "", "Schlankheitsgrad Gl. (6.57)", kNadFontRow);
-    nad_sheet_symbol(area, 67, y, 0xC5, "LT,0");
+    nad_sheet_symbol(area, 67, y, 0xC4, "LT,0");
     nad_sheet_number(area, 136, y, &b->lambda_lt0, kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
     y += 18;
     nad_ec3_1_sheet_row(area, y, 18, "", "", "Korrekturfaktor Gl. (6.57)", kNadFontRow);
     nad_sheet_symbol(area, 67, y, 0xBB, nullptr);
     nad_sheet_number(area, 136, y, &b->beta_lt, kFormat, kNadFontRow, BLACK_CI, &ec3_editable);
     y += 18;
-    nad_ec3_1_sheet_row(area, y, 18, "(2)", "", "Abminderungsfaktor   LT", kNadFontRow);
+    nad_ec3_1_sheet_row(area, y, 18, "(2)", "", "Abminderungsfaktor", kNadFontRow);
+    nad_sheet_symbol(area, 206 + nad_sheet_text_width("Abminderungsfaktor ", kNadFontRow), y, 0xBC, "LT");
     sva_add_toggle(area, 67, y, "Faktor f vorgeben", kNadFontNote, BLACK_CI, &b->f_given, &ec3_editable);
     y += 18;
     nad_ec3_1_sheet_row(area, y, 18, "", "f", "", kNadFontRow);
     nad_sheet_number(area, 136, y, &b->f_value, "%5.3f", kNadFontRow, BLACK_CI, &f_field_editable);
     y += 18;
     nad_ec3_1_sheet_row(area, y, 18, "(2)", "", "Korrekturbeiwert k", kNadFontRow);
+    sva_add_text(area, 206 + nad_sheet_text_width("Korrekturbeiwert k", kNadFontRow) + 1, y + 2, "c", kNadFontNote, BLACK_CI, 0);
     sva_add_radio(area, 67, y, "aus Tabelle 6.6", kNadFontNote, BLACK_CI, 1, &b->kc_from_table, &kc_choice_editable);
     y += 18;
     nad_ec3_1_sheet_row(area, y, 18, "", "", "", kNadFontRow);
-    sva_add_radio(area, 67, y, "k  vorgeben", kNadFontNote, BLACK_CI, 0, &b->kc_from_table, &kc_choice_editable);
+    sva_add_radio(area, 67, y, "k", kNadFontNote, BLACK_CI, 0, &b->kc_from_table, &kc_choice_editable);
+    const int kc_x = 67 + nad_sheet_text_width("k", kNadFontNote) + 1;
+    sva_add_text(area, kc_x, y + 2, "c", kNadFontNote, BLACK_CI, 0);
+    sva_add_text(area, kc_x + nad_sheet_text_width("c ", kNadFontNote) + 1, y, "vorgeben", kNadFontNote, BLACK_CI, 0);
     nad_sheet_number(area, 170, y, &b->kc_value, "%5.3f", kNadFontRow, BLACK_CI, &kc_field_editable);
     return y + 18;
 }

@@ -27,6 +27,8 @@ struct Picture { int y1, y2, width; };
 const Picture kPictures[10] = {{0, 0, 0},       {0, 130, 368},   {142, 237, 368}, {244, 304, 368}, {310, 415, 368},
                                {418, 541, 368}, {540, 697, 376}, {700, 829, 376}, {832, 944, 376}, {940, 1049, 376}};
 
+constexpr int kGammaFieldX = 318;
+
 void picture(int area, int index, int y)
 {
     const Picture& p = kPictures[index];
@@ -63,12 +65,20 @@ int note(int area, int y, const char* text)
 int material_factors(int area, int y, NadEc5Block* b)
 {
     picture(area, 1, y);
-    field(area, 300, y + 45, &b->gamma_m_solid);
-    field(area, 300, y + 75, &b->gamma_m_glulam);
-    field(area, 300, y + 105, &b->gamma_m_accidental);
+    // The heading names the table of the set's own annex; the code's own table without one.
+    const int head_y = y + 20;
+    sva_add_text(area, 10, head_y, "Teilsicherheitsbeiwerte", kNadFontRow, BLACK_CI, 0);
+    const int symbol_x = 10 + nad_sheet_text_width("Teilsicherheitsbeiwerte ", kNadFontRow);
+    nad_sheet_symbol(area, symbol_x, head_y, 0xC0, "M");
+    sva_add_text(area, nad_sheet_symbol_end(symbol_x, 0xC0, "M") + 4, head_y,
+                 b->country ? "(DIN EN 1995-1-1/NA Tab. NA.2)" : "(DIN EN 1995-1-1 Tab. 2.3)", kNadFontRow, BLACK_CI, 0);
+    // The fields stand right of the picture's labels "gamma_M =".
+    field(area, kGammaFieldX, y + 45, &b->gamma_m_solid);
+    field(area, kGammaFieldX, y + 75, &b->gamma_m_glulam);
+    field(area, kGammaFieldX, y + 105, &b->gamma_m_accidental);
     y += 130 + 6;
     picture(area, 2, y);
-    field(area, 300, y + 55, &b->gamma_m_fire);
+    field(area, kGammaFieldX, y + 55, &b->gamma_m_fire);
     return y + 95 + 6;
 }
 
@@ -79,6 +89,7 @@ int modification_factors(int area, int y, NadEc5Block* b)
     for (int ld = 0; ld < 5; ++ld)
         for (int sc = 0; sc < 3; ++sc) field(area, 170 + 70 * sc, y + 52 + 22 * ld, &b->kmod[ld][sc]);
     y += 157 + 6;
+    if (!b->country) return y;   // Table NA.1 is the German annex's
     y = note(area, y, "nach DIN EN 1995-1-1-NA (Deutschland) Tab. NA.1 Index (b):");
     picture(area, 9, y);
     sva_add_toggle(area, 20, y + 95, "", kNadFontRow, BLACK_CI, &b->kmod_na1_note_b, &ec5_editable);
@@ -222,8 +233,9 @@ int chapter_table(int area, int y, NadEc5Block* b)
 {
     nad_sheet_head_row(area, y + 14, 24, y + 20, -10);
     y += 38;
-    y = switch_row(area, y, "2.3.1.2 (2)P", "Zuordnung von Einwirkungen zu Klassen der Lasteinwirkungsdauer",
-                   "Tabelle NA.1 anwenden", &b->use_table_na1);
+    if (b->country)
+        y = switch_row(area, y, "2.3.1.2 (2)P", "Zuordnung von Einwirkungen zu Klassen der Lasteinwirkungsdauer",
+                       "Tabelle NA.1 anwenden", &b->use_table_na1);
     const int head_height = table_row(area, y, row_texts("2.4.1", "", "Teilsicherheitsbeiwerte"));
     sva_add_text(area, 67, y, "Tab. 2.3", kNadFontRow, BLACK_CI, 0);
     y += head_height;

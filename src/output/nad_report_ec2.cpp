@@ -30,8 +30,7 @@ void open_part(FILE* f, const char* designation_line)
     c_fprintf(f, "0 0 -1 -1\n#END_OF_TEXT\n");
     OLI_setYPositionCM(f, 1, -0.5f);
     OLI_setMarginsCM(f, 1, 0, 0);
-    c_fprintf(f, "#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 12 42\n");
-    c_fprintf(f, " Kapitel      Wert                          Bedeutung\n");
+    nad_report_chapter_head(f);
 }
 
 void partial_factors(FILE* f, const NadEc2Block* b)
@@ -301,7 +300,7 @@ void lightweight_and_plain(FILE* f, const NadEc2Block* b)
 void designation_line(FILE* f, int norm)
 {
     char line[160];
-    c_snprintf(line, sizeof line, " %s\n", nad_norm_designation(norm, 0, 0));
+    c_snprintf(line, sizeof line, " %s%s\n", nad_norm_designation(norm, 0, 0), nad_report_set_suffix());
     OLI_reserveSpaceCM(f, 4);
     open_part(f, line);
 }
@@ -370,7 +369,7 @@ void nad_ec2_report_body(FILE* f)
     const NadEc2Block* b = nad_part_ec2();
     if (!f || !b) return;
     char line[220];
-    c_snprintf(line, sizeof line, " %s, NA %s\n", nad_norm_designation(kNormBuildings, 0, 0), nad_applied_set_name());
+    c_snprintf(line, sizeof line, " %s%s\n", nad_norm_designation(kNormBuildings, 0, 0), nad_report_set_suffix());
     open_part(f, line);
     partial_factors(f, b);
     prestress_and_strengths(f, b);

@@ -18,11 +18,10 @@ void open_part(FILE* f, int norm)
 {
     c_fprintf(f, "#SHOWTABLE\n0 0 1\n");
     c_fprintf(f, " %s", nad_norm_designation(norm, 0, 0));
-    c_fprintf(f, ", NA %s", nad_applied_set_name());
+    c_fprintf(f, "%s", nad_report_set_suffix());
     c_fprintf(f, "\n0 0 -1 -1\n#END_OF_TEXT\n");
     OLI_setYPositionCM(f, 1, -0.5f);
-    c_fprintf(f, "#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 12 42\n");
-    c_fprintf(f, " Kapitel      Wert                          Bedeutung\n");
+    nad_report_chapter_head(f);
 }
 
 void close_part(FILE* f) { c_fprintf(f, "#END_OF_TEXT\n"); }
@@ -53,7 +52,7 @@ void buckling_lines(FILE* f, const NadEc31Block& b)
     text_line(f, "", b.ltb_f_general ? "von \274\316\\LT\316r ansetzen" : "von \274\316\\LT\316r nicht ansetzen",
               "Allgemeiner Fall");
     c_fprintf(f, " 6.3.2.3(1)\n");
-    value_line(f, "\305\316\\LT,0\316r", b.lambda_lt0, "Schlankheitsgrad Gl. (6.57)");
+    value_line(f, "\304\316\\LT,0\316r", b.lambda_lt0, "Schlankheitsgrad Gl. (6.57)");
     value_line(f, "\273", b.beta_lt, "Korrekturfaktor Gl. (6.57)");
     char value[64];
     if (b.f_given) {

@@ -125,7 +125,11 @@ void write_buckling(FILE* f, const NadEc5Block* b)
 {
     c_fprintf(f, "#SHOWTABLE\n0 2 0\n");
     c_fprintf(f, " Ermittlung der bezogenen Kippschlankheit beim Biegedrillknicknachweis (nur f\201r Brettschichtholz):\n");
-    c_fprintf(f, " Faktor gem\204\341 NCI Zu 6.3.3(2) = %.2f\n", b->ltb_factor);
+    // The factor is a rule of the German annex; a set without an annex names it plainly.
+    if (b->country)
+        c_fprintf(f, " Faktor gem\204\341 NCI Zu 6.3.3(2) = %.2f\n", b->ltb_factor);
+    else
+        c_fprintf(f, " Faktor f\201r die bezogene Kippschlankheit = %.2f\n", b->ltb_factor);
     c_fprintf(f, "0 0 0 0 0\n");
 }
 
@@ -201,11 +205,12 @@ void write_annex_switches(FILE* f, const NadEc5Block* b)
 
 void write_chapter_table_text(FILE* f, const NadEc5Block* b)
 {
-    c_fprintf(f, "#SHOWTABLE\n0 0 0\n");
-    c_fprintf(f, "1 0 -1 -1 2\n 12 42\n");
-    c_fprintf(f, " Kapitel      Wert                          Bedeutung\n");
-    chapter_line(f, "2.3.1.2(2)P", b->use_table_na1 ? "Tabelle NA.1 anwenden        " : "Tabelle NA.1 nicht anwenden  ",
-                 "Zuordnung von Einwirkungen zu Klassen der Lasteinwirkungsdauer");
+    nad_report_chapter_head(f);
+    // Table NA.1 belongs to the German annex: a set without an annex assigns by the code itself.
+    const char* assignment = !b->country          ? "Zuordnung nach EC 5          "
+                             : b->use_table_na1   ? "Tabelle NA.1 anwenden        "
+                                                  : "Tabelle NA.1 nicht anwenden  ";
+    chapter_line(f, "2.3.1.2(2)P", assignment, "Zuordnung von Einwirkungen zu Klassen der Lasteinwirkungsdauer");
     c_fprintf(f, " \n");
     write_partial_factor_lines(f, b);
     if (b->country) {
@@ -216,7 +221,7 @@ void write_chapter_table_text(FILE* f, const NadEc5Block* b)
         c_fprintf(f, "\n");
     } else {
         c_fprintf(f, "\n#END_OF_TEXT\n");
-        write_crack_factor(f, 0);
+        if (!ec5_section[5]) write_crack_factor(f, 0);   // else it stands above already
     }
     c_fprintf(f, "\n#END_OF_TEXT\n");
 }
@@ -273,7 +278,8 @@ void nad_ec5_report(FILE* f)
             OLI_setYPositionCM(f, 1, -6.2f);
         }
     }
-    if (s[5]) write_crack_factor(f, b->kcr_mode != 1);
+    // The crack factors of the German annex only with a set of that annex.
+    if (s[5]) write_crack_factor(f, b->country && b->kcr_mode != 1);
     if (s[8]) write_torsion(f, b);
     if (s[6]) write_net_final_deflection(f, b);
     // The buckling line runs across the page: it goes below both columns.

@@ -13,15 +13,14 @@ const int kNormMasonry = 22, kNormAluminium = 29;
 void designation_block(FILE* f, int norm)
 {
     c_fprintf(f, "#SHOWTABLE\n0 0 1\n");
-    c_fprintf(f, " %s\n", nad_norm_designation(norm, 0, 0));
+    c_fprintf(f, " %s%s\n", nad_norm_designation(norm, 0, 0), nad_report_set_suffix());
     c_fprintf(f, "0 0 -1 -1\n#END_OF_TEXT\n");
     OLI_setYPositionCM(f, 1, -0.5f);
 }
 
 void table_head(FILE* f)
 {
-    c_fprintf(f, "#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 12 42\n");
-    c_fprintf(f, " Kapitel      Wert                          Bedeutung\n");
+    nad_report_chapter_head(f);
 }
 
 // One partial factor: gamma with its subscript, closed so that the value and meaning print normally.
@@ -69,6 +68,7 @@ void nad_ec9_report(FILE* f)
     const NadEc9Rows rows = nad_ec9_rows();
     OLI_setFlags(f, kNadReportFlags);
     OLI_reserveSpaceCM(f, 6);
+    nad_report_design_title(f);   // the set it shows, as every other report names it
     designation_block(f, kNormAluminium);
     table_head(f);
     if (rows.ultimate) {

@@ -46,7 +46,7 @@ TEST_F(NadReportEc6Ec9, MasonryRowsByApplication)
     application(1, 0);
     std::string r = ec6();
     EXPECT_TRUE(has(r, " Deutschland\n"));
-    EXPECT_TRUE(has(r, "#SHOWTABLE\n0 0 1\n DIN EN 1996-1-1 (EC 6)\n0 0 -1 -1\n#END_OF_TEXT\n"));
+    EXPECT_TRUE(has(r, "#SHOWTABLE\n0 0 1\n DIN EN 1996-1-1 (EC 6), NA Deutschland\n0 0 -1 -1\n#END_OF_TEXT\n"));
     EXPECT_TRUE(has(r, kPersistent)) << r;
     EXPECT_FALSE(has(r, kAccidental));
     EXPECT_FALSE(has(r, "Erdbeben"));
@@ -61,8 +61,11 @@ TEST_F(NadReportEc6Ec9, MasonryRowsByApplication)
 
 TEST_F(NadReportEc6Ec9, AluminiumRowsAndClosedSubscripts)
 {
+    // The report names its set: in the title and after the designation, by whether it has an annex.
     const std::string r = ec9();
-    EXPECT_TRUE(has(r, "#SHOWTABLE\n0 0 1\n DIN EN 1999-1-1 (EC 9)\n"));
+    const std::string name = nad_applied_set_name();
+    EXPECT_TRUE(has(r, " Ausgew\204hlte Bemessungsparameter des nationalen Anhangs\n " + name + "\n"));
+    EXPECT_TRUE(has(r, "#SHOWTABLE\n0 0 1\n DIN EN 1999-1-1 (EC 9), NA " + name + "\n"));
     // The label of gamma M1 takes 7 of its 11 places; the value and the meaning print normally after it.
     EXPECT_TRUE(has(r, "              \300\316\\M1\316r     = 1.10                Querschnittsversagen"));
     EXPECT_TRUE(has(r, "              \300\316\\M2\316r     = 1.25                Bruchversagen infolge Zug"));
@@ -89,4 +92,8 @@ TEST_F(NadReportEc6Ec9, AluminiumRowsAndClosedSubscripts)
     EXPECT_FALSE(has(without_tension, "Bruchversagen"));
     EXPECT_TRUE(has(without_tension, "Querschnittsversagen"));
     EXPECT_TRUE(has(without_tension, "Bolzenverbindungen"));
+    ASSERT_EQ(nad_set_active("EC-Standardparameter"), 0);
+    const std::string standard = ec9();
+    EXPECT_TRUE(has(standard, " Ausgew\204hlte Bemessungsparameter des nationalen Anhangs\n EC-Standardparameter\n"));
+    EXPECT_TRUE(has(standard, "#SHOWTABLE\n0 0 1\n DIN EN 1999-1-1 (EC 9), EC-Standardparameter (ohne nationalen Anhang)\n"));
 }

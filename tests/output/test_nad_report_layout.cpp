@@ -4,6 +4,7 @@
 #include "national_annex/nad_test_util.h"
 #include "output/nad_report_all.h"
 #include "output/nad_report_ec0.h"
+#include "output/nad_report_ec2.h"
 #include "output/nad_report_ec5.h"
 #include "platform/viewer/oli_viewer.h"
 
@@ -12,6 +13,7 @@
 #include <QStandardPaths>
 
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,34 @@ std::vector<Word> pdf_words(const std::string& pdf)
         }
         out.push_back({page, m.captured(5).replace("&amp;", "&").toStdString(), m.captured(1).toDouble(),
                        m.captured(2).toDouble(), m.captured(3).toDouble(), m.captured(4).toDouble()});
+    }
+    return out;
+}
+
+std::vector<std::string> words_of(const std::string& line)
+{
+    std::vector<std::string> out;
+    std::istringstream in(oliview::plain(oliview::decode_text(line)));
+    for (std::string w; in >> w;) out.push_back(w);
+    return out;
+}
+
+// The last word of each table row that goes on in the next line, with that line's first word:
+// lines of the chapter tables blank up to the explanation column.
+std::vector<std::pair<std::string, std::string>> continued_rows(const std::string& list)
+{
+    std::vector<std::pair<std::string, std::string>> out;
+    std::istringstream in(list);
+    std::string prev;
+    bool table = false;
+    for (std::string line; std::getline(in, line);) {
+        if (line == " Kapitel      Wert                          Bedeutung") table = true;
+        else if (line.rfind("#END_OF_TEXT", 0) == 0) table = false;
+        else if (table && line.size() > 44 && line.find_first_not_of(' ') >= 40 && !prev.empty()) {
+            const auto a = words_of(prev), b = words_of(line);
+            if (!a.empty() && !b.empty()) out.emplace_back(a.back(), b.front());
+        }
+        prev = table ? line : std::string();
     }
     return out;
 }
@@ -119,16 +149,40 @@ TEST_F(NadReportLayout, AllReportsKeepTheirLastRowsWithTheirTables)
         SCOPED_TRACE(app);
         application(app, app == 0);
         ASSERT_EQ(nad_set_active(set), 0);
-        const std::string list = nadtest::text_of([](FILE* f) {
+        for (int alone = 0; alone < 2; ++alone) {
+        // The combined report, and the concrete report alone (its rows fall at other page ends).
+        const std::string list = nadtest::text_of([alone](FILE* f) {
+            if (alone) {
+                nad_ec2_report(f);
+                return;
+            }
             nad_report_ec0_if_relevant(f);
             nad_report_all(f);
         });
-        const char* name = set[0] == 'D' ? "nad_all_de" : "nad_all_ec";
-        for (const std::string& o : overlaps(list, name)) ADD_FAILURE() << o;
-        const auto words = pdf_words(root.file(std::string(name) + ".pdf"));
+        const std::string name = std::string(set[0] == 'D' ? "nad_all_de_" : "nad_all_ec_") + std::to_string(app) + (alone ? "_ec2" : "");
+        for (const std::string& o : overlaps(list, name.c_str())) ADD_FAILURE() << o;
+        const auto words = pdf_words(root.file(name + ".pdf"));
         for (size_t i = 1; i < words.size(); ++i)
             if (words[i].page != words[i - 1].page)
                 EXPECT_NE(words[i].text.rfind("(NA.", 0), 0u) << "page " << words[i].page << " starts with " << words[i].text;
+        // Each part names the set it shows, and a set without an annex cites no rule of one.
+        for (size_t at = list.find("#SHOWTABLE\n0 0 1\n"); at != std::string::npos;
+             at = list.find("#SHOWTABLE\n0 0 1\n", at + 1)) {
+            const std::string heading = list.substr(at + 17, list.find('\n', at + 17) - at - 17);
+            EXPECT_NE(heading.find(set), std::string::npos) << heading;
+        }
+        if (set[0] == 'E')
+            for (const char* annex : {"NA EC", "NCI", "Tabelle NA.", "NA-DE", "NAD ", "(NA."})
+                EXPECT_EQ(list.find(annex), std::string::npos) << annex;
+        // Rows stay whole: a table line that holds only an explanation stands on the page of the
+        // line it continues (its first word directly after that line's last, on one page).
+        for (const auto& pair : continued_rows(list)) {
+            bool whole = false;
+            for (size_t i = 0; i + 1 < words.size() && !whole; ++i)
+                whole = words[i].text == pair.first && words[i + 1].text == pair.second && words[i].page == words[i + 1].page;
+            EXPECT_TRUE(whole) << "row split: \"" << pair.first << "\" / \"" << pair.second << "\"";
+        }
+        }
     }
 }
 

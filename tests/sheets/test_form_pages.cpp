@@ -72,8 +72,8 @@ TEST_F(FormPageTest, HintsPageWording)
         std::string shown = texts();
         std::string sentence = std::string("Von insgesamt ") + count_as_word(4) + " m\x94glichen Programmhinweisen " +
                                c.verb + "|";
-        EXPECT_NE(shown.find(sentence), std::string::npos) << c.off;
-        EXPECT_NE(shown.find(std::string(count_as_word(c.off)) + "|"), std::string::npos) << c.off;
+        // The three lines whole and in their order: sentence, count, "deaktiviert.".
+        EXPECT_EQ(shown.rfind(sentence + count_as_word(c.off) + "|deaktiviert.|", 0), 0u) << shown;
         SvaItem* button = nullptr;
         for (SvaItem* it = sva_slot(area)->first_item; it; it = it->next)
             if (it->type == SVA_IMAGE_BUTTON) button = it;

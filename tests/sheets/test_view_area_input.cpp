@@ -106,20 +106,31 @@ TEST_F(SheetsTest, ShortKeysStoreTheirCodesOnlyWithATarget)
 }
 
 // A number field whose baseline lies 11 pixels below the scroll position cannot be clicked;
-// at 12 pixels it can.
-TEST_F(SheetsTest, FieldsNearThePaneTopAreNotEditable)
+// at 12 pixels it can. At the bottom a field is taken while its baseline stays 3 pixels above
+// the pane's lower edge, not at 2 or 1, with the click itself inside the pane in every case.
+TEST_F(SheetsTest, FieldsAtThePaneEdgesAreEditableOnlyInside)
 {
-    for (int y : {11, 12}) {
+    int bottom = 0;
+    {
+        int area = sva_create(100, 100, 500, 400, 0, 0);
+        int x1, y1, x2;
+        sva_pane_on_screen(sva_slot(area), &x1, &y1, &x2, &bottom);
+        sva_delete(area);
+    }
+    ASSERT_GT(bottom, 300);
+    const struct { int y; bool taken; } cases[] = {
+        {11, false}, {12, true}, {bottom - 100 - 3, true}, {bottom - 100 - 2, false}, {bottom - 100 - 1, false}};
+    for (const auto& c : cases) {
         double value = 1;
         int area = sva_create(100, 100, 500, 400, 0, 0);
-        sva_add_float_field(area, 20, y, &value, "%5.1f", 4096, BLACK_CI, nullptr);
+        sva_add_float_field(area, 20, c.y, &value, "%5.1f", 4096, BLACK_CI, nullptr);
         sva_update(area);
-        input_script_click(125, 100 + y - 3);
+        input_script_click(125, 100 + c.y - 3);
         input_script_type("4");
         input_script_key(KEY_ENTER);
         int result = sva_edit(area);
-        EXPECT_EQ(result, y == 12 ? 1 : 0) << y;
-        EXPECT_EQ(value, y == 12 ? 4.0 : 1.0) << y;
+        EXPECT_EQ(result, c.taken ? 1 : 0) << c.y;
+        EXPECT_EQ(value, c.taken ? 4.0 : 1.0) << c.y;
         input_script_clear();
         sva_delete(area);
     }

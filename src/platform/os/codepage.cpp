@@ -111,6 +111,88 @@ char32_t next_utf8(const std::string& s, size_t& i)
     return c;
 }
 
+namespace {
+
+// The output list font's symbol bytes; every other byte is code page 437.
+struct Glyph { unsigned char byte; const char* utf8; };
+const Glyph kSymbols[] = {
+    {0x88, "\u2192"},        // right arrow
+    {0x89, "\u2030"},        // per mille
+    {0x8C, "\u00D8"},        // diameter
+    {0xA3, "\u0394"},        // Delta
+    {0xB0, "\u03B8"},        // theta
+    {0xB2, "\u03A3"},        // sum mark
+    {0xB8, "\u03C8"},        // psi
+    {0xBA, "\u03B1"},        // alpha (the concrete forms' byte)
+    {0xBB, "\u03B2"},        // beta
+    {0xBC, "\u03C7"},        // chi
+    {0xBE, "\u03B5"},        // epsilon
+    {0xC0, "\u03B3"},        // gamma
+    {0xC1, "\u03B7"},        // eta
+    {0xC4, "\u03BB\u0304"},  // lambda with bar (relative slenderness)
+    {0xC5, "\u03BB"},        // lambda
+    {0xC6, "\u03BC"},        // mu
+    {0xC7, "\u03BD"},        // nu
+    {0xCB, "\u03C1"},        // rho
+    {0xCC, "\u03C3"},        // sigma
+    {0xD5, "\u03BA"},        // kappa
+    {0xD6, "\u03C4"},        // tau
+    {0xFA, "\u00B3"},        // superscript 3
+};
+
+struct GlyphTable {
+    std::string utf8[256];
+    GlyphTable()
+    {
+        for (int b = 0; b < 256; ++b) append_utf8(utf8[b], cp437_char((unsigned char)b));
+        for (const Glyph& g : kSymbols) utf8[g.byte] = g.utf8;
+    }
+};
+
+const GlyphTable& glyph_table()
+{
+    static const GlyphTable t;
+    return t;
+}
+
+} // namespace
+
+const char* glyph_utf8(unsigned char b) { return glyph_table().utf8[b].c_str(); }
+
+std::string glyphs_to_utf8(const std::string& bytes)
+{
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    for (unsigned char b : bytes) out += glyph_table().utf8[b];
+    return out;
+}
+
+std::string utf8_to_glyphs(const std::string& utf8, char missing)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        // The longest glyph that the text begins with here (lambda with its bar before lambda).
+        int best = -1;
+        size_t best_len = 0;
+        for (int b = 1; b < 256; ++b) {
+            const std::string& g = glyph_table().utf8[b];
+            if (g.size() > best_len && utf8.compare(i, g.size(), g) == 0) {
+                best = b;
+                best_len = g.size();
+            }
+        }
+        if (best < 0) {
+            next_utf8(utf8, i);
+            out.push_back(missing);
+            continue;
+        }
+        out.push_back(char(best));
+        i += best_len;
+    }
+    return out;
+}
+
 std::string cp437_to_utf8(const std::string& bytes) { return to_utf8(bytes, cp437_char); }
 std::string utf8_to_cp437(const std::string& utf8, char missing) { return from_utf8(utf8, cp437_byte, missing); }
 std::string cp1252_to_utf8(const std::string& bytes) { return to_utf8(bytes, cp1252_char); }

@@ -173,7 +173,7 @@ void pxQTxX(const char* text, int length, int x, int y, int* xs, int* ys)
 QString screen_text(const char* text, int length)
 {
     int n = text_length(text, length);
-    return QString::fromStdString(codepage::cp437_to_utf8(std::string(text ? text : "", (size_t)n)));
+    return QString::fromStdString(codepage::glyphs_to_utf8(std::string(text ? text : "", (size_t)n)));
 }
 
 // In cell metrics a character is a solid block in its cell, so that drawn texts are the same on
@@ -183,13 +183,17 @@ QImage font_render_mask(const QString& text)
     screen::Guard l;
     int font = fonts().current;
     if (cell_mode()) {
-        int cw = cell_width(font);
-        QImage img(std::max(1, cw * text.size()), kCellAscent + kCellDescent, QImage::Format_ARGB32);
+        // A combining mark (the bar over lambda) shares the cell of its letter.
+        int cw = cell_width(font), cells = 0;
+        for (QChar c : text) cells += c.isMark() ? 0 : 1;
+        QImage img(std::max(1, cw * cells), kCellAscent + kCellDescent, QImage::Format_ARGB32);
         img.fill(0u);
-        for (int i = 0; i < text.size(); ++i) {
-            if (text[i].isSpace()) continue;
+        int cell = -1;
+        for (QChar c : text) {
+            if (!c.isMark()) ++cell;
+            if (c.isSpace() || c.isMark()) continue;
             for (int y = 3; y < kCellAscent; ++y)
-                for (int x = 1; x < cw - 2; ++x) img.setPixel(i * cw + x, y, 0xFFFFFFFFu);
+                for (int x = 1; x < cw - 2; ++x) img.setPixel(cell * cw + x, y, 0xFFFFFFFFu);
         }
         return img;
     }

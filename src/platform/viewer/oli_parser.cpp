@@ -485,33 +485,9 @@ std::string decode_text(const std::string& bytes)
             ++i;
             continue;
         }
-        char32_t u;
-        switch (c) {
-        case 0xCB: u = 0x03C1; break;  // rho
-        case 0xCC: u = 0x03C3; break;  // sigma
-        case 0xD6: u = 0x03C4; break;  // tau
-        case 0xD5: u = 0x03BA; break;  // kappa
-        case 0xA3: u = 0x0394; break;  // Delta
-        case 0xC0: u = 0x03B3; break;  // gamma
-        case 0x88: u = 0x2192; break;  // arrow
-        case 0xBC: u = 0x03C7; break;  // chi
-        case 0xC5: u = 0x019B; break;  // lambda with bar
-        case 0xBB: u = 0x03B2; break;  // beta
-        case 0xC1: u = 0x03B7; break;  // eta
-        case 0xC7: u = 0x03BD; break;  // nu
-        case 0xC6: u = 0x03BC; break;  // mu
-        case 0xB0: u = 0x03B8; break;  // theta
-        case 0xBE: u = 0x03B5; break;  // epsilon
-        case 0xB8: u = 0x03C8; break;  // psi
-        case 0x8C: u = 0x00D8; break;  // diameter
-        case 0xB2: u = 0x03A3; break;  // sum mark
-        case 0x09: u = ' '; break;
-        default:
-            if (c < 0x20) u = ' ';
-            else u = codepage::cp437_char(c);
-            break;
-        }
-        codepage::append_utf8(out, u);
+        // Control bytes show as blanks; every other byte through the glyph table the sheets share.
+        if (c < 0x20) out += ' ';
+        else out += codepage::glyph_utf8(c);
     }
     return out;
 }

@@ -801,11 +801,27 @@ private:
             k = std::max(from_row, header);
         }
         // A row is never split: a page ends before a row that does not fit, and the next page
-        // begins with the headings (with at least one row below them).
+        // begins with the headings (with at least one row below them). A line whose cells are
+        // blank but for the last continues the row above it (a wrapped explanation), and so does
+        // a line of a rule alone: the row goes to the next page with its continuations.
         const double heads_h = header * pitch;
+        auto continues = [&](int i) {
+            if (i < header || i >= int(b.lines.size())) return false;
+            const Row r = table_row(b.lines[size_t(i)], b.boundaries);
+            if (r.rule_only) return true;
+            if (r.cells.size() < 2) return false;
+            for (size_t c = 0; c + 1 < r.cells.size(); ++c)
+                for (const auto& ch : r.cells[c].chars)
+                    if (ch.first != QLatin1Char(' ')) return false;
+            return true;
+        };
         for (; k < int(b.lines.size()) && !stopped_; ++k) {
             const bool data_row = k >= header;
-            if (y + pitch > area_h() && y > 0 && (!data_row || heads_h + pitch < area_h())) {
+            int lines = 1;
+            if (data_row && !continues(k))
+                while (continues(k + lines)) ++lines;
+            const double need = (data_row && heads_h + lines * pitch < area_h()) ? lines * pitch : pitch;
+            if (y + need > area_h() && y > 0 && (!data_row || heads_h + pitch < area_h())) {
                 draw_verticals(top, y);
                 if (grid) hline(y, 0.02);
                 row_ = k;

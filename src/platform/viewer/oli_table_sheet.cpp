@@ -127,8 +127,8 @@ OLITable* readOLITableFromFILE(FILE* stream)
         if (b.kind != oliview::Block::Table) continue;
         if (!b.complete) return nullptr;
         auto* t = new OLITable;
-        for (const std::string& l : b.captions) t->lines.push_back(codepage::utf8_to_cp437(oliview::plain(l)));
-        for (const std::string& l : b.lines) t->lines.push_back(codepage::utf8_to_cp437(oliview::plain(l)));
+        for (const std::string& l : b.captions) t->lines.push_back(codepage::utf8_to_glyphs(oliview::plain(l)));
+        for (const std::string& l : b.lines) t->lines.push_back(codepage::utf8_to_glyphs(oliview::plain(l)));
         t->title_lines = int(b.captions.size()) + std::min(b.header_lines, int(b.lines.size()));
         return t;
     }
