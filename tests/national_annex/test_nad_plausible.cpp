@@ -218,7 +218,7 @@ TEST_F(NadPlausible, CutSetFileOrBadCountIsRefusedWhole)
         const size_t ec2 = shipped.find("#EC2\n");
         const size_t at = shipped.find("\n 18\n", ec2);
         ASSERT_NE(at, std::string::npos);
-        for (const char* bad : {"nan", "-1", "1e308"}) {
+        for (const char* bad : {"nan", "-1", "1e308", "99999999999"}) {
             std::string b = shipped;
             b.replace(at + 2, 2, bad);
             cases.push_back({std::string("EC2 version ") + bad, b, "Block #EC2, " + line_of(shipped, at + 2)});
@@ -228,7 +228,7 @@ TEST_F(NadPlausible, CutSetFileOrBadCountIsRefusedWhole)
         const size_t at = shipped.find(std::string(c.before) + c.count);
         ASSERT_NE(at, std::string::npos) << c.before;
         const size_t pos = at + std::strlen(c.before);
-        for (const char* bad : {"nan", "-1", "1e308"}) {
+        for (const char* bad : {"nan", "-1", "1e308", "99999999999"}) {
             std::string b = shipped;
             b.replace(pos, std::strlen(c.count), bad);
             cases.push_back({std::string(c.part) + " count " + c.count + " -> " + bad, b,
