@@ -119,7 +119,12 @@ TEST_F(NadPlausible, SetFileWithABadValueIsRefusedWhole)
         {"k_cr huge", [](NadSet& s) { s.ec5.kcr_solid_glulam = 0.37; }, " 0.37 ", " 1000000 ",
          "k_cr Voll- und Brettschichtholz = 1e+06 liegt nicht zwischen 0,3 und 1,0"},
         {"k_mod", [](NadSet& s) { s.ec5.kmod[4][2] = 0.93; }, " 0.93\n", " 1.5\n",
-         "k_mod (KLED sehr kurz, NKL 3) = 1.5 liegt nicht zwischen 0,2 und 1,2"},
+         "k_mod (KLED sehr kurz, NKL 3) = 1.5 liegt nicht zwischen 0 (ausgenommen) und 1,1"},
+        // EN 1995-1-1 Table 3.1 ends at 1.10: a hundredth more is refused, as is 0.
+        {"k_mod 1.11", [](NadSet& s) { s.ec5.kmod[4][0] = 0.93; }, " 0.93\n", " 1.11\n",
+         "k_mod (KLED sehr kurz, NKL 1) = 1.11 liegt nicht zwischen 0 (ausgenommen) und 1,1"},
+        {"k_mod 0", [](NadSet& s) { s.ec5.kmod[0][1] = 0.93; }, " 0.93 ", " 0.00 ",
+         "k_mod (KLED ständig, NKL 2) = 0 liegt nicht zwischen 0 (ausgenommen) und 1,1"},
         {"EC3 gamma_M2 accidental", [](NadSet& s) { s.ec3.ec3_1.gamma_m2_accidental = 1.2345; }, "1.234500", "0.13",
          "gamma_M2 außergewöhnlich = 0.13 liegt nicht zwischen 1,0 und 1,5"},
         {"EC3 gamma_M1", [](NadSet& s) { s.ec3.ec3_1.gamma_m1 = 1.2345; }, "1.234500", "13",
@@ -127,8 +132,20 @@ TEST_F(NadPlausible, SetFileWithABadValueIsRefusedWhole)
         {"EC9 gamma_M1", [](NadSet& s) { s.ec9.gamma_m1 = 1.2345; }, "1.234500", "0",
          "gamma_M1 Aluminium = 0 liegt nicht zwischen 1,0 und 1,5"},
     };
-    for (const Case& c : cases) {
+    std::vector<Case> all(std::begin(cases), std::end(cases));
+    // Every k_mod element is named by its own load-duration and service class.
+    static const char* const kKled[5] = {"ständig", "lang", "mittel", "kurz", "sehr kurz"};
+    for (int kled = 0; kled < 5; ++kled)
+        for (int nkl = 0; nkl < 3; ++nkl) {
+            static std::string names[15], planted = " 0.93";
+            std::string& named = names[kled * 3 + nkl];
+            named = std::string("k_mod (KLED ") + kKled[kled] + ", NKL " + char('1' + nkl) + ") = 1.52 liegt nicht";
+            all.push_back({"k_mod element", [kled, nkl](NadSet& s) { s.ec5.kmod[kled][nkl] = 0.93; }, planted.c_str(),
+                           " 1.52", named.c_str()});
+        }
+    for (const Case& c : all) {
         SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.named);
         nad_forget_state();
         std::string bytes = deutschland_as_user_set([&](NadSet& s) {
             s.ec3.ec3_1.gamma_m2 = 1.35;
@@ -149,11 +166,18 @@ TEST_F(NadPlausible, SetFileWithABadValueIsRefusedWhole)
         // The reports name the set whose values they show.
         EXPECT_STREQ(nad_applied_set_name(), "EC-Standardparameter");
     }
-    // The same file with a plausible value is taken, the EC3 value with it.
+    // The same file with a plausible value is taken, the EC3 value with it; k_mod 1.10 is the
+    // table's largest value and is taken in every place.
     nad_forget_state();
-    deutschland_as_user_set([](NadSet& s) { s.ec3.ec3_1.gamma_m2 = 1.35; });
+    deutschland_as_user_set([](NadSet& s) {
+        s.ec3.ec3_1.gamma_m2 = 1.35;
+        s.ec5.kmod[4][2] = 1.10;
+        s.ec5.kmod[0][0] = 0.01;
+    });
     EXPECT_EQ(nad_set_active("Eigene"), 0);
     EXPECT_EQ(nad_part_ec3()->ec3_1.gamma_m2, 1.35);
+    EXPECT_EQ(nad_part_ec5()->kmod[4][2], 1.10);
+    EXPECT_EQ(nad_part_ec5()->kmod[0][0], 0.01);
     EXPECT_EQ(nad_country_index(), 1);
     EXPECT_STREQ(nad_applied_set_name(), "Eigene");
 }
