@@ -51,6 +51,12 @@ const char* nad_applied_set_name()
     return name;
 }
 
+const char* nad_applied_display_name()
+{
+    if (nad_active_set_load_failed()) return "EC-Standardparameter";
+    return nad_active_display_name();
+}
+
 int nad_active_flag()
 {
     nad_scan_applications();

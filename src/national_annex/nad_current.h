@@ -10,6 +10,8 @@ const char* nad_active_display_name();
 // The name of the set whose values are current: the active name, or "EC-Standardparameter" while
 // the active set's file was refused and the standard values stand in for it.
 const char* nad_applied_set_name();
+// The same as the selection dialog shows it: a user set with " (benutzerdefiniert)".
+const char* nad_applied_display_name();
 // While the active set's file is refused (its values are not used): its name, and why
 // ("<absolute file>: <reason>"); null while the active set's own values apply. Code page 437.
 const char* nad_refused_set_name();

@@ -137,8 +137,8 @@ const char* nad_refused_set_reason() { return load_failed ? refused_reason.c_str
 std::string nad_refusal_note()
 {
     if (!load_failed) return std::string();
-    return "Der gew\204hlte Parametersatz \"" + refused_name + "\" wurde verworfen (" + refused_reason +
-           "); es gelten die EC-Standardparameter ohne nationalen Anhang.";
+    return "Der gew\204hlte Parametersatz \"" + refused_name +
+           "\" wurde verworfen, es gelten die EC-Standardparameter ohne nationalen Anhang. Grund: " + refused_reason;
 }
 
 void nad_ensure_active()
