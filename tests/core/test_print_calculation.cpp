@@ -540,6 +540,7 @@ TEST_F(PrintTest, SetLineNamesTheSetThatAppliesAndARefusedChoice)
         EXPECT_EQ(has(s, refused), c.cut);
         EXPECT_EQ(has(s, "verworfen"), c.cut);
         EXPECT_EQ(has(s, unconfirmed), c.claims_unconfirmed);
+        EXPECT_EQ(has(s, u8"Nicht bestätigte Werte"), c.claims_unconfirmed);
     }
     nad_forget_state();
     for (const char* v : {"DATA", "DRAM", "EXEC"}) ::unsetenv(v);
