@@ -324,8 +324,8 @@ TEST_F(NadSets, WindAndSnowTableWithDamagedHeaderIsLeftOut)
         ship("WUSL-Tabs.def", c.defs);
         NadStdParams* p = nad_part_std();
         EXPECT_EQ(p->mode, 2);
-        ASSERT_EQ(p->tables[2] != nullptr, c.taken);
-        if (!c.taken) continue;
+        EXPECT_EQ(p->tables[2] != nullptr, c.taken);
+        if (!c.taken || !p->tables[2]) continue;
         EXPECT_DOUBLE_EQ(p->tables[2]->values[1], 1.1);
         // Written whole in a moment: a body of at most 100 000 values.
         const std::string body = nadtest::text_of([&](FILE* f) { nad_wusl_write_tables(f, p); });
