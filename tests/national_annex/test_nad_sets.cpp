@@ -310,6 +310,7 @@ TEST_F(NadSets, WindAndSnowTableWithDamagedHeaderIsLeftOut)
         {"0 columns, huge row count", head + "0 2147483647 %f\n", false},
         {"huge column count, 0 rows", head + "2147483647 0 %f\n", false},
         {"0 rows", head + "2 0 %f\n", false},
+        {"0 columns", head + "0 2 %f\n", false},
         {"columns beyond 100", head + "101 2 %f\n", false},
         {"rows beyond 1000", head + "2 1001 %f\n", false},
         {"negative", head + "-1 2 %f\n", false},
