@@ -72,6 +72,18 @@ const NadPlausibleRange kRanges[] = {
 #undef EC31
 #undef EC9
 
+// The switches of the EC5 block that a check reads: each has its few meanings, nothing else.
+struct SwitchRange {
+    int NadEc5Block::*member;
+    const char* field;
+    int min, max;
+};
+const SwitchRange kSwitches[] = {
+    {&NadEc5Block::kcr_mode, "k_cr-Regel", 1, 2},
+    {&NadEc5Block::kmod_na1_note_b, "Schalter k_mod kurz/sehr kurz (Tab. NA.1 b)", 0, 1},
+    {&NadEc5Block::use_na816, "Schalter NA.8.1.6", 0, 1},
+};
+
 const void* block_of(const NadSet& s, NadBlockKind kind)
 {
     switch (kind) {
@@ -139,6 +151,12 @@ std::string nad_implausible_value(const NadSet& s)
         const double* first = first_of(block, r);
         for (int i = 0; i < r.count; ++i)
             if (!(first[i] >= r.min && first[i] <= r.max)) return nad_range_message(r, i, first[i]);
+    }
+    for (const SwitchRange& r : kSwitches) {
+        const int v = s.ec5.*r.member;
+        if (v < r.min || v > r.max)
+            return std::string(r.field) + " = " + std::to_string(v) + " ist weder " + std::to_string(r.min) + " noch " +
+                   std::to_string(r.max) + ".";
     }
     return std::string();
 }
