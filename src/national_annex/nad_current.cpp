@@ -53,8 +53,9 @@ const char* nad_applied_set_name()
 
 const char* nad_applied_display_name()
 {
+    const char* name = nad_active_display_name();   // activates a set first when none is
     if (nad_active_set_load_failed()) return "EC-Standardparameter";
-    return nad_active_display_name();
+    return name;
 }
 
 int nad_active_flag()

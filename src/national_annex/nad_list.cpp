@@ -130,12 +130,21 @@ int nad_activate()
 
 int nad_active_set_load_failed() { return load_failed; }
 
-const char* nad_refused_set_name() { return load_failed ? refused_name.c_str() : nullptr; }
+const char* nad_refused_set_name()
+{
+    nad_ensure_active();
+    return load_failed ? refused_name.c_str() : nullptr;
+}
 
-const char* nad_refused_set_reason() { return load_failed ? refused_reason.c_str() : nullptr; }
+const char* nad_refused_set_reason()
+{
+    nad_ensure_active();
+    return load_failed ? refused_reason.c_str() : nullptr;
+}
 
 std::string nad_refusal_note()
 {
+    nad_ensure_active();
     if (!load_failed) return std::string();
     return "Der gew\204hlte Parametersatz \"" + refused_name +
            "\" wurde verworfen, es gelten die EC-Standardparameter ohne nationalen Anhang. Grund: " + refused_reason;
