@@ -488,20 +488,32 @@ TEST_F(PrintTest, PrintNamesTheAnnexSetAndCitesTheGermanAnnexOnlyForIt)
 // not claimed for this print.
 TEST_F(PrintTest, SetLineNamesTheSetThatAppliesAndARefusedChoice)
 {
-    testutil::ScratchDir root;
-    const std::string data = root.file("DATA"), dram = root.file("DRAM"), exec = root.file("EXEC");
-    for (const std::string& f : {data, data + "/NAD", dram, dram + "/NADS", exec}) ::mkdir(f.c_str(), 0777);
-    const std::string shipped = std::string(TAVO_SOURCE_DATA_DIR) + "/DATA/NAD/";
-    const std::string deutschland = testutil::read_file(shipped + "Deutschland.NAD");
-    for (const char* name : {"Standard.NAD", "Deutschland.NAD", "Deutschland.unverified"})
-        ASSERT_TRUE(testutil::write_file(data + "/NAD/" + name, testutil::read_file(shipped + name)));
+    // The shipped sets with the list of their unconfirmed values, the folders named by the
+    // environment while the test runs.
+    struct Folders {
+        testutil::ScratchDir root;
+        std::string data = root.file("DATA"), dram = root.file("DRAM");
+        Folders()
+        {
+            for (const std::string& f : {data, data + "/NAD", dram, dram + "/NADS"}) ::mkdir(f.c_str(), 0777);
+            for (const char* name : {"Standard.NAD", "Deutschland.NAD", "Deutschland.unverified"})
+                testutil::write_file(data + "/NAD/" + name, testutil::read_file(shipped() + name));
+            ::setenv("DATA", data.c_str(), 1);
+            ::setenv("DRAM", dram.c_str(), 1);
+        }
+        ~Folders()
+        {
+            nad_forget_state();
+            for (const char* v : {"DATA", "DRAM"}) ::unsetenv(v);
+        }
+        static std::string shipped() { return std::string(TAVO_SOURCE_DATA_DIR) + "/DATA/NAD/"; }
+    } folders;
+    const std::string& data = folders.data;
+    const std::string deutschland = testutil::read_file(Folders::shipped() + "Deutschland.NAD");
     // A user set of the German country: the shipped values under its own header.
     std::string own = deutschland;
     own.replace(own.find("18 \xAE" "Deutschland\xAF"), 17, "5 \xAE" "Eigene\xAF");
-    ASSERT_TRUE(testutil::write_file(dram + "/NADS/1.NAD", own));
-    ::setenv("DATA", data.c_str(), 1);
-    ::setenv("DRAM", dram.c_str(), 1);
-    ::setenv("EXEC", exec.c_str(), 1);
+    ASSERT_TRUE(testutil::write_file(folders.dram + "/NADS/1.NAD", own));
     // Glulam with rods; a load of class "kurz/sehr kurz" reads the set's class-5 switch, which
     // "Deutschland" lists as not confirmed.
     d.holzart = 2;
@@ -542,8 +554,6 @@ TEST_F(PrintTest, SetLineNamesTheSetThatAppliesAndARefusedChoice)
         EXPECT_EQ(has(s, unconfirmed), c.claims_unconfirmed);
         EXPECT_EQ(has(s, u8"Nicht bestätigte Werte"), c.claims_unconfirmed);
     }
-    nad_forget_state();
-    for (const char* v : {"DATA", "DRAM", "EXEC"}) ::unsetenv(v);
 }
 
 // A list of 3,000 loads: every page carries the component id and the position in its head line and
