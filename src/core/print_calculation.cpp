@@ -201,10 +201,16 @@ void TAVO52_DATA::print_input_section(FILE* file)
     print_heading(file, 1, "Eingabedaten");
     const bool german = german_annex_active();
     if (cur_ec5_params) {
-        // The set by its name in the selection dialog (code page 437 already), and what it cites.
-        const char* set = nad_active_name();
-        print_text(file, "%s%s%s", print_cp437(u8"Parametersatz des nationalen Anhangs: ").c_str(), set ? set : "",
-                   print_cp437(german ? " (DIN EN 1995-1-1/NA:2013-08)" : " (DIN EN 1995-1-1 ohne nationalen Anhang)").c_str());
+        // Whose partial factors and k_mod the design takes: the set that applies, by its name in the
+        // selection dialog (code page 437 already), and its annex; a refused choice is named beside it.
+        const char* set = nad_applied_display_name();
+        char annex[64];
+        if (cur_ec5_params->country == 0) std::snprintf(annex, sizeof annex, "ohne nationalen Anhang");
+        else if (german) std::snprintf(annex, sizeof annex, "DIN EN 1995-1-1/NA:2013-08");
+        else std::snprintf(annex, sizeof annex, "nationaler Anhang des Landes %d", cur_ec5_params->country);
+        print_text(file, u8"Teilsicherheitsbeiwerte und k╬\\mod╬r: %s, %s", set ? set : "", annex);
+        const std::string refused = nad_refusal_note();
+        if (!refused.empty()) print_text(file, "%s", refused.c_str());
         print_heading(file, 2, "%s", print_cp437(design_situation(typ_durchbruch, verstaerkt, verst_typ).c_str()).c_str());
     }
 

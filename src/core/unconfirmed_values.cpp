@@ -68,8 +68,12 @@ std::string note(const TAVO52_DATA& d, bool for_print)
         annex += for_print ? v.print : v.screen;
     }
     if (!annex.empty()) {
-        const char* set = nad_active_display_name();
-        items.push_back(std::string("Parametersatz \"") + (set ? set : "") + "\": " + annex);
+        // The set whose values the design took; a refused choice is named beside it.
+        const char* set = nad_applied_display_name();
+        std::string item = std::string("Parametersatz \"") + (set ? set : "") + "\"";
+        if (const char* refused = nad_refused_set_name())
+            item += std::string(" (statt des verworfenen \"") + refused + "\")";
+        items.push_back(item + ": " + annex);
     }
     if (items.empty()) return std::string();
     std::string line = u8"Nicht bestätigte Werte: ";

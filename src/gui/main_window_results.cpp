@@ -15,6 +15,7 @@
 #include <cmath>
 #include "core/verdict.h"
 #include "gui/geometry_rules.h"
+#include "national_annex/nad_current.h"
 
 namespace {
 
@@ -421,7 +422,11 @@ void MainWindow::show_results()
         erg_layout->setRowStretch(0, 2);
     const PanelVerdict verdict =
         panel_verdict(current, list, cb_Biegung->isChecked(), cb_Schub->isChecked(), data_object.eta_max, breach);
-    const QString status = results_status(verdict);
+    QString status = results_status(verdict);
+    // A refused national-annex set is said whatever the results: the standard values stand in.
+    const std::string refused = nad_refusal_note();
+    if (!refused.empty())
+        status += (status.isEmpty() ? QString() : QStringLiteral("\n")) + dos_to_latin1_qstring(refused.c_str());
     set_font(erg_status, font());
     erg_status->setText(status);
     set_style_sheet(erg_status, current ? QStringLiteral("color: #cc0000;") : kOutdatedText);

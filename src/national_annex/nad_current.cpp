@@ -51,6 +51,13 @@ const char* nad_applied_set_name()
     return name;
 }
 
+const char* nad_applied_display_name()
+{
+    const char* name = nad_active_display_name();   // activates a set first when none is
+    if (nad_active_set_load_failed()) return "EC-Standardparameter";
+    return name;
+}
+
 int nad_active_flag()
 {
     nad_scan_applications();

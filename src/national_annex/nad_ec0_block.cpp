@@ -113,7 +113,7 @@ void nad_ec0_read(FILE* file, NadEc0Block* b, int at_block)
         for (int s = 1; s < 4; ++s) rd_n(file, &b->gamma_buildings[s][0][0], 14);
     for (int r = 0; r < 12; ++r) rd_n(file, b->psi_buildings[r], 3);
     b->version = 2;
-    if (!rd(file, &b->version)) return;
+    if (!nadio::rd_count(file, &b->version, 0, nadio::kMaxBlockVersion, "Die Versionsnummer")) return;
     if (b->version > 3) {
         rd_n(file, &b->gamma_bridges[0][0][0], 4 * 15 * 2);
     } else {

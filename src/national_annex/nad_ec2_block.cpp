@@ -351,7 +351,7 @@ void nad_ec2_read(FILE* file, NadEc2Block* b)
     r.ds(b->cmin_dur);
     r.ds(b->dc_dur_gamma);
     int v = 0;
-    r.i(&v);
+    r.ok = r.ok && nadio::rd_count(r.f, &v, 0, nadio::kMaxBlockVersion, "Die Versionsnummer");
     if (r.ok && v != 12) b->reserved_b = c_strtod(reserved_b_word, nullptr);
     char skipped[64];
     if (v >= 1) {

@@ -135,7 +135,7 @@ namespace {
 bool read_ec3_1(FILE* f, NadEc31Block* s)
 {
     int v = 0;
-    if (!rd(f, &v)) return false;
+    if (!nadio::rd_count(f, &v, 0, nadio::kMaxBlockVersion, "Die Versionsnummer")) return false;
     s->version = v;
     if (!rd(f, &s->gamma_m0) || !rd(f, &s->gamma_m1) || !rd(f, &s->gamma_m2)) return false;
     if (v > 0 && (!rd(f, &s->gamma_m0_accidental) || !rd(f, &s->gamma_m1_accidental) ||
@@ -143,21 +143,16 @@ bool read_ec3_1(FILE* f, NadEc31Block* s)
         return false;
     if (v > 1 && !rd(f, &s->ltb_f_general)) return false;
     if (v > 2 && !rd(f, &s->gamma_m_fi)) return false;
-    if (v > 3) {
-        // One read of six values: only an end of file before the first of them fails it.
-        int first = c_fscanf(f, "%lf", &s->lambda_lt0);
-        if (first == EOF) return false;
-        if (first == 1)
-            (void)(rd(f, &s->beta_lt) && rd(f, &s->f_given) && rd(f, &s->f_value) && rd(f, &s->kc_from_table) &&
-                   rd(f, &s->kc_value));
-    }
+    if (v > 3 && !(rd(f, &s->lambda_lt0) && rd(f, &s->beta_lt) && rd(f, &s->f_given) && rd(f, &s->f_value) &&
+                   rd(f, &s->kc_from_table) && rd(f, &s->kc_value)))
+        return false;
     return true;
 }
 
 bool read_ec3_8(FILE* f, NadEc38Block* s)
 {
     int v = 0;
-    if (!rd(f, &v)) return false;
+    if (!nadio::rd_count(f, &v, 0, nadio::kMaxBlockVersion, "Die Versionsnummer")) return false;
     for (double* p : {&s->gamma_m3, &s->gamma_m4, &s->gamma_m5, &s->gamma_m6_ser, &s->gamma_m7, &s->gamma_m3_ser})
         if (!rd(f, p)) return false;
     if (v > 1 && (!rd(f, &s->shear_lag_note) || !rd(f, &s->eta_shear))) return false;

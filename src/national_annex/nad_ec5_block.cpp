@@ -168,7 +168,8 @@ void nad_ec5_read(FILE* file, NadEc5Block* b, int at_block)
         return;
     }
     int v = 0;
-    bool ok = nadio::rd(file, &v) && nadio::rd(file, &b->country);
+    bool ok = nadio::rd_count(file, &v, 0, nadio::kMaxBlockVersion, "Die Versionsnummer") &&
+              nadio::rd_count(file, &b->country, 0, nadio::kMaxCountry, "Der Landesindex");
     if (ok) {
         b->version = v;
         if (v == 0) ok = nadio::drop_number(file);

@@ -104,7 +104,9 @@ void nad_ec6_read(FILE* file, NadEc6Block* b)
     // A cut-off block keeps the standard factors rather than zeros.
     nad_ec6_set_defaults(b);
     int v = 0;
-    if (!rd(file, &v) || !rd(file, &b->country) || v <= 0) return;
+    if (!nadio::rd_count(file, &v, 0, nadio::kMaxBlockVersion, "Die Versionsnummer") ||
+        !nadio::rd_count(file, &b->country, 0, nadio::kMaxCountry, "Der Landesindex") || v <= 0)
+        return;
     for (double* p : {&b->gamma_m_persistent, &b->gamma_m_accidental, &b->gamma_m_seismic,
                       &b->gamma_m_serviceability})
         if (!rd(file, p)) return;
@@ -116,9 +118,9 @@ void nad_ec9_read(FILE* file, NadEc9Block* b)
     if (!file || !b) return;
     nad_ec9_set_defaults(b);
     int v = 0;
-    if (!rd(file, &v)) return;
+    if (!nadio::rd_count(file, &v, 0, nadio::kMaxBlockVersion, "Die Versionsnummer")) return;
     int country = 0;
-    bool ok = rd(file, &country);
+    bool ok = nadio::rd_count(file, &country, 0, nadio::kMaxCountry, "Der Landesindex");
     b->version = v;
     if (!ok || v <= 0) return;
     b->country = country;

@@ -1,4 +1,5 @@
 #include "national_annex/nad_list.h"
+#include "national_annex/nad_current.h"
 
 #include "environment/param_list.h"
 #include "environment/text_block.h"
@@ -24,6 +25,8 @@ namespace {
 
 const char* const kDeutschland = "Deutschland";
 int load_failed = 0;
+// The set whose file the last activation refused, and why; empty after a load that succeeded.
+std::string refused_name, refused_reason;
 
 char* dup_text(const char* s)
 {
@@ -116,6 +119,9 @@ int nad_activate()
     nad_reset_current_set();
     int result = nad_load_set(number, stem, &nad_current_set);
     load_failed = result ? 0 : 1;
+    refused_name = result ? "" : l.active_name;
+    refused_reason = result ? "" : nad_last_load_refusal();
+    if (!result && refused_reason.empty()) refused_reason = "kein Ordner f\201r die Parameters\204tze gesetzt";
     if (!result)
         printf("nad_activate: the set file of \"%s\" could not be loaded, the EC standard values apply\n",
                l.active_name);
@@ -123,6 +129,26 @@ int nad_activate()
 }
 
 int nad_active_set_load_failed() { return load_failed; }
+
+const char* nad_refused_set_name()
+{
+    nad_ensure_active();
+    return load_failed ? refused_name.c_str() : nullptr;
+}
+
+const char* nad_refused_set_reason()
+{
+    nad_ensure_active();
+    return load_failed ? refused_reason.c_str() : nullptr;
+}
+
+std::string nad_refusal_note()
+{
+    nad_ensure_active();
+    if (!load_failed) return std::string();
+    return "Der gew\204hlte Parametersatz \"" + refused_name +
+           "\" wurde verworfen, es gelten die EC-Standardparameter ohne nationalen Anhang. Grund: " + refused_reason;
+}
 
 void nad_ensure_active()
 {

@@ -44,9 +44,9 @@ const NadPlausibleRange kRanges[] = {
      "EN 1995-1-1 2.4.1 empfiehlt 1,0; unter 1,0 l\204ge der Bemessungswert \201ber dem charakteristischen"},
     {EC5(gamma_m_fire), 1, "gamma_M,fi Brandfall", 1.0, 1.3,
      "EN 1995-1-2 2.3 empfiehlt 1,0; unter 1,0 l\204ge der Bemessungswert \201ber dem charakteristischen"},
-    {EC5(kmod), 15, "k_mod", 0.2, 1.2,
-     "Tab. 3.1 reicht von 0,20 (Faserplatten, st\204ndig) bis 1,10 (sehr kurz); mehr als 1,2 hebt die Festigkeit "
-     "\201ber jede Tabelle"},
+    {EC5(kmod), 15, "k_mod", kNadKmodMin, kNadKmodMax,
+     "EN 1995-1-1 Tab. 3.1 reicht bis 1,10 (sehr kurz, NKL 1 und 2); mehr hebt den Bemessungswert \201ber jede "
+     "Tabelle"},
     {EC5(kcr_solid_glulam), 1, "k_cr Voll- und Brettschichtholz", 0.3, 1.0,
      "Risse mindern die wirksame Breite nur (h\224chstens 1,0); empfohlen 0,67, NA-DE 2,0/f_v,k ab etwa 0,5"},
     {EC5(kcr_other), 1, "k_cr andere", 0.3, 1.0,
@@ -72,6 +72,18 @@ const NadPlausibleRange kRanges[] = {
 #undef EC31
 #undef EC9
 
+// The switches of the EC5 block that a check reads: each has its few meanings, nothing else.
+struct SwitchRange {
+    int NadEc5Block::*member;
+    const char* field;
+    int min, max;
+};
+const SwitchRange kSwitches[] = {
+    {&NadEc5Block::kcr_mode, "k_cr-Regel", 1, 2},
+    {&NadEc5Block::kmod_na1_note_b, "Schalter k_mod kurz/sehr kurz (Tab. NA.1 b)", 0, 1},
+    {&NadEc5Block::use_na816, "Schalter NA.8.1.6", 0, 1},
+};
+
 const void* block_of(const NadSet& s, NadBlockKind kind)
 {
     switch (kind) {
@@ -91,6 +103,7 @@ const double* first_of(const void* block, const NadPlausibleRange& r)
 
 std::string nad_format_bound(double v)
 {
+    if (v > 0 && v < std::numeric_limits<double>::min()) return "0 (ausgenommen)";
     char t[32];
     c_snprintf(t, sizeof t, std::fabs(v * 10 - std::round(v * 10)) < 1e-9 ? "%.1f" : "%.2f", v);
     for (char* p = t; *p; ++p)
@@ -138,6 +151,12 @@ std::string nad_implausible_value(const NadSet& s)
         const double* first = first_of(block, r);
         for (int i = 0; i < r.count; ++i)
             if (!(first[i] >= r.min && first[i] <= r.max)) return nad_range_message(r, i, first[i]);
+    }
+    for (const SwitchRange& r : kSwitches) {
+        const int v = s.ec5.*r.member;
+        if (v < r.min || v > r.max)
+            return std::string(r.field) + " = " + std::to_string(v) + " ist weder " + std::to_string(r.min) + " noch " +
+                   std::to_string(r.max) + ".";
     }
     return std::string();
 }

@@ -16,6 +16,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -62,24 +63,97 @@ void copy_set_name(char (&dst)[NAD_SET_NAME_SIZE], const char* src)
     dst[n] = '\0';
 }
 
+// The line of a file offset, counted from 1; `before` takes the byte before it (the last line
+// where the file ends behind its last line end).
+int line_at(FILE* file, long offset, bool before)
+{
+    const long saved = ftell(file);
+    if (before && offset > 0) --offset;
+    rewind(file);
+    int line = 1;
+    for (long i = 0; i < offset; ++i) {
+        const int c = fgetc(file);
+        if (c == EOF) break;
+        if (c == '\n') ++line;
+    }
+    fseek(file, saved, SEEK_SET);
+    return line;
+}
+
+bool at_end_of_file(FILE* file, long offset)
+{
+    const long saved = ftell(file);
+    fseek(file, offset, SEEK_SET);
+    const bool end = fgetc(file) == EOF;
+    fseek(file, saved, SEEK_SET);
+    return end;
+}
+
+// What the number reader met in a part of the file (the header or a block), in German with its
+// line; empty when it read all it needed. `sections_missing` is a block reader's own failure.
+std::string reading_fault(FILE* file, const std::string& part, bool sections_missing)
+{
+    if (nadio::any_fault()) {
+        const long at = nadio::fault_offset();
+        if (nadio::value_missing()) {
+            if (at_end_of_file(file, at))
+                return part + ": die Datei endet in Zeile " + std::to_string(line_at(file, at, true)) +
+                       " vor dem letzten Wert (die Datei ist abgeschnitten).";
+            return part + ": es fehlen Werte; in Zeile " + std::to_string(line_at(file, at, false)) +
+                   " beginnt schon der n\204chste Block.";
+        }
+        const std::string where = part + ", Zeile " + std::to_string(line_at(file, at, true)) + ": ";
+        if (!nadio::bad_count().empty()) return where + nadio::bad_count() + ".";
+        return where + "Der Wert \"" + nadio::bad_number() + "\" ist keine " +
+               (nadio::bad_wants_whole() ? "ganze Zahl." : "Dezimalzahl.");
+    }
+    if (sections_missing) return part + ": ein Abschnitt des Blocks fehlt oder ist unvollst\204ndig.";
+    return std::string();
+}
+
 // Reads the header and the blocks; the set's name (up to 99 characters) goes to `name` and
-// set_name.
-int read_set(FILE* file, NadSet* set, char* name)
+// set_name. `fault` (when given) receives the first thing that makes the file unusable: a block
+// missing or cut, a count out of its bound, a word where a number belongs; empty when whole.
+int read_set(FILE* file, NadSet* set, char* name, std::string* fault = nullptr)
 {
     name[0] = '\0';
     int version = 0;
     if (!file || !set || c_fscanf(file, "NAD/Version %d", &version) != 1) return 0;
-    (void)c_fscanf(file, " %d", &set->flag_index);
-    read_guillemet_string(file, name);
+    std::string first_fault;
+    nadio::clear_faults();
+    int flag = set->flag_index, country = set->country;
+    bool header = nadio::rd_count(file, &flag, 0, nadio::kMaxFlagIndex, "Die Flaggennummer");
+    set->flag_index = flag;
+    header = header && read_guillemet_string(file, name) >= 1;
     copy_set_name(set->set_name, name);
-    (void)c_fscanf(file, " %d", &set->country);
-    nadio::bad_number().clear();
-    if (find_keyword_line("#EC0", file, nullptr)) nad_ec0_read(file, &set->ec0, 1);
-    if (find_keyword_line("#EC2", file, nullptr)) nad_ec2_read(file, &set->ec2);
-    if (find_keyword_line("#EC3", file, nullptr)) nad_ec3_read(file, &set->ec3, 1);
-    if (find_keyword_line("#EC5", file, nullptr)) nad_ec5_read(file, &set->ec5, 1);
-    if (find_keyword_line("#EC6", file, nullptr)) nad_ec6_read(file, &set->ec6);
-    if (find_keyword_line("#EC9", file, nullptr)) nad_ec9_read(file, &set->ec9);
+    header = header && nadio::rd_count(file, &country, 0, nadio::kMaxCountry, "Der Landesindex");
+    set->country = country;
+    first_fault = reading_fault(file, "Kopfzeile", false);
+    if (first_fault.empty() && !header) first_fault = "Kopfzeile: Flaggennummer, \256Name\257 und Landesindex fehlen.";
+    struct Block {
+        const char* keyword;
+        std::function<int(FILE*)> read;   // non-zero when a section of the block is missing
+    };
+    const Block blocks[] = {
+        {"#EC0", [set](FILE* f) { nad_ec0_read(f, &set->ec0, 1); return 0; }},
+        {"#EC2", [set](FILE* f) { nad_ec2_read(f, &set->ec2); return 0; }},
+        {"#EC3", [set](FILE* f) { return nad_ec3_read(f, &set->ec3, 1); }},
+        {"#EC5", [set](FILE* f) { nad_ec5_read(f, &set->ec5, 1); return 0; }},
+        {"#EC6", [set](FILE* f) { nad_ec6_read(f, &set->ec6); return 0; }},
+        {"#EC9", [set](FILE* f) { nad_ec9_read(f, &set->ec9); return 0; }},
+    };
+    for (const Block& b : blocks) {
+        const std::string part = std::string("Block ") + b.keyword;
+        if (!find_keyword_line(b.keyword, file, nullptr)) {
+            if (first_fault.empty()) first_fault = part + " fehlt.";
+            continue;
+        }
+        nadio::clear_faults();
+        const int missing = b.read(file);
+        if (first_fault.empty()) first_fault = reading_fault(file, part, missing != 0);
+    }
+    nadio::clear_faults();
+    if (fault) *fault = first_fault;
     return 1;
 }
 
@@ -121,18 +195,30 @@ int nad_read_set(FILE* file, NadSet* set)
 
 namespace {
 
+// The file by its absolute name, whatever the folder values hold.
+std::string absolute_name(const std::string& path)
+{
+    std::error_code ec;
+    const auto absolute = std::filesystem::absolute(path, ec);
+    return ec ? path : absolute.lexically_normal().string();
+}
+
+std::string& last_refusal()
+{
+    static std::string why;
+    return why;
+}
+
 // Each refused set file is named once per reason: activating the same set again says nothing new.
 void report_refused_set(const std::string& path, const std::string& why)
 {
+    const std::string shown = absolute_name(path);
+    last_refusal() = shown + ": " + why;
     static std::set<std::string> reported;
     if (!reported.insert(path + '\n' + why).second) return;
     Init_Message();
     Set_Message_Title("Nationaler Anhang");
     Set_Message_Symbol(3, 0, 0, 0);
-    // The file by its absolute name, whatever the folder values hold.
-    std::error_code ec;
-    const auto absolute = std::filesystem::absolute(path, ec);
-    const std::string shown = ec ? path : absolute.lexically_normal().string();
     Fill_Message(("Der Parametersatz " + shown + " wird nicht verwendet:").c_str());
     Fill_Message(why.c_str());
     Fill_Message("Es gelten die EC-Standardparameter (alle Eurocodes).");
@@ -145,6 +231,7 @@ int nad_load_set(int number, const char* stem, NadSet* set)
 {
     const CNumericScope c_numbers;
     if (!set) return 0;
+    last_refusal().clear();
     std::string path;
     if (number != 0) {
         std::string dram = nadpath::folder("DRAM");
@@ -161,12 +248,15 @@ int nad_load_set(int number, const char* stem, NadSet* set)
         return 0;
     }
     char name[GUILLEMET_BUFFER_SIZE];
-    int result = read_set(f, set, name);
-    if (result != 1) report_refused_set(path, "Die Datei ist kein lesbarer Parametersatz.");
     std::string refused;
-    if (result == 1 && !nadio::bad_number().empty())
-        refused = "Der Wert \"" + nadio::bad_number() + "\" ist keine Dezimalzahl.";
-    if (result == 1 && refused.empty()) refused = nad_implausible_value(*set);
+    int result = read_set(f, set, name, &refused);
+    if (result != 1) {
+        // Nothing was read: the set keeps what it held.
+        report_refused_set(path, "Die Datei ist kein lesbarer Parametersatz.");
+        fclose(f);
+        return 0;
+    }
+    if (refused.empty()) refused = nad_implausible_value(*set);
     if (!refused.empty()) {
         // Refused whole: no block of the file stays, the header included.
         fall_back_to_standard(set);
@@ -186,6 +276,8 @@ int nad_load_set(int number, const char* stem, NadSet* set)
     fclose(f);
     return result;
 }
+
+const char* nad_last_load_refusal() { return last_refusal().c_str(); }
 
 int nad_set_name_storable(const char* name)
 {

@@ -7,7 +7,13 @@
 void nad_write_set(FILE* file, const NadSet* set);
 int nad_read_set(FILE* file, NadSet* set);                 // 1 when the first line is "NAD/Version %d"
 // number > 0: user set DRAM/NADS/<number>.NAD; 0: built-in DATA/NAD/<stem>.NAD. 1 when read.
+// A file that is not whole (a block missing or cut, a count out of its bound, a word where a
+// number belongs) or holds an implausible value is refused whole: the set then holds the standard
+// values, the refusal is shown naming the file, and 0 is returned.
 int nad_load_set(int number, const char* stem, NadSet* set);
+// Why the last nad_load_set refused its file ("<absolute file>: <reason>", code page 437);
+// empty after a load that succeeded.
+const char* nad_last_load_refusal();
 // Writes `set` as user set file `number` (through a temporary file); a null set deletes it.
 // 1 when done; 0 when the DRAM folder is unset or the file could not be written (the old file
 // then stays as it was).

@@ -42,7 +42,7 @@ const char* nad_unverified_stem(const char* set_name)
 int nad_active_value_unverified(const char* field)
 {
     if (!field || !*field) return 0;
-    const std::string stem = nad_unverified_stem(nad_active_name());
+    const std::string stem = nad_unverified_stem(nad_applied_set_name());
     const std::string data = nadpath::folder("DATA");
     if (stem.empty() || data.empty()) return 0;
     return list_holds(path_join(data, "NAD/" + stem + ".unverified"), field) ? 1 : 0;

@@ -3,7 +3,8 @@
 // "block.field" name a line ('#' starts a comment); user sets carry no such list.
 #pragma once
 
-// 1 when the active set lists `field` (e.g. "ec3.gamma_m2_accidental") as not verified.
+// 1 when the set whose values apply (not a refused one) lists `field` (e.g.
+// "ec3.gamma_m2_accidental") as not verified.
 int nad_active_value_unverified(const char* field);
 // The list's file name for a set name of the set list, empty for a user set.
 const char* nad_unverified_stem(const char* set_name);

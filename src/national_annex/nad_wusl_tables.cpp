@@ -1,5 +1,6 @@
 #include "national_annex/nad_wusl_tables.h"
 
+#include "national_annex/nad_numio.h"
 #include "national_annex/nad_paths.h"
 #include "platform/os/paths.h"
 #include "national_annex/nad_set.h"
@@ -15,7 +16,10 @@
 namespace {
 
 // Table sizes come from a file: refuse shapes no real table has instead of allocating blindly.
-const int kMaxCells = 100000;
+// A wind or snow table has a few columns (zones, terrain categories) and rows (heights, altitudes);
+// each count is bounded on its own, so that an empty side cannot let the other grow without end.
+const int kMaxColumns = 100;
+const int kMaxRows = 1000;
 
 char* dup_text(const char* s)
 {
@@ -66,8 +70,9 @@ WuslTable* read_table_header(FILE* f)
     int layout[8], columns = 0, rows = 0;
     for (int& v : layout)
         if (c_fscanf(f, "%d", &v) != 1 || v < -kMaxLayout || v > kMaxLayout) return nullptr;
-    if (c_fscanf(f, "%d%d%63s", &columns, &rows, fmt) != 3) return nullptr;
-    if (columns < 0 || rows < 0 || (columns > 0 && rows > kMaxCells / columns)) return nullptr;
+    if (!nadio::rd_count(f, &columns, 1, kMaxColumns, "Spaltenzahl") ||
+        !nadio::rd_count(f, &rows, 1, kMaxRows, "Zeilenzahl") || c_fscanf(f, "%63s", fmt) != 1)
+        return nullptr;
     WuslTable* t = static_cast<WuslTable*>(calloc(1, sizeof(WuslTable)));
     if (!t) return nullptr;
     memcpy(t->layout, layout, sizeof layout);
@@ -79,7 +84,7 @@ WuslTable* read_table_header(FILE* f)
     t->unit = dup_text(unit);
     t->format = dup_text(fmt);
     const size_t cells = static_cast<size_t>(columns) * static_cast<size_t>(rows);
-    t->values = static_cast<double*>(calloc(cells ? cells : 1, sizeof(double)));
+    t->values = static_cast<double*>(calloc(cells, sizeof(double)));
     if (!t->title || !t->unit || !t->format || !t->values) {
         free_table(t);
         return nullptr;

@@ -586,7 +586,8 @@ TEST_F(PrintTest, PrintNamesTheAnnexSetAndCitesTheMethodForEverySet)
         ASSERT_TRUE(calllog::contains("Quick_OLI_View: POS " + oli_path + " -> ")) << c.set;
         std::string text;
         for (const std::string& page : pdf_pages(oli_path + ".pdf")) text += page;
-        EXPECT_TRUE(has(text, std::string("Parametersatz des nationalen Anhangs: ") + c.set)) << c.set << "\n" << text;
+        EXPECT_TRUE(has(text, std::string("mod: ") + c.set)) << c.set << "\n" << text;
+        // The method is cited for every set; the set line says whose factors apply.
         EXPECT_TRUE(has(text, "NCI NA.6.8.4")) << c.set;
         EXPECT_TRUE(has(text, "NCI NA.6.7 Bild NA.7")) << c.set;
         EXPECT_EQ(has(text, "ohne nationalen Anhang"), !c.german) << c.set;
@@ -595,6 +596,80 @@ TEST_F(PrintTest, PrintNamesTheAnnexSetAndCitesTheMethodForEverySet)
     }
     nad_forget_state();
     for (const char* v : {"DATA", "DRAM", "EXEC"}) ::unsetenv(v);
+}
+
+// The set line says whose partial factors and k_mod the design takes. A chosen set whose file is
+// refused (here "Deutschland" without its EC5 block) is named as refused with the file and why,
+// the standard set as the one that applies, and the values not confirmed in the refused set are
+// not claimed for this print.
+TEST_F(PrintTest, SetLineNamesTheSetThatAppliesAndARefusedChoice)
+{
+    // The shipped sets with the list of their unconfirmed values, the folders named by the
+    // environment while the test runs.
+    struct Folders {
+        testutil::ScratchDir root;
+        std::string data = root.file("DATA"), dram = root.file("DRAM");
+        Folders()
+        {
+            for (const std::string& f : {data, data + "/NAD", dram, dram + "/NADS"}) ::mkdir(f.c_str(), 0777);
+            for (const char* name : {"Standard.NAD", "Deutschland.NAD", "Deutschland.unverified"})
+                testutil::write_file(data + "/NAD/" + name, testutil::read_file(shipped() + name));
+            ::setenv("DATA", data.c_str(), 1);
+            ::setenv("DRAM", dram.c_str(), 1);
+        }
+        ~Folders()
+        {
+            nad_forget_state();
+            for (const char* v : {"DATA", "DRAM"}) ::unsetenv(v);
+        }
+        static std::string shipped() { return std::string(TAVO_SOURCE_DATA_DIR) + "/DATA/NAD/"; }
+    } folders;
+    const std::string& data = folders.data;
+    const std::string deutschland = testutil::read_file(Folders::shipped() + "Deutschland.NAD");
+    // A user set of the German country: the shipped values under its own header.
+    std::string own = deutschland;
+    own.replace(own.find("18 \xAE" "Deutschland\xAF"), 17, "5 \xAE" "Eigene\xAF");
+    ASSERT_TRUE(testutil::write_file(folders.dram + "/NADS/1.NAD", own));
+    // Glulam with rods; a load of class "kurz/sehr kurz" reads the set's class-5 switch, which
+    // "Deutschland" lists as not confirmed.
+    d.holzart = 2;
+    d.verstaerkt = 1;
+    d.verst_typ = 1;
+    d.n_gs = 2;
+    d.lasten[0].kled = 5;
+    const std::string line = u8"Teilsicherheitsbeiwerte und k╬\\mod╬r: ";
+    const std::string unconfirmed = u8"Nicht bestätigte Werte: Parametersatz \"Deutschland\": k╬\\mod╬r der Klasse";
+    const std::string refused = u8"Der gewählte Parametersatz \"Deutschland\" wurde verworfen, es gelten die "
+                                u8"EC-Standardparameter ohne nationalen Anhang. Grund: " +
+                                data + "/NAD/Deutschland.NAD: Block #EC5 fehlt.";
+    struct Case {
+        const char* set;
+        bool cut;              // Deutschland.NAD without its EC5 block
+        std::string applies;   // the rest of the set line
+        bool claims_unconfirmed;
+    };
+    const Case cases[] = {
+        {"Deutschland", false, "Deutschland, DIN EN 1995-1-1/NA:2013-08", true},
+        {"EC-Standardparameter", false, "EC-Standardparameter, ohne nationalen Anhang", false},
+        {"Eigene", false, "Eigene (benutzerdefiniert), DIN EN 1995-1-1/NA:2013-08", false},
+        {"Deutschland", true, "EC-Standardparameter, ohne nationalen Anhang", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.set) + (c.cut ? " cut" : ""));
+        std::string bytes = deutschland;
+        if (c.cut) bytes.erase(bytes.find("\n\n#EC5\n"), bytes.find("\n\n#EC6\n") - bytes.find("\n\n#EC5\n"));
+        ASSERT_TRUE(testutil::write_file(data + "/NAD/Deutschland.NAD", bytes));
+        nad_forget_state();
+        EXPECT_EQ(nad_set_active(c.set), c.cut ? -1 : 0);
+        cur_ec5_params = nad_part_ec5();
+        cur_ec3_params = nad_part_ec3();
+        const std::string s = print();
+        EXPECT_TRUE(has(s, line + c.applies + "\n")) << s.substr(0, 1500);
+        EXPECT_EQ(has(s, refused), c.cut);
+        EXPECT_EQ(has(s, "verworfen"), c.cut);
+        EXPECT_EQ(has(s, unconfirmed), c.claims_unconfirmed);
+        EXPECT_EQ(has(s, u8"Nicht bestätigte Werte"), c.claims_unconfirmed);
+    }
 }
 
 // A list of 3,000 loads: every page carries the component id and the position in its head line and

@@ -178,6 +178,12 @@ TEST_F(WindowTest, UnreadableSetAndScrewTablesAreNamedOnce)
         const int table_messages = count("QMessageBox: Schraubentabellen: ");
         EXPECT_EQ(set_messages, window == 0 ? 1 : 0);
         EXPECT_EQ(table_messages, window == 0 ? 1 : 0);
+        // The results' status line says every time that the chosen set was refused and which applies.
+        const QString status = find<QLabel>("erg_status")->text();
+        EXPECT_TRUE(status.contains(QString::fromUtf8("Der gewählte Parametersatz \"Deutschland\" wurde verworfen, es "
+                                                      "gelten die EC-Standardparameter ohne nationalen Anhang. Grund: ") +
+                                    QString::fromStdString(dir.file("DATA/NAD/Deutschland.NAD"))))
+            << status.toStdString();
         if (window == 0) {
             EXPECT_TRUE(calllog::contains("Die Datei ist kein lesbarer Parametersatz."));
             // (A table loaded by an earlier window of this process stays loaded; these never are.)

@@ -33,6 +33,17 @@ struct Row {
 
 class ResultsPanelTest : public WindowTest {
 protected:
+    // The position takes the shipped standard set (the checks' values as without a set file), so
+    // that no refused set speaks in the status line.
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        std::filesystem::create_directories(dir.file("DATA/NAD"));
+        ASSERT_TRUE(testutil::write_file(dir.file("DATA/NAD/Standard.NAD"),
+                                         testutil::read_file(TAVO_SOURCE_DATA_DIR "/DATA/NAD/Standard.NAD")));
+        ASSERT_TRUE(testutil::write_file(nad_path, "\n\nACTIV_NADNAME\n\xAE" "EC-Standardparameter\xAF\n0\n"));
+    }
+
     // Unreinforced glulam GL30h within every geometry rule (see the rule tests), bending and shear on.
     static TAVO52_DATA* position(double m_d, bool auto_calc)
     {

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <set>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -118,7 +119,16 @@ TEST_F(NadPlausible, SetFileWithABadValueIsRefusedWhole)
         {"k_cr huge", [](NadSet& s) { s.ec5.kcr_solid_glulam = 0.37; }, " 0.37 ", " 1000000 ",
          "k_cr Voll- und Brettschichtholz = 1e+06 liegt nicht zwischen 0,3 und 1,0"},
         {"k_mod", [](NadSet& s) { s.ec5.kmod[4][2] = 0.93; }, " 0.93\n", " 1.5\n",
-         "k_mod (KLED sehr kurz, NKL 3) = 1.5 liegt nicht zwischen 0,2 und 1,2"},
+         "k_mod (KLED sehr kurz, NKL 3) = 1.5 liegt nicht zwischen 0 (ausgenommen) und 1,1"},
+        // EN 1995-1-1 Table 3.1 ends at 1.10: a hundredth more is refused, as is 0.
+        {"k_mod 1.11", [](NadSet& s) { s.ec5.kmod[4][0] = 0.93; }, " 0.93\n", " 1.11\n",
+         "k_mod (KLED sehr kurz, NKL 1) = 1.11 liegt nicht zwischen 0 (ausgenommen) und 1,1"},
+        {"k_mod 0", [](NadSet& s) { s.ec5.kmod[0][1] = 0.93; }, " 0.93 ", " 0.00 ",
+         "k_mod (KLED ständig, NKL 2) = 0 liegt nicht zwischen 0 (ausgenommen) und 1,1"},
+        {"k_cr rule", [](NadSet& s) { s.ec5.kcr_mode = 2; }, " 150 2 0.67", " 150 7 0.67",
+         "k_cr-Regel = 7 ist weder 1 noch 2."},
+        {"class-5 switch", [](NadSet& s) { s.ec5.kmod_na1_note_b = 1; }, " 1 1.30 1.30 1.00", " 2 1.30 1.30 1.00",
+         "Schalter k_mod kurz/sehr kurz (Tab. NA.1 b) = 2 ist weder 0 noch 1."},
         {"EC3 gamma_M2 accidental", [](NadSet& s) { s.ec3.ec3_1.gamma_m2_accidental = 1.2345; }, "1.234500", "0.13",
          "gamma_M2 außergewöhnlich = 0.13 liegt nicht zwischen 1,0 und 1,5"},
         {"EC3 gamma_M1", [](NadSet& s) { s.ec3.ec3_1.gamma_m1 = 1.2345; }, "1.234500", "13",
@@ -126,8 +136,20 @@ TEST_F(NadPlausible, SetFileWithABadValueIsRefusedWhole)
         {"EC9 gamma_M1", [](NadSet& s) { s.ec9.gamma_m1 = 1.2345; }, "1.234500", "0",
          "gamma_M1 Aluminium = 0 liegt nicht zwischen 1,0 und 1,5"},
     };
-    for (const Case& c : cases) {
+    std::vector<Case> all(std::begin(cases), std::end(cases));
+    // Every k_mod element is named by its own load-duration and service class.
+    static const char* const kKled[5] = {"ständig", "lang", "mittel", "kurz", "sehr kurz"};
+    for (int kled = 0; kled < 5; ++kled)
+        for (int nkl = 0; nkl < 3; ++nkl) {
+            static std::string names[15], planted = " 0.93";
+            std::string& named = names[kled * 3 + nkl];
+            named = std::string("k_mod (KLED ") + kKled[kled] + ", NKL " + char('1' + nkl) + ") = 1.52 liegt nicht";
+            all.push_back({"k_mod element", [kled, nkl](NadSet& s) { s.ec5.kmod[kled][nkl] = 0.93; }, planted.c_str(),
+                           " 1.52", named.c_str()});
+        }
+    for (const Case& c : all) {
         SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.named);
         nad_forget_state();
         std::string bytes = deutschland_as_user_set([&](NadSet& s) {
             s.ec3.ec3_1.gamma_m2 = 1.35;
@@ -148,13 +170,139 @@ TEST_F(NadPlausible, SetFileWithABadValueIsRefusedWhole)
         // The reports name the set whose values they show.
         EXPECT_STREQ(nad_applied_set_name(), "EC-Standardparameter");
     }
-    // The same file with a plausible value is taken, the EC3 value with it.
+    // The same file with a plausible value is taken, the EC3 value with it; k_mod 1.10 is the
+    // table's largest value and is taken in every place.
     nad_forget_state();
-    deutschland_as_user_set([](NadSet& s) { s.ec3.ec3_1.gamma_m2 = 1.35; });
+    deutschland_as_user_set([](NadSet& s) {
+        s.ec3.ec3_1.gamma_m2 = 1.35;
+        s.ec5.kmod[4][2] = 1.10;
+        s.ec5.kmod[0][0] = 0.01;
+    });
     EXPECT_EQ(nad_set_active("Eigene"), 0);
     EXPECT_EQ(nad_part_ec3()->ec3_1.gamma_m2, 1.35);
+    EXPECT_EQ(nad_part_ec5()->kmod[4][2], 1.10);
+    EXPECT_EQ(nad_part_ec5()->kmod[0][0], 0.01);
     EXPECT_EQ(nad_country_index(), 1);
     EXPECT_STREQ(nad_applied_set_name(), "Eigene");
+}
+
+// A set file is read whole or not at all: cut at every block boundary (before the keyword and
+// just after it), cut to half its length, one block left out, or a count (the header's flag and
+// country, each block's version and country) replaced by "nan", "-1" or "1e308": refused, the
+// message names the absolute file and what is wrong with its line, the standard values apply
+// throughout and the accessors name the refused set. The same for a user set.
+TEST_F(NadPlausible, CutSetFileOrBadCountIsRefusedWhole)
+{
+    const std::string shipped = testutil::read_file(data + "/NAD/Deutschland.NAD");
+    const auto line_of = [](const std::string& text, size_t at) {
+        return "Zeile " + std::to_string(1 + std::count(text.begin(), text.begin() + long(at), '\n'));
+    };
+    struct Case {
+        std::string what, bytes, named;
+    };
+    std::vector<Case> cases;
+    const char* const keywords[] = {"#EC0", "#EC2", "#EC3", "#EC5", "#EC6", "#EC9"};
+    for (const char* kw : keywords) {
+        const size_t at = shipped.find(std::string("\n\n") + kw + "\n");
+        ASSERT_NE(at, std::string::npos) << kw;
+        cases.push_back({std::string("cut before ") + kw, shipped.substr(0, at), std::string("Block ") + kw + " fehlt."});
+        const std::string after = shipped.substr(0, at + 3 + std::strlen(kw));   // up to the keyword's line end
+        cases.push_back({std::string("cut after ") + kw, after,
+                         std::string("Block ") + kw +
+                             (std::strcmp(kw, "#EC3") == 0
+                                  ? std::string(": ein Abschnitt des Blocks fehlt")
+                                  : ": die Datei endet in Zeile " +
+                                        std::to_string(std::count(after.begin(), after.end(), '\n')) +
+                                        " vor dem letzten Wert (die Datei ist abgeschnitten)")});
+    }
+    // Half the shipped file ends just after the EC0 block; a cut inside the EC5 values.
+    cases.push_back({"half", shipped.substr(0, shipped.size() / 2), "Block #EC2 fehlt."});
+    const std::string in_ec5 = shipped.substr(0, shipped.find("0.60 0.80 2.00"));
+    cases.push_back({"cut inside #EC5", in_ec5,
+                     "Block #EC5: die Datei endet in Zeile " +
+                         std::to_string(1 + std::count(in_ec5.begin(), in_ec5.end(), '\n'))});
+    {
+        std::string without = shipped;
+        const size_t from = without.find("\n\n#EC5\n"), to = without.find("\n\n#EC6\n");
+        without.erase(from, to - from);
+        cases.push_back({"without #EC5", without, "Block #EC5 fehlt."});
+    }
+    // Each count, found by the text before it.
+    const struct { const char* before; const char* count; const char* part; } counts[] = {
+        {"\n\n ", "18", "Kopfzeile"},
+        {"\xAF ", "1", "Kopfzeile"},
+        {" 0.80 0.70 0.50\n ", "5", "Block #EC0"},
+        {" 200.000000\n\n\n#EC3\n EC3-1 Parameter\n ", "4", "Block #EC3"},
+        {" EC3-8 Parameter\n ", "4", "Block #EC3"},
+        {"#EC5\n ", "17", "Block #EC5"},
+        {"#EC5\n 17\n ", "1", "Block #EC5"},
+        {"#EC6\n ", "1", "Block #EC6"},
+        {"#EC6\n 1\n ", "1", "Block #EC6"},
+        {"#EC9\n ", "3", "Block #EC9"},
+        {"#EC9\n 3\n ", "1", "Block #EC9"},
+    };
+    {
+        // The EC2 version stands after the block's first 77 numbers, on a line of its own.
+        const size_t ec2 = shipped.find("#EC2\n");
+        const size_t at = shipped.find("\n 18\n", ec2);
+        ASSERT_NE(at, std::string::npos);
+        for (const char* bad : {"nan", "-1", "1e308", "99999999999"}) {
+            std::string b = shipped;
+            b.replace(at + 2, 2, bad);
+            cases.push_back({std::string("EC2 version ") + bad, b, "Block #EC2, " + line_of(shipped, at + 2)});
+        }
+    }
+    for (const auto& c : counts) {
+        const size_t at = shipped.find(std::string(c.before) + c.count);
+        ASSERT_NE(at, std::string::npos) << c.before;
+        const size_t pos = at + std::strlen(c.before);
+        for (const char* bad : {"nan", "-1", "1e308", "99999999999"}) {
+            std::string b = shipped;
+            b.replace(pos, std::strlen(c.count), bad);
+            cases.push_back({std::string(c.part) + " count " + c.count + " -> " + bad, b,
+                             std::string(c.part) + ", " + line_of(shipped, pos)});
+        }
+    }
+    const std::string path = data + "/NAD/Deutschland.NAD";
+    std::set<std::string> shown;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        nad_forget_state();
+        ship("Deutschland.NAD", c.bytes);
+        calllog::clear();
+        EXPECT_EQ(nad_set_active("Deutschland"), -1);
+        expect_standard_values_throughout();
+        ASSERT_NE(nad_refused_set_name(), nullptr);
+        EXPECT_STREQ(nad_refused_set_name(), "Deutschland");
+        const std::string reason = nad_refused_set_reason();
+        EXPECT_EQ(reason.find(path + ": "), 0u) << reason;
+        EXPECT_NE(reason.find(c.named), std::string::npos) << reason << "\n" << c.named;
+        // Shown once for each file and reason in a run.
+        if (shown.insert(reason).second) {
+            EXPECT_TRUE(calllog::contains(path + " wird nicht verwendet:"));
+            EXPECT_TRUE(calllog::contains(c.named));
+        }
+        EXPECT_STREQ(nad_applied_set_name(), "EC-Standardparameter");
+    }
+    // The whole file is taken again and nothing is named.
+    nad_forget_state();
+    ship("Deutschland.NAD", shipped);
+    calllog::clear();
+    EXPECT_EQ(nad_set_active("Deutschland"), 0);
+    EXPECT_FALSE(calllog::contains("wird nicht verwendet"));
+    EXPECT_EQ(nad_refused_set_name(), nullptr);
+    EXPECT_EQ(nad_country_index(), 1);
+
+    // A user set cut to half its length.
+    nad_forget_state();
+    const std::string user = deutschland_as_user_set([](NadSet&) {});
+    ASSERT_TRUE(testutil::write_file(user_file(), user.substr(0, user.size() / 2)));
+    calllog::clear();
+    EXPECT_EQ(nad_set_active("Eigene"), -1);
+    EXPECT_TRUE(calllog::contains(user_file() + " wird nicht verwendet:"));
+    EXPECT_TRUE(calllog::contains("(die Datei ist abgeschnitten)"));
+    expect_standard_values_throughout();
+    EXPECT_STREQ(nad_refused_set_name(), "Eigene");
 }
 
 // The sheet takes only plain decimal numbers inside the field's range: each bad entry is refused
