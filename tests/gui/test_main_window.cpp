@@ -215,14 +215,14 @@ TEST_F(WindowTest, KmodColumnFollowsTheServiceClass)
     for (int klasse : {0, 1, 3, 4, 8}) {
         LoadRow l;
         l.kled = klasse;
-        l.kmod = klasse == 8 ? 1.15 : 0.6;
+        l.kmod = klasse == 8 ? 1.05 : 0.6;
         d->lasten.append(l);
     }
     open(*d);
     const struct { const char* button; std::vector<std::string> shown; } steps[] = {
-        {nullptr, {"0.60", "0.70", "0.90", "1.10", "1.15"}},
-        {"rb_Balken_NKL3", {"0.50", "0.55", "0.70", "0.90", "1.15"}},
-        {"rb_Balken_NKL2", {"0.60", "0.70", "0.90", "1.10", "1.15"}},
+        {nullptr, {"0.60", "0.70", "0.90", "1.10", "1.05"}},
+        {"rb_Balken_NKL3", {"0.50", "0.55", "0.70", "0.90", "1.05"}},
+        {"rb_Balken_NKL2", {"0.60", "0.70", "0.90", "1.10", "1.05"}},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.button ? step.button : "opened");

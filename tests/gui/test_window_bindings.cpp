@@ -519,19 +519,19 @@ TEST_F(BindingTest, FirstEntryOfAListAfterAnotherIsTaken)
     EXPECT_EQ(find<QComboBox>("cb_holzguete")->currentText().toStdString(), "C14");
 }
 
-// A switch stored as neither 0 nor 1: "rostfrei" is ticked for 1 only, every other switch for any
-// value but 0.
+// A switch stored as neither 0 nor 1 is refused by the position file, which keeps the member's own
+// value: the form then shows that 0 or 1, never a tick for the refused number. For 0 and 1 "rostfrei"
+// is ticked for 1 only, like every other switch.
 TEST_F(BindingTest, StoredSwitchValuesOtherThanZeroAndOne)
 {
     struct Switch {
         const char* box;
         int TAVO52_DATA::*member;
-        bool only_one;
     };
     const Switch switches[] = {
-        {"cb_rostfrei", &TAVO52_DATA::rostfrei, true},       {"cb_vorgebohrt", &TAVO52_DATA::vorgebohrt, false},
-        {"cb_mit_unterleg", &TAVO52_DATA::mit_unterleg, false}, {"cb_kh", &TAVO52_DATA::mit_kh, false},
-        {"cb_Biegung", &TAVO52_DATA::biegung, false},         {"cb_import_mat", &TAVO52_DATA::import_mat, false},
+        {"cb_rostfrei", &TAVO52_DATA::rostfrei},       {"cb_vorgebohrt", &TAVO52_DATA::vorgebohrt},
+        {"cb_mit_unterleg", &TAVO52_DATA::mit_unterleg}, {"cb_kh", &TAVO52_DATA::mit_kh},
+        {"cb_Biegung", &TAVO52_DATA::biegung},         {"cb_import_mat", &TAVO52_DATA::import_mat},
     };
     for (int stored : {2, -1, 1, 0}) {
         SCOPED_TRACE(stored);
@@ -539,7 +539,12 @@ TEST_F(BindingTest, StoredSwitchValuesOtherThanZeroAndOne)
         d->import_sni = 1;   // so that the import switches are shown as enabled
         for (const Switch& s : switches) d.get()->*s.member = stored;
         open(*d);
-        for (const Switch& s : switches)
-            EXPECT_EQ(find<QAbstractButton>(s.box)->isChecked(), s.only_one ? stored == 1 : stored != 0) << s.box;
+        const bool in_file = stored == 0 || stored == 1;
+        for (const Switch& s : switches) {
+            const int held = data_object.*s.member;
+            EXPECT_TRUE(held == 0 || held == 1) << s.box << " holds " << held;
+            if (in_file) EXPECT_EQ(held, stored) << s.box;
+            EXPECT_EQ(find<QAbstractButton>(s.box)->isChecked(), held == 1) << s.box;
+        }
     }
 }
