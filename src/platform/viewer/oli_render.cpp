@@ -394,10 +394,12 @@ private:
     };
     using PlacedLine = std::vector<Placed>;
 
-    // Breaks a line of runs at blanks so that no piece passes the limit (cm). Continuation lines
-    // start below the text after the first tab, or after a leading heading number ("1.1. "), so
-    // that a wrapped heading keeps its number standing out. A word wider than the whole line is
-    // broken between characters.
+    // Breaks a line of runs so that no piece passes the limit (cm). A line of the list is a row of
+    // parts ("symbol = value, symbol = value → verdict"): it breaks after ", " or before "→" where
+    // it can, else at a blank that is not beside a relation sign, so that a symbol never stands
+    // without its value. Continuation lines start below the text after the first tab, or after a
+    // leading heading number ("1.1. "), so that a wrapped heading keeps its number standing out.
+    // A word wider than the whole line is broken between characters.
     std::vector<PlacedLine> flow(const std::vector<Run>& runs, double x0, double limit, double size,
                                  bool bold_all, const std::vector<double>& tabs) const
     {
@@ -419,6 +421,15 @@ private:
                 if (indent > limit - 2.0) indent = x0;
             }
         }
+        // Where the line being filled may break: before the piece text at (piece, ch), at x.
+        struct BreakAt {
+            size_t piece;
+            int ch;
+            double x;
+            bool part;   // between two parts of the line
+        };
+        std::vector<BreakAt> breaks;
+        QString placed_tail;   // the end of the text on the line being filled
         size_t tab_i = 0;
         bool after_tab = false;
         auto put = [&](const Run& style, const QString& text) {
@@ -436,10 +447,57 @@ private:
                 line.push_back(pl);
             }
             after_tab = false;
+            placed_tail = (placed_tail + text).right(8);
         };
         auto break_line = [&]() {
             lines.emplace_back();
             x = indent;
+            breaks.clear();
+            placed_tail.clear();
+        };
+        // Moves what follows the break point `b` of the line being filled to a new line.
+        auto break_at = [&](const BreakAt& b) {
+            PlacedLine& old = lines.back();
+            PlacedLine tail;
+            std::vector<BreakAt> moved;
+            const double shift = indent - b.x;
+            for (size_t k = b.piece; k < old.size(); ++k) {
+                Placed pl = old[k];
+                if (k == b.piece) {
+                    pl.run.text = pl.run.text.mid(b.ch);
+                    pl.x = b.x;
+                }
+                if (pl.run.text.isEmpty()) continue;
+                pl.x += shift;
+                tail.push_back(pl);
+            }
+            for (const BreakAt& o : breaks) {
+                if (o.piece < b.piece || (o.piece == b.piece && o.ch <= b.ch)) continue;
+                BreakAt m = o;
+                const bool split_kept = b.ch < old[b.piece].run.text.size();
+                m.piece = o.piece - b.piece - (split_kept ? 0 : 1);
+                if (o.piece == b.piece) m.ch = o.ch - b.ch;
+                m.x += shift;
+                moved.push_back(m);
+            }
+            old[b.piece].run.text.truncate(b.ch);
+            old.resize(b.piece + 1);
+            if (old.back().run.text.isEmpty()) old.pop_back();
+            const QString keep_tail = placed_tail;
+            lines.push_back(tail);
+            x += shift;
+            breaks = moved;
+            placed_tail = keep_tail;
+        };
+        // A relation sign stands between a symbol and its value: no break beside it.
+        auto relation = [](const QString& w) {
+            static const QString signs = QStringLiteral("=<>\u2264\u2265\u2248");
+            return !w.isEmpty() && signs.contains(w[0]);
+        };
+        auto last_word = [](const QString& t) {
+            const QString s = t.trimmed();
+            const int at = s.lastIndexOf(QLatin1Char(' '));
+            return at < 0 ? s : s.mid(at + 1);
         };
         for (const Run& r : runs) {
             if (r.rule) continue;
@@ -448,6 +506,7 @@ private:
                 ++tab_i;
                 x = std::max(x + 0.2, t);
                 after_tab = true;
+                breaks.clear();   // a column set by a tab is not moved
                 if (!indent_set && lines.size() == 1 && x < limit - 2.0) {
                     indent = x;
                     indent_set = true;
@@ -476,6 +535,31 @@ private:
                     continue;
                 }
                 double ww = width(word);
+                if (!at_start) {
+                    // the point before this word, as a place to break
+                    const QString before = placed_tail.trimmed();
+                    const bool part = word[0] == QChar(0x2192) ||
+                                      (before.endsWith(QLatin1Char(',')) && placed_tail.endsWith(QLatin1Char(' ')));
+                    const bool soft = part || (!relation(word) && !relation(last_word(placed_tail)) &&
+                                               placed_tail.endsWith(QLatin1Char(' ')));
+                    if (x + ww > limit) {
+                        // the last break between parts on the line, unless it would leave the line
+                        // nearly empty; else the last blank that keeps a symbol with its value
+                        const double start = lines.back().front().x;
+                        const BreakAt* best = nullptr;
+                        if (!part)
+                            for (const BreakAt& b : breaks)
+                                if (b.part && b.x - start > 0.25 * (limit - start)) best = &b;
+                        if (!best && !soft)
+                            for (const BreakAt& b : breaks) best = &b;
+                        if (best) break_at(*best);
+                        else break_line();
+                        at_start = lines.back().empty();
+                    } else if (soft) {
+                        const PlacedLine& line = lines.back();
+                        breaks.push_back({line.size() - 1, int(line.back().run.text.size()), x, part});
+                    }
+                }
                 if (x + ww > limit && !at_start) {
                     break_line();
                     at_start = true;

@@ -415,6 +415,52 @@ TEST(OliViewer, LongLinesWrapInsteadOfBeingCut)
     EXPECT_LT(version->y1, number->y0);
 }
 
+// A formula line breaks between its parts (after ", " or before "→"), and where a part is longer
+// than the line, never beside a relation sign: no symbol stands at a line's end without its value.
+TEST(OliViewer, FormulaLinesBreakBetweenTheirParts)
+{
+    std::string parts = " Balkenbreite = 140 mm, H\x94he des reduzierten Querschnitts h\xCE\\ef\xCEr = 280 mm, "
+                        "k\xCE\\cr\xCEr = 0.714 \x88 A\xCE\\ef\xCEr = 28000 mm\xCE/2\xCEr, \xD5\xCE\\max\xCEr = 2.169";
+    for (int i = 0; i < 3; ++i) parts += ", Wert" + std::to_string(i) + " = " + std::to_string(100 + i) + " kN";
+    parts += " \x88 ok.";
+    std::string blanks = " ";
+    for (int i = 0; i < 30; ++i) blanks += "sym" + std::to_string(i) + " = " + std::to_string(i) + ".50 ";
+    const std::string list = "\n#SHOWPARA\n0x0\n7\n-1\n" + parts + "\n#END_OF_TEXT\n0x0\n-1\n"
+                             "\n#SHOWPARA\n0x0\n7\n-1\n" + blanks + "\n#END_OF_TEXT\n0x0\n-1\n";
+    testutil::ScratchDir dir;
+    const std::string pdf = render(list, dir, "formula.pdf");
+    if (!have_poppler()) GTEST_SKIP() << "poppler tools not installed";
+    // the printed lines, word by word
+    std::vector<std::vector<std::string>> lines;
+    double at = -1;
+    for (const Word& w : pdf_words(pdf)) {
+        if (lines.empty() || std::fabs(w.y0 - at) > 5) lines.emplace_back();   // subscripts sit lower
+        if (lines.back().empty()) at = w.y0;
+        lines.back().push_back(w.text);
+    }
+    ASSERT_GE(lines.size(), 4u);
+    auto relation = [](const std::string& w) {
+        return w == "=" || w == "<" || w == ">" || w == "\xE2\x89\xA4" || w == "\xE2\x89\xA5";
+    };
+    bool kappa = false;
+    for (size_t k = 1; k < lines.size(); ++k) {   // after the page's head line
+        std::string all;
+        for (const std::string& w : lines[k]) all += w + " ";
+        EXPECT_FALSE(relation(lines[k].front())) << k << ": " << all;
+        EXPECT_FALSE(relation(lines[k].back())) << all;
+        if (all.find("\xCE\xBA") != std::string::npos) {
+            kappa = true;
+            EXPECT_NE(all.find("= 2.169"), std::string::npos) << "the symbol with its value: " << all;
+        }
+        // the line of parts: each printed line but its last ends after a comma or before the arrow
+        const bool of_parts = all.find("sym") == std::string::npos;
+        const bool next_of_parts = k + 1 < lines.size() && lines[k + 1][0].find("sym") == std::string::npos;
+        if (of_parts && next_of_parts)
+            EXPECT_TRUE(lines[k].back().back() == ',' || lines[k + 1].front() == "\xE2\x86\x92") << all;
+    }
+    EXPECT_TRUE(kappa);
+}
+
 // Table cells wider than the widths the list gives (a value with more digits, headers with
 // subscripts) and a table wider than the page: no text runs into its neighbour or across a
 // column line, and every column stays on the page.
