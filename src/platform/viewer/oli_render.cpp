@@ -202,32 +202,18 @@ public:
     }
 
     // Lays out (and draws) one block; false once the pages wanted are done or the work was cancelled.
+    // A table waits for the blocks after it: the text that follows it stays on its last page.
     bool block(const Block& b, long offset)
     {
         if (stopped_) return false;
-        block_offset_ = offset;
-        block_state_ = st;
-        int from_row = -1;
-        if (plan_.resumed) {
-            from_row = plan_.resume.row;
-            plan_.resumed = false;
-        }
-        switch (b.kind) {
-        case Block::Command: command(b); break;
-        case Block::Title:
-            if (b.command == "contents" && !b.lines.empty()) st.head = QString::fromStdString(plain(b.lines[0])).trimmed();
-            title(b);
-            break;
-        case Block::Para: para(b); break;
-        case Block::Table: table(b, from_row); break;
-        case Block::Graphic: graphic(b); break;
-        case Block::NewPage: new_page(); break;
-        }
+        pending_.emplace_back(b, offset);
+        drain(false);
         return !stopped_;
     }
 
     void finish()
     {
+        drain(true);
         if (!stopped_ && drawing(st.page)) footer();
         null_.end();
     }
@@ -243,6 +229,100 @@ public:
     bool cancelled() const { return cancelled_; }
 
 private:
+    // Blocks read but not yet laid out: a table and what follows it, up to the end of its tail.
+    std::deque<std::pair<Block, long>> pending_;
+    static constexpr size_t kTailBlocks = 3;        // paragraphs kept with a table at most
+    static constexpr size_t kLookahead = 16;        // blocks waited for at most
+
+    // A heading opens a part of its own (it reserves its space first); it is no table's tail.
+    static bool heading(const Block& b)
+    {
+        if (b.mode == 5) return true;
+        for (const std::string& l : b.lines)
+            if (l.find("\x01@") != std::string::npos) return true;
+        return false;
+    }
+
+    // The tail of the table at the front of the queue: the paragraphs that follow it with nothing
+    // but moves between them (its closing line, a rule not met, its notes). Their number, and
+    // whether the queue holds the block that ends the tail.
+    size_t tail_blocks(bool* complete) const
+    {
+        size_t paras = 0;
+        for (size_t i = 1; i < pending_.size(); ++i) {
+            const Block& b = pending_[i].first;
+            const bool move = b.kind == Block::Command && (b.command == "ypos" || b.command == "margins");
+            if (b.kind == Block::Para && !heading(b) && paras < kTailBlocks) {
+                ++paras;
+                continue;
+            }
+            if (move) continue;
+            *complete = true;
+            return paras;
+        }
+        *complete = pending_.size() >= kLookahead;
+        return paras;
+    }
+
+    void drain(bool all)
+    {
+        while (!pending_.empty() && !stopped_) {
+            if (pending_.front().first.kind == Block::Table && !all) {
+                bool complete = false;
+                tail_blocks(&complete);
+                if (!complete) return;
+            }
+            const std::pair<Block, long> next = std::move(pending_.front());
+            pending_.pop_front();
+            process(next.first, next.second);
+        }
+        if (stopped_) pending_.clear();
+    }
+
+    // The height (cm) of the text that must stay with the table at the front of the queue: the
+    // space below the table, the moves and the tail's paragraphs; 0 when it has none.
+    double tail_height()
+    {
+        bool complete = false;
+        const size_t paras = tail_blocks(&complete);
+        if (paras == 0) return 0;
+        double h = kAirBelowTable;
+        size_t seen = 0;
+        for (size_t i = 1; i < pending_.size() && seen < paras; ++i) {
+            const Block& b = pending_[i].first;
+            if (b.kind == Block::Command && b.command == "ypos" && b.args.size() >= 2 && int(b.args[0]) == 1 &&
+                std::isfinite(b.args[1]) && std::fabs(b.args[1]) < PAGE_H)
+                h += b.args[1];
+            if (b.kind == Block::Para) {
+                h += para_height(b);
+                ++seen;
+            }
+        }
+        return std::max(0.0, h);
+    }
+
+    void process(const Block& b, long offset)
+    {
+        block_offset_ = offset;
+        block_state_ = st;
+        int from_row = -1;
+        if (plan_.resumed) {
+            from_row = plan_.resume.row;
+            plan_.resumed = false;
+        }
+        switch (b.kind) {
+        case Block::Command: command(b); break;
+        case Block::Title:
+            if (b.command == "contents" && !b.lines.empty()) st.head = QString::fromStdString(plain(b.lines[0])).trimmed();
+            title(b);
+            break;
+        case Block::Para: para(b); break;
+        case Block::Table: table(b, from_row, tail_height()); break;
+        case Block::Graphic: graphic(b); break;
+        case Block::NewPage: new_page(); break;
+        }
+    }
+
     std::function<void()> next_page_;
     QPainter& real_;
     NullDevice null_device_;
@@ -646,18 +726,37 @@ private:
         for (const std::string& l : b.lines) text_line(l, size, size * 1.5, true, false, {});
     }
 
-    void para(const Block& b)
-    {
+    struct ParaStyle {
         double size = 0.3, pitch = 0.38;
         bool bold = false;
-        switch (b.mode) {
-        case 3: size = 0.23; pitch = 0.286; break;
-        case 5: size = 0.4; pitch = 0.55; bold = true; break;
+    };
+    static ParaStyle para_style(int mode)
+    {
+        ParaStyle ps;
+        switch (mode) {
+        case 3: ps.size = 0.23; ps.pitch = 0.286; break;
+        case 5: ps.size = 0.4; ps.pitch = 0.55; ps.bold = true; break;
         default: break;
         }
+        return ps;
+    }
+
+    void para(const Block& b)
+    {
+        const ParaStyle ps = para_style(b.mode);
         bool centred = b.mode == 5 && !b.lines.empty() && b.lines[0].find("\x01@") == std::string::npos;
-        for (const std::string& l : b.lines) text_line(l, size, pitch, bold, centred, b.tabs);
+        for (const std::string& l : b.lines) text_line(l, ps.size, ps.pitch, ps.bold, centred, b.tabs);
         advance(b.space_after);
+    }
+
+    // The height (cm) that para() takes for the block at the present margins.
+    double para_height(const Block& b) const
+    {
+        const ParaStyle ps = para_style(b.mode);
+        double h = b.space_after;
+        for (const std::string& l : b.lines)
+            h += ps.pitch * double(flow(runs_of(l), left, limit_for(left), ps.size, ps.bold, b.tabs).size());
+        return h;
     }
 
     // A character of a table line with its style; every character takes one cell of the grid.
@@ -742,36 +841,42 @@ private:
         return row;
     }
 
-    // A table; from_row >= 0 begins a continuation page at that row, without the captions.
-    void table(const Block& b, int from_row = -1)
+    double captions_height(const Block& b) const
     {
-        double cap = 0.3;
+        double h = 0;
+        for (size_t k = 0; k < b.captions.size(); ++k) {
+            bool small = int(k) >= b.counts[0] + b.counts[1];
+            h += (small ? 0.23 : 0.3) * 1.4;
+        }
+        return h;
+    }
+
+    // A table's captions, kept on one page with the `below` cm that follow them.
+    void captions(const Block& b, double below)
+    {
+        const double h = captions_height(b) + below;
+        if (h < area_h()) need(h);
+        for (size_t k = 0; k < b.captions.size(); ++k) {
+            bool centred = int(k) < b.counts[0];
+            bool small = int(k) >= b.counts[0] + b.counts[1];
+            double size = small ? 0.23 : 0.3;
+            need(size * 1.4);
+            text_line(b.captions[k], size, size * 1.3, !small, centred, {});
+        }
+        // A table of captions alone is a title: the writers move up after it as after any table.
+        if (b.lines.empty()) advance(kAirBelowTable);
+    }
+
+    // A table; from_row >= 0 begins a continuation page at that row, without the captions. `tail`
+    // is the height of the text that follows the table and stays with its last row.
+    void table(const Block& b, int from_row = -1, double tail = 0)
+    {
         bool grid = !b.boundaries.empty() || b.header_lines > 0;
         int header = std::min<int>(b.header_lines, int(b.lines.size()));
-        const double cap_pitch_guess = 0.3 * 1.35;
-        if (from_row < 0) {
-            // The captions stay with the table's headings and its first row.
-            double first = 0;
-            for (size_t k = 0; k < b.captions.size(); ++k) {
-                bool small = int(k) >= b.counts[0] + b.counts[1];
-                first += (small ? 0.23 : cap) * 1.4;
-            }
-            if (!b.lines.empty()) first += (header + 1) * cap_pitch_guess + 0.1;
-            if (first < area_h()) need(first);
-            for (size_t k = 0; k < b.captions.size(); ++k) {
-                bool centred = int(k) < b.counts[0];
-                bool small = int(k) >= b.counts[0] + b.counts[1];
-                double size = small ? 0.23 : cap;
-                need(size * 1.4);
-                text_line(b.captions[k], size, size * 1.3, !small, centred, {});
-            }
-            // A table of captions alone is a title: the writers move up after it as after any table.
-            if (b.lines.empty()) {
-                advance(kAirBelowTable);
-                return;
-            }
+        if (b.lines.empty()) {
+            if (from_row < 0) captions(b, 0);
+            return;
         }
-        if (b.lines.empty()) return;
 
         // Column widths in characters: the list's widths, widened to the widest cell. The rows are
         // split again as they are drawn, so that no table keeps the cells of all its rows.
@@ -810,6 +915,14 @@ private:
         double size = px / px_per_cm;
         g_stats.table_px.push_back(px);
         double pitch = size * 1.35;
+        if (from_row < 0) {
+            // The captions stay with the table's headings and its first row; a table that fits on
+            // a page stays whole with the text that follows it.
+            const double first = (header + 1) * pitch + 0.1;
+            const double whole = double(b.lines.size()) * pitch + 0.1;
+            const double captions_h = captions_height(b);
+            captions(b, captions_h + whole + tail < area_h() && tail > 0 ? whole + tail : first);
+        }
         double top = y;
         auto col_x = [&](int pos) { return left + (pos + 0.5) * cw; };
         auto draw_verticals = [&](double from, double to) {
@@ -887,9 +1000,13 @@ private:
         // A row is never split: a page ends before a row that does not fit, and the next page
         // begins with the headings (with at least one row below them).
         const double heads_h = header * pitch;
+        const int last = int(b.lines.size()) - 1;
+        int rows_here = 0;   // data rows on this page
         for (; k < int(b.lines.size()) && !stopped_; ++k) {
             const bool data_row = k >= header;
-            if (y + pitch > area_h() && y > 0 && (!data_row || heads_h + pitch < area_h())) {
+            // The last row goes over with the text that follows the table, when a row stays behind.
+            const double row_h = pitch + (k == last && rows_here > 0 && heads_h + pitch + tail < area_h() ? tail : 0);
+            if (y + row_h > area_h() && y > 0 && (!data_row || heads_h + row_h < area_h())) {
                 draw_verticals(top, y);
                 if (grid) hline(y, 0.02);
                 row_ = k;
@@ -899,7 +1016,9 @@ private:
                 top = y;
                 if (grid) hline(y, 0.02);
                 if (data_row) draw_heads();
+                rows_here = 0;
             }
+            if (data_row) ++rows_here;
             if (k < int(heads.size())) draw_row(heads[size_t(k)], k);
             else draw_row(table_row(b.lines[size_t(k)], b.boundaries), k);
         }

@@ -662,6 +662,75 @@ TEST(OliViewer, PreviewShowsThePagesOfThePdf)
     for (int n : {1, 2, 3, 4}) EXPECT_TRUE(pages.page(n, 300) == fine[size_t(n - 1)]) << "page " << n;
 }
 
+// The pages of a PDF as pdftotext lays them out, each as its lines that hold text.
+std::vector<std::vector<std::string>> pdf_pages(const std::string& pdf)
+{
+    QProcess p;
+    p.start("pdftotext", {"-layout", QString::fromStdString(pdf), "-"});
+    if (!p.waitForFinished(20000)) return {};
+    std::vector<std::vector<std::string>> pages(1);
+    std::istringstream in(p.readAllStandardOutput().toStdString());
+    for (std::string l; std::getline(in, l);) {
+        size_t ff;
+        while ((ff = l.find('\f')) != std::string::npos) {
+            l.erase(ff, 1);
+            pages.emplace_back();
+        }
+        if (l.find_first_not_of(' ') != std::string::npos) pages.back().push_back(l);
+    }
+    while (!pages.empty() && pages.back().empty()) pages.pop_back();
+    return pages;
+}
+
+// The text that follows a table (its closing line, a rule not met) stays on the page of the
+// table's last row, wherever the page ends; a short table goes over whole with it. Each section
+// begins a page and is one line longer than the one before, so that the table's end passes
+// every place near the page's foot.
+TEST(OliViewer, TheLinesAfterATableStayWithItsLastRow)
+{
+    if (!have_poppler()) GTEST_SKIP() << "poppler-utils not installed";
+    std::string list = "#CONTENTS\n Position 7: Keep \n";
+    const int kSections = 16;
+    for (int i = 1; i <= kSections; ++i) {
+        if (i > 1) list += "#NEWPAGE\n";
+        list += "\n#SHOWPARA\n0x0\n7\n-1\n";
+        for (int k = 0; k < 50 + i; ++k) list += " Text " + std::to_string(i) + "." + std::to_string(k) + "\n";
+        list += "#END_OF_TEXT\n0x0\n-1\n#OLI ypos 1 0.100\n"
+                "#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 6.000000\n \xCEr Nr    \xCEr Wert\n \xCEr       \xCEr   kN\n";
+        const int rows = 1 + i % 4;
+        for (int r = 1; r <= rows; ++r)
+            list += "   " + std::to_string(r) + "     " + (r == rows ? "Ende" + std::to_string(i) : "W") + "\n";
+        list += "#END_OF_TEXT\n#OLI ypos 1 -0.400\n"
+                "\n#SHOWPARA\n0x0\n7\n-1\n Regel" + std::to_string(i) + " nicht eingehalten\n#END_OF_TEXT\n0x0\n-1\n"
+                "\n#SHOWPARA\n0x0\n7\n-1\n Schluss" + std::to_string(i) + " = 0.500 \x88 ok.\n#END_OF_TEXT\n0x0\n-1\n";
+    }
+    testutil::ScratchDir dir;
+    const std::string path = dir.file("K_01.oli"), pdf = path + ".pdf";
+    ASSERT_TRUE(testutil::write_file(path, list));
+    ASSERT_TRUE(oliview::render_list_pdf(path, pdf, "K").ok);
+    const auto pages = pdf_pages(pdf);
+    ASSERT_GE(pages.size(), 3u);
+    auto page_of = [&](const std::string& word) {
+        for (size_t n = 0; n < pages.size(); ++n)
+            for (const std::string& l : pages[n]) {
+                const size_t at = l.find(word);
+                if (at != std::string::npos && (at + word.size() == l.size() || l[at + word.size()] == ' ')) return int(n);
+            }
+        return -1;
+    };
+    for (int i = 1; i <= kSections; ++i) {
+        const std::string n = std::to_string(i);
+        EXPECT_GE(page_of("Ende" + n), 0) << i;
+        EXPECT_EQ(page_of("Ende" + n), page_of("Regel" + n)) << "section " << i;
+        EXPECT_EQ(page_of("Ende" + n), page_of("Schluss" + n)) << "section " << i;
+    }
+    for (size_t n = 1; n < pages.size(); ++n) {
+        ASSERT_GE(pages[n].size(), 2u);
+        EXPECT_EQ(pages[n][1].find("Schluss"), std::string::npos) << "page " << n + 1 << " begins with a closing line";
+        EXPECT_EQ(pages[n][1].find("Regel"), std::string::npos) << "page " << n + 1;
+    }
+}
+
 // A long table: each page starts with the table's heading rows, says "Seite n von m" and carries
 // the component id and the position title in its head line; no row is split or lost.
 TEST(OliViewer, ContinuationPagesRepeatTheHeadingsAndCountThePages)
