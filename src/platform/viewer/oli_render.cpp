@@ -37,6 +37,8 @@ constexpr double TEXT_W = 17.0;
 constexpr int DPI = 300;
 // Space below a table (cm): the writers move up 0.4 to 0.5 cm after one; what is left is air.
 constexpr double kAirBelowTable = 0.6;
+// Characters of a table column beyond a number's own: one at each rule.
+constexpr int kNumberRoom = 2;
 
 RenderStats g_stats;
 
@@ -769,6 +771,12 @@ private:
             while (n > 0 && chars[size_t(n - 1)].first == QLatin1Char(' ')) --n;
             return n;
         }
+        int ink() const   // length without leading and trailing blanks
+        {
+            int n = content(), i = 0;
+            while (i < n && chars[size_t(i)].first == QLatin1Char(' ')) ++i;
+            return n - i;
+        }
         // A number (sign, digits, point): the list writes those right-aligned in their column.
         bool numeric() const
         {
@@ -892,8 +900,11 @@ private:
         for (size_t k = 0; k < b.lines.size(); ++k) {
             Row row = table_row(b.lines[k], b.boundaries);
             for (size_t c = 0; c < row.cells.size(); ++c) {
-                int need_w = row.cells[c].content();
+                const Cell& cell = row.cells[c];
+                int need_w = cell.content();
                 if (need_w > 0) ++need_w;   // and its separating blank
+                // a number keeps a character's room at both rules
+                if (int(k) >= header && cell.numeric()) need_w = std::max(need_w, cell.ink() + kNumberRoom);
                 width[c] = std::max(width[c], need_w);
             }
             if (int(k) < header) heads.push_back(std::move(row));
@@ -947,10 +958,14 @@ private:
             int len = cell.len(), content = cell.content();
             if (content == 0) return;
             // in a widened column a value that filled its cell stays right-aligned, a header centred
-            int offset = 0;
+            double offset = 0;
             // The last column has no blank after it: there only a number counts as filling its cell.
             const bool filled = len - content <= 1 && (c + 1 < ncols || cell.numeric());
-            if (!b.boundaries.empty() && filled) offset = std::max(0, width[c] - (content + 1));
+            // a number ends a character before the right rule (the rules stand half a character
+            // outside the grid)
+            if (!b.boundaries.empty() && filled && !bold && cell.numeric())
+                offset = std::max(0.0, width[c] - 1.5 - cell.ink()) - (content - cell.ink());
+            else if (!b.boundaries.empty() && filled) offset = std::max(0, width[c] - (content + 1));
             else if (!b.boundaries.empty() && bold) offset = std::max(0, (width[c] - len) / 2);
             int i = 0;
             while (i < content) {

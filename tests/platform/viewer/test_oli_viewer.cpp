@@ -472,7 +472,8 @@ TEST(OliViewer, TableCellsKeepToTheirColumns)
         " \xCEr Nr \xCEr f\xCE\\t90,d\xCEr \xCEr F\xCE\\t90R,d\xCEr \xCEr N\xCE\\R,d\xCEr  \xCEr  u  \n"
         " \xCEr    \xCEr N/mm\xCE/2\xCEr \xCEr  kN  \xCEr   kN   \xCEr  -  \n"
         "   1   0.231 12.528  26.976 0.185\n"
-        "   2   0.346 112.528 126.976 0.243\n#END_OF_TEXT\n#OLI ypos 1 -0.400\n";
+        "   2   0.346 112.528 126.976 0.243\n"
+        "   3 -13.117 -3.345  -5.707 0.185\n#END_OF_TEXT\n#OLI ypos 1 -0.400\n";
     // thirty columns of ten characters: 300 characters to a row
     list += "#SHOWTABLE\n 0 0 0\n 1 0 -1 -1 29\n";
     for (int c = 1; c < 30; ++c) list += " " + std::to_string(c * 10) + ".000000";
@@ -525,7 +526,13 @@ TEST(OliViewer, TableCellsKeepToTheirColumns)
     for (const Word& w : words) {
         if (w.y1 < top || w.y0 > bottom) continue;
         for (int x : lines) EXPECT_FALSE(x > w.x0 * dpi / 72 + 1 && x < w.x1 * dpi / 72 - 1) << w.text << " crosses a column line";
+        // a value keeps most of a character's room from either rule: it never touches one
+        if (w.text.find_first_of("0123456789") != 0 && w.text[0] != '-') continue;
+        const double room = 0.75 * (w.x1 - w.x0) / double(w.text.size()) * dpi / 72;
+        for (int x : lines)
+            EXPECT_FALSE(x > w.x0 * dpi / 72 - room && x < w.x1 * dpi / 72 + room) << w.text << " touches a column line";
     }
+    for (const char* want : {"-13.117", "-3.345", "-5.707"}) EXPECT_NE(all.find(want), std::string::npos) << want;
 }
 
 // The reports' title is a table of captions only; they move up half a centimetre after it, as after
