@@ -69,16 +69,16 @@ bool have_poppler()
            !QStandardPaths::findExecutable("pdftoppm").isEmpty();
 }
 
-// The words of page 1 with their boxes in points, as pdftotext finds them.
+// The words of a page (the first unless told) with their boxes in points, as pdftotext finds them.
 struct Word {
     std::string text;
     double x0, y0, x1, y1;
 };
 
-std::vector<Word> pdf_words(const std::string& pdf)
+std::vector<Word> pdf_words(const std::string& pdf, int page = 1)
 {
     QProcess p;
-    p.start("pdftotext", {"-bbox", "-f", "1", "-l", "1", QString::fromStdString(pdf), "-"});
+    p.start("pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page), QString::fromStdString(pdf), "-"});
     if (!p.waitForFinished(20000)) return {};
     const QString html = QString::fromUtf8(p.readAllStandardOutput());
     static const QRegularExpression re(
@@ -738,54 +738,76 @@ TEST(OliViewer, TheLinesAfterATableStayWithItsLastRow)
     }
 }
 
-// A long table: each page starts with the table's heading rows, says "Seite n von m" and carries
-// the component id and the position title in its head line; no row is split or lost.
+// A table of any length: each page starts with the table's heading rows, says "Seite n von m" and
+// carries the component id and the position title in its head line; no row is split or lost, and
+// every row ends within the page's text area (its foot 1.8 cm above the sheet's edge). The lengths:
+// a one-page list, a page filled exactly, one row more, and a table over several pages.
 TEST(OliViewer, ContinuationPagesRepeatTheHeadingsAndCountThePages)
 {
     if (!have_poppler()) GTEST_SKIP() << "poppler-utils not installed";
-    std::string list = "#CONTENTS\n Position 3: Unterzug \n#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 6.000000\n"
-                       " \xCEr Nr    \xCEr Kraft\n \xCEr       \xCEr    kN\n";
-    for (int i = 1; i <= 200; ++i) list += "   " + std::to_string(i) + (i < 10 ? "     " : i < 100 ? "    " : "   ") + "F" + std::to_string(i) + "\n";
-    list += "#END_OF_TEXT\n";
+    const double area_bottom = (29.7 - 1.8) / 2.54 * 72;   // points from the sheet's top
     testutil::ScratchDir dir;
-    const std::string path = dir.file("K7_01.oli"), pdf = path + ".pdf";
-    ASSERT_TRUE(testutil::write_file(path, list));
-    const oliview::RenderResult res = oliview::render_list_pdf(path, pdf, "K7");
-    ASSERT_TRUE(res.ok) << res.error;
-    ASSERT_GE(res.pages, 3);
-    std::string rows;
-    for (int n = 1; n <= res.pages; ++n) {
-        QProcess p;
-        p.start("pdftotext", {"-layout", "-f", QString::number(n), "-l", QString::number(n), QString::fromStdString(pdf), "-"});
-        ASSERT_TRUE(p.waitForFinished(20000));
-        const std::string text = p.readAllStandardOutput().toStdString();
-        std::istringstream in(text);
-        std::vector<std::string> lines;
-        for (std::string l; std::getline(in, l);)
-            if (l.find_first_not_of(" \f") != std::string::npos) lines.push_back(l);
-        ASSERT_GE(lines.size(), 4u) << text;
-        EXPECT_NE(lines[0].find("K7"), std::string::npos) << "page " << n << "\n" << text;
-        EXPECT_NE(lines[0].find("Position 3: Unterzug"), std::string::npos) << "page " << n;
-        // After the head line (and the title on page 1) the headings "Nr Kraft" and "kN".
-        const size_t h = n == 1 ? 2 : 1;
-        EXPECT_NE(lines[h].find("Nr"), std::string::npos) << "page " << n << "\n" << text;
-        EXPECT_NE(lines[h].find("Kraft"), std::string::npos) << "page " << n;
-        EXPECT_NE(lines[h + 1].find("kN"), std::string::npos) << "page " << n;
-        const std::string number = "Seite " + std::to_string(n) + " von " + std::to_string(res.pages);
-        EXPECT_NE(lines.back().find(number), std::string::npos) << text;
-        for (size_t k = h + 2; k + 1 < lines.size(); ++k) rows += lines[k] + "\n";
-    }
-    // Every row once, whole, in order.
-    std::istringstream in(rows);
-    int expect = 1;
-    for (std::string l; std::getline(in, l); ++expect) {
-        std::istringstream cells(l);
-        std::string nr, f;
-        cells >> nr >> f;
-        EXPECT_EQ(nr, std::to_string(expect));
-        EXPECT_EQ(f, "F" + std::to_string(expect));
-    }
-    EXPECT_EQ(expect, 201);
+    // Renders a table of `count` rows and checks its pages; the rows on page 1.
+    auto check = [&](int count, int want_pages) {
+        SCOPED_TRACE(std::to_string(count) + " rows");
+        std::string list = "#CONTENTS\n Position 3: Unterzug \n#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 6.000000\n"
+                           " \xCEr Nr    \xCEr Kraft\n \xCEr       \xCEr    kN\n";
+        for (int i = 1; i <= count; ++i)
+            list += "   " + std::to_string(i) + (i < 10 ? "     " : i < 100 ? "    " : "   ") + "F" + std::to_string(i) + "\n";
+        list += "#END_OF_TEXT\n";
+        const std::string path = dir.file("K7_01.oli"), pdf = path + ".pdf";
+        EXPECT_TRUE(testutil::write_file(path, list));
+        const oliview::RenderResult res = oliview::render_list_pdf(path, pdf, "K7");
+        EXPECT_TRUE(res.ok) << res.error;
+        if (want_pages > 0) EXPECT_EQ(res.pages, want_pages);
+        std::string rows;
+        int first_page_rows = 0;
+        for (int n = 1; n <= res.pages; ++n) {
+            QProcess p;
+            p.start("pdftotext", {"-layout", "-f", QString::number(n), "-l", QString::number(n), QString::fromStdString(pdf), "-"});
+            EXPECT_TRUE(p.waitForFinished(20000));
+            const std::string text = p.readAllStandardOutput().toStdString();
+            std::istringstream in(text);
+            std::vector<std::string> lines;
+            for (std::string l; std::getline(in, l);)
+                if (l.find_first_not_of(" \f") != std::string::npos) lines.push_back(l);
+            if (lines.size() < 4u) {
+                ADD_FAILURE() << text;
+                return 0;
+            }
+            EXPECT_NE(lines[0].find("K7"), std::string::npos) << "page " << n << "\n" << text;
+            EXPECT_NE(lines[0].find("Position 3: Unterzug"), std::string::npos) << "page " << n;
+            // After the head line (and the title on page 1) the headings "Nr Kraft" and "kN".
+            const size_t h = n == 1 ? 2 : 1;
+            EXPECT_NE(lines[h].find("Nr"), std::string::npos) << "page " << n << "\n" << text;
+            EXPECT_NE(lines[h].find("Kraft"), std::string::npos) << "page " << n;
+            EXPECT_NE(lines[h + 1].find("kN"), std::string::npos) << "page " << n;
+            const std::string number = "Seite " + std::to_string(n) + " von " + std::to_string(res.pages);
+            EXPECT_NE(lines.back().find(number), std::string::npos) << text;
+            for (size_t k = h + 2; k + 1 < lines.size(); ++k) rows += lines[k] + "\n";
+            if (n == 1) first_page_rows = int(lines.size()) - int(h) - 3;
+            // every row's words end within the text area
+            for (const Word& w : pdf_words(pdf, n))
+                if (w.text[0] == 'F') EXPECT_LE(w.y1, area_bottom) << w.text << " on page " << n;
+        }
+        // Every row once, whole, in order.
+        std::istringstream in(rows);
+        int expect = 1;
+        for (std::string l; std::getline(in, l); ++expect) {
+            std::istringstream cells(l);
+            std::string nr, f;
+            cells >> nr >> f;
+            EXPECT_EQ(nr, std::to_string(expect));
+            EXPECT_EQ(f, "F" + std::to_string(expect));
+        }
+        EXPECT_EQ(expect, count + 1);
+        return first_page_rows;
+    };
+    const int full = check(200, 0);   // the rows that fill page 1
+    ASSERT_GT(full, 10);
+    check(5, 1);
+    check(full, 1);
+    check(full + 1, 2);
 }
 
 // The PDF is written beside its place and renamed there when whole: a folder in its place, a
