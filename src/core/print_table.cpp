@@ -106,7 +106,7 @@ namespace {
 const QChar kCutMark = QLatin1Char('~');
 
 // The cut forms of one name: its head and the mark; then the head, the mark and ever more of its
-// end; then the mark around ever later windows of its middle.
+// end; then its first letters and ever later windows of its middle between marks; then windows alone.
 std::vector<QString> cut_forms(const QString& s, int visible)
 {
     std::vector<QString> out;
@@ -116,6 +116,10 @@ std::vector<QString> cut_forms(const QString& s, int visible)
     }
     out.push_back(s.left(visible - 1) + kCutMark);
     for (int t = 1; t <= visible - 3; ++t) out.push_back(s.left(visible - 1 - t) + kCutMark + s.right(t));
+    const int head = std::min(4, visible - 5);
+    if (head > 0)
+        for (int q = head + 1; q + visible - head - 2 <= s.size(); ++q)
+            out.push_back(s.left(head) + kCutMark + s.mid(q, visible - head - 2) + kCutMark);
     for (int q = 1; q + visible - 2 <= s.size(); ++q) out.push_back(kCutMark + s.mid(q, visible - 2) + kCutMark);
     return out;
 }
