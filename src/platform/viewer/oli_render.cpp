@@ -235,6 +235,8 @@ private:
     std::deque<std::pair<Block, long>> pending_;
     static constexpr size_t kTailBlocks = 3;        // paragraphs kept with a table at most
     static constexpr size_t kLookahead = 16;        // blocks waited for at most
+    static constexpr double kMaxTablePitch = 0.3 * 1.35;   // a table row at the largest table font
+    double keep_section_ = 0;   // the height the heading being laid out keeps with its section
 
     // A heading opens a part of its own (it reserves its space first); it is no table's tail.
     static bool heading(const Block& b)
@@ -248,10 +250,10 @@ private:
     // The tail of the table at the front of the queue: the paragraphs that follow it with nothing
     // but moves between them (its closing line, a rule not met, its notes). Their number, and
     // whether the queue holds the block that ends the tail.
-    size_t tail_blocks(bool* complete) const
+    size_t tail_blocks(bool* complete, size_t table = 0) const
     {
         size_t paras = 0;
-        for (size_t i = 1; i < pending_.size(); ++i) {
+        for (size_t i = table + 1; i < pending_.size(); ++i) {
             const Block& b = pending_[i].first;
             const bool move = b.kind == Block::Command && (b.command == "ypos" || b.command == "margins");
             if (b.kind == Block::Para && !heading(b) && paras < kTailBlocks) {
@@ -266,13 +268,68 @@ private:
         return paras;
     }
 
+    // The table of the section that the heading at the front of the queue opens, when only text
+    // and moves stand between them (0: none), and whether the queue holds all that decides it.
+    size_t section_table(bool* complete) const
+    {
+        size_t paras = 0;
+        for (size_t i = 1; i < pending_.size(); ++i) {
+            const Block& b = pending_[i].first;
+            if (b.kind == Block::Table) {
+                tail_blocks(complete, i);
+                return i;
+            }
+            // a heading of the next level may come first, with the space it reserves
+            const bool move = b.kind == Block::Command &&
+                              (b.command == "ypos" || b.command == "margins" || b.command == "reserve" ||
+                               b.command == "bookmark");
+            if (move) continue;
+            if (b.kind != Block::Para || ++paras > kTailBlocks) {
+                *complete = true;
+                return 0;
+            }
+        }
+        *complete = pending_.size() >= kLookahead;
+        return 0;
+    }
+
+    // The height (cm) of the heading at the front of the queue with its section's text, a short
+    // table and the table's tail, when they fit on a page; 0 when they are no such group.
+    double section_height() const
+    {
+        bool complete = false;
+        const size_t table = section_table(&complete);
+        if (table == 0) return 0;
+        const Block& t = pending_[table].first;
+        const double tail = tail_height(table);
+        if (tail <= 0) return 0;
+        // a row more than the table has: the estimate must not come out short of the layout
+        double h = captions_height(t) + kMaxTablePitch * double(t.lines.size() + 1) + 0.1 + tail;
+        for (size_t i = 0; i < table; ++i) {
+            const Block& b = pending_[i].first;
+            if (b.kind == Block::Para) h += para_height(b);
+            if (b.kind == Block::Command && b.command == "ypos" && b.args.size() >= 2 && int(b.args[0]) == 1 &&
+                std::isfinite(b.args[1]) && std::fabs(b.args[1]) < PAGE_H)
+                h += b.args[1];
+        }
+        return h < 0.5 * area_h() ? h : 0;
+    }
+
     void drain(bool all)
     {
         while (!pending_.empty() && !stopped_) {
-            if (pending_.front().first.kind == Block::Table && !all) {
+            const Block& front = pending_.front().first;
+            if (front.kind == Block::Table && !all) {
                 bool complete = false;
                 tail_blocks(&complete);
                 if (!complete) return;
+            }
+            keep_section_ = 0;
+            if (front.kind == Block::Para && heading(front)) {
+                bool complete = all;
+                if (!all) section_table(&complete);
+                if (!complete) return;
+                keep_section_ = section_height();
             }
             const std::pair<Block, long> next = std::move(pending_.front());
             pending_.pop_front();
@@ -283,14 +340,14 @@ private:
 
     // The height (cm) of the text that must stay with the table at the front of the queue: the
     // space below the table, the moves and the tail's paragraphs; 0 when it has none.
-    double tail_height()
+    double tail_height(size_t table = 0) const
     {
         bool complete = false;
-        const size_t paras = tail_blocks(&complete);
+        const size_t paras = tail_blocks(&complete, table);
         if (paras == 0) return 0;
         double h = kAirBelowTable;
         size_t seen = 0;
-        for (size_t i = 1; i < pending_.size() && seen < paras; ++i) {
+        for (size_t i = table + 1; i < pending_.size() && seen < paras; ++i) {
             const Block& b = pending_[i].first;
             if (b.kind == Block::Command && b.command == "ypos" && b.args.size() >= 2 && int(b.args[0]) == 1 &&
                 std::isfinite(b.args[1]) && std::fabs(b.args[1]) < PAGE_H)
@@ -318,7 +375,11 @@ private:
             if (b.command == "contents" && !b.lines.empty()) st.head = QString::fromStdString(plain(b.lines[0])).trimmed();
             title(b);
             break;
-        case Block::Para: para(b); break;
+        case Block::Para:
+            // a heading goes over with its section's short table and the table's closing lines
+            if (keep_section_ > 0) need(keep_section_);
+            para(b);
+            break;
         case Block::Table: table(b, from_row, tail_height()); break;
         case Block::Graphic: graphic(b); break;
         case Block::NewPage: new_page(); break;

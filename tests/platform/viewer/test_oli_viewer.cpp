@@ -690,7 +690,8 @@ std::vector<std::vector<std::string>> pdf_pages(const std::string& pdf)
 }
 
 // The text that follows a table (its closing line, a rule not met) stays on the page of the
-// table's last row, wherever the page ends; a short table goes over whole with it. Each section
+// table's last row, wherever the page ends; a short table goes over whole with it and with the
+// heading of its section. Each section
 // begins a page and is one line longer than the one before, so that the table's end passes
 // every place near the page's foot.
 TEST(OliViewer, TheLinesAfterATableStayWithItsLastRow)
@@ -702,11 +703,14 @@ TEST(OliViewer, TheLinesAfterATableStayWithItsLastRow)
         if (i > 1) list += "#NEWPAGE\n";
         list += "\n#SHOWPARA\n0x0\n7\n-1\n";
         for (int k = 0; k < 50 + i; ++k) list += " Text " + std::to_string(i) + "." + std::to_string(k) + "\n";
-        list += "#END_OF_TEXT\n0x0\n-1\n#OLI ypos 1 0.100\n"
+        list += "#END_OF_TEXT\n0x0\n-1\n#OLI reserve 3.000\n"
+                "\n#SHOWPARA\n0x0\n4\n-1\n \xCEH\xCE@2." + std::to_string(i) + ". Abschnitt" + std::to_string(i) +
+                "\xCEr\n#END_OF_TEXT\n0x0\n-1\n#OLI ypos 1 0.100\n"
                 "#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 6.000000\n \xCEr Nr    \xCEr Wert\n \xCEr       \xCEr   kN\n";
         const int rows = 1 + i % 4;
         for (int r = 1; r <= rows; ++r)
-            list += "   " + std::to_string(r) + "     " + (r == rows ? "Ende" + std::to_string(i) : "W") + "\n";
+            list += "   " + std::to_string(r) + "     " +
+                    (r == rows ? "Ende" + std::to_string(i) : r == 1 ? "Anfang" + std::to_string(i) : "W") + "\n";
         list += "#END_OF_TEXT\n#OLI ypos 1 -0.400\n"
                 "\n#SHOWPARA\n0x0\n7\n-1\n Regel" + std::to_string(i) + " nicht eingehalten\n#END_OF_TEXT\n0x0\n-1\n"
                 "\n#SHOWPARA\n0x0\n7\n-1\n Schluss" + std::to_string(i) + " = 0.500 \x88 ok.\n#END_OF_TEXT\n0x0\n-1\n";
@@ -730,6 +734,8 @@ TEST(OliViewer, TheLinesAfterATableStayWithItsLastRow)
         EXPECT_GE(page_of("Ende" + n), 0) << i;
         EXPECT_EQ(page_of("Ende" + n), page_of("Regel" + n)) << "section " << i;
         EXPECT_EQ(page_of("Ende" + n), page_of("Schluss" + n)) << "section " << i;
+        const std::string first = (i % 4 == 0 ? "Ende" : "Anfang") + n;   // the table's first row
+        EXPECT_EQ(page_of(first), page_of("Abschnitt" + n)) << "section " << i << ": the heading with its table";
     }
     for (size_t n = 1; n < pages.size(); ++n) {
         ASSERT_GE(pages[n].size(), 2u);
