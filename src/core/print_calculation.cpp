@@ -305,9 +305,12 @@ void TAVO52_DATA::print_input_section(FILE* file)
     double* kmod = t.numbers(" ", u8"k╬\\mod╬r", "-", 6, 3);
     double* gamma = t.numbers(" ", u8"└", "-", 6, 2);
     const int combined_class = cur_ec5_params && cur_ec5_params->country != 0;
+    std::vector<QString> shown;
+    for (const LoadRow& l : lasten) shown.push_back(l.name);
+    shown = print_cut_names(shown, kCell - 1);
     for (int i = 0; i < n; ++i) {
         const LoadRow& l = lasten[i];
-        dos_cell(names + i * kCell, l.name);
+        dos_cell(names + i * kCell, shown[size_t(i)]);
         nl[i] = l.n_l;
         vl[i] = l.v_l;
         ml[i] = l.m_l;

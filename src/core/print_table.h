@@ -4,6 +4,8 @@
 #pragma once
 #include "output/oli_table.h"
 
+#include <QString>
+
 #include <cstdio>
 #include <vector>
 
@@ -38,3 +40,8 @@ private:
 
 // A text cut to fit a table cell of `cell` bytes with its terminator.
 void print_cell_text(char* cell, int size, const char* text);
+
+// The names of a text column that shows `visible` characters, as they are printed: a name that
+// does not fit is cut and marked with "~" (the list's code page has no ellipsis), and cut so that
+// two different names never print alike.
+std::vector<QString> print_cut_names(const std::vector<QString>& names, int visible);

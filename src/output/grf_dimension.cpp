@@ -66,6 +66,19 @@ double dimension_pair(const char* unit, double x1, double y1, double x2, double 
     return grf_dimension_value(x1, y1, x2, y2, s);
 }
 
+// Where a chain puts the text of a span too short for it. Set beside its span, across the chain,
+// the text would lie on the drawing's lines (the beam's end, the next chain); it goes along the
+// chain instead: past the chain's end for the first and the last span, into the longer neighbour
+// for a span inside. A placement of the caller other than 0 is kept.
+int chain_placement(const std::vector<std::pair<double, double>>& spans, size_t i, int placement)
+{
+    if (placement != 0) return placement;
+    if (i == 0) return -2;
+    if (i + 1 == spans.size()) return 2;
+    const auto length = [&](size_t k) { return std::fabs(spans[k].second - spans[k].first); };
+    return length(i - 1) >= length(i + 1) ? -2 : 2;
+}
+
 } // namespace
 
 void grf_set_dimension_style(int flags) { grf_state().dim_style = flags; }
@@ -296,18 +309,22 @@ double grf_dimension_chain(PtrArr* list, const char* unit, int direction, double
     if (ptrarr_count(list) >= 2 && direction >= 0 && direction <= 3) {
         static const PtrArrCompare cmp[4] = {by_x_desc, by_y_desc, by_x_asc, by_y_asc};
         ptrarr_sort(list, cmp[direction]);
+        // the spans of the chain, coincident points left out
+        std::vector<std::pair<double, double>> spans;
+        const bool along_x = direction == 0 || direction == 2;
         for (int i = 0; i + 1 < ptrarr_count(list); ++i) {
             const GrfPoint* a = static_cast<const GrfPoint*>(ptrarr_item_at(list, i));
             const GrfPoint* b = static_cast<const GrfPoint*>(ptrarr_item_at(list, i + 1));
             if (!a || !b) continue;
-            double r;
-            if (direction == 0 || direction == 2) {
-                if (std::fabs(a->x - b->x) < 1e-5) continue;
-                r = dimension_pair(unit, a->x, position, b->x, position, s, divisor, placement);
-            } else {
-                if (std::fabs(a->y - b->y) < 1e-5) continue;
-                r = dimension_pair(unit, position, a->y, position, b->y, s, divisor, placement);
-            }
+            const double u = along_x ? a->x : a->y, v = along_x ? b->x : b->y;
+            if (std::fabs(u - v) < 1e-5) continue;
+            spans.emplace_back(u, v);
+        }
+        for (size_t i = 0; i < spans.size(); ++i) {
+            const double u = spans[i].first, v = spans[i].second;
+            const int at = chain_placement(spans, i, placement);
+            const double r = along_x ? dimension_pair(unit, u, position, v, position, s, divisor, at)
+                                     : dimension_pair(unit, position, u, position, v, s, divisor, at);
             if (r > result) result = r;
         }
     }

@@ -11,6 +11,7 @@
 // file. Nothing in the list depends on the date, the time, the user or the scratch folder; should
 // something ever do so, mask it in mask_run_dependent() below and nowhere else.
 #include "common/test_util.h"
+#include "pdf_text.h"
 
 #include "core/position_files.h"
 #include "core/tavo52_data.h"
@@ -24,6 +25,7 @@
 #include "platform/env/vyk_env.h"
 #include "platform/os/calllog.h"
 #include "platform/os/codepage.h"
+#include "platform/viewer/oli_viewer.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -236,6 +238,21 @@ TEST_P(GoldenPrint, ListEqualsGoldenFile)
                   << "\nthe list written now: " << kept
                   << "\nif the change is intended, regenerate the golden lists: scripts/update-golden.sh [build-dir]\n"
                   << describe_difference(golden, written, keep, c.name);
+}
+
+// The golden lists as pages, read as a checking engineer reads them: no symbol at a line's end
+// without its value, no page that begins with the closing line of a table on the page before.
+TEST_P(GoldenPrint, PagesKeepFormulasAndVerdictsWithTheirText)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext not installed";
+    const GoldenCase& c = GetParam();
+    const std::string list = dir.file(std::string(c.name) + ".oli"), pdf = list + ".pdf";
+    ASSERT_TRUE(testutil::write_file(list, testutil::read_file(golden_dir() + "/" + c.name + ".oli")));
+    const oliview::RenderResult res = oliview::render_list_pdf(list, pdf, "GOLD");
+    ASSERT_TRUE(res.ok) << res.error;
+    const std::vector<std::string> pages = pdf_pages(pdf);
+    ASSERT_EQ(int(pages.size()), res.pages);
+    for (const std::string& fault : reading_faults(pages)) ADD_FAILURE() << c.name << ", " << fault;
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, GoldenPrint, ::testing::ValuesIn(kCases),

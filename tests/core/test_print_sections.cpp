@@ -132,6 +132,44 @@ TEST(PrintCell, LongTextIsCutToTheCell)
     EXPECT_STREQ(cells[1], "kurz");
 }
 
+// A load name longer than its 15 characters is cut with the mark "~", and two different names
+// never print alike, however alike they begin; a name that fits and the same name twice print as they are.
+TEST_F(PrintTest, LongLoadNamesAreCutWithAMarkAndNeverPrintAlike)
+{
+    const char* const names[] = {u8"Überlagerung Nr. 3 mit Anprall", u8"Überlagerung Nr. 4 mit Anprall",
+                                 "Lastfall 123456", "Lastfall 1234567", "Lastfall 1234568",
+                                 "Schnee und Wind A links", "Schnee und Wind B links", "Eigengewicht", "Eigengewicht"};
+    d.lasten.clear();
+    for (const char* n : names) {
+        LoadRow r = load(10, 5, 0.9, 2);
+        r.name = QString::fromUtf8(n);
+        d.lasten.append(r);
+    }
+    const std::string s = print();
+    const size_t from = s.find("#SHOWTABLE\n", s.find(u8"Schnittgrößen"));
+    std::istringstream in(s.substr(from, s.find("#END_OF_TEXT", from) - from));
+    std::vector<QString> printed;
+    std::string line;
+    for (int i = 0; i < 4 && std::getline(in, line); ++i) {}   // block start, counts, format, boundaries
+    while (std::getline(in, line))
+        if (line.size() > 6 && line.find(u8"╬") == std::string::npos && std::isdigit(static_cast<unsigned char>(line[3])))
+            printed.push_back(QString::fromStdString(line).mid(6, 15).trimmed());
+    ASSERT_EQ(printed.size(), std::size(names));
+    for (size_t i = 0; i < printed.size(); ++i) {
+        const QString name = QString::fromUtf8(names[i]);
+        if (name.size() <= 15) {
+            EXPECT_EQ(printed[i], name);
+            continue;
+        }
+        EXPECT_TRUE(printed[i].contains(QLatin1Char('~'))) << printed[i].toStdString();
+        for (size_t j = 0; j < printed.size(); ++j)
+            if (QString::fromUtf8(names[j]) != name) EXPECT_NE(printed[i], printed[j]) << names[i] << " / " << names[j];
+    }
+    // the first cut of a name alike in its start tells it by its number
+    EXPECT_TRUE(printed[0].contains(QLatin1Char('3'))) << printed[0].toStdString();
+    EXPECT_TRUE(printed[1].contains(QLatin1Char('4'))) << printed[1].toStdString();
+}
+
 // The six force columns take `nk_sni` decimals in a width of nk_sni + 5 characters.
 TEST_F(PrintTest, ForceColumnsFollowTheChosenDecimals)
 {

@@ -181,13 +181,77 @@ TEST_F(ViewDrawingTest, RectangularOpeningWithRodsFromTheTop)
     EXPECT_EQ(g.spans(0, n), (Spans{{120, "40"}, {190, "100"}, {260, "40"}}));
     // Left inner chain: 0, 70 (opening), 80 (rod ends), 170, 240; outer chain: the height 240;
     // right of the beam: the rods' length from the top, 0, 80, 240.
-    EXPECT_EQ(g.spans(90, n), (Spans{{35, "70"}, {40, "80"}, {75, "10"}, {120, "240"}, {125, "90"},
+    // The 10 between 70 and 80 is too short for its text: it stands past 80, in the longer of its
+    // neighbours, len s N = 2 * 0.1 * 30 = 6 mm along the chain (the drawing is at 1:3).
+    EXPECT_EQ(g.spans(90, n), (Spans{{35, "70"}, {40, "80"}, {86, "10"}, {120, "240"}, {125, "90"},
                                      {160, "160"}, {205, "70"}}));
     const double outer = g.across(90, "240", 120, n), inner = g.across(90, "90", 125, n);
     const double right = g.across(90, "160", 160, n);
     EXPECT_LT(outer, inner);
     EXPECT_LT(inner, 0.0);
     EXPECT_GT(right, 380.0 / n);
+}
+
+// A span too short for its text puts the text along its chain, never across a line of the drawing:
+// the beam's outline, its dashed ends, the other chains. Rods 10 mm short of the far edge make
+// 10 mm spans at either end of the right-hand chain; narrow plates make them below the beam.
+TEST_F(ViewDrawingTest, DimensionTextsKeepClearOfTheDrawingsLines)
+{
+    struct Case {
+        const char* what;
+        int kind, from_bottom;
+        double reach;   // l_e of rods, h_1 and a_r of plates
+    };
+    const Case cases[] = {
+        {"rods from the top, 10 mm short of the underside", 1, 0, 230},
+        {"rods from the bottom, 10 mm short of the top", 1, 1, 230},
+        {"rods from the top, 8 mm short", 1, 0, 232},
+        {"plates of 10 mm", 0, 0, 10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        d.verstaerkt = 1;
+        d.verst_typ = c.kind;
+        if (c.kind == 1) {
+            use_rods();
+            d.a_3c = 40;
+            d.l_e = c.reach;
+            d.unten_gs = c.from_bottom;
+        } else {
+            d.a_r = d.h_1 = c.reach;
+        }
+        double n = 0;
+        const Drawing g = draw(&n);
+        ASSERT_GT(n, 0.0);
+        const double K = shapes(g, n)[0].box().x2 * n, h = d.h;
+        // the lines in mm: x = const over y0..y1, or y = const over x0..x1
+        struct Line {
+            bool vertical;
+            double at, from, to;
+        };
+        const Line lines[] = {{true, 0, 0, h},           {true, K, 0, h},           {false, 0, 0, K},
+                              {false, h, 0, K},          {true, -0.3 * n, 0, h},    {true, -1.2 * n, 0, h},
+                              {true, K + 0.6 * n, 0, h}, {false, -0.9 * n, 0, K},   {false, -1.5 * n, 0, K}};
+        // a text 2.1 s = 0.21 cm high, its figures at most 0.65 of that wide, centred on its place
+        const double th = 0.21 * n, cw = 0.65 * th;
+        bool ten = false;
+        for (const Dimension& m : g.dimensions) {
+            ten = ten || m.text == "10" || m.text == "8";
+            const double half_along = 0.5 * cw * double(m.text.size()), half_across = 0.5 * th;
+            const double along = m.along * n, across = m.across * n;
+            const double x1 = m.angle == 0 ? along - half_along : across - half_across;
+            const double x2 = m.angle == 0 ? along + half_along : across + half_across;
+            const double y1 = m.angle == 0 ? across - half_across : along - half_along;
+            const double y2 = m.angle == 0 ? across + half_across : along + half_along;
+            for (const Line& l : lines) {
+                const bool crosses = l.vertical ? (x1 < l.at && l.at < x2 && y1 < l.to && l.from < y2)
+                                                : (y1 < l.at && l.at < y2 && x1 < l.to && l.from < x2);
+                EXPECT_FALSE(crosses) << m.text << " at " << along << " mm along, " << across << " mm across, on the "
+                                      << (l.vertical ? "vertical" : "horizontal") << " line at " << l.at << " mm";
+            }
+        }
+        EXPECT_TRUE(ten) << "no short span drawn";
+    }
 }
 
 // Circular opening a 100 with glued-on plates a_r 50, h_1 50: K = 3 a + 2 a_r = 400, the opening

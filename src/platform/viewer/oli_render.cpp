@@ -37,6 +37,8 @@ constexpr double TEXT_W = 17.0;
 constexpr int DPI = 300;
 // Space below a table (cm): the writers move up 0.4 to 0.5 cm after one; what is left is air.
 constexpr double kAirBelowTable = 0.6;
+// Characters of a table column beyond a number's own: one at each rule.
+constexpr int kNumberRoom = 2;
 
 RenderStats g_stats;
 
@@ -202,32 +204,18 @@ public:
     }
 
     // Lays out (and draws) one block; false once the pages wanted are done or the work was cancelled.
+    // A table waits for the blocks after it: the text that follows it stays on its last page.
     bool block(const Block& b, long offset)
     {
         if (stopped_) return false;
-        block_offset_ = offset;
-        block_state_ = st;
-        int from_row = -1;
-        if (plan_.resumed) {
-            from_row = plan_.resume.row;
-            plan_.resumed = false;
-        }
-        switch (b.kind) {
-        case Block::Command: command(b); break;
-        case Block::Title:
-            if (b.command == "contents" && !b.lines.empty()) st.head = QString::fromStdString(plain(b.lines[0])).trimmed();
-            title(b);
-            break;
-        case Block::Para: para(b); break;
-        case Block::Table: table(b, from_row); break;
-        case Block::Graphic: graphic(b); break;
-        case Block::NewPage: new_page(); break;
-        }
+        pending_.emplace_back(b, offset);
+        drain(false);
         return !stopped_;
     }
 
     void finish()
     {
+        drain(true);
         if (!stopped_ && drawing(st.page)) footer();
         null_.end();
     }
@@ -243,6 +231,161 @@ public:
     bool cancelled() const { return cancelled_; }
 
 private:
+    // Blocks read but not yet laid out: a table and what follows it, up to the end of its tail.
+    std::deque<std::pair<Block, long>> pending_;
+    static constexpr size_t kTailBlocks = 3;        // paragraphs kept with a table at most
+    static constexpr size_t kLookahead = 16;        // blocks waited for at most
+    static constexpr double kMaxTablePitch = 0.3 * 1.35;   // a table row at the largest table font
+    double keep_section_ = 0;   // the height the heading being laid out keeps with its section
+
+    // A heading opens a part of its own (it reserves its space first); it is no table's tail.
+    static bool heading(const Block& b)
+    {
+        if (b.mode == 5) return true;
+        for (const std::string& l : b.lines)
+            if (l.find("\x01@") != std::string::npos) return true;
+        return false;
+    }
+
+    // The tail of the table at the front of the queue: the paragraphs that follow it with nothing
+    // but moves between them (its closing line, a rule not met, its notes). Their number, and
+    // whether the queue holds the block that ends the tail.
+    size_t tail_blocks(bool* complete, size_t table = 0) const
+    {
+        size_t paras = 0;
+        for (size_t i = table + 1; i < pending_.size(); ++i) {
+            const Block& b = pending_[i].first;
+            const bool move = b.kind == Block::Command && (b.command == "ypos" || b.command == "margins");
+            if (b.kind == Block::Para && !heading(b) && paras < kTailBlocks) {
+                ++paras;
+                continue;
+            }
+            if (move) continue;
+            *complete = true;
+            return paras;
+        }
+        *complete = pending_.size() >= kLookahead;
+        return paras;
+    }
+
+    // The table of the section that the heading at the front of the queue opens, when only text
+    // and moves stand between them (0: none), and whether the queue holds all that decides it.
+    size_t section_table(bool* complete) const
+    {
+        size_t paras = 0;
+        for (size_t i = 1; i < pending_.size(); ++i) {
+            const Block& b = pending_[i].first;
+            if (b.kind == Block::Table) {
+                tail_blocks(complete, i);
+                return i;
+            }
+            // a heading of the next level may come first, with the space it reserves
+            const bool move = b.kind == Block::Command &&
+                              (b.command == "ypos" || b.command == "margins" || b.command == "reserve" ||
+                               b.command == "bookmark");
+            if (move) continue;
+            if (b.kind != Block::Para || ++paras > kTailBlocks) {
+                *complete = true;
+                return 0;
+            }
+        }
+        *complete = pending_.size() >= kLookahead;
+        return 0;
+    }
+
+    // The height (cm) of the heading at the front of the queue with its section's text, a short
+    // table and the table's tail, when they fit on a page; 0 when they are no such group.
+    double section_height() const
+    {
+        bool complete = false;
+        const size_t table = section_table(&complete);
+        if (table == 0) return 0;
+        const Block& t = pending_[table].first;
+        const double tail = tail_height(table);
+        if (tail <= 0) return 0;
+        // a row more than the table has: the estimate must not come out short of the layout
+        double h = captions_height(t) + kMaxTablePitch * double(t.lines.size() + 1) + 0.1 + tail;
+        for (size_t i = 0; i < table; ++i) {
+            const Block& b = pending_[i].first;
+            if (b.kind == Block::Para) h += para_height(b);
+            if (b.kind == Block::Command && b.command == "ypos" && b.args.size() >= 2 && int(b.args[0]) == 1 &&
+                std::isfinite(b.args[1]) && std::fabs(b.args[1]) < PAGE_H)
+                h += b.args[1];
+        }
+        return h < 0.5 * area_h() ? h : 0;
+    }
+
+    void drain(bool all)
+    {
+        while (!pending_.empty() && !stopped_) {
+            const Block& front = pending_.front().first;
+            if (front.kind == Block::Table && !all) {
+                bool complete = false;
+                tail_blocks(&complete);
+                if (!complete) return;
+            }
+            keep_section_ = 0;
+            if (front.kind == Block::Para && heading(front)) {
+                bool complete = all;
+                if (!all) section_table(&complete);
+                if (!complete) return;
+                keep_section_ = section_height();
+            }
+            const std::pair<Block, long> next = std::move(pending_.front());
+            pending_.pop_front();
+            process(next.first, next.second);
+        }
+        if (stopped_) pending_.clear();
+    }
+
+    // The height (cm) of the text that must stay with the table at the front of the queue: the
+    // space below the table, the moves and the tail's paragraphs; 0 when it has none.
+    double tail_height(size_t table = 0) const
+    {
+        bool complete = false;
+        const size_t paras = tail_blocks(&complete, table);
+        if (paras == 0) return 0;
+        double h = kAirBelowTable;
+        size_t seen = 0;
+        for (size_t i = table + 1; i < pending_.size() && seen < paras; ++i) {
+            const Block& b = pending_[i].first;
+            if (b.kind == Block::Command && b.command == "ypos" && b.args.size() >= 2 && int(b.args[0]) == 1 &&
+                std::isfinite(b.args[1]) && std::fabs(b.args[1]) < PAGE_H)
+                h += b.args[1];
+            if (b.kind == Block::Para) {
+                h += para_height(b);
+                ++seen;
+            }
+        }
+        return std::max(0.0, h);
+    }
+
+    void process(const Block& b, long offset)
+    {
+        block_offset_ = offset;
+        block_state_ = st;
+        int from_row = -1;
+        if (plan_.resumed) {
+            from_row = plan_.resume.row;
+            plan_.resumed = false;
+        }
+        switch (b.kind) {
+        case Block::Command: command(b); break;
+        case Block::Title:
+            if (b.command == "contents" && !b.lines.empty()) st.head = QString::fromStdString(plain(b.lines[0])).trimmed();
+            title(b);
+            break;
+        case Block::Para:
+            // a heading goes over with its section's short table and the table's closing lines
+            if (keep_section_ > 0) need(keep_section_);
+            para(b);
+            break;
+        case Block::Table: table(b, from_row, tail_height()); break;
+        case Block::Graphic: graphic(b); break;
+        case Block::NewPage: new_page(); break;
+        }
+    }
+
     std::function<void()> next_page_;
     QPainter& real_;
     NullDevice null_device_;
@@ -394,10 +537,12 @@ private:
     };
     using PlacedLine = std::vector<Placed>;
 
-    // Breaks a line of runs at blanks so that no piece passes the limit (cm). Continuation lines
-    // start below the text after the first tab, or after a leading heading number ("1.1. "), so
-    // that a wrapped heading keeps its number standing out. A word wider than the whole line is
-    // broken between characters.
+    // Breaks a line of runs so that no piece passes the limit (cm). A line of the list is a row of
+    // parts ("symbol = value, symbol = value → verdict"): it breaks after ", " or before "→" where
+    // it can, else at a blank that is not beside a relation sign, so that a symbol never stands
+    // without its value. Continuation lines start below the text after the first tab, or after a
+    // leading heading number ("1.1. "), so that a wrapped heading keeps its number standing out.
+    // A word wider than the whole line is broken between characters.
     std::vector<PlacedLine> flow(const std::vector<Run>& runs, double x0, double limit, double size,
                                  bool bold_all, const std::vector<double>& tabs) const
     {
@@ -419,6 +564,15 @@ private:
                 if (indent > limit - 2.0) indent = x0;
             }
         }
+        // Where the line being filled may break: before the piece text at (piece, ch), at x.
+        struct BreakAt {
+            size_t piece;
+            int ch;
+            double x;
+            bool part;   // between two parts of the line
+        };
+        std::vector<BreakAt> breaks;
+        QString placed_tail;   // the end of the text on the line being filled
         size_t tab_i = 0;
         bool after_tab = false;
         auto put = [&](const Run& style, const QString& text) {
@@ -436,10 +590,57 @@ private:
                 line.push_back(pl);
             }
             after_tab = false;
+            placed_tail = (placed_tail + text).right(8);
         };
         auto break_line = [&]() {
             lines.emplace_back();
             x = indent;
+            breaks.clear();
+            placed_tail.clear();
+        };
+        // Moves what follows the break point `b` of the line being filled to a new line.
+        auto break_at = [&](const BreakAt& b) {
+            PlacedLine& old = lines.back();
+            PlacedLine tail;
+            std::vector<BreakAt> moved;
+            const double shift = indent - b.x;
+            for (size_t k = b.piece; k < old.size(); ++k) {
+                Placed pl = old[k];
+                if (k == b.piece) {
+                    pl.run.text = pl.run.text.mid(b.ch);
+                    pl.x = b.x;
+                }
+                if (pl.run.text.isEmpty()) continue;
+                pl.x += shift;
+                tail.push_back(pl);
+            }
+            for (const BreakAt& o : breaks) {
+                if (o.piece < b.piece || (o.piece == b.piece && o.ch <= b.ch)) continue;
+                BreakAt m = o;
+                const bool split_kept = b.ch < old[b.piece].run.text.size();
+                m.piece = o.piece - b.piece - (split_kept ? 0 : 1);
+                if (o.piece == b.piece) m.ch = o.ch - b.ch;
+                m.x += shift;
+                moved.push_back(m);
+            }
+            old[b.piece].run.text.truncate(b.ch);
+            old.resize(b.piece + 1);
+            if (old.back().run.text.isEmpty()) old.pop_back();
+            const QString keep_tail = placed_tail;
+            lines.push_back(tail);
+            x += shift;
+            breaks = moved;
+            placed_tail = keep_tail;
+        };
+        // A relation sign stands between a symbol and its value: no break beside it.
+        auto relation = [](const QString& w) {
+            static const QString signs = QStringLiteral("=<>\u2264\u2265\u2248");
+            return !w.isEmpty() && signs.contains(w[0]);
+        };
+        auto last_word = [](const QString& t) {
+            const QString s = t.trimmed();
+            const int at = s.lastIndexOf(QLatin1Char(' '));
+            return at < 0 ? s : s.mid(at + 1);
         };
         for (const Run& r : runs) {
             if (r.rule) continue;
@@ -448,6 +649,7 @@ private:
                 ++tab_i;
                 x = std::max(x + 0.2, t);
                 after_tab = true;
+                breaks.clear();   // a column set by a tab is not moved
                 if (!indent_set && lines.size() == 1 && x < limit - 2.0) {
                     indent = x;
                     indent_set = true;
@@ -476,6 +678,31 @@ private:
                     continue;
                 }
                 double ww = width(word);
+                if (!at_start) {
+                    // the point before this word, as a place to break
+                    const QString before = placed_tail.trimmed();
+                    const bool part = word[0] == QChar(0x2192) ||
+                                      (before.endsWith(QLatin1Char(',')) && placed_tail.endsWith(QLatin1Char(' ')));
+                    const bool soft = part || (!relation(word) && !relation(last_word(placed_tail)) &&
+                                               placed_tail.endsWith(QLatin1Char(' ')));
+                    if (x + ww > limit) {
+                        // the last break between parts on the line, unless it would leave the line
+                        // nearly empty; else the last blank that keeps a symbol with its value
+                        const double start = lines.back().front().x;
+                        const BreakAt* best = nullptr;
+                        if (!part)
+                            for (const BreakAt& b : breaks)
+                                if (b.part && b.x - start > 0.25 * (limit - start)) best = &b;
+                        if (!best && !soft)
+                            for (const BreakAt& b : breaks) best = &b;
+                        if (best) break_at(*best);
+                        else break_line();
+                        at_start = lines.back().empty();
+                    } else if (soft) {
+                        const PlacedLine& line = lines.back();
+                        breaks.push_back({line.size() - 1, int(line.back().run.text.size()), x, part});
+                    }
+                }
                 if (x + ww > limit && !at_start) {
                     break_line();
                     at_start = true;
@@ -562,18 +789,37 @@ private:
         for (const std::string& l : b.lines) text_line(l, size, size * 1.5, true, false, {});
     }
 
-    void para(const Block& b)
-    {
+    struct ParaStyle {
         double size = 0.3, pitch = 0.38;
         bool bold = false;
-        switch (b.mode) {
-        case 3: size = 0.23; pitch = 0.286; break;
-        case 5: size = 0.4; pitch = 0.55; bold = true; break;
+    };
+    static ParaStyle para_style(int mode)
+    {
+        ParaStyle ps;
+        switch (mode) {
+        case 3: ps.size = 0.23; ps.pitch = 0.286; break;
+        case 5: ps.size = 0.4; ps.pitch = 0.55; ps.bold = true; break;
         default: break;
         }
+        return ps;
+    }
+
+    void para(const Block& b)
+    {
+        const ParaStyle ps = para_style(b.mode);
         bool centred = b.mode == 5 && !b.lines.empty() && b.lines[0].find("\x01@") == std::string::npos;
-        for (const std::string& l : b.lines) text_line(l, size, pitch, bold, centred, b.tabs);
+        for (const std::string& l : b.lines) text_line(l, ps.size, ps.pitch, ps.bold, centred, b.tabs);
         advance(b.space_after);
+    }
+
+    // The height (cm) that para() takes for the block at the present margins.
+    double para_height(const Block& b) const
+    {
+        const ParaStyle ps = para_style(b.mode);
+        double h = b.space_after;
+        for (const std::string& l : b.lines)
+            h += ps.pitch * double(flow(runs_of(l), left, limit_for(left), ps.size, ps.bold, b.tabs).size());
+        return h;
     }
 
     // A character of a table line with its style; every character takes one cell of the grid.
@@ -585,6 +831,12 @@ private:
             int n = len();
             while (n > 0 && chars[size_t(n - 1)].first == QLatin1Char(' ')) --n;
             return n;
+        }
+        int ink() const   // length without leading and trailing blanks
+        {
+            int n = content(), i = 0;
+            while (i < n && chars[size_t(i)].first == QLatin1Char(' ')) ++i;
+            return n - i;
         }
         // A number (sign, digits, point): the list writes those right-aligned in their column.
         bool numeric() const
@@ -658,36 +910,42 @@ private:
         return row;
     }
 
-    // A table; from_row >= 0 begins a continuation page at that row, without the captions.
-    void table(const Block& b, int from_row = -1)
+    double captions_height(const Block& b) const
     {
-        double cap = 0.3;
+        double h = 0;
+        for (size_t k = 0; k < b.captions.size(); ++k) {
+            bool small = int(k) >= b.counts[0] + b.counts[1];
+            h += (small ? 0.23 : 0.3) * 1.4;
+        }
+        return h;
+    }
+
+    // A table's captions, kept on one page with the `below` cm that follow them.
+    void captions(const Block& b, double below)
+    {
+        const double h = captions_height(b) + below;
+        if (h < area_h()) need(h);
+        for (size_t k = 0; k < b.captions.size(); ++k) {
+            bool centred = int(k) < b.counts[0];
+            bool small = int(k) >= b.counts[0] + b.counts[1];
+            double size = small ? 0.23 : 0.3;
+            need(size * 1.4);
+            text_line(b.captions[k], size, size * 1.3, !small, centred, {});
+        }
+        // A table of captions alone is a title: the writers move up after it as after any table.
+        if (b.lines.empty()) advance(kAirBelowTable);
+    }
+
+    // A table; from_row >= 0 begins a continuation page at that row, without the captions. `tail`
+    // is the height of the text that follows the table and stays with its last row.
+    void table(const Block& b, int from_row = -1, double tail = 0)
+    {
         bool grid = !b.boundaries.empty() || b.header_lines > 0;
         int header = std::min<int>(b.header_lines, int(b.lines.size()));
-        const double cap_pitch_guess = 0.3 * 1.35;
-        if (from_row < 0) {
-            // The captions stay with the table's headings and its first row.
-            double first = 0;
-            for (size_t k = 0; k < b.captions.size(); ++k) {
-                bool small = int(k) >= b.counts[0] + b.counts[1];
-                first += (small ? 0.23 : cap) * 1.4;
-            }
-            if (!b.lines.empty()) first += (header + 1) * cap_pitch_guess + 0.1;
-            if (first < area_h()) need(first);
-            for (size_t k = 0; k < b.captions.size(); ++k) {
-                bool centred = int(k) < b.counts[0];
-                bool small = int(k) >= b.counts[0] + b.counts[1];
-                double size = small ? 0.23 : cap;
-                need(size * 1.4);
-                text_line(b.captions[k], size, size * 1.3, !small, centred, {});
-            }
-            // A table of captions alone is a title: the writers move up after it as after any table.
-            if (b.lines.empty()) {
-                advance(kAirBelowTable);
-                return;
-            }
+        if (b.lines.empty()) {
+            if (from_row < 0) captions(b, 0);
+            return;
         }
-        if (b.lines.empty()) return;
 
         // Column widths in characters: the list's widths, widened to the widest cell. The rows are
         // split again as they are drawn, so that no table keeps the cells of all its rows.
@@ -703,8 +961,11 @@ private:
         for (size_t k = 0; k < b.lines.size(); ++k) {
             Row row = table_row(b.lines[k], b.boundaries);
             for (size_t c = 0; c < row.cells.size(); ++c) {
-                int need_w = row.cells[c].content();
+                const Cell& cell = row.cells[c];
+                int need_w = cell.content();
                 if (need_w > 0) ++need_w;   // and its separating blank
+                // a number keeps a character's room at both rules
+                if (int(k) >= header && cell.numeric()) need_w = std::max(need_w, cell.ink() + kNumberRoom);
                 width[c] = std::max(width[c], need_w);
             }
             if (int(k) < header) heads.push_back(std::move(row));
@@ -726,6 +987,14 @@ private:
         double size = px / px_per_cm;
         g_stats.table_px.push_back(px);
         double pitch = size * 1.35;
+        if (from_row < 0) {
+            // The captions stay with the table's headings and its first row; a table that fits on
+            // a page stays whole with the text that follows it.
+            const double first = (header + 1) * pitch + 0.1;
+            const double whole = double(b.lines.size()) * pitch + 0.1;
+            const double captions_h = captions_height(b);
+            captions(b, captions_h + whole + tail < area_h() && tail > 0 ? whole + tail : first);
+        }
         double top = y;
         auto col_x = [&](int pos) { return left + (pos + 0.5) * cw; };
         auto draw_verticals = [&](double from, double to) {
@@ -750,10 +1019,14 @@ private:
             int len = cell.len(), content = cell.content();
             if (content == 0) return;
             // in a widened column a value that filled its cell stays right-aligned, a header centred
-            int offset = 0;
+            double offset = 0;
             // The last column has no blank after it: there only a number counts as filling its cell.
             const bool filled = len - content <= 1 && (c + 1 < ncols || cell.numeric());
-            if (!b.boundaries.empty() && filled) offset = std::max(0, width[c] - (content + 1));
+            // a number ends a character before the right rule (the rules stand half a character
+            // outside the grid)
+            if (!b.boundaries.empty() && filled && !bold && cell.numeric())
+                offset = std::max(0.0, width[c] - 1.5 - cell.ink()) - (content - cell.ink());
+            else if (!b.boundaries.empty() && filled) offset = std::max(0, width[c] - (content + 1));
             else if (!b.boundaries.empty() && bold) offset = std::max(0, (width[c] - len) / 2);
             int i = 0;
             while (i < content) {
@@ -815,13 +1088,17 @@ private:
                     if (ch.first != QLatin1Char(' ')) return false;
             return true;
         };
+        const int last = int(b.lines.size()) - 1;
+        int rows_here = 0;   // data rows on this page
         for (; k < int(b.lines.size()) && !stopped_; ++k) {
             const bool data_row = k >= header;
             int lines = 1;
             if (data_row && !continues(k))
                 while (continues(k + lines)) ++lines;
-            const double need = (data_row && heads_h + lines * pitch < area_h()) ? lines * pitch : pitch;
-            if (y + need > area_h() && y > 0 && (!data_row || heads_h + pitch < area_h())) {
+            double need = (data_row && heads_h + lines * pitch < area_h()) ? lines * pitch : pitch;
+            // The last row goes over with the text that follows the table, when a row stays behind.
+            if (data_row && k + lines - 1 == last && rows_here > 0 && heads_h + need + tail < area_h()) need += tail;
+            if (y + need > area_h() && y > 0 && (!data_row || heads_h + need < area_h())) {
                 draw_verticals(top, y);
                 if (grid) hline(y, 0.02);
                 row_ = k;
@@ -831,7 +1108,9 @@ private:
                 top = y;
                 if (grid) hline(y, 0.02);
                 if (data_row) draw_heads();
+                rows_here = 0;
             }
+            if (data_row) ++rows_here;
             if (k < int(heads.size())) draw_row(heads[size_t(k)], k);
             else draw_row(table_row(b.lines[size_t(k)], b.boundaries), k);
         }

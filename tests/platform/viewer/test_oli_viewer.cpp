@@ -69,16 +69,16 @@ bool have_poppler()
            !QStandardPaths::findExecutable("pdftoppm").isEmpty();
 }
 
-// The words of page 1 with their boxes in points, as pdftotext finds them.
+// The words of a page (the first unless told) with their boxes in points, as pdftotext finds them.
 struct Word {
     std::string text;
     double x0, y0, x1, y1;
 };
 
-std::vector<Word> pdf_words(const std::string& pdf)
+std::vector<Word> pdf_words(const std::string& pdf, int page = 1)
 {
     QProcess p;
-    p.start("pdftotext", {"-bbox", "-f", "1", "-l", "1", QString::fromStdString(pdf), "-"});
+    p.start("pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page), QString::fromStdString(pdf), "-"});
     if (!p.waitForFinished(20000)) return {};
     const QString html = QString::fromUtf8(p.readAllStandardOutput());
     static const QRegularExpression re(
@@ -415,6 +415,52 @@ TEST(OliViewer, LongLinesWrapInsteadOfBeingCut)
     EXPECT_LT(version->y1, number->y0);
 }
 
+// A formula line breaks between its parts (after ", " or before "→"), and where a part is longer
+// than the line, never beside a relation sign: no symbol stands at a line's end without its value.
+TEST(OliViewer, FormulaLinesBreakBetweenTheirParts)
+{
+    std::string parts = " Balkenbreite = 140 mm, H\x94he des reduzierten Querschnitts h\xCE\\ef\xCEr = 280 mm, "
+                        "k\xCE\\cr\xCEr = 0.714 \x88 A\xCE\\ef\xCEr = 28000 mm\xCE/2\xCEr, \xD5\xCE\\max\xCEr = 2.169";
+    for (int i = 0; i < 3; ++i) parts += ", Wert" + std::to_string(i) + " = " + std::to_string(100 + i) + " kN";
+    parts += " \x88 ok.";
+    std::string blanks = " ";
+    for (int i = 0; i < 30; ++i) blanks += "sym" + std::to_string(i) + " = " + std::to_string(i) + ".50 ";
+    const std::string list = "\n#SHOWPARA\n0x0\n7\n-1\n" + parts + "\n#END_OF_TEXT\n0x0\n-1\n"
+                             "\n#SHOWPARA\n0x0\n7\n-1\n" + blanks + "\n#END_OF_TEXT\n0x0\n-1\n";
+    testutil::ScratchDir dir;
+    const std::string pdf = render(list, dir, "formula.pdf");
+    if (!have_poppler()) GTEST_SKIP() << "poppler tools not installed";
+    // the printed lines, word by word
+    std::vector<std::vector<std::string>> lines;
+    double at = -1;
+    for (const Word& w : pdf_words(pdf)) {
+        if (lines.empty() || std::fabs(w.y0 - at) > 5) lines.emplace_back();   // subscripts sit lower
+        if (lines.back().empty()) at = w.y0;
+        lines.back().push_back(w.text);
+    }
+    ASSERT_GE(lines.size(), 4u);
+    auto relation = [](const std::string& w) {
+        return w == "=" || w == "<" || w == ">" || w == "\xE2\x89\xA4" || w == "\xE2\x89\xA5";
+    };
+    bool kappa = false;
+    for (size_t k = 1; k < lines.size(); ++k) {   // after the page's head line
+        std::string all;
+        for (const std::string& w : lines[k]) all += w + " ";
+        EXPECT_FALSE(relation(lines[k].front())) << k << ": " << all;
+        EXPECT_FALSE(relation(lines[k].back())) << all;
+        if (all.find("\xCE\xBA") != std::string::npos) {
+            kappa = true;
+            EXPECT_NE(all.find("= 2.169"), std::string::npos) << "the symbol with its value: " << all;
+        }
+        // the line of parts: each printed line but its last ends after a comma or before the arrow
+        const bool of_parts = all.find("sym") == std::string::npos;
+        const bool next_of_parts = k + 1 < lines.size() && lines[k + 1][0].find("sym") == std::string::npos;
+        if (of_parts && next_of_parts)
+            EXPECT_TRUE(lines[k].back().back() == ',' || lines[k + 1].front() == "\xE2\x86\x92") << all;
+    }
+    EXPECT_TRUE(kappa);
+}
+
 // Table cells wider than the widths the list gives (a value with more digits, headers with
 // subscripts) and a table wider than the page: no text runs into its neighbour or across a
 // column line, and every column stays on the page.
@@ -426,7 +472,8 @@ TEST(OliViewer, TableCellsKeepToTheirColumns)
         " \xCEr Nr \xCEr f\xCE\\t90,d\xCEr \xCEr F\xCE\\t90R,d\xCEr \xCEr N\xCE\\R,d\xCEr  \xCEr  u  \n"
         " \xCEr    \xCEr N/mm\xCE/2\xCEr \xCEr  kN  \xCEr   kN   \xCEr  -  \n"
         "   1   0.231 12.528  26.976 0.185\n"
-        "   2   0.346 112.528 126.976 0.243\n#END_OF_TEXT\n#OLI ypos 1 -0.400\n";
+        "   2   0.346 112.528 126.976 0.243\n"
+        "   3 -13.117 -3.345  -5.707 0.185\n#END_OF_TEXT\n#OLI ypos 1 -0.400\n";
     // thirty columns of ten characters: 300 characters to a row
     list += "#SHOWTABLE\n 0 0 0\n 1 0 -1 -1 29\n";
     for (int c = 1; c < 30; ++c) list += " " + std::to_string(c * 10) + ".000000";
@@ -479,7 +526,13 @@ TEST(OliViewer, TableCellsKeepToTheirColumns)
     for (const Word& w : words) {
         if (w.y1 < top || w.y0 > bottom) continue;
         for (int x : lines) EXPECT_FALSE(x > w.x0 * dpi / 72 + 1 && x < w.x1 * dpi / 72 - 1) << w.text << " crosses a column line";
+        // a value keeps most of a character's room from either rule: it never touches one
+        if (w.text.find_first_of("0123456789") != 0 && w.text[0] != '-') continue;
+        const double room = 0.75 * (w.x1 - w.x0) / double(w.text.size()) * dpi / 72;
+        for (int x : lines)
+            EXPECT_FALSE(x > w.x0 * dpi / 72 - room && x < w.x1 * dpi / 72 + room) << w.text << " touches a column line";
     }
+    for (const char* want : {"-13.117", "-3.345", "-5.707"}) EXPECT_NE(all.find(want), std::string::npos) << want;
 }
 
 // The reports' title is a table of captions only; they move up half a centimetre after it, as after
@@ -616,54 +669,151 @@ TEST(OliViewer, PreviewShowsThePagesOfThePdf)
     for (int n : {1, 2, 3, 4}) EXPECT_TRUE(pages.page(n, 300) == fine[size_t(n - 1)]) << "page " << n;
 }
 
-// A long table: each page starts with the table's heading rows, says "Seite n von m" and carries
-// the component id and the position title in its head line; no row is split or lost.
+// The pages of a PDF as pdftotext lays them out, each as its lines that hold text.
+std::vector<std::vector<std::string>> pdf_pages(const std::string& pdf)
+{
+    QProcess p;
+    p.start("pdftotext", {"-layout", QString::fromStdString(pdf), "-"});
+    if (!p.waitForFinished(20000)) return {};
+    std::vector<std::vector<std::string>> pages(1);
+    std::istringstream in(p.readAllStandardOutput().toStdString());
+    for (std::string l; std::getline(in, l);) {
+        size_t ff;
+        while ((ff = l.find('\f')) != std::string::npos) {
+            l.erase(ff, 1);
+            pages.emplace_back();
+        }
+        if (l.find_first_not_of(' ') != std::string::npos) pages.back().push_back(l);
+    }
+    while (!pages.empty() && pages.back().empty()) pages.pop_back();
+    return pages;
+}
+
+// The text that follows a table (its closing line, a rule not met) stays on the page of the
+// table's last row, wherever the page ends; a short table goes over whole with it and with the
+// heading of its section. Each section
+// begins a page and is one line longer than the one before, so that the table's end passes
+// every place near the page's foot.
+TEST(OliViewer, TheLinesAfterATableStayWithItsLastRow)
+{
+    if (!have_poppler()) GTEST_SKIP() << "poppler-utils not installed";
+    std::string list = "#CONTENTS\n Position 7: Keep \n";
+    const int kSections = 16;
+    for (int i = 1; i <= kSections; ++i) {
+        if (i > 1) list += "#NEWPAGE\n";
+        list += "\n#SHOWPARA\n0x0\n7\n-1\n";
+        for (int k = 0; k < 50 + i; ++k) list += " Text " + std::to_string(i) + "." + std::to_string(k) + "\n";
+        list += "#END_OF_TEXT\n0x0\n-1\n#OLI reserve 3.000\n"
+                "\n#SHOWPARA\n0x0\n4\n-1\n \xCEH\xCE@2." + std::to_string(i) + ". Abschnitt" + std::to_string(i) +
+                "\xCEr\n#END_OF_TEXT\n0x0\n-1\n#OLI ypos 1 0.100\n"
+                "#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 6.000000\n \xCEr Nr    \xCEr Wert\n \xCEr       \xCEr   kN\n";
+        const int rows = 1 + i % 4;
+        for (int r = 1; r <= rows; ++r)
+            list += "   " + std::to_string(r) + "     " +
+                    (r == rows ? "Ende" + std::to_string(i) : r == 1 ? "Anfang" + std::to_string(i) : "W") + "\n";
+        list += "#END_OF_TEXT\n#OLI ypos 1 -0.400\n"
+                "\n#SHOWPARA\n0x0\n7\n-1\n Regel" + std::to_string(i) + " nicht eingehalten\n#END_OF_TEXT\n0x0\n-1\n"
+                "\n#SHOWPARA\n0x0\n7\n-1\n Schluss" + std::to_string(i) + " = 0.500 \x88 ok.\n#END_OF_TEXT\n0x0\n-1\n";
+    }
+    testutil::ScratchDir dir;
+    const std::string path = dir.file("K_01.oli"), pdf = path + ".pdf";
+    ASSERT_TRUE(testutil::write_file(path, list));
+    ASSERT_TRUE(oliview::render_list_pdf(path, pdf, "K").ok);
+    const auto pages = pdf_pages(pdf);
+    ASSERT_GE(pages.size(), 3u);
+    auto page_of = [&](const std::string& word) {
+        for (size_t n = 0; n < pages.size(); ++n)
+            for (const std::string& l : pages[n]) {
+                const size_t at = l.find(word);
+                if (at != std::string::npos && (at + word.size() == l.size() || l[at + word.size()] == ' ')) return int(n);
+            }
+        return -1;
+    };
+    for (int i = 1; i <= kSections; ++i) {
+        const std::string n = std::to_string(i);
+        EXPECT_GE(page_of("Ende" + n), 0) << i;
+        EXPECT_EQ(page_of("Ende" + n), page_of("Regel" + n)) << "section " << i;
+        EXPECT_EQ(page_of("Ende" + n), page_of("Schluss" + n)) << "section " << i;
+        const std::string first = (i % 4 == 0 ? "Ende" : "Anfang") + n;   // the table's first row
+        EXPECT_EQ(page_of(first), page_of("Abschnitt" + n)) << "section " << i << ": the heading with its table";
+    }
+    for (size_t n = 1; n < pages.size(); ++n) {
+        ASSERT_GE(pages[n].size(), 2u);
+        EXPECT_EQ(pages[n][1].find("Schluss"), std::string::npos) << "page " << n + 1 << " begins with a closing line";
+        EXPECT_EQ(pages[n][1].find("Regel"), std::string::npos) << "page " << n + 1;
+    }
+}
+
+// A table of any length: each page starts with the table's heading rows, says "Seite n von m" and
+// carries the component id and the position title in its head line; no row is split or lost, and
+// every row ends within the page's text area (its foot 1.8 cm above the sheet's edge). The lengths:
+// a one-page list, a page filled exactly, one row more, and a table over several pages.
 TEST(OliViewer, ContinuationPagesRepeatTheHeadingsAndCountThePages)
 {
     if (!have_poppler()) GTEST_SKIP() << "poppler-utils not installed";
-    std::string list = "#CONTENTS\n Position 3: Unterzug \n#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 6.000000\n"
-                       " \xCEr Nr    \xCEr Kraft\n \xCEr       \xCEr    kN\n";
-    for (int i = 1; i <= 200; ++i) list += "   " + std::to_string(i) + (i < 10 ? "     " : i < 100 ? "    " : "   ") + "F" + std::to_string(i) + "\n";
-    list += "#END_OF_TEXT\n";
+    const double area_bottom = (29.7 - 1.8) / 2.54 * 72;   // points from the sheet's top
     testutil::ScratchDir dir;
-    const std::string path = dir.file("K7_01.oli"), pdf = path + ".pdf";
-    ASSERT_TRUE(testutil::write_file(path, list));
-    const oliview::RenderResult res = oliview::render_list_pdf(path, pdf, "K7");
-    ASSERT_TRUE(res.ok) << res.error;
-    ASSERT_GE(res.pages, 3);
-    std::string rows;
-    for (int n = 1; n <= res.pages; ++n) {
-        QProcess p;
-        p.start("pdftotext", {"-layout", "-f", QString::number(n), "-l", QString::number(n), QString::fromStdString(pdf), "-"});
-        ASSERT_TRUE(p.waitForFinished(20000));
-        const std::string text = p.readAllStandardOutput().toStdString();
-        std::istringstream in(text);
-        std::vector<std::string> lines;
-        for (std::string l; std::getline(in, l);)
-            if (l.find_first_not_of(" \f") != std::string::npos) lines.push_back(l);
-        ASSERT_GE(lines.size(), 4u) << text;
-        EXPECT_NE(lines[0].find("K7"), std::string::npos) << "page " << n << "\n" << text;
-        EXPECT_NE(lines[0].find("Position 3: Unterzug"), std::string::npos) << "page " << n;
-        // After the head line (and the title on page 1) the headings "Nr Kraft" and "kN".
-        const size_t h = n == 1 ? 2 : 1;
-        EXPECT_NE(lines[h].find("Nr"), std::string::npos) << "page " << n << "\n" << text;
-        EXPECT_NE(lines[h].find("Kraft"), std::string::npos) << "page " << n;
-        EXPECT_NE(lines[h + 1].find("kN"), std::string::npos) << "page " << n;
-        const std::string number = "Seite " + std::to_string(n) + " von " + std::to_string(res.pages);
-        EXPECT_NE(lines.back().find(number), std::string::npos) << text;
-        for (size_t k = h + 2; k + 1 < lines.size(); ++k) rows += lines[k] + "\n";
-    }
-    // Every row once, whole, in order.
-    std::istringstream in(rows);
-    int expect = 1;
-    for (std::string l; std::getline(in, l); ++expect) {
-        std::istringstream cells(l);
-        std::string nr, f;
-        cells >> nr >> f;
-        EXPECT_EQ(nr, std::to_string(expect));
-        EXPECT_EQ(f, "F" + std::to_string(expect));
-    }
-    EXPECT_EQ(expect, 201);
+    // Renders a table of `count` rows and checks its pages; the rows on page 1.
+    auto check = [&](int count, int want_pages) {
+        SCOPED_TRACE(std::to_string(count) + " rows");
+        std::string list = "#CONTENTS\n Position 3: Unterzug \n#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 6.000000\n"
+                           " \xCEr Nr    \xCEr Kraft\n \xCEr       \xCEr    kN\n";
+        for (int i = 1; i <= count; ++i)
+            list += "   " + std::to_string(i) + (i < 10 ? "     " : i < 100 ? "    " : "   ") + "F" + std::to_string(i) + "\n";
+        list += "#END_OF_TEXT\n";
+        const std::string path = dir.file("K7_01.oli"), pdf = path + ".pdf";
+        EXPECT_TRUE(testutil::write_file(path, list));
+        const oliview::RenderResult res = oliview::render_list_pdf(path, pdf, "K7");
+        EXPECT_TRUE(res.ok) << res.error;
+        if (want_pages > 0) EXPECT_EQ(res.pages, want_pages);
+        std::string rows;
+        int first_page_rows = 0;
+        for (int n = 1; n <= res.pages; ++n) {
+            QProcess p;
+            p.start("pdftotext", {"-layout", "-f", QString::number(n), "-l", QString::number(n), QString::fromStdString(pdf), "-"});
+            EXPECT_TRUE(p.waitForFinished(20000));
+            const std::string text = p.readAllStandardOutput().toStdString();
+            std::istringstream in(text);
+            std::vector<std::string> lines;
+            for (std::string l; std::getline(in, l);)
+                if (l.find_first_not_of(" \f") != std::string::npos) lines.push_back(l);
+            if (lines.size() < 4u) {
+                ADD_FAILURE() << text;
+                return 0;
+            }
+            EXPECT_NE(lines[0].find("K7"), std::string::npos) << "page " << n << "\n" << text;
+            EXPECT_NE(lines[0].find("Position 3: Unterzug"), std::string::npos) << "page " << n;
+            // After the head line (and the title on page 1) the headings "Nr Kraft" and "kN".
+            const size_t h = n == 1 ? 2 : 1;
+            EXPECT_NE(lines[h].find("Nr"), std::string::npos) << "page " << n << "\n" << text;
+            EXPECT_NE(lines[h].find("Kraft"), std::string::npos) << "page " << n;
+            EXPECT_NE(lines[h + 1].find("kN"), std::string::npos) << "page " << n;
+            const std::string number = "Seite " + std::to_string(n) + " von " + std::to_string(res.pages);
+            EXPECT_NE(lines.back().find(number), std::string::npos) << text;
+            for (size_t k = h + 2; k + 1 < lines.size(); ++k) rows += lines[k] + "\n";
+            if (n == 1) first_page_rows = int(lines.size()) - int(h) - 3;
+            // every row's words end within the text area
+            for (const Word& w : pdf_words(pdf, n))
+                if (w.text[0] == 'F') EXPECT_LE(w.y1, area_bottom) << w.text << " on page " << n;
+        }
+        // Every row once, whole, in order.
+        std::istringstream in(rows);
+        int expect = 1;
+        for (std::string l; std::getline(in, l); ++expect) {
+            std::istringstream cells(l);
+            std::string nr, f;
+            cells >> nr >> f;
+            EXPECT_EQ(nr, std::to_string(expect));
+            EXPECT_EQ(f, "F" + std::to_string(expect));
+        }
+        EXPECT_EQ(expect, count + 1);
+        return first_page_rows;
+    };
+    const int full = check(200, 0);   // the rows that fill page 1
+    ASSERT_GT(full, 10);
+    check(5, 1);
+    check(full, 1);
+    check(full + 1, 2);
 }
 
 // The PDF is written beside its place and renamed there when whole: a folder in its place, a
