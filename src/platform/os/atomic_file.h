@@ -39,3 +39,10 @@ void ignore_file_size_signal();
 void note_file_seen(const std::string& path);
 // True when path was noted and the file there is now another one, was changed, created or removed.
 bool file_changed_since_seen(const std::string& path);
+
+// The system's reason for a failed write (errno), in German as a save failure names it.
+std::string write_failure_reason(int error);
+
+// Empty when a file can be written in folder (a probe is created, written and removed), else why
+// not in German ("kein Platz auf dem Datenträger", "keine Schreibberechtigung", "ist kein Ordner").
+std::string folder_write_refusal(const std::string& folder);

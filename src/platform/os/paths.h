@@ -7,3 +7,6 @@ std::string native_path(const std::string& path);
 
 // folder + "/" + name, without doubling a separator at the seam; the name alone when folder is empty.
 std::string path_join(const std::string& folder, const std::string& name);
+
+// The path as a message shows it: absolute (from the working folder) and without "." or "..".
+std::string absolute_path(const std::string& path);
