@@ -1,4 +1,5 @@
 #include "platform/os/atomic_file.h"
+#include "platform/os/paths.h"
 
 #include <cerrno>
 #include <map>
@@ -143,7 +144,8 @@ std::string reason_of(int error)
     case EFBIG: return "die Datei wäre größer als erlaubt";
     case EACCES: case EPERM: return "keine Schreibberechtigung";
     case EROFS: return "das Dateisystem ist schreibgeschützt";
-    case ENOENT: case ENOTDIR: return "der Ordner fehlt";
+    case ENOENT: return "der Ordner fehlt";
+    case ENOTDIR: return "ein Teil des Pfades ist kein Ordner";
     case EISDIR: return "an ihrer Stelle steht ein Ordner";
     case EIO: return "Ein-/Ausgabefehler";
     default: return std::strerror(error);
@@ -257,4 +259,9 @@ std::string folder_write_refusal(const std::string& folder)
     if (::close(fd) != 0 && !error) error = errno;
     ::unlink(probe.c_str());
     return error ? reason_of(error) : std::string();
+}
+
+std::string write_failure_message(const std::string& path, const std::string& reason)
+{
+    return "Die Datei\n" + absolute_path(path) + "\nkann nicht geschrieben werden: " + reason + ".";
 }

@@ -46,3 +46,7 @@ std::string write_failure_reason(int error);
 // Empty when a file can be written in folder (a probe is created, written and removed), else why
 // not in German ("kein Platz auf dem Datenträger", "keine Schreibberechtigung", "ist kein Ordner").
 std::string folder_write_refusal(const std::string& folder);
+
+// The message of a file that could not be written: "Die Datei\n<absolute path>\nkann nicht
+// geschrieben werden: <reason>."
+std::string write_failure_message(const std::string& path, const std::string& reason);
