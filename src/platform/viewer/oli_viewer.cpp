@@ -148,7 +148,8 @@ void remove_live_preview_copies()
 
 void note_preview_copy(const std::string& copy)
 {
-    static const bool registered = std::atexit(remove_live_preview_copies) == 0;
+    static const bool registered =
+        std::atexit(remove_live_preview_copies) == 0 && std::at_quick_exit(remove_live_preview_copies) == 0;
     (void)registered;
     live_preview_copies().insert(copy);
 }
