@@ -1,5 +1,4 @@
 #include "platform/viewer/oli_viewer.h"
-#include "platform/env/vyk_message.h"
 #include "platform/os/calllog.h"
 #include "platform/os/atomic_file.h"
 #include "platform/os/c_numeric.h"
@@ -392,7 +391,7 @@ void Quick_OLI_View(const char* prefix, const char* path)
     const QString reason = why.empty() ? QString() : QStringLiteral("Die Vorschau kann nicht gezeigt werden.\n") +
                                                          QString::fromStdString(why) + QLatin1Char('\n');
     message_box(BoxIcon::Information, QStringLiteral("Druckvorschau"),
-                reason + QStringLiteral("Die Druckliste liegt als PDF unter ") + QString::fromStdString(absolute(pdf)));
+                reason + QStringLiteral("Die Druckliste liegt als PDF unter ") + QString::fromLocal8Bit(absolute(pdf).c_str()));
 }
 
 void Quick_OLI_Print(const char* prefix, const char* path)
@@ -425,12 +424,9 @@ void Quick_OLI_Print(const char* prefix, const char* path)
         return;
     }
     calllog::add("Quick_OLI_Print: " + str(prefix) + " " + str(path) + " -> no print queue, " + pdf);
-    Init_Message();
-    Set_Message_Title("Drucken");
-    Set_Message_Symbol(1, 0, 0, 0);
-    Fill_Message("Es ist kein Drucker eingerichtet.");
-    // The folder the program runs in is no place a person knows: the path is given in full.
-    std::string line = "Die Druckliste liegt als PDF unter " + absolute(pdf);
-    Fill_Message(line.c_str());
-    Draw_Message();
+    // The folder the program runs in is no place a person knows: the path is given in full, in
+    // the system's own letters (a message of the environment would take it as code page 437).
+    message_box(BoxIcon::Information, QStringLiteral("Drucken"),
+                QStringLiteral("Es ist kein Drucker eingerichtet.\nDie Druckliste liegt als PDF unter ") +
+                    QString::fromLocal8Bit(absolute(pdf).c_str()));
 }

@@ -1005,13 +1005,14 @@ std::string long_list()
 } // namespace
 
 // A message at the end of a print or preview is the active modal widget, no progress dialog stays
-// on top of it, and its OK closes it: printing without a printer, and a preview that cannot copy
+// on top of it, its OK closes it, and it names the PDF in full: printing without a printer, and a preview that cannot copy
 // the list into a full temporary folder (it says why before it names the PDF).
 TEST(OliViewer, MessagesAfterAPrintAreNotHiddenByTheProgress)
 {
     if (!QStandardPaths::findExecutable("lpstat").isEmpty()) GTEST_SKIP() << "a print queue may be configured here";
     testutil::ScratchDir dir;
-    const std::string list = dir.file("L_01.oli");
+    // A folder a person names in German: the path keeps its letters in the message.
+    const std::string list = dir.file("Tr\u00e4ger_01.oli");
     ASSERT_TRUE(testutil::write_file(list, long_list()));
     const ShownMessages shown;
     oliview::set_progress_delay(0);
