@@ -1032,7 +1032,22 @@ TEST(OliViewer, MessagesAfterAPrintAreNotHiddenByTheProgress)
         oliview::set_progress_delay(500);
         GTEST_SKIP() << "no tmpfs can be mounted here";
     }
+    ASSERT_TRUE(testutil::write_file(small + "/L_01.oli", long_list()));
     ASSERT_NE(std::system(("dd if=/dev/zero of='" + small + "/fill' bs=1k 2>/dev/null").c_str()), -1);
+    {
+        // The PDF of a list named relative to the working folder, on the full file system.
+        const std::filesystem::path was = std::filesystem::current_path();
+        std::filesystem::current_path(small);
+        MessageWatch watch;
+        Quick_OLI_View("L", "L_01.oli");
+        std::filesystem::current_path(was);
+        EXPECT_TRUE(watch.saw_progress);
+        EXPECT_EQ(watch.text, QString::fromUtf8("Die PDF-Datei der Druckliste kann nicht geschrieben werden!\nDie Datei\n") +
+                                  QString::fromStdString(small) +
+                                  QString::fromUtf8("/L_01.oli.pdf\nkann nicht geschrieben werden: kein Platz auf dem Datenträger."));
+        EXPECT_EQ(watch.progress_beside, 0);
+        EXPECT_TRUE(watch.closed_by_ok());
+    }
     {
         const TempFolder temp(small);
         MessageWatch watch;
