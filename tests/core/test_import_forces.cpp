@@ -300,12 +300,9 @@ TEST_F(Import, ATempFolderThatCannotBeWrittenIsNamed)
 
     // A small file system of its own: full from the start, then filled by the tool itself.
     const std::string small = env.root() + "/small";
-    std::filesystem::create_directories(small);
-    if (::geteuid() != 0 || std::system(("mount -t tmpfs -o size=64k tmpfs '" + small + "' 2>/dev/null").c_str()) != 0)
-        GTEST_SKIP() << "no tmpfs can be mounted here";
+    const testutil::FullDisk full(small);
+    if (!full.mounted()) GTEST_SKIP() << "no tmpfs can be mounted here";
     ::setenv("TEMP", small.c_str(), 1);
-    const std::string fill = "dd if=/dev/zero of='" + small + "/fill' bs=1k 2>/dev/null";
-    ASSERT_NE(std::system(fill.c_str()), -1);
     calllog::clear();
     calllog::push_answer(QMessageBox::Yes);
     EXPECT_EQ(Import_BeamCutMultiResults(nullptr, 1000, 4159, 0, 1, 2, kNames), 0);
@@ -313,7 +310,8 @@ TEST_F(Import, ATempFolderThatCannotBeWrittenIsNamed)
                                          "Das Schnittgrößenwerkzeug kann dort keine Ergebnisdatei schreiben.");
     EXPECT_FALSE(tool_started());
 
-    std::filesystem::remove(small + "/fill");
+    full.unfill();
+    const std::string fill = "dd if=/dev/zero of='" + small + "/fill' bs=1k 2>/dev/null";
     const std::string tool = env.exec() + "/Trobavex";
     ASSERT_TRUE(testutil::write_file(tool, "#!/bin/sh\n" + fill + "\nprintf 'MULTICUT\\n2\\n' > \"$TEMP/Trobavex.res\"\n"));
     ::chmod(tool.c_str(), 0755);
@@ -322,7 +320,6 @@ TEST_F(Import, ATempFolderThatCannotBeWrittenIsNamed)
     EXPECT_EQ(imported_forces_failure(), "Die Ergebnisdatei des Schnittgrößenwerkzeugs\n" + small +
                                              "/Trobavex.res\nist leer.\nDer TEMP-Ordner\n" + small +
                                              "\nkein Platz auf dem Datenträger.");
-    EXPECT_EQ(std::system(("umount '" + small + "'").c_str()), 0);
 }
 
 TEST_F(Import, MoreThanTenSetsAreRefused)

@@ -1027,13 +1027,14 @@ TEST(OliViewer, MessagesAfterAPrintAreNotHiddenByTheProgress)
     }
 
     const std::string small = dir.file("small");
-    std::filesystem::create_directories(small);
-    if (::geteuid() != 0 || std::system(("mount -t tmpfs -o size=64k tmpfs '" + small + "' 2>/dev/null").c_str()) != 0) {
+    const testutil::FullDisk full(small);
+    if (!full.mounted()) {
         oliview::set_progress_delay(500);
         GTEST_SKIP() << "no tmpfs can be mounted here";
     }
+    full.unfill();
     ASSERT_TRUE(testutil::write_file(small + "/L_01.oli", long_list()));
-    ASSERT_NE(std::system(("dd if=/dev/zero of='" + small + "/fill' bs=1k 2>/dev/null").c_str()), -1);
+    full.fill();
     {
         // The PDF of a list named relative to the working folder, on the full file system.
         const std::filesystem::path was = std::filesystem::current_path();
@@ -1065,6 +1066,5 @@ TEST(OliViewer, MessagesAfterAPrintAreNotHiddenByTheProgress)
         EXPECT_TRUE(watch.closed_by_ok());
         EXPECT_TRUE(preview_copies(small).empty());
     }
-    EXPECT_EQ(std::system(("umount '" + small + "'").c_str()), 0);
     oliview::set_progress_delay(500);
 }
