@@ -147,8 +147,9 @@ void remove_live_preview_copies()
 
 void note_preview_copy(const std::string& copy)
 {
-    static const bool registered =
-        std::atexit(remove_live_preview_copies) == 0 && std::at_quick_exit(remove_live_preview_copies) == 0;
+    // The set exists before the handlers are registered, so that it is destroyed only after they ran.
+    static const bool registered = (live_preview_copies(), std::atexit(remove_live_preview_copies) == 0 &&
+                                                               std::at_quick_exit(remove_live_preview_copies) == 0);
     (void)registered;
     live_preview_copies().insert(copy);
 }
