@@ -58,7 +58,7 @@ std::string extract_failure(int code)
     case 2: return "der TEMP-Ordner ist nicht beschreibbar";
     case 3: return "EXEC ist nicht gesetzt";
     case 4: return "TEMP ist nicht gesetzt";
-    default: return "7-Zip meldet einen Fehler (Protokoll 7zprot.txt im TEMP-Ordner)";
+    default: return "7-Zip fehlt oder meldet einen Fehler (Protokoll 7zprot.txt im TEMP-Ordner)";
     }
 }
 

@@ -174,12 +174,15 @@ TEST_F(Import, ArchivedComponentIsUnpackedBy7zaAndItsExportFileDeletedAfterwards
     EXPECT_EQ(Import_BeamCutMultiResults(nullptr, 1000, 4159, 0, 1, 2, kNames), 0);
     EXPECT_FALSE(std::filesystem::exists(env.temp() + "/AAAA.EX2"));
 
-    // A damaged archive gives no export file: the tool is not started.
+    // A damaged archive gives no export file: the tool is not started, and the archive is named.
     testutil::write_file(env.components() + "/ARCHIV.7z", "damaged");
     calllog::clear();
     calllog::push_answer(QMessageBox::Yes);
     EXPECT_EQ(Import_BeamCutMultiResults(nullptr, 1000, 4159, 0, 1, 2, kNames), 0);
     EXPECT_FALSE(tool_started());
+    EXPECT_EQ(imported_forces_failure(), "Das Bauteil kann nicht aus dem Archiv\n" + env.components() +
+                                             "/ARCHIV.7z\nentpackt werden: 7-Zip fehlt oder meldet einen Fehler "
+                                             "(Protokoll 7zprot.txt im TEMP-Ordner).");
 }
 
 TEST_F(Import, OpenToolWindowGivesTheNoticeAndStartsNothing)
