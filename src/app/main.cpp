@@ -5,6 +5,7 @@
 #include "gui/position_saving.h"
 #include "platform/os/calllog.h"
 #include "platform/screen/fonts.h"
+#include "platform/viewer/oli_viewer.h"
 #include "sheets/form_helper_services.h"
 #include <QApplication>
 #include <QLocale>
@@ -29,6 +30,8 @@ int main(int argc, char** argv)
     // With a display the environment's screen draws real fonts; headless, the fixed cells.
     if (calllog::interactive()) screen_set_metrics(SCREEN_METRICS_QT);
     show_file_refusals_in_message_boxes();
+    // Preview copies that a killed run left in the temporary folder.
+    oliview::remove_stale_preview_copies();
 
     // The interface is German whatever the user's language: Qt's own dialogs speak German too.
     const QString folder = translations_folder(qt_plugin_path);

@@ -7,6 +7,7 @@
 #include "platform/env/message_box.h"
 #include "platform/env/vyk_env.h"
 #include "platform/env/vyk_process.h"
+#include "platform/os/atomic_file.h"
 #include "platform/os/paths.h"
 #include "platform/os/regular_file.h"
 
@@ -33,19 +34,51 @@ void delete_file(const std::string& path)
     if (!path.empty()) std::remove(path.c_str());
 }
 
+std::string g_failure;
+
+// The TEMP folder named with what keeps the tool from writing there; empty when it can write.
+std::string temp_refusal(const std::string& temp)
+{
+    const std::string why = folder_write_refusal(temp);
+    return why.empty() ? why : "Der TEMP-Ordner\n" + absolute_path(temp) + "\n" + why + ".";
+}
+
+// Why the result file at path brought nothing in; a full TEMP folder is named as its likely cause.
+void result_failure(const std::string& path, const std::string& temp, const std::string& why)
+{
+    g_failure = "Die Ergebnisdatei des Schnittgrößenwerkzeugs\n" + absolute_path(path) + "\n" + why + ".";
+    const std::string full = temp_refusal(temp);
+    if (!full.empty()) g_failure += "\n" + full;
+}
+
+// What unpacking the component's archive answered, as extract_from_archive numbers it.
+std::string extract_failure(int code)
+{
+    switch (code) {
+    case 1: return "das Archiv kann nicht gelesen werden";
+    case 2: return "der TEMP-Ordner ist nicht beschreibbar";
+    case 3: return "EXEC ist nicht gesetzt";
+    case 4: return "TEMP ist nicht gesetzt";
+    default: return "7-Zip fehlt oder meldet einen Fehler (Protokoll 7zprot.txt im TEMP-Ordner)";
+    }
+}
+
 } // namespace
+
+std::string imported_forces_failure(void) { return g_failure; }
 
 void free_imported_forces(void) { beamcut_table_free_rows(&imported_forces); }
 
 void clear_imported_forces(void) { beamcut_table_clear(&imported_forces); }
 
-int read_beam_cut_results(FILE* f, int n) { return beamcut_table_read(&imported_forces, f, n); }
+int read_beam_cut_results(FILE* f, int n, std::string* why) { return beamcut_table_read(&imported_forces, f, n, why); }
 
 int Import_BeamCutMultiResults(SelectedComponent* component, int a, int b, int c, int d, int n,
                                const char* const* names)
 {
     free_imported_forces();
     imported_forces.valid = 0;
+    g_failure.clear();
     if (n > IMPORT_MAX_SETS) {
         std::printf("Import_BeamCutMultiResults0: n=%d ? to much :-(\n", n);
         return 0;   // the per-set tables hold ten sets
@@ -53,6 +86,12 @@ int Import_BeamCutMultiResults(SelectedComponent* component, int a, int b, int c
     const char* temp_env = VYKGetEnv("TEMP");
     if (!temp_env) return 0;
     const std::string temp = temp_env;
+    // The tool answers through a file in TEMP: where it cannot write, it is not started.
+    g_failure = temp_refusal(temp);
+    if (!g_failure.empty()) {
+        g_failure += "\nDas Schnittgrößenwerkzeug kann dort keine Ergebnisdatei schreiben.";
+        return 0;
+    }
 
     if (component) {
         last_component = component;
@@ -74,7 +113,12 @@ int Import_BeamCutMultiResults(SelectedComponent* component, int a, int b, int c
     std::string delete_after;
     if (last_component->archived) {
         // Without the unpacked export file the tool has nothing to work on.
-        if (extract_from_archive(last_component->archive_path, "AAAA.EX2", temp.c_str()) != 0) return 0;
+        const int failed = extract_from_archive(last_component->archive_path, "AAAA.EX2", temp.c_str());
+        if (failed != 0) {
+            g_failure = "Das Bauteil kann nicht aus dem Archiv\n" + absolute_path(last_component->archive_path) +
+                        "\nentpackt werden: " + extract_failure(failed) + ".";
+            return 0;
+        }
         export_file = path_join(temp, "AAAA.EX2");
         delete_after = export_file;
     } else {
@@ -91,11 +135,22 @@ int Import_BeamCutMultiResults(SelectedComponent* component, int a, int b, int c
     }
     const std::string result = beamcut_run_tool(temp, export_file, a, b, c, d, n, names);
     delete_file(delete_after);
-    if (result.empty()) return 0;
-    FILE* f = open_regular_file(result, file_bounds::kToolResult, "rb");
-    if (!f) return 0;
-    const int rows = read_beam_cut_results(f, n);
+    if (result.empty()) {
+        g_failure = "EXEC ist nicht gesetzt: das Schnittgrößenwerkzeug kann nicht gestartet werden.";
+        return 0;
+    }
+    FileRefusal refused;
+    FILE* f = open_regular_file(result, file_bounds::kToolResult, "rb", &refused);
+    if (!f) {
+        result_failure(result, temp,
+                       refused.missing ? "fehlt: das Werkzeug wurde ohne Auswahl geschlossen oder konnte sie nicht schreiben"
+                                       : refused.reason);
+        return 0;
+    }
+    std::string why;
+    const int rows = read_beam_cut_results(f, n, &why);
     std::fclose(f);
+    if (rows == 0) result_failure(result, temp, why.empty() ? "kann nicht gelesen werden" : why);
     return rows;
 }
 

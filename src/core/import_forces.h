@@ -4,6 +4,7 @@
 #include "environment/beamcut_import.h"
 
 #include <cstdio>
+#include <string>
 
 class QString;
 struct LoadRow;
@@ -25,8 +26,12 @@ extern SelectedComponent* last_component;
 // when the table was read completely, else 0.
 int Import_BeamCutMultiResults(SelectedComponent* component, int a, int b, int c, int d, int n,
                                const char* const* names);
-// Reads the tool's result file for n sets into the imported table; the row count or 0.
-int read_beam_cut_results(FILE* stream, int n);
+// Reads the tool's result file for n sets into the imported table; the row count or 0, with *why
+// (when given) saying what the file lacks.
+int read_beam_cut_results(FILE* stream, int n, std::string* why = nullptr);
+// Why the last import brought nothing in, for its message (German, UTF-8): the file by its
+// absolute path and the reason. Empty after a complete import and when no component was chosen.
+std::string imported_forces_failure(void);
 
 VYKExportObject* imported_force_header(int set);
 int imported_force_rows_of_set(int set);

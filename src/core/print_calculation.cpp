@@ -90,12 +90,15 @@ void screw_lines(FILE* file, const TAVO52_DATA& d)
                    d.d_unterleg);
 }
 
-// The list, the file it was to be and the system's reason: the user can mend what failed.
-void abort_box(const std::string& cause)
+// The list, the file it was to be and the reason, and the plot file when it failed too: the user
+// can mend what failed.
+void abort_box(const std::string& cause, const std::string& plot_cause)
 {
-    message_box(BoxIcon::Warning, QStringLiteral("ABBRUCH"),
-                QStringLiteral("Die Druckliste kann nicht erzeugt werden!\n") + QString::fromLocal8Bit(cause.c_str()),
-                BoxAnswer::Yes);
+    QString text = QStringLiteral("Die Druckliste kann nicht erzeugt werden!\n") + QString::fromStdString(cause);
+    if (!plot_cause.empty())
+        text += QStringLiteral("\nAuch die Zeichnungsdatei kann nicht geschrieben werden:\n") +
+                QString::fromStdString(plot_cause);
+    message_box(BoxIcon::Warning, QStringLiteral("ABBRUCH"), text, BoxAnswer::Yes);
 }
 
 // The list after the input data: the error section for a calculation that was not performed
@@ -112,13 +115,13 @@ void write_results(TAVO52_DATA& d, FILE* file, int r, int e)
 
 // Writes the whole list through a temporary file beside it, renamed into place only when complete
 // and flushed: a failed or killed write leaves the old list, and a reader never sees half of one.
-// Returns "" when the list was written, else "<file>: <reason>".
+// Returns "" when the list was written, else the message naming the file and the reason.
 std::string write_list(TAVO52_DATA& d, int r, int e)
 {
     int write_errno = 0;
     view_plot_error_reset();
     const std::string refused = print_file_refusal(oli_path);
-    if (!refused.empty()) return oli_path + ": " + refused;
+    if (!refused.empty()) return write_failure_message(oli_path, refused);
     const bool ok = save_file_atomically(oli_path, [&](FILE* file) {
         d.print_input_section(file);
         write_results(d, file, r, e);
@@ -128,8 +131,7 @@ std::string write_list(TAVO52_DATA& d, int r, int e)
         return written;
     });
     if (ok) return std::string();
-    const int cause = write_errno ? write_errno : errno;
-    return oli_path + ": " + std::strerror(cause ? cause : EIO);
+    return write_failure_message(oli_path, write_errno ? write_failure_reason(write_errno) : last_save_failure_reason());
 }
 
 // Preview and print: calculate, write the list, hand it on. Nothing is handed on when the list
@@ -143,15 +145,15 @@ void print_position(TAVO52_DATA& d, bool to_printer)
     const CNumericScope c_numbers;
     const int r = d.cal_nachweise();
     const std::string failed = write_list(d, r, 0);
+    const std::string plot_failed = view_plot_error();
     if (!failed.empty()) {
-        abort_box(failed);
+        abort_box(failed, plot_failed);
         return;
     }
-    const std::string plot_failed = view_plot_error();
     if (!plot_failed.empty())
         message_box(BoxIcon::Warning, QStringLiteral("Zeichnung"),
                     QStringLiteral("Die Zeichnungsdatei kann nicht geschrieben werden!\n") +
-                        QString::fromLocal8Bit(plot_failed.c_str()));
+                        QString::fromStdString(plot_failed));
     if (to_printer)
         Quick_OLI_Print(component_id.c_str(), oli_path.c_str());
     else
@@ -166,7 +168,7 @@ std::string print_file_refusal(const std::string& path)
     // would replace what is there, not write into it.
     struct stat st;
     if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return std::string();
-    return S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "not a regular file";
+    return S_ISDIR(st.st_mode) ? "an ihrer Stelle steht ein Ordner" : "an ihrer Stelle steht keine gewöhnliche Datei";
 }
 
 void TAVO52_DATA::Print_OliView() { print_position(*this, false); }

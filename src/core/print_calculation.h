@@ -35,11 +35,11 @@ std::string print_cp437(const char* utf8);
 // The plot file of the view drawing: "<id>01.SPF" in the folder of the output list.
 std::string view_plot_path(const std::string& list_path, const std::string& id);
 
-// What went wrong with the plot file of the last view drawing, "<file>: <reason>"; "" when it was
-// written or no drawing was made. A failed plot file leaves the old one and never stops the list.
+// What went wrong with the plot file of the last view drawing ("Die Datei\n<absolute path>\nkann
+// nicht geschrieben werden: <reason>."); "" when it was written or no drawing was made. A failed plot file leaves the old one and never stops the list.
 std::string view_plot_error();
 void view_plot_error_reset();
 
 // Why a print file (list, plot file) may not be saved at path: "" for a regular file or none, else
-// the reason (a folder, a device or a pipe is never replaced).
+// the reason in German (a folder, a device or a pipe is never replaced).
 std::string print_file_refusal(const std::string& path);

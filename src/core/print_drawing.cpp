@@ -232,7 +232,7 @@ void save_plot(const std::string& path, const char* bytes, size_t size)
 {
     const std::string refused = print_file_refusal(path);
     if (!refused.empty()) {
-        g_plot_error = path + ": " + refused;
+        g_plot_error = write_failure_message(path, refused);
         return;
     }
     int write_errno = 0;
@@ -241,7 +241,8 @@ void save_plot(const std::string& path, const char* bytes, size_t size)
         if (!written) write_errno = errno;
         return written;
     });
-    if (!ok) g_plot_error = path + ": " + std::strerror(write_errno ? write_errno : (errno ? errno : EIO));
+    if (!ok)
+        g_plot_error = write_failure_message(path, write_errno ? write_failure_reason(write_errno) : last_save_failure_reason());
 }
 
 }  // namespace

@@ -47,12 +47,38 @@ void free_headers(BeamCutTable* t)
     }
 }
 
+// What a failed read of the result file lacks: the line the reading stopped in, and whether the
+// file ended there (cut short) or held something else (damaged).
+struct ReadFault {
+    std::string* why;
+    void set(FILE* f, const std::string& expected) const
+    {
+        if (!why) return;
+        const bool ended = std::feof(f) != 0;
+        const long at = std::ftell(f);
+        long line = 1;
+        if (at > 0 && std::fseek(f, 0, SEEK_SET) == 0)
+            for (long k = 0; k < at; ++k) {
+                const int c = std::fgetc(f);
+                if (c == EOF) break;
+                line += c == '\n';
+            }
+        *why = ended ? "endet in Zeile " + std::to_string(line) + " vorzeitig (unvollständig: " + expected + ")"
+                     : "ist in Zeile " + std::to_string(line) + " beschädigt (" + expected + ")";
+    }
+    void say(const std::string& text) const
+    {
+        if (why) *why = text;
+    }
+};
+
 // A marked text into a slot: 1 when read (an empty text leaves the slot null), 0 when missing.
 bool read_text(FILE* f, char*& slot)
 {
     char buffer[MARKED_STRING_SIZE];
     const int len = read_marked_string(f, buffer);
-    if (len < 0) return false;
+    // A text the file ends in before its closing mark is cut off.
+    if (len < 0 || std::feof(f)) return false;
     if (len > 0) {
         slot = strdup(buffer);
         if (!slot) return false;
@@ -61,24 +87,39 @@ bool read_text(FILE* f, char*& slot)
 }
 
 // One row: the values, the accidental flag and k_mod, and the two texts.
-bool read_row(FILE* f, int n_values, BeamCutRow& row)
+bool read_row(FILE* f, int n_values, BeamCutRow& row, const ReadFault& fault)
 {
     row.values = static_cast<float*>(std::calloc(size_t(n_values), sizeof(float)));
-    if (!row.values) return false;
+    if (!row.values) {
+        fault.say("ist zu groß für den Arbeitsspeicher");
+        return false;
+    }
     for (int k = 0; k < n_values; ++k)
-        if (c_fscanf(f, " %f", &row.values[k]) != 1) return false;
-    if (c_fscanf(f, "%d%f", &row.accidental, &row.kmod) != 2) return false;
-    return read_text(f, row.texts[0]) && read_text(f, row.texts[1]);
+        if (c_fscanf(f, " %f", &row.values[k]) != 1) {
+            fault.set(f, "Zahl erwartet");
+            return false;
+        }
+    if (c_fscanf(f, "%d", &row.accidental) != 1) {
+        fault.set(f, "ganze Zahl erwartet");
+        return false;
+    }
+    if (c_fscanf(f, "%f", &row.kmod) != 1) {
+        fault.set(f, "k_mod erwartet");
+        return false;
+    }
+    if (read_text(f, row.texts[0]) && read_text(f, row.texts[1])) return true;
+    fault.set(f, "Text zwischen den Zeichen 0xAE und 0xAF erwartet");
+    return false;
 }
 
 // Reads `total` rows; on success they become the table's rows (valid set), else none stay.
-bool read_rows(BeamCutTable* t, FILE* f, long long total, int n_values)
+bool read_rows(BeamCutTable* t, FILE* f, long long total, int n_values, const ReadFault& fault = ReadFault{nullptr})
 {
     // Rows are collected as they are read, so a count the file does not back takes no memory.
     std::vector<BeamCutRow> rows;
     for (long long r = 0; r < total; ++r) {
         BeamCutRow row = {};
-        if (!read_row(f, n_values, row)) {
+        if (!read_row(f, n_values, row, fault)) {
             free_row(row);
             for (auto& done : rows) free_row(done);
             return false;
@@ -88,6 +129,7 @@ bool read_rows(BeamCutTable* t, FILE* f, long long total, int n_values)
     t->rows = static_cast<BeamCutRow*>(std::malloc(sizeof(BeamCutRow) * rows.size()));
     if (!t->rows) {
         for (auto& done : rows) free_row(done);
+        fault.say("ist zu groß für den Arbeitsspeicher");
         return false;
     }
     std::memcpy(t->rows, rows.data(), sizeof(BeamCutRow) * rows.size());
@@ -191,30 +233,59 @@ void beamcut_table_clear(BeamCutTable* t)
     t->set_count = 0;
 }
 
-int beamcut_table_read(BeamCutTable* t, FILE* f, int n)
+int beamcut_table_read(BeamCutTable* t, FILE* f, int n, std::string* why)
 {
     const CNumericScope c_numbers;
+    const ReadFault fault{why};
     beamcut_table_clear(t);
     if (!f || n < 1 || n > BEAMCUT_MAX_SETS) return 0;
+    const int first = std::fgetc(f);
+    if (first == EOF) {
+        fault.say("ist leer");
+        return 0;
+    }
+    std::ungetc(first, f);
 
-    if (!find_keyword_line("MULTICUT", f, nullptr)) return 0;
+    if (!find_keyword_line("MULTICUT", f, nullptr)) {
+        fault.say("enthält keine Zeile \"MULTICUT\" (keine Ergebnisdatei des Werkzeugs oder beschädigt)");
+        return 0;
+    }
     int sets = 0;
-    if (c_fscanf(f, " %d", &sets) != 1) return 0;
+    if (c_fscanf(f, " %d", &sets) != 1) {
+        fault.set(f, "Anzahl der Sätze erwartet");
+        return 0;
+    }
     t->set_count = sets;
-    if (sets != n) return 0;
+    if (sets != n) {
+        fault.set(f, std::to_string(sets) + " Sätze statt " + std::to_string(n));
+        return 0;
+    }
     for (int s = 0; s < n; ++s) t->headers[s] = vyk_export_object_read(f);
 
-    if (!find_keyword_line("RESULTS", f, nullptr)) return 0;
+    if (!find_keyword_line("RESULTS", f, nullptr)) {
+        fault.say("enthält keine Zeile \"RESULTS\" (unvollständig oder beschädigt)");
+        return 0;
+    }
     long long total = 0;
     for (int s = 0; s < n; ++s) {
         int rows = 0;
         // A negative count would shift the rows of every later set.
-        if (c_fscanf(f, " %d", &rows) != 1 || rows < 0) return 0;
+        if (c_fscanf(f, " %d", &rows) != 1 || rows < 0) {
+            fault.set(f, "Anzahl der Zeilen eines Satzes erwartet");
+            return 0;
+        }
         t->rows_per_set[s] = rows;
         total += rows;
     }
-    if (total <= 0 || total > kMaxRows) return 0;
-    return read_rows(t, f, total, 6 * n) ? t->row_count : 0;
+    if (total <= 0) {
+        fault.say("enthält keine Schnittgrößenkombination");
+        return 0;
+    }
+    if (total > kMaxRows) {
+        fault.set(f, "mehr als " + std::to_string(kMaxRows) + " Zeilen angegeben");
+        return 0;
+    }
+    return read_rows(t, f, total, 6 * n, fault) ? t->row_count : 0;
 }
 
 void beamcut_tool_arguments(const std::string& program, const std::string& export_file, int a, int b, int c,

@@ -35,8 +35,10 @@ void beamcut_table_free_rows(BeamCutTable* table);
 // Frees rows and export objects and sets every count and the valid flag to 0.
 void beamcut_table_clear(BeamCutTable* table);
 // Reads the tool's result file for n sets ("MULTICUT", the sets' export objects, "RESULTS", the
-// row counts and the rows). Returns the row count when every row was read, else 0.
-int beamcut_table_read(BeamCutTable* table, FILE* stream, int n);
+// row counts and the rows). Returns the row count when every row was read, else 0, with *why (when
+// given) saying what the file lacks in German: "ist leer", "endet in Zeile 9 vorzeitig
+// (unvollständig)", "ist in Zeile 7 beschädigt (Zahl erwartet)".
+int beamcut_table_read(BeamCutTable* table, FILE* stream, int n, std::string* why = nullptr);
 // The argument vector of the tool: [program, export file, a, b, c, d] and, when n is not 0, n and
 // the n labels (an absent label as an empty text).
 void beamcut_tool_arguments(const std::string& program, const std::string& export_file, int a, int b, int c,

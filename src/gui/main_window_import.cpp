@@ -156,6 +156,12 @@ bool run_force_import(MainWindow& w)
     const int rows = int(left_forces.size());
 
     bool ok = true;
+    // Nothing came in: the message names the result file or the folder and why.
+    const std::string failed = imported_forces_failure();
+    if (!failed.empty()) {
+        error += QString::fromStdString(failed) + QStringLiteral("\nEs wurden keine Schnittgrößen importiert.\n");
+        ok = false;
+    }
     int appended = 0;
     QString refused_loads;
     if (w.cb_import_sni->isChecked() && rows > 0 && imported_forces.set_count > 0) {

@@ -5,8 +5,29 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 namespace testutil {
+
+FullDisk::FullDisk(const std::string& folder) : folder_(folder)
+{
+    std::filesystem::create_directories(folder);
+    mounted_ = ::geteuid() == 0 &&
+               std::system(("mount -t tmpfs -o size=64k tmpfs '" + folder + "' 2>/dev/null").c_str()) == 0;
+    if (mounted_) fill();
+}
+
+FullDisk::~FullDisk()
+{
+    if (mounted_) std::system(("umount '" + folder_ + "'").c_str());
+}
+
+void FullDisk::fill() const
+{
+    if (mounted_) std::system(("dd if=/dev/zero of='" + folder_ + "/fill' bs=1k 2>/dev/null").c_str());
+}
+
+void FullDisk::unfill() const { std::remove((folder_ + "/fill").c_str()); }
 
 ScratchDir::ScratchDir()
 {

@@ -32,6 +32,22 @@ private:
     bool active_ = false;
 };
 
+// A file system of 64 KiB mounted at folder (created) and filled to the last byte, for writes
+// that find the disk full; unmounted when the object dies. Needs root: mounted() says.
+class FullDisk {
+public:
+    explicit FullDisk(const std::string& folder);
+    ~FullDisk();
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+    bool mounted() const { return mounted_; }
+    void fill() const;     // takes the space left (done by the constructor)
+    void unfill() const;   // gives it back
+private:
+    std::string folder_;
+    bool mounted_ = false;
+};
+
 std::string read_file(const std::string& path);                       // empty when missing
 bool write_file(const std::string& path, const std::string& bytes);
 

@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 #include <QMessageBox>
+#include <algorithm>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -170,12 +174,15 @@ TEST_F(Import, ArchivedComponentIsUnpackedBy7zaAndItsExportFileDeletedAfterwards
     EXPECT_EQ(Import_BeamCutMultiResults(nullptr, 1000, 4159, 0, 1, 2, kNames), 0);
     EXPECT_FALSE(std::filesystem::exists(env.temp() + "/AAAA.EX2"));
 
-    // A damaged archive gives no export file: the tool is not started.
+    // A damaged archive gives no export file: the tool is not started, and the archive is named.
     testutil::write_file(env.components() + "/ARCHIV.7z", "damaged");
     calllog::clear();
     calllog::push_answer(QMessageBox::Yes);
     EXPECT_EQ(Import_BeamCutMultiResults(nullptr, 1000, 4159, 0, 1, 2, kNames), 0);
     EXPECT_FALSE(tool_started());
+    EXPECT_EQ(imported_forces_failure(), "Das Bauteil kann nicht aus dem Archiv\n" + env.components() +
+                                             "/ARCHIV.7z\nentpackt werden: 7-Zip fehlt oder meldet einen Fehler "
+                                             "(Protokoll 7zprot.txt im TEMP-Ordner).");
 }
 
 TEST_F(Import, OpenToolWindowGivesTheNoticeAndStartsNothing)
@@ -197,6 +204,125 @@ TEST_F(Import, StaleResultFileIsNotImportedAgain)
                          importfix::result_file(2, importfix::two_cuts(), {2, 3}, five_rows()));
     EXPECT_EQ(Import_BeamCutMultiResults(nullptr, 1000, 4159, 0, 1, 2, kNames), 0);
     EXPECT_FALSE(std::filesystem::exists(env.temp() + "/Trobavex.res"));
+}
+
+// A result file the import cannot take: nothing comes in, and the failure names the file by its
+// absolute path and what is wrong, down to the line. Lines of the good file: "MULTICUT" is
+// line 1, "RESULTS" line L, the row counts L + 1 and the five rows L + 2 to L + 6.
+TEST_F(Import, EachBadResultFileIsNamedWithItsReason)
+{
+    put_component("TRAEGER");
+    const std::string good = importfix::result_file(2, importfix::two_cuts(), {2, 3}, five_rows());
+    const size_t results_at = good.find("RESULTS");
+    const long L = long(std::count(good.begin(), good.begin() + long(results_at), '\n')) + 1;
+    std::vector<size_t> row_start;   // byte where each of the five rows begins
+    for (size_t p = good.find('\n', good.find('\n', results_at) + 1) + 1; p < good.size(); p = good.find('\n', p) + 1)
+        row_start.push_back(p);
+    ASSERT_EQ(row_start.size(), 5u);
+    std::string damaged = good;
+    damaged.replace(damaged.find("0.000000", row_start[2]), 8, "x.000000");   // first value of row 3
+    std::string bad_flag = good;
+    bad_flag.replace(bad_flag.find(" 0 0.600000", row_start[2]), 2, " ?");    // its accidental flag
+    const std::string cut_in_row = good.substr(0, row_start[4] + 20);        // inside the values of row 5
+    const std::string cut_in_text = good.substr(0, good.size() - 3);         // "R3" of row 5 without its mark
+    const std::string sets3 = importfix::result_file(3, importfix::two_cuts(), {2, 3}, five_rows());
+    const std::string source = env.root() + "/answer";
+    const struct {
+        const char* what;
+        std::string bytes;   // the tool's answer; none: the tool writes nothing
+        bool folder;         // a folder in the result file's place
+        std::string reason;
+    } cases[] = {
+        {"missing", "", false, "fehlt: das Werkzeug wurde ohne Auswahl geschlossen oder konnte sie nicht schreiben"},
+        {"empty", "-", false, "ist leer"},
+        {"damaged value", damaged, false, "ist in Zeile " + std::to_string(L + 4) + " beschädigt (Zahl erwartet)"},
+        {"damaged flag", bad_flag, false, "ist in Zeile " + std::to_string(L + 4) + " beschädigt (ganze Zahl erwartet)"},
+        {"cut in a row", cut_in_row, false,
+         "endet in Zeile " + std::to_string(L + 6) + " vorzeitig (unvollständig: Zahl erwartet)"},
+        {"cut in a text", cut_in_text, false,
+         "endet in Zeile " + std::to_string(L + 6) +
+             " vorzeitig (unvollständig: Text zwischen den Zeichen 0xAE und 0xAF erwartet)"},
+        {"cut before RESULTS", good.substr(0, results_at), false,
+         "enthält keine Zeile \"RESULTS\" (unvollständig oder beschädigt)"},
+        {"three sets", sets3, false, "ist in Zeile 2 beschädigt (3 Sätze statt 2)"},
+        {"no file", "", true, "ist keine Datei (ein Ordner)"},
+    };
+    const std::string tool = env.exec() + "/Trobavex";
+    // Marks its window as open while it runs, as the tool does, so that the watch ends soon.
+    auto put_tool = [&tool](const std::string& make) {
+        ASSERT_TRUE(testutil::write_file(tool, "#!/bin/sh\nmkdir -p \"$TEMP/.windows\"\n"
+                                               ": > \"$TEMP/.windows/VYK - Schnittgrößenauswahl\"\n" + make +
+                                                   "\nsleep 0.2\nrm -f \"$TEMP/.windows/VYK - Schnittgrößenauswahl\"\n"));
+        ::chmod(tool.c_str(), 0755);
+    };
+    for (const auto& c : cases) {
+        std::string make;
+        if (c.folder) make = "mkdir \"$TEMP/Trobavex.res\"";
+        else if (c.bytes == "-") make = ": > \"$TEMP/Trobavex.res\"";
+        else if (!c.bytes.empty()) {
+            ASSERT_TRUE(testutil::write_file(source, c.bytes));
+            make = "cat '" + source + "' > \"$TEMP/Trobavex.res\"";
+        }
+        put_tool(make);
+        calllog::push_answer(QMessageBox::Yes);
+        EXPECT_EQ(Import_BeamCutMultiResults(nullptr, 1000, 4159, 0, 1, 2, kNames), 0) << c.what;
+        EXPECT_EQ(imported_forces_failure(),
+                  "Die Ergebnisdatei des Schnittgrößenwerkzeugs\n" + env.temp() + "/Trobavex.res\n" + c.reason + ".")
+            << c.what;
+        EXPECT_EQ(imported_force_rows_of_set(0), 0) << c.what;
+        std::filesystem::remove_all(env.temp() + "/Trobavex.res");
+    }
+    // The good file again: no failure is left over.
+    ASSERT_TRUE(testutil::write_file(source, good));
+    put_tool("cat '" + source + "' > \"$TEMP/Trobavex.res\"");
+    calllog::push_answer(QMessageBox::Yes);
+    EXPECT_EQ(Import_BeamCutMultiResults(nullptr, 1000, 4159, 0, 1, 2, kNames), 5);
+    EXPECT_EQ(imported_forces_failure(), "");
+}
+
+// A TEMP folder the tool cannot write its answer into: a file in its place, or a file system
+// that is full before the tool starts or that the tool fills. The folder is named by its
+// absolute path, also when TEMP is given relative to the working folder.
+TEST_F(Import, ATempFolderThatCannotBeWrittenIsNamed)
+{
+    put_component("TRAEGER");
+    const std::filesystem::path was = std::filesystem::current_path();
+    std::filesystem::current_path(env.root());
+    const std::string blocked = env.root() + "/blocked";
+    ASSERT_TRUE(testutil::write_file(blocked, "a file"));
+    ::setenv("TEMP", "blocked", 1);
+    EXPECT_EQ(Import_BeamCutMultiResults(nullptr, 1000, 4159, 0, 1, 2, kNames), 0);
+    EXPECT_EQ(imported_forces_failure(), "Der TEMP-Ordner\n" + blocked + "\nist kein Ordner.\n"
+                                         "Das Schnittgrößenwerkzeug kann dort keine Ergebnisdatei schreiben.");
+    EXPECT_FALSE(tool_started());
+    ::setenv("TEMP", "./TEMP/../gone", 1);
+    EXPECT_EQ(Import_BeamCutMultiResults(nullptr, 1000, 4159, 0, 1, 2, kNames), 0);
+    EXPECT_EQ(imported_forces_failure().substr(0, imported_forces_failure().find('\n', 17)),
+              "Der TEMP-Ordner\n" + env.root() + "/gone");
+    std::filesystem::current_path(was);
+
+    // A small file system of its own: full from the start, then filled by the tool itself.
+    const std::string small = env.root() + "/small";
+    const testutil::FullDisk full(small);
+    if (!full.mounted()) GTEST_SKIP() << "no tmpfs can be mounted here";
+    ::setenv("TEMP", small.c_str(), 1);
+    calllog::clear();
+    calllog::push_answer(QMessageBox::Yes);
+    EXPECT_EQ(Import_BeamCutMultiResults(nullptr, 1000, 4159, 0, 1, 2, kNames), 0);
+    EXPECT_EQ(imported_forces_failure(), "Der TEMP-Ordner\n" + small + "\nkein Platz auf dem Datenträger.\n"
+                                         "Das Schnittgrößenwerkzeug kann dort keine Ergebnisdatei schreiben.");
+    EXPECT_FALSE(tool_started());
+
+    full.unfill();
+    const std::string fill = "dd if=/dev/zero of='" + small + "/fill' bs=1k 2>/dev/null";
+    const std::string tool = env.exec() + "/Trobavex";
+    ASSERT_TRUE(testutil::write_file(tool, "#!/bin/sh\n" + fill + "\nprintf 'MULTICUT\\n2\\n' > \"$TEMP/Trobavex.res\"\n"));
+    ::chmod(tool.c_str(), 0755);
+    calllog::push_answer(QMessageBox::Yes);
+    EXPECT_EQ(Import_BeamCutMultiResults(nullptr, 1000, 4159, 0, 1, 2, kNames), 0);
+    EXPECT_EQ(imported_forces_failure(), "Die Ergebnisdatei des Schnittgrößenwerkzeugs\n" + small +
+                                             "/Trobavex.res\nist leer.\nDer TEMP-Ordner\n" + small +
+                                             "\nkein Platz auf dem Datenträger.");
 }
 
 TEST_F(Import, MoreThanTenSetsAreRefused)

@@ -189,7 +189,7 @@ TEST(OutsideFiles, EveryReaderRefusesSpecialAndOversizedFilesAtOnceAndNamesThem)
 }
 
 // The internal-force tool leaves a pipe, a device or a folder as its result: the import ends
-// without rows and names the file.
+// without rows and its failure names the file and what it is.
 TEST(OutsideFiles, ToolResultThatIsNoFileEndsTheImportCleanly)
 {
     const char* const names[2] = {"linker Rand", "rechter Rand"};
@@ -215,7 +215,9 @@ TEST(OutsideFiles, ToolResultThatIsNoFileEndsTheImportCleanly)
         const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(Import_BeamCutMultiResults(nullptr, 1000, 4159, 0, 1, 2, names), 0) << c.what;
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << c.what;
-        EXPECT_TRUE(calllog::contains("file refused: Die Datei\n" + env.temp() + "/Trobavex.res\n" + c.reason)) << c.what;
+        EXPECT_EQ(imported_forces_failure(), "Die Ergebnisdatei des Schnittgrößenwerkzeugs\n" + env.temp() +
+                                                 "/Trobavex.res\n" + c.reason + ".")
+            << c.what;
         EXPECT_EQ(imported_force_rows_of_set(0), 0) << c.what;
         clear_imported_forces();
         last_component = nullptr;

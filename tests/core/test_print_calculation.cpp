@@ -453,6 +453,7 @@ TEST_F(PrintTest, ListThatCannotBeWrittenIsNotHandedOn)
     const std::string folder = dir.file("in_place_01.oli"), pipe = dir.file("pipe_01.oli");
     ASSERT_EQ(::mkdir(folder.c_str(), 0777), 0);
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
+    const std::string cannot = "\nkann nicht geschrieben werden: an ihrer Stelle steht ";
     for (const std::string& path : {folder, pipe}) {
         oli_path = path;
         for (bool to_printer : {false, true}) {
@@ -461,7 +462,9 @@ TEST_F(PrintTest, ListThatCannotBeWrittenIsNotHandedOn)
                 d.Print_OliPrint();
             else
                 d.Print_OliView();
-            EXPECT_TRUE(calllog::contains(abort_text + "\n" + path + ": ")) << path;
+            EXPECT_TRUE(calllog::contains(abort_text + "\nDie Datei\n" + path + cannot +
+                                          (path == folder ? "ein Ordner." : "keine gewöhnliche Datei.")))
+                << path;
             EXPECT_FALSE(calllog::contains("Quick_OLI")) << path;
         }
         int e = 0;
@@ -486,7 +489,8 @@ TEST_F(PrintTest, ListThatCannotBeWrittenIsNotHandedOn)
         ::setrlimit(RLIMIT_FSIZE, &lim);
         calllog::clear();
         d.Print_OliView();
-        const bool named = calllog::contains(abort_text + "\n" + oli_path + ": ");
+        const bool named = calllog::contains(abort_text + "\nDie Datei\n" + oli_path +
+                                             "\nkann nicht geschrieben werden: die Datei wäre größer als erlaubt.");
         ::_exit(named && !calllog::contains("Quick_OLI") ? 0 : 1);
     }
     int status = 0;
@@ -506,9 +510,48 @@ TEST_F(PrintTest, PlotFileThatCannotBeWrittenIsNamed)
     const std::string plot = view_plot_path(oli_path, component_id);
     ASSERT_EQ(::mkdir(plot.c_str(), 0777), 0);
     d.Print_OliView();
-    EXPECT_TRUE(calllog::contains("Die Zeichnungsdatei kann nicht geschrieben werden!\n" + plot + ": "));
+    EXPECT_TRUE(calllog::contains("QMessageBox: Zeichnung: Die Zeichnungsdatei kann nicht geschrieben werden!\nDie Datei\n" +
+                                  plot + "\nkann nicht geschrieben werden: an ihrer Stelle steht ein Ordner."));
     EXPECT_TRUE(calllog::contains("Quick_OLI_View: POS " + oli_path + " -> "));
     EXPECT_TRUE(has(list(), "#SHOWGRAFIC"));
+}
+
+// A list named relative to the working folder that cannot be written: the message names it by its
+// absolute path with the reason in German, and the plot file too when it failed with the list.
+TEST_F(PrintTest, PrintFailuresNameTheAbsoluteFileAndTheReason)
+{
+    d.holzart = 2;   // no notice
+    const std::filesystem::path was = std::filesystem::current_path();
+    const std::string abort_text = "QMessageBox: ABBRUCH: Die Druckliste kann nicht erzeugt werden!\nDie Datei\n";
+
+    // The list's folder is a regular file: nothing is drawn, so no plot file is named.
+    ASSERT_TRUE(testutil::write_file(dir.file("blocker"), "a file"));
+    std::filesystem::current_path(dir.path());
+    oli_path = "blocker/POS_07.oli";
+    calllog::clear();
+    d.Print_OliView();
+    std::filesystem::current_path(was);
+    EXPECT_TRUE(calllog::contains(abort_text + dir.file("blocker/POS_07.oli") +
+                                  "\nkann nicht geschrieben werden: ein Teil des Pfades ist kein Ordner."))
+        << calllog::entries().back();
+    EXPECT_FALSE(calllog::contains("Zeichnungsdatei"));
+    EXPECT_FALSE(calllog::contains("Quick_OLI"));
+
+    // A full file system: the list and its plot file both fail, and both are named.
+    const std::string small = dir.file("small");
+    const testutil::FullDisk full(small);
+    if (!full.mounted()) GTEST_SKIP() << "no tmpfs can be mounted here";
+    std::filesystem::current_path(small);
+    oli_path = "POS_07.oli";
+    calllog::clear();
+    d.Print_OliPrint();
+    std::filesystem::current_path(was);
+    EXPECT_TRUE(calllog::contains(abort_text + small + "/POS_07.oli\nkann nicht geschrieben werden: kein Platz auf dem "
+                                  "Datenträger.\nAuch die Zeichnungsdatei kann nicht geschrieben werden:\nDie Datei\n" +
+                                  view_plot_path(small + "/POS_07.oli", component_id) +
+                                  "\nkann nicht geschrieben werden: kein Platz auf dem Datenträger."))
+        << calllog::entries().back();
+    EXPECT_FALSE(calllog::contains("Quick_OLI"));
 }
 
 // "Grafik drucken" off leaves the view drawing out of the list, its heading line with it, and

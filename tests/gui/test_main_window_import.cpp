@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -537,4 +538,26 @@ TEST_F(WindowImport, ImportedSectionGivesTheRodLengthItsRange)
     type_into(le, QStringLiteral("200"));
     EXPECT_DOUBLE_EQ(le->value(), 238.0);
     EXPECT_TRUE(calllog::contains("von 236 bis 240")) << [] { std::string all; for (const auto& e : calllog::entries()) all += e + "|"; return all; }();
+}
+
+// A result file the import cannot read brings nothing in: the "Fehler" box names the file by its
+// absolute path and the line where it is damaged, instead of "0 Schnittgrößenkombinationen importiert".
+TEST_F(WindowImport, ADamagedResultFileIsNamedInTheErrorBox)
+{
+    std::string bytes = importfix::component_export(importfix::two_cuts(), {1, 1},
+                                                     {row(1, 2, 0, 0, 0, 0.9, "L"), row(0, 0, 3, 4, 0, 0.9, "R")});
+    bytes.replace(bytes.rfind("0.900000"), 8, "x");   // k_mod of the right edge's row
+    testutil::write_file(env->components() + "/BALKEN.EX2", bytes);
+    switches(true, false, false);
+    EXPECT_FALSE(run_force_import(*w));
+    EXPECT_EQ(w->loads_model()->rowCount(), 0);
+    const std::string result = testutil::read_file(env->temp() + "/Trobavex.res");
+    const size_t at = result.find(" x ");
+    ASSERT_NE(at, std::string::npos);
+    const long line = long(std::count(result.begin(), result.begin() + long(at), '\n')) + 1;
+    EXPECT_TRUE(calllog::contains("QMessageBox: Fehler: Die Ergebnisdatei des Schnittgrößenwerkzeugs\n" + env->temp() +
+                                  "/Trobavex.res\nist in Zeile " + std::to_string(line) +
+                                  " beschädigt (k_mod erwartet).\nEs wurden keine Schnittgrößen importiert.\n"))
+        << (calllog::entries().empty() ? std::string() : calllog::entries().back());
+    EXPECT_FALSE(calllog::contains("0 Schnittgrößenkombinationen importiert"));
 }

@@ -1,4 +1,5 @@
 #include "platform/os/atomic_file.h"
+#include "platform/os/paths.h"
 
 #include <cerrno>
 #include <map>
@@ -152,7 +153,8 @@ std::string reason_of(int error)
     case EFBIG: return "die Datei wäre größer als erlaubt";
     case EACCES: case EPERM: return "keine Schreibberechtigung";
     case EROFS: return "Datenträger schreibgeschützt";
-    case ENOENT: case ENOTDIR: return "der Ordner fehlt";
+    case ENOENT: return "der Ordner fehlt";
+    case ENOTDIR: return "ein Teil des Pfades ist kein Ordner";
     case EISDIR: return "an ihrer Stelle steht ein Ordner";
     case EEXIST: return "die Datei gibt es schon";
     case ENAMETOOLONG: return "der Name ist zu lang";
@@ -331,3 +333,27 @@ bool save_once(const std::string& path, const std::function<bool(FILE*)>& write,
 }
 
 } // namespace
+
+std::string write_failure_reason(int error) { return reason_of(error ? error : EIO); }
+
+std::string folder_write_refusal(const std::string& folder)
+{
+    struct stat st;
+    if (::stat(folder.c_str(), &st) != 0) return errno == ENOENT ? "existiert nicht" : reason_of(errno);
+    if (!S_ISDIR(st.st_mode)) return "ist kein Ordner";
+    std::string probe = folder + "/.tavo-probe-" + std::to_string(::getpid()) + "-XXXXXX";
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) return reason_of(errno);
+    // A full file system takes the name but not the first byte.
+    const char byte = 0;
+    int error = 0;
+    if (::write(fd, &byte, 1) != 1 || ::fsync(fd) != 0) error = errno ? errno : EIO;
+    if (::close(fd) != 0 && !error) error = errno;
+    ::unlink(probe.c_str());
+    return error ? reason_of(error) : std::string();
+}
+
+std::string write_failure_message(const std::string& path, const std::string& reason)
+{
+    return "Die Datei\n" + absolute_path(path) + "\nkann nicht geschrieben werden: " + reason + ".";
+}

@@ -56,3 +56,14 @@ bool file_removed_since_seen(const std::string& path);
 // "<path>.neu2", "<path>.neu3", ... from copy *number on (1 is ".neu") that does not exist; the
 // number used is returned in *number.
 std::string free_copy_path(const std::string& path, int* number = nullptr);
+
+// The system's reason for a failed write (errno), in German as a save failure names it.
+std::string write_failure_reason(int error);
+
+// Empty when a file can be written in folder (a probe is created, written and removed), else why
+// not in German ("kein Platz auf dem Datenträger", "keine Schreibberechtigung", "ist kein Ordner").
+std::string folder_write_refusal(const std::string& folder);
+
+// The message of a file that could not be written: "Die Datei\n<absolute path>\nkann nicht
+// geschrieben werden: <reason>."
+std::string write_failure_message(const std::string& path, const std::string& reason);

@@ -1340,7 +1340,8 @@ RenderResult write_pdf(const Feed& feed, const std::string& pdf_path, const std:
     // A device, pipe or folder in the PDF's place is never replaced by the rename.
     struct stat st;
     if (::stat(pdf_path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        res.error = pdf_path + ": " + (S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "not a regular file");
+        res.error = write_failure_message(pdf_path, S_ISDIR(st.st_mode) ? "an ihrer Stelle steht ein Ordner"
+                                                                        : "an ihrer Stelle steht keine gewöhnliche Datei");
         return res;
     }
     bool began = false, drawn = false;
@@ -1375,7 +1376,9 @@ RenderResult write_pdf(const Feed& feed, const std::string& pdf_path, const std:
         res.cancelled = true;
         return res;
     }
-    res.error = pdf_path + ": " + (write_error.empty() ? std::strerror(errno ? errno : EIO) : write_error);
+    // The system's reason in German; the writer's own words only where the system gave none.
+    const std::string reason = last_save_failure_reason();
+    res.error = write_failure_message(pdf_path, reason.empty() ? write_error : reason);
     return res;
 }
 

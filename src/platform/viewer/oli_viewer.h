@@ -84,7 +84,7 @@ using Progress = std::function<bool(int page, int total)>;
 struct RenderResult {
     bool ok = false;
     bool cancelled = false;
-    std::string error;   // "<file>: <reason>" when the PDF could not be written
+    std::string error;   // "Die Datei\n<absolute path>\nkann nicht geschrieben werden: <reason>." on failure
     int pages = 0;
 };
 
@@ -122,9 +122,21 @@ private:
 
 // The print preview of a list: a private copy of the list laid out once, each page drawn as it
 // is shown, page and zoom controls, and a print button through the system's print dialog.
-// Deleted when closed; nullptr without widgets, when the list cannot be read or when cancelled.
+// Deleted when closed; nullptr without widgets, when the list cannot be read or when cancelled,
+// with *why (when given) naming the file and the reason ("" when cancelled).
+// The copy "tavo-preview-<pid>-XXXXXX.oli" in the temporary folder is removed when the preview
+// closes and, for a preview still open, when the program ends.
 QDialog* make_preview_dialog(const std::string& list_path, const std::string& title,
-                             const Progress& progress = Progress());
+                             const Progress& progress = Progress(), std::string* why = nullptr);
+
+// Removes the preview copies that runs killed before they could remove them: copies whose process
+// is gone, and nameless older copies that no process holds open. Called at start and by each preview.
+void remove_stale_preview_copies();
+// Removes the copies of the previews still open (done at exit on its own).
+void remove_preview_copies();
+
+// How long a render runs before its progress dialog shows (500 ms).
+void set_progress_delay(int ms);
 
 // What the last render drew: text draw calls, pages, and the pixel size of each table's font.
 struct RenderStats {

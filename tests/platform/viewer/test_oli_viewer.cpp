@@ -10,6 +10,11 @@
 #include <QImage>
 #include <QDialog>
 #include <QLabel>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QPrinter>
 #include <QTest>
 #include <QProcess>
@@ -19,6 +24,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
+#include <fcntl.h>
 #include <cstdlib>
 #include <csignal>
 #include <filesystem>
@@ -818,7 +825,7 @@ TEST(OliViewer, ContinuationPagesRepeatTheHeadingsAndCountThePages)
 
 // The PDF is written beside its place and renamed there when whole: a folder in its place, a
 // read-only folder, a file-size limit or a cancelled render leave the old PDF as it was, and
-// the failure names the file and the system's reason.
+// the failure names the file and the reason in German.
 TEST(OliViewer, AFailedOrCancelledRenderLeavesTheOldPdf)
 {
     std::string list = "#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 5.000000\n \xCEr Nr \xCEr Wert\n \xCEr    \xCEr   kN\n";
@@ -857,8 +864,7 @@ TEST(OliViewer, AFailedOrCancelledRenderLeavesTheOldPdf)
     ASSERT_EQ(::mkdir((in_place + ".pdf").c_str(), 0777), 0);
     res = oliview::render_list_pdf(in_place, in_place + ".pdf", "M");
     EXPECT_FALSE(res.ok);
-    EXPECT_NE(res.error.find(in_place + ".pdf: "), std::string::npos) << res.error;
-    EXPECT_GT(res.error.size(), in_place.size() + 6) << "a reason follows the file";
+    EXPECT_EQ(res.error, "Die Datei\n" + in_place + ".pdf\nkann nicht geschrieben werden: an ihrer Stelle steht ein Ordner.");
     std::filesystem::remove(in_place);
     std::filesystem::remove(in_place + ".pdf");
 
@@ -871,7 +877,7 @@ TEST(OliViewer, AFailedOrCancelledRenderLeavesTheOldPdf)
     if (::access(ro.c_str(), W_OK) != 0) {
         res = oliview::render_list_pdf(ro + "/R_01.oli", ro + "/R_01.oli.pdf", "R");
         EXPECT_FALSE(res.ok);
-        EXPECT_NE(res.error.find(ro + "/R_01.oli.pdf: "), std::string::npos) << res.error;
+        EXPECT_EQ(res.error, "Die Datei\n" + ro + "/R_01.oli.pdf\nkann nicht geschrieben werden: keine Schreibberechtigung.");
         EXPECT_EQ(testutil::read_file(ro + "/R_01.oli.pdf"), old);
     }
     ::chmod(ro.c_str(), 0777);
@@ -884,7 +890,7 @@ TEST(OliViewer, AFailedOrCancelledRenderLeavesTheOldPdf)
         struct rlimit lim{4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &lim);
         const oliview::RenderResult r = oliview::render_list_pdf(path, pdf, "L");
-        const bool named = r.error.find(pdf + ": ") != std::string::npos;
+        const bool named = r.error == "Die Datei\n" + pdf + "\nkann nicht geschrieben werden: die Datei wäre größer als erlaubt.";
         ::_exit(!r.ok && named ? 0 : 1);
     }
     int status = 0;
@@ -929,7 +935,7 @@ TEST(OliViewer, APdfThatCannotBeWrittenIsNeitherShownNorPrinted)
         else Quick_OLI_View("K7-TEST", list.c_str());
         EXPECT_TRUE(calllog::contains("(no PDF")) << log_text();
         EXPECT_TRUE(calllog::contains("Die PDF-Datei der Druckliste kann nicht geschrieben werden!"));
-        EXPECT_TRUE(calllog::contains(list + ".pdf: "));
+        EXPECT_TRUE(calllog::contains("Die Datei\n" + list + ".pdf\nkann nicht geschrieben werden: an ihrer Stelle steht ein Ordner."));
         EXPECT_FALSE(calllog::contains("-> lp"));
         EXPECT_FALSE(calllog::contains("liegt als PDF"));
     }
@@ -963,4 +969,252 @@ TEST(OliViewer, TextInTheLastColumnIsNotRightAligned)
     ASSERT_GT(half, 0);
     ASSERT_GT(big, 0);
     EXPECT_NEAR(half, big, 0.5);
+}
+
+namespace {
+
+// The preview copies "tavo-preview-*" in a folder.
+std::vector<std::string> preview_copies(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) {
+        const std::string name = e.path().filename().string();
+        if (name.rfind("tavo-preview-", 0) == 0) names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// TMPDIR set to a folder of the test for the life of the object.
+class TempFolder {
+public:
+    explicit TempFolder(const std::string& folder) : was_(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "")
+    {
+        ::setenv("TMPDIR", folder.c_str(), 1);
+    }
+    ~TempFolder()
+    {
+        if (was_.empty()) ::unsetenv("TMPDIR");
+        else ::setenv("TMPDIR", was_.c_str(), 1);
+    }
+
+private:
+    std::string was_;
+};
+
+// A process that has ended: its id is free (until the system hands it out again).
+pid_t dead_pid()
+{
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+} // namespace
+
+// The preview's copy of the list carries the process id in its name and is gone when the preview
+// closes, when the program ends with the preview open, and, after a kill, at the next start.
+TEST(OliViewer, PreviewCopiesAreRemovedAtCloseAtExitAndAfterAKill)
+{
+    testutil::ScratchDir dir;
+    const std::string tmp = dir.file("tmp");
+    std::filesystem::create_directories(tmp);
+    const TempFolder temp(tmp);
+    const std::string list = dir.file("L_01.oli");
+    ASSERT_TRUE(testutil::write_file(list, kSample));
+    const std::string own = "tavo-preview-" + std::to_string(::getpid()) + "-";
+
+    QDialog* dialog = oliview::make_preview_dialog(list, "L");
+    ASSERT_NE(dialog, nullptr);
+    std::vector<std::string> copies = preview_copies(tmp);
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(copies[0].substr(0, own.size()), own);
+    EXPECT_EQ(copies[0].size(), own.size() + 6 + 4) << copies[0];
+    dialog->show();
+    dialog->close();   // deletes itself
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(preview_copies(tmp).empty());
+
+    // A run that ends, and one that is killed, each with a preview open.
+    for (bool killed : {false, true}) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            QDialog* open = oliview::make_preview_dialog(list, "L");
+            if (!open || preview_copies(tmp).size() != 1) ::_exit(3);
+            if (killed) ::raise(SIGKILL);
+            // The end of a run without the destructors of the test program's own statics.
+            std::quick_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        if (killed) {
+            ASSERT_TRUE(WIFSIGNALED(status)) << status;
+            ASSERT_EQ(preview_copies(tmp), std::vector<std::string>{"tavo-preview-" + std::to_string(child) + "-" +
+                                                                    preview_copies(tmp)[0].substr(preview_copies(tmp)[0].size() - 10)});
+        } else {
+            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+            EXPECT_TRUE(preview_copies(tmp).empty());
+        }
+    }
+
+    // The next start removes the killed run's copy and those of other ended runs, and only those:
+    // not its own, not one of a running process, not an older nameless copy that is held open,
+    // nothing of another name.
+    const std::string gone = "tavo-preview-" + std::to_string(dead_pid()) + "-abc123.oli";
+    const std::string mine = own + "abc123.oli", running = "tavo-preview-1-abc123.oli";
+    const std::string old_free = "tavo-preview-qwe123.oli", old_held = "tavo-preview-rty123.oli";
+    const std::string other = "tavo-preview-notes.txt", short_name = "tavo-preview-.oli";
+    for (const std::string& name : {gone, mine, running, old_free, old_held, other, short_name})
+        ASSERT_TRUE(testutil::write_file(tmp + "/" + name, "x"));
+    // Nameless copies of an earlier version: an hour old, older than this run.
+    const std::time_t hour_ago = std::time(nullptr) - 3600;
+    for (const std::string& name : {old_free, old_held}) {
+        const struct timespec times[2] = {{hour_ago, 0}, {hour_ago, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, (tmp + "/" + name).c_str(), times, 0), 0);
+    }
+    const int held = ::open((tmp + "/" + old_held).c_str(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    oliview::remove_stale_preview_copies();
+    ::close(held);
+    std::vector<std::string> want = {mine, running, old_held, other, short_name};
+    std::sort(want.begin(), want.end());
+    EXPECT_EQ(preview_copies(tmp), want);
+}
+
+namespace {
+
+// Message boxes shown as to a person, as with a display, while the offscreen platform draws them.
+class ShownMessages {
+public:
+    ShownMessages() : qpa_(std::getenv("QT_QPA_PLATFORM")), display_(std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "")
+    {
+        ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+        ::setenv("DISPLAY", ":99", 1);
+        calllog::clear_answers();
+    }
+    ~ShownMessages()
+    {
+        if (qpa_.empty()) ::unsetenv("QT_QPA_PLATFORM");
+        else ::setenv("QT_QPA_PLATFORM", qpa_.c_str(), 1);
+        if (display_.empty()) ::unsetenv("DISPLAY");
+        else ::setenv("DISPLAY", display_.c_str(), 1);
+    }
+
+private:
+    std::string qpa_, display_;
+};
+
+// Watches the screen while a print or preview runs: whether its progress showed, and the first
+// message box that became the active modal widget, with the progress dialogs visible beside it.
+// The box is answered with a click on its OK; when the click does not close it, the progress is
+// cancelled so that the test ends.
+struct MessageWatch {
+    bool saw_progress = false;
+    QString text;
+    int progress_beside = 0;
+    bool clicked = false;
+    bool forced = false;   // the OK did not close the box
+    QTimer poll;
+    int waited = 0;
+
+    MessageWatch()
+    {
+        QObject::connect(&poll, &QTimer::timeout, [this] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<QProgressDialog*>(w) && w->isVisible()) saw_progress = true;
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (clicked) {
+                if (!box || ++waited < 50) return;
+                forced = true;
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* p = qobject_cast<QProgressDialog*>(w)) p->cancel(), p->hide();
+                if (waited > 100) box->done(QMessageBox::Ok);
+                return;
+            }
+            if (!box || !box->isVisible()) return;
+            text = box->text();
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<QProgressDialog*>(w) && w->isVisible() && box->parentWidget() != w) ++progress_beside;
+            clicked = true;
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        poll.start(10);
+    }
+    bool closed_by_ok() const { return clicked && !forced; }
+};
+
+// A list of many pages, so that the progress dialog is on screen while the PDF is drawn.
+std::string long_list()
+{
+    std::string list = "#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 5.000000\n \xCEr Nr \xCEr Wert\n \xCEr    \xCEr   kN\n";
+    for (int i = 1; i <= 600; ++i) list += "   " + std::to_string(i) + "   Zeile" + std::to_string(i) + "\n";
+    return list + "#END_OF_TEXT\n";
+}
+
+} // namespace
+
+// A message at the end of a print or preview is the active modal widget, no progress dialog stays
+// on top of it, its OK closes it, and it names the PDF in full: printing without a printer, and a preview that cannot copy
+// the list into a full temporary folder (it says why before it names the PDF).
+TEST(OliViewer, MessagesAfterAPrintAreNotHiddenByTheProgress)
+{
+    if (!QStandardPaths::findExecutable("lpstat").isEmpty()) GTEST_SKIP() << "a print queue may be configured here";
+    testutil::ScratchDir dir;
+    // A folder a person names in German: the path keeps its letters in the message.
+    const std::string list = dir.file("Tr\u00e4ger_01.oli");
+    ASSERT_TRUE(testutil::write_file(list, long_list()));
+    const ShownMessages shown;
+    oliview::set_progress_delay(0);
+    {
+        MessageWatch watch;
+        Quick_OLI_Print("L", list.c_str());
+        EXPECT_TRUE(watch.saw_progress);
+        EXPECT_EQ(watch.text, QStringLiteral("Es ist kein Drucker eingerichtet.\nDie Druckliste liegt als PDF unter ") +
+                                  QString::fromStdString(list + ".pdf"));
+        EXPECT_EQ(watch.progress_beside, 0);
+        EXPECT_TRUE(watch.closed_by_ok());
+    }
+
+    const std::string small = dir.file("small");
+    const testutil::FullDisk full(small);
+    if (!full.mounted()) {
+        oliview::set_progress_delay(500);
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    }
+    full.unfill();
+    ASSERT_TRUE(testutil::write_file(small + "/L_01.oli", long_list()));
+    full.fill();
+    {
+        // The PDF of a list named relative to the working folder, on the full file system.
+        const std::filesystem::path was = std::filesystem::current_path();
+        std::filesystem::current_path(small);
+        MessageWatch watch;
+        Quick_OLI_View("L", "L_01.oli");
+        std::filesystem::current_path(was);
+        EXPECT_TRUE(watch.saw_progress);
+        EXPECT_EQ(watch.text, QString::fromUtf8("Die PDF-Datei der Druckliste kann nicht geschrieben werden!\nDie Datei\n") +
+                                  QString::fromStdString(small) +
+                                  QString::fromUtf8("/L_01.oli.pdf\nkann nicht geschrieben werden: kein Platz auf dem Datenträger."));
+        EXPECT_EQ(watch.progress_beside, 0);
+        EXPECT_TRUE(watch.closed_by_ok());
+    }
+    {
+        const TempFolder temp(small);
+        MessageWatch watch;
+        Quick_OLI_View("L", list.c_str());
+        EXPECT_TRUE(watch.saw_progress);
+        const QString want_start = QStringLiteral("Die Vorschau kann nicht gezeigt werden.\nDie Datei\n") +
+                                   QString::fromStdString(small) + QStringLiteral("/tavo-preview-%1-").arg(::getpid());
+        const QString want_end = QString::fromUtf8(".oli\nkann nicht geschrieben werden: kein Platz auf dem Datenträger.\n"
+                                                   "(die Kopie der Druckliste für die Vorschau im temporären Ordner)\n"
+                                                   "Die Druckliste liegt als PDF unter ") +
+                                 QString::fromStdString(list + ".pdf");
+        EXPECT_TRUE(watch.text.startsWith(want_start)) << watch.text.toStdString();
+        EXPECT_TRUE(watch.text.endsWith(want_end)) << watch.text.toStdString();
+        EXPECT_EQ(watch.progress_beside, 0);
+        EXPECT_TRUE(watch.closed_by_ok());
+        EXPECT_TRUE(preview_copies(small).empty());
+    }
+    oliview::set_progress_delay(500);
 }
