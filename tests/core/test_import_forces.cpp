@@ -309,7 +309,7 @@ TEST_F(Import, ATempFolderThatCannotBeWrittenIsNamed)
     calllog::clear();
     calllog::push_answer(QMessageBox::Yes);
     EXPECT_EQ(Import_BeamCutMultiResults(nullptr, 1000, 4159, 0, 1, 2, kNames), 0);
-    EXPECT_EQ(imported_forces_failure(), "Der TEMP-Ordner\n" + small + "\nkein Platz auf dem Datenträger.\n"
+    EXPECT_EQ(imported_forces_failure(), "Der TEMP-Ordner\n" + small + "\nDatenträger voll.\n"
                                          "Das Schnittgrößenwerkzeug kann dort keine Ergebnisdatei schreiben.");
     EXPECT_FALSE(tool_started());
 
@@ -322,7 +322,7 @@ TEST_F(Import, ATempFolderThatCannotBeWrittenIsNamed)
     EXPECT_EQ(Import_BeamCutMultiResults(nullptr, 1000, 4159, 0, 1, 2, kNames), 0);
     EXPECT_EQ(imported_forces_failure(), "Die Ergebnisdatei des Schnittgrößenwerkzeugs\n" + small +
                                              "/Trobavex.res\nist leer.\nDer TEMP-Ordner\n" + small +
-                                             "\nkein Platz auf dem Datenträger.");
+                                             "\nDatenträger voll.");
 }
 
 TEST_F(Import, MoreThanTenSetsAreRefused)

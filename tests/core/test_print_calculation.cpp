@@ -546,10 +546,10 @@ TEST_F(PrintTest, PrintFailuresNameTheAbsoluteFileAndTheReason)
     calllog::clear();
     d.Print_OliPrint();
     std::filesystem::current_path(was);
-    EXPECT_TRUE(calllog::contains(abort_text + small + "/POS_07.oli\nkann nicht geschrieben werden: kein Platz auf dem "
-                                  "Datenträger.\nAuch die Zeichnungsdatei kann nicht geschrieben werden:\nDie Datei\n" +
+    EXPECT_TRUE(calllog::contains(abort_text + small + "/POS_07.oli\nkann nicht geschrieben werden: Datenträger voll.\n"
+                                  "Auch die Zeichnungsdatei kann nicht geschrieben werden:\nDie Datei\n" +
                                   view_plot_path(small + "/POS_07.oli", component_id) +
-                                  "\nkann nicht geschrieben werden: kein Platz auf dem Datenträger."))
+                                  "\nkann nicht geschrieben werden: Datenträger voll."))
         << calllog::entries().back();
     EXPECT_FALSE(calllog::contains("Quick_OLI"));
 }

@@ -61,7 +61,7 @@ std::string free_copy_path(const std::string& path, int* number = nullptr);
 std::string write_failure_reason(int error);
 
 // Empty when a file can be written in folder (a probe is created, written and removed), else why
-// not in German ("kein Platz auf dem Datenträger", "keine Schreibberechtigung", "ist kein Ordner").
+// not in German ("Datenträger voll", "keine Schreibberechtigung", "ist kein Ordner").
 std::string folder_write_refusal(const std::string& folder);
 
 // The message of a file that could not be written: "Die Datei\n<absolute path>\nkann nicht

@@ -1195,7 +1195,7 @@ TEST(OliViewer, MessagesAfterAPrintAreNotHiddenByTheProgress)
         EXPECT_TRUE(watch.saw_progress);
         EXPECT_EQ(watch.text, QString::fromUtf8("Die PDF-Datei der Druckliste kann nicht geschrieben werden!\nDie Datei\n") +
                                   QString::fromStdString(small) +
-                                  QString::fromUtf8("/L_01.oli.pdf\nkann nicht geschrieben werden: kein Platz auf dem Datenträger."));
+                                  QString::fromUtf8("/L_01.oli.pdf\nkann nicht geschrieben werden: Datenträger voll."));
         EXPECT_EQ(watch.progress_beside, 0);
         EXPECT_TRUE(watch.closed_by_ok());
     }
@@ -1206,7 +1206,7 @@ TEST(OliViewer, MessagesAfterAPrintAreNotHiddenByTheProgress)
         EXPECT_TRUE(watch.saw_progress);
         const QString want_start = QStringLiteral("Die Vorschau kann nicht gezeigt werden.\nDie Datei\n") +
                                    QString::fromStdString(small) + QStringLiteral("/tavo-preview-%1-").arg(::getpid());
-        const QString want_end = QString::fromUtf8(".oli\nkann nicht geschrieben werden: kein Platz auf dem Datenträger.\n"
+        const QString want_end = QString::fromUtf8(".oli\nkann nicht geschrieben werden: Datenträger voll.\n"
                                                    "(die Kopie der Druckliste für die Vorschau im temporären Ordner)\n"
                                                    "Die Druckliste liegt als PDF unter ") +
                                  QString::fromStdString(list + ".pdf");
