@@ -131,7 +131,7 @@ std::string write_list(TAVO52_DATA& d, int r, int e)
         return written;
     });
     if (ok) return std::string();
-    return write_failure_message(oli_path, write_errno ? write_failure_reason(write_errno) : last_save_failure_reason());
+    return write_failure_message(oli_path, write_errno ? save_failure_reason(write_errno) : last_save_failure_reason());
 }
 
 // Preview and print: calculate, write the list, hand it on. Nothing is handed on when the list

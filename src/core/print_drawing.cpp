@@ -242,7 +242,7 @@ void save_plot(const std::string& path, const char* bytes, size_t size)
         return written;
     });
     if (!ok)
-        g_plot_error = write_failure_message(path, write_errno ? write_failure_reason(write_errno) : last_save_failure_reason());
+        g_plot_error = write_failure_message(path, write_errno ? save_failure_reason(write_errno) : last_save_failure_reason());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #pragma once
 #include <QObject>
 #include "core/position_file.h"
+#include "national_annex/nad_plausible.h"
 #include <string>
 #include <cstdio>
 #include <QString>
@@ -25,9 +26,9 @@ struct LoadRow {
 // What a load's numbers may be, typed, imported or read from a file: forces in kN and moments in
 // kNm within ±LOAD_FORCE_LIMIT, k_mod above 0 up to LOAD_KMOD_MAX.
 constexpr double LOAD_FORCE_LIMIT = 9999.0;
-// The largest k_mod of EN 1995-1-1 Table 3.1 (instantaneous action); a larger one would raise a
-// design strength above its characteristic value.
-constexpr double LOAD_KMOD_MAX = 1.10;
+// The largest k_mod of EN 1995-1-1 Table 3.1 (instantaneous action), the one bound the set files
+// take too; a larger one would raise a design strength above its characteristic value.
+constexpr double LOAD_KMOD_MAX = kNadKmodMax;
 inline bool load_kmod_plausible(double kmod) { return kmod > 0.0 && kmod <= LOAD_KMOD_MAX; }
 // The allowed k_mod as the messages name it.
 constexpr const char* LOAD_KMOD_ALLOWED = "k_mod über 0 bis 1.1";

@@ -168,7 +168,7 @@ std::map<std::string, FileIdentity> g_seen;
 
 } // namespace
 
-std::string save_failure_reason(int error) { return reason_of(error); }
+std::string save_failure_reason(int error) { return reason_of(error ? error : EIO); }
 
 void set_save_failure_reason(const std::string& reason)
 {
@@ -334,7 +334,6 @@ bool save_once(const std::string& path, const std::function<bool(FILE*)>& write,
 
 } // namespace
 
-std::string write_failure_reason(int error) { return reason_of(error ? error : EIO); }
 
 std::string folder_write_refusal(const std::string& folder)
 {

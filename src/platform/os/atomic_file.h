@@ -22,7 +22,8 @@ bool save_new_file_atomically(const std::string& path, const std::function<bool(
 // Why the last save of this thread failed, in German ("Datenträger voll", "keine
 // Schreibberechtigung", "schreibgeschützt", ...); empty after a successful save.
 std::string last_save_failure_reason();
-// The German reason for a system error number, as a failed save gives it.
+// The German reason for a system error number, as a failed save or write gives it (0 reads as an
+// input/output error).
 std::string save_failure_reason(int error);
 // For a save that failed before or after the file itself was written (its copy, its check): the
 // reason the next last_save_failure_reason() gives.
@@ -56,9 +57,6 @@ bool file_removed_since_seen(const std::string& path);
 // "<path>.neu2", "<path>.neu3", ... from copy *number on (1 is ".neu") that does not exist; the
 // number used is returned in *number.
 std::string free_copy_path(const std::string& path, int* number = nullptr);
-
-// The system's reason for a failed write (errno), in German as a save failure names it.
-std::string write_failure_reason(int error);
 
 // Empty when a file can be written in folder (a probe is created, written and removed), else why
 // not in German ("Datenträger voll", "keine Schreibberechtigung", "ist kein Ordner").

@@ -259,11 +259,11 @@ public:
         if (!copy_.open())
             return fail("Die Kopie der Druckliste für die Vorschau kann im temporären Ordner\n" +
                         absolute_path(folder.toLocal8Bit().toStdString()) + "\nnicht angelegt werden: " +
-                        write_failure_reason(errno) + ".");
+                        save_failure_reason(errno) + ".");
         const std::string copy = copy_.fileName().toLocal8Bit().toStdString();
         note_preview_copy(copy);
         auto copy_failed = [&fail, &copy](int error) {
-            return fail(write_failure_message(copy, write_failure_reason(error)) +
+            return fail(write_failure_message(copy, save_failure_reason(error)) +
                         "\n(die Kopie der Druckliste für die Vorschau im temporären Ordner)");
         };
         while (!in.atEnd()) {
