@@ -957,6 +957,10 @@ private:
             width[c] = int(std::lround(bd - prev));
             prev = bd;
         }
+        // A column of texts that all begin at the same character is left-aligned: its texts stay
+        // where they begin and keep a character's room from the right rule as numbers do.
+        std::vector<int> text_lead(ncols, -1);   // -1 no text yet, -2 not a left-aligned text column
+        std::vector<int> text_w(ncols, 0);
         std::vector<Row> heads;
         for (size_t k = 0; k < b.lines.size(); ++k) {
             Row row = table_row(b.lines[k], b.boundaries);
@@ -967,9 +971,16 @@ private:
                 // a number keeps a character's room at both rules
                 if (int(k) >= header && cell.numeric()) need_w = std::max(need_w, cell.ink() + kNumberRoom);
                 width[c] = std::max(width[c], need_w);
+                if (int(k) < header || cell.ink() == 0 || text_lead[c] == -2) continue;
+                const int lead = cell.content() - cell.ink();
+                text_lead[c] = !cell.numeric() && (text_lead[c] == -1 || text_lead[c] == lead) ? lead : -2;
+                text_w[c] = std::max(text_w[c], cell.content() + kNumberRoom);
             }
             if (int(k) < header) heads.push_back(std::move(row));
         }
+        auto left_text = [&](size_t c) { return c < ncols && text_lead[c] >= 0; };
+        for (size_t c = 0; c < ncols; ++c)
+            if (left_text(c)) width[c] = std::max(width[c], text_w[c]);
         std::vector<int> start(ncols + 1, 0);
         for (size_t c = 0; c < ncols; ++c) start[c + 1] = start[c] + width[c];
         const int total = std::max(1, start[ncols]);
@@ -1021,7 +1032,7 @@ private:
             // in a widened column a value that filled its cell stays right-aligned, a header centred
             double offset = 0;
             // The last column has no blank after it: there only a number counts as filling its cell.
-            const bool filled = len - content <= 1 && (c + 1 < ncols || cell.numeric());
+            const bool filled = len - content <= 1 && (c + 1 < ncols || cell.numeric()) && (bold || !left_text(c));
             // a number ends a character before the right rule (the rules stand half a character
             // outside the grid)
             if (!b.boundaries.empty() && filled && !bold && cell.numeric())

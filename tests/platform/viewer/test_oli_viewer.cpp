@@ -470,7 +470,9 @@ TEST(OliViewer, FormulaLinesBreakBetweenTheirParts)
 
 // Table cells wider than the widths the list gives (a value with more digits, headers with
 // subscripts) and a table wider than the page: no text runs into its neighbour or across a
-// column line, and every column stays on the page.
+// column line, and every column stays on the page. Texts filling their cells (a load name cut to
+// its 15 characters, the longest load-duration class) keep their room at both rules and stay
+// left-aligned with the shorter texts of their column.
 TEST(OliViewer, TableCellsKeepToTheirColumns)
 {
     // Nr (3), f_t90,d (7), F_t90R,d (5: its values need 6), N_R,d (7), u
@@ -493,7 +495,21 @@ TEST(OliViewer, TableCellsKeepToTheirColumns)
         c_snprintf(cell, sizeof cell, " %9.3f", 1000.0 + c + 0.125);
         row += cell;
     }
-    list += head + "\n" + row + "\n#END_OF_TEXT\n";
+    list += head + "\n" + row + "\n#END_OF_TEXT\n#OLI ypos 1 -0.400\n";
+    // the forces table's text columns as the table writer writes them (code page 437): Nr (4),
+    // Name (17), V (8), KLED (17), kmod
+    list += "#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 4\n 4.000000 21.000000 29.000000 46.000000\n"
+            " \xCEr Nr.\xCEr      Name       \xCEr   V    \xCEr      KLED       \xCEr kmod  \n"
+            " \xCEr    \xCEr                 \xCEr   kN   \xCEr                 \xCEr   -   \n";
+    const char* const classes[] = {"st\x84ndig", "lang",     "mittel",   "kurz", "sehr kurz",
+                                   "kurz/sehr kurz", "au\xE1\x65rgew\x94hnlich", "Erdbeben", "frei"};
+    for (int i = 0; i < 9; ++i) {
+        char line[96];
+        const std::string name = i == 8 ? "\x9A\x62\x65rlagerung N~" : std::string("Last ") + char('A' + i);
+        c_snprintf(line, sizeof line, "%4d  %-15s%8.2f  %-15s%7.3f\n", i + 1, name.c_str(), 10.0 * (i + 1), classes[i], 0.9);
+        list += line;
+    }
+    list += "#END_OF_TEXT\n";
     testutil::ScratchDir dir;
     std::string pdf = render(list, dir, "table.pdf");
     if (!have_poppler()) GTEST_SKIP() << "poppler tools not installed";
@@ -521,25 +537,76 @@ TEST(OliViewer, TableCellsKeepToTheirColumns)
             top = std::min(top, w.y0);
             bottom = std::max(bottom, w.y1);
         }
-    const int ya = int(top * dpi / 72), yb = int(bottom * dpi / 72);
-    ASSERT_LT(ya, yb);
-    std::vector<int> lines;
-    for (int x = 0; x < page.width(); ++x) {
-        int dark = 0;
-        for (int yy = ya; yy <= yb; ++yy) dark += qGray(page.pixel(x, yy)) < 235;
-        if (dark == yb - ya + 1) lines.push_back(x);
-    }
+    // pixel columns dark from top to bottom (points)
+    auto rules_between = [&](double from, double to) {
+        const int ya = int(from * dpi / 72), yb = int(to * dpi / 72);
+        EXPECT_LT(ya, yb);
+        std::vector<int> lines;
+        for (int x = 0; x < page.width(); ++x) {
+            int dark = 0;
+            for (int yy = ya; yy <= yb; ++yy) dark += qGray(page.pixel(x, yy)) < 235;
+            if (dark == yb - ya + 1) lines.push_back(x);
+        }
+        return lines;
+    };
+    // a word keeps most of a character's room from either rule: it never touches one
+    const double char_w = [&] {
+        for (const Word& w : words)
+            if (w.text == "126.976") return (w.x1 - w.x0) / 7.0;
+        return 0.0;
+    }();
+    ASSERT_GT(char_w, 0);
+    auto keeps_room = [&](const Word& w, const std::vector<int>& lines) {
+        const double room = 0.75 * char_w * dpi / 72;
+        for (int x : lines)
+            EXPECT_FALSE(x > w.x0 * dpi / 72 - room && x < w.x1 * dpi / 72 + room) << w.text << " touches a column line";
+    };
+    std::vector<int> lines = rules_between(top, bottom);
     EXPECT_GE(lines.size(), 6u);   // both edges and four column lines
     for (const Word& w : words) {
         if (w.y1 < top || w.y0 > bottom) continue;
         for (int x : lines) EXPECT_FALSE(x > w.x0 * dpi / 72 + 1 && x < w.x1 * dpi / 72 - 1) << w.text << " crosses a column line";
-        // a value keeps most of a character's room from either rule: it never touches one
-        if (w.text.find_first_of("0123456789") != 0 && w.text[0] != '-') continue;
-        const double room = 0.75 * (w.x1 - w.x0) / double(w.text.size()) * dpi / 72;
-        for (int x : lines)
-            EXPECT_FALSE(x > w.x0 * dpi / 72 - room && x < w.x1 * dpi / 72 + room) << w.text << " touches a column line";
+        if (w.text.find_first_of("0123456789") == 0 || w.text[0] == '-') keeps_room(w, lines);
     }
     for (const char* want : {"-13.117", "-3.345", "-5.707"}) EXPECT_NE(all.find(want), std::string::npos) << want;
+
+    // the forces table's rows: from its heading to the row of the cut name
+    double ftop = -1, fbottom = -1, first_row = -1;
+    for (const Word& w : words) {
+        if (w.text == "Nr.") ftop = w.y0;
+        if (w.text == "Last" && first_row < 0) first_row = w.y0;
+        if (w.text == "\xC3\x9C" "berlagerung") fbottom = w.y1;
+    }
+    ASSERT_GT(ftop, 0);
+    ASSERT_GT(fbottom, ftop);
+    lines = rules_between(ftop, fbottom);
+    EXPECT_GE(lines.size(), 6u);
+    std::vector<Word> cells;   // the data rows' words
+    for (const Word& w : words)
+        if (w.y0 >= first_row - 1 && w.y1 <= fbottom + 0.5) cells.push_back(w);
+    std::sort(cells.begin(), cells.end(), [](const Word& a, const Word& b) { return a.y0 < b.y0 - 2 || (a.y0 < b.y0 + 2 && a.x0 < b.x0); });
+    std::vector<std::vector<Word>> rows;   // word by word from the left
+    for (const Word& w : cells) {
+        keeps_room(w, lines);
+        if (rows.empty() || std::fabs(rows.back()[0].y0 - w.y0) > 2) rows.emplace_back();
+        rows.back().push_back(w);
+    }
+    ASSERT_EQ(rows.size(), 9u);
+    std::string texts;
+    double class_x = -1;
+    for (const auto& r : rows) {
+        for (const Word& w : r) texts += w.text + " ";
+        // Nr, the name's first word, V, the class's first word: names and classes start alike
+        ASSERT_GE(r.size(), 5u);
+        size_t v = 2;
+        while (v < r.size() && r[v].text.find('.') == std::string::npos) ++v;
+        ASSERT_LT(v + 1, r.size());
+        EXPECT_NEAR(r[1].x0, rows[0][1].x0, 0.5) << r[1].text << " is not left-aligned";
+        if (class_x < 0) class_x = r[v + 1].x0;
+        EXPECT_NEAR(r[v + 1].x0, class_x, 0.5) << r[v + 1].text << " is not left-aligned";
+    }
+    for (const char* want : {"au\xC3\x9F" "ergew\xC3\xB6hnlich", "N~", "kurz/sehr", "Erdbeben"})
+        EXPECT_NE(texts.find(want), std::string::npos) << want << "\n" << texts;
 }
 
 // The reports' title is a table of captions only; they move up half a centimetre after it, as after
