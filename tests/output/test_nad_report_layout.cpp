@@ -6,6 +6,7 @@
 #include "output/nad_report_ec0.h"
 #include "output/nad_report_ec2.h"
 #include "output/nad_report_ec5.h"
+#include "platform/layout/oli_layout.h"
 #include "platform/viewer/oli_viewer.h"
 
 #include <QProcess>
@@ -183,6 +184,47 @@ TEST_F(NadReportLayout, AllReportsKeepTheirLastRowsWithTheirTables)
             EXPECT_TRUE(whole) << "row split: \"" << pair.first << "\" / \"" << pair.second << "\"";
         }
         }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The concrete report moved down a centimetre at a time, so that its exposure-class rows fall at
+// a page end: every page that holds a class row holds the column heading and the sub-heading
+// naming the class columns above it.
+TEST_F(NadReportLayout, ContinuedTablesRepeatHeadingAndSubHeading)
+{
+    application(0, 1);
+    static const QRegularExpression class_name("^X[A-Z]*[0-9]$");
+    for (const char* set : {"Deutschland", "EC-Standardparameter"}) {
+        SCOPED_TRACE(set);
+        ASSERT_EQ(nad_set_active(set), 0);
+        int broken = 0;   // shifts at which the class rows went over two pages
+        for (int cm = 0; cm < 24; ++cm) {
+            SCOPED_TRACE(cm);
+            const std::string list = nadtest::text_of([cm](FILE* f) {
+                OLI_setYPositionCM(f, 1, float(cm));
+                nad_ec2_report(f);
+            });
+            const std::string name = std::string(set[0] == 'D' ? "nad_sub_de_" : "nad_sub_ec_") + std::to_string(cm);
+            overlaps(list, name.c_str());
+            const auto words = pdf_words(root.file(name + ".pdf"));
+            int page = 0, first_class_page = 0;
+            size_t heading = 0, sub = 0;   // where this page's heading and sub-heading are
+            for (size_t i = 0; i < words.size(); ++i) {
+                const Word& w = words[i];
+                if (w.page != page) page = w.page, heading = sub = 0;
+                if (w.text == "Kapitel") heading = i + 1;
+                if (w.text == "Exp.Kl.") sub = i + 1;
+                if (!class_name.match(QString::fromStdString(w.text)).hasMatch()) continue;
+                if (!first_class_page) first_class_page = page;
+                if (page != first_class_page) ++broken, first_class_page = page;
+                EXPECT_TRUE(heading && sub && heading < sub) << "page " << page << ": " << w.text << " without its headings";
+            }
+        }
+        EXPECT_GT(broken, 0);
     }
 }
 
