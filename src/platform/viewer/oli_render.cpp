@@ -854,7 +854,7 @@ private:
     // A text that begins right at its left rule moves one character off it.
     static int text_lead(const Cell& cell)
     {
-        return cell.len() > 0 && cell.chars[0].first != QLatin1Char(' ') && !cell.numeric() ? 1 : 0;
+        return cell.len() > 0 && cell.chars[0].first != QLatin1Char(' ') ? 1 : 0;
     }
 
     static std::vector<std::pair<QChar, Run>> grid_chars(const std::vector<Run>& runs)
@@ -973,9 +973,11 @@ private:
                 int need_w = cell.content();
                 if (need_w > 0) ++need_w;   // and its separating blank
                 // a number keeps a character's room at both rules
+                // a text keeps a character's room at both rules, also where it fills its cell, and so
+                // does a number that begins at its left rule
+                if (int(k) >= header && need_w > 0 && (!cell.numeric() || text_lead(cell)))
+                    need_w += kTextRoom + text_lead(cell);
                 if (int(k) >= header && cell.numeric()) need_w = std::max(need_w, cell.ink() + kNumberRoom);
-                // a text keeps a character's room at both rules, also where it fills its cell
-                else if (int(k) >= header && need_w > 0) need_w += kTextRoom + text_lead(cell);
                 width[c] = std::max(width[c], need_w);
             }
             if (int(k) < header) heads.push_back(std::move(row));
