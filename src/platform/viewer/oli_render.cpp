@@ -972,11 +972,11 @@ private:
                 const Cell& cell = row.cells[c];
                 int need_w = cell.content();
                 if (need_w > 0) ++need_w;   // and its separating blank
-                // a number keeps a character's room at both rules
                 // a text keeps a character's room at both rules, also where it fills its cell, and so
                 // does a number that begins at its left rule
                 if (int(k) >= header && need_w > 0 && (!cell.numeric() || text_lead(cell)))
                     need_w += kTextRoom + text_lead(cell);
+                // a number keeps a character's room at both rules
                 if (int(k) >= header && cell.numeric()) need_w = std::max(need_w, cell.ink() + kNumberRoom);
                 width[c] = std::max(width[c], need_w);
             }
