@@ -3,10 +3,19 @@
 #include "national_annex/nad_current.h"
 #include "platform/layout/oli_layout.h"
 
-void nad_report_chapter_head(FILE* f)
+void nad_report_chapter_head(FILE* f, const char* sub_heading)
 {
-    c_fprintf(f, "#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 12 42\n");
+    c_fprintf(f, "#SHOWTABLE\n0 0 0\n%d 0 -1 -1 2\n 12 42\n", sub_heading ? 2 : 1);
     c_fprintf(f, " Kapitel      Wert                          Bedeutung\n");
+    if (sub_heading) c_fprintf(f, "%s\n", sub_heading);
+}
+
+void nad_report_chapter_break(FILE* f, const char* sub_heading)
+{
+    // the next table joins this one: no air between them
+    c_fprintf(f, "#END_OF_TEXT\n");
+    OLI_setYPositionCM(f, 1, -0.6f);
+    nad_report_chapter_head(f, sub_heading);
 }
 
 const char* nad_report_set_suffix()

@@ -70,14 +70,17 @@ void concrete_cover(FILE* f, const NadEc2Block* b)
 {
     if (!rules({6})) return;
     const char* const n = b->exposure_class_names[0];
-    c_fprintf(f, " 4.4.1.2(5)   Exp.Kl.  C\316\\min,dur\316r  \243c\316\\dur,\300\316r    Mindestbetondeckung in Abh\204ngigkeit von der\n");
-    c_fprintf(f, "              %5s      %-5.2lf     %-5.2lf    Expositionsklasse C\316\\min,dur\316r [cm]\n", n,
+    // the class rows go on a table of their own whose headings name their columns
+    nad_report_chapter_break(f, "              Exp.Kl.  C\316\\min,dur\316r  \243c\316\\dur,\300\316r");
+    c_fprintf(f, " 4.4.1.2(5)   %5s      %-5.2lf     %-5.2lf    Mindestbetondeckung in Abh\204ngigkeit von der\n", n,
             b->cmin_dur[0], b->dc_dur_gamma[0]);
+    c_fprintf(f, "                                            Expositionsklasse C\316\\min,dur\316r [cm]\n");
     c_fprintf(f, " 4.4.1.2(6)   %5s      %-5.2lf     %-5.2lf    Mindestbetondeckung: additives Sicherheitselement \243c\316\\dur,\300\316r [cm]\n",
             b->exposure_class_names[1], b->cmin_dur[1], b->dc_dur_gamma[1]);
     for (int i = 2; i < 12; ++i)
         c_fprintf(f, "              %5s      %-5.2lf     %-5.2lf    \n", b->exposure_class_names[i], b->cmin_dur[i],
                 b->dc_dur_gamma[i]);
+    nad_report_chapter_break(f);
     c_fprintf(f, " 4.4.1.2(7)   \243c\316\\dur,st\316r  = %-5.2lf             Mindestbetondeckung: Verwendung von rostfreiem Stahl [cm]\n", b->dc_dur_st);
     c_fprintf(f, " 4.4.1.2(8)   \243c\316\\dur,add\316r = %-5.2lf             Mindestbetondeckung: Beton mit zus\204tzlichem Schutz [cm]\n", b->dc_dur_add);
     c_fprintf(f, " 4.4.1.3(1)P  \243c\316\\dev\316r     = %-5.2lf             Vorhaltema\341 f\201r die Betondeckung [cm]\n", b->dc_dev);

@@ -6,8 +6,10 @@
 #include "output/nad_report_ec0.h"
 #include "output/nad_report_ec2.h"
 #include "output/nad_report_ec5.h"
+#include "platform/layout/oli_layout.h"
 #include "platform/viewer/oli_viewer.h"
 
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -113,6 +115,44 @@ protected:
     }
 };
 
+// The words of a rendered report that come within three quarters of a character of a column
+// rule: a rule is a pixel column dark from just above a word to just below it.
+std::vector<std::string> words_at_rules(const std::string& pdf)
+{
+    const int dpi = 200;
+    const double s = dpi / 72.0;
+    const QString stem = QString::fromStdString(pdf + "_page");
+    QProcess::execute("pdftoppm", {"-png", "-r", QString::number(dpi), QString::fromStdString(pdf), stem});
+    std::vector<std::string> out;
+    QImage page;
+    int loaded = 0;
+    for (const Word& w : pdf_words(pdf)) {
+        if (w.page != loaded) {
+            loaded = w.page;
+            for (const char* form : {"%1-%2.png", "%1-%2.png"})
+                if (page.load(QString(form).arg(stem).arg(loaded, 1)) || page.load(QString(form).arg(stem).arg(loaded, 2, 10, QLatin1Char('0'))))
+                    break;
+        }
+        if (page.isNull()) continue;
+        if (w.text == "Kapitel" || w.text == "Wert" || w.text == "Bedeutung") continue;   // heading rows
+        const QString text = QString::fromStdString(w.text);
+        const double room = 0.75 * (w.x1 - w.x0) / std::max(1, int(text.size())) * s;
+        const int ya = int(w.y0 * s) - 2, yb = int(w.y1 * s) + 2;
+        auto rule = [&](int x) {
+            if (x < 0 || x >= page.width() || ya < 0 || yb >= page.height()) return false;
+            for (int y = ya; y <= yb; ++y)
+                if (qGray(page.pixel(x, y)) >= 235) return false;
+            return true;
+        };
+        for (int x = int(w.x0 * s - room); x <= int(w.x1 * s + room); ++x)
+            if (rule(x)) {
+                out.push_back("page " + std::to_string(w.page) + ": \"" + w.text + "\" at a rule");
+                break;
+            }
+    }
+    return out;
+}
+
 TEST_F(NadReportLayout, LoadFactorReportsOfBuildingsAndBridges)
 {
     application(0, 1);
@@ -162,6 +202,9 @@ TEST_F(NadReportLayout, AllReportsKeepTheirLastRowsWithTheirTables)
         const std::string name = std::string(set[0] == 'D' ? "nad_all_de_" : "nad_all_ec_") + std::to_string(app) + (alone ? "_ec2" : "");
         for (const std::string& o : overlaps(list, name.c_str())) ADD_FAILURE() << o;
         const auto words = pdf_words(root.file(name + ".pdf"));
+        // the chapter tables of the concrete report (the heading rows centre their names)
+        if (app == 0 && alone)
+            for (const std::string& o : words_at_rules(root.file(name + ".pdf"))) ADD_FAILURE() << o;
         for (size_t i = 1; i < words.size(); ++i)
             if (words[i].page != words[i - 1].page)
                 EXPECT_NE(words[i].text.rfind("(NA.", 0), 0u) << "page " << words[i].page << " starts with " << words[i].text;
@@ -183,6 +226,47 @@ TEST_F(NadReportLayout, AllReportsKeepTheirLastRowsWithTheirTables)
             EXPECT_TRUE(whole) << "row split: \"" << pair.first << "\" / \"" << pair.second << "\"";
         }
         }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The concrete report moved down a centimetre at a time, so that its exposure-class rows fall at
+// a page end: every page that holds a class row holds the column heading and the sub-heading
+// naming the class columns above it.
+TEST_F(NadReportLayout, ContinuedTablesRepeatHeadingAndSubHeading)
+{
+    application(0, 1);
+    static const QRegularExpression class_name("^X[A-Z]*[0-9]$");
+    for (const char* set : {"Deutschland", "EC-Standardparameter"}) {
+        SCOPED_TRACE(set);
+        ASSERT_EQ(nad_set_active(set), 0);
+        int broken = 0;   // shifts at which the class rows went over two pages
+        for (int cm = 0; cm < 24; ++cm) {
+            SCOPED_TRACE(cm);
+            const std::string list = nadtest::text_of([cm](FILE* f) {
+                OLI_setYPositionCM(f, 1, float(cm));
+                nad_ec2_report(f);
+            });
+            const std::string name = std::string(set[0] == 'D' ? "nad_sub_de_" : "nad_sub_ec_") + std::to_string(cm);
+            overlaps(list, name.c_str());
+            const auto words = pdf_words(root.file(name + ".pdf"));
+            int page = 0, first_class_page = 0;
+            size_t heading = 0, sub = 0;   // where this page's heading and sub-heading are
+            for (size_t i = 0; i < words.size(); ++i) {
+                const Word& w = words[i];
+                if (w.page != page) page = w.page, heading = sub = 0;
+                if (w.text == "Kapitel") heading = i + 1;
+                if (w.text == "Exp.Kl.") sub = i + 1;
+                if (!class_name.match(QString::fromStdString(w.text)).hasMatch()) continue;
+                if (!first_class_page) first_class_page = page;
+                if (page != first_class_page) ++broken, first_class_page = page;
+                EXPECT_TRUE(heading && sub && heading < sub) << "page " << page << ": " << w.text << " without its headings";
+            }
+        }
+        EXPECT_GT(broken, 0);
     }
 }
 

@@ -39,6 +39,8 @@ constexpr int DPI = 300;
 constexpr double kAirBelowTable = 0.6;
 // Characters of a table column beyond a number's own: one at each rule.
 constexpr int kNumberRoom = 2;
+// Characters a text cell keeps free before its right rule beyond its separating blank.
+constexpr int kTextRoom = 1;
 
 RenderStats g_stats;
 
@@ -849,6 +851,12 @@ private:
         }
     };
 
+    // A text that begins right at its left rule moves one character off it.
+    static int text_lead(const Cell& cell)
+    {
+        return cell.len() > 0 && cell.chars[0].first != QLatin1Char(' ') ? 1 : 0;
+    }
+
     static std::vector<std::pair<QChar, Run>> grid_chars(const std::vector<Run>& runs)
     {
         std::vector<std::pair<QChar, Run>> out;
@@ -968,6 +976,10 @@ private:
                 const Cell& cell = row.cells[c];
                 int need_w = cell.content();
                 if (need_w > 0) ++need_w;   // and its separating blank
+                // a text keeps a character's room at both rules, also where it fills its cell, and so
+                // does a number that begins at its left rule
+                if (int(k) >= header && need_w > 0 && (!cell.numeric() || text_lead(cell)))
+                    need_w += kTextRoom + text_lead(cell);
                 // a number keeps a character's room at both rules
                 if (int(k) >= header && cell.numeric()) need_w = std::max(need_w, cell.ink() + kNumberRoom);
                 width[c] = std::max(width[c], need_w);
@@ -1037,7 +1049,10 @@ private:
             // outside the grid)
             if (!b.boundaries.empty() && filled && !bold && cell.numeric())
                 offset = std::max(0.0, width[c] - 1.5 - cell.ink()) - (content - cell.ink());
+            else if (!b.boundaries.empty() && filled && !bold)
+                offset = std::max(text_lead(cell), width[c] - (content + 1 + kTextRoom));
             else if (!b.boundaries.empty() && filled) offset = std::max(0, width[c] - (content + 1));
+            else if (!b.boundaries.empty() && !bold) offset = text_lead(cell);
             else if (!b.boundaries.empty() && bold) offset = std::max(0, (width[c] - len) / 2);
             int i = 0;
             while (i < content) {
