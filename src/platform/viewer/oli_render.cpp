@@ -967,7 +967,7 @@ private:
         }
         // A column of texts that all begin at the same character is left-aligned: its texts stay
         // where they begin and keep a character's room from the right rule as numbers do.
-        std::vector<int> text_lead(ncols, -1);   // -1 no text yet, -2 not a left-aligned text column
+        std::vector<int> column_lead(ncols, -1);   // -1 no text yet, -2 not a left-aligned text column
         std::vector<int> text_w(ncols, 0);
         std::vector<Row> heads;
         for (size_t k = 0; k < b.lines.size(); ++k) {
@@ -983,14 +983,14 @@ private:
                 // a number keeps a character's room at both rules
                 if (int(k) >= header && cell.numeric()) need_w = std::max(need_w, cell.ink() + kNumberRoom);
                 width[c] = std::max(width[c], need_w);
-                if (int(k) < header || cell.ink() == 0 || text_lead[c] == -2) continue;
+                if (int(k) < header || cell.ink() == 0 || column_lead[c] == -2) continue;
                 const int lead = cell.content() - cell.ink();
-                text_lead[c] = !cell.numeric() && (text_lead[c] == -1 || text_lead[c] == lead) ? lead : -2;
+                column_lead[c] = !cell.numeric() && (column_lead[c] == -1 || column_lead[c] == lead) ? lead : -2;
                 text_w[c] = std::max(text_w[c], cell.content() + kNumberRoom);
             }
             if (int(k) < header) heads.push_back(std::move(row));
         }
-        auto left_text = [&](size_t c) { return c < ncols && text_lead[c] >= 0; };
+        auto left_text = [&](size_t c) { return c < ncols && column_lead[c] >= 0; };
         for (size_t c = 0; c < ncols; ++c)
             if (left_text(c)) width[c] = std::max(width[c], text_w[c]);
         std::vector<int> start(ncols + 1, 0);
