@@ -17,13 +17,15 @@
 
 namespace {
 
-// Strict UTF-8: no stray continuation bytes, overlong forms, surrogates or values past U+10FFFF.
-bool valid_utf8(const std::string& s)
+// The characters of strict UTF-8 text, as code points; false for stray continuation bytes,
+// overlong forms, surrogates or values past U+10FFFF.
+bool utf8_code_points(const std::string& s, std::vector<unsigned>* out)
 {
     size_t i = 0;
     while (i < s.size()) {
         const unsigned char c = static_cast<unsigned char>(s[i]);
         if (c < 0x80) {
+            out->push_back(c);
             ++i;
             continue;
         }
@@ -45,24 +47,10 @@ bool valid_utf8(const std::string& s)
             cp = cp << 6 | (t & 0x3F);
         }
         if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        out->push_back(cp);
         i += more + 1;
     }
     return true;
-}
-
-// The characters of valid UTF-8 text, as code points.
-std::vector<unsigned> code_points(const std::string& s)
-{
-    std::vector<unsigned> out;
-    for (size_t i = 0; i < s.size();) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        const size_t more = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
-        unsigned cp = more == 0 ? c : more == 1 ? c & 0x1Fu : more == 2 ? c & 0x0Fu : c & 0x07u;
-        for (size_t k = 1; k <= more; ++k) cp = cp << 6 | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
-        out.push_back(cp);
-        i += more + 1;
-    }
-    return out;
 }
 
 // Control characters and the marks that turn the direction of the text: a file name holding one
@@ -79,9 +67,9 @@ const char* component_id_problem(const std::string& id)
     const size_t kMaxCharacters = 15;
     if (id.empty()) return "ist leer";
     // The id forms file names that the print and the viewer hand on as text.
-    if (!valid_utf8(id))
+    std::vector<unsigned> characters;
+    if (!utf8_code_points(id, &characters))
         return "enthält Bytes, die kein UTF-8 sind";
-    const std::vector<unsigned> characters = code_points(id);
     if (characters.size() > kMaxCharacters) return "ist länger als 15 Zeichen";
     for (unsigned cp : characters)
         if (is_control(cp)) return "enthält ein Steuerzeichen";
