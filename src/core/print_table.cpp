@@ -132,14 +132,13 @@ std::vector<QString> print_cut_names(const std::vector<QString>& names, int visi
     std::set<QString> taken;   // what is printed already: whole names, then chosen cuts
     std::map<QString, std::vector<QString>> groups;   // long names by their first cut form
     for (const QString& n : names) {
-        if (n.size() <= visible) taken.insert(n);
-        else groups[cut_forms(n, visible).front()];
-    }
-    for (const QString& n : names)
-        if (n.size() > visible) {
-            std::vector<QString>& g = groups[cut_forms(n, visible).front()];
-            if (std::find(g.begin(), g.end(), n) == g.end()) g.push_back(n);
+        if (n.size() <= visible) {
+            taken.insert(n);
+            continue;
         }
+        std::vector<QString>& g = groups[cut_forms(n, visible).front()];
+        if (std::find(g.begin(), g.end(), n) == g.end()) g.push_back(n);
+    }
     std::map<QString, QString> printed;
     for (const auto& group : groups) {
         const std::vector<QString>& g = group.second;
