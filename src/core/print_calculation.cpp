@@ -206,11 +206,11 @@ void TAVO52_DATA::print_input_section(FILE* file)
         // Whose partial factors and k_mod the design takes: the set that applies, by its name in the
         // selection dialog (code page 437 already), and its annex; a refused choice is named beside it.
         const char* set = nad_applied_display_name();
-        char annex[64];
-        if (cur_ec5_params->country == 0) std::snprintf(annex, sizeof annex, "ohne nationalen Anhang");
-        else if (german) std::snprintf(annex, sizeof annex, "DIN EN 1995-1-1/NA:2013-08");
-        else std::snprintf(annex, sizeof annex, "nationaler Anhang des Landes %d", cur_ec5_params->country);
-        print_text(file, u8"Teilsicherheitsbeiwerte und k╬\\mod╬r: %s, %s", set ? set : "", annex);
+        const int country = cur_ec5_params->country;
+        const std::string annex = country == 0 ? "ohne nationalen Anhang"
+                                  : german     ? "DIN EN 1995-1-1/NA:2013-08"
+                                               : "nationaler Anhang des Landes " + std::to_string(country);
+        print_text(file, u8"Teilsicherheitsbeiwerte und k╬\\mod╬r: %s, %s", set ? set : "", annex.c_str());
         const std::string refused = nad_refusal_note();
         if (!refused.empty()) print_text(file, "%s", refused.c_str());
         print_heading(file, 2, "%s", print_cp437(design_situation(typ_durchbruch, verstaerkt, verst_typ).c_str()).c_str());
