@@ -350,17 +350,23 @@ TEST_F(PrintTest, MethodIsCitedForEverySetAndOnlyARaisingSizeFactorIsNamed)
         double h;
         const char* heading;
         const char* kh_line;   // nullptr: no size-factor line
+        const char* annex;     // the end of the set line: whose annex the factors follow
     };
     const Case cases[] = {
         // GL24h, h 600: k_h = min((600 / 600)^0.1, 1.1) = 1, nothing raised.
         {"German set, unreinforced, h 600", 1, 0, 600,
-         "Trägerdurchbruch rechteckig unverstärkt gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7", nullptr},
+         "Trägerdurchbruch rechteckig unverstärkt gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7", nullptr,
+         "DIN EN 1995-1-1/NA:2013-08"},
         {"set without a country, unreinforced, h 600", 0, 0, 600,
-         "Trägerdurchbruch rechteckig unverstärkt gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7", nullptr},
+         "Trägerdurchbruch rechteckig unverstärkt gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7", nullptr,
+         "ohne nationalen Anhang"},
+        {"set of country 3, unreinforced, h 600", 3, 0, 600,
+         "Trägerdurchbruch rechteckig unverstärkt gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.7", nullptr,
+         "nationaler Anhang des Landes 3"},
         // h 500: k_h = (600 / 500)^0.1 = 1.018399.
         {"set without a country, plates, h 500", 0, 1, 500,
          "Trägerdurchbruch rechteckig mit aufgeklebten Verstärkungen gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.6.8.4",
-         u8"f╬\\m,k╬r wurde mit k╬\\h╬r = 1.018 erhöht"},
+         u8"f╬\\m,k╬r wurde mit k╬\\h╬r = 1.018 erhöht", "ohne nationalen Anhang"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -375,6 +381,7 @@ TEST_F(PrintTest, MethodIsCitedForEverySetAndOnlyARaisingSizeFactorIsNamed)
         d.verst_typ = 0;
         const std::string s = print();
         EXPECT_TRUE(has(s, c.heading)) << s;
+        EXPECT_TRUE(has(s, std::string(", ") + c.annex + "\n"));
         EXPECT_TRUE(has(s, "(Bezeichnungen gemäß NA:2013-08, NCI NA.6.7 Bild NA.7)"));
         if (c.kh_line) EXPECT_TRUE(has(s, c.kh_line));
         else EXPECT_FALSE(has(s, "wurde mit k"));
