@@ -335,7 +335,9 @@ TEST_F(PrintTest, ChecksThatCannotBeVerifiedNameTheirCause)
         for (const auto& row : opening) EXPECT_EQ(std::count(row.begin(), row.end(), "2.000"), 0);
         for (const char* mark : {"inf", "nan"}) EXPECT_FALSE(has(s, mark)) << mark;
         // Screws without capacity at either crack line: no line is named as governing.
-        if (d.verstaerkt && d.verst_typ == 2) EXPECT_EQ(has(s, "Risslinie"), d.raxk > 0.0);
+        if (d.verstaerkt && d.verst_typ == 2) {
+            EXPECT_EQ(has(s, "Risslinie"), d.raxk > 0.0);
+        }
     }
 }
 
