@@ -280,6 +280,12 @@ TEST(PositionFile, ReportNamesEveryValueNotTakenAsItStands)
         return s.replace(s.find(from), from.size(), to);
     };
     const std::string d = kDefaultFile;
+    // The default's one load with the class and k_mod given: left out and named.
+    auto refused_kmod = [&](const char* what, const std::string& kled, const std::string& kmod) {
+        return Case{what, with(d, " 0 0.6\n", " " + kled + " " + kmod + "\n"), PositionReadReport::Read, 0,
+                    {{"Last 1 \"A st\xc3\xa4ndig\"", "k_mod \"" + kmod + "\" (erlaubt k_mod über 0 bis 1.1)", "weggelassen"}},
+                    0};
+    };
     const Case cases[] = {
         {"a whole file", d, PositionReadReport::Read, 0, {}},
         {"empty", "", PositionReadReport::NotPositionData, 0, {}},
@@ -318,20 +324,13 @@ TEST(PositionFile, ReportNamesEveryValueNotTakenAsItStands)
         // neither moved into the range nor used: the load is left out and named.
         {"k_mod 1.10", with(d, " 0 0.6\n", " 8 1.10\n"), PositionReadReport::Read, 0, {}, 1},
         {"k_mod 0.001", with(d, " 0 0.6\n", " 8 0.001\n"), PositionReadReport::Read, 0, {}, 1},
-        {"k_mod 1.11", with(d, " 0 0.6\n", " 8 1.11\n"), PositionReadReport::Read, 0,
-         {{"Last 1 \"A st\xc3\xa4ndig\"", "k_mod \"1.11\" (erlaubt k_mod über 0 bis 1.1)", "weggelassen"}}, 0},
-        {"k_mod 1.5", with(d, " 0 0.6\n", " 8 1.5\n"), PositionReadReport::Read, 0,
-         {{"Last 1 \"A st\xc3\xa4ndig\"", "k_mod \"1.5\" (erlaubt k_mod über 0 bis 1.1)", "weggelassen"}}, 0},
-        {"k_mod 2", with(d, " 0 0.6\n", " 8 2\n"), PositionReadReport::Read, 0,
-         {{"Last 1 \"A st\xc3\xa4ndig\"", "k_mod \"2\" (erlaubt k_mod über 0 bis 1.1)", "weggelassen"}}, 0},
-        {"k_mod 2.01 in a class other than frei", with(d, " 0 0.6\n", " 3 2.01\n"), PositionReadReport::Read, 0,
-         {{"Last 1 \"A st\xc3\xa4ndig\"", "k_mod \"2.01\" (erlaubt k_mod über 0 bis 1.1)", "weggelassen"}}, 0},
-        {"k_mod 0", with(d, " 0 0.6\n", " 8 0\n"), PositionReadReport::Read, 0,
-         {{"Last 1 \"A st\xc3\xa4ndig\"", "k_mod \"0\" (erlaubt k_mod über 0 bis 1.1)", "weggelassen"}}, 0},
-        {"k_mod not a number", with(d, " 0 0.6\n", " 8 nan\n"), PositionReadReport::Read, 0,
-         {{"Last 1 \"A st\xc3\xa4ndig\"", "k_mod \"nan\" (erlaubt k_mod über 0 bis 1.1)", "weggelassen"}}, 0},
-        {"k_mod of letters", with(d, " 0 0.6\n", " 8 x\n"), PositionReadReport::Read, 0,
-         {{"Last 1 \"A st\xc3\xa4ndig\"", "k_mod \"x\" (erlaubt k_mod über 0 bis 1.1)", "weggelassen"}}, 0},
+        refused_kmod("k_mod 1.11", "8", "1.11"),
+        refused_kmod("k_mod 1.5", "8", "1.5"),
+        refused_kmod("k_mod 2", "8", "2"),
+        refused_kmod("k_mod 2.01 in a class other than frei", "3", "2.01"),
+        refused_kmod("k_mod 0", "8", "0"),
+        refused_kmod("k_mod not a number", "8", "nan"),
+        refused_kmod("k_mod of letters", "8", "x"),
         // A switch holds 0 or 1; any other value keeps the position's own.
         {"switch of int max", with(d, "\n1 1\n", "\n2147483647 1\n"), PositionReadReport::Read, 0,
          {{"ausführlich", "\"2147483647\" (erlaubt 0 oder 1)", "1"}}},
@@ -354,7 +353,9 @@ TEST(PositionFile, ReportNamesEveryValueNotTakenAsItStands)
             EXPECT_EQ(report.findings[i].taken, c.findings[i].taken) << c.what;
         }
         EXPECT_EQ(report.damaged(), c.outcome != PositionReadReport::Read || !c.findings.empty()) << c.what;
-        if (c.loads >= 0) EXPECT_EQ(obj.lasten.size(), c.loads) << c.what;
+        if (c.loads >= 0) {
+            EXPECT_EQ(obj.lasten.size(), c.loads) << c.what;
+        }
         EXPECT_TRUE(std::isfinite(obj.b) && std::isfinite(obj.h) && std::isfinite(obj.lasten.value(0).v_l))
             << c.what;
     }
