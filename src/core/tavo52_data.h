@@ -32,6 +32,7 @@ constexpr double LOAD_KMOD_MAX = kNadKmodMax;
 inline bool load_kmod_plausible(double kmod) { return kmod > 0.0 && kmod <= LOAD_KMOD_MAX; }
 // The allowed k_mod as the messages name it.
 constexpr const char* LOAD_KMOD_ALLOWED = "k_mod über 0 bis 1.1";
+static_assert(LOAD_KMOD_MAX == 1.1, "LOAD_KMOD_ALLOWED names the bound: change them together");
 
 // The washer of a countersunk screw: pressed or turned (the series of the washer table).
 constexpr int WASHER_PRESSED = 1;
