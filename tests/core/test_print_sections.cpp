@@ -163,7 +163,9 @@ TEST_F(PrintTest, LongLoadNamesAreCutWithAMarkAndNeverPrintAlike)
         }
         EXPECT_TRUE(printed[i].contains(QLatin1Char('~'))) << printed[i].toStdString();
         for (size_t j = 0; j < printed.size(); ++j)
-            if (QString::fromUtf8(names[j]) != name) EXPECT_NE(printed[i], printed[j]) << names[i] << " / " << names[j];
+            if (QString::fromUtf8(names[j]) != name) {
+                EXPECT_NE(printed[i], printed[j]) << names[i] << " / " << names[j];
+            }
     }
     // the first cut of a name alike in its start tells it by its number
     EXPECT_TRUE(printed[0].contains(QLatin1Char('3'))) << printed[0].toStdString();
