@@ -13,7 +13,7 @@ const int kNormMasonry = 22, kNormAluminium = 29;
 void designation_block(FILE* f, int norm)
 {
     c_fprintf(f, "#SHOWTABLE\n0 0 1\n");
-    c_fprintf(f, " %s%s\n", nad_norm_designation(norm, 0, 0), nad_report_set_suffix());
+    c_fprintf(f, " %s%s\n", nad_norm_designation(norm, 0, 0), nad_report_set_suffix().c_str());
     c_fprintf(f, "0 0 -1 -1\n#END_OF_TEXT\n");
     OLI_setYPositionCM(f, 1, -0.5f);
 }
