@@ -125,7 +125,7 @@ std::string at_line(const Lines& lines, const std::string& what) { return "Zeile
 std::string mm(double v)
 {
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.10g", v);
+    c_snprintf(buf, sizeof buf, "%.10g", v);
     return buf;
 }
 

@@ -178,6 +178,17 @@ TEST(FastenerTables, EmptyTablesAndImplausibleValuesAreRefusedWithTheirLine)
     EXPECT_EQ(parsed.row_count, 2);
 }
 
+// The reason names its values with a point whatever numeric locale the process has.
+TEST(FastenerTables, RefusalsKeepTheirPointUnderAGermanNumericLocale)
+{
+    testutil::GermanNumericLocale german;
+    ASSERT_TRUE(german.active());
+    const std::string text = "1\n1\n8.0 8.1 15.0 0.0 10.0 10.0 10.0 100.0\n";
+    std::string fault;
+    EXPECT_EQ(fastener_table_parse(FAMILY_SPAX_S_VG, text.data(), text.size(), &parsed, &fault), 0);
+    EXPECT_EQ(fault, "Zeile 3: d1 = 8.1 mm liegt nicht zwischen 0 und 8 mm");
+}
+
 TEST(FastenerTables, ConnectorRows)
 {
     ConnectorTable t;
