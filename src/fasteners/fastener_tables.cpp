@@ -125,7 +125,7 @@ std::string at_line(const Lines& lines, const std::string& what) { return "Zeile
 std::string mm(double v)
 {
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.10g", v);
+    c_snprintf(buf, sizeof buf, "%.10g", v);
     return buf;
 }
 
@@ -337,6 +337,7 @@ template <class Info, class Family, class Parse>
 int load_once(Info& info, Family family, Parse parse)
 {
     if (info.loaded) return 1;
+    info.fault.clear();   // the reason of an earlier try no longer holds
     std::string path = data_file_path(info.file);
     if (path.empty()) return 0;
     bool ok;

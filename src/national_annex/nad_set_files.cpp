@@ -16,7 +16,6 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <functional>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -121,35 +120,31 @@ int read_set(FILE* file, NadSet* set, char* name, std::string* fault = nullptr)
     if (!file || !set || c_fscanf(file, "NAD/Version %d", &version) != 1) return 0;
     std::string first_fault;
     nadio::clear_faults();
-    int flag = set->flag_index, country = set->country;
-    bool header = nadio::rd_count(file, &flag, 0, nadio::kMaxFlagIndex, "Die Flaggennummer");
-    set->flag_index = flag;
+    bool header = nadio::rd_count(file, &set->flag_index, 0, nadio::kMaxFlagIndex, "Die Flaggennummer");
     header = header && read_guillemet_string(file, name) >= 1;
     copy_set_name(set->set_name, name);
-    header = header && nadio::rd_count(file, &country, 0, nadio::kMaxCountry, "Der Landesindex");
-    set->country = country;
+    header = header && nadio::rd_count(file, &set->country, 0, nadio::kMaxCountry, "Der Landesindex");
     first_fault = reading_fault(file, "Kopfzeile", false);
     if (first_fault.empty() && !header) first_fault = "Kopfzeile: Flaggennummer, \256Name\257 und Landesindex fehlen.";
-    struct Block {
+    static const struct {
         const char* keyword;
-        std::function<int(FILE*)> read;   // non-zero when a section of the block is missing
+        int (*read)(FILE*, NadSet*);   // non-zero when a section of the block is missing
+    } blocks[] = {
+        {"#EC0", [](FILE* f, NadSet* s) { nad_ec0_read(f, &s->ec0, 1); return 0; }},
+        {"#EC2", [](FILE* f, NadSet* s) { nad_ec2_read(f, &s->ec2); return 0; }},
+        {"#EC3", [](FILE* f, NadSet* s) { return nad_ec3_read(f, &s->ec3, 1); }},
+        {"#EC5", [](FILE* f, NadSet* s) { nad_ec5_read(f, &s->ec5, 1); return 0; }},
+        {"#EC6", [](FILE* f, NadSet* s) { nad_ec6_read(f, &s->ec6); return 0; }},
+        {"#EC9", [](FILE* f, NadSet* s) { nad_ec9_read(f, &s->ec9); return 0; }},
     };
-    const Block blocks[] = {
-        {"#EC0", [set](FILE* f) { nad_ec0_read(f, &set->ec0, 1); return 0; }},
-        {"#EC2", [set](FILE* f) { nad_ec2_read(f, &set->ec2); return 0; }},
-        {"#EC3", [set](FILE* f) { return nad_ec3_read(f, &set->ec3, 1); }},
-        {"#EC5", [set](FILE* f) { nad_ec5_read(f, &set->ec5, 1); return 0; }},
-        {"#EC6", [set](FILE* f) { nad_ec6_read(f, &set->ec6); return 0; }},
-        {"#EC9", [set](FILE* f) { nad_ec9_read(f, &set->ec9); return 0; }},
-    };
-    for (const Block& b : blocks) {
+    for (const auto& b : blocks) {
         const std::string part = std::string("Block ") + b.keyword;
         if (!find_keyword_line(b.keyword, file, nullptr)) {
             if (first_fault.empty()) first_fault = part + " fehlt.";
             continue;
         }
         nadio::clear_faults();
-        const int missing = b.read(file);
+        const int missing = b.read(file, set);
         if (first_fault.empty()) first_fault = reading_fault(file, part, missing != 0);
     }
     nadio::clear_faults();

@@ -18,12 +18,10 @@ void nad_report_chapter_break(FILE* f, const char* sub_heading)
     nad_report_chapter_head(f, sub_heading);
 }
 
-const char* nad_report_set_suffix()
+std::string nad_report_set_suffix()
 {
-    static char text[80];
-    if (nad_country_index() != 0) c_snprintf(text, sizeof text, ", NA %s", nad_applied_set_name());
-    else c_snprintf(text, sizeof text, ", %s (ohne nationalen Anhang)", nad_applied_set_name());
-    return text;
+    const std::string name = nad_applied_set_name();
+    return nad_country_index() != 0 ? ", NA " + name : ", " + name + " (ohne nationalen Anhang)";
 }
 
 void nad_report_design_title(FILE* f)

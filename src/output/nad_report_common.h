@@ -2,6 +2,7 @@
 #pragma once
 #include "output/oli_table.h"
 #include <cstdio>
+#include <string>
 
 // Output-list flags of the parameter reports: keep the tables together on a page.
 const int kNadReportFlags = OLI_LIST_FLAGS_NORMAL;
@@ -21,4 +22,4 @@ void nad_report_chapter_break(FILE* list, const char* sub_heading = nullptr);
 
 // What a part heading says after the designation of its standard: ", NA <set>" for a set of a
 // national annex, ", <set> (ohne nationalen Anhang)" for the code's own values (country 0).
-const char* nad_report_set_suffix();
+std::string nad_report_set_suffix();

@@ -22,11 +22,11 @@ bool rules(std::initializer_list<int> list)
     return true;
 }
 
-// Title of a part and the head of its table.
-void open_part(FILE* f, const char* designation_line)
+// Title of a part (its standard and the set) and the head of its table.
+void open_part(FILE* f, int norm)
 {
     c_fprintf(f, "#SHOWTABLE\n0 0 1\n");
-    fputs(designation_line, f);
+    c_fprintf(f, " %s%s\n", nad_norm_designation(norm, 0, 0), nad_report_set_suffix().c_str());
     c_fprintf(f, "0 0 -1 -1\n#END_OF_TEXT\n");
     OLI_setYPositionCM(f, 1, -0.5f);
     OLI_setMarginsCM(f, 1, 0, 0);
@@ -302,10 +302,8 @@ void lightweight_and_plain(FILE* f, const NadEc2Block* b)
 
 void designation_line(FILE* f, int norm)
 {
-    char line[160];
-    c_snprintf(line, sizeof line, " %s%s\n", nad_norm_designation(norm, 0, 0), nad_report_set_suffix());
     OLI_reserveSpaceCM(f, 4);
-    open_part(f, line);
+    open_part(f, norm);
 }
 
 void fire_part(FILE* f, const NadEc2Block* b)
@@ -371,9 +369,7 @@ void nad_ec2_report_body(FILE* f)
 {
     const NadEc2Block* b = nad_part_ec2();
     if (!f || !b) return;
-    char line[220];
-    c_snprintf(line, sizeof line, " %s%s\n", nad_norm_designation(kNormBuildings, 0, 0), nad_report_set_suffix());
-    open_part(f, line);
+    open_part(f, kNormBuildings);
     partial_factors(f, b);
     prestress_and_strengths(f, b);
     concrete_cover(f, b);

@@ -18,7 +18,7 @@ void open_part(FILE* f, int norm)
 {
     c_fprintf(f, "#SHOWTABLE\n0 0 1\n");
     c_fprintf(f, " %s", nad_norm_designation(norm, 0, 0));
-    c_fprintf(f, "%s", nad_report_set_suffix());
+    c_fprintf(f, "%s", nad_report_set_suffix().c_str());
     c_fprintf(f, "\n0 0 -1 -1\n#END_OF_TEXT\n");
     OLI_setYPositionCM(f, 1, -0.5f);
     nad_report_chapter_head(f);

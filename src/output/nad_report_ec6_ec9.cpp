@@ -13,14 +13,9 @@ const int kNormMasonry = 22, kNormAluminium = 29;
 void designation_block(FILE* f, int norm)
 {
     c_fprintf(f, "#SHOWTABLE\n0 0 1\n");
-    c_fprintf(f, " %s%s\n", nad_norm_designation(norm, 0, 0), nad_report_set_suffix());
+    c_fprintf(f, " %s%s\n", nad_norm_designation(norm, 0, 0), nad_report_set_suffix().c_str());
     c_fprintf(f, "0 0 -1 -1\n#END_OF_TEXT\n");
     OLI_setYPositionCM(f, 1, -0.5f);
-}
-
-void table_head(FILE* f)
-{
-    nad_report_chapter_head(f);
 }
 
 // One partial factor: gamma with its subscript, closed so that the value and meaning print normally.
@@ -43,7 +38,7 @@ void nad_ec6_report(FILE* f)
     nad_report_design_title(f);
     designation_block(f, kNormMasonry);
     OLI_setMarginsCM(f, 1, 0, 0);
-    table_head(f);
+    nad_report_chapter_head(f);
     if (rows.ultimate) {
         c_fprintf(f, " 2.4.3                                      Teilsicherheitsbeiwerte f\201r Mauerwerk\n");
         c_fprintf(f, "                                            im Grenzzustand der Tragf\204higkeit f\201r die\n");
@@ -70,7 +65,7 @@ void nad_ec9_report(FILE* f)
     OLI_reserveSpaceCM(f, 6);
     nad_report_design_title(f);   // the set it shows, as every other report names it
     designation_block(f, kNormAluminium);
-    table_head(f);
+    nad_report_chapter_head(f);
     if (rows.ultimate) {
         c_fprintf(f, " 6.1.3(1)     Teilsicherheitsbeiwerte f\201r   Grenzzust\204nde der Tragf\204higkeit \n");
         aluminium_factor(f, "M1", b->gamma_m1, "Querschnittsversagen");

@@ -1,5 +1,7 @@
-// Feeds arbitrary bytes to the set-file reader and the choice-block reader: they must return,
-// never write past a buffer or hang.
+// Feeds arbitrary bytes to the set-file reader and the choice-block reader, and the set read to
+// the plausibility check the loader refuses a set by: they must return, never write past a
+// buffer or hang.
+#include "national_annex/nad_plausible.h"
 #include "national_annex/nad_set.h"
 #include "national_annex/nad_set_files.h"
 
@@ -16,6 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static NadSet set;
     memset(&set, 0, sizeof set);
     nad_read_set(f, &set);
+    nad_implausible_value(set);
     rewind(f);
     NadEc2Block ec2;
     nad_ec2_read(f, &ec2);

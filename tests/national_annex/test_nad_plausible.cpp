@@ -263,6 +263,21 @@ TEST_F(NadPlausible, CutSetFileOrBadCountIsRefusedWhole)
                              std::string(c.part) + ", " + line_of(shipped, pos)});
         }
     }
+    // One above each bound, a whole number that fits: 20 flag pictures (0 to 19), block layouts
+    // and country indexes below 100.
+    const struct { const char* before; const char* count; const char* above; const char* part; const char* named; } above[] = {
+        {"\n\n ", "18", "20", "Kopfzeile", "Die Flaggennummer 20 liegt nicht zwischen 0 und 19."},
+        {"\xAF ", "1", "100", "Kopfzeile", "Der Landesindex 100 liegt nicht zwischen 0 und 99."},
+        {"#EC5\n ", "17", "100", "Block #EC5", "Die Versionsnummer 100 liegt nicht zwischen 0 und 99."},
+        {"#EC9\n 3\n ", "1", "100", "Block #EC9", "Der Landesindex 100 liegt nicht zwischen 0 und 99."},
+    };
+    for (const auto& c : above) {
+        const size_t pos = shipped.find(std::string(c.before) + c.count) + std::strlen(c.before);
+        std::string b = shipped;
+        b.replace(pos, std::strlen(c.count), c.above);
+        cases.push_back({std::string(c.part) + " count " + c.count + " -> " + c.above, b,
+                         std::string(c.part) + ", " + line_of(shipped, pos) + ": " + c.named});
+    }
     const std::string path = data + "/NAD/Deutschland.NAD";
     std::set<std::string> shown;
     for (const Case& c : cases) {

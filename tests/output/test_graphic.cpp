@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <vector>
 #include <cstring>
+#include <sstream>
+#include <string>
 
 class Graphic : public ::testing::Test {
 protected:
@@ -411,6 +413,35 @@ TEST_F(Graphic, DimensionValueTexts)
         else grf_dimension_mm_text(c.length, text, sup);
         EXPECT_STREQ(text, c.text) << c.unit << " " << c.length;
         EXPECT_STREQ(sup, c.sup) << c.unit << " " << c.length;
+    }
+}
+
+// A span too short for its text puts the text along the chain: the first span's before the
+// chain's start, the last span's past its end, an inner span's into the longer of its neighbours.
+TEST_F(Graphic, ShortSpansOfAChainPutTheirTextsAlongIt)
+{
+    grf_begin_block_plain(out.f, 0, 0, 200, 100, 0.1, 0.1);
+    PtrArr list{};
+    // spans 3, 94, 3, 97, 3: the inner 3 has its longer neighbour (97) on the right
+    for (double x : {0.0, 3.0, 97.0, 100.0, 197.0, 200.0}) ASSERT_EQ(grf_point_list_add(&list, x, 5), 1);
+    grf_set_dimension_style(8);
+    grf_dimension_chain(&list, "mm", 2, 10, 1, 1, 0);
+    // where each value text stands along the chain, in block units (0.1 per mm)
+    std::vector<std::pair<std::string, double>> texts;
+    std::istringstream in(out.text());
+    for (std::string line; std::getline(in, line);) {
+        double x = 0;
+        char text[16] = "";
+        if (std::sscanf(line.c_str(), " 10 %lf %*f %*f %*f 210 \xAE%15[^\xAF]", &x, text) == 2) texts.emplace_back(text, x);
+    }
+    // A text outside its span stands len s / sx = 1 * 1 / 0.1 = 10 mm past the span's end; the
+    // 94 and 97 fit and stand at their middles, 50 and 148.5 mm.
+    const std::vector<std::pair<std::string, double>> want = {
+        {"3", -1.0}, {"94", 5.0}, {"3", 11.0}, {"97", 14.85}, {"3", 21.0}};
+    ASSERT_EQ(texts.size(), want.size()) << out.text();
+    for (size_t i = 0; i < want.size(); ++i) {
+        EXPECT_EQ(texts[i].first, want[i].first) << i;
+        EXPECT_NEAR(texts[i].second, want[i].second, 1e-9) << i;
     }
 }
 

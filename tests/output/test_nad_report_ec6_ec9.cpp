@@ -1,5 +1,7 @@
 // The masonry and aluminium reports of the national-annex sets: rows by application and rule
 // strings, and subscripts that end where their label ends.
+#include "output/nad_report_ec2.h"
+#include "output/nad_report_ec3.h"
 #include "output/nad_report_ec6_ec9.h"
 #include "national_annex/nad_folders.h"
 #include "national_annex/nad_test_util.h"
@@ -96,4 +98,22 @@ TEST_F(NadReportEc6Ec9, AluminiumRowsAndClosedSubscripts)
     const std::string standard = ec9();
     EXPECT_TRUE(has(standard, " Ausgew\204hlte Bemessungsparameter des nationalen Anhangs\n EC-Standardparameter\n"));
     EXPECT_TRUE(has(standard, "#SHOWTABLE\n0 0 1\n DIN EN 1999-1-1 (EC 9), EC-Standardparameter (ohne nationalen Anhang)\n"));
+}
+
+// A set name may have 99 characters: each part heading names it whole, with or without an annex.
+TEST_F(NadReportEc6Ec9, PartHeadingsNameALongSetWhole)
+{
+    const std::string name(99, 'N');
+    for (int country : {1, 0}) {
+        SCOPED_TRACE(country);
+        user_set(1, name.c_str(), country);
+        ASSERT_EQ(nad_set_active(name.c_str()), 0);
+        const std::string suffix = country ? ", NA " + name + "\n" : ", " + name + " (ohne nationalen Anhang)\n";
+        EXPECT_TRUE(has(ec6(), " DIN EN 1996-1-1 (EC 6)" + suffix));
+        EXPECT_TRUE(has(ec9(), " DIN EN 1999-1-1 (EC 9)" + suffix));
+        EXPECT_TRUE(has(nadtest::text_of([](FILE* f) { nad_ec3_1_report(f); }), suffix));
+        const std::string concrete = nadtest::text_of([](FILE* f) { nad_ec2_report(f); });
+        EXPECT_TRUE(has(concrete, " DIN EN 1992-1-1 (EC 2, Hochbau)" + suffix));
+        EXPECT_TRUE(has(concrete, " DIN EN 1992-2 (EC 2, Betonbr\201cken)" + suffix)) << concrete;
+    }
 }

@@ -129,9 +129,9 @@ std::vector<std::string> words_at_rules(const std::string& pdf)
     for (const Word& w : pdf_words(pdf)) {
         if (w.page != loaded) {
             loaded = w.page;
-            for (const char* form : {"%1-%2.png", "%1-%2.png"})
-                if (page.load(QString(form).arg(stem).arg(loaded, 1)) || page.load(QString(form).arg(stem).arg(loaded, 2, 10, QLatin1Char('0'))))
-                    break;
+            // pdftoppm pads the page number to the width of the last page's
+            const QString form = QStringLiteral("%1-%2.png");
+            if (!page.load(form.arg(stem).arg(loaded))) page.load(form.arg(stem).arg(loaded, 2, 10, QLatin1Char('0')));
         }
         if (page.isNull()) continue;
         if (w.text == "Kapitel" || w.text == "Wert" || w.text == "Bedeutung") continue;   // heading rows
@@ -190,48 +190,45 @@ TEST_F(NadReportLayout, AllReportsKeepTheirLastRowsWithTheirTables)
         application(app, app == 0);
         ASSERT_EQ(nad_set_active(set), 0);
         for (int alone = 0; alone < 2; ++alone) {
-        // The combined report, and the concrete report alone (its rows fall at other page ends).
-        const std::string list = nadtest::text_of([alone](FILE* f) {
-            if (alone) {
-                nad_ec2_report(f);
-                return;
+            // The combined report, and the concrete report alone (its rows fall at other page ends).
+            const std::string list = nadtest::text_of([alone](FILE* f) {
+                if (alone) {
+                    nad_ec2_report(f);
+                    return;
+                }
+                nad_report_ec0_if_relevant(f);
+                nad_report_all(f);
+            });
+            const std::string name =
+                std::string(set[0] == 'D' ? "nad_all_de_" : "nad_all_ec_") + std::to_string(app) + (alone ? "_ec2" : "");
+            for (const std::string& o : overlaps(list, name.c_str())) ADD_FAILURE() << o;
+            const auto words = pdf_words(root.file(name + ".pdf"));
+            // the chapter tables of the concrete report (the heading rows centre their names)
+            if (app == 0 && alone)
+                for (const std::string& o : words_at_rules(root.file(name + ".pdf"))) ADD_FAILURE() << o;
+            for (size_t i = 1; i < words.size(); ++i)
+                if (words[i].page != words[i - 1].page)
+                    EXPECT_NE(words[i].text.rfind("(NA.", 0), 0u) << "page " << words[i].page << " starts with " << words[i].text;
+            // Each part names the set it shows, and a set without an annex cites no rule of one.
+            for (size_t at = list.find("#SHOWTABLE\n0 0 1\n"); at != std::string::npos;
+                 at = list.find("#SHOWTABLE\n0 0 1\n", at + 1)) {
+                const std::string heading = list.substr(at + 17, list.find('\n', at + 17) - at - 17);
+                EXPECT_NE(heading.find(set), std::string::npos) << heading;
             }
-            nad_report_ec0_if_relevant(f);
-            nad_report_all(f);
-        });
-        const std::string name = std::string(set[0] == 'D' ? "nad_all_de_" : "nad_all_ec_") + std::to_string(app) + (alone ? "_ec2" : "");
-        for (const std::string& o : overlaps(list, name.c_str())) ADD_FAILURE() << o;
-        const auto words = pdf_words(root.file(name + ".pdf"));
-        // the chapter tables of the concrete report (the heading rows centre their names)
-        if (app == 0 && alone)
-            for (const std::string& o : words_at_rules(root.file(name + ".pdf"))) ADD_FAILURE() << o;
-        for (size_t i = 1; i < words.size(); ++i)
-            if (words[i].page != words[i - 1].page)
-                EXPECT_NE(words[i].text.rfind("(NA.", 0), 0u) << "page " << words[i].page << " starts with " << words[i].text;
-        // Each part names the set it shows, and a set without an annex cites no rule of one.
-        for (size_t at = list.find("#SHOWTABLE\n0 0 1\n"); at != std::string::npos;
-             at = list.find("#SHOWTABLE\n0 0 1\n", at + 1)) {
-            const std::string heading = list.substr(at + 17, list.find('\n', at + 17) - at - 17);
-            EXPECT_NE(heading.find(set), std::string::npos) << heading;
-        }
-        if (set[0] == 'E')
-            for (const char* annex : {"NA EC", "NCI", "Tabelle NA.", "NA-DE", "NAD ", "(NA."})
-                EXPECT_EQ(list.find(annex), std::string::npos) << annex;
-        // Rows stay whole: a table line that holds only an explanation stands on the page of the
-        // line it continues (its first word directly after that line's last, on one page).
-        for (const auto& pair : continued_rows(list)) {
-            bool whole = false;
-            for (size_t i = 0; i + 1 < words.size() && !whole; ++i)
-                whole = words[i].text == pair.first && words[i + 1].text == pair.second && words[i].page == words[i + 1].page;
-            EXPECT_TRUE(whole) << "row split: \"" << pair.first << "\" / \"" << pair.second << "\"";
-        }
+            if (set[0] == 'E')
+                for (const char* annex : {"NA EC", "NCI", "Tabelle NA.", "NA-DE", "NAD ", "(NA."})
+                    EXPECT_EQ(list.find(annex), std::string::npos) << annex;
+            // Rows stay whole: a table line that holds only an explanation stands on the page of the
+            // line it continues (its first word directly after that line's last, on one page).
+            for (const auto& pair : continued_rows(list)) {
+                bool whole = false;
+                for (size_t i = 0; i + 1 < words.size() && !whole; ++i)
+                    whole = words[i].text == pair.first && words[i + 1].text == pair.second && words[i].page == words[i + 1].page;
+                EXPECT_TRUE(whole) << "row split: \"" << pair.first << "\" / \"" << pair.second << "\"";
+            }
         }
     }
 }
-
-} // namespace
-
-namespace {
 
 // The concrete report moved down a centimetre at a time, so that its exposure-class rows fall at
 // a page end: every page that holds a class row holds the column heading and the sub-heading
