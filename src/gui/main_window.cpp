@@ -882,9 +882,8 @@ void MainWindow::verstaerkungs_typ_click()
     gb_laschen->setEnabled(rb_verst_laschen->isChecked());
     gb_stahlstab->setEnabled(rb_verst_gewindestangen->isChecked());
     gb_schraube->setEnabled(rb_verst_schrauben->isChecked());
+    // typ_click's geometry check then fits the lengths and the count across the width.
     GS_le_scheck();
-    l_schraube_check_click();
-    b_check_click();
     typ_click();
     gb_Verstaerkung->setMinimumSize(0, 0);
     if (rb_verst_laschen->isChecked())
