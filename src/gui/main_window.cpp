@@ -87,6 +87,14 @@ bool annex_has_country()
     return cur_ec5_params && cur_ec5_params->country != 0;
 }
 
+// A class cell's index: the table's own class texts are matched exactly first; any other text as a
+// file may spell it.
+int class_of_text(const QStringList& texts, const QString& text)
+{
+    const int k = texts.indexOf(text);
+    return k >= 0 ? k : TAVO52_DATA::kled_index_from_text(text);
+}
+
 QString fixed(double v, int decimals)
 {
     // QString::number formats as the C locale does, without making a locale object for every number.
@@ -882,9 +890,8 @@ void MainWindow::verstaerkungs_typ_click()
     gb_laschen->setEnabled(rb_verst_laschen->isChecked());
     gb_stahlstab->setEnabled(rb_verst_gewindestangen->isChecked());
     gb_schraube->setEnabled(rb_verst_schrauben->isChecked());
+    // typ_click's geometry check then fits the lengths and the count across the width.
     GS_le_scheck();
-    l_schraube_check_click();
-    b_check_click();
     typ_click();
     gb_Verstaerkung->setMinimumSize(0, 0);
     if (rb_verst_laschen->isChecked())
@@ -1058,8 +1065,7 @@ QList<QStandardItem*> MainWindow::load_row_items(const LoadRow& load, LoadRow* r
                           &read_back->n_r, &read_back->v_r, &read_back->m_r};
         for (int c = 0; c < 6; ++c) *read[c] = cells[c].value;
         // As read_table_rows takes the class from the text.
-        const int k = kled_texte.indexOf(klasse_text);
-        read_back->kled = k >= 0 ? k : TAVO52_DATA::kled_index_from_text(klasse_text);
+        read_back->kled = class_of_text(kled_texte, klasse_text);
         read_back->kmod = kmod.value;
     }
     return row;
@@ -1153,10 +1159,7 @@ void MainWindow::read_table_rows(int first, int last)
         double* forces[] = {&row.n_l, &row.v_l, &row.m_l, &row.n_r, &row.v_r, &row.m_r};
         for (int c = 0; c < 6; ++c)
             *forces[c] = lasten_model->item(r, c + 1)->data(Qt::EditRole).toDouble();
-        // The table's own class texts are matched exactly first; any other text as a file may spell it.
-        const QString klasse = lasten_model->item(r, 7)->text();
-        const int k = kled_texte.indexOf(klasse);
-        row.kled = k >= 0 ? k : TAVO52_DATA::kled_index_from_text(klasse);
+        row.kled = class_of_text(kled_texte, lasten_model->item(r, 7)->text());
         row.kmod = lasten_model->item(r, 8)->data(Qt::EditRole).toDouble();
     }
 }
@@ -1201,8 +1204,7 @@ void MainWindow::update_kmod_column()
         QStandardItem* kmod = lasten_model->item(r, 8);
         if (!klasse || !kmod)
             continue;
-        const int k = kled_texte.indexOf(klasse->text());
-        const int index = k >= 0 ? k : TAVO52_DATA::kled_index_from_text(klasse->text());
+        const int index = class_of_text(kled_texte, klasse->text());
         if (index < 0 || index >= 8 || kmod->data(Qt::EditRole).toDouble() == class_kmod[index])
             continue;
         kmod->setData(fixed(class_kmod[index], 2), Qt::DisplayRole);

@@ -128,18 +128,14 @@ FieldBinding shown_copy(const char* member, QSpinBox* Form::*box, double D::*m, 
     return f;
 }
 
-// Check box, checkable group box or action: 1 when checked. A member shows as checked when it is
-// not 0, or with `only_one` when it is 1.
-enum class Checked { NotZero, OnlyOne };
+// Check box, checkable group box or action: 1 when checked. The position file holds a switch as
+// 0 or 1 only; a member shows as checked when it is not 0.
 template <class Button, class Form>
-FieldBinding check(const char* member, Button* Form::*button, int D::*m, std::vector<BindTrigger> triggers,
-                   Checked shown = Checked::NotZero)
+FieldBinding check(const char* member, Button* Form::*button, int D::*m, std::vector<BindTrigger> triggers)
 {
     FieldBinding f = one_widget(member, button, std::move(triggers));
     f.to_data = [button, m](MainWindow& w, D& d) { d.*m = (w.*button)->isChecked() ? 1 : 0; };
-    f.to_form = [button, m, shown](MainWindow& w, D& d) {
-        (w.*button)->setChecked(shown == Checked::OnlyOne ? d.*m == 1 : d.*m != 0);
-    };
+    f.to_form = [button, m](MainWindow& w, D& d) { (w.*button)->setChecked(d.*m != 0); };
     return f;
 }
 
@@ -329,7 +325,7 @@ const std::vector<FieldBinding>& MainWindow::field_bindings()
         radios("unten_sc", {{&W::rb_oben_sc, 0}, {&W::rb_unten_sc, 1}}, &D::unten_sc, {counted, arrangement}),
         number("n_sc", &W::ed_Verst_n_SC, &D::n_sc, {"Anzahl Schrauben", "Anzahl Schrauben je Seite"}, {counted, recalc}),
         check("vorgebohrt", &W::cb_vorgebohrt, &D::vorgebohrt, {counted, arrangement}),
-        check("rostfrei", &W::cb_rostfrei, &D::rostfrei, {counted, recalc}, Checked::OnlyOne),
+        check("rostfrei", &W::cb_rostfrei, &D::rostfrei, {counted, recalc}),
         check("mit_unterleg", &W::cb_mit_unterleg, &D::mit_unterleg, {counted, recalc}),
         radios("unterleg_art", {{&W::rb_gedreht, WASHER_TURNED}, {&W::rb_gepresst, WASHER_PRESSED}}, &D::unterleg_art, {counted, recalc}),
         // Set after the fields above, so that the diameters are listed for a form that shows them.

@@ -21,6 +21,14 @@ namespace {
 
 const int kBarMax = 120;   // a bar shows up to 120 %
 
+// The panel's rows, each a check the calculation lists: the opening, bending and shear.
+const struct {
+    int kind;
+    const char* name;
+} kCheckRows[3] = {{RESULT_KIND_OPENING, "Querzug am Durchbruch"},
+                   {RESULT_KIND_BENDING, "Biegung am Durchbruch"},
+                   {RESULT_KIND_SHEAR, "Schub am reduzierten Querschnitt"}};
+
 QString percent_text(double p)
 {
     return QLocale::c().toString(p, 'f', 2) + QStringLiteral(" %");
@@ -181,21 +189,17 @@ PanelVerdict panel_verdict(bool current, const QVector<CheckResult>& results, bo
 
 QString not_verifiable_status(const TAVO52_DATA& d, bool bending_on, bool shear_on)
 {
-    static const struct { int kind; const char* name; } kChecks[3] = {
-        {RESULT_KIND_OPENING, "Querzug am Durchbruch"},
-        {RESULT_KIND_BENDING, "Biegung am Durchbruch"},
-        {RESULT_KIND_SHEAR, "Schub am reduzierten Querschnitt"}};
     const bool on[3] = {true, bending_on, shear_on};
     QStringList lines;
     for (int i = 0; i < 3; ++i) {
         const bool listed = std::any_of(d.nachweise.begin(), d.nachweise.end(),
-                                        [&](const CheckResult& r) { return r.kind == kChecks[i].kind; });
+                                        [&](const CheckResult& r) { return r.kind == kCheckRows[i].kind; });
         if (!on[i] || !listed)
             continue;
-        const std::string cause = not_verifiable_cause(d, kChecks[i].kind);
+        const std::string cause = not_verifiable_cause(d, kCheckRows[i].kind);
         if (!cause.empty())
             lines << QStringLiteral("%1 nicht nachweisbar: %2.")
-                         .arg(QString::fromUtf8(kChecks[i].name), QString::fromUtf8(cause.c_str()));
+                         .arg(QString::fromUtf8(kCheckRows[i].name), QString::fromUtf8(cause.c_str()));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -338,12 +342,10 @@ QString MainWindow::results_status(PanelVerdict verdict) const
         return std::any_of(data_object.nachweise.begin(), data_object.nachweise.end(),
                            [kind](const CheckResult& r) { return r.kind == kind; });
     };
-    if (!has(RESULT_KIND_OPENING))
-        missing << QStringLiteral("Querzug am Durchbruch");
-    if (cb_Biegung->isChecked() && !has(RESULT_KIND_BENDING))
-        missing << QStringLiteral("Biegung am Durchbruch");
-    if (cb_Schub->isChecked() && !has(RESULT_KIND_SHEAR))
-        missing << QStringLiteral("Schub am reduzierten Querschnitt");
+    const bool on[3] = {true, cb_Biegung->isChecked(), cb_Schub->isChecked()};
+    for (int i = 0; i < 3; ++i)
+        if (on[i] && !has(kCheckRows[i].kind))
+            missing << QString::fromUtf8(kCheckRows[i].name);
     if (!missing.isEmpty())
         return QStringLiteral("Nicht nachweisbar: ") + missing.join(QStringLiteral(", "));
     const QString causes = not_verifiable_status(data_object, cb_Biegung->isChecked(), cb_Schub->isChecked());
@@ -361,19 +363,15 @@ void MainWindow::show_results()
     const bool current = results_current();
     const QVector<CheckResult>& list = data_object.nachweise;
     const bool breach = calculated && bool(detailing_breach(data_object));
-    // Each check keeps its row: the opening, bending and shear, whether performed or not.
-    static const struct { int kind; const char* name; } kRows[3] = {
-        {RESULT_KIND_OPENING, "Querzug am Durchbruch"},
-        {RESULT_KIND_BENDING, "Biegung am Durchbruch"},
-        {RESULT_KIND_SHEAR, "Schub am reduzierten Querschnitt"}};
+    // Each check keeps its row, whether performed or not.
     const bool on[3] = {true, cb_Biegung->isChecked(), cb_Schub->isChecked()};
     bool percent_changed = false;
     for (int i = 0; i < 3; ++i) {
-        set_text(erg_name[i], QString::fromUtf8(kRows[i].name));
+        set_text(erg_name[i], QString::fromUtf8(kCheckRows[i].name));
         const CheckResult* res = nullptr;
         if (calculated)
             for (const CheckResult& r : list)
-                if (r.kind == kRows[i].kind) res = &r;
+                if (r.kind == kCheckRows[i].kind) res = &r;
         ResultRowView v;
         QString bar_text;
         if (!on[i]) {
@@ -383,7 +381,7 @@ void MainWindow::show_results()
             v.text = QStringLiteral("Regel verletzt");
             v.bar = kBarMax;
             v.failed = true;
-        } else if (res && !not_verifiable_cause(data_object, kRows[i].kind).empty()) {
+        } else if (res && !not_verifiable_cause(data_object, kCheckRows[i].kind).empty()) {
             // The checks' mark (2.0, +inf) is no utilisation: the status line names the cause.
             v.text = QStringLiteral("nicht nachweisbar");
             v.bar = kBarMax;

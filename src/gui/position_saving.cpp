@@ -65,10 +65,9 @@ void report_failed_save(const std::string& path)
 std::pair<std::vector<std::string>, std::vector<std::string>> files_changed_elsewhere(const std::vector<std::string>& paths)
 {
     std::pair<std::vector<std::string>, std::vector<std::string>> found;
-    for (const std::string& p : paths) {
-        if (file_removed_since_seen(p)) found.second.push_back(p);
-        else if (file_changed_since_seen(p)) found.first.push_back(p);
-    }
+    // A deleted file is a changed one too: the second question only for those.
+    for (const std::string& p : paths)
+        if (file_changed_since_seen(p)) (file_removed_since_seen(p) ? found.second : found.first).push_back(p);
     return found;
 }
 
@@ -132,7 +131,7 @@ void show_file_refusals_in_message_boxes()
 bool save_position()
 {
     // Another program saved or deleted the position since it was opened here: never overwritten unasked.
-    const auto elsewhere = files_changed_elsewhere(position_files_changed_elsewhere());
+    const auto elsewhere = files_changed_elsewhere({inp_path, nad_path});
     if (!elsewhere.first.empty() || !elsewhere.second.empty()) {
         PositionCopies copies = position_copies_for(elsewhere.second);
         std::vector<std::string> beside;
