@@ -181,6 +181,9 @@ TEST_F(WindowNumbers, LoadCellsTakeTheNumberTypedOrNameWhatTheyTake)
          {{"2,5", 0.9, "k_mod: \"2,5\" liegt außerhalb des erlaubten Bereichs."},
           {"1,10", 1.1, ""},
           {"1,11", 1.1, "k_mod: \"1,11\" liegt außerhalb des erlaubten Bereichs."},
+          {"1,5", 1.1, "k_mod: \"1,5\" liegt außerhalb des erlaubten Bereichs."},
+          {"2,0", 1.1, "k_mod: \"2,0\" liegt außerhalb des erlaubten Bereichs."},
+          {"2,01", 1.1, "k_mod: \"2,01\" liegt außerhalb des erlaubten Bereichs."},
           {"0", 1.1, "k_mod: \"0\" liegt außerhalb des erlaubten Bereichs."},
           {"0,85", 0.85, ""}}},
     };
