@@ -37,8 +37,6 @@ constexpr double TEXT_W = 17.0;
 constexpr int DPI = 300;
 // Space below a table (cm): the writers move up 0.4 to 0.5 cm after one; what is left is air.
 constexpr double kAirBelowTable = 0.6;
-// Characters of a table column beyond a number's own: one at each rule.
-constexpr int kNumberRoom = 2;
 // Characters a text cell keeps free before its right rule beyond its separating blank.
 constexpr int kTextRoom = 1;
 
@@ -968,7 +966,6 @@ private:
         // A column of texts that all begin at the same character is left-aligned: its texts stay
         // where they begin and keep a character's room from the right rule as numbers do.
         std::vector<int> column_lead(ncols, -1);   // -1 no text yet, -2 not a left-aligned text column
-        std::vector<int> text_w(ncols, 0);
         std::vector<Row> heads;
         for (size_t k = 0; k < b.lines.size(); ++k) {
             Row row = table_row(b.lines[k], b.boundaries);
@@ -977,22 +974,18 @@ private:
                 int need_w = cell.content();
                 if (need_w > 0) ++need_w;   // and its separating blank
                 // a text keeps a character's room at both rules, also where it fills its cell, and so
-                // does a number that begins at its left rule
+                // does a number that begins at its left rule; a number after a blank has its room
+                // already in that blank and its separating one
                 if (int(k) >= header && need_w > 0 && (!cell.numeric() || text_lead(cell)))
                     need_w += kTextRoom + text_lead(cell);
-                // a number keeps a character's room at both rules
-                if (int(k) >= header && cell.numeric()) need_w = std::max(need_w, cell.ink() + kNumberRoom);
                 width[c] = std::max(width[c], need_w);
                 if (int(k) < header || cell.ink() == 0 || column_lead[c] == -2) continue;
                 const int lead = cell.content() - cell.ink();
                 column_lead[c] = !cell.numeric() && (column_lead[c] == -1 || column_lead[c] == lead) ? lead : -2;
-                text_w[c] = std::max(text_w[c], cell.content() + kNumberRoom);
             }
             if (int(k) < header) heads.push_back(std::move(row));
         }
         auto left_text = [&](size_t c) { return c < ncols && column_lead[c] >= 0; };
-        for (size_t c = 0; c < ncols; ++c)
-            if (left_text(c)) width[c] = std::max(width[c], text_w[c]);
         std::vector<int> start(ncols + 1, 0);
         for (size_t c = 0; c < ncols; ++c) start[c + 1] = start[c] + width[c];
         const int total = std::max(1, start[ncols]);
