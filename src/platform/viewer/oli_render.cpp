@@ -247,6 +247,14 @@ private:
         return false;
     }
 
+    // The height (cm) a block moves down by as a relative "ypos" command (0 for any other block).
+    static double relative_move(const Block& b)
+    {
+        const bool move = b.kind == Block::Command && b.command == "ypos" && b.args.size() >= 2 && int(b.args[0]) == 1 &&
+                          std::isfinite(b.args[1]) && std::fabs(b.args[1]) < PAGE_H;
+        return move ? b.args[1] : 0;
+    }
+
     // The tail of the table at the front of the queue: the paragraphs that follow it with nothing
     // but moves between them (its closing line, a rule not met, its notes). Their number, and
     // whether the queue holds the block that ends the tail.
@@ -308,9 +316,7 @@ private:
         for (size_t i = 0; i < table; ++i) {
             const Block& b = pending_[i].first;
             if (b.kind == Block::Para) h += para_height(b);
-            if (b.kind == Block::Command && b.command == "ypos" && b.args.size() >= 2 && int(b.args[0]) == 1 &&
-                std::isfinite(b.args[1]) && std::fabs(b.args[1]) < PAGE_H)
-                h += b.args[1];
+            h += relative_move(b);
         }
         return h < 0.5 * area_h() ? h : 0;
     }
@@ -349,9 +355,7 @@ private:
         size_t seen = 0;
         for (size_t i = table + 1; i < pending_.size() && seen < paras; ++i) {
             const Block& b = pending_[i].first;
-            if (b.kind == Block::Command && b.command == "ypos" && b.args.size() >= 2 && int(b.args[0]) == 1 &&
-                std::isfinite(b.args[1]) && std::fabs(b.args[1]) < PAGE_H)
-                h += b.args[1];
+            h += relative_move(b);
             if (b.kind == Block::Para) {
                 h += para_height(b);
                 ++seen;
