@@ -818,6 +818,55 @@ TEST(OliViewer, TheLinesAfterATableStayWithItsLastRow)
     }
 }
 
+// A table longer than half a page, without a heading before it, ends at every height of a page:
+// a row never leaves its wrapped line (a line blank but for its last cell) behind, and the last
+// row goes over with the closing lines when they do not fit below it.
+TEST(OliViewer, ALongTableKeepsItsRowsWholeAndItsLastRowWithItsClosingLines)
+{
+    if (!have_poppler()) GTEST_SKIP() << "poppler-utils not installed";
+    std::string list = "#CONTENTS\n Position 3: Unterzug \n";
+    // two lines a row, about 30 rows to a page: 22 to 37 rows end at every height around a page's end
+    const int kFirst = 22, kTables = 16;
+    auto id = [](int t, int r) { return std::to_string(t) + "x" + std::to_string(r); };
+    for (int t = 0; t < kTables; ++t) {
+        if (t > 0) list += "#NEWPAGE\n";
+        list += "#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 6.000000\n \xCEr Nr    \xCEr Kraft\n \xCEr       \xCEr    kN\n";
+        for (int r = 1; r <= kFirst + t; ++r)
+            list += "   " + std::to_string(r) + "     F" + id(t, r) + "\n          w" + id(t, r) + "\n";
+        list += "#END_OF_TEXT\n#OLI ypos 1 -0.400\n"
+                "\n#SHOWPARA\n0x0\n7\n-1\n Regel" + std::to_string(t) + " nicht eingehalten\n#END_OF_TEXT\n0x0\n-1\n"
+                "\n#SHOWPARA\n0x0\n7\n-1\n Schluss" + std::to_string(t) + " = 0.500 \x88 ok.\n#END_OF_TEXT\n0x0\n-1\n";
+    }
+    testutil::ScratchDir dir;
+    const std::string path = dir.file("K3_01.oli"), pdf = path + ".pdf";
+    ASSERT_TRUE(testutil::write_file(path, list));
+    ASSERT_TRUE(oliview::render_list_pdf(path, pdf, "K3").ok);
+    const auto pages = pdf_pages(pdf);
+    auto page_of = [&](const std::string& word) {
+        for (size_t n = 0; n < pages.size(); ++n)
+            for (const std::string& l : pages[n]) {
+                const size_t at = l.find(word);
+                if (at != std::string::npos && (at == 0 || l[at - 1] == ' ') &&
+                    (at + word.size() == l.size() || l[at + word.size()] == ' '))
+                    return int(n);
+            }
+        return -1;
+    };
+    int split = 0;   // tables that go over a page
+    for (int t = 0; t < kTables; ++t) {
+        const int last = kFirst + t;
+        for (int r = 1; r <= last; ++r) {
+            ASSERT_GE(page_of("F" + id(t, r)), 0) << id(t, r);
+            EXPECT_EQ(page_of("F" + id(t, r)), page_of("w" + id(t, r))) << "row " << id(t, r) << " split";
+        }
+        EXPECT_EQ(page_of("F" + id(t, last)), page_of("Regel" + std::to_string(t))) << "table " << t;
+        EXPECT_EQ(page_of("F" + id(t, last)), page_of("Schluss" + std::to_string(t))) << "table " << t;
+        split += page_of("F" + id(t, 1)) != page_of("F" + id(t, last));
+    }
+    EXPECT_GE(split, 3) << "the fixture no longer reaches a page's end";
+    EXPECT_LE(split, kTables - 3) << "the fixture no longer ends inside a page";
+}
+
 // A table of any length: each page starts with the table's heading rows, says "Seite n von m" and
 // carries the component id and the position title in its head line; no row is split or lost, and
 // every row ends within the page's text area (its foot 1.8 cm above the sheet's edge). The lengths:
