@@ -1087,6 +1087,34 @@ TEST(OliViewer, TextInTheLastColumnIsNotRightAligned)
     EXPECT_NEAR(half, big, 0.5);
 }
 
+// A column of texts that all begin one blank after their rule stays left-aligned where one text
+// fills the column to its rule and another ends one character before it: the column is widened
+// for the longer one, and neither moves to the right edge.
+TEST(OliViewer, TextsThatFillTheirColumnStayLeftAligned)
+{
+    // the text column runs from character 4 to 12: " Langtxt" fills it, " Kurztx " ends one short
+    const std::string list =
+        "#SHOWTABLE\n 0 0 0\n 1 0 -1 -1 2\n 4.000000 12.000000\n"
+        " \xCEr Nr \xCEr Text    \xCEr Wert\n"
+        "   1  Langtxt  12.50\n"
+        "   2  Kurztx   3.25\n"
+        "   3  Ab       0.75\n#END_OF_TEXT\n";
+    testutil::ScratchDir dir;
+    const std::string pdf = render(list, dir, "left_texts.pdf");
+    if (!have_poppler()) GTEST_SKIP() << "poppler tools not installed";
+    double lang = -1, kurz = -1, ab = -1;
+    for (const Word& w : pdf_words(pdf)) {
+        if (w.text == "Langtxt") lang = w.x0;
+        if (w.text == "Kurztx") kurz = w.x0;
+        if (w.text == "Ab") ab = w.x0;
+    }
+    ASSERT_GT(lang, 0);
+    ASSERT_GT(kurz, 0);
+    ASSERT_GT(ab, 0);
+    EXPECT_NEAR(kurz, lang, 0.5);
+    EXPECT_NEAR(ab, lang, 0.5);
+}
+
 namespace {
 
 // The preview copies "tavo-preview-*" in a folder.
