@@ -1042,15 +1042,16 @@ private:
             double offset = 0;
             // The last column has no blank after it: there only a number counts as filling its cell.
             const bool filled = len - content <= 1 && (c + 1 < ncols || cell.numeric()) && (bold || !left_text(c));
-            // a number ends a character before the right rule (the rules stand half a character
-            // outside the grid)
-            if (!b.boundaries.empty() && filled && !bold && cell.numeric())
-                offset = std::max(0.0, width[c] - 1.5 - cell.ink()) - (content - cell.ink());
-            else if (!b.boundaries.empty() && filled && !bold)
-                offset = std::max(text_lead(cell), width[c] - (content + 1 + kTextRoom));
-            else if (!b.boundaries.empty() && filled) offset = std::max(0, width[c] - (content + 1));
-            else if (!b.boundaries.empty() && !bold) offset = text_lead(cell);
-            else if (!b.boundaries.empty() && bold) offset = std::max(0, (width[c] - len) / 2);
+            if (!b.boundaries.empty()) {
+                // a number ends a character before the right rule (the rules stand half a character
+                // outside the grid)
+                if (filled && bold) offset = std::max(0, width[c] - (content + 1));
+                else if (filled && cell.numeric())
+                    offset = std::max(0.0, width[c] - 1.5 - cell.ink()) - (content - cell.ink());
+                else if (filled) offset = std::max(text_lead(cell), width[c] - (content + 1 + kTextRoom));
+                else if (bold) offset = std::max(0, (width[c] - len) / 2);
+                else offset = text_lead(cell);
+            }
             int i = 0;
             while (i < content) {
                 const Run& style = cell.chars[size_t(i)].second;
