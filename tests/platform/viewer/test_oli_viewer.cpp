@@ -763,6 +763,37 @@ std::vector<std::vector<std::string>> pdf_pages(const std::string& pdf)
     return pages;
 }
 
+// What a table's writer puts after a table: a move up, a rule not met and the closing line.
+std::string closing_lines(int n)
+{
+    return "#OLI ypos 1 -0.400\n"
+           "\n#SHOWPARA\n0x0\n7\n-1\n Regel" + std::to_string(n) + " nicht eingehalten\n#END_OF_TEXT\n0x0\n-1\n"
+           "\n#SHOWPARA\n0x0\n7\n-1\n Schluss" + std::to_string(n) + " = 0.500 \x88 ok.\n#END_OF_TEXT\n0x0\n-1\n";
+}
+
+// The pages of the list rendered as "<prefix>_01.oli".
+std::vector<std::vector<std::string>> list_pages(const std::string& list, const std::string& prefix)
+{
+    testutil::ScratchDir dir;
+    const std::string path = dir.file(prefix + "_01.oli"), pdf = path + ".pdf";
+    EXPECT_TRUE(testutil::write_file(path, list));
+    EXPECT_TRUE(oliview::render_list_pdf(path, pdf, prefix).ok);
+    return pdf_pages(pdf);
+}
+
+// The page (from 0) whose text holds the word standing alone; -1 when none does.
+int page_of(const std::vector<std::vector<std::string>>& pages, const std::string& word)
+{
+    for (size_t n = 0; n < pages.size(); ++n)
+        for (const std::string& l : pages[n]) {
+            const size_t at = l.find(word);
+            if (at != std::string::npos && (at == 0 || l[at - 1] == ' ') &&
+                (at + word.size() == l.size() || l[at + word.size()] == ' '))
+                return int(n);
+        }
+    return -1;
+}
+
 // The text that follows a table (its closing line, a rule not met) stays on the page of the
 // table's last row, wherever the page ends; a short table goes over whole with it and with the
 // heading of its section. Each section
@@ -785,24 +816,11 @@ TEST(OliViewer, TheLinesAfterATableStayWithItsLastRow)
         for (int r = 1; r <= rows; ++r)
             list += "   " + std::to_string(r) + "     " +
                     (r == rows ? "Ende" + std::to_string(i) : r == 1 ? "Anfang" + std::to_string(i) : "W") + "\n";
-        list += "#END_OF_TEXT\n#OLI ypos 1 -0.400\n"
-                "\n#SHOWPARA\n0x0\n7\n-1\n Regel" + std::to_string(i) + " nicht eingehalten\n#END_OF_TEXT\n0x0\n-1\n"
-                "\n#SHOWPARA\n0x0\n7\n-1\n Schluss" + std::to_string(i) + " = 0.500 \x88 ok.\n#END_OF_TEXT\n0x0\n-1\n";
+        list += "#END_OF_TEXT\n" + closing_lines(i);
     }
-    testutil::ScratchDir dir;
-    const std::string path = dir.file("K_01.oli"), pdf = path + ".pdf";
-    ASSERT_TRUE(testutil::write_file(path, list));
-    ASSERT_TRUE(oliview::render_list_pdf(path, pdf, "K").ok);
-    const auto pages = pdf_pages(pdf);
+    const auto pages = list_pages(list, "K");
     ASSERT_GE(pages.size(), 3u);
-    auto page_of = [&](const std::string& word) {
-        for (size_t n = 0; n < pages.size(); ++n)
-            for (const std::string& l : pages[n]) {
-                const size_t at = l.find(word);
-                if (at != std::string::npos && (at + word.size() == l.size() || l[at + word.size()] == ' ')) return int(n);
-            }
-        return -1;
-    };
+    auto page_of = [&](const std::string& word) { return ::page_of(pages, word); };
     for (int i = 1; i <= kSections; ++i) {
         const std::string n = std::to_string(i);
         EXPECT_GE(page_of("Ende" + n), 0) << i;
@@ -833,25 +851,10 @@ TEST(OliViewer, ALongTableKeepsItsRowsWholeAndItsLastRowWithItsClosingLines)
         list += "#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 6.000000\n \xCEr Nr    \xCEr Kraft\n \xCEr       \xCEr    kN\n";
         for (int r = 1; r <= kFirst + t; ++r)
             list += "   " + std::to_string(r) + "     F" + id(t, r) + "\n          w" + id(t, r) + "\n";
-        list += "#END_OF_TEXT\n#OLI ypos 1 -0.400\n"
-                "\n#SHOWPARA\n0x0\n7\n-1\n Regel" + std::to_string(t) + " nicht eingehalten\n#END_OF_TEXT\n0x0\n-1\n"
-                "\n#SHOWPARA\n0x0\n7\n-1\n Schluss" + std::to_string(t) + " = 0.500 \x88 ok.\n#END_OF_TEXT\n0x0\n-1\n";
+        list += "#END_OF_TEXT\n" + closing_lines(t);
     }
-    testutil::ScratchDir dir;
-    const std::string path = dir.file("K3_01.oli"), pdf = path + ".pdf";
-    ASSERT_TRUE(testutil::write_file(path, list));
-    ASSERT_TRUE(oliview::render_list_pdf(path, pdf, "K3").ok);
-    const auto pages = pdf_pages(pdf);
-    auto page_of = [&](const std::string& word) {
-        for (size_t n = 0; n < pages.size(); ++n)
-            for (const std::string& l : pages[n]) {
-                const size_t at = l.find(word);
-                if (at != std::string::npos && (at == 0 || l[at - 1] == ' ') &&
-                    (at + word.size() == l.size() || l[at + word.size()] == ' '))
-                    return int(n);
-            }
-        return -1;
-    };
+    const auto pages = list_pages(list, "K3");
+    auto page_of = [&](const std::string& word) { return ::page_of(pages, word); };
     int split = 0;   // tables that go over a page
     for (int t = 0; t < kTables; ++t) {
         const int last = kFirst + t;
