@@ -37,8 +37,6 @@ constexpr double TEXT_W = 17.0;
 constexpr int DPI = 300;
 // Space below a table (cm): the writers move up 0.4 to 0.5 cm after one; what is left is air.
 constexpr double kAirBelowTable = 0.6;
-// Characters of a table column beyond a number's own: one at each rule.
-constexpr int kNumberRoom = 2;
 // Characters a text cell keeps free before its right rule beyond its separating blank.
 constexpr int kTextRoom = 1;
 
@@ -249,6 +247,14 @@ private:
         return false;
     }
 
+    // The height (cm) a block moves down by as a relative "ypos" command (0 for any other block).
+    static double relative_move(const Block& b)
+    {
+        const bool move = b.kind == Block::Command && b.command == "ypos" && b.args.size() >= 2 && int(b.args[0]) == 1 &&
+                          std::isfinite(b.args[1]) && std::fabs(b.args[1]) < PAGE_H;
+        return move ? b.args[1] : 0;
+    }
+
     // The tail of the table at the front of the queue: the paragraphs that follow it with nothing
     // but moves between them (its closing line, a rule not met, its notes). Their number, and
     // whether the queue holds the block that ends the tail.
@@ -310,9 +316,7 @@ private:
         for (size_t i = 0; i < table; ++i) {
             const Block& b = pending_[i].first;
             if (b.kind == Block::Para) h += para_height(b);
-            if (b.kind == Block::Command && b.command == "ypos" && b.args.size() >= 2 && int(b.args[0]) == 1 &&
-                std::isfinite(b.args[1]) && std::fabs(b.args[1]) < PAGE_H)
-                h += b.args[1];
+            h += relative_move(b);
         }
         return h < 0.5 * area_h() ? h : 0;
     }
@@ -351,9 +355,7 @@ private:
         size_t seen = 0;
         for (size_t i = table + 1; i < pending_.size() && seen < paras; ++i) {
             const Block& b = pending_[i].first;
-            if (b.kind == Block::Command && b.command == "ypos" && b.args.size() >= 2 && int(b.args[0]) == 1 &&
-                std::isfinite(b.args[1]) && std::fabs(b.args[1]) < PAGE_H)
-                h += b.args[1];
+            h += relative_move(b);
             if (b.kind == Block::Para) {
                 h += para_height(b);
                 ++seen;
@@ -968,7 +970,6 @@ private:
         // A column of texts that all begin at the same character is left-aligned: its texts stay
         // where they begin and keep a character's room from the right rule as numbers do.
         std::vector<int> column_lead(ncols, -1);   // -1 no text yet, -2 not a left-aligned text column
-        std::vector<int> text_w(ncols, 0);
         std::vector<Row> heads;
         for (size_t k = 0; k < b.lines.size(); ++k) {
             Row row = table_row(b.lines[k], b.boundaries);
@@ -977,22 +978,18 @@ private:
                 int need_w = cell.content();
                 if (need_w > 0) ++need_w;   // and its separating blank
                 // a text keeps a character's room at both rules, also where it fills its cell, and so
-                // does a number that begins at its left rule
+                // does a number that begins at its left rule; a number after a blank has its room
+                // already in that blank and its separating one
                 if (int(k) >= header && need_w > 0 && (!cell.numeric() || text_lead(cell)))
                     need_w += kTextRoom + text_lead(cell);
-                // a number keeps a character's room at both rules
-                if (int(k) >= header && cell.numeric()) need_w = std::max(need_w, cell.ink() + kNumberRoom);
                 width[c] = std::max(width[c], need_w);
                 if (int(k) < header || cell.ink() == 0 || column_lead[c] == -2) continue;
                 const int lead = cell.content() - cell.ink();
                 column_lead[c] = !cell.numeric() && (column_lead[c] == -1 || column_lead[c] == lead) ? lead : -2;
-                text_w[c] = std::max(text_w[c], cell.content() + kNumberRoom);
             }
             if (int(k) < header) heads.push_back(std::move(row));
         }
         auto left_text = [&](size_t c) { return c < ncols && column_lead[c] >= 0; };
-        for (size_t c = 0; c < ncols; ++c)
-            if (left_text(c)) width[c] = std::max(width[c], text_w[c]);
         std::vector<int> start(ncols + 1, 0);
         for (size_t c = 0; c < ncols; ++c) start[c + 1] = start[c] + width[c];
         const int total = std::max(1, start[ncols]);
@@ -1045,15 +1042,16 @@ private:
             double offset = 0;
             // The last column has no blank after it: there only a number counts as filling its cell.
             const bool filled = len - content <= 1 && (c + 1 < ncols || cell.numeric()) && (bold || !left_text(c));
-            // a number ends a character before the right rule (the rules stand half a character
-            // outside the grid)
-            if (!b.boundaries.empty() && filled && !bold && cell.numeric())
-                offset = std::max(0.0, width[c] - 1.5 - cell.ink()) - (content - cell.ink());
-            else if (!b.boundaries.empty() && filled && !bold)
-                offset = std::max(text_lead(cell), width[c] - (content + 1 + kTextRoom));
-            else if (!b.boundaries.empty() && filled) offset = std::max(0, width[c] - (content + 1));
-            else if (!b.boundaries.empty() && !bold) offset = text_lead(cell);
-            else if (!b.boundaries.empty() && bold) offset = std::max(0, (width[c] - len) / 2);
+            if (!b.boundaries.empty()) {
+                // a number ends a character before the right rule (the rules stand half a character
+                // outside the grid)
+                if (filled && bold) offset = std::max(0, width[c] - (content + 1));
+                else if (filled && cell.numeric())
+                    offset = std::max(0.0, width[c] - 1.5 - cell.ink()) - (content - cell.ink());
+                else if (filled) offset = std::max(text_lead(cell), width[c] - (content + 1 + kTextRoom));
+                else if (bold) offset = std::max(0, (width[c] - len) / 2);
+                else offset = text_lead(cell);
+            }
             int i = 0;
             while (i < content) {
                 const Run& style = cell.chars[size_t(i)].second;

@@ -44,11 +44,6 @@ namespace {
 
 std::string str(const char* s) { return s ? s : ""; }
 
-std::string absolute(const std::string& path)
-{
-    return QFileInfo(QString::fromLocal8Bit(path.c_str())).absoluteFilePath().toLocal8Bit().toStdString();
-}
-
 bool print_queue_configured()
 {
     if (QStandardPaths::findExecutable("lpstat").isEmpty() || QStandardPaths::findExecutable("lp").isEmpty())
@@ -392,7 +387,7 @@ void Quick_OLI_View(const char* prefix, const char* path)
     const QString reason = why.empty() ? QString() : QStringLiteral("Die Vorschau kann nicht gezeigt werden.\n") +
                                                          QString::fromStdString(why) + QLatin1Char('\n');
     message_box(BoxIcon::Information, QStringLiteral("Druckvorschau"),
-                reason + QStringLiteral("Die Druckliste liegt als PDF unter ") + QString::fromLocal8Bit(absolute(pdf).c_str()));
+                reason + QStringLiteral("Die Druckliste liegt als PDF unter ") + QString::fromLocal8Bit(absolute_path(pdf).c_str()));
 }
 
 void Quick_OLI_Print(const char* prefix, const char* path)
@@ -429,5 +424,5 @@ void Quick_OLI_Print(const char* prefix, const char* path)
     // the system's own letters (a message of the environment would take it as code page 437).
     message_box(BoxIcon::Information, QStringLiteral("Drucken"),
                 QStringLiteral("Es ist kein Drucker eingerichtet.\nDie Druckliste liegt als PDF unter ") +
-                    QString::fromLocal8Bit(absolute(pdf).c_str()));
+                    QString::fromLocal8Bit(absolute_path(pdf).c_str()));
 }

@@ -242,6 +242,14 @@ TEST(AtomicSave, CopiesTakeAFreeNameAndFailuresGiveTheirReason)
     }
     struct stat st;
     EXPECT_TRUE(::stat(fifo.c_str(), &st) == 0 && S_ISFIFO(st.st_mode)) << "the pipe stays";
+    // The file on disk ends short of what was written (cut here by hand): the old file stays.
+    const std::string cut = dir.file("cut.inp");
+    ASSERT_TRUE(testutil::write_file(cut, "old"));
+    EXPECT_FALSE(save_file_atomically(cut, [](FILE* f) {
+        return std::fputs("abcdef", f) >= 0 && std::fflush(f) == 0 && ::ftruncate(::fileno(f), 3) == 0;
+    }));
+    EXPECT_EQ(last_save_failure_reason(), "die Datei wurde nicht vollständig geschrieben");
+    EXPECT_EQ(testutil::read_file(cut), "old");
     EXPECT_EQ(save_failure_reason(ENOSPC), "Datenträger voll");
     EXPECT_TRUE(save_text(path, "x"));
     EXPECT_EQ(last_save_failure_reason(), "");

@@ -763,6 +763,37 @@ std::vector<std::vector<std::string>> pdf_pages(const std::string& pdf)
     return pages;
 }
 
+// What a table's writer puts after a table: a move up, a rule not met and the closing line.
+std::string closing_lines(int n)
+{
+    return "#OLI ypos 1 -0.400\n"
+           "\n#SHOWPARA\n0x0\n7\n-1\n Regel" + std::to_string(n) + " nicht eingehalten\n#END_OF_TEXT\n0x0\n-1\n"
+           "\n#SHOWPARA\n0x0\n7\n-1\n Schluss" + std::to_string(n) + " = 0.500 \x88 ok.\n#END_OF_TEXT\n0x0\n-1\n";
+}
+
+// The pages of the list rendered as "<prefix>_01.oli".
+std::vector<std::vector<std::string>> list_pages(const std::string& list, const std::string& prefix)
+{
+    testutil::ScratchDir dir;
+    const std::string path = dir.file(prefix + "_01.oli"), pdf = path + ".pdf";
+    EXPECT_TRUE(testutil::write_file(path, list));
+    EXPECT_TRUE(oliview::render_list_pdf(path, pdf, prefix).ok);
+    return pdf_pages(pdf);
+}
+
+// The page (from 0) whose text holds the word standing alone; -1 when none does.
+int page_of(const std::vector<std::vector<std::string>>& pages, const std::string& word)
+{
+    for (size_t n = 0; n < pages.size(); ++n)
+        for (const std::string& l : pages[n]) {
+            const size_t at = l.find(word);
+            if (at != std::string::npos && (at == 0 || l[at - 1] == ' ') &&
+                (at + word.size() == l.size() || l[at + word.size()] == ' '))
+                return int(n);
+        }
+    return -1;
+}
+
 // The text that follows a table (its closing line, a rule not met) stays on the page of the
 // table's last row, wherever the page ends; a short table goes over whole with it and with the
 // heading of its section. Each section
@@ -785,24 +816,11 @@ TEST(OliViewer, TheLinesAfterATableStayWithItsLastRow)
         for (int r = 1; r <= rows; ++r)
             list += "   " + std::to_string(r) + "     " +
                     (r == rows ? "Ende" + std::to_string(i) : r == 1 ? "Anfang" + std::to_string(i) : "W") + "\n";
-        list += "#END_OF_TEXT\n#OLI ypos 1 -0.400\n"
-                "\n#SHOWPARA\n0x0\n7\n-1\n Regel" + std::to_string(i) + " nicht eingehalten\n#END_OF_TEXT\n0x0\n-1\n"
-                "\n#SHOWPARA\n0x0\n7\n-1\n Schluss" + std::to_string(i) + " = 0.500 \x88 ok.\n#END_OF_TEXT\n0x0\n-1\n";
+        list += "#END_OF_TEXT\n" + closing_lines(i);
     }
-    testutil::ScratchDir dir;
-    const std::string path = dir.file("K_01.oli"), pdf = path + ".pdf";
-    ASSERT_TRUE(testutil::write_file(path, list));
-    ASSERT_TRUE(oliview::render_list_pdf(path, pdf, "K").ok);
-    const auto pages = pdf_pages(pdf);
+    const auto pages = list_pages(list, "K");
     ASSERT_GE(pages.size(), 3u);
-    auto page_of = [&](const std::string& word) {
-        for (size_t n = 0; n < pages.size(); ++n)
-            for (const std::string& l : pages[n]) {
-                const size_t at = l.find(word);
-                if (at != std::string::npos && (at + word.size() == l.size() || l[at + word.size()] == ' ')) return int(n);
-            }
-        return -1;
-    };
+    auto page_of = [&](const std::string& word) { return ::page_of(pages, word); };
     for (int i = 1; i <= kSections; ++i) {
         const std::string n = std::to_string(i);
         EXPECT_GE(page_of("Ende" + n), 0) << i;
@@ -816,6 +834,40 @@ TEST(OliViewer, TheLinesAfterATableStayWithItsLastRow)
         EXPECT_EQ(pages[n][1].find("Schluss"), std::string::npos) << "page " << n + 1 << " begins with a closing line";
         EXPECT_EQ(pages[n][1].find("Regel"), std::string::npos) << "page " << n + 1;
     }
+}
+
+// A table longer than half a page, without a heading before it, ends at every height of a page:
+// a row never leaves its wrapped line (a line blank but for its last cell) behind, and the last
+// row goes over with the closing lines when they do not fit below it.
+TEST(OliViewer, ALongTableKeepsItsRowsWholeAndItsLastRowWithItsClosingLines)
+{
+    if (!have_poppler()) GTEST_SKIP() << "poppler-utils not installed";
+    std::string list = "#CONTENTS\n Position 3: Unterzug \n";
+    // two lines a row, about 30 rows to a page: 22 to 37 rows end at every height around a page's end
+    const int kFirst = 22, kTables = 16;
+    auto id = [](int t, int r) { return std::to_string(t) + "x" + std::to_string(r); };
+    for (int t = 0; t < kTables; ++t) {
+        if (t > 0) list += "#NEWPAGE\n";
+        list += "#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 6.000000\n \xCEr Nr    \xCEr Kraft\n \xCEr       \xCEr    kN\n";
+        for (int r = 1; r <= kFirst + t; ++r)
+            list += "   " + std::to_string(r) + "     F" + id(t, r) + "\n          w" + id(t, r) + "\n";
+        list += "#END_OF_TEXT\n" + closing_lines(t);
+    }
+    const auto pages = list_pages(list, "K3");
+    auto page_of = [&](const std::string& word) { return ::page_of(pages, word); };
+    int split = 0;   // tables that go over a page
+    for (int t = 0; t < kTables; ++t) {
+        const int last = kFirst + t;
+        for (int r = 1; r <= last; ++r) {
+            ASSERT_GE(page_of("F" + id(t, r)), 0) << id(t, r);
+            EXPECT_EQ(page_of("F" + id(t, r)), page_of("w" + id(t, r))) << "row " << id(t, r) << " split";
+        }
+        EXPECT_EQ(page_of("F" + id(t, last)), page_of("Regel" + std::to_string(t))) << "table " << t;
+        EXPECT_EQ(page_of("F" + id(t, last)), page_of("Schluss" + std::to_string(t))) << "table " << t;
+        split += page_of("F" + id(t, 1)) != page_of("F" + id(t, last));
+    }
+    EXPECT_GE(split, 3) << "the fixture no longer reaches a page's end";
+    EXPECT_LE(split, kTables - 3) << "the fixture no longer ends inside a page";
 }
 
 // A table of any length: each page starts with the table's heading rows, says "Seite n von m" and
@@ -1036,6 +1088,34 @@ TEST(OliViewer, TextInTheLastColumnIsNotRightAligned)
     ASSERT_GT(half, 0);
     ASSERT_GT(big, 0);
     EXPECT_NEAR(half, big, 0.5);
+}
+
+// A column of texts that all begin one blank after their rule stays left-aligned where one text
+// fills the column to its rule and another ends one character before it: the column is widened
+// for the longer one, and neither moves to the right edge.
+TEST(OliViewer, TextsThatFillTheirColumnStayLeftAligned)
+{
+    // the text column runs from character 4 to 12: " Langtxt" fills it, " Kurztx " ends one short
+    const std::string list =
+        "#SHOWTABLE\n 0 0 0\n 1 0 -1 -1 2\n 4.000000 12.000000\n"
+        " \xCEr Nr \xCEr Text    \xCEr Wert\n"
+        "   1  Langtxt  12.50\n"
+        "   2  Kurztx   3.25\n"
+        "   3  Ab       0.75\n#END_OF_TEXT\n";
+    testutil::ScratchDir dir;
+    const std::string pdf = render(list, dir, "left_texts.pdf");
+    if (!have_poppler()) GTEST_SKIP() << "poppler tools not installed";
+    double lang = -1, kurz = -1, ab = -1;
+    for (const Word& w : pdf_words(pdf)) {
+        if (w.text == "Langtxt") lang = w.x0;
+        if (w.text == "Kurztx") kurz = w.x0;
+        if (w.text == "Ab") ab = w.x0;
+    }
+    ASSERT_GT(lang, 0);
+    ASSERT_GT(kurz, 0);
+    ASSERT_GT(ab, 0);
+    EXPECT_NEAR(kurz, lang, 0.5);
+    EXPECT_NEAR(ab, lang, 0.5);
 }
 
 namespace {
