@@ -40,6 +40,7 @@ seeds_of() { # HARNESS: fills $dir
     fuzz_oli_viewer) copy "$root"/tests/platform/viewer/data/*.oli ;;
     fuzz_screw_table) copy "$root"/data/PRIVATE/*.dat "$root"/tests/fasteners/data/*.dat ;;
     fuzz_export_block) copy "$root"/demo/DATA/BAUTEILE/*.EX2 ;;
+    fuzz_beamcut_result|fuzz_import_result) copy "$root"/tests/environment/data/TROBAVEX.ERG ;;
     *) ;;
   esac
 }
