@@ -422,11 +422,16 @@ void MainWindow::show_results()
         panel_verdict(current, list, cb_Biegung->isChecked(), cb_Schub->isChecked(), data_object.eta_max, breach);
     QString status = results_status(verdict);
     // A refused national-annex set is said whatever the results: the standard values stand in.
+    // Its reason names the set file by its whole path, which would make the window taller than the
+    // screen: the status line says what applies, its tool tip why.
     const std::string refused = nad_refusal_note();
+    const std::string::size_type why = refused.find(" Grund: ");
     if (!refused.empty())
-        status += (status.isEmpty() ? QString() : QStringLiteral("\n")) + dos_to_latin1_qstring(refused.c_str());
+        status += (status.isEmpty() ? QString() : QStringLiteral("\n")) +
+                  dos_to_latin1_qstring(refused.substr(0, why).c_str());
     set_font(erg_status, font());
     erg_status->setText(status);
+    erg_status->setToolTip(why == std::string::npos ? QString() : dos_to_latin1_qstring(refused.substr(why + 1).c_str()));
     set_style_sheet(erg_status, current ? QStringLiteral("color: #cc0000;") : kOutdatedText);
     erg_status->setVisible(!status.isEmpty());
     fit_status_height();
