@@ -378,12 +378,6 @@ bool keep_damaged_original(const std::string& path, std::string* backup)
 
 namespace {
 
-bool file_exists_now(const std::string& path)
-{
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0;
-}
-
 bool write_position_text(const TAVO52_DATA& d, const std::string& path, bool must_be_new)
 {
     const std::string text = position_data_text(d);
@@ -398,21 +392,6 @@ bool write_choice(const std::string& path, bool must_be_new)
         return std::fputs("0\n", f) >= 0;
     };
     return must_be_new ? save_new_file_atomically(path, write) : save_file_atomically(path, write);
-}
-
-// Saves one file of a copy where no file is: under *name, or, where another program took that
-// name meanwhile, under the next free copy name of `original` (then *name says which).
-bool write_copy(std::string* name, const std::string& original, int number, const std::function<bool(const std::string&)>& write)
-{
-    // Another program taking every free name in turn, this many times, is no race but a fault.
-    const int kMaxTries = 20;
-    for (int tries = 0; tries < kMaxTries; ++tries) {
-        if (write(*name)) return true;
-        if (!file_exists_now(*name)) return false;   // a failure of its own, not a name taken
-        ++number;
-        *name = free_copy_path(original, &number);
-    }
-    return false;
 }
 
 } // namespace
@@ -450,12 +429,12 @@ PositionCopies position_copies_for(const std::vector<std::string>& deleted)
 int write_position_copies(TAVO52_DATA& d, PositionCopies& copies)
 {
     d.save_failed_path.clear();
-    if (!write_copy(&copies.inp, inp_path, copies.number,
+    if (!save_under_free_copy_name(&copies.inp, inp_path, copies.number,
                     [&d](const std::string& name) { return write_position_text(d, name, true); })) {
         d.save_failed_path = copies.inp;
         return 1;
     }
-    if (!write_copy(&copies.nad, nad_path, copies.number, [](const std::string& name) { return write_choice(name, true); })) {
+    if (!save_under_free_copy_name(&copies.nad, nad_path, copies.number, [](const std::string& name) { return write_choice(name, true); })) {
         d.save_failed_path = copies.nad;
         return 1;
     }

@@ -186,17 +186,10 @@ bool save_settings(const QString& path, const std::function<void(QSettings&)>& e
     const SettingsTarget target = settings_save_target(path);
     if (target.path.isEmpty()) return true;   // the user chose to save nothing
     if (target.how != SettingsWrite::Create) return edit_settings_file(target.path, edit, target.how);
-    const std::string file = QFile::encodeName(path).toStdString();
-    QString name = target.path;
-    int number = 1;
-    // Another program taking every free name in turn, this many times, is no race but a fault.
-    for (int tries = 0; tries < 20; ++tries) {
-        if (edit_settings_file(name, edit, SettingsWrite::Create)) return true;
-        if (!QFileInfo::exists(name)) return false;
-        ++number;
-        name = QFile::decodeName(free_copy_path(file, &number).c_str());
-    }
-    return false;
+    std::string name = QFile::encodeName(target.path).toStdString();
+    return save_under_free_copy_name(&name, QFile::encodeName(path).toStdString(), 1, [&](const std::string& n) {
+        return edit_settings_file(QFile::decodeName(n.c_str()), edit, SettingsWrite::Create);
+    });
 }
 
 } // namespace

@@ -216,6 +216,21 @@ std::string free_copy_path(const std::string& path, int* number)
     return path + ".neu" + (n > 1 ? std::to_string(n) : std::string());
 }
 
+bool save_under_free_copy_name(std::string* name, const std::string& original, int number,
+                               const std::function<bool(const std::string&)>& write)
+{
+    // Another program taking every free name in turn, this many times, is no race but a fault.
+    const int kMaxTries = 20;
+    for (int tries = 0; tries < kMaxTries; ++tries) {
+        if (write(*name)) return true;
+        struct stat st;
+        if (::lstat(name->c_str(), &st) != 0) return false;   // a failure of its own, not a name taken
+        ++number;
+        *name = free_copy_path(original, &number);
+    }
+    return false;
+}
+
 std::string save_target_of(const std::string& path) { return save_target(path); }
 
 void remove_save_leftovers(const std::string& path) { remove_stale_temporaries(save_target(path)); }

@@ -58,6 +58,12 @@ bool file_removed_since_seen(const std::string& path);
 // number used is returned in *number.
 std::string free_copy_path(const std::string& path, int* number = nullptr);
 
+// Saves a copy beside `original` through write(name), starting with *name (copy number `number`);
+// where another program took that name meanwhile, the next free copy name is tried, and *name says
+// which one holds the copy. False on a failure of the write's own.
+bool save_under_free_copy_name(std::string* name, const std::string& original, int number,
+                               const std::function<bool(const std::string&)>& write);
+
 // Empty when a file can be written in folder (a probe is created, written and removed), else why
 // not in German ("Datenträger voll", "keine Schreibberechtigung", "ist kein Ordner").
 std::string folder_write_refusal(const std::string& folder);
